@@ -1,0 +1,55 @@
+# Helpers that keep every subsystem's build description to a few lines.
+#
+# quorvex_core_library(NAME SOURCES ... [DEPS ...])
+#   A static library of Qt-free engine code. Part of the aggregate `quorvex_core`.
+#   A Qt include in such a library fails to build: Qt is not on its include path.
+# quorvex_desktop_library(NAME SOURCES ... [DEPS ...])
+#   A static library of Qt Widgets code (AUTOMOC on). Part of `quorvex_desktop`.
+# quorvex_test(NAME SOURCES ... LIBS ... [GUI])
+#   A GoogleTest executable registered with CTest. GUI tests get the offscreen
+#   platform and a QApplication (tests/support/GuiTestMain.cpp).
+
+set_property(GLOBAL PROPERTY QUORVEX_CORE_LIBS "")
+set_property(GLOBAL PROPERTY QUORVEX_DESKTOP_LIBS "")
+
+function(quorvex_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  set_property(GLOBAL APPEND PROPERTY QUORVEX_CORE_LIBS ${name})
+endfunction()
+
+function(quorvex_desktop_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON AUTORCC ON)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC Qt6::Widgets ${ARG_DEPS})
+  set_property(GLOBAL APPEND PROPERTY QUORVEX_DESKTOP_LIBS ${name})
+endfunction()
+
+macro(quorvex_finish_aggregates)
+  get_property(_core GLOBAL PROPERTY QUORVEX_CORE_LIBS)
+  get_property(_desk GLOBAL PROPERTY QUORVEX_DESKTOP_LIBS)
+  add_library(quorvex_core INTERFACE)
+  target_link_libraries(quorvex_core INTERFACE ${_core})
+  add_library(quorvex_desktop INTERFACE)
+  target_link_libraries(quorvex_desktop INTERFACE ${_desk} quorvex_core)
+endmacro()
+
+set(QUORVEX_TEST_ENV
+    "LC_ALL=C.UTF-8;TZ=Asia/Tokyo;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;QUORVEX_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config;QUORVEX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/")
+
+function(quorvex_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE quorvex_test_support ${ARG_LIBS} GTest::gtest GTest::gmock)
+  if(ARG_GUI)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    target_link_libraries(${name} PRIVATE quorvex_gui_test_main Qt6::Widgets Qt6::Test)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ENVIRONMENT "${QUORVEX_TEST_ENV}")
+endfunction()

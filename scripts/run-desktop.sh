@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Starts the desktop program, or explains in one line what to do without a display.
+set -u
+exe=$1
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display here: try the terminal tool ($(dirname "$exe")/quorvex-cli --help), or run the program under Xvfb: xvfb-run -a $exe" >&2
+    exit 1
+fi
+exec "$exe"

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and screenshots need.
+# Does nothing when they are all present.
+set -euo pipefail
+
+packages=(
+    cmake g++ make ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libgmock-dev
+    xvfb xauth xdotool imagemagick
+    fonts-ipafont-gothic fonts-ipafont-mincho adwaita-icon-theme shared-mime-info locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "setup: these Debian packages are missing; run as root or install them: ${missing[*]}" >&2
+        exit 1
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The Japanese locale, for runs that ask for it.
+if command -v locale >/dev/null && ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+    if [ "$(id -u)" -eq 0 ] && [ -f /etc/locale.gen ]; then
+        sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        locale-gen >/dev/null 2>&1 || true
+    fi
+fi

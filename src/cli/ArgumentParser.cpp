@@ -1,0 +1,119 @@
+#include "cli/ArgumentParser.h"
+
+#include <cstdlib>
+
+namespace quorvex::cli {
+
+const char* const kUsageText =
+    "usage: quorvex-cli [options] compare [--content] A B\n"
+    "       quorvex-cli [options] dups [--threshold N] FOLDER\n"
+    "       quorvex-cli [options] identical [--threshold N] FILE FOLDER\n"
+    "       quorvex-cli [options] empty FOLDER\n"
+    "options: --hidden --system --masks FILE --exclude --format tsv|json --progress\n";
+
+namespace {
+
+struct CommandShape
+{
+    const char* name;
+    std::size_t operands;
+    bool takesContent;
+    bool takesThreshold;
+};
+
+constexpr CommandShape kCommands[] = {
+    {"compare", 2, true, false},
+    {"dups", 1, false, true},
+    {"identical", 2, false, true},
+    {"empty", 1, false, false},
+};
+
+const CommandShape* findCommand(const std::string& name)
+{
+    for (const auto& shape : kCommands)
+        if (name == shape.name)
+            return &shape;
+    return nullptr;
+}
+
+bool parseThreshold(const std::string& text, int& out)
+{
+    if (text.empty() || text.size() > 3)
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    out = std::atoi(text.c_str());
+    return out >= 10 && out <= 100;
+}
+
+} // namespace
+
+std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::string>& args)
+{
+    CliOptions options;
+    bool optionsEnded = false;
+    bool thresholdGiven = false;
+    std::vector<std::string> words;  // command and operands
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto needValue = [&](const char* what) -> const std::string* {
+            if (i + 1 >= args.size())
+                return nullptr;
+            (void)what;
+            return &args[++i];
+        };
+        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            words.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--hidden") {
+            options.hidden = true;
+        } else if (arg == "--system") {
+            options.system = true;
+        } else if (arg == "--exclude") {
+            options.exclude = true;
+        } else if (arg == "--progress") {
+            options.progress = true;
+        } else if (arg == "--content") {
+            options.content = true;
+        } else if (arg == "--masks") {
+            const std::string* value = needValue("--masks");
+            if (!value)
+                return UsageError{"--masks needs a file"};
+            options.masks = *value;
+        } else if (arg == "--format") {
+            const std::string* value = needValue("--format");
+            if (!value || (*value != "tsv" && *value != "json"))
+                return UsageError{"--format takes tsv or json"};
+            options.format = *value == "json" ? OutputFormat::Json : OutputFormat::Tsv;
+        } else if (arg == "--threshold") {
+            const std::string* value = needValue("--threshold");
+            if (!value || !parseThreshold(*value, options.threshold))
+                return UsageError{"--threshold takes a whole number from 10 to 100"};
+            thresholdGiven = true;
+        } else {
+            return UsageError{"unknown option " + arg};
+        }
+    }
+    if (words.empty())
+        return UsageError{"no command given"};
+    const CommandShape* shape = findCommand(words.front());
+    if (!shape)
+        return UsageError{"unknown command " + words.front()};
+    options.command = shape->name;
+    options.operands.assign(words.begin() + 1, words.end());
+    if (options.operands.size() != shape->operands)
+        return UsageError{std::string(shape->name) + " takes " +
+                          std::to_string(shape->operands) +
+                          (shape->operands == 1 ? " path" : " paths")};
+    if (options.content && !shape->takesContent)
+        return UsageError{"--content goes with compare"};
+    if (thresholdGiven && !shape->takesThreshold)
+        return UsageError{"--threshold goes with dups and identical"};
+    if (options.exclude && !options.masks)
+        return UsageError{"--exclude goes with --masks"};
+    return options;
+}
+
+} // namespace quorvex::cli

@@ -1,0 +1,32 @@
+#pragma once
+// The parsed command line of quorvex-cli, shared by every subcommand.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvex::cli {
+
+enum class OutputFormat { Tsv, Json };
+
+struct CliOptions
+{
+    std::string command;                // compare, dups, identical, empty
+    bool hidden = false;                // --hidden
+    bool system = false;                // --system
+    std::optional<std::string> masks;   // --masks FILE
+    bool exclude = false;               // --exclude
+    OutputFormat format = OutputFormat::Tsv;
+    bool progress = false;              // --progress
+    bool content = false;               // compare --content
+    int threshold = 100;                // dups / identical --threshold N
+    std::vector<std::string> operands;  // paths, in order
+};
+
+// Exit codes.
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitRefused = 2;
+constexpr int kExitUsage = 64;
+
+} // namespace quorvex::cli

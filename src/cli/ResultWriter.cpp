@@ -1,0 +1,157 @@
+#include "cli/ResultWriter.h"
+
+namespace quorvex::cli {
+
+namespace {
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when it is not valid.
+std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
+{
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    unsigned char c = byte(i);
+    std::size_t n;
+    std::uint32_t cp;
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size())
+        return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    if ((n == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+        (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        return 0;
+    return n;
+}
+
+} // namespace
+
+std::string JsonString(std::string_view bytes)
+{
+    std::string out = "\"";
+    char buffer[8];
+    for (std::size_t i = 0; i < bytes.size();) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        std::size_t n = utf8SequenceLength(bytes, i);
+        if (n == 0) {
+            std::snprintf(buffer, sizeof buffer, "\\udc%02x", c);
+            out += buffer;
+            ++i;
+            continue;
+        }
+        if (n > 1) {
+            out.append(bytes.substr(i, n));
+        } else if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c < 0x20 || c == 0x7F) {
+            std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+            out += buffer;
+        } else {
+            out += static_cast<char>(c);
+        }
+        i += n;
+    }
+    out += '"';
+    return out;
+}
+
+ResultWriter::ResultWriter(std::vector<std::string> fieldNames) : fieldNames_(std::move(fieldNames))
+{
+}
+
+void ResultWriter::addRow(std::vector<std::string> values)
+{
+    values.resize(fieldNames_.size());
+    rows_.push_back(std::move(values));
+}
+
+void ResultWriter::addExtra(std::string key, std::vector<std::string> values)
+{
+    extras_.emplace_back(std::move(key), std::move(values));
+}
+
+std::string ResultWriter::render(OutputFormat format) const
+{
+    std::string out;
+    if (format == OutputFormat::Tsv) {
+        auto appendLine = [&out](const std::vector<std::string>& fields, const std::string* head) {
+            bool first = true;
+            if (head) {
+                out += *head;
+                first = false;
+            }
+            for (const auto& field : fields) {
+                if (!first)
+                    out += '\t';
+                out += field;
+                first = false;
+            }
+            out += '\n';
+        };
+        for (const auto& row : rows_)
+            appendLine(row, nullptr);
+        for (const auto& [key, values] : extras_)
+            appendLine(values, &key);
+        return out;
+    }
+    out += "{\"rows\":[";
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
+        out += r ? ",\n{" : "\n{";
+        for (std::size_t f = 0; f < fieldNames_.size(); ++f) {
+            if (f)
+                out += ',';
+            out += JsonString(fieldNames_[f]);
+            out += ':';
+            out += JsonString(rows_[r][f]);
+        }
+        out += '}';
+    }
+    out += "]";
+    for (const auto& [key, values] : extras_) {
+        out += ",\n";
+        out += JsonString(key.size() > 1 && key[0] == '#' ? key.substr(1) : key);
+        out += ':';
+        if (values.size() == 1) {
+            out += JsonString(values[0]);
+        } else {
+            out += '[';
+            for (std::size_t v = 0; v < values.size(); ++v) {
+                if (v)
+                    out += ',';
+                out += JsonString(values[v]);
+            }
+            out += ']';
+        }
+    }
+    out += "}\n";
+    return out;
+}
+
+bool ResultWriter::write(OutputFormat format, std::FILE* out) const
+{
+    const std::string text = render(format);
+    return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
+}
+
+} // namespace quorvex::cli

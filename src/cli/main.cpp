@@ -1,0 +1,31 @@
+// quorvex-cli: the engines of the desktop program, run from a terminal.
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/ArgumentParser.h"
+#include "cli/Commands.h"
+
+using namespace quorvex::cli;
+
+int main(int argc, char** argv)
+{
+    std::setlocale(LC_ALL, "");
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::fputs(kUsageText, stdout);
+        return kExitOk;
+    }
+    auto parsed = ParseArguments(args);
+    if (auto* error = std::get_if<UsageError>(&parsed)) {
+        std::fprintf(stderr, "quorvex-cli: %s\n%s", error->message.c_str(), kUsageText);
+        return kExitUsage;
+    }
+    const CliOptions& options = std::get<CliOptions>(parsed);
+    if (options.command == "compare")
+        return RunCompareCommand(options);
+    if (options.command == "empty")
+        return RunEmptyCommand(options);
+    return RunDupsCommand(options);
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The one small interface through which every engine talks to its caller.
+//
+// The desktop program forwards the calls to ColorProgressBar1 / ProgressBar1 and
+// lets the event loop run in pumpMessages(); the command-line tool draws a bar on
+// standard error; tests record the calls or request a cancel at a chosen moment.
+// Every function has a do-nothing default so that a caller overrides only what it
+// needs. Engines call pumpMessages() where the desktop program would process
+// pending messages (after each file, after each content block).
+
+#include <cstdint>
+
+namespace quorvex {
+
+class RunObserver
+{
+public:
+    virtual ~RunObserver() = default;
+
+    // Overall progress (ColorProgressBar1): maximum, absolute position, relative step.
+    virtual void setOverallMax(std::uint64_t /*max*/) {}
+    virtual void setOverallPosition(std::uint64_t /*position*/) {}
+    virtual void stepOverall(std::uint64_t /*by*/) {}
+
+    // Progress within the current file (ProgressBar1).
+    virtual void setFileMax(std::uint64_t /*max*/) {}
+    virtual void setFilePosition(std::uint64_t /*position*/) {}
+
+    // Lets the user interface process pending events.
+    virtual void pumpMessages() {}
+
+    // The stop request (CancelBtn down, or the raised start button of the empty search).
+    virtual bool cancelRequested() const { return false; }
+};
+
+// Observer for callers that want nothing reported and never cancel.
+inline RunObserver& silentObserver()
+{
+    static RunObserver observer;
+    return observer;
+}
+
+} // namespace quorvex

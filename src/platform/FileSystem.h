@@ -1,0 +1,109 @@
+#pragma once
+// File-system services of the platform layer: listing, single-entry lookup,
+// attribute words, reading files, creating and removing entries.
+//
+// Paths are std::string holding the exact bytes of the name (UTF-8 on Linux, but
+// any bytes are kept). The separator is '/'. Nothing here depends on Qt.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex::platform {
+
+// Attribute bits, with the values of the Windows attribute word.
+enum AttributeBits : std::uint32_t {
+    kAttrReadOnly = 0x01,
+    kAttrHidden = 0x02,
+    kAttrSystem = 0x04,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+    kAttrNormal = 0x80,
+    kAttrTemporary = 0x100,
+    kAttrReparsePoint = 0x400,
+};
+
+// A point in time as the file system reports it: seconds and nanoseconds since the
+// Unix epoch, UTC.
+struct FileTime
+{
+    std::int64_t seconds = 0;
+    std::int32_t nanoseconds = 0;
+};
+
+struct DirEntry
+{
+    std::string name;              // exact bytes, no path
+    std::uint32_t attributes = 0;  // the attribute word
+    std::uint64_t size = 0;        // 0 for folders
+    FileTime lastWrite;
+
+    bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
+    bool isDotName() const { return name == "." || name == ".."; }
+};
+
+// Lists a folder (with or without a trailing '/'). On success `out` holds "." and
+// ".." first (with the listed folder's attribute word), then every other entry
+// sorted by name: ASCII case-insensitive first, then by bytes. Returns false when
+// the folder cannot be listed (out is then empty).
+bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out);
+
+// Looks one entry up by its full path (a trailing '/' is ignored). The name in the
+// result is the last component of the path.
+std::optional<DirEntry> LookupEntry(std::string_view path);
+
+bool IsExistingFolder(std::string_view path);
+bool IsExistingFile(std::string_view path);  // anything that exists and is not a folder
+
+// The attribute word of an existing entry, or nullopt.
+std::optional<std::uint32_t> GetAttributes(std::string_view path);
+// Sets read-only (write bits) and writes user.DOSATTRIB for hidden, system, archive
+// and temporary where the file system allows it. Failures are ignored; returns
+// false only when the entry does not exist.
+bool SetAttributes(std::string_view path, std::uint32_t attributes);
+
+// A file opened for binary reading. Opening never blocks and succeeds only for
+// regular files (FIFOs, sockets and devices count as files that cannot be opened).
+class InputFile
+{
+public:
+    InputFile() = default;
+    ~InputFile();
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    InputFile(InputFile&& other) noexcept;
+    InputFile& operator=(InputFile&& other) noexcept;
+
+    bool open(std::string_view path);
+    void close();
+    bool isOpen() const { return fd_ >= 0; }
+    std::uint64_t size() const { return size_; }
+    // One read request; returns the bytes read (0 at the end), or -1 on an error.
+    std::int64_t read(void* buffer, std::size_t length);
+    // Reads at an absolute offset without moving the file position.
+    std::int64_t readAt(void* buffer, std::size_t length, std::uint64_t offset);
+
+private:
+    int fd_ = -1;
+    std::uint64_t size_ = 0;
+};
+
+// Creation and removal. Each returns true on success.
+bool CreateFolderWithParents(std::string_view path);
+// Creates an empty file only when nothing exists at the path (never truncates).
+bool CreateEmptyFileExclusive(std::string_view path);
+bool RemoveEmptyFolder(std::string_view path);   // rmdir: only an empty directory
+bool DeleteRegularFile(std::string_view path);    // unlink of a file, never a folder
+bool MoveEntry(std::string_view from, std::string_view to);
+
+// Fault injection for tests: when set, the hook is asked before listing a folder,
+// opening a file for reading or reading from it; returning true makes that
+// operation fail as if the system refused it.
+enum class FaultPoint { List, Open, Read };
+using FaultHook = std::function<bool(FaultPoint, std::string_view path)>;
+void SetFaultHook(FaultHook hook);
+
+} // namespace quorvex::platform

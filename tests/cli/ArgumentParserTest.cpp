@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "cli/ArgumentParser.h"
+
+using namespace quorvex::cli;
+
+namespace {
+
+std::variant<CliOptions, UsageError> parse(std::vector<std::string> args)
+{
+    return ParseArguments(args);
+}
+
+} // namespace
+
+TEST(ArgumentParser, AcceptsEachCommandWithItsOptions)
+{
+    auto compare = parse({"--hidden", "compare", "--content", "a", "b", "--format", "json"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(compare));
+    const auto& c = std::get<CliOptions>(compare);
+    EXPECT_EQ(c.command, "compare");
+    EXPECT_TRUE(c.hidden);
+    EXPECT_TRUE(c.content);
+    EXPECT_EQ(c.format, OutputFormat::Json);
+    EXPECT_EQ(c.operands, (std::vector<std::string>{"a", "b"}));
+
+    auto identical = parse({"identical", "--threshold", "10", "f", "d"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(identical));
+    EXPECT_EQ(std::get<CliOptions>(identical).threshold, 10);
+
+    auto dashes = parse({"empty", "--", "--odd-name"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(dashes));
+    EXPECT_EQ(std::get<CliOptions>(dashes).operands.front(), "--odd-name");
+}
+
+TEST(ArgumentParser, RefusesWrongUsage)
+{
+    for (auto args : std::vector<std::vector<std::string>>{
+             {},
+             {"frobnicate", "x"},
+             {"compare", "a"},
+             {"dups", "a", "b"},
+             {"dups", "--threshold", "9", "d"},
+             {"dups", "--threshold", "101", "d"},
+             {"dups", "--threshold", "5x", "d"},
+             {"empty", "--content", "d"},
+             {"compare", "--threshold", "50", "a", "b"},
+             {"--format", "xml", "empty", "d"},
+             {"--exclude", "empty", "d"},
+             {"empty", "d", "--masks"},
+             {"--bogus", "empty", "d"},
+         })
+        EXPECT_TRUE(std::holds_alternative<UsageError>(parse(args))) << ::testing::PrintToString(args);
+}

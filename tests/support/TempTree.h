@@ -1,0 +1,52 @@
+#pragma once
+// A temporary folder that tests fill with files and folders in one line each, with
+// chosen modification times, and that is removed with everything in it at the end.
+//
+//   TempTree t;
+//   t.file("a/b.txt", "hello", "2024-01-02 03:04:05");   // local time (TZ of the test)
+//   t.dir("a/empty");
+//   t.path("a/b.txt")  -> "/tmp/qv-XXXXXX/a/b.txt"
+//   t.root()           -> "/tmp/qv-XXXXXX/" (with trailing '/')
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quorvex::test {
+
+class TempTree
+{
+public:
+    TempTree();
+    ~TempTree();
+    TempTree(const TempTree&) = delete;
+    TempTree& operator=(const TempTree&) = delete;
+
+    const std::string& root() const { return root_; }
+    std::string path(std::string_view relative) const { return root_ + std::string(relative); }
+
+    // Creates the file (and its missing folders) with the given content; `mtime`
+    // is "YYYY-MM-DD hh:mm:ss" in local time, or empty to keep the current time.
+    std::string file(std::string_view relative, std::string_view content = {},
+                     std::string_view mtime = {}) const;
+    // A file of `size` bytes made of a repeating pattern seeded by `seed`.
+    std::string patternFile(std::string_view relative, std::uint64_t size, unsigned seed,
+                            std::string_view mtime = {}) const;
+    std::string dir(std::string_view relative, std::string_view mtime = {}) const;
+    std::string symlink(std::string_view relative, std::string_view target) const;
+    std::string fifo(std::string_view relative) const;
+
+    void setTime(std::string_view relative, std::string_view mtime) const;
+    void setReadOnly(std::string_view relative, bool readOnly) const;
+    // Writes the DOS attribute extended attribute ("0x" + hex), as other software does.
+    void setDosAttrib(std::string_view relative, std::uint32_t attributes) const;
+
+private:
+    void makeParents(std::string_view relative) const;
+    std::string root_;
+};
+
+// Seconds since the epoch of a local "YYYY-MM-DD hh:mm:ss".
+std::int64_t LocalTimeToEpoch(std::string_view text);
+
+} // namespace quorvex::test
