@@ -1,0 +1,40 @@
+#pragma once
+// Every modal message, question and chooser of the desktop program goes through
+// this interface, so that tests answer them with a scripted implementation and no
+// test ever blocks on a modal window.
+//
+// QtDialogs (the real one) and ScriptedDialogs (tests) implement it.
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+class TYesAllNoCancelBox;
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // Simple modal message with an OK button (notices and failures).
+    virtual void showMessage(QWidget* owner, const QString& text) = 0;
+    // Message box with the warning icon, captioned with the application title
+    // (refusals of a run).
+    virtual void showWarning(QWidget* owner, const QString& text) = 0;
+    // A yes/no question of the platform layer (for example before moving items to
+    // the desktop trash); true for yes.
+    virtual bool askYesNo(QWidget* owner, const QString& title, const QString& text) = 0;
+    // The Yes/All/No/Cancel confirmation: shows `box` (its Title, Msg, captions,
+    // picture, check box), stores the check box state in box.CheckBoxChecked and
+    // returns the ConfirmAnswer: 6 yes, 7 no, 2 cancel, 0 failure.
+    virtual int executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) = 0;
+    // Folder chooser opened at `initialFolder`; empty when cancelled.
+    virtual QString chooseFolder(QWidget* owner, const QString& title,
+                                 const QString& initialFolder) = 0;
+    // Open-file dialog opened at `initialPath`; empty when cancelled.
+    virtual QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
+                               const QString& filter) = 0;
+    // Colour dialog; nullopt when cancelled.
+    virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) = 0;
+};
