@@ -22,4 +22,9 @@ struct CalendarTime
 // Local calendar fields of a file time.
 CalendarTime ToLocalCalendar(FileTime time);
 
+// Packs calendar fields (seconds rounded down to even); 0 outside 1980..2099.
+std::uint32_t PackDosDateTime(const CalendarTime& time);
+// Whole days since 1899-12-30 of a calendar date (negative before it).
+std::int32_t DayNumberOfDate(int year, int month, int day);
+
 } // namespace quorvex::platform

@@ -15,7 +15,8 @@
 namespace quorvex::platform {
 
 // Attribute bits, with the values of the Windows attribute word.
-enum AttributeBits : std::uint32_t {
+enum AttributeBits : std::uint32_t
+{
     kAttrReadOnly = 0x01,
     kAttrHidden = 0x02,
     kAttrSystem = 0x04,
@@ -36,9 +37,9 @@ struct FileTime
 
 struct DirEntry
 {
-    std::string name;              // exact bytes, no path
-    std::uint32_t attributes = 0;  // the attribute word
-    std::uint64_t size = 0;        // 0 for folders
+    std::string name;             // exact bytes, no path
+    std::uint32_t attributes = 0; // the attribute word
+    std::uint64_t size = 0;       // 0 for folders
     FileTime lastWrite;
 
     bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
@@ -51,12 +52,16 @@ struct DirEntry
 // the folder cannot be listed (out is then empty).
 bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out);
 
+// The order of listed entries: ASCII case-insensitive first, then by bytes.
+// Negative, zero or positive like strcmp; zero only for identical names.
+int CompareEntryNames(std::string_view a, std::string_view b);
+
 // Looks one entry up by its full path (a trailing '/' is ignored). The name in the
 // result is the last component of the path.
 std::optional<DirEntry> LookupEntry(std::string_view path);
 
 bool IsExistingFolder(std::string_view path);
-bool IsExistingFile(std::string_view path);  // anything that exists and is not a folder
+bool IsExistingFile(std::string_view path); // anything that exists and is not a folder
 
 // The attribute word of an existing entry, or nullopt.
 std::optional<std::uint32_t> GetAttributes(std::string_view path);
@@ -89,20 +94,27 @@ public:
 private:
     int fd_ = -1;
     std::uint64_t size_ = 0;
+    std::string faultPath_; // kept only while a fault hook is installed
 };
 
 // Creation and removal. Each returns true on success.
 bool CreateFolderWithParents(std::string_view path);
 // Creates an empty file only when nothing exists at the path (never truncates).
 bool CreateEmptyFileExclusive(std::string_view path);
-bool RemoveEmptyFolder(std::string_view path);   // rmdir: only an empty directory
-bool DeleteRegularFile(std::string_view path);    // unlink of a file, never a folder
+bool RemoveEmptyFolder(std::string_view path); // rmdir: only an empty directory
+bool DeleteRegularFile(std::string_view path); // unlink of a file, never a folder
+// Renames a file or folder; fails when something already exists at `to`.
 bool MoveEntry(std::string_view from, std::string_view to);
 
 // Fault injection for tests: when set, the hook is asked before listing a folder,
 // opening a file for reading or reading from it; returning true makes that
 // operation fail as if the system refused it.
-enum class FaultPoint { List, Open, Read };
+enum class FaultPoint
+{
+    List,
+    Open,
+    Read
+};
 using FaultHook = std::function<bool(FaultPoint, std::string_view path)>;
 void SetFaultHook(FaultHook hook);
 

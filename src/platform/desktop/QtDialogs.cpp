@@ -1,0 +1,77 @@
+#include "platform/desktop/QtDialogs.h"
+
+#include "actions/TYesAllNoCancelBox.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+QtDialogs::QtDialogs(QString appTitle) : appTitle_(std::move(appTitle)) {}
+
+void QtDialogs::showMessage(QWidget* owner, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, appTitle_, text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+void QtDialogs::showWarning(QWidget* owner, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, appTitle_, text, QMessageBox::Ok, owner);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(QWidget* owner, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+int QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)
+{
+    return box.runDialog(owner);
+}
+
+QString QtDialogs::chooseFolder(QWidget* owner, const QString& title,
+                                const QString& initialFolder)
+{
+    return QFileDialog::getExistingDirectory(owner, title, initialFolder,
+                                             QFileDialog::ShowDirsOnly);
+}
+
+QString QtDialogs::chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
+                              const QString& filter)
+{
+    return QFileDialog::getOpenFileName(owner, title, initialPath, QtFileDialogFilter(filter));
+}
+
+std::optional<QColor> QtDialogs::chooseColor(QWidget* owner, const QColor& initial)
+{
+    const QColor chosen = QColorDialog::getColor(initial, owner);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+QString QtFileDialogFilter(const QString& filter)
+{
+    if (!filter.contains(QLatin1Char('|')))
+        return filter;
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QStringList qtPatterns;
+        for (const QString& pattern : patterns.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            qtPatterns << (pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern);
+        filters << parts[i] + QStringLiteral(" (") + qtPatterns.join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}

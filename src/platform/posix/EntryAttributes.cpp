@@ -1,0 +1,103 @@
+#include "platform/posix/EntryAttributes.h"
+
+#include <fcntl.h>
+#include <sys/xattr.h>
+
+#include <cerrno>
+#include <string_view>
+
+#include "platform/DosAttribText.h"
+
+namespace quorvex::platform::posix {
+
+namespace {
+
+constexpr std::uint32_t kDosAttribBits = kAttrHidden | kAttrSystem | kAttrArchive | kAttrTemporary;
+
+// Parses a value read into a buffer; longer values (Samba's binary form starts with
+// the same "0x..." text, NUL-terminated) are handled by reading only the beginning.
+std::optional<std::uint32_t> ParseRead(const char* buffer, ssize_t length)
+{
+    if (length <= 0)
+        return std::nullopt;
+    return ParseDosAttribText(std::string_view(buffer, static_cast<std::size_t>(length)));
+}
+
+} // namespace
+
+std::uint32_t AttributeWord(const struct stat& status, bool hiddenByName,
+                            std::optional<std::uint32_t> dosAttrib)
+{
+    const bool isDir = S_ISDIR(status.st_mode);
+    const bool isRegular = S_ISREG(status.st_mode);
+    std::uint32_t word = 0;
+    if (isDir)
+        word |= kAttrDirectory;
+    if ((status.st_mode & S_IWUSR) == 0)
+        word |= kAttrReadOnly;
+    if (hiddenByName)
+        word |= kAttrHidden;
+    if (!isDir && !isRegular)
+        word |= kAttrSystem;
+    if (dosAttrib)
+        word |= *dosAttrib & kDosAttribBits;
+    else if (isRegular)
+        word |= kAttrArchive;
+    return word == 0 ? kAttrNormal : word;
+}
+
+std::optional<std::uint32_t> ReadDosAttrib(const char* path, bool followLinks)
+{
+    char buffer[256];
+    ssize_t length = followLinks ? getxattr(path, kDosAttribName, buffer, sizeof buffer)
+                                 : lgetxattr(path, kDosAttribName, buffer, sizeof buffer);
+    return ParseRead(buffer, length);
+}
+
+std::optional<std::uint32_t> ReadDosAttribOfFd(int fd)
+{
+    char buffer[256];
+    return ParseRead(buffer, fgetxattr(fd, kDosAttribName, buffer, sizeof buffer));
+}
+
+bool IsHiddenByName(const char* name)
+{
+    if (name[0] != '.')
+        return false;
+    return !(name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+FileTime ModificationTime(const struct stat& status)
+{
+    return FileTime{static_cast<std::int64_t>(status.st_mtim.tv_sec),
+                    static_cast<std::int32_t>(status.st_mtim.tv_nsec)};
+}
+
+bool DescribeEntry(int dirFd, const char* nameInDir, const char* fullPath, bool hiddenByName,
+                   DirEntry& entry)
+{
+    struct stat status;
+    if (fstatat(dirFd, nameInDir, &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    if (S_ISLNK(status.st_mode)) {
+        struct stat target;
+        if (fstatat(dirFd, nameInDir, &target, 0) != 0) {
+            // A dangling link: a file of size 0 with the link's own time.
+            entry.attributes = kAttrReparsePoint | (hiddenByName ? std::uint32_t{kAttrHidden} : 0);
+            entry.size = 0;
+            entry.lastWrite = ModificationTime(status);
+            return true;
+        }
+        entry.attributes =
+            AttributeWord(target, hiddenByName, ReadDosAttrib(fullPath, true)) | kAttrReparsePoint;
+        entry.size = S_ISDIR(target.st_mode) ? 0 : static_cast<std::uint64_t>(target.st_size);
+        entry.lastWrite = ModificationTime(target);
+        return true;
+    }
+    entry.attributes = AttributeWord(status, hiddenByName, ReadDosAttrib(fullPath, false));
+    entry.size = S_ISDIR(status.st_mode) ? 0 : static_cast<std::uint64_t>(status.st_size);
+    entry.lastWrite = ModificationTime(status);
+    return true;
+}
+
+} // namespace quorvex::platform::posix

@@ -1,0 +1,124 @@
+// Creating, removing, moving entries and setting attribute words on POSIX.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+
+#include "platform/DosAttribText.h"
+#include "platform/FileSystem.h"
+
+namespace quorvex::platform {
+
+namespace {
+
+// The process umask, read without changing it where /proc allows.
+mode_t CurrentUmask()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+bool MakeFolder(const std::string& path)
+{
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return true;
+    struct stat status;
+    return errno == EEXIST && ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+} // namespace
+
+bool SetAttributes(std::string_view path, std::uint32_t attributes)
+{
+    const std::string pathText(path);
+    struct stat status;
+    if (::lstat(pathText.c_str(), &status) != 0)
+        return false;
+    if (::stat(pathText.c_str(), &status) != 0)
+        return true; // a dangling link has nothing to set
+
+    constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
+    const mode_t mode = status.st_mode & 07777;
+    const mode_t wanted = (attributes & kAttrReadOnly) != 0 ? mode & ~kWriteBits
+                                                            : mode | (kWriteBits & ~CurrentUmask());
+    if (wanted != mode)
+        (void)::chmod(pathText.c_str(), wanted);
+
+    const std::uint32_t kept =
+        attributes & (kAttrReadOnly | kAttrHidden | kAttrSystem | kAttrArchive | kAttrTemporary);
+    const std::string text =
+        FormatDosAttribText(kept | (S_ISDIR(status.st_mode) ? std::uint32_t{kAttrDirectory} : 0));
+    (void)::setxattr(pathText.c_str(), kDosAttribName, text.data(), text.size(), 0);
+    return true;
+}
+
+bool CreateFolderWithParents(std::string_view path)
+{
+    std::string folder(path);
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    if (folder.empty())
+        return false;
+    // Iterative, so that very deep paths need no recursion. A parent that cannot be
+    // made shows in the failure of the last step.
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        if (folder[slash - 1] != '/')
+            (void)MakeFolder(folder.substr(0, slash));
+    }
+    return MakeFolder(folder);
+}
+
+bool CreateEmptyFileExclusive(std::string_view path)
+{
+    const std::string pathText(path);
+    const int fd = ::open(pathText.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return false;
+    return ::close(fd) == 0;
+}
+
+bool RemoveEmptyFolder(std::string_view path)
+{
+    std::string folder(path);
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return ::rmdir(folder.c_str()) == 0;
+}
+
+bool DeleteRegularFile(std::string_view path)
+{
+    const std::string pathText(path);
+    struct stat status;
+    if (::lstat(pathText.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
+        return false;
+    return ::unlink(pathText.c_str()) == 0;
+}
+
+bool MoveEntry(std::string_view from, std::string_view to)
+{
+    const std::string source(from), target(to);
+    if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // File systems without RENAME_NOREPLACE: check, then rename.
+    struct stat status;
+    if (::lstat(target.c_str(), &status) == 0)
+        return false;
+    return ::rename(source.c_str(), target.c_str()) == 0;
+}
+
+} // namespace quorvex::platform
