@@ -25,8 +25,7 @@ void QtDialogs::showWarning(QWidget* owner, const QString& text)
 
 bool QtDialogs::askYesNo(QWidget* owner, const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    owner);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, owner);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -37,8 +36,7 @@ int QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)
     return box.runDialog(owner);
 }
 
-QString QtDialogs::chooseFolder(QWidget* owner, const QString& title,
-                                const QString& initialFolder)
+QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& initialFolder)
 {
     return QFileDialog::getExistingDirectory(owner, title, initialFolder,
                                              QFileDialog::ShowDirsOnly);

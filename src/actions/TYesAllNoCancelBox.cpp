@@ -1,0 +1,127 @@
+#include "actions/TYesAllNoCancelBox.h"
+
+#include "actions/TYesAllNoCancelDlg.h"
+#include "platform/desktop/Dialogs.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+void applyTo(QPushButton* button, const QString& hint, bool showHint, bool enabled)
+{
+    button->setToolTip(showHint ? hint : QString());
+    button->setEnabled(enabled);
+}
+
+} // namespace
+
+TYesAllNoCancelBox::TYesAllNoCancelBox(Dialogs& dialogs, QObject* owner)
+    : QObject(owner), dialogs_(dialogs)
+{
+    setObjectName(QStringLiteral("YesAllNoCancelBox1"));
+}
+
+TYesAllNoCancelBox::~TYesAllNoCancelBox() = default;
+
+int TYesAllNoCancelBox::Execute()
+{
+    return dialogs_.executeYesAllNoCancel(qobject_cast<QWidget*>(parent()), *this);
+}
+
+int TYesAllNoCancelBox::runDialog(QWidget* owner)
+{
+    TYesAllNoCancelDlg dialog(owner, title_, msg_);
+    dialog_ = &dialog;
+    if (imageList_ != nullptr)
+        dialog.setPicture(imageList_, imageIndex_);
+    dialog.setFont(font_);
+    dialog.CheckBox1->setVisible(checkBoxVisible_);
+    dialog.CheckBox1->setText(checkBoxCaption_);
+    dialog.CheckBox1->setChecked(false);
+    dialog.OKBtn->setText(okBtnCaption_);
+    dialog.NoBtn->setText(noBtnCaption_);
+    applyButtons();
+    const int answer = dialog.exec();
+    checkBoxChecked_ = dialog.CheckBox1->isChecked();
+    dialog_ = nullptr;
+    return answer;
+}
+
+void TYesAllNoCancelBox::applyStandardConfiguration(const QList<QPixmap>* imageList)
+{
+    okBtnCaption_ = QStringLiteral("はい");
+    noBtnCaption_ = QStringLiteral("いいえ");
+    font_ = QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9);
+    okBtn_ = ButtonSettings{QString(), false, true};
+    noBtn_ = ButtonSettings{QString(), false, true};
+    cancelBtn_ = ButtonSettings{QString(), false, true};
+    imageList_ = imageList;
+    imageIndex_ = 4;
+    checkBoxVisible_ = true;
+    checkBoxCaption_ = QStringLiteral("全て");
+}
+
+void TYesAllNoCancelBox::applyButtons()
+{
+    if (dialog_ == nullptr)
+        return;
+    applyTo(dialog_->OKBtn, okBtn_.hint, okBtn_.showHint, okBtn_.enabled);
+    applyTo(dialog_->NoBtn, noBtn_.hint, noBtn_.showHint, noBtn_.enabled);
+    applyTo(dialog_->CancelBtn, cancelBtn_.hint, cancelBtn_.showHint, cancelBtn_.enabled);
+}
+
+void TYesAllNoCancelBox::setOkBtnHint(const QString& value)
+{
+    okBtn_.hint = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setNoBtnHint(const QString& value)
+{
+    noBtn_.hint = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setCancelBtnHint(const QString& value)
+{
+    cancelBtn_.hint = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setOkBtnShowHint(bool value)
+{
+    okBtn_.showHint = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setNoBtnShowHint(bool value)
+{
+    noBtn_.showHint = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setCancelBtnShowHint(bool value)
+{
+    cancelBtn_.showHint = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setOkBtnEnabled(bool value)
+{
+    okBtn_.enabled = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setNoBtnEnabled(bool value)
+{
+    noBtn_.enabled = value;
+    applyButtons();
+}
+
+void TYesAllNoCancelBox::setCancelBtnEnabled(bool value)
+{
+    cancelBtn_.enabled = value;
+    applyButtons();
+}

@@ -1,0 +1,117 @@
+#pragma once
+// The Yes/All/No/Cancel confirmation: a non-visual component that holds the texts,
+// captions, hints, picture and check box of a modal question, shows it through the
+// program's Dialogs and reports the answer and the state of its check box.
+
+#include <QFont>
+#include <QList>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+
+class Dialogs;
+class QWidget;
+class TYesAllNoCancelDlg;
+
+// The answers of Execute().
+namespace ConfirmAnswer {
+inline constexpr int Failed = 0;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+} // namespace ConfirmAnswer
+
+class TYesAllNoCancelBox : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `dialogs` shows the question (the real dialog, or scripted answers in tests);
+    // it must outlive the component.
+    TYesAllNoCancelBox(Dialogs& dialogs, QObject* owner = nullptr);
+    ~TYesAllNoCancelBox() override;
+
+    // Shows the question; returns a ConfirmAnswer (6, 7, 2, or 0 when the dialog could
+    // not be shown). CheckBoxChecked() holds the check box state afterwards.
+    int Execute();
+
+    // What the real Dialogs::executeYesAllNoCancel does: builds TYesAllNoCancelDlg from
+    // the properties, shows it modally and frees it before returning.
+    int runDialog(QWidget* owner);
+
+    // Settings of the shared instance of the main window: "はい"/"いいえ", the
+    // program's font, all buttons enabled, picture 4 of `imageList`, check box "全て".
+    void applyStandardConfiguration(const QList<QPixmap>* imageList);
+
+    // Stored for the next Execute.
+    QString Title() const { return title_; }
+    void setTitle(const QString& value) { title_ = value; }
+    QString Msg() const { return msg_; }
+    void setMsg(const QString& value) { msg_ = value; }
+    QString OkBtnCaption() const { return okBtnCaption_; }
+    void setOkBtnCaption(const QString& value) { okBtnCaption_ = value; }
+    QString NoBtnCaption() const { return noBtnCaption_; }
+    void setNoBtnCaption(const QString& value) { noBtnCaption_ = value; }
+    QFont Font() const { return font_; }
+    void setFont(const QFont& value) { font_ = value; }
+    const QList<QPixmap>* ImageList() const { return imageList_; }
+    void setImageList(const QList<QPixmap>* value) { imageList_ = value; }
+    int ImageIndex() const { return imageIndex_; }
+    void setImageIndex(int value) { imageIndex_ = value; }
+    bool CheckBoxVisible() const { return checkBoxVisible_; }
+    void setCheckBoxVisible(bool value) { checkBoxVisible_ = value; }
+    QString CheckBoxCaption() const { return checkBoxCaption_; }
+    void setCheckBoxCaption(const QString& value) { checkBoxCaption_ = value; }
+
+    // State of the check box when the last dialog closed.
+    bool CheckBoxChecked() const { return checkBoxChecked_; }
+    void setCheckBoxChecked(bool value) { checkBoxChecked_ = value; }
+
+    // Stored, and applied at once to the dialog while it is open.
+    QString OkBtnHint() const { return okBtn_.hint; }
+    void setOkBtnHint(const QString& value);
+    QString NoBtnHint() const { return noBtn_.hint; }
+    void setNoBtnHint(const QString& value);
+    QString CancelBtnHint() const { return cancelBtn_.hint; }
+    void setCancelBtnHint(const QString& value);
+    bool OkBtnShowHint() const { return okBtn_.showHint; }
+    void setOkBtnShowHint(bool value);
+    bool NoBtnShowHint() const { return noBtn_.showHint; }
+    void setNoBtnShowHint(bool value);
+    bool CancelBtnShowHint() const { return cancelBtn_.showHint; }
+    void setCancelBtnShowHint(bool value);
+    bool OkBtnEnabled() const { return okBtn_.enabled; }
+    void setOkBtnEnabled(bool value);
+    bool NoBtnEnabled() const { return noBtn_.enabled; }
+    void setNoBtnEnabled(bool value);
+    bool CancelBtnEnabled() const { return cancelBtn_.enabled; }
+    void setCancelBtnEnabled(bool value);
+
+    // The dialog while Execute shows it, otherwise null.
+    TYesAllNoCancelDlg* openDialog() const { return dialog_; }
+
+private:
+    struct ButtonSettings
+    {
+        QString hint;
+        bool showHint = false;
+        bool enabled = false;
+    };
+    void applyButtons();
+
+    Dialogs& dialogs_;
+    QString title_;
+    QString msg_;
+    QString okBtnCaption_;
+    QString noBtnCaption_;
+    QFont font_;
+    ButtonSettings okBtn_;
+    ButtonSettings noBtn_;
+    ButtonSettings cancelBtn_;
+    const QList<QPixmap>* imageList_ = nullptr;
+    int imageIndex_ = 0;
+    bool checkBoxVisible_ = false;
+    bool checkBoxChecked_ = false;
+    QString checkBoxCaption_;
+    TYesAllNoCancelDlg* dialog_ = nullptr;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// The form of the Yes/All/No/Cancel confirmation: picture, message, a check box and
+// the buttons Yes, No and Cancel. The window grows to fit a long or many-line
+// message. Closes with 6 (Yes), 7 (No) or 2 (Cancel, Escape, closing the window).
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+class TYesAllNoCancelDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int DesignedWidth = 373;
+    static constexpr int DesignedHeight = 128;
+
+    TYesAllNoCancelDlg(QWidget* owner, const QString& title, const QString& message);
+
+    // The picture: image `index` of `images`; nothing is drawn when the list is null
+    // or the index lies outside it.
+    void setPicture(const QList<QPixmap>* images, int index);
+
+    QWidget* PaintBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QWidget* Panel1 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QPushButton* OKBtn = nullptr;
+    QPushButton* NoBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+
+    // Escape and closing the window answer Cancel.
+    void reject() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void layOutMessage();
+    void paintPicture();
+
+    const QList<QPixmap>* images_ = nullptr;
+    int imageIndex_ = 0;
+    QPixmap workBitmap_;
+};

@@ -1,0 +1,81 @@
+#pragma once
+// Dialogs for tests: answers come from queues that the test fills beforehand, every
+// call is recorded with its texts, nothing is shown and nothing blocks. A question
+// without a scripted answer, and an answer left unused at the end, fail the test.
+//
+//   ScriptedDialogs dialogs;
+//   dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, /*checkBoxChecked=*/true);
+//   ... run the code under test ...
+//   EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::YesAllNoCancel), QStringList{...});
+
+#include "platform/desktop/Dialogs.h"
+
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    enum class Kind
+    {
+        Message,
+        Warning,
+        YesNo,
+        YesAllNoCancel,
+        Folder,
+        File,
+        Color,
+    };
+
+    struct Call
+    {
+        Kind kind;
+        QString title; // the question's title, or the box's Title
+        QString text;  // message, question, or the box's Msg
+        QString initialPath;
+        QString filter;
+    };
+
+    ScriptedDialogs() = default;
+    ScriptedDialogs(const ScriptedDialogs&) = delete;
+    ScriptedDialogs& operator=(const ScriptedDialogs&) = delete;
+    ~ScriptedDialogs() override;
+
+    // Answers, used in the order given, one per call of their kind.
+    void scriptYesNo(bool yes);
+    void scriptYesAllNoCancel(int answer, bool checkBoxChecked = false);
+    void scriptFolder(const QString& folder);
+    void scriptFile(const QString& file);
+    void scriptColor(std::optional<QColor> color);
+
+    const std::vector<Call>& calls() const { return calls_; }
+    // The texts of every call of one kind, in call order.
+    QStringList texts(Kind kind) const;
+    int count(Kind kind) const;
+
+    void showMessage(QWidget* owner, const QString& text) override;
+    void showWarning(QWidget* owner, const QString& text) override;
+    bool askYesNo(QWidget* owner, const QString& title, const QString& text) override;
+    int executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
+    QString chooseFolder(QWidget* owner, const QString& title,
+                         const QString& initialFolder) override;
+    QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
+                       const QString& filter) override;
+    std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) override;
+
+private:
+    struct BoxAnswer
+    {
+        int answer;
+        bool checkBoxChecked;
+    };
+    template <typename T> bool take(std::deque<T>& queue, const Call& call, T& answer);
+
+    std::vector<Call> calls_;
+    std::deque<bool> yesNo_;
+    std::deque<BoxAnswer> boxAnswers_;
+    std::deque<QString> folders_;
+    std::deque<QString> files_;
+    std::deque<std::optional<QColor>> colors_;
+};
