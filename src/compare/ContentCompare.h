@@ -1,0 +1,44 @@
+#pragma once
+// How much of the contents of two files agree: equal 4-byte words at equal offsets,
+// read in blocks of 128 KiB, stated as a whole percentage.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "core/RunObserver.h"
+
+namespace quorvex {
+
+constexpr std::size_t kContentBlockSize = 131072;
+
+// The two read buffers of one run (a block plus 4 bytes of room for padding). The
+// caller allocates them once before a run and keeps them for all its comparisons.
+class ContentBuffers
+{
+public:
+    static constexpr std::size_t kWords = (kContentBlockSize + 4) / 4;
+
+    ContentBuffers() : b_(kWords), a_(kWords) {}
+    std::uint32_t* b() { return b_.data(); } // receives the data of file B
+    std::uint32_t* a() { return a_.data(); } // receives the data of file A
+
+private:
+    std::vector<std::uint32_t> b_;
+    std::vector<std::uint32_t> a_;
+};
+
+// Compares file A with file B and writes the match percentage (0..100) to `percent`.
+// When either file cannot be opened (missing, a folder, a FIFO, socket or device)
+// `percent` keeps the caller's value (callers set -1 first) and nothing is reported.
+// `threshold` (0..100) lets the comparison stop early once it cannot be reached.
+// Reports the block progress through setFileMax / setFilePosition, pumps messages
+// after every block and checks cancelRequested() before every block.
+void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,
+                     ContentBuffers& buffers, RunObserver& observer);
+
+// The percentage of `matching` bytes for files of these lengths (either length 0
+// gives 100); exact integer arithmetic, truncated.
+int ContentPercentage(std::uint64_t matching, std::uint64_t lenA, std::uint64_t lenB);
+
+} // namespace quorvex
