@@ -1,0 +1,103 @@
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileSystem.h"
+#include "support/TempTree.h"
+
+namespace quorvex::platform {
+namespace {
+
+std::string Content(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+mode_t Mode(const std::string& path)
+{
+    struct stat status;
+    EXPECT_EQ(::stat(path.c_str(), &status), 0);
+    return status.st_mode & 0777;
+}
+
+TEST(FileOperations, CreatingFoldersAndFiles)
+{
+    test::TempTree t;
+    EXPECT_TRUE(CreateFolderWithParents(t.path("a/b/c/")));
+    EXPECT_TRUE(IsExistingFolder(t.path("a/b/c")));
+    EXPECT_TRUE(CreateFolderWithParents(t.path("a/b"))); // existing is fine
+    t.file("blocker", "keep");
+    EXPECT_FALSE(CreateFolderWithParents(t.path("blocker/sub")));
+    EXPECT_FALSE(CreateFolderWithParents(t.path("blocker")));
+
+    EXPECT_TRUE(CreateEmptyFileExclusive(t.path("a/new")));
+    EXPECT_EQ(LookupEntry(t.path("a/new"))->size, 0u);
+    EXPECT_FALSE(CreateEmptyFileExclusive(t.path("blocker")));
+    EXPECT_EQ(Content(t.path("blocker")), "keep"); // never truncated
+    EXPECT_FALSE(CreateEmptyFileExclusive(t.path("a/b")));
+}
+
+TEST(FileOperations, CreatingVeryDeepFolders)
+{
+    test::TempTree t;
+    std::string deep = t.root();
+    for (int level = 0; level < 1500; ++level)
+        deep += "d/";
+    EXPECT_TRUE(CreateFolderWithParents(deep));
+}
+
+TEST(FileOperations, RemovingOnlyWhatTheCallAllows)
+{
+    test::TempTree t;
+    t.file("full/file");
+    t.dir("empty");
+    EXPECT_FALSE(RemoveEmptyFolder(t.path("full/")));
+    EXPECT_TRUE(RemoveEmptyFolder(t.path("empty/")));
+    EXPECT_FALSE(IsExistingFolder(t.path("empty")));
+    EXPECT_FALSE(DeleteRegularFile(t.path("full")));
+    EXPECT_TRUE(DeleteRegularFile(t.path("full/file")));
+    EXPECT_FALSE(DeleteRegularFile(t.path("full/file")));
+}
+
+TEST(FileOperations, MovingNeverReplaces)
+{
+    test::TempTree t;
+    t.file("from", "new");
+    t.file("occupied", "old");
+    EXPECT_FALSE(MoveEntry(t.path("from"), t.path("occupied")));
+    EXPECT_EQ(Content(t.path("occupied")), "old");
+    EXPECT_TRUE(MoveEntry(t.path("from"), t.path("dir-to-be")));
+    EXPECT_EQ(Content(t.path("dir-to-be")), "new");
+    EXPECT_FALSE(MoveEntry(t.path("from"), t.path("again")));
+}
+
+TEST(FileOperations, SettingAttributeWords)
+{
+    test::TempTree t;
+    t.file("f");
+    ::chmod(t.path("f").c_str(), 0664);
+    EXPECT_TRUE(SetAttributes(t.path("f"), kAttrReadOnly | kAttrHidden | kAttrArchive));
+    EXPECT_EQ(Mode(t.path("f")), 0444u);
+    EXPECT_EQ(GetAttributes(t.path("f")), 0x23u);
+
+    const mode_t oldMask = ::umask(027);
+    EXPECT_TRUE(SetAttributes(t.path("f"), kAttrNormal));
+    ::umask(oldMask);
+    EXPECT_EQ(Mode(t.path("f")), 0644u); // write bits within the umask's limits
+    EXPECT_EQ(GetAttributes(t.path("f")), 0x80u);
+
+    t.dir("d");
+    EXPECT_TRUE(SetAttributes(t.path("d"), kAttrDirectory | kAttrSystem | kAttrTemporary));
+    EXPECT_EQ(GetAttributes(t.path("d")), 0x114u);
+    EXPECT_FALSE(SetAttributes(t.path("missing"), kAttrNormal));
+}
+
+} // namespace
+} // namespace quorvex::platform

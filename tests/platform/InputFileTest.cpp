@@ -1,0 +1,89 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileSystem.h"
+#include "support/TempTree.h"
+
+namespace quorvex::platform {
+namespace {
+
+TEST(InputFile, ReadsSequentiallyAndAtOffsets)
+{
+    test::TempTree t;
+    t.file("f", "0123456789");
+    InputFile file;
+    ASSERT_TRUE(file.open(t.path("f")));
+    EXPECT_EQ(file.size(), 10u);
+    char buffer[16] = {};
+    EXPECT_EQ(file.read(buffer, 4), 4);
+    EXPECT_EQ(std::string(buffer, 4), "0123");
+    EXPECT_EQ(file.readAt(buffer, 3, 7), 3);
+    EXPECT_EQ(std::string(buffer, 3), "789");
+    EXPECT_EQ(file.read(buffer, 16), 6); // readAt did not move the position
+    EXPECT_EQ(file.read(buffer, 16), 0);
+
+    InputFile moved = std::move(file);
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_TRUE(moved.isOpen());
+    EXPECT_EQ(moved.readAt(buffer, 1, 0), 1);
+    EXPECT_EQ(file.read(buffer, 1), -1);
+}
+
+TEST(InputFile, OnlyRegularFilesOpenAndNothingBlocks)
+{
+    test::TempTree t;
+    t.fifo("pipe"); // opening a FIFO without a writer would block without O_NONBLOCK
+    t.dir("folder");
+    t.symlink("link", "target");
+    t.file("target", "abc");
+    InputFile file;
+    EXPECT_FALSE(file.open(t.path("pipe")));
+    EXPECT_FALSE(file.open(t.path("folder")));
+    EXPECT_FALSE(file.open(t.path("missing")));
+    EXPECT_FALSE(file.open("/dev/null"));
+    EXPECT_TRUE(file.open(t.path("link")));
+    EXPECT_EQ(file.size(), 3u);
+}
+
+TEST(InputFile, SizesAndOffsetsBeyondFourGiB)
+{
+    test::TempTree t;
+    const std::string path = t.file("sparse");
+    const std::uint64_t size = (5ull << 30) + 3;
+    ASSERT_EQ(::truncate(path.c_str(), static_cast<off_t>(size)), 0);
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ASSERT_EQ(::pwrite(fd, "end", 3, static_cast<off_t>(size - 3)), 3);
+    ::close(fd);
+
+    EXPECT_EQ(LookupEntry(path)->size, size);
+    InputFile file;
+    ASSERT_TRUE(file.open(path));
+    EXPECT_EQ(file.size(), size);
+    char buffer[8] = {};
+    EXPECT_EQ(file.readAt(buffer, sizeof buffer, size - 3), 3);
+    EXPECT_EQ(std::string(buffer, 3), "end");
+}
+
+TEST(InputFile, InjectedFaultsRefuseOpeningAndReading)
+{
+    test::TempTree t;
+    t.file("locked", "abc");
+    t.file("unreadable", "abc");
+    SetFaultHook([&](FaultPoint point, std::string_view path) {
+        return (point == FaultPoint::Open && path == t.path("locked")) ||
+               (point == FaultPoint::Read && path == t.path("unreadable"));
+    });
+    InputFile file;
+    EXPECT_FALSE(file.open(t.path("locked")));
+    ASSERT_TRUE(file.open(t.path("unreadable")));
+    char buffer[4];
+    EXPECT_EQ(file.read(buffer, 4), -1);
+    EXPECT_EQ(file.readAt(buffer, 4, 0), -1);
+    SetFaultHook(nullptr);
+    EXPECT_EQ(file.read(buffer, 4), 3);
+}
+
+} // namespace
+} // namespace quorvex::platform
