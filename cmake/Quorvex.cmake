@@ -51,5 +51,9 @@ function(quorvex_test name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ENVIRONMENT "${QUORVEX_TEST_ENV}")
+  # gtest_discover_tests splits a list given as ENVIRONMENT property into separate
+  # properties (only the first variable would be set), so every test runs under
+  # `env` with the whole list instead.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${QUORVEX_TEST_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
 endfunction()
