@@ -1,0 +1,98 @@
+#include "controls/ControlStyles.h"
+
+#include "controls/TSwitchButton.h"
+
+#include <QFont>
+#include <array>
+#include <optional>
+
+namespace {
+
+struct SwitchButtonStyle
+{
+    const char* name = nullptr;
+    const char* caption = nullptr;
+    std::optional<QColor> colorButton = {}; // empty: button face
+    int groupIndex = 0;
+    std::optional<QColor> colorDown = {};
+    std::optional<QColor> colorDownText = {};
+    int shadow = 2; // the same offset right and down
+    std::optional<QColor> shadowColor = {};
+    std::optional<QColor> shadowDownColor = {};
+    const char* hint = nullptr;
+};
+
+const QColor navy(0, 0, 128), purple(128, 0, 128), green(0, 128, 0), maroon(128, 0, 0),
+    darkRed(176, 0, 0), red(255, 0, 0);
+
+const std::array<SwitchButtonStyle, 11> switchButtonStyles{{
+    {.name = "SwitchButton2", .caption = "Version", .colorButton = navy, .hint = "バージョン情報"},
+    {.name = "SwitchButton3", .caption = "終了", .colorButton = purple},
+    {.name = "SwitchButton1", .caption = "開始", .colorButton = green, .colorDownText = red},
+    {.name = "CancelBtn", .caption = "Cancel", .colorButton = maroon, .groupIndex = 9},
+    {.name = "SwitchButton8", .caption = "開始", .colorButton = green, .colorDownText = red},
+    {.name = "SwitchButton6", .caption = "削除", .colorButton = darkRed, .colorDownText = red},
+    {.name = "SwitchButton5",
+     .caption = "設定／開始",
+     .colorButton = green,
+     .groupIndex = 7,
+     .colorDown = QColor(255, 255, 0),
+     .colorDownText = QColor(128, 128, 0),
+     .shadow = 1,
+     .shadowColor = green,
+     .shadowDownColor = QColor(192, 192, 192)},
+    {.name = "ModosuSwBtn", .caption = "元に戻す", .colorButton = navy},
+    {.name = "DelSwBtn", .caption = "ごみ箱から削除", .colorButton = darkRed},
+    {.name = "AllSelectBtn", .caption = "全て選択", .colorButton = navy},
+    {.name = "GomiOpenSwBtn",
+     .caption = "ごみ箱を開く",
+     .groupIndex = 3,
+     .colorDown = QColor(0, 128, 128),
+     .colorDownText = QColor(255, 255, 255),
+     .shadow = 1},
+}};
+
+} // namespace
+
+QStringList switchButtonNames()
+{
+    QStringList names;
+    for (const SwitchButtonStyle& style : switchButtonStyles)
+        names << QString::fromLatin1(style.name);
+    return names;
+}
+
+TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
+{
+    for (const SwitchButtonStyle& style : switchButtonStyles) {
+        if (name != QLatin1String(style.name))
+            continue;
+        auto* button = new TSwitchButton(parent);
+        button->setObjectName(name);
+        QFont font(QStringLiteral("ＭＳ Ｐ明朝"));
+        font.setPixelSize(13);
+        font.setBold(true);
+        button->setFont(font);
+        button->setFontColor(Qt::white);
+        button->setAllowAllUp(true);
+        button->setRoundSize(10);
+        button->setCaption(QString::fromUtf8(style.caption));
+        button->setGroupIndex(style.groupIndex);
+        if (style.colorButton)
+            button->setColorButton(*style.colorButton);
+        if (style.colorDown)
+            button->setColorDown(*style.colorDown);
+        if (style.colorDownText)
+            button->setColorDownText(*style.colorDownText);
+        button->setShadow(style.shadow, style.shadow);
+        if (style.shadowColor)
+            button->setShadowColor(*style.shadowColor);
+        if (style.shadowDownColor)
+            button->setShadowDownColor(*style.shadowDownColor);
+        if (style.hint)
+            button->setToolTip(QString::fromUtf8(style.hint));
+        button->finishLoading();
+        return button;
+    }
+    return nullptr;
+}
