@@ -49,7 +49,7 @@ int TYesAllNoCancelBox::runDialog(QWidget* owner)
     return answer;
 }
 
-void TYesAllNoCancelBox::applyStandardConfiguration(const QList<QPixmap>* imageList)
+void TYesAllNoCancelBox::applyStandardConfiguration(const QList<QImage>* imageList)
 {
     okBtnCaption_ = QStringLiteral("はい");
     noBtnCaption_ = QStringLiteral("いいえ");

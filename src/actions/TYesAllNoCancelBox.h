@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QList>
 #include <QObject>
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 class Dialogs;
@@ -41,7 +41,7 @@ public:
 
     // Settings of the shared instance of the main window: "はい"/"いいえ", the
     // program's font, all buttons enabled, picture 4 of `imageList`, check box "全て".
-    void applyStandardConfiguration(const QList<QPixmap>* imageList);
+    void applyStandardConfiguration(const QList<QImage>* imageList);
 
     // Stored for the next Execute.
     QString Title() const { return title_; }
@@ -54,8 +54,8 @@ public:
     void setNoBtnCaption(const QString& value) { noBtnCaption_ = value; }
     QFont Font() const { return font_; }
     void setFont(const QFont& value) { font_ = value; }
-    const QList<QPixmap>* ImageList() const { return imageList_; }
-    void setImageList(const QList<QPixmap>* value) { imageList_ = value; }
+    const QList<QImage>* ImageList() const { return imageList_; }
+    void setImageList(const QList<QImage>* value) { imageList_ = value; }
     int ImageIndex() const { return imageIndex_; }
     void setImageIndex(int value) { imageIndex_ = value; }
     bool CheckBoxVisible() const { return checkBoxVisible_; }
@@ -108,7 +108,7 @@ private:
     ButtonSettings okBtn_;
     ButtonSettings noBtn_;
     ButtonSettings cancelBtn_;
-    const QList<QPixmap>* imageList_ = nullptr;
+    const QList<QImage>* imageList_ = nullptr;
     int imageIndex_ = 0;
     bool checkBoxVisible_ = false;
     bool checkBoxChecked_ = false;

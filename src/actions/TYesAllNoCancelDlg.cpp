@@ -72,7 +72,7 @@ TYesAllNoCancelDlg::TYesAllNoCancelDlg(QWidget* owner, const QString& title, con
     CheckBox1->hide();
 }
 
-void TYesAllNoCancelDlg::setPicture(const QList<QPixmap>* images, int index)
+void TYesAllNoCancelDlg::setPicture(const QList<QImage>* images, int index)
 {
     images_ = images;
     imageIndex_ = index;
@@ -146,18 +146,18 @@ void TYesAllNoCancelDlg::paintPicture()
 {
     if (images_ == nullptr || imageIndex_ < 0 || imageIndex_ >= images_->size())
         return;
-    const QPixmap& image = images_->at(imageIndex_);
+    const QImage& image = images_->at(imageIndex_);
     if (image.isNull())
         return;
     if (workBitmap_.size() != image.size())
-        workBitmap_ = QPixmap(image.size());
+        workBitmap_ = QImage(image.size(), QImage::Format_ARGB32_Premultiplied);
     // Cleared so that transparent parts of the picture show the dialog's face.
     workBitmap_.fill(Qt::transparent);
     {
         QPainter bitmapPainter(&workBitmap_);
-        bitmapPainter.drawPixmap(0, 0, image);
+        bitmapPainter.drawImage(0, 0, image);
     }
     QPainter painter(PaintBox1);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(PaintBox1->rect(), workBitmap_);
+    painter.drawImage(PaintBox1->rect(), workBitmap_);
 }

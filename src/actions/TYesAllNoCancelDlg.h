@@ -5,7 +5,7 @@
 
 #include <QDialog>
 #include <QList>
-#include <QPixmap>
+#include <QImage>
 
 class QCheckBox;
 class QLabel;
@@ -24,7 +24,7 @@ public:
 
     // The picture: image `index` of `images`; nothing is drawn when the list is null
     // or the index lies outside it.
-    void setPicture(const QList<QPixmap>* images, int index);
+    void setPicture(const QList<QImage>* images, int index);
 
     QWidget* PaintBox1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -46,7 +46,7 @@ private:
     void layOutMessage();
     void paintPicture();
 
-    const QList<QPixmap>* images_ = nullptr;
+    const QList<QImage>* images_ = nullptr;
     int imageIndex_ = 0;
-    QPixmap workBitmap_;
+    QImage workBitmap_;
 };

@@ -17,11 +17,11 @@ namespace {
 
 constexpr int StripTop = 128 - 62;
 
-QList<QPixmap> solidImages(int count, const QColor& color)
+QList<QImage> solidImages(int count, const QColor& color)
 {
-    QPixmap image(16, 16);
+    QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
     image.fill(color);
-    return QList<QPixmap>(count, image);
+    return QList<QImage>(count, image);
 }
 
 // Runs the component's real dialog and lets `act` work on it once it is shown.
@@ -45,7 +45,7 @@ int answerDialog(TYesAllNoCancelBox& box, const std::function<void(TYesAllNoCanc
 struct ConfiguredBox
 {
     QtDialogs dialogs{QStringLiteral("Quorvex")};
-    QList<QPixmap> images = solidImages(5, Qt::red);
+    QList<QImage> images = solidImages(5, Qt::red);
     TYesAllNoCancelBox box{dialogs};
     ConfiguredBox()
     {
@@ -106,7 +106,7 @@ TEST(YesAllNoCancelDlg, LayoutFollowsTheFontItIsShownWith)
 
 TEST(YesAllNoCancelDlg, PictureIsDrawnOnlyForAnImageInTheList)
 {
-    const QList<QPixmap> images = solidImages(5, Qt::red);
+    const QList<QImage> images = solidImages(5, Qt::red);
     TYesAllNoCancelDlg dialog(nullptr, QString(), QStringLiteral("質問"));
     const auto centre = [&dialog] { return dialog.PaintBox1->grab().toImage().pixelColor(18, 18); };
     const QColor blank = centre();
