@@ -1,0 +1,100 @@
+#include "trash/TrashRestore.h"
+
+#include "platform/FileSystem.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr char kFolderFailure[] = "フォルダを元に戻すのに失敗しました。";
+constexpr char kFileFailure[] = "ファイルを元に戻すのに失敗しました。";
+
+std::string DamagedEntryText(const std::string& path, std::string_view valueText)
+{
+    return "[ " + path + " ]\n\nごみ箱の記録が壊れています。'" + std::string(valueText) +
+           "' は有効な整数値ではありません。";
+}
+
+bool RecreateFile(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos) {
+        const std::string folder = path.substr(0, slash + 1);
+        if (!platform::IsExistingFolder(folder) && !platform::CreateFolderWithParents(folder))
+            return false;
+    }
+    return platform::CreateEmptyFileExclusive(path);
+}
+
+} // namespace
+
+RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path)
+{
+    const TrashEntry* entry = trash.lookup(path);
+    const TrashEntryParts parts = entry ? SplitTrashEntry(*entry) : TrashEntryParts{};
+    if (!parts.attributes)
+        return {RestoreResult::Damaged, DamagedEntryText(path, parts.valueText)};
+
+    const bool folder = IsFolderEntryPath(path);
+    if (!(folder ? platform::CreateFolderWithParents(path) : RecreateFile(path)))
+        return {RestoreResult::Failed, folder ? kFolderFailure : kFileFailure};
+    // -1 records an attribute word that could not be read: nothing to give back.
+    if (*parts.attributes >= 0)
+        (void)platform::SetAttributes(path, static_cast<std::uint32_t>(*parts.attributes));
+    return {RestoreResult::Restored, {}};
+}
+
+const char* TrashKindWord(const std::string& path)
+{
+    return IsFolderEntryPath(path) ? "フォルダ" : "ファイル";
+}
+
+std::vector<std::size_t> RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                                           const std::vector<std::size_t>& selected,
+                                           const BatchQuestion& ask, const BatchNotice& notify)
+{
+    std::vector<std::size_t> removed;
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+        const std::string& path = rows.at(*row);
+        const BatchDecision decision =
+            ask("ごみ箱からの取り出し確認",
+                BatchQuestionText(path, TrashKindWord(path),
+                                  "をごみ箱から元の場所に戻しても宜しいですか？"));
+        if (decision == BatchDecision::Stop)
+            break;
+        if (decision == BatchDecision::Skip)
+            continue;
+        const RestoreOutcome outcome = RestoreTrashEntry(trash, path);
+        if (outcome.result != RestoreResult::Restored)
+            notify(outcome.message);
+        if (outcome.result == RestoreResult::Damaged)
+            break;
+        if (outcome.result == RestoreResult::Restored) {
+            trash.RemoveTrashEntry(path);
+            removed.push_back(*row);
+        }
+    }
+    return removed;
+}
+
+std::vector<std::size_t> PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                                         const std::vector<std::size_t>& selected,
+                                         const BatchQuestion& ask)
+{
+    std::vector<std::size_t> removed;
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+        const std::string& path = rows.at(*row);
+        const BatchDecision decision =
+            ask("削除確認", BatchQuestionText(path, TrashKindWord(path),
+                                              "をごみ箱から削除しても宜しいですか？"));
+        if (decision == BatchDecision::Stop)
+            break;
+        if (decision == BatchDecision::Skip)
+            continue;
+        trash.RemoveTrashEntry(path);
+        removed.push_back(*row);
+    }
+    return removed;
+}
+
+} // namespace quorvex

@@ -1,0 +1,46 @@
+#pragma once
+// Restoring and purging trash entries: one entry at a time, and the page's batches
+// over the selected rows (from the last row to the first) with their questions.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "trash/BatchQuestion.h"
+#include "trash/TrashStore.h"
+
+namespace quorvex {
+
+enum class RestoreResult
+{
+    Restored, // the item exists again with its attributes; the entry may go
+    Failed,   // the item could not be made; `message` says which kind
+    Damaged,  // the stored value is not a number; nothing was changed, the batch ends
+};
+
+struct RestoreOutcome
+{
+    RestoreResult result = RestoreResult::Failed;
+    std::string message; // empty on success
+};
+
+// Recreates the empty folder (with its parents) or the empty file (with its missing
+// folders) of the entry named `path`, then gives it the stored attributes. A file is
+// created only where nothing exists, so an existing file is never truncated. The
+// entry itself is left in the list.
+RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path);
+
+// The kind word of the questions: "フォルダ" for a folder entry, else "ファイル".
+const char* TrashKindWord(const std::string& path);
+
+// `rows` are the stored paths shown on the trash page, `selected` the indices of the
+// selected rows in ascending order. Both batches return the rows to remove from the
+// page, in descending order; the matching entries are already gone from `trash`.
+std::vector<std::size_t> RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                                           const std::vector<std::size_t>& selected,
+                                           const BatchQuestion& ask, const BatchNotice& notify);
+std::vector<std::size_t> PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                                         const std::vector<std::size_t>& selected,
+                                         const BatchQuestion& ask);
+
+} // namespace quorvex

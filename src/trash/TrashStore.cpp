@@ -1,0 +1,142 @@
+#include "trash/TrashStore.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "platform/TextFile.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr char kSeparator = '/';
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+               return fold(static_cast<unsigned char>(x)) == fold(static_cast<unsigned char>(y));
+           });
+}
+
+// Lines that are valid UTF-8, and lines naming a local absolute path (the bytes of a
+// name that is not UTF-8, as this program writes them), are kept as they are; any
+// other line comes from a Windows installation and is decoded from CP932. Deciding
+// per line keeps one odd name from re-decoding every other entry.
+TrashEntry DecodeTrashLine(std::string line)
+{
+    if (line.empty() || line.front() == kSeparator || platform::IsValidUtf8(line))
+        return line;
+    return platform::DecodeLegacyText(line);
+}
+
+} // namespace
+
+TrashEntryParts SplitTrashEntry(std::string_view entry)
+{
+    TrashEntryParts parts;
+    const std::size_t equals = entry.rfind('=');
+    if (equals == std::string_view::npos) {
+        parts.name = entry;
+        return parts;
+    }
+    parts.name = entry.substr(0, equals);
+    parts.valueText = entry.substr(equals + 1);
+    std::int32_t value = 0;
+    const char* end = parts.valueText.data() + parts.valueText.size();
+    const auto [stop, error] = std::from_chars(parts.valueText.data(), end, value);
+    if (error == std::errc() && stop == end && !parts.valueText.empty())
+        parts.attributes = value;
+    return parts;
+}
+
+TrashEntry MakeTrashEntry(std::string_view path, std::int32_t attributes)
+{
+    TrashEntry entry(path);
+    entry += '=';
+    entry += std::to_string(attributes);
+    return entry;
+}
+
+bool IsFolderEntryPath(std::string_view name)
+{
+    // In UTF-8 a trailing separator byte is always a separator; a double-byte code
+    // page would have to check that it is not the second byte of a character.
+    return !name.empty() && name.back() == kSeparator;
+}
+
+std::string WithTrailingDelimiter(std::string_view path)
+{
+    std::string result(path);
+    if (!result.empty() && result.back() != kSeparator)
+        result += kSeparator;
+    return result;
+}
+
+std::string TrashEntryDisplayName(std::string_view path)
+{
+    if (IsFolderEntryPath(path))
+        path.remove_suffix(1);
+    const std::size_t slash = path.rfind(kSeparator);
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string TrashListPath(std::string_view userDataDir)
+{
+    return WithTrailingDelimiter(userDataDir) + "gomi.txt";
+}
+
+std::vector<std::string> TrashList::entryPaths() const
+{
+    std::vector<std::string> paths;
+    paths.reserve(entries_.size());
+    for (const TrashEntry& entry : entries_)
+        paths.emplace_back(SplitTrashEntry(entry).name);
+    return paths;
+}
+
+void TrashList::add(std::string_view path, std::int32_t attributes)
+{
+    entries_.push_back(MakeTrashEntry(path, attributes));
+}
+
+const TrashEntry* TrashList::lookup(std::string_view path) const
+{
+    const auto named = [&](auto equal) -> const TrashEntry* {
+        const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const TrashEntry& e) {
+            return equal(SplitTrashEntry(e).name, path);
+        });
+        return found == entries_.end() ? nullptr : &*found;
+    };
+    if (const TrashEntry* exact = named(std::equal_to<std::string_view>()))
+        return exact;
+    return named(EqualsIgnoringAsciiCase);
+}
+
+void TrashList::RemoveTrashEntry(std::string_view path)
+{
+    const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const TrashEntry& e) {
+        return SplitTrashEntry(e).name == path;
+    });
+    if (found != entries_.end())
+        entries_.erase(found);
+}
+
+bool LoadTrashList(TrashList& trash, std::string_view file)
+{
+    const std::optional<std::string> bytes = platform::ReadWholeFile(file);
+    if (!bytes)
+        return false;
+    std::vector<TrashEntry> entries;
+    for (std::string& line : platform::SplitLines(*bytes))
+        entries.push_back(DecodeTrashLine(std::move(line)));
+    trash.replaceEntries(std::move(entries));
+    return true;
+}
+
+bool SaveTrashList(const TrashList& trash, std::string_view file)
+{
+    return platform::WriteTextLinesAtomically(file, trash.entries());
+}
+
+} // namespace quorvex
