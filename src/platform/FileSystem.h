@@ -107,13 +107,15 @@ bool DeleteRegularFile(std::string_view path); // unlink of a file, never a fold
 bool MoveEntry(std::string_view from, std::string_view to);
 
 // Fault injection for tests: when set, the hook is asked before listing a folder,
-// opening a file for reading or reading from it; returning true makes that
+// opening a file for reading or reading from it, and before an atomic rewrite
+// (TextFile.h, with the path of the file to replace); returning true makes that
 // operation fail as if the system refused it.
 enum class FaultPoint
 {
     List,
     Open,
-    Read
+    Read,
+    Write
 };
 using FaultHook = std::function<bool(FaultPoint, std::string_view path)>;
 void SetFaultHook(FaultHook hook);

@@ -7,28 +7,14 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 
 #include "platform/DosAttribText.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/ProcessUmask.h"
 
 namespace quorvex::platform {
 
 namespace {
-
-// The process umask, read without changing it where /proc allows.
-mode_t CurrentUmask()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("Umask:", 0) == 0)
-            return static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
-    }
-    const mode_t mask = ::umask(022);
-    ::umask(mask);
-    return mask;
-}
 
 bool MakeFolder(const std::string& path)
 {
@@ -51,8 +37,9 @@ bool SetAttributes(std::string_view path, std::uint32_t attributes)
 
     constexpr mode_t kWriteBits = S_IWUSR | S_IWGRP | S_IWOTH;
     const mode_t mode = status.st_mode & 07777;
-    const mode_t wanted = (attributes & kAttrReadOnly) != 0 ? mode & ~kWriteBits
-                                                            : mode | (kWriteBits & ~CurrentUmask());
+    const mode_t wanted = (attributes & kAttrReadOnly) != 0
+                              ? mode & ~kWriteBits
+                              : mode | (kWriteBits & ~posix::CurrentUmask());
     if (wanted != mode)
         (void)::chmod(pathText.c_str(), wanted);
 
