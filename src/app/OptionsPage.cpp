@@ -1,0 +1,176 @@
+#include "app/OptionsPage.h"
+
+#include "app/ColorPanel.h"
+#include "app/DefaultColors.h"
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/MainContext.h"
+#include "compare/Filters.h"
+#include "controls/ColorRef.h"
+#include "platform/desktop/Dialogs.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+// Colours of a right click on a panel, by tag: pale variants, not the defaults.
+constexpr std::uint32_t kPaleMatch = 0xEEFDF3;
+constexpr std::uint32_t kPaleMissing = 0xF9F1FE;
+constexpr std::uint32_t kPaleDuplicate = 0xF3E9DE;
+
+QCheckBox* makeCheckBox(QWidget& parent, const char* name, const QString& caption, QRect geometry)
+{
+    auto* box = new QCheckBox(caption, &parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QLabel* makeLabel(QWidget& parent, const char* name, const QString& caption, QPoint at)
+{
+    auto* label = new QLabel(caption, &parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QToolButton* makePaletteButton(QWidget& parent, const char* name, int tag, QPoint at)
+{
+    auto* button = new QToolButton(&parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setProperty("tag", tag);
+    button->setIcon(ImageList1Icon(imagelist1::Palette));
+    button->setAccessibleName(QStringLiteral("パレット"));
+    SetHint(*button, QStringLiteral("パレット"));
+    button->setGeometry(QRect(at, QSize(23, 22)));
+    return button;
+}
+
+QToolButton* makeResetButton(QWidget& parent, const char* name, QPoint at)
+{
+    auto* button = new QToolButton(&parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(QStringLiteral("初期化"));
+    button->setGeometry(QRect(at, QSize(60, 22)));
+    return button;
+}
+
+ColorPanel* makeColorPanel(QWidget& parent, const char* name, int tag, const QString& hint,
+                           QPoint at)
+{
+    auto* panel = new ColorPanel(&parent, tag);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setAccessibleName(hint);
+    SetHint(*panel, hint);
+    panel->setGeometry(QRect(at, QSize(64, 22)));
+    return panel;
+}
+
+} // namespace
+
+OptionsPage::OptionsPage(QWidget& tabSheet, MainContext& context, int colorDepth)
+    : QObject(&tabSheet), context_(context), colorDepth_(colorDepth)
+{
+    QWidget& sheet = tabSheet;
+    CheckBox5 = makeCheckBox(sheet, "CheckBox5", QStringLiteral("サイズは、バイト単位で表示する"),
+                             QRect(24, 20, 320, 20));
+    CheckBox5->setChecked(true);
+
+    Label1 =
+        makeLabel(sheet, "Label1", QStringLiteral("処理対象に以下のファイルも含める場合はチェック"),
+                  QPoint(24, 60));
+    SystemOkChkBox = makeCheckBox(sheet, "SystemOkChkBox", QStringLiteral("システム属性のファイル"),
+                                  QRect(40, 82, 240, 20));
+    HidenOkChkBox = makeCheckBox(sheet, "HidenOkChkBox", QStringLiteral("隠し属性のファイル"),
+                                 QRect(40, 106, 240, 20));
+
+    Label4 = makeLabel(sheet, "Label4", QStringLiteral("ファイルの比較でのリストの背景色"),
+                       QPoint(24, 146));
+    Panel6 = makeColorPanel(sheet, "Panel6", 0, QStringLiteral("100%一致したリストの背景色"),
+                            QPoint(40, 168));
+    SpeedButton7 = makePaletteButton(sheet, "SpeedButton7", 0, QPoint(108, 168));
+    Panel7 = makeColorPanel(sheet, "Panel7", 1,
+                            QStringLiteral("一方のファイルが存在しない時のリストの背景色"),
+                            QPoint(148, 168));
+    SpeedButton8 = makePaletteButton(sheet, "SpeedButton8", 1, QPoint(216, 168));
+    SpeedButton17 = makeResetButton(sheet, "SpeedButton17", QPoint(256, 168));
+
+    Label3 = makeLabel(sheet, "Label3", QStringLiteral("ファイルの重複でのリストの背景色"),
+                       QPoint(24, 212));
+    Panel1 = makeColorPanel(sheet, "Panel1", 2, QStringLiteral("右クリックで背景色を初期化"),
+                            QPoint(40, 234));
+    SpeedButton6 = makePaletteButton(sheet, "SpeedButton6", 2, QPoint(108, 234));
+    SpeedButton18 = makeResetButton(sheet, "SpeedButton18", QPoint(148, 234));
+
+    SpeedButton17Click();
+    SpeedButton18Click();
+
+    for (QCheckBox* box : {SystemOkChkBox, HidenOkChkBox})
+        connect(box, &QCheckBox::toggled, this, &OptionsPage::SystemOkChkBoxClick);
+    for (QToolButton* button : {SpeedButton6, SpeedButton7, SpeedButton8})
+        connect(button, &QToolButton::clicked, this,
+                [this, button] { SpeedButton6Click(button->property("tag").toInt()); });
+    for (ColorPanel* panel : {Panel1, Panel6, Panel7})
+        connect(panel, &ColorPanel::mouseDown, this,
+                [this, panel](Qt::MouseButton button) { Panel1MouseDown(*panel, button); });
+    connect(SpeedButton17, &QToolButton::clicked, this, &OptionsPage::SpeedButton17Click);
+    connect(SpeedButton18, &QToolButton::clicked, this, &OptionsPage::SpeedButton18Click);
+}
+
+// Every change of either box, also while the settings are read at start: the
+// filters follow the boxes and status panel 1 names the included attributes.
+void OptionsPage::SystemOkChkBoxClick()
+{
+    quorvex::FilterSettings& filters = context_.filterSettings();
+    filters.includeSystem = SystemOkChkBox->isChecked();
+    filters.includeHidden = HidenOkChkBox->isChecked();
+    QString text = filters.includeSystem ? QStringLiteral("システム属性") : QString();
+    if (filters.includeHidden) {
+        if (!text.isEmpty())
+            text += QStringLiteral("、");
+        text += QStringLiteral("隠し属性");
+    }
+    context_.setStatusText(1, text);
+}
+
+ColorPanel* OptionsPage::panelOfTag(int tag) const
+{
+    switch (tag) {
+    case 0:
+        return Panel6;
+    case 1:
+        return Panel7;
+    default:
+        return Panel1;
+    }
+}
+
+void OptionsPage::SpeedButton6Click(int tag)
+{
+    ColorPanel* panel = panelOfTag(tag);
+    if (const auto chosen = context_.dialogs().chooseColor(&context_.mainWindow(), panel->color()))
+        panel->setColor(*chosen);
+}
+
+void OptionsPage::Panel1MouseDown(ColorPanel& panel, Qt::MouseButton button)
+{
+    if (button != Qt::RightButton)
+        return;
+    constexpr std::uint32_t kPale[] = {kPaleMatch, kPaleMissing, kPaleDuplicate};
+    panel.setColorRef(kPale[panel.tag()]);
+}
+
+void OptionsPage::SpeedButton17Click()
+{
+    const quorvex::app::DefaultColors defaults = quorvex::app::DefaultColorsForDepth(colorDepth_);
+    Panel6->setColorRef(defaults.match);
+    Panel7->setColorRef(defaults.missing);
+}
+
+void OptionsPage::SpeedButton18Click()
+{
+    Panel1->setColorRef(quorvex::app::DefaultColorsForDepth(colorDepth_).duplicate);
+}

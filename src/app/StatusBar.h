@@ -1,0 +1,49 @@
+#pragma once
+// StatusBar1: two owner-drawn panels without bevels on a grey bar. Panel 0 shows
+// hints and paths (a path gets its small icon), panel 1 the included attributes.
+// The text of panel 0 is the bar's accessible name.
+
+#include <QIcon>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class StatusBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int Panel1Width = 160;
+    static constexpr int BarHeight = 19;
+
+    explicit StatusBar(QWidget* parent = nullptr);
+
+    QString text(int panel) const { return texts_.at(panel); }
+    void setText(int panel, const QString& text);
+
+    int panelWidth(int panel) const { return widths_.at(panel); }
+    void setPanelWidth(int panel, int width);
+
+    // The small icon drawn before a path in panel 0.
+    void setPathIconProvider(std::function<QIcon(const QString& path)> provider);
+    // Vertical text offset: 3, or 0 on newer systems.
+    void setVerticalTextOffset(int offset);
+
+    // A text that names a path (begins with "/") other than a missing comparison
+    // side (".../なし") gets an icon.
+    static bool IsIconPath(const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect panelRect(int panel) const;
+    void StatusBar1DrawPanel(QPainter& painter, int panel, const QRect& rect);
+
+    std::array<QString, 2> texts_;
+    std::array<int, 2> widths_{0, Panel1Width};
+    std::function<QIcon(const QString&)> pathIcon_;
+    int verticalOffset_ = 0;
+};

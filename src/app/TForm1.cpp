@@ -1,0 +1,410 @@
+#include "app/TForm1.h"
+
+#include "app/ColorPanel.h"
+#include "app/DefaultColors.h"
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/OptionsPage.h"
+#include "app/Pages.h"
+#include "app/StatusBar.h"
+#include "controls/ColorRef.h"
+#include "controls/ControlStyles.h"
+#include "controls/TSwitchButton.h"
+#include "platform/desktop/Dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileIconProvider>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+
+constexpr int kTopBarHeight = 34;
+constexpr int kTimerInterval = 500;
+
+QString versionText()
+{
+    return QStringLiteral(QUORVEX_VERSION);
+}
+
+} // namespace
+
+TForm1::TForm1(Dialogs& dialogs, int colorDepth)
+    : dialogs_(dialogs), ColorDepth_(colorDepth), AppTitle_(QApplication::applicationName())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(AppTitle_);
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setFixedSize(ClientWidth, ClientHeight);
+    setAcceptDrops(true);
+
+    buildTopBar();
+    buildPageControl();
+    buildProgressPanel();
+    StatusBar1 = new StatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setGeometry(0, ClientHeight - StatusBar::BarHeight, ClientWidth,
+                            StatusBar::BarHeight);
+    StatusBar1->setVerticalTextOffset(IsNewerWindows ? 0 : 3);
+    StatusBar1->setPathIconProvider([](const QString& path) {
+        static const QFileIconProvider provider;
+        return provider.icon(QFileInfo(path));
+    });
+
+    Options = new OptionsPage(*TabSheet4, *this, ColorDepth_);
+    BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *this);
+    applyDefaultColors();
+
+    PageControl1->setCurrentIndex(0);
+    PageControl1Change();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(kTimerInterval);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    runStores(StateStore::Histories, true);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    // Pages go first, while the state they may use still exists; Panel5 belongs to
+    // the window, not to the page it is shown on.
+    Panel5_->setParent(this);
+    delete PageControl1;
+}
+
+int TForm1::ScreenColorDepth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->depth() : 32;
+}
+
+void TForm1::buildTopBar()
+{
+    Panel3 = new QFrame(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setGeometry(0, 0, ClientWidth, kTopBarHeight);
+
+    SwitchButton2 = createSwitchButton(QStringLiteral("SwitchButton2"), Panel3);
+    SwitchButton2->setCaption(QStringLiteral("Version"));
+    SwitchButton2->setAccessibleName(QStringLiteral("Version"));
+    SetHint(*SwitchButton2, QStringLiteral("バージョン情報"));
+    SwitchButton2->setGeometry(4, 4, 75, 25);
+    connect(SwitchButton2, &TSwitchButton::clicked, this, &TForm1::SwitchButton2Click);
+
+    SwitchButton3 = createSwitchButton(QStringLiteral("SwitchButton3"), Panel3);
+    SwitchButton3->setCaption(QStringLiteral("終了"));
+    SwitchButton3->setAccessibleName(QStringLiteral("終了"));
+    SwitchButton3->setGeometry(84, 4, 75, 25);
+    connect(SwitchButton3, &TSwitchButton::clicked, this, &QWidget::close);
+
+    Panel4 = new QFrame(Panel3);
+    Panel4->setObjectName(QStringLiteral("Panel4"));
+    Panel4->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Panel4->setGeometry(180, 4, 560, 26);
+
+    ExclusionChkBox = new QCheckBox(QStringLiteral("指定拡張子は除外 "), Panel4);
+    ExclusionChkBox->setObjectName(QStringLiteral("ExclusionChkBox"));
+    SetHint(*ExclusionChkBox, QStringLiteral("比較対象ファイルを決める（チェックなら、マスクで指定"
+                                             "した拡張子のファイを除く）"));
+    ExclusionChkBox->setGeometry(8, 3, 130, 20);
+
+    MaskTitleComboBox = new QComboBox(Panel4);
+    MaskTitleComboBox->setObjectName(QStringLiteral("MaskTitleComboBox"));
+    MaskTitleComboBox->setAccessibleName(QStringLiteral("マスク"));
+    MaskTitleComboBox->setGeometry(142, 2, 240, 22);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("マスクを使用する。 "), Panel4);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    SetHint(*CheckBox1, QStringLiteral("Caskwell で登録したファイルマスクを使用するか決める"));
+    CheckBox1->setGeometry(392, 3, 160, 20);
+
+    for (QWidget* control :
+         {static_cast<QWidget*>(ExclusionChkBox), static_cast<QWidget*>(MaskTitleComboBox),
+          static_cast<QWidget*>(CheckBox1)})
+        control->setEnabled(false);
+    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    connect(ExclusionChkBox, &QCheckBox::toggled, this,
+            [this](bool checked) { filterSettings_.exclusion = checked; });
+
+    SpeedButton5 = new QToolButton(Panel3);
+    SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
+    SpeedButton5->setAccessibleName(QStringLiteral("Help"));
+    SetHint(*SpeedButton5, QStringLiteral("Help"));
+    SpeedButton5->setIcon(
+        QIcon(ImageList1Glyph(imagelist1::Help, palette().color(QPalette::Button))));
+    SpeedButton5->setGeometry(ClientWidth - 30, 5, 25, 25);
+}
+
+void TForm1::buildPageControl()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    const int top = kTopBarHeight;
+    PageControl1->setGeometry(0, top, ClientWidth, ClientHeight - top - StatusBar::BarHeight);
+    struct Sheet
+    {
+        QWidget*& field;
+        const char* name;
+        QString caption;
+    };
+    const Sheet sheets[] = {
+        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較")},
+        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索")},
+        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル")},
+        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱")},
+        {TabSheet4, "TabSheet4", QStringLiteral("Option")},
+        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集")},
+    };
+    for (const Sheet& sheet : sheets) {
+        sheet.field = new QWidget;
+        sheet.field->setObjectName(QString::fromLatin1(sheet.name));
+        PageControl1->addTab(sheet.field, sheet.caption);
+    }
+    // A refused change is undone before anything else sees it.
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == shownPage_)
+            return;
+        if (!PageControl1Changing()) {
+            const QSignalBlocker blocker(PageControl1);
+            PageControl1->setCurrentIndex(shownPage_);
+            return;
+        }
+        shownPage_ = index;
+        PageControl1Change();
+    });
+}
+
+void TForm1::buildProgressPanel()
+{
+    Panel5_ = new QFrame(this);
+    Panel5_->setObjectName(QStringLiteral("Panel5"));
+    Panel5_->setFixedHeight(30);
+    Panel5_->hide();
+
+    ProgressBar1_ = new QProgressBar(Panel5_);
+    ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1_->setAccessibleName(QStringLiteral("ファイルの進行"));
+    ProgressBar1_->setTextVisible(false);
+    ProgressBar1_->setGeometry(156, 7, 150, 16);
+
+    CancelBtn_ = createSwitchButton(QStringLiteral("CancelBtn"), Panel5_);
+    CancelBtn_->setAccessibleName(CancelBtn_->Caption());
+    CancelBtn_->setGeometry(316, 3, 75, 25);
+}
+
+void TForm1::applyDefaultColors()
+{
+    const quorvex::app::DefaultColors defaults = quorvex::app::DefaultColorsForDepth(ColorDepth_);
+    if (defaults.hint) {
+        QPalette tips = QToolTip::palette();
+        tips.setColor(QPalette::ToolTipBase, fromColorRef(*defaults.hint));
+        QToolTip::setPalette(tips);
+    }
+}
+
+void TForm1::FormCreate()
+{
+    runStores(StateStore::TrashList, true);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TForm1::FormClose()
+{
+    runStores(StateStore::TrashList, false);
+    runStores(StateStore::Histories, false);
+}
+
+void TForm1::runStores(StateStore which, bool load)
+{
+    for (const Store& store : stores_)
+        if (store.which == which && (load ? store.load : store.save))
+            (load ? store.load : store.save)();
+}
+
+bool TForm1::PageControl1Changing() const
+{
+    return !isBusy();
+}
+
+void TForm1::PageControl1Change()
+{
+    const int page = PageControl1->currentIndex();
+    if (const auto host = progressHosts_.find(page); host != progressHosts_.end()) {
+        Panel5_->setParent(host->second);
+        Panel5_->setGeometry(0, 0, host->second->width(), Panel5_->height());
+        Panel5_->raise();
+    }
+    for (const auto& handler : pageChangeHandlers_)
+        handler(page);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize()
+{
+    StatusBar1->setPanelWidth(0, width() - StatusBar1->panelWidth(1));
+    for (const auto& handler : resizeHandlers_)
+        handler(width());
+}
+
+QString TForm1::WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
+                            int percent)
+{
+    if (!windowShown && progressShown)
+        return QString::number(percent) + QStringLiteral("% ") + appTitle;
+    return appTitle;
+}
+
+void TForm1::Timer1Timer()
+{
+    const bool shown = isVisible() && !isMinimized();
+    const QString wanted =
+        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), ProgressBar1_->value());
+    if (windowTitle() != wanted)
+        setWindowTitle(wanted);
+}
+
+void TForm1::SwitchButton2Click()
+{
+    dialogs_.showMessage(this, AppTitle_ + QStringLiteral("\nVersion ") + versionText() +
+                                   QStringLiteral("\nCopyright (C) Vorle"));
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            if (dropHandler_)
+                dropHandler_(url.toLocalFile(), event->position().toPoint());
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+QColor TForm1::duplicateColor() const
+{
+    return Options->Panel1->color();
+}
+QColor TForm1::matchColor() const
+{
+    return Options->Panel6->color();
+}
+QColor TForm1::missingColor() const
+{
+    return Options->Panel7->color();
+}
+bool TForm1::sizeInBytes() const
+{
+    return Options->CheckBox5->isChecked();
+}
+
+void TForm1::setProgressPanelHost(int pageIndex, QWidget& host)
+{
+    progressHosts_[pageIndex] = &host;
+    if (pageIndex == PageControl1->currentIndex())
+        PageControl1Change();
+}
+
+bool TForm1::isBusy() const
+{
+    if (!Panel5_->isHidden())
+        return true;
+    return std::any_of(busyIndicators_.begin(), busyIndicators_.end(),
+                       [](const QWidget* w) { return !w->isHidden(); });
+}
+
+void TForm1::addBusyIndicator(QWidget& indicator)
+{
+    busyIndicators_.push_back(&indicator);
+}
+
+int TForm1::currentPage() const
+{
+    return PageControl1->currentIndex();
+}
+
+void TForm1::setStatusText(int panel, const QString& text)
+{
+    StatusBar1->setText(panel, text);
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return StatusBar1->text(panel);
+}
+
+void TForm1::addStateStore(StateStore which, std::function<void()> load, std::function<void()> save)
+{
+    stores_.push_back({which, std::move(load), std::move(save)});
+}
+
+void TForm1::setHistoryComboBox(int n, QComboBox& comboBox)
+{
+    historyComboBoxes_.at(n - 1) = &comboBox;
+}
+
+QComboBox* TForm1::historyComboBox(int n) const
+{
+    return historyComboBoxes_.at(n - 1);
+}
+
+void TForm1::bindSetting(PageSetting which, std::function<int()> current,
+                         std::function<void(int)> apply)
+{
+    boundSettings_[which] = {std::move(current), std::move(apply)};
+}
+
+void TForm1::addPageChangeHandler(std::function<void(int)> handler)
+{
+    pageChangeHandlers_.push_back(std::move(handler));
+}
+
+void TForm1::addResizeHandler(std::function<void(int)> handler)
+{
+    resizeHandlers_.push_back(std::move(handler));
+}
+
+void TForm1::setDropHandler(std::function<void(const QString&, const QPoint&)> handler)
+{
+    dropHandler_ = std::move(handler);
+}
+
+void TForm1::CheckBox1Click()
+{
+    const bool useMasks = CheckBox1->isChecked();
+    filterSettings_.useMasks = useMasks;
+    ExclusionChkBox->setEnabled(useMasks);
+    MaskTitleComboBox->setEnabled(useMasks);
+}

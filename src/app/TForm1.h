@@ -1,0 +1,158 @@
+#pragma once
+// The main window: top bar with the mask controls, six pages, status bar, and the
+// state the pages share (MainContext). Construction restores the histories;
+// FormCreate (run at the end of the constructor) the mask sets, settings and the
+// trash list; closing writes settings, trash list and histories, in this order.
+
+#include "app/MainContext.h"
+#include "compare/Filters.h"
+
+#include <QFrame>
+#include <QWidget>
+
+#include <array>
+#include <map>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class OptionsPage;
+class StatusBar;
+
+class TForm1 : public QWidget, public MainContext
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ClientWidth = 792;
+    static constexpr int ClientHeight = 508;
+
+    // `colorDepth` is the screen's bits per pixel (ScreenColorDepth()); it chooses
+    // the default colours.
+    TForm1(Dialogs& dialogs, int colorDepth);
+    ~TForm1() override;
+
+    static int ScreenColorDepth();
+
+    // MainContext
+    QWidget& mainWindow() override { return *this; }
+    Dialogs& dialogs() override { return dialogs_; }
+    const QString& AppTitle() const override { return AppTitle_; }
+    const std::string& ExeDir() const override { return ExeDir_; }
+    const std::string& UserDataDir() const override { return UserDataDir_; }
+    quorvex::FilterSettings& filterSettings() override { return filterSettings_; }
+    QColor duplicateColor() const override;
+    QColor matchColor() const override;
+    QColor missingColor() const override;
+    bool sizeInBytes() const override;
+    SysImageList* sysImageList() override { return SysImageList_; }
+    QWidget& Panel5() override { return *Panel5_; }
+    QProgressBar& ProgressBar1() override { return *ProgressBar1_; }
+    TSwitchButton& CancelBtn() override { return *CancelBtn_; }
+    void setProgressPanelHost(int pageIndex, QWidget& host) override;
+    bool isBusy() const override;
+    void addBusyIndicator(QWidget& indicator) override;
+    int currentPage() const override;
+    void setStatusText(int panel, const QString& text) override;
+    QString statusText(int panel) const override;
+    std::vector<std::string>& TrashList() override { return TrashList_; }
+    const std::string& TrashListPath() const override { return TrashListPath_; }
+    void addStateStore(StateStore which, std::function<void()> load,
+                       std::function<void()> save) override;
+    void setHistoryComboBox(int n, QComboBox& comboBox) override;
+    QComboBox* historyComboBox(int n) const override;
+    void bindSetting(PageSetting which, std::function<int()> current,
+                     std::function<void(int)> apply) override;
+    void addPageChangeHandler(std::function<void(int)> handler) override;
+    void addResizeHandler(std::function<void(int)> handler) override;
+    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override;
+
+    int ColorDepth() const { return ColorDepth_; }
+    // The taskbar caption Timer1Timer wants: the title, preceded by the percentage
+    // and "% " while the window is minimised during a comparison or duplicate search.
+    static QString WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
+                               int percent);
+
+    // Widgets, named as the program's documentation names them.
+    QFrame* Panel3;
+    TSwitchButton* SwitchButton2;
+    TSwitchButton* SwitchButton3;
+    QFrame* Panel4;
+    QCheckBox* ExclusionChkBox;
+    QComboBox* MaskTitleComboBox;
+    QCheckBox* CheckBox1;
+    QToolButton* SpeedButton5;
+    QTabWidget* PageControl1;
+    QWidget* TabSheet1;
+    QWidget* TabSheet5;
+    QWidget* TabSheet2;
+    QWidget* TabSheet3;
+    QWidget* TabSheet4;
+    QWidget* TabSheet6;
+    StatusBar* StatusBar1;
+    OptionsPage* Options;
+    QTimer* Timer1;
+
+    // Mask controls of the top bar.
+    void CheckBox1Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildPageControl();
+    void buildProgressPanel();
+    void applyDefaultColors();
+    void FormCreate();
+    void FormClose();
+    void FormResize();
+    bool PageControl1Changing() const;
+    void PageControl1Change();
+    void Timer1Timer();
+    void SwitchButton2Click();
+    void runStores(StateStore which, bool load);
+
+    Dialogs& dialogs_;
+    int ColorDepth_;
+    const int OsClass = 2;
+    const bool IsNewerWindows = true;
+    const int FindInfoLevel = 1;
+    QString AppTitle_;
+    std::string ExeDir_;
+    std::string UserDataDir_;
+    std::string TrashListPath_;
+    SysImageList* SysImageList_ = nullptr; // set when the icon store is installed
+    quorvex::FilterSettings filterSettings_;
+    std::vector<std::string> TrashList_;
+
+    QFrame* Panel5_;
+    QProgressBar* ProgressBar1_;
+    TSwitchButton* CancelBtn_;
+
+    int shownPage_ = 0;
+    std::map<int, QWidget*> progressHosts_;
+    std::vector<QWidget*> busyIndicators_;
+    struct Store
+    {
+        StateStore which;
+        std::function<void()> load, save;
+    };
+    std::vector<Store> stores_;
+    std::array<QComboBox*, 4> historyComboBoxes_{};
+    struct BoundSetting
+    {
+        std::function<int()> current;
+        std::function<void(int)> apply;
+    };
+    std::map<PageSetting, BoundSetting> boundSettings_;
+    std::vector<std::function<void(int)>> pageChangeHandlers_;
+    std::vector<std::function<void(int)>> resizeHandlers_;
+    std::function<void(const QString&, const QPoint&)> dropHandler_;
+};
