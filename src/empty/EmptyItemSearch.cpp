@@ -124,7 +124,8 @@ private:
         std::string path = frame.path;
         if (path.size() > 1)
             path.pop_back();
-        append(TrashEntryDisplayName(path), frame.entries.back().attributes, std::move(path));
+        std::string name = TrashEntryDisplayName(path);
+        append(std::move(name), frame.entries.back().attributes, std::move(path));
     }
 
     // The attribute word marks links; a system bit may stand for a FIFO, socket or

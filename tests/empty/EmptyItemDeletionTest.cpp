@@ -1,0 +1,179 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "empty/EmptyItemDeletion.h"
+#include "platform/FileSystem.h"
+#include "support/TempTree.h"
+
+namespace quorvex {
+namespace {
+
+using test::TempTree;
+
+// Answers every question with the next scripted decision and records what was shown.
+struct ScriptedDialogs
+{
+    std::vector<BatchDecision> answers;
+    std::vector<std::string> questions;
+    std::vector<std::string> notices;
+
+    BatchQuestion ask()
+    {
+        return [this](const std::string& title, const std::string& message) {
+            EXPECT_EQ(title, "削除確認");
+            questions.push_back(message);
+            const BatchDecision answer = answers.at(questions.size() - 1);
+            return answer;
+        };
+    }
+    BatchNotice notify()
+    {
+        return [this](const std::string& message) { notices.push_back(message); };
+    }
+};
+
+EmptyItemList Records(const std::vector<std::string>& paths)
+{
+    EmptyItemList list;
+    for (const std::string& path : paths)
+        list.emplace_back().Path = path;
+    return list;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat status;
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+std::vector<std::size_t> DeleteAll(const EmptyItemList& list, TrashList& trash, ScriptedDialogs& d)
+{
+    std::vector<std::size_t> all(list.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    d.answers.resize(list.size(), BatchDecision::Proceed);
+    return DeleteEmptyItems(list, all, trash, d.ask(), d.notify());
+}
+
+TEST(DeleteEmptyItems, AsksFromTheLastRowAndRecordsEachDeletionInTheTrash)
+{
+    TempTree t;
+    EmptyItemList list = Records({t.file("one"), t.dir("folder"), t.file("two")});
+    TrashList trash;
+    ScriptedDialogs dialogs;
+    const auto deleted = DeleteAll(list, trash, dialogs);
+
+    EXPECT_EQ(deleted, (std::vector<std::size_t>{2, 1, 0}));
+    EXPECT_EQ(dialogs.questions,
+              (std::vector<std::string>{
+                  "[ " + t.path("two") + " ]\n\nこのファイルを削除しても宜しいですか？",
+                  "[ " + t.path("folder") + " ]\n\nこのフォルダを削除しても宜しいですか？",
+                  "[ " + t.path("one") + " ]\n\nこのファイルを削除しても宜しいですか？"}));
+    EXPECT_EQ(trash.entries(),
+              (std::vector<TrashEntry>{t.path("two") + "=32", t.path("folder/") + "=16",
+                                       t.path("one") + "=32"}));
+    EXPECT_TRUE(dialogs.notices.empty());
+    EXPECT_FALSE(Exists(t.path("one")) || Exists(t.path("folder")) || Exists(t.path("two")));
+
+    RemoveEmptyItemRecords(list, deleted);
+    EXPECT_TRUE(list.empty());
+}
+
+TEST(DeleteEmptyItems, SkipAndStopLeaveTheRestAlone)
+{
+    TempTree t;
+    EmptyItemList list = Records({t.file("a"), t.file("b"), t.file("c")});
+    TrashList trash;
+    ScriptedDialogs dialogs;
+    dialogs.answers = {BatchDecision::Skip, BatchDecision::Proceed, BatchDecision::Stop};
+    const std::vector<std::size_t> selected{0, 1, 2};
+    const auto deleted = DeleteEmptyItems(list, selected, trash, dialogs.ask(), dialogs.notify());
+    EXPECT_EQ(deleted, (std::vector<std::size_t>{1}));
+    EXPECT_TRUE(Exists(t.path("a")) && Exists(t.path("c")) && !Exists(t.path("b")));
+
+    RemoveEmptyItemRecords(list, deleted);
+    ASSERT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].Path, t.path("a"));
+    EXPECT_EQ(list[1].Path, t.path("c"));
+}
+
+TEST(DeleteEmptyItems, ItemsThatAreNoLongerEmptyStayWithAFailureMessage)
+{
+    TempTree t;
+    const std::string folder = t.dir("gained");
+    const std::string dotted = t.dir("gained-dot");
+    const std::string grown = t.file("grown");
+    const std::string grownReadOnly = t.file("grown-ro");
+    EmptyItemList list = Records({folder, dotted, grown, grownReadOnly});
+    t.file("gained/new.txt", "x");
+    t.dir("gained-dot/.git");
+    t.file("grown", "now with data");
+    t.file("grown-ro", "data");
+    t.setReadOnly("grown-ro", true);
+
+    TrashList trash;
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(DeleteAll(list, trash, dialogs).empty());
+    EXPECT_TRUE(trash.empty());
+    EXPECT_EQ(dialogs.notices, (std::vector<std::string>{grownReadOnly + "\n削除に失敗しました。",
+                                                         grown + "\n削除に失敗しました。",
+                                                         dotted + "\n削除に失敗しました。",
+                                                         folder + "\n削除に失敗しました。"}));
+    EXPECT_TRUE(Exists(t.path("gained/new.txt")) && Exists(t.path("gained-dot/.git")));
+    EXPECT_EQ(std::filesystem::file_size(grown), 13u);
+    // A file that was not deleted keeps its read-only bit.
+    EXPECT_EQ(platform::GetAttributes(grownReadOnly).value() & platform::kAttrReadOnly,
+              std::uint32_t{platform::kAttrReadOnly});
+}
+
+TEST(DeleteEmptyItems, ReadOnlyEmptyFileIsDeletedAndItsTrashEntryKeepsTheBit)
+{
+    TempTree t;
+    EmptyItemList list = Records({t.file("locked")});
+    t.setReadOnly("locked", true);
+    TrashList trash;
+    ScriptedDialogs dialogs;
+    EXPECT_EQ(DeleteAll(list, trash, dialogs).size(), 1u);
+    EXPECT_FALSE(Exists(t.path("locked")));
+    EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{t.path("locked") + "=33"}));
+}
+
+TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
+{
+    TempTree t;
+    t.file("real/zero");
+    t.dir("real/empty");
+    EmptyItemList list =
+        Records({t.path("file-now-link"), t.path("folder-now-link"), t.path("file-now-fifo")});
+    t.symlink("file-now-link", t.path("real/zero"));
+    t.symlink("folder-now-link", t.path("real/empty"));
+    t.fifo("file-now-fifo");
+
+    TrashList trash;
+    ScriptedDialogs dialogs;
+    EXPECT_TRUE(DeleteAll(list, trash, dialogs).empty());
+    EXPECT_TRUE(trash.empty());
+    EXPECT_EQ(dialogs.notices.size(), 3u);
+    for (const char* kept :
+         {"file-now-link", "folder-now-link", "file-now-fifo", "real/zero", "real/empty"})
+        EXPECT_TRUE(Exists(t.path(kept))) << kept;
+    EXPECT_NE(dialogs.questions[1].find("このフォルダ"), std::string::npos);
+}
+
+TEST(DeleteEmptyItems, VanishedItemFailsWithUnknownAttributes)
+{
+    TempTree t;
+    const EmptyItemTarget target = InspectEmptyItem(t.path("gone"));
+    EXPECT_EQ(target.attributes, -1);
+    EXPECT_FALSE(target.isFile);
+    EXPECT_STREQ(EmptyItemKindWord(target), "フォルダ");
+    EXPECT_TRUE(ClearReadOnly(t.path("gone")).has_value());
+}
+
+} // namespace
+} // namespace quorvex
