@@ -1,0 +1,89 @@
+#include "platform/desktop/ShellFileInfo.h"
+
+#include "platform/FileSystem.h"
+#include "platform/desktop/SysImageList.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeDatabase>
+
+namespace {
+
+QStringList folderIconNames(bool openIcon)
+{
+    QStringList names;
+    if (openIcon)
+        names << QStringLiteral("folder-open");
+    names << QStringLiteral("folder");
+    return names;
+}
+
+QStringList fileIconNames(const QMimeType& type)
+{
+    return {type.iconName(), type.genericIconName(), QStringLiteral("text-x-generic")};
+}
+
+void describeFolder(SysImageList& images, bool openIcon, ShellFileInfo& info)
+{
+    const QMimeType type = QMimeDatabase().mimeTypeForName(QStringLiteral("inode/directory"));
+    info.folder = true;
+    info.typeName = type.comment();
+    info.iconIndex = images.indexOf(folderIconNames(openIcon), true);
+}
+
+void describeFile(SysImageList& images, const QMimeType& type, ShellFileInfo& info)
+{
+    info.typeName = type.comment();
+    info.iconIndex = images.indexOf(fileIconNames(type), false);
+}
+
+QString displayNameOf(std::string_view path)
+{
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    const auto slash = path.rfind('/');
+    const std::string_view name =
+        slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+} // namespace
+
+ShellFileInfo QueryFileInfo(SysImageList& images, std::string_view path, bool openIcon)
+{
+    ShellFileInfo info;
+    const auto entry = quorvex::platform::LookupEntry(path);
+    if (!entry)
+        return info;
+    info.found = true;
+    info.link = (entry->attributes & quorvex::platform::kAttrReparsePoint) != 0;
+    info.displayName = displayNameOf(path);
+    if (entry->isDirectory()) {
+        describeFolder(images, openIcon, info);
+        return info;
+    }
+    // The name's type first; the content decides only for names without a known type.
+    const QString localPath = QFile::decodeName(QByteArray(path.data(), path.size()));
+    describeFile(images, QMimeDatabase().mimeTypeForFile(QFileInfo(localPath)), info);
+    return info;
+}
+
+ShellFileInfo QueryTypeInfo(SysImageList& images, bool folder, const QString& extension,
+                            bool openIcon)
+{
+    ShellFileInfo info;
+    if (folder) {
+        describeFolder(images, openIcon, info);
+        return info;
+    }
+    const QMimeDatabase database;
+    const QList<QMimeType> types =
+        extension.isEmpty() ? QList<QMimeType>()
+                            : database.mimeTypesForFileName(QStringLiteral("x") + extension);
+    describeFile(images,
+                 types.isEmpty()
+                     ? database.mimeTypeForName(QStringLiteral("application/octet-stream"))
+                     : types.first(),
+                 info);
+    return info;
+}

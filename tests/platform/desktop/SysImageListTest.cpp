@@ -1,0 +1,54 @@
+// The icon store: theme set-up, stable indices, fallbacks and the overlay marks.
+#include "platform/desktop/SysImageList.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+TEST(SysImageList, FindsTheThemeIconsOffscreen)
+{
+    SysImageList images;
+    EXPECT_TRUE(QIcon::themeSearchPaths().contains(QStringLiteral("/usr/share/icons")));
+    EXPECT_FALSE(QIcon::themeName().isEmpty());
+    EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("folder")));
+}
+
+TEST(SysImageList, SameIconNameGivesTheSameIndex)
+{
+    SysImageList images;
+    const int folder = images.indexOf({QStringLiteral("folder")}, true);
+    const int text =
+        images.indexOf({QStringLiteral("no-such-icon"), QStringLiteral("text-x-generic")}, false);
+    EXPECT_NE(folder, text);
+    EXPECT_EQ(images.indexOf({QStringLiteral("folder")}, true), folder);
+    EXPECT_EQ(images.indexOf({QStringLiteral("text-x-generic")}, false), text);
+    EXPECT_EQ(images.count(), 2);
+    EXPECT_EQ(images.pixmap(folder).size(), QSize(16, 16));
+    EXPECT_TRUE(images.pixmap(images.count()).isNull());
+    EXPECT_TRUE(images.pixmap(-1).isNull());
+}
+
+TEST(SysImageList, NamesTheThemeLacksFallBackToTheGenericIcons)
+{
+    SysImageList images;
+    const int file = images.indexOf({QStringLiteral("no-such-icon")}, false);
+    const int folder = images.indexOf({QString(), QStringLiteral("nor-this")}, true);
+    EXPECT_NE(file, folder);
+    EXPECT_EQ(images.indexOf({QStringLiteral("another-missing")}, false), file);
+    EXPECT_FALSE(images.pixmap(file).isNull());
+    EXPECT_FALSE(images.pixmap(folder).isNull());
+}
+
+TEST(SysImageList, LinkMarkCoversOnlyTheLowerLeftCorner)
+{
+    SysImageList images;
+    EXPECT_TRUE(images.overlayPixmap(OverlayMark::None).isNull());
+    QImage canvas(16, 16, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    {
+        QPainter painter(&canvas);
+        images.drawOverlay(painter, QPoint(0, 0), OverlayMark::Link);
+    }
+    EXPECT_EQ(qAlpha(canvas.pixel(14, 1)), 0);
+    EXPECT_EQ(qAlpha(canvas.pixel(3, 12)), 255);
+}
