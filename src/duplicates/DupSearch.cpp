@@ -1,0 +1,139 @@
+#include "duplicates/DupSearch.h"
+
+#include <algorithm>
+
+#include "compare/MaskCount.h"
+#include "duplicates/DupPairing.h"
+#include "duplicates/DupSort.h"
+#include "duplicates/SearchWalk.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr const char* kFileKind = "ファイル";
+constexpr const char* kFolderKind = "フォルダ";
+
+int ClampedThreshold(const DupSearchParams& params)
+{
+    return std::clamp(params.threshold, 10, 100);
+}
+
+SearchOutcome Refuse(std::string_view path, std::string_view kind)
+{
+    return {false, PathErrorText(path, kind)};
+}
+
+} // namespace
+
+int SizeRatio(std::uint64_t a, std::uint64_t b)
+{
+    if (a == b)
+        return 100;
+    const auto [low, high] = std::minmax(a, b);
+    return static_cast<int>((static_cast<unsigned __int128>(low) * 100) / high);
+}
+
+std::string PathErrorText(std::string_view path, std::string_view kind)
+{
+    std::string text(kind);
+    text += " [ ";
+    text += path;
+    text += " ]\n\nファイルパスが不明です。";
+    return text;
+}
+
+SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folderPath,
+                              const DupSearchParams& params, DupList& list)
+{
+    if (filePath.empty() || !platform::IsExistingFile(filePath))
+        return Refuse(filePath, kFileKind);
+    if (folderPath.empty() || !platform::IsExistingFolder(folderPath))
+        return Refuse(folderPath, kFolderKind);
+
+    ContentBuffers buffers;
+    RunObserver& observer = params.observer;
+    const std::uint64_t count = CountMaskedFiles(folderPath, params.filters);
+    observer.setOverallMax(count > 0 ? count - 1 : 0);
+    observer.setOverallPosition(0);
+    const std::optional<platform::DirEntry> target = platform::LookupEntry(filePath);
+    WalkIdentical(filePath, folderPath, target ? target->size : 0, params, buffers, list);
+    observer.setOverallPosition(0);
+    return {true, {}};
+}
+
+void WalkIdentical(std::string_view target, std::string_view folder, std::uint64_t targetSize,
+                   const DupSearchParams& params, ContentBuffers& buffers, DupList& list)
+{
+    const int threshold = ClampedThreshold(params);
+    RunObserver& observer = params.observer;
+    std::string path;
+    WalkSearchTree(
+        folder, params.filters, observer, [&](const std::string& name) { list.enterFolder(name); },
+        [&](const std::string& folderPath, const platform::DirEntry& entry) {
+            if (SizeRatio(targetSize, entry.size) >= threshold) {
+                int percent = -1;
+                path = folderPath + entry.name;
+                CompareContents(target, path, threshold, percent, buffers, observer);
+                if (percent >= threshold)
+                    list.add(entry).content = static_cast<std::int16_t>(percent);
+            }
+            observer.stepOverall(1);
+            observer.pumpMessages();
+        });
+}
+
+SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParams& params,
+                               DupList& list)
+{
+    if (folderPath.empty() || !platform::IsExistingFolder(folderPath))
+        return Refuse(folderPath, kFolderKind);
+
+    RunObserver& observer = params.observer;
+    observer.setOverallPosition(0);
+    CollectFiles(folderPath, params, list);
+    observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
+    const int threshold = ClampedThreshold(params);
+    if (threshold == 100) {
+        PairIdenticalFiles(list, observer);
+    } else {
+        ContentBuffers buffers;
+        PairByContents(list, threshold, buffers, observer);
+    }
+    observer.setOverallPosition(0);
+
+    list.removeUngrouped();
+    SortDupListByCell(list, 65536 + kCellGroup);
+    AssignBands(list);
+    return {true, {}};
+}
+
+void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list)
+{
+    RunObserver& observer = params.observer;
+    WalkSearchTree(
+        folder, params.filters, observer, [&](const std::string& name) { list.enterFolder(name); },
+        [&](const std::string&, const platform::DirEntry& entry) {
+            list.add(entry);
+            observer.pumpMessages();
+        });
+}
+
+DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderText,
+                            const DupSearchParams& params, DupList& list)
+{
+    list.clear();
+    DupSearchRun run;
+    const bool identical = !fileText.empty();
+    run.DupMode = !identical;
+    const SearchOutcome outcome = identical ? SearchIdentical(fileText, folderText, params, list)
+                                            : SearchDuplicates(folderText, params, list);
+    run.ran = outcome.ran;
+    run.refusal = outcome.refusal;
+    if (run.ran && list.empty())
+        run.notice =
+            std::string(identical ? "一致する" : "重複する") + "ファイルはありませんでした。";
+    return run;
+}
+
+} // namespace quorvex

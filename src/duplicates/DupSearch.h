@@ -1,0 +1,70 @@
+#pragma once
+// The two searches of the duplicate page: files whose contents match one given
+// file (identical-file search), and groups of files that duplicate each other
+// (duplicate search). Both fill a DupList and report through a RunObserver.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "compare/ContentCompare.h"
+#include "compare/Filters.h"
+#include "core/RunObserver.h"
+#include "duplicates/DupRecord.h"
+
+namespace quorvex {
+
+// What a search works with. The filters are read at every test; the threshold
+// (10..100, clamped) is both the size filter and the content bar.
+struct DupSearchParams
+{
+    const FilterSettings& filters;
+    int threshold;
+    RunObserver& observer;
+};
+
+// 100 when a = b (also when both are 0), else floor(min * 100 / max).
+int SizeRatio(std::uint64_t a, std::uint64_t b);
+
+// The warning for an unusable input: kind ("ファイル" or "フォルダ"), " [ ", the path,
+// " ]", two line feeds, "ファイルパスが不明です。".
+std::string PathErrorText(std::string_view path, std::string_view kind);
+
+struct SearchOutcome
+{
+    bool ran = false;    // false: an input was refused and nothing was searched
+    std::string refusal; // the warning text when refused
+};
+
+// Lists, in walk order, every file below folderPath whose size ratio and content
+// match with filePath reach the threshold (the file itself included, at 100%).
+SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folderPath,
+                              const DupSearchParams& params, DupList& list);
+
+// The walk of the identical-file search: appends the matching files below `folder`.
+void WalkIdentical(std::string_view target, std::string_view folder, std::uint64_t targetSize,
+                   const DupSearchParams& params, ContentBuffers& buffers, DupList& list);
+
+// Gathers the files below folderPath into groups of look-alikes and keeps only the
+// grouped rows, ordered by group with each reference row first, shaded by group.
+SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParams& params,
+                               DupList& list);
+
+// Appends a record for every file below `folder` that takes part, in walk order.
+void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list);
+
+// One press of the start button, as far as the engine goes: empties the list, runs
+// the identical-file search when fileText is non-empty, else the duplicate search,
+// and says what the page shows afterwards.
+struct DupSearchRun
+{
+    bool ran = false;
+    bool DupMode = false;
+    std::string refusal; // warning box text when an input was refused
+    std::string
+        notice; // "一致するファイルはありませんでした。" / "重複する…" when nothing was found
+};
+DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderText,
+                            const DupSearchParams& params, DupList& list);
+
+} // namespace quorvex

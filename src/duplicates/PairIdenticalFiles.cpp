@@ -1,0 +1,308 @@
+// Exact duplicates without pairwise comparisons. The files of one size are read
+// side by side at the same offset, one chunk at a time, and a set of files that
+// agreed so far is split into the subsets whose chunks are byte-identical; a file
+// left alone drops out and is not read further. A set whose chunks would not fit
+// the buffer budget is first split by a hash of the chunk, and each bucket is then
+// compared on its bytes. Because byte equality is transitive, the groups are
+// exactly those the pairwise pairing finds at threshold 100, labelled by their
+// earliest file.
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "duplicates/ChunkHash.h"
+#include "duplicates/DupPairing.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t kFirstChunk = 16 * 1024;  // most unequal files differ early
+constexpr std::size_t kLaterChunk = 128 * 1024; // large reads once files agree
+constexpr std::size_t kBufferBudget = 2 * 1024 * 1024;
+constexpr std::size_t kKeepOpenLimit = 64; // larger sets reopen files per chunk
+constexpr std::size_t kLinearRepLimit = 4; // more distinct chunks: compare hashes first
+
+using Buffer = std::unique_ptr<unsigned char[]>;
+
+// Chunk buffers reused for the whole search.
+class BufferPool
+{
+public:
+    Buffer take()
+    {
+        if (free_.empty())
+            return Buffer(new unsigned char[kLaterChunk]);
+        Buffer buffer = std::move(free_.back());
+        free_.pop_back();
+        return buffer;
+    }
+    void give(Buffer buffer) { free_.push_back(std::move(buffer)); }
+
+private:
+    std::vector<Buffer> free_;
+};
+
+struct Candidate
+{
+    std::size_t record;
+    platform::InputFile file;
+};
+
+// Files of one class (indices into the candidates) that agree up to `offset`.
+struct Subset
+{
+    std::vector<std::uint32_t> members;
+    std::uint64_t offset = 0;
+    bool hashed = false; // split by hash at this offset; the bytes decide next
+};
+
+// A distinct chunk content found among a subset's members.
+struct Variant
+{
+    Buffer bytes;
+    std::uint64_t hash = 0;
+    bool hashKnown = false;
+    std::vector<std::uint32_t> members;
+};
+
+class ExactGrouping
+{
+public:
+    ExactGrouping(DupList& list, RunObserver& observer) : list_(list), observer_(observer) {}
+
+    void run();
+
+private:
+    void groupSizeClass(std::uint64_t size, const std::vector<std::size_t>& positions);
+    void refine(Subset subset);
+    void splitByHash(const Subset& subset, std::size_t length);
+    std::vector<Variant> splitByBytes(const Subset& subset, std::size_t length);
+    bool readChunk(std::uint32_t member, std::uint64_t offset, std::size_t length,
+                   unsigned char* buffer, bool keepOpen);
+    void drop(const std::vector<std::uint32_t>& members);
+    void label(const std::vector<std::uint32_t>& members);
+    bool pump();
+
+    DupList& list_;
+    RunObserver& observer_;
+    BufferPool pool_;
+    Buffer scratch_;
+    std::uint64_t classSize_ = 0;
+    std::vector<Candidate> candidates_;
+    std::vector<Subset> pending_;
+    bool cancelled_ = false;
+};
+
+void ExactGrouping::run()
+{
+    std::vector<std::pair<std::uint64_t, std::size_t>> bySize;
+    for (std::size_t i = 0; i < list_.size(); ++i)
+        if (list_[i].size > 0 && list_[i].group == 0)
+            bySize.emplace_back(list_[i].size, i);
+    std::sort(bySize.begin(), bySize.end());
+
+    scratch_ = pool_.take();
+    std::uint64_t unpaired = list_.size();
+    std::vector<std::size_t> positions;
+    for (std::size_t begin = 0; begin < bySize.size() && !cancelled_;) {
+        std::size_t end = begin + 1;
+        while (end < bySize.size() && bySize[end].first == bySize[begin].first)
+            ++end;
+        if (end - begin > 1) {
+            positions.clear();
+            for (std::size_t k = begin; k < end; ++k)
+                positions.push_back(bySize[k].second);
+            groupSizeClass(bySize[begin].first, positions);
+            observer_.stepOverall(positions.size());
+            unpaired -= positions.size();
+        }
+        begin = end;
+    }
+    if (!cancelled_)
+        observer_.stepOverall(unpaired);
+}
+
+void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::size_t>& positions)
+{
+    classSize_ = size;
+    candidates_.clear();
+    Subset all;
+    for (std::size_t position : positions) {
+        all.members.push_back(static_cast<std::uint32_t>(candidates_.size()));
+        candidates_.push_back({position, {}});
+    }
+    pending_.push_back(std::move(all));
+    while (!pending_.empty()) {
+        Subset next = std::move(pending_.back());
+        pending_.pop_back();
+        if (!cancelled_)
+            refine(std::move(next));
+    }
+    candidates_.clear(); // closes every file still open
+}
+
+// Follows one subset chunk by chunk until it is confirmed, falls apart or splits;
+// further subsets of a split wait on the stack with their files closed.
+void ExactGrouping::refine(Subset subset)
+{
+    for (;;) {
+        if (subset.offset >= classSize_) {
+            label(subset.members);
+            drop(subset.members);
+            return;
+        }
+        if (cancelled_)
+            return;
+        const std::size_t length = static_cast<std::size_t>(std::min<std::uint64_t>(
+            classSize_ - subset.offset, subset.offset == 0 ? kFirstChunk : kLaterChunk));
+        if (!subset.hashed && subset.members.size() * length > kBufferBudget) {
+            splitByHash(subset, length);
+            return;
+        }
+        std::vector<Variant> variants = splitByBytes(subset, length);
+        const std::uint64_t nextOffset = subset.offset + length;
+        subset.members.clear();
+        for (Variant& variant : variants) {
+            if (variant.members.size() < 2)
+                drop(variant.members);
+            else if (subset.members.empty())
+                subset.members = std::move(variant.members);
+            else {
+                drop(variant.members);
+                pending_.push_back({std::move(variant.members), nextOffset, false});
+            }
+            pool_.give(std::move(variant.bytes));
+        }
+        if (subset.members.empty())
+            return;
+        subset.offset = nextOffset;
+        subset.hashed = false;
+    }
+}
+
+void ExactGrouping::splitByHash(const Subset& subset, std::size_t length)
+{
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> hashes;
+    for (std::uint32_t member : subset.members) {
+        if (readChunk(member, subset.offset, length, scratch_.get(), false))
+            hashes.emplace_back(HashChunk(scratch_.get(), length), member);
+        if (!pump())
+            return;
+    }
+    std::sort(hashes.begin(), hashes.end()); // members stay in list order within a bucket
+    for (std::size_t begin = 0; begin < hashes.size();) {
+        std::size_t end = begin + 1;
+        while (end < hashes.size() && hashes[end].first == hashes[begin].first)
+            ++end;
+        if (end - begin > 1) {
+            Subset bucket{{}, subset.offset, true};
+            for (std::size_t k = begin; k < end; ++k)
+                bucket.members.push_back(hashes[k].second);
+            pending_.push_back(std::move(bucket));
+        }
+        begin = end;
+    }
+}
+
+std::vector<Variant> ExactGrouping::splitByBytes(const Subset& subset, std::size_t length)
+{
+    const bool keepOpen = subset.members.size() <= kKeepOpenLimit;
+    std::vector<Variant> variants;
+    for (std::uint32_t member : subset.members) {
+        if (readChunk(member, subset.offset, length, scratch_.get(), keepOpen)) {
+            bool hashKnown = false;
+            std::uint64_t hash = 0;
+            Variant* match = nullptr;
+            for (Variant& variant : variants) {
+                if (variants.size() > kLinearRepLimit) {
+                    if (!hashKnown) {
+                        hash = HashChunk(scratch_.get(), length);
+                        hashKnown = true;
+                    }
+                    if (!variant.hashKnown) {
+                        variant.hash = HashChunk(variant.bytes.get(), length);
+                        variant.hashKnown = true;
+                    }
+                    if (variant.hash != hash)
+                        continue;
+                }
+                if (std::memcmp(variant.bytes.get(), scratch_.get(), length) == 0) {
+                    match = &variant;
+                    break;
+                }
+            }
+            if (match == nullptr) {
+                match = &variants.emplace_back();
+                match->bytes = std::exchange(scratch_, pool_.take());
+                match->hash = hash;
+                match->hashKnown = hashKnown;
+            }
+            match->members.push_back(member);
+        }
+        if (!pump())
+            break;
+    }
+    return variants;
+}
+
+bool ExactGrouping::readChunk(std::uint32_t member, std::uint64_t offset, std::size_t length,
+                              unsigned char* buffer, bool keepOpen)
+{
+    Candidate& candidate = candidates_[member];
+    platform::InputFile& file = candidate.file;
+    if (!file.isOpen() &&
+        (!file.open(list_.RecordPath(list_[candidate.record])) || file.size() != classSize_)) {
+        file.close();
+        return false; // unreadable, or changed since it was listed: never a duplicate
+    }
+    std::size_t done = 0;
+    while (done < length) {
+        const std::int64_t got = file.readAt(buffer + done, length - done, offset + done);
+        if (got <= 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    if (!keepOpen || done < length)
+        file.close();
+    return done == length;
+}
+
+void ExactGrouping::drop(const std::vector<std::uint32_t>& members)
+{
+    for (std::uint32_t member : members)
+        candidates_[member].file.close();
+}
+
+void ExactGrouping::label(const std::vector<std::uint32_t>& members)
+{
+    std::vector<std::size_t> positions;
+    for (std::uint32_t member : members)
+        positions.push_back(candidates_[member].record);
+    std::sort(positions.begin(), positions.end());
+    const auto label = static_cast<std::uint32_t>(positions.front() + 1);
+    for (std::size_t position : positions) {
+        TDupRecord& record = list_[position];
+        record.group = label;
+        record.content = position == positions.front() ? kContentReference : std::int16_t{100};
+    }
+}
+
+bool ExactGrouping::pump()
+{
+    observer_.pumpMessages();
+    cancelled_ = cancelled_ || observer_.cancelRequested();
+    return !cancelled_;
+}
+
+} // namespace
+
+void PairIdenticalFiles(DupList& list, RunObserver& observer)
+{
+    ExactGrouping(list, observer).run();
+}
+
+} // namespace quorvex
