@@ -1,0 +1,214 @@
+#include "platform/RegistryText.h"
+
+#include <cstdio>
+
+#include "platform/TextFile.h"
+
+namespace quorvex::platform {
+
+namespace {
+
+constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kOldHeader = "REGEDIT4";
+
+char FoldAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Reads a quoted text at the start of `rest` (which begins with '"'), unescaping
+// \\ \" \r \n; on success `rest` is left after the closing quote.
+bool ReadQuoted(std::string_view& rest, std::string& out)
+{
+    out.clear();
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (c == '"') {
+            rest.remove_prefix(i + 1);
+            return true;
+        }
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (++i == rest.size())
+            return false;
+        switch (rest[i]) {
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
+
+bool ParseDword(std::string_view digits, std::uint32_t& value)
+{
+    if (digits.empty() || digits.size() > 8)
+        return false;
+    value = 0;
+    for (const char c : digits) {
+        const char folded = FoldAscii(c);
+        int digit;
+        if (folded >= '0' && folded <= '9')
+            digit = folded - '0';
+        else if (folded >= 'a' && folded <= 'f')
+            digit = folded - 'a' + 10;
+        else
+            return false;
+        value = value << 4 | static_cast<std::uint32_t>(digit);
+    }
+    return true;
+}
+
+bool ParseValueLine(std::string_view line, RegistryValue& value)
+{
+    if (line.substr(0, 1) == "@") {
+        value.name.clear();
+        line.remove_prefix(1);
+    } else if (line.substr(0, 1) != "\"" || !ReadQuoted(line, value.name)) {
+        return false;
+    }
+    line = Trimmed(line);
+    if (line.substr(0, 1) != "=")
+        return false;
+    line = Trimmed(line.substr(1));
+    if (line.substr(0, 1) == "\"") {
+        value.kind = RegistryValue::Kind::String;
+        return ReadQuoted(line, value.text) && Trimmed(line).empty();
+    }
+    constexpr std::string_view kDword = "dword:";
+    if (SameRegistryName(line.substr(0, kDword.size()), kDword)) {
+        value.kind = RegistryValue::Kind::Dword;
+        return ParseDword(line.substr(kDword.size()), value.dword);
+    }
+    if (line.empty())
+        return false;
+    value.kind = RegistryValue::Kind::Other;
+    value.text = std::string(line);
+    return true;
+}
+
+std::string Quoted(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+} // namespace
+
+bool SameRegistryName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
+    return true;
+}
+
+ParsedRegistryText ParseRegistryText(std::string_view text, std::string_view keyName)
+{
+    ParsedRegistryText parsed;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3);
+    const std::vector<std::string> lines = SplitLines(text);
+    std::size_t index = 0;
+    if (lines.empty() || (Trimmed(lines[0]) != kHeader && Trimmed(lines[0]) != kOldHeader))
+        return parsed;
+    bool inOwnSection = false;
+    for (index = 1; index < lines.size(); ++index) {
+        std::string line(Trimmed(lines[index]));
+        // Values of other types may continue on the next lines after a '\'.
+        while (!line.empty() && line.back() == '\\' && line.find("=\"") == std::string::npos &&
+               index + 1 < lines.size())
+            line = line.substr(0, line.size() - 1) + std::string(Trimmed(lines[++index]));
+        if (line.empty() || line[0] == ';')
+            continue;
+        if (line.front() == '[') {
+            if (line.back() != ']' || inOwnSection)
+                return parsed; // a second section is nothing this key can keep
+            inOwnSection =
+                SameRegistryName(std::string_view(line).substr(1, line.size() - 2), keyName);
+            if (!inOwnSection)
+                return parsed;
+            continue;
+        }
+        RegistryValue value;
+        if (!inOwnSection || !ParseValueLine(line, value))
+            return parsed;
+        parsed.values.push_back(std::move(value));
+    }
+    parsed.complete = true;
+    return parsed;
+}
+
+std::string FormatRegistryText(std::string_view keyName, const std::vector<RegistryValue>& values)
+{
+    std::string text(kHeader);
+    text += "\n\n[";
+    text += keyName;
+    text += "]\n";
+    for (const RegistryValue& value : values) {
+        text += value.name.empty() ? std::string("@") : Quoted(value.name);
+        text += '=';
+        switch (value.kind) {
+        case RegistryValue::Kind::String:
+            text += Quoted(value.text);
+            break;
+        case RegistryValue::Kind::Dword: {
+            char digits[16];
+            std::snprintf(digits, sizeof digits, "dword:%08x", value.dword);
+            text += digits;
+            break;
+        }
+        case RegistryValue::Kind::Other:
+            text += value.text;
+            break;
+        }
+        text += '\n';
+    }
+    text += '\n';
+    return text;
+}
+
+} // namespace quorvex::platform

@@ -1,0 +1,83 @@
+#include "platform/UserFolders.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace quorvex::platform {
+
+namespace {
+
+std::string WithSlash(std::string folder)
+{
+    if (folder.empty() || folder.back() != '/')
+        folder += '/';
+    return folder;
+}
+
+// An environment variable naming a folder; relative values are ignored, as the
+// base directory rules require.
+std::string FolderFromEnvironment(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (value == nullptr || value[0] != '/')
+        return {};
+    return WithSlash(value);
+}
+
+// The password database entry of the effective user: field(entry) or empty.
+template <typename Field> std::string FromPasswordEntry(Field field)
+{
+    std::vector<char> buffer(16384);
+    passwd entry;
+    passwd* found = nullptr;
+    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr)
+        return {};
+    const char* text = field(*found);
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+} // namespace
+
+std::string HomeFolder()
+{
+    std::string home = FolderFromEnvironment("HOME");
+    if (home.empty())
+        home = WithSlash(FromPasswordEntry([](const passwd& entry) { return entry.pw_dir; }));
+    return home;
+}
+
+std::string ConfigHomeFolder()
+{
+    std::string folder = FolderFromEnvironment("QUORVEX_CONFIG_HOME");
+    if (folder.empty())
+        folder = FolderFromEnvironment("XDG_CONFIG_HOME");
+    return folder.empty() ? HomeFolder() + ".config/" : folder;
+}
+
+std::string DataHomeFolder()
+{
+    const std::string folder = FolderFromEnvironment("XDG_DATA_HOME");
+    return folder.empty() ? HomeFolder() + ".local/share/" : folder;
+}
+
+std::string RuntimeFolder()
+{
+    return FolderFromEnvironment("XDG_RUNTIME_DIR");
+}
+
+std::string EffectiveUserId()
+{
+    return std::to_string(geteuid());
+}
+
+std::string LogonUserName()
+{
+    const std::string name = FromPasswordEntry([](const passwd& entry) { return entry.pw_name; });
+    return name.empty() ? EffectiveUserId() : name;
+}
+
+} // namespace quorvex::platform

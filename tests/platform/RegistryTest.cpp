@@ -1,0 +1,192 @@
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "platform/FileSystem.h"
+#include "platform/Registry.h"
+#include "platform/TextFile.h"
+#include "support/TempTree.h"
+
+namespace quorvex::platform {
+namespace {
+
+class Registry : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const char* old = std::getenv("QUORVEX_CONFIG_HOME");
+        saved_ = old ? std::optional<std::string>(old) : std::nullopt;
+        ::setenv("QUORVEX_CONFIG_HOME", tree_.root().c_str(), 1);
+    }
+    void TearDown() override
+    {
+        SetFaultHook(nullptr);
+        if (saved_)
+            ::setenv("QUORVEX_CONFIG_HOME", saved_->c_str(), 1);
+        else
+            ::unsetenv("QUORVEX_CONFIG_HOME");
+    }
+    std::string fileText(const std::string& relative) const
+    {
+        return ReadWholeFile(tree_.path(relative)).value_or("<missing>");
+    }
+
+    test::TempTree tree_;
+    std::optional<std::string> saved_;
+};
+
+TEST_F(Registry, KeyPathsMapToFilesOfTheBranch)
+{
+    EXPECT_EQ(RegistryKeyFile("Software\\Vorle\\Quorvex"), tree_.path("Vorle/Quorvex.reg"));
+    EXPECT_EQ(RegistryKeyFile("\\software\\vorle\\Caskwell\\MaskData"),
+              tree_.path("Vorle/Caskwell/MaskData.reg"));
+    EXPECT_EQ(VorleKeyPath("Quorvex"), "Software\\Vorle\\Quorvex");
+    EXPECT_FALSE(RegistryKeyFile("Software\\Other\\Quorvex"));
+    EXPECT_FALSE(RegistryKeyFile("Software\\Vorle\\"));
+    EXPECT_FALSE(RegistryKeyFile("Software\\Vorle\\..\\..\\etc"));
+    EXPECT_FALSE(RegistryKeyFile("Software\\Vorle\\a\\\\b"));
+    EXPECT_FALSE(RegistryKeyFile("Software\\Vorle\\a/b"));
+}
+
+TEST_F(Registry, EveryTypeRoundTripsThroughTheFile)
+{
+    {
+        auto key = RegistryKey::openOrCreate(VorleKeyPath("Quorvex"));
+        ASSERT_TRUE(key);
+        key->writeString("updatepath", "/opt/qv/");
+        key->writeString("odd", "a\\b \"q\"\r\nline2 日本");
+        key->writeDword("color", 0x30E2FC);
+        key->writeBool("kbsize", true);
+        key->writeBool("sys", false);
+        key->writeDword("Color", 0x815F4E); // same value: names ignore letter case
+    }
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg"), "Windows Registry Editor Version 5.00\n\n"
+                                             "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                                             "\"updatepath\"=\"/opt/qv/\"\n"
+                                             "\"odd\"=\"a\\\\b \\\"q\\\"\\r\\nline2 日本\"\n"
+                                             "\"color\"=dword:00815f4e\n"
+                                             "\"kbsize\"=dword:00000001\n"
+                                             "\"sys\"=dword:00000000\n\n");
+
+    auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+    ASSERT_TRUE(key);
+    EXPECT_EQ(key->readString("odd"), "a\\b \"q\"\r\nline2 日本");
+    EXPECT_EQ(key->readDword("COLOR"), 0x815F4Eu);
+    EXPECT_EQ(key->readBool("kbsize"), true);
+    EXPECT_EQ(key->readBool("sys"), false);
+    EXPECT_TRUE(key->hasValue("UpdatePath"));
+    EXPECT_FALSE(key->hasValue("hid"));
+    EXPECT_FALSE(key->readDword("updatepath")); // another type
+    EXPECT_FALSE(key->readString("color"));
+    EXPECT_FALSE(key->readBool("missing"));
+}
+
+TEST_F(Registry, OpeningWithoutCreatingNeedsTheFile)
+{
+    EXPECT_FALSE(RegistryKey::open(VorleKeyPath("Caskwell\\MaskData")));
+    {
+        auto key = RegistryKey::openOrCreate(VorleKeyPath("Quorvex"));
+        ASSERT_TRUE(key);
+        EXPECT_FALSE(key->hasValue("kbsize"));
+    }
+    EXPECT_FALSE(LookupEntry(tree_.path("Vorle/Quorvex.reg"))); // nothing written, no file
+    EXPECT_FALSE(RegistryKey::openOrCreate("Software\\Elsewhere\\Quorvex"));
+
+    // A file that exists but cannot be read is neither opened nor overwritten.
+    tree_.file("Vorle/Quorvex.reg", "Windows Registry Editor Version 5.00\n");
+    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Open; });
+    EXPECT_FALSE(RegistryKey::open(VorleKeyPath("Quorvex")));
+    EXPECT_FALSE(RegistryKey::openOrCreate(VorleKeyPath("Quorvex")));
+}
+
+TEST_F(Registry, HandWrittenFilesAndUnknownValues)
+{
+    tree_.file("Vorle/Caskwell/MaskData.reg",
+               "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+               "\r\n"
+               "; written by hand\r\n"
+               "[HKEY_CURRENT_USER\\Software\\Vorle\\Caskwell\\MaskData]\r\n"
+               "\"MaskTitle\" = \"画像\\r\\n文書\"\r\n"
+               "\"Index\"=dword:1\r\n"
+               "\"Binary\"=hex:01,02,\\\r\n"
+               "  03,04\r\n"
+               "@=\"default\"\r\n");
+    {
+        auto key = RegistryKey::open(VorleKeyPath("Caskwell\\MaskData"));
+        ASSERT_TRUE(key);
+        EXPECT_EQ(key->readString("MaskTitle"), "画像\r\n文書");
+        EXPECT_EQ(key->readDword("Index"), 1u);
+        EXPECT_EQ(key->readString(""), "default");
+        EXPECT_FALSE(key->readString("Binary"));
+        EXPECT_TRUE(key->hasValue("Binary"));
+        key->writeDword("Index", 0);
+    }
+    EXPECT_EQ(fileText("Vorle/Caskwell/MaskData.reg"),
+              "Windows Registry Editor Version 5.00\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Vorle\\Caskwell\\MaskData]\n"
+              "\"MaskTitle\"=\"画像\\r\\n文書\"\n"
+              "\"Index\"=dword:00000000\n"
+              "\"Binary\"=hex:01,02,03,04\n"
+              "@=\"default\"\n\n");
+
+    // A file in the Windows code page reads as well.
+    tree_.file("Vorle/Quorvex.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                                    "\"updatepath\"=\"C:\\\\\x95\x5c\\\\\"\n");
+    EXPECT_EQ(RegistryKey::open(VorleKeyPath("Quorvex"))->readString("updatepath"), "C:\\表\\");
+}
+
+TEST_F(Registry, DamagedFilesReadAsFarAsTheyParse)
+{
+    const std::string damaged = "Windows Registry Editor Version 5.00\n\n"
+                                "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                                "\"height\"=dword:000000e9\n"
+                                "\"sikii\"=dword:zz\n"
+                                "\"kbsize\"=dword:00000000\n";
+    tree_.file("Vorle/Quorvex.reg", damaged);
+    {
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        ASSERT_TRUE(key);
+        EXPECT_EQ(key->readDword("height"), 233u);
+        EXPECT_FALSE(key->hasValue("sikii"));
+        EXPECT_FALSE(key->hasValue("kbsize"));
+    }
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg"), damaged); // reading changes nothing
+
+    {
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        key->writeDword("sikii", 50);
+        EXPECT_TRUE(key->flush());
+    }
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged"), damaged);
+    auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+    EXPECT_EQ(key->readDword("height"), 233u);
+    EXPECT_EQ(key->readDword("sikii"), 50u);
+
+    for (const char* text :
+         {"", "garbage", "\"a\"=dword:1\n", "Windows Registry Editor Version 5.00\n\"a\"=dword:1\n",
+          "Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\Other]\n"}) {
+        tree_.file("Vorle/Broken.reg", text);
+        auto broken = RegistryKey::open(VorleKeyPath("Broken"));
+        ASSERT_TRUE(broken) << text;
+        EXPECT_FALSE(broken->hasValue("a")) << text;
+    }
+}
+
+TEST_F(Registry, FailedRewritesKeepTheOldFile)
+{
+    tree_.file("Vorle/Quorvex.reg", "Windows Registry Editor Version 5.00\n\n"
+                                    "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                                    "\"sikii\"=dword:00000032\n");
+    auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+    key->writeDword("sikii", 10);
+    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Write; });
+    EXPECT_FALSE(key->flush());
+    SetFaultHook(nullptr);
+    EXPECT_EQ(RegistryKey::open(VorleKeyPath("Quorvex"))->readDword("sikii"), 50u);
+    EXPECT_TRUE(key->flush()); // still pending, written now
+    EXPECT_EQ(RegistryKey::open(VorleKeyPath("Quorvex"))->readDword("sikii"), 10u);
+}
+
+} // namespace
+} // namespace quorvex::platform
