@@ -1,0 +1,166 @@
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "support/TempTree.h"
+#include "trash/TrashRestore.h"
+
+namespace quorvex {
+namespace {
+
+using platform::kAttrArchive;
+using platform::kAttrHidden;
+using platform::kAttrReadOnly;
+using test::TempTree;
+
+std::uint32_t Attributes(const std::string& path)
+{
+    return platform::GetAttributes(path).value_or(0xFFFFFFFFu);
+}
+
+TEST(RestoreTrashEntry, FolderIsMadeWithItsParentsAndAnExistingFolderCounts)
+{
+    TempTree t;
+    TrashList trash;
+    const std::string folder = t.path("a/b/c/");
+    trash.add(folder, 16);
+    EXPECT_EQ(RestoreTrashEntry(trash, folder).result, RestoreResult::Restored);
+    EXPECT_TRUE(platform::IsExistingFolder(folder));
+    EXPECT_EQ(RestoreTrashEntry(trash, folder).result, RestoreResult::Restored);
+}
+
+TEST(RestoreTrashEntry, FileComesBackEmptyWithItsFoldersAndAttributes)
+{
+    TempTree t;
+    TrashList trash;
+    const std::string file = t.path("gone/deeper/.hidden-file");
+    const std::string readOnly = t.path("gone/locked");
+    trash.add(file, kAttrHidden | kAttrArchive);
+    trash.add(readOnly, kAttrReadOnly | kAttrArchive);
+    EXPECT_EQ(RestoreTrashEntry(trash, file).result, RestoreResult::Restored);
+    EXPECT_EQ(RestoreTrashEntry(trash, readOnly).result, RestoreResult::Restored);
+    EXPECT_EQ(platform::ReadWholeFile(file), "");
+    EXPECT_EQ(Attributes(file), kAttrHidden | kAttrArchive);
+    EXPECT_EQ(Attributes(readOnly), kAttrReadOnly | kAttrArchive);
+}
+
+TEST(RestoreTrashEntry, ExistingFileIsNeverTruncatedNorChanged)
+{
+    TempTree t;
+    const std::string file = t.file("note.txt", "keep me");
+    TrashList trash;
+    trash.add(file, kAttrReadOnly | kAttrArchive);
+    const RestoreOutcome outcome = RestoreTrashEntry(trash, file);
+    EXPECT_EQ(outcome.result, RestoreResult::Failed);
+    EXPECT_EQ(outcome.message, "ファイルを元に戻すのに失敗しました。");
+    EXPECT_EQ(platform::ReadWholeFile(file), "keep me");
+    EXPECT_EQ(Attributes(file), kAttrArchive);
+}
+
+TEST(RestoreTrashEntry, FolderThatCannotBeMadeFails)
+{
+    TempTree t;
+    t.file("blocker", "x");
+    TrashList trash;
+    trash.add(t.path("blocker/sub/"), 16);
+    const RestoreOutcome outcome = RestoreTrashEntry(trash, t.path("blocker/sub/"));
+    EXPECT_EQ(outcome.result, RestoreResult::Failed);
+    EXPECT_EQ(outcome.message, "フォルダを元に戻すのに失敗しました。");
+}
+
+TEST(RestoreTrashEntry, UnknownAttributesLeaveTheNewItemAsMade)
+{
+    TempTree t;
+    TrashList trash;
+    trash.add(t.path("unknown"), -1);
+    EXPECT_EQ(RestoreTrashEntry(trash, t.path("unknown")).result, RestoreResult::Restored);
+    EXPECT_EQ(Attributes(t.path("unknown")), kAttrArchive);
+}
+
+// Answers with scripted decisions and records questions and notices.
+struct Script
+{
+    std::vector<BatchDecision> answers;
+    std::vector<std::string> titles, questions, notices;
+
+    BatchQuestion ask()
+    {
+        return [this](const std::string& title, const std::string& message) {
+            titles.push_back(title);
+            questions.push_back(message);
+            return answers.at(questions.size() - 1);
+        };
+    }
+    BatchNotice notify()
+    {
+        return [this](const std::string& message) { notices.push_back(message); };
+    }
+};
+
+TEST(RestoreTrashItems, RestoresFromTheLastRowAndKeepsFailedRows)
+{
+    TempTree t;
+    const std::string existing = t.file("exists", "data");
+    TrashList trash;
+    trash.add(t.path("first"), 32);
+    trash.add(existing, 32);
+    trash.add(t.path("third/"), 16);
+    const std::vector<std::string> rows = trash.entryPaths();
+    Script script;
+    script.answers.assign(3, BatchDecision::Proceed);
+    const auto removed = RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify());
+
+    EXPECT_EQ(removed, (std::vector<std::size_t>{2, 0}));
+    EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{existing + "=32"}));
+    EXPECT_EQ(script.titles[0], "ごみ箱からの取り出し確認");
+    EXPECT_EQ(script.questions[0],
+              "[ " + t.path("third/") +
+                  " ]\n\nこのフォルダをごみ箱から元の場所に戻しても宜しいですか？");
+    EXPECT_EQ(script.notices, (std::vector<std::string>{"ファイルを元に戻すのに失敗しました。"}));
+}
+
+TEST(RestoreTrashItems, DamagedEntryEndsTheBatchAndChangesNothing)
+{
+    TempTree t;
+    TrashList trash;
+    trash.replaceEntries(
+        {t.path("later") + "=32", t.path("broken") + "=x1", t.path("last") + "=32"});
+    const std::vector<std::string> rows = trash.entryPaths();
+    Script script;
+    script.answers.assign(3, BatchDecision::Proceed);
+    const auto removed = RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify());
+
+    EXPECT_EQ(removed, (std::vector<std::size_t>{2}));
+    ASSERT_EQ(script.notices.size(), 1u);
+    EXPECT_NE(script.notices[0].find(t.path("broken")), std::string::npos);
+    EXPECT_NE(script.notices[0].find("'x1'"), std::string::npos);
+    EXPECT_FALSE(platform::IsExistingFile(t.path("broken")));
+    EXPECT_FALSE(platform::IsExistingFile(t.path("later")));
+    EXPECT_EQ(trash.size(), 2u);
+}
+
+TEST(PurgeTrashItems, RemovesTheFirstMatchingEntryAndHonoursSkipAndStop)
+{
+    TrashList trash;
+    trash.replaceEntries({"/same=32", "/other=32", "/same=34", "/last/=16"});
+    const std::vector<std::string> rows = trash.entryPaths();
+    Script script;
+    script.answers = {BatchDecision::Proceed, BatchDecision::Proceed, BatchDecision::Skip,
+                      BatchDecision::Stop};
+    const auto removed = PurgeTrashItems(trash, rows, {0, 1, 2, 3}, script.ask());
+
+    EXPECT_EQ(removed, (std::vector<std::size_t>{3, 2}));
+    EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{"/other=32", "/same=34"}));
+    EXPECT_EQ(script.titles[0], "削除確認");
+    EXPECT_EQ(script.questions[0],
+              "[ /last/ ]\n\nこのフォルダをごみ箱から削除しても宜しいですか？");
+    EXPECT_EQ(script.questions[1], "[ /same ]\n\nこのファイルをごみ箱から削除しても宜しいですか？");
+}
+
+} // namespace
+} // namespace quorvex

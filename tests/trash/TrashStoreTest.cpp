@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/TextFile.h"
+#include "support/TempTree.h"
+#include "trash/TrashStore.h"
+
+namespace quorvex {
+namespace {
+
+using test::TempTree;
+
+TEST(TrashEntryNames, FolderEntriesEndWithTheSeparator)
+{
+    EXPECT_TRUE(IsFolderEntryPath("/a/b/"));
+    EXPECT_FALSE(IsFolderEntryPath("/a/表"));
+    EXPECT_FALSE(IsFolderEntryPath(""));
+    EXPECT_EQ(WithTrailingDelimiter(""), "");
+    EXPECT_EQ(WithTrailingDelimiter("/a/b"), "/a/b/");
+    EXPECT_EQ(WithTrailingDelimiter("/a/b/"), "/a/b/");
+    EXPECT_EQ(TrashEntryDisplayName("/a/b/"), "b");
+    EXPECT_EQ(TrashEntryDisplayName("/a/note.txt"), "note.txt");
+    EXPECT_EQ(TrashListPath("/data/user/"), "/data/user/gomi.txt");
+    EXPECT_EQ(TrashListPath("/data/user"), "/data/user/gomi.txt");
+}
+
+TEST(TrashEntryParts, SplitAtTheLastEqualsSignSoPathsWithEqualsRoundTrip)
+{
+    const TrashEntry entry = MakeTrashEntry("/a=b/c=d.txt", 32);
+    EXPECT_EQ(entry, "/a=b/c=d.txt=32");
+    const TrashEntryParts parts = SplitTrashEntry(entry);
+    EXPECT_EQ(parts.name, "/a=b/c=d.txt");
+    EXPECT_EQ(parts.attributes, 32);
+
+    EXPECT_EQ(SplitTrashEntry("/x/=-1").attributes, -1);
+    for (const char* damaged : {"/x/", "/x=", "/x=abc", "/x=12abc", "/x= 12", "/x=99999999999"}) {
+        EXPECT_FALSE(SplitTrashEntry(damaged).attributes.has_value()) << damaged;
+    }
+    EXPECT_EQ(SplitTrashEntry("/no-equals").name, "/no-equals");
+    EXPECT_EQ(SplitTrashEntry("/x=abc").valueText, "abc");
+}
+
+TEST(TrashList, LookupPrefersTheExactNameAndRemoveTakesTheFirstExactEntry)
+{
+    TrashList trash;
+    trash.add("/a/B", 33);
+    trash.add("/a/b", 32);
+    trash.add("/a/b", 34);
+    trash.add("/only/Upper", 2);
+    EXPECT_EQ(*trash.lookup("/a/b"), "/a/b=32");
+    EXPECT_EQ(*trash.lookup("/only/upper"), "/only/Upper=2");
+    EXPECT_EQ(trash.lookup("/missing"), nullptr);
+
+    trash.RemoveTrashEntry("/a/b");
+    trash.RemoveTrashEntry("/only/upper"); // letter case counts here
+    trash.RemoveTrashEntry("/missing");
+    EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{"/a/B=33", "/a/b=34", "/only/Upper=2"}));
+    EXPECT_EQ(trash.entryPaths(), (std::vector<std::string>{"/a/B", "/a/b", "/only/Upper"}));
+}
+
+TEST(TrashFile, SavesEachEntryWithCrLfAndAnEmptyListAsAnEmptyFile)
+{
+    TempTree t;
+    const std::string file = TrashListPath(t.root());
+    TrashList trash;
+    trash.add("/work/old/empty/", 16);
+    trash.add("/work/old/note.txt", 33);
+    ASSERT_TRUE(SaveTrashList(trash, file));
+    EXPECT_EQ(platform::ReadWholeFile(file), "/work/old/empty/=16\r\n/work/old/note.txt=33\r\n");
+
+    ASSERT_TRUE(SaveTrashList(TrashList{}, file));
+    EXPECT_EQ(platform::ReadWholeFile(file), "");
+}
+
+TEST(TrashFile, LoadReplacesTheListAndAMissingFileLeavesIt)
+{
+    TempTree t;
+    TrashList trash;
+    trash.add("/kept", 32);
+    EXPECT_FALSE(LoadTrashList(trash, t.path("gomi.txt")));
+    EXPECT_EQ(trash.size(), 1u);
+
+    t.file("gomi.txt", "/a/=16\r\n/b=32\r/c=32\n\n/d=eq=uals/=16");
+    ASSERT_TRUE(LoadTrashList(trash, t.path("gomi.txt")));
+    EXPECT_EQ(trash.entries(),
+              (std::vector<TrashEntry>{"/a/=16", "/b=32", "/c=32", "", "/d=eq=uals/=16"}));
+}
+
+TEST(TrashFile, DamagedFilesLoadWithoutLosingTheirReadableEntries)
+{
+    TempTree t;
+    std::string bytes("/ok=32\r\n", 8);
+    bytes += std::string("\0\x01\xff\xfe=\x80", 6) + "\r\n";
+    bytes += std::string(1 << 20, 'x') + "\r\n";
+    bytes += "/no-value\r\n/bad=value\r\n";
+    t.file("gomi.txt", bytes);
+    TrashList trash;
+    ASSERT_TRUE(LoadTrashList(trash, t.path("gomi.txt")));
+    ASSERT_EQ(trash.size(), 5u);
+    EXPECT_EQ(trash.entries()[0], "/ok=32");
+    // Line 2 is binary: decoded somehow, but it stays one entry.
+    EXPECT_EQ(trash.entries()[2].size(), std::size_t{1} << 20);
+    EXPECT_EQ(trash.entries()[4], "/bad=value");
+    EXPECT_EQ(SplitTrashEntry(trash.entries()[0]).attributes, 32);
+}
+
+TEST(TrashFile, LegacyLinesAreDecodedWhileLocalNamesKeepTheirBytes)
+{
+    TempTree t;
+    const std::string latin1Name = "/tmp/caf\xe9.txt=32";              // a local name, not UTF-8
+    const std::string cp932Line = "C:\\\x83\x65\x83\x58\x83\x67\\=16"; // "C:\テスト\=16"
+    t.file("gomi.txt", "/日本/メモ.txt=32\r\n" + latin1Name + "\r\n" + cp932Line + "\r\n");
+    TrashList trash;
+    ASSERT_TRUE(LoadTrashList(trash, t.path("gomi.txt")));
+    EXPECT_EQ(trash.entries(),
+              (std::vector<TrashEntry>{"/日本/メモ.txt=32", latin1Name, "C:\\テスト\\=16"}));
+}
+
+} // namespace
+} // namespace quorvex
