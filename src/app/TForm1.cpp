@@ -139,6 +139,7 @@ void TForm1::buildTopBar()
           static_cast<QWidget*>(CheckBox1)})
         control->setEnabled(false);
     connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+    connect(MaskTitleComboBox, &QComboBox::activated, this, &TForm1::MaskTitleComboBoxChange);
     connect(ExclusionChkBox, &QCheckBox::toggled, this,
             [this](bool checked) { filterSettings_.exclusion = checked; });
 
@@ -399,12 +400,4 @@ void TForm1::addResizeHandler(std::function<void(int)> handler)
 void TForm1::setDropHandler(std::function<void(const QString&, const QPoint&)> handler)
 {
     dropHandler_ = std::move(handler);
-}
-
-void TForm1::CheckBox1Click()
-{
-    const bool useMasks = CheckBox1->isChecked();
-    filterSettings_.useMasks = useMasks;
-    ExclusionChkBox->setEnabled(useMasks);
-    MaskTitleComboBox->setEnabled(useMasks);
 }

@@ -96,8 +96,10 @@ public:
     OptionsPage* Options;
     QTimer* Timer1;
 
-    // Mask controls of the top bar.
+    // Mask controls of the top bar (MaskControls.cpp).
     void CheckBox1Click();
+    void MaskTitleComboBoxChange();
+    const std::vector<std::string>& MaskSetTexts() const { return MaskSetTexts_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +132,7 @@ private:
     std::string TrashListPath_;
     SysImageList* SysImageList_ = nullptr; // set when the icon store is installed
     quorvex::FilterSettings filterSettings_;
+    std::vector<std::string> MaskSetTexts_;
     std::vector<std::string> TrashList_;
 
     QFrame* Panel5_;

@@ -1,0 +1,28 @@
+// The mask controls of the top bar: whether masks are used, which set, and whether
+// the set names what to leave out.
+#include "app/TForm1.h"
+
+#include "platform/TextFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+void TForm1::CheckBox1Click()
+{
+    const bool useMasks = CheckBox1->isChecked();
+    filterSettings_.useMasks = useMasks;
+    ExclusionChkBox->setEnabled(useMasks);
+    MaskTitleComboBox->setEnabled(useMasks);
+}
+
+void TForm1::MaskTitleComboBoxChange()
+{
+    const int index = MaskTitleComboBox->currentIndex();
+    filterSettings_.activeMasks.clear();
+    if (index >= 0 && index < static_cast<int>(MaskSetTexts_.size()))
+        filterSettings_.activeMasks = quorvex::platform::SplitLines(MaskSetTexts_[index]);
+    const QByteArray title = MaskTitleComboBox->currentText().toUtf8();
+    if (const auto exclusion =
+            quorvex::ExclusionForMaskTitle(index, std::string_view(title.data(), title.size())))
+        ExclusionChkBox->setChecked(*exclusion);
+}

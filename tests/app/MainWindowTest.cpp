@@ -1,0 +1,175 @@
+// The main window: default colours, page switching while busy, the taskbar caption,
+// the mask controls and the Option page.
+#include "app/ColorPanel.h"
+#include "app/OptionsPage.h"
+#include "app/TForm1.h"
+#include "controls/TSwitchButton.h"
+#include "platform/desktop/ScriptedDialogs.h"
+#include "support/TempTree.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Every window gets its own settings and data folders.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QApplication::setApplicationName(QStringLiteral("Quorvex"));
+        qputenv("QUORVEX_CONFIG_HOME", QByteArray::fromStdString(tree.path("config")));
+        qputenv("QUORVEX_DATA_DIR", QByteArray::fromStdString(tree.path("data/")));
+    }
+
+    std::unique_ptr<TForm1> makeForm(int colorDepth = 24)
+    {
+        return std::make_unique<TForm1>(dialogs, colorDepth);
+    }
+
+    quorvex::test::TempTree tree;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
+{
+    auto form = makeForm(8);
+    EXPECT_EQ(form->Options->Panel1->colorRef(), 0x00FFFFu);
+    EXPECT_EQ(form->Options->Panel6->colorRef(), 0x00FF00u);
+    EXPECT_EQ(form->Options->Panel7->colorRef(), 0xFF00FFu);
+
+    form = makeForm(24);
+    EXPECT_EQ(form->Options->Panel1->colorRef(), 0x30E2FCu);
+    EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
+    EXPECT_EQ(form->Options->Panel7->colorRef(), 0xB3B3FFu);
+    EXPECT_EQ(form->matchColor(), QColor(0x99, 0xD2, 0x73));
+}
+
+TEST_F(MainWindowTest, WindowFrameAndPages)
+{
+    auto form = makeForm();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Quorvex"));
+    EXPECT_EQ(form->size(), QSize(792, 508));
+    const QStringList expected = {
+        "ファイルの比較", "重複と同一ファイルの検索", "空のフォルダとファイル", "ごみ箱", "Option",
+        "検索履歴の編集"};
+    ASSERT_EQ(form->PageControl1->count(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(form->PageControl1->tabText(i), expected[i]);
+    EXPECT_EQ(form->currentPage(), 0);
+}
+
+TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
+{
+    auto form = makeForm();
+    form->show();
+    auto* progressHost = new QWidget(form->TabSheet1);
+    form->setProgressPanelHost(0, *progressHost);
+    auto& animation = *new QWidget(form->TabSheet2);
+    form->addBusyIndicator(animation);
+    animation.hide();
+    std::vector<int> changes;
+    form->addPageChangeHandler([&](int page) { changes.push_back(page); });
+
+    QTabBar* tabs = form->PageControl1->tabBar();
+    form->Panel5().show();
+    EXPECT_TRUE(form->isBusy());
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    EXPECT_EQ(form->currentPage(), 0);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(form->Panel5().parentWidget(), progressHost);
+
+    form->Panel5().hide();
+    animation.show();
+    form->PageControl1->setCurrentIndex(2);
+    EXPECT_EQ(form->currentPage(), 0);
+
+    animation.hide();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
+    EXPECT_EQ(form->currentPage(), 3);
+    EXPECT_EQ(changes, std::vector<int>{3});
+}
+
+TEST_F(MainWindowTest, TaskbarCaptionShowsPercentOnlyWhileMinimisedAndRunning)
+{
+    const QString title = QStringLiteral("Quorvex");
+    EXPECT_EQ(TForm1::WantedTitle(title, false, true, 37), QStringLiteral("37% Quorvex"));
+    EXPECT_EQ(TForm1::WantedTitle(title, true, true, 37), title);
+    EXPECT_EQ(TForm1::WantedTitle(title, false, false, 37), title);
+}
+
+TEST_F(MainWindowTest, CheckBox1EnablesTheOtherMaskControls)
+{
+    auto form = makeForm();
+    EXPECT_FALSE(form->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->ExclusionChkBox->isEnabled());
+    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
+    form->CheckBox1->setEnabled(true);
+    form->CheckBox1->setChecked(true);
+    EXPECT_TRUE(form->ExclusionChkBox->isEnabled());
+    EXPECT_TRUE(form->MaskTitleComboBox->isEnabled());
+    EXPECT_TRUE(form->filterSettings().useMasks);
+    form->CheckBox1->setChecked(false);
+    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
+    EXPECT_FALSE(form->filterSettings().useMasks);
+}
+
+TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
+{
+    auto form = makeForm();
+    OptionsPage& options = *form->Options;
+    options.HidenOkChkBox->setChecked(true);
+    EXPECT_EQ(form->statusText(1), QStringLiteral("隠し属性"));
+    EXPECT_TRUE(form->filterSettings().includeHidden);
+    options.SystemOkChkBox->setChecked(true);
+    EXPECT_EQ(form->statusText(1), QStringLiteral("システム属性、隠し属性"));
+    options.HidenOkChkBox->setChecked(false);
+    options.SystemOkChkBox->setChecked(false);
+    EXPECT_EQ(form->statusText(1), QString());
+    EXPECT_FALSE(form->filterSettings().includeSystem);
+}
+
+TEST_F(MainWindowTest, ColourPanelsResetAndChoose)
+{
+    auto form = makeForm(8);
+    OptionsPage& options = *form->Options;
+    QTest::mouseClick(options.Panel6, Qt::LeftButton);
+    EXPECT_EQ(options.Panel6->colorRef(), 0x00FF00u);
+    QTest::mouseClick(options.Panel6, Qt::RightButton);
+    EXPECT_EQ(options.Panel6->colorRef(), 0xEEFDF3u);
+    QTest::mouseClick(options.Panel1, Qt::RightButton);
+    EXPECT_EQ(options.Panel1->colorRef(), 0xF3E9DEu);
+    options.SpeedButton17->click();
+    EXPECT_EQ(options.Panel6->colorRef(), 0x00FF00u);
+
+    dialogs.scriptColor(QColor(1, 2, 3));
+    options.SpeedButton8->click();
+    EXPECT_EQ(options.Panel7->colorRef(), 0x030201u);
+    dialogs.scriptColor(std::nullopt);
+    options.SpeedButton8->click();
+    EXPECT_EQ(options.Panel7->colorRef(), 0x030201u);
+}
+
+TEST_F(MainWindowTest, AboutBoxNamesProgramAndVersion)
+{
+    auto form = makeForm();
+    form->show();
+    QTest::mouseClick(form->SwitchButton2, Qt::LeftButton);
+    ASSERT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 1);
+    const QString text = dialogs.texts(ScriptedDialogs::Kind::Message).front();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Quorvex")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Version ")));
+}
+
+} // namespace
