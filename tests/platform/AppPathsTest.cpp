@@ -1,0 +1,131 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "platform/AppPaths.h"
+#include "platform/FileSystem.h"
+#include "platform/InstanceLock.h"
+#include "platform/TextFile.h"
+#include "support/TempTree.h"
+
+namespace quorvex::platform {
+namespace {
+
+TEST(AppPaths, FirstStartAdoptsTheOldFilesOnce)
+{
+    test::TempTree t;
+    const std::string exeDir = t.dir("prog/");
+    for (int n = 1; n <= 4; ++n)
+        t.file("prog/data/data" + std::to_string(n) + ".txt", "history " + std::to_string(n));
+    t.file("prog/gomi.txt", "/old=16");
+
+    const std::string userDir = PrepareUserDataDir(exeDir, "taro", t.path("fallback"));
+    EXPECT_EQ(userDir, exeDir + "data/taro/");
+    for (int n = 1; n <= 4; ++n) {
+        const std::string name = "data" + std::to_string(n) + ".txt";
+        EXPECT_EQ(ReadWholeFile(userDir + name), "history " + std::to_string(n));
+        EXPECT_FALSE(IsExistingFile(exeDir + "data/" + name));
+    }
+    EXPECT_EQ(ReadWholeFile(userDir + "gomi.txt"), "/old=16");
+    EXPECT_FALSE(IsExistingFile(exeDir + "gomi.txt"));
+    EXPECT_FALSE(IsExistingFolder(t.path("fallback")));
+
+    // Later starts, and other users' first starts, move nothing.
+    t.file("prog/gomi.txt", "/newer=16");
+    EXPECT_EQ(PrepareUserDataDir(exeDir, "taro", t.path("fallback")), userDir);
+    EXPECT_EQ(ReadWholeFile(userDir + "gomi.txt"), "/old=16");
+    t.file("prog/data/hanako/gomi.txt", "hers");
+    EXPECT_EQ(PrepareUserDataDir(exeDir, "hanako", t.path("fallback")), exeDir + "data/hanako/");
+    EXPECT_EQ(ReadWholeFile(exeDir + "gomi.txt"), "/newer=16");
+    EXPECT_EQ(ReadWholeFile(exeDir + "data/hanako/gomi.txt"), "hers");
+}
+
+TEST(AppPaths, NonPortableInstallationsUseTheFallback)
+{
+    test::TempTree t;
+    const std::string exeDir = t.dir("usr/bin");
+    EXPECT_EQ(PrepareUserDataDir(exeDir, "taro", t.path("share/Quorvex")),
+              t.path("share/Quorvex/"));
+    EXPECT_TRUE(IsExistingFolder(t.path("share/Quorvex")));
+    EXPECT_FALSE(IsExistingFolder(t.path("usr/bin/data")));
+
+    // A data folder that cannot be made (a file is in the way) falls back too.
+    t.file("portable/data/taro", "a file");
+    EXPECT_EQ(PrepareUserDataDir(t.path("portable/"), "taro", t.path("fb/")), t.path("fb/"));
+}
+
+TEST(AppPaths, ProgramFolderAndOverride)
+{
+    const std::string exeDir = ExeDir();
+    ASSERT_FALSE(exeDir.empty());
+    EXPECT_EQ(exeDir.back(), '/');
+    EXPECT_TRUE(IsExistingFile(exeDir + "test_platform"));
+
+    test::TempTree t;
+    const char* old = std::getenv("QUORVEX_DATA_DIR");
+    const std::string saved = old ? old : "";
+    ::setenv("QUORVEX_DATA_DIR", t.path("chosen").c_str(), 1);
+    EXPECT_EQ(UserDataDir(), t.path("chosen/"));
+    EXPECT_TRUE(IsExistingFolder(t.path("chosen")));
+    if (old)
+        ::setenv("QUORVEX_DATA_DIR", saved.c_str(), 1);
+    else
+        ::unsetenv("QUORVEX_DATA_DIR");
+
+    EXPECT_EQ(WithTrailingSeparator("/a"), "/a/");
+    EXPECT_EQ(WithTrailingSeparator("/a/"), "/a/");
+    EXPECT_TRUE(IsSeparatorAt("/d\x81/", 3)); // no double-byte rule in UTF-8
+    EXPECT_FALSE(IsSeparatorAt("/a", 5));
+}
+
+TEST(InstanceLock, SecondHolderIsRefused)
+{
+    test::TempTree t;
+    const std::string path = t.path("Quorvex.lock");
+    int toParent[2], toChild[2];
+    ASSERT_EQ(::pipe(toParent), 0);
+    ASSERT_EQ(::pipe(toChild), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        InstanceLock lock(path);
+        const char held = lock.tryAcquire() ? 'y' : 'n';
+        (void)::write(toParent[1], &held, 1);
+        char go;
+        (void)::read(toChild[0], &go, 1); // hold until the parent has tried
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(toParent[0], &held, 1), 1);
+    EXPECT_EQ(held, 'y');
+    InstanceLock lock(path);
+    EXPECT_FALSE(lock.tryAcquire());
+    EXPECT_FALSE(lock.isHeld());
+    (void)::write(toChild[1], "x", 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(lock.tryAcquire()); // released by the kernel when the holder ended
+    EXPECT_TRUE(lock.tryAcquire());
+    InstanceLock again(path);
+    EXPECT_FALSE(again.tryAcquire()); // also within one process
+    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]})
+        ::close(fd);
+}
+
+TEST(InstanceLock, DefaultPathFollowsTheRuntimeFolder)
+{
+    const char* old = std::getenv("XDG_RUNTIME_DIR");
+    const std::string saved = old ? old : "";
+    ::setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
+    EXPECT_EQ(InstanceLock::DefaultPath(), "/run/user/1000/Quorvex.lock");
+    ::unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(InstanceLock::DefaultPath(), "/tmp/Quorvex-" + std::to_string(::geteuid()) + ".lock");
+    if (old)
+        ::setenv("XDG_RUNTIME_DIR", saved.c_str(), 1);
+}
+
+} // namespace
+} // namespace quorvex::platform
