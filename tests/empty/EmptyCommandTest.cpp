@@ -12,7 +12,7 @@ namespace {
 
 using quorvex::test::TempTree;
 
-struct Run
+struct CliRun
 {
     int exitCode = -1;
     std::string out, err;
@@ -26,12 +26,12 @@ std::string Quoted(const std::string& text)
     return quoted + "'";
 }
 
-Run RunCli(const TempTree& scratch, const std::string& arguments)
+CliRun RunCli(const TempTree& scratch, const std::string& arguments)
 {
     const std::string errFile = scratch.path("stderr.txt");
     const std::string command =
         std::string(QUORVEX_CLI_PATH) + " " + arguments + " 2>" + Quoted(errFile);
-    Run run;
+    CliRun run;
     std::FILE* pipe = ::popen(command.c_str(), "r");
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
@@ -60,7 +60,7 @@ TEST(EmptyCommand, TsvListsTheRecordsSortedByNameAndTheCount)
     TempTree t;
     MakeSmallTree(t);
     const std::string tree = t.path("tree");
-    const Run run = RunCli(t, "empty " + Quoted(tree));
+    const CliRun run = RunCli(t, "empty " + Quoted(tree));
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Zero\tA\t" + tree +
                            "/a/Zero\n"
@@ -78,7 +78,7 @@ TEST(EmptyCommand, TsvListsTheRecordsSortedByNameAndTheCount)
                            "/x/zero\n"
                            "#count\t5 個\n");
 
-    const Run hidden = RunCli(t, "--hidden empty " + Quoted(tree + "/"));
+    const CliRun hidden = RunCli(t, "--hidden empty " + Quoted(tree + "/"));
     EXPECT_EQ(hidden.out.substr(0, hidden.out.find('\n')), ".hidden\tA/H\t" + tree + "/.hidden");
     EXPECT_NE(hidden.out.find("#count\t6 個\n"), std::string::npos);
 }
@@ -88,10 +88,10 @@ TEST(EmptyCommand, JsonCarriesTheSameFieldsByName)
     TempTree t;
     t.dir("tree/only");
     const std::string tree = t.path("tree");
-    const Run run = RunCli(t, "--format json empty " + Quoted(tree));
+    const CliRun run = RunCli(t, "--format json empty " + Quoted(tree));
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, "{\"rows\":[{\"Name\":\"only\",\"AttributeText\":\"D\",\"Path\":\"" + tree +
-                           "/only\"}],\"count\":\"1 個\"}\n");
+    EXPECT_EQ(run.out, "{\"rows\":[\n{\"Name\":\"only\",\"AttributeText\":\"D\",\"Path\":\"" +
+                           tree + "/only\"}],\n\"count\":\"1 個\"}\n");
 }
 
 TEST(EmptyCommand, RefusesAPathThatIsNotAFolder)
@@ -99,7 +99,7 @@ TEST(EmptyCommand, RefusesAPathThatIsNotAFolder)
     TempTree t;
     const std::string file = t.file("plain.txt", "x");
     for (const std::string& path : {t.path("missing"), file}) {
-        const Run run = RunCli(t, "empty " + Quoted(path));
+        const CliRun run = RunCli(t, "empty " + Quoted(path));
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, "フォルダ [ " + path + " ]\n\nファイルパスが不明です。\n");
         EXPECT_TRUE(run.out.empty());
