@@ -12,7 +12,14 @@
 
 #include <QStringList>
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// Lets GoogleTest print texts (and lists of them) readably in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 class ScriptedDialogs : public Dialogs
 {
