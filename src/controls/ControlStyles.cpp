@@ -1,5 +1,7 @@
 #include "controls/ControlStyles.h"
 
+#include "controls/TColorProgressBar.h"
+#include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 
 #include <QFont>
@@ -95,4 +97,44 @@ TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
         return button;
     }
     return nullptr;
+}
+
+TColorProgressBar* createColorProgressBar1(QWidget* parent)
+{
+    auto* bar = new TColorProgressBar(parent);
+    bar->setObjectName(QStringLiteral("ColorProgressBar1"));
+    bar->resize(145, 20);
+    bar->setMax(100);
+    bar->setBlockCount(8);
+    bar->setBoxColor(QColor(212, 208, 200));
+    bar->setBarColor(QColor(0, 0, 128));
+    bar->setLineColor(QColor(128, 128, 128));
+    bar->setBarStyle(TColorProgressBar::btWin7);
+    bar->setTextSwitch(true);
+    bar->setFlat(true);
+    bar->setShadow(true);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(12);
+    bar->setFont(font);
+    bar->setFontColor(Qt::black);
+    return bar;
+}
+
+TNewTrackBar* createNewTrackBar1(QWidget* parent)
+{
+    auto* track = new TNewTrackBar(parent);
+    track->setObjectName(QStringLiteral("NewTrackBar1"));
+    track->resize(97, 24);
+    track->setRange(10, 100);
+    track->setValue(100);
+    track->setTickPosition(QSlider::TicksAbove);
+    track->setTickInterval(10);
+    track->setSingleStep(1);
+    track->setPageStep(10);
+    track->setSelection(10, 100);
+    track->setThumbLength(15);
+    track->setBarStyle(TNewTrackBar::styLine);
+    track->setCursor(Qt::PointingHandCursor);
+    track->setToolTip(QStringLiteral("指定した値以上、一致するファイルだけを検索"));
+    return track;
 }

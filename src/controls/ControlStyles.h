@@ -8,6 +8,8 @@
 #include <QStringList>
 
 class QWidget;
+class TColorProgressBar;
+class TNewTrackBar;
 class TSwitchButton;
 
 // Names of every switch button of the main window, in the order of the style table:
@@ -17,3 +19,9 @@ QStringList switchButtonNames();
 
 // The switch button of that name, or nullptr for a name not in the table.
 TSwitchButton* createSwitchButton(const QString& name, QWidget* parent);
+
+// The progress bar of the shared progress panel: 145 × 20, glass style, percentage text.
+TColorProgressBar* createColorProgressBar1(QWidget* parent);
+
+// The duplicate threshold: 10 .. 100 in tens, plain line channel.
+TNewTrackBar* createNewTrackBar1(QWidget* parent);
