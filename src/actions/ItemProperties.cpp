@@ -1,0 +1,123 @@
+#include "actions/ItemProperties.h"
+
+#include "compare/Filters.h"
+#include "platform/FileSystem.h"
+#include "platform/desktop/ShellActions.h"
+#include "platform/desktop/ShellFileInfo.h"
+#include "platform/desktop/SysImageList.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString fromBytes(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString timeText(const QDateTime& time)
+{
+    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"))
+                          : QString();
+}
+
+QString permissionText(QFile::Permissions permissions)
+{
+    static constexpr QFile::Permission bits[] = {
+        QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner,   QFile::ReadGroup, QFile::WriteGroup,
+        QFile::ExeGroup,  QFile::ReadOther,  QFile::WriteOther, QFile::ExeOther};
+    static constexpr char letters[] = "rwxrwxrwx";
+    QString text;
+    for (int i = 0; i < 9; ++i)
+        text += (permissions & bits[i]) ? QLatin1Char(letters[i]) : QLatin1Char('-');
+    return text;
+}
+
+} // namespace
+
+ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
+                                           const std::string& path)
+    : QDialog(owner)
+{
+    setObjectName(QStringLiteral("ItemPropertiesDialog"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+
+    const ShellFileInfo info = QueryFileInfo(images, path, false);
+    const auto entry = quorvex::platform::LookupEntry(path);
+    setWindowTitle(QStringLiteral("%1 のプロパティ").arg(info.displayName));
+
+    auto* form = new QFormLayout;
+    const auto addRow = [this, form](const QString& label, const QString& value) {
+        auto* text = new QLabel(value, this);
+        text->setObjectName(label);
+        text->setAccessibleName(label);
+        text->setTextFormat(Qt::PlainText);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        form->addRow(label + QStringLiteral(":"), text);
+    };
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("Icon"));
+    icon->setPixmap(images.pixmap(info.iconIndex));
+    form->addRow(icon);
+
+    if (!entry) {
+        addRow(QStringLiteral("名前"), fromBytes(path));
+        addRow(QStringLiteral("種類"), QStringLiteral("見つかりません"));
+    } else {
+        addRow(QStringLiteral("名前"), info.displayName);
+        addRow(QStringLiteral("種類"), info.typeName);
+        addRow(QStringLiteral("場所"), fromBytes(ContainingFolder(path)));
+        if (!entry->isDirectory())
+            addRow(QStringLiteral("サイズ"),
+                   QStringLiteral("%1 バイト")
+                       .arg(QLocale::c().toString(static_cast<qulonglong>(entry->size))));
+        // Names that are not valid text have no QFileInfo; their write time still shows.
+        const QFileInfo details(QFile::decodeName(QByteArray::fromStdString(path)));
+        const bool detailed = details.exists() || details.isSymLink();
+        const QDateTime written = QDateTime::fromSecsSinceEpoch(entry->lastWrite.seconds);
+        addRow(QStringLiteral("更新日時"), timeText(written));
+        if (detailed) {
+            addRow(QStringLiteral("アクセス日時"),
+                   timeText(details.fileTime(QFileDevice::FileAccessTime)));
+            addRow(QStringLiteral("属性の変更日時"),
+                   timeText(details.fileTime(QFileDevice::FileMetadataChangeTime)));
+        }
+        addRow(QStringLiteral("属性"),
+               QString::fromStdString(quorvex::FormatAttributeText(entry->attributes)));
+        if (detailed) {
+            addRow(QStringLiteral("アクセス権"), permissionText(details.permissions()));
+            addRow(QStringLiteral("所有者"), details.owner() + QLatin1Char(':') + details.group());
+        }
+    }
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+QString ItemPropertiesDialog::valueOf(const QString& label) const
+{
+    const auto* text = findChild<QLabel*>(label);
+    return text != nullptr ? text->text() : QString();
+}
+
+void ShowItemProperties(QWidget* owner, SysImageList& images, const std::string& path)
+{
+    if (path.empty())
+        return;
+    auto* dialog = new ItemPropertiesDialog(owner, images, path);
+    dialog->show();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The properties window of an item: icon, name, type, location, size, times,
+// attribute letters, permissions and owner. Modeless; it deletes itself when closed.
+
+#include <QDialog>
+
+#include <string>
+
+class SysImageList;
+
+class ItemPropertiesDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `path` is the exact bytes of the name. Shows "見つかりません" for a missing item.
+    ItemPropertiesDialog(QWidget* owner, SysImageList& images, const std::string& path);
+
+    // The shown text of a row ("名前", "種類", "場所", "サイズ", "更新日時",
+    // "アクセス日時", "属性の変更日時", "属性", "アクセス権", "所有者"); empty when the row is
+    // absent.
+    QString valueOf(const QString& label) const;
+};
+
+// Opens the properties window of an item (nothing for an empty path).
+void ShowItemProperties(QWidget* owner, SysImageList& images, const std::string& path);
