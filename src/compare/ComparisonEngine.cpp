@@ -1,0 +1,357 @@
+#include "compare/ComparisonEngine.h"
+
+#include "compare/ComparisonOrder.h"
+#include "compare/ContentCompare.h"
+#include "compare/FolderListings.h"
+#include "compare/PathCaption.h"
+#include "platform/DosTime.h"
+
+namespace quorvex {
+
+namespace {
+
+// Entries the counting pass may keep listed for the walks (about 64 bytes each).
+constexpr std::size_t kListingBudget = 1 << 20;
+
+std::string withSeparator(std::string_view path)
+{
+    std::string result(path);
+    if (result.empty() || result.back() != '/')
+        result.push_back('/');
+    return result;
+}
+
+// The folder holding a file, without a trailing separator except for the root.
+std::string folderOf(std::string_view path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string_view::npos)
+        return ".";
+    return slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
+}
+
+std::string fileNameOf(std::string_view path)
+{
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+EntryFacts factsOf(const platform::DirEntry& entry)
+{
+    return {entry.isDirectory() ? -1 : static_cast<std::int64_t>(entry.size),
+            ToDosDateTime(entry.lastWrite), entry.attributes};
+}
+
+std::string refusal(std::string_view side, std::string_view path)
+{
+    return std::string(side) + " [ " + std::string(path) + " ]\n\nファイルパスが不明です。";
+}
+
+} // namespace
+
+std::uint32_t ToDosDateTime(platform::FileTime time)
+{
+    return platform::PackLocalDosDateTime(time);
+}
+
+std::optional<EntryFacts> GetFileFacts(std::string_view path)
+{
+    const auto entry = platform::LookupEntry(path);
+    if (!entry)
+        return std::nullopt;
+    const std::uint32_t packed = ToDosDateTime(entry->lastWrite);
+    // Outside 1980..2099 the packed value names no day; the local calendar day serves.
+    std::int32_t day = platform::DayNumberOfDosDateTime(packed);
+    if (packed == 0) {
+        const auto local = platform::ToLocalCalendar(entry->lastWrite);
+        day = platform::DayNumberOfDate(local.year, local.month, local.day);
+    }
+    return EntryFacts{static_cast<std::int64_t>(entry->size), day, entry->attributes};
+}
+
+// One side's walk (WalkSideA or WalkSideB) over an explicit stack, in the order of
+// the recursive walk: per folder its files first, then each subfolder's row followed
+// by that subfolder's whole walk; after each subfolder a pending cancel ends the
+// listing of the current folder.
+class ComparisonEngine::Walker
+{
+public:
+    enum class Mode
+    {
+        Count,
+        SideA,
+        SideB
+    };
+
+    Walker(ComparisonEngine& engine, Mode mode, FolderListings& own, FolderListings& other,
+           std::string root, std::string otherRoot)
+        : engine_(engine), mode_(mode), own_(own), other_(other), root_(std::move(root)),
+          otherRoot_(std::move(otherRoot))
+    {
+    }
+
+    std::uint64_t run()
+    {
+        push(std::make_shared<const std::string>());
+        while (!stack_.empty()) {
+            Frame& frame = stack_.back();
+            if (frame.resumed && engine_.observer_.cancelRequested()) {
+                pop();
+                continue;
+            }
+            const platform::DirEntry* folder = nextFolder(frame);
+            if (folder == nullptr) {
+                pop();
+                continue;
+            }
+            frame.resumed = true;
+            handleFolder(frame, *folder);
+            // A folder reached through a symbolic link has its row but is never entered.
+            if (!(folder->attributes & platform::kAttrReparsePoint))
+                push(std::make_shared<const std::string>(*frame.relative + folder->name + "/"));
+        }
+        return count_;
+    }
+
+private:
+    struct Frame
+    {
+        std::shared_ptr<const std::string> relative; // R: "" or ending with "/"
+        const FolderListing* listing = nullptr;
+        const FolderListing* counterpart = nullptr;
+        std::size_t next = 2; // after "." and ".."
+        bool resumed = false; // a subfolder has been walked
+    };
+
+    bool acceptsFile(const platform::DirEntry& entry) const
+    {
+        const FilterSettings& filters = engine_.filters_;
+        return !entry.isDirectory() && PassesAttributeFilter(entry.attributes, filters) &&
+               (!filters.useMasks ||
+                PassesMaskFilter(ExtensionKey(entry.name, ExtensionRule::LastDot), filters));
+    }
+
+    bool acceptsFolder(const platform::DirEntry& entry) const
+    {
+        return entry.isDirectory() && entry.name.front() != '.' &&
+               PassesAttributeFilter(entry.attributes, engine_.filters_);
+    }
+
+    void push(std::shared_ptr<const std::string> relative)
+    {
+        Frame frame;
+        frame.listing = &own_.get(root_, *relative);
+        if (mode_ != Mode::Count)
+            frame.counterpart = &other_.get(otherRoot_, *relative);
+        frame.relative = std::move(relative);
+        stack_.push_back(std::move(frame));
+        handleFiles(stack_.back());
+    }
+
+    void pop()
+    {
+        const std::string& relative = *stack_.back().relative;
+        switch (mode_) {
+        case Mode::Count:
+            if (own_.overBudget())
+                own_.release(relative);
+            break;
+        case Mode::SideA: {
+            // B's walk needs both listings again only for folders that B has too.
+            const bool shared = stack_.back().counterpart->listed;
+            if (!shared || own_.overBudget())
+                own_.release(relative);
+            if (!shared || other_.overBudget())
+                other_.release(relative);
+            break;
+        }
+        case Mode::SideB:
+            own_.release(relative);
+            other_.release(relative);
+            break;
+        }
+        stack_.pop_back();
+    }
+
+    const platform::DirEntry* nextFolder(Frame& frame)
+    {
+        const auto& entries = frame.listing->entries;
+        while (frame.next < entries.size()) {
+            const platform::DirEntry& entry = entries[frame.next++];
+            if (acceptsFolder(entry))
+                return &entry;
+        }
+        return nullptr;
+    }
+
+    // LookupCounterpart: the entry of that name on the other side, unless the
+    // attribute options exclude it.
+    std::optional<EntryFacts> lookupCounterpart(const Frame& frame, const std::string& name) const
+    {
+        std::optional<platform::DirEntry> looked;
+        const platform::DirEntry* entry = nullptr;
+        if (frame.counterpart->listed) {
+            entry = frame.counterpart->find(name);
+        } else if (looked = platform::LookupEntry(otherRoot_ + *frame.relative + name); looked) {
+            entry = &*looked; // a folder that exists but cannot be listed
+        }
+        if (entry == nullptr || !PassesAttributeFilter(entry->attributes, engine_.filters_))
+            return std::nullopt;
+        return factsOf(*entry);
+    }
+
+    void handleFiles(const Frame& frame)
+    {
+        for (const auto& entry : frame.listing->entries) {
+            if (!acceptsFile(entry))
+                continue;
+            ++count_;
+            if (mode_ == Mode::Count)
+                continue;
+            const auto counterpart = lookupCounterpart(frame, entry.name);
+            if (mode_ == Mode::SideA)
+                engine_.AddComparisonRow(entry.name, frame.relative, false, factsOf(entry),
+                                         counterpart);
+            else if (!counterpart)
+                engine_.AddComparisonRow(entry.name, frame.relative, false, std::nullopt,
+                                         factsOf(entry));
+            engine_.observer_.stepOverall(1);
+            engine_.observer_.pumpMessages();
+        }
+    }
+
+    void handleFolder(const Frame& frame, const platform::DirEntry& entry)
+    {
+        ++count_;
+        if (mode_ == Mode::Count)
+            return;
+        const auto counterpart = lookupCounterpart(frame, entry.name);
+        if (mode_ == Mode::SideA)
+            engine_.AddComparisonRow(entry.name, frame.relative, true, factsOf(entry), counterpart);
+        else if (!counterpart)
+            engine_.AddComparisonRow(entry.name, frame.relative, true, std::nullopt,
+                                     factsOf(entry));
+        engine_.observer_.stepOverall(1);
+    }
+
+    ComparisonEngine& engine_;
+    Mode mode_;
+    FolderListings& own_;
+    FolderListings& other_;
+    std::string root_;      // the walked root with a trailing "/"
+    std::string otherRoot_; // the other root with a trailing "/"
+    std::vector<Frame> stack_;
+    std::uint64_t count_ = 0;
+};
+
+ComparisonEngine::ComparisonEngine(const FilterSettings& filters, RunObserver& observer)
+    : filters_(filters), observer_(observer)
+{
+}
+
+ComparisonEngine::~ComparisonEngine() = default;
+
+ComparisonOutcome ComparisonEngine::StartComparison(std::string_view pathA, std::string_view pathB,
+                                                    bool compareContents)
+{
+    rows_.clear();
+    rows_.shrink_to_fit();
+    captionA_.clear();
+    captionB_.clear();
+    compareContents_ = compareContents;
+    return RunComparison(pathA, pathB);
+}
+
+ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::string_view pathB)
+{
+    const auto entryA = platform::LookupEntry(pathA);
+    const auto entryB = platform::LookupEntry(pathB);
+    if (!entryA)
+        return {false, refusal("A", pathA)};
+    if (!entryB)
+        return {false, refusal("B", pathB)};
+    const bool fileA = !entryA->isDirectory();
+    if (fileA != !entryB->isDirectory())
+        return {false, "フォルダとファイルの比較は行えません！"};
+
+    captionA_ = AbbreviatePathCaption(pathA);
+    captionB_ = AbbreviatePathCaption(pathB);
+    ContentBuffers buffers;
+    buffers_ = &buffers;
+    percentSum_ = 0;
+    rowCount_ = 0;
+    if (fileA) {
+        compareFiles(pathA, pathB);
+    } else {
+        rootA_ = pathA;
+        rootB_ = pathB;
+        FolderListings listingsA(kListingBudget), listingsB(kListingBudget);
+        const std::string rootA = withSeparator(pathA), rootB = withSeparator(pathB);
+        const std::uint64_t total =
+            Walker(*this, Walker::Mode::Count, listingsA, listingsB, rootA, rootB).run() +
+            Walker(*this, Walker::Mode::Count, listingsB, listingsA, rootB, rootA).run();
+        observer_.setOverallMax(total);
+        observer_.setOverallPosition(0);
+        rows_.reserve(total);
+        Walker(*this, Walker::Mode::SideA, listingsA, listingsB, rootA, rootB).run();
+        Walker(*this, Walker::Mode::SideB, listingsB, listingsA, rootB, rootA).run();
+    }
+    buffers_ = nullptr;
+    RestoreComparisonOrder(rows_);
+    contentHeader_ = "内容(%)";
+    if (compareContents_ && rowCount_ > 0)
+        contentHeader_ = std::to_string(percentSum_ / rowCount_) + "%";
+    return {true, {}};
+}
+
+void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pathB)
+{
+    rowCount_ = 1;
+    rootA_ = folderOf(pathA);
+    rootB_ = folderOf(pathB);
+    const EntryFacts factsA = GetFileFacts(pathA).value_or(EntryFacts{});
+    const EntryFacts factsB = GetFileFacts(pathB).value_or(EntryFacts{});
+    ComparisonRow row(fileNameOf(pathA), std::make_shared<const std::string>(), true, true);
+    row.setRelations(factsA, factsB);
+    int percent = -1;
+    if (compareContents_) {
+        CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
+        row.setContent(ContentCell::Percent, percent);
+        percentSum_ = percent;
+    } else {
+        row.setContent(ContentCell::NotShown, percent);
+    }
+    row.hidden = (factsA.attributes & platform::kAttrHidden) != 0;
+    row.setCounterpartName(fileNameOf(pathB));
+    rows_.push_back(std::move(row));
+}
+
+void ComparisonEngine::AddComparisonRow(const std::string& name,
+                                        const std::shared_ptr<const std::string>& folderCell,
+                                        bool folder, const std::optional<EntryFacts>& factsA,
+                                        const std::optional<EntryFacts>& factsB)
+{
+    ++rowCount_;
+    // A folder's path cell is its own relative path; a file's is the folder holding it.
+    auto pathCell = folder ? std::make_shared<const std::string>(*folderCell + name) : folderCell;
+    ComparisonRow row(name, std::move(pathCell), factsA.has_value(), factsB.has_value());
+    row.hidden = factsA && (factsA->attributes & platform::kAttrHidden);
+    if (factsA && factsB) {
+        row.setRelations(*factsA, *factsB);
+        if (folder) {
+            percentSum_ += 100;
+        } else if (compareContents_) {
+            const std::string relative = *folderCell + name;
+            int percent = -1;
+            CompareContents(withSeparator(rootA_) + relative, withSeparator(rootB_) + relative, 0,
+                            percent, *buffers_, observer_);
+            row.setContent(ContentCell::Percent, percent);
+            percentSum_ += percent;
+        } else {
+            row.setContent(ContentCell::NotCompared, -1);
+        }
+    }
+    rows_.push_back(std::move(row));
+}
+
+} // namespace quorvex

@@ -1,0 +1,87 @@
+#pragma once
+// The folder comparison: side A against side B, two folder trees paired by relative
+// path or two single files, one ComparisonRow per pair or one-sided entry.
+//
+// Use:
+//   FilterSettings filters;            // read at every test, may change during a run
+//   ComparisonEngine engine(filters, observer);
+//   ComparisonOutcome outcome = engine.StartComparison(pathA, pathB, compareContents);
+//   if (!outcome.carriedOut) show outcome.warning;   // nothing was walked
+//   engine.rows(), engine.captionA(), engine.captionB(), engine.contentHeader()
+// The observer gets the overall progress (max = entries counted, one step per
+// entry), the per-file block progress, pumps after every file and block, and its
+// cancelRequested() is the cancel switch.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compare/ComparisonRow.h"
+#include "compare/Filters.h"
+#include "core/RunObserver.h"
+#include "platform/FileSystem.h"
+
+namespace quorvex {
+
+class ContentBuffers;
+
+struct ComparisonOutcome
+{
+    bool carriedOut = false; // false: the input was refused
+    std::string warning;     // the refusal text when refused
+};
+
+// The local packed date-time (2-second resolution, 0 outside 1980..2099).
+std::uint32_t ToDosDateTime(platform::FileTime time);
+// Size, local day number and attributes of a file (file-against-file mode);
+// nullopt when it cannot be found.
+std::optional<EntryFacts> GetFileFacts(std::string_view path);
+
+class ComparisonEngine
+{
+public:
+    ComparisonEngine(const FilterSettings& filters, RunObserver& observer);
+    ~ComparisonEngine();
+
+    // Clears the last run's rows and captions, runs the comparison and leaves rows,
+    // roots, sums and captions for the list. A cancelled run counts as carried out.
+    ComparisonOutcome StartComparison(std::string_view pathA, std::string_view pathB,
+                                      bool compareContents);
+
+    std::vector<ComparisonRow>& rows() { return rows_; }
+    const std::vector<ComparisonRow>& rows() const { return rows_; }
+    const std::string& RootA() const { return rootA_; }
+    const std::string& RootB() const { return rootB_; }
+    std::int64_t PercentSum() const { return percentSum_; }
+    std::int64_t RowCount() const { return rowCount_; }
+    // Captions of columns 0, 1 and 5 after the run.
+    const std::string& captionA() const { return captionA_; }
+    const std::string& captionB() const { return captionB_; }
+    const std::string& contentHeader() const { return contentHeader_; }
+
+private:
+    class Walker;
+
+    ComparisonOutcome RunComparison(std::string_view pathA, std::string_view pathB);
+    void compareFiles(std::string_view pathA, std::string_view pathB);
+    // One row for the entry `name` in the folder whose path cell is given; a side
+    // without facts lacks the entry.
+    void AddComparisonRow(const std::string& name,
+                          const std::shared_ptr<const std::string>& folderCell, bool folder,
+                          const std::optional<EntryFacts>& factsA,
+                          const std::optional<EntryFacts>& factsB);
+
+    const FilterSettings& filters_;
+    RunObserver& observer_;
+    bool compareContents_ = false;
+    std::vector<ComparisonRow> rows_;
+    std::string rootA_, rootB_;
+    std::int64_t percentSum_ = 0;
+    std::int64_t rowCount_ = 0;
+    std::string captionA_, captionB_, contentHeader_ = "内容(%)";
+    ContentBuffers* buffers_ = nullptr; // only during a run
+};
+
+} // namespace quorvex

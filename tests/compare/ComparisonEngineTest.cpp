@@ -1,0 +1,308 @@
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "compare/ComparisonEngine.h"
+#include "compare/PathCaption.h"
+#include "support/TempTree.h"
+
+using namespace quorvex;
+
+namespace {
+
+// Cancels once `cancelAfterPumps` messages were pumped (0: never).
+class CancelAfter : public RunObserver
+{
+public:
+    void setOverallMax(std::uint64_t max) override { overallMax = max; }
+    void stepOverall(std::uint64_t by) override { steps += by; }
+    void pumpMessages() override { cancel = cancel || ++pumps == cancelAfterPumps; }
+    bool cancelRequested() const override { return cancel; }
+
+    int cancelAfterPumps = 0;
+    int pumps = 0;
+    bool cancel = false;
+    std::uint64_t overallMax = 0;
+    std::uint64_t steps = 0;
+};
+
+class ComparisonTest : public ::testing::Test
+{
+protected:
+    ComparisonOutcome run(const std::string& a, const std::string& b, bool content = false)
+    {
+        return engine.StartComparison(t.path(a), t.path(b), content);
+    }
+    // The rows as "Name|cell0|...|cell6".
+    std::vector<std::string> lines() const
+    {
+        std::vector<std::string> out;
+        for (const auto& row : engine.rows()) {
+            std::string line = row.name();
+            for (int cell = 0; cell < kCellCount; ++cell)
+                line += "|" + row.cell(cell);
+            out.push_back(line);
+        }
+        return out;
+    }
+    test::TempTree t;
+    FilterSettings filters;
+    CancelAfter observer;
+    ComparisonEngine engine{filters, observer};
+};
+
+using Lines = std::vector<std::string>;
+
+// Removes `depth` nested folders "d" below `top`, relative to each other.
+void removeChain(const std::string& top, int depth)
+{
+    std::vector<int> fds{::open(top.c_str(), O_DIRECTORY)};
+    for (int i = 0; i < depth - 1 && fds.back() >= 0; ++i)
+        fds.push_back(::openat(fds.back(), "d", O_DIRECTORY));
+    for (auto it = fds.rbegin(); it != fds.rend(); ++it) {
+        ::unlinkat(*it, "d", AT_REMOVEDIR);
+        ::close(*it);
+    }
+}
+const char* kTime = "2024-05-06 10:00:00";
+
+} // namespace
+
+TEST_F(ComparisonTest, RefusesMissingPathsAndFileAgainstFolder)
+{
+    t.file("f");
+    t.dir("d");
+    auto outcome = engine.StartComparison(t.path("nope"), t.path("d"), false);
+    EXPECT_FALSE(outcome.carriedOut);
+    EXPECT_EQ(outcome.warning, "A [ " + t.path("nope") + " ]\n\nファイルパスが不明です。");
+    EXPECT_EQ(run("d", "nope").warning, "B [ " + t.path("nope") + " ]\n\nファイルパスが不明です。");
+    EXPECT_EQ(run("f", "d").warning, "フォルダとファイルの比較は行えません！");
+    EXPECT_TRUE(engine.rows().empty());
+    EXPECT_EQ(engine.captionA(), "");
+}
+
+TEST_F(ComparisonTest, EmptyFoldersGiveNoRows)
+{
+    t.dir("A");
+    t.dir("B");
+    EXPECT_TRUE(run("A", "B", true).carriedOut);
+    EXPECT_TRUE(engine.rows().empty());
+    EXPECT_EQ(engine.contentHeader(), "内容(%)");
+}
+
+TEST_F(ComparisonTest, RowsInPathOrderWithOneSidedEntries)
+{
+    t.file("A/top.txt", "0123456789", kTime);
+    t.file("B/top.txt", "012345678901", kTime);
+    t.file("A/both/in.txt", "x", kTime);
+    t.file("B/both/in.txt", "x", kTime);
+    t.file("B/both/a.txt", "b only", kTime);
+    t.file("A/onlyA/deep/f", "", kTime);
+    t.file("A/.git/config");
+    t.file("B/.profile", "", kTime);
+    t.dir("A/both", kTime);
+    t.dir("B/both", kTime);
+    filters.includeHidden = true;
+    ASSERT_TRUE(run("A", "B").carriedOut);
+    EXPECT_EQ(lines(), (Lines{
+                           "なし|.profile||||||",
+                           "top.txt|top.txt|小-大| 同| 同  A|-----||",
+                           "both|both|| 同| 同  D||both|",
+                           "なし|a.txt|||||both/|",
+                           "in.txt|in.txt| 同| 同| 同  A|-----|both/|",
+                           "onlyA|なし|||||onlyA|",
+                           "deep|なし|||||onlyA/deep|",
+                           "f|なし|||||onlyA/deep/|",
+                       }));
+    EXPECT_EQ(engine.RowCount(), 8);
+    EXPECT_EQ(observer.overallMax, 11u); // 6 entries of A (not .git) + 5 of B
+    EXPECT_EQ(observer.steps, 11u);
+    // The same rows with the roots typed with a trailing separator.
+    const Lines first = lines();
+    engine.StartComparison(t.path("A/"), t.path("B/"), false);
+    EXPECT_EQ(lines(), first);
+}
+
+TEST_F(ComparisonTest, HiddenAndSystemCounterpartsCountAsMissing)
+{
+    t.file("A/f", "same", kTime);
+    t.file("B/f", "same", kTime);
+    t.setDosAttrib("B/f", 0x22);
+    run("A", "B");
+    EXPECT_EQ(lines(), (Lines{"f|なし||||||"}));
+    filters.includeHidden = true;
+    run("A", "B");
+    EXPECT_EQ(lines(), (Lines{"f|f| 同| 同|A-A/H|-----||"}));
+}
+
+TEST_F(ComparisonTest, TimesCompareInTwoSecondStepsAndFileModeByDay)
+{
+    t.file("A/x", "1", "2024-05-06 09:00:00");
+    t.file("B/x", "1", "2024-05-06 17:00:00");
+    t.file("A/y", "1", "2024-05-06 10:00:00");
+    t.file("B/y", "1", "2024-05-06 10:00:01");
+    t.file("A/old", "1", "1975-01-01 00:00:00");
+    t.file("B/old", "1", "1979-12-31 00:00:00");
+    run("A", "B");
+    EXPECT_EQ(lines(), (Lines{"old|old| 同| 同| 同  A|-----||", "x|x| 同|旧-新| 同  A|-----||",
+                              "y|y| 同| 同| 同  A|-----||"}));
+    ASSERT_TRUE(run("A/x", "B/x").carriedOut);
+    EXPECT_EQ(lines(), (Lines{"x|x| 同| 同| 同  A|-------||"}));
+    EXPECT_EQ(engine.RootA(), t.path("A"));
+    // Pre-1980 dates still tell their days apart in file mode.
+    run("A/old", "B/old");
+    EXPECT_EQ(lines(), (Lines{"old|old| 同|旧-新| 同  A|-------||"}));
+}
+
+TEST_F(ComparisonTest, TimesAfter2043CompareAsNewer)
+{
+    t.file("A/f", "1", "2050-01-01 00:00:00");
+    t.file("B/f", "1", "2020-01-01 00:00:00");
+    run("A", "B");
+    EXPECT_EQ(engine.rows().at(0).cell(2), "新-旧");
+}
+
+TEST_F(ComparisonTest, ContentHeaderIsTheAveragePercentage)
+{
+    t.file("A/same", "identical", kTime);
+    t.file("B/same", "identical", kTime);
+    run("A", "B", true);
+    EXPECT_EQ(lines(), (Lines{"same|same| 同| 同| 同  A|100%||100"}));
+    EXPECT_EQ(engine.contentHeader(), "100%");
+    t.dir("A/sub");
+    t.dir("B/sub");
+    run("A", "B", true);
+    EXPECT_EQ(engine.PercentSum(), 200);
+    EXPECT_EQ(engine.contentHeader(), "100%");
+    t.file("A/extra");
+    run("A", "B", true);
+    EXPECT_EQ(engine.RowCount(), 3);
+    EXPECT_EQ(engine.contentHeader(), "66%");
+    run("A", "B", false);
+    EXPECT_EQ(engine.contentHeader(), "内容(%)");
+}
+
+TEST_F(ComparisonTest, FilePairThatCannotBeReadShowsMinusOne)
+{
+    t.file("A/p", "data");
+    t.fifo("B/p");
+    filters.includeSystem = true;
+    run("A", "B", true);
+    EXPECT_EQ(engine.rows().at(0).cell(4), "-1%");
+    EXPECT_EQ(engine.rows().at(0).cell(6), "");
+    EXPECT_EQ(engine.PercentSum(), -1);
+    run("A/p", "B/p", true);
+    EXPECT_EQ(lines(), (Lines{"p|p|大-小| 同|A-S|-1%||"}));
+}
+
+TEST_F(ComparisonTest, LinkedFoldersHaveARowButAreNotEntered)
+{
+    t.file("target/inner.txt");
+    t.dir("A");
+    t.symlink("A/link", "../target");
+    t.dir("B");
+    run("A", "B");
+    ASSERT_EQ(engine.rows().size(), 1u);
+    EXPECT_EQ(engine.rows()[0].pathCell(), "link");
+}
+
+TEST_F(ComparisonTest, NamesThatAreNotUtf8AreKeptByteForByte)
+{
+    const std::string name = "bad\xff\xfe.txt";
+    t.file("A/" + name, "1", kTime);
+    t.file("B/" + name, "1", kTime);
+    run("A", "B", true);
+    EXPECT_EQ(lines(), (Lines{name + "|" + name + "| 同| 同| 同  A|100%||100"}));
+}
+
+TEST_F(ComparisonTest, UnlistableFolderContributesNoRows)
+{
+    t.file("A/sub/f");
+    t.file("B/sub/f");
+    t.file("B/sub/g");
+    platform::SetFaultHook([](platform::FaultPoint point, std::string_view path) {
+        return point == platform::FaultPoint::List && path.find("/B/sub") != path.npos;
+    });
+    run("A", "B");
+    platform::SetFaultHook(nullptr);
+    // B's sub cannot be listed: A's file is looked up one by one, B's own walk of it
+    // yields nothing.
+    EXPECT_EQ(engine.rows().size(), 2u);
+    EXPECT_EQ(engine.rows()[1].cell(0), "f");
+}
+
+TEST_F(ComparisonTest, CancelDropsTheRestOfEveryFolderLevel)
+{
+    for (const char* side : {"A", "B"}) {
+        const std::string s = side;
+        t.file(s + "/1.txt", "abcd", kTime);
+        t.file(s + "/d1/in1", "abcd", kTime);
+        t.file(s + "/d1/in2", "abcd", kTime);
+        t.file(s + "/d1/sub/deep", "abcd", kTime);
+        t.file(s + "/d1/sub2/deep", "abcd", kTime);
+        t.file(s + "/d2/late", "abcd", kTime);
+        for (const char* folder : {"/d1/sub", "/d1/sub2", "/d1", "/d2"})
+            t.dir(s + folder, kTime);
+    }
+    t.file("B/zb.txt", "abcd", kTime);
+    observer.cancelAfterPumps = 2; // after the content block of 1.txt
+    run("A", "B", true);
+    // Files of a folder being listed are still handled and the first subfolder of
+    // each level is still walked; content results after the cancel are 0.
+    EXPECT_EQ(lines(), (Lines{"1.txt|1.txt| 同| 同| 同  A|100%||100", "なし|zb.txt||||||",
+                              "d1|d1|| 同| 同  D||d1|", "in1|in1| 同| 同| 同  A|0%|d1/|0",
+                              "in2|in2| 同| 同| 同  A|0%|d1/|0", "sub|sub|| 同| 同  D||d1/sub|",
+                              "deep|deep| 同| 同| 同  A|0%|d1/sub/|0"}));
+}
+
+TEST_F(ComparisonTest, DeepTreesDoNotExhaustTheStack)
+{
+    // 3,000 nested folders, made relative to each other since the full path grows
+    // beyond what one system call accepts; those deeper than that cannot be listed.
+    // On a memory file system where there is one: deep trees are slow to remove on disk.
+    std::string base =
+        ::access("/dev/shm", W_OK) == 0 ? "/dev/shm/qv-deep-XXXXXX" : t.path("XXXXXX");
+    ASSERT_NE(::mkdtemp(base.data()), nullptr);
+    const std::string a = base + "/A", b = base + "/B";
+    ASSERT_EQ(::mkdir(a.c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir(b.c_str(), 0755), 0);
+    int fd = ::open(a.c_str(), O_DIRECTORY);
+    for (int depth = 0; depth < 3000 && fd >= 0; ++depth) {
+        ASSERT_EQ(::mkdirat(fd, "d", 0755), 0);
+        const int next = ::openat(fd, "d", O_DIRECTORY);
+        ::close(fd);
+        fd = next;
+    }
+    ::close(fd);
+    const bool carriedOut = engine.StartComparison(a, b, false).carriedOut;
+    removeChain(a, 3000);
+    ::rmdir(a.c_str());
+    ::rmdir(b.c_str());
+    ::rmdir(base.c_str());
+    ASSERT_TRUE(carriedOut);
+    const auto& rows = engine.rows();
+    EXPECT_GT(rows.size(), 1500u);
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        ASSERT_EQ(rows[i].pathCell(), rows[i - 1].pathCell() + "/d");
+}
+
+TEST(PathCaption, DotsPerLevelAndTheLastComponent)
+{
+    EXPECT_EQ(AbbreviatePathCaption("/"), "/");
+    EXPECT_EQ(AbbreviatePathCaption("/data/photos"), "/..[photos]");
+    EXPECT_EQ(AbbreviatePathCaption("/data/photos/"), "/..[photos]");
+    EXPECT_EQ(AbbreviatePathCaption("/no/such/a.txt"), "/..[a.txt]");
+    std::string deep;
+    for (int i = 0; i < 40; ++i)
+        deep += "/x";
+    EXPECT_EQ(AbbreviatePathCaption(deep), "/" + std::string(30, '.') + "[x]");
+    // A dotted name counts as a level when it is an existing folder.
+    test::TempTree t;
+    const std::string dots(std::count(t.root().begin(), t.root().end(), '/'), '.');
+    EXPECT_EQ(AbbreviatePathCaption(t.dir("v1.2")), "/" + dots + "[v1.2]");
+    EXPECT_EQ(AbbreviatePathCaption(t.path("v1.2/x.txt")), "/" + dots + "[x.txt]");
+}
