@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -237,8 +239,33 @@ void RemoveChain(const std::string& root)
     ::rmdir(top.c_str());
 }
 
+// Thousands of nested folders are quick to make and remove only in memory: the
+// trees of this test go to /dev/shm where it exists.
+class InMemoryTemp
+{
+public:
+    InMemoryTemp()
+    {
+        if (const char* old = std::getenv("TMPDIR"))
+            old_ = old;
+        if (platform::IsExistingFolder("/dev/shm"))
+            ::setenv("TMPDIR", "/dev/shm", 1);
+    }
+    ~InMemoryTemp()
+    {
+        if (old_)
+            ::setenv("TMPDIR", old_->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+private:
+    std::optional<std::string> old_;
+};
+
 TEST(EmptyItemSearch, DeepTreesNeedNoMachineStack)
 {
+    InMemoryTemp inMemory;
     TempTree shallow;
     MakeChain(shallow.root(), 1500);
     const auto found = Search(shallow.root());
