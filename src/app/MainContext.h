@@ -41,6 +41,7 @@ class QProgressBar;
 class QWidget;
 class Dialogs;
 class SysImageList;
+class TColorProgressBar;
 class TSwitchButton;
 
 namespace quorvex {
@@ -75,14 +76,15 @@ public:
     // CheckBox5 "サイズは、バイト単位で表示する": sizes in bytes in the duplicate list.
     virtual bool sizeInBytes() const = 0;
 
-    // The system icon store for the small image lists of the result lists; null until
-    // the icon store is installed.
-    virtual SysImageList* sysImageList() = 0;
+    // The icon store: the small image list of the result lists ListView1, ListView2
+    // and ListView4 (the header image list of those lists is ImageList1()).
+    virtual SysImageList& sysImageList() = 0;
 
-    // The shared progress panel Panel5 with ProgressBar1 and CancelBtn. TForm1 moves it into Panel2
-    // (page 0) or Panel14 (page 1) when the page changes; a page registers its bar with
-    // setProgressPanelHost.
+    // The shared progress panel Panel5 with ColorProgressBar1 (overall), ProgressBar1
+    // (within a file) and the toggle CancelBtn (down: stop requested). Show it for the
+    // length of a run. TForm1 moves it into the host of the page in view.
     virtual QWidget& Panel5() = 0;
+    virtual TColorProgressBar& ColorProgressBar1() = 0;
     virtual QProgressBar& ProgressBar1() = 0;
     virtual TSwitchButton& CancelBtn() = 0;
     // Page 0 registers Panel2, page 1 Panel14: Panel5 is moved to the top of `host`

@@ -9,15 +9,18 @@
 #include "app/StatusBar.h"
 #include "controls/ColorRef.h"
 #include "controls/ControlStyles.h"
+#include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
+#include "platform/AppPaths.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShellFileInfo.h"
+#include "platform/desktop/SysImageList.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QFileIconProvider>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
@@ -39,7 +42,9 @@ QString versionText()
 } // namespace
 
 TForm1::TForm1(Dialogs& dialogs, int colorDepth)
-    : dialogs_(dialogs), ColorDepth_(colorDepth), AppTitle_(QApplication::applicationName())
+    : dialogs_(dialogs), ColorDepth_(colorDepth), AppTitle_(QApplication::applicationName()),
+      ExeDir_(quorvex::platform::ExeDir()), UserDataDir_(quorvex::platform::UserDataDir()),
+      TrashListPath_(UserDataDir_ + "gomi.txt"), SysImageList_(std::make_unique<SysImageList>())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(AppTitle_);
@@ -55,10 +60,7 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setGeometry(0, ClientHeight - StatusBar::BarHeight, ClientWidth,
                             StatusBar::BarHeight);
     StatusBar1->setVerticalTextOffset(IsNewerWindows ? 0 : 3);
-    StatusBar1->setPathIconProvider([](const QString& path) {
-        static const QFileIconProvider provider;
-        return provider.icon(QFileInfo(path));
-    });
+    StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
 
     Options = new OptionsPage(*TabSheet4, *this, ColorDepth_);
     BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *this);
@@ -204,6 +206,24 @@ void TForm1::buildProgressPanel()
     ProgressBar1_->setTextVisible(false);
     ProgressBar1_->setGeometry(156, 7, 150, 16);
 
+    ColorProgressBar1_ = new TColorProgressBar(Panel5_);
+    ColorProgressBar1_->setObjectName(QStringLiteral("ColorProgressBar1"));
+    ColorProgressBar1_->setAccessibleName(QStringLiteral("全体の進行"));
+    ColorProgressBar1_->setGeometry(4, 5, 145, 20);
+    ColorProgressBar1_->setMax(100);
+    ColorProgressBar1_->setBlockCount(8);
+    ColorProgressBar1_->setBoxColor(QColor(212, 208, 200));
+    ColorProgressBar1_->setBarColor(QColor(0, 0, 128));
+    ColorProgressBar1_->setLineColor(QColor(128, 128, 128));
+    ColorProgressBar1_->setBarStyle(TColorProgressBar::btWin7);
+    ColorProgressBar1_->setTextSwitch(true);
+    ColorProgressBar1_->setFlat(true);
+    ColorProgressBar1_->setShadow(true);
+    QFont barFont(QStringLiteral("ＭＳ Ｐゴシック"));
+    barFont.setPixelSize(12);
+    ColorProgressBar1_->setFont(barFont);
+    ColorProgressBar1_->setFontColor(Qt::black);
+
     CancelBtn_ = createSwitchButton(QStringLiteral("CancelBtn"), Panel5_);
     CancelBtn_->setAccessibleName(CancelBtn_->Caption());
     CancelBtn_->setGeometry(316, 3, 75, 25);
@@ -212,6 +232,8 @@ void TForm1::buildProgressPanel()
 void TForm1::applyDefaultColors()
 {
     const quorvex::app::DefaultColors defaults = quorvex::app::DefaultColorsForDepth(ColorDepth_);
+    if (defaults.progressBar)
+        ColorProgressBar1_->setBarColor(fromColorRef(*defaults.progressBar));
     if (defaults.hint) {
         QPalette tips = QToolTip::palette();
         tips.setColor(QPalette::ToolTipBase, fromColorRef(*defaults.hint));
@@ -221,6 +243,8 @@ void TForm1::applyDefaultColors()
 
 void TForm1::FormCreate()
 {
+    ReadMaskSets();
+    ReadSettings();
     runStores(StateStore::TrashList, true);
 }
 
@@ -232,6 +256,7 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose()
 {
+    WriteSettings();
     runStores(StateStore::TrashList, false);
     runStores(StateStore::Histories, false);
 }
@@ -285,7 +310,7 @@ void TForm1::Timer1Timer()
 {
     const bool shown = isVisible() && !isMinimized();
     const QString wanted =
-        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), ProgressBar1_->value());
+        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), ColorProgressBar1_->ParValue());
     if (windowTitle() != wanted)
         setWindowTitle(wanted);
 }
@@ -294,6 +319,22 @@ void TForm1::SwitchButton2Click()
 {
     dialogs_.showMessage(this, AppTitle_ + QStringLiteral("\nVersion ") + versionText() +
                                    QStringLiteral("\nCopyright (C) Vorle"));
+}
+
+// The small icon before a path in status panel 0: the item's own icon, else that of
+// its kind (a file with its extension, or a folder).
+QIcon TForm1::statusPathIcon(const QString& path)
+{
+    const QByteArray bytes = path.toUtf8();
+    ShellFileInfo info =
+        QueryFileInfo(*SysImageList_, std::string_view(bytes.data(), bytes.size()), false);
+    if (!info.found) {
+        const QString name = path.section(u'/', -1);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        info = dot >= 0 ? QueryTypeInfo(*SysImageList_, false, name.mid(dot), false)
+                        : QueryTypeInfo(*SysImageList_, true, QString(), false);
+    }
+    return SysImageList_->icon(info.iconIndex);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)
@@ -379,12 +420,6 @@ void TForm1::setHistoryComboBox(int n, QComboBox& comboBox)
 QComboBox* TForm1::historyComboBox(int n) const
 {
     return historyComboBoxes_.at(n - 1);
-}
-
-void TForm1::bindSetting(PageSetting which, std::function<int()> current,
-                         std::function<void(int)> apply)
-{
-    boundSettings_[which] = {std::move(current), std::move(apply)};
 }
 
 void TForm1::addPageChangeHandler(std::function<void(int)> handler)

@@ -12,6 +12,8 @@
 
 #include <array>
 #include <map>
+#include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -48,8 +50,9 @@ public:
     QColor matchColor() const override;
     QColor missingColor() const override;
     bool sizeInBytes() const override;
-    SysImageList* sysImageList() override { return SysImageList_; }
+    SysImageList& sysImageList() override { return *SysImageList_; }
     QWidget& Panel5() override { return *Panel5_; }
+    TColorProgressBar& ColorProgressBar1() override { return *ColorProgressBar1_; }
     QProgressBar& ProgressBar1() override { return *ProgressBar1_; }
     TSwitchButton& CancelBtn() override { return *CancelBtn_; }
     void setProgressPanelHost(int pageIndex, QWidget& host) override;
@@ -96,6 +99,11 @@ public:
     OptionsPage* Options;
     QTimer* Timer1;
 
+    // Settings and mask sets (TForm1Settings.cpp).
+    void ReadMaskSets();
+    void ReadSettings();
+    void WriteSettings();
+
     // Mask controls of the top bar (MaskControls.cpp).
     void CheckBox1Click();
     void MaskTitleComboBoxChange();
@@ -111,6 +119,7 @@ private:
     void buildTopBar();
     void buildPageControl();
     void buildProgressPanel();
+    QIcon statusPathIcon(const QString& path);
     void applyDefaultColors();
     void FormCreate();
     void FormClose();
@@ -130,12 +139,13 @@ private:
     std::string ExeDir_;
     std::string UserDataDir_;
     std::string TrashListPath_;
-    SysImageList* SysImageList_ = nullptr; // set when the icon store is installed
+    std::unique_ptr<SysImageList> SysImageList_;
     quorvex::FilterSettings filterSettings_;
     std::vector<std::string> MaskSetTexts_;
     std::vector<std::string> TrashList_;
 
     QFrame* Panel5_;
+    TColorProgressBar* ColorProgressBar1_;
     QProgressBar* ProgressBar1_;
     TSwitchButton* CancelBtn_;
 
@@ -149,11 +159,16 @@ private:
     };
     std::vector<Store> stores_;
     std::array<QComboBox*, 4> historyComboBoxes_{};
+    // A setting shown by a page's control; unboundValue stands in while no page
+    // has bound it.
     struct BoundSetting
     {
         std::function<int()> current;
         std::function<void(int)> apply;
+        std::optional<int> unboundValue;
     };
+    void setPageSetting(PageSetting which, int value);
+    int pageSetting(PageSetting which) const;
     std::map<PageSetting, BoundSetting> boundSettings_;
     std::vector<std::function<void(int)>> pageChangeHandlers_;
     std::vector<std::function<void(int)>> resizeHandlers_;

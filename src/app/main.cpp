@@ -1,18 +1,53 @@
 // The desktop program: one instance per user, one main window.
 #include "app/AppFonts.h"
+#include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "platform/desktop/QtDialogs.h"
 
 #include <QApplication>
 
+#include <exception>
+
+namespace {
+
+// An exception that reaches the event loop is shown and the program goes on.
+class QuorvexApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    Dialogs* dialogs = nullptr;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            if (dialogs)
+                dialogs->showMessage(activeWindow(), QString::fromLocal8Bit(error.what()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QuorvexApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     InstallFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-
     QtDialogs dialogs(QApplication::applicationName());
+    app.dialogs = &dialogs;
+
+    quorvex::platform::InstanceLock lock(quorvex::platform::InstanceLock::DefaultPath(
+        QApplication::applicationName().toStdString()));
+    if (quorvex::app::AnotherInstanceRuns(lock)) {
+        dialogs.showMessage(nullptr,
+                            QApplication::applicationName() + QStringLiteral(" は実行中です。"));
+        return 0;
+    }
+
     TForm1 form(dialogs, TForm1::ScreenColorDepth());
     form.show();
     QApplication::exec();

@@ -65,6 +65,8 @@ public:
     bool flush();
 
     const std::string& filePath() const { return filePath_; }
+    // True when the file did not parse to its end (until a rewrite replaces it).
+    bool isDamaged() const { return damagedBytes_.has_value(); }
 
 private:
     RegistryKey(std::string filePath, std::string keyName) noexcept;

@@ -1,0 +1,67 @@
+#include "app/SettingsStore.h"
+
+#include "platform/Registry.h"
+#include "platform/TextFile.h"
+
+#include <algorithm>
+
+namespace quorvex::app {
+
+using platform::RegistryKey;
+using platform::VorleKeyPath;
+
+std::optional<StoredSettings> ReadOwnSettings(std::string_view appTitle, std::string_view exeDir)
+{
+    std::optional<RegistryKey> key = RegistryKey::open(VorleKeyPath(appTitle));
+    if (!key)
+        return std::nullopt;
+    if (!key->hasValue("updatepath") && !key->isDamaged()) {
+        key->writeString("updatepath", exeDir);
+        key->flush();
+    }
+    StoredSettings stored;
+    stored.kbsize = key->readBool("kbsize");
+    stored.sys = key->readBool("sys");
+    stored.hid = key->readBool("hid");
+    stored.color = key->readDword("color");
+    stored.color1 = key->readDword("color1");
+    stored.color2 = key->readDword("color2");
+    stored.height = key->readDword("height");
+    stored.sikii = key->readDword("sikii");
+    if (stored.sikii)
+        stored.sikii = std::clamp(*stored.sikii, kMinThreshold, kMaxThreshold);
+    return stored;
+}
+
+bool WriteOwnSettings(std::string_view appTitle, const Settings& settings)
+{
+    std::optional<RegistryKey> key = RegistryKey::openOrCreate(VorleKeyPath(appTitle));
+    if (!key)
+        return false;
+    key->writeBool("kbsize", settings.kbsize);
+    key->writeBool("sys", settings.sys);
+    key->writeBool("hid", settings.hid);
+    key->writeDword("color", settings.color);
+    key->writeDword("color1", settings.color1);
+    key->writeDword("color2", settings.color2);
+    key->writeDword("height", settings.height);
+    key->writeDword("sikii", settings.sikii);
+    return key->flush();
+}
+
+std::optional<MaskSetData> ReadMaskSetData()
+{
+    const std::optional<RegistryKey> key = RegistryKey::open(VorleKeyPath("Caskwell\\MaskData"));
+    if (!key)
+        return std::nullopt;
+    MaskSetData data;
+    data.exclusion = key->readBool("MaskExclusionFrg");
+    if (const std::optional<std::string> titles = key->readString("MaskTitle"))
+        data.titles = platform::SplitLines(*titles);
+    data.index = key->readDword("Index");
+    for (const std::string& title : data.titles.value_or(std::vector<std::string>{}))
+        data.texts.push_back(key->readString(title).value_or(std::string()));
+    return data;
+}
+
+} // namespace quorvex::app

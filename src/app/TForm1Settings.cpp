@@ -1,0 +1,108 @@
+// Start-up reading and close-time writing of the settings and the mask sets: the
+// registry values moved into and out of the controls.
+#include "app/ColorPanel.h"
+#include "app/OptionsPage.h"
+#include "app/SettingsStore.h"
+#include "app/TForm1.h"
+
+#include "platform/TextFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+using quorvex::app::Settings;
+using quorvex::app::StoredSettings;
+
+void TForm1::ReadMaskSets()
+{
+    const std::optional<quorvex::app::MaskSetData> data = quorvex::app::ReadMaskSetData();
+    if (!data)
+        return;
+    if (data->exclusion)
+        ExclusionChkBox->setChecked(*data->exclusion);
+    const QSignalBlocker blocker(MaskTitleComboBox);
+    if (data->titles) {
+        MaskTitleComboBox->clear();
+        for (const std::string& title : *data->titles)
+            MaskTitleComboBox->addItem(QString::fromStdString(title));
+        MaskTitleComboBox->setCurrentIndex(-1);
+    }
+    if (data->index && *data->index < static_cast<std::uint32_t>(MaskTitleComboBox->count()))
+        MaskTitleComboBox->setCurrentIndex(static_cast<int>(*data->index));
+    MaskSetTexts_ = data->texts;
+    const int selected = MaskTitleComboBox->currentIndex();
+    filterSettings_.activeMasks.clear();
+    if (selected >= 0 && selected < static_cast<int>(MaskSetTexts_.size()))
+        filterSettings_.activeMasks = quorvex::platform::SplitLines(MaskSetTexts_[selected]);
+    if (!MaskSetTexts_.empty())
+        CheckBox1->setEnabled(true);
+}
+
+void TForm1::ReadSettings()
+{
+    const std::optional<StoredSettings> stored =
+        quorvex::app::ReadOwnSettings(AppTitle_.toStdString(), ExeDir_);
+    if (!stored)
+        return;
+    // Check boxes run their handlers on a change, as a click would.
+    if (stored->kbsize)
+        Options->CheckBox5->setChecked(*stored->kbsize);
+    if (stored->sys)
+        Options->SystemOkChkBox->setChecked(*stored->sys);
+    if (stored->hid)
+        Options->HidenOkChkBox->setChecked(*stored->hid);
+    if (stored->color)
+        Options->Panel1->setColorRef(*stored->color);
+    if (stored->color1)
+        Options->Panel6->setColorRef(*stored->color1);
+    if (stored->color2)
+        Options->Panel7->setColorRef(*stored->color2);
+    const std::pair<PageSetting, std::optional<std::uint32_t>> pageValues[] = {
+        {PageSetting::ListBox1Height, stored->height}, {PageSetting::Threshold, stored->sikii}};
+    for (const auto& [which, value] : pageValues)
+        if (value)
+            setPageSetting(which, static_cast<int>(*value));
+}
+
+void TForm1::WriteSettings()
+{
+    Settings settings;
+    settings.kbsize = Options->CheckBox5->isChecked();
+    settings.sys = Options->SystemOkChkBox->isChecked();
+    settings.hid = Options->HidenOkChkBox->isChecked();
+    settings.color = Options->Panel1->colorRef();
+    settings.color1 = Options->Panel6->colorRef();
+    settings.color2 = Options->Panel7->colorRef();
+    settings.height = static_cast<std::uint32_t>(pageSetting(PageSetting::ListBox1Height));
+    settings.sikii = static_cast<std::uint32_t>(pageSetting(PageSetting::Threshold));
+    quorvex::app::WriteOwnSettings(AppTitle_.toStdString(), settings);
+}
+
+void TForm1::bindSetting(PageSetting which, std::function<int()> current,
+                         std::function<void(int)> apply)
+{
+    BoundSetting& setting = boundSettings_[which];
+    setting.current = std::move(current);
+    setting.apply = std::move(apply);
+}
+
+void TForm1::setPageSetting(PageSetting which, int value)
+{
+    BoundSetting& setting = boundSettings_[which];
+    setting.unboundValue = value;
+    if (setting.apply)
+        setting.apply(value);
+}
+
+int TForm1::pageSetting(PageSetting which) const
+{
+    if (const auto bound = boundSettings_.find(which); bound != boundSettings_.end()) {
+        if (bound->second.current)
+            return bound->second.current();
+        if (bound->second.unboundValue)
+            return *bound->second.unboundValue;
+    }
+    const Settings defaults;
+    return static_cast<int>(which == PageSetting::ListBox1Height ? defaults.height
+                                                                 : defaults.sikii);
+}
