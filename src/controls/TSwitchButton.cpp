@@ -3,6 +3,7 @@
 #include "controls/ColorRef.h"
 #include "controls/RowGradient.h"
 
+#include <QAccessibleWidget>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -11,8 +12,44 @@
 
 bool TSwitchButton::dragHover_ = false;
 
+namespace {
+
+// Screen readers and test robots see a button named by its caption, checked while a
+// toggle is down. It offers no press action: only the mouse clicks it.
+class SwitchButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit SwitchButtonAccessible(TSwitchButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const auto* button = static_cast<const TSwitchButton*>(widget());
+        state.checkable = button->GroupIndex() != 0;
+        state.checked = button->Down();
+        state.pressed = button->PressedLook();
+        return state;
+    }
+};
+
+QAccessibleInterface* switchButtonAccessible(const QString&, QObject* object)
+{
+    auto* button = qobject_cast<TSwitchButton*>(object);
+    return button ? new SwitchButtonAccessible(button) : nullptr;
+}
+
+} // namespace
+
 TSwitchButton::TSwitchButton(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(switchButtonAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setMouseTracking(true); // mouseMove() reports every move, not only drags
     resize(sizeHint());
     rebuildHitMask();

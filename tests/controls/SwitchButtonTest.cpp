@@ -1,5 +1,6 @@
 #include "controls/TSwitchButton.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -271,6 +272,24 @@ TEST(SwitchButtonCaption, PositionsOutsideTheButtonAreStoredAsZero)
     button.setCaptionTop(3);
     button.setCaptionAlign(TSwitchButton::psBottom);
     EXPECT_EQ(button.CaptionTop(), 0);
+}
+
+TEST(SwitchButtonAccessibility, AButtonNamedByItsCaptionCheckedWhileDown)
+{
+    QWidget parent;
+    TSwitchButton button(&parent);
+    button.setCaption("開始");
+    button.setGroupIndex(3);
+    button.setAllowAllUp(true);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&button);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "開始");
+    EXPECT_FALSE(accessible->state().checked);
+    click(button, centre(button));
+    EXPECT_TRUE(accessible->state().checked);
+    button.setCaption("停止"); // the name follows the caption
+    EXPECT_EQ(accessible->text(QAccessible::Name), "停止");
 }
 
 } // namespace
