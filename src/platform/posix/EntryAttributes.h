@@ -16,9 +16,13 @@ namespace quorvex::platform::posix {
 std::uint32_t AttributeWord(const struct stat& status, bool hiddenByName,
                             std::optional<std::uint32_t> dosAttrib);
 
-// user.DOSATTRIB of the entry at `path` (a link itself when followLinks is false).
-std::optional<std::uint32_t> ReadDosAttrib(const char* path, bool followLinks);
+// user.DOSATTRIB of an open entry.
 std::optional<std::uint32_t> ReadDosAttribOfFd(int fd);
+// user.DOSATTRIB of the entry `nameInDir` of the open folder `dirFd` (or AT_FDCWD with a
+// full path), of a link itself unless followLinks; `fullPath` serves kernels without a lookup
+// relative to a folder.
+std::optional<std::uint32_t> ReadDosAttribAt(int dirFd, const char* nameInDir, const char* fullPath,
+                                             bool followLinks);
 
 // A name is hidden by name when it begins with '.', except "." and "..".
 bool IsHiddenByName(const char* name);
