@@ -1,7 +1,7 @@
 #pragma once
-// Colours of the settings and of the control styles are Windows COLORREF words
-// (0x00BBGGRR). These helpers convert them, and resolve a control colour that was
-// left at its system default (an invalid QColor) from the widget's palette.
+// Colour helpers of the controls. Colours of the settings and of the control styles
+// are Windows COLORREF words (0x00BBGGRR); a control colour left at its system
+// default is an invalid QColor, resolved from the widget's palette when painting.
 
 #include <QColor>
 #include <QPalette>
@@ -24,4 +24,12 @@ inline std::uint32_t toColorRef(const QColor& color)
 inline QColor resolveColor(const QColor& color, const QWidget& widget, QPalette::ColorRole role)
 {
     return color.isValid() ? color : widget.palette().color(role);
+}
+
+// The background colour of a control that paints its own background from the palette.
+inline void setWindowColor(QWidget& widget, const QColor& color)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::Window, color);
+    widget.setPalette(palette);
 }

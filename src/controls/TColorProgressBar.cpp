@@ -60,14 +60,19 @@ int TColorProgressBar::percentDone() const
 void TColorProgressBar::setMin(std::uint64_t value)
 {
     min_ = std::min(value, max_);
-    setPosition(std::clamp(position_, min_, max_));
+    rangeChanged();
 }
 
 void TColorProgressBar::setMax(std::uint64_t value)
 {
     max_ = std::max(std::max(value, min_), std::uint64_t(1));
     min_ = std::min(min_, max_);
-    // The position stays put, but its share of the new range is shown at the next paint.
+    rangeChanged();
+}
+
+// The position is kept inside the new range; its share is shown at the next paint.
+void TColorProgressBar::rangeChanged()
+{
     position_ = std::clamp(position_, min_, max_);
     parValue_ = int(Wide(100) * position_ / max_);
     update();

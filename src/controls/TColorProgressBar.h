@@ -39,6 +39,7 @@ public:
     static QColor Blend(const QColor& a, const QColor& b, int w);
 
     std::uint64_t Min() const { return min_; }
+    // Neither repaints at once: the next position change or paint shows the new range.
     void setMin(std::uint64_t value); // above Max stores Max
     std::uint64_t Max() const { return max_; }
     void setMax(std::uint64_t value); // below Min stores Min; 0 becomes 1
@@ -100,6 +101,7 @@ private:
     };
 
     int percentDone() const;
+    void rangeChanged();
     void colorsChanged();
     template <typename Field, typename Value> void setAndRepaint(Field& field, const Value& value);
     void paintBar(QPainter& painter, int length, int thickness);

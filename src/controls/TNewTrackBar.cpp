@@ -1,5 +1,7 @@
 #include "controls/TNewTrackBar.h"
 
+#include "controls/ColorRef.h"
+
 #include <QPainter>
 #include <QPolygon>
 #include <QStyle>
@@ -41,9 +43,7 @@ void TNewTrackBar::setThumbLength(int length)
 
 void TNewTrackBar::setColor(const QColor& color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    setWindowColor(*this, color);
     setAutoFillBackground(true);
 }
 

@@ -169,9 +169,7 @@ void TSwitchButton::setFontColor(const QColor& color)
 
 void TSwitchButton::setColor(const QColor& color)
 {
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, color);
-    setPalette(pal);
+    setWindowColor(*this, color);
     update();
 }
 

@@ -37,6 +37,19 @@ QPoint centre(const TSwitchButton& button)
     return button.rect().center();
 }
 
+// No face, a blue background and a caption without antialiasing, so that caption
+// pixels have exact colours.
+void showCaptionOnly(TSwitchButton& button)
+{
+    button.resize(80, 30);
+    button.setButtonStyle(TSwitchButton::btGraphic);
+    button.setColor(QColor(0, 0, 255));
+    QFont font = button.font();
+    font.setPixelSize(16);
+    font.setStyleStrategy(QFont::NoAntialias);
+    button.setFont(font);
+}
+
 TEST(SwitchButtonPaint, RoundFaceLightensUpwardFromDarkenedFaceColour)
 {
     TSwitchButton button;
@@ -67,13 +80,7 @@ TEST(SwitchButtonPaint, GradientStopsBeforeAChannelReachesWhite)
 TEST(SwitchButtonPaint, DisabledCaptionIsGreyWithWhiteCopyToTheLowerRight)
 {
     TSwitchButton button;
-    button.resize(80, 30);
-    button.setButtonStyle(TSwitchButton::btGraphic);
-    button.setColor(QColor(0, 0, 255));
-    QFont font = button.font();
-    font.setPixelSize(16);
-    font.setStyleStrategy(QFont::NoAntialias);
-    button.setFont(font);
+    showCaptionOnly(button);
     button.setCaption("HIX");
     button.setEnabled(false);
     const QImage image = render(button);
@@ -97,13 +104,7 @@ TEST(SwitchButtonPaint, DisabledCaptionIsGreyWithWhiteCopyToTheLowerRight)
 TEST(SwitchButtonPaint, CaptionShadowAndDownColour)
 {
     TSwitchButton button;
-    button.resize(80, 30);
-    button.setButtonStyle(TSwitchButton::btGraphic);
-    button.setColor(QColor(0, 0, 255));
-    QFont font = button.font();
-    font.setPixelSize(16);
-    font.setStyleStrategy(QFont::NoAntialias);
-    button.setFont(font);
+    showCaptionOnly(button);
     button.setFontColor(Qt::white);
     button.setColorDownText(QColor(255, 0, 0));
     button.setShadow(2, 2);
