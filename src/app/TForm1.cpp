@@ -243,9 +243,30 @@ void TForm1::applyDefaultColors()
 
 void TForm1::FormCreate()
 {
+    qApp->installEventFilter(this);
     ReadMaskSets();
     ReadSettings();
     runStores(StateStore::TrashList, true);
+}
+
+// The application's hint handler: entering a control makes its hint (or that of the
+// nearest parent with one) the current hint; a change shows its long part in status
+// panel 0. Other texts written to the panel stay until the hint changes.
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->window() == this) {
+            QString hint;
+            for (; widget && hint.isEmpty(); widget = widget->parentWidget())
+                hint = LongHint(*widget);
+            if (hint != currentHint_) {
+                currentHint_ = hint;
+                setStatusText(0, hint);
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -110,6 +110,7 @@ public:
     const std::vector<std::string>& MaskSetTexts() const { return MaskSetTexts_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -150,6 +151,7 @@ private:
     TSwitchButton* CancelBtn_;
 
     int shownPage_ = 0;
+    QString currentHint_;
     std::map<int, QWidget*> progressHosts_;
     std::vector<QWidget*> busyIndicators_;
     struct Store

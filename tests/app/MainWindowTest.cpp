@@ -1,7 +1,9 @@
 // The main window: default colours, page switching while busy, the taskbar caption,
 // the mask controls and the Option page.
 #include "app/ColorPanel.h"
+#include "app/Hint.h"
 #include "app/OptionsPage.h"
+#include "app/StatusBar.h"
 #include "app/TForm1.h"
 #include "controls/TSwitchButton.h"
 #include "platform/desktop/ScriptedDialogs.h"
@@ -170,6 +172,55 @@ TEST_F(MainWindowTest, AboutBoxNamesProgramAndVersion)
     const QString text = dialogs.texts(ScriptedDialogs::Kind::Message).front();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Quorvex")));
     EXPECT_TRUE(text.contains(QStringLiteral("Version ")));
+}
+
+} // namespace
+
+namespace {
+
+void enter(QWidget* widget)
+{
+    QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST_F(MainWindowTest, HintsShowTheirLongPartInStatusPanelZero)
+{
+    auto form = makeForm();
+    auto* hinted = new QWidget(form->TabSheet1);
+    SetHint(*hinted, QStringLiteral("比較の開始|ファイルの比較を開始します。"));
+    auto* child = new QWidget(hinted);
+    EXPECT_EQ(hinted->toolTip(), QStringLiteral("比較の開始"));
+
+    enter(form->SwitchButton2);
+    EXPECT_EQ(form->statusText(0), QStringLiteral("バージョン情報"));
+    EXPECT_EQ(form->StatusBar1->accessibleName(), QStringLiteral("バージョン情報"));
+    enter(child);
+    EXPECT_EQ(form->statusText(0), QStringLiteral("ファイルの比較を開始します。"));
+    form->setStatusText(0, QStringLiteral("/tmp/a.txt"));
+    enter(hinted); // the same hint: the path stays
+    EXPECT_EQ(form->statusText(0), QStringLiteral("/tmp/a.txt"));
+    enter(form->TabSheet1);
+    EXPECT_EQ(form->statusText(0), QString());
+}
+
+TEST_F(MainWindowTest, StatusBarIconsOnlyForPathsThatAreNotMissingSides)
+{
+    EXPECT_TRUE(StatusBar::IsIconPath(QStringLiteral("/home/a/b.txt")));
+    EXPECT_FALSE(StatusBar::IsIconPath(QStringLiteral("/home/a/なし")));
+    EXPECT_FALSE(StatusBar::IsIconPath(QStringLiteral("比較の開始")));
+}
+
+TEST_F(MainWindowTest, ResizeGivesPanelZeroTheRestOfTheWidth)
+{
+    auto form = makeForm();
+    int seen = 0;
+    form->addResizeHandler([&](int width) { seen = width; });
+    form->setFixedSize(900, 508);
+    QApplication::sendPostedEvents();
+    form->show();
+    EXPECT_EQ(seen, 900);
+    EXPECT_EQ(form->StatusBar1->panelWidth(0), 900 - 160);
 }
 
 } // namespace
