@@ -44,13 +44,27 @@ TEST(FileOperations, CreatingFoldersAndFiles)
     EXPECT_FALSE(CreateEmptyFileExclusive(t.path("a/b")));
 }
 
-TEST(FileOperations, CreatingVeryDeepFolders)
+TEST(FileOperations, PathsLongerThanTheKernelTakesInOneCall)
 {
     test::TempTree t;
     std::string deep = t.root();
-    for (int level = 0; level < 1500; ++level)
+    for (int level = 0; level < 3000; ++level)
         deep += "d/";
-    EXPECT_TRUE(CreateFolderWithParents(deep));
+    ASSERT_GT(deep.size(), 4096u);
+    ASSERT_TRUE(CreateFolderWithParents(deep));
+    EXPECT_TRUE(IsExistingFolder(deep));
+    EXPECT_TRUE(CreateEmptyFileExclusive(deep + "leaf.txt"));
+    EXPECT_EQ(LookupEntry(deep + "leaf.txt")->attributes, 0x20u);
+
+    std::vector<DirEntry> entries;
+    ASSERT_TRUE(ListDirectory(deep, entries));
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2].name, "leaf.txt");
+    InputFile file;
+    EXPECT_TRUE(file.open(deep + "leaf.txt"));
+    EXPECT_TRUE(DeleteRegularFile(deep + "leaf.txt"));
+    EXPECT_TRUE(RemoveEmptyFolder(deep));
+    EXPECT_FALSE(IsExistingFolder(deep));
 }
 
 TEST(FileOperations, RemovingOnlyWhatTheCallAllows)

@@ -12,6 +12,7 @@
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 #include "platform/posix/EntryAttributes.h"
+#include "platform/posix/PathAnchor.h"
 
 namespace quorvex::platform {
 
@@ -30,7 +31,10 @@ class DirectoryStream
 public:
     explicit DirectoryStream(const std::string& path)
     {
-        fd_ = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const posix::PathAnchor anchor(path);
+        if (!anchor.isValid())
+            return;
+        fd_ = ::openat(anchor.dirFd(), anchor.name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd_ >= 0) {
             dir_ = ::fdopendir(fd_);
             if (dir_ == nullptr)
@@ -140,7 +144,9 @@ std::optional<DirEntry> LookupEntry(std::string_view path)
     const std::size_t slash = fullPath.rfind('/');
     DirEntry entry;
     entry.name = slash == std::string::npos ? fullPath : fullPath.substr(slash + 1);
-    if (!posix::DescribeEntry(AT_FDCWD, fullPath.c_str(), fullPath.c_str(),
+    const posix::PathAnchor anchor(fullPath);
+    if (!anchor.isValid() ||
+        !posix::DescribeEntry(anchor.dirFd(), anchor.name(), fullPath.c_str(),
                               posix::IsHiddenByName(entry.name.c_str()), entry))
         return std::nullopt;
     return entry;

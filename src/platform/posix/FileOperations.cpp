@@ -10,6 +10,7 @@
 
 #include "platform/DosAttribText.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/PathAnchor.h"
 #include "platform/posix/ProcessUmask.h"
 
 namespace quorvex::platform {
@@ -18,10 +19,14 @@ namespace {
 
 bool MakeFolder(const std::string& path)
 {
-    if (::mkdir(path.c_str(), 0777) == 0)
+    const posix::PathAnchor anchor(path);
+    if (!anchor.isValid())
+        return false;
+    if (::mkdirat(anchor.dirFd(), anchor.name(), 0777) == 0)
         return true;
     struct stat status;
-    return errno == EEXIST && ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    return errno == EEXIST && ::fstatat(anchor.dirFd(), anchor.name(), &status, 0) == 0 &&
+           S_ISDIR(status.st_mode);
 }
 
 } // namespace
@@ -71,7 +76,11 @@ bool CreateFolderWithParents(std::string_view path)
 bool CreateEmptyFileExclusive(std::string_view path)
 {
     const std::string pathText(path);
-    const int fd = ::open(pathText.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const posix::PathAnchor anchor(pathText);
+    if (!anchor.isValid())
+        return false;
+    const int fd =
+        ::openat(anchor.dirFd(), anchor.name(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0)
         return false;
     return ::close(fd) == 0;
@@ -82,16 +91,20 @@ bool RemoveEmptyFolder(std::string_view path)
     std::string folder(path);
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
-    return ::rmdir(folder.c_str()) == 0;
+    const posix::PathAnchor anchor(folder);
+    return anchor.isValid() && ::unlinkat(anchor.dirFd(), anchor.name(), AT_REMOVEDIR) == 0;
 }
 
 bool DeleteRegularFile(std::string_view path)
 {
     const std::string pathText(path);
+    const posix::PathAnchor anchor(pathText);
     struct stat status;
-    if (::lstat(pathText.c_str(), &status) != 0 || S_ISDIR(status.st_mode))
+    if (!anchor.isValid() ||
+        ::fstatat(anchor.dirFd(), anchor.name(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        S_ISDIR(status.st_mode))
         return false;
-    return ::unlink(pathText.c_str()) == 0;
+    return ::unlinkat(anchor.dirFd(), anchor.name(), 0) == 0;
 }
 
 bool MoveEntry(std::string_view from, std::string_view to)

@@ -7,6 +7,7 @@
 
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/PathAnchor.h"
 
 namespace quorvex::platform {
 
@@ -40,7 +41,11 @@ bool InputFile::open(std::string_view path)
     // O_NONBLOCK keeps a FIFO or device from blocking the open; only regular files
     // are kept open, so the flag has no effect on the reads.
     const std::string pathText(path);
-    const int fd = ::open(pathText.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const posix::PathAnchor anchor(pathText);
+    if (!anchor.isValid())
+        return false;
+    const int fd =
+        ::openat(anchor.dirFd(), anchor.name(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0)
         return false;
     struct stat status;
