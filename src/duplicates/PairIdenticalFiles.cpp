@@ -20,9 +20,9 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t kFirstChunk = 16 * 1024;  // most unequal files differ early
-constexpr std::size_t kLaterChunk = 128 * 1024; // large reads once files agree
-constexpr std::size_t kBufferBudget = 2 * 1024 * 1024;
+constexpr std::size_t kFirstChunk = 4 * 1024;  // most unequal files differ early
+constexpr std::size_t kLaterChunk = 64 * 1024; // large reads once files agree
+constexpr std::size_t kBufferBudget = 1024 * 1024;
 constexpr std::size_t kKeepOpenLimit = 64; // larger sets reopen files per chunk
 constexpr std::size_t kLinearRepLimit = 4; // more distinct chunks: compare hashes first
 

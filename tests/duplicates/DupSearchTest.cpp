@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "DupTestSupport.h"
+#include "duplicates/DupPairing.h"
+#include "duplicates/DupSearch.h"
+#include "platform/FileSystem.h"
+#include "support/TempTree.h"
+
+using namespace quorvex;
+using quorvex::test::Rows;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+class DupSearchTest : public ::testing::Test
+{
+protected:
+    ~DupSearchTest() override { platform::SetFaultHook(nullptr); }
+
+    DupSearchRun search(int threshold, const std::string& file = {})
+    {
+        const DupSearchParams params{filters, threshold, observer};
+        return StartDupSearch(file.empty() ? file : t.path(file), t.root(), params, list);
+    }
+
+    // 40 bytes whose 4-byte word `k` is changed for every k in `changedWords`.
+    static std::string Words(std::initializer_list<int> changedWords)
+    {
+        std::string text = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
+        for (int k : changedWords)
+            text[static_cast<std::size_t>(k) * 4] = '#';
+        return text;
+    }
+
+    test::TempTree t;
+    FilterSettings filters;
+    test::ScriptedObserver observer;
+    DupList list;
+};
+
+} // namespace
+
+TEST(SizeRatioTest, WholePercentOfTheSmallerSizeWithoutOverflow)
+{
+    EXPECT_EQ(SizeRatio(0, 0), 100);
+    EXPECT_EQ(SizeRatio(7, 7), 100);
+    EXPECT_EQ(SizeRatio(0, 5), 0);
+    EXPECT_EQ(SizeRatio(1000, 1250), 80);
+    EXPECT_EQ(SizeRatio(1251, 1000), 79);
+    EXPECT_EQ(SizeRatio(std::uint64_t{1} << 63, UINT64_MAX), 50);
+}
+
+TEST_F(DupSearchTest, IdenticalFilesFormOneGroupHeadedByTheFirstInWalkOrder)
+{
+    t.file("a.txt", "same bytes");
+    t.file("sub/b.txt", "same bytes");
+    t.file("sub/deeper/c.txt", "same bytes");
+    t.file("odd.txt", "other text");
+    const DupSearchRun run = search(100);
+    EXPECT_TRUE(run.ran);
+    EXPECT_TRUE(run.notice.empty());
+    EXPECT_EQ(Rows(list), (Strings{"a.txt 基準 1 1", "b.txt 100% 1 1", "c.txt 100% 1 1"}));
+    EXPECT_EQ(list.RecordPath(list[2]), t.path("sub/deeper/c.txt"));
+}
+
+TEST_F(DupSearchTest, LabelsAreWalkPositionsAndBandsAlternate)
+{
+    t.file("1", "unique one");
+    t.file("2", "pair x");
+    t.file("3", "unique two");
+    t.file("4", "triple");
+    t.file("5", "pair x");
+    t.file("6", "triple");
+    t.file("7", "triple");
+    search(100);
+    EXPECT_EQ(Rows(list),
+              (Strings{"2 基準 2 1", "5 100% 2 1", "4 基準 4 0", "6 100% 4 0", "7 100% 4 0"}));
+}
+
+TEST_F(DupSearchTest, MembersAreComparedWithTheReferenceOnly)
+{
+    // At 90: b matches a, c matches b but only 80% of a; d repeats c.
+    t.file("a", Words({}));
+    t.file("b", Words({1}));
+    t.file("c", Words({1, 2}));
+    search(90);
+    EXPECT_EQ(Rows(list), (Strings{"a 基準 1 1", "b 90% 1 1"}));
+
+    t.file("d", Words({1, 2}));
+    search(90);
+    EXPECT_EQ(Rows(list), (Strings{"a 基準 1 1", "b 90% 1 1", "c 基準 3 0", "d 100% 3 0"}));
+}
+
+TEST_F(DupSearchTest, SizeFilterDecidesBeforeContent)
+{
+    // The larger file leads, so the smaller one's equal prefix scores 80%.
+    t.file("a", std::string(1250, 'x'));
+    t.file("b", std::string(1000, 'x'));
+    search(80);
+    EXPECT_EQ(Rows(list), (Strings{"a 基準 1 1", "b 80% 1 1"}));
+
+    t.file("a", std::string(1251, 'x')); // ratio 79: never compared
+    const DupSearchRun run = search(80);
+    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(run.notice, "重複するファイルはありませんでした。");
+
+    search(100); // different sizes never pair at 100
+    EXPECT_TRUE(list.empty());
+}
+
+TEST_F(DupSearchTest, ZeroSizeFilesNeverFormGroups)
+{
+    t.file("empty1");
+    t.file("empty2");
+    for (int threshold : {100, 50})
+        EXPECT_EQ(search(threshold).notice, "重複するファイルはありませんでした。");
+
+    t.file("nonempty", "x");
+    search(10, "empty1"); // an empty target matches only empty files
+    EXPECT_EQ(Rows(list), (Strings{"empty1 100%  ", "empty2 100%  "}));
+}
+
+TEST_F(DupSearchTest, IdenticalSearchListsMatchesInWalkOrderIncludingTheTarget)
+{
+    t.file("z.txt", "target text!");
+    t.file("a.txt", "target text?"); // differs in the last word: 66%
+    t.file("sub/copy.txt", "target text!");
+    t.file("sub/other.txt", "something else");
+    const DupSearchRun run = search(100, "z.txt");
+    EXPECT_FALSE(run.DupMode);
+    EXPECT_EQ(Rows(list), (Strings{"z.txt 100%  ", "copy.txt 100%  "}));
+
+    search(60, "z.txt");
+    EXPECT_EQ(Rows(list), (Strings{"a.txt 66%  ", "z.txt 100%  ", "copy.txt 100%  "}));
+}
+
+TEST_F(DupSearchTest, RefusedInputsSearchNothingAndSayWhy)
+{
+    t.file("f", "x");
+    t.file("g", "x");
+    const DupSearchParams params{filters, 100, observer};
+    DupSearchRun run = StartDupSearch(t.path("f"), "", params, list);
+    EXPECT_FALSE(run.ran);
+    EXPECT_EQ(run.refusal, "フォルダ [  ]\n\nファイルパスが不明です。");
+    EXPECT_TRUE(run.notice.empty());
+
+    run = StartDupSearch(t.path("nothing"), t.root(), params, list);
+    EXPECT_EQ(run.refusal, "ファイル [ " + t.path("nothing") + " ]\n\nファイルパスが不明です。");
+
+    run = StartDupSearch("", t.path("f"), params, list); // a file where a folder belongs
+    EXPECT_EQ(run.refusal, "フォルダ [ " + t.path("f") + " ]\n\nファイルパスが不明です。");
+    EXPECT_TRUE(list.empty());
+}
+
+TEST_F(DupSearchTest, HiddenFilesAndFoldersTakePartOnlyWhenIncluded)
+{
+    t.file("a", "same");
+    t.file(".b", "same");
+    t.file(".hidden/c", "same");
+    search(100);
+    EXPECT_TRUE(list.empty());
+    filters.includeHidden = true;
+    search(100);
+    EXPECT_EQ(Rows(list), (Strings{".b 基準 1 1", "a 100% 1 1", "c 100% 1 1"}));
+}
+
+TEST_F(DupSearchTest, MasksTestTheKeyFromTheFirstDot)
+{
+    t.file("backup.tar.gz", "same");
+    t.file("other.gz", "same");
+    t.file("README", "same");
+    t.file("NOTES", "same");
+    filters.useMasks = true;
+    filters.activeMasks = {"*.tar.gz", "*.?"};
+    search(100);
+    EXPECT_TRUE(list.empty()); // only backup.tar.gz passes
+
+    filters.exclusion = true;
+    search(100);
+    EXPECT_EQ(Rows(list), (Strings{"NOTES 基準 1 1", "other.gz 100% 1 1", "README 100% 1 1"}));
+}
+
+TEST_F(DupSearchTest, UnreadableFilesNeverMatchAndNeverStopTheSearch)
+{
+    for (const char* name : {"a", "b", "c", "d"})
+        t.file(name, "same content");
+    t.fifo("pipe");
+    filters.includeSystem = true;
+    const std::string blocked = t.path("a"), failing = t.path("c");
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return (point == platform::FaultPoint::Open && path == blocked) ||
+               (point == platform::FaultPoint::Read && path == failing);
+    });
+    for (int threshold : {100, 90}) {
+        search(threshold);
+        EXPECT_EQ(Rows(list), (Strings{"b 基準 2 1", "d 100% 2 1"})) << threshold;
+    }
+    search(100, "b");
+    EXPECT_EQ(Rows(list), (Strings{"b 100%  ", "d 100%  "}));
+}
+
+TEST_F(DupSearchTest, CancelWhileCollectingPairsNothing)
+{
+    for (const char* name : {"a", "b", "c"})
+        t.file(name, "same");
+    observer.onPump = [&](int pumps) { observer.cancel = pumps >= 2; };
+    for (int threshold : {100, 50}) {
+        observer.pumps = 0;
+        observer.cancel = false;
+        EXPECT_EQ(search(threshold).notice, "重複するファイルはありませんでした。");
+    }
+}
+
+TEST_F(DupSearchTest, CancelWhilePairingKeepsCompletedGroups)
+{
+    t.file("a", "first");
+    t.file("b", "first");
+    t.file("c", "second");
+    t.file("d", "second");
+    // Collecting pumps once per file (4), group 1 takes two more pumps, and the
+    // cancel comes with the first step of the second group.
+    for (int threshold : {100, 50}) {
+        observer.pumps = 0;
+        observer.cancel = false;
+        observer.onPump = [&](int pumps) { observer.cancel = pumps >= 7; };
+        search(threshold);
+        EXPECT_EQ(Rows(list), (Strings{"a 基準 1 1", "b 100% 1 1"})) << threshold;
+    }
+}
+
+TEST_F(DupSearchTest, FilesBeyondFourGibAreSizedAndGroupedByTheirFullSize)
+{
+    constexpr std::uintmax_t kHuge = (std::uintmax_t{1} << 32) + 10;
+    for (const char* name : {"huge1", "huge2", "huge3"}) {
+        t.file(name, std::string(name));
+        std::filesystem::resize_file(t.path(name), kHuge); // sparse
+    }
+    // Sized modulo 2^32, this file would look like huge1.
+    t.file("small", std::string("huge1") + std::string(5, '\0'));
+    search(100);
+    EXPECT_TRUE(list.empty());
+
+    CollectFiles(t.root(), {filters, 100, observer}, list);
+    ASSERT_EQ(list.size(), 4u);
+    EXPECT_EQ(SizeDigits(list[0]), "4294967306");
+}

@@ -1,0 +1,136 @@
+// The exact pairing must give what the pairwise pairing gives at threshold 100:
+// the same labels, contents and, after the final sort, the same rows in the same
+// order. Random trees mix copies, same-size near-copies that differ in the first,
+// a later or the last chunk, files that cannot be opened or read, and one size
+// class large enough to be split by hash first.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+
+#include "DupTestSupport.h"
+#include "duplicates/DupPairing.h"
+#include "duplicates/DupSearch.h"
+#include "duplicates/DupSort.h"
+#include "platform/FileSystem.h"
+#include "support/TempTree.h"
+
+using namespace quorvex;
+
+namespace {
+
+class RandomTree
+{
+public:
+    explicit RandomTree(unsigned seed) : random_(seed) {}
+
+    void fill(const test::TempTree& t, int files)
+    {
+        const std::vector<std::size_t> sizes = {1, 3, 4, 4096, 4097, 70000, 200000};
+        std::vector<std::string> originals;
+        for (int i = 0; i < files; ++i) {
+            const std::string name = "d" + std::to_string(pick(4)) + "/f" + std::to_string(i);
+            std::string content;
+            if (!originals.empty() && pick(3) != 0) {
+                content = originals[pick(originals.size())];
+                if (pick(2) == 0)
+                    flipOneByte(content);
+            } else {
+                content = randomBytes(sizes[pick(sizes.size())]);
+                originals.push_back(content);
+            }
+            t.file(name, content);
+            if (pick(12) == 0)
+                unreadable.insert(t.path(name));
+        }
+    }
+
+    // Many files of one size with few distinct contents, more than the chunk
+    // buffers may hold at once.
+    void fillLargeClass(const test::TempTree& t, int files)
+    {
+        std::vector<std::string> variants;
+        for (int v = 0; v < 3; ++v)
+            variants.push_back(randomBytes(5000));
+        for (int i = 0; i < files; ++i)
+            t.file("big/f" + std::to_string(i), variants[pick(variants.size())]);
+    }
+
+    std::set<std::string> unreadable;
+
+private:
+    std::size_t pick(std::size_t n)
+    {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
+
+    std::string randomBytes(std::size_t size)
+    {
+        std::string bytes(size, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(pick(4)); // low entropy: chunks often agree by chance
+        return bytes;
+    }
+
+    void flipOneByte(std::string& content)
+    {
+        const std::size_t where[] = {0, content.size() / 2, content.size() - 1};
+        content[where[pick(3)]] ^= 0x55;
+    }
+
+    std::mt19937 random_;
+};
+
+void FinishLikeTheSearch(DupList& list)
+{
+    list.removeUngrouped();
+    SortDupListByCell(list, 65536 + kCellGroup);
+    AssignBands(list);
+}
+
+void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
+{
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return point != platform::FaultPoint::List && tree.unreadable.count(std::string(path)) &&
+               (point == platform::FaultPoint::Open) == (path.back() % 2 == 0);
+    });
+    FilterSettings filters;
+    DupList literal;
+    CollectFiles(t.root(), {filters, 100, silentObserver()}, literal);
+    DupList exact = literal;
+
+    ContentBuffers buffers;
+    PairByContents(literal, 100, buffers, silentObserver());
+    PairIdenticalFiles(exact, silentObserver());
+    platform::SetFaultHook(nullptr);
+
+    FinishLikeTheSearch(literal);
+    FinishLikeTheSearch(exact);
+    EXPECT_FALSE(exact.empty());
+    ASSERT_EQ(test::Rows(exact), test::Rows(literal));
+    for (std::size_t i = 0; i < exact.size(); ++i)
+        ASSERT_EQ(exact.RecordPath(exact[i]), literal.RecordPath(literal[i]));
+}
+
+} // namespace
+
+TEST(PairingAgreementTest, ExactPairingMatchesPairwisePairingOnRandomTrees)
+{
+    for (unsigned seed = 1; seed <= 10; ++seed) {
+        SCOPED_TRACE(seed);
+        test::TempTree t;
+        RandomTree tree(seed);
+        tree.fill(t, 40);
+        ExpectAgreement(t, tree);
+    }
+}
+
+TEST(PairingAgreementTest, ExactPairingMatchesPairwisePairingOnALargeSizeClass)
+{
+    test::TempTree t;
+    RandomTree tree(99);
+    tree.fillLargeClass(t, 300);
+    ExpectAgreement(t, tree);
+}
