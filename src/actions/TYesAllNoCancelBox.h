@@ -4,9 +4,9 @@
 // program's Dialogs and reports the answer and the state of its check box.
 
 #include <QFont>
+#include <QImage>
 #include <QList>
 #include <QObject>
-#include <QImage>
 #include <QString>
 
 class Dialogs;
@@ -69,23 +69,23 @@ public:
 
     // Stored, and applied at once to the dialog while it is open.
     QString OkBtnHint() const { return okBtn_.hint; }
-    void setOkBtnHint(const QString& value);
+    void setOkBtnHint(const QString& value) { storeAndApply(okBtn_.hint, value); }
     QString NoBtnHint() const { return noBtn_.hint; }
-    void setNoBtnHint(const QString& value);
+    void setNoBtnHint(const QString& value) { storeAndApply(noBtn_.hint, value); }
     QString CancelBtnHint() const { return cancelBtn_.hint; }
-    void setCancelBtnHint(const QString& value);
+    void setCancelBtnHint(const QString& value) { storeAndApply(cancelBtn_.hint, value); }
     bool OkBtnShowHint() const { return okBtn_.showHint; }
-    void setOkBtnShowHint(bool value);
+    void setOkBtnShowHint(bool value) { storeAndApply(okBtn_.showHint, value); }
     bool NoBtnShowHint() const { return noBtn_.showHint; }
-    void setNoBtnShowHint(bool value);
+    void setNoBtnShowHint(bool value) { storeAndApply(noBtn_.showHint, value); }
     bool CancelBtnShowHint() const { return cancelBtn_.showHint; }
-    void setCancelBtnShowHint(bool value);
+    void setCancelBtnShowHint(bool value) { storeAndApply(cancelBtn_.showHint, value); }
     bool OkBtnEnabled() const { return okBtn_.enabled; }
-    void setOkBtnEnabled(bool value);
+    void setOkBtnEnabled(bool value) { storeAndApply(okBtn_.enabled, value); }
     bool NoBtnEnabled() const { return noBtn_.enabled; }
-    void setNoBtnEnabled(bool value);
+    void setNoBtnEnabled(bool value) { storeAndApply(noBtn_.enabled, value); }
     bool CancelBtnEnabled() const { return cancelBtn_.enabled; }
-    void setCancelBtnEnabled(bool value);
+    void setCancelBtnEnabled(bool value) { storeAndApply(cancelBtn_.enabled, value); }
 
     // The dialog while Execute shows it, otherwise null.
     TYesAllNoCancelDlg* openDialog() const { return dialog_; }
@@ -98,6 +98,11 @@ private:
         bool enabled = false;
     };
     void applyButtons();
+    template <typename T> void storeAndApply(T& field, const T& value)
+    {
+        field = value;
+        applyButtons();
+    }
 
     Dialogs& dialogs_;
     QString title_;
