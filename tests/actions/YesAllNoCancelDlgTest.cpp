@@ -120,19 +120,6 @@ TEST(YesAllNoCancelDlg, PictureIsDrawnOnlyForAnImageInTheList)
     EXPECT_EQ(centre(), blank);
 }
 
-TEST(YesAllNoCancelBox, NewComponentHasEverythingOff)
-{
-    QtDialogs dialogs(QStringLiteral("Quorvex"));
-    TYesAllNoCancelBox box(dialogs);
-    EXPECT_TRUE(box.Title().isEmpty());
-    EXPECT_TRUE(box.OkBtnCaption().isEmpty());
-    EXPECT_FALSE(box.OkBtnEnabled() || box.NoBtnEnabled() || box.CancelBtnEnabled());
-    EXPECT_FALSE(box.CheckBoxVisible() || box.CheckBoxChecked());
-    EXPECT_EQ(box.ImageList(), nullptr);
-    EXPECT_EQ(box.ImageIndex(), 0);
-    EXPECT_EQ(box.openDialog(), nullptr);
-}
-
 TEST(YesAllNoCancelBox, DialogShowsThePropertiesAndAnswersWithTheButtonPressed)
 {
     ConfiguredBox configured;
