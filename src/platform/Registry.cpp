@@ -84,7 +84,12 @@ std::optional<RegistryKey> RegistryKey::open(std::string_view keyPath)
     if (!bytes)
         return std::nullopt;
     RegistryKey key(*file, SectionName(keyPath));
-    ParsedRegistryText parsed = ParseRegistryText(DecodeLegacyText(*bytes), key.keyName_);
+    // Windows exports keys as UTF-16 with a byte order mark; files written here or
+    // by hand are UTF-8, or carried over in the Windows code page.
+    const bool isUtf16 = bytes->size() >= 2 && (*bytes)[0] == '\xFF' && (*bytes)[1] == '\xFE';
+    const std::string text =
+        isUtf16 ? DecodeUtf16LeText(std::string_view(*bytes).substr(2)) : DecodeLegacyText(*bytes);
+    ParsedRegistryText parsed = ParseRegistryText(text, key.keyName_);
     key.values_ = std::move(parsed.values);
     if (!parsed.complete)
         key.damagedBytes_ = *bytes;

@@ -13,6 +13,8 @@ namespace quorvex::platform {
 bool IsValidUtf8(std::string_view bytes);
 // Returns the text as UTF-8: unchanged when valid, otherwise decoded from CP932.
 std::string DecodeLegacyText(std::string_view bytes);
+// Decodes UTF-16 little-endian bytes (without their byte order mark) to UTF-8.
+std::string DecodeUtf16LeText(std::string_view bytes);
 // Splits at CR LF, CR or LF. A final line break does not make an extra empty line.
 std::vector<std::string> SplitLines(std::string_view text);
 

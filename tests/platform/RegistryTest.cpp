@@ -130,6 +130,19 @@ TEST_F(Registry, HandWrittenFilesAndUnknownValues)
               "\"Binary\"=hex:01,02,03,04\n"
               "@=\"default\"\n\n");
 
+    // A key exported on Windows is UTF-16 with a byte order mark.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("Windows Registry Editor Version 5.00\r\n\r\n"
+                                    "[HKEY_CURRENT_USER\\Software\\Vorle\\Exported]\r\n"
+                                    "\"MaskTitle\"=\"@\"\r\n")) {
+        if (c == '@')
+            utf16 += "\xE5\x65"; // U+65E5
+        else
+            utf16 += std::string{c, '\0'};
+    }
+    tree_.file("Vorle/Exported.reg", utf16);
+    EXPECT_EQ(RegistryKey::open(VorleKeyPath("Exported"))->readString("MaskTitle"), "日");
+
     // A file in the Windows code page reads as well.
     tree_.file("Vorle/Quorvex.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
                                     "\"updatepath\"=\"C:\\\\\x95\x5c\\\\\"\n");

@@ -1,5 +1,5 @@
-// CP932 decoding with glibc iconv: its "CP932" takes the Windows extensions (NEC and
-// IBM rows) that plain Shift_JIS rejects.
+// Decoding of Windows text with glibc iconv. Its "CP932" takes the Windows extensions
+// (NEC and IBM rows) that plain Shift_JIS rejects.
 
 #include <iconv.h>
 
@@ -14,7 +14,7 @@ namespace {
 class Converter
 {
 public:
-    Converter() : handle_(::iconv_open("UTF-8", "CP932")) {}
+    explicit Converter(const char* from) : handle_(::iconv_open("UTF-8", from)) {}
     ~Converter()
     {
         if (isOpen())
@@ -32,13 +32,10 @@ private:
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
-} // namespace
-
-std::string DecodeLegacyText(std::string_view bytes)
+// Converts to UTF-8; a sequence that `from` cannot decode becomes U+FFFD.
+std::string ConvertToUtf8(std::string_view bytes, const char* from)
 {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
-    Converter converter;
+    Converter converter(from);
     if (!converter.isOpen())
         return std::string(bytes);
 
@@ -54,14 +51,28 @@ std::string DecodeLegacyText(std::string_view bytes)
         out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
         if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
             continue;
-        // A byte that starts no CP932 character (or a truncated last character):
-        // show a replacement character and go on with the next byte.
+        // A byte that starts no character (or a truncated last character): show a
+        // replacement character and go on with the next byte.
         out += kReplacement;
         ++in;
         --inLeft;
         ::iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
     }
     return out;
+}
+
+} // namespace
+
+std::string DecodeLegacyText(std::string_view bytes)
+{
+    if (IsValidUtf8(bytes))
+        return std::string(bytes);
+    return ConvertToUtf8(bytes, "CP932");
+}
+
+std::string DecodeUtf16LeText(std::string_view bytes)
+{
+    return ConvertToUtf8(bytes, "UTF-16LE");
 }
 
 } // namespace quorvex::platform
