@@ -206,23 +206,9 @@ void TForm1::buildProgressPanel()
     ProgressBar1_->setTextVisible(false);
     ProgressBar1_->setGeometry(156, 7, 150, 16);
 
-    ColorProgressBar1_ = new TColorProgressBar(Panel5_);
-    ColorProgressBar1_->setObjectName(QStringLiteral("ColorProgressBar1"));
+    ColorProgressBar1_ = createColorProgressBar1(Panel5_);
     ColorProgressBar1_->setAccessibleName(QStringLiteral("全体の進行"));
-    ColorProgressBar1_->setGeometry(4, 5, 145, 20);
-    ColorProgressBar1_->setMax(100);
-    ColorProgressBar1_->setBlockCount(8);
-    ColorProgressBar1_->setBoxColor(QColor(212, 208, 200));
-    ColorProgressBar1_->setBarColor(QColor(0, 0, 128));
-    ColorProgressBar1_->setLineColor(QColor(128, 128, 128));
-    ColorProgressBar1_->setBarStyle(TColorProgressBar::btWin7);
-    ColorProgressBar1_->setTextSwitch(true);
-    ColorProgressBar1_->setFlat(true);
-    ColorProgressBar1_->setShadow(true);
-    QFont barFont(QStringLiteral("ＭＳ Ｐゴシック"));
-    barFont.setPixelSize(12);
-    ColorProgressBar1_->setFont(barFont);
-    ColorProgressBar1_->setFontColor(Qt::black);
+    ColorProgressBar1_->move(4, 5);
 
     CancelBtn_ = createSwitchButton(QStringLiteral("CancelBtn"), Panel5_);
     CancelBtn_->setAccessibleName(CancelBtn_->Caption());

@@ -1,5 +1,6 @@
 // The main window: default colours, page switching while busy, the taskbar caption,
 // the mask controls and the Option page.
+#include "FormFixture.h"
 #include "app/ColorPanel.h"
 #include "app/Hint.h"
 #include "app/OptionsPage.h"
@@ -23,25 +24,7 @@
 
 namespace {
 
-// Every window gets its own settings and data folders.
-class MainWindowTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        QApplication::setApplicationName(QStringLiteral("Quorvex"));
-        qputenv("QUORVEX_CONFIG_HOME", QByteArray::fromStdString(tree.path("config")));
-        qputenv("QUORVEX_DATA_DIR", QByteArray::fromStdString(tree.path("data/")));
-    }
-
-    std::unique_ptr<TForm1> makeForm(int colorDepth = 24)
-    {
-        return std::make_unique<TForm1>(dialogs, colorDepth);
-    }
-
-    quorvex::test::TempTree tree;
-    ScriptedDialogs dialogs;
-};
+using MainWindowTest = FormFixture;
 
 TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
 {

@@ -1,5 +1,6 @@
 // Settings and mask sets as the main window reads them at start and writes them at
 // close, on hand-written registry files.
+#include "FormFixture.h"
 #include "app/ColorPanel.h"
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
@@ -35,16 +36,19 @@ std::vector<std::string> ValueNames(const std::string& file)
     return names;
 }
 
-class SettingsTest : public ::testing::Test
+// The stored value that ReadSettings hands to a page binding `which`.
+int StoredPageValue(TForm1& form, MainContext::PageSetting which)
+{
+    int value = -1;
+    form.bindSetting(
+        which, [] { return 0; }, [&](int stored) { value = stored; });
+    form.ReadSettings();
+    return value;
+}
+
+class SettingsTest : public FormFixture
 {
 protected:
-    void SetUp() override
-    {
-        QApplication::setApplicationName(QStringLiteral("Quorvex"));
-        qputenv("QUORVEX_CONFIG_HOME", QByteArray::fromStdString(tree.path("config")));
-        qputenv("QUORVEX_DATA_DIR", QByteArray::fromStdString(tree.path("data/")));
-    }
-
     void writeMaskSets(std::string_view values)
     {
         tree.file("config/Vorle/Caskwell/MaskData.reg", RegistryFile("Caskwell\\MaskData", values));
@@ -54,14 +58,6 @@ protected:
         tree.file("config/Vorle/Quorvex.reg", RegistryFile("Quorvex", values));
     }
     std::string ownKeyFile() const { return tree.path("config/Vorle/Quorvex.reg"); }
-
-    std::unique_ptr<TForm1> makeForm(int colorDepth = 24)
-    {
-        return std::make_unique<TForm1>(dialogs, colorDepth);
-    }
-
-    quorvex::test::TempTree tree;
-    ScriptedDialogs dialogs;
 };
 
 TEST_F(SettingsTest, WithoutMaskSetsTheMaskControlsStayDisabled)
