@@ -104,6 +104,9 @@ void CompareContents(std::string_view pathA, std::string_view pathB, int thresho
         compareBlock(buffers.a(), buffers.b(), words, comparable, allowance, counters);
         observer.setFilePosition(++block);
         observer.pumpMessages();
+        // A short read of a regular file is its end: the next read would return 0.
+        if (bytesA < kContentBlockSize || bytesB < kContentBlockSize)
+            break;
     }
     fileB.close();
     fileA.close();

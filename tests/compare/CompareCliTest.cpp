@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "support/TempTree.h"
+
+namespace {
+
+struct CliResult
+{
+    int exitCode = -1;
+    std::string out;
+};
+
+// Runs the built quorvex-cli with the arguments (already quoted) and standard error
+// joined to standard output.
+CliResult runCli(const std::string& arguments)
+{
+    const std::string command = std::string("'") + QUORVEX_CLI_PATH + "' " + arguments + " 2>&1";
+    CliResult result;
+    std::FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return result;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string quoted(const std::string& path)
+{
+    return "'" + path + "'";
+}
+
+class CompareCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const char* time = "2024-03-04 05:06:07";
+        t.file("A/readme.txt", "hello world", time);
+        t.file("B/readme.txt", "hello world", time);
+        t.file("A/data.bin", "abcdefgh", time);
+        t.file("B/data.bin", "abcdefghij", "2024-03-05 05:06:07");
+        t.file("A/docs/guide.md", "guide", time);
+        t.file("B/docs/guide.md", "GUIDE", time);
+        t.file("A/docs/old.md", "old", time);
+        t.file("B/new/n.txt", "new", time);
+        t.dir("A/docs", time);
+        t.dir("B/docs", time);
+        t.dir("B/new", time);
+        // The caption has one "." per folder level above the roots.
+        dots = std::string(std::count(t.root().begin(), t.root().end(), '/'), '.');
+    }
+    quorvex::test::TempTree t;
+    std::string dots;
+};
+
+} // namespace
+
+TEST_F(CompareCli, PrintsRowsInPathOrderWithCaptionsAndAverage)
+{
+    const auto result =
+        runCli("compare --content " + quoted(t.path("A")) + " " + quoted(t.path("B")));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "data.bin\tdata.bin\t小-大\t旧-新\t 同  A\t57%\t\t57\n"
+                          "readme.txt\treadme.txt\t 同\t 同\t 同  A\t100%\t\t100\n"
+                          "docs\tdocs\t\t 同\t 同  D\t\tdocs\t\n"
+                          "guide.md\tguide.md\t 同\t 同\t 同  A\t0%\tdocs/\t0\n"
+                          "old.md\tなし\t\t\t\t\tdocs/\t\n"
+                          "なし\tnew\t\t\t\t\tnew\t\n"
+                          "なし\tn.txt\t\t\t\t\tnew/\t\n"
+                          "#columns\t/" +
+                              dots + "[A]\t/" + dots + "[B]\n#header\t36%\n");
+}
+
+TEST_F(CompareCli, MasksAndJson)
+{
+    t.file("masks.txt", "*.md\r\n");
+    const auto result =
+        runCli("--masks " + quoted(t.path("masks.txt")) + " --exclude --format json compare " +
+               quoted(t.path("A")) + " " + quoted(t.path("B")));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\"cell4\":\"-----\""), std::string::npos);
+    EXPECT_EQ(result.out.find("guide.md"), std::string::npos);
+    EXPECT_NE(result.out.find("\"header\":\"内容(%)\""), std::string::npos);
+}
+
+TEST_F(CompareCli, RefusalsExitWithTwo)
+{
+    auto result = runCli("compare " + quoted(t.path("nope")) + " " + quoted(t.path("B")));
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "A [ " + t.path("nope") + " ]\n\nファイルパスが不明です。\n");
+    result = runCli("compare " + quoted(t.path("A")) + " " + quoted(t.path("B/new/n.txt")));
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.out, "フォルダとファイルの比較は行えません！\n");
+}
