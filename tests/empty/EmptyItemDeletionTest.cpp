@@ -64,6 +64,7 @@ TEST(DeleteEmptyItems, AsksFromTheLastRowAndRecordsEachDeletionInTheTrash)
 {
     TempTree t;
     EmptyItemList list = Records({t.file("one"), t.dir("folder"), t.file("two")});
+    t.setReadOnly("one", true); // deleted all the same, its entry keeps the bit
     TrashList trash;
     ScriptedDialogs dialogs;
     const auto deleted = DeleteAll(list, trash, dialogs);
@@ -76,7 +77,7 @@ TEST(DeleteEmptyItems, AsksFromTheLastRowAndRecordsEachDeletionInTheTrash)
                   "[ " + t.path("one") + " ]\n\nこのファイルを削除しても宜しいですか？"}));
     EXPECT_EQ(trash.entries(),
               (std::vector<TrashEntry>{t.path("two") + "=32", t.path("folder/") + "=16",
-                                       t.path("one") + "=32"}));
+                                       t.path("one") + "=33"}));
     EXPECT_TRUE(dialogs.notices.empty());
     EXPECT_FALSE(Exists(t.path("one")) || Exists(t.path("folder")) || Exists(t.path("two")));
 
@@ -131,25 +132,13 @@ TEST(DeleteEmptyItems, ItemsThatAreNoLongerEmptyStayWithAFailureMessage)
               std::uint32_t{platform::kAttrReadOnly});
 }
 
-TEST(DeleteEmptyItems, ReadOnlyEmptyFileIsDeletedAndItsTrashEntryKeepsTheBit)
-{
-    TempTree t;
-    EmptyItemList list = Records({t.file("locked")});
-    t.setReadOnly("locked", true);
-    TrashList trash;
-    ScriptedDialogs dialogs;
-    EXPECT_EQ(DeleteAll(list, trash, dialogs).size(), 1u);
-    EXPECT_FALSE(Exists(t.path("locked")));
-    EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{t.path("locked") + "=33"}));
-}
-
 TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
 {
     TempTree t;
     t.file("real/zero");
     t.dir("real/empty");
-    EmptyItemList list =
-        Records({t.path("file-now-link"), t.path("folder-now-link"), t.path("file-now-fifo")});
+    EmptyItemList list = Records({t.path("file-now-link"), t.path("folder-now-link"),
+                                  t.path("file-now-fifo"), t.path("vanished")});
     t.symlink("file-now-link", t.path("real/zero"));
     t.symlink("folder-now-link", t.path("real/empty"));
     t.fifo("file-now-fifo");
@@ -158,21 +147,14 @@ TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
     ScriptedDialogs dialogs;
     EXPECT_TRUE(DeleteAll(list, trash, dialogs).empty());
     EXPECT_TRUE(trash.empty());
-    EXPECT_EQ(dialogs.notices.size(), 3u);
+    EXPECT_EQ(dialogs.notices.size(), 4u);
     for (const char* kept :
          {"file-now-link", "folder-now-link", "file-now-fifo", "real/zero", "real/empty"})
         EXPECT_TRUE(Exists(t.path(kept))) << kept;
-    EXPECT_NE(dialogs.questions[1].find("このフォルダ"), std::string::npos);
-}
-
-TEST(DeleteEmptyItems, VanishedItemFailsWithUnknownAttributes)
-{
-    TempTree t;
-    const EmptyItemTarget target = InspectEmptyItem(t.path("gone"));
-    EXPECT_EQ(target.attributes, -1);
-    EXPECT_FALSE(target.isFile);
-    EXPECT_STREQ(EmptyItemKindWord(target), "フォルダ");
-    EXPECT_TRUE(ClearReadOnly(t.path("gone")).has_value());
+    // Whatever is not a file is asked about as a folder, the vanished item too.
+    EXPECT_NE(dialogs.questions[0].find("このフォルダ"), std::string::npos);
+    EXPECT_NE(dialogs.questions[2].find("このフォルダ"), std::string::npos);
+    EXPECT_FALSE(ClearReadOnly(t.path("vanished")).value_or("").empty());
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,122 +15,52 @@ namespace quorvex {
 namespace {
 
 using test::TempTree;
+using Finds = std::vector<std::string>;
 
 // Stops the walk once it has processed messages `limit` times.
-class StopAfter : public RunObserver
+struct StopAfter : RunObserver
 {
-public:
-    explicit StopAfter(std::size_t limit) : limit_(limit) {}
-    void pumpMessages() override { ++pumps_; }
-    bool cancelRequested() const override { return pumps_ >= limit_; }
-    std::size_t pumps() const { return pumps_; }
-
-private:
-    std::size_t limit_;
-    std::size_t pumps_ = 0;
+    explicit StopAfter(std::size_t limit) : limit(limit) {}
+    void pumpMessages() override { ++pumps; }
+    bool cancelRequested() const override { return pumps >= limit; }
+    std::size_t limit, pumps = 0;
 };
 
-struct Found
-{
-    std::string name, attributes, path;
-    bool operator==(const Found&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const Found& f)
-{
-    return out << "{" << f.name << ", " << f.attributes << ", " << f.path << "}";
-}
-
-std::vector<Found> Search(const std::string& folder, const FilterSettings& settings = {},
-                          RunObserver& observer = silentObserver())
-{
-    EmptyItemList list;
-    std::size_t counter = 0;
-    SearchEmptyItems(folder, counter, list, settings, observer);
-    EXPECT_EQ(counter, list.size());
-    std::vector<Found> found;
-    for (const EmptyItemRecord& r : list) {
-        EXPECT_EQ(r.IconIndex, -1);
-        EXPECT_EQ(r.OverlayIndex, -1);
-        EXPECT_TRUE(r.TypeName.empty());
-        found.push_back({r.Name, r.AttributeText, r.Path});
-    }
-    return found;
-}
-
-std::string WithoutSlash(std::string path)
-{
-    path.pop_back();
-    return path;
-}
-
-std::string LastComponent(const std::string& path)
-{
-    return path.substr(path.rfind('/') + 1);
-}
-
-FilterSettings Including(bool hidden, bool system)
+// Each record as "Name AttributeText Path", the path relative to the tree.
+Finds Search(const TempTree& t, bool hidden = false, bool system = false,
+             RunObserver& observer = silentObserver())
 {
     FilterSettings settings;
     settings.includeHidden = hidden;
     settings.includeSystem = system;
-    return settings;
+    EmptyItemList list;
+    std::size_t counter = 0;
+    SearchEmptyItems(t.root(), counter, list, settings, observer);
+    EXPECT_EQ(counter, list.size());
+    Finds finds;
+    for (const EmptyItemRecord& r : list) {
+        EXPECT_TRUE(r.IconIndex == -1 && r.OverlayIndex == -1 && r.TypeName.empty());
+        EXPECT_EQ(r.Path.rfind(t.root(), 0), 0u);
+        finds.push_back(r.Name + " " + r.AttributeText + " " + r.Path.substr(t.root().size()));
+    }
+    return finds;
 }
 
-TEST(EmptyItemSearch, EmptyChosenFolderIsTheOnlyRecordWithOrWithoutTrailingSlash)
+TEST(EmptyItemSearch, EmptyChosenFolderIsReportedWithoutTrailingSlash)
 {
     TempTree t;
-    const std::string top = WithoutSlash(t.root());
-    const std::vector<Found> expected{{LastComponent(top), "D", top}};
-    EXPECT_EQ(Search(t.root()), expected);
-    EXPECT_EQ(Search(top), expected);
+    std::string top = t.root();
+    top.pop_back();
+    EmptyItemList list;
+    std::size_t counter = 0;
+    SearchEmptyItems(top, counter, list, {}, silentObserver());
+    ASSERT_EQ(list.size(), 1u);
+    EXPECT_EQ(list[0].Path, top);
+    EXPECT_EQ(list[0].Name, top.substr(top.rfind('/') + 1));
+    EXPECT_EQ(list[0].AttributeText, "D");
 }
 
-TEST(EmptyItemSearch, OnlyInnermostEmptyFoldersAreReported)
-{
-    TempTree t;
-    t.dir("a/b");
-    EXPECT_EQ(Search(t.root()), (std::vector<Found>{{"b", "D", t.path("a/b")}}));
-}
-
-TEST(EmptyItemSearch, HiddenZeroSizeFileFollowsTheOptionButAlwaysFillsItsFolder)
-{
-    TempTree t;
-    t.file("sub/.hidden");
-    EXPECT_TRUE(Search(t.root()).empty());
-    EXPECT_EQ(Search(t.root(), Including(true, false)),
-              (std::vector<Found>{{".hidden", "A/H", t.path("sub/.hidden")}}));
-}
-
-TEST(EmptyItemSearch, AnyFileOfAnySizeMakesItsFolderNonEmpty)
-{
-    TempTree t;
-    t.file("sub/data.txt", "x");
-    t.file("sub2/.profile", "settings");
-    EXPECT_TRUE(Search(t.root(), Including(true, true)).empty());
-}
-
-TEST(EmptyItemSearch, ExcludedHiddenSubfolderFillsItsParentAndIsNotEntered)
-{
-    TempTree t;
-    t.dir("parent/secret/deeper");
-    t.setDosAttrib("parent/secret", platform::kAttrHidden);
-    EXPECT_TRUE(Search(t.root()).empty());
-    EXPECT_EQ(Search(t.root(), Including(true, false)),
-              (std::vector<Found>{{"deeper", "D", t.path("parent/secret/deeper")}}));
-}
-
-TEST(EmptyItemSearch, DotFoldersAreNeitherCountedNorEntered)
-{
-    TempTree t;
-    t.file("project/.cache/zero");
-    t.file("project/.cache/data", "x");
-    // The folder's letters are those of the last entry listed: here .cache.
-    EXPECT_EQ(Search(t.root(), Including(true, true)),
-              (std::vector<Found>{{"project", "D/H", t.path("project")}}));
-}
-
-TEST(EmptyItemSearch, RecordsComeInWalkOrderWithAttributeLetters)
+TEST(EmptyItemSearch, RecordsComeInWalkOrderAndOnlyInnermostEmptyFoldersCount)
 {
     TempTree t;
     t.file("b-zero");
@@ -142,19 +70,33 @@ TEST(EmptyItemSearch, RecordsComeInWalkOrderWithAttributeLetters)
     t.setReadOnly("readonly", true);
     t.file("normal");
     t.setDosAttrib("normal", 0);
-    t.dir("s1");
+    t.dir("s1/only/innermost");
     t.file("s2/z");
     t.dir("s2/s3");
-    const std::vector<Found> expected{
-        {"A-zero", "A", t.path("A-zero")}, {"b-zero", "A", t.path("b-zero")},
-        {"normal", "N", t.path("normal")}, {"readonly", "A/R", t.path("readonly")},
-        {"s1", "D", t.path("s1")},         {"z", "A", t.path("s2/z")},
-        {"s3", "D", t.path("s2/s3")},
-    };
-    EXPECT_EQ(Search(t.root()), expected);
+    EXPECT_EQ(Search(t), (Finds{"A-zero A A-zero", "b-zero A b-zero", "normal N normal",
+                                "readonly A/R readonly", "innermost D s1/only/innermost",
+                                "z A s2/z", "s3 D s2/s3"}));
 }
 
-TEST(EmptyItemSearch, LinksAndSpecialFilesAreNeverReportedNorEntered)
+TEST(EmptyItemSearch, HiddenEntriesFollowTheOptionButAlwaysFillTheirFolder)
+{
+    TempTree t;
+    t.file("f/.hidden");
+    t.dir("d/secret/deeper");
+    t.setDosAttrib("d/secret", platform::kAttrHidden);
+    EXPECT_TRUE(Search(t).empty());
+    EXPECT_EQ(Search(t, true), (Finds{"deeper D d/secret/deeper", ".hidden A/H f/.hidden"}));
+}
+
+TEST(EmptyItemSearch, DotFoldersAreNeitherCountedNorEntered)
+{
+    TempTree t;
+    t.file("project/.cache/zero");
+    // The folder's letters are those of the last entry listed: here .cache.
+    EXPECT_EQ(Search(t, true, true), (Finds{"project D/H project"}));
+}
+
+TEST(EmptyItemSearch, LinksAndSpecialFilesFillFoldersButAreNeverReportedNorEntered)
 {
     TempTree t;
     t.file("target/zero");
@@ -163,23 +105,11 @@ TEST(EmptyItemSearch, LinksAndSpecialFilesAreNeverReportedNorEntered)
     t.symlink("links/dangling", t.path("nowhere"));
     t.fifo("links/pipe");
     t.symlink("dirlink/to-dir", t.path("emptytarget"));
-    const std::vector<Found> expected{
-        {"emptytarget", "D", t.path("emptytarget")},
-        {"zero", "A", t.path("target/zero")},
-    };
-    // The link to a folder fills "dirlink" but is not entered (it would report again).
-    EXPECT_EQ(Search(t.root(), Including(true, true)), expected);
-}
-
-TEST(EmptyItemSearch, SystemZeroSizeFileIsReportedOnlyWithTheSystemOption)
-{
-    TempTree t;
     t.file("sys");
     t.setDosAttrib("sys", platform::kAttrSystem | platform::kAttrArchive);
-    t.fifo("fifo-folder/pipe");
-    EXPECT_TRUE(Search(t.root()).empty());
-    EXPECT_EQ(Search(t.root(), Including(false, true)),
-              (std::vector<Found>{{"sys", "A/S", t.path("sys")}}));
+    EXPECT_EQ(Search(t), (Finds{"emptytarget D emptytarget", "zero A target/zero"}));
+    EXPECT_EQ(Search(t, true, true),
+              (Finds{"sys A/S sys", "emptytarget D emptytarget", "zero A target/zero"}));
 }
 
 TEST(EmptyItemSearch, UnlistableFolderIsNeitherReportedNorEntered)
@@ -191,9 +121,9 @@ TEST(EmptyItemSearch, UnlistableFolderIsNeitherReportedNorEntered)
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
         return point == platform::FaultPoint::List && path == bad;
     });
-    const auto found = Search(t.root());
+    const Finds finds = Search(t);
     platform::SetFaultHook(nullptr);
-    EXPECT_EQ(found, (std::vector<Found>{{"good", "D", t.path("good")}}));
+    EXPECT_EQ(finds, (Finds{"good D good"}));
 }
 
 TEST(EmptyItemSearch, StoppingKeepsExactlyAPrefixOfTheWholeResult)
@@ -201,21 +131,21 @@ TEST(EmptyItemSearch, StoppingKeepsExactlyAPrefixOfTheWholeResult)
     TempTree t;
     for (const char* name : {"a/x", "a/y/z", "b", "c/d/e/f", "g/h"})
         t.dir(name);
-    t.file("a/zero");
-    t.file("c/d/zero");
-    t.file("g/h2/zero");
+    for (const char* name : {"a/zero", "c/d/zero", "g/h2/zero"})
+        t.file(name);
     StopAfter never(~std::size_t{0});
-    const auto whole = Search(t.root(), {}, never);
+    const Finds whole = Search(t, false, false, never);
     ASSERT_EQ(whole.size(), 8u);
-    for (std::size_t limit = 0; limit <= never.pumps(); ++limit) {
+    for (std::size_t limit = 0; limit <= never.pumps; ++limit) {
         StopAfter stop(limit);
-        const auto partial = Search(t.root(), {}, stop);
+        const Finds partial = Search(t, false, false, stop);
         ASSERT_LE(partial.size(), whole.size());
         EXPECT_TRUE(std::equal(partial.begin(), partial.end(), whole.begin())) << limit;
     }
 }
 
-// Makes `depth` nested folders "d" below `root` without passing long paths around.
+// Makes `depth` nested folders "d" with short paths only; the removal moves the
+// second level up each time, so no call ever sees a long path.
 void MakeChain(const std::string& root, int depth)
 {
     int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY);
@@ -228,7 +158,6 @@ void MakeChain(const std::string& root, int depth)
     ::close(fd);
 }
 
-// Removes such a chain with short paths only: the second level moves up each time.
 void RemoveChain(const std::string& root)
 {
     const std::string top = root + "d", next = root + "d/d", moved = root + "m";
@@ -239,59 +168,21 @@ void RemoveChain(const std::string& root)
     ::rmdir(top.c_str());
 }
 
-// Thousands of nested folders are quick to make and remove only in memory: the
-// trees of this test go to /dev/shm where it exists.
-class InMemoryTemp
-{
-public:
-    InMemoryTemp()
-    {
-        if (const char* old = std::getenv("TMPDIR"))
-            old_ = old;
-        if (platform::IsExistingFolder("/dev/shm"))
-            ::setenv("TMPDIR", "/dev/shm", 1);
-    }
-    ~InMemoryTemp()
-    {
-        if (old_)
-            ::setenv("TMPDIR", old_->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-
-private:
-    std::optional<std::string> old_;
-};
-
 TEST(EmptyItemSearch, DeepTreesNeedNoMachineStack)
 {
-    InMemoryTemp inMemory;
-    TempTree shallow;
-    MakeChain(shallow.root(), 1500);
-    const auto found = Search(shallow.root());
-    ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].path.size(), shallow.root().size() + 1500 * 2 - 1);
+    // Thousands of folders are made and removed quickly only in memory.
+    const char* oldTemp = std::getenv("TMPDIR");
+    const std::string restore = oldTemp ? oldTemp : "/tmp";
+    if (platform::IsExistingFolder("/dev/shm"))
+        ::setenv("TMPDIR", "/dev/shm", 1);
+    TempTree t;
+    ::setenv("TMPDIR", restore.c_str(), 1);
 
-    // Beyond the system's path length the innermost folders cannot be listed.
-    TempTree deep;
-    MakeChain(deep.root(), 3000);
-    EXPECT_TRUE(Search(deep.root()).empty());
-    RemoveChain(deep.root());
-}
-
-TEST(EmptyItemSearch, SortByNameKeepsWalkOrderOfEqualNames)
-{
-    EmptyItemList list(3);
-    list[0].Name = "b";
-    list[0].Path = "/1/b";
-    list[1].Name = "a";
-    list[2].Name = "b";
-    list[2].Path = "/2/b";
-    SortEmptyItemsByName(list);
-    EXPECT_EQ(list[0].Name, "a");
-    EXPECT_EQ(list[1].Path, "/1/b");
-    EXPECT_EQ(list[2].Path, "/2/b");
-    EXPECT_EQ(FormatItemCount(12), "12 個");
+    MakeChain(t.root(), 3000);
+    const Finds finds = Search(t);
+    RemoveChain(t.root());
+    ASSERT_EQ(finds.size(), 1u);
+    EXPECT_EQ(finds[0].size(), std::string("d D ").size() + 3000 * 2 - 1);
 }
 
 } // namespace

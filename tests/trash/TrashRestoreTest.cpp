@@ -32,6 +32,12 @@ TEST(RestoreTrashEntry, FolderIsMadeWithItsParentsAndAnExistingFolderCounts)
     EXPECT_EQ(RestoreTrashEntry(trash, folder).result, RestoreResult::Restored);
     EXPECT_TRUE(platform::IsExistingFolder(folder));
     EXPECT_EQ(RestoreTrashEntry(trash, folder).result, RestoreResult::Restored);
+
+    t.file("blocker", "x");
+    trash.add(t.path("blocker/sub/"), 16);
+    const RestoreOutcome outcome = RestoreTrashEntry(trash, t.path("blocker/sub/"));
+    EXPECT_EQ(outcome.result, RestoreResult::Failed);
+    EXPECT_EQ(outcome.message, "フォルダを元に戻すのに失敗しました。");
 }
 
 TEST(RestoreTrashEntry, FileComesBackEmptyWithItsFoldersAndAttributes)
@@ -42,11 +48,13 @@ TEST(RestoreTrashEntry, FileComesBackEmptyWithItsFoldersAndAttributes)
     const std::string readOnly = t.path("gone/locked");
     trash.add(file, kAttrHidden | kAttrArchive);
     trash.add(readOnly, kAttrReadOnly | kAttrArchive);
-    EXPECT_EQ(RestoreTrashEntry(trash, file).result, RestoreResult::Restored);
-    EXPECT_EQ(RestoreTrashEntry(trash, readOnly).result, RestoreResult::Restored);
+    trash.add(t.path("unknown"), -1); // attributes that could not be read are not applied
+    for (const std::string& path : {file, readOnly, t.path("unknown")})
+        EXPECT_EQ(RestoreTrashEntry(trash, path).result, RestoreResult::Restored);
     EXPECT_EQ(platform::ReadWholeFile(file), "");
     EXPECT_EQ(Attributes(file), kAttrHidden | kAttrArchive);
     EXPECT_EQ(Attributes(readOnly), kAttrReadOnly | kAttrArchive);
+    EXPECT_EQ(Attributes(t.path("unknown")), kAttrArchive);
 }
 
 TEST(RestoreTrashEntry, ExistingFileIsNeverTruncatedNorChanged)
@@ -60,26 +68,6 @@ TEST(RestoreTrashEntry, ExistingFileIsNeverTruncatedNorChanged)
     EXPECT_EQ(outcome.message, "ファイルを元に戻すのに失敗しました。");
     EXPECT_EQ(platform::ReadWholeFile(file), "keep me");
     EXPECT_EQ(Attributes(file), kAttrArchive);
-}
-
-TEST(RestoreTrashEntry, FolderThatCannotBeMadeFails)
-{
-    TempTree t;
-    t.file("blocker", "x");
-    TrashList trash;
-    trash.add(t.path("blocker/sub/"), 16);
-    const RestoreOutcome outcome = RestoreTrashEntry(trash, t.path("blocker/sub/"));
-    EXPECT_EQ(outcome.result, RestoreResult::Failed);
-    EXPECT_EQ(outcome.message, "フォルダを元に戻すのに失敗しました。");
-}
-
-TEST(RestoreTrashEntry, UnknownAttributesLeaveTheNewItemAsMade)
-{
-    TempTree t;
-    TrashList trash;
-    trash.add(t.path("unknown"), -1);
-    EXPECT_EQ(RestoreTrashEntry(trash, t.path("unknown")).result, RestoreResult::Restored);
-    EXPECT_EQ(Attributes(t.path("unknown")), kAttrArchive);
 }
 
 // Answers with scripted decisions and records questions and notices.

@@ -1,28 +1,46 @@
 #include "empty/EmptyEntryChecks.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
 
+#include "platform/posix/PathAnchor.h"
+
 namespace quorvex {
+
+namespace {
+
+using platform::posix::PathAnchor;
+
+// Paths of any length are reached through the platform's anchor.
+bool DescribeEntry(const PathAnchor& anchor, struct stat& status)
+{
+    return anchor.isValid() &&
+           ::fstatat(anchor.dirFd(), anchor.name(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+} // namespace
 
 bool IsRegularFileEntry(std::string_view path)
 {
     const std::string pathText(path);
     struct stat status;
-    return ::lstat(pathText.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    return DescribeEntry(PathAnchor(pathText), status) && S_ISREG(status.st_mode);
 }
 
 bool DeleteFileIfEmpty(std::string_view path)
 {
-    // lstat needs no read permission on the file and never follows a link; unlink
-    // works on the name either way, so an open descriptor would narrow nothing.
+    // The entry is described without following a link and without needing read
+    // permission; unlink works on the name either way, so an open descriptor of the
+    // file would narrow nothing.
     const std::string pathText(path);
+    const PathAnchor anchor(pathText);
     struct stat status;
-    if (::lstat(pathText.c_str(), &status) != 0 || !S_ISREG(status.st_mode) || status.st_size != 0)
+    if (!DescribeEntry(anchor, status) || !S_ISREG(status.st_mode) || status.st_size != 0)
         return false;
-    return ::unlink(pathText.c_str()) == 0;
+    return ::unlinkat(anchor.dirFd(), anchor.name(), 0) == 0;
 }
 
 } // namespace quorvex
