@@ -1,13 +1,7 @@
+#include "platform/AsciiText.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex::platform {
-
-namespace {
-inline unsigned char FoldAscii(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
-}
-} // namespace
 
 int CompareEntryNames(std::string_view a, std::string_view b)
 {

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/AsciiText.h"
 #include "platform/TextFile.h"
 
 namespace quorvex::platform {
@@ -10,11 +11,6 @@ namespace {
 
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kOldHeader = "REGEDIT4";
-
-char FoldAscii(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + ('a' - 'A')) : c;
-}
 
 std::string_view Trimmed(std::string_view text)
 {
@@ -62,25 +58,6 @@ bool ReadQuoted(std::string_view& rest, std::string& out)
     return false;
 }
 
-bool ParseDword(std::string_view digits, std::uint32_t& value)
-{
-    if (digits.empty() || digits.size() > 8)
-        return false;
-    value = 0;
-    for (const char c : digits) {
-        const char folded = FoldAscii(c);
-        int digit;
-        if (folded >= '0' && folded <= '9')
-            digit = folded - '0';
-        else if (folded >= 'a' && folded <= 'f')
-            digit = folded - 'a' + 10;
-        else
-            return false;
-        value = value << 4 | static_cast<std::uint32_t>(digit);
-    }
-    return true;
-}
-
 bool ParseValueLine(std::string_view line, RegistryValue& value)
 {
     if (line.substr(0, 1) == "@") {
@@ -100,7 +77,9 @@ bool ParseValueLine(std::string_view line, RegistryValue& value)
     constexpr std::string_view kDword = "dword:";
     if (SameRegistryName(line.substr(0, kDword.size()), kDword)) {
         value.kind = RegistryValue::Kind::Dword;
-        return ParseDword(line.substr(kDword.size()), value.dword);
+        const std::optional<std::uint32_t> dword = ParseHex32(line.substr(kDword.size()));
+        value.dword = dword.value_or(0);
+        return dword.has_value();
     }
     if (line.empty())
         return false;
@@ -141,7 +120,8 @@ bool SameRegistryName(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+        if (FoldAscii(static_cast<unsigned char>(a[i])) !=
+            FoldAscii(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
