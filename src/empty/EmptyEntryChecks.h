@@ -10,6 +10,9 @@ namespace quorvex {
 // A regular file, not a link to one.
 bool IsRegularFileEntry(std::string_view path);
 
+// A regular file (not a link) of size 0.
+bool IsEmptyRegularFile(std::string_view path);
+
 // Deletes the entry only when it is, at this moment, a regular file (not a link) of
 // size 0. There is no atomic "unlink if empty"; the check runs right before the
 // unlink, which leaves the smallest window the system allows.

@@ -15,10 +15,13 @@ std::string LastErrorText()
     return std::strerror(errno);
 }
 
-// A file: read-only cleared first, as a read-only file cannot be deleted elsewhere;
-// when the file is then not deleted, its read-only bit is given back.
+// A file: read-only cleared first, as a read-only file cannot be deleted elsewhere.
+// A file that is no longer empty is left untouched; should it change between the
+// checks, its read-only bit is given back.
 bool DeleteFile(const EmptyItemTarget& target, const BatchNotice& notify)
 {
+    if (!IsEmptyRegularFile(target.path))
+        return false;
     if (const auto error = ClearReadOnly(target.path))
         notify(*error);
     if (DeleteFileIfEmpty(target.path))

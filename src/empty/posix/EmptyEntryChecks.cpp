@@ -21,6 +21,11 @@ bool DescribeEntry(const PathAnchor& anchor, struct stat& status)
            ::fstatat(anchor.dirFd(), anchor.name(), &status, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+bool IsEmptyRegular(const struct stat& status)
+{
+    return S_ISREG(status.st_mode) && status.st_size == 0;
+}
+
 } // namespace
 
 bool IsRegularFileEntry(std::string_view path)
@@ -28,6 +33,13 @@ bool IsRegularFileEntry(std::string_view path)
     const std::string pathText(path);
     struct stat status;
     return DescribeEntry(PathAnchor(pathText), status) && S_ISREG(status.st_mode);
+}
+
+bool IsEmptyRegularFile(std::string_view path)
+{
+    const std::string pathText(path);
+    struct stat status;
+    return DescribeEntry(PathAnchor(pathText), status) && IsEmptyRegular(status);
 }
 
 bool DeleteFileIfEmpty(std::string_view path)
@@ -38,7 +50,7 @@ bool DeleteFileIfEmpty(std::string_view path)
     const std::string pathText(path);
     const PathAnchor anchor(pathText);
     struct stat status;
-    if (!DescribeEntry(anchor, status) || !S_ISREG(status.st_mode) || status.st_size != 0)
+    if (!DescribeEntry(anchor, status) || !IsEmptyRegular(status))
         return false;
     return ::unlinkat(anchor.dirFd(), anchor.name(), 0) == 0;
 }
