@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/AsciiText.h"
 #include "platform/TextFile.h"
 
 namespace quorvex {
@@ -13,9 +14,9 @@ constexpr char kSeparator = '/';
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
-    auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return fold(static_cast<unsigned char>(x)) == fold(static_cast<unsigned char>(y));
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return platform::FoldAscii(static_cast<unsigned char>(x)) ==
+                      platform::FoldAscii(static_cast<unsigned char>(y));
            });
 }
 
