@@ -35,8 +35,11 @@ RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path
     if (!parts.attributes)
         return {RestoreResult::Damaged, DamagedEntryText(path, parts.valueText)};
 
+    // Only absolute paths are made: an entry carried over from Windows ("C:\...")
+    // would otherwise land below the current folder.
     const bool folder = IsFolderEntryPath(path);
-    if (!(folder ? platform::CreateFolderWithParents(path) : RecreateFile(path)))
+    const bool absolute = !path.empty() && path.front() == '/';
+    if (!absolute || !(folder ? platform::CreateFolderWithParents(path) : RecreateFile(path)))
         return {RestoreResult::Failed, folder ? kFolderFailure : kFileFailure};
     // -1 records an attribute word that could not be read: nothing to give back.
     if (*parts.attributes >= 0)

@@ -38,6 +38,10 @@ TEST(RestoreTrashEntry, FolderIsMadeWithItsParentsAndAnExistingFolderCounts)
     const RestoreOutcome outcome = RestoreTrashEntry(trash, t.path("blocker/sub/"));
     EXPECT_EQ(outcome.result, RestoreResult::Failed);
     EXPECT_EQ(outcome.message, "フォルダを元に戻すのに失敗しました。");
+
+    trash.add("C:\\old\\", 16); // carried over from Windows: never made below the current folder
+    EXPECT_EQ(RestoreTrashEntry(trash, "C:\\old\\").result, RestoreResult::Failed);
+    EXPECT_FALSE(platform::IsExistingFile("C:\\old\\"));
 }
 
 TEST(RestoreTrashEntry, FileComesBackEmptyWithItsFoldersAndAttributes)
