@@ -1,7 +1,11 @@
 #include "app/Pages.h"
 
 #include "app/MainContext.h"
+#include "compare/ui/ComparePage.h"
 
 // One line per page, e.g.  new ComparePage(*sheets.TabSheet1, context);
 // A page without a line keeps its tab sheet empty.
-void BuildPages([[maybe_unused]] const PageSheets& sheets, [[maybe_unused]] MainContext& context) {}
+void BuildPages(const PageSheets& sheets, MainContext& context)
+{
+    new ComparePage(*sheets.TabSheet1, context);
+}

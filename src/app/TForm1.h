@@ -74,6 +74,11 @@ public:
     void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override;
 
     int ColorDepth() const { return ColorDepth_; }
+    // What the system offers, fixed on this platform: the newest system class, the
+    // newer generation, and the basic information level of directory listings.
+    static constexpr int OsClass = 2;
+    static constexpr bool IsNewerWindows = true;
+    static constexpr int FindInfoLevel = 1;
     // The taskbar caption Timer1Timer wants: the title, preceded by the percentage
     // and "% " while the window is minimised during a comparison or duplicate search.
     static QString WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
@@ -133,9 +138,6 @@ private:
 
     Dialogs& dialogs_;
     int ColorDepth_;
-    const int OsClass = 2;
-    const bool IsNewerWindows = true;
-    const int FindInfoLevel = 1;
     QString AppTitle_;
     std::string ExeDir_;
     std::string UserDataDir_;

@@ -6,6 +6,7 @@
 #include "app/OptionsPage.h"
 #include "app/StatusBar.h"
 #include "app/TForm1.h"
+#include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "platform/desktop/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -32,12 +33,14 @@ TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
     EXPECT_EQ(form->Options->Panel1->colorRef(), 0x00FFFFu);
     EXPECT_EQ(form->Options->Panel6->colorRef(), 0x00FF00u);
     EXPECT_EQ(form->Options->Panel7->colorRef(), 0xFF00FFu);
+    EXPECT_EQ(form->ColorProgressBar1().BarColor(), QColor(0, 0, 128));
 
     form = makeForm(24);
     EXPECT_EQ(form->Options->Panel1->colorRef(), 0x30E2FCu);
     EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
     EXPECT_EQ(form->Options->Panel7->colorRef(), 0xB3B3FFu);
     EXPECT_EQ(form->matchColor(), QColor(0x99, 0xD2, 0x73));
+    EXPECT_EQ(form->ColorProgressBar1().BarColor(), QColor(78, 95, 129));
 }
 
 TEST_F(MainWindowTest, WindowFrameAndPages)
