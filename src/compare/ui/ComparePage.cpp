@@ -1,0 +1,328 @@
+#include "compare/ui/ComparePage.h"
+
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/MainContext.h"
+#include "compare/ComparisonOrder.h"
+#include "compare/ui/ComparisonListModel.h"
+#include "compare/ui/ComparisonListView.h"
+#include "controls/ControlStyles.h"
+#include "controls/TColorProgressBar.h"
+#include "controls/TSwitchButton.h"
+#include "paths/ui/PathInput.h"
+#include "paths/ui/PathServices.h"
+#include "paths/ui/TFolderFileDlg.h"
+#include "platform/desktop/Dialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <climits>
+
+namespace {
+
+constexpr int kTopBarHeight = 34;
+constexpr int kPathATop = 38;
+constexpr int kPathBTop = 64;
+constexpr int kListTop = 92;
+// Events are processed at most this often during a run: a pass per file would cost
+// more than the file itself on large trees.
+constexpr int kPumpIntervalMs = 15;
+
+struct ColumnLayout
+{
+    int width, minWidth, maxWidth; // width 0: sized to fit; maxWidth 0: unlimited
+};
+constexpr ColumnLayout kColumns[ComparisonListModel::ColumnCount] = {
+    {0, 100, 0}, {0, 100, 0}, {60, 60, 100}, {60, 60, 120}, {100, 50, 0}, {80, 30, 100},
+};
+
+QString toQString(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int clampToInt(std::uint64_t value)
+{
+    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+}
+
+} // namespace
+
+// Reports a run on the shared progress panel and lets the window work meanwhile.
+class ComparePage::Progress : public quorvex::RunObserver
+{
+public:
+    explicit Progress(MainContext& context) : context_(context) {}
+
+    void start() { sincePump_.invalidate(); }
+
+    void setOverallMax(std::uint64_t max) override { context_.ColorProgressBar1().setMax(max); }
+    void setOverallPosition(std::uint64_t position) override
+    {
+        context_.ColorProgressBar1().setPosition(position);
+    }
+    void stepOverall(std::uint64_t by) override { context_.ColorProgressBar1().StepBy(by); }
+    void setFileMax(std::uint64_t max) override
+    {
+        context_.ProgressBar1().setMaximum(clampToInt(max));
+    }
+    void setFilePosition(std::uint64_t position) override
+    {
+        context_.ProgressBar1().setValue(clampToInt(position));
+    }
+    void pumpMessages() override
+    {
+        if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
+            return;
+        QApplication::processEvents();
+        sincePump_.start();
+    }
+    bool cancelRequested() const override { return context_.CancelBtn().Down(); }
+
+private:
+    MainContext& context_;
+    QElapsedTimer sincePump_;
+};
+
+ComparePage::ComparePage(QWidget& sheet, MainContext& context)
+    : QWidget(&sheet), context_(context), progress_(std::make_unique<Progress>(context)),
+      engine_(context.filterSettings(), *progress_), sort_(ComparisonListModel::ColumnCount)
+{
+    setObjectName(QStringLiteral("ComparePage"));
+    auto* layout = new QVBoxLayout(&sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(this);
+
+    buildTopBar();
+    const QString pathHint = QStringLiteral("比較するフォルダ、ファイルをフルパス名で入力");
+    PathA = new PathInput(*this, context,
+                          {.edit = QStringLiteral("Edit1"),
+                           .comboBox = QStringLiteral("ComboBox1"),
+                           .button = QStringLiteral("SpeedButton1"),
+                           .historyNumber = 1,
+                           .editName = QStringLiteral("パス A"),
+                           .comboBoxName = QStringLiteral("履歴 A"),
+                           .hint = pathHint,
+                           .buttonCaption = QStringLiteral("A"),
+                           .buttonHint = QStringLiteral("参照")});
+    PathB = new PathInput(*this, context,
+                          {.edit = QStringLiteral("Edit2"),
+                           .comboBox = QStringLiteral("ComboBox2"),
+                           .button = QStringLiteral("SpeedButton2"),
+                           .historyNumber = 2,
+                           .editName = QStringLiteral("パス B"),
+                           .comboBoxName = QStringLiteral("履歴 B"),
+                           .hint = pathHint,
+                           .buttonCaption = QStringLiteral("B"),
+                           .buttonHint = QStringLiteral("参照")});
+    PathA->place(4, kPathATop);
+    PathB->place(4, kPathBTop);
+    for (PathInput* input : {PathA, PathB})
+        connect(input->Button, &QToolButton::clicked, this,
+                [this, input] { SpeedButton1Click(*input); });
+    PathServices& paths = PathServices::of(context);
+    paths.drops().setComparePageEdits(*PathA->Edit, *PathB->Edit);
+    model_ = new ComparisonListModel(engine_, context, paths.icons(), this);
+    buildList();
+
+    context.setProgressPanelHost(0, *Panel2);
+    context.addResizeHandler([this](int width) {
+        PathA->FormResize(width);
+        PathB->FormResize(width);
+    });
+}
+
+ComparePage::~ComparePage() = default;
+
+void ComparePage::buildTopBar()
+{
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+
+    SwitchButton1 = createSwitchButton(QStringLiteral("SwitchButton1"), Panel2);
+    SwitchButton1->setAccessibleName(SwitchButton1->Caption());
+    SetHint(*SwitchButton1, QStringLiteral("比較の開始|ファイルの比較を開始します。"));
+    SwitchButton1->setGeometry(4, 4, 75, 25);
+    connect(SwitchButton1, &TSwitchButton::clicked, this, &ComparePage::SwitchButton1Click);
+
+    CheckBox3 = new QCheckBox(QStringLiteral("内容を比較する"), Panel2);
+    CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
+    CheckBox3->setGeometry(92, 7, 120, 20);
+    connect(CheckBox3, &QCheckBox::toggled, this, &ComparePage::CheckBox3Click);
+
+    CheckBox4 = new QCheckBox(QStringLiteral("グラフ"), Panel2);
+    CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
+    SetHint(*CheckBox4, QStringLiteral("一致比率のグラフ表示"));
+    CheckBox4->setGeometry(216, 7, 70, 20);
+    CheckBox4->setEnabled(false);
+    connect(CheckBox4, &QCheckBox::toggled, this, &ComparePage::CheckBox4Click);
+
+    SpeedButton16 = new QToolButton(Panel2);
+    SpeedButton16->setObjectName(QStringLiteral("SpeedButton16"));
+    SpeedButton16->setText(QStringLiteral("A⇔B"));
+    SpeedButton16->setAccessibleName(QStringLiteral("AとBの入換"));
+    SetHint(*SpeedButton16, QStringLiteral("AとBの入換|AとBの比較先を入れ換える"));
+    SpeedButton16->setGeometry(292, 5, 44, 24);
+    connect(SpeedButton16, &QToolButton::clicked, this, &ComparePage::SpeedButton16Click);
+}
+
+void ComparePage::buildList()
+{
+    ListView2 = new ComparisonListView(*model_, context_.sysImageList(), this);
+    ListView2->setObjectName(QStringLiteral("ListView2"));
+    ListView2->setAccessibleName(QStringLiteral("比較結果"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(15);
+    ListView2->setFont(font);
+    QList<QPixmap> headerImages;
+    for (const QImage& image : ImageList1())
+        headerImages.append(QPixmap::fromImage(image));
+    ListView2->SetColumnImageList(headerImages);
+    TMyListViewHeader* header = ListView2->GetColumnHandle();
+    for (int column = 0; column < ComparisonListModel::ColumnCount; ++column) {
+        const ColumnLayout& layout = kColumns[column];
+        if (layout.width > 0)
+            header->resizeSection(column, layout.width);
+        header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
+    }
+
+    PopupMenu3 = new QMenu(this);
+    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
+    N9 = PopupMenu3->addAction(ImageList1Icon(imagelist1::ListOrder),
+                               QStringLiteral("リストの並びを戻す"));
+    N9->setObjectName(QStringLiteral("N9"));
+    connect(N9, &QAction::triggered, this, &ComparePage::RestoreComparisonOrder);
+
+    connect(ListView2, &TMyListView::columnClick, this, &ComparePage::ListView2ColumnClick);
+    connect(ListView2, &ComparisonListView::statusText, this,
+            [this](const QString& text) { context_.setStatusText(0, text); });
+    connect(ListView2, &ComparisonListView::popupRequested, this, &ComparePage::showPopupMenu);
+    connect(ListView2, &ComparisonListView::resized, this, &ComparePage::ListView2Resize);
+}
+
+void ComparePage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Panel2->setGeometry(0, 0, width(), kTopBarHeight);
+    ListView2->setGeometry(0, kListTop, width(), std::max(0, height() - kListTop));
+    fitNameColumns();
+}
+
+// The two name columns share what the fixed columns leave.
+void ComparePage::fitNameColumns()
+{
+    int fixed = 0;
+    for (int column = 2; column < ComparisonListModel::ColumnCount; ++column)
+        fixed += ListView2->columnWidth(column);
+    const int nameWidth = std::max(100, (ListView2->viewport()->width() - fixed) / 2);
+    ListView2->setColumnWidth(0, nameWidth);
+    ListView2->setColumnWidth(1, nameWidth);
+}
+
+void ComparePage::SwitchButton1Click()
+{
+    if (context_.currentPage() == 0 && !context_.isBusy())
+        StartComparison();
+}
+
+void ComparePage::StartComparison()
+{
+    const QString pathA = PathA->text(), pathB = PathB->text();
+    model_->ClearResultList();
+    model_->setCaption(0, QString());
+    model_->setCaption(1, QString());
+    context_.CancelBtn().setDown(false);
+    context_.Panel5().show();
+    sort_.clearMarker(*ListView2);
+
+    progress_->start();
+    const quorvex::ComparisonOutcome outcome =
+        engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
+    if (outcome.carriedOut) {
+        PathServices::of(context_).icons().clearIconCache();
+        model_->setCaption(0, toQString(engine_.captionA()));
+        model_->setCaption(1, toQString(engine_.captionB()));
+        model_->setCaption(5, toQString(engine_.contentHeader()));
+        model_->showRows();
+        sort_.clearMarker(*ListView2);
+        PathA->AddToHistory(pathA);
+        PathB->AddToHistory(pathB);
+    }
+    if (!outcome.carriedOut)
+        context_.dialogs().showWarning(&context_.mainWindow(), toQString(outcome.warning));
+    context_.Panel5().hide();
+}
+
+void ComparePage::SpeedButton1Click(PathInput& input)
+{
+    TFolderFileDlg dialog(input.text(), context_.dialogs(), &context_.mainWindow());
+    dialog.exec();
+    if (!dialog.ChosenPath().isEmpty())
+        input.setText(dialog.ChosenPath());
+}
+
+void ComparePage::SpeedButton16Click()
+{
+    const QString a = PathA->text();
+    PathA->setText(PathB->text());
+    PathB->setText(a);
+}
+
+void ComparePage::CheckBox3Click()
+{
+    const bool checked = CheckBox3->isChecked();
+    CheckBox4->setEnabled(checked);
+    ListView2->setShowsGraph(CheckBox4->isChecked() && checked);
+    model_->setCompareContents(checked);
+    // Only the rows shown: a running comparison fills rows the view does not show yet.
+    for (int row = 0; row < model_->rowCount(); ++row)
+        engine_.rows()[static_cast<std::size_t>(row)].showContent(checked);
+    model_->rowsChanged();
+}
+
+void ComparePage::CheckBox4Click()
+{
+    ListView2->setShowsGraph(CheckBox4->isChecked() && CheckBox4->isEnabled());
+}
+
+void ComparePage::ListView2ColumnClick(int column)
+{
+    if (!context_.Panel5().isHidden())
+        return;
+    const int direction = sort_.takeDirection(column);
+    std::vector<quorvex::ComparisonRow>& rows = engine_.rows();
+    if (column == 0)
+        quorvex::SortComparisonRowsByName(rows, static_cast<quorvex::SortKey>(direction));
+    else
+        quorvex::SortComparisonRowsByCell(rows, quorvex::MakeSortKey(column - 1, direction != 0));
+    sort_.markSorted(*ListView2, column, direction);
+    model_->rowsChanged();
+}
+
+void ComparePage::RestoreComparisonOrder()
+{
+    if (!context_.Panel5().isHidden())
+        return;
+    quorvex::RestoreComparisonOrder(engine_.rows());
+    sort_.clearMarker(*ListView2);
+    model_->rowsChanged();
+}
+
+void ComparePage::ListView2Resize()
+{
+    if (context_.mainWindow().isVisible())
+        sort_.reapplyMarker(*ListView2);
+}
+
+void ComparePage::showPopupMenu(const QPoint& globalPos)
+{
+    N9->setVisible(!context_.isBusy());
+    PopupMenu3->popup(globalPos);
+}

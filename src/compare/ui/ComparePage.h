@@ -1,0 +1,73 @@
+#pragma once
+// Page 0 "ファイルの比較": paths A and B with their histories and browse buttons, the
+// swap, "開始" with "内容を比較する" and "グラフ", and the result list ListView2.
+// A run happens inside the click of "開始": the shared progress panel Panel5 covers
+// the top bar meanwhile, the window keeps processing events, and the down state of
+// CancelBtn stops the walk; the rows are shown once the run has finished.
+
+#include "compare/ComparisonEngine.h"
+#include "compare/ui/ColumnSort.h"
+
+#include <QWidget>
+#include <memory>
+
+class ComparisonListModel;
+class ComparisonListView;
+class MainContext;
+class PathInput;
+class QAction;
+class QCheckBox;
+class QMenu;
+class QToolButton;
+class TSwitchButton;
+
+class ComparePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ComparePage(QWidget& sheet, MainContext& context);
+    ~ComparePage() override;
+
+    QWidget* Panel2;
+    TSwitchButton* SwitchButton1;
+    QCheckBox* CheckBox3;
+    QCheckBox* CheckBox4;
+    QToolButton* SpeedButton16;
+    PathInput* PathA; // Edit1, ComboBox1, SpeedButton1
+    PathInput* PathB; // Edit2, ComboBox2, SpeedButton2
+    ComparisonListView* ListView2;
+    QMenu* PopupMenu3;
+    QAction* N9;
+
+    ComparisonListModel& model() const { return *model_; }
+    quorvex::ComparisonEngine& engine() { return engine_; }
+    const ColumnSort& sortState() const { return sort_; }
+
+    void StartComparison();
+    void ListView2ColumnClick(int column);
+    void RestoreComparisonOrder();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    class Progress;
+
+    void buildTopBar();
+    void buildList();
+    void SwitchButton1Click();
+    void SpeedButton1Click(PathInput& input);
+    void SpeedButton16Click();
+    void CheckBox3Click();
+    void CheckBox4Click();
+    void ListView2Resize();
+    void showPopupMenu(const QPoint& globalPos);
+    void fitNameColumns();
+
+    MainContext& context_;
+    std::unique_ptr<Progress> progress_;
+    quorvex::ComparisonEngine engine_;
+    ComparisonListModel* model_;
+    ColumnSort sort_;
+};

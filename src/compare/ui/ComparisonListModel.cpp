@@ -1,0 +1,126 @@
+#include "compare/ui/ComparisonListModel.h"
+
+#include "app/MainContext.h"
+#include "paths/IconLookup.h"
+
+using quorvex::ComparisonRow;
+using quorvex::RowShade;
+
+ComparisonListModel::ComparisonListModel(quorvex::ComparisonEngine& engine, MainContext& context,
+                                         IconLookup& icons, QObject* parent)
+    : QAbstractTableModel(parent), engine_(engine), context_(context),
+      icons_(icons), captions_{QStringLiteral("名前 A"),       QStringLiteral("名前 B"),
+                               QStringLiteral("サイズ"),       QStringLiteral("更新日"),
+                               QStringLiteral("ファイル属性"), QStringLiteral("内容(%)")}
+{
+}
+
+int ComparisonListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count_;
+}
+
+int ComparisonListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+const ComparisonRow* ComparisonListModel::row(int index) const
+{
+    if (index < 0 || index >= count_)
+        return nullptr;
+    return &engine_.rows()[static_cast<std::size_t>(index)];
+}
+
+RowShade ComparisonListModel::shade(int index) const
+{
+    const ComparisonRow* shown = row(index);
+    return shown ? quorvex::ComparisonRowShade(*shown, compareContents_) : RowShade::Normal;
+}
+
+QColor ComparisonListModel::shadeColor(RowShade shade) const
+{
+    switch (shade) {
+    case RowShade::Missing:
+        return context_.missingColor();
+    case RowShade::Difference:
+        return differenceColor();
+    case RowShade::Match:
+        return context_.matchColor();
+    case RowShade::Normal:
+        break;
+    }
+    return QColor();
+}
+
+QVariant ComparisonListModel::data(const QModelIndex& index, int role) const
+{
+    const ComparisonRow* shown = row(index.row());
+    if (!shown || index.column() < 0 || index.column() >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole: {
+        const std::string text =
+            index.column() == 0 ? shown->name() : shown->cell(index.column() - 1);
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    case Qt::BackgroundRole: {
+        const QColor color = shadeColor(shade(index.row()));
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant ComparisonListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return {};
+    return captions_[static_cast<std::size_t>(section)];
+}
+
+void ComparisonListModel::setCaption(int column, const QString& caption)
+{
+    captions_.at(static_cast<std::size_t>(column)) = caption;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void ComparisonListModel::ClearResultList()
+{
+    beginResetModel();
+    count_ = 0;
+    endResetModel();
+    engine_.rows().clear();
+    engine_.rows().shrink_to_fit();
+}
+
+void ComparisonListModel::showRows()
+{
+    beginResetModel();
+    count_ = static_cast<int>(engine_.rows().size());
+    endResetModel();
+}
+
+void ComparisonListModel::rowsChanged()
+{
+    if (count_ > 0)
+        emit dataChanged(index(0, 0), index(count_ - 1, ColumnCount - 1));
+}
+
+bool ComparisonListModel::ListView2DataHint(int first, int last)
+{
+    bool changed = false;
+    for (int index = std::max(first, 0); index <= last && index < count_; ++index) {
+        ComparisonRow& shown = engine_.rows()[static_cast<std::size_t>(index)];
+        if (shown.iconIndex != -1)
+            continue;
+        const std::string path =
+            quorvex::RowSidePath(shown, quorvex::IconSide(shown), RootA(), RootB());
+        shown.iconIndex = icons_.GetCachedIcon(path);
+        shown.overlayIndex = icons_.OverlayIndex();
+        changed = true;
+    }
+    return changed;
+}

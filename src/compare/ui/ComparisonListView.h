@@ -1,0 +1,74 @@
+#pragma once
+// ListView2, the comparison result list: a TMyListView over ComparisonListModel that
+// paints every row itself (shade colours, the clicked name cell, the composite icon,
+// the content bar), resolves icons for the rows about to be painted, and tells which
+// name cell the mouse pressed (ClickedSide) and the path behind it.
+
+#include "controls/TMyListView.h"
+
+#include <QStyledItemDelegate>
+
+class ComparisonListModel;
+class SysImageList;
+
+class ComparisonListView : public TMyListView
+{
+    Q_OBJECT
+
+public:
+    ComparisonListView(ComparisonListModel& model, SysImageList& images, QWidget* parent = nullptr);
+
+    ComparisonListModel& listModel() const { return model_; }
+    SysImageList& images() const { return images_; }
+
+    // Which name cell was pressed last: 0 "名前 A", 1 "名前 B", -1 neither.
+    int ClickedSide() const { return ClickedSide_; }
+    // "グラフ" checked and enabled: the content column shows a bar.
+    bool showsGraph() const { return showsGraph_; }
+    void setShowsGraph(bool on);
+
+    // The path of ClickedSide in the row, empty without one (ComparisonCellPath).
+    QString cellPath(int row) const;
+    // The first selected row, or -1.
+    int selectedRow() const;
+
+signals:
+    // Status panel 0 text after a press or an arrow key.
+    void statusText(const QString& text);
+    // A right press at this global position.
+    void popupRequested(const QPoint& globalPos);
+    // The list was resized (ListView2Resize).
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ListView2MouseDown(const QMouseEvent& event);
+    void ListView2KeyDown(int key);
+
+    ComparisonListModel& model_;
+    SysImageList& images_;
+    int ClickedSide_ = 0;
+    bool showsGraph_ = false;
+};
+
+// Paints one cell of a row of ListView2 (ListView2AdvancedCustomDrawItem).
+class ComparisonRowDelegate : public QStyledItemDelegate
+{
+public:
+    explicit ComparisonRowDelegate(const ComparisonListView& view);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    void paintContentCell(QPainter& painter, const QRect& cell, const QModelIndex& index,
+                          bool selected) const;
+
+    const ComparisonListView& view_;
+};

@@ -1,0 +1,9 @@
+#include "paths/ui/BrowseForFolder.h"
+
+#include "platform/desktop/Dialogs.h"
+
+QString BrowseForFolder(Dialogs& dialogs, QWidget* owner, const QString& title,
+                        const QString& initialFolder)
+{
+    return dialogs.chooseFolder(owner, title, initialFolder);
+}

@@ -1,0 +1,39 @@
+#include "paths/ui/HistoryFile.h"
+
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+std::string HistoryFilePath(const std::string& userDataDir, int n)
+{
+    return userDataDir + "data" + std::to_string(n) + ".txt";
+}
+
+std::vector<std::string> LoadHistory(const std::string& userDataDir, int n)
+{
+    return platform::ReadTextLines(HistoryFilePath(userDataDir, n))
+        .value_or(std::vector<std::string>{});
+}
+
+std::vector<std::string> PruneHistory(std::vector<std::string> entries)
+{
+    std::erase_if(entries, [](const std::string& path) {
+        return !platform::IsExistingFolder(path) && !platform::IsExistingFile(path);
+    });
+    if (entries.size() > kHistoryLimit)
+        entries.erase(entries.begin(), entries.end() - kHistoryLimit);
+    return entries;
+}
+
+bool SaveHistory(const std::vector<std::string>& entries, const std::string& userDataDir, int n)
+{
+    if (!platform::IsExistingFolder(userDataDir) && !platform::CreateFolderWithParents(userDataDir))
+        return false;
+    return platform::WriteTextLinesAtomically(HistoryFilePath(userDataDir, n),
+                                              PruneHistory(entries));
+}
+
+} // namespace quorvex

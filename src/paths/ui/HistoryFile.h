@@ -1,0 +1,28 @@
+#pragma once
+// The path history files "data1.txt" .. "data4.txt" in the per-user data folder: one
+// path a line, the first line the oldest. Loading takes the lines as they are; saving
+// keeps only paths that still exist, at most the 16 newest, and replaces the file
+// atomically.
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+inline constexpr std::size_t kHistoryLimit = 16;
+
+// userDataDir ends with "/"; n is 1 .. 4.
+std::string HistoryFilePath(const std::string& userDataDir, int n);
+
+// The lines of history file n; empty when the file is missing or unreadable.
+std::vector<std::string> LoadHistory(const std::string& userDataDir, int n);
+
+// Drops the entries that are neither an existing folder nor an existing file, then
+// the oldest until at most kHistoryLimit remain.
+std::vector<std::string> PruneHistory(std::vector<std::string> entries);
+
+// Prunes and writes history file n, creating the data folder when needed. On failure
+// the old file stays as it was and false is returned.
+bool SaveHistory(const std::vector<std::string>& entries, const std::string& userDataDir, int n);
+
+} // namespace quorvex

@@ -1,0 +1,155 @@
+#include "paths/ui/PathInput.h"
+
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/MainContext.h"
+#include "paths/ui/HistoryFile.h"
+#include "paths/ui/PathItemDelegate.h"
+#include "paths/ui/PathServices.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+constexpr int kVisibleEntries = 16;
+constexpr int kRightMargin = 20;    // from the drop-down to the window's right edge
+constexpr int kDropDownButton = 20; // left free by the edit field
+constexpr int kButtonGap = 4;
+
+QString fromPathBytes(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string toPathBytes(const QString& path)
+{
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+} // namespace
+
+PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames& names)
+    : QObject(&parent), context_(context), historyNumber_(names.historyNumber)
+{
+    setObjectName(names.edit + QStringLiteral("Input"));
+    const QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
+
+    Button = new QToolButton(&parent);
+    Button->setObjectName(names.button);
+    Button->setText(names.buttonCaption);
+    Button->setAccessibleName(names.buttonCaption.isEmpty() ? names.buttonHint
+                                                            : names.buttonCaption);
+    Button->setIcon(
+        QIcon(ImageList1Glyph(names.buttonGlyph, Button->palette().color(QPalette::Button))));
+    Button->setToolButtonStyle(names.buttonCaption.isEmpty() ? Qt::ToolButtonIconOnly
+                                                             : Qt::ToolButtonTextBesideIcon);
+    SetHint(*Button, names.buttonHint);
+
+    ComboBox = new QComboBox(&parent);
+    ComboBox->setObjectName(names.comboBox);
+    ComboBox->setAccessibleName(names.comboBoxName);
+    ComboBox->setEditable(false);
+    ComboBox->setFont(font);
+    ComboBox->setMaxVisibleItems(kVisibleEntries);
+    ComboBox->setItemDelegate(new PathItemDelegate(PathServices::of(context).icons(), QPoint(22, 2),
+                                                   PathItemDelegate::Selection::Navy, ComboBox));
+    ComboBox->setProperty("tag", names.historyNumber);
+    SetHint(*ComboBox, names.hint);
+    connect(ComboBox, &QComboBox::activated, this, &PathInput::ComboBox1Change);
+
+    Edit = new QLineEdit(&parent);
+    Edit->setObjectName(names.edit);
+    Edit->setAccessibleName(names.editName);
+    Edit->setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 10));
+    // Drops go to the window, which applies the drop rule.
+    Edit->setAcceptDrops(false);
+    Edit->setMouseTracking(true);
+    Edit->installEventFilter(this);
+    Edit->raise();
+
+    context.setHistoryComboBox(historyNumber_, *ComboBox);
+    context.addStateStore(
+        MainContext::StateStore::Histories,
+        [this] { LoadHistory(*ComboBox, context_.UserDataDir(), historyNumber_); },
+        [this] { SaveHistory(*ComboBox, context_.UserDataDir(), historyNumber_); });
+}
+
+void PathInput::place(int left, int top)
+{
+    Button->setGeometry(left, top, ButtonWidth, Height);
+    ComboBox->move(left + ButtonWidth + kButtonGap, top);
+    ComboBox->setFixedHeight(Height + 2);
+    FormResize(context_.mainWindow().width());
+}
+
+void PathInput::FormResize(int windowWidth)
+{
+    const int width = std::max(kDropDownButton * 2, windowWidth - ComboBox->x() - kRightMargin);
+    ComboBox->setFixedWidth(width);
+    Edit->setGeometry(ComboBox->x(), ComboBox->y(), width - kDropDownButton, ComboBox->height());
+}
+
+QString PathInput::text() const
+{
+    return Edit->text();
+}
+
+void PathInput::setText(const QString& text)
+{
+    Edit->setText(text);
+}
+
+std::string PathInput::path() const
+{
+    return toPathBytes(Edit->text());
+}
+
+void PathInput::AddToHistory(const QString& path)
+{
+    ::AddToHistory(*ComboBox, path);
+}
+
+void PathInput::ComboBox1Change(int index)
+{
+    if (index >= 0)
+        Edit->setText(ComboBox->itemText(index));
+}
+
+bool PathInput::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove))
+        context_.setStatusText(0, Edit->text());
+    return QObject::eventFilter(watched, event);
+}
+
+void LoadHistory(QComboBox& comboBox, const std::string& userDataDir, int n)
+{
+    QStringList items;
+    for (const std::string& line : quorvex::LoadHistory(userDataDir, n))
+        items.append(fromPathBytes(line));
+    comboBox.clear();
+    comboBox.addItems(items);
+    comboBox.setCurrentIndex(-1);
+}
+
+void AddToHistory(QComboBox& comboBox, const QString& path)
+{
+    // The whole text, without regard to case.
+    if (comboBox.findText(path, Qt::MatchFixedString) < 0)
+        comboBox.addItem(path);
+}
+
+void SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n)
+{
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(comboBox.count()));
+    for (int index = 0; index < comboBox.count(); ++index)
+        entries.push_back(toPathBytes(comboBox.itemText(index)));
+    quorvex::SaveHistory(entries, userDataDir, n);
+}
