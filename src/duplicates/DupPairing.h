@@ -19,9 +19,9 @@ void PairByContents(DupList& list, int threshold, ContentBuffers& buffers, RunOb
 
 // The same result as PairByContents at threshold 100, found without comparing every
 // pair: files of equal size are read side by side, chunk by chunk, and split
-// wherever their bytes differ, so each file is read at most once and only until it
-// differs from all others. Files that cannot be read take no part. A cancel keeps
-// the groups completed so far.
+// wherever their bytes differ, so a file is read once (a chunk twice in very large
+// sets of equal size) and only until it differs from all others. Files that
+// cannot be read take no part. A cancel keeps the groups completed so far.
 void PairIdenticalFiles(DupList& list, RunObserver& observer);
 
 } // namespace quorvex
