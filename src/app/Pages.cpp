@@ -2,10 +2,12 @@
 
 #include "app/MainContext.h"
 #include "compare/ui/ComparePage.h"
+#include "duplicates/ui/DupSearchPage.h"
 
 // One line per page, e.g.  new ComparePage(*sheets.TabSheet1, context);
 // A page without a line keeps its tab sheet empty.
 void BuildPages(const PageSheets& sheets, MainContext& context)
 {
     new ComparePage(*sheets.TabSheet1, context);
+    new DupSearchPage(*sheets.TabSheet5, context);
 }

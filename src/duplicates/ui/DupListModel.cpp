@@ -1,0 +1,156 @@
+#include "duplicates/ui/DupListModel.h"
+
+#include "app/MainContext.h"
+#include "duplicates/SizeText.h"
+#include "paths/IconLookup.h"
+
+#include <algorithm>
+
+using quorvex::TDupRecord;
+
+namespace {
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const QString kCaptions[DupListModel::ColumnCount] = {
+    QStringLiteral("名前"),   QStringLiteral("内容(%)"), QStringLiteral("サイズ"),
+    QStringLiteral("更新日"), QStringLiteral("Path"),    QStringLiteral("重複"),
+};
+
+} // namespace
+
+DupListModel::DupListModel(quorvex::DupList& list, MainContext& context, IconLookup& icons,
+                           QObject* parent)
+    : QAbstractTableModel(parent), list_(list), context_(context), icons_(icons)
+{
+}
+
+int DupListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count_;
+}
+
+int DupListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+const TDupRecord* DupListModel::record(int row) const
+{
+    if (row < 0 || row >= count_ || static_cast<std::size_t>(row) >= list_.size())
+        return nullptr;
+    return &list_[static_cast<std::size_t>(row)];
+}
+
+QString DupListModel::cellText(int row, int column) const
+{
+    const TDupRecord* shown = record(row);
+    if (!shown)
+        return {};
+    switch (column) {
+    case 0:
+        return QString::fromUtf8(list_.name(*shown));
+    case 1:
+        return fromUtf8(quorvex::ContentText(*shown));
+    case 2:
+        return fromUtf8(quorvex::SizeCellText(shown->size, context_.sizeInBytes()));
+    case 3:
+        return fromUtf8(quorvex::DateText(*shown));
+    case 4:
+        return fromUtf8(list_.folder(*shown));
+    case GroupColumn:
+        return DupMode_ ? fromUtf8(quorvex::GroupText(*shown)) : QString();
+    default:
+        return {};
+    }
+}
+
+QColor DupListModel::rowColor(int row) const
+{
+    const TDupRecord* shown = record(row);
+    if (!shown || !DupMode_ || shown->band == quorvex::kBandEmpty)
+        return {};
+    return shown->band == 0 ? context_.duplicateColor() : QColor(Qt::white);
+}
+
+std::string DupListModel::RecordPath(int row) const
+{
+    const TDupRecord* shown = record(row);
+    return shown ? list_.RecordPath(*shown) : std::string();
+}
+
+QVariant DupListModel::data(const QModelIndex& index, int role) const
+{
+    if (!record(index.row()) || index.column() < 0 || index.column() >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return cellText(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return index.column() == 2 ? int(Qt::AlignRight | Qt::AlignVCenter)
+                                   : int(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::BackgroundRole: {
+        const QColor color = rowColor(index.row());
+        return color.isValid() ? QVariant(color) : QVariant();
+    }
+    default:
+        return {};
+    }
+}
+
+QVariant DupListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return kCaptions[section];
+    if (role == Qt::TextAlignmentRole)
+        return int((section == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    return {};
+}
+
+void DupListModel::ClearResultList()
+{
+    beginResetModel();
+    count_ = 0;
+    endResetModel();
+    list_.clear();
+}
+
+void DupListModel::showRows()
+{
+    beginResetModel();
+    count_ = static_cast<int>(list_.size());
+    endResetModel();
+}
+
+void DupListModel::rowsChanged()
+{
+    if (count_ > 0)
+        emit dataChanged(index(0, 0), index(count_ - 1, ColumnCount - 1));
+}
+
+void DupListModel::removeRecords(std::vector<std::size_t> rows)
+{
+    beginResetModel();
+    list_.removeRows(std::move(rows));
+    count_ = static_cast<int>(list_.size());
+    endResetModel();
+}
+
+bool DupListModel::ListView4DataHint(int first, int last)
+{
+    bool changed = false;
+    for (int row = std::max(first, 0); row <= last && row < count_; ++row) {
+        TDupRecord& shown = list_[static_cast<std::size_t>(row)];
+        if (shown.IconIndex != -1)
+            continue;
+        shown.IconIndex = icons_.GetPathIcon(list_.RecordPath(shown), false);
+        shown.OverlayIndex = static_cast<std::int8_t>(icons_.OverlayIndex());
+        changed = true;
+    }
+    return changed;
+}

@@ -1,0 +1,395 @@
+#include "duplicates/ui/DupSearchPage.h"
+
+#include "actions/ItemProperties.h"
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/MainContext.h"
+#include "compare/ui/ColumnSort.h"
+#include "controls/ControlStyles.h"
+#include "controls/TColorProgressBar.h"
+#include "controls/TNewTrackBar.h"
+#include "controls/TSwitchButton.h"
+#include "duplicates/DupSearch.h"
+#include "duplicates/ui/DupListModel.h"
+#include "duplicates/ui/DupListView.h"
+#include "duplicates/ui/ProgressPanelObserver.h"
+#include "paths/ui/BrowseForFolder.h"
+#include "paths/ui/PathInput.h"
+#include "paths/ui/PathServices.h"
+#include "platform/FileSystem.h"
+#include "platform/desktop/Dialogs.h"
+#include "platform/desktop/RecycleBin.h"
+#include "platform/desktop/ShellActions.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kPanelHeight = 88;
+constexpr int kGroupColumnWidth = 50;
+
+QString fromPathBytes(const std::string& bytes)
+{
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+QString thresholdCaption(int position)
+{
+    return QStringLiteral("敷居値 ") + QString::number(position) + u'%';
+}
+
+} // namespace
+
+DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
+    : QWidget(&sheet), context_(context)
+{
+    setObjectName(QStringLiteral("DupSearchPage"));
+    auto* sheetLayout = new QVBoxLayout(&sheet);
+    sheetLayout->setContentsMargins(0, 0, 0, 0);
+    sheetLayout->addWidget(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    buildTopBar();
+    buildList();
+    buildPopupMenu();
+    layout->addWidget(Panel14);
+    layout->addWidget(ListView4, 1);
+
+    context.setProgressPanelHost(1, *Panel14);
+    PathServices::of(context).drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
+    context.bindSetting(
+        MainContext::PageSetting::Threshold, [this] { return NewTrackBar1->value(); },
+        [this](int value) { NewTrackBar1->setValue(value); });
+    context.addResizeHandler([this](int width) {
+        FileInput->FormResize(width);
+        FolderInput->FormResize(width);
+    });
+    context.mainWindow().installEventFilter(this);
+}
+
+DupSearchPage::~DupSearchPage()
+{
+    context_.mainWindow().removeEventFilter(this);
+}
+
+void DupSearchPage::buildTopBar()
+{
+    Panel14 = new QFrame(this);
+    Panel14->setObjectName(QStringLiteral("Panel14"));
+    Panel14->setFixedHeight(kPanelHeight);
+
+    SwitchButton8 = createSwitchButton(QStringLiteral("SwitchButton8"), Panel14);
+    SwitchButton8->setAccessibleName(SwitchButton8->Caption());
+    SwitchButton8->setGeometry(8, 3, 75, 25);
+    SetHint(*SwitchButton8, QStringLiteral("検索の開始|ファイルの検索を開始します。"));
+    connect(SwitchButton8, &TSwitchButton::clicked, this, &DupSearchPage::SwitchButton8Click);
+
+    NewTrackBar1 = createNewTrackBar1(Panel14);
+    NewTrackBar1->move(100, 3);
+    NewTrackBar1->setAccessibleName(QStringLiteral("敷居値"));
+    Label2 = new QLabel(thresholdCaption(NewTrackBar1->value()), Panel14);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setGeometry(204, 7, 100, 18);
+    connect(NewTrackBar1, &QSlider::valueChanged, this, &DupSearchPage::NewTrackBar1Change);
+
+    FileInput = new PathInput(*Panel14, context_,
+                              {.edit = QStringLiteral("Edit3"),
+                               .comboBox = QStringLiteral("ComboBox3"),
+                               .button = QStringLiteral("SpeedButton3"),
+                               .historyNumber = 3,
+                               .editName = QStringLiteral("検索するファイル"),
+                               .comboBoxName = QStringLiteral("履歴 ファイル"),
+                               .hint = QStringLiteral("ファイル|探すファイルをフルパス名で入力"
+                                                      "(同一ファイルの検索時のみ入力)"),
+                               .buttonCaption = QString(),
+                               .buttonHint = QStringLiteral("検索するファイル|右クリックでクリア"),
+                               .buttonGlyph = imagelist1::Document});
+    FolderInput =
+        new PathInput(*Panel14, context_,
+                      {.edit = QStringLiteral("Edit4"),
+                       .comboBox = QStringLiteral("ComboBox4"),
+                       .button = QStringLiteral("SpeedButton4"),
+                       .historyNumber = 4,
+                       .editName = QStringLiteral("調べるフォルダ"),
+                       .comboBoxName = QStringLiteral("履歴 フォルダ"),
+                       .hint = QStringLiteral("フォルダ|探す場所を入力"),
+                       .buttonCaption = QString(),
+                       .buttonHint = QStringLiteral("調べるフォルダ|指定したフォルダ内を検索"),
+                       .buttonGlyph = imagelist1::Folder});
+    FileInput->place(4, 34);
+    FolderInput->place(4, 60);
+    connect(FileInput->Button, &QToolButton::clicked, this,
+            [this] { SpeedButton3Click(*FileInput); });
+    connect(FolderInput->Button, &QToolButton::clicked, this,
+            [this] { SpeedButton3Click(*FolderInput); });
+    // A right press on the file button empties the file field (SpeedButton3MouseDown).
+    FileInput->Button->installEventFilter(this);
+}
+
+void DupSearchPage::buildList()
+{
+    model_ = new DupListModel(DupList_, context_, PathServices::of(context_).icons(), this);
+    ListView4 = new DupListView(*model_, context_.sysImageList(), this);
+    ListView4->setObjectName(QStringLiteral("ListView4"));
+    ListView4->setAccessibleName(QStringLiteral("検索結果"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(15);
+    ListView4->setFont(font);
+    // The selection stays visible when the list loses the focus.
+    QPalette palette = ListView4->palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                     palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    ListView4->setPalette(palette);
+
+    QList<QPixmap> images;
+    for (const QImage& image : ImageList1())
+        images.append(QPixmap::fromImage(image));
+    ListView4->SetColumnImageList(images);
+
+    TMyListViewHeader* header = ListView4->GetColumnHandle();
+    header->setStretchLastSection(false);
+    const struct
+    {
+        int width, minWidth, maxWidth;
+    } columns[DupListModel::ColumnCount] = {
+        {200, 100, 0}, {60, 50, 70}, {60, 50, 120}, {110, 100, 150}, {200, 50, 0}, {0, 0, 1},
+    };
+    for (int column = 0; column < DupListModel::ColumnCount; ++column) {
+        ListView4->setColumnWidth(column, columns[column].width);
+        header->setColumnWidthLimits(column, columns[column].minWidth, columns[column].maxWidth);
+    }
+    // The date must fit whole with the substitute font, within the column's limits.
+    const int dateWidth =
+        ListView4->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00"));
+    ListView4->setColumnWidth(3, std::clamp(dateWidth + 12, 110, 150));
+    // "Path" takes the width the other columns leave.
+    header->setSectionResizeMode(4, QHeaderView::Stretch);
+    ListView4->setColumnHidden(DupListModel::GroupColumn, true);
+
+    connect(ListView4, &TMyListView::columnClick, this, &DupSearchPage::ListView4ColumnClick);
+    connect(ListView4, &DupListView::resized, this, &DupSearchPage::ListView4Resize);
+    connect(ListView4->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (!selected.isEmpty())
+                    ListView4SelectItem(selected.indexes().constFirst().row());
+            });
+    connect(ListView4, &QAbstractItemView::doubleClicked, this, [this] {
+        if (const std::string path = firstSelectedPath(); !path.empty())
+            OpenItem(path);
+    });
+}
+
+void DupSearchPage::buildPopupMenu()
+{
+    PopupMenu1 = new QMenu(ListView4);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    const auto item = [this](const char* name, const QString& caption, int image) {
+        QAction* action = PopupMenu1->addAction(ImageList1Icon(image), caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    N4 = item("N4", QStringLiteral("フォルダを開く"), imagelist1::Folder);
+    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N7"));
+    A2 = item("A2", QStringLiteral("全て選択(&A)"), imagelist1::SelectAll);
+    Copy2 = item("Copy2", QStringLiteral("コピー(&C)"), imagelist1::Copy);
+    DeleteMenu1 = item("DeleteMenu1", QStringLiteral("削除(&D)"), imagelist1::Delete);
+    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("MenuItem2"));
+    MenuItem3 = item("MenuItem3", QStringLiteral("プロパティ"), imagelist1::Properties);
+
+    connect(N4, &QAction::triggered, this, [this] {
+        if (const std::string path = firstSelectedPath(); !path.empty())
+            OpenContainingFolder(path);
+    });
+    connect(A2, &QAction::triggered, this, &DupSearchPage::A2Click);
+    connect(Copy2, &QAction::triggered, this, [this] { PutFilesOnClipboard(selectedPaths()); });
+    connect(DeleteMenu1, &QAction::triggered, this, &DupSearchPage::DeleteMenu1Click);
+    connect(MenuItem3, &QAction::triggered, this, [this] {
+        ShowItemProperties(&context_.mainWindow(), context_.sysImageList(), firstSelectedPath());
+    });
+
+    ListView4->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListView4, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenu1Popup();
+        PopupMenu1->popup(ListView4->viewport()->mapToGlobal(pos));
+    });
+}
+
+void DupSearchPage::PopupMenu1Popup()
+{
+    const bool usable = ListView4->selectedRow() >= 0 && !context_.isBusy();
+    for (QAction* action : {N4, Copy2, DeleteMenu1, MenuItem3})
+        action->setEnabled(usable);
+    A2->setEnabled(model_->rowCount() > 0);
+}
+
+void DupSearchPage::NewTrackBar1Change(int position)
+{
+    Label2->setText(thresholdCaption(position));
+}
+
+void DupSearchPage::SpeedButton3Click(const PathInput& input)
+{
+    Dialogs& dialogs = context_.dialogs();
+    QWidget* owner = &context_.mainWindow();
+    if (&input == FileInput) {
+        const QString current = FileInput->text();
+        const bool isFile =
+            !current.isEmpty() && quorvex::platform::IsExistingFile(FileInput->path());
+        const QString chosen = dialogs.chooseFile(owner, QString(), isFile ? current : QString(),
+                                                  QStringLiteral("全てのファイル|*.*"));
+        if (!chosen.isEmpty())
+            FileInput->setText(chosen);
+    } else {
+        const QString chosen = BrowseForFolder(dialogs, owner, QString(), FolderInput->text());
+        if (!chosen.isEmpty())
+            FolderInput->setText(chosen);
+    }
+}
+
+bool DupSearchPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FileInput->Button && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        FileInput->setText(QString());
+        return true;
+    }
+    // Closing the window during a search stops the search.
+    if (watched == &context_.mainWindow() && event->type() == QEvent::Close && running_)
+        closing_ = true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void DupSearchPage::ShowPathError(const std::string& message)
+{
+    context_.dialogs().showWarning(&context_.mainWindow(), QString::fromStdString(message));
+}
+
+void DupSearchPage::setGroupColumnShown(bool shown)
+{
+    TMyListViewHeader* header = ListView4->GetColumnHandle();
+    const int column = DupListModel::GroupColumn;
+    if (shown) {
+        header->setColumnWidthLimits(column, kGroupColumnWidth, kGroupColumnWidth);
+        ListView4->setColumnHidden(column, false);
+        ListView4->setColumnWidth(column, kGroupColumnWidth);
+    } else {
+        ListView4->setColumnHidden(column, true);
+    }
+}
+
+void DupSearchPage::SwitchButton8Click()
+{
+    if (context_.isBusy())
+        return;
+    const std::string fileText = FileInput->path();
+    const std::string folderText = FolderInput->path();
+    const QString fileCaption = FileInput->text();
+    const QString folderCaption = FolderInput->text();
+
+    model_->ClearResultList();
+    context_.CancelBtn().setDown(false);
+    context_.Panel5().show();
+    running_ = true;
+    closing_ = false;
+    QCoreApplication::processEvents();
+
+    const int previous = sort_.resetForSearch();
+    if (previous != quorvex::DupSortState::kGroupColumn)
+        SetColumnSortMarker(*ListView4, previous, -1);
+    SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
+    setGroupColumnShown(fileText.empty());
+
+    ProgressPanelObserver observer(context_, closing_);
+    const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
+                                          observer};
+    const quorvex::DupSearchRun run =
+        quorvex::StartDupSearch(fileText, folderText, params, DupList_);
+    model_->setDupMode(run.DupMode);
+    model_->showRows();
+    if (!run.refusal.empty())
+        ShowPathError(run.refusal);
+    if (run.ran) {
+        if (!fileText.empty())
+            FileInput->AddToHistory(fileCaption);
+        FolderInput->AddToHistory(folderCaption);
+    }
+    context_.ColorProgressBar1().setPosition(0);
+    context_.Panel5().hide();
+    running_ = false;
+    if (!run.notice.empty() && !closing_)
+        context_.dialogs().showMessage(&context_.mainWindow(), QString::fromStdString(run.notice));
+}
+
+void DupSearchPage::ListView4ColumnClick(int column)
+{
+    if (context_.isBusy())
+        return;
+    const int previous = sort_.clickColumn(DupList_, column);
+    if (previous != sort_.sortColumn)
+        SetColumnSortMarker(*ListView4, previous, -1);
+    SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
+    model_->rowsChanged();
+}
+
+void DupSearchPage::ListView4SelectItem(int row)
+{
+    if (SelectingAll_)
+        return;
+    context_.setStatusText(0, fromPathBytes(model_->RecordPath(row)));
+}
+
+void DupSearchPage::ListView4Resize()
+{
+    if (context_.mainWindow().isVisible())
+        SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
+}
+
+void DupSearchPage::A2Click()
+{
+    SelectingAll_ = true;
+    ListView4->selectAll();
+    SelectingAll_ = false;
+}
+
+std::vector<std::string> DupSearchPage::selectedPaths() const
+{
+    std::vector<std::string> paths;
+    for (int row : ListView4->selectedRowNumbers())
+        paths.push_back(model_->RecordPath(row));
+    return paths;
+}
+
+std::string DupSearchPage::firstSelectedPath() const
+{
+    return model_->RecordPath(ListView4->selectedRow());
+}
+
+void DupSearchPage::DeleteMenu1Click()
+{
+    const std::vector<int> rows = ListView4->selectedRowNumbers();
+    if (rows.empty())
+        return;
+    std::vector<std::string> paths;
+    for (int row : rows)
+        paths.push_back(model_->RecordPath(row));
+    const RecycleOutcome outcome =
+        SendToRecycleBin(context_.dialogs(), &context_.mainWindow(), paths, true);
+    if (!outcome.succeeded())
+        return;
+    model_->removeRecords(std::vector<std::size_t>(rows.begin(), rows.end()));
+}

@@ -1,0 +1,81 @@
+#pragma once
+// Page 1 "重複と同一ファイルの検索": the file to search for (Edit3, may be empty) and the
+// folder to search in (Edit4) with their histories and browse buttons, the threshold
+// NewTrackBar1 with Label2, "開始", and the result list ListView4 with its popup menu.
+// A search runs inside the click of "開始": the shared progress panel Panel5 covers
+// the start button and the threshold meanwhile, the window keeps processing events,
+// and the down state of CancelBtn stops the search; the rows are shown once it ends.
+
+#include "duplicates/DupRecord.h"
+#include "duplicates/DupSort.h"
+
+#include <QWidget>
+
+class DupListModel;
+class DupListView;
+class MainContext;
+class PathInput;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class TNewTrackBar;
+class TSwitchButton;
+
+class DupSearchPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    DupSearchPage(QWidget& sheet, MainContext& context);
+    ~DupSearchPage() override;
+
+    QFrame* Panel14; // the top bar; Panel5 covers its upper part during a search
+    TSwitchButton* SwitchButton8;
+    TNewTrackBar* NewTrackBar1;
+    QLabel* Label2;
+    PathInput* FileInput;   // Edit3, ComboBox3, SpeedButton3
+    PathInput* FolderInput; // Edit4, ComboBox4, SpeedButton4
+    DupListView* ListView4;
+    QMenu* PopupMenu1;
+    QAction* N4;
+    QAction* A2;
+    QAction* Copy2;
+    QAction* DeleteMenu1;
+    QAction* MenuItem3;
+
+    DupListModel& model() const { return *model_; }
+    const quorvex::DupList& DupList() const { return DupList_; }
+    const quorvex::DupSortState& sortState() const { return sort_; }
+
+    void SwitchButton8Click();
+    void ListView4ColumnClick(int column);
+    void DeleteMenu1Click();
+    // Enables the popup items for the current selection and busy state.
+    void PopupMenu1Popup();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildList();
+    void buildPopupMenu();
+    void NewTrackBar1Change(int position);
+    void SpeedButton3Click(const PathInput& input);
+    void ShowPathError(const std::string& message);
+    void setGroupColumnShown(bool shown);
+    void ListView4SelectItem(int row);
+    void ListView4Resize();
+    void A2Click();
+    std::vector<std::string> selectedPaths() const;
+    std::string firstSelectedPath() const;
+
+    MainContext& context_;
+    quorvex::DupList DupList_;
+    quorvex::DupSortState sort_;
+    DupListModel* model_;
+    bool SelectingAll_ = false;
+    bool running_ = false;
+    bool closing_ = false; // the window was closed during a search
+};

@@ -1,0 +1,61 @@
+#include "duplicates/ui/ProgressPanelObserver.h"
+
+#include "app/MainContext.h"
+#include "controls/TColorProgressBar.h"
+#include "controls/TSwitchButton.h"
+
+#include <QCoreApplication>
+#include <QProgressBar>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// QProgressBar counts in int: large byte counts are scaled into its range.
+int scaledForBar(std::uint64_t value, std::uint64_t max)
+{
+    constexpr std::uint64_t kLimit = std::numeric_limits<int>::max();
+    if (max <= kLimit)
+        return static_cast<int>(std::min(value, kLimit));
+    return static_cast<int>(static_cast<unsigned __int128>(value) * kLimit / max);
+}
+
+} // namespace
+
+void ProgressPanelObserver::setOverallMax(std::uint64_t max)
+{
+    context_.ColorProgressBar1().setMax(max);
+}
+
+void ProgressPanelObserver::setOverallPosition(std::uint64_t position)
+{
+    context_.ColorProgressBar1().setPosition(position);
+}
+
+void ProgressPanelObserver::stepOverall(std::uint64_t by)
+{
+    context_.ColorProgressBar1().StepBy(by);
+}
+
+void ProgressPanelObserver::setFileMax(std::uint64_t max)
+{
+    fileMax_ = max;
+    context_.ProgressBar1().setMaximum(std::max(1, scaledForBar(max, max)));
+}
+
+void ProgressPanelObserver::setFilePosition(std::uint64_t position)
+{
+    QProgressBar& bar = context_.ProgressBar1();
+    bar.setValue(std::min(bar.maximum(), scaledForBar(position, fileMax_)));
+}
+
+void ProgressPanelObserver::pumpMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+bool ProgressPanelObserver::cancelRequested() const
+{
+    return stop_ || context_.CancelBtn().Down();
+}
