@@ -1,0 +1,259 @@
+// The comparison page driven through the real main window: runs started with the
+// mouse, refusals, cancel and page lock during a run, sorting and the restore order,
+// row colours, icons per extension, and the histories written at close.
+#include "compare/ui/ComparePage.h"
+#include "app/FormFixture.h"
+#include "compare/ui/ComparisonListModel.h"
+#include "compare/ui/ComparisonListView.h"
+#include "controls/TSwitchButton.h"
+#include "paths/ui/HistoryFile.h"
+#include "paths/ui/PathInput.h"
+#include "paths/ui/PathServices.h"
+#include "platform/TextFile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class ComparePageTest : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        form = makeForm();
+        form->show();
+        page = form->findChild<ComparePage*>();
+        ASSERT_NE(page, nullptr);
+    }
+
+    ComparisonListModel& model() { return page->model(); }
+    TMyListViewHeader& header() { return *page->ListView2->GetColumnHandle(); }
+
+    void run(const std::string& a, const std::string& b)
+    {
+        page->PathA->Edit->setText(QString::fromStdString(a));
+        page->PathB->Edit->setText(QString::fromStdString(b));
+        const QPoint centre = page->SwitchButton1->rect().center();
+        QTest::mousePress(page->SwitchButton1, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(page->SwitchButton1, Qt::LeftButton, {}, centre);
+    }
+
+    QStringList column(int c)
+    {
+        QStringList texts;
+        for (int row = 0; row < model().rowCount(); ++row)
+            texts << model().index(row, c).data().toString();
+        return texts;
+    }
+
+    QColor background(int row)
+    {
+        return model().index(row, 0).data(Qt::BackgroundRole).value<QColor>();
+    }
+
+    void clickHeader(int c)
+    {
+        const int x = header().sectionViewportPosition(c) + header().sectionSize(c) / 2;
+        QTest::mouseClick(header().viewport(), Qt::LeftButton, {},
+                          QPoint(x, header().height() / 2));
+    }
+
+    // Two trees: an equal file, a longer one on B, a folder on both sides, a file only A has.
+    void makeTrees()
+    {
+        const char* time = "2024-05-01 10:00:00";
+        tree.file("A/same.txt", "abc", time);
+        tree.file("B/same.txt", "abc", time);
+        tree.file("A/grown.txt", "0123456789", time);
+        tree.file("B/grown.txt", "012345678901", time);
+        tree.dir("A/sub", time);
+        tree.dir("B/sub", time);
+        tree.file("A/sub/only-a.txt", "x", time);
+        tree.file("B/sub/near.txt", "abcdefgh", time);
+        tree.file("A/sub/near.txt", "abcdefgx", time);
+    }
+
+    std::unique_ptr<TForm1> form;
+    ComparePage* page = nullptr;
+};
+
+TEST_F(ComparePageTest, RunShowsRowsColoursAndCaptions)
+{
+    makeTrees();
+    page->CheckBox3->setChecked(true);
+    run(tree.path("A"), tree.path("B"));
+
+    EXPECT_EQ(column(0), (QStringList{"grown.txt", "same.txt", "sub", "near.txt", "only-a.txt"}));
+    EXPECT_EQ(column(1), (QStringList{"grown.txt", "same.txt", "sub", "near.txt", "なし"}));
+    EXPECT_EQ(column(2), (QStringList{"小-大", " 同", "", " 同", ""}));
+    EXPECT_EQ(column(5), (QStringList{"85%", "100%", "", "50%", ""}));
+    // "/tmp/qv-XXXXXX/A": three levels.
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "/...[A]");
+    EXPECT_EQ(model().headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), "/...[B]");
+    // (85 + 100 + 100 + 50 + 0) / 5
+    EXPECT_EQ(model().headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(), "67%");
+
+    const QColor yellow(252, 226, 48);
+    EXPECT_EQ(background(0), yellow);
+    EXPECT_EQ(background(1), form->matchColor());
+    EXPECT_EQ(background(2), form->matchColor()); // a folder pair, whatever the contents
+    EXPECT_FALSE(background(3).isValid());        // alike but 50 %: the normal background
+    EXPECT_EQ(background(4), form->missingColor());
+
+    // Without content comparison the alike row takes the match colour; the content
+    // column then shows the not-shown marker.
+    page->CheckBox3->setChecked(false);
+    EXPECT_EQ(background(3), form->matchColor());
+    EXPECT_EQ(column(5)[0], "-------");
+    EXPECT_FALSE(page->CheckBox4->isEnabled());
+
+    // The colour reaches the painted row.
+    const QImage shot = page->ListView2->viewport()->grab().toImage();
+    const QRect cell = page->ListView2->visualRect(model().index(4, 2));
+    EXPECT_EQ(shot.pixelColor(cell.center() + QPoint(20, 0)), form->missingColor());
+
+    EXPECT_EQ(page->PathA->ComboBox->count(), 1);
+    EXPECT_TRUE(form->Panel5().isHidden());
+}
+
+TEST_F(ComparePageTest, RefusedInputWarnsAndLeavesListEmpty)
+{
+    makeTrees();
+    run(tree.path("A"), tree.path("B"));
+    ASSERT_GT(model().rowCount(), 0);
+
+    run(tree.path("missing"), tree.path("B"));
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Warning),
+              QStringList{QString::fromStdString("A [ " + tree.path("missing") +
+                                                 " ]\n\nファイルパスが不明です。")});
+    EXPECT_EQ(model().rowCount(), 0);
+    EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "");
+    EXPECT_EQ(page->PathA->ComboBox->count(), 1); // only the successful run
+    EXPECT_TRUE(form->Panel5().isHidden());
+
+    run(tree.path("A/same.txt"), tree.path("B"));
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Warning).last(),
+              "フォルダとファイルの比較は行えません！");
+}
+
+TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
+{
+    for (int folder = 0; folder < 6; ++folder)
+        for (int file = 0; file < 3; ++file) {
+            const std::string name = "d" + std::to_string(folder) + "/f" + std::to_string(file);
+            tree.file("A/" + name, "x");
+            tree.file("B/" + name, "x");
+        }
+    bool pageStayed = false;
+    QTimer::singleShot(0, page, [&] {
+        form->PageControl1->setCurrentIndex(2);
+        pageStayed = form->PageControl1->currentIndex() == 0;
+        TSwitchButton& cancel = form->CancelBtn();
+        const QPoint centre = cancel.rect().center();
+        QTest::mousePress(&cancel, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(&cancel, Qt::LeftButton, {}, centre);
+    });
+    run(tree.path("A"), tree.path("B"));
+
+    EXPECT_TRUE(pageStayed);
+    EXPECT_TRUE(form->CancelBtn().Down());
+    // The first folder of each level is still walked; the other five are dropped.
+    EXPECT_GT(model().rowCount(), 0);
+    EXPECT_LT(model().rowCount(), 24);
+    EXPECT_EQ(page->PathB->ComboBox->count(), 1); // a cancelled run counts as carried out
+    form->PageControl1->setCurrentIndex(2);
+    EXPECT_EQ(form->PageControl1->currentIndex(), 2);
+}
+
+TEST_F(ComparePageTest, SortsByContentAndSizeWithMarkers)
+{
+    makeTrees();
+    page->CheckBox3->setChecked(true);
+    run(tree.path("A"), tree.path("B"));
+
+    clickHeader(5);
+    EXPECT_EQ(column(5), (QStringList{"", "", "50%", "85%", "100%"}));
+    EXPECT_EQ(header().columnImage(5), 17);
+    clickHeader(5);
+    EXPECT_EQ(column(5), (QStringList{"100%", "85%", "50%", "", ""}));
+    EXPECT_EQ(header().columnImage(5), 16);
+
+    clickHeader(2); // by the marker texts
+    EXPECT_EQ(column(2), (QStringList{"", "", " 同", " 同", "小-大"}));
+    EXPECT_EQ(header().columnImage(2), 17);
+    EXPECT_EQ(header().columnImage(5), -1);
+}
+
+TEST_F(ComparePageTest, RestoreOrderRemovesMarkerAndResizeKeepsItOff)
+{
+    makeTrees();
+    run(tree.path("A"), tree.path("B"));
+    const QStringList restored = column(0);
+    page->ListView2->resize(page->ListView2->width() - 10, page->ListView2->height());
+    EXPECT_EQ(header().columnImage(0), -1); // no marker before any sort
+
+    clickHeader(3);
+    ASSERT_EQ(header().columnImage(3), 17);
+    page->N9->trigger();
+    EXPECT_EQ(column(0), restored);
+    EXPECT_EQ(header().columnImage(3), -1);
+    page->ListView2->resize(page->ListView2->width() + 10, page->ListView2->height());
+    EXPECT_EQ(header().columnImage(3), -1);
+    EXPECT_EQ(page->sortState().SortDirection(), -1);
+}
+
+TEST_F(ComparePageTest, ClickedNameCellShowsItsPathAndIconsAreAskedOncePerExtension)
+{
+    tree.file("A/sub/a.txt", "1");
+    tree.file("A/sub/b.TXT", "1");
+    tree.file("A/sub/c.txt", "1");
+    tree.dir("B/sub");
+    run(tree.path("A"), tree.path("B"));
+    ASSERT_EQ(column(0), (QStringList{"sub", "a.txt", "b.TXT", "c.txt"}));
+
+    IconLookup& icons = PathServices::of(*form).icons();
+    const int before = icons.desktopQueries();
+    page->ListView2->viewport()->grab();
+    page->ListView2->viewport()->grab();
+    // One folder, and one question for the three text files.
+    EXPECT_EQ(icons.desktopQueries() - before, 2);
+
+    const QRect nameB = page->ListView2->visualRect(model().index(1, 1));
+    QTest::mouseClick(page->ListView2->viewport(), Qt::LeftButton, {}, nameB.center());
+    EXPECT_EQ(page->ListView2->ClickedSide(), 1);
+    EXPECT_EQ(form->statusText(0), QString::fromStdString(tree.path("B/sub/なし")));
+}
+
+TEST_F(ComparePageTest, HistoriesWrittenAtCloseArePruned)
+{
+    std::vector<std::string> lines;
+    for (int n = 0; n < 20; ++n)
+        lines.push_back(tree.dir("h" + std::to_string(n)));
+    lines.insert(lines.begin() + 18, tree.path("gone"));
+    ASSERT_TRUE(quorvex::platform::WriteTextLinesAtomically(tree.path("data/data1.txt"), lines));
+    form = makeForm();
+    page = form->findChild<ComparePage*>();
+    ASSERT_EQ(page->PathA->ComboBox->count(), 21);
+
+    makeTrees();
+    run(tree.path("A"), tree.path("B"));
+    page->PathA->AddToHistory(QString::fromStdString(tree.path("H1")));
+    EXPECT_EQ(page->PathA->ComboBox->count(), 22); // the run's A; h1 in other case is known
+    form->close();
+
+    std::vector<std::string> expected(lines.begin() + 5, lines.end());
+    std::erase(expected, tree.path("gone"));
+    expected.push_back(tree.path("A"));
+    EXPECT_EQ(quorvex::platform::ReadTextLines(tree.path("data/data1.txt")), expected);
+    EXPECT_EQ(quorvex::platform::ReadTextLines(tree.path("data/data2.txt")),
+              std::vector<std::string>{tree.path("B")});
+}
+
+} // namespace
