@@ -1,0 +1,322 @@
+// The duplicate search page driven through the real main window: searches started
+// with the mouse, group bands and the reference row, sorting by the group column,
+// size texts, deletion to the trash (done and declined), refused input, and the
+// page lock and cancel during a search.
+#include "duplicates/ui/DupSearchPage.h"
+#include "app/FormFixture.h"
+#include "app/OptionsPage.h"
+#include "controls/TSwitchButton.h"
+#include "duplicates/ui/DupListModel.h"
+#include "duplicates/ui/DupListView.h"
+#include "paths/ui/PathInput.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <sys/stat.h>
+
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+bool exists(const std::string& path)
+{
+    struct stat status;
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+class DupSearchPageTest : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        // The desktop trash of a home folder of its own.
+        qputenv("HOME", QByteArray::fromStdString(tree.dir("home")));
+        qunsetenv("XDG_DATA_HOME");
+        form = makeForm();
+        form->show();
+        form->PageControl1->setCurrentIndex(1);
+        page = form->findChild<DupSearchPage*>();
+        ASSERT_NE(page, nullptr);
+    }
+    void TearDown() override
+    {
+        form.reset();
+        qputenv("HOME", savedHome);
+        if (savedDataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", savedDataHome);
+    }
+
+    DupListModel& model() { return page->model(); }
+    TMyListViewHeader& header() { return *page->ListView4->GetColumnHandle(); }
+
+    // Three copies of one text, two of another, one unique file.
+    void makeDuplicates()
+    {
+        tree.file("s/a.txt", "first text", "2024-01-02 03:04:05");
+        tree.file("s/b.txt", "first text", "2024-01-02 03:04:05");
+        tree.file("s/sub/c.txt", "first text", "2024-01-02 03:04:05");
+        tree.file("s/x.dat", "second", "2024-01-03 00:00:00");
+        tree.file("s/y.dat", "second", "2024-01-03 00:00:00");
+        tree.file("s/unique.txt", "nothing alike", "2024-01-03 00:00:00");
+    }
+
+    void search(const std::string& file, const std::string& folder)
+    {
+        page->FileInput->Edit->setText(QString::fromStdString(file));
+        page->FolderInput->Edit->setText(QString::fromStdString(folder));
+        const QPoint centre = page->SwitchButton8->rect().center();
+        QTest::mousePress(page->SwitchButton8, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(page->SwitchButton8, Qt::LeftButton, {}, centre);
+    }
+
+    QStringList column(int c)
+    {
+        QStringList texts;
+        for (int row = 0; row < model().rowCount(); ++row)
+            texts << model().cellText(row, c);
+        return texts;
+    }
+
+    void clickHeader(int c)
+    {
+        const int x = header().sectionViewportPosition(c) + header().sectionSize(c) / 2;
+        QTest::mouseClick(header().viewport(), Qt::LeftButton, {}, QPoint(x, 5));
+    }
+
+    void selectRows(std::initializer_list<int> rows)
+    {
+        for (int row : rows)
+            page->ListView4->selectionModel()->select(
+                model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+
+    QStringList historyItems(int n)
+    {
+        QStringList items;
+        const QComboBox& box = *form->historyComboBox(n);
+        for (int i = 0; i < box.count(); ++i)
+            items << box.itemText(i);
+        return items;
+    }
+
+    std::unique_ptr<TForm1> form;
+    DupSearchPage* page = nullptr;
+    QByteArray savedHome = qgetenv("HOME");
+    QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+};
+
+TEST_F(DupSearchPageTest, DuplicateSearchShowsGroupsBandedWithTheReferenceFirst)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt", "x.dat", "y.dat"}));
+    EXPECT_EQ(column(1), (QStringList{"基準", "100%", "100%", "基準", "100%"}));
+    EXPECT_EQ(column(4), (QStringList{tree.path("s/").c_str(), tree.path("s/").c_str(),
+                                      tree.path("s/sub/").c_str(), tree.path("s/").c_str(),
+                                      tree.path("s/").c_str()}));
+    const QStringList groups = column(5);
+    EXPECT_EQ(groups[0], groups[2]);
+    EXPECT_NE(groups[2], groups[3]);
+    EXPECT_EQ(groups[3], groups[4]);
+    EXPECT_EQ(model().cellText(0, 3), QStringLiteral("2024/01/02 03:04"));
+
+    // The first group white, the next in the colour of Panel1.
+    EXPECT_EQ(model().rowColor(0), QColor(Qt::white));
+    EXPECT_EQ(model().rowColor(2), QColor(Qt::white));
+    EXPECT_EQ(model().rowColor(3), form->duplicateColor());
+    EXPECT_NE(form->duplicateColor(), QColor(Qt::white));
+
+    EXPECT_FALSE(page->ListView4->isColumnHidden(DupListModel::GroupColumn));
+    EXPECT_EQ(page->ListView4->columnWidth(DupListModel::GroupColumn), 50);
+    EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), 17);
+
+    EXPECT_EQ(historyItems(4), QStringList{tree.path("s").c_str()});
+    EXPECT_TRUE(historyItems(3).isEmpty());
+    EXPECT_EQ(dialogs.count(Kind::Message), 0);
+    EXPECT_FALSE(form->isBusy());
+
+    // Icons are looked up for the rows shown once they are painted.
+    page->ListView4->viewport()->grab();
+    EXPECT_NE(page->DupList()[0].IconIndex, -1);
+}
+
+TEST_F(DupSearchPageTest, GroupColumnClicksReverseAndRestoreTheOrder)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    const QStringList ascending = column(0);
+
+    clickHeader(DupListModel::GroupColumn);
+    // Groups from the highest label down, each reference row last (equal members may
+    // come in either order).
+    EXPECT_EQ(column(0).mid(0, 2), (QStringList{"y.dat", "x.dat"}));
+    EXPECT_EQ(column(0).last(), QStringLiteral("a.txt"));
+    EXPECT_EQ(column(1), (QStringList{"100%", "基準", "100%", "100%", "基準"}));
+    EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), 16);
+    // The bands follow the new order: the group now in front is white.
+    EXPECT_EQ(model().rowColor(0), QColor(Qt::white));
+    EXPECT_EQ(model().rowColor(2), form->duplicateColor());
+
+    clickHeader(DupListModel::GroupColumn);
+    EXPECT_EQ(column(1), (QStringList{"基準", "100%", "100%", "基準", "100%"}));
+    EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), 17);
+
+    // Another column takes the marker; its first click sorts descending.
+    clickHeader(0);
+    EXPECT_EQ(column(0), (QStringList{"y.dat", "x.dat", "c.txt", "b.txt", "a.txt"}));
+    EXPECT_EQ(header().columnImage(0), 16);
+    EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), -1);
+
+    // A new search puts the marker back on the group column, ascending.
+    search("", tree.path("s"));
+    EXPECT_EQ(column(0), ascending);
+    EXPECT_EQ(header().columnImage(0), -1);
+    EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), 17);
+}
+
+TEST_F(DupSearchPageTest, SizeTextsFollowTheByteOption)
+{
+    tree.patternFile("s/a.bin", 1536, 7);
+    tree.patternFile("s/b.bin", 1536, 7);
+    search("", tree.path("s"));
+    ASSERT_EQ(model().rowCount(), 2);
+
+    ASSERT_TRUE(form->Options->CheckBox5->isChecked());
+    EXPECT_EQ(model().cellText(0, 2), QStringLiteral("1,536B"));
+    form->Options->CheckBox5->setChecked(false);
+    EXPECT_EQ(model().cellText(0, 2), QStringLiteral("1.5KB"));
+    EXPECT_EQ(model().index(0, 2).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
+              Qt::AlignRight);
+}
+
+TEST_F(DupSearchPageTest, DeletingRowsKeepsTheOtherRowsAndTheirGroups)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    const QString otherGroup = model().cellText(3, 5);
+
+    // Declined: nothing is deleted and the list stays as it was.
+    selectRows({0, 1});
+    dialogs.scriptYesNo(false);
+    page->DeleteMenu1Click();
+    EXPECT_EQ(model().rowCount(), 5);
+    EXPECT_TRUE(exists(tree.path("s/a.txt")));
+    EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{0, 1}));
+
+    // Done: the files are in the trash, their rows gone, the rest unchanged.
+    dialogs.scriptYesNo(true);
+    page->PopupMenu1Popup();
+    ASSERT_TRUE(page->DeleteMenu1->isEnabled());
+    page->DeleteMenu1->trigger();
+    EXPECT_FALSE(exists(tree.path("s/a.txt")));
+    EXPECT_FALSE(exists(tree.path("s/b.txt")));
+    EXPECT_TRUE(exists(tree.path("home/.local/share/Trash/files/a.txt")));
+    EXPECT_EQ(column(0), (QStringList{"c.txt", "x.dat", "y.dat"}));
+    EXPECT_EQ(column(1), (QStringList{"100%", "基準", "100%"}));
+    EXPECT_EQ(column(5)[1], otherGroup);
+    EXPECT_TRUE(page->ListView4->selectedRowNumbers().empty());
+
+    // Without a selection the row actions are off, select-all stays on.
+    page->PopupMenu1Popup();
+    EXPECT_FALSE(page->DeleteMenu1->isEnabled());
+    EXPECT_TRUE(page->A2->isEnabled());
+}
+
+TEST_F(DupSearchPageTest, DeletionRefusedByTheTrashLeavesTheList)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    // The file vanished behind the list's back: the trash reports it missing.
+    ::unlink(tree.path("s/b.txt").c_str());
+    selectRows({0, 1});
+    dialogs.scriptYesNo(true);
+    page->DeleteMenu1Click();
+    EXPECT_EQ(dialogs.count(Kind::Message), 1);
+    EXPECT_EQ(model().rowCount(), 5);
+}
+
+TEST_F(DupSearchPageTest, RefusedInputShowsTheWarningAndSearchesNothing)
+{
+    makeDuplicates();
+    search(tree.path("s/a.txt"), "");
+    EXPECT_EQ(dialogs.texts(Kind::Warning),
+              QStringList{QStringLiteral("フォルダ [  ]\n\nファイルパスが不明です。")});
+    EXPECT_EQ(dialogs.count(Kind::Message), 0);
+    EXPECT_EQ(model().rowCount(), 0);
+    EXPECT_TRUE(historyItems(3).isEmpty());
+    EXPECT_TRUE(historyItems(4).isEmpty());
+    EXPECT_FALSE(form->isBusy());
+
+    search("", tree.path("missing"));
+    EXPECT_EQ(dialogs.texts(Kind::Warning).last(),
+              QStringLiteral("フォルダ [ ") + tree.path("missing").c_str() +
+                  QStringLiteral(" ]\n\nファイルパスが不明です。"));
+
+    // A usable folder without duplicates: the notice of an empty result.
+    search("", tree.path("s/sub"));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("重複するファイルはありませんでした。")});
+
+    // A right press on the file button empties the file field.
+    page->FileInput->Edit->setText(QStringLiteral("x"));
+    QTest::mousePress(page->FileInput->Button, Qt::RightButton);
+    EXPECT_TRUE(page->FileInput->Edit->text().isEmpty());
+}
+
+TEST_F(DupSearchPageTest, IdenticalSearchListsMatchesInWalkOrderWithoutGroups)
+{
+    makeDuplicates();
+    search(tree.path("s/b.txt"), tree.path("s"));
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(column(1), (QStringList{"100%", "100%", "100%"}));
+    EXPECT_TRUE(page->ListView4->isColumnHidden(DupListModel::GroupColumn));
+    EXPECT_EQ(column(5), (QStringList{"", "", ""}));
+    EXPECT_FALSE(model().rowColor(0).isValid());
+    EXPECT_EQ(historyItems(3), QStringList{tree.path("s/b.txt").c_str()});
+
+    search(tree.path("s/unique.txt"), tree.path("s/sub"));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("一致するファイルはありませんでした。")});
+}
+
+TEST_F(DupSearchPageTest, DuringASearchThePageStaysAndCancelStopsIt)
+{
+    makeDuplicates();
+    int pageDuringRun = -1;
+    bool busyDuringRun = false;
+    // Runs at the first event processing of the search, as a user's clicks would.
+    QTimer::singleShot(0, form.get(), [&] {
+        busyDuringRun = form->isBusy();
+        QTabBar* tabs = form->PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        pageDuringRun = form->currentPage();
+        const QPoint cancel = form->CancelBtn().rect().center();
+        QTest::mouseClick(&form->CancelBtn(), Qt::LeftButton, {}, cancel);
+    });
+    search("", tree.path("s"));
+    EXPECT_TRUE(busyDuringRun);
+    EXPECT_EQ(pageDuringRun, 1);
+    // Cancelled while collecting: nothing paired, the notice of an empty result.
+    EXPECT_EQ(model().rowCount(), 0);
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("重複するファイルはありませんでした。")});
+    EXPECT_FALSE(form->isBusy());
+
+    // The next search releases the cancel button again.
+    search("", tree.path("s"));
+    EXPECT_FALSE(form->CancelBtn().Down());
+    EXPECT_EQ(model().rowCount(), 5);
+}
+
+} // namespace
