@@ -52,7 +52,11 @@ void ProgressPanelObserver::setFilePosition(std::uint64_t position)
 
 void ProgressPanelObserver::pumpMessages()
 {
+    constexpr qint64 kPumpIntervalMs = 10;
+    if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
+        return;
     QCoreApplication::processEvents();
+    sincePump_.start();
 }
 
 bool ProgressPanelObserver::cancelRequested() const

@@ -2,9 +2,13 @@
 // Reports a run of pages 0 and 1 on the shared progress panel: the overall progress
 // on ColorProgressBar1, the progress within a file on ProgressBar1, and the down
 // state of CancelBtn as the stop request. Pumping lets the window process pending
-// events, so painting, the cancel button and the progress stay live during the run.
+// events, so painting, the cancel button and the progress stay live during the run;
+// it does so at most every few milliseconds, since a search may pump once per file
+// of a large tree.
 
 #include "core/RunObserver.h"
+
+#include <QElapsedTimer>
 
 class MainContext;
 
@@ -27,5 +31,6 @@ public:
 private:
     MainContext& context_;
     const bool& stop_;
+    QElapsedTimer sincePump_;
     std::uint64_t fileMax_ = 0;
 };
