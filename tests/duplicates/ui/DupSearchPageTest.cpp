@@ -5,6 +5,7 @@
 #include "duplicates/ui/DupSearchPage.h"
 #include "app/FormFixture.h"
 #include "app/OptionsPage.h"
+#include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -272,6 +274,32 @@ TEST_F(DupSearchPageTest, RefusedInputShowsTheWarningAndSearchesNothing)
     page->FileInput->Edit->setText(QStringLiteral("x"));
     QTest::mousePress(page->FileInput->Button, Qt::RightButton);
     EXPECT_TRUE(page->FileInput->Edit->text().isEmpty());
+}
+
+TEST_F(DupSearchPageTest, BrowseButtonsAndThresholdOfTheTopBar)
+{
+    const std::string file = tree.file("s/a.txt", "text");
+    page->FileInput->Edit->setText(QString::fromStdString(file));
+    dialogs.scriptFile(QString());
+    QTest::mouseClick(page->FileInput->Button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.calls().back().initialPath, QString::fromStdString(file));
+    EXPECT_EQ(page->FileInput->Edit->text(), QString::fromStdString(file));
+
+    dialogs.scriptFile(QStringLiteral("/chosen/file"));
+    page->FileInput->Edit->setText(QStringLiteral("/no/such/file"));
+    QTest::mouseClick(page->FileInput->Button, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.calls().back().initialPath.isEmpty());
+    EXPECT_EQ(page->FileInput->Edit->text(), QStringLiteral("/chosen/file"));
+
+    page->FolderInput->Edit->setText(QString::fromStdString(tree.path("s")));
+    dialogs.scriptFolder(QString::fromStdString(tree.path("t")));
+    QTest::mouseClick(page->FolderInput->Button, Qt::LeftButton);
+    EXPECT_EQ(dialogs.calls().back().initialPath, QString::fromStdString(tree.path("s")));
+    EXPECT_EQ(page->FolderInput->Edit->text(), QString::fromStdString(tree.path("t")));
+
+    EXPECT_EQ(page->Label2->text(), QStringLiteral("敷居値 100%"));
+    page->NewTrackBar1->setValue(80);
+    EXPECT_EQ(page->Label2->text(), QStringLiteral("敷居値 80%"));
 }
 
 TEST_F(DupSearchPageTest, IdenticalSearchListsMatchesInWalkOrderWithoutGroups)
