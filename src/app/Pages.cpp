@@ -3,6 +3,8 @@
 #include "app/MainContext.h"
 #include "compare/ui/ComparePage.h"
 #include "duplicates/ui/DupSearchPage.h"
+#include "empty/ui/EmptyItemsPage.h"
+#include "trash/ui/TrashPage.h"
 
 // One line per page, e.g.  new ComparePage(*sheets.TabSheet1, context);
 // A page without a line keeps its tab sheet empty.
@@ -10,4 +12,6 @@ void BuildPages(const PageSheets& sheets, MainContext& context)
 {
     new ComparePage(*sheets.TabSheet1, context);
     new DupSearchPage(*sheets.TabSheet5, context);
+    new EmptyItemsPage(*sheets.TabSheet2, context);
+    new TrashPage(*sheets.TabSheet3, context);
 }

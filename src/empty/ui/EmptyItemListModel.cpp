@@ -1,0 +1,100 @@
+#include "empty/ui/EmptyItemListModel.h"
+
+#include "empty/EmptyItemDeletion.h"
+#include "empty/ui/EmptyItemColumns.h"
+#include "paths/IconLookup.h"
+#include "trash/ui/BatchPrompts.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace {
+
+const QString kCaptions[EmptyItemListModel::ColumnCount] = {
+    QStringLiteral("名前"), QStringLiteral("種類"), QStringLiteral("属性"), QStringLiteral("Path")};
+
+} // namespace
+
+EmptyItemListModel::EmptyItemListModel(IconLookup& icons, QObject* parent)
+    : QAbstractTableModel(parent), icons_(icons)
+{
+}
+
+int EmptyItemListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count_;
+}
+
+int EmptyItemListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant EmptyItemListModel::data(const QModelIndex& index, int role) const
+{
+    const quorvex::EmptyItemRecord* shown = index.isValid() ? record(index.row()) : nullptr;
+    if (!shown || role != Qt::DisplayRole)
+        return {};
+    return BytesToText(EmptyItemField(*shown, index.column()));
+}
+
+QVariant EmptyItemListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return {};
+    return kCaptions[section];
+}
+
+const quorvex::EmptyItemRecord* EmptyItemListModel::record(int row) const
+{
+    if (row < 0 || row >= count_)
+        return nullptr;
+    return &records_[static_cast<std::size_t>(row)];
+}
+
+void EmptyItemListModel::ClearResultList()
+{
+    beginResetModel();
+    count_ = 0;
+    endResetModel();
+    records_.clear();
+    records_.shrink_to_fit();
+}
+
+void EmptyItemListModel::showRecords()
+{
+    beginResetModel();
+    count_ = static_cast<int>(std::min<std::size_t>(records_.size(), INT_MAX));
+    endResetModel();
+}
+
+void EmptyItemListModel::recordsChanged()
+{
+    if (count_ > 0)
+        emit dataChanged(index(0, 0), index(count_ - 1, ColumnCount - 1));
+}
+
+void EmptyItemListModel::removeRecords(const std::vector<std::size_t>& descendingRows)
+{
+    beginResetModel();
+    quorvex::RemoveEmptyItemRecords(records_, descendingRows);
+    count_ = static_cast<int>(std::min<std::size_t>(records_.size(), INT_MAX));
+    endResetModel();
+}
+
+bool EmptyItemListModel::ListView1DataHint(int first, int last)
+{
+    bool changed = false;
+    for (int row = std::max(first, 0); row <= std::min(last, count_ - 1); ++row) {
+        quorvex::EmptyItemRecord& shown = records_[static_cast<std::size_t>(row)];
+        if (shown.IconIndex != -1)
+            continue;
+        // A path that vanished yields no icon; it is asked about again when next shown.
+        shown.IconIndex = icons_.GetPathIcon(shown.Path, false);
+        shown.TypeName = icons_.LastTypeName().toStdString();
+        shown.OverlayIndex = icons_.OverlayIndex();
+        changed = changed || shown.IconIndex != -1;
+    }
+    return changed;
+}

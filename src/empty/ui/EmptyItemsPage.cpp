@@ -1,0 +1,257 @@
+#include "empty/ui/EmptyItemsPage.h"
+
+#include "actions/BatchConfirmation.h"
+#include "actions/TYesAllNoCancelBox.h"
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/MainContext.h"
+#include "controls/ControlStyles.h"
+#include "controls/TSwitchButton.h"
+#include "empty/EmptyItemDeletion.h"
+#include "empty/EmptyItemSearch.h"
+#include "empty/ui/EmptyItemColumns.h"
+#include "empty/ui/EmptyItemListModel.h"
+#include "empty/ui/EmptyItemListView.h"
+#include "empty/ui/FindAnimation.h"
+#include "paths/ui/BrowseForFolder.h"
+#include "paths/ui/PathServices.h"
+#include "platform/FileSystem.h"
+#include "platform/desktop/ShellActions.h"
+#include "trash/ui/BatchPrompts.h"
+#include "trash/ui/TrashListStore.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTopBarHeight = 33;
+// Events are processed at most this often during a search: a pass per entry would
+// cost more than the entry itself on large trees.
+constexpr int kPumpIntervalMs = 15;
+
+struct ColumnLayout
+{
+    int width, minWidth, maxWidth; // width 0: fills the rest; maxWidth 0: unlimited
+};
+constexpr ColumnLayout kColumns[EmptyItemListModel::ColumnCount] = {
+    {200, 50, 0}, {150, 50, 0}, {70, 50, 80}, {0, 50, 0}};
+
+} // namespace
+
+// Lets the window work while the search walks; the raised SwitchButton5 stops it.
+class EmptyItemsPage::SearchObserver : public quorvex::RunObserver
+{
+public:
+    explicit SearchObserver(const TSwitchButton& button) : button_(button) {}
+
+    void pumpMessages() override
+    {
+        if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
+            return;
+        QApplication::processEvents();
+        sincePump_.start();
+    }
+    bool cancelRequested() const override { return !button_.Down(); }
+
+private:
+    const TSwitchButton& button_;
+    QElapsedTimer sincePump_;
+};
+
+EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
+    : QWidget(&sheet), context_(context),
+      YesAllNoCancelBox1(new TYesAllNoCancelBox(context.dialogs(), this)),
+      model_(new EmptyItemListModel(PathServices::of(context).icons(), this)),
+      sort_(EmptyItemListModel::ColumnCount)
+{
+    setObjectName(QStringLiteral("EmptyItemsPage"));
+    auto* layout = new QVBoxLayout(&sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(this);
+    YesAllNoCancelBox1->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
+    YesAllNoCancelBox1->applyStandardConfiguration(&ImageList1());
+
+    buildTopBar();
+    buildList();
+    TrashListStore::of(context);
+    context.addBusyIndicator(*Animate2);
+}
+
+void EmptyItemsPage::buildTopBar()
+{
+    Panel9 = new QWidget(this);
+    Panel9->setObjectName(QStringLiteral("Panel9"));
+
+    SwitchButton5 = createSwitchButton(QStringLiteral("SwitchButton5"), Panel9);
+    SwitchButton5->setGeometry(4, 4, 96, 25);
+    SwitchButton5->setAccessibleName(SwitchButton5->Caption());
+    SetHint(*SwitchButton5, QStringLiteral("設定と開始|調べるフォルダの設定と検索の開始"));
+    connect(SwitchButton5, &TSwitchButton::clicked, this, &EmptyItemsPage::SwitchButton5Click);
+
+    SwitchButton6 = createSwitchButton(QStringLiteral("SwitchButton6"), Panel9);
+    SwitchButton6->setGeometry(104, 4, 68, 25);
+    SwitchButton6->setAccessibleName(SwitchButton6->Caption());
+    SetHint(
+        *SwitchButton6,
+        QStringLiteral("ファイルの削除|選択しているリストのファイルをディスクから削除します。"));
+    connect(SwitchButton6, &TSwitchButton::clicked, this, &EmptyItemsPage::DeleteEmptyItems);
+
+    Animate2 = new FindAnimation(Panel9);
+    Animate2->setObjectName(QStringLiteral("Animate2"));
+    Animate2->move(180, 8);
+    Animate2->hide();
+
+    Panel10 = new QLabel(Panel9);
+    Panel10->setObjectName(QStringLiteral("Panel10"));
+    Panel10->setAccessibleName(QStringLiteral("個数"));
+    Panel10->setGeometry(204, 4, 120, 25);
+    Panel10->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void EmptyItemsPage::buildList()
+{
+    ListView1 = new EmptyItemListView(*model_, context_.sysImageList(), this);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setAccessibleName(QStringLiteral("空の項目"));
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(15);
+    ListView1->setFont(font);
+    QList<QPixmap> headerImages;
+    for (const QImage& image : ImageList1())
+        headerImages.append(QPixmap::fromImage(image));
+    ListView1->SetColumnImageList(headerImages);
+    TMyListViewHeader* header = ListView1->GetColumnHandle();
+    for (int column = 0; column < EmptyItemListModel::ColumnCount; ++column) {
+        const ColumnLayout& layout = kColumns[column];
+        if (layout.width > 0)
+            header->resizeSection(column, layout.width);
+        header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
+    }
+
+    connect(ListView1, &TMyListView::columnClick, this, &EmptyItemsPage::ListView1ColumnClick);
+    connect(ListView1, &EmptyItemListView::resized, this, &EmptyItemsPage::ListView1Resize);
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this](const QItemSelection& selected) {
+                if (!selected.isEmpty())
+                    ListView1SelectItem(selected.last().bottom());
+            });
+    connect(ListView1, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { ListView1DblClick(index.row()); });
+}
+
+void EmptyItemsPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Panel9->setGeometry(0, 0, width(), kTopBarHeight);
+    ListView1->setGeometry(0, kTopBarHeight, width(), std::max(0, height() - kTopBarHeight));
+}
+
+bool EmptyItemsPage::searching() const
+{
+    return !Animate2->isHidden();
+}
+
+void EmptyItemsPage::setSwitchButton5Caption(const QString& caption)
+{
+    SwitchButton5->setCaption(caption);
+    SwitchButton5->setAccessibleName(caption);
+}
+
+void EmptyItemsPage::SwitchButton5Click()
+{
+    if (SwitchButton5->Down() && !searching()) {
+        const QString folder = BrowseForFolder(context_.dialogs(), &context_.mainWindow(),
+                                               QStringLiteral("調べるフォルダを選択して下さい"),
+                                               LastEmptySearchFolder_);
+        const std::string path = QFile::encodeName(folder).toStdString();
+        if (!folder.isEmpty() && quorvex::platform::IsExistingFolder(path))
+            SearchFolder(folder, path);
+    }
+    // Also a click during a search (which stops it): the button ends up, never down.
+    setSwitchButton5Caption(QStringLiteral("設定／開始"));
+    SwitchButton5->setDown(false);
+    SwitchButton6->setEnabled(true);
+}
+
+void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path)
+{
+    setSwitchButton5Caption(QStringLiteral("中止"));
+    SwitchButton6->setEnabled(false);
+    LastEmptySearchFolder_ = folder;
+    Animate2->show();
+    Animate2->start();
+    ListView1->viewport()->setCursor(Qt::WaitCursor);
+    model_->ClearResultList();
+
+    std::size_t counter = 0;
+    SearchObserver observer(*SwitchButton5);
+    quorvex::SearchEmptyItems(path, counter, model_->EmptyItemList(), context_.filterSettings(),
+                              observer);
+
+    quorvex::SortEmptyItemsByName(model_->EmptyItemList());
+    model_->showRecords();
+    sort_.markSorted(*ListView1, 0, 1);
+    // The names are ascending now, so the next click on "名前" sorts descending.
+    if (sort_.takeDirection(0) == 0)
+        sort_.takeDirection(0);
+    showCount();
+
+    ListView1->viewport()->unsetCursor();
+    Animate2->stop();
+    Animate2->hide();
+}
+
+void EmptyItemsPage::ListView1ColumnClick(int column)
+{
+    if (searching() || column < 0 || column >= EmptyItemListModel::ColumnCount)
+        return;
+    const int direction = sort_.takeDirection(column);
+    SortEmptyItems(model_->EmptyItemList(), column, direction == 1);
+    sort_.markSorted(*ListView1, column, direction);
+    model_->recordsChanged();
+}
+
+void EmptyItemsPage::ListView1Resize()
+{
+    if (context_.mainWindow().isVisible())
+        sort_.reapplyMarker(*ListView1);
+}
+
+void EmptyItemsPage::ListView1SelectItem(int row)
+{
+    if (const quorvex::EmptyItemRecord* record = model_->record(row))
+        context_.setStatusText(0, BytesToText(record->Path));
+}
+
+void EmptyItemsPage::ListView1DblClick(int row)
+{
+    if (const quorvex::EmptyItemRecord* record = model_->record(row))
+        OpenItem(record->Path);
+}
+
+void EmptyItemsPage::DeleteEmptyItems()
+{
+    if (searching())
+        return;
+    const std::vector<std::size_t> selected = ListView1->selectedRows();
+    if (!selected.empty()) {
+        BatchConfirmation confirmation(*YesAllNoCancelBox1);
+        std::vector<std::size_t> deleted;
+        TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
+            deleted = quorvex::DeleteEmptyItems(model_->EmptyItemList(), selected, trash,
+                                                AskEachRow(confirmation), ShowNotice(context_));
+        });
+        model_->removeRecords(deleted);
+        ListView1->clearSelection();
+    }
+    showCount();
+}
+
+void EmptyItemsPage::showCount()
+{
+    Panel10->setText(BytesToText(quorvex::FormatItemCount(model_->EmptyItemList().size())));
+}

@@ -1,0 +1,67 @@
+#pragma once
+// Page 2 "空のフォルダとファイル": the toggle SwitchButton5 asks for a folder and
+// starts the search of empty folders and zero-size files below it, and stops it when
+// clicked again; the search runs inside that click, processing events as it goes,
+// with the find animation Animate2 shown. SwitchButton6 deletes the confirmed items
+// of ListView1 for good and records each in the program's trash.
+
+#include "compare/ui/ColumnSort.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+class EmptyItemListModel;
+class EmptyItemListView;
+class FindAnimation;
+class MainContext;
+class QLabel;
+class TSwitchButton;
+class TYesAllNoCancelBox;
+
+class EmptyItemsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    EmptyItemsPage(QWidget& sheet, MainContext& context);
+
+    QWidget* Panel9;
+    TSwitchButton* SwitchButton5;
+    TSwitchButton* SwitchButton6;
+    FindAnimation* Animate2;
+    QLabel* Panel10;
+    EmptyItemListView* ListView1;
+
+    EmptyItemListModel& model() const { return *model_; }
+    const ColumnSort& sortState() const { return sort_; }
+    const QString& LastEmptySearchFolder() const { return LastEmptySearchFolder_; }
+
+    void SwitchButton5Click();
+    // DeleteMenuClick: the delete flow over the selected rows.
+    void DeleteEmptyItems();
+    void ListView1ColumnClick(int column);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    class SearchObserver;
+
+    void buildTopBar();
+    void buildList();
+    void SearchFolder(const QString& folder, const std::string& path);
+    bool searching() const;
+    void setSwitchButton5Caption(const QString& caption);
+    void showCount();
+    void ListView1Resize();
+    void ListView1SelectItem(int row);
+    void ListView1DblClick(int row);
+
+    MainContext& context_;
+    TYesAllNoCancelBox* YesAllNoCancelBox1;
+    EmptyItemListModel* model_;
+    ColumnSort sort_;
+    QString LastEmptySearchFolder_;
+};

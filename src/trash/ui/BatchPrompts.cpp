@@ -1,0 +1,27 @@
+#include "trash/ui/BatchPrompts.h"
+
+#include "actions/BatchConfirmation.h"
+#include "app/MainContext.h"
+#include "platform/desktop/Dialogs.h"
+
+quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation)
+{
+    return [&confirmation](const std::string& title, const std::string& message) {
+        switch (confirmation.ask(BytesToText(title), BytesToText(message))) {
+        case BatchConfirmation::Decision::Proceed:
+            return quorvex::BatchDecision::Proceed;
+        case BatchConfirmation::Decision::Skip:
+            return quorvex::BatchDecision::Skip;
+        case BatchConfirmation::Decision::Stop:
+            break;
+        }
+        return quorvex::BatchDecision::Stop;
+    };
+}
+
+quorvex::BatchNotice ShowNotice(MainContext& context)
+{
+    return [&context](const std::string& message) {
+        context.dialogs().showMessage(&context.mainWindow(), BytesToText(message));
+    };
+}

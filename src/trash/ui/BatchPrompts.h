@@ -1,0 +1,22 @@
+#pragma once
+// How the delete, restore and purge batches of the pages ask and tell: each row's
+// question goes to the shared Yes/All/No/Cancel box under the "全て" rule, each
+// notice to a plain message box of the main window.
+
+#include "trash/BatchQuestion.h"
+
+#include <QString>
+
+#include <string>
+
+class BatchConfirmation;
+class MainContext;
+
+quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation);
+quorvex::BatchNotice ShowNotice(MainContext& context);
+
+// Paths and texts of the core are bytes in UTF-8 as far as they are valid.
+inline QString BytesToText(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}

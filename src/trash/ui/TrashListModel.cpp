@@ -1,0 +1,62 @@
+#include "trash/ui/TrashListModel.h"
+
+#include "app/ImageList1.h"
+#include "trash/TrashStore.h"
+#include "trash/ui/BatchPrompts.h"
+
+#include <algorithm>
+
+TrashListModel::TrashListModel(QObject* parent)
+    : QAbstractTableModel(parent), folderIcon_(ImageList1Icon(imagelist1::Folder)),
+      documentIcon_(ImageList1Icon(imagelist1::Document))
+{
+}
+
+int TrashListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(paths_.size());
+}
+
+int TrashListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TrashListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const std::string& path = paths_[static_cast<std::size_t>(index.row())];
+    if (role == Qt::DisplayRole)
+        return BytesToText(index.column() == 0 ? quorvex::TrashEntryDisplayName(path) : path);
+    if (role == Qt::DecorationRole && index.column() == 0)
+        return quorvex::IsFolderEntryPath(path) ? folderIcon_ : documentIcon_;
+    return {};
+}
+
+QVariant TrashListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return section == 0 ? QStringLiteral("名前") : QStringLiteral("元の場所");
+}
+
+void TrashListModel::setPaths(std::vector<std::string> paths)
+{
+    beginResetModel();
+    paths_ = std::move(paths);
+    endResetModel();
+}
+
+void TrashListModel::removeRows(const std::vector<std::size_t>& descendingRows)
+{
+    if (descendingRows.empty())
+        return;
+    std::vector<bool> removed(paths_.size(), false);
+    for (std::size_t row : descendingRows)
+        removed.at(row) = true;
+    beginResetModel();
+    std::size_t index = 0;
+    std::erase_if(paths_, [&](const std::string&) { return removed[index++]; });
+    endResetModel();
+}

@@ -1,0 +1,162 @@
+#include "trash/ui/TrashPage.h"
+
+#include "actions/BatchConfirmation.h"
+#include "actions/TYesAllNoCancelBox.h"
+#include "app/Hint.h"
+#include "app/ImageList1.h"
+#include "app/MainContext.h"
+#include "controls/ControlStyles.h"
+#include "controls/TMyListView.h"
+#include "controls/TSwitchButton.h"
+#include "trash/TrashRestore.h"
+#include "trash/ui/BatchPrompts.h"
+#include "trash/ui/TrashListModel.h"
+#include "trash/ui/TrashListStore.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kTopBarHeight = 33;
+constexpr int kNameColumnWidth = 200;
+constexpr int kMinColumnWidth = 50;
+
+} // namespace
+
+TrashPage::TrashPage(QWidget& sheet, MainContext& context)
+    : QWidget(&sheet), context_(context),
+      YesAllNoCancelBox1(new TYesAllNoCancelBox(context.dialogs(), this)),
+      model_(new TrashListModel(this))
+{
+    setObjectName(QStringLiteral("TrashPage"));
+    auto* layout = new QVBoxLayout(&sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(this);
+    YesAllNoCancelBox1->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
+    YesAllNoCancelBox1->applyStandardConfiguration(&ImageList1());
+
+    buildTopBar();
+    buildList();
+    TrashListStore::of(context);
+}
+
+void TrashPage::buildTopBar()
+{
+    Panel8 = new QWidget(this);
+    Panel8->setObjectName(QStringLiteral("Panel8"));
+
+    GomiOpenSwBtn = createSwitchButton(QStringLiteral("GomiOpenSwBtn"), Panel8);
+    GomiOpenSwBtn->setGeometry(4, 4, 99, 25);
+    ModosuSwBtn = createSwitchButton(QStringLiteral("ModosuSwBtn"), Panel8);
+    ModosuSwBtn->setGeometry(107, 4, 75, 25);
+    SetHint(*ModosuSwBtn, QStringLiteral("選択しているファイルパス名を元の場所に戻します。"));
+    AllSelectBtn = createSwitchButton(QStringLiteral("AllSelectBtn"), Panel8);
+    AllSelectBtn->setGeometry(186, 4, 75, 25);
+    DelSwBtn = createSwitchButton(QStringLiteral("DelSwBtn"), Panel8);
+    DelSwBtn->setGeometry(265, 4, 115, 25);
+    SetHint(*DelSwBtn, QStringLiteral("選択しているファイルパス名をごみ箱からも削除します。"
+                                      "(これを行うと元には戻せなくなります。)"));
+    for (TSwitchButton* button : {GomiOpenSwBtn, ModosuSwBtn, AllSelectBtn, DelSwBtn})
+        button->setAccessibleName(button->Caption());
+
+    Panel11 = new QLabel(Panel8);
+    Panel11->setObjectName(QStringLiteral("Panel11"));
+    Panel11->setAccessibleName(QStringLiteral("個数"));
+    Panel11->setGeometry(388, 4, 120, 25);
+    Panel11->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette grey = Panel11->palette();
+    grey.setColor(QPalette::WindowText, Qt::gray);
+    Panel11->setPalette(grey);
+
+    connect(GomiOpenSwBtn, &TSwitchButton::clicked, this, &TrashPage::GomiOpenSwBtnClick);
+    connect(ModosuSwBtn, &TSwitchButton::clicked, this, &TrashPage::RestoreTrashItems);
+    connect(AllSelectBtn, &TSwitchButton::clicked, this, &TrashPage::AllSelectBtnClick);
+    connect(DelSwBtn, &TSwitchButton::clicked, this, &TrashPage::PurgeTrashItems);
+}
+
+void TrashPage::buildList()
+{
+    ListView3 = new TMyListView(this);
+    ListView3->setObjectName(QStringLiteral("ListView3"));
+    ListView3->setAccessibleName(QStringLiteral("ごみ箱の項目"));
+    ListView3->setModel(model_);
+    ListView3->setGridLines(true);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(15);
+    ListView3->setFont(font);
+    TMyListViewHeader* header = ListView3->GetColumnHandle();
+    header->setSectionsClickable(false);
+    header->resizeSection(0, kNameColumnWidth);
+    header->setColumnWidthLimits(0, kMinColumnWidth, 0);
+}
+
+void TrashPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Panel8->setGeometry(0, 0, width(), kTopBarHeight);
+    ListView3->setGeometry(0, kTopBarHeight, width(), std::max(0, height() - kTopBarHeight));
+}
+
+void TrashPage::GomiOpenSwBtnClick()
+{
+    model_->setPaths({});
+    if (GomiOpenSwBtn->Down()) {
+        quorvex::TrashList snapshot;
+        snapshot.replaceEntries(TrashListStore::of(context_).entries());
+        model_->setPaths(snapshot.entryPaths());
+        GomiOpenSwBtn->setCaption(QStringLiteral("ごみ箱を閉じる"));
+        Panel11->setText(QString::number(model_->paths().size()) + QStringLiteral(" 個"));
+    } else {
+        GomiOpenSwBtn->setCaption(QStringLiteral("ごみ箱を開く"));
+        Panel11->clear();
+    }
+    GomiOpenSwBtn->setAccessibleName(GomiOpenSwBtn->Caption());
+}
+
+std::vector<std::size_t> TrashPage::selectedRows() const
+{
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : ListView3->selectionModel()->selectedRows())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TrashPage::RestoreTrashItems()
+{
+    const std::vector<std::size_t> selected = selectedRows();
+    if (selected.empty())
+        return;
+    BatchConfirmation confirmation(*YesAllNoCancelBox1);
+    std::vector<std::size_t> restored;
+    TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
+        restored = quorvex::RestoreTrashItems(trash, model_->paths(), selected,
+                                              AskEachRow(confirmation), ShowNotice(context_));
+    });
+    model_->removeRows(restored);
+}
+
+void TrashPage::PurgeTrashItems()
+{
+    const std::vector<std::size_t> selected = selectedRows();
+    if (selected.empty())
+        return;
+    BatchConfirmation confirmation(*YesAllNoCancelBox1);
+    std::vector<std::size_t> purged;
+    TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
+        purged =
+            quorvex::PurgeTrashItems(trash, model_->paths(), selected, AskEachRow(confirmation));
+    });
+    model_->removeRows(purged);
+}
+
+void TrashPage::AllSelectBtnClick()
+{
+    if (model_->rowCount() == 0)
+        return;
+    ListView3->selectAll();
+    ListView3->setFocus();
+}

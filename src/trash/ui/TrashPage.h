@@ -1,0 +1,52 @@
+#pragma once
+// Page 3 "ごみ箱": the program's trash, shown while GomiOpenSwBtn is down as a
+// snapshot of the trash list taken at that moment; restoring recreates the selected
+// items, purging forgets them. The page never deletes anything on disk.
+
+#include <QWidget>
+
+#include <cstddef>
+#include <vector>
+
+class BatchConfirmation;
+class MainContext;
+class QLabel;
+class TMyListView;
+class TrashListModel;
+class TSwitchButton;
+class TYesAllNoCancelBox;
+
+class TrashPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TrashPage(QWidget& sheet, MainContext& context);
+
+    QWidget* Panel8;
+    TSwitchButton* GomiOpenSwBtn;
+    TSwitchButton* ModosuSwBtn;
+    TSwitchButton* AllSelectBtn;
+    TSwitchButton* DelSwBtn;
+    QLabel* Panel11;
+    TMyListView* ListView3;
+
+    TrashListModel& model() const { return *model_; }
+
+    void GomiOpenSwBtnClick();
+    void RestoreTrashItems();
+    void PurgeTrashItems();
+    void AllSelectBtnClick();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildList();
+    std::vector<std::size_t> selectedRows() const;
+
+    MainContext& context_;
+    TYesAllNoCancelBox* YesAllNoCancelBox1;
+    TrashListModel* model_;
+};

@@ -1,0 +1,278 @@
+// The empty-item page inside a real main window: the search with its count, order,
+// markers and stop click, and the delete flow with its questions, failures and
+// trash entries.
+#include "empty/ui/EmptyItemsPage.h"
+#include "actions/TYesAllNoCancelBox.h"
+#include "app/FormFixture.h"
+#include "controls/TSwitchButton.h"
+#include "empty/ui/EmptyItemListModel.h"
+#include "empty/ui/EmptyItemListView.h"
+#include "empty/ui/FindAnimation.h"
+#include "platform/FileSystem.h"
+#include "trash/TrashStore.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+using quorvex::platform::kAttrReadOnly;
+using Kind = ScriptedDialogs::Kind;
+
+class EmptyItemsPageTest : public FormFixture
+{
+protected:
+    void SetUp() override
+    {
+        FormFixture::SetUp();
+        form = makeForm();
+        form->show();
+        form->PageControl1->setCurrentIndex(2);
+        page = form->findChild<EmptyItemsPage*>();
+        ASSERT_NE(page, nullptr);
+    }
+
+    void clickStart() { QTest::mouseClick(page->SwitchButton5, Qt::LeftButton); }
+
+    void search(const std::string& folder)
+    {
+        dialogs.scriptFolder(QString::fromStdString(folder));
+        clickStart();
+    }
+
+    QStringList column(int col) const
+    {
+        QStringList texts;
+        const EmptyItemListModel& model = page->model();
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts << model.index(row, col).data().toString();
+        return texts;
+    }
+
+    void select(std::initializer_list<int> rows)
+    {
+        for (int row : rows)
+            page->ListView1->selectionModel()->select(page->model().index(row, 0),
+                                                      QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Rows);
+    }
+
+    int marker(int col) const { return page->ListView1->GetColumnHandle()->columnImage(col); }
+
+    std::vector<std::string> trashOnDisk() const
+    {
+        quorvex::TrashList trash;
+        quorvex::LoadTrashList(trash, form->TrashListPath());
+        return trash.entries();
+    }
+
+    std::unique_ptr<TForm1> form;
+    EmptyItemsPage* page = nullptr;
+};
+
+std::string folderOf(const std::string& path)
+{
+    return path.substr(0, path.size() - 1);
+}
+
+TEST_F(EmptyItemsPageTest, SearchShowsCountedRowsByNameWithTheAscendingMarker)
+{
+    tree.file("t/b.txt");
+    tree.dir("t/a");
+    tree.file("t/c.log");
+    tree.file("t/full.txt", "data");
+    const std::string top = folderOf(tree.path("t/"));
+
+    search(top);
+
+    EXPECT_EQ(column(0), (QStringList{"a", "b.txt", "c.log"}));
+    EXPECT_EQ(column(3).first(), QString::fromStdString(top + "/a"));
+    EXPECT_EQ(page->Panel10->text(), QStringLiteral("3 個"));
+    EXPECT_EQ(marker(0), 17);
+    EXPECT_EQ(page->LastEmptySearchFolder(), QString::fromStdString(top));
+    EXPECT_FALSE(page->SwitchButton5->Down());
+    EXPECT_EQ(page->SwitchButton5->Caption(), QStringLiteral("設定／開始"));
+    EXPECT_TRUE(page->Animate2->isHidden());
+    EXPECT_TRUE(page->SwitchButton6->isEnabled());
+    ASSERT_EQ(dialogs.calls().size(), 1u);
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("調べるフォルダを選択して下さい"));
+
+    // A cancelled chooser, opened at the last folder, leaves the result as it was.
+    dialogs.scriptFolder(QString());
+    clickStart();
+    EXPECT_EQ(dialogs.calls()[1].initialPath, QString::fromStdString(top));
+    EXPECT_EQ(page->model().rowCount(), 3);
+    EXPECT_EQ(page->Panel10->text(), QStringLiteral("3 個"));
+    EXPECT_FALSE(page->SwitchButton5->Down());
+}
+
+TEST_F(EmptyItemsPageTest, ColumnClicksSortAndMoveTheMarker)
+{
+    tree.file("t/b.txt");
+    tree.dir("t/a");
+    tree.file("t/c.log");
+    search(folderOf(tree.path("t/")));
+
+    // Right after a search the names are ascending, so "名前" sorts descending.
+    page->ListView1ColumnClick(0);
+    EXPECT_EQ(column(0), (QStringList{"c.log", "b.txt", "a"}));
+    EXPECT_EQ(marker(0), 16);
+
+    page->ListView1ColumnClick(3);
+    EXPECT_EQ(column(0), (QStringList{"a", "b.txt", "c.log"}));
+    EXPECT_EQ(marker(0), -1);
+    EXPECT_EQ(marker(3), 17);
+    page->ListView1ColumnClick(3);
+    EXPECT_EQ(column(0), (QStringList{"c.log", "b.txt", "a"}));
+    EXPECT_EQ(marker(3), 16);
+
+    // Type names come from the lookups of the rows shown; all three rows fit.
+    QTest::qWait(20);
+    EXPECT_FALSE(column(1).contains(QString()));
+}
+
+TEST_F(EmptyItemsPageTest, AClickDuringTheSearchStopsItWithThePartialResultCounted)
+{
+    for (int i = 0; i < 300; ++i)
+        tree.dir("t/d" + std::to_string(1000 + i));
+    bool busyDuringSearch = false;
+    QString captionDuringSearch;
+    QTimer::singleShot(0, page, [&] {
+        busyDuringSearch = form->isBusy();
+        captionDuringSearch = page->SwitchButton5->Caption();
+        clickStart();
+    });
+
+    search(folderOf(tree.path("t/")));
+
+    EXPECT_TRUE(busyDuringSearch);
+    EXPECT_EQ(captionDuringSearch, QStringLiteral("中止"));
+    const int rows = page->model().rowCount();
+    EXPECT_LT(rows, 300);
+    EXPECT_EQ(page->Panel10->text(), QString::number(rows) + QStringLiteral(" 個"));
+    QStringList names = column(0);
+    QStringList sorted = names;
+    sorted.sort();
+    EXPECT_EQ(names, sorted);
+    EXPECT_FALSE(page->SwitchButton5->Down());
+    EXPECT_TRUE(page->Animate2->isHidden());
+    EXPECT_FALSE(form->isBusy());
+    EXPECT_EQ(dialogs.count(Kind::Folder), 1);
+}
+
+class DeleteFlowTest : public EmptyItemsPageTest
+{
+protected:
+    // Rows in name order: 0 "a.txt" (file), 1 "b" (folder), 2 "c.txt" (file).
+    void SetUp() override
+    {
+        EmptyItemsPageTest::SetUp();
+        tree.file("t/a.txt");
+        tree.dir("t/b");
+        tree.file("t/c.txt");
+        search(folderOf(tree.path("t/")));
+        ASSERT_EQ(column(0), (QStringList{"a.txt", "b", "c.txt"}));
+    }
+};
+
+TEST_F(DeleteFlowTest, AsksFromTheLastSelectedRowAndRecordsEachDeletionInTheTrash)
+{
+    select({0, 1, 2});
+    for (int i = 0; i < 3; ++i)
+        dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
+
+    page->DeleteEmptyItems();
+
+    const auto question = [&](const char* name, const char* kind) {
+        return QStringLiteral("[ ") + QString::fromStdString(tree.path("t/") + name) +
+               QStringLiteral(" ]\n\nこの") + QString::fromUtf8(kind) +
+               QStringLiteral("を削除しても宜しいですか？");
+    };
+    EXPECT_EQ(dialogs.texts(Kind::YesAllNoCancel),
+              (QStringList{question("c.txt", "ファイル"), question("b", "フォルダ"),
+                           question("a.txt", "ファイル")}));
+    EXPECT_EQ(dialogs.calls().back().title, QStringLiteral("削除確認"));
+    EXPECT_EQ(page->model().rowCount(), 0);
+    EXPECT_EQ(page->Panel10->text(), QStringLiteral("0 個"));
+    EXPECT_FALSE(std::filesystem::exists(tree.path("t/b")));
+    EXPECT_FALSE(std::filesystem::exists(tree.path("t/a.txt")));
+
+    // Written right after the batch, not only at close.
+    const std::vector<std::string> entries = trashOnDisk();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(quorvex::SplitTrashEntry(entries[0]).name, tree.path("t/c.txt"));
+    EXPECT_EQ(quorvex::SplitTrashEntry(entries[1]).name, tree.path("t/b/"));
+    EXPECT_EQ(quorvex::SplitTrashEntry(entries[1]).attributes, 16);
+    EXPECT_EQ(form->TrashList(), entries);
+}
+
+TEST_F(DeleteFlowTest, AllWithYesDeletesTheRestUnasked)
+{
+    select({0, 1, 2});
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
+
+    page->DeleteEmptyItems();
+
+    EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 1);
+    EXPECT_EQ(page->model().rowCount(), 0);
+    EXPECT_EQ(trashOnDisk().size(), 3u);
+}
+
+TEST_F(DeleteFlowTest, AllWithNoEndsTheBatchKeepingWhatWasDeleted)
+{
+    select({0, 1, 2});
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::No, true);
+
+    page->DeleteEmptyItems();
+
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b"}));
+    EXPECT_EQ(page->Panel10->text(), QStringLiteral("2 個"));
+    EXPECT_FALSE(std::filesystem::exists(tree.path("t/c.txt")));
+    EXPECT_TRUE(std::filesystem::exists(tree.path("t/b")));
+    EXPECT_EQ(trashOnDisk().size(), 1u);
+}
+
+TEST_F(DeleteFlowTest, AFolderThatGainedAFileStaysWithTheFailureMessage)
+{
+    tree.file("t/b/new.txt", "x");
+    select({1});
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
+
+    page->DeleteEmptyItems();
+
+    EXPECT_EQ(dialogs.texts(Kind::Message), QStringList{QString::fromStdString(tree.path("t/b")) +
+                                                        QStringLiteral("\n削除に失敗しました。")});
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b", "c.txt"}));
+    EXPECT_TRUE(form->TrashList().empty());
+    EXPECT_TRUE(std::filesystem::exists(tree.path("t/b/new.txt")));
+}
+
+TEST_F(DeleteFlowTest, AReadOnlyEmptyFileIsDeletedAndItsEntryKeepsTheBit)
+{
+    tree.setReadOnly("t/a.txt", true);
+    select({0});
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
+
+    page->DeleteEmptyItems();
+
+    EXPECT_FALSE(std::filesystem::exists(tree.path("t/a.txt")));
+    ASSERT_EQ(form->TrashList().size(), 1u);
+    const auto attributes = quorvex::SplitTrashEntry(form->TrashList()[0]).attributes;
+    ASSERT_TRUE(attributes.has_value());
+    EXPECT_NE(*attributes & kAttrReadOnly, 0);
+}
+
+TEST_F(DeleteFlowTest, NothingSelectedAsksNothing)
+{
+    page->DeleteEmptyItems();
+    EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 0);
+    EXPECT_EQ(page->model().rowCount(), 3);
+    EXPECT_EQ(page->Panel10->text(), QStringLiteral("3 個"));
+}
+
+} // namespace
