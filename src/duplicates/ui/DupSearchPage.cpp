@@ -382,7 +382,7 @@ std::string DupSearchPage::firstSelectedPath() const
 void DupSearchPage::DeleteMenu1Click()
 {
     const std::vector<int> rows = ListView4->selectedRowNumbers();
-    if (rows.empty())
+    if (rows.empty() || context_.isBusy())
         return;
     std::vector<std::string> paths;
     for (int row : rows)
