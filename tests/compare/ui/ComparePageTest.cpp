@@ -1,8 +1,7 @@
 // The comparison page driven through the real main window: runs started with the
 // mouse, refusals, cancel and page lock during a run, sorting and the restore order,
 // row colours, icons per extension, and the histories written at close.
-#include "compare/ui/ComparePage.h"
-#include "app/FormFixture.h"
+#include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/TSwitchButton.h"
@@ -21,18 +20,9 @@
 
 namespace {
 
-class ComparePageTest : public FormFixture
+class ComparePageTest : public ComparePageFixture
 {
 protected:
-    void SetUp() override
-    {
-        FormFixture::SetUp();
-        form = makeForm();
-        form->show();
-        page = form->findChild<ComparePage*>();
-        ASSERT_NE(page, nullptr);
-    }
-
     ComparisonListModel& model() { return page->model(); }
     TMyListViewHeader& header() { return *page->ListView2->GetColumnHandle(); }
 
@@ -79,9 +69,6 @@ protected:
         tree.file("B/sub/near.txt", "abcdefgh", time);
         tree.file("A/sub/near.txt", "abcdefgx", time);
     }
-
-    std::unique_ptr<TForm1> form;
-    ComparePage* page = nullptr;
 };
 
 TEST_F(ComparePageTest, RunShowsRowsColoursAndCaptions)
@@ -238,8 +225,7 @@ TEST_F(ComparePageTest, HistoriesWrittenAtCloseArePruned)
         lines.push_back(tree.dir("h" + std::to_string(n)));
     lines.insert(lines.begin() + 18, tree.path("gone"));
     ASSERT_TRUE(quorvex::platform::WriteTextLinesAtomically(tree.path("data/data1.txt"), lines));
-    form = makeForm();
-    page = form->findChild<ComparePage*>();
+    reopen();
     ASSERT_EQ(page->PathA->ComboBox->count(), 21);
 
     makeTrees();

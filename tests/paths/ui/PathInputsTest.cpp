@@ -1,7 +1,6 @@
 // Path inputs: the drop rule on pages 0 and 1, the folder-or-file chooser, browsing
 // from the A button, swapping, history entries and the status text of an edit field.
-#include "app/FormFixture.h"
-#include "compare/ui/ComparePage.h"
+#include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListView.h"
 #include "paths/ui/PathDrops.h"
 #include "paths/ui/PathInput.h"
@@ -65,18 +64,9 @@ TEST(PathDrops, SearchPageTakesFilesAndFoldersWhereverTheyLand)
     EXPECT_FALSE(drops.DropAlternation());
 }
 
-class PathInputsTest : public FormFixture
+class PathInputsTest : public ComparePageFixture
 {
 protected:
-    void SetUp() override
-    {
-        FormFixture::SetUp();
-        form = makeForm();
-        form->show();
-        page = form->findChild<ComparePage*>();
-        ASSERT_NE(page, nullptr);
-    }
-
     void dropOnWindow(const QStringList& paths, QPoint at)
     {
         QMimeData data;
@@ -91,9 +81,6 @@ protected:
     }
 
     QPoint inWindow(QWidget* widget) { return widget->mapTo(form.get(), widget->rect().center()); }
-
-    std::unique_ptr<TForm1> form;
-    ComparePage* page = nullptr;
 };
 
 TEST_F(PathInputsTest, WindowDropsUseTheFirstPathAndTheControlUnderThePoint)
@@ -154,9 +141,7 @@ TEST_F(PathInputsTest, HistoryEntriesFillTheFieldAndClicksShowItsText)
 {
     ASSERT_TRUE(quorvex::platform::WriteFileAtomically(tree.path("data/data2.txt"),
                                                        "/one\r\n/two\r/three\n"));
-    form = makeForm();
-    form->show();
-    page = form->findChild<ComparePage*>();
+    reopen();
     QComboBox& history = *page->PathB->ComboBox;
     ASSERT_EQ(history.count(), 3);
     EXPECT_EQ(history.itemText(2), "/three");
