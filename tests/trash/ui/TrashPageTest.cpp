@@ -1,0 +1,226 @@
+// The trash page inside a real main window: the snapshot and its counter, restore
+// and purge batches with their questions and the trash file, select all, and an
+// item deleted on the empty-item page and brought back here.
+#include "trash/ui/TrashPage.h"
+#include "actions/TYesAllNoCancelBox.h"
+#include "app/FormFixture.h"
+#include "controls/TMyListView.h"
+#include "controls/TSwitchButton.h"
+#include "empty/ui/EmptyItemListModel.h"
+#include "empty/ui/EmptyItemListView.h"
+#include "empty/ui/EmptyItemsPage.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "trash/TrashStore.h"
+#include "trash/ui/TrashListModel.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+using namespace quorvex::platform;
+using Kind = ScriptedDialogs::Kind;
+
+class TrashPageTest : public FormFixture
+{
+protected:
+    // Starts the window on a trash file holding these entries.
+    void start(const std::vector<std::string>& entries)
+    {
+        const std::string file = quorvex::TrashListPath(tree.path("data/"));
+        std::filesystem::create_directories(tree.path("data"));
+        std::ofstream out(file, std::ios::binary);
+        for (const std::string& entry : entries)
+            out << entry << "\r\n";
+        out.close();
+        form = makeForm();
+        form->show();
+        form->PageControl1->setCurrentIndex(3);
+        page = form->findChild<TrashPage*>();
+        ASSERT_NE(page, nullptr);
+    }
+
+    void click(TSwitchButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    QStringList column(int col) const
+    {
+        QStringList texts;
+        for (int row = 0; row < page->model().rowCount(); ++row)
+            texts << page->model().index(row, col).data().toString();
+        return texts;
+    }
+
+    void select(std::initializer_list<int> rows)
+    {
+        for (int row : rows)
+            page->ListView3->selectionModel()->select(page->model().index(row, 0),
+                                                      QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Rows);
+    }
+
+    std::vector<std::string> trashOnDisk() const
+    {
+        quorvex::TrashList trash;
+        quorvex::LoadTrashList(trash, form->TrashListPath());
+        return trash.entries();
+    }
+
+    std::unique_ptr<TForm1> form;
+    TrashPage* page = nullptr;
+};
+
+TEST_F(TrashPageTest, TheViewIsASnapshotCountedWhenItOpens)
+{
+    const std::string folder = tree.path("x/empty/"), file = tree.path("x/n.txt");
+    start({folder + "=16", file + "=33"});
+    EXPECT_EQ(page->model().rowCount(), 0);
+
+    click(page->GomiOpenSwBtn);
+    EXPECT_EQ(column(0), (QStringList{"empty", "n.txt"}));
+    EXPECT_EQ(column(1),
+              (QStringList{QString::fromStdString(folder), QString::fromStdString(file)}));
+    EXPECT_EQ(page->Panel11->text(), QStringLiteral("2 個"));
+    EXPECT_EQ(page->GomiOpenSwBtn->Caption(), QStringLiteral("ごみ箱を閉じる"));
+
+    // Entries added while the view is open appear only after it is opened again.
+    form->TrashList().push_back(tree.path("late.txt") + "=32");
+    EXPECT_EQ(page->model().rowCount(), 2);
+
+    click(page->GomiOpenSwBtn);
+    EXPECT_EQ(page->model().rowCount(), 0);
+    EXPECT_EQ(page->Panel11->text(), QString());
+    EXPECT_EQ(page->GomiOpenSwBtn->Caption(), QStringLiteral("ごみ箱を開く"));
+
+    click(page->GomiOpenSwBtn);
+    EXPECT_EQ(page->Panel11->text(), QStringLiteral("3 個"));
+}
+
+TEST_F(TrashPageTest, AnEmptyTrashOpensWithNoRowsAndSelectAllDoesNothing)
+{
+    start({});
+    click(page->GomiOpenSwBtn);
+    EXPECT_EQ(page->Panel11->text(), QStringLiteral("0 個"));
+    click(page->AllSelectBtn);
+    click(page->ModosuSwBtn);
+    click(page->DelSwBtn);
+    EXPECT_TRUE(dialogs.calls().empty());
+}
+
+TEST_F(TrashPageTest, RestoreRecreatesTheItemsWithTheirAttributesAndDropsTheEntries)
+{
+    const std::string folder = tree.path("gone/deep/empty/"), file = tree.path("gone/ro.txt");
+    const std::string kept = tree.path("kept.txt");
+    start({kept + "=32", folder + "=16", file + "=33"});
+    click(page->GomiOpenSwBtn);
+    select({1, 2});
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
+
+    click(page->ModosuSwBtn);
+
+    ASSERT_EQ(dialogs.count(Kind::YesAllNoCancel), 1);
+    EXPECT_EQ(dialogs.calls()[0].title, QStringLiteral("ごみ箱からの取り出し確認"));
+    EXPECT_EQ(dialogs.calls()[0].text,
+              QStringLiteral("[ ") + QString::fromStdString(file) +
+                  QStringLiteral(" ]\n\nこのファイルをごみ箱から元の場所に戻しても宜しいですか？"));
+    EXPECT_TRUE(IsExistingFolder(folder));
+    ASSERT_TRUE(IsExistingFile(file));
+    EXPECT_NE(*GetAttributes(file) & kAttrReadOnly, 0u);
+    EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    EXPECT_EQ(column(1), QStringList{QString::fromStdString(kept)});
+    EXPECT_EQ(page->Panel11->text(), QStringLiteral("3 個"));
+    EXPECT_EQ(trashOnDisk(), std::vector<std::string>{kept + "=32"});
+}
+
+TEST_F(TrashPageTest, AFailedRestoreKeepsTheRowAndTheEntry)
+{
+    // The folder chain cannot be made: a file sits where a folder must go.
+    tree.file("blocker", "x");
+    const std::string file = tree.path("blocker/a.txt");
+    start({file + "=32"});
+    click(page->GomiOpenSwBtn);
+    click(page->AllSelectBtn);
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
+
+    click(page->ModosuSwBtn);
+
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("ファイルを元に戻すのに失敗しました。")});
+    EXPECT_EQ(page->model().rowCount(), 1);
+    EXPECT_EQ(form->TrashList().size(), 1u);
+}
+
+TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
+{
+    const std::string a = tree.file("a.txt"), b = tree.path("b/"), c = tree.path("c.txt");
+    start({a + "=32", b + "=16", c + "=32"});
+    click(page->GomiOpenSwBtn);
+    click(page->AllSelectBtn);
+    EXPECT_EQ(page->ListView3->selectionModel()->selectedRows().size(), 3);
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes); // c.txt
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::No);  // b/
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes); // a.txt
+
+    click(page->DelSwBtn);
+
+    EXPECT_EQ(dialogs.calls()[1].title, QStringLiteral("削除確認"));
+    EXPECT_EQ(dialogs.calls()[1].text,
+              QStringLiteral("[ ") + QString::fromStdString(b) +
+                  QStringLiteral(" ]\n\nこのフォルダをごみ箱から削除しても宜しいですか？"));
+    EXPECT_EQ(column(1), QStringList{QString::fromStdString(b)});
+    EXPECT_EQ(trashOnDisk(), std::vector<std::string>{b + "=16"});
+    EXPECT_TRUE(IsExistingFile(a));
+    EXPECT_FALSE(std::filesystem::exists(c));
+    EXPECT_FALSE(std::filesystem::exists(b));
+    EXPECT_EQ(page->Panel11->text(), QStringLiteral("3 個"));
+}
+
+TEST_F(TrashPageTest, PurgeWithAllAndNoPurgesNothing)
+{
+    start({tree.path("a.txt") + "=32", tree.path("b.txt") + "=32"});
+    click(page->GomiOpenSwBtn);
+    click(page->AllSelectBtn);
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::No, true);
+
+    click(page->DelSwBtn);
+
+    EXPECT_EQ(page->model().rowCount(), 2);
+    EXPECT_EQ(form->TrashList().size(), 2u);
+}
+
+TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
+{
+    tree.file("t/ro.txt");
+    tree.setReadOnly("t/ro.txt", true);
+    tree.dir("t/sub/leaf");
+    start({});
+    auto* emptyPage = form->findChild<EmptyItemsPage*>();
+    form->PageControl1->setCurrentIndex(2);
+    dialogs.scriptFolder(QString::fromStdString(tree.path("t")));
+    QTest::mouseClick(emptyPage->SwitchButton5, Qt::LeftButton);
+    ASSERT_EQ(emptyPage->model().rowCount(), 2);
+    emptyPage->ListView1->selectAll();
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
+    emptyPage->DeleteEmptyItems();
+    ASSERT_FALSE(std::filesystem::exists(tree.path("t/sub/leaf")));
+    ASSERT_FALSE(std::filesystem::exists(tree.path("t/ro.txt")));
+
+    form->PageControl1->setCurrentIndex(3);
+    click(page->GomiOpenSwBtn);
+    EXPECT_EQ(column(0), (QStringList{"ro.txt", "leaf"}));
+    click(page->AllSelectBtn);
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
+    click(page->ModosuSwBtn);
+
+    EXPECT_TRUE(IsExistingFolder(tree.path("t/sub/leaf")));
+    ASSERT_TRUE(IsExistingFile(tree.path("t/ro.txt")));
+    EXPECT_NE(*GetAttributes(tree.path("t/ro.txt")) & kAttrReadOnly, 0u);
+    EXPECT_TRUE(form->TrashList().empty());
+    EXPECT_TRUE(trashOnDisk().empty());
+}
+
+} // namespace
