@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <numeric>
 #include <string>
 #include <tuple>
@@ -35,15 +36,38 @@ template <typename Less> void reorder(std::vector<ComparisonRow>& rows, Less les
     rows = std::move(sorted);
 }
 
-// Sorts by one text per row, built once.
-template <typename Compare>
-void sortByText(std::vector<ComparisonRow>& rows, std::vector<std::string> keys, bool ascending,
-                Compare compare)
+// The locale's collation key of a text: comparing two keys bytewise orders the texts
+// as strcoll does, so a sort transforms each text once instead of at every compare.
+std::string CollationKey(const std::string& text)
 {
+    const std::size_t length = std::strxfrm(nullptr, text.c_str(), 0);
+    std::string key(length + 1, '\0');
+    std::strxfrm(key.data(), text.c_str(), key.size());
+    key.resize(length);
+    return key;
+}
+
+// Sorts by one collation key per row, built once.
+void sortByCollation(std::vector<ComparisonRow>& rows, const std::vector<std::string>& texts,
+                     bool ascending)
+{
+    std::vector<std::string> keys;
+    keys.reserve(texts.size());
+    for (const auto& text : texts)
+        keys.push_back(CollationKey(text));
     reorder(rows, [&](std::size_t a, std::size_t b) {
-        const int c = compare(keys[a], keys[b]);
-        return ascending ? c < 0 : c > 0;
+        return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
     });
+}
+
+// The value CompareNumericCells orders a cell by: empty cells before every number.
+long long numericCellValue(std::string_view text)
+{
+    if (text.empty())
+        return std::numeric_limits<long long>::min();
+    if (text.find_first_not_of("0123456789") != std::string_view::npos)
+        text.remove_suffix(1);
+    return numberOrMinusOne(text);
 }
 
 } // namespace
@@ -59,12 +83,7 @@ int CompareNumericCells(std::string_view s1, std::string_view s2)
 {
     if (s1.empty() || s2.empty())
         return (s1.empty() ? 0 : 1) - (s2.empty() ? 0 : 1);
-    auto read = [](std::string_view text) {
-        if (text.find_first_not_of("0123456789") != std::string_view::npos)
-            text.remove_suffix(1);
-        return static_cast<long long>(numberOrMinusOne(text));
-    };
-    const long long difference = read(s1) - read(s2);
+    const long long difference = numericCellValue(s1) - numericCellValue(s2);
     return difference < 0 ? -1 : difference > 0 ? 1 : 0;
 }
 
@@ -74,7 +93,7 @@ void SortComparisonRowsByName(std::vector<ComparisonRow>& rows, SortKey key)
     names.reserve(rows.size());
     for (const auto& row : rows)
         names.push_back(row.name());
-    sortByText(rows, std::move(names), key != 0, CompareCellTexts);
+    sortByCollation(rows, names, key != 0);
 }
 
 void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key)
@@ -82,27 +101,38 @@ void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key)
     const int cell = static_cast<int>(key & 0xFFFF);
     const bool ascending = (key >> 16) == 1;
     const bool numeric = cell == 4;
+    if (numeric) {
+        std::vector<long long> values;
+        values.reserve(rows.size());
+        for (const auto& row : rows)
+            values.push_back(numericCellValue(row.cell(6)));
+        reorder(rows, [&](std::size_t a, std::size_t b) {
+            return ascending ? values[a] < values[b] : values[b] < values[a];
+        });
+        return;
+    }
     std::vector<std::string> texts;
     texts.reserve(rows.size());
     for (const auto& row : rows)
-        texts.push_back(row.cell(numeric ? 6 : cell));
-    if (numeric)
-        sortByText(rows, std::move(texts), ascending, CompareNumericCells);
-    else
-        sortByText(rows, std::move(texts), ascending, CompareCellTexts);
+        texts.push_back(row.cell(cell));
+    sortByCollation(rows, texts, ascending);
 }
 
 void RestoreComparisonOrder(std::vector<ComparisonRow>& rows)
 {
+    std::vector<std::string> pathKeys, nameKeys;
+    pathKeys.reserve(rows.size());
+    nameKeys.reserve(rows.size());
+    for (const auto& row : rows) {
+        pathKeys.push_back(CollationKey(row.pathCell()));
+        nameKeys.push_back(CollationKey(row.displayName()));
+    }
     reorder(rows, [&](std::size_t a, std::size_t b) {
         const ComparisonRow& x = rows[a];
         const ComparisonRow& y = rows[b];
-        if (int c = std::strcoll(x.pathCell().c_str(), y.pathCell().c_str()); c != 0)
-            return c < 0;
-        if (int c = std::strcoll(x.displayName().c_str(), y.displayName().c_str()); c != 0)
-            return c < 0;
         // Names the collation cannot tell apart keep a fixed order by their bytes.
-        return std::tie(x.pathCell(), x.displayName()) < std::tie(y.pathCell(), y.displayName());
+        return std::tie(pathKeys[a], nameKeys[a], x.pathCell(), x.displayName()) <
+               std::tie(pathKeys[b], nameKeys[b], y.pathCell(), y.displayName());
     });
 }
 
