@@ -131,6 +131,7 @@ void EmptyItemsPage::buildList()
             header->resizeSection(column, layout.width);
         header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
     }
+    header->setStretchLastSection(true);
 
     connect(ListView1, &TMyListView::columnClick, this, &EmptyItemsPage::ListView1ColumnClick);
     connect(ListView1, &EmptyItemListView::resized, this, &EmptyItemsPage::ListView1Resize);

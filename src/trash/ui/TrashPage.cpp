@@ -91,6 +91,8 @@ void TrashPage::buildList()
     header->setSectionsClickable(false);
     header->resizeSection(0, kNameColumnWidth);
     header->setColumnWidthLimits(0, kMinColumnWidth, 0);
+    header->setColumnWidthLimits(1, kMinColumnWidth, 0);
+    header->setStretchLastSection(true);
 }
 
 void TrashPage::resizeEvent(QResizeEvent* event)
