@@ -1,6 +1,7 @@
 #include "empty/ui/EmptyItemListView.h"
 
 #include "compare/ui/CompositeIcon.h"
+#include "compare/ui/VisibleRows.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "platform/desktop/SysImageList.h"
@@ -45,12 +46,8 @@ std::vector<std::size_t> EmptyItemListView::selectedRows() const
 void EmptyItemListView::paintEvent(QPaintEvent* event)
 {
     // Icons and type names are looked up for the rows about to be shown, once per row.
-    const QModelIndex top = indexAt(QPoint(1, 1));
-    if (top.isValid()) {
-        const QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 2));
-        const int last = bottom.isValid() ? bottom.row() : model_.rowCount() - 1;
-        model_.ListView1DataHint(top.row(), last);
-    }
+    if (const auto rows = VisibleRowRange(*this))
+        model_.ListView1DataHint(rows->first, rows->second);
     TMyListView::paintEvent(event);
 }
 

@@ -1,7 +1,6 @@
 #include "empty/ui/EmptyItemsPage.h"
 
 #include "actions/BatchConfirmation.h"
-#include "actions/TYesAllNoCancelBox.h"
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
@@ -64,7 +63,6 @@ private:
 
 EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     : QWidget(&sheet), context_(context),
-      YesAllNoCancelBox1(new TYesAllNoCancelBox(context.dialogs(), this)),
       model_(new EmptyItemListModel(PathServices::of(context).icons(), this)),
       sort_(EmptyItemListModel::ColumnCount)
 {
@@ -72,8 +70,6 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     auto* layout = new QVBoxLayout(&sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(this);
-    YesAllNoCancelBox1->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
-    YesAllNoCancelBox1->applyStandardConfiguration(&ImageList1());
 
     buildTopBar();
     buildList();
@@ -240,7 +236,7 @@ void EmptyItemsPage::DeleteEmptyItems()
         return;
     const std::vector<std::size_t> selected = ListView1->selectedRows();
     if (!selected.empty()) {
-        BatchConfirmation confirmation(*YesAllNoCancelBox1);
+        BatchConfirmation confirmation(YesAllNoCancelBox1(context_));
         std::vector<std::size_t> deleted;
         TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
             deleted = quorvex::DeleteEmptyItems(model_->EmptyItemList(), selected, trash,

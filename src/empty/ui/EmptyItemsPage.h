@@ -18,7 +18,6 @@ class FindAnimation;
 class MainContext;
 class QLabel;
 class TSwitchButton;
-class TYesAllNoCancelBox;
 
 class EmptyItemsPage : public QWidget
 {
@@ -60,7 +59,6 @@ private:
     void ListView1DblClick(int row);
 
     MainContext& context_;
-    TYesAllNoCancelBox* YesAllNoCancelBox1;
     EmptyItemListModel* model_;
     ColumnSort sort_;
     QString LastEmptySearchFolder_;

@@ -1,9 +1,7 @@
 #include "trash/ui/TrashPage.h"
 
 #include "actions/BatchConfirmation.h"
-#include "actions/TYesAllNoCancelBox.h"
 #include "app/Hint.h"
-#include "app/ImageList1.h"
 #include "app/MainContext.h"
 #include "controls/ControlStyles.h"
 #include "controls/TMyListView.h"
@@ -27,16 +25,12 @@ constexpr int kMinColumnWidth = 50;
 } // namespace
 
 TrashPage::TrashPage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context),
-      YesAllNoCancelBox1(new TYesAllNoCancelBox(context.dialogs(), this)),
-      model_(new TrashListModel(this))
+    : QWidget(&sheet), context_(context), model_(new TrashListModel(this))
 {
     setObjectName(QStringLiteral("TrashPage"));
     auto* layout = new QVBoxLayout(&sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(this);
-    YesAllNoCancelBox1->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
-    YesAllNoCancelBox1->applyStandardConfiguration(&ImageList1());
 
     buildTopBar();
     buildList();
@@ -132,7 +126,7 @@ void TrashPage::RestoreTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(*YesAllNoCancelBox1);
+    BatchConfirmation confirmation(YesAllNoCancelBox1(context_));
     std::vector<std::size_t> restored;
     TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
         restored = quorvex::RestoreTrashItems(trash, model_->paths(), selected,
@@ -146,7 +140,7 @@ void TrashPage::PurgeTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(*YesAllNoCancelBox1);
+    BatchConfirmation confirmation(YesAllNoCancelBox1(context_));
     std::vector<std::size_t> purged;
     TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
         purged =

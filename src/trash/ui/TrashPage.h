@@ -8,13 +8,11 @@
 #include <cstddef>
 #include <vector>
 
-class BatchConfirmation;
 class MainContext;
 class QLabel;
 class TMyListView;
 class TrashListModel;
 class TSwitchButton;
-class TYesAllNoCancelBox;
 
 class TrashPage : public QWidget
 {
@@ -47,6 +45,5 @@ private:
     std::vector<std::size_t> selectedRows() const;
 
     MainContext& context_;
-    TYesAllNoCancelBox* YesAllNoCancelBox1;
     TrashListModel* model_;
 };

@@ -9,6 +9,7 @@
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
 #include "platform/FileSystem.h"
+#include "support/ListRows.h"
 #include "trash/TrashStore.h"
 
 #include <QLabel>
@@ -44,30 +45,18 @@ protected:
         clickStart();
     }
 
-    QStringList column(int col) const
-    {
-        QStringList texts;
-        const EmptyItemListModel& model = page->model();
-        for (int row = 0; row < model.rowCount(); ++row)
-            texts << model.index(row, col).data().toString();
-        return texts;
-    }
+    QStringList column(int col) const { return quorvex::test::ColumnTexts(page->model(), col); }
 
     void select(std::initializer_list<int> rows)
     {
-        for (int row : rows)
-            page->ListView1->selectionModel()->select(page->model().index(row, 0),
-                                                      QItemSelectionModel::Select |
-                                                          QItemSelectionModel::Rows);
+        quorvex::test::SelectRows(*page->ListView1, rows);
     }
 
     int marker(int col) const { return page->ListView1->GetColumnHandle()->columnImage(col); }
 
     std::vector<std::string> trashOnDisk() const
     {
-        quorvex::TrashList trash;
-        quorvex::LoadTrashList(trash, form->TrashListPath());
-        return trash.entries();
+        return quorvex::test::TrashFileEntries(form->TrashListPath());
     }
 
     std::unique_ptr<TForm1> form;

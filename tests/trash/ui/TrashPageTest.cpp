@@ -11,6 +11,7 @@
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/ListRows.h"
 #include "trash/TrashStore.h"
 #include "trash/ui/TrashListModel.h"
 
@@ -47,27 +48,16 @@ protected:
 
     void click(TSwitchButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    QStringList column(int col) const
-    {
-        QStringList texts;
-        for (int row = 0; row < page->model().rowCount(); ++row)
-            texts << page->model().index(row, col).data().toString();
-        return texts;
-    }
+    QStringList column(int col) const { return quorvex::test::ColumnTexts(page->model(), col); }
 
     void select(std::initializer_list<int> rows)
     {
-        for (int row : rows)
-            page->ListView3->selectionModel()->select(page->model().index(row, 0),
-                                                      QItemSelectionModel::Select |
-                                                          QItemSelectionModel::Rows);
+        quorvex::test::SelectRows(*page->ListView3, rows);
     }
 
     std::vector<std::string> trashOnDisk() const
     {
-        quorvex::TrashList trash;
-        quorvex::LoadTrashList(trash, form->TrashListPath());
-        return trash.entries();
+        return quorvex::test::TrashFileEntries(form->TrashListPath());
     }
 
     std::unique_ptr<TForm1> form;
