@@ -75,6 +75,15 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     buildList();
     TrashListStore::of(context);
     context.addBusyIndicator(*Animate2);
+    context.mainWindow().installEventFilter(this);
+}
+
+bool EmptyItemsPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the window during a search stops the search.
+    if (watched == &context_.mainWindow() && event->type() == QEvent::Close && searching())
+        SwitchButton5->setDown(false);
+    return QWidget::eventFilter(watched, event);
 }
 
 void EmptyItemsPage::buildTopBar()

@@ -153,6 +153,19 @@ TEST_F(EmptyItemsPageTest, AClickDuringTheSearchStopsItWithThePartialResultCount
     EXPECT_EQ(dialogs.count(Kind::Folder), 1);
 }
 
+TEST_F(EmptyItemsPageTest, ClosingTheWindowDuringTheSearchStopsIt)
+{
+    for (int i = 0; i < 300; ++i)
+        tree.dir("t/d" + std::to_string(1000 + i));
+    QTimer::singleShot(0, page, [&] { form->close(); });
+
+    search(folderOf(tree.path("t/")));
+
+    EXPECT_LT(page->model().rowCount(), 300);
+    EXPECT_FALSE(page->SwitchButton5->Down());
+    EXPECT_FALSE(form->isBusy());
+}
+
 class DeleteFlowTest : public EmptyItemsPageTest
 {
 protected:
