@@ -1,33 +1,21 @@
 // quorvex-cli compare: the folder comparison, printed as the list holds it after a run.
 #include <cstdio>
 
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
-#include "cli/ResultWriter.h"
 #include "cli/TerminalProgress.h"
 #include "compare/ComparisonEngine.h"
-#include "platform/TextFile.h"
 
 namespace quorvex::cli {
 
 int RunCompareCommand(const CliOptions& options)
 {
-    FilterSettings filters;
-    filters.includeHidden = options.hidden;
-    filters.includeSystem = options.system;
-    if (options.masks) {
-        auto lines = platform::ReadTextLines(*options.masks);
-        if (!lines) {
-            std::fprintf(stderr, "quorvex-cli: cannot read the mask file %s\n",
-                         options.masks->c_str());
-            return kExitFailure;
-        }
-        filters.useMasks = true;
-        filters.exclusion = options.exclude;
-        filters.activeMasks = std::move(*lines);
-    }
+    const std::optional<FilterSettings> filters = FiltersFromOptions(options);
+    if (!filters)
+        return kExitFailure;
 
     TerminalProgress progress(options.progress);
-    ComparisonEngine engine(filters, progress);
+    ComparisonEngine engine(*filters, progress);
     const ComparisonOutcome outcome =
         engine.StartComparison(options.operands.at(0), options.operands.at(1), options.content);
     if (!outcome.carriedOut) {
@@ -44,11 +32,7 @@ int RunCompareCommand(const CliOptions& options)
     }
     writer.addExtra("#columns", {engine.captionA(), engine.captionB()});
     writer.addExtra("#header", {engine.contentHeader()});
-    if (!writer.write(options.format)) {
-        std::fputs("quorvex-cli: cannot write the result\n", stderr);
-        return kExitFailure;
-    }
-    return kExitOk;
+    return WriteResult(writer, options);
 }
 
 } // namespace quorvex::cli

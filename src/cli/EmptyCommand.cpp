@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
-#include "cli/ResultWriter.h"
 #include "empty/EmptyItemSearch.h"
 #include "platform/FileSystem.h"
 
@@ -16,13 +16,13 @@ int RunEmptyCommand(const CliOptions& options)
         std::fprintf(stderr, "フォルダ [ %s ]\n\nファイルパスが不明です。\n", folder.c_str());
         return kExitRefused;
     }
-    FilterSettings settings;
-    settings.includeHidden = options.hidden;
-    settings.includeSystem = options.system;
+    const std::optional<FilterSettings> settings = FiltersFromOptions(options);
+    if (!settings)
+        return kExitFailure;
 
     EmptyItemList list;
     std::size_t counter = 0;
-    SearchEmptyItems(folder, counter, list, settings, silentObserver());
+    SearchEmptyItems(folder, counter, list, *settings, silentObserver());
     SortEmptyItemsByName(list);
 
     ResultWriter writer({"Name", "AttributeText", "Path"});
@@ -30,11 +30,7 @@ int RunEmptyCommand(const CliOptions& options)
         writer.addRow(
             {std::move(record.Name), std::move(record.AttributeText), std::move(record.Path)});
     writer.addExtra("#count", {FormatItemCount(counter)});
-    if (!writer.write(options.format)) {
-        std::fputs("quorvex-cli: the result could not be written\n", stderr);
-        return kExitFailure;
-    }
-    return kExitOk;
+    return WriteResult(writer, options);
 }
 
 } // namespace quorvex::cli

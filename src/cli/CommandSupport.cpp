@@ -1,0 +1,36 @@
+#include "cli/CommandSupport.h"
+
+#include <cstdio>
+
+#include "platform/TextFile.h"
+
+namespace quorvex::cli {
+
+std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options)
+{
+    FilterSettings filters;
+    filters.includeHidden = options.hidden;
+    filters.includeSystem = options.system;
+    if (options.masks) {
+        auto masks = platform::ReadTextLines(*options.masks);
+        if (!masks) {
+            std::fprintf(stderr, "quorvex-cli: the mask file %s cannot be read\n",
+                         options.masks->c_str());
+            return std::nullopt;
+        }
+        filters.useMasks = true;
+        filters.exclusion = options.exclude;
+        filters.activeMasks = std::move(*masks);
+    }
+    return filters;
+}
+
+int WriteResult(const ResultWriter& writer, const CliOptions& options)
+{
+    if (writer.write(options.format))
+        return kExitOk;
+    std::fputs("quorvex-cli: the result could not be written\n", stderr);
+    return kExitFailure;
+}
+
+} // namespace quorvex::cli

@@ -1,0 +1,20 @@
+#pragma once
+// Pieces every subcommand shares: the filter settings the common options stand for,
+// and writing the finished result.
+
+#include <optional>
+
+#include "cli/CliOptions.h"
+#include "cli/ResultWriter.h"
+#include "compare/Filters.h"
+
+namespace quorvex::cli {
+
+// --hidden, --system, --masks FILE and --exclude as FilterSettings; nullopt (after a
+// message on standard error) when the mask file cannot be read.
+std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
+
+// Writes the result in the chosen format; kExitOk, or kExitFailure with a message.
+int WriteResult(const ResultWriter& writer, const CliOptions& options);
+
+} // namespace quorvex::cli
