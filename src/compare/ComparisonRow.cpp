@@ -67,6 +67,13 @@ void ComparisonRow::setCounterpartName(std::string name)
         counterpartName_ = std::make_unique<std::string>(std::move(name));
 }
 
+void ComparisonRow::markSideGone(bool sideB)
+{
+    (sideB ? hasB_ : hasA_) = false;
+    size_ = time_ = Relation::None;
+    hasRelations_ = false;
+}
+
 std::string ComparisonRow::cell(int index) const
 {
     switch (index) {

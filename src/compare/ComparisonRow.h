@@ -64,6 +64,9 @@ public:
     void showContent(bool checked);
     // Cell 0 when B's entry has another name (file-against-file mode).
     void setCounterpartName(std::string name);
+    // The entry of side A (or B) was deleted: that side's name becomes "なし" and the
+    // relation cells 1 to 3 become empty.
+    void markSideGone(bool sideB);
 
     bool hidden = false;
     std::int32_t iconIndex = -1;

@@ -1,5 +1,6 @@
 #include "compare/ui/ComparePage.h"
 
+#include "actions/ListItemActions.h"
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
@@ -193,18 +194,36 @@ void ComparePage::buildList()
         header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
     }
 
-    PopupMenu3 = new QMenu(this);
-    PopupMenu3->setObjectName(QStringLiteral("PopupMenu3"));
-    N9 = PopupMenu3->addAction(ImageList1Icon(imagelist1::ListOrder),
-                               QStringLiteral("リストの並びを戻す"));
-    N9->setObjectName(QStringLiteral("N9"));
-    connect(N9, &QAction::triggered, this, &ComparePage::RestoreComparisonOrder);
-
+    buildPopupMenu();
     connect(ListView2, &TMyListView::columnClick, this, &ComparePage::ListView2ColumnClick);
     connect(ListView2, &ComparisonListView::statusText, this,
             [this](const QString& text) { context_.setStatusText(0, text); });
     connect(ListView2, &ComparisonListView::popupRequested, this, &ComparePage::showPopupMenu);
     connect(ListView2, &ComparisonListView::resized, this, &ComparePage::ListView2Resize);
+}
+
+void ComparePage::buildPopupMenu()
+{
+    Actions = new ListItemActions(
+        *ListView2, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
+        [this](int row) {
+            return quorvex::ComparisonItemPath(model_->row(row), ListView2->ClickedSide(),
+                                               model_->RootA(), model_->RootB());
+        },
+        {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2"});
+    PopupMenu3 = Actions->Menu;
+    N3 = Actions->OpenFolder;
+    A1 = Actions->SelectAll;
+    Copy1 = Actions->Copy;
+    Delete1 = Actions->Delete;
+    Property2 = Actions->Properties;
+    connect(Delete1, &QAction::triggered, this, &ComparePage::Delete1Click);
+
+    N9 = new QAction(ImageList1Icon(imagelist1::ListOrder), QStringLiteral("リストの並びを戻す"),
+                     PopupMenu3);
+    N9->setObjectName(QStringLiteral("N9"));
+    PopupMenu3->insertAction(Property2, N9);
+    connect(N9, &QAction::triggered, this, &ComparePage::RestoreComparisonOrder);
 }
 
 void ComparePage::resizeEvent(QResizeEvent* event)
@@ -321,8 +340,40 @@ void ComparePage::ListView2Resize()
         sort_.reapplyMarker(*ListView2);
 }
 
+void ComparePage::PopupMenu3Popup()
+{
+    const bool idle = !context_.isBusy();
+    const quorvex::ComparisonRow* row = model_->row(ListView2->selectedRow());
+    const bool usable = idle && row && quorvex::RowHasSide(*row, ListView2->ClickedSide());
+    for (QAction* action : {N3, Copy1, Delete1})
+        action->setVisible(usable);
+    Property2->setEnabled(usable);
+    N9->setEnabled(model_->rowCount() > 0);
+    A1->setEnabled(N9->isEnabled());
+    // While a run is in progress the list's order and selection stay as they are.
+    N9->setVisible(idle);
+    A1->setVisible(idle);
+}
+
 void ComparePage::showPopupMenu(const QPoint& globalPos)
 {
-    N9->setVisible(!context_.isBusy());
+    PopupMenu3Popup();
     PopupMenu3->popup(globalPos);
+}
+
+void ComparePage::Delete1Click()
+{
+    const int side = ListView2->ClickedSide();
+    if ((side != 0 && side != 1) || context_.isBusy())
+        return;
+    Actions->RecycleSelected(
+        [this, side](int row) {
+            return quorvex::ComparisonRecyclePath(model_->row(row), side, model_->RootA(),
+                                                  model_->RootB());
+        },
+        [this, side](const std::vector<int>& rows) {
+            quorvex::MarkDeletedOnSide(engine_.rows(), rows,
+                                       side == 1 ? quorvex::Side::B : quorvex::Side::A);
+            model_->rowsChanged();
+        });
 }

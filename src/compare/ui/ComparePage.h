@@ -1,6 +1,7 @@
 #pragma once
 // Page 0 "ファイルの比較": paths A and B with their histories and browse buttons, the
-// swap, "開始" with "内容を比較する" and "グラフ", and the result list ListView2.
+// swap, "開始" with "内容を比較する" and "グラフ", and the result list ListView2 with
+// its popup menu PopupMenu3 (the shared row actions and the restore order).
 // A run happens inside the click of "開始": the shared progress panel Panel5 covers
 // the top bar meanwhile, the window keeps processing events, and the down state of
 // CancelBtn stops the walk; the rows are shown once the run has finished.
@@ -13,6 +14,7 @@
 
 class ComparisonListModel;
 class ComparisonListView;
+class ListItemActions;
 class MainContext;
 class PathInput;
 class QAction;
@@ -37,8 +39,14 @@ public:
     PathInput* PathA; // Edit1, ComboBox1, SpeedButton1
     PathInput* PathB; // Edit2, ComboBox2, SpeedButton2
     ComparisonListView* ListView2;
+    ListItemActions* Actions; // the row actions and PopupMenu3
     QMenu* PopupMenu3;
+    QAction* N3;
+    QAction* A1;
+    QAction* Copy1;
+    QAction* Delete1;
     QAction* N9;
+    QAction* Property2;
 
     ComparisonListModel& model() const { return *model_; }
     quorvex::ComparisonEngine& engine() { return engine_; }
@@ -47,6 +55,11 @@ public:
     void StartComparison();
     void ListView2ColumnClick(int column);
     void RestoreComparisonOrder();
+    // Shows and enables the popup items for the selection, ClickedSide and busy state.
+    void PopupMenu3Popup();
+    // Sends the clicked side's items of the selected rows to the trash; on success
+    // the rows show that side as gone.
+    void Delete1Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -56,6 +69,7 @@ private:
 
     void buildTopBar();
     void buildList();
+    void buildPopupMenu();
     void SwitchButton1Click();
     void SpeedButton1Click(PathInput& input);
     void SpeedButton16Click();

@@ -1,5 +1,9 @@
 #include "compare/ui/ComparisonListRules.h"
 
+#include "platform/FileSystem.h"
+
+#include <unordered_set>
+
 namespace quorvex {
 
 namespace {
@@ -50,6 +54,62 @@ std::string ComparisonCellPath(const ComparisonRow* row, int clickedSide, const 
     if (!row || (clickedSide != 0 && clickedSide != 1))
         return {};
     return RowSidePath(*row, clickedSide == 1 ? Side::B : Side::A, rootA, rootB);
+}
+
+bool RowHasSide(const ComparisonRow& row, int clickedSide)
+{
+    if (clickedSide == 0)
+        return row.hasA() && !row.displayName().empty();
+    if (clickedSide == 1)
+        return row.hasB() && !row.cell(0).empty();
+    return false;
+}
+
+std::string ComparisonItemPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
+                               const std::string& rootB)
+{
+    if (!row || !RowHasSide(*row, clickedSide))
+        return {};
+    return ComparisonCellPath(row, clickedSide, rootA, rootB);
+}
+
+std::string ComparisonRecyclePath(const ComparisonRow* row, int clickedSide,
+                                  const std::string& rootA, const std::string& rootB)
+{
+    std::string path = ComparisonItemPath(row, clickedSide, rootA, rootB);
+    if (path.empty())
+        return path;
+    const bool exists = isFileRow(row->pathCell()) ? platform::IsExistingFile(path)
+                                                   : platform::IsExistingFolder(path);
+    return exists ? path : std::string();
+}
+
+void MarkDeletedOnSide(std::vector<ComparisonRow>& rows, const std::vector<int>& indices, Side side)
+{
+    const bool sideB = side == Side::B;
+    std::unordered_set<std::string> folders; // path cells of the deleted folder rows
+    for (int index : indices) {
+        if (index < 0 || static_cast<std::size_t>(index) >= rows.size())
+            continue;
+        ComparisonRow& row = rows[static_cast<std::size_t>(index)];
+        row.markSideGone(sideB);
+        if (!isFileRow(row.pathCell()))
+            folders.insert(row.pathCell());
+    }
+    if (folders.empty())
+        return;
+    // A row lies below a deleted folder when its path cell continues one of theirs
+    // with a separator.
+    for (ComparisonRow& row : rows) {
+        const std::string& cell = row.pathCell();
+        for (auto slash = cell.find('/'); slash != std::string::npos;
+             slash = cell.find('/', slash + 1)) {
+            if (folders.contains(cell.substr(0, slash))) {
+                row.markSideGone(sideB);
+                break;
+            }
+        }
+    }
 }
 
 } // namespace quorvex

@@ -1,10 +1,12 @@
 #pragma once
 // Rules of the comparison list that need no widgets: the background shade of a row,
-// and the full path behind a row's name cell of side A or B.
+// the full path behind a row's name cell of side A or B, and what the list actions
+// work on and change.
 
 #include "compare/ComparisonRow.h"
 
 #include <string>
+#include <vector>
 
 namespace quorvex {
 
@@ -37,9 +39,28 @@ inline Side IconSide(const ComparisonRow& row)
     return row.hasA() ? Side::A : Side::B;
 }
 
+// True when the row's entry exists on the clicked side (0: A, 1: B) by the run's
+// findings and has a name there.
+bool RowHasSide(const ComparisonRow& row, int clickedSide);
+
 // The path behind the clicked name cell (clickedSide 0: A, 1: B); empty without a
 // row or when neither name cell was clicked.
 std::string ComparisonCellPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
                                const std::string& rootB);
+
+// The item the list actions work on: ComparisonCellPath when the row has the clicked
+// side, else empty (a missing side names nothing to open, copy or delete).
+std::string ComparisonItemPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
+                               const std::string& rootB);
+
+// The item a deletion sends to the trash: the item path when that file (for a file
+// row) or folder (for a folder row) exists on disk; else empty.
+std::string ComparisonRecyclePath(const ComparisonRow* row, int clickedSide,
+                                  const std::string& rootA, const std::string& rootB);
+
+// After a deletion on `side`: the rows at `indices`, and every row below a folder
+// row among them, show that side as gone.
+void MarkDeletedOnSide(std::vector<ComparisonRow>& rows, const std::vector<int>& indices,
+                       Side side);
 
 } // namespace quorvex

@@ -1,5 +1,6 @@
 #include "compare/ui/ComparisonListView.h"
 
+#include "actions/ListItemActions.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/CompositeIcon.h"
 #include "platform/desktop/SysImageList.h"
@@ -53,12 +54,7 @@ QString ComparisonListView::cellPath(int row) const
 
 int ComparisonListView::selectedRow() const
 {
-    const QModelIndexList rows = selectionModel()->selectedRows();
-    int first = -1;
-    for (const QModelIndex& index : rows)
-        if (first < 0 || index.row() < first)
-            first = index.row();
-    return first;
+    return FirstSelectedRow(*this);
 }
 
 void ComparisonListView::paintEvent(QPaintEvent* event)

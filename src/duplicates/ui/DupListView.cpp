@@ -1,5 +1,6 @@
 #include "duplicates/ui/DupListView.h"
 
+#include "actions/ListItemActions.h"
 #include "compare/ui/CompositeIcon.h"
 #include "duplicates/ui/DupListModel.h"
 #include "platform/desktop/SysImageList.h"
@@ -31,17 +32,12 @@ DupListView::DupListView(DupListModel& model, SysImageList& images, QWidget* par
 
 std::vector<int> DupListView::selectedRowNumbers() const
 {
-    std::vector<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedRows())
-        rows.push_back(index.row());
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    return SelectedRowNumbers(*this);
 }
 
 int DupListView::selectedRow() const
 {
-    const std::vector<int> rows = selectedRowNumbers();
-    return rows.empty() ? -1 : rows.front();
+    return FirstSelectedRow(*this);
 }
 
 void DupListView::paintEvent(QPaintEvent* event)

@@ -1,6 +1,6 @@
 #include "duplicates/ui/DupSearchPage.h"
 
-#include "actions/ItemProperties.h"
+#include "actions/ListItemActions.h"
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
@@ -18,8 +18,6 @@
 #include "paths/ui/PathServices.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/Dialogs.h"
-#include "platform/desktop/RecycleBin.h"
-#include "platform/desktop/ShellActions.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -188,39 +186,21 @@ void DupSearchPage::buildList()
                 if (!selected.isEmpty())
                     ListView4SelectItem(selected.indexes().constFirst().row());
             });
-    connect(ListView4, &QAbstractItemView::doubleClicked, this, [this] {
-        if (const std::string path = firstSelectedPath(); !path.empty())
-            OpenItem(path);
-    });
 }
 
 void DupSearchPage::buildPopupMenu()
 {
-    PopupMenu1 = new QMenu(ListView4);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const auto item = [this](const char* name, const QString& caption, int image) {
-        QAction* action = PopupMenu1->addAction(ImageList1Icon(image), caption);
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-    N4 = item("N4", QStringLiteral("フォルダを開く"), imagelist1::Folder);
-    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("N7"));
-    A2 = item("A2", QStringLiteral("全て選択(&A)"), imagelist1::SelectAll);
-    Copy2 = item("Copy2", QStringLiteral("コピー(&C)"), imagelist1::Copy);
-    DeleteMenu1 = item("DeleteMenu1", QStringLiteral("削除(&D)"), imagelist1::Delete);
-    PopupMenu1->addSeparator()->setObjectName(QStringLiteral("MenuItem2"));
-    MenuItem3 = item("MenuItem3", QStringLiteral("プロパティ"), imagelist1::Properties);
-
-    connect(N4, &QAction::triggered, this, [this] {
-        if (const std::string path = firstSelectedPath(); !path.empty())
-            OpenContainingFolder(path);
-    });
-    connect(A2, &QAction::triggered, this, &DupSearchPage::A2Click);
-    connect(Copy2, &QAction::triggered, this, [this] { PutFilesOnClipboard(selectedPaths()); });
+    Actions = new ListItemActions(
+        *ListView4, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
+        [this](int row) { return model_->RecordPath(row); },
+        {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3"});
+    PopupMenu1 = Actions->Menu;
+    N4 = Actions->OpenFolder;
+    A2 = Actions->SelectAll;
+    Copy2 = Actions->Copy;
+    DeleteMenu1 = Actions->Delete;
+    MenuItem3 = Actions->Properties;
     connect(DeleteMenu1, &QAction::triggered, this, &DupSearchPage::DeleteMenu1Click);
-    connect(MenuItem3, &QAction::triggered, this, [this] {
-        ShowItemProperties(&context_.mainWindow(), context_.sysImageList(), firstSelectedPath());
-    });
 
     ListView4->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView4, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -231,10 +211,7 @@ void DupSearchPage::buildPopupMenu()
 
 void DupSearchPage::PopupMenu1Popup()
 {
-    const bool usable = ListView4->selectedRow() >= 0 && !context_.isBusy();
-    for (QAction* action : {N4, Copy2, DeleteMenu1, MenuItem3})
-        action->setEnabled(usable);
-    A2->setEnabled(model_->rowCount() > 0);
+    Actions->enableItems(ListView4->selectedRow() >= 0 && !context_.isBusy());
 }
 
 void DupSearchPage::NewTrackBar1Change(int position)
@@ -348,7 +325,7 @@ void DupSearchPage::ListView4ColumnClick(int column)
 
 void DupSearchPage::ListView4SelectItem(int row)
 {
-    if (SelectingAll_)
+    if (Actions->SelectingAll())
         return;
     context_.setStatusText(0, fromPathBytes(model_->RecordPath(row)));
 }
@@ -359,37 +336,13 @@ void DupSearchPage::ListView4Resize()
         SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
 }
 
-void DupSearchPage::A2Click()
-{
-    SelectingAll_ = true;
-    ListView4->selectAll();
-    SelectingAll_ = false;
-}
-
-std::vector<std::string> DupSearchPage::selectedPaths() const
-{
-    std::vector<std::string> paths;
-    for (int row : ListView4->selectedRowNumbers())
-        paths.push_back(model_->RecordPath(row));
-    return paths;
-}
-
-std::string DupSearchPage::firstSelectedPath() const
-{
-    return model_->RecordPath(ListView4->selectedRow());
-}
-
 void DupSearchPage::DeleteMenu1Click()
 {
-    const std::vector<int> rows = ListView4->selectedRowNumbers();
-    if (rows.empty() || context_.isBusy())
+    if (context_.isBusy())
         return;
-    std::vector<std::string> paths;
-    for (int row : rows)
-        paths.push_back(model_->RecordPath(row));
-    const RecycleOutcome outcome =
-        SendToRecycleBin(context_.dialogs(), &context_.mainWindow(), paths, true);
-    if (!outcome.succeeded())
-        return;
-    model_->removeRecords(std::vector<std::size_t>(rows.begin(), rows.end()));
+    Actions->RecycleSelected([this](int row) { return model_->RecordPath(row); },
+                             [this](const std::vector<int>& rows) {
+                                 model_->removeRecords(
+                                     std::vector<std::size_t>(rows.begin(), rows.end()));
+                             });
 }

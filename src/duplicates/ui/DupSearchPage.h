@@ -13,6 +13,7 @@
 
 class DupListModel;
 class DupListView;
+class ListItemActions;
 class MainContext;
 class PathInput;
 class QAction;
@@ -37,6 +38,7 @@ public:
     PathInput* FileInput;   // Edit3, ComboBox3, SpeedButton3
     PathInput* FolderInput; // Edit4, ComboBox4, SpeedButton4
     DupListView* ListView4;
+    ListItemActions* Actions; // the row actions and PopupMenu1
     QMenu* PopupMenu1;
     QAction* N4;
     QAction* A2;
@@ -67,15 +69,11 @@ private:
     void setGroupColumnShown(bool shown);
     void ListView4SelectItem(int row);
     void ListView4Resize();
-    void A2Click();
-    std::vector<std::string> selectedPaths() const;
-    std::string firstSelectedPath() const;
 
     MainContext& context_;
     quorvex::DupList DupList_;
     quorvex::DupSortState sort_;
     DupListModel* model_;
-    bool SelectingAll_ = false;
     bool running_ = false;
     bool closing_ = false; // the window was closed during a search
 };

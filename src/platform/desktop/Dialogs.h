@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -37,4 +38,9 @@ public:
                                const QString& filter) = 0;
     // Colour dialog; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) = 0;
+    // The program chooser of "open with" for the item `itemPath`: the names of the
+    // applications, of which the first `declaringCount` declare the item's type. The
+    // index of the chosen one, or -1 when cancelled.
+    virtual int chooseApplication(QWidget* owner, const QString& itemPath,
+                                  const QStringList& applications, int declaringCount) = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/desktop/QtDialogs.h"
 
 #include "actions/TYesAllNoCancelBox.h"
+#include "platform/desktop/OpenWithDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -54,6 +55,13 @@ std::optional<QColor> QtDialogs::chooseColor(QWidget* owner, const QColor& initi
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
+}
+
+int QtDialogs::chooseApplication(QWidget* owner, const QString& itemPath,
+                                 const QStringList& applications, int declaringCount)
+{
+    OpenWithDialog dialog(owner, itemPath, applications, declaringCount);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenIndex() : -1;
 }
 
 QString QtFileDialogFilter(const QString& filter)

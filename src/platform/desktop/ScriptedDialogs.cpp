@@ -23,6 +23,8 @@ const char* kindName(ScriptedDialogs::Kind kind)
         return "file chooser";
     case ScriptedDialogs::Kind::Color:
         return "colour dialog";
+    case ScriptedDialogs::Kind::Application:
+        return "program chooser";
     }
     return "dialog";
 }
@@ -31,8 +33,8 @@ const char* kindName(ScriptedDialogs::Kind kind)
 
 ScriptedDialogs::~ScriptedDialogs()
 {
-    const auto unused =
-        yesNo_.size() + boxAnswers_.size() + folders_.size() + files_.size() + colors_.size();
+    const auto unused = yesNo_.size() + boxAnswers_.size() + folders_.size() + files_.size() +
+                        colors_.size() + applications_.size();
     if (unused != 0)
         ADD_FAILURE() << unused << " scripted dialog answer(s) were never asked for";
 }
@@ -74,6 +76,11 @@ void ScriptedDialogs::scriptFile(const QString& file)
 void ScriptedDialogs::scriptColor(std::optional<QColor> color)
 {
     colors_.push_back(color);
+}
+
+void ScriptedDialogs::scriptApplication(int index)
+{
+    applications_.push_back(index);
 }
 
 QStringList ScriptedDialogs::texts(Kind kind) const
@@ -138,4 +145,13 @@ std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initi
     std::optional<QColor> color;
     take(colors_, {Kind::Color, QString(), initial.name(), QString(), QString()}, color);
     return color;
+}
+
+int ScriptedDialogs::chooseApplication(QWidget*, const QString& itemPath,
+                                       const QStringList& applications, int)
+{
+    int index = -1;
+    take(applications_,
+         {Kind::Application, QString(), itemPath, QString(), QString(), applications}, index);
+    return index;
 }

@@ -33,6 +33,7 @@ public:
         Folder,
         File,
         Color,
+        Application,
     };
 
     struct Call
@@ -42,6 +43,7 @@ public:
         QString text;  // message, question, or the box's Msg
         QString initialPath;
         QString filter;
+        QStringList choices; // the program chooser's application names
     };
 
     ScriptedDialogs() = default;
@@ -55,6 +57,8 @@ public:
     void scriptFolder(const QString& folder);
     void scriptFile(const QString& file);
     void scriptColor(std::optional<QColor> color);
+    // The index the program chooser returns (-1: cancelled).
+    void scriptApplication(int index);
 
     const std::vector<Call>& calls() const { return calls_; }
     // The texts of every call of one kind, in call order.
@@ -70,6 +74,8 @@ public:
     QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
                        const QString& filter) override;
     std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) override;
+    int chooseApplication(QWidget* owner, const QString& itemPath, const QStringList& applications,
+                          int declaringCount) override;
 
 private:
     struct BoxAnswer
@@ -85,4 +91,5 @@ private:
     std::deque<QString> folders_;
     std::deque<QString> files_;
     std::deque<std::optional<QColor>> colors_;
+    std::deque<int> applications_;
 };

@@ -1,11 +1,48 @@
 #include "platform/desktop/ShellActions.h"
 
+#include "platform/desktop/DesktopApps.h"
+#include "platform/desktop/Dialogs.h"
+
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QMimeDatabase>
 #include <QStringList>
 #include <QUrl>
+
+namespace {
+
+QMimeType itemType(const std::string& path)
+{
+    return QMimeDatabase().mimeTypeForFile(
+        QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
+}
+
+} // namespace
+
+void OpenItem(Dialogs& dialogs, QWidget* owner, const std::string& path)
+{
+    const XdgDirs dirs = CurrentXdgDirs();
+    if (HasDefaultApplication(itemType(path), LoadDesktopApps(dirs), dirs))
+        OpenItem(path);
+    else
+        OpenItemWith(dialogs, owner, path);
+}
+
+void OpenItemWith(Dialogs& dialogs, QWidget* owner, const std::string& path)
+{
+    const OpenWithCandidates candidates =
+        OpenWithCandidatesFor(itemType(path), LoadDesktopApps(CurrentXdgDirs()));
+    QStringList names;
+    for (const DesktopApp& app : candidates.apps)
+        names << app.name;
+    const QString shown = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    const int chosen = dialogs.chooseApplication(owner, shown, names, candidates.declaringCount);
+    if (chosen >= 0 && chosen < static_cast<int>(candidates.apps.size()))
+        StartDesktopApp(candidates.apps[static_cast<std::size_t>(chosen)], path);
+}
 
 bool OpenItem(const std::string& path)
 {

@@ -10,10 +10,18 @@
 #include <string>
 #include <vector>
 
+class Dialogs;
 class QMimeData;
+class QWidget;
 
-// Opens the item with the desktop's default application; false when that could not
-// be started.
+// Opens the item with the desktop's default application for its type; when the type
+// has none, the program chooser follows (OpenItemWith). Failures are not reported.
+void OpenItem(Dialogs& dialogs, QWidget* owner, const std::string& path);
+// Lets the user choose an application (those declaring the item's type first) and
+// starts it on the item.
+void OpenItemWith(Dialogs& dialogs, QWidget* owner, const std::string& path);
+// Hands the item to the desktop's opener as it is, without the chooser; false when
+// that could not be started.
 bool OpenItem(const std::string& path);
 // Opens the folder that holds the item (a path with a trailing '/' counts as the
 // folder itself, so its parent opens); the root holds itself.

@@ -1,0 +1,119 @@
+#include "actions/ListItemActions.h"
+
+#include "actions/ItemProperties.h"
+#include "app/ImageList1.h"
+#include "platform/desktop/RecycleBin.h"
+#include "platform/desktop/ShellActions.h"
+
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QMenu>
+
+#include <algorithm>
+
+std::vector<int> SelectedRowNumbers(const QAbstractItemView& view)
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : view.selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+int FirstSelectedRow(const QAbstractItemView& view)
+{
+    int first = -1;
+    for (const QModelIndex& index : view.selectionModel()->selectedRows())
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    return first;
+}
+
+ListItemActions::ListItemActions(QAbstractItemView& list, Services services, ItemPath itemPath,
+                                 const ListMenuNames& names)
+    : QObject(&list), list_(list), services_(services), itemPath_(std::move(itemPath))
+{
+    Menu = new QMenu(&list);
+    Menu->setObjectName(QString::fromLatin1(names.menu));
+    const auto item = [this](const char* name, const QString& caption, int image) {
+        QAction* action = Menu->addAction(ImageList1Icon(image), caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+    OpenFolder = item(names.openFolder, QStringLiteral("フォルダを開く"), imagelist1::Folder);
+    Menu->addSeparator()->setObjectName(QString::fromLatin1(names.separator1));
+    SelectAll = item(names.selectAll, QStringLiteral("全て選択(&A)"), imagelist1::SelectAll);
+    Copy = item(names.copy, QStringLiteral("コピー(&C)"), imagelist1::Copy);
+    Delete = item(names.remove, QStringLiteral("削除(&D)"), imagelist1::Delete);
+    Menu->addSeparator()->setObjectName(QString::fromLatin1(names.separator2));
+    Properties = item(names.properties, QStringLiteral("プロパティ"), imagelist1::Properties);
+
+    connect(OpenFolder, &QAction::triggered, this, &ListItemActions::OpenSelectedFolder);
+    connect(SelectAll, &QAction::triggered, this, &ListItemActions::SelectAllRows);
+    connect(Copy, &QAction::triggered, this, &ListItemActions::CopySelectedToClipboard);
+    connect(Properties, &QAction::triggered, this, &ListItemActions::ShowSelectedProperties);
+    connect(&list, &QAbstractItemView::doubleClicked, this, &ListItemActions::OpenSelectedItem);
+}
+
+void ListItemActions::enableItems(bool rowItemsUsable)
+{
+    for (QAction* action : {OpenFolder, Copy, Delete, Properties})
+        action->setEnabled(rowItemsUsable);
+    SelectAll->setEnabled(list_.model()->rowCount() > 0);
+}
+
+std::string ListItemActions::firstSelectedPath() const
+{
+    const int row = FirstSelectedRow(list_);
+    return row < 0 ? std::string() : itemPath_(row);
+}
+
+void ListItemActions::OpenSelectedItem()
+{
+    if (const std::string path = firstSelectedPath(); !path.empty())
+        OpenItem(services_.dialogs, &services_.owner, path);
+}
+
+void ListItemActions::OpenSelectedFolder()
+{
+    if (const std::string path = firstSelectedPath(); !path.empty())
+        OpenContainingFolder(path);
+}
+
+void ListItemActions::ShowSelectedProperties()
+{
+    ShowItemProperties(&services_.owner, services_.images, firstSelectedPath());
+}
+
+void ListItemActions::SelectAllRows()
+{
+    SelectingAll_ = true;
+    list_.selectAll();
+    SelectingAll_ = false;
+}
+
+void ListItemActions::CopySelectedToClipboard()
+{
+    std::vector<std::string> paths;
+    for (int row : SelectedRowNumbers(list_))
+        if (std::string path = itemPath_(row); !path.empty())
+            paths.push_back(std::move(path));
+    PutFilesOnClipboard(paths);
+}
+
+bool ListItemActions::RecycleSelected(
+    const ItemPath& recyclePath, const std::function<void(const std::vector<int>& rows)>& recycled)
+{
+    std::vector<int> rows = SelectedRowNumbers(list_);
+    std::reverse(rows.begin(), rows.end());
+    std::vector<std::string> paths;
+    for (int row : rows)
+        if (std::string path = recyclePath(row); !path.empty())
+            paths.push_back(std::move(path));
+    if (paths.empty())
+        return false;
+    if (!SendToRecycleBin(services_.dialogs, &services_.owner, paths, true).succeeded())
+        return false;
+    recycled(rows);
+    return true;
+}

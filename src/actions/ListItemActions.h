@@ -1,0 +1,104 @@
+#pragma once
+// The row actions the result lists share, and the popup menu that offers them:
+// open an item (double click), open the folder that holds it, select all rows, copy
+// the selected items to the clipboard as files, send them to the desktop trash, and
+// show an item's properties. A list tells the actions only its item path per row;
+// the selection and select-all come from its view.
+//
+//   ListItemActions* actions = new ListItemActions(*view, {owner, dialogs, images},
+//       [model](int row) { return model->RecordPath(row); },
+//       {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3"});
+//   connect(actions->Delete, &QAction::triggered, page, &Page::DeleteMenu1Click);
+//   // before the menu opens: actions->enableItems(rowSelected && !busy);
+
+#include <QObject>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class Dialogs;
+class QAbstractItemView;
+class QAction;
+class QMenu;
+class QWidget;
+class SysImageList;
+
+// The selected rows of a view in row order, and the first of them (-1 without one).
+std::vector<int> SelectedRowNumbers(const QAbstractItemView& view);
+int FirstSelectedRow(const QAbstractItemView& view);
+
+// The object names of one list's popup menu and its items.
+struct ListMenuNames
+{
+    const char* menu;
+    const char* openFolder;
+    const char* separator1;
+    const char* selectAll;
+    const char* copy;
+    const char* remove;
+    const char* separator2;
+    const char* properties;
+};
+
+class ListItemActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        QWidget& owner; // owner of the dialogs and windows the actions open
+        Dialogs& dialogs;
+        SysImageList& images;
+    };
+    // The item path of a row as exact bytes; empty when the row gives none.
+    using ItemPath = std::function<std::string(int row)>;
+
+    // Builds the popup menu (not attached to the view: the list decides when it
+    // opens) and opens the selected item on a double click in `list`.
+    ListItemActions(QAbstractItemView& list, Services services, ItemPath itemPath,
+                    const ListMenuNames& names);
+
+    // "フォルダを開く", "全て選択(&A)", "コピー(&C)", "削除(&D)" and "プロパティ", in this
+    // order, with the separators after the first and the fourth. The delete item is
+    // the list's to connect.
+    QMenu* Menu;
+    QAction* OpenFolder;
+    QAction* SelectAll;
+    QAction* Copy;
+    QAction* Delete;
+    QAction* Properties;
+
+    // Set while select-all runs: the list's selection handlers ignore their events.
+    bool SelectingAll() const { return SelectingAll_; }
+
+    // The usual enabling before the menu opens: the row items follow `rowItemsUsable`,
+    // select-all needs at least one row.
+    void enableItems(bool rowItemsUsable);
+
+    // The actions on the first selected row's item; nothing without one.
+    void OpenSelectedItem();
+    void OpenSelectedFolder();
+    void ShowSelectedProperties();
+    // Selects every row, with SelectingAll set meanwhile.
+    void SelectAllRows();
+    // The selected rows' items, in row order, onto the clipboard as files; rows
+    // without an item path are left out, and nothing changes when none is left.
+    void CopySelectedToClipboard();
+
+    // Sends the items that `recyclePath` gives for the selected rows (taken from the
+    // last row to the first; empty paths are left out) to the desktop trash in one
+    // operation. Only when that succeeds, `recycled` gets the selected rows, last
+    // first. Returns whether it did; false also when there was nothing to send.
+    bool RecycleSelected(const ItemPath& recyclePath,
+                         const std::function<void(const std::vector<int>& rows)>& recycled);
+
+private:
+    std::string firstSelectedPath() const;
+
+    QAbstractItemView& list_;
+    Services services_;
+    ItemPath itemPath_;
+    bool SelectingAll_ = false;
+};
