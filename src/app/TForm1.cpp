@@ -11,6 +11,8 @@
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
+#include "help/HelpDocument.h"
+#include "help/TWebDlg.h"
 #include "platform/AppPaths.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShellFileInfo.h"
@@ -28,6 +30,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QToolTip>
+
+#include <algorithm>
 
 namespace {
 
@@ -152,6 +156,7 @@ void TForm1::buildTopBar()
     SpeedButton5->setIcon(
         QIcon(ImageList1Glyph(imagelist1::Help, palette().color(QPalette::Button))));
     SpeedButton5->setGeometry(ClientWidth - 30, 5, 25, 25);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::SpeedButton5Click);
 }
 
 void TForm1::buildPageControl()
@@ -326,6 +331,18 @@ void TForm1::SwitchButton2Click()
 {
     dialogs_.showMessage(this, AppTitle_ + QStringLiteral("\nVersion ") + versionText() +
                                    QStringLiteral("\nCopyright (C) Vorle"));
+}
+
+// Every click opens another help window at the section of the page in view.
+void TForm1::SpeedButton5Click()
+{
+    static constexpr const char* kAnchors[] = {"Tessik", "FileKen", "KaraFile",
+                                               "Gomi",   "Option",  "Rireki"};
+    const int page = std::clamp(PageControl1->currentIndex(), 0, 5);
+    auto* help = new TWebDlg(HelpAddress(ExeDir_, QString::fromLatin1(kAnchors[page])), this);
+    help->setWindowIcon(ImageList1Icon(imagelist1::Help));
+    help->setWindowTitle(QStringLiteral("Help"));
+    help->show();
 }
 
 // The small icon before a path in status panel 0: the item's own icon, else that of

@@ -134,6 +134,7 @@ private:
     void PageControl1Change();
     void Timer1Timer();
     void SwitchButton2Click();
+    void SpeedButton5Click();
     void runStores(StateStore which, bool load);
 
     Dialogs& dialogs_;

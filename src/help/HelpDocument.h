@@ -1,0 +1,17 @@
+#pragma once
+// Where the help document is and the address of one of its sections.
+
+#include <QString>
+#include <QUrl>
+
+#include <string>
+
+// The help document of a program in `exeDir` (with trailing '/'): exeDir +
+// "Help/Quorvex.htm" when it exists, else the installed copy in `installedDir` when
+// that exists, else the first path (so that the reader learns where it belongs).
+QString HelpDocumentPath(const std::string& exeDir, const QString& installedDir);
+// The same with the installed data folder of this build.
+QString HelpDocumentPath(const std::string& exeDir);
+
+// The file address of the help document with `anchor` as its fragment.
+QUrl HelpAddress(const std::string& exeDir, const QString& anchor);

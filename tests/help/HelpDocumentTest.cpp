@@ -1,0 +1,122 @@
+// The help document shipped with the program: its sections and links, the mask-set
+// example it teaches, and where the program looks for it.
+
+#include "help/HelpDocument.h"
+#include "app/FormFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <fstream>
+
+namespace {
+
+QString shippedDocument()
+{
+    QFile file(QStringLiteral(QUORVEX_HELP_SOURCE));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+struct Anchors
+{
+    QSet<QString> names;
+    QSet<QString> internalLinks;
+};
+
+// The anchor names and "#..." links as the help window's viewer reads them.
+Anchors anchorsOf(const QString& html)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    Anchors anchors;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            for (const QString& name : format.anchorNames())
+                anchors.names.insert(name);
+            if (format.anchorHref().startsWith(u'#'))
+                anchors.internalLinks.insert(format.anchorHref().mid(1));
+        }
+    return anchors;
+}
+
+// The registry text of the mask-set example, as a reader copies it from the page.
+std::string maskSetExample(const QString& html)
+{
+    static const QRegularExpression pre(QStringLiteral("<pre id=\"MaskDataExample\">(.*?)</pre>"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    QString text = pre.match(html).captured(1);
+    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+        .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+        .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+        .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+    return (text + u'\n').toStdString();
+}
+
+TEST(HelpDocumentTest, HasASectionPerPageAndEveryInternalLinkLeadsSomewhere)
+{
+    const QString html = shippedDocument();
+    ASSERT_FALSE(html.isEmpty());
+    const Anchors anchors = anchorsOf(html);
+    for (const char* page : {"Tessik", "FileKen", "KaraFile", "Gomi", "Option", "Rireki"})
+        EXPECT_TRUE(anchors.names.contains(QString::fromLatin1(page))) << page;
+    EXPECT_FALSE(anchors.internalLinks.isEmpty());
+    for (const QString& link : anchors.internalLinks)
+        EXPECT_TRUE(anchors.names.contains(link)) << link.toStdString();
+}
+
+class HelpMaskExampleTest : public FormFixture
+{
+};
+
+TEST_F(HelpMaskExampleTest, ExampleIsReadAsTheMaskSetsItDescribes)
+{
+    const std::string example = maskSetExample(shippedDocument());
+    ASSERT_FALSE(example.empty());
+    tree.file("config/Vorle/Caskwell/MaskData.reg", example);
+
+    auto form = makeForm();
+    ASSERT_EQ(form->MaskTitleComboBox->count(), 3);
+    EXPECT_EQ(form->MaskTitleComboBox->itemText(0), QStringLiteral("画像ファイル"));
+    EXPECT_EQ(form->MaskTitleComboBox->itemText(2), QStringLiteral("一時ファイルを除外"));
+    EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), 0);
+    ASSERT_EQ(form->MaskSetTexts().size(), 3u);
+    EXPECT_EQ(form->MaskSetTexts()[0], "*.jpg\r\n*.jpeg\r\n*.png\r\n*.gif");
+    EXPECT_EQ(form->MaskSetTexts()[1], "*.txt\r\n*.htm?\r\n*.pdf");
+    EXPECT_EQ(form->filterSettings().activeMasks.size(), 4u);
+    EXPECT_TRUE(form->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->ExclusionChkBox->isChecked());
+
+    // As the page explains, choosing the set named "...除外" turns exclusion on.
+    form->CheckBox1->setChecked(true);
+    form->MaskTitleComboBox->setCurrentIndex(2);
+    emit form->MaskTitleComboBox->activated(2);
+    EXPECT_TRUE(form->ExclusionChkBox->isChecked());
+}
+
+TEST(HelpDocumentPathTest, ProgramFolderFirstThenInstalledCopyElseTheProgramFolderPath)
+{
+    quorvex::test::TempTree tree;
+    const std::string exeDir = tree.path("bin/");
+    const QString installed = QString::fromStdString(tree.path("share/quorvex/Help/"));
+    const QString beside = QString::fromStdString(exeDir) + QStringLiteral("Help/Quorvex.htm");
+
+    EXPECT_EQ(HelpDocumentPath(exeDir, installed), beside);
+    tree.file("share/quorvex/Help/Quorvex.htm", "<html></html>");
+    EXPECT_EQ(HelpDocumentPath(exeDir, installed), installed + QStringLiteral("Quorvex.htm"));
+    tree.file("bin/Help/Quorvex.htm", "<html></html>");
+    EXPECT_EQ(HelpDocumentPath(exeDir, installed), beside);
+
+    QUrl address = HelpAddress(exeDir, QStringLiteral("Rireki"));
+    EXPECT_EQ(address.toLocalFile(), beside);
+    EXPECT_EQ(address.fragment(), QStringLiteral("Rireki"));
+}
+
+} // namespace
