@@ -13,8 +13,9 @@ setup:
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
+# The two programs only; `make test` builds the tests.
 build: setup $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex-cli
 
 run: build
 	@bash scripts/run-desktop.sh $(BUILD)/quorvex
