@@ -1,0 +1,179 @@
+// The row actions shared by the result lists, on a plain list of paths: sending to
+// the trash (declined, failed, done; last row first), copying in row order,
+// select-all with its flag, the usual enabling, and opening an item whose type has
+// no application.
+#include "actions/ListItemActions.h"
+
+#include "platform/desktop/ScriptedDialogs.h"
+#include "platform/desktop/SysImageList.h"
+#include "support/ScopedDesktop.h"
+#include "support/TempTree.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+using quorvex::test::ScopedDesktop;
+
+class ListItemActionsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        view.setModel(&model);
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    }
+
+    // One row per path; an empty text is a row without an item.
+    void setRows(const QStringList& paths)
+    {
+        model.clear();
+        for (const QString& path : paths)
+            model.appendRow(new QStandardItem(path));
+    }
+    void select(std::initializer_list<int> rows)
+    {
+        for (int row : rows)
+            view.selectionModel()->select(model.index(row, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    std::string pathOf(int row) const { return model.item(row)->text().toStdString(); }
+    QStringList filesOnClipboard() const
+    {
+        QStringList files;
+        for (const QUrl& url : QGuiApplication::clipboard()->mimeData()->urls())
+            files << url.toLocalFile();
+        return files;
+    }
+
+    quorvex::test::TempTree tree;
+    ScopedDesktop desktop{tree.dir("desk")};
+    ScriptedDialogs dialogs;
+    SysImageList images;
+    QWidget owner;
+    QStandardItemModel model;
+    QTableView view;
+    ListItemActions actions{view,
+                            {owner, dialogs, images},
+                            [this](int row) { return pathOf(row); },
+                            {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props"}};
+};
+
+TEST_F(ListItemActionsTest, TrashGetsTheSelectedItemsLastRowFirstAndOnlySuccessReportsRows)
+{
+    const QString a = QString::fromStdString(tree.file("a.txt", "1"));
+    const QString b = QString::fromStdString(tree.file("b.txt", "2"));
+    const QString c = QString::fromStdString(tree.file("c.txt", "3"));
+    setRows({a, b, c});
+    select({0, 2});
+    std::vector<int> asked;
+    std::vector<int> reported;
+    const auto recyclePath = [&](int row) {
+        asked.push_back(row);
+        return pathOf(row);
+    };
+    const auto recycled = [&](const std::vector<int>& rows) { reported = rows; };
+
+    dialogs.scriptYesNo(false);
+    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
+    EXPECT_EQ(asked, (std::vector<int>{2, 0}));
+    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(std::filesystem::exists(a.toStdString()));
+
+    // A failure part-way (the first item sent, c, has gone) reports nothing either.
+    std::filesystem::remove(c.toStdString());
+    dialogs.scriptYesNo(true);
+    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{c + QStringLiteral("\nが見つかりません。")});
+    EXPECT_TRUE(reported.empty());
+    EXPECT_TRUE(std::filesystem::exists(a.toStdString()));
+
+    // Rows without an item are left out of the operation but still reported.
+    setRows({a, b, QString()});
+    select({0, 1, 2});
+    dialogs.scriptYesNo(true);
+    EXPECT_TRUE(actions.RecycleSelected(recyclePath, recycled));
+    EXPECT_EQ(reported, (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(dialogs.calls().back().text, QStringLiteral("2 個の項目をごみ箱に移動しますか？"));
+    EXPECT_FALSE(std::filesystem::exists(a.toStdString()));
+    EXPECT_TRUE(std::filesystem::exists(desktop.home + "/.local/share/Trash/files/b.txt"));
+
+    // Nothing to send: no question, nothing reported.
+    reported.clear();
+    view.clearSelection();
+    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
+    select({2});
+    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
+    EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(ListItemActionsTest, CopyPutsTheSelectedItemsInRowOrder)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(QStringLiteral("before"));
+    setRows({"/d/one", QString(), "/d/two", "/d/three"});
+    actions.CopySelectedToClipboard();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("before"));
+    select({1});
+    actions.CopySelectedToClipboard();
+    EXPECT_EQ(clipboard->text(), QStringLiteral("before"));
+
+    select({3, 0});
+    actions.Copy->trigger();
+    EXPECT_EQ(filesOnClipboard(), (QStringList{"/d/one", "/d/three"}));
+}
+
+TEST_F(ListItemActionsTest, SelectAllSelectsEveryRowWithTheFlagSetMeanwhile)
+{
+    setRows({});
+    actions.enableItems(false);
+    EXPECT_FALSE(actions.SelectAll->isEnabled());
+    EXPECT_FALSE(actions.Copy->isEnabled());
+    actions.SelectAll->trigger();
+    EXPECT_TRUE(view.selectionModel()->selectedRows().isEmpty());
+
+    setRows({"/a", "/b", "/c"});
+    int flaggedChanges = 0;
+    QObject::connect(view.selectionModel(), &QItemSelectionModel::selectionChanged,
+                     [&] { flaggedChanges += actions.SelectingAll() ? 1 : 0; });
+    actions.enableItems(true);
+    EXPECT_TRUE(actions.SelectAll->isEnabled());
+    for (QAction* item : {actions.OpenFolder, actions.Copy, actions.Delete, actions.Properties})
+        EXPECT_TRUE(item->isEnabled());
+    actions.SelectAll->trigger();
+    EXPECT_EQ(SelectedRowNumbers(view), (std::vector<int>{0, 1, 2}));
+    EXPECT_GT(flaggedChanges, 0);
+    EXPECT_FALSE(actions.SelectingAll());
+    EXPECT_EQ(actions.Menu->actions().size(), 7);
+}
+
+TEST_F(ListItemActionsTest, OpeningAnItemOfATypeWithoutApplicationShowsTheChooser)
+{
+    desktop.install("editor.desktop",
+                    "[Desktop Entry]\nType=Application\nName=Editor\nExec=editor %f\n"
+                    "MimeType=text/plain;\n");
+    const QString item = QString::fromStdString(tree.file("blob.qvx-unknown", ""));
+    setRows({item});
+    actions.OpenSelectedItem(); // no selection: nothing
+    select({0});
+    dialogs.scriptApplication(-1);
+    actions.OpenSelectedItem();
+    ASSERT_EQ(dialogs.count(Kind::Application), 1);
+    EXPECT_EQ(dialogs.calls().back().text, item);
+    EXPECT_EQ(dialogs.calls().back().choices, QStringList{"Editor"});
+}
+
+} // namespace
