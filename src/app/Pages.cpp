@@ -4,6 +4,7 @@
 #include "compare/ui/ComparePage.h"
 #include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemsPage.h"
+#include "paths/ui/HistoryPage.h"
 #include "trash/ui/TrashPage.h"
 
 // One line per page, e.g.  new ComparePage(*sheets.TabSheet1, context);
@@ -14,4 +15,5 @@ void BuildPages(const PageSheets& sheets, MainContext& context)
     new DupSearchPage(*sheets.TabSheet5, context);
     new EmptyItemsPage(*sheets.TabSheet2, context);
     new TrashPage(*sheets.TabSheet3, context);
+    new HistoryPage(*sheets.TabSheet6, context);
 }

@@ -128,14 +128,19 @@ bool PathInput::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
+void SetHistoryItems(QComboBox& comboBox, const QStringList& items)
+{
+    comboBox.clear();
+    comboBox.addItems(items);
+    comboBox.setCurrentIndex(-1);
+}
+
 void LoadHistory(QComboBox& comboBox, const std::string& userDataDir, int n)
 {
     QStringList items;
     for (const std::string& line : quorvex::LoadHistory(userDataDir, n))
         items.append(fromPathBytes(line));
-    comboBox.clear();
-    comboBox.addItems(items);
-    comboBox.setCurrentIndex(-1);
+    SetHistoryItems(comboBox, items);
 }
 
 void AddToHistory(QComboBox& comboBox, const QString& path)

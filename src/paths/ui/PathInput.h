@@ -17,6 +17,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <string>
 
@@ -79,6 +80,8 @@ private:
 };
 
 // The history functions on the items of a drop-down.
+// Replaces the entries; none is chosen afterwards (the edit field holds the path).
+void SetHistoryItems(QComboBox& comboBox, const QStringList& items);
 void LoadHistory(QComboBox& comboBox, const std::string& userDataDir, int n);
 void AddToHistory(QComboBox& comboBox, const QString& path);
 void SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n);

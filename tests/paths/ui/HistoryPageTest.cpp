@@ -1,0 +1,305 @@
+// The history page on a shown main window: choosing a pair of histories, moving,
+// deleting and sorting entries, applying them to the drop-downs and the files,
+// discarding unapplied edits, and the splitter with the buttons that follow it.
+#include "paths/ui/HistoryPage.h"
+#include "app/FormFixture.h"
+#include "platform/TextFile.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class HistoryPageTest : public FormFixture
+{
+protected:
+    void open()
+    {
+        form = makeForm();
+        form->show();
+        form->PageControl1->setCurrentIndex(5);
+        page = form->findChild<HistoryPage*>();
+        ASSERT_NE(page, nullptr);
+    }
+
+    void writeHistory(int n, const std::vector<std::string>& lines)
+    {
+        tree.dir("data");
+        ASSERT_TRUE(quorvex::platform::WriteTextLinesAtomically(
+            tree.path("data/data" + std::to_string(n) + ".txt"), lines));
+    }
+
+    std::vector<std::string> readHistory(int n) const
+    {
+        return quorvex::platform::ReadTextLines(tree.path("data/data" + std::to_string(n) + ".txt"))
+            .value_or(std::vector<std::string>{});
+    }
+
+    static QStringList lines(const QListWidget& list)
+    {
+        QStringList items;
+        for (int row = 0; row < list.count(); ++row)
+            items << list.item(row)->text();
+        return items;
+    }
+
+    QStringList comboLines(int n) const
+    {
+        const QComboBox* comboBox = form->historyComboBox(n);
+        QStringList items;
+        for (int index = 0; index < comboBox->count(); ++index)
+            items << comboBox->itemText(index);
+        return items;
+    }
+
+    static QList<int> selectedRows(const QListWidget& list)
+    {
+        QList<int> rows;
+        for (int row = 0; row < list.count(); ++row)
+            if (list.item(row)->isSelected())
+                rows << row;
+        return rows;
+    }
+
+    // Clicks the first row, then control-clicks the others.
+    static void select(QListWidget& list, std::initializer_list<int> rows)
+    {
+        Qt::KeyboardModifiers modifiers;
+        for (const int row : rows) {
+            ASSERT_LT(row, list.count());
+            const QRect rect = list.visualItemRect(list.item(row));
+            QTest::mouseClick(list.viewport(), Qt::LeftButton, modifiers, rect.center());
+            modifiers = Qt::ControlModifier;
+        }
+    }
+
+    void dragSplitter(int dy)
+    {
+        QWidget* handle = page->Splitter1->handle(1);
+        const QPointF from = handle->rect().center();
+        const QPointF to = from + QPointF(0, dy);
+        const auto send = [handle](QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, at, handle->mapToGlobal(at), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(handle, &event);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::NoButton);
+    }
+
+    std::unique_ptr<TForm1> form;
+    HistoryPage* page = nullptr;
+};
+
+TEST_F(HistoryPageTest, PageButtonsChooseOnePairAtATimeOrNone)
+{
+    writeHistory(1, {"/a1", "/a2"});
+    writeHistory(2, {"/b1"});
+    writeHistory(3, {"/f1"});
+    writeHistory(4, {"/d1", "/d2", "/d3"});
+    open();
+    EXPECT_EQ(page->SpeedButton9->text(), "ファイルの比較");
+    EXPECT_EQ(page->SpeedButton10->text(), "重複と同一ファイルの検索");
+    EXPECT_FALSE(page->SpeedButton11->isEnabled());
+
+    page->SpeedButton9->click();
+    EXPECT_EQ(lines(*page->ListBox1), QStringList({"/a1", "/a2"}));
+    EXPECT_EQ(lines(*page->ListBox2), QStringList({"/b1"}));
+    EXPECT_FALSE(page->Button1->isEnabled());
+    select(*page->ListBox1, {1});
+    EXPECT_TRUE(page->Button1->isEnabled());
+    EXPECT_FALSE(page->Button2->isEnabled());
+
+    page->SpeedButton10->click();
+    EXPECT_FALSE(page->SpeedButton9->isChecked());
+    EXPECT_TRUE(page->SpeedButton10->isChecked());
+    EXPECT_EQ(lines(*page->ListBox1), QStringList({"/f1"}));
+    EXPECT_EQ(lines(*page->ListBox2), QStringList({"/d1", "/d2", "/d3"}));
+    EXPECT_FALSE(page->Button1->isEnabled());
+
+    page->SpeedButton10->click();
+    EXPECT_FALSE(page->SpeedButton9->isChecked());
+    EXPECT_FALSE(page->SpeedButton10->isChecked());
+    EXPECT_EQ(page->ListBox1->count(), 0);
+    EXPECT_EQ(page->ListBox2->count(), 0);
+    EXPECT_FALSE(page->SpeedButton11->isEnabled());
+}
+
+TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose)
+{
+    std::vector<std::string> upper;
+    for (int n = 0; n < 5; ++n)
+        upper.push_back(tree.dir("p" + std::to_string(n)));
+    const std::string q0 = tree.dir("q0"), q1 = tree.file("q1.txt", "x");
+    writeHistory(1, upper);
+    writeHistory(2, {q0, q1});
+    open();
+    page->SpeedButton9->click();
+
+    select(*page->ListBox1, {1, 3});
+    page->Button1->click();
+    EXPECT_TRUE(page->SpeedButton11->isEnabled());
+    select(*page->ListBox2, {1});
+    page->SpeedButton14->click();
+    EXPECT_EQ(comboLines(1).size(), 5);
+
+    page->SpeedButton11->click();
+    EXPECT_FALSE(page->SpeedButton11->isEnabled());
+    const auto q = [](const std::string& path) { return QString::fromStdString(path); };
+    EXPECT_EQ(comboLines(1), QStringList({q(upper[0]), q(upper[2]), q(upper[4])}));
+    EXPECT_EQ(comboLines(2), QStringList({q(q1), q(q0)}));
+    EXPECT_EQ(form->historyComboBox(1)->currentIndex(), -1);
+
+    form->close();
+    EXPECT_EQ(readHistory(1), (std::vector<std::string>{upper[0], upper[2], upper[4]}));
+    EXPECT_EQ(readHistory(2), (std::vector<std::string>{q1, q0}));
+}
+
+TEST_F(HistoryPageTest, MovesTakeBlocksAlongAndNothingPassesTheEdge)
+{
+    writeHistory(1, {"/e0", "/e1", "/e2", "/e3", "/e4"});
+    writeHistory(2, {"/l0", "/l1"});
+    open();
+    page->SpeedButton9->click();
+    QListWidget& list = *page->ListBox1;
+
+    select(list, {0, 2});
+    page->SpeedButton12->click();
+    EXPECT_EQ(lines(list), QStringList({"/e0", "/e1", "/e2", "/e3", "/e4"}));
+    EXPECT_FALSE(page->SpeedButton11->isEnabled());
+
+    page->SpeedButton13->click();
+    EXPECT_EQ(lines(list), QStringList({"/e1", "/e0", "/e3", "/e2", "/e4"}));
+    EXPECT_EQ(selectedRows(list), QList<int>({1, 3}));
+    EXPECT_TRUE(page->SpeedButton11->isEnabled());
+
+    select(list, {1, 2});
+    page->SpeedButton12->click();
+    EXPECT_EQ(lines(list), QStringList({"/e0", "/e3", "/e1", "/e2", "/e4"}));
+    EXPECT_EQ(selectedRows(list), QList<int>({0, 1}));
+
+    select(list, {4});
+    page->SpeedButton13->click();
+    EXPECT_EQ(lines(list).last(), "/e4");
+    // The lower buttons work on the lower list.
+    EXPECT_EQ(lines(*page->ListBox2), QStringList({"/l0", "/l1"}));
+    select(*page->ListBox2, {0});
+    page->SpeedButton15->click();
+    EXPECT_EQ(lines(*page->ListBox2), QStringList({"/l1", "/l0"}));
+    EXPECT_EQ(lines(list), QStringList({"/e0", "/e3", "/e1", "/e2", "/e4"}));
+}
+
+TEST_F(HistoryPageTest, DeleteFollowsTheSelectionAndASecondEmptyDeleteKeepsApply)
+{
+    writeHistory(3, {"/s0", "/s1", "/s2"});
+    open();
+    page->SpeedButton10->click();
+    QListWidget& list = *page->ListBox1;
+
+    select(list, {1});
+    page->Button1->click();
+    EXPECT_EQ(lines(list), QStringList({"/s0", "/s2"}));
+    EXPECT_TRUE(page->SpeedButton11->isEnabled());
+    EXPECT_FALSE(page->Button1->isEnabled());
+    page->Button1Click(page->Button1);
+    EXPECT_TRUE(page->SpeedButton11->isEnabled());
+
+    // A selection made with the keyboard counts too.
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(page->Button1->isEnabled());
+    page->Button1->click();
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(HistoryPageTest, SortIgnoresCaseOnceAndKeepsTheSelection)
+{
+    writeHistory(2, {"/b", "/A", "/c", "/a"});
+    open();
+    page->SpeedButton9->click();
+    QListWidget& list = *page->ListBox2;
+
+    select(list, {2});
+    page->Button4->click();
+    EXPECT_EQ(lines(list), QStringList({"/A", "/a", "/b", "/c"}));
+    EXPECT_EQ(selectedRows(list), QList<int>({3}));
+    EXPECT_TRUE(page->SpeedButton11->isEnabled());
+    page->SpeedButton14->click();
+    EXPECT_EQ(lines(list), QStringList({"/A", "/a", "/c", "/b"}));
+}
+
+TEST_F(HistoryPageTest, LeavingThePageOrChoosingTheOtherPairDiscardsEdits)
+{
+    writeHistory(1, {"/x", "/y"});
+    writeHistory(3, {"/f"});
+    open();
+    page->SpeedButton9->click();
+    select(*page->ListBox1, {0});
+    page->Button1->click();
+
+    form->PageControl1->setCurrentIndex(4);
+    EXPECT_FALSE(page->SpeedButton9->isChecked());
+    EXPECT_EQ(page->ListBox1->count(), 0);
+    EXPECT_EQ(page->ListBox2->count(), 0);
+    EXPECT_FALSE(page->SpeedButton11->isEnabled());
+    EXPECT_EQ(comboLines(1), QStringList({"/x", "/y"}));
+    form->PageControl1->setCurrentIndex(5);
+    EXPECT_EQ(page->ListBox1->count(), 0);
+
+    page->SpeedButton9->click();
+    select(*page->ListBox1, {0});
+    page->Button1->click();
+    page->SpeedButton10->click();
+    EXPECT_EQ(lines(*page->ListBox1), QStringList({"/f"}));
+    EXPECT_FALSE(page->SpeedButton11->isEnabled());
+    page->SpeedButton9->click();
+    EXPECT_EQ(lines(*page->ListBox1), QStringList({"/x", "/y"}));
+}
+
+TEST_F(HistoryPageTest, ButtonsFollowTheListsAndTheSplitterHeightIsKept)
+{
+    open();
+    const int half = page->ListBox1->width() / 2;
+    EXPECT_EQ(page->SpeedButton9->x() + page->SpeedButton9->width() + 2, half);
+    EXPECT_EQ(page->SpeedButton10->x(), half + 2);
+    EXPECT_EQ(page->SpeedButton11->x(),
+              page->SpeedButton10->x() + page->SpeedButton10->width() + 2);
+    EXPECT_EQ(page->ListBox1->height(), HistoryPage::DefaultListBox1Height);
+
+    dragSplitter(40);
+    EXPECT_EQ(page->ListBox1->height(), HistoryPage::DefaultListBox1Height + 40);
+    const int listBox2Top = page->ListBox2->mapTo(page, QPoint()).y();
+    EXPECT_EQ(page->Button2->y(), listBox2Top + 8);
+    EXPECT_EQ(page->Button4->y(), page->Button2->y() + page->Button2->height() + 2);
+    EXPECT_EQ(page->SpeedButton14->y(), page->Button2->y());
+    EXPECT_EQ(page->SpeedButton15->y(),
+              page->SpeedButton14->y() + page->SpeedButton14->height() + 3);
+    form->close();
+
+    open();
+    EXPECT_EQ(page->ListBox1->height(), HistoryPage::DefaultListBox1Height + 40);
+    // Neither list is dragged below its minimum.
+    dragSplitter(1000);
+    EXPECT_EQ(page->ListBox2->height(), HistoryPage::MinListHeight);
+    dragSplitter(-1000);
+    EXPECT_EQ(page->ListBox1->height(), HistoryPage::MinListHeight);
+}
+
+TEST_F(HistoryPageTest, AStoredHeightBeyondThePageLeavesBothListsVisible)
+{
+    tree.file("config/Vorle/Quorvex.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                                          "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\r\n"
+                                          "\"height\"=dword:00001388\r\n");
+    open();
+    EXPECT_GE(page->ListBox2->height(), HistoryPage::MinListHeight);
+    EXPECT_LE(page->ListBox2->mapTo(page, QPoint()).y() + page->ListBox2->height(), page->height());
+}
+
+} // namespace
