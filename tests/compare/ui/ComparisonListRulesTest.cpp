@@ -1,5 +1,7 @@
-// Row shades and the paths behind a row's name cells.
+// Row shades, the paths behind a row's name cells, what a deletion takes and marks.
 #include "compare/ui/ComparisonListRules.h"
+
+#include "support/TempTree.h"
 
 #include <gtest/gtest.h>
 
@@ -64,3 +66,54 @@ TEST(ComparisonCellPath, BuildsThePathOfTheClickedSide)
 }
 
 } // namespace
+
+TEST(ComparisonRecyclePath, OnlyAnItemTheRowHasAndTheDiskStillHolds)
+{
+    quorvex::test::TempTree tree;
+    // A real file named like the missing-side marker must not stand in for B's file.
+    tree.file("A/d/なし", "x");
+    tree.file("A/d/kept.txt", "x");
+    tree.dir("A/sub");
+    const std::string rootA = tree.path("A"), rootB = tree.path("B");
+    const auto cell = [](const char* text) { return std::make_shared<const std::string>(text); };
+    const ComparisonRow onlyB("gone.txt", cell("d/"), false, true);
+    const ComparisonRow kept("kept.txt", cell("d/"), true, false);
+    const ComparisonRow vanished("vanished.txt", cell("d/"), true, true);
+    const ComparisonRow folder("sub", cell("sub"), true, false);
+
+    EXPECT_EQ(quorvex::ComparisonItemPath(&onlyB, 0, rootA, rootB), "");
+    EXPECT_EQ(quorvex::ComparisonRecyclePath(&onlyB, 0, rootA, rootB), "");
+    EXPECT_EQ(quorvex::ComparisonRecyclePath(&kept, 0, rootA, rootB), tree.path("A/d/kept.txt"));
+    EXPECT_EQ(quorvex::ComparisonRecyclePath(&kept, -1, rootA, rootB), "");
+    EXPECT_EQ(quorvex::ComparisonRecyclePath(&vanished, 0, rootA, rootB), "");
+    EXPECT_EQ(quorvex::ComparisonRecyclePath(&folder, 0, rootA, rootB), tree.path("A/sub"));
+}
+
+TEST(MarkDeletedOnSide, EmptiesTheRelationsAndReachesBelowDeletedFolders)
+{
+    const auto cell = [](const char* text) { return std::make_shared<const std::string>(text); };
+    const EntryFacts file{1, 1, 0x20}, dir{-1, 1, 0x10};
+    std::vector<ComparisonRow> rows;
+    rows.push_back(pairRow("top.txt", file, file, -1));
+    rows.push_back(pairRow("sub", dir, dir, -1, "sub"));
+    rows.push_back(pairRow("in.txt", file, file, -1, "sub/"));
+    rows.push_back(pairRow("deep", dir, dir, -1, "sub/deep"));
+    rows.push_back(pairRow("other", dir, dir, -1, "subway"));
+    rows.push_back(ComparisonRow("b-only.txt", cell(""), false, true));
+
+    quorvex::MarkDeletedOnSide(rows, {1}, quorvex::Side::B);
+    EXPECT_EQ(rows[0].cell(0), "top.txt");
+    for (int index : {1, 2, 3}) {
+        EXPECT_EQ(rows[index].cell(0), "なし") << index;
+        EXPECT_EQ(rows[index].name(), rows[index].displayName()) << index;
+        EXPECT_EQ(rows[index].cell(2) + rows[index].cell(3), "") << index;
+    }
+    EXPECT_EQ(rows[4].cell(0), "other");
+
+    // A row already missing the side keeps its marker and loses only the relations.
+    quorvex::MarkDeletedOnSide(rows, {5, 0}, quorvex::Side::A);
+    EXPECT_EQ(rows[5].name(), "なし");
+    EXPECT_EQ(rows[5].cell(0), "b-only.txt");
+    EXPECT_EQ(rows[0].name(), "なし");
+    EXPECT_EQ(rows[0].cell(1), "");
+}
