@@ -218,6 +218,13 @@ void HistoryPage::resizeEvent(QResizeEvent* event)
     placePageButtons();
 }
 
+// The splitter shares its room out anew whenever it is shown.
+void HistoryPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    placeListBoxes();
+}
+
 // The lists fill the page left of the button column. ListBox1 is shown with the
 // height last chosen as far as both lists keep their minimum height; the choice itself
 // is kept, so that a page laid out while still small does not shrink it.

@@ -23,7 +23,9 @@ protected:
     {
         form = makeForm();
         form->show();
+        QApplication::processEvents();
         form->PageControl1->setCurrentIndex(5);
+        QApplication::processEvents();
         page = form->findChild<HistoryPage*>();
         ASSERT_NE(page, nullptr);
     }
