@@ -62,6 +62,16 @@ void ListItemActions::enableItems(bool rowItemsUsable)
     SelectAll->setEnabled(list_.model()->rowCount() > 0);
 }
 
+void ListItemActions::openOnRightClick(std::function<void()> prepare)
+{
+    list_.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&list_, &QWidget::customContextMenuRequested, this,
+            [this, prepare = std::move(prepare)](const QPoint& pos) {
+                prepare();
+                Menu->popup(list_.viewport()->mapToGlobal(pos));
+            });
+}
+
 std::string ListItemActions::firstSelectedPath() const
 {
     const int row = FirstSelectedRow(list_);

@@ -9,7 +9,7 @@
 //       [model](int row) { return model->RecordPath(row); },
 //       {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3"});
 //   connect(actions->Delete, &QAction::triggered, page, &Page::DeleteMenu1Click);
-//   // before the menu opens: actions->enableItems(rowSelected && !busy);
+//   actions->openOnRightClick([=] { actions->enableItems(rowSelected && !busy); });
 
 #include <QObject>
 
@@ -76,6 +76,8 @@ public:
     // The usual enabling before the menu opens: the row items follow `rowItemsUsable`,
     // select-all needs at least one row.
     void enableItems(bool rowItemsUsable);
+    // Opens the menu at a right click in the list, once `prepare` (the enabling) has run.
+    void openOnRightClick(std::function<void()> prepare);
 
     // The actions on the first selected row's item; nothing without one.
     void OpenSelectedItem();

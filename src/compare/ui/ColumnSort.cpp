@@ -20,6 +20,11 @@ int ColumnSort::takeDirection(int column)
     return direction;
 }
 
+void ColumnSort::setNextDirection(int column, int direction)
+{
+    flags_.at(column) = direction ? 1 : 0;
+}
+
 void ColumnSort::markSorted(TMyListView& list, int column, int direction)
 {
     if (column != sortColumn_)

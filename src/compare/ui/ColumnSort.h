@@ -24,6 +24,8 @@ public:
     // The direction (1 ascending, 0 descending) a click on `column` sorts in; the
     // column's flag flips.
     int takeDirection(int column);
+    // Sets the direction the next click on `column` sorts in (1 ascending, 0 descending).
+    void setNextDirection(int column, int direction);
     // After a sort by `column` in `direction`: the marker moves there.
     void markSorted(TMyListView& list, int column, int direction);
     // Removes the marker (restore order, start of a run).

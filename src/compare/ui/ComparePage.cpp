@@ -8,23 +8,17 @@
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/ControlStyles.h"
-#include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "paths/ui/PathInput.h"
 #include "paths/ui/PathServices.h"
 #include "paths/ui/TFolderFileDlg.h"
 #include "platform/desktop/Dialogs.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProgressBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <climits>
 
 namespace {
 
@@ -32,9 +26,6 @@ constexpr int kTopBarHeight = 34;
 constexpr int kPathATop = 38;
 constexpr int kPathBTop = 64;
 constexpr int kListTop = 92;
-// Events are processed at most this often during a run: a pass per file would cost
-// more than the file itself on large trees.
-constexpr int kPumpIntervalMs = 15;
 
 struct ColumnLayout
 {
@@ -49,52 +40,11 @@ QString toQString(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int clampToInt(std::uint64_t value)
-{
-    return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-}
-
 } // namespace
 
-// Reports a run on the shared progress panel and lets the window work meanwhile.
-class ComparePage::Progress : public quorvex::RunObserver
-{
-public:
-    explicit Progress(MainContext& context) : context_(context) {}
-
-    void start() { sincePump_.invalidate(); }
-
-    void setOverallMax(std::uint64_t max) override { context_.ColorProgressBar1().setMax(max); }
-    void setOverallPosition(std::uint64_t position) override
-    {
-        context_.ColorProgressBar1().setPosition(position);
-    }
-    void stepOverall(std::uint64_t by) override { context_.ColorProgressBar1().StepBy(by); }
-    void setFileMax(std::uint64_t max) override
-    {
-        context_.ProgressBar1().setMaximum(clampToInt(max));
-    }
-    void setFilePosition(std::uint64_t position) override
-    {
-        context_.ProgressBar1().setValue(clampToInt(position));
-    }
-    void pumpMessages() override
-    {
-        if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
-            return;
-        QApplication::processEvents();
-        sincePump_.start();
-    }
-    bool cancelRequested() const override { return context_.CancelBtn().Down(); }
-
-private:
-    MainContext& context_;
-    QElapsedTimer sincePump_;
-};
-
 ComparePage::ComparePage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context), progress_(std::make_unique<Progress>(context)),
-      engine_(context.filterSettings(), *progress_), sort_(ComparisonListModel::ColumnCount)
+    : QWidget(&sheet), context_(context), progress_(context),
+      engine_(context.filterSettings(), progress_), sort_(ComparisonListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("ComparePage"));
     auto* layout = new QVBoxLayout(&sheet);
@@ -140,8 +90,6 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
     });
 }
 
-ComparePage::~ComparePage() = default;
-
 void ComparePage::buildTopBar()
 {
     Panel2 = new QWidget(this);
@@ -179,13 +127,6 @@ void ComparePage::buildList()
     ListView2 = new ComparisonListView(*model_, context_.sysImageList(), this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setAccessibleName(QStringLiteral("比較結果"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(15);
-    ListView2->setFont(font);
-    QList<QPixmap> headerImages;
-    for (const QImage& image : ImageList1())
-        headerImages.append(QPixmap::fromImage(image));
-    ListView2->SetColumnImageList(headerImages);
     TMyListViewHeader* header = ListView2->GetColumnHandle();
     for (int column = 0; column < ComparisonListModel::ColumnCount; ++column) {
         const ColumnLayout& layout = kColumns[column];
@@ -261,7 +202,7 @@ void ComparePage::StartComparison()
     context_.Panel5().show();
     sort_.clearMarker(*ListView2);
 
-    progress_->start();
+    progress_.start();
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
     if (outcome.carriedOut) {

@@ -8,9 +8,9 @@
 
 #include "compare/ComparisonEngine.h"
 #include "compare/ui/ColumnSort.h"
+#include "compare/ui/ProgressPanelObserver.h"
 
 #include <QWidget>
-#include <memory>
 
 class ComparisonListModel;
 class ComparisonListView;
@@ -29,7 +29,6 @@ class ComparePage : public QWidget
 
 public:
     ComparePage(QWidget& sheet, MainContext& context);
-    ~ComparePage() override;
 
     QWidget* Panel2;
     TSwitchButton* SwitchButton1;
@@ -65,8 +64,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    class Progress;
-
     void buildTopBar();
     void buildList();
     void buildPopupMenu();
@@ -80,7 +77,7 @@ private:
     void fitNameColumns();
 
     MainContext& context_;
-    std::unique_ptr<Progress> progress_;
+    ProgressPanelObserver progress_;
     quorvex::ComparisonEngine engine_;
     ComparisonListModel* model_;
     ColumnSort sort_;

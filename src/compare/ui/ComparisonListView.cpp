@@ -2,8 +2,6 @@
 
 #include "actions/ListItemActions.h"
 #include "compare/ui/ComparisonListModel.h"
-#include "compare/ui/CompositeIcon.h"
-#include "platform/desktop/SysImageList.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,8 +9,6 @@
 
 namespace {
 
-constexpr int kIconArea = 17;  // the icon's part of column 0, left of the selection
-constexpr int kLabelLeft = 18; // the name's label area in column 0
 const QColor kClickedCell(0, 0, 255);
 const QColor kBarFrame(128, 128, 128);
 const QColor kBarFill(153, 210, 115);
@@ -22,22 +18,13 @@ QString toQString(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// One line, vertically centred, cut with an ellipsis when too long; "&" is literal.
-void drawCellText(QPainter& painter, QRect area, const QString& text, Qt::Alignment alignment)
-{
-    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, area.width());
-    painter.drawText(area, int(alignment | Qt::AlignVCenter | Qt::TextSingleLine), shown);
-}
-
 } // namespace
 
 ComparisonListView::ComparisonListView(ComparisonListModel& model, SysImageList& images,
                                        QWidget* parent)
-    : TMyListView(parent), model_(model), images_(images)
+    : ResultListView(model, images, parent), model_(model)
 {
-    setModel(&model);
     setItemDelegate(new ComparisonRowDelegate(*this));
-    setGridLines(true);
 }
 
 void ComparisonListView::setShowsGraph(bool on)
@@ -57,21 +44,14 @@ int ComparisonListView::selectedRow() const
     return FirstSelectedRow(*this);
 }
 
-void ComparisonListView::paintEvent(QPaintEvent* event)
+void ComparisonListView::rowsAboutToShow(int first, int last)
 {
-    // Icons are resolved for the rows about to be shown, once per row.
-    const QModelIndex top = indexAt(QPoint(1, 1));
-    if (top.isValid()) {
-        const QModelIndex bottom = indexAt(QPoint(1, viewport()->height() - 2));
-        const int last = bottom.isValid() ? bottom.row() : model_.rowCount() - 1;
-        model_.ListView2DataHint(top.row(), last);
-    }
-    TMyListView::paintEvent(event);
+    model_.ListView2DataHint(first, last);
 }
 
 void ComparisonListView::mousePressEvent(QMouseEvent* event)
 {
-    TMyListView::mousePressEvent(event);
+    ResultListView::mousePressEvent(event);
     ListView2MouseDown(*event);
 }
 
@@ -100,7 +80,7 @@ void ComparisonListView::ListView2MouseDown(const QMouseEvent& event)
 void ComparisonListView::keyPressEvent(QKeyEvent* event)
 {
     ListView2KeyDown(event->key());
-    TMyListView::keyPressEvent(event);
+    ResultListView::keyPressEvent(event);
 }
 
 void ComparisonListView::ListView2KeyDown(int key)
@@ -110,22 +90,9 @@ void ComparisonListView::ListView2KeyDown(int key)
         emit statusText(cellPath(selectedRow()));
 }
 
-void ComparisonListView::resizeEvent(QResizeEvent* event)
-{
-    TMyListView::resizeEvent(event);
-    emit resized();
-}
-
 ComparisonRowDelegate::ComparisonRowDelegate(const ComparisonListView& view)
-    : QStyledItemDelegate(const_cast<ComparisonListView*>(&view)), view_(view)
+    : ResultRowDelegate(view), view_(view)
 {
-}
-
-QSize ComparisonRowDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                      const QModelIndex& index) const
-{
-    const QSize base = QStyledItemDelegate::sizeHint(option, index);
-    return QSize(base.width(), std::max(18, option.fontMetrics.height() + 4));
 }
 
 void ComparisonRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -139,47 +106,28 @@ void ComparisonRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const bool selected = option.state & QStyle::State_Selected;
     const QRect cell = option.rect;
     const QPalette& palette = option.palette;
-    QColor textColor = palette.color(QPalette::Text);
 
     painter->save();
+    painter->setPen(palette.color(QPalette::Text));
     if (selected) {
-        QRect selection = cell;
-        if (column == 0) {
-            const int selectionLeft = view_.columnViewportPosition(0) + kIconArea;
-            painter->fillRect(
-                QRect(cell.left(), cell.top(), selectionLeft - cell.left(), cell.height()),
-                palette.color(QPalette::Base));
-            selection.setLeft(selectionLeft);
-        }
-        painter->fillRect(selection, palette.color(QPalette::Highlight));
-        textColor = Qt::white;
+        paintSelection(*painter, cell, column, palette, palette.color(QPalette::Base));
         if (view_.ClickedSide() == column && column <= 1) {
             QRect label = cell;
             if (column == 0)
-                label.setLeft(cell.left() + kLabelLeft);
+                label.setLeft(cell.left() + LabelLeft);
             painter->fillRect(label, kClickedCell);
         }
     } else {
         const QColor shade = model.shadeColor(model.shade(index.row()));
         painter->fillRect(cell, shade.isValid() ? shade : palette.color(QPalette::Base));
     }
-    painter->setPen(textColor);
     painter->setFont(option.font);
 
     if (column == 0) {
-        const QPoint iconAt(cell.left() + 1,
-                            cell.top() + (cell.height() - SysImageList::IconSize) / 2);
-        if (NeedsCompositeIcon(selected, row->hidden, row->overlayIndex))
-            painter->drawImage(iconAt, CompositeIcon(view_.images(), selected, row->hidden,
-                                                     row->overlayIndex, row->iconIndex));
-        else
-            view_.images().draw(*painter, iconAt, row->iconIndex);
-        const QRect label(cell.left() + kLabelLeft + 2, cell.top() - 1,
-                          cell.width() - kLabelLeft - 2, cell.height());
-        drawCellText(*painter, label, toQString(row->name()), Qt::AlignLeft);
+        paintNameCell(*painter, cell, selected, {row->iconIndex, row->overlayIndex, row->hidden},
+                      toQString(row->name()));
     } else if (column <= 4) {
-        drawCellText(*painter, cell.adjusted(6, -1, 0, -1), toQString(row->cell(column - 1)),
-                     Qt::AlignLeft);
+        drawCellText(*painter, subItemArea(cell), toQString(row->cell(column - 1)));
     } else {
         paintContentCell(*painter, cell, index, selected);
     }

@@ -4,14 +4,11 @@
 // the content bar), resolves icons for the rows about to be painted, and tells which
 // name cell the mouse pressed (ClickedSide) and the path behind it.
 
-#include "controls/TMyListView.h"
-
-#include <QStyledItemDelegate>
+#include "compare/ui/ResultListView.h"
 
 class ComparisonListModel;
-class SysImageList;
 
-class ComparisonListView : public TMyListView
+class ComparisonListView : public ResultListView
 {
     Q_OBJECT
 
@@ -19,7 +16,6 @@ public:
     ComparisonListView(ComparisonListModel& model, SysImageList& images, QWidget* parent = nullptr);
 
     ComparisonListModel& listModel() const { return model_; }
-    SysImageList& images() const { return images_; }
 
     // Which name cell was pressed last: 0 "名前 A", 1 "名前 B", -1 neither.
     int ClickedSide() const { return ClickedSide_; }
@@ -37,34 +33,30 @@ signals:
     void statusText(const QString& text);
     // A right press at this global position.
     void popupRequested(const QPoint& globalPos);
-    // The list was resized (ListView2Resize).
-    void resized();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    // Resolves the icons of the rows about to be shown (ListView2DataHint).
+    void rowsAboutToShow(int first, int last) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void ListView2MouseDown(const QMouseEvent& event);
     void ListView2KeyDown(int key);
 
     ComparisonListModel& model_;
-    SysImageList& images_;
     int ClickedSide_ = 0;
     bool showsGraph_ = false;
 };
 
 // Paints one cell of a row of ListView2 (ListView2AdvancedCustomDrawItem).
-class ComparisonRowDelegate : public QStyledItemDelegate
+class ComparisonRowDelegate : public ResultRowDelegate
 {
 public:
     explicit ComparisonRowDelegate(const ComparisonListView& view);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     void paintContentCell(QPainter& painter, const QRect& cell, const QModelIndex& index,

@@ -5,6 +5,7 @@
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
 #include "compare/ui/ColumnSort.h"
+#include "compare/ui/ProgressPanelObserver.h"
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TNewTrackBar.h"
@@ -12,7 +13,6 @@
 #include "duplicates/DupSearch.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
-#include "duplicates/ui/ProgressPanelObserver.h"
 #include "paths/ui/BrowseForFolder.h"
 #include "paths/ui/PathInput.h"
 #include "paths/ui/PathServices.h"
@@ -143,21 +143,6 @@ void DupSearchPage::buildList()
     ListView4 = new DupListView(*model_, context_.sysImageList(), this);
     ListView4->setObjectName(QStringLiteral("ListView4"));
     ListView4->setAccessibleName(QStringLiteral("検索結果"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(15);
-    ListView4->setFont(font);
-    // The selection stays visible when the list loses the focus.
-    QPalette palette = ListView4->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight,
-                     palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    ListView4->setPalette(palette);
-
-    QList<QPixmap> images;
-    for (const QImage& image : ImageList1())
-        images.append(QPixmap::fromImage(image));
-    ListView4->SetColumnImageList(images);
 
     TMyListViewHeader* header = ListView4->GetColumnHandle();
     header->setStretchLastSection(false);
@@ -202,11 +187,7 @@ void DupSearchPage::buildPopupMenu()
     MenuItem3 = Actions->Properties;
     connect(DeleteMenu1, &QAction::triggered, this, &DupSearchPage::DeleteMenu1Click);
 
-    ListView4->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ListView4, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenu1Popup();
-        PopupMenu1->popup(ListView4->viewport()->mapToGlobal(pos));
-    });
+    Actions->openOnRightClick([this] { PopupMenu1Popup(); });
 }
 
 void DupSearchPage::PopupMenu1Popup()
@@ -291,7 +272,7 @@ void DupSearchPage::SwitchButton8Click()
     SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
     setGroupColumnShown(fileText.empty());
 
-    ProgressPanelObserver observer(context_, closing_);
+    ProgressPanelObserver observer(context_, &closing_);
     const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
                                           observer};
     const quorvex::DupSearchRun run =

@@ -4,14 +4,11 @@
 // of selected or overlaid rows, the four texts) and looks up the icons and type
 // names of the rows about to be painted.
 
-#include "controls/TMyListView.h"
-
-#include <QStyledItemDelegate>
+#include "compare/ui/ResultListView.h"
 
 class EmptyItemListModel;
-class SysImageList;
 
-class EmptyItemListView : public TMyListView
+class EmptyItemListView : public ResultListView
 {
     Q_OBJECT
 
@@ -19,33 +16,26 @@ public:
     EmptyItemListView(EmptyItemListModel& model, SysImageList& images, QWidget* parent = nullptr);
 
     EmptyItemListModel& listModel() const { return model_; }
-    SysImageList& images() const { return images_; }
 
     // The selected rows, ascending.
     std::vector<std::size_t> selectedRows() const;
 
-signals:
-    // The list was resized (ListView1Resize).
-    void resized();
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    // Looks up the icons and type names of the rows about to be shown (ListView1DataHint).
+    void rowsAboutToShow(int first, int last) override;
 
 private:
     EmptyItemListModel& model_;
-    SysImageList& images_;
 };
 
 // Paints one cell of a row of ListView1 (ListView1AdvancedCustomDrawItem).
-class EmptyItemRowDelegate : public QStyledItemDelegate
+class EmptyItemRowDelegate : public ResultRowDelegate
 {
 public:
     explicit EmptyItemRowDelegate(const EmptyItemListView& view);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     const EmptyItemListView& view_;

@@ -1,9 +1,10 @@
 #include "empty/ui/EmptyItemsPage.h"
 
 #include "actions/BatchConfirmation.h"
+#include "actions/ListItemActions.h"
 #include "app/Hint.h"
-#include "app/ImageList1.h"
 #include "app/MainContext.h"
+#include "compare/ui/ProgressPanelObserver.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
 #include "empty/EmptyItemDeletion.h"
@@ -15,12 +16,10 @@
 #include "paths/ui/BrowseForFolder.h"
 #include "paths/ui/PathServices.h"
 #include "platform/FileSystem.h"
-#include "platform/desktop/ShellActions.h"
 #include "trash/ui/BatchPrompts.h"
 #include "trash/ui/TrashListStore.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -28,9 +27,6 @@
 namespace {
 
 constexpr int kTopBarHeight = 33;
-// Events are processed at most this often during a search: a pass per entry would
-// cost more than the entry itself on large trees.
-constexpr int kPumpIntervalMs = 15;
 
 struct ColumnLayout
 {
@@ -47,18 +43,12 @@ class EmptyItemsPage::SearchObserver : public quorvex::RunObserver
 public:
     explicit SearchObserver(const TSwitchButton& button) : button_(button) {}
 
-    void pumpMessages() override
-    {
-        if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
-            return;
-        QApplication::processEvents();
-        sincePump_.start();
-    }
+    void pumpMessages() override { pump_.pump(); }
     bool cancelRequested() const override { return !button_.Down(); }
 
 private:
     const TSwitchButton& button_;
-    QElapsedTimer sincePump_;
+    ThrottledEventPump pump_;
 };
 
 EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
@@ -67,6 +57,8 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
       sort_(EmptyItemListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("EmptyItemsPage"));
+    // "名前" sorts descending first, as it does after every search.
+    sort_.setNextDirection(0, 0);
     auto* layout = new QVBoxLayout(&sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(this);
@@ -122,13 +114,6 @@ void EmptyItemsPage::buildList()
     ListView1 = new EmptyItemListView(*model_, context_.sysImageList(), this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("空の項目"));
-    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
-    font.setPixelSize(15);
-    ListView1->setFont(font);
-    QList<QPixmap> headerImages;
-    for (const QImage& image : ImageList1())
-        headerImages.append(QPixmap::fromImage(image));
-    ListView1->SetColumnImageList(headerImages);
     TMyListViewHeader* header = ListView1->GetColumnHandle();
     for (int column = 0; column < EmptyItemListModel::ColumnCount; ++column) {
         const ColumnLayout& layout = kColumns[column];
@@ -145,8 +130,34 @@ void EmptyItemsPage::buildList()
                 if (!selected.isEmpty())
                     ListView1SelectItem(selected.last().bottom());
             });
-    connect(ListView1, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { ListView1DblClick(index.row()); });
+    buildPopupMenu();
+}
+
+void EmptyItemsPage::buildPopupMenu()
+{
+    Actions = new ListItemActions(
+        *ListView1, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
+        [this](int row) {
+            const quorvex::EmptyItemRecord* record = model_->record(row);
+            return record ? record->Path : std::string();
+        },
+        {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1", "Property1"});
+    PopupMenu2 = Actions->Menu;
+    N5 = Actions->OpenFolder;
+    A3 = Actions->SelectAll;
+    Copy3 = Actions->Copy;
+    DeleteMenu = Actions->Delete;
+    Property1 = Actions->Properties;
+    DeleteMenu->setStatusTip(
+        QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    connect(DeleteMenu, &QAction::triggered, this, &EmptyItemsPage::DeleteEmptyItems);
+
+    Actions->openOnRightClick([this] { PopupMenu2Popup(); });
+}
+
+void EmptyItemsPage::PopupMenu2Popup()
+{
+    Actions->enableItems(FirstSelectedRow(*ListView1) >= 0 && !searching());
 }
 
 void EmptyItemsPage::resizeEvent(QResizeEvent* event)
@@ -202,8 +213,7 @@ void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path
     model_->showRecords();
     sort_.markSorted(*ListView1, 0, 1);
     // The names are ascending now, so the next click on "名前" sorts descending.
-    if (sort_.takeDirection(0) == 0)
-        sort_.takeDirection(0);
+    sort_.setNextDirection(0, 0);
     showCount();
 
     ListView1->viewport()->unsetCursor();
@@ -229,14 +239,10 @@ void EmptyItemsPage::ListView1Resize()
 
 void EmptyItemsPage::ListView1SelectItem(int row)
 {
+    if (Actions->SelectingAll())
+        return;
     if (const quorvex::EmptyItemRecord* record = model_->record(row))
         context_.setStatusText(0, BytesToText(record->Path));
-}
-
-void EmptyItemsPage::ListView1DblClick(int row)
-{
-    if (const quorvex::EmptyItemRecord* record = model_->record(row))
-        OpenItem(record->Path);
 }
 
 void EmptyItemsPage::DeleteEmptyItems()

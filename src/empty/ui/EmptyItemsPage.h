@@ -3,7 +3,8 @@
 // starts the search of empty folders and zero-size files below it, and stops it when
 // clicked again; the search runs inside that click, processing events as it goes,
 // with the find animation Animate2 shown. SwitchButton6 deletes the confirmed items
-// of ListView1 for good and records each in the program's trash.
+// of ListView1 for good and records each in the program's trash; so does the item
+// DeleteMenu of the list's popup menu PopupMenu2, which offers the shared row actions.
 
 #include "compare/ui/ColumnSort.h"
 
@@ -15,8 +16,11 @@
 class EmptyItemListModel;
 class EmptyItemListView;
 class FindAnimation;
+class ListItemActions;
 class MainContext;
+class QAction;
 class QLabel;
+class QMenu;
 class TSwitchButton;
 
 class EmptyItemsPage : public QWidget
@@ -32,6 +36,13 @@ public:
     FindAnimation* Animate2;
     QLabel* Panel10;
     EmptyItemListView* ListView1;
+    ListItemActions* Actions; // the row actions and PopupMenu2
+    QMenu* PopupMenu2;
+    QAction* N5;
+    QAction* A3;
+    QAction* Copy3;
+    QAction* DeleteMenu;
+    QAction* Property1;
 
     EmptyItemListModel& model() const { return *model_; }
     const ColumnSort& sortState() const { return sort_; }
@@ -41,6 +52,8 @@ public:
     // DeleteMenuClick: the delete flow over the selected rows.
     void DeleteEmptyItems();
     void ListView1ColumnClick(int column);
+    // Enables the popup items for the selection and the search state.
+    void PopupMenu2Popup();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -51,13 +64,13 @@ private:
 
     void buildTopBar();
     void buildList();
+    void buildPopupMenu();
     void SearchFolder(const QString& folder, const std::string& path);
     bool searching() const;
     void setSwitchButton5Caption(const QString& caption);
     void showCount();
     void ListView1Resize();
     void ListView1SelectItem(int row);
-    void ListView1DblClick(int row);
 
     MainContext& context_;
     EmptyItemListModel* model_;

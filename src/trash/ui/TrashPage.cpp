@@ -1,6 +1,7 @@
 #include "trash/ui/TrashPage.h"
 
 #include "actions/BatchConfirmation.h"
+#include "actions/ListItemActions.h"
 #include "app/Hint.h"
 #include "app/MainContext.h"
 #include "controls/ControlStyles.h"
@@ -114,11 +115,8 @@ void TrashPage::GomiOpenSwBtnClick()
 
 std::vector<std::size_t> TrashPage::selectedRows() const
 {
-    std::vector<std::size_t> rows;
-    for (const QModelIndex& index : ListView3->selectionModel()->selectedRows())
-        rows.push_back(static_cast<std::size_t>(index.row()));
-    std::sort(rows.begin(), rows.end());
-    return rows;
+    const std::vector<int> rows = SelectedRowNumbers(*ListView3);
+    return {rows.begin(), rows.end()};
 }
 
 void TrashPage::RestoreTrashItems()

@@ -1,4 +1,4 @@
-#include "duplicates/ui/ProgressPanelObserver.h"
+#include "compare/ui/ProgressPanelObserver.h"
 
 #include "app/MainContext.h"
 #include "controls/TColorProgressBar.h"
@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr qint64 kPumpIntervalMs = 15;
+
 // QProgressBar counts in int: large byte counts are scaled into its range.
 int scaledForBar(std::uint64_t value, std::uint64_t max)
 {
@@ -22,6 +24,14 @@ int scaledForBar(std::uint64_t value, std::uint64_t max)
 }
 
 } // namespace
+
+void ThrottledEventPump::pump()
+{
+    if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
+        return;
+    QCoreApplication::processEvents();
+    sincePump_.start();
+}
 
 void ProgressPanelObserver::setOverallMax(std::uint64_t max)
 {
@@ -50,16 +60,7 @@ void ProgressPanelObserver::setFilePosition(std::uint64_t position)
     bar.setValue(std::min(bar.maximum(), scaledForBar(position, fileMax_)));
 }
 
-void ProgressPanelObserver::pumpMessages()
-{
-    constexpr qint64 kPumpIntervalMs = 10;
-    if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
-        return;
-    QCoreApplication::processEvents();
-    sincePump_.start();
-}
-
 bool ProgressPanelObserver::cancelRequested() const
 {
-    return stop_ || context_.CancelBtn().Down();
+    return (stop_ && *stop_) || context_.CancelBtn().Down();
 }

@@ -1,0 +1,91 @@
+#include "compare/ui/ResultListView.h"
+
+#include "app/ImageList1.h"
+#include "compare/ui/CompositeIcon.h"
+#include "compare/ui/VisibleRows.h"
+#include "platform/desktop/SysImageList.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+ResultListView::ResultListView(QAbstractItemModel& model, SysImageList& images, QWidget* parent)
+    : TMyListView(parent), images_(images)
+{
+    setModel(&model);
+    setGridLines(true);
+    QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
+    font.setPixelSize(15);
+    setFont(font);
+    QList<QPixmap> headerImages;
+    for (const QImage& image : ImageList1())
+        headerImages.append(QPixmap::fromImage(image));
+    SetColumnImageList(headerImages);
+    // The selection stays visible when the list loses the focus.
+    QPalette colors = palette();
+    colors.setColor(QPalette::Inactive, QPalette::Highlight,
+                    colors.color(QPalette::Active, QPalette::Highlight));
+    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                    colors.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(colors);
+}
+
+void ResultListView::paintEvent(QPaintEvent* event)
+{
+    if (const auto rows = VisibleRowRange(*this))
+        rowsAboutToShow(rows->first, rows->second);
+    TMyListView::paintEvent(event);
+}
+
+void ResultListView::resizeEvent(QResizeEvent* event)
+{
+    TMyListView::resizeEvent(event);
+    emit resized();
+}
+
+ResultRowDelegate::ResultRowDelegate(const ResultListView& view)
+    : QStyledItemDelegate(const_cast<ResultListView*>(&view)), view_(view)
+{
+}
+
+QSize ResultRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const
+{
+    const QSize base = QStyledItemDelegate::sizeHint(option, index);
+    return QSize(base.width(), std::max(18, option.fontMetrics.height() + 4));
+}
+
+void ResultRowDelegate::drawCellText(QPainter& painter, const QRect& area, const QString& text,
+                                     Qt::Alignment alignment)
+{
+    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, area.width());
+    painter.drawText(area, int(alignment | Qt::AlignVCenter | Qt::TextSingleLine), shown);
+}
+
+void ResultRowDelegate::paintSelection(QPainter& painter, const QRect& cell, int column,
+                                       const QPalette& palette, const QColor& iconBackground) const
+{
+    QRect selection = cell;
+    if (column == 0) {
+        const int selectionLeft = view_.columnViewportPosition(0) + IconArea;
+        painter.fillRect(QRect(cell.left(), cell.top(), selectionLeft - cell.left(), cell.height()),
+                         iconBackground);
+        selection.setLeft(selectionLeft);
+    }
+    painter.fillRect(selection, palette.color(QPalette::Highlight));
+    painter.setPen(Qt::white);
+}
+
+void ResultRowDelegate::paintNameCell(QPainter& painter, const QRect& cell, bool selected,
+                                      const RowIcon& icon, const QString& name) const
+{
+    const QPoint iconAt(cell.left() + 1, cell.top() + (cell.height() - SysImageList::IconSize) / 2);
+    if (NeedsCompositeIcon(selected, icon.dimmed, icon.overlayIndex))
+        painter.drawImage(iconAt, CompositeIcon(view_.images(), selected, icon.dimmed,
+                                                icon.overlayIndex, icon.iconIndex));
+    else
+        view_.images().draw(painter, iconAt, icon.iconIndex);
+    const QRect label(cell.left() + LabelLeft + 2, cell.top() - 1, cell.width() - LabelLeft - 2,
+                      cell.height());
+    drawCellText(painter, label, name);
+}

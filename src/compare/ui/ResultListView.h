@@ -1,0 +1,78 @@
+#pragma once
+// What the three result lists share: a TMyListView with grid lines over a model that
+// answers only for the rows being painted, in the lists' font, with the header images
+// for the sort markers and the selection kept visible without the focus. Right before painting it
+// announces the visible rows to the subclass (the lazy icon and type lookups), and it reports every
+// resize (the sort marker is shown again then). ResultRowDelegate carries the row height and the
+// drawing steps that every list's rows have in common.
+
+#include "controls/TMyListView.h"
+
+#include <QStyledItemDelegate>
+
+class SysImageList;
+
+class ResultListView : public TMyListView
+{
+    Q_OBJECT
+
+public:
+    ResultListView(QAbstractItemModel& model, SysImageList& images, QWidget* parent);
+
+    SysImageList& images() const { return images_; }
+
+signals:
+    void resized();
+
+protected:
+    // The rows `first` .. `last` are about to be painted.
+    virtual void rowsAboutToShow(int first, int last) = 0;
+
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    SysImageList& images_;
+};
+
+class ResultRowDelegate : public QStyledItemDelegate
+{
+public:
+    // The icon's part of column 0, which the selection leaves uncovered.
+    static constexpr int IconArea = 17;
+    // Where the name's label area starts in column 0.
+    static constexpr int LabelLeft = 18;
+
+    explicit ResultRowDelegate(const ResultListView& view);
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+protected:
+    // The icon of a row's name cell and what decides how it is drawn.
+    struct RowIcon
+    {
+        int iconIndex;
+        int overlayIndex;
+        bool dimmed;
+    };
+
+    // One line, vertically centred, cut with an ellipsis when too long; "&" is literal.
+    static void drawCellText(QPainter& painter, const QRect& area, const QString& text,
+                             Qt::Alignment alignment = Qt::AlignLeft);
+    // The area of a sub-item's text in its cell.
+    static QRect subItemArea(const QRect& cell) { return cell.adjusted(6, -1, 0, -1); }
+
+    // The highlight of a selected cell, which in column 0 starts right of the icon and
+    // leaves the icon's part in `iconBackground`; the pen turns white.
+    void paintSelection(QPainter& painter, const QRect& cell, int column, const QPalette& palette,
+                        const QColor& iconBackground) const;
+    // Column 0: the icon (blended when selected, dimmed or overlaid) and the name in
+    // the label area right of it.
+    void paintNameCell(QPainter& painter, const QRect& cell, bool selected, const RowIcon& icon,
+                       const QString& name) const;
+
+    const ResultListView& listView() const { return view_; }
+
+private:
+    const ResultListView& view_;
+};
