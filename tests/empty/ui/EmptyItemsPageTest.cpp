@@ -12,7 +12,9 @@
 #include "support/ListRows.h"
 #include "trash/TrashStore.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -275,6 +277,42 @@ TEST_F(DeleteFlowTest, NothingSelectedAsksNothing)
     EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 0);
     EXPECT_EQ(page->model().rowCount(), 3);
     EXPECT_EQ(page->Panel10->text(), QStringLiteral("3 個"));
+}
+
+TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheDeleteFlow)
+{
+    QStringList captions;
+    for (QAction* action : page->PopupMenu2->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(captions, (QStringList{"フォルダを開く", "-", "全て選択(&A)", "コピー(&C)",
+                                     "削除(&D)", "-", "プロパティ"}));
+
+    const auto enabled = [&] {
+        page->PopupMenu2Popup();
+        QStringList names;
+        for (QAction* action : {page->N5, page->A3, page->Copy3, page->DeleteMenu, page->Property1})
+            if (action->isEnabled())
+                names << action->objectName();
+        return names;
+    };
+    EXPECT_EQ(enabled(), QStringList{"A3"});
+    select({1});
+    EXPECT_EQ(enabled(), (QStringList{"N5", "A3", "Copy3", "DeleteMenu", "Property1"}));
+
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
+    page->DeleteMenu->trigger();
+    EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 1);
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "c.txt"}));
+    EXPECT_EQ(page->Panel10->text(), QStringLiteral("2 個"));
+    EXPECT_EQ(trashOnDisk().size(), 1u);
+
+    // Select-all takes every row; on an emptied list it is off.
+    page->A3->trigger();
+    EXPECT_EQ(page->ListView1->selectedRows(), (std::vector<std::size_t>{0, 1}));
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
+    page->DeleteMenu->trigger();
+    EXPECT_EQ(page->model().rowCount(), 0);
+    EXPECT_TRUE(enabled().isEmpty());
 }
 
 } // namespace
