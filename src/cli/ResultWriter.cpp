@@ -40,6 +40,33 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
 
 } // namespace
 
+std::string TsvField(std::string_view bytes)
+{
+    if (bytes.find_first_of("\t\n\r\\") == std::string_view::npos)
+        return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() + 8);
+    for (char c : bytes) {
+        switch (c) {
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
 std::string JsonString(std::string_view bytes)
 {
     std::string out = "\"";
@@ -104,7 +131,7 @@ std::string ResultWriter::render(OutputFormat format) const
             for (const auto& field : fields) {
                 if (!first)
                     out += '\t';
-                out += field;
+                out += TsvField(field);
                 first = false;
             }
             out += '\n';

@@ -6,7 +6,9 @@
 // (such as "#columns") and its values joined by tabs.
 // JSON: {"rows":[{field: value, ...}], key-without-#: value or [values], ...}.
 // Bytes that are not valid UTF-8 are written unchanged in TSV and escaped in JSON
-// as \udcXX (one lone low surrogate per byte), which loses nothing.
+// as \udcXX (one lone low surrogate per byte), which loses nothing. A TSV field
+// writes tab, line feed, carriage return and backslash as \t, \n, \r and \\, so
+// that every row stays one line with its fixed number of fields.
 
 #include <cstdio>
 #include <string>
@@ -36,6 +38,8 @@ private:
     std::vector<std::pair<std::string, std::vector<std::string>>> extras_;
 };
 
+// One TSV field: the bytes, with tab, LF, CR and backslash escaped.
+std::string TsvField(std::string_view bytes);
 // A JSON string literal (with quotes) of arbitrary bytes.
 std::string JsonString(std::string_view bytes);
 

@@ -12,6 +12,13 @@ TEST(ResultWriter, TsvKeepsBytesAndAppendsExtras)
     EXPECT_EQ(writer.render(OutputFormat::Tsv), "a\xff.txt\tsub/\n#count\t1 個\n");
 }
 
+TEST(ResultWriter, TsvEscapesWhatWouldBreakTheRowLayout)
+{
+    ResultWriter writer({"Name", "Path"});
+    writer.addRow({"tab\there\nline\r", "a\\b/"});
+    EXPECT_EQ(writer.render(OutputFormat::Tsv), "tab\\there\\nline\\r\ta\\\\b/\n");
+}
+
 TEST(ResultWriter, JsonEscapesInvalidUtf8Losslessly)
 {
     EXPECT_EQ(JsonString("é\xff\"\n\x01"), "\"é\\udcff\\\"\\n\\u0001\"");
