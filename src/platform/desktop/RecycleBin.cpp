@@ -1,12 +1,10 @@
 #include "platform/desktop/RecycleBin.h"
 
+#include "platform/DesktopTrash.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/Dialogs.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <utility>
 
@@ -24,45 +22,6 @@ std::string withoutTrailingSlash(std::string path)
     while (path.size() > 1 && path.back() == '/')
         path.pop_back();
     return path;
-}
-
-// True when `trashed` lies in the "files" folder of a trash: the user's
-// ".../Trash/files", or a volume's ".Trash-<uid>/files" or ".Trash/<uid>/files".
-bool isInsideTrash(const QString& trashed)
-{
-    const QDir files = QFileInfo(trashed).absoluteDir();
-    if (files.dirName() != QLatin1String("files"))
-        return false;
-    QDir root = files;
-    if (!root.cdUp() || root.absolutePath() == QDir::current().absolutePath())
-        return false;
-    const QString name = root.dirName();
-    if (name == QLatin1String("Trash") || name.startsWith(QLatin1String(".Trash-")))
-        return true;
-    return root.cdUp() && root.dirName() == QLatin1String(".Trash");
-}
-
-// Moves one item to the trash. Names that Qt cannot represent exactly are not
-// handed to it, so that no other item is ever touched.
-bool moveToTrash(const std::string& path)
-{
-    const QByteArray bytes(path.data(), static_cast<qsizetype>(path.size()));
-    const QString name = QFile::decodeName(bytes);
-    if (QFile::encodeName(name) != bytes)
-        return false;
-    // Without the data folder Qt puts the item into "./files" and reports success.
-    const QString dataFolder =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (dataFolder.isEmpty() || !QDir().mkpath(dataFolder))
-        return false;
-    QString trashed;
-    if (!QFile::moveToTrash(name, &trashed))
-        return false;
-    if (isInsideTrash(trashed))
-        return true;
-    // Misplaced: put it back where it was and treat the trash as unusable.
-    QFile::rename(trashed, name);
-    return false;
 }
 
 // Deletes a file, a link or a whole folder for good. Walks with an explicit stack
@@ -132,7 +91,7 @@ RecycleOutcome SendToRecycleBin(Dialogs& dialogs, QWidget* owner,
             return fail(RecycleBinResult::Failed, given, QStringLiteral("\nは削除できません。"));
         if (!fs::LookupEntry(path))
             return fail(RecycleBinResult::NotFound, path, QStringLiteral("\nが見つかりません。"));
-        if (moveToTrash(path))
+        if (fs::MoveToDesktopTrash(path))
             continue;
         const QString question =
             QStringLiteral("「%1」はごみ箱に移動できません。\n完全に削除しますか？")

@@ -1,13 +1,19 @@
-// Deleting to the desktop trash in a private home folder: where the items go, the
-// questions asked, and deletion for good of items that cannot be trashed.
+// Deleting to the desktop trash in a private home folder: where the items go and under
+// which names, the records of where they came from, the questions asked, and deletion
+// for good of items that cannot be trashed.
 #include "platform/desktop/RecycleBin.h"
+#include "platform/DesktopTrash.h"
 #include "platform/desktop/ScriptedDialogs.h"
 
 #include "support/TempTree.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 #include <sys/stat.h>
 
@@ -20,6 +26,37 @@ bool exists(const std::string& path)
 {
     struct stat status;
     return ::lstat(path.c_str(), &status) == 0;
+}
+
+// Read by the path's bytes: Qt cannot open every name.
+QByteArray contentOf(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
+}
+
+// The lines of the info record kept for an entry now at `trashed` (".../files/<name>").
+QList<QByteArray> infoLinesOf(const std::string& trashed)
+{
+    const std::size_t slash = trashed.rfind('/');
+    const std::string files = trashed.substr(0, slash);
+    const std::string info =
+        files.substr(0, files.rfind('/')) + "/info" + trashed.substr(slash) + ".trashinfo";
+    return contentOf(info).split('\n');
+}
+
+// The recorded "Path=" value, raw.
+QByteArray recordedPathOf(const std::string& trashed)
+{
+    for (const QByteArray& line : infoLinesOf(trashed))
+        if (line.startsWith("Path="))
+            return line.mid(5);
+    return {};
+}
+
+std::string decodedPathOf(const std::string& trashed)
+{
+    return QByteArray::fromPercentEncoding(recordedPathOf(trashed)).toStdString();
 }
 
 // A home folder of its own, without ~/.local/share, and a working folder of its own
@@ -119,7 +156,8 @@ TEST_F(RecycleBinTest, MissingItemStopsWithAnErrorShownOnlyWhenAskedFor)
 
 TEST_F(RecycleBinTest, ItemThatCannotBeTrashedIsDeletedForGoodOnlyAfterAsking)
 {
-    // A name Qt cannot represent exactly cannot go to the trash here.
+    // No trash can be made beneath a regular file.
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(tree.file("not-a-folder") + "/share"));
     const std::string outside = tree.file("outside/precious.txt", "p");
     const std::string folder = tree.dir("odd\xff");
     tree.file("odd\xff/deep/a/b/file.txt", "x");
@@ -147,4 +185,83 @@ TEST_F(RecycleBinTest, TheRootIsNeverDeleted)
     dialogs.scriptYesNo(true);
     EXPECT_EQ(send({"/"}).result, RecycleBinResult::Failed);
     EXPECT_EQ(dialogs.count(Kind::YesNo), 1);
+}
+
+TEST_F(RecycleBinTest, NamesThatAreNotUtf8GoToTheTrashByTheirExactBytes)
+{
+    tree.file("dups/a1", "same");
+    const std::string a2 = tree.file("dups/a2", "same");
+    const std::string odd = tree.file("dups/a\xff"
+                                      "3",
+                                      "same!");
+    dialogs.scriptYesNo(true);
+
+    EXPECT_TRUE(send({a2, odd}).succeeded());
+    EXPECT_EQ(dialogs.count(Kind::YesNo), 1); // no question about deleting for good
+    EXPECT_FALSE(exists(a2) || exists(odd));
+    EXPECT_TRUE(exists(tree.path("dups/a1")));
+    const std::string trashedOdd = trashed("a\xff"
+                                           "3");
+    EXPECT_EQ(contentOf(trashedOdd), "same!");
+    EXPECT_EQ(decodedPathOf(trashedOdd), odd);
+    const QList<QByteArray> lines = infoLinesOf(trashedOdd);
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(lines[0], "[Trash Info]");
+    EXPECT_TRUE(QRegularExpression(
+                    QStringLiteral("^DeletionDate=\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"))
+                    .match(QString::fromLatin1(lines[2]))
+                    .hasMatch())
+        << lines[2].toStdString();
+}
+
+TEST_F(RecycleBinTest, ItemsOfTheSameNameKeepDistinctTrashNamesAndTheirOrigins)
+{
+    // A leftover in files/ without its record must neither be overwritten nor reused.
+    const std::string leftover = tree.file("home/.local/share/Trash/files/same.2.txt", "old");
+    std::vector<std::string> origins;
+    for (const char* folder : {"x", "y", "z"})
+        origins.push_back(tree.file(std::string(folder) + "/same.txt", folder));
+    origins.push_back(tree.file("x/README", "r1"));
+    origins.push_back(tree.file("y/README", "r2"));
+    const std::string target = tree.dir("target");
+    origins.push_back(tree.symlink("x/link", "../target"));
+
+    std::vector<std::string> placed;
+    for (const std::string& origin : origins) {
+        const std::optional<std::string> at = quorvex::platform::MoveToDesktopTrash(origin);
+        ASSERT_TRUE(at) << origin;
+        EXPECT_FALSE(exists(origin));
+        EXPECT_NE(*at, leftover);
+        for (const std::string& earlier : placed)
+            EXPECT_NE(*at, earlier);
+        EXPECT_EQ(decodedPathOf(*at), origin);
+        placed.push_back(*at);
+    }
+    EXPECT_EQ(contentOf(leftover), "old");
+    EXPECT_EQ(contentOf(placed[1]), "y");
+    EXPECT_EQ(contentOf(placed[4]), "r2");
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(placed[5])).isSymLink());
+    EXPECT_TRUE(exists(target)); // the link went, not its target
+}
+
+TEST_F(RecycleBinTest, RecordedPathRoundTripsAnyName)
+{
+    std::string longName;
+    while (longName.size() < 250)
+        longName += "\xe9\x95\xb7"; // 長: also checks the record's own name fits
+    for (const std::string& name : {std::string("with space"), std::string("100%"),
+                                    std::string("a=b"), std::string("日本語.txt"),
+                                    std::string("line\nbreak"), std::string("#[x]?&+"), longName}) {
+        const std::string origin = tree.file("names/" + name, name);
+        const std::optional<std::string> at = quorvex::platform::MoveToDesktopTrash(origin);
+        ASSERT_TRUE(at) << name;
+        EXPECT_EQ(contentOf(*at), QByteArray::fromStdString(name));
+        // Only unreserved characters, '/' and %XX, so the record stays one line.
+        EXPECT_TRUE(QRegularExpression(
+                        QStringLiteral("^[A-Za-z0-9._~/-]*(%[0-9A-F]{2}[A-Za-z0-9._~/-]*)*$"))
+                        .match(QString::fromLatin1(recordedPathOf(*at)))
+                        .hasMatch())
+            << recordedPathOf(*at).toStdString();
+        EXPECT_EQ(decodedPathOf(*at), origin);
+    }
 }

@@ -1,0 +1,19 @@
+#pragma once
+// Moving an entry to the desktop trash (freedesktop.org Trash) by the exact bytes of
+// its path: into the user's trash under the data home folder, or, for an entry on
+// another file system, into the trash at the top of that file system. Each trashed
+// entry gets a ".trashinfo" record of where it came from and when it was trashed.
+// Nothing here depends on Qt.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvex::platform {
+
+// Moves a file, link (not what it points to) or folder into a trash. `path` is
+// absolute; a trailing '/' is ignored. Returns where the entry now lies, or nullopt
+// when it cannot be trashed; then the entry is left where it was.
+std::optional<std::string> MoveToDesktopTrash(std::string_view path);
+
+} // namespace quorvex::platform
