@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "platform/DesktopTrash.h"
 #include "platform/DosTime.h"
