@@ -7,6 +7,7 @@
 #include "app/OptionsPage.h"
 #include "app/Pages.h"
 #include "app/StatusBar.h"
+#include "app/TopStrip.h"
 #include "controls/ColorRef.h"
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
@@ -204,6 +205,7 @@ void TForm1::buildProgressPanel()
     Panel5_->setObjectName(QStringLiteral("Panel5"));
     Panel5_->setFixedHeight(30);
     Panel5_->hide();
+    new TopStrip(*Panel5_);
 
     ProgressBar1_ = new QProgressBar(Panel5_);
     ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
@@ -288,11 +290,8 @@ bool TForm1::PageControl1Changing() const
 void TForm1::PageControl1Change()
 {
     const int page = PageControl1->currentIndex();
-    if (const auto host = progressHosts_.find(page); host != progressHosts_.end()) {
+    if (const auto host = progressHosts_.find(page); host != progressHosts_.end())
         Panel5_->setParent(host->second);
-        Panel5_->setGeometry(0, 0, host->second->width(), Panel5_->height());
-        Panel5_->raise();
-    }
     for (const auto& handler : pageChangeHandlers_)
         handler(page);
 }

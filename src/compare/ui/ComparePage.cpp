@@ -230,6 +230,9 @@ void ComparePage::SpeedButton1Click(PathInput& input)
 
 void ComparePage::SpeedButton16Click()
 {
+    // The paths belong to the run while one goes on.
+    if (context_.isBusy())
+        return;
     const QString a = PathA->text();
     PathA->setText(PathB->text());
     PathB->setText(a);

@@ -1,6 +1,7 @@
 // The comparison page driven through the real main window: runs started with the
 // mouse, refusals, cancel and page lock during a run, sorting and the restore order,
 // row colours, icons per extension, and the histories written at close.
+#include "app/ProgressPanelCheck.h"
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
@@ -17,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
@@ -157,6 +159,31 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
     EXPECT_EQ(page->PathB->ComboBox->count(), 1); // a cancelled run counts as carried out
     form->PageControl1->setCurrentIndex(2);
     EXPECT_EQ(form->PageControl1->currentIndex(), 2);
+}
+
+// The first run after start-up: the panel covers the start button, both check boxes
+// and the swap button, and neither a click where the swap button is nor its own
+// handler swaps the paths of the running comparison.
+TEST_F(ComparePageTest, ProgressPanelCoversTheTopBarFromTheFirstRun)
+{
+    makeTrees();
+    bool checked = false;
+    QTimer::singleShot(0, page, [&] {
+        checked = true;
+        ExpectProgressPanelCovers(form->Panel5(), {page->SwitchButton1, page->CheckBox3,
+                                                   page->CheckBox4, page->SpeedButton16});
+        const QPoint swap = page->SpeedButton16->geometry().center();
+        if (QWidget* hit = page->Panel2->childAt(swap))
+            QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(page->Panel2, swap));
+        page->SpeedButton16->click();
+    });
+    run(tree.path("A"), tree.path("B"));
+
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(page->PathA->Edit->text().toStdString(), tree.path("A"));
+    EXPECT_EQ(page->PathB->Edit->text().toStdString(), tree.path("B"));
+    page->SpeedButton16->click();
+    EXPECT_EQ(page->PathA->Edit->text().toStdString(), tree.path("B"));
 }
 
 TEST_F(ComparePageTest, SortsByContentAndSizeWithMarkers)

@@ -5,6 +5,7 @@
 #include "duplicates/ui/DupSearchPage.h"
 #include "app/FormFixture.h"
 #include "app/OptionsPage.h"
+#include "app/ProgressPanelCheck.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "duplicates/ui/DupListModel.h"
@@ -318,7 +319,7 @@ TEST_F(DupSearchPageTest, IdenticalSearchListsMatchesInWalkOrderWithoutGroups)
               QStringList{QStringLiteral("一致するファイルはありませんでした。")});
 }
 
-TEST_F(DupSearchPageTest, DuringASearchThePageStaysAndCancelStopsIt)
+TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelStopsIt)
 {
     makeDuplicates();
     int pageDuringRun = -1;
@@ -326,6 +327,7 @@ TEST_F(DupSearchPageTest, DuringASearchThePageStaysAndCancelStopsIt)
     // Runs at the first event processing of the search, as a user's clicks would.
     QTimer::singleShot(0, form.get(), [&] {
         busyDuringRun = form->isBusy();
+        ExpectProgressPanelCovers(form->Panel5(), {page->SwitchButton8, page->NewTrackBar1});
         QTabBar* tabs = form->PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         pageDuringRun = form->currentPage();
