@@ -204,6 +204,9 @@ void TForm1::buildProgressPanel()
     Panel5_ = new QFrame(this);
     Panel5_->setObjectName(QStringLiteral("Panel5"));
     Panel5_->setFixedHeight(30);
+    // Opaque, so that the controls it covers on its page do not show through.
+    Panel5_->setAutoFillBackground(true);
+    Panel5_->setBackgroundRole(QPalette::Button);
     Panel5_->hide();
     new TopStrip(*Panel5_);
 
