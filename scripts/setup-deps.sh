@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
     libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho adwaita-icon-theme shared-mime-info locales

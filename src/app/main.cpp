@@ -5,6 +5,8 @@
 #include "platform/desktop/QtDialogs.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <exception>
 
@@ -35,6 +37,12 @@ int main(int argc, char** argv)
 {
     QuorvexApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    // Qt's own dialogs and buttons speak Japanese like the rest of the program,
+    // whatever the user's locale.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     InstallFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     QtDialogs dialogs(QApplication::applicationName());
