@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cstdlib>
+
 bool TSwitchButton::dragHover_ = false;
 
 namespace {
@@ -461,6 +463,13 @@ QColor TSwitchButton::captionColor()
         color = FontColor();
     lastCaptionColor_ = color;
     return color;
+}
+
+int TSwitchButton::widthForCaption(const QString& caption) const
+{
+    constexpr int rimAndMargin = 8;
+    return QFontMetrics(font()).horizontalAdvance(caption) + std::abs(shadowX_) + roundSize_ +
+           rimAndMargin;
 }
 
 void TSwitchButton::paintCaption(QPainter& painter)

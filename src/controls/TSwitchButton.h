@@ -41,6 +41,9 @@ public:
 
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // The narrowest width that shows `caption` whole, with its shadow, clear of the
+    // rounded ends and the rim.
+    int widthForCaption(const QString& caption) const;
 
     // Programmatic assignment follows the toggle rules (see setDown in the source).
     bool Down() const { return down_; }

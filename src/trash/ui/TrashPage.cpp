@@ -22,6 +22,10 @@ namespace {
 constexpr int kTopBarHeight = 33;
 constexpr int kNameColumnWidth = 200;
 constexpr int kMinColumnWidth = 50;
+constexpr int kButtonGap = 4;
+
+const QString kOpenCaption = QStringLiteral("ごみ箱を開く");
+const QString kCloseCaption = QStringLiteral("ごみ箱を閉じる");
 
 } // namespace
 
@@ -44,14 +48,10 @@ void TrashPage::buildTopBar()
     Panel8->setObjectName(QStringLiteral("Panel8"));
 
     GomiOpenSwBtn = createSwitchButton(QStringLiteral("GomiOpenSwBtn"), Panel8);
-    GomiOpenSwBtn->setGeometry(4, 4, 99, 25);
     ModosuSwBtn = createSwitchButton(QStringLiteral("ModosuSwBtn"), Panel8);
-    ModosuSwBtn->setGeometry(107, 4, 75, 25);
     SetHint(*ModosuSwBtn, QStringLiteral("選択しているファイルパス名を元の場所に戻します。"));
     AllSelectBtn = createSwitchButton(QStringLiteral("AllSelectBtn"), Panel8);
-    AllSelectBtn->setGeometry(186, 4, 75, 25);
     DelSwBtn = createSwitchButton(QStringLiteral("DelSwBtn"), Panel8);
-    DelSwBtn->setGeometry(265, 4, 115, 25);
     SetHint(*DelSwBtn, QStringLiteral("選択しているファイルパス名をごみ箱からも削除します。"
                                       "(これを行うと元には戻せなくなります。)"));
     for (TSwitchButton* button : {GomiOpenSwBtn, ModosuSwBtn, AllSelectBtn, DelSwBtn})
@@ -60,7 +60,7 @@ void TrashPage::buildTopBar()
     Panel11 = new QLabel(Panel8);
     Panel11->setObjectName(QStringLiteral("Panel11"));
     Panel11->setAccessibleName(QStringLiteral("個数"));
-    Panel11->setGeometry(388, 4, 120, 25);
+    placeTopBarButtons();
     Panel11->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette grey = Panel11->palette();
     grey.setColor(QPalette::WindowText, Qt::gray);
@@ -70,6 +70,25 @@ void TrashPage::buildTopBar()
     connect(ModosuSwBtn, &TSwitchButton::clicked, this, &TrashPage::RestoreTrashItems);
     connect(AllSelectBtn, &TSwitchButton::clicked, this, &TrashPage::AllSelectBtnClick);
     connect(DelSwBtn, &TSwitchButton::clicked, this, &TrashPage::PurgeTrashItems);
+}
+
+// In a row from the left, each as wide as its caption needs but no narrower than
+// designed; the toggle fits the longer of its two captions.
+void TrashPage::placeTopBarButtons()
+{
+    const int toggleWidth = std::max(GomiOpenSwBtn->widthForCaption(kOpenCaption),
+                                     GomiOpenSwBtn->widthForCaption(kCloseCaption));
+    const std::pair<TSwitchButton*, int> buttons[] = {{GomiOpenSwBtn, std::max(99, toggleWidth)},
+                                                      {ModosuSwBtn, 75},
+                                                      {AllSelectBtn, 75},
+                                                      {DelSwBtn, 115}};
+    int left = kButtonGap;
+    for (const auto& [button, designWidth] : buttons) {
+        const int width = std::max(designWidth, button->widthForCaption(button->Caption()));
+        button->setGeometry(left, 4, width, 25);
+        left += width + kButtonGap;
+    }
+    Panel11->setGeometry(left + kButtonGap, 4, 120, 25);
 }
 
 void TrashPage::buildList()
@@ -104,10 +123,10 @@ void TrashPage::GomiOpenSwBtnClick()
         quorvex::TrashList snapshot;
         snapshot.replaceEntries(TrashListStore::of(context_).entries());
         model_->setPaths(snapshot.entryPaths());
-        GomiOpenSwBtn->setCaption(QStringLiteral("ごみ箱を閉じる"));
+        GomiOpenSwBtn->setCaption(kCloseCaption);
         Panel11->setText(QString::number(model_->paths().size()) + QStringLiteral(" 個"));
     } else {
-        GomiOpenSwBtn->setCaption(QStringLiteral("ごみ箱を開く"));
+        GomiOpenSwBtn->setCaption(kOpenCaption);
         Panel11->clear();
     }
     GomiOpenSwBtn->setAccessibleName(GomiOpenSwBtn->Caption());

@@ -41,6 +41,7 @@ protected:
 
 private:
     void buildTopBar();
+    void placeTopBarButtons();
     void buildList();
     std::vector<std::size_t> selectedRows() const;
 

@@ -15,6 +15,7 @@
 #include "trash/TrashStore.h"
 #include "trash/ui/TrashListModel.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
@@ -63,6 +64,28 @@ protected:
     std::unique_ptr<TForm1> form;
     TrashPage* page = nullptr;
 };
+
+// Both captions of the toggle clear its rounded ends; the row of buttons and the
+// count do not overlap.
+TEST_F(TrashPageTest, TopBarButtonsShowTheirCaptionsWholeSideBySide)
+{
+    start({});
+    const auto captionFits = [](const TSwitchButton& button) {
+        const int text = QFontMetrics(button.font()).horizontalAdvance(button.Caption());
+        return text + button.RoundSize() <= button.width();
+    };
+    for (int state = 0; state < 2; ++state) {
+        EXPECT_TRUE(captionFits(*page->GomiOpenSwBtn))
+            << page->GomiOpenSwBtn->Caption().toStdString();
+        click(page->GomiOpenSwBtn);
+    }
+    for (const TSwitchButton* button : {page->ModosuSwBtn, page->AllSelectBtn, page->DelSwBtn})
+        EXPECT_TRUE(captionFits(*button)) << button->Caption().toStdString();
+    const QWidget* row[] = {page->GomiOpenSwBtn, page->ModosuSwBtn, page->AllSelectBtn,
+                            page->DelSwBtn, page->Panel11};
+    for (std::size_t i = 0; i + 1 < std::size(row); ++i)
+        EXPECT_LT(row[i]->geometry().right(), row[i + 1]->x());
+}
 
 TEST_F(TrashPageTest, TheViewIsASnapshotCountedWhenItOpens)
 {
