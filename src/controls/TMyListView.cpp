@@ -70,6 +70,17 @@ void TMyListViewHeader::enforceLimits(int column, int newWidth)
         resizeSection(column, width); // re-enters once with a width inside the limits
 }
 
+int TMyListViewHeader::markedCaptionWidth(int column) const
+{
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    const QString caption =
+        model() ? model()->headerData(column, orientation()).toString() : QString();
+    int imageWidth = 0;
+    for (const QPixmap& image : images_)
+        imageWidth = std::max(imageWidth, image.width());
+    return fontMetrics().horizontalAdvance(caption) + imageWidth + 3 * margin;
+}
+
 void TMyListViewHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     QHeaderView::paintSection(painter, rect, logicalIndex);

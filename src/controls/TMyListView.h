@@ -30,6 +30,10 @@ public:
     // A width the user drags outside min .. max (max 0: unlimited) snaps back to it.
     void setColumnWidthLimits(int column, int minWidth, int maxWidth);
 
+    // The narrowest width that shows the column's caption whole with an image of the
+    // image list (a sort marker) at its right.
+    int markedCaptionWidth(int column) const;
+
 signals:
     // A resize or drag of a column with the mouse has ended.
     void mouseOperationEnded();

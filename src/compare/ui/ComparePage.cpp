@@ -134,6 +134,9 @@ void ComparePage::buildList()
             header->resizeSection(column, layout.width);
         header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
     }
+    // The narrow columns show their captions whole beside a sort marker.
+    for (int column = 2; column < ComparisonListModel::ColumnCount; ++column)
+        ListView2->widenColumnToFit(column, QString());
 
     buildPopupMenu();
     connect(ListView2, &TMyListView::columnClick, this, &ComparePage::ListView2ColumnClick);

@@ -30,6 +30,17 @@ ResultListView::ResultListView(QAbstractItemModel& model, SysImageList& images, 
     setPalette(colors);
 }
 
+void ResultListView::widenColumnToFit(int column, const QString& widestCell)
+{
+    // The text's room in a cell: the sub-item offset at the left, the right-aligned
+    // texts' offset at the right, and a little air.
+    constexpr int cellMargins = 12;
+    const int needed = std::max(fontMetrics().horizontalAdvance(widestCell) + cellMargins,
+                                GetColumnHandle()->markedCaptionWidth(column));
+    if (needed > columnWidth(column))
+        setColumnWidth(column, needed); // the header keeps it within the limits
+}
+
 void ResultListView::paintEvent(QPaintEvent* event)
 {
     if (const auto rows = VisibleRowRange(*this))

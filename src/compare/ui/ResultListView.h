@@ -21,6 +21,10 @@ public:
 
     SysImageList& images() const { return images_; }
 
+    // Widens the column, within its width limits, so that a cell text as wide as
+    // `widestCell` shows whole and so does the caption with a sort marker beside it.
+    void widenColumnToFit(int column, const QString& widestCell);
+
 signals:
     void resized();
 

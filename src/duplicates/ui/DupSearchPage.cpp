@@ -30,8 +30,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 constexpr int kPanelHeight = 88;
@@ -156,10 +154,9 @@ void DupSearchPage::buildList()
         ListView4->setColumnWidth(column, columns[column].width);
         header->setColumnWidthLimits(column, columns[column].minWidth, columns[column].maxWidth);
     }
-    // The date must fit whole with the substitute font, within the column's limits.
-    const int dateWidth =
-        ListView4->fontMetrics().horizontalAdvance(QStringLiteral("0000/00/00 00:00"));
-    ListView4->setColumnWidth(3, std::clamp(dateWidth + 12, 110, 150));
+    // Sizes up to hundreds of megabytes in bytes and whole dates, in the list's font.
+    ListView4->widenColumnToFit(2, QStringLiteral("999,999,999B"));
+    ListView4->widenColumnToFit(3, QStringLiteral("0000/00/00 00:00"));
     // "Path" takes the width the other columns leave.
     header->setSectionResizeMode(4, QHeaderView::Stretch);
     ListView4->setColumnHidden(DupListModel::GroupColumn, true);

@@ -203,6 +203,21 @@ TEST_F(DupSearchPageTest, SizeTextsFollowTheByteOption)
               Qt::AlignRight);
 }
 
+// A size of hundreds of megabytes in bytes, and the caption with its sort marker, show
+// whole in the size column.
+TEST_F(DupSearchPageTest, SizeColumnShowsLargeByteCountsAndItsMarkedCaptionWhole)
+{
+    const int width = page->ListView4->columnWidth(2);
+    const int text =
+        page->ListView4->fontMetrics().horizontalAdvance(QStringLiteral("123,456,789B"));
+    // The cell leaves 6 pixels at the left and 3 at the right of a right-aligned text.
+    EXPECT_LE(text + 9, width);
+    EXPECT_LE(width, 120);
+    const TMyListViewHeader& head = header();
+    const int caption = head.fontMetrics().horizontalAdvance(QStringLiteral("サイズ"));
+    EXPECT_LE(caption + head.imageList().first().width(), width);
+}
+
 TEST_F(DupSearchPageTest, DeletingRowsKeepsTheOtherRowsAndTheirGroups)
 {
     makeDuplicates();
