@@ -1,5 +1,7 @@
 #include "compare/ui/ComparePage.h"
 
+#include <QEvent>
+
 #include "actions/ListItemActions.h"
 #include "app/Hint.h"
 #include "app/ImageList1.h"
@@ -43,10 +45,11 @@ QString toQString(const std::string& text)
 } // namespace
 
 ComparePage::ComparePage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context), progress_(context),
+    : QWidget(&sheet), context_(context), progress_(context, &closing_),
       engine_(context.filterSettings(), progress_), sort_(ComparisonListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("ComparePage"));
+    context.mainWindow().installEventFilter(this);
     auto* layout = new QVBoxLayout(&sheet);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(this);
@@ -205,6 +208,7 @@ void ComparePage::StartComparison()
     context_.Panel5().show();
     sort_.clearMarker(*ListView2);
 
+    closing_ = false;
     progress_.start();
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
@@ -221,6 +225,15 @@ void ComparePage::StartComparison()
     if (!outcome.carriedOut)
         context_.dialogs().showWarning(&context_.mainWindow(), toQString(outcome.warning));
     context_.Panel5().hide();
+}
+
+bool ComparePage::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the window during a comparison stops the comparison.
+    if (watched == &context_.mainWindow() && event->type() == QEvent::Close &&
+        context_.Panel5().isVisible())
+        closing_ = true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void ComparePage::SpeedButton1Click(PathInput& input)

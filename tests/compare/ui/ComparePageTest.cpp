@@ -161,6 +161,23 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
     EXPECT_EQ(form->PageControl1->currentIndex(), 2);
 }
 
+TEST_F(ComparePageTest, ClosingTheWindowDuringARunStopsIt)
+{
+    for (int folder = 0; folder < 6; ++folder)
+        for (int file = 0; file < 3; ++file) {
+            const std::string name = "d" + std::to_string(folder) + "/f" + std::to_string(file);
+            tree.file("A/" + name, "x");
+            tree.file("B/" + name, "x");
+        }
+    QTimer::singleShot(0, page, [&] { form->close(); });
+    run(tree.path("A"), tree.path("B"));
+
+    // Stopped like a cancel: the first folder of each level is still walked.
+    EXPECT_GT(model().rowCount(), 0);
+    EXPECT_LT(model().rowCount(), 24);
+    EXPECT_FALSE(form->isBusy());
+}
+
 // The first run after start-up: the panel covers the start button, both check boxes
 // and the swap button, and neither a click where the swap button is nor its own
 // handler swaps the paths of the running comparison.
