@@ -11,7 +11,10 @@ using namespace quorvex::cli;
 
 int main(int argc, char** argv)
 {
-    std::setlocale(LC_ALL, "");
+    // Only the categories the engines use: collation for the list orders and the
+    // character type for text decoding. The others would only cost memory.
+    std::setlocale(LC_COLLATE, "");
+    std::setlocale(LC_CTYPE, "");
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::fputs(kUsageText, stdout);
