@@ -6,6 +6,7 @@
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
+#include "app/PageSheet.h"
 #include "compare/ComparisonOrder.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -50,9 +50,7 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
 {
     setObjectName(QStringLiteral("ComparePage"));
     context.mainWindow().installEventFilter(this);
-    auto* layout = new QVBoxLayout(&sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(this);
+    FillTabSheet(sheet, *this);
 
     buildTopBar();
     const QString pathHint = QStringLiteral("比較するフォルダ、ファイルをフルパス名で入力");

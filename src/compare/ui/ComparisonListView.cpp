@@ -107,21 +107,16 @@ void ComparisonRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     const QRect cell = option.rect;
     const QPalette& palette = option.palette;
 
+    const QColor base = palette.color(QPalette::Base);
+    const QColor shade = model.shadeColor(model.shade(index.row()));
     painter->save();
-    painter->setPen(palette.color(QPalette::Text));
-    if (selected) {
-        paintSelection(*painter, cell, column, palette, palette.color(QPalette::Base));
-        if (view_.ClickedSide() == column && column <= 1) {
-            QRect label = cell;
-            if (column == 0)
-                label.setLeft(cell.left() + LabelLeft);
-            painter->fillRect(label, kClickedCell);
-        }
-    } else {
-        const QColor shade = model.shadeColor(model.shade(index.row()));
-        painter->fillRect(cell, shade.isValid() ? shade : palette.color(QPalette::Base));
+    paintCellBase(*painter, option, column, base, shade.isValid() ? shade : base);
+    if (selected && view_.ClickedSide() == column && column <= 1) {
+        QRect label = cell;
+        if (column == 0)
+            label.setLeft(cell.left() + LabelLeft);
+        painter->fillRect(label, kClickedCell);
     }
-    painter->setFont(option.font);
 
     if (column == 0) {
         paintNameCell(*painter, cell, selected, {row->iconIndex, row->overlayIndex, row->hidden},

@@ -87,6 +87,18 @@ void ResultRowDelegate::paintSelection(QPainter& painter, const QRect& cell, int
     painter.setPen(Qt::white);
 }
 
+void ResultRowDelegate::paintCellBase(QPainter& painter, const QStyleOptionViewItem& option,
+                                      int column, const QColor& iconBackground,
+                                      const QColor& rowBackground) const
+{
+    painter.setPen(option.palette.color(QPalette::Text));
+    if (option.state & QStyle::State_Selected)
+        paintSelection(painter, option.rect, column, option.palette, iconBackground);
+    else
+        painter.fillRect(option.rect, rowBackground);
+    painter.setFont(option.font);
+}
+
 void ResultRowDelegate::paintNameCell(QPainter& painter, const QRect& cell, bool selected,
                                       const RowIcon& icon, const QString& name) const
 {

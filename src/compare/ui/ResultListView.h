@@ -70,6 +70,10 @@ protected:
     // leaves the icon's part in `iconBackground`; the pen turns white.
     void paintSelection(QPainter& painter, const QRect& cell, int column, const QPalette& palette,
                         const QColor& iconBackground) const;
+    // The start of a cell's painting: the text pen, the selection (see paintSelection)
+    // or `rowBackground`, and the list's font.
+    void paintCellBase(QPainter& painter, const QStyleOptionViewItem& option, int column,
+                       const QColor& iconBackground, const QColor& rowBackground) const;
     // Column 0: the icon (blended when selected, dimmed or overlaid) and the name in
     // the label area right of it.
     void paintNameCell(QPainter& painter, const QRect& cell, bool selected, const RowIcon& icon,

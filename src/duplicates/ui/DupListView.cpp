@@ -58,12 +58,7 @@ void DupRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     const QColor background = band.isValid() ? band : palette.color(QPalette::Base);
 
     painter->save();
-    painter->setPen(palette.color(QPalette::Text));
-    if (selected)
-        paintSelection(*painter, cell, column, palette, background);
-    else
-        painter->fillRect(cell, background);
-    painter->setFont(option.font);
+    paintCellBase(*painter, option, column, background, background);
 
     const QString text = model.cellText(index.row(), column);
     if (column == 0)

@@ -4,6 +4,7 @@
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
+#include "app/PageSheet.h"
 #include "compare/ui/ColumnSort.h"
 #include "compare/ui/ProgressPanelObserver.h"
 #include "controls/ControlStyles.h"
@@ -51,9 +52,7 @@ DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
     : QWidget(&sheet), context_(context)
 {
     setObjectName(QStringLiteral("DupSearchPage"));
-    auto* sheetLayout = new QVBoxLayout(&sheet);
-    sheetLayout->setContentsMargins(0, 0, 0, 0);
-    sheetLayout->addWidget(this);
+    FillTabSheet(sheet, *this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -39,15 +39,10 @@ void EmptyItemRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const int column = index.column();
     const bool selected = option.state & QStyle::State_Selected;
     const QRect cell = option.rect;
-    const QPalette& palette = option.palette;
 
     painter->save();
-    painter->setPen(palette.color(QPalette::Text));
-    if (selected)
-        paintSelection(*painter, cell, column, palette, palette.color(QPalette::Base));
-    else
-        painter->fillRect(cell, palette.color(QPalette::Base));
-    painter->setFont(option.font);
+    const QColor base = option.palette.color(QPalette::Base);
+    paintCellBase(*painter, option, column, base, base);
 
     if (column == 0)
         paintNameCell(*painter, cell, selected, {record->IconIndex, record->OverlayIndex, false},

@@ -4,6 +4,7 @@
 #include "actions/ListItemActions.h"
 #include "app/Hint.h"
 #include "app/MainContext.h"
+#include "app/PageSheet.h"
 #include "compare/ui/ProgressPanelObserver.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
@@ -22,7 +23,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -59,9 +59,7 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     setObjectName(QStringLiteral("EmptyItemsPage"));
     // "名前" sorts descending first, as it does after every search.
     sort_.setNextDirection(0, 0);
-    auto* layout = new QVBoxLayout(&sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(this);
+    FillTabSheet(sheet, *this);
 
     buildTopBar();
     buildList();

@@ -3,6 +3,7 @@
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
+#include "app/PageSheet.h"
 #include "paths/ui/HistoryEdits.h"
 #include "paths/ui/PathInput.h"
 #include "paths/ui/PathItemDelegate.h"
@@ -14,7 +15,6 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -104,9 +104,7 @@ QPushButton* makePushButton(QWidget* parent, const char* name, const QString& ca
 HistoryPage::HistoryPage(QWidget& sheet, MainContext& context) : QWidget(&sheet), context_(context)
 {
     setObjectName(QStringLiteral("HistoryPage"));
-    auto* layout = new QVBoxLayout(&sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(this);
+    FillTabSheet(sheet, *this);
 
     buildPageButtons();
     Splitter1 = new QSplitter(Qt::Vertical, this);

@@ -4,6 +4,7 @@
 #include "actions/ListItemActions.h"
 #include "app/Hint.h"
 #include "app/MainContext.h"
+#include "app/PageSheet.h"
 #include "controls/ControlStyles.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
@@ -13,7 +14,6 @@
 #include "trash/ui/TrashListStore.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -33,9 +33,7 @@ TrashPage::TrashPage(QWidget& sheet, MainContext& context)
     : QWidget(&sheet), context_(context), model_(new TrashListModel(this))
 {
     setObjectName(QStringLiteral("TrashPage"));
-    auto* layout = new QVBoxLayout(&sheet);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(this);
+    FillTabSheet(sheet, *this);
 
     buildTopBar();
     buildList();
