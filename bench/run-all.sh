@@ -14,7 +14,7 @@ export QUORVEX_MAKE_CORPORA=${QUORVEX_MAKE_CORPORA:-$HARNESS/make_corpora.sh}
 command -v hyperfine >/dev/null || { apt-get update -qq && apt-get install -y -qq hyperfine rsync time >/dev/null; }
 status=0
 for script in "$here"/bench-compare.sh "$here"/bench-compare-list.sh "$here"/bench-dups.sh \
-    "$here"/bench-empty.sh; do
+    "$here"/bench-similar.sh "$here"/bench-empty.sh; do
     echo "== $(basename "$script")"
     bash "$script" || status=1
 done

@@ -5,9 +5,10 @@
 #   A Qt include in such a library fails to build: Qt is not on its include path.
 # quorvex_desktop_library(NAME SOURCES ... [DEPS ...])
 #   A static library of Qt Widgets code (AUTOMOC on). Part of `quorvex_desktop`.
-# quorvex_test(NAME SOURCES ... LIBS ... [GUI])
+# quorvex_test(NAME SOURCES ... LIBS ... [GUI] [LABELS label...])
 #   A GoogleTest executable registered with CTest. GUI tests get the offscreen
-#   platform and a QApplication (tests/support/GuiTestMain.cpp).
+#   platform and a QApplication (tests/support/GuiTestMain.cpp). Tests labelled
+#   `long` run only on request (ctest -L long).
 
 set_property(GLOBAL PROPERTY QUORVEX_CORE_LIBS "")
 set_property(GLOBAL PROPERTY QUORVEX_DESKTOP_LIBS "")
@@ -42,7 +43,7 @@ set(QUORVEX_TEST_ENV
     "LC_ALL=C.UTF-8;TZ=Asia/Tokyo;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;QUORVEX_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config;QUORVEX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/")
 
 function(quorvex_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE quorvex_test_support ${ARG_LIBS} GTest::gtest GTest::gmock)
   if(ARG_GUI)
@@ -55,5 +56,9 @@ function(quorvex_test name)
   # properties (only the first variable would be set), so every test runs under
   # `env` with the whole list instead.
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "env;${QUORVEX_TEST_ENV}")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+  if(ARG_LABELS)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS "${ARG_LABELS}")
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30)
+  endif()
 endfunction()

@@ -6,8 +6,8 @@ namespace quorvex::cli {
 
 const char* const kUsageText =
     "usage: quorvex-cli [options] compare [--content] A B\n"
-    "       quorvex-cli [options] dups [--threshold N] FOLDER\n"
-    "       quorvex-cli [options] identical [--threshold N] FILE FOLDER\n"
+    "       quorvex-cli [options] dups [--threshold N] [--threads N] FOLDER\n"
+    "       quorvex-cli [options] identical [--threshold N] [--threads N] FILE FOLDER\n"
     "       quorvex-cli [options] empty FOLDER\n"
     "options: --hidden --system --masks FILE --exclude --format tsv|json --progress\n";
 
@@ -47,6 +47,17 @@ bool parseThreshold(const std::string& text, int& out)
     return out >= 10 && out <= 100;
 }
 
+bool parseThreadCount(const std::string& text, unsigned& out)
+{
+    if (text.empty() || text.size() > 4)
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    out = static_cast<unsigned>(std::atoi(text.c_str()));
+    return out >= 1;
+}
+
 } // namespace
 
 std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::string>& args)
@@ -54,7 +65,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     CliOptions options;
     bool optionsEnded = false;
     bool thresholdGiven = false;
-    std::vector<std::string> words;  // command and operands
+    bool threadsGiven = false;
+    std::vector<std::string> words; // command and operands
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto needValue = [&](const char* what) -> const std::string* {
@@ -92,6 +104,11 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             if (!value || !parseThreshold(*value, options.threshold))
                 return UsageError{"--threshold takes a whole number from 10 to 100"};
             thresholdGiven = true;
+        } else if (arg == "--threads") {
+            const std::string* value = needValue("--threads");
+            if (!value || !parseThreadCount(*value, options.threads))
+                return UsageError{"--threads takes a whole number from 1 to 9999"};
+            threadsGiven = true;
         } else {
             return UsageError{"unknown option " + arg};
         }
@@ -104,13 +121,14 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     options.command = shape->name;
     options.operands.assign(words.begin() + 1, words.end());
     if (options.operands.size() != shape->operands)
-        return UsageError{std::string(shape->name) + " takes " +
-                          std::to_string(shape->operands) +
+        return UsageError{std::string(shape->name) + " takes " + std::to_string(shape->operands) +
                           (shape->operands == 1 ? " path" : " paths")};
     if (options.content && !shape->takesContent)
         return UsageError{"--content goes with compare"};
     if (thresholdGiven && !shape->takesThreshold)
         return UsageError{"--threshold goes with dups and identical"};
+    if (threadsGiven && !shape->takesThreshold)
+        return UsageError{"--threads goes with dups and identical"};
     if (options.exclude && !options.masks)
         return UsageError{"--exclude goes with --masks"};
     return options;

@@ -7,20 +7,25 @@
 
 namespace quorvex::cli {
 
-enum class OutputFormat { Tsv, Json };
+enum class OutputFormat
+{
+    Tsv,
+    Json
+};
 
 struct CliOptions
 {
-    std::string command;                // compare, dups, identical, empty
-    bool hidden = false;                // --hidden
-    bool system = false;                // --system
-    std::optional<std::string> masks;   // --masks FILE
-    bool exclude = false;               // --exclude
+    std::string command;              // compare, dups, identical, empty
+    bool hidden = false;              // --hidden
+    bool system = false;              // --system
+    std::optional<std::string> masks; // --masks FILE
+    bool exclude = false;             // --exclude
     OutputFormat format = OutputFormat::Tsv;
-    bool progress = false;              // --progress
-    bool content = false;               // compare --content
-    int threshold = 100;                // dups / identical --threshold N
-    std::vector<std::string> operands;  // paths, in order
+    bool progress = false;             // --progress
+    bool content = false;              // compare --content
+    int threshold = 100;               // dups / identical --threshold N
+    unsigned threads = 0;              // dups / identical --threads N (0: every core)
+    std::vector<std::string> operands; // paths, in order
 };
 
 // Exit codes.

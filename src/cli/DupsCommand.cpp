@@ -25,7 +25,8 @@ int RunDupsCommand(const CliOptions& options)
     DupSearchRun run;
     {
         TerminalProgress progress(options.progress);
-        const DupSearchParams params{*filters, options.threshold, progress};
+        DupSearchParams params{*filters, options.threshold, progress};
+        params.threads = options.threads;
         run = StartDupSearch(fileText, folderText, params, list);
     }
     if (!run.ran) {

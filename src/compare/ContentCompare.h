@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "compare/ContentImage.h"
 #include "core/RunObserver.h"
 
 namespace quorvex {
@@ -37,8 +38,17 @@ private:
 void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,
                      ContentBuffers& buffers, RunObserver& observer);
 
-// The percentage of `matching` bytes for files of these lengths (either length 0
-// gives 100); exact integer arithmetic, truncated.
+// CompareContents with file A held in memory (read once for many comparisons):
+// the same percentage, progress, pumping and cancel checks.
+void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, int threshold,
+                          int& percent, ContentBuffers& buffers, RunObserver& observer);
+
+// The percentage of `matching` bytes for files of these lengths (two empty files
+// give 100, one empty file 0); exact integer arithmetic, truncated.
 int ContentPercentage(std::uint64_t matching, std::uint64_t lenA, std::uint64_t lenB);
+
+// The least matching bytes whose percentage reaches `threshold`, for files of
+// these lengths (both non-empty).
+std::uint64_t MinimumMatching(std::uint64_t lenA, std::uint64_t lenB, int threshold);
 
 } // namespace quorvex

@@ -57,13 +57,20 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
     observer.setOverallMax(count > 0 ? count - 1 : 0);
     observer.setOverallPosition(0);
     const std::optional<platform::DirEntry> target = platform::LookupEntry(filePath);
-    WalkIdentical(filePath, folderPath, target ? target->size : 0, params, buffers, list);
+    const std::uint64_t targetSize = target ? target->size : 0;
+    // The target is read once for the whole walk when it fits the budget; otherwise
+    // (or when it grew past its listed size) every comparison reads it again.
+    ContentImage image;
+    const bool held = ContentImageCost(targetSize) <= params.contentBudget &&
+                      LoadContentImage(filePath, targetSize, image) == ImageLoad::Loaded;
+    WalkIdentical(filePath, folderPath, targetSize, params, buffers, held ? &image : nullptr, list);
     observer.setOverallPosition(0);
     return {true, {}};
 }
 
 void WalkIdentical(std::string_view target, std::string_view folder, std::uint64_t targetSize,
-                   const DupSearchParams& params, ContentBuffers& buffers, DupList& list)
+                   const DupSearchParams& params, ContentBuffers& buffers,
+                   const ContentImage* targetImage, DupList& list)
 {
     const int threshold = ClampedThreshold(params);
     RunObserver& observer = params.observer;
@@ -74,7 +81,10 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
             if (SizeRatio(targetSize, entry.size) >= threshold) {
                 int percent = -1;
                 path = folderPath + entry.name;
-                CompareContents(target, path, threshold, percent, buffers, observer);
+                if (targetImage != nullptr)
+                    CompareImageWithFile(*targetImage, path, threshold, percent, buffers, observer);
+                else
+                    CompareContents(target, path, threshold, percent, buffers, observer);
                 if (percent >= threshold)
                     list.add(entry).content = static_cast<std::int16_t>(percent);
             }
@@ -97,8 +107,7 @@ SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParam
     if (threshold == 100) {
         PairIdenticalFiles(list, observer);
     } else {
-        ContentBuffers buffers;
-        PairByContents(list, threshold, buffers, observer);
+        PairSimilarFiles(list, {threshold, params.threads, params.contentBudget}, observer);
     }
     observer.setOverallPosition(0);
 

@@ -21,6 +21,8 @@ struct DupSearchParams
     const FilterSettings& filters;
     int threshold;
     RunObserver& observer;
+    unsigned threads = 0;                       // for the search below 100 %; 0: every core
+    std::uint64_t contentBudget = 512ull << 20; // bytes of contents held in memory
 };
 
 // 100 when a = b (also when both are 0), else floor(min * 100 / max).
@@ -42,8 +44,10 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
                               const DupSearchParams& params, DupList& list);
 
 // The walk of the identical-file search: appends the matching files below `folder`.
+// `targetImage`, when given, holds the target's contents, read once for the walk.
 void WalkIdentical(std::string_view target, std::string_view folder, std::uint64_t targetSize,
-                   const DupSearchParams& params, ContentBuffers& buffers, DupList& list);
+                   const DupSearchParams& params, ContentBuffers& buffers,
+                   const ContentImage* targetImage, DupList& list);
 
 // Gathers the files below folderPath into groups of look-alikes and keeps only the
 // grouped rows, ordered by group with each reference row first, shaded by group.

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "duplicates/ChunkHash.h"
+#include "compare/ChunkHash.h"
 #include "duplicates/DupPairing.h"
 
 namespace quorvex {

@@ -24,9 +24,10 @@ TEST(ArgumentParser, AcceptsEachCommandWithItsOptions)
     EXPECT_EQ(c.format, OutputFormat::Json);
     EXPECT_EQ(c.operands, (std::vector<std::string>{"a", "b"}));
 
-    auto identical = parse({"identical", "--threshold", "10", "f", "d"});
+    auto identical = parse({"identical", "--threshold", "10", "--threads", "3", "f", "d"});
     ASSERT_TRUE(std::holds_alternative<CliOptions>(identical));
     EXPECT_EQ(std::get<CliOptions>(identical).threshold, 10);
+    EXPECT_EQ(std::get<CliOptions>(identical).threads, 3u);
 
     auto dashes = parse({"empty", "--", "--odd-name"});
     ASSERT_TRUE(std::holds_alternative<CliOptions>(dashes));
@@ -45,6 +46,8 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"dups", "--threshold", "5x", "d"},
              {"empty", "--content", "d"},
              {"compare", "--threshold", "50", "a", "b"},
+             {"dups", "--threads", "0", "d"},
+             {"empty", "--threads", "2", "d"},
              {"--format", "xml", "empty", "d"},
              {"--exclude", "empty", "d"},
              {"empty", "d", "--masks"},

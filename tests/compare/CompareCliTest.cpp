@@ -92,6 +92,25 @@ TEST_F(CompareCli, MasksAndJson)
     EXPECT_NE(result.out.find("\"header\":\"内容(%)\""), std::string::npos);
 }
 
+TEST_F(CompareCli, AnEmptyFileAgainstDataScoresZeroAndLowersTheAverage)
+{
+    const char* time = "2024-03-04 05:06:07";
+    t.file("E/A/f", "", time);
+    t.file("E/B/f", "twenty-seven bytes here..\n", time);
+    t.file("E/A/g", "same", time);
+    t.file("E/B/g", "same", time);
+    const auto result =
+        runCli("compare --content " + quoted(t.path("E/A")) + " " + quoted(t.path("E/B")));
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("f\tf\t小-大\t 同\t 同  A\t0%\t\t0\n"), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\n#header\t50%\n"), std::string::npos) << result.out;
+
+    const auto files =
+        runCli("compare --content " + quoted(t.path("E/A/f")) + " " + quoted(t.path("E/B/f")));
+    EXPECT_NE(files.out.find("\t0%\t"), std::string::npos) << files.out;
+}
+
 TEST_F(CompareCli, RefusalsExitWithTwo)
 {
     auto result = runCli("compare " + quoted(t.path("nope")) + " " + quoted(t.path("B")));

@@ -61,14 +61,14 @@ TEST_F(ContentCompareTest, IdenticalFilesOfAnyLengthScore100)
     EXPECT_EQ(observer.positions.back(), 0u); // reset after the call
 }
 
-TEST_F(ContentCompareTest, EmptyFilesScore100)
+TEST_F(ContentCompareTest, TwoEmptyFilesAgreeAndAnEmptyFileMatchesNoData)
 {
     t.file("e1");
     t.file("e2");
     t.file("full", "abcdefgh");
     EXPECT_EQ(compare("e1", "e2"), 100);
-    EXPECT_EQ(compare("e1", "full"), 100);
-    EXPECT_EQ(compare("full", "e1"), 100);
+    EXPECT_EQ(compare("e1", "full"), 0);
+    EXPECT_EQ(compare("full", "e1"), 0);
 }
 
 TEST_F(ContentCompareTest, OneDifferingByteCostsItsWord)
@@ -125,7 +125,7 @@ TEST_F(ContentCompareTest, CancelBeforeABlockComparesNothingMore)
     EXPECT_EQ(compare("a", "b"), 50);
     EXPECT_EQ(compare("a", "b"), 0); // still down: only the length terms remain
     t.file("empty");
-    EXPECT_EQ(compare("a", "empty"), 100);
+    EXPECT_EQ(compare("a", "empty"), 0);
 }
 
 TEST_F(ContentCompareTest, FilesThatCannotBeOpenedLeaveTheCallersValue)

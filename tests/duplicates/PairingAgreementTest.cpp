@@ -11,6 +11,7 @@
 #include <string>
 
 #include "DupTestSupport.h"
+#include "LiteralPairing.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSort.h"
@@ -101,8 +102,7 @@ void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
     CollectFiles(t.root(), {filters, 100, silentObserver()}, literal);
     DupList exact = literal;
 
-    ContentBuffers buffers;
-    PairByContents(literal, 100, buffers, silentObserver());
+    test::LiteralPairing(literal, 100, silentObserver());
     PairIdenticalFiles(exact, silentObserver());
     platform::SetFaultHook(nullptr);
 

@@ -37,6 +37,10 @@ TEST(ComparisonRowShade, FollowsRelationsAndContentComparison)
     EXPECT_EQ(ComparisonRowShade(pairRow("a", file, {10, 100, 0x22}, 100), false),
               RowShade::Difference);
 
+    // An emptied file scores 0 against its old content and is a difference.
+    EXPECT_EQ(ComparisonRowShade(pairRow("f", {0, 100, 0x20}, file, 0), true),
+              RowShade::Difference);
+
     const EntryFacts folder{-1, 100, 0x10};
     EXPECT_EQ(ComparisonRowShade(pairRow("sub", folder, folder, -1), true), RowShade::Match);
 

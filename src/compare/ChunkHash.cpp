@@ -1,4 +1,4 @@
-#include "duplicates/ChunkHash.h"
+#include "compare/ChunkHash.h"
 
 #include <cstring>
 

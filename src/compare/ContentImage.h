@@ -1,0 +1,45 @@
+#pragma once
+// A file's contents held in memory, so that a search that compares one file with
+// many others reads each file once. Comparisons between images give exactly what
+// CompareContents gives for the same files on disk.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+struct ContentImage
+{
+    std::uint64_t length = 0;         // the size when the file was opened: the measure's length
+    std::uint64_t readable = 0;       // bytes the reads delivered before the end or an error
+    std::vector<std::uint32_t> words; // ceil(readable / 4) words, the last one zero-padded
+    std::vector<std::uint8_t> prints; // per word a fingerprint: equal words, equal prints
+    std::uint64_t digest = 0;         // of the readable bytes, to find identical contents
+};
+
+// The memory an image of a file of `size` bytes takes.
+std::uint64_t ContentImageCost(std::uint64_t size);
+
+enum class ImageLoad
+{
+    Loaded,
+    CannotOpen, // the comparison would leave the caller's -1 in place
+    TooLarge,   // more than `limit` bytes came; the file must be streamed
+};
+
+// Reads the file as the comparison reads it: blocks of 128 KiB until a short read,
+// the end or a read error.
+ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentImage& image);
+
+// Whether two images hold the same length and the same bytes: such files score
+// the same against any third file, in either role.
+bool SameContent(const ContentImage& a, const ContentImage& b);
+
+// The percentage CompareContents gives for file A against file B with this
+// threshold, when it reaches the threshold; nullopt when it does not. Pairs that
+// cannot reach it are mostly told apart by their fingerprints alone.
+std::optional<int> MatchAtThreshold(const ContentImage& a, const ContentImage& b, int threshold);
+
+} // namespace quorvex
