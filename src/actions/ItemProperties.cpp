@@ -12,9 +12,12 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +44,27 @@ QString permissionText(QFile::Permissions permissions)
     return text;
 }
 
+// A value as read-only text: selectable and copyable, reachable with the Tab key,
+// and read out by a screen reader as its text, named by its caption. It looks like
+// a plain label and is as wide as its text, within reason.
+QLineEdit* makeValueField(QWidget* parent, const QString& caption, const QString& value)
+{
+    constexpr int kWidestField = 640;
+    constexpr int kTextMargins = 8; // the field's own margins either side, and the cursor
+    auto* field = new QLineEdit(value, parent);
+    field->setObjectName(caption);
+    field->setAccessibleName(caption);
+    field->setReadOnly(true);
+    field->setFrame(false);
+    QPalette flat = field->palette();
+    flat.setColor(QPalette::Base, flat.color(QPalette::Window));
+    field->setPalette(flat);
+    const int textWidth = field->fontMetrics().horizontalAdvance(value) + kTextMargins;
+    field->setMinimumWidth(std::min(textWidth, kWidestField));
+    field->setCursorPosition(0);
+    return field;
+}
+
 } // namespace
 
 ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
@@ -56,13 +80,11 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     setWindowTitle(QStringLiteral("%1 のプロパティ").arg(info.displayName));
 
     auto* form = new QFormLayout;
-    const auto addRow = [this, form](const QString& label, const QString& value) {
-        auto* text = new QLabel(value, this);
-        text->setObjectName(label);
-        text->setAccessibleName(label);
-        text->setTextFormat(Qt::PlainText);
-        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        form->addRow(label + QStringLiteral(":"), text);
+    const auto addRow = [this, form](const QString& caption, const QString& value) {
+        QLineEdit* field = makeValueField(this, caption, value);
+        auto* label = new QLabel(caption + QStringLiteral(":"), this);
+        label->setBuddy(field); // the screen reader's "labelled by"
+        form->addRow(label, field);
     };
 
     auto* icon = new QLabel(this);
@@ -98,6 +120,8 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
             addRow(QStringLiteral("アクセス権"), permissionText(details.permissions()));
             addRow(QStringLiteral("所有者"), details.owner() + QLatin1Char(':') + details.group());
         }
+        if (details.isSymLink())
+            addRow(QStringLiteral("リンク先"), details.symLinkTarget());
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -110,7 +134,7 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
 
 QString ItemPropertiesDialog::valueOf(const QString& label) const
 {
-    const auto* text = findChild<QLabel*>(label);
+    const auto* text = findChild<QLineEdit*>(label);
     return text != nullptr ? text->text() : QString();
 }
 

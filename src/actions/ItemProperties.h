@@ -1,6 +1,8 @@
 #pragma once
 // The properties window of an item: icon, name, type, location, size, times,
-// attribute letters, permissions and owner. Modeless; it deletes itself when closed.
+// attribute letters, permissions, owner and link target. Each value is read-only
+// text that can be selected and copied and that a screen reader reads under its
+// caption. Modeless; it deletes itself when closed.
 
 #include <QDialog>
 
@@ -17,8 +19,8 @@ public:
     ItemPropertiesDialog(QWidget* owner, SysImageList& images, const std::string& path);
 
     // The shown text of a row ("名前", "種類", "場所", "サイズ", "更新日時",
-    // "アクセス日時", "属性の変更日時", "属性", "アクセス権", "所有者"); empty when the row is
-    // absent.
+    // "アクセス日時", "属性の変更日時", "属性", "アクセス権", "所有者", "リンク先"); empty
+    // when the row is absent.
     QString valueOf(const QString& label) const;
 };
 

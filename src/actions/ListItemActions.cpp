@@ -114,16 +114,30 @@ void ListItemActions::CopySelectedToClipboard()
 bool ListItemActions::RecycleSelected(
     const ItemPath& recyclePath, const std::function<void(const std::vector<int>& rows)>& recycled)
 {
-    std::vector<int> rows = SelectedRowNumbers(list_);
-    std::reverse(rows.begin(), rows.end());
+    const std::vector<int> selected = SelectedRowNumbers(list_);
     std::vector<std::string> paths;
-    for (int row : rows)
-        if (std::string path = recyclePath(row); !path.empty())
+    std::vector<int> sentRows;
+    std::vector<int> rows; // reported in any case once the operation runs
+    for (int row : selected) {
+        if (std::string path = recyclePath(row); !path.empty()) {
             paths.push_back(std::move(path));
+            sentRows.push_back(row);
+        } else {
+            rows.push_back(row);
+        }
+    }
     if (paths.empty())
         return false;
-    if (!SendToRecycleBin(services_.dialogs, &services_.owner, paths, true).succeeded())
+    const RecycleOutcome outcome =
+        SendToRecycleBin(services_.dialogs, &services_.owner, paths, true);
+    if (!outcome.confirmed)
         return false;
+    for (std::size_t i = 0; i < sentRows.size(); ++i)
+        if (outcome.removed[i])
+            rows.push_back(sentRows[i]);
+    if (rows.empty())
+        return false;
+    std::sort(rows.begin(), rows.end());
     recycled(rows);
     return true;
 }

@@ -89,10 +89,11 @@ public:
     // without an item path are left out, and nothing changes when none is left.
     void CopySelectedToClipboard();
 
-    // Sends the items that `recyclePath` gives for the selected rows (taken from the
-    // last row to the first; empty paths are left out) to the desktop trash in one
-    // operation. Only when that succeeds, `recycled` gets the selected rows, last
-    // first. Returns whether it did; false also when there was nothing to send.
+    // Sends the items that `recyclePath` gives for the selected rows, in row order
+    // (empty paths are left out), to the desktop trash in one operation. Once the
+    // user has agreed to it, `recycled` gets, in row order, the rows whose items left
+    // the disk and the rows that gave none; rows whose items could not be removed are
+    // left out. Returns whether any row was reported.
     bool RecycleSelected(const ItemPath& recyclePath,
                          const std::function<void(const std::vector<int>& rows)>& recycled);
 

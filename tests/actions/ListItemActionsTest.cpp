@@ -1,5 +1,5 @@
 // The row actions shared by the result lists, on a plain list of paths: sending to
-// the trash (declined, failed, done; last row first), copying in row order,
+// the trash (declined, done, partly failed; in row order), copying in row order,
 // select-all with its flag, the usual enabling, and opening an item whose type has
 // no application.
 #include "actions/ListItemActions.h"
@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -71,13 +72,13 @@ protected:
                             {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props"}};
 };
 
-TEST_F(ListItemActionsTest, TrashGetsTheSelectedItemsLastRowFirstAndOnlySuccessReportsRows)
+TEST_F(ListItemActionsTest, TrashTakesTheSelectedItemsInRowOrderAndReportsTheRowsThatWent)
 {
     const QString a = QString::fromStdString(tree.file("a.txt", "1"));
     const QString b = QString::fromStdString(tree.file("b.txt", "2"));
     const QString c = QString::fromStdString(tree.file("c.txt", "3"));
     setRows({a, b, c});
-    select({0, 2});
+    select({2, 0});
     std::vector<int> asked;
     std::vector<int> reported;
     const auto recyclePath = [&](int row) {
@@ -88,16 +89,7 @@ TEST_F(ListItemActionsTest, TrashGetsTheSelectedItemsLastRowFirstAndOnlySuccessR
 
     dialogs.scriptYesNo(false);
     EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
-    EXPECT_EQ(asked, (std::vector<int>{2, 0}));
-    EXPECT_TRUE(reported.empty());
-    EXPECT_TRUE(std::filesystem::exists(a.toStdString()));
-
-    // A failure part-way (the first item sent, c, has gone) reports nothing either.
-    std::filesystem::remove(c.toStdString());
-    dialogs.scriptYesNo(true);
-    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
-    EXPECT_EQ(dialogs.texts(Kind::Message),
-              QStringList{c + QStringLiteral("\nが見つかりません。")});
+    EXPECT_EQ(asked, (std::vector<int>{0, 2}));
     EXPECT_TRUE(reported.empty());
     EXPECT_TRUE(std::filesystem::exists(a.toStdString()));
 
@@ -106,7 +98,7 @@ TEST_F(ListItemActionsTest, TrashGetsTheSelectedItemsLastRowFirstAndOnlySuccessR
     select({0, 1, 2});
     dialogs.scriptYesNo(true);
     EXPECT_TRUE(actions.RecycleSelected(recyclePath, recycled));
-    EXPECT_EQ(reported, (std::vector<int>{2, 1, 0}));
+    EXPECT_EQ(reported, (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(dialogs.calls().back().text, QStringLiteral("2 個の項目をごみ箱に移動しますか？"));
     EXPECT_FALSE(std::filesystem::exists(a.toStdString()));
     EXPECT_TRUE(std::filesystem::exists(desktop.home + "/.local/share/Trash/files/b.txt"));
@@ -118,6 +110,33 @@ TEST_F(ListItemActionsTest, TrashGetsTheSelectedItemsLastRowFirstAndOnlySuccessR
     select({2});
     EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
     EXPECT_TRUE(reported.empty());
+}
+
+TEST_F(ListItemActionsTest, AnItemThatVanishedStaysListedWhileTheOthersStillGo)
+{
+    // Three files of one name: the trash numbers them in the order they arrive.
+    QStringList paths;
+    for (const char* folder : {"x", "y", "z"})
+        paths << QString::fromStdString(tree.file(std::string(folder) + "/same.txt", folder));
+    std::filesystem::remove(paths[1].toStdString());
+    setRows(paths);
+    select({0, 1, 2});
+    std::vector<int> reported;
+    dialogs.scriptYesNo(true);
+    EXPECT_TRUE(actions.RecycleSelected([this](int row) { return pathOf(row); },
+                                        [&](const std::vector<int>& rows) { reported = rows; }));
+
+    EXPECT_EQ(reported, (std::vector<int>{0, 2}));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{paths[1] + QStringLiteral("\nが見つかりません。")});
+    const std::string trash = desktop.home + "/.local/share/Trash/files/";
+    EXPECT_FALSE(std::filesystem::exists(paths[0].toStdString()));
+    EXPECT_FALSE(std::filesystem::exists(paths[2].toStdString()));
+    QFile first(QString::fromStdString(trash + "same.txt"));
+    QFile second(QString::fromStdString(trash + "same.2.txt"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), "x");
+    EXPECT_EQ(second.readAll(), "z");
 }
 
 TEST_F(ListItemActionsTest, CopyPutsTheSelectedItemsInRowOrder)

@@ -56,8 +56,8 @@ public:
     void RestoreComparisonOrder();
     // Shows and enables the popup items for the selection, ClickedSide and busy state.
     void PopupMenu3Popup();
-    // Sends the clicked side's items of the selected rows to the trash; on success
-    // the rows show that side as gone.
+    // Sends the clicked side's items of the selected rows to the trash; the rows
+    // whose items left the disk (and those that had none) show that side as gone.
     void Delete1Click();
 
 protected:

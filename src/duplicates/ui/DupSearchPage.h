@@ -52,6 +52,8 @@ public:
 
     void SwitchButton8Click();
     void ListView4ColumnClick(int column);
+    // Sends the selected rows' files to the trash; the rows of the files that went
+    // leave the list, the others stay.
     void DeleteMenu1Click();
     // Enables the popup items for the current selection and busy state.
     void PopupMenu1Popup();

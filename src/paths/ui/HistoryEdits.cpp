@@ -29,7 +29,14 @@ bool MoveSelectedEntries(HistoryEntries& entries, int step)
 
 bool DeleteSelectedEntries(HistoryEntries& entries)
 {
-    return std::erase_if(entries, [](const HistoryEntry& entry) { return entry.selected; }) > 0;
+    const auto first = std::ranges::find(entries, true, &HistoryEntry::selected);
+    if (first == entries.end())
+        return false;
+    const auto place = static_cast<std::size_t>(first - entries.begin());
+    std::erase_if(entries, [](const HistoryEntry& entry) { return entry.selected; });
+    if (!entries.empty())
+        entries[std::min(place, entries.size() - 1)].selected = true;
+    return true;
 }
 
 void SortEntries(HistoryEntries& entries)

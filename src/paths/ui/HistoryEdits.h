@@ -22,7 +22,9 @@ using HistoryEntries = std::vector<HistoryEntry>;
 // whether anything moved.
 bool MoveSelectedEntries(HistoryEntries& entries, int step);
 
-// Removes the selected entries; returns whether any were removed.
+// Removes the selected entries and selects the entry that took the place of the
+// first of them (the new last entry when none did), so that deleting can go on at
+// once. Returns whether any were removed.
 bool DeleteSelectedEntries(HistoryEntries& entries);
 
 // Ascending text order without regard to letter case, in the locale's collation;

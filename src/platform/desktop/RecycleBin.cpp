@@ -5,7 +5,9 @@
 #include "platform/desktop/Dialogs.h"
 
 #include <QFileInfo>
+#include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 namespace fs = quorvex::platform;
@@ -65,6 +67,32 @@ QString confirmationText(const std::vector<std::string>& paths)
     return QStringLiteral("%1 個の項目をごみ箱に移動しますか？").arg(paths.size());
 }
 
+// True when `path` is `folder` itself or lies somewhere below it.
+bool liesWithin(const std::string& path, const std::string& folder)
+{
+    return path.starts_with(folder) && (path.size() == folder.size() || path[folder.size()] == '/');
+}
+
+enum class ItemResult
+{
+    Removed,
+    Declined, // the user would not have it deleted for good
+    Failed,
+};
+
+// Trashes one existing item, or deletes it for good once the user agrees.
+ItemResult removeItem(Dialogs& dialogs, QWidget* owner, const std::string& path)
+{
+    if (fs::MoveToDesktopTrash(path))
+        return ItemResult::Removed;
+    const QString question =
+        QStringLiteral("「%1」はごみ箱に移動できません。\n完全に削除しますか？")
+            .arg(displayPath(path));
+    if (!dialogs.askYesNo(owner, QStringLiteral("完全に削除"), question))
+        return ItemResult::Declined;
+    return deleteForGood(path) ? ItemResult::Removed : ItemResult::Failed;
+}
+
 } // namespace
 
 RecycleOutcome SendToRecycleBin(Dialogs& dialogs, QWidget* owner,
@@ -78,31 +106,47 @@ RecycleOutcome SendToRecycleBin(Dialogs& dialogs, QWidget* owner,
         outcome.aborted = true;
         return outcome;
     }
+    outcome.confirmed = true;
+    outcome.removed.assign(paths.size(), false);
+    QStringList failures;
     const auto fail = [&](int result, const std::string& path, const QString& reason) {
-        outcome.result = result;
-        if (showErrors)
-            dialogs.showMessage(owner, displayPath(path) + reason);
-        return outcome;
+        if (outcome.result == RecycleBinResult::Ok)
+            outcome.result = result;
+        failures << displayPath(path) + reason;
     };
-    for (const std::string& given : paths) {
-        const std::string path = withoutTrailingSlash(given);
+    std::vector<std::string> removedPaths;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string path = withoutTrailingSlash(paths[i]);
         // The root, or nothing at all, is never deleted.
-        if (path.empty() || path == "/")
-            return fail(RecycleBinResult::Failed, given, QStringLiteral("\nは削除できません。"));
-        if (!fs::LookupEntry(path))
-            return fail(RecycleBinResult::NotFound, path, QStringLiteral("\nが見つかりません。"));
-        if (fs::MoveToDesktopTrash(path))
+        if (path.empty() || path == "/") {
+            fail(RecycleBinResult::Failed, paths[i], QStringLiteral("\nは削除できません。"));
             continue;
-        const QString question =
-            QStringLiteral("「%1」はごみ箱に移動できません。\n完全に削除しますか？")
-                .arg(displayPath(path));
-        if (!dialogs.askYesNo(owner, QStringLiteral("完全に削除"), question)) {
-            outcome.result = RecycleBinResult::Cancelled;
-            outcome.aborted = true;
-            return outcome;
         }
-        if (!deleteForGood(path))
-            return fail(RecycleBinResult::Failed, path, QStringLiteral("\n削除できませんでした。"));
+        // Gone with a folder given before it: removed by this operation all the same.
+        if (std::ranges::any_of(removedPaths, [&](const std::string& folder) {
+                return liesWithin(path, folder);
+            })) {
+            outcome.removed[i] = true;
+            continue;
+        }
+        if (!fs::LookupEntry(path)) {
+            fail(RecycleBinResult::NotFound, path, QStringLiteral("\nが見つかりません。"));
+            continue;
+        }
+        switch (removeItem(dialogs, owner, path)) {
+        case ItemResult::Removed:
+            outcome.removed[i] = true;
+            removedPaths.push_back(path);
+            break;
+        case ItemResult::Declined:
+            outcome.aborted = true;
+            break;
+        case ItemResult::Failed:
+            fail(RecycleBinResult::Failed, path, QStringLiteral("\n削除できませんでした。"));
+            break;
+        }
     }
+    if (showErrors && !failures.isEmpty())
+        dialogs.showMessage(owner, failures.join(QStringLiteral("\n\n")));
     return outcome;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Deleting with undo: items go to the desktop's trash (freedesktop.org Trash). Like
 // the system shell, this asks one confirmation first and, for an item that cannot
-// go to the trash, asks before deleting it for good.
+// go to the trash, asks before deleting it for good. An item that fails does not
+// stop the others; the caller learns item by item which ones left the disk.
 
 #include <string>
 #include <vector>
@@ -19,14 +20,19 @@ inline constexpr int Cancelled = 1223;
 
 struct RecycleOutcome
 {
-    int result = RecycleBinResult::Ok;
-    bool aborted = false; // the user declined a question
+    int result = RecycleBinResult::Ok; // the first failure's code
+    bool aborted = false;              // the user declined a question
+    bool confirmed = false;            // the user agreed to the operation
+    // One flag per given path: the item was trashed or deleted by this operation,
+    // also as part of a folder given before it.
+    std::vector<bool> removed;
     // Success means: result Ok and not aborted.
     bool succeeded() const { return result == RecycleBinResult::Ok && !aborted; }
 };
 
-// Moves `paths` (exact bytes, '/' separators) to the trash in the given order and
-// stops at the first failure or refusal; items moved before it stay in the trash.
-// With `showErrors` a failure is also reported in a message.
+// Moves `paths` (exact bytes, '/' separators) to the trash in the given order. An
+// item that is missing or cannot be removed stays, and so does one the user will not
+// have deleted for good; the others still go. With `showErrors` one message lists
+// the items that failed, each with its reason.
 RecycleOutcome SendToRecycleBin(Dialogs& dialogs, QWidget* owner,
                                 const std::vector<std::string>& paths, bool showErrors);

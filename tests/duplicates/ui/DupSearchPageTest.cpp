@@ -1,6 +1,6 @@
 // The duplicate search page driven through the real main window: searches started
 // with the mouse, group bands and the reference row, sorting by the group column,
-// size texts, deletion to the trash (done and declined), refused input, and the
+// size texts, deletion to the trash (done, declined, partly failed), refused input, and the
 // page lock and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
 #include "app/FormFixture.h"
@@ -251,17 +251,22 @@ TEST_F(DupSearchPageTest, DeletingRowsKeepsTheOtherRowsAndTheirGroups)
     EXPECT_TRUE(page->A2->isEnabled());
 }
 
-TEST_F(DupSearchPageTest, DeletionRefusedByTheTrashLeavesTheList)
+TEST_F(DupSearchPageTest, AFileThatCannotBeTrashedKeepsItsRowWhileTheOthersLeave)
 {
     makeDuplicates();
     search("", tree.path("s"));
-    // The file vanished behind the list's back: the trash reports it missing.
+    // The middle file vanished behind the list's back: the trash reports it missing.
     ::unlink(tree.path("s/b.txt").c_str());
-    selectRows({0, 1});
+    selectRows({0, 1, 2});
     dialogs.scriptYesNo(true);
     page->DeleteMenu1Click();
-    EXPECT_EQ(dialogs.count(Kind::Message), 1);
-    EXPECT_EQ(model().rowCount(), 5);
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QString::fromStdString(tree.path("s/b.txt")) +
+                          QStringLiteral("\nが見つかりません。")});
+    EXPECT_FALSE(exists(tree.path("s/a.txt")));
+    EXPECT_FALSE(exists(tree.path("s/sub/c.txt")));
+    EXPECT_EQ(column(0), (QStringList{"b.txt", "x.dat", "y.dat"}));
+    EXPECT_TRUE(page->ListView4->selectedRowNumbers().empty());
 }
 
 TEST_F(DupSearchPageTest, RefusedInputShowsTheWarningAndSearchesNothing)

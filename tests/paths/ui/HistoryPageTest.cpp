@@ -207,6 +207,7 @@ TEST_F(HistoryPageTest, DeleteFollowsTheSelectionAndSortIgnoresCaseOnce)
     select(list, {1});
     page->Button1->click();
     EXPECT_EQ(lines(list), QStringList({"/s0", "/s2"}));
+    list.clearSelection();
     EXPECT_FALSE(page->Button1->isEnabled());
     page->Button1Click(page->Button1); // nothing selected: "適用" stays enabled
     EXPECT_TRUE(page->SpeedButton11->isEnabled());
@@ -220,6 +221,31 @@ TEST_F(HistoryPageTest, DeleteFollowsTheSelectionAndSortIgnoresCaseOnce)
     EXPECT_EQ(selectedRows(*page->ListBox2), QList<int>({3}));
     page->SpeedButton14->click();
     EXPECT_EQ(lines(*page->ListBox2), QStringList({"/A", "/a", "/c", "/b"}));
+}
+
+TEST_F(HistoryPageTest, DeletesInARowTakeTheNextEntryWithoutAnotherClickInTheList)
+{
+    writeHistory(1, {"/a0", "/a1", "/a2", "/a3"});
+    open();
+    page->SpeedButton9->click();
+    QListWidget& list = *page->ListBox1;
+    const auto clickDelete = [this] {
+        QTest::mouseClick(page->Button1, Qt::LeftButton, {}, page->Button1->rect().center());
+    };
+
+    select(list, {1});
+    clickDelete();
+    EXPECT_EQ(lines(list), QStringList({"/a0", "/a2", "/a3"}));
+    EXPECT_EQ(selectedRows(list), QList<int>({1}));
+    EXPECT_TRUE(page->Button1->isEnabled());
+    clickDelete();
+    EXPECT_EQ(lines(list), QStringList({"/a0", "/a3"}));
+    clickDelete(); // the last entry went: the new last one is next
+    EXPECT_EQ(lines(list), QStringList({"/a0"}));
+    EXPECT_EQ(selectedRows(list), QList<int>({0}));
+    clickDelete();
+    EXPECT_TRUE(lines(list).isEmpty());
+    EXPECT_FALSE(page->Button1->isEnabled());
 }
 
 TEST_F(HistoryPageTest, ButtonsFollowTheListsAndTheSplitterHeightIsKept)

@@ -136,21 +136,29 @@ TEST_F(RecycleBinTest, DecliningTheConfirmationAbortsAndKeepsEverything)
     EXPECT_TRUE(exists(file));
 }
 
-TEST_F(RecycleBinTest, MissingItemStopsWithAnErrorShownOnlyWhenAskedFor)
+TEST_F(RecycleBinTest, FailuresDoNotStopTheOthersAndAreListedInOneMessage)
 {
     const std::string missing = tree.path("gone.txt");
+    const std::string folder = tree.dir("box");
+    const std::string inside = tree.file("box/inner.txt");
     const std::string later = tree.file("later.txt");
     dialogs.scriptYesNo(true);
-    RecycleOutcome outcome = send({missing, later});
+    RecycleOutcome outcome = send({missing, folder, inside, "/", later});
     EXPECT_EQ(outcome.result, RecycleBinResult::NotFound);
     EXPECT_FALSE(outcome.aborted);
-    EXPECT_TRUE(exists(later));
-    ASSERT_EQ(dialogs.count(Kind::Message), 1);
-    EXPECT_TRUE(dialogs.texts(Kind::Message).front().startsWith(QString::fromStdString(missing)));
+    EXPECT_TRUE(outcome.confirmed);
+    // The file inside the folder went with it: this operation removed it too.
+    EXPECT_EQ(outcome.removed, (std::vector<bool>{false, true, true, false, true}));
+    EXPECT_FALSE(exists(later) || exists(folder));
+    EXPECT_TRUE(exists(trashed("box/inner.txt")));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QString::fromStdString(missing) +
+                          QStringLiteral("\nが見つかりません。\n\n/\nは削除できません。")});
 
     dialogs.scriptYesNo(true);
     outcome = send({missing}, false);
     EXPECT_EQ(outcome.result, RecycleBinResult::NotFound);
+    EXPECT_EQ(outcome.removed, std::vector<bool>{false});
     EXPECT_EQ(dialogs.count(Kind::Message), 1);
 }
 
@@ -162,14 +170,20 @@ TEST_F(RecycleBinTest, ItemThatCannotBeTrashedIsDeletedForGoodOnlyAfterAsking)
     const std::string folder = tree.dir("odd\xff");
     tree.file("odd\xff/deep/a/b/file.txt", "x");
     tree.symlink("odd\xff/deep/link", "../../outside");
+    const std::string other = tree.file("other.txt");
 
+    // Declined for the folder: it stays, the next item is still asked about.
     dialogs.scriptYesNo(true);
     dialogs.scriptYesNo(false);
-    RecycleOutcome outcome = send({folder});
+    dialogs.scriptYesNo(true);
+    RecycleOutcome outcome = send({folder, other});
     EXPECT_TRUE(outcome.aborted);
+    EXPECT_EQ(outcome.removed, (std::vector<bool>{false, true}));
     EXPECT_TRUE(exists(folder + "/deep/a/b/file.txt"));
-    ASSERT_EQ(dialogs.count(Kind::YesNo), 2);
+    EXPECT_FALSE(exists(other));
+    ASSERT_EQ(dialogs.count(Kind::YesNo), 3);
     EXPECT_TRUE(dialogs.texts(Kind::YesNo)[1].contains(QStringLiteral("完全に削除しますか？")));
+    EXPECT_EQ(dialogs.count(Kind::Message), 0);
 
     dialogs.scriptYesNo(true);
     dialogs.scriptYesNo(true);
