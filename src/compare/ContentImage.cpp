@@ -76,23 +76,30 @@ ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentIm
     if (!file.open(path))
         return ImageLoad::CannotOpen;
     image.length = file.size();
-    const std::uint64_t expected = std::min(image.length, limit);
-    image.words.reserve(static_cast<std::size_t>((expected + 3) / 4));
+    // Room for the bytes expected and one word more, so that a file that grew
+    // since it was opened shows without reading far past its length.
+    std::uint64_t room = std::min(image.length, limit) + 4;
+    image.words.resize(static_cast<std::size_t>((room + 3) / 4));
     for (;;) {
-        const auto offsetWords = static_cast<std::size_t>(image.readable / 4);
-        image.words.resize(offsetWords + kContentBlockSize / 4);
-        const std::int64_t got = file.read(image.words.data() + offsetWords, kContentBlockSize);
+        if (image.readable >= room) {
+            room = std::min(room + kContentBlockSize, limit + 4);
+            image.words.resize(static_cast<std::size_t>((room + 3) / 4));
+        }
+        const auto want = static_cast<std::size_t>(
+            std::min<std::uint64_t>(kContentBlockSize, room - image.readable));
+        auto* at = reinterpret_cast<unsigned char*>(image.words.data()) + image.readable;
+        const std::int64_t got = file.read(at, want);
         if (got <= 0)
             break;
         image.readable += static_cast<std::uint64_t>(got);
         if (image.readable > limit)
             return ImageLoad::TooLarge;
-        if (static_cast<std::size_t>(got) < kContentBlockSize)
+        // A short read of a regular file is its end, as in the block loop.
+        if (static_cast<std::size_t>(got) < want)
             break;
     }
     const auto words = static_cast<std::size_t>((image.readable + 3) / 4);
     image.words.resize(words);
-    image.words.shrink_to_fit();
     const std::size_t partial = image.readable % 4;
     if (partial != 0)
         std::memset(reinterpret_cast<unsigned char*>(&image.words.back()) + partial, 0,

@@ -13,6 +13,10 @@
 #include <unordered_map>
 #include <vector>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 #include "compare/ContentCompare.h"
 #include "compare/ContentImage.h"
 #include "duplicates/DupPairing.h"
@@ -109,7 +113,8 @@ private:
     std::vector<int> classOf_; // content class of an image in memory, else -1
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> classLeaders_;
     int classCount_ = 0;
-    std::size_t released_ = 0; // every image below this index in order_ is released
+    std::size_t released_ = 0;        // every image below this index in order_ is released
+    std::uint64_t releasedBytes_ = 0; // since the allocator last gave memory back
 
     std::vector<std::vector<Match>> matches_; // found while judging file k
     std::vector<std::uint8_t> judged_;        // file k judged against its whole window
@@ -191,6 +196,14 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
     std::size_t keepFrom = released_;
     while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > budget_)
         release(keepFrom++);
+#if defined(__GLIBC__)
+    // The freed images of smaller files leave holes that larger images cannot
+    // reuse; hand them back so that the memory in use stays within the budget.
+    if (releasedBytes_ > (64u << 20)) {
+        ::malloc_trim(0);
+        releasedBytes_ = 0;
+    }
+#endif
 
     std::vector<std::size_t> toLoad;
     for (std::size_t k = keepFrom; k < end; ++k)
@@ -228,6 +241,7 @@ void SimilaritySweep::release(std::size_t k)
         auto leaders = classLeaders_.find(images_[k].digest);
         if (leaders != classLeaders_.end())
             std::erase(leaders->second, k);
+        releasedBytes_ += ContentImageCost(order_[k].size);
         images_[k] = ContentImage{};
     }
     if (residence_[k] != Residence::Unreadable)
