@@ -36,26 +36,30 @@ const CommandShape* findCommand(const std::string& name)
     return nullptr;
 }
 
-bool parseThreshold(const std::string& text, int& out)
+// A whole number of at most `digits` decimal digits.
+bool parseWholeNumber(const std::string& text, std::size_t digits, unsigned& out)
 {
-    if (text.empty() || text.size() > 3)
-        return false;
-    for (char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    out = std::atoi(text.c_str());
-    return out >= 10 && out <= 100;
-}
-
-bool parseThreadCount(const std::string& text, unsigned& out)
-{
-    if (text.empty() || text.size() > 4)
+    if (text.empty() || text.size() > digits)
         return false;
     for (char c : text)
         if (c < '0' || c > '9')
             return false;
     out = static_cast<unsigned>(std::atoi(text.c_str()));
-    return out >= 1;
+    return true;
+}
+
+bool parseThreshold(const std::string& text, int& out)
+{
+    unsigned value = 0;
+    if (!parseWholeNumber(text, 3, value) || value < 10 || value > 100)
+        return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+bool parseThreadCount(const std::string& text, unsigned& out)
+{
+    return parseWholeNumber(text, 4, out) && out >= 1;
 }
 
 } // namespace
