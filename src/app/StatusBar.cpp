@@ -1,8 +1,12 @@
 #include "app/StatusBar.h"
 
+#include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
+#include "controls/TextPanel.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 const QColor kBarColor = fromColorRef(0xA3A3A3);
@@ -14,36 +18,81 @@ constexpr int kIconIndent = 20;
 constexpr int kPanelGap = 2;
 } // namespace
 
+// One panel: its text with a light copy one pixel lower right as a shadow, after the
+// small icon of a path in panel 0 (StatusBar1DrawPanel).
+class StatusPanel : public TextPanel
+{
+public:
+    StatusPanel(QWidget* bar, bool showsPathIcons) : TextPanel(bar), showsPathIcons_(showsPathIcons)
+    {
+    }
+
+    std::function<QIcon(const QString&)> pathIcon;
+    int verticalOffset = 0;
+
+    QRect textArea() const override
+    {
+        const int left = hasPathIcon() ? kIconIndent : kHorizontalOffset;
+        return rect().adjusted(left, verticalOffset, 0, 0);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), kPanelColor);
+        if (hasPathIcon() && pathIcon)
+            pathIcon(text()).paint(&painter, QRect(1, 1, 16, 16));
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        painter.setPen(kShadowText);
+        painter.drawText(textArea().translated(1, 1), flags, text());
+        painter.setPen(kText);
+        painter.drawText(textArea(), flags, text());
+    }
+
+private:
+    bool hasPathIcon() const { return showsPathIcons_ && StatusBar::IsIconPath(text()); }
+
+    const bool showsPathIcons_;
+};
+
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
+    InstallAccessibleInterface<StatusBar, AccessibleWithRole<QAccessible::StatusBar>>();
     setFixedHeight(BarHeight);
+    panels_ = {new StatusPanel(this, true), new StatusPanel(this, false)};
+}
+
+QString StatusBar::text(int panel) const
+{
+    return panels_.at(panel)->text();
 }
 
 void StatusBar::setText(int panel, const QString& text)
 {
-    if (texts_.at(panel) == text)
-        return;
-    texts_.at(panel) = text;
+    panels_.at(panel)->setText(text);
     if (panel == 0)
         setAccessibleName(text);
-    update(panelRect(panel));
 }
 
 void StatusBar::setPanelWidth(int panel, int width)
 {
     widths_.at(panel) = width;
-    update();
+    placePanels();
 }
 
 void StatusBar::setPathIconProvider(std::function<QIcon(const QString&)> provider)
 {
-    pathIcon_ = std::move(provider);
+    panels_[0]->pathIcon = std::move(provider);
+    panels_[0]->update();
 }
 
 void StatusBar::setVerticalTextOffset(int offset)
 {
-    verticalOffset_ = offset;
-    update();
+    for (StatusPanel* panel : panels_) {
+        panel->verticalOffset = offset;
+        panel->update();
+    }
 }
 
 bool StatusBar::IsIconPath(const QString& text)
@@ -51,38 +100,23 @@ bool StatusBar::IsIconPath(const QString& text)
     return text.startsWith(u'/') && !text.contains(QStringLiteral("/なし"));
 }
 
-QRect StatusBar::panelRect(int panel) const
+void StatusBar::placePanels()
 {
-    const int left = panel == 0 ? 0 : widths_[0];
-    return QRect(left, kPanelGap, widths_[panel] - kPanelGap, height() - kPanelGap);
+    int left = 0;
+    for (int panel = 0; panel < 2; ++panel) {
+        panels_[panel]->setGeometry(left, kPanelGap, std::max(widths_[panel] - kPanelGap, 0),
+                                    height() - kPanelGap);
+        left += widths_[panel];
+    }
 }
 
 void StatusBar::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), kBarColor);
-    for (int panel = 0; panel < 2; ++panel)
-        StatusBar1DrawPanel(painter, panel, panelRect(panel));
+    QPainter(this).fillRect(rect(), kBarColor);
 }
 
-void StatusBar::StatusBar1DrawPanel(QPainter& painter, int panel, const QRect& rect)
+void StatusBar::resizeEvent(QResizeEvent* event)
 {
-    int x = kHorizontalOffset;
-    const int y = verticalOffset_;
-    painter.fillRect(rect, kPanelColor);
-    const QString& text = texts_[panel];
-    if (panel == 0 && IsIconPath(text)) {
-        if (pathIcon_)
-            pathIcon_(text).paint(&painter, QRect(rect.left() + 1, rect.top() + 1, 16, 16));
-        x = kIconIndent;
-    }
-    painter.save();
-    painter.setClipRect(rect);
-    const QRect textArea = rect.adjusted(x, y, 0, 0);
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-    painter.setPen(kShadowText);
-    painter.drawText(textArea.translated(1, 1), flags, text);
-    painter.setPen(kText);
-    painter.drawText(textArea, flags, text);
-    painter.restore();
+    QWidget::resizeEvent(event);
+    placePanels();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // StatusBar1: two owner-drawn panels without bevels on a grey bar. Panel 0 shows
 // hints and paths (a path gets its small icon), panel 1 the included attributes.
-// The text of panel 0 is the bar's accessible name.
+// Screen readers see a status bar named by the text of panel 0, holding both panels
+// as texts of their own.
 
 #include <QIcon>
 #include <QString>
@@ -9,6 +10,8 @@
 
 #include <array>
 #include <functional>
+
+class StatusPanel;
 
 class StatusBar : public QWidget
 {
@@ -20,7 +23,7 @@ public:
 
     explicit StatusBar(QWidget* parent = nullptr);
 
-    QString text(int panel) const { return texts_.at(panel); }
+    QString text(int panel) const;
     void setText(int panel, const QString& text);
 
     int panelWidth(int panel) const { return widths_.at(panel); }
@@ -37,13 +40,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QRect panelRect(int panel) const;
-    void StatusBar1DrawPanel(QPainter& painter, int panel, const QRect& rect);
+    void placePanels();
 
-    std::array<QString, 2> texts_;
+    std::array<StatusPanel*, 2> panels_;
     std::array<int, 2> widths_{0, Panel1Width};
-    std::function<QIcon(const QString&)> pathIcon_;
-    int verticalOffset_ = 0;
 };

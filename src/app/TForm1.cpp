@@ -8,7 +8,9 @@
 #include "app/Pages.h"
 #include "app/StatusBar.h"
 #include "app/TopStrip.h"
+#include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
+#include "controls/ComboBoxAccessible.h"
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
@@ -51,6 +53,10 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
       ExeDir_(quorvex::platform::ExeDir()), UserDataDir_(quorvex::platform::UserDataDir()),
       TrashListPath_(UserDataDir_ + "gomi.txt"), SysImageList_(std::make_unique<SysImageList>())
 {
+    // Screen readers see a frame named by the window title, and drop-downs named as
+    // the program names them.
+    InstallAccessibleInterface<TForm1, AccessibleWithRole<QAccessible::Window>>();
+    InstallComboBoxAccessible();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(AppTitle_);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));

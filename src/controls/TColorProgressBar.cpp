@@ -1,5 +1,6 @@
 #include "controls/TColorProgressBar.h"
 
+#include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
 #include "controls/RowGradient.h"
 
@@ -32,10 +33,44 @@ int splitRow(int thickness)
     return floorDiv(thickness * 40 - 160, 100);
 }
 
+// A progress bar from 0 to 100 percent, read as "37%".
+class ColorProgressBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+{
+public:
+    explicit ColorProgressBarAccessible(TColorProgressBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar)
+    {
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text which) const override
+    {
+        if (which == QAccessible::Value)
+            return QString::number(percent()) + QLatin1Char('%');
+        return QAccessibleWidget::text(which);
+    }
+
+    QVariant currentValue() const override { return percent(); }
+    void setCurrentValue(const QVariant&) override {} // read only
+    QVariant maximumValue() const override { return 100; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    int percent() const { return static_cast<const TColorProgressBar*>(widget())->ParValue(); }
+};
+
 } // namespace
 
 TColorProgressBar::TColorProgressBar(QWidget* parent) : QWidget(parent)
 {
+    InstallAccessibleInterface<TColorProgressBar, ColorProgressBarAccessible>();
     resize(sizeHint());
 }
 
@@ -74,7 +109,7 @@ void TColorProgressBar::setMax(std::uint64_t value)
 void TColorProgressBar::rangeChanged()
 {
     position_ = std::clamp(position_, min_, max_);
-    parValue_ = int(Wide(100) * position_ / max_);
+    updateParValue();
     update();
 }
 
@@ -85,9 +120,19 @@ void TColorProgressBar::setPosition(std::uint64_t value)
         return;
     const int before = percentDone();
     position_ = value;
-    parValue_ = int(Wide(100) * position_ / max_);
+    updateParValue();
     if (percentDone() != before && isVisible())
         repaint();
+}
+
+void TColorProgressBar::updateParValue()
+{
+    const int value = int(Wide(100) * position_ / max_);
+    if (value == parValue_)
+        return;
+    parValue_ = value;
+    QAccessibleValueChangeEvent changed(this, parValue_);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TColorProgressBar::setStep(int step)

@@ -9,6 +9,8 @@
 // length causes at most about a hundred repaints.
 //
 // Colours left invalid stand for the system colours named below.
+//
+// Screen readers see a progress bar whose value is ParValue, in percent.
 
 #include <QColor>
 #include <QImage>
@@ -102,6 +104,8 @@ private:
 
     int percentDone() const;
     void rangeChanged();
+    // Takes the whole percentage of Position in Max and tells screen readers of a change.
+    void updateParValue();
     void colorsChanged();
     template <typename Field, typename Value> void setAndRepaint(Field& field, const Value& value);
     void paintBar(QPainter& painter, int length, int thickness);

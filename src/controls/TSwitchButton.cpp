@@ -1,23 +1,25 @@
 #include "controls/TSwitchButton.h"
 
+#include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
 #include "controls/RowGradient.h"
 
-#include <QAccessibleWidget>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cstdlib>
+#include <utility>
 
 bool TSwitchButton::dragHover_ = false;
 
 namespace {
 
 // Screen readers and test robots see a button named by its caption, checked while a
-// toggle is down. It offers no press action: only the mouse clicks it.
+// toggle is down, that they can press (or toggle) while it is enabled.
 class SwitchButtonAccessible : public QAccessibleWidget
 {
 public:
@@ -29,29 +31,48 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        const auto* button = static_cast<const TSwitchButton*>(widget());
-        state.checkable = button->GroupIndex() != 0;
-        state.checked = button->Down();
-        state.pressed = button->PressedLook();
+        state.checkable = button().GroupIndex() != 0;
+        state.checked = button().Down();
+        state.pressed = button().PressedLook();
         return state;
     }
-};
 
-QAccessibleInterface* switchButtonAccessible(const QString&, QObject* object)
-{
-    auto* button = qobject_cast<TSwitchButton*>(object);
-    return button ? new SwitchButtonAccessible(button) : nullptr;
-}
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (button().isEnabled()) {
+            names << pressAction();
+            if (button().GroupIndex() != 0)
+                names << toggleAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction() && action != toggleAction())
+            QAccessibleWidget::doAction(action);
+        else if (button().isEnabled())
+            button().click();
+    }
+
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == pressAction() || action == toggleAction())
+            return {QStringLiteral("Space"), QStringLiteral("Return")};
+        return QAccessibleWidget::keyBindingsForAction(action);
+    }
+
+private:
+    TSwitchButton& button() const { return *static_cast<TSwitchButton*>(widget()); }
+};
 
 } // namespace
 
 TSwitchButton::TSwitchButton(QWidget* parent) : QWidget(parent)
 {
-    static const bool accessibleInstalled = [] {
-        QAccessible::installFactory(switchButtonAccessible);
-        return true;
-    }();
-    (void)accessibleInstalled;
+    InstallAccessibleInterface<TSwitchButton, SwitchButtonAccessible>();
+    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true); // mouseMove() reports every move, not only drags
     resize(sizeHint());
     rebuildHitMask();
@@ -87,12 +108,12 @@ void TSwitchButton::setDown(bool down)
 {
     if (freeDownAssignment_) {
         freeDownAssignment_ = false;
-        down_ = down;
+        changeDown(down);
     } else if (groupIndex_ != 0) {
         pressedLook_ = false;
-        down_ = allowAllUp_ ? down : true;
+        changeDown(allowAllUp_ ? down : true);
     } else if (down_ && allowAllUp_) {
-        down_ = false;
+        changeDown(false);
     }
     releaseGroup();
     update();
@@ -239,16 +260,45 @@ bool TSwitchButton::handlePress(QMouseEvent* event)
         event->ignore(); // the corners outside the face belong to what lies behind
         return false;
     }
-    if (event->button() == Qt::LeftButton) {
-        if (groupIndex_ == 0)
-            down_ = false;
-        else
-            down_ = allowAllUp_ ? !down_ : true;
-        pressedLook_ = true;
-        update();
-    }
+    if (event->button() == Qt::LeftButton)
+        beginPress();
     emit mouseDown(event->button(), pos);
     return true;
+}
+
+void TSwitchButton::beginPress()
+{
+    if (groupIndex_ == 0)
+        changeDown(false);
+    else
+        changeDown(allowAllUp_ ? !down_ : true);
+    pressedLook_ = true;
+    update();
+}
+
+void TSwitchButton::finishPress()
+{
+    pressedLook_ = false;
+    releaseGroup();
+    update();
+    emit clicked();
+}
+
+void TSwitchButton::click()
+{
+    beginPress();
+    finishPress();
+}
+
+void TSwitchButton::changeDown(bool down)
+{
+    if (down == down_)
+        return;
+    down_ = down;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TSwitchButton::mousePressEvent(QMouseEvent* event)
@@ -278,12 +328,8 @@ void TSwitchButton::mouseReleaseEvent(QMouseEvent* event)
         }
         return;
     }
-    if (left) {
-        pressedLook_ = false;
-        releaseGroup();
-        update();
-        emit clicked();
-    }
+    if (left)
+        finishPress();
     emit mouseUp(event->button(), pos);
 }
 
@@ -306,6 +352,53 @@ void TSwitchButton::mouseMoveEvent(QMouseEvent* event)
     emit mouseMove(pos);
 }
 
+// ---- keyboard -------------------------------------------------------------------
+
+// Space presses while held, as the left button does; Return and Enter click at once.
+void TSwitchButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat() || spaceHeld_)
+        return;
+    if (key == Qt::Key_Space) {
+        spaceHeld_ = true;
+        beginPress();
+    } else {
+        click();
+    }
+}
+
+void TSwitchButton::keyReleaseEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Space) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat() || !spaceHeld_)
+        return;
+    spaceHeld_ = false;
+    finishPress();
+}
+
+void TSwitchButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+// Losing the focus with Space held is a release away from the face: no click.
+void TSwitchButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (std::exchange(spaceHeld_, false))
+        pressedLook_ = false;
+    update();
+}
+
 // A down button that is not held releases the other down buttons of its group among
 // its siblings.
 void TSwitchButton::releaseGroup()
@@ -315,7 +408,7 @@ void TSwitchButton::releaseGroup()
     const auto siblings = parentWidget()->findChildren<TSwitchButton*>(Qt::FindDirectChildrenOnly);
     for (TSwitchButton* other : siblings) {
         if (other != this && other->groupIndex_ == groupIndex_ && other->down_) {
-            other->down_ = false;
+            other->changeDown(false);
             other->pressedLook_ = false;
             other->update();
         }
@@ -395,10 +488,27 @@ void TSwitchButton::paintEvent(QPaintEvent*)
     lastFaceColor_ = face;
 
     paintFace(painter, face);
+    const QColor ink = captionColor();
     if (!caption_.isEmpty())
-        paintCaption(painter);
+        paintCaption(painter, ink);
+    if (hasFocus())
+        paintFocusMark(painter, ink);
     painter.end();
     QPainter(this).drawImage(0, 0, buffer_);
+}
+
+TSwitchButton::Edges TSwitchButton::faceEdges() const
+{
+    const int w = width();
+    const int h = height();
+    Edges edges{0, 0, w - 3, h - 4};
+    if (pressedLook_)
+        edges = {2, 2, w - 1, h - 2};
+    else if (down_ && downFrg_)
+        edges = {1, 1, w - 2, h - 3};
+    if (buttonStyle_ == btEllipse)
+        ++edges.bottom;
+    return edges;
 }
 
 void TSwitchButton::paintFace(QPainter& painter, const QColor& face)
@@ -407,14 +517,7 @@ void TSwitchButton::paintFace(QPainter& painter, const QColor& face)
         return;
     const int w = width();
     const int h = height();
-    int left = 0, top = 0, right = w - 3, bottom = h - 4;
-    if (pressedLook_) {
-        left = 2, top = 2, right = w - 1, bottom = h - 2;
-    } else if (down_ && downFrg_) {
-        left = 1, top = 1, right = w - 2, bottom = h - 3;
-    }
-    if (buttonStyle_ == btEllipse)
-        ++bottom;
+    const auto [left, top, right, bottom] = faceEdges();
 
     // Rim: the full shape in the rim colour, then the black face one pixel smaller, so
     // the rim shows at the right and bottom. A disabled plain or elliptic face gets an
@@ -472,7 +575,7 @@ int TSwitchButton::widthForCaption(const QString& caption) const
            rimAndMargin;
 }
 
-void TSwitchButton::paintCaption(QPainter& painter)
+void TSwitchButton::paintCaption(QPainter& painter, const QColor& color)
 {
     const QFontMetrics metrics(font());
     const int x =
@@ -496,7 +599,6 @@ void TSwitchButton::paintCaption(QPainter& painter)
     const int offset = pressedLook_ ? 2 : (down_ && downFrg_) ? 1 : 0;
     const int left = x + offset;
     const int baseline = y + offset + metrics.ascent();
-    const QColor color = captionColor();
 
     painter.setFont(font());
     auto drawAt = [&](int dx, int dy, const QColor& c) {
@@ -511,4 +613,17 @@ void TSwitchButton::paintCaption(QPainter& painter)
     if (shadowX_ != 0 || shadowY_ != 0)
         drawAt(shadowX_, shadowY_, (pressedLook_ || down_) ? shadowDownColor_ : shadowColor_);
     drawAt(0, 0, color);
+}
+
+// A dotted ring inside the face, following its shape, in the caption's colour.
+void TSwitchButton::paintFocusMark(QPainter& painter, const QColor& color)
+{
+    constexpr int inset = 2;
+    const auto [left, top, right, bottom] = faceEdges();
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(color, 1, Qt::DotLine));
+    painter.drawPath(faceShape(left + inset, top + inset, right - inset, bottom - inset,
+                               std::max(roundSize_ - 2 * inset, 0)));
+    painter.restore();
 }

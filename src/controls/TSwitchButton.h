@@ -4,8 +4,10 @@
 // shadow), hit-tests presses by the shape of the face, and with a group index acts as
 // a toggle that releases the other down buttons of its group on the same parent.
 //
-// Only the mouse raises clicked(): there is no keyboard or programmatic activation,
-// because the start and cancel buttons of the searches must not fire by accident.
+// The mouse, the keyboard and screen readers press it; nothing else raises clicked().
+// Only the Tab key gives it the focus (a click does not), so Space or Return press a
+// button only after the user has moved there on purpose. While it has the focus it
+// shows a dotted ring in its caption colour.
 //
 // Colours left invalid stand for the system colours named below and follow the palette.
 
@@ -103,6 +105,9 @@ public:
     bool Default() const { return default_; }
     void setDefault(bool on) { default_ = on; }
 
+    // A left click on the face: press, then release over it (keyboard, accessibility).
+    void click();
+
     bool PressedLook() const { return pressedLook_; }
     // The face shape at quarter scale (white on black); presses outside it are ignored.
     const QImage& HitMask() const;
@@ -122,20 +127,36 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     bool hitsFace(QPoint pos) const;
     bool strictlyInside(QPoint pos) const;
     bool handlePress(QMouseEvent* event);
+    // The left button's press and its release over the face.
+    void beginPress();
+    void finishPress();
+    // Assigns Down and tells screen readers when the toggle state changes.
+    void changeDown(bool down);
     void releaseGroup();
     void rebuildHitMask() const;
     void setAndRepaint(auto& field, const auto& value);
 
     QPainterPath faceShape(int left, int top, int right, int bottom, int roundSize) const;
+    // The coloured face's edges in the current state.
+    struct Edges
+    {
+        int left, top, right, bottom;
+    };
+    Edges faceEdges() const;
     void paintFace(QPainter& painter, const QColor& face);
     void paintGradient(QPainter& painter, const QPainterPath& area, int top, int bottom,
                        const QColor& face);
-    void paintCaption(QPainter& painter);
+    void paintCaption(QPainter& painter, const QColor& color);
+    void paintFocusMark(QPainter& painter, const QColor& color);
     QColor captionColor();
 
     QString caption_;
@@ -160,6 +181,7 @@ private:
     bool default_ = false;
 
     bool pressedLook_ = false;
+    bool spaceHeld_ = false; // a press by the Space key waits for its release
     // Colours of the previous paint: a pressed AllowAllUp button keeps them.
     QColor lastFaceColor_, lastCaptionColor_;
     mutable QImage hitMask_;

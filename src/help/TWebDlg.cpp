@@ -4,6 +4,7 @@
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -99,6 +100,15 @@ void TWebDlg::FormResize()
     Button1->move(half - Button1->width() - 2, kButtonTop);
     Button2->move(half + 2, kButtonTop);
     Button3->move(Button2->x() + Button2->width() + 4, kButtonTop);
+}
+
+// Escape pressed anywhere in the window (the browser passes it on) closes it.
+void TWebDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TWebDlg::Button1Click(QPushButton* sender)

@@ -1,7 +1,8 @@
 #pragma once
 // The help window: the help document in a browser control under a top bar with
 // back, forward and return-to-start buttons. Each window is independent, stays on
-// top, and is deleted when it is closed (at the latest with its owner).
+// top, and is deleted when it is closed (with Escape too; at the latest with its
+// owner).
 
 #include <QUrl>
 #include <QWidget>
@@ -34,6 +35,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormShow();

@@ -1,5 +1,6 @@
 #include "controls/TColorProgressBar.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -157,6 +158,20 @@ TEST(ColorProgressBarRepaint, OnlyWhenTheWholePercentageChanges)
     }
     bar.setPosition(1000);
     EXPECT_EQ(counter.paints, 100);
+}
+
+TEST(ColorProgressBarAccessibility, ReadAsTheWholePercentage)
+{
+    TColorProgressBar bar;
+    bar.setMax(1000);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&bar);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::ProgressBar);
+    bar.setPosition(375);
+    EXPECT_EQ(accessible->text(QAccessible::Value), "37%");
+    ASSERT_NE(accessible->valueInterface(), nullptr);
+    EXPECT_EQ(accessible->valueInterface()->currentValue().toInt(), 37);
+    EXPECT_EQ(accessible->valueInterface()->maximumValue().toInt(), 100);
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "help/HelpBrowser.h"
 #include "support/TempTree.h"
 
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +97,20 @@ TEST_F(HelpWindowTest, MissingDocumentShowsAPageNamingIt)
     window.CppWebBrowser1->setSource(address("Help/other.htm"));
     window.Button3->click();
     EXPECT_EQ(window.CppWebBrowser1->source(), missing);
+}
+
+// Escape in the document (which passes it on) closes that window; other keys do not.
+TEST_F(HelpWindowTest, EscapeClosesTheWindow)
+{
+    QPointer<TWebDlg> window = &openWindow(address("Help/Quorvex.htm"));
+    QPointer<TWebDlg> other = &openWindow(address("Help/Quorvex.htm"));
+    QTest::keyClick(window->CppWebBrowser1, Qt::Key_Down);
+    QTest::keyClick(window->CppWebBrowser1, Qt::Key_Escape, Qt::ShiftModifier);
+    EXPECT_TRUE(window->isVisible());
+    QTest::keyClick(window->CppWebBrowser1, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(other->isVisible());
 }
 
 TEST(HelpBrowserTest, MissingDocumentPageEscapesThePath)

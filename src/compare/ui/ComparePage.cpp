@@ -76,9 +76,11 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
                            .buttonHint = QStringLiteral("参照")});
     PathA->place(4, kPathATop);
     PathB->place(4, kPathBTop);
-    for (PathInput* input : {PathA, PathB})
+    for (PathInput* input : {PathA, PathB}) {
         connect(input->Button, &QToolButton::clicked, this,
                 [this, input] { SpeedButton1Click(*input); });
+        connect(input->Edit, &QLineEdit::returnPressed, this, &ComparePage::SwitchButton1Click);
+    }
     PathServices& paths = PathServices::of(context);
     paths.drops().setComparePageEdits(*PathA->Edit, *PathB->Edit);
     model_ = new ComparisonListModel(engine_, context, paths.icons(), this);
@@ -145,6 +147,7 @@ void ComparePage::buildList()
             [this](const QString& text) { context_.setStatusText(0, text); });
     connect(ListView2, &ComparisonListView::popupRequested, this, &ComparePage::showPopupMenu);
     connect(ListView2, &ComparisonListView::resized, this, &ComparePage::ListView2Resize);
+    connect(ListView2, &ComparisonListView::viewportResized, this, &ComparePage::fitNameColumns);
 }
 
 void ComparePage::buildPopupMenu()
@@ -176,10 +179,10 @@ void ComparePage::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     Panel2->setGeometry(0, 0, width(), kTopBarHeight);
     ListView2->setGeometry(0, kListTop, width(), std::max(0, height() - kListTop));
-    fitNameColumns();
 }
 
-// The two name columns share what the fixed columns leave.
+// The two name columns share what the fixed columns leave of the room beside the
+// scroll bar, so no cell hides under it.
 void ComparePage::fitNameColumns()
 {
     int fixed = 0;

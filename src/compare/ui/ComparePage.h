@@ -2,9 +2,10 @@
 // Page 0 "ファイルの比較": paths A and B with their histories and browse buttons, the
 // swap, "開始" with "内容を比較する" and "グラフ", and the result list ListView2 with
 // its popup menu PopupMenu3 (the shared row actions and the restore order).
-// A run happens inside the click of "開始": the shared progress panel Panel5 covers
-// the top bar meanwhile, the window keeps processing events, and the down state of
-// CancelBtn stops the walk; the rows are shown once the run has finished.
+// A run happens inside the click of "開始" (or Return in a path field): the shared
+// progress panel Panel5 covers the top bar meanwhile, the window keeps processing
+// events, and the down state of CancelBtn stops the walk; the rows are shown once the
+// run has finished.
 
 #include "compare/ComparisonEngine.h"
 #include "compare/ui/ColumnSort.h"

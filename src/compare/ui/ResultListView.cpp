@@ -5,6 +5,7 @@
 #include "compare/ui/VisibleRows.h"
 #include "platform/desktop/SysImageList.h"
 
+#include <QEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -52,6 +53,13 @@ void ResultListView::resizeEvent(QResizeEvent* event)
 {
     TMyListView::resizeEvent(event);
     emit resized();
+}
+
+bool ResultListView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Resize)
+        emit viewportResized();
+    return TMyListView::viewportEvent(event);
 }
 
 ResultRowDelegate::ResultRowDelegate(const ResultListView& view)

@@ -1,10 +1,11 @@
 #pragma once
 // What the three result lists share: a TMyListView with grid lines over a model that
 // answers only for the rows being painted, in the lists' font, with the header images
-// for the sort markers and the selection kept visible without the focus. Right before painting it
-// announces the visible rows to the subclass (the lazy icon and type lookups), and it reports every
-// resize (the sort marker is shown again then). ResultRowDelegate carries the row height and the
-// drawing steps that every list's rows have in common.
+// for the sort markers and the selection kept visible without the focus. Right before
+// painting it announces the visible rows to the subclass (the lazy icon and type
+// lookups), and it reports every resize (the sort marker is shown again then) and
+// every change of the room for the columns. ResultRowDelegate carries the row height
+// and the drawing steps that every list's rows have in common.
 
 #include "controls/TMyListView.h"
 
@@ -27,6 +28,8 @@ public:
 
 signals:
     void resized();
+    // The room for the columns changed, also when a scroll bar came or went.
+    void viewportResized();
 
 protected:
     // The rows `first` .. `last` are about to be painted.
@@ -34,6 +37,7 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     SysImageList& images_;

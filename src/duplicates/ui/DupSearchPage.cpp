@@ -130,6 +130,8 @@ void DupSearchPage::buildTopBar()
             [this] { SpeedButton3Click(*FileInput); });
     connect(FolderInput->Button, &QToolButton::clicked, this,
             [this] { SpeedButton3Click(*FolderInput); });
+    for (PathInput* input : {FileInput, FolderInput})
+        connect(input->Edit, &QLineEdit::returnPressed, this, &DupSearchPage::SwitchButton8Click);
     // A right press on the file button empties the file field (SpeedButton3MouseDown).
     FileInput->Button->installEventFilter(this);
 }

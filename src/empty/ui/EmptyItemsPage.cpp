@@ -8,6 +8,7 @@
 #include "compare/ui/ProgressPanelObserver.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
+#include "controls/TextPanel.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
 #include "empty/ui/EmptyItemColumns.h"
@@ -22,7 +23,6 @@
 
 #include <QEvent>
 #include <QFile>
-#include <QLabel>
 
 namespace {
 
@@ -100,11 +100,10 @@ void EmptyItemsPage::buildTopBar()
     Animate2->move(180, 8);
     Animate2->hide();
 
-    Panel10 = new QLabel(Panel9);
+    Panel10 = new TextPanel(Panel9);
     Panel10->setObjectName(QStringLiteral("Panel10"));
     Panel10->setAccessibleName(QStringLiteral("個数"));
     Panel10->setGeometry(204, 4, 120, 25);
-    Panel10->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void EmptyItemsPage::buildList()

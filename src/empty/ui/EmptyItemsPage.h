@@ -19,8 +19,8 @@ class FindAnimation;
 class ListItemActions;
 class MainContext;
 class QAction;
-class QLabel;
 class QMenu;
+class TextPanel;
 class TSwitchButton;
 
 class EmptyItemsPage : public QWidget
@@ -34,7 +34,7 @@ public:
     TSwitchButton* SwitchButton5;
     TSwitchButton* SwitchButton6;
     FindAnimation* Animate2;
-    QLabel* Panel10;
+    TextPanel* Panel10;
     EmptyItemListView* ListView1;
     ListItemActions* Actions; // the row actions and PopupMenu2
     QMenu* PopupMenu2;

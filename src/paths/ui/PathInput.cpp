@@ -3,6 +3,7 @@
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
+#include "controls/ComboBoxAccessible.h"
 #include "paths/ui/HistoryFile.h"
 #include "paths/ui/PathItemDelegate.h"
 #include "paths/ui/PathServices.h"
@@ -50,6 +51,7 @@ PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames
                                                              : Qt::ToolButtonTextBesideIcon);
     SetHint(*Button, names.buttonHint);
 
+    InstallComboBoxAccessible(); // the drop-down keeps its name whatever entry it shows
     ComboBox = new QComboBox(&parent);
     ComboBox->setObjectName(names.comboBox);
     ComboBox->setAccessibleName(names.comboBoxName);

@@ -8,12 +8,11 @@
 #include "controls/ControlStyles.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
+#include "controls/TextPanel.h"
 #include "trash/TrashRestore.h"
 #include "trash/ui/BatchPrompts.h"
 #include "trash/ui/TrashListModel.h"
 #include "trash/ui/TrashListStore.h"
-
-#include <QLabel>
 
 #include <algorithm>
 
@@ -55,11 +54,10 @@ void TrashPage::buildTopBar()
     for (TSwitchButton* button : {GomiOpenSwBtn, ModosuSwBtn, AllSelectBtn, DelSwBtn})
         button->setAccessibleName(button->Caption());
 
-    Panel11 = new QLabel(Panel8);
+    Panel11 = new TextPanel(Panel8);
     Panel11->setObjectName(QStringLiteral("Panel11"));
     Panel11->setAccessibleName(QStringLiteral("個数"));
     placeTopBarButtons();
-    Panel11->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette grey = Panel11->palette();
     grey.setColor(QPalette::WindowText, Qt::gray);
     Panel11->setPalette(grey);
@@ -125,7 +123,7 @@ void TrashPage::GomiOpenSwBtnClick()
         Panel11->setText(QString::number(model_->paths().size()) + QStringLiteral(" 個"));
     } else {
         GomiOpenSwBtn->setCaption(kOpenCaption);
-        Panel11->clear();
+        Panel11->setText(QString());
     }
     GomiOpenSwBtn->setAccessibleName(GomiOpenSwBtn->Caption());
 }

@@ -9,8 +9,8 @@
 #include <vector>
 
 class MainContext;
-class QLabel;
 class TMyListView;
+class TextPanel;
 class TrashListModel;
 class TSwitchButton;
 
@@ -26,7 +26,7 @@ public:
     TSwitchButton* ModosuSwBtn;
     TSwitchButton* AllSelectBtn;
     TSwitchButton* DelSwBtn;
-    QLabel* Panel11;
+    TextPanel* Panel11;
     TMyListView* ListView3;
 
     TrashListModel& model() const { return *model_; }

@@ -10,11 +10,13 @@
 #include "paths/ui/PathInput.h"
 #include "paths/ui/PathServices.h"
 #include "platform/TextFile.h"
+#include "support/ColumnsFit.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -110,6 +112,27 @@ TEST_F(ComparePageTest, RunShowsRowsColoursAndCaptions)
 
     EXPECT_EQ(page->PathA->ComboBox->count(), 1);
     EXPECT_TRUE(form->Panel5().isHidden());
+}
+
+// Enough rows for the vertical scroll bar: the name columns give up its width, so the
+// content column's "%" stays in view; fewer rows give the width back.
+TEST_F(ComparePageTest, ColumnsFitBesideTheScrollBarWhenTheListScrolls)
+{
+    for (int n = 0; n < 40; ++n) {
+        tree.file("many/A/f" + std::to_string(n) + ".txt", "abcdefg");
+        tree.file("many/B/f" + std::to_string(n) + ".txt", "abcdefx");
+    }
+    page->CheckBox3->setChecked(true);
+    run(tree.path("many/A"), tree.path("many/B"));
+    quorvex::test::ExpectColumnsInsideViewport(*page->ListView2);
+    ASSERT_TRUE(page->ListView2->verticalScrollBar()->isVisible());
+    const int narrowed = page->ListView2->columnWidth(0);
+
+    makeTrees();
+    run(tree.path("A"), tree.path("B"));
+    quorvex::test::ExpectColumnsInsideViewport(*page->ListView2);
+    EXPECT_FALSE(page->ListView2->verticalScrollBar()->isVisible());
+    EXPECT_GT(page->ListView2->columnWidth(0), narrowed);
 }
 
 TEST_F(ComparePageTest, RefusedInputWarnsAndLeavesListEmpty)

@@ -5,15 +5,16 @@
 #include "actions/TYesAllNoCancelBox.h"
 #include "app/FormFixture.h"
 #include "controls/TSwitchButton.h"
+#include "controls/TextPanel.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
 #include "platform/FileSystem.h"
+#include "support/ColumnsFit.h"
 #include "support/ListRows.h"
 #include "trash/TrashStore.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
@@ -166,6 +167,15 @@ TEST_F(EmptyItemsPageTest, ClosingTheWindowDuringTheSearchStopsIt)
     EXPECT_LT(page->model().rowCount(), 300);
     EXPECT_FALSE(page->SwitchButton5->Down());
     EXPECT_FALSE(form->isBusy());
+}
+
+TEST_F(EmptyItemsPageTest, ColumnsFitBesideTheScrollBar)
+{
+    for (int n = 0; n < 40; ++n)
+        tree.file("t/f" + std::to_string(n) + ".txt");
+    search(folderOf(tree.path("t/")));
+    ASSERT_EQ(page->model().rowCount(), 40);
+    quorvex::test::ExpectColumnsInsideViewport(*page->ListView1);
 }
 
 class DeleteFlowTest : public EmptyItemsPageTest

@@ -6,6 +6,7 @@
 #include "app/FormFixture.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
+#include "controls/TextPanel.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/EmptyItemsPage.h"
@@ -16,7 +17,6 @@
 #include "trash/ui/TrashListModel.h"
 
 #include <QFontMetrics>
-#include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 
