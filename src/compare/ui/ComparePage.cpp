@@ -147,7 +147,8 @@ void ComparePage::buildList()
             [this](const QString& text) { context_.setStatusText(0, text); });
     connect(ListView2, &ComparisonListView::popupRequested, this, &ComparePage::showPopupMenu);
     connect(ListView2, &ComparisonListView::resized, this, &ComparePage::ListView2Resize);
-    connect(ListView2, &ComparisonListView::viewportResized, this, &ComparePage::fitNameColumns);
+    connect(ListView2, &ComparisonListView::viewportWidthChanged, this,
+            &ComparePage::fitNameColumns);
 }
 
 void ComparePage::buildPopupMenu()

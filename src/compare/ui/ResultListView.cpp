@@ -5,8 +5,8 @@
 #include "compare/ui/VisibleRows.h"
 #include "platform/desktop/SysImageList.h"
 
-#include <QEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include <algorithm>
 
@@ -57,8 +57,11 @@ void ResultListView::resizeEvent(QResizeEvent* event)
 
 bool ResultListView::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::Resize)
-        emit viewportResized();
+    if (event->type() == QEvent::Resize) {
+        const auto* resize = static_cast<QResizeEvent*>(event);
+        if (resize->size().width() != resize->oldSize().width())
+            emit viewportWidthChanged();
+    }
     return TMyListView::viewportEvent(event);
 }
 

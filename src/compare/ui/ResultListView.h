@@ -4,7 +4,7 @@
 // for the sort markers and the selection kept visible without the focus. Right before
 // painting it announces the visible rows to the subclass (the lazy icon and type
 // lookups), and it reports every resize (the sort marker is shown again then) and
-// every change of the room for the columns. ResultRowDelegate carries the row height
+// every change of the width left for the columns. ResultRowDelegate carries the row height
 // and the drawing steps that every list's rows have in common.
 
 #include "controls/TMyListView.h"
@@ -28,8 +28,9 @@ public:
 
 signals:
     void resized();
-    // The room for the columns changed, also when a scroll bar came or went.
-    void viewportResized();
+    // The width left for the columns changed, also when the vertical scroll bar came
+    // or went.
+    void viewportWidthChanged();
 
 protected:
     // The rows `first` .. `last` are about to be painted.

@@ -133,6 +133,13 @@ TEST_F(ComparePageTest, ColumnsFitBesideTheScrollBarWhenTheListScrolls)
     quorvex::test::ExpectColumnsInsideViewport(*page->ListView2);
     EXPECT_FALSE(page->ListView2->verticalScrollBar()->isVisible());
     EXPECT_GT(page->ListView2->columnWidth(0), narrowed);
+
+    // A name column the user widens keeps its width; the list then scrolls sideways.
+    page->ListView2->setColumnWidth(0, 600);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(page->ListView2->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(page->ListView2->columnWidth(0), 600);
 }
 
 TEST_F(ComparePageTest, RefusedInputWarnsAndLeavesListEmpty)
