@@ -4,6 +4,7 @@
 #include "FormFixture.h"
 #include "app/OptionsPage.h"
 #include "compare/ui/ComparePage.h"
+#include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
@@ -70,12 +71,7 @@ protected:
 
 TEST_F(KeyboardUseTest, AComparisonRunsFromItsButtonOrAPathFieldAndCancelsFromTheKeyboard)
 {
-    for (int folder = 0; folder < 6; ++folder)
-        for (int file = 0; file < 3; ++file) {
-            const std::string name = "d" + std::to_string(folder) + "/f" + std::to_string(file);
-            tree.file("A/" + name, "x");
-            tree.file("B/" + name, "x");
-        }
+    MakeTreesForAStoppedRun(tree);
     auto& page = showPage<ComparePage>(0);
     setPaths(*page.PathA, *page.PathB, tree.path("A"), tree.path("B"));
     ASSERT_TRUE(tabTo(page.SwitchButton1));

@@ -5,6 +5,18 @@
 #include "app/FormFixture.h"
 #include "compare/ui/ComparePage.h"
 
+// Six folders of three equal files on both sides, 24 rows: a run over them lets the
+// window process events (a cancel, a close) before it ends.
+inline void MakeTreesForAStoppedRun(quorvex::test::TempTree& tree)
+{
+    for (int folder = 0; folder < 6; ++folder)
+        for (int file = 0; file < 3; ++file) {
+            const std::string name = "d" + std::to_string(folder) + "/f" + std::to_string(file);
+            tree.file("A/" + name, "x");
+            tree.file("B/" + name, "x");
+        }
+}
+
 class ComparePageFixture : public FormFixture
 {
 protected:

@@ -164,12 +164,7 @@ TEST_F(ComparePageTest, RefusedInputWarnsAndLeavesListEmpty)
 
 TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
 {
-    for (int folder = 0; folder < 6; ++folder)
-        for (int file = 0; file < 3; ++file) {
-            const std::string name = "d" + std::to_string(folder) + "/f" + std::to_string(file);
-            tree.file("A/" + name, "x");
-            tree.file("B/" + name, "x");
-        }
+    MakeTreesForAStoppedRun(tree);
     bool pageStayed = false;
     QTimer::singleShot(0, page, [&] {
         form->PageControl1->setCurrentIndex(2);
@@ -193,12 +188,7 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
 
 TEST_F(ComparePageTest, ClosingTheWindowDuringARunStopsIt)
 {
-    for (int folder = 0; folder < 6; ++folder)
-        for (int file = 0; file < 3; ++file) {
-            const std::string name = "d" + std::to_string(folder) + "/f" + std::to_string(file);
-            tree.file("A/" + name, "x");
-            tree.file("B/" + name, "x");
-        }
+    MakeTreesForAStoppedRun(tree);
     QTimer::singleShot(0, page, [&] { form->close(); });
     run(tree.path("A"), tree.path("B"));
 
