@@ -35,7 +35,8 @@ public:
         return state;
     }
 
-    // The list of entries, then the text field of an editable drop-down.
+    // The list of entries, then the text field of an editable drop-down (such as
+    // those of Qt's own dialogs).
     int childCount() const override { return comboBox().lineEdit() ? 2 : 1; }
     QAccessibleInterface* child(int index) const override
     {

@@ -11,7 +11,6 @@
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "paths/ui/PathInput.h"
-#include "support/ColumnsFit.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -338,16 +337,6 @@ TEST_F(DupSearchPageTest, IdenticalSearchListsMatchesInWalkOrderWithoutGroups)
     search(tree.path("s/unique.txt"), tree.path("s/sub"));
     EXPECT_EQ(dialogs.texts(Kind::Message),
               QStringList{QStringLiteral("一致するファイルはありませんでした。")});
-}
-
-TEST_F(DupSearchPageTest, ColumnsFitBesideTheScrollBar)
-{
-    for (int n = 0; n < 20; ++n)
-        for (const char* copy : {"a", "b"})
-            tree.file("s/" + std::to_string(n) + copy + ".txt", "text " + std::to_string(n));
-    search("", tree.path("s"));
-    ASSERT_EQ(model().rowCount(), 40);
-    quorvex::test::ExpectColumnsInsideViewport(*page->ListView4);
 }
 
 TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelStopsIt)

@@ -10,7 +10,6 @@
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
 #include "platform/FileSystem.h"
-#include "support/ColumnsFit.h"
 #include "support/ListRows.h"
 #include "trash/TrashStore.h"
 
@@ -167,15 +166,6 @@ TEST_F(EmptyItemsPageTest, ClosingTheWindowDuringTheSearchStopsIt)
     EXPECT_LT(page->model().rowCount(), 300);
     EXPECT_FALSE(page->SwitchButton5->Down());
     EXPECT_FALSE(form->isBusy());
-}
-
-TEST_F(EmptyItemsPageTest, ColumnsFitBesideTheScrollBar)
-{
-    for (int n = 0; n < 40; ++n)
-        tree.file("t/f" + std::to_string(n) + ".txt");
-    search(folderOf(tree.path("t/")));
-    ASSERT_EQ(page->model().rowCount(), 40);
-    quorvex::test::ExpectColumnsInsideViewport(*page->ListView1);
 }
 
 class DeleteFlowTest : public EmptyItemsPageTest
