@@ -4,13 +4,6 @@
 
 namespace quorvex::cli {
 
-const char* const kUsageText =
-    "usage: quorvex-cli [options] compare [--content] A B\n"
-    "       quorvex-cli [options] dups [--threshold N] [--threads N] FOLDER\n"
-    "       quorvex-cli [options] identical [--threshold N] [--threads N] FILE FOLDER\n"
-    "       quorvex-cli [options] empty FOLDER\n"
-    "options: --hidden --system --masks FILE --exclude --format tsv|json --progress\n";
-
 namespace {
 
 struct CommandShape
@@ -79,7 +72,13 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             (void)what;
             return &args[++i];
         };
-        if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+        if (optionsEnded) {
+            words.push_back(arg);
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
             words.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
@@ -117,24 +116,35 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             return UsageError{"unknown option " + arg};
         }
     }
-    if (words.empty())
+    // A help or version request needs nothing else of the command line.
+    const bool request = options.help || options.version;
+    if (words.empty()) {
+        if (request)
+            return options;
         return UsageError{"no command given"};
+    }
     const CommandShape* shape = findCommand(words.front());
     if (!shape)
         return UsageError{"unknown command " + words.front()};
     options.command = shape->name;
+    if (request)
+        return options;
+    const auto misuse = [&](std::string message) {
+        return UsageError{std::move(message), shape->name};
+    };
     options.operands.assign(words.begin() + 1, words.end());
     if (options.operands.size() != shape->operands)
-        return UsageError{std::string(shape->name) + " takes " + std::to_string(shape->operands) +
-                          (shape->operands == 1 ? " path" : " paths")};
+        return misuse(std::string(shape->name) + " takes " + std::to_string(shape->operands) +
+                      (shape->operands == 1 ? " path, not " : " paths, not ") +
+                      std::to_string(options.operands.size()));
     if (options.content && !shape->takesContent)
-        return UsageError{"--content goes with compare"};
+        return misuse("--content goes with compare");
     if (thresholdGiven && !shape->takesThreshold)
-        return UsageError{"--threshold goes with dups and identical"};
+        return misuse("--threshold goes with dups and identical");
     if (threadsGiven && !shape->takesThreshold)
-        return UsageError{"--threads goes with dups and identical"};
+        return misuse("--threads goes with dups and identical");
     if (options.exclude && !options.masks)
-        return UsageError{"--exclude goes with --masks"};
+        return misuse("--exclude goes with --masks");
     return options;
 }
 

@@ -16,6 +16,8 @@ enum class OutputFormat
 struct CliOptions
 {
     std::string command;              // compare, dups, identical, empty
+    bool help = false;                // -h, --help
+    bool version = false;             // --version
     bool hidden = false;              // --hidden
     bool system = false;              // --system
     std::optional<std::string> masks; // --masks FILE

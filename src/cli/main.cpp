@@ -6,6 +6,7 @@
 
 #include "cli/ArgumentParser.h"
 #include "cli/Commands.h"
+#include "cli/HelpText.h"
 
 using namespace quorvex::cli;
 
@@ -16,16 +17,18 @@ int main(int argc, char** argv)
     std::setlocale(LC_COLLATE, "");
     std::setlocale(LC_CTYPE, "");
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        std::fputs(kUsageText, stdout);
-        return kExitOk;
-    }
     auto parsed = ParseArguments(args);
     if (auto* error = std::get_if<UsageError>(&parsed)) {
-        std::fprintf(stderr, "quorvex-cli: %s\n%s", error->message.c_str(), kUsageText);
+        std::fprintf(stderr, "quorvex-cli: %s\n%s", error->message.c_str(),
+                     UsageText(error->command).c_str());
         return kExitUsage;
     }
     const CliOptions& options = std::get<CliOptions>(parsed);
+    if (options.help || options.version) {
+        const std::string text = options.help ? HelpText(options.command) : VersionText();
+        return std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? kExitOk
+                                                                                 : kExitFailure;
+    }
     if (options.command == "compare")
         return RunCompareCommand(options);
     if (options.command == "empty")

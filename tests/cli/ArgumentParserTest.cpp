@@ -53,5 +53,42 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"empty", "d", "--masks"},
              {"--bogus", "empty", "d"},
          })
-        EXPECT_TRUE(std::holds_alternative<UsageError>(parse(args))) << ::testing::PrintToString(args);
+        EXPECT_TRUE(std::holds_alternative<UsageError>(parse(args)))
+            << ::testing::PrintToString(args);
+}
+
+TEST(ArgumentParser, HelpAndVersionNeedNoOperandsButAKnownCommand)
+{
+    for (auto args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"dups", "--help"}, {"-h", "compare", "a"}, {"--version"}}) {
+        auto parsed = parse(args);
+        ASSERT_TRUE(std::holds_alternative<CliOptions>(parsed)) << ::testing::PrintToString(args);
+        const auto& options = std::get<CliOptions>(parsed);
+        EXPECT_TRUE(options.help || options.version);
+        EXPECT_TRUE(options.operands.empty());
+    }
+    EXPECT_EQ(std::get<CliOptions>(parse({"identical", "-h"})).command, "identical");
+    EXPECT_TRUE(std::holds_alternative<UsageError>(parse({"frobnicate", "--help"})));
+    // After "--" they are paths.
+    auto path = parse({"empty", "--", "-h"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(path));
+    EXPECT_FALSE(std::get<CliOptions>(path).help);
+    EXPECT_EQ(std::get<CliOptions>(path).operands.front(), "-h");
+}
+
+TEST(ArgumentParser, UsageErrorsAreOneLineAndNameTheCommandWhenKnown)
+{
+    const auto count = std::get<UsageError>(parse({"dups", "a", "b"}));
+    EXPECT_EQ(count.message, "dups takes 1 path, not 2");
+    EXPECT_EQ(count.command, "dups");
+    EXPECT_EQ(std::get<UsageError>(parse({"compare", "--threshold", "50", "a", "b"})).command,
+              "compare");
+    EXPECT_EQ(std::get<UsageError>(parse({"--bogus", "empty", "d"})).message,
+              "unknown option --bogus");
+    for (auto args : std::vector<std::vector<std::string>>{{},
+                                                           {"x"},
+                                                           {"--format"},
+                                                           {"dups", "--threshold", "7", "d"},
+                                                           {"--exclude", "empty", "d"}})
+        EXPECT_EQ(std::get<UsageError>(parse(args)).message.find('\n'), std::string::npos);
 }

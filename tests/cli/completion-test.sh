@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The bash completion of quorvex-cli, fed command lines as bash would feed them.
+# Usage: completion-test.sh COMPLETION_SCRIPT
+set -u
+source /usr/share/bash-completion/bash_completion || { echo "bash-completion is not installed"; exit 1; }
+source "$1"
+
+failures=0
+expect() { # expected replies (space-separated), then the words; the last is being completed
+    local expected=$1
+    shift
+    COMP_WORDS=("$@")
+    COMP_CWORD=$(($# - 1))
+    COMP_LINE="$*"
+    COMP_POINT=${#COMP_LINE}
+    COMPREPLY=()
+    _quorvex_cli quorvex-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
+    local got
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' ')
+    got=${got% }
+    if [ "$got" != "$expected" ]; then
+        echo "FAIL: quorvex-cli ${*:2}: expected [$expected], got [$got]"
+        failures=$((failures + 1))
+    fi
+}
+
+cd "$(mktemp -d)" || exit 1
+trap 'rm -rf "$PWD"' EXIT
+mkdir folder1 folder2
+touch file1
+
+expect 'compare dups empty identical' quorvex-cli ''
+expect 'dups' quorvex-cli --hidden d
+expect '--threads --threshold' quorvex-cli dups --th
+expect '--content' quorvex-cli compare A --con
+expect '' quorvex-cli empty --con
+expect 'json tsv' quorvex-cli --format ''
+expect '80' quorvex-cli identical --threshold 8
+expect 'folder1 folder2' quorvex-cli empty ''
+expect 'file1 folder1 folder2' quorvex-cli identical ''
+expect 'folder1 folder2' quorvex-cli identical file1 ''
+expect 'file1 folder1 folder2' quorvex-cli --masks ''
+# An option's value is not the command; after "--" words are never options.
+expect 'folder1 folder2' quorvex-cli --format tsv dups f
+expect '' quorvex-cli empty -- --h
+
+[ $failures -eq 0 ] && echo "completion: all cases passed"
+exit $((failures > 0))
