@@ -1,5 +1,6 @@
 #include "help/HelpDocument.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -20,7 +21,11 @@ QString HelpDocumentPath(const std::string& exeDir, const QString& installedDir)
 
 QString HelpDocumentPath(const std::string& exeDir)
 {
-    return HelpDocumentPath(exeDir, QStringLiteral(QUORVEX_INSTALLED_HELP_DIR));
+    // The installed copy is found from the program's own folder, so that an
+    // installation under any prefix, or staged below a DESTDIR, reads its own copy.
+    const QString installedDir = QDir::cleanPath(QString::fromStdString(exeDir) +
+                                                 QStringLiteral(QUORVEX_HELP_DIR_FROM_PROGRAM));
+    return HelpDocumentPath(exeDir, installedDir + u'/');
 }
 
 QUrl HelpAddress(const std::string& exeDir, const QString& anchor)

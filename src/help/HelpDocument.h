@@ -10,7 +10,8 @@
 // "Help/Quorvex.htm" when it exists, else the installed copy in `installedDir` when
 // that exists, else the first path (so that the reader learns where it belongs).
 QString HelpDocumentPath(const std::string& exeDir, const QString& installedDir);
-// The same with the installed data folder of this build.
+// The same with the installed copy of this build: <prefix>/share/quorvex/Help/ for a
+// program in <prefix>/bin/.
 QString HelpDocumentPath(const std::string& exeDir);
 
 // The file address of the help document with `anchor` as its fragment.

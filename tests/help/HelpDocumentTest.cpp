@@ -114,6 +114,12 @@ TEST(HelpDocumentPathTest, ProgramFolderFirstThenInstalledCopyElseTheProgramFold
     tree.file("bin/Help/Quorvex.htm", "<html></html>");
     EXPECT_EQ(HelpDocumentPath(exeDir, installed), beside);
 
+    // The installed layout: the programs in <prefix>/bin/, the help in <prefix>/share/.
+    quorvex::test::TempTree prefix;
+    prefix.file("share/quorvex/Help/Quorvex.htm", "<html></html>");
+    EXPECT_EQ(HelpDocumentPath(prefix.path("bin/")),
+              QString::fromStdString(prefix.path("share/quorvex/Help/Quorvex.htm")));
+
     QUrl address = HelpAddress(exeDir, QStringLiteral("Rireki"));
     EXPECT_EQ(address.toLocalFile(), beside);
     EXPECT_EQ(address.fragment(), QStringLiteral("Rireki"));
