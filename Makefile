@@ -3,7 +3,7 @@ BUILD      ?= build
 TEST_BUILD ?= build-test
 JOBS       ?= 2
 
-.PHONY: all setup build run test bench clean
+.PHONY: all setup build run test bench installable package test-install screenshots clean
 
 all: build
 
@@ -31,6 +31,27 @@ test: setup $(TEST_BUILD)/build.ninja
 
 bench: build
 	@bash bench/run-all.sh $(BUILD)
+
+# The programs with everything they install (help, man pages, changelog), for /usr,
+# without the tests.
+installable: setup $(BUILD)/build.ninja
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex-cli quorvex_help_document \
+	    quorvex_install_files
+
+# The Debian package, copied here: apt install ./quorvex_*.deb
+package: installable
+	cd $(BUILD) && cpack -G DEB
+	cp $(BUILD)/quorvex_*.deb .
+
+# Installs into a DESTDIR, starts both programs from there, validates the desktop
+# entry and the metainfo, and runs lintian on the package.
+test-install: installable
+	cd $(BUILD) && ctest --output-on-failure -L install
+
+# The README's and the metainfo's pictures, docs/screenshots/*.png, taken under Xvfb.
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD)

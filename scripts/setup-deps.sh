@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho adwaita-icon-theme shared-mime-info locales
+    # the package and its checks (make package, make test-install)
+    dpkg-dev file man-db bash-completion strace desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include "platform/desktop/QtDialogs.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -37,6 +38,10 @@ int main(int argc, char** argv)
 {
     QuorvexApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    // The desktop's task lists match the window to the installed desktop entry and
+    // show the installed icon (no icon when the program runs from its build folder).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEX_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUORVEX_APP_ID)));
     // Qt's own dialogs and buttons speak Japanese like the rest of the program,
     // whatever the user's locale.
     QTranslator qtTexts;
