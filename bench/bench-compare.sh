@@ -8,12 +8,13 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cli=${QUORVEX_CLI:?QUORVEX_CLI must name the quorvex-cli binary}
 runs=${RUNS:-5}
-corpora=$(bash "$here/bench-compare-corpora.sh")
+cmp=$(bash "$here/corpus.sh" cmp)
+big=$(bash "$here/corpus.sh" big)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 cd "$out" # nothing is written beside the corpora
 
-A=$corpora/cmp/A B=$corpora/cmp/B
+A=$cmp/A B=$cmp/B
 bench() { # NAME, then commands
     local name=$1
     shift
@@ -22,7 +23,6 @@ bench() { # NAME, then commands
 }
 bench cmp "$cli compare $A $B" "rsync -rn --itemize-changes --delete $A/ $B/"
 bench cmpc "$cli compare --content $A $B" "diff -rq $A $B"
-bench big "$cli compare --content $corpora/big/A $corpora/big/same" \
-    "cmp $corpora/big/A/f.bin $corpora/big/same/f.bin"
+bench big "$cli compare --content $big/A $big/same" "cmp $big/A/f.bin $big/same/f.bin"
 
 python3 "$here/bench-compare-report.py" "$out"

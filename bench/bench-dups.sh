@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Duplicate search: quorvex-cli dups beside the duplicate finders from Debian, on the
-# two corpora of the reference harness (DUPS: a copy of real system folders;
-# DUPS-BIG: 2,000 files of 1-8 MiB with exact and same-size near copies).
+# two corpora of make-corpora.py (dups: a tree shaped like an installed system;
+# dupsbig: 2,000 files of 1-8 MiB with exact and same-size near copies).
 # Times come from one hyperfine session per corpus (page cache warm), peak memory
 # from /usr/bin/time; the report gives both as ratios to the fastest peer.
 #
@@ -14,7 +14,7 @@ cli=${QUORVEX_CLI:-}
 [ -x "$cli" ] || { echo "bench-dups: quorvex-cli not found (set QUORVEX_CLI)" >&2; exit 1; }
 cli=$(realpath "$cli")
 BENCH=${BENCH:-/tmp/quorvex-bench}
-HARNESS=${HARNESS:-/work/shared/bench}
+export BENCH
 RUNS=${RUNS:-5}
 CORPORA=${CORPORA:-"dups dupsbig"}
 PEERS=${PEERS:-"jdupes fdupes rdfind"}
@@ -30,16 +30,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get update -qq && apt-get install -y -qq $pkgs >/dev/null
 fi
 
-# A corpus already built by the harness is used where it lies; otherwise it is built.
-corpus_dir() {
-    local name=$1
-    for base in "$BENCH" /tmp/bench; do
-        [ -d "$base/$name" ] && { echo "$base/$name"; return; }
-    done
-    BENCH="$BENCH" bash "$HARNESS/make_corpora.sh" "$name" >&2
-    echo "$BENCH/$name"
-}
-
 peer_command() { # peer dir
     case $1 in
         jdupes) echo "jdupes -r -q $2";;
@@ -54,7 +44,7 @@ trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"   # rdfind writes nothing with -dryrun, but keep every tool out of the corpora
 
 for corpus in $CORPORA; do
-    dir=$(corpus_dir "$corpus")
+    dir=$(bash "$here/corpus.sh" "$corpus")
     names=(quorvex-cli)
     commands=("$cli dups --hidden $dir")
     for peer in $PEERS; do

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Empty-item search (quorvex-cli empty) over the EMPTY corpus, timed beside
 # `find DIR -empty` in the same hyperfine run; prints the ratio of the medians.
-# The corpus is built with the reference harness when it is missing.
+# The corpus is built with make-corpora.py when it is missing.
 set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
 BENCH=${BENCH:-/tmp/quorvex-bench}
-HARNESS=${HARNESS:-/work/shared/bench}
+export BENCH
 RUNS=${RUNS:-10}
 cli=${QUORVEX_CLI:-build/quorvex-cli}
 [ -x "$cli" ] || cli=$(dirname "$cli")/src/cli/quorvex-cli
 [ -x "$cli" ] || { echo "bench-empty: no quorvex-cli at $cli" >&2; exit 1; }
 
-corpus=$BENCH/empty
-[ -f "$BENCH/empty.truth" ] && [ -d "$corpus" ] || BENCH=$BENCH bash "$HARNESS/make_corpora.sh" empty
+corpus=$(bash "$here/corpus.sh" empty)
 
 # Same finds as find -empty: every zero-size file and every empty leaf folder.
 truth() { awk -v k="$1" '$1 == k { print $2 }' "$BENCH/empty.truth"; }

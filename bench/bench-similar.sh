@@ -19,13 +19,7 @@ out=${OUT:-$BENCH/results-similar}
 mkdir -p "$out"
 command -v /usr/bin/time >/dev/null || { apt-get update -qq && apt-get install -y -qq time >/dev/null; }
 
-corpus=""
-for base in "$BENCH" /tmp/bench; do [ -d "$base/dups" ] && { corpus=$base/dups; break; }; done
-if [ -z "$corpus" ]; then
-    builder=${QUORVEX_MAKE_CORPORA:-$here/make-corpora.sh}
-    BENCH="$BENCH" bash "$builder" dups >&2
-    corpus=$BENCH/dups
-fi
+corpus=$(BENCH=$BENCH bash "$here/corpus.sh" dups)
 
 # measure NAME RUNS COMMAND...: prints "seconds peak-KiB" (median time, largest
 # peak). The first run warms the page cache and writes the rows; a baseline

@@ -61,10 +61,10 @@ TEST(TrashFile, SavesEachEntryWithCrLfAndAnEmptyListAsAnEmptyFile)
     TempTree t;
     const std::string file = TrashListPath(t.root());
     TrashList trash;
-    trash.add("/work/old/empty/", 16);
-    trash.add("/work/old/note.txt", 33);
+    trash.add("/srv/old/empty/", 16);
+    trash.add("/srv/old/note.txt", 33);
     ASSERT_TRUE(SaveTrashList(trash, file));
-    EXPECT_EQ(platform::ReadWholeFile(file), "/work/old/empty/=16\r\n/work/old/note.txt=33\r\n");
+    EXPECT_EQ(platform::ReadWholeFile(file), "/srv/old/empty/=16\r\n/srv/old/note.txt=33\r\n");
 
     ASSERT_TRUE(SaveTrashList(TrashList{}, file));
     EXPECT_EQ(platform::ReadWholeFile(file), "");

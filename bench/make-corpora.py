@@ -1,0 +1,322 @@
+#!/usr/bin/env python3
+"""Builds the benchmark corpora, deterministically, from nothing but this script.
+
+    make-corpora.py [--out DIR] [--scale S] [--seed N] [CORPUS ...]
+
+CORPUS is any of cmp, big, dups, dupsbig, empty (default: all). Each is built into
+DIR/CORPUS (default $BENCH, else /tmp/quorvex-bench); a finished corpus gets a
+marker DIR/CORPUS.done holding its seed and scale, which the benchmark scripts look
+for. Contents come from random.Random(seed), so the same seed and scale give the
+same bytes, names and times on every machine. --scale multiplies every count and
+size (0.001 makes a corpus of a few seconds for a test of the scripts).
+
+  cmp      A: a source-like tree, 14,000 files in 1,000 folders, 240 MB.
+           B: a copy of A with changes listed in cmp/changes.tsv: 1 % one byte
+           changed (same size and time: only a content comparison sees it), 1 %
+           size changed, 1 % deleted, 1 % added, 2 % time moved back a day, three
+           folders only in A, three folders of five files only in B.
+  big      big/{A,same,last4k,first}/f.bin, 2 GiB each: same is a copy of A,
+           last4k has other last 4 KiB, first has its first byte flipped.
+  dups     a tree like an installed system: 120,000 files (log-normal sizes,
+           2.5 GB) in 15,000 folders, 4,000 groups of duplicates holding 13,400
+           files, 500 same-size files that differ in their last byte, 900
+           zero-size files, 450 empty folders, 1 % hidden names.
+  dupsbig  2,000 files of 1-8 MiB in 20 folders: 1,300 originals, 600 exact copies
+           of them, 100 near copies (last byte flipped). Plan in dupsbig.plan.
+  empty    a 50 x 20 x 49 folder tree and 50 chains chainNN/b/c; 200,000 files of
+           1-8,192 bytes, 5 % of them empty; 2,500 empty leaf folders beside the
+           50 chain ends. Counts in empty.truth.
+"""
+import argparse
+import os
+import random
+import shutil
+import sys
+from pathlib import Path
+
+FIXED_TIME = 1704067200  # 2024-01-01 00:00:00 UTC
+DAY = 86400
+
+
+class Corpus:
+    """Writes files with seeded contents and times below one folder."""
+
+    def __init__(self, root, seed, scale):
+        self.root = Path(root)
+        self.random = random.Random(f"{seed}:{self.root.name}")
+        self.scale = scale
+
+    def count(self, n, least=1):
+        return max(least, round(n * self.scale))
+
+    def size(self, n):
+        return max(1, int(n * self.scale)) if n else 0
+
+    def write(self, relative, size, mtime=None, data=None):
+        path = self.root / relative
+        path.parent.mkdir(parents=True, exist_ok=True)
+        with open(path, "wb") as f:
+            if data is not None:
+                f.write(data)
+            else:
+                left = size
+                while left:
+                    chunk = min(left, 1 << 24)
+                    f.write(self.random.randbytes(chunk))
+                    left -= chunk
+        if mtime is not None:
+            os.utime(path, (mtime, mtime))
+        return path
+
+    def some_time(self):
+        """A time within 2023, whole seconds."""
+        return FIXED_TIME - 365 * DAY + self.random.randrange(365 * DAY)
+
+
+def copy_with_time(source, target):
+    target.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copyfile(source, target)
+    stat = source.stat()
+    os.utime(target, ns=(stat.st_atime_ns, stat.st_mtime_ns))
+
+
+def flip_byte(path, offset):
+    """Changes one byte in place and keeps the modification time."""
+    stat = path.stat()
+    with open(path, "r+b") as f:
+        f.seek(offset)
+        byte = f.read(1)[0]
+        f.seek(offset)
+        f.write(bytes([byte ^ 0x5A]))
+    os.utime(path, ns=(stat.st_atime_ns, stat.st_mtime_ns))
+
+
+def grow_folders(c, count, max_depth, names):
+    """A random tree of `count` folders below the root (relative paths), shallow
+    folders being likelier parents, as in real trees."""
+    folders = [""]
+    depth = {"": 0}
+    while len(folders) < count + 1:
+        parent = folders[min(int(c.random.expovariate(1 / 40)), len(folders) - 1)
+                         if c.random.random() < 0.5 else c.random.randrange(len(folders))]
+        if depth[parent] >= max_depth:
+            continue
+        name = f"{c.random.choice(names)}{len(folders)}"
+        folder = f"{parent}/{name}" if parent else name
+        folders.append(folder)
+        depth[folder] = depth[parent] + 1
+    return folders[1:]
+
+
+def leaves_of(folders):
+    parents = {f.rpartition("/")[0] for f in folders}
+    return [f for f in folders if f not in parents]
+
+
+def make_cmp(c):
+    a, b = c.root / "A", c.root / "B"
+    folders = grow_folders(c, c.count(1000), 6, ["src", "lib", "include", "doc", "test", "mod"])
+    extensions = [".h", ".c", ".py", ".txt", ".html", ".json", ""]
+    files = []
+    for i in range(c.count(14000)):
+        folder = folders[i] if i < len(folders) else c.random.choice(folders)
+        name = f"{folder}/file{i:05d}{c.random.choice(extensions)}"
+        size = min(int(c.random.lognormvariate(8.6, 1.3)), 4 << 20)
+        c.write(f"A/{name}", c.size(size), c.some_time())
+        files.append(name)
+    for folder in folders:
+        os.utime(a / folder, (FIXED_TIME, FIXED_TIME))
+    shutil.copytree(a, b, copy_function=shutil.copy2)
+
+    log = []
+    # Three folders without subfolders, of 2 to 30 files, only in A.
+    holding = {}
+    for name in files:
+        holding.setdefault(name.rpartition("/")[0], []).append(name)
+    small = sorted(f for f in leaves_of(folders) if 2 <= len(holding.get(f, [])) <= 30)
+    for folder in c.random.sample(small, min(3, len(small))):
+        shutil.rmtree(b / folder)
+        log.append(("dir_only_in_A", folder))
+        files = [f for f in files if not f.startswith(folder + "/")]
+
+    picked = c.random.sample(files, len(files))
+    k = max(1, len(files) // 100)
+    changed = [f for f in picked if (b / f).stat().st_size > 0][:k]
+    rest = [f for f in picked if f not in set(changed)]
+    resized, deleted, touched = rest[:k], rest[k:2 * k], rest[2 * k:4 * k]
+    for name in changed:
+        offset = c.random.randrange((b / name).stat().st_size)
+        flip_byte(b / name, offset)
+        log.append(("content_same_size", name, str(offset)))
+    for name in resized:
+        with open(b / name, "ab") as f:
+            f.write(b"\n/* size changed */\n")
+        os.utime(b / name, (FIXED_TIME, FIXED_TIME))
+        log.append(("size_changed", name))
+    for name in deleted:
+        (b / name).unlink()
+        log.append(("deleted_in_B", name))
+    for name in touched:
+        stat = (b / name).stat()
+        os.utime(b / name, ns=(stat.st_atime_ns, stat.st_mtime_ns - DAY * 10**9))
+        log.append(("mtime_touched", name))
+    live = sorted(f for f in folders if (b / f).is_dir())
+    for i in range(k):
+        name = f"{c.random.choice(live)}/added_{i:04d}.txt"
+        c.write(f"B/{name}", c.size(c.random.randint(100, 20000)), FIXED_TIME)
+        log.append(("added_in_B", name))
+    for i in range(3):
+        folder = f"{c.random.choice(live)}/only_in_B_{i}"
+        for j in range(5):
+            c.write(f"B/{folder}/f{j}.txt", c.size(c.random.randint(100, 5000)), FIXED_TIME)
+        os.utime(b / folder, (FIXED_TIME, FIXED_TIME))
+        log.append(("dir_only_in_B", folder))
+    (c.root / "changes.tsv").write_text("".join("\t".join(row) + "\n" for row in log))
+    return f"A {len(files)} files after the changes, {len(log)} changes"
+
+
+def make_big(c):
+    size = c.size(2 << 30)
+    a = c.write("A/f.bin", size)
+    for side in ("same", "last4k", "first"):
+        copy_with_time(a, c.root / side / "f.bin")
+    tail = min(4096, size)
+    with open(c.root / "last4k" / "f.bin", "r+b") as f:
+        f.seek(size - tail)
+        f.write(c.random.randbytes(tail))
+    flip_byte(c.root / "first" / "f.bin", 0)
+    for side in ("A", "same", "last4k", "first"):
+        os.utime(c.root / side / "f.bin", (FIXED_TIME, FIXED_TIME))
+    return f"four files of {size} bytes"
+
+
+def make_dups(c):
+    folders = grow_folders(c, c.count(15000), 9,
+                           ["share", "doc", "lib", "python", "locale", "icons", "man", "data"])
+    leaves = leaves_of(folders)
+    empty = set(c.random.sample(leaves, min(c.count(450), len(leaves) - 1)))
+    holders = [f for f in folders if f not in empty]
+    extensions = [".py", ".h", ".txt", ".png", ".gz", ".mo", ".json", ".html", ".svg", ""]
+
+    def place(i):
+        folder = holders[i] if i < len(holders) else c.random.choice(holders)
+        dot = "." if c.random.random() < 0.01 else ""
+        return f"{folder}/{dot}f{i:06d}{c.random.choice(extensions)}"
+
+    originals = []
+    total = c.count(120000)
+    groups, in_groups = c.count(4000), c.count(13400)
+    near, zero = c.count(500), c.count(900)
+    unique = total - in_groups - near - zero
+    for i in range(unique + groups):
+        size = min(max(int(c.random.lognormvariate(8.3, 1.9)), 64), 64 << 20)
+        originals.append(c.write(place(i), c.size(size), c.some_time()))
+    # Copies: every group gets one, the rest go to random groups.
+    heads = c.random.sample(originals, groups)
+    index = unique + groups
+    for n in range(in_groups - groups):
+        head = heads[n] if n < groups else c.random.choice(heads)
+        copy_with_time(head, c.root / place(index))
+        index += 1
+    # Same size as an original, different last byte: not duplicates.
+    for source in c.random.sample([o for o in originals if o not in set(heads)], near):
+        target = c.root / place(index)
+        copy_with_time(source, target)
+        flip_byte(target, target.stat().st_size - 1)
+        index += 1
+    for _ in range(zero):
+        c.write(place(index), 0, c.some_time())
+        index += 1
+    for folder in folders:
+        (c.root / folder).mkdir(parents=True, exist_ok=True)
+    return (f"{index} files in {len(folders)} folders, {groups} duplicate groups of "
+            f"{in_groups} files, {len(empty)} empty folders, {zero} zero-size files")
+
+
+def make_dupsbig(c):
+    plan = []
+    originals = []
+    for i in range(c.count(1300)):
+        name = f"d{i % 20:02d}/orig{i:04d}.bin"
+        c.write(name, c.size(c.random.randint(1 << 20, 8 << 20)), c.some_time())
+        originals.append(name)
+        plan.append(("original", name))
+    for i in range(c.count(600)):
+        source = c.random.choice(originals)
+        name = f"d{c.random.randrange(20):02d}/copy{i:04d}.bin"
+        copy_with_time(c.root / source, c.root / name)
+        plan.append(("copy", name, source))
+    for i, source in enumerate(c.random.sample(originals, min(c.count(100), len(originals)))):
+        name = f"d{c.random.randrange(20):02d}/near{i:04d}.bin"
+        copy_with_time(c.root / source, c.root / name)
+        flip_byte(c.root / name, (c.root / name).stat().st_size - 1)
+        plan.append(("near_copy", name, source))
+    Path(f"{c.root}.plan").write_text("".join("\t".join(row) + "\n" for row in plan))
+    return f"{len(plan)} files"
+
+
+def make_empty(c):
+    top = [f"t{i:02d}" for i in range(c.count(50))]
+    middle = [f"{t}/s{j:02d}" for t in top for j in range(20)]
+    bottom = [f"{m}/x{k:02d}" for m in middle for k in range(49)]
+    for folder in bottom:
+        (c.root / folder).mkdir(parents=True)
+    empty = set(c.random.sample(bottom, c.count(2500)))
+    holders = [f for f in top + middle + bottom if f not in empty]
+    files = max(c.count(200000), len(holders))
+    zero = set(c.random.sample(range(files), c.count(10000)))
+    # Every holder gets a file; the rest are spread at random.
+    places = holders + [c.random.choice(holders) for _ in range(files - len(holders))]
+    for i, folder in enumerate(places):
+        size = 0 if i in zero else c.random.randint(1, 8192)
+        c.write(f"{folder}/f{i:06d}{c.random.choice(['.txt', '.dat', '.log', ''])}", size)
+    chains = c.count(50)
+    for i in range(chains):
+        (c.root / f"chain{i:02d}" / "b" / "c").mkdir(parents=True)
+    for path in [*c.root.rglob("*"), c.root]:
+        os.utime(path, (FIXED_TIME, FIXED_TIME), follow_symlinks=False)
+    truth = {
+        "folders": len(top) + len(middle) + len(bottom) + 3 * chains,
+        "files": files,
+        "zero_size_files": len(zero),
+        "empty_leaf_folders": len(empty) + chains,
+        "folders_containing_only_empty_folders": 2 * chains,
+    }
+    Path(f"{c.root}.truth").write_text("".join(f"{k}\t{v}\n" for k, v in truth.items()))
+    return ", ".join(f"{k} {v}" for k, v in truth.items())
+
+
+BUILDERS = {"cmp": make_cmp, "big": make_big, "dups": make_dups, "dupsbig": make_dupsbig,
+            "empty": make_empty}
+GIB_NEEDED = {"cmp": 1, "big": 9, "dups": 4, "dupsbig": 10, "empty": 2}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", default=os.environ.get("BENCH", "/tmp/quorvex-bench"))
+    parser.add_argument("--scale", type=float, default=float(os.environ.get("BENCH_SCALE", 1)))
+    parser.add_argument("--seed", type=int, default=20240611)
+    parser.add_argument("corpora", nargs="*", metavar="CORPUS")
+    args = parser.parse_args()
+    unknown = [name for name in args.corpora if name not in BUILDERS]
+    if unknown:
+        parser.error(f"unknown corpus {unknown[0]} (known: {' '.join(BUILDERS)})")
+    if not 0 < args.scale <= 1:
+        parser.error("--scale takes a number above 0 and at most 1")
+    out = Path(args.out).resolve()
+    out.mkdir(parents=True, exist_ok=True)
+    for name in args.corpora or list(BUILDERS):
+        need = GIB_NEEDED[name] * args.scale * (1 << 30)
+        if shutil.disk_usage(out).free < need:
+            sys.exit(f"make-corpora: {name} needs {need / (1 << 30):.1f} GiB free in {out}")
+        root, marker = out / name, out / f"{name}.done"
+        marker.unlink(missing_ok=True)
+        shutil.rmtree(root, ignore_errors=True)
+        root.mkdir()
+        summary = BUILDERS[name](Corpus(root, args.seed, args.scale))
+        marker.write_text(f"seed {args.seed} scale {args.scale}\n")
+        print(f"{name}: {summary}", file=sys.stderr)
+
+
+if __name__ == "__main__":
+    main()
