@@ -11,7 +11,7 @@ namespace quorvex::cli {
 struct UsageError
 {
     std::string message;
-    std::string command;
+    std::string command = {};
 };
 
 // Parses argv (without the program name). Options may stand before or after the

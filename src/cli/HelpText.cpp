@@ -155,7 +155,7 @@ std::string toolHelp()
            "  empty      find empty folders and zero-size files\n"
            "\n" +
            kCommonOptions + "\n" + kOutputForms + "\n" +
-           exitCodes("a path is not what the command needs (see COMMAND --help)") +
+           exitCodes("a path is not what the command needs") +
            "\n"
            "'quorvex-cli COMMAND --help' gives a command's options and output columns.\n";
 }

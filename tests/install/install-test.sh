@@ -55,7 +55,7 @@ mkdir -p "$home" "$work/runtime"
 chmod 700 "$work/runtime"
 env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C.UTF-8 TZ=UTC \
     ASAN_OPTIONS=detect_leaks=0 \
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/start-desktop.sh" "$prefix/bin/quorvex" \
+    timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/start-desktop.sh" "$prefix/bin/quorvex" \
     "$work/trace" || fail "the desktop program did not start, open its help and close"
 # The help window read the installed document.
 grep -q "\"$prefix/share/quorvex/Help/Quorvex.htm\", O_RDONLY.*= [0-9]" "$work/trace" ||
