@@ -13,9 +13,10 @@ setup:
 $(BUILD)/build.ninja:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-# The two programs only; `make test` builds the tests.
+# The two programs and the files they install (help, man pages, changelog);
+# `make test` builds the tests.
 build: setup $(BUILD)/build.ninja
-	cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex-cli
+	cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex-cli quorvex_install_files
 
 run: build
 	@bash scripts/run-desktop.sh $(BUILD)/quorvex
@@ -32,12 +33,10 @@ test: setup $(TEST_BUILD)/build.ninja
 bench: build
 	@bash bench/run-all.sh $(BUILD)
 
-# The programs with everything they install (help, man pages, changelog), for /usr,
-# without the tests.
+# The build set up for /usr, where the package installs it.
 installable: setup $(BUILD)/build.ninja
 	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex-cli quorvex_help_document \
-	    quorvex_install_files
+	@$(MAKE) --no-print-directory build
 
 # The Debian package, copied here: apt install ./quorvex_*.deb
 package: installable
@@ -54,4 +53,4 @@ screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) quorvex_*.deb
