@@ -20,7 +20,9 @@ size (0.001 makes a corpus of a few seconds for a test of the scripts).
   dups     a tree like an installed system: 120,000 files (log-normal sizes,
            2.5 GB) in 15,000 folders, 4,000 groups of duplicates holding 13,400
            files, 500 same-size files that differ in their last byte, 900
-           zero-size files, 450 empty folders, 1 % hidden names.
+           zero-size files, 450 empty folders, 1 % hidden names; and in
+           dups/include/ 9,500 C-header-like texts (120 MB) in 850 folders that
+           share licence preambles and words, 15 % of them versions of others.
   dupsbig  2,000 files of 1-8 MiB in 20 folders: 1,300 originals, 600 exact copies
            of them, 100 near copies (last byte flipped). Plan in dupsbig.plan.
   empty    a 50 x 20 x 49 folder tree and 50 chains chainNN/b/c; 200,000 files of
@@ -142,7 +144,8 @@ def make_cmp(c):
     picked = c.random.sample(files, len(files))
     k = max(1, len(files) // 100)
     changed = [f for f in picked if (b / f).stat().st_size > 0][:k]
-    rest = [f for f in picked if f not in set(changed)]
+    changed_set = set(changed)
+    rest = [f for f in picked if f not in changed_set]
     resized, deleted, touched = rest[:k], rest[k:2 * k], rest[2 * k:4 * k]
     for name in changed:
         offset = c.random.randrange((b / name).stat().st_size)
@@ -219,7 +222,8 @@ def make_dups(c):
         copy_with_time(head, c.root / place(index))
         index += 1
     # Same size as an original, different last byte: not duplicates.
-    for source in c.random.sample([o for o in originals if o not in set(heads)], near):
+    head_set = set(heads)
+    for source in c.random.sample([o for o in originals if o not in head_set], near):
         target = c.root / place(index)
         copy_with_time(source, target)
         flip_byte(target, target.stat().st_size - 1)
@@ -229,8 +233,74 @@ def make_dups(c):
         index += 1
     for folder in folders:
         (c.root / folder).mkdir(parents=True, exist_ok=True)
+    headers = make_headers(c, "include")
     return (f"{index} files in {len(folders)} folders, {groups} duplicate groups of "
-            f"{in_groups} files, {len(empty)} empty folders, {zero} zero-size files")
+            f"{in_groups} files, {len(empty)} empty folders, {zero} zero-size files; {headers}")
+
+
+def make_headers(c, top):
+    """A tree of C-header-like texts below `top`: shared licence preambles, a common
+    vocabulary, and files that are variants of others (words swapped in place, a
+    line inserted, or exact copies), so that contents are alike in parts as in a
+    real include folder."""
+    rng = c.random
+    syllables = ["ab", "buf", "cfg", "dev", "ent", "fd", "get", "hdr", "io", "key", "len",
+                 "map", "net", "opt", "ptr", "que", "reg", "sock", "tab", "usr", "val", "win"]
+    names = sorted({"_".join(rng.choices(syllables, k=rng.randint(1, 3))) for _ in range(3000)})
+    types = ["int", "long", "char *", "const char *", "void *", "size_t", "uint32_t",
+             "unsigned int", "struct " + names[0], "double"]
+
+    def line():
+        kind = rng.random()
+        if kind < 0.45:
+            args = ", ".join(f"{rng.choice(types)} {rng.choice(names)}"
+                             for _ in range(rng.randint(0, 4)))
+            return f"extern {rng.choice(types)} {rng.choice(names)}({args or 'void'});\n"
+        if kind < 0.7:
+            return f"#define {rng.choice(names).upper()} {rng.randint(0, 1 << 16):#x}\n"
+        if kind < 0.85:
+            return f"    {rng.choice(types)} {rng.choice(names)};\n"
+        return f"/* {' '.join(rng.choices(names, k=rng.randint(3, 12)))} */\n"
+
+    def words(count):
+        return " ".join(rng.choices(names, k=count))
+
+    preambles = [f"/* {words(rng.randint(60, 300))} */\n\n".encode() for _ in range(12)]
+    folders = [f"{top}/{f}" for f in
+               grow_folders(c, c.count(850), 4, ["linux", "sys", "bits", "net", "asm", "gtk", "x11"])]
+    texts = []
+    for i in range(c.count(9500)):
+        target = c.size(min(max(int(rng.lognormvariate(8.8, 1.2)), 200), 1 << 20))
+        if texts and rng.random() < 0.15:
+            data = variant(rng, rng.choice(texts), line)
+        else:
+            parts = [rng.choice(preambles)] if rng.random() < 0.8 else []
+            size = sum(map(len, parts))
+            while size < target:
+                parts.append(line().encode())
+                size += len(parts[-1])
+            data = b"".join(parts)[:max(target, 1)]
+        texts.append(data)
+        folder = folders[i] if i < len(folders) else rng.choice(folders)
+        c.write(f"{folder}/{rng.choice(names)}_{i}.h", 0, c.some_time(), data)
+    return f"{len(texts)} header-like files in {top}/"
+
+
+def variant(rng, text, line):
+    """Another version of a text: words swapped in place (same size), one line
+    inserted, or an exact copy."""
+    kind = rng.random()
+    if kind < 0.5:
+        out = bytearray(text)
+        for _ in range(rng.randint(1, 20)):
+            at = rng.randrange(len(out))
+            for k in range(at, min(at + 4, len(out))):
+                out[k] = rng.choice(b"abcdefghijklmnopqrstuvwxyz")
+        return bytes(out)
+    if kind < 0.85:
+        at = rng.randrange(len(text))
+        return text[:at] + line().encode() + text[at:]
+    return text
 
 
 def make_dupsbig(c):
