@@ -126,8 +126,6 @@ def make_cmp(c):
         size = min(int(c.random.lognormvariate(8.6, 1.3)), 4 << 20)
         c.write(f"A/{name}", c.size(size), c.some_time())
         files.append(name)
-    for folder in folders:
-        os.utime(a / folder, (FIXED_TIME, FIXED_TIME))
     shutil.copytree(a, b, copy_function=shutil.copy2)
 
     log = []
@@ -174,7 +172,7 @@ def make_cmp(c):
             c.write(f"B/{folder}/f{j}.txt", c.size(c.random.randint(100, 5000)), FIXED_TIME)
         os.utime(b / folder, (FIXED_TIME, FIXED_TIME))
         log.append(("dir_only_in_B", folder))
-    (c.root / "changes.tsv").write_text("".join("\t".join(row) + "\n" for row in log))
+    c.write("changes.tsv", 0, FIXED_TIME, "".join("\t".join(row) + "\n" for row in log).encode())
     return f"A {len(files)} files after the changes, {len(log)} changes"
 
 
@@ -339,12 +337,11 @@ def make_empty(c):
     places = holders + [c.random.choice(holders) for _ in range(files - len(holders))]
     for i, folder in enumerate(places):
         size = 0 if i in zero else c.random.randint(1, 8192)
-        c.write(f"{folder}/f{i:06d}{c.random.choice(['.txt', '.dat', '.log', ''])}", size)
+        c.write(f"{folder}/f{i:06d}{c.random.choice(['.txt', '.dat', '.log', ''])}", size,
+                FIXED_TIME)
     chains = c.count(50)
     for i in range(chains):
         (c.root / f"chain{i:02d}" / "b" / "c").mkdir(parents=True)
-    for path in [*c.root.rglob("*"), c.root]:
-        os.utime(path, (FIXED_TIME, FIXED_TIME), follow_symlinks=False)
     truth = {
         "folders": len(top) + len(middle) + len(bottom) + 3 * chains,
         "files": files,
@@ -384,6 +381,9 @@ def main():
         shutil.rmtree(root, ignore_errors=True)
         root.mkdir()
         summary = BUILDERS[name](Corpus(root, args.seed, args.scale))
+        # Folder times too are the same in every build.
+        for folder, _, _ in os.walk(root):
+            os.utime(folder, (FIXED_TIME, FIXED_TIME))
         marker.write_text(f"seed {args.seed} scale {args.scale}\n")
         print(f"{name}: {summary}", file=sys.stderr)
 
