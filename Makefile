@@ -2,8 +2,11 @@
 BUILD      ?= build
 TEST_BUILD ?= build-test
 JOBS       ?= 2
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all setup build run test bench installable package test-install screenshots clean
+.PHONY: all setup build run test fuzz bench installable package test-install screenshots clean
 
 all: build
 
@@ -30,6 +33,15 @@ test: setup $(TEST_BUILD)/build.ninja
 	cd $(TEST_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS) -LE long
 
+# Every fuzz target for FUZZ_SECONDS; an input that finds a fault is kept in
+# tests/fuzz/inputs/<target>/, where `make test` replays it.
+fuzz:
+	@bash scripts/setup-deps.sh --fuzz
+	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	    -DCMAKE_BUILD_TYPE=Fuzz -DQUORVEX_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@bash bench/run-all.sh $(BUILD)
 
@@ -53,4 +65,4 @@ screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) quorvex_*.deb
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) quorvex_*.deb

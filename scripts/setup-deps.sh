@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and screenshots need.
+# Installs the Debian packages that building, testing and screenshots need; with
+# --fuzz also clang and libFuzzer for `make fuzz` (the tests never need them).
 # Does nothing when they are all present.
 set -euo pipefail
 
@@ -12,6 +13,9 @@ packages=(
     # the package and its checks (make package, make test-install)
     dpkg-dev file man-db bash-completion strace desktop-file-utils appstream lintian
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    packages+=(clang libclang-rt-14-dev libfuzzer-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

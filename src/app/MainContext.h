@@ -116,6 +116,10 @@ public:
     };
     virtual void addStateStore(StateStore which, std::function<void()> load,
                                std::function<void()> save) = 0;
+    // A store (or the settings) whose file could not be written at close names it
+    // here with the reason; the main window tells the user once, after every store
+    // has run. The old file is still in place.
+    virtual void saveFailed(const std::string& file, const std::string& reason) = 0;
 
     // The four history combo boxes ComboBox1 to ComboBox4 (n = 1..4), registered by
     // the pages that own them.

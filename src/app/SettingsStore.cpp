@@ -10,8 +10,36 @@ namespace quorvex::app {
 using platform::RegistryKey;
 using platform::VorleKeyPath;
 
+namespace {
+
+constexpr std::uint32_t kColorRefBits = 0x00FFFFFF;
+
+std::optional<std::uint32_t> ColorRef(const RegistryKey& key, std::string_view name)
+{
+    const std::optional<std::uint32_t> value = key.readDword(name);
+    if (!value)
+        return std::nullopt;
+    return *value & kColorRefBits;
+}
+
+std::optional<std::uint32_t> Clamped(std::optional<std::uint32_t> value, std::uint32_t low,
+                                     std::uint32_t high)
+{
+    if (!value)
+        return std::nullopt;
+    return std::clamp(*value, low, high);
+}
+
+} // namespace
+
+std::string OwnSettingsFile(std::string_view appTitle)
+{
+    return platform::RegistryKeyFile(VorleKeyPath(appTitle)).value_or(std::string());
+}
+
 std::optional<StoredSettings> ReadOwnSettings(std::string_view appTitle, std::string_view exeDir)
 {
+    platform::RemoveLeftoverTempFiles(OwnSettingsFile(appTitle));
     std::optional<RegistryKey> key = RegistryKey::open(VorleKeyPath(appTitle));
     if (!key)
         return std::nullopt;
@@ -23,13 +51,11 @@ std::optional<StoredSettings> ReadOwnSettings(std::string_view appTitle, std::st
     stored.kbsize = key->readBool("kbsize");
     stored.sys = key->readBool("sys");
     stored.hid = key->readBool("hid");
-    stored.color = key->readDword("color");
-    stored.color1 = key->readDword("color1");
-    stored.color2 = key->readDword("color2");
-    stored.height = key->readDword("height");
-    stored.sikii = key->readDword("sikii");
-    if (stored.sikii)
-        stored.sikii = std::clamp(*stored.sikii, kMinThreshold, kMaxThreshold);
+    stored.color = ColorRef(*key, "color");
+    stored.color1 = ColorRef(*key, "color1");
+    stored.color2 = ColorRef(*key, "color2");
+    stored.height = Clamped(key->readDword("height"), kMinListBoxHeight, kMaxListBoxHeight);
+    stored.sikii = Clamped(key->readDword("sikii"), kMinThreshold, kMaxThreshold);
     return stored;
 }
 

@@ -34,15 +34,24 @@ struct StoredSettings
 // The duplicate threshold's range.
 inline constexpr std::uint32_t kMinThreshold = 10;
 inline constexpr std::uint32_t kMaxThreshold = 100;
+// The upper history list's height: at least the splitter's minimum, at most the
+// height of the window's client area.
+inline constexpr std::uint32_t kMinListBoxHeight = 60;
+inline constexpr std::uint32_t kMaxListBoxHeight = 508;
 
-// Reads the own key; nullopt when it does not exist. An existing key without
-// "updatepath" gets `exeDir` written there, unless its file is damaged (a damaged
-// file is replaced only by the complete write at close). A stored threshold outside
-// 10..100 is brought into that range.
+// The file of the own key.
+std::string OwnSettingsFile(std::string_view appTitle);
+
+// Reads the own key; nullopt when it does not exist. Temporary files that an
+// interrupted rewrite of it left are removed first (only the running instance reads
+// it). An existing key without "updatepath" gets `exeDir` written there, unless its
+// file is damaged (a damaged file is replaced only by the complete write at close).
+// Values outside their ranges are brought into them: the threshold, the list height,
+// colours (COLORREF has no top byte).
 std::optional<StoredSettings> ReadOwnSettings(std::string_view appTitle, std::string_view exeDir);
 
-// Writes the eight values in their order, creating the key. False when the file
-// could not be written (the old one is then intact).
+// Writes the eight values in their order, creating the key. False (LastFailureText()
+// says why) when the file could not be written; the old one is then intact.
 bool WriteOwnSettings(std::string_view appTitle, const Settings& settings);
 
 struct MaskSetData

@@ -1,12 +1,10 @@
 #include "app/SingleInstance.h"
 
-#include "platform/FileSystem.h"
-
 namespace quorvex::app {
 
 bool AnotherInstanceRuns(platform::InstanceLock& lock)
 {
-    return !lock.tryAcquire() && platform::IsExistingFile(lock.path());
+    return !lock.tryAcquire() && lock.heldByAnother();
 }
 
 } // namespace quorvex::app

@@ -26,6 +26,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
@@ -279,9 +280,20 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose()
 {
+    saveFailures_.clear();
     WriteSettings();
     runStores(StateStore::TrashList, false);
     runStores(StateStore::Histories, false);
+    if (!saveFailures_.isEmpty())
+        dialogs_.showMessage(this, QStringLiteral("次のファイルを保存できませんでした。"
+                                                  "以前の内容はそのまま残っています。\n\n") +
+                                       saveFailures_.join(u'\n'));
+}
+
+void TForm1::saveFailed(const std::string& file, const std::string& reason)
+{
+    saveFailures_.append(QFile::decodeName(QByteArray::fromStdString(file)) + QStringLiteral(": ") +
+                         QString::fromLocal8Bit(reason));
 }
 
 void TForm1::runStores(StateStore which, bool load)

@@ -8,6 +8,7 @@
 #include "compare/Filters.h"
 
 #include <QFrame>
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -65,6 +66,7 @@ public:
     const std::string& TrashListPath() const override { return TrashListPath_; }
     void addStateStore(StateStore which, std::function<void()> load,
                        std::function<void()> save) override;
+    void saveFailed(const std::string& file, const std::string& reason) override;
     void setHistoryComboBox(int n, QComboBox& comboBox) override;
     QComboBox* historyComboBox(int n) const override;
     void bindSetting(PageSetting which, std::function<int()> current,
@@ -163,6 +165,7 @@ private:
         std::function<void()> load, save;
     };
     std::vector<Store> stores_;
+    QStringList saveFailures_; // of the close in progress
     std::array<QComboBox*, 4> historyComboBoxes_{};
     // A setting shown by a page's control; unboundValue stands in while no page
     // has bound it.

@@ -5,6 +5,7 @@
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 
+#include "platform/FailureReason.h"
 #include "platform/TextFile.h"
 
 #include <QCheckBox>
@@ -75,7 +76,9 @@ void TForm1::WriteSettings()
     settings.color2 = Options->Panel7->colorRef();
     settings.height = static_cast<std::uint32_t>(pageSetting(PageSetting::ListBox1Height));
     settings.sikii = static_cast<std::uint32_t>(pageSetting(PageSetting::Threshold));
-    quorvex::app::WriteOwnSettings(AppTitle_.toStdString(), settings);
+    if (!quorvex::app::WriteOwnSettings(AppTitle_.toStdString(), settings))
+        saveFailed(quorvex::app::OwnSettingsFile(AppTitle_.toStdString()),
+                   quorvex::platform::LastFailureText());
 }
 
 void TForm1::bindSetting(PageSetting which, std::function<int()> current,

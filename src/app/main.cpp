@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "platform/desktop/QtDialogs.h"
+#include "platform/desktop/TerminationRequests.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -31,6 +32,17 @@ public:
         return false;
     }
 };
+
+// A termination signal ends the program as closing its window does (settings, trash
+// list and histories are written): open modal dialogs are dismissed first, as Escape
+// would, so that no question waits for an answer nobody will give.
+void CloseOnTermination(QWidget& window)
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget != &window && widget->isVisible() && widget->isModal())
+            widget->close();
+    window.close();
+}
 
 } // namespace
 
@@ -62,6 +74,9 @@ int main(int argc, char** argv)
     }
 
     TForm1 form(dialogs, TForm1::ScreenColorDepth());
+    TerminationRequests termination;
+    QObject::connect(&termination, &TerminationRequests::requested, &form,
+                     [&form] { CloseOnTermination(form); });
     form.show();
     QApplication::exec();
     return 0;

@@ -34,6 +34,9 @@ struct CliOptions
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitRefused = 2;
+// The result was written whole, but some folders or files could not be read (each
+// named on standard error); the result lacks them.
+constexpr int kExitIncomplete = 3;
 constexpr int kExitUsage = 64;
 
 } // namespace quorvex::cli

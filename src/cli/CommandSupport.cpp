@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/FailureReason.h"
 #include "platform/TextFile.h"
 
 namespace quorvex::cli {
@@ -14,8 +15,8 @@ std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options)
     if (options.masks) {
         auto masks = platform::ReadTextLines(*options.masks);
         if (!masks) {
-            std::fprintf(stderr, "quorvex-cli: the mask file %s cannot be read\n",
-                         options.masks->c_str());
+            std::fprintf(stderr, "quorvex-cli: cannot read %s: %s\n", options.masks->c_str(),
+                         platform::LastFailureText().c_str());
             return std::nullopt;
         }
         filters.useMasks = true;
@@ -25,10 +26,10 @@ std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options)
     return filters;
 }
 
-int WriteResult(const ResultWriter& writer, const CliOptions& options)
+int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount)
 {
     if (writer.write(options.format))
-        return kExitOk;
+        return unreadCount == 0 ? kExitOk : kExitIncomplete;
     std::fputs("quorvex-cli: the result could not be written\n", stderr);
     return kExitFailure;
 }

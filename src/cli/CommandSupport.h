@@ -14,7 +14,9 @@ namespace quorvex::cli {
 // message on standard error) when the mask file cannot be read.
 std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
 
-// Writes the result in the chosen format; kExitOk, or kExitFailure with a message.
-int WriteResult(const ResultWriter& writer, const CliOptions& options);
+// Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
+// could not read everything (`unreadCount` of its observer); kExitFailure with a
+// message when the result could not be written.
+int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount);
 
 } // namespace quorvex::cli

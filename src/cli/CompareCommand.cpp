@@ -32,7 +32,7 @@ int RunCompareCommand(const CliOptions& options)
     }
     writer.addExtra("#columns", {engine.captionA(), engine.captionB()});
     writer.addExtra("#header", {engine.contentHeader()});
-    return WriteResult(writer, options);
+    return WriteResult(writer, options, progress.unreadCount());
 }
 
 } // namespace quorvex::cli

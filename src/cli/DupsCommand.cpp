@@ -23,11 +23,13 @@ int RunDupsCommand(const CliOptions& options)
 
     DupList list;
     DupSearchRun run;
+    std::size_t unreadCount = 0;
     {
         TerminalProgress progress(options.progress);
         DupSearchParams params{*filters, options.threshold, progress};
         params.threads = options.threads;
         run = StartDupSearch(fileText, folderText, params, list);
+        unreadCount = progress.unreadCount();
     }
     if (!run.ran) {
         std::fprintf(stderr, "%s\n", run.refusal.c_str());
@@ -38,8 +40,8 @@ int RunDupsCommand(const CliOptions& options)
     for (const TDupRecord& record : list.records())
         writer.addRow({list.name(record), ContentText(record), SizeDigits(record), DateText(record),
                        list.folder(record), GroupText(record), BandText(record)});
-    const int status = WriteResult(writer, options);
-    if (status == kExitOk && !run.notice.empty())
+    const int status = WriteResult(writer, options, unreadCount);
+    if (status != kExitFailure && !run.notice.empty())
         std::fprintf(stderr, "%s\n", run.notice.c_str());
     return status;
 }

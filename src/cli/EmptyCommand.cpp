@@ -4,6 +4,7 @@
 
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
+#include "cli/TerminalProgress.h"
 #include "empty/EmptyItemSearch.h"
 #include "platform/FileSystem.h"
 
@@ -22,7 +23,8 @@ int RunEmptyCommand(const CliOptions& options)
 
     EmptyItemList list;
     std::size_t counter = 0;
-    SearchEmptyItems(folder, counter, list, *settings, silentObserver());
+    TerminalProgress progress(options.progress);
+    SearchEmptyItems(folder, counter, list, *settings, progress);
     SortEmptyItemsByName(list);
 
     ResultWriter writer({"Name", "AttributeText", "Path"});
@@ -30,7 +32,7 @@ int RunEmptyCommand(const CliOptions& options)
         writer.addRow(
             {std::move(record.Name), std::move(record.AttributeText), std::move(record.Path)});
     writer.addExtra("#count", {FormatItemCount(counter)});
-    return WriteResult(writer, options);
+    return WriteResult(writer, options, progress.unreadCount());
 }
 
 } // namespace quorvex::cli

@@ -32,6 +32,17 @@ void TerminalProgress::stepOverall(std::uint64_t by)
     redraw();
 }
 
+void TerminalProgress::cannotRead(const std::string& path, const std::string& reason)
+{
+    ++unreadCount_;
+    if (drawn_) {
+        std::fputs("\r\033[K", stderr); // the bar is drawn again at the next change
+        shownPercent_ = -1;
+        drawn_ = false;
+    }
+    std::fprintf(stderr, "quorvex-cli: cannot read %s: %s\n", path.c_str(), reason.c_str());
+}
+
 void TerminalProgress::redraw()
 {
     if (!enabled_)

@@ -1,8 +1,12 @@
 #pragma once
-// --progress: a one-line bar on standard error, drawn only when it is a terminal
-// and only when the whole percentage changes.
+// The observer of a run of the tool. --progress: a one-line bar on standard error,
+// drawn only when it is a terminal and only when the whole percentage changes.
+// Always: one line "quorvex-cli: cannot read PATH: REASON" per folder or file the run
+// could not read.
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 
 #include "core/RunObserver.h"
 
@@ -17,6 +21,10 @@ public:
     void setOverallMax(std::uint64_t max) override;
     void setOverallPosition(std::uint64_t position) override;
     void stepOverall(std::uint64_t by) override;
+    void cannotRead(const std::string& path, const std::string& reason) override;
+
+    // How many folders and files could not be read.
+    std::size_t unreadCount() const { return unreadCount_; }
 
 private:
     void redraw();
@@ -25,6 +33,7 @@ private:
     std::uint64_t max_ = 1;
     std::uint64_t position_ = 0;
     int shownPercent_ = -1;
+    std::size_t unreadCount_ = 0;
 };
 
 } // namespace quorvex::cli

@@ -5,6 +5,7 @@
 #include "compare/FolderListings.h"
 #include "compare/PathCaption.h"
 #include "platform/DosTime.h"
+#include "platform/FailureReason.h"
 
 namespace quorvex {
 
@@ -45,6 +46,17 @@ EntryFacts factsOf(const platform::DirEntry& entry)
 std::string refusal(std::string_view side, std::string_view path)
 {
     return std::string(side) + " [ " + std::string(path) + " ]\n\nファイルパスが不明です。";
+}
+
+// After a content comparison that gave no percentage: tells the observer which of
+// the two files cannot be opened, and why.
+void reportUnopenable(std::string_view pathA, std::string_view pathB, RunObserver& observer)
+{
+    for (const std::string_view path : {pathA, pathB}) {
+        platform::InputFile file;
+        if (!file.open(path))
+            observer.cannotRead(std::string(path), platform::LastFailureText());
+    }
 }
 
 } // namespace
@@ -141,8 +153,11 @@ private:
     {
         Frame frame;
         frame.listing = &own_.get(root_, *relative);
-        if (mode_ != Mode::Count)
+        if (mode_ != Mode::Count) {
             frame.counterpart = &other_.get(otherRoot_, *relative);
+            if (!frame.listing->listed)
+                engine_.observer_.cannotRead(root_ + *relative, frame.listing->failure);
+        }
         frame.relative = std::move(relative);
         stack_.push_back(std::move(frame));
         handleFiles(stack_.back());
@@ -316,6 +331,8 @@ void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pat
     int percent = -1;
     if (compareContents_) {
         CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
+        if (percent < 0)
+            reportUnopenable(pathA, pathB, observer_);
         row.setContent(ContentCell::Percent, percent);
         percentSum_ = percent;
     } else {
@@ -342,9 +359,12 @@ void ComparisonEngine::AddComparisonRow(const std::string& name,
             percentSum_ += 100;
         } else if (compareContents_) {
             const std::string relative = *folderCell + name;
+            const std::string pathA = withSeparator(rootA_) + relative;
+            const std::string pathB = withSeparator(rootB_) + relative;
             int percent = -1;
-            CompareContents(withSeparator(rootA_) + relative, withSeparator(rootB_) + relative, 0,
-                            percent, *buffers_, observer_);
+            CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
+            if (percent < 0)
+                reportUnopenable(pathA, pathB, observer_);
             row.setContent(ContentCell::Percent, percent);
             percentSum_ += percent;
         } else {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/FailureReason.h"
+
 namespace quorvex {
 
 const platform::DirEntry* FolderListing::find(std::string_view name) const
@@ -22,6 +24,8 @@ const FolderListing& FolderListings::get(const std::string& root, const std::str
     auto [it, added] = held_.try_emplace(relative);
     if (added) {
         it->second.listed = platform::ListDirectory(root + relative, it->second.entries);
+        if (!it->second.listed)
+            it->second.failure = platform::LastFailureText();
         heldEntries_ += it->second.entries.size();
     }
     return it->second;

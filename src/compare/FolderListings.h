@@ -16,6 +16,7 @@ namespace quorvex {
 struct FolderListing
 {
     bool listed = false; // false: the folder could not be listed
+    std::string failure; // why, when not listed
     std::vector<platform::DirEntry> entries;
 
     // The entry of that exact name (not "." or ".."), or null.

@@ -9,6 +9,7 @@
 // pending messages (after each file, after each content block).
 
 #include <cstdint>
+#include <string>
 
 namespace quorvex {
 
@@ -31,6 +32,11 @@ public:
 
     // The stop request (CancelBtn down, or the raised start button of the empty search).
     virtual bool cancelRequested() const { return false; }
+
+    // A folder that could not be listed, or a file whose contents could not be read,
+    // with the reason; the run goes on without it. The desktop program shows nothing
+    // (its lists simply lack the entry); the command-line tool writes one line.
+    virtual void cannotRead(const std::string& /*path*/, const std::string& /*reason*/) {}
 };
 
 // Observer for callers that want nothing reported and never cancel.

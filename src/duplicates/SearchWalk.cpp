@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/FailureReason.h"
+
 namespace quorvex {
 
 namespace {
@@ -33,8 +35,10 @@ void WalkSearchTree(
     while (!pending.empty() && !observer.cancelRequested()) {
         const std::string folder = std::move(pending.back());
         pending.pop_back();
-        if (!platform::ListDirectory(folder, entries))
+        if (!platform::ListDirectory(folder, entries)) {
+            observer.cannotRead(folder, platform::LastFailureText());
             continue;
+        }
         onFolder(folder);
         subfolders.clear();
         for (const platform::DirEntry& entry : entries) {

@@ -16,7 +16,8 @@ namespace quorvex {
 // while masks are on, the mask rule with its first-dot key; `folder` ends in '/'.
 // `onFolder` is called when the walk enters a folder, before its files. Folders
 // enter the walk when they pass the attribute rule and were not reached through
-// a symbolic link; folders that cannot be listed contribute nothing. The walk
+// a symbolic link; folders that cannot be listed contribute nothing and are told to
+// the observer (cannotRead). The walk
 // checks the cancel request before each file and each folder and stops while it
 // is set. It keeps its pending folders on a stack of its own, so tree depth is
 // bounded by memory only.

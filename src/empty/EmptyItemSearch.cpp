@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "empty/EmptyEntryChecks.h"
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "trash/TrashStore.h"
 
@@ -78,8 +79,12 @@ private:
         Frame& frame = frames_[depth_++];
         frame.path = std::move(path);
         frame.next = 0;
-        if (!platform::ListDirectory(frame.path, frame.entries))
-            return; // nothing listed: neither reported nor entered
+        if (!platform::ListDirectory(frame.path, frame.entries)) {
+            // Neither reported nor entered: a folder that cannot be listed may hold
+            // anything.
+            observer_.cannotRead(frame.path, platform::LastFailureText());
+            return;
+        }
         std::size_t entryCount = reportFiles(frame);
         if (entryCount == 0)
             reportFolderIfEmpty(frame);

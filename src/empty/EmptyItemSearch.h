@@ -7,7 +7,8 @@
 // subfolder whose name does not begin with '.'; then, for each subfolder that does
 // not begin with '.', is no link and passes the hidden/system rule, everything found
 // below it. Any file, reported or not, makes its folder non-empty. A folder that
-// cannot be listed is neither reported nor entered. Once the observer asks to stop,
+// cannot be listed is neither reported nor entered; the observer hears of it
+// (cannotRead). Once the observer asks to stop,
 // nothing further is appended, so a folder examined only partly is not reported.
 
 #include <cstddef>

@@ -8,7 +8,8 @@
 
 namespace quorvex::platform {
 
-// True when the installed hook (if any) wants the operation on `path` to fail.
+// True when the installed hook (if any) wants the operation on `path` to fail; errno
+// and LastFailureText() then hold the error the system would give there.
 bool IsFaultInjected(FaultPoint point, std::string_view path);
 // Whether a hook is installed at all (lets hot paths skip work such as keeping paths).
 bool IsFaultHookInstalled();

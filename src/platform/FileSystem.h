@@ -71,7 +71,11 @@ std::optional<std::uint32_t> GetAttributes(std::string_view path);
 bool SetAttributes(std::string_view path, std::uint32_t attributes);
 
 // A file opened for binary reading. Opening never blocks and succeeds only for
-// regular files (FIFOs, sockets and devices count as files that cannot be opened).
+// regular files: FIFOs, sockets and devices count as files that cannot be opened and
+// are never opened at all (opening one can release a writer or wake a device). Reads
+// end at the size the file had when it was opened: a file that grows meanwhile is
+// read over that length, one that shrinks ends early, and a file whose size says 0
+// (as in /proc) reads as empty.
 class InputFile
 {
 public:
@@ -94,7 +98,8 @@ public:
 private:
     int fd_ = -1;
     std::uint64_t size_ = 0;
-    std::string faultPath_; // kept only while a fault hook is installed
+    std::uint64_t position_ = 0; // of read()
+    std::string faultPath_;      // kept only while a fault hook is installed
 };
 
 // Creation and removal. Each returns true on success.
@@ -106,16 +111,19 @@ bool DeleteRegularFile(std::string_view path); // unlink of a file, never a fold
 // Renames a file or folder; fails when something already exists at `to`.
 bool MoveEntry(std::string_view from, std::string_view to);
 
-// Fault injection for tests: when set, the hook is asked before listing a folder,
-// opening a file for reading or reading from it, and before an atomic rewrite
-// (TextFile.h, with the path of the file to replace); returning true makes that
-// operation fail as if the system refused it.
+// Fault injection for tests: when set, the hook is asked before each of these
+// operations; returning true makes it fail as if the system refused it, with the
+// reason (LastFailureText) the system would give.
 enum class FaultPoint
 {
-    List,
-    Open,
-    Read,
-    Write
+    List,     // listing a folder (permission denied)
+    ListNext, // each entry while listing, with its full path (an I/O error mid-way)
+    Lookup,   // looking one entry up (it vanished)
+    Open,     // opening a file for reading (permission denied)
+    Read,     // each read from an open file (an I/O error)
+    Write,    // an atomic rewrite (TextFile.h), with the file to replace (disk full)
+    Rename,   // the rename that completes an atomic rewrite or moves an entry (disk full)
+    Remove    // removing a file or an empty folder (busy)
 };
 using FaultHook = std::function<bool(FaultPoint, std::string_view path)>;
 void SetFaultHook(FaultHook hook);

@@ -80,19 +80,14 @@ std::optional<RegistryKey> RegistryKey::open(std::string_view keyPath)
     const std::optional<std::string> file = RegistryKeyFile(keyPath);
     if (!file)
         return std::nullopt;
-    const std::optional<std::string> bytes = ReadWholeFile(*file);
+    bool complete = true;
+    const std::optional<std::string> bytes = ReadFileHead(*file, kStateFileLimit, complete);
     if (!bytes)
         return std::nullopt;
     RegistryKey key(*file, SectionName(keyPath));
-    // Windows exports keys as UTF-16 with a byte order mark; files written here or
-    // by hand are UTF-8, or carried over in the Windows code page.
-    const bool isUtf16 = bytes->size() >= 2 && (*bytes)[0] == '\xFF' && (*bytes)[1] == '\xFE';
-    const std::string text =
-        isUtf16 ? DecodeUtf16LeText(std::string_view(*bytes).substr(2)) : DecodeLegacyText(*bytes);
-    ParsedRegistryText parsed = ParseRegistryText(text, key.keyName_);
+    ParsedRegistryText parsed = ParseRegistryFile(*bytes, key.keyName_);
     key.values_ = std::move(parsed.values);
-    if (!parsed.complete)
-        key.damagedBytes_ = *bytes;
+    key.damaged_ = !parsed.complete || !complete;
     return key;
 }
 
@@ -113,7 +108,7 @@ RegistryKey::~RegistryKey()
 
 RegistryKey::RegistryKey(RegistryKey&& other) noexcept
     : filePath_(std::move(other.filePath_)), keyName_(std::move(other.keyName_)),
-      values_(std::move(other.values_)), damagedBytes_(std::move(other.damagedBytes_)),
+      values_(std::move(other.values_)), damaged_(std::exchange(other.damaged_, false)),
       modified_(std::exchange(other.modified_, false))
 {
 }
@@ -125,7 +120,7 @@ RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
         filePath_ = std::move(other.filePath_);
         keyName_ = std::move(other.keyName_);
         values_ = std::move(other.values_);
-        damagedBytes_ = std::move(other.damagedBytes_);
+        damaged_ = std::exchange(other.damaged_, false);
         modified_ = std::exchange(other.modified_, false);
     }
     return *this;
@@ -206,10 +201,10 @@ bool RegistryKey::flush()
     const std::size_t slash = filePath_.rfind('/');
     if (!CreateFolderWithParents(filePath_.substr(0, slash + 1)))
         return false;
-    if (damagedBytes_) {
-        if (!WriteFileAtomically(filePath_ + ".damaged", *damagedBytes_))
+    if (damaged_) {
+        if (!KeepDamagedCopy(filePath_))
             return false;
-        damagedBytes_.reset();
+        damaged_ = false;
     }
     if (!WriteFileAtomically(filePath_, FormatRegistryText(keyName_, values_)))
         return false;

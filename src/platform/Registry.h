@@ -11,8 +11,10 @@
 //   key.writeBool("kbsize", true);   // the file is rewritten when the key closes
 //
 // Reading never changes the file. Writing rewrites it atomically with every value
-// it held, unknown ones included. A damaged file reads as far as it parses; before
-// it is replaced, its old bytes are saved beside it as "<file>.damaged".
+// it held, unknown ones included, each with the bytes it had. A damaged file (one
+// that does not parse to its end, is cut off, holds UTF-16 that is no text, or is
+// larger than kStateFileLimit) reads as far as it parses; before it is replaced,
+// its old bytes are kept beside it (KeepDamagedCopy, TextFile.h).
 
 #include <cstdint>
 #include <optional>
@@ -61,12 +63,13 @@ public:
     void writeBool(std::string_view name, bool value); // dword 1 or 0
 
     // Rewrites the file (creating its folder) when something was written since the
-    // last flush. Returns false when the rewrite failed; the old file is then intact.
+    // last flush. Returns false when the rewrite failed (LastFailureText() says why);
+    // the old file is then intact.
     bool flush();
 
     const std::string& filePath() const { return filePath_; }
-    // True when the file did not parse to its end (until a rewrite replaces it).
-    bool isDamaged() const { return damagedBytes_.has_value(); }
+    // True when the file is damaged (until a rewrite replaces it).
+    bool isDamaged() const { return damaged_; }
 
 private:
     RegistryKey(std::string filePath, std::string keyName) noexcept;
@@ -76,7 +79,7 @@ private:
     std::string filePath_;
     std::string keyName_; // the section name, "HKEY_CURRENT_USER\Software\Vorle\..."
     std::vector<RegistryValue> values_;
-    std::optional<std::string> damagedBytes_; // the file's bytes when it did not parse
+    bool damaged_ = false;
     bool modified_ = false;
 };
 

@@ -88,6 +88,22 @@ bool ParseValueLine(std::string_view line, RegistryValue& value)
     return true;
 }
 
+// Whether a value line that may have been cut off is whole: a text up to its closing
+// quote, a dword with all eight digits. Other types give no sign of their end.
+bool IsCompleteInForm(std::string_view line, const RegistryValue& value)
+{
+    switch (value.kind) {
+    case RegistryValue::Kind::String:
+        return true; // ParseValueLine found the closing quote
+    case RegistryValue::Kind::Dword:
+        return line.size() > 8 && line[line.size() - 9] == ':' &&
+               ParseHex32(line.substr(line.size() - 8)).has_value();
+    case RegistryValue::Kind::Other:
+        return false;
+    }
+    return false;
+}
+
 std::string Quoted(std::string_view text)
 {
     std::string out = "\"";
@@ -131,17 +147,22 @@ ParsedRegistryText ParseRegistryText(std::string_view text, std::string_view key
     ParsedRegistryText parsed;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
-    const std::vector<std::string> lines = SplitLines(text);
-    std::size_t index = 0;
+    std::vector<std::string> lines = SplitLines(text);
+    // Files of this program end with a line break; a last line without one was cut
+    // off unless its form shows it complete.
+    const bool lastLineCut = !text.empty() && text.back() != '\n' && text.back() != '\r';
+    for (std::string& line : lines)
+        line = DecodeLegacyLine(line);
     if (lines.empty() || (Trimmed(lines[0]) != kHeader && Trimmed(lines[0]) != kOldHeader))
         return parsed;
     bool inOwnSection = false;
-    for (index = 1; index < lines.size(); ++index) {
+    for (std::size_t index = 1; index < lines.size(); ++index) {
         std::string line(Trimmed(lines[index]));
         // Values of other types may continue on the next lines after a '\'.
         while (!line.empty() && line.back() == '\\' && line.find("=\"") == std::string::npos &&
                index + 1 < lines.size())
             line = line.substr(0, line.size() - 1) + std::string(Trimmed(lines[++index]));
+        const bool cut = lastLineCut && index + 1 == lines.size();
         if (line.empty() || line[0] == ';')
             continue;
         if (line.front() == '[') {
@@ -154,11 +175,23 @@ ParsedRegistryText ParseRegistryText(std::string_view text, std::string_view key
             continue;
         }
         RegistryValue value;
-        if (!inOwnSection || !ParseValueLine(line, value))
+        if (!inOwnSection || !ParseValueLine(line, value) ||
+            (cut && !IsCompleteInForm(line, value)))
             return parsed;
         parsed.values.push_back(std::move(value));
     }
     parsed.complete = true;
+    return parsed;
+}
+
+ParsedRegistryText ParseRegistryFile(std::string_view bytes, std::string_view keyName)
+{
+    if (bytes.substr(0, 2) != "\xFF\xFE")
+        return ParseRegistryText(bytes, keyName);
+    bool exact = true;
+    const std::string text = DecodeUtf16LeText(bytes.substr(2), &exact);
+    ParsedRegistryText parsed = ParseRegistryText(text, keyName);
+    parsed.complete = parsed.complete && exact;
     return parsed;
 }
 

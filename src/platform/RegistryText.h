@@ -39,8 +39,15 @@ struct ParsedRegistryText
 
 // Parses the values under the section `keyName` (e.g. HKEY_CURRENT_USER\Software\Vorle\Quorvex),
 // compared without letter case.
-// Stops at the first line it cannot understand and keeps what came before.
+// Each line is decoded on its own (DecodeLegacyLine), so a line that is no text in
+// any known encoding keeps its bytes. Stops at the first line it cannot understand,
+// or at a last line without a line break that is not visibly complete (a file cut
+// off while it was written), and keeps what came before.
 ParsedRegistryText ParseRegistryText(std::string_view text, std::string_view keyName);
+// A key file's bytes: UTF-16 with its byte order mark (as Windows exports keys), else
+// UTF-8 or CP932 line by line. `complete` is also false when UTF-16 that is no text
+// had to be replaced, as a rewrite could not give those bytes back.
+ParsedRegistryText ParseRegistryFile(std::string_view bytes, std::string_view keyName);
 std::string FormatRegistryText(std::string_view keyName, const std::vector<RegistryValue>& values);
 
 // Registry names compare without regard to ASCII letter case.

@@ -1,5 +1,8 @@
 #include "platform/TextFile.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "platform/FileSystem.h"
 
 namespace quorvex::platform {
@@ -60,25 +63,39 @@ std::vector<std::string> SplitLines(std::string_view text)
     return lines;
 }
 
-std::optional<std::string> ReadWholeFile(std::string_view path)
+std::optional<std::string> ReadFileHead(std::string_view path, std::uint64_t limit, bool& complete)
 {
     InputFile file;
     if (!file.open(path))
         return std::nullopt;
-    std::string bytes;
-    // The size is a hint only: the file may grow or shrink while it is read.
-    std::size_t capacity = static_cast<std::size_t>(file.size()) + 1;
-    for (;;) {
-        const std::size_t used = bytes.size();
-        bytes.resize(used + capacity);
-        const std::int64_t got = file.read(bytes.data() + used, capacity);
+    complete = file.size() <= limit;
+    // Reads end at the size the file had when it was opened.
+    std::string bytes(static_cast<std::size_t>(std::min(file.size(), limit)), '\0');
+    std::size_t used = 0;
+    while (used < bytes.size()) {
+        const std::int64_t got = file.read(bytes.data() + used, bytes.size() - used);
         if (got < 0)
             return std::nullopt;
-        bytes.resize(used + static_cast<std::size_t>(got));
         if (got == 0)
-            return bytes;
-        capacity = 64 * 1024;
+            break; // the file shrank
+        used += static_cast<std::size_t>(got);
     }
+    bytes.resize(used);
+    return bytes;
+}
+
+std::optional<std::string> ReadWholeFile(std::string_view path)
+{
+    bool complete = true;
+    return ReadFileHead(path, UINT64_MAX, complete);
+}
+
+std::vector<std::string> SplitDecodedLines(std::string_view bytes)
+{
+    std::vector<std::string> lines = SplitLines(bytes);
+    for (std::string& line : lines)
+        line = DecodeLegacyLine(line);
+    return lines;
 }
 
 std::optional<std::vector<std::string>> ReadTextLines(std::string_view path)
@@ -86,7 +103,24 @@ std::optional<std::vector<std::string>> ReadTextLines(std::string_view path)
     const std::optional<std::string> bytes = ReadWholeFile(path);
     if (!bytes)
         return std::nullopt;
-    return SplitLines(DecodeLegacyText(*bytes));
+    return SplitDecodedLines(*bytes);
+}
+
+StateFileText ReadStateFile(std::string_view path)
+{
+    StateFileText text;
+    bool complete = true;
+    std::optional<std::string> bytes = ReadFileHead(path, kStateFileLimit, complete);
+    if (!bytes) {
+        if (LookupEntry(path))
+            text.read = StateFileRead::InPart;
+        return text;
+    }
+    if (!complete) // the line cut by the limit is not one of the file's lines
+        bytes->resize(bytes->find_last_of("\r\n") + 1);
+    text.read = complete ? StateFileRead::Whole : StateFileRead::InPart;
+    text.lines = SplitDecodedLines(*bytes);
+    return text;
 }
 
 bool WriteTextLinesAtomically(std::string_view path, const std::vector<std::string>& lines)

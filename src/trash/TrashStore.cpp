@@ -20,17 +20,6 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
            });
 }
 
-// Lines that are valid UTF-8, and lines naming a local absolute path (the bytes of a
-// name that is not UTF-8, as this program writes them), are kept as they are; any
-// other line comes from a Windows installation and is decoded from CP932. Deciding
-// per line keeps one odd name from re-decoding every other entry.
-TrashEntry DecodeTrashLine(std::string line)
-{
-    if (line.empty() || line.front() == kSeparator || platform::IsValidUtf8(line))
-        return line;
-    return platform::DecodeLegacyText(line);
-}
-
 } // namespace
 
 TrashEntryParts SplitTrashEntry(std::string_view entry)
@@ -123,16 +112,12 @@ void TrashList::RemoveTrashEntry(std::string_view path)
         entries_.erase(found);
 }
 
-bool LoadTrashList(TrashList& trash, std::string_view file)
+platform::StateFileRead LoadTrashList(TrashList& trash, std::string_view file)
 {
-    const std::optional<std::string> bytes = platform::ReadWholeFile(file);
-    if (!bytes)
-        return false;
-    std::vector<TrashEntry> entries;
-    for (std::string& line : platform::SplitLines(*bytes))
-        entries.push_back(DecodeTrashLine(std::move(line)));
-    trash.replaceEntries(std::move(entries));
-    return true;
+    platform::StateFileText text = platform::ReadStateFile(file);
+    if (text.read != platform::StateFileRead::Missing)
+        trash.replaceEntries(std::move(text.lines));
+    return text.read;
 }
 
 bool SaveTrashList(const TrashList& trash, std::string_view file)

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextFile.h"
+
 namespace quorvex {
 
 // One text of the trash list: path "=" decimal attribute word.
@@ -63,9 +65,10 @@ private:
     std::vector<TrashEntry> entries_;
 };
 
-// Replaces the list by the lines of the file when it can be read; a missing file
-// leaves the list as it is. Returns whether the file was read.
-bool LoadTrashList(TrashList& trash, std::string_view file);
+// Replaces the list by the lines of the file (platform::ReadStateFile: each line
+// decoded on its own, an undecodable one kept byte for byte); a missing file leaves
+// the list as it is.
+platform::StateFileRead LoadTrashList(TrashList& trash, std::string_view file);
 // Writes every entry followed by CR LF (an empty list gives an empty file),
 // atomically: on failure the old file stays and false is returned.
 bool SaveTrashList(const TrashList& trash, std::string_view file);

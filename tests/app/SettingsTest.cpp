@@ -186,6 +186,27 @@ TEST_F(SettingsTest, OutOfRangeThresholdIsBroughtIntoRange)
     EXPECT_EQ(sikii, 100);
 }
 
+TEST_F(SettingsTest, OutOfRangeValuesAreClampedAndWrittenBackInRange)
+{
+    writeOwnKey("\"height\"=dword:7fffffff\r\n\"color\"=dword:ff123456\r\n");
+    {
+        auto form = makeForm();
+        EXPECT_EQ(StoredPageValue(*form, MainContext::PageSetting::ListBox1Height), 508);
+        EXPECT_EQ(form->Options->Panel1->colorRef(), 0x123456u);
+        form->close();
+    }
+    const std::string file = ReadWholeFile(ownKeyFile()).value();
+    EXPECT_NE(file.find("\"height\"=dword:000001fc"), std::string::npos) << file;
+    EXPECT_NE(file.find("\"color\"=dword:00123456"), std::string::npos) << file;
+
+    for (const char* height : {"00000000", "ffffffff"}) {
+        writeOwnKey("\"height\"=dword:" + std::string(height) + "\r\n");
+        auto form = makeForm();
+        EXPECT_EQ(StoredPageValue(*form, MainContext::PageSetting::ListBox1Height),
+                  std::string(height) == "00000000" ? 60 : 508);
+    }
+}
+
 TEST_F(SettingsTest, DamagedOrEmptyFilesNeverStopTheStartAndAreOnlyReplacedWhole)
 {
     writeOwnKey("\"hid\"=dword:00000001\r\nthis line is garbage\r\n\"sys\"=dword:00000001\r\n");

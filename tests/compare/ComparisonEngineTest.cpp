@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "compare/ComparisonEngine.h"
 #include "compare/PathCaption.h"
@@ -22,7 +24,12 @@ public:
     void stepOverall(std::uint64_t by) override { steps += by; }
     void pumpMessages() override { cancel = cancel || ++pumps == cancelAfterPumps; }
     bool cancelRequested() const override { return cancel; }
+    void cannotRead(const std::string& path, const std::string& reason) override
+    {
+        unread.push_back(path + ": " + reason);
+    }
 
+    std::vector<std::string> unread; // "path: reason"
     int cancelAfterPumps = 0;
     int pumps = 0;
     bool cancel = false;
@@ -195,8 +202,45 @@ TEST_F(ComparisonTest, FilePairThatCannotBeReadShowsMinusOne)
     EXPECT_EQ(engine.rows().at(0).cell(4), "-1%");
     EXPECT_EQ(engine.rows().at(0).cell(6), "");
     EXPECT_EQ(engine.PercentSum(), -1);
+    EXPECT_EQ(observer.unread, (Lines{t.path("B/p") + ": not a regular file"}));
     run("A/p", "B/p", true);
     EXPECT_EQ(lines(), (Lines{"p|p|大-小| 同|A-S|-1%||"}));
+}
+
+TEST_F(ComparisonTest, FilesThatCannotBeOpenedShowMinusOneAndAreTold)
+{
+    t.file("A/locked", "data", kTime);
+    t.file("B/locked", "data", kTime);
+    t.file("A/open", "data", kTime);
+    t.file("B/open", "data", kTime);
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return point == platform::FaultPoint::Open && path == t.path("A/locked");
+    });
+    run("A", "B", true);
+    platform::SetFaultHook(nullptr);
+    EXPECT_EQ(lines(),
+              (Lines{"locked|locked| 同| 同| 同  A|-1%||", "open|open| 同| 同| 同  A|100%||100"}));
+    EXPECT_EQ(observer.unread, (Lines{t.path("A/locked") + ": " + std::strerror(EACCES)}));
+}
+
+TEST_F(ComparisonTest, AListingThatBreaksOffContributesNoRowsAndIsTold)
+{
+    t.file("A/sub/a", "1", kTime);
+    t.file("A/sub/b", "1", kTime);
+    t.file("B/sub/a", "1", kTime);
+    t.file("B/sub/b", "1", kTime);
+    t.dir("A/sub", kTime);
+    t.dir("B/sub", kTime);
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return point == platform::FaultPoint::ListNext && path == t.path("A/sub/b");
+    });
+    run("A", "B");
+    platform::SetFaultHook(nullptr);
+    // A's sub shows only as a folder; B's files, whose counterparts cannot be known,
+    // are not claimed to be missing on A either.
+    ASSERT_EQ(engine.rows().size(), 1u);
+    EXPECT_EQ(engine.rows()[0].name(), "sub");
+    EXPECT_EQ(observer.unread, (Lines{t.path("A/sub/") + ": " + std::strerror(EIO)}));
 }
 
 TEST_F(ComparisonTest, LinkedFoldersHaveARowButAreNotEntered)
@@ -233,6 +277,7 @@ TEST_F(ComparisonTest, UnlistableFolderContributesNoRows)
     // yields nothing.
     EXPECT_EQ(engine.rows().size(), 2u);
     EXPECT_EQ(engine.rows()[1].cell(0), "f");
+    EXPECT_EQ(observer.unread, (Lines{t.path("B/sub/") + ": " + std::strerror(EACCES)}));
 }
 
 TEST_F(ComparisonTest, CancelDropsTheRestOfEveryFolderLevel)

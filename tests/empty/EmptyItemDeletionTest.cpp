@@ -132,6 +132,29 @@ TEST(DeleteEmptyItems, ItemsThatAreNoLongerEmptyStayWithAFailureMessage)
               std::uint32_t{platform::kAttrReadOnly});
 }
 
+TEST(DeleteEmptyItems, RemovalsThatFailOrEntriesThatVanishedLeaveEverythingInPlace)
+{
+    TempTree t;
+    const std::string busyFile = t.file("busy-file");
+    const std::string busyFolder = t.dir("busy-folder");
+    const std::string vanished = t.file("vanished");
+    EmptyItemList list = Records({busyFile, busyFolder, vanished});
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return point == platform::FaultPoint::Remove ||
+               (point == platform::FaultPoint::Lookup && path == vanished);
+    });
+    TrashList trash;
+    ScriptedDialogs dialogs;
+    const std::vector<std::size_t> deleted = DeleteAll(list, trash, dialogs);
+    platform::SetFaultHook(nullptr);
+    EXPECT_TRUE(deleted.empty());
+    EXPECT_TRUE(trash.empty()); // nothing recorded that is still there
+    EXPECT_EQ(dialogs.notices, (std::vector<std::string>{vanished + "\n削除に失敗しました。",
+                                                         busyFolder + "\n削除に失敗しました。",
+                                                         busyFile + "\n削除に失敗しました。"}));
+    EXPECT_TRUE(Exists(busyFile) && Exists(busyFolder) && Exists(vanished));
+}
+
 TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
 {
     TempTree t;

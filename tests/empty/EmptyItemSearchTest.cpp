@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,16 @@ struct StopAfter : RunObserver
     void pumpMessages() override { ++pumps; }
     bool cancelRequested() const override { return pumps >= limit; }
     std::size_t limit, pumps = 0;
+};
+
+// Records the folders the walk could not list.
+struct Unread : RunObserver
+{
+    void cannotRead(const std::string& path, const std::string& reason) override
+    {
+        unread.push_back(path + ": " + reason);
+    }
+    std::vector<std::string> unread;
 };
 
 // Each record as "Name AttributeText Path", the path relative to the tree.
@@ -121,9 +133,27 @@ TEST(EmptyItemSearch, UnlistableFolderIsNeitherReportedNorEntered)
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
         return point == platform::FaultPoint::List && path == bad;
     });
-    const Finds finds = Search(t);
+    Unread observer;
+    const Finds finds = Search(t, false, false, observer);
     platform::SetFaultHook(nullptr);
     EXPECT_EQ(finds, (Finds{"good D good"}));
+    EXPECT_EQ(observer.unread, (Finds{bad + ": " + std::strerror(EACCES)}));
+}
+
+TEST(EmptyItemSearch, AFolderWhoseListingBreaksOffIsNeverReportedEmpty)
+{
+    TempTree t;
+    t.file("broken/a", "x");
+    t.dir("broken/b");
+    t.dir("good");
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return point == platform::FaultPoint::ListNext && path == t.path("broken/b");
+    });
+    Unread observer;
+    const Finds finds = Search(t, false, false, observer);
+    platform::SetFaultHook(nullptr);
+    EXPECT_EQ(finds, (Finds{"good D good"}));
+    EXPECT_EQ(observer.unread, (Finds{t.path("broken/") + ": " + std::strerror(EIO)}));
 }
 
 TEST(EmptyItemSearch, StoppingKeepsExactlyAPrefixOfTheWholeResult)

@@ -80,6 +80,25 @@ TEST(FileOperations, RemovingOnlyWhatTheCallAllows)
     EXPECT_FALSE(DeleteRegularFile(t.path("full/file")));
 }
 
+TEST(FileOperations, InjectedFailuresOfRemovingAndMovingChangeNothing)
+{
+    test::TempTree t;
+    t.file("busy");
+    t.dir("empty");
+    t.file("from", "x");
+    SetFaultHook([](FaultPoint point, std::string_view) {
+        return point == FaultPoint::Remove || point == FaultPoint::Rename;
+    });
+    EXPECT_FALSE(DeleteRegularFile(t.path("busy")));
+    EXPECT_FALSE(RemoveEmptyFolder(t.path("empty")));
+    EXPECT_FALSE(MoveEntry(t.path("from"), t.path("to")));
+    SetFaultHook(nullptr);
+    EXPECT_TRUE(IsExistingFile(t.path("busy")));
+    EXPECT_TRUE(IsExistingFolder(t.path("empty")));
+    EXPECT_EQ(Content(t.path("from")), "x");
+    EXPECT_FALSE(LookupEntry(t.path("to")));
+}
+
 TEST(FileOperations, MovingNeverReplaces)
 {
     test::TempTree t;

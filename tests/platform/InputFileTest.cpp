@@ -1,8 +1,13 @@
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "support/TempTree.h"
 
@@ -47,6 +52,68 @@ TEST(InputFile, OnlyRegularFilesOpenAndNothingBlocks)
     EXPECT_EQ(file.size(), 3u);
 }
 
+TEST(InputFile, AFifoIsNeverOpenedSoABlockedWriterStaysBlocked)
+{
+    test::TempTree t;
+    const std::string fifo = t.fifo("pipe");
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0)
+        _exit(::open(fifo.c_str(), O_WRONLY) >= 0 ? 0 : 1); // blocks until a reader opens
+    ::usleep(100'000);
+
+    InputFile file;
+    EXPECT_FALSE(file.open(fifo));
+    EXPECT_EQ(LastFailureText(), "not a regular file");
+    ::usleep(200'000);
+    int status = 0;
+    EXPECT_EQ(::waitpid(writer, &status, WNOHANG), 0) << "opening released the writer";
+
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ::waitpid(writer, &status, 0);
+    ::close(reader);
+}
+
+TEST(InputFile, ReadsEndAtTheSizeTheFileHadWhenOpened)
+{
+    test::TempTree t;
+    const std::string path = t.file("growing", "0123456789");
+    InputFile file;
+    ASSERT_TRUE(file.open(path));
+    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_EQ(::write(fd, "abcdef", 6), 6);
+    ::close(fd);
+    char buffer[64];
+    EXPECT_EQ(file.readAt(buffer, sizeof buffer, 8), 2);
+    EXPECT_EQ(file.readAt(buffer, sizeof buffer, 10), 0);
+    EXPECT_EQ(file.read(buffer, sizeof buffer), 10);
+    EXPECT_EQ(file.read(buffer, sizeof buffer), 0);
+
+    // A file that shrank ends early.
+    ASSERT_TRUE(file.open(path));
+    ASSERT_EQ(::truncate(path.c_str(), 3), 0);
+    EXPECT_EQ(file.read(buffer, sizeof buffer), 3);
+    EXPECT_EQ(file.read(buffer, sizeof buffer), 0);
+
+    // Files whose size says 0 while they produce text without end (as in /proc).
+    ASSERT_TRUE(file.open("/proc/self/status"));
+    EXPECT_EQ(file.size(), 0u);
+    EXPECT_EQ(file.read(buffer, sizeof buffer), 0);
+}
+
+TEST(InputFile, FailuresTellTheirReason)
+{
+    test::TempTree t;
+    t.dir("folder");
+    InputFile file;
+    EXPECT_FALSE(file.open(t.path("missing")));
+    EXPECT_EQ(LastFailureText(), std::strerror(ENOENT));
+    EXPECT_FALSE(file.open(t.path("folder")));
+    EXPECT_EQ(LastFailureText(), std::strerror(EISDIR));
+    EXPECT_FALSE(file.open("/dev/null"));
+    EXPECT_EQ(LastFailureText(), "not a regular file");
+}
+
 TEST(InputFile, SizesAndOffsetsBeyondFourGiB)
 {
     test::TempTree t;
@@ -77,9 +144,11 @@ TEST(InputFile, InjectedFaultsRefuseOpeningAndReading)
     });
     InputFile file;
     EXPECT_FALSE(file.open(t.path("locked")));
+    EXPECT_EQ(LastFailureText(), std::strerror(EACCES));
     ASSERT_TRUE(file.open(t.path("unreadable")));
     char buffer[4];
     EXPECT_EQ(file.read(buffer, 4), -1);
+    EXPECT_EQ(LastFailureText(), std::strerror(EIO));
     EXPECT_EQ(file.readAt(buffer, 4, 0), -1);
     SetFaultHook(nullptr);
     EXPECT_EQ(file.read(buffer, 4), 3);

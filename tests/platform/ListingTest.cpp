@@ -5,7 +5,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "platform/DosTime.h"
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "support/TempTree.h"
 
@@ -183,9 +187,38 @@ TEST(Listing, FailuresLeaveTheResultEmpty)
     });
     EXPECT_FALSE(ListDirectory(t.path("a/"), entries));
     EXPECT_TRUE(entries.empty());
+    EXPECT_EQ(LastFailureText(), std::strerror(EACCES));
     EXPECT_TRUE(ListDirectory(t.root(), entries));
     SetFaultHook(nullptr);
     EXPECT_TRUE(ListDirectory(t.path("a/"), entries));
+}
+
+TEST(Listing, AListingThatBreaksOffIsNoListing)
+{
+    test::TempTree t;
+    for (const char* name : {"a", "b", "c", "d"})
+        t.file(std::string("folder/") + name);
+    int asked = 0;
+    SetFaultHook([&](FaultPoint point, std::string_view) {
+        return point == FaultPoint::ListNext && ++asked == 3;
+    });
+    std::vector<DirEntry> entries;
+    EXPECT_FALSE(ListDirectory(t.path("folder"), entries));
+    SetFaultHook(nullptr);
+    EXPECT_TRUE(entries.empty()) << "a part would show the folder with fewer entries";
+    EXPECT_EQ(LastFailureText(), std::strerror(EIO));
+    EXPECT_EQ(asked, 3);
+}
+
+TEST(Lookup, AnEntryThatVanishedIsNotFound)
+{
+    test::TempTree t;
+    t.file("here");
+    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Lookup; });
+    EXPECT_FALSE(LookupEntry(t.path("here")));
+    EXPECT_FALSE(IsExistingFile(t.path("here")));
+    SetFaultHook(nullptr);
+    EXPECT_TRUE(IsExistingFile(t.path("here")));
 }
 
 TEST(Lookup, SingleEntriesByFullPath)

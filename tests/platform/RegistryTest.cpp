@@ -171,7 +171,7 @@ TEST_F(Registry, DamagedFilesReadAsFarAsTheyParse)
         key->writeDword("sikii", 50);
         EXPECT_TRUE(key->flush());
     }
-    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged"), damaged);
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged-1"), damaged);
     auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
     EXPECT_EQ(key->readDword("height"), 233u);
     EXPECT_EQ(key->readDword("sikii"), 50u);
@@ -184,6 +184,90 @@ TEST_F(Registry, DamagedFilesReadAsFarAsTheyParse)
         ASSERT_TRUE(broken) << text;
         EXPECT_FALSE(broken->hasValue("a")) << text;
     }
+}
+
+TEST_F(Registry, EveryDamagedFileKeepsItsOwnCopy)
+{
+    const std::string header = "Windows Registry Editor Version 5.00\n\n"
+                               "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n";
+    for (const char* damage : {"\"sikii\"=dword:zz\n", "[second]\n"}) {
+        tree_.file("Vorle/Quorvex.reg", header + damage);
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        ASSERT_TRUE(key->isDamaged());
+        key->writeDword("sikii", 50);
+        ASSERT_TRUE(key->flush());
+    }
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged-1"), header + "\"sikii\"=dword:zz\n");
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged-2"), header + "[second]\n");
+}
+
+TEST_F(Registry, ValuesThatAreNoTextKeepTheirBytesThroughARewrite)
+{
+    // A value holding bytes of no known encoding, among UTF-8 and CP932 lines.
+    const std::string odd = "\"odd\"=\"\xff\xfe name \x80\"\n";
+    tree_.file("Vorle/Quorvex.reg", "Windows Registry Editor Version 5.00\n\n"
+                                    "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                                    "\"utf8\"=\"日本\"\n" +
+                                        odd + "\"sjis\"=\"\x93\xfa\"\n");
+    {
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        EXPECT_FALSE(key->isDamaged());
+        EXPECT_EQ(key->readString("utf8"), "日本");
+        EXPECT_EQ(key->readString("sjis"), "日");
+        key->writeDword("sikii", 50);
+    }
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg"), "Windows Registry Editor Version 5.00\n\n"
+                                             "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                                             "\"utf8\"=\"日本\"\n" +
+                                                 odd +
+                                                 "\"sjis\"=\"日\"\n"
+                                                 "\"sikii\"=dword:00000032\n\n");
+
+    // UTF-16 that is no text (a lone surrogate) cannot be written back as it was: the
+    // file counts as damaged, so that a rewrite keeps it aside.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("Windows Registry Editor Version 5.00\r\n\r\n"
+                                    "[HKEY_CURRENT_USER\\Software\\Vorle\\Exported]\r\n"
+                                    "\"v\"=\"@x\"\r\n"))
+        utf16 += c == '@' ? std::string("\x00\xD8", 2) : std::string{c, '\0'};
+    tree_.file("Vorle/Exported.reg", utf16);
+    auto exported = RegistryKey::open(VorleKeyPath("Exported"));
+    EXPECT_TRUE(exported->hasValue("v"));
+    EXPECT_TRUE(exported->isDamaged());
+}
+
+TEST_F(Registry, AFileCutOffInItsLastLineIsDamaged)
+{
+    const std::string header = "Windows Registry Editor Version 5.00\n\n"
+                               "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
+                               "\"sikii\"=dword:00000032\n";
+    for (const char* cut : {"\"height\"=dword:000", "\"height\"=dword:000000e",
+                            "\"height\"=hex:01,0", "\"height\"=dw"}) {
+        tree_.file("Vorle/Quorvex.reg", header + cut);
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        EXPECT_TRUE(key->isDamaged()) << cut;
+        EXPECT_FALSE(key->hasValue("height")) << cut;
+        EXPECT_EQ(key->readDword("sikii"), 50u);
+    }
+    // Whole values without a final line break (as a hand-written file may end).
+    for (const char* whole : {"\"height\"=dword:000000e9", "\"height\"=\"233\""}) {
+        tree_.file("Vorle/Quorvex.reg", header + whole);
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        EXPECT_FALSE(key->isDamaged()) << whole;
+        EXPECT_TRUE(key->hasValue("height")) << whole;
+    }
+
+    // A file larger than any the program writes is read up to the limit, and kept.
+    std::string huge = header;
+    while (huge.size() <= kStateFileLimit)
+        huge += "\"filler\"=\"" + std::string(1000, 'f') + "\"\n";
+    tree_.file("Vorle/Quorvex.reg", huge);
+    auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+    EXPECT_TRUE(key->isDamaged());
+    EXPECT_EQ(key->readDword("sikii"), 50u);
+    key->writeDword("sikii", 10);
+    ASSERT_TRUE(key->flush());
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged-1"), huge);
 }
 
 TEST_F(Registry, FailedRewritesKeepTheOldFile)

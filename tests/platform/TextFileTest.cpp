@@ -1,11 +1,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "support/TempTree.h"
@@ -40,12 +43,25 @@ TEST(TextFile, Utf8Validity)
 
 TEST(TextFile, DecodesShiftJisWithWindowsExtensions)
 {
-    EXPECT_EQ(DecodeLegacyText("\x93\xfa\x96\x7b\x8c\xea"), "日本語");
-    EXPECT_EQ(DecodeLegacyText("C:\\\x95\x5c\\x"), "C:\\表\\x"); // second byte 0x5C
-    EXPECT_EQ(DecodeLegacyText("\x87\x40\x87\x8a"), "①㈱");      // NEC row 13
-    EXPECT_EQ(DecodeLegacyText("日本語"), "日本語");             // valid UTF-8 unchanged
-    // Bytes that are no CP932 either are replaced, and decoding goes on.
-    EXPECT_EQ(DecodeLegacyText("a\x93"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(DecodeLegacyLine("\x93\xfa\x96\x7b\x8c\xea"), "日本語");
+    EXPECT_EQ(DecodeLegacyLine("C:\\\x95\x5c\\x"), "C:\\表\\x"); // second byte 0x5C
+    EXPECT_EQ(DecodeLegacyLine("\x87\x40\x87\x8a"), "①㈱");      // NEC row 13
+    EXPECT_EQ(DecodeLegacyLine("日本語"), "日本語");             // valid UTF-8 unchanged
+}
+
+TEST(TextFile, LinesThatAreNoTextKeepEveryByte)
+{
+    // Not CP932 either: a rewrite must not turn the bytes into replacement characters.
+    EXPECT_EQ(DecodeLegacyLine("a\x93"), "a\x93");
+    EXPECT_EQ(DecodeLegacyLine(std::string("\xff\0\xfe", 3)), std::string("\xff\0\xfe", 3));
+    // CP932 with two codes for one character: decoding would write the other code.
+    EXPECT_EQ(DecodeLegacyLine("a\xed\x40b"), "a\xed\x40b");
+    // A local path holds the bytes of its name, whatever they look like.
+    EXPECT_EQ(DecodeLegacyLine("/tmp/\x93\xfa"), "/tmp/\x93\xfa");
+
+    test::TempTree t;
+    t.file("mixed.txt", "\x93\xfa\r\nC:\\\xff\r\n/caf\xe9\r\n");
+    EXPECT_THAT(*ReadTextLines(t.path("mixed.txt")), ElementsAre("日", "C:\\\xff", "/caf\xe9"));
 }
 
 TEST(TextFile, SplitsAtEveryKindOfLineBreak)
@@ -72,6 +88,80 @@ TEST(TextFile, ReadsFilesAsDecodedLines)
     SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Read; });
     EXPECT_FALSE(ReadTextLines(t.path("utf8.txt")));
     SetFaultHook(nullptr);
+}
+
+TEST(TextFile, StateFilesAreReadUpToTheLimit)
+{
+    test::TempTree t;
+    EXPECT_EQ(ReadStateFile(t.path("missing")).read, StateFileRead::Missing);
+
+    const std::string line(1000, 'x');
+    std::string text;
+    while (text.size() + line.size() + 2 <= kStateFileLimit)
+        text += line + "\r\n";
+    const std::size_t wholeLines = text.size() / (line.size() + 2);
+    text.resize(kStateFileLimit, 'y'); // a line that ends exactly at the limit
+    t.file("exact.txt", text);
+    StateFileText exact = ReadStateFile(t.path("exact.txt"));
+    EXPECT_EQ(exact.read, StateFileRead::Whole);
+    EXPECT_EQ(exact.lines.size(), wholeLines + 1);
+
+    t.file("long.txt", text + "y and more\r\n" + text);
+    StateFileText head = ReadStateFile(t.path("long.txt"));
+    EXPECT_EQ(head.read, StateFileRead::InPart);
+    ASSERT_EQ(head.lines.size(), wholeLines); // the line cut by the limit is left out
+    EXPECT_EQ(head.lines.back(), line);
+
+    t.file("one-line.txt", std::string(kStateFileLimit + 1, 'z'));
+    head = ReadStateFile(t.path("one-line.txt"));
+    EXPECT_EQ(head.read, StateFileRead::InPart);
+    EXPECT_THAT(head.lines, IsEmpty());
+
+    // There but unreadable: read in part (nothing), so that a rewrite keeps a copy.
+    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Open; });
+    EXPECT_EQ(ReadStateFile(t.path("exact.txt")).read, StateFileRead::InPart);
+    SetFaultHook(nullptr);
+}
+
+TEST(TextFile, LeftoversOfInterruptedRewritesAreRemoved)
+{
+    test::TempTree t;
+    t.file("gomi.txt", "kept");
+    for (const char* name : {"gomi.txt.tmp-AbC123", "gomi.txt.tmp-zzzzzz", "gomi.txt.tmp-AbC12",
+                             "gomi.txt.tmp-AbC1234", "gomi.txt.tmp-AbC12!", "data1.txt.tmp-abcdef",
+                             "xgomi.txt.tmp-abcdef"})
+        t.file(name, "partial");
+    t.dir("gomi.txt.tmp-folder");
+    t.symlink("gomi.txt.tmp-linked", "gomi.txt");
+
+    RemoveLeftoverTempFiles(t.path("gomi.txt"));
+    EXPECT_THAT(FolderNames(t.root()),
+                ElementsAre("data1.txt.tmp-abcdef", "gomi.txt", "gomi.txt.tmp-AbC12",
+                            "gomi.txt.tmp-AbC12!", "gomi.txt.tmp-AbC1234", "gomi.txt.tmp-folder",
+                            "gomi.txt.tmp-linked", "xgomi.txt.tmp-abcdef"));
+    EXPECT_EQ(*ReadWholeFile(t.path("gomi.txt")), "kept");
+}
+
+TEST(TextFile, DamagedCopiesNeverReplaceEarlierOnes)
+{
+    test::TempTree t;
+    EXPECT_TRUE(KeepDamagedCopy(t.path("missing.reg")));
+    EXPECT_THAT(FolderNames(t.root()), IsEmpty());
+
+    for (int round = 1; round <= kKeptDamagedCopies + 2; ++round) {
+        t.file("Quorvex.reg", "version " + std::to_string(round));
+        ASSERT_TRUE(KeepDamagedCopy(t.path("Quorvex.reg")));
+        // The file itself is replaced by a rename, as every rewrite does.
+        ASSERT_TRUE(WriteFileAtomically(t.path("Quorvex.reg"), "rewritten"));
+    }
+    t.file("Quorvex.reg.damaged-x", "not one of ours");
+    EXPECT_THAT(FolderNames(t.root()),
+                ElementsAre("Quorvex.reg", "Quorvex.reg.damaged-3", "Quorvex.reg.damaged-4",
+                            "Quorvex.reg.damaged-5", "Quorvex.reg.damaged-6",
+                            "Quorvex.reg.damaged-7", "Quorvex.reg.damaged-x"));
+    EXPECT_EQ(*ReadWholeFile(t.path("Quorvex.reg.damaged-3")), "version 3");
+    EXPECT_EQ(*ReadWholeFile(t.path("Quorvex.reg.damaged-7")), "version 7");
+    EXPECT_EQ(*ReadWholeFile(t.path("Quorvex.reg")), "rewritten");
 }
 
 TEST(TextFile, AtomicWritesReplaceKeepingModeAndLinks)
@@ -119,6 +209,14 @@ TEST(TextFile, FailedAtomicWritesLeaveTheOldFile)
     EXPECT_FALSE(WriteTextLinesAtomically(t.path("gomi.txt"), {"new"}));
     SetFaultHook(nullptr);
     EXPECT_EQ(*ReadWholeFile(t.path("gomi.txt")), "old");
+
+    // The last step fails (a full disk): the written temporary file goes as well.
+    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Rename; });
+    EXPECT_FALSE(WriteTextLinesAtomically(t.path("gomi.txt"), {"new"}));
+    SetFaultHook(nullptr);
+    EXPECT_EQ(LastFailureText(), std::strerror(ENOSPC));
+    EXPECT_EQ(*ReadWholeFile(t.path("gomi.txt")), "old");
+    EXPECT_THAT(FolderNames(t.root()), ElementsAre("busy", "folder", "gomi.txt", longName));
 }
 
 } // namespace

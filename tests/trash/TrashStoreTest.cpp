@@ -75,11 +75,11 @@ TEST(TrashFile, LoadReplacesTheListAndAMissingFileLeavesIt)
     TempTree t;
     TrashList trash;
     trash.add("/kept", 32);
-    EXPECT_FALSE(LoadTrashList(trash, t.path("gomi.txt")));
+    EXPECT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::Missing);
     EXPECT_EQ(trash.size(), 1u);
 
     t.file("gomi.txt", "/a/=16\r\n/b=32\r/c=32\n\n/d=eq=uals/=16");
-    ASSERT_TRUE(LoadTrashList(trash, t.path("gomi.txt")));
+    ASSERT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::Whole);
     EXPECT_EQ(trash.entries(),
               (std::vector<TrashEntry>{"/a/=16", "/b=32", "/c=32", "", "/d=eq=uals/=16"}));
 }
@@ -93,10 +93,11 @@ TEST(TrashFile, DamagedFilesLoadWithoutLosingTheirReadableEntries)
     bytes += "/no-value\r\n/bad=value\r\n";
     t.file("gomi.txt", bytes);
     TrashList trash;
-    ASSERT_TRUE(LoadTrashList(trash, t.path("gomi.txt")));
+    ASSERT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::Whole);
     ASSERT_EQ(trash.size(), 5u);
     EXPECT_EQ(trash.entries()[0], "/ok=32");
-    // Line 2 is binary: decoded somehow, but it stays one entry.
+    // Line 2 is binary: it keeps its bytes, so that the next save writes them back.
+    EXPECT_EQ(trash.entries()[1], std::string("\0\x01\xff\xfe=\x80", 6));
     EXPECT_EQ(trash.entries()[2].size(), std::size_t{1} << 20);
     EXPECT_EQ(trash.entries()[4], "/bad=value");
     EXPECT_EQ(SplitTrashEntry(trash.entries()[0]).attributes, 32);
@@ -109,9 +110,36 @@ TEST(TrashFile, LegacyLinesAreDecodedWhileLocalNamesKeepTheirBytes)
     const std::string cp932Line = "C:\\\x83\x65\x83\x58\x83\x67\\=16"; // "C:\テスト\=16"
     t.file("gomi.txt", "/日本/メモ.txt=32\r\n" + latin1Name + "\r\n" + cp932Line + "\r\n");
     TrashList trash;
-    ASSERT_TRUE(LoadTrashList(trash, t.path("gomi.txt")));
+    ASSERT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::Whole);
     EXPECT_EQ(trash.entries(),
               (std::vector<TrashEntry>{"/日本/メモ.txt=32", latin1Name, "C:\\テスト\\=16"}));
+}
+
+TEST(TrashFile, LinesOfNoEncodingSurviveALoadAndASaveByteForByte)
+{
+    TempTree t;
+    const std::string file = t.path("gomi.txt");
+    // The second line breaks off inside a CP932 character.
+    const std::string bytes = "C:\\\xff\xfe\\=16\r\nD:\\\x81=32\r\n/ok/=16\r\n";
+    t.file("gomi.txt", bytes);
+    TrashList trash;
+    ASSERT_EQ(LoadTrashList(trash, file), platform::StateFileRead::Whole);
+    ASSERT_TRUE(SaveTrashList(trash, file));
+    EXPECT_EQ(platform::ReadWholeFile(file), bytes);
+    EXPECT_EQ(SplitTrashEntry(trash.entries()[0]).attributes, 16);
+}
+
+TEST(TrashFile, AFileLargerThanTheLimitLoadsTheEntriesWithinIt)
+{
+    TempTree t;
+    std::string bytes;
+    while (bytes.size() < platform::kStateFileLimit)
+        bytes += "/gone/" + std::to_string(bytes.size()) + "/=16\r\n";
+    t.file("gomi.txt", bytes);
+    TrashList trash;
+    EXPECT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::InPart);
+    EXPECT_GT(trash.size(), 100'000u);
+    EXPECT_TRUE(SplitTrashEntry(trash.entries().back()).attributes.has_value());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/FaultHook.h"
 #include "platform/posix/PathAnchor.h"
 
 namespace quorvex {
@@ -47,6 +48,8 @@ bool DeleteFileIfEmpty(std::string_view path)
     // The entry is described without following a link and without needing read
     // permission; unlink works on the name either way, so an open descriptor of the
     // file would narrow nothing.
+    if (platform::IsFaultInjected(platform::FaultPoint::Remove, path))
+        return false;
     const std::string pathText(path);
     const PathAnchor anchor(pathText);
     struct stat status;

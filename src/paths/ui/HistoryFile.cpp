@@ -12,10 +12,9 @@ std::string HistoryFilePath(const std::string& userDataDir, int n)
     return userDataDir + "data" + std::to_string(n) + ".txt";
 }
 
-std::vector<std::string> LoadHistory(const std::string& userDataDir, int n)
+platform::StateFileText LoadHistory(const std::string& userDataDir, int n)
 {
-    return platform::ReadTextLines(HistoryFilePath(userDataDir, n))
-        .value_or(std::vector<std::string>{});
+    return platform::ReadStateFile(HistoryFilePath(userDataDir, n));
 }
 
 std::vector<std::string> PruneHistory(std::vector<std::string> entries)

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextFile.h"
+
 namespace quorvex {
 
 inline constexpr std::size_t kHistoryLimit = 16;
@@ -14,15 +16,16 @@ inline constexpr std::size_t kHistoryLimit = 16;
 // userDataDir ends with "/"; n is 1 .. 4.
 std::string HistoryFilePath(const std::string& userDataDir, int n);
 
-// The lines of history file n; empty when the file is missing or unreadable.
-std::vector<std::string> LoadHistory(const std::string& userDataDir, int n);
+// The lines of history file n (platform::ReadStateFile: a missing file has none, an
+// undecodable line keeps its bytes).
+platform::StateFileText LoadHistory(const std::string& userDataDir, int n);
 
 // Drops the entries that are neither an existing folder nor an existing file, then
 // the oldest until at most kHistoryLimit remain.
 std::vector<std::string> PruneHistory(std::vector<std::string> entries);
 
 // Prunes and writes history file n, creating the data folder when needed. On failure
-// the old file stays as it was and false is returned.
+// the old file stays as it was, LastFailureText() says why, and false is returned.
 bool SaveHistory(const std::vector<std::string>& entries, const std::string& userDataDir, int n);
 
 } // namespace quorvex

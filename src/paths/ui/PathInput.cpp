@@ -32,10 +32,25 @@ std::string toPathBytes(const QString& path)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// A history entry's bytes as read from its file, kept with the entry: a line that is
+// no UTF-8 (a name in other bytes) would not survive the way through its text.
+constexpr int kFileBytesRole = Qt::UserRole + 1;
+
+// The bytes to write for entry `index`: those read, while the entry still shows them.
+std::string EntryBytes(const QComboBox& comboBox, int index)
+{
+    const QString text = comboBox.itemText(index);
+    const QByteArray read = comboBox.itemData(index, kFileBytesRole).toByteArray();
+    if (!read.isNull() && QFile::decodeName(read) == text)
+        return read.toStdString();
+    return toPathBytes(text);
+}
+
 } // namespace
 
 PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames& names)
-    : QObject(&parent), context_(context), historyNumber_(names.historyNumber)
+    : QObject(&parent), context_(context), historyNumber_(names.historyNumber),
+      care_(context, quorvex::HistoryFilePath(context.UserDataDir(), names.historyNumber))
 {
     setObjectName(names.edit + QStringLiteral("Input"));
     const QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
@@ -77,8 +92,14 @@ PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames
     context.setHistoryComboBox(historyNumber_, *ComboBox);
     context.addStateStore(
         MainContext::StateStore::Histories,
-        [this] { LoadHistory(*ComboBox, context_.UserDataDir(), historyNumber_); },
-        [this] { SaveHistory(*ComboBox, context_.UserDataDir(), historyNumber_); });
+        [this] {
+            care_.read(
+                [this] { return LoadHistory(*ComboBox, context_.UserDataDir(), historyNumber_); });
+        },
+        [this] {
+            care_.writeAtClose(
+                [this] { return SaveHistory(*ComboBox, context_.UserDataDir(), historyNumber_); });
+        });
 }
 
 void PathInput::place(int left, int top)
@@ -137,12 +158,17 @@ void SetHistoryItems(QComboBox& comboBox, const QStringList& items)
     comboBox.setCurrentIndex(-1);
 }
 
-void LoadHistory(QComboBox& comboBox, const std::string& userDataDir, int n)
+quorvex::platform::StateFileRead LoadHistory(QComboBox& comboBox, const std::string& userDataDir,
+                                             int n)
 {
+    const quorvex::platform::StateFileText text = quorvex::LoadHistory(userDataDir, n);
     QStringList items;
-    for (const std::string& line : quorvex::LoadHistory(userDataDir, n))
+    for (const std::string& line : text.lines)
         items.append(fromPathBytes(line));
     SetHistoryItems(comboBox, items);
+    for (int index = 0; index < comboBox.count(); ++index)
+        comboBox.setItemData(index, QByteArray::fromStdString(text.lines[index]), kFileBytesRole);
+    return text.read;
 }
 
 void AddToHistory(QComboBox& comboBox, const QString& path)
@@ -152,11 +178,11 @@ void AddToHistory(QComboBox& comboBox, const QString& path)
         comboBox.addItem(path);
 }
 
-void SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n)
+bool SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n)
 {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(comboBox.count()));
     for (int index = 0; index < comboBox.count(); ++index)
-        entries.push_back(toPathBytes(comboBox.itemText(index)));
-    quorvex::SaveHistory(entries, userDataDir, n);
+        entries.push_back(EntryBytes(comboBox, index));
+    return quorvex::SaveHistory(entries, userDataDir, n);
 }

@@ -15,6 +15,8 @@
 //   connect(a->Button, &QToolButton::clicked, ...);   // the page's browse action
 //   a->AddToHistory(a->path());  // after a successful run
 
+#include "app/StateFileCare.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -77,11 +79,14 @@ private:
 
     MainContext& context_;
     const int historyNumber_;
+    StateFileCare care_;
 };
 
 // The history functions on the items of a drop-down.
 // Replaces the entries; none is chosen afterwards (the edit field holds the path).
 void SetHistoryItems(QComboBox& comboBox, const QStringList& items);
-void LoadHistory(QComboBox& comboBox, const std::string& userDataDir, int n);
+quorvex::platform::StateFileRead LoadHistory(QComboBox& comboBox, const std::string& userDataDir,
+                                             int n);
 void AddToHistory(QComboBox& comboBox, const QString& path);
-void SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n);
+// False (LastFailureText() says why) when the file could not be written.
+bool SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n);

@@ -10,13 +10,19 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
+#include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/posix/ProcessUmask.h"
+#include "platform/posix/WriteAll.h"
 
 namespace quorvex::platform {
 
 namespace {
+
+constexpr std::string_view kTempInfix = ".tmp-";
+constexpr std::size_t kTempSuffixLength = 6; // the XXXXXX of mkostemp
 
 // A symbolic link is kept: its target is what gets replaced.
 std::string ResolveTarget(const std::string& path)
@@ -26,20 +32,6 @@ std::string ResolveTarget(const std::string& path)
         return path;
     char resolved[PATH_MAX];
     return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
-}
-
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 
 void SyncFolderOf(const std::string& path)
@@ -53,32 +45,74 @@ void SyncFolderOf(const std::string& path)
     }
 }
 
+bool IsTempSuffix(std::string_view suffix)
+{
+    if (suffix.size() != kTempSuffixLength)
+        return false;
+    for (const char c : suffix)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool WriteFileAtomically(std::string_view path, std::string_view bytes)
 {
-    if (path.empty() || IsFaultInjected(FaultPoint::Write, path))
+    if (path.empty()) {
+        RememberFailure(ENOENT);
+        return false;
+    }
+    if (IsFaultInjected(FaultPoint::Write, path))
         return false;
     const std::string target = ResolveTarget(std::string(path));
-    std::string tempText = target + ".tmp-XXXXXX";
+    std::string tempText = target + std::string(kTempInfix) + "XXXXXX";
     std::vector<char> tempPath(tempText.begin(), tempText.end());
     tempPath.push_back('\0');
     const int fd = ::mkostemp(tempPath.data(), O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        RememberFailure(errno);
         return false;
+    }
 
     struct stat existing;
     const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
                                                                : (0666 & ~posix::CurrentUmask());
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(tempPath.data(), target.c_str()) == 0;
+    bool ok = ::fchmod(fd, mode) == 0 && posix::WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && (IsFaultInjected(FaultPoint::Rename, target) ||
+               ::rename(tempPath.data(), target.c_str()) != 0)) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         ::unlink(tempPath.data());
+        RememberFailure(error);
         return false;
     }
     SyncFolderOf(target);
     return true;
+}
+
+void RemoveLeftoverTempFiles(std::string_view path)
+{
+    const std::string target = ResolveTarget(std::string(path));
+    const std::size_t slash = target.rfind('/');
+    const std::string folder = target.substr(0, slash + 1);
+    const std::string prefix = target.substr(slash + 1) + std::string(kTempInfix);
+    std::vector<DirEntry> entries;
+    if (folder.empty() || !ListDirectory(folder, entries))
+        return;
+    for (const DirEntry& entry : entries) {
+        const std::string_view name = entry.name;
+        if (name.substr(0, prefix.size()) == prefix && IsTempSuffix(name.substr(prefix.size())) &&
+            !entry.isDirectory() && (entry.attributes & kAttrReparsePoint) == 0)
+            (void)DeleteRegularFile(folder + entry.name);
+    }
 }
 
 } // namespace quorvex::platform

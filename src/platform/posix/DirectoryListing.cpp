@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 #include "platform/posix/EntryAttributes.h"
@@ -83,12 +84,11 @@ bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out)
         return false;
     const std::string folderPath = WithoutTrailingSeparators(folder);
     DirectoryStream stream(folderPath);
-    if (!stream.isOpen())
-        return false;
-
     struct stat folderStatus;
-    if (::fstat(stream.fd(), &folderStatus) != 0)
+    if (!stream.isOpen() || ::fstat(stream.fd(), &folderStatus) != 0) {
+        RememberFailure(errno);
         return false;
+    }
     DirEntry dot;
     dot.attributes =
         posix::AttributeWord(folderStatus, false, posix::ReadDosAttribOfFd(stream.fd()));
@@ -107,18 +107,24 @@ bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out)
     for (;;) {
         errno = 0;
         const dirent* item = ::readdir(stream.dir());
-        if (item == nullptr) {
-            if (errno != 0) {
-                out.clear();
-                return false;
-            }
+        if (item == nullptr && errno == 0)
             break;
+        if (item != nullptr && !IsDotOrDotDot(item->d_name)) {
+            entryPath.resize(prefixLength);
+            entryPath.append(item->d_name);
+            if (IsFaultInjected(FaultPoint::ListNext, entryPath))
+                item = nullptr;
+        }
+        if (item == nullptr) {
+            // A listing that breaks off is no listing: a part of it would show the
+            // folder with fewer entries than it has (or as empty).
+            RememberFailure(errno);
+            out.clear();
+            return false;
         }
         if (IsDotOrDotDot(item->d_name))
             continue;
-        const std::size_t nameLength = std::strlen(item->d_name);
-        entryPath.resize(prefixLength);
-        entryPath.append(item->d_name, nameLength);
+        const std::size_t nameLength = entryPath.size() - prefixLength;
 
         DirEntry& entry = out.emplace_back();
         entry.name.assign(item->d_name, nameLength);
@@ -138,7 +144,7 @@ bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out)
 
 std::optional<DirEntry> LookupEntry(std::string_view path)
 {
-    if (path.empty())
+    if (path.empty() || IsFaultInjected(FaultPoint::Lookup, path))
         return std::nullopt;
     const std::string fullPath = WithoutTrailingSeparators(path);
     const std::size_t slash = fullPath.rfind('/');
@@ -147,8 +153,10 @@ std::optional<DirEntry> LookupEntry(std::string_view path)
     const posix::PathAnchor anchor(fullPath);
     if (!anchor.isValid() ||
         !posix::DescribeEntry(anchor.dirFd(), anchor.name(), fullPath.c_str(),
-                              posix::IsHiddenByName(entry.name.c_str()), entry))
+                              posix::IsHiddenByName(entry.name.c_str()), entry)) {
+        RememberFailure(errno);
         return std::nullopt;
+    }
     return entry;
 }
 

@@ -9,6 +9,8 @@
 #include <cstdio>
 
 #include "platform/DosAttribText.h"
+#include "platform/FailureReason.h"
+#include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 #include "platform/posix/PathAnchor.h"
 #include "platform/posix/ProcessUmask.h"
@@ -70,7 +72,10 @@ bool CreateFolderWithParents(std::string_view path)
         if (folder[slash - 1] != '/')
             (void)MakeFolder(folder.substr(0, slash));
     }
-    return MakeFolder(folder);
+    if (MakeFolder(folder))
+        return true;
+    RememberFailure(errno);
+    return false;
 }
 
 bool CreateEmptyFileExclusive(std::string_view path)
@@ -88,6 +93,8 @@ bool CreateEmptyFileExclusive(std::string_view path)
 
 bool RemoveEmptyFolder(std::string_view path)
 {
+    if (IsFaultInjected(FaultPoint::Remove, path))
+        return false;
     std::string folder(path);
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
@@ -97,6 +104,8 @@ bool RemoveEmptyFolder(std::string_view path)
 
 bool DeleteRegularFile(std::string_view path)
 {
+    if (IsFaultInjected(FaultPoint::Remove, path))
+        return false;
     const std::string pathText(path);
     const posix::PathAnchor anchor(pathText);
     struct stat status;
@@ -109,6 +118,8 @@ bool DeleteRegularFile(std::string_view path)
 
 bool MoveEntry(std::string_view from, std::string_view to)
 {
+    if (IsFaultInjected(FaultPoint::Rename, from))
+        return false;
     const std::string source(from), target(to);
     if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
         return true;

@@ -2,14 +2,77 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
+#include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 #include "platform/posix/PathAnchor.h"
 
 namespace quorvex::platform {
+
+namespace {
+
+constexpr const char* kNotRegular = "not a regular file";
+
+bool SameEntry(const struct stat& a, const struct stat& b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Opens `path` only when it is a regular file (after links), or returns -1 with the
+// reason remembered. The type is asked before the open, so a FIFO or a device is
+// never opened; O_NONBLOCK and the check of the opened file cover an entry swapped
+// in between.
+int OpenRegularFile(const std::string& path, struct stat& status)
+{
+    const posix::PathAnchor anchor(path);
+    if (!anchor.isValid() || ::fstatat(anchor.dirFd(), anchor.name(), &status, 0) != 0) {
+        RememberFailure(errno);
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        if (S_ISDIR(status.st_mode))
+            RememberFailure(EISDIR);
+        else
+            RememberFailure(kNotRegular);
+        return -1;
+    }
+    const int fd =
+        ::openat(anchor.dirFd(), anchor.name(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        RememberFailure(errno);
+        return -1;
+    }
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode) || !SameEntry(opened, status)) {
+        ::close(fd);
+        RememberFailure(kNotRegular);
+        return -1;
+    }
+    status = opened;
+    return fd;
+}
+
+// One read request, repeated when a signal interrupts it.
+std::int64_t ReadOnce(int fd, void* buffer, std::size_t length, const std::uint64_t* offset)
+{
+    for (;;) {
+        const ssize_t got = offset != nullptr
+                                ? ::pread(fd, buffer, length, static_cast<off_t>(*offset))
+                                : ::read(fd, buffer, length);
+        if (got >= 0)
+            return got;
+        if (errno != EINTR) {
+            RememberFailure(errno);
+            return -1;
+        }
+    }
+}
+
+} // namespace
 
 InputFile::~InputFile()
 {
@@ -18,7 +81,7 @@ InputFile::~InputFile()
 
 InputFile::InputFile(InputFile&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)), size_(std::exchange(other.size_, 0)),
-      faultPath_(std::move(other.faultPath_))
+      position_(std::exchange(other.position_, 0)), faultPath_(std::move(other.faultPath_))
 {
 }
 
@@ -28,6 +91,7 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept
         close();
         fd_ = std::exchange(other.fd_, -1);
         size_ = std::exchange(other.size_, 0);
+        position_ = std::exchange(other.position_, 0);
         faultPath_ = std::move(other.faultPath_);
     }
     return *this;
@@ -38,21 +102,11 @@ bool InputFile::open(std::string_view path)
     close();
     if (IsFaultInjected(FaultPoint::Open, path))
         return false;
-    // O_NONBLOCK keeps a FIFO or device from blocking the open; only regular files
-    // are kept open, so the flag has no effect on the reads.
     const std::string pathText(path);
-    const posix::PathAnchor anchor(pathText);
-    if (!anchor.isValid())
-        return false;
-    const int fd =
-        ::openat(anchor.dirFd(), anchor.name(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    struct stat status;
+    const int fd = OpenRegularFile(pathText, status);
     if (fd < 0)
         return false;
-    struct stat status;
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return false;
-    }
     fd_ = fd;
     size_ = static_cast<std::uint64_t>(status.st_size);
     if (IsFaultHookInstalled())
@@ -66,6 +120,7 @@ void InputFile::close()
         ::close(fd_);
     fd_ = -1;
     size_ = 0;
+    position_ = 0;
     faultPath_.clear();
 }
 
@@ -73,22 +128,21 @@ std::int64_t InputFile::read(void* buffer, std::size_t length)
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    for (;;) {
-        const ssize_t got = ::read(fd_, buffer, length);
-        if (got >= 0 || errno != EINTR)
-            return got;
-    }
+    const std::uint64_t left = size_ - std::min(position_, size_);
+    const std::int64_t got = ReadOnce(
+        fd_, buffer, static_cast<std::size_t>(std::min<std::uint64_t>(length, left)), nullptr);
+    if (got > 0)
+        position_ += static_cast<std::uint64_t>(got);
+    return got;
 }
 
 std::int64_t InputFile::readAt(void* buffer, std::size_t length, std::uint64_t offset)
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    for (;;) {
-        const ssize_t got = ::pread(fd_, buffer, length, static_cast<off_t>(offset));
-        if (got >= 0 || errno != EINTR)
-            return got;
-    }
+    const std::uint64_t left = size_ - std::min(offset, size_);
+    return ReadOnce(fd_, buffer, static_cast<std::size_t>(std::min<std::uint64_t>(length, left)),
+                    &offset);
 }
 
 } // namespace quorvex::platform

@@ -4,6 +4,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <optional>
 
 #include "platform/TextFile.h"
 
@@ -14,7 +15,7 @@ namespace {
 class Converter
 {
 public:
-    explicit Converter(const char* from) : handle_(::iconv_open("UTF-8", from)) {}
+    Converter(const char* to, const char* from) : handle_(::iconv_open(to, from)) {}
     ~Converter()
     {
         if (isOpen())
@@ -24,7 +25,36 @@ public:
     Converter& operator=(const Converter&) = delete;
 
     bool isOpen() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-    iconv_t handle() const { return handle_; }
+
+    // Converts `bytes`; a sequence that cannot be converted becomes `replacement`
+    // (nullopt: the conversion fails instead).
+    std::optional<std::string> convert(std::string_view bytes,
+                                       std::optional<std::string_view> replacement)
+    {
+        ::iconv(handle_, nullptr, nullptr, nullptr, nullptr); // the initial state
+        std::string out;
+        out.reserve(bytes.size() * 3 / 2 + 16);
+        char chunk[4096];
+        char* in = const_cast<char*>(bytes.data());
+        std::size_t inLeft = bytes.size();
+        while (inLeft > 0) {
+            char* outPtr = chunk;
+            std::size_t outLeft = sizeof chunk;
+            const std::size_t result = ::iconv(handle_, &in, &inLeft, &outPtr, &outLeft);
+            out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
+            if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
+                continue;
+            if (!replacement)
+                return std::nullopt;
+            // A byte that starts no character (or a truncated last character): the
+            // replacement, then the next byte.
+            out += *replacement;
+            ++in;
+            --inLeft;
+            ::iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+        }
+        return out;
+    }
 
 private:
     iconv_t handle_;
@@ -32,47 +62,46 @@ private:
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
-// Converts to UTF-8; a sequence that `from` cannot decode becomes U+FFFD.
-std::string ConvertToUtf8(std::string_view bytes, const char* from)
+// The UTF-8 text of `bytes` when they are CP932 text that encodes back to exactly
+// the same bytes (some characters have two codes in CP932; such text is not exact).
+std::optional<std::string> DecodeCp932Exactly(std::string_view bytes)
 {
-    Converter converter(from);
-    if (!converter.isOpen())
-        return std::string(bytes);
-
-    std::string out;
-    out.reserve(bytes.size() * 3 / 2 + 16);
-    char chunk[4096];
-    char* in = const_cast<char*>(bytes.data());
-    std::size_t inLeft = bytes.size();
-    while (inLeft > 0) {
-        char* outPtr = chunk;
-        std::size_t outLeft = sizeof chunk;
-        const std::size_t result = ::iconv(converter.handle(), &in, &inLeft, &outPtr, &outLeft);
-        out.append(chunk, static_cast<std::size_t>(outPtr - chunk));
-        if (result != static_cast<std::size_t>(-1) || errno == E2BIG)
-            continue;
-        // A byte that starts no character (or a truncated last character): show a
-        // replacement character and go on with the next byte.
-        out += kReplacement;
-        ++in;
-        --inLeft;
-        ::iconv(converter.handle(), nullptr, nullptr, nullptr, nullptr);
-    }
-    return out;
+    // Opened once per thread: files of many legacy lines decode line by line.
+    thread_local Converter decoder("UTF-8", "CP932");
+    thread_local Converter encoder("CP932", "UTF-8");
+    if (!decoder.isOpen() || !encoder.isOpen())
+        return std::nullopt;
+    std::optional<std::string> text = decoder.convert(bytes, std::nullopt);
+    if (!text || encoder.convert(*text, std::nullopt) != bytes)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace
 
-std::string DecodeLegacyText(std::string_view bytes)
+std::string DecodeLegacyLine(std::string_view line)
 {
-    if (IsValidUtf8(bytes))
-        return std::string(bytes);
-    return ConvertToUtf8(bytes, "CP932");
+    if (line.empty() || line.front() == '/' || IsValidUtf8(line))
+        return std::string(line);
+    return DecodeCp932Exactly(line).value_or(std::string(line));
 }
 
-std::string DecodeUtf16LeText(std::string_view bytes)
+std::string DecodeUtf16LeText(std::string_view bytes, bool* exact)
 {
-    return ConvertToUtf8(bytes, "UTF-16LE");
+    Converter decoder("UTF-8", "UTF-16LE");
+    if (!decoder.isOpen()) {
+        if (exact != nullptr)
+            *exact = false;
+        return std::string(bytes);
+    }
+    if (std::optional<std::string> text = decoder.convert(bytes, std::nullopt)) {
+        if (exact != nullptr)
+            *exact = true;
+        return *text;
+    }
+    if (exact != nullptr)
+        *exact = false;
+    return *decoder.convert(bytes, kReplacement);
 }
 
 } // namespace quorvex::platform

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <climits>
 
 namespace quorvex::platform::posix {
@@ -15,8 +16,10 @@ PathAnchor::PathAnchor(const std::string& path) : dirFd_(AT_FDCWD)
         return;
     }
     const std::size_t lastSlash = path.rfind('/');
-    if (lastSlash == std::string::npos || path.size() - lastSlash > NAME_MAX + 1)
+    if (lastSlash == std::string::npos || path.size() - lastSlash > NAME_MAX + 1) {
+        errno = ENAMETOOLONG;
         return;
+    }
     // Open the containing folder in pieces that each stay below PATH_MAX.
     int fd = AT_FDCWD;
     std::size_t start = 0;
@@ -31,6 +34,7 @@ PathAnchor::PathAnchor(const std::string& path) : dirFd_(AT_FDCWD)
             if (end == std::string::npos || end <= start) {
                 if (fd != AT_FDCWD)
                     ::close(fd);
+                errno = ENAMETOOLONG;
                 return;
             }
         }

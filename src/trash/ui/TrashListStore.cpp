@@ -17,11 +17,16 @@ TrashListStore& TrashListStore::of(MainContext& context)
 }
 
 TrashListStore::TrashListStore(MainContext& context)
-    : QObject(&context.mainWindow()), context_(context)
+    : QObject(&context.mainWindow()), context_(context), care_(context, context.TrashListPath())
 {
     setObjectName(kObjectName);
     context.addStateStore(
-        MainContext::StateStore::TrashList, [this] { load(); }, [this] { save(); });
+        MainContext::StateStore::TrashList, [this] { load(); },
+        [this] {
+            quorvex::TrashList trash;
+            trash.replaceEntries(context_.TrashList());
+            care_.writeAtClose([&] { return quorvex::SaveTrashList(trash, care_.path()); });
+        });
 }
 
 const std::vector<std::string>& TrashListStore::entries() const
@@ -34,26 +39,17 @@ void TrashListStore::edit(const std::function<void(quorvex::TrashList&)>& batch)
     quorvex::TrashList trash;
     trash.replaceEntries(std::move(context_.TrashList()));
     batch(trash);
-    write(trash);
+    // A failed write keeps the old file; the close of the window tries again.
+    (void)care_.write([&] { return quorvex::SaveTrashList(trash, care_.path()); });
     context_.TrashList() = trash.entries();
 }
 
 void TrashListStore::load()
 {
-    quorvex::TrashList trash;
-    if (quorvex::LoadTrashList(trash, context_.TrashListPath()))
+    care_.read([this] {
+        quorvex::TrashList trash;
+        const quorvex::platform::StateFileRead read = quorvex::LoadTrashList(trash, care_.path());
         context_.TrashList() = trash.entries();
-}
-
-void TrashListStore::save() const
-{
-    quorvex::TrashList trash;
-    trash.replaceEntries(context_.TrashList());
-    write(trash);
-}
-
-void TrashListStore::write(const quorvex::TrashList& trash) const
-{
-    // A failed write keeps the old file; the close of the window tries again.
-    (void)quorvex::SaveTrashList(trash, context_.TrashListPath());
+        return read;
+    });
 }

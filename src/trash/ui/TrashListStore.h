@@ -6,6 +6,7 @@
 //
 //   TrashListStore::of(context).edit([&](quorvex::TrashList& trash) { ... });
 
+#include "app/StateFileCare.h"
 #include "trash/TrashStore.h"
 
 #include <QObject>
@@ -33,8 +34,7 @@ private:
     explicit TrashListStore(MainContext& context);
 
     void load();
-    void save() const;
-    void write(const quorvex::TrashList& trash) const;
 
     MainContext& context_;
+    StateFileCare care_;
 };

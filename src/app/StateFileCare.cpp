@@ -1,0 +1,46 @@
+#include "app/StateFileCare.h"
+
+#include "app/MainContext.h"
+#include "platform/FailureReason.h"
+#include "platform/desktop/Dialogs.h"
+
+#include <QFile>
+
+#include <utility>
+
+using quorvex::platform::StateFileRead;
+
+StateFileCare::StateFileCare(MainContext& context, std::string path)
+    : context_(context), path_(std::move(path))
+{
+}
+
+void StateFileCare::read(const std::function<StateFileRead()>& load)
+{
+    quorvex::platform::RemoveLeftoverTempFiles(path_);
+    if (load() != StateFileRead::InPart)
+        return;
+    keepCopyFirst_ = true;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(path_));
+    context_.dialogs().showMessage(
+        &context_.mainWindow(),
+        QStringLiteral("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
+                       "上書きする前に、元のファイルを「%2.damaged-番号」として残します。")
+            .arg(path, path.section(u'/', -1)));
+}
+
+bool StateFileCare::write(const std::function<bool()>& save)
+{
+    if (keepCopyFirst_) {
+        if (!quorvex::platform::KeepDamagedCopy(path_))
+            return false;
+        keepCopyFirst_ = false;
+    }
+    return save();
+}
+
+void StateFileCare::writeAtClose(const std::function<bool()>& save)
+{
+    if (!write(save))
+        context_.saveFailed(path_, quorvex::platform::LastFailureText());
+}

@@ -1,0 +1,39 @@
+#pragma once
+// What every store of the main window does for its state file: before the first
+// read, the temporary files of rewrites that a killed process left are removed; a
+// file read only in part is reported once and kept aside before its first rewrite,
+// so that nothing the program could not read is lost; a write that fails at close is
+// handed to the main window, which reports the failures of a close together.
+//
+//   StateFileCare care(context, path);
+//   care.read([&] { return LoadTrashList(trash, path); });     // at start
+//   care.write([&] { return SaveTrashList(trash, path); });   // any time
+//   care.writeAtClose([&] { return SaveTrashList(trash, path); });
+
+#include "platform/TextFile.h"
+
+#include <functional>
+#include <string>
+
+class MainContext;
+
+class StateFileCare
+{
+public:
+    StateFileCare(MainContext& context, std::string path);
+
+    const std::string& path() const { return path_; }
+
+    // Runs `load`, which reads the file.
+    void read(const std::function<quorvex::platform::StateFileRead()>& load);
+    // Runs `save`, which rewrites the file, unless the copy of a file read in part
+    // cannot be made. False (LastFailureText() says why) when nothing was written.
+    bool write(const std::function<bool()>& save);
+    // write(), telling the main window when it fails.
+    void writeAtClose(const std::function<bool()>& save);
+
+private:
+    MainContext& context_;
+    std::string path_;
+    bool keepCopyFirst_ = false;
+};

@@ -1,0 +1,116 @@
+// The state files of the main window (settings, trash list, histories) when things
+// went wrong before or go wrong now: leftovers of a killed close, files that are no
+// text or too large, and a close that cannot write.
+#include "FormFixture.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using quorvex::platform::FaultPoint;
+using quorvex::platform::ReadWholeFile;
+using quorvex::platform::SetFaultHook;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::directory_iterator(folder))
+        names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class StateFilesTest : public FormFixture
+{
+protected:
+    void TearDown() override { SetFaultHook(nullptr); }
+    std::string data(const std::string& name) const { return tree.path("data/" + name); }
+};
+
+TEST_F(StateFilesTest, LeftoversOfAKilledCloseAreRemovedAtTheNextStart)
+{
+    tree.file("data/gomi.txt", "/kept/=16\r\n");
+    tree.file("data/gomi.txt.tmp-a1B2c3", "/half/writ");
+    tree.file("data/data3.txt.tmp-ZZZZZZ", "");
+    tree.file("data/notes.txt.tmp-abcdef", "someone else's");
+    tree.file("config/Vorle/Quorvex.reg.tmp-x9y8z7", "Windows Registry");
+    auto form = makeForm();
+    EXPECT_THAT(FolderNames(tree.path("data")), ElementsAre("gomi.txt", "notes.txt.tmp-abcdef"));
+    EXPECT_THAT(FolderNames(tree.path("config/Vorle")), ElementsAre());
+    EXPECT_EQ(form->TrashList(), (std::vector<std::string>{"/kept/=16"}));
+}
+
+TEST_F(StateFilesTest, ACloseThatCannotSaveSaysSoOnceAndKeepsTheOldFiles)
+{
+    tree.file("data/gomi.txt", "/old/=16\r\n");
+    auto form = makeForm();
+    form->TrashList().push_back("/new/=16");
+    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Write; });
+    form->close();
+    SetFaultHook(nullptr);
+
+    ASSERT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 1);
+    const QString text = dialogs.texts(ScriptedDialogs::Kind::Message).at(0);
+    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    for (const std::string& file :
+         {tree.path("config/Vorle/Quorvex.reg"), data("gomi.txt"), data("data1.txt"),
+          data("data2.txt"), data("data3.txt"), data("data4.txt")})
+        EXPECT_THAT(text.toStdString(), HasSubstr(file + ": " + reason.toStdString()));
+    EXPECT_EQ(ReadWholeFile(data("gomi.txt")), "/old/=16\r\n");
+    EXPECT_FALSE(quorvex::platform::LookupEntry(tree.path("config/Vorle/Quorvex.reg")));
+}
+
+TEST_F(StateFilesTest, LinesThatAreNoTextKeepTheirBytesThroughAStartAndAClose)
+{
+    // A Windows path in CP932, one in bytes of no encoding, one local name.
+    const std::string trash = "C:\\\x95\x5c\\=16\r\nC:\\\xff\xfe\x80\\=16\r\n/caf\xe9/=16\r\n";
+    tree.file("data/gomi.txt", trash);
+    // A history entry naming a folder whose name is no UTF-8.
+    const std::string folder = tree.dir("caf\xe9");
+    tree.file("data/data3.txt", folder + "\r\n");
+    {
+        auto form = makeForm();
+        form->close();
+    }
+    EXPECT_EQ(ReadWholeFile(data("gomi.txt")),
+              "C:\\表\\=16\r\nC:\\\xff\xfe\x80\\=16\r\n/caf\xe9/=16\r\n");
+    EXPECT_EQ(ReadWholeFile(data("data3.txt")), folder + "\r\n");
+    EXPECT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 0);
+}
+
+TEST_F(StateFilesTest, OversizedFilesAreReadUpToTheLimitToldAndKeptAside)
+{
+    std::string lines;
+    for (int n = 0; lines.size() <= quorvex::platform::kStateFileLimit; ++n)
+        lines += "/gone/folder-" + std::to_string(n) + "/=16\r\n";
+    tree.file("data/gomi.txt", lines);
+    std::size_t within = 0; // the lines that end within the limit
+    for (std::size_t end = 0; (end = lines.find("\r\n", end)) != std::string::npos &&
+                              end + 2 <= quorvex::platform::kStateFileLimit;
+         end += 2)
+        ++within;
+    tree.file("data/data1.txt", tree.root() + "\r\n" + std::string(50 << 20, 'x') + "\r\n");
+    {
+        auto form = makeForm();
+        EXPECT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 2);
+        EXPECT_THAT(dialogs.texts(ScriptedDialogs::Kind::Message).join(u'\n').toStdString(),
+                    HasSubstr(data("gomi.txt")));
+        EXPECT_EQ(form->TrashList().size(), within);
+        form->close();
+    }
+    EXPECT_EQ(ReadWholeFile(data("gomi.txt.damaged-1")), lines);
+    EXPECT_LE(ReadWholeFile(data("gomi.txt"))->size(), quorvex::platform::kStateFileLimit);
+    EXPECT_EQ(ReadWholeFile(data("data1.txt")), tree.root() + "\r\n");
+    EXPECT_EQ(ReadWholeFile(data("data1.txt.damaged-1"))->size(),
+              tree.root().size() + 4 + (50 << 20));
+}
+
+} // namespace

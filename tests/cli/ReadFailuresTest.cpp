@@ -1,0 +1,103 @@
+// What quorvex-cli says about folders and files it cannot read: one line each on
+// standard error, the rest of the result as usual, and exit status 3.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/ChildProgram.h"
+#include "support/TempTree.h"
+
+namespace {
+
+using quorvex::test::ChildProgram;
+using quorvex::test::TempTree;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+constexpr uid_t kNobody = 65534;
+
+ChildProgram::Result RunCli(std::vector<std::string> arguments,
+                            std::optional<uid_t> asUser = std::nullopt)
+{
+    arguments.insert(arguments.begin(), QUORVEX_CLI_PATH);
+    return ChildProgram(arguments, {"LC_ALL=C.UTF-8"}, asUser).wait();
+}
+
+TEST(CliReadFailures, FifosAreNamedAndNeverOpened)
+{
+    TempTree t;
+    t.file("A/same.txt", "same");
+    t.file("B/same.txt", "same");
+    t.fifo("A/pipe");
+    t.fifo("B/pipe");
+    const auto run = RunCli({"--system", "compare", "--content", t.path("A"), t.path("B")});
+    EXPECT_EQ(run.exitCode, 3) << run.err;
+    EXPECT_EQ(run.err, "quorvex-cli: cannot read " + t.path("A/pipe") + ": not a regular file\n" +
+                           "quorvex-cli: cannot read " + t.path("B/pipe") +
+                           ": not a regular file\n");
+    EXPECT_THAT(run.out, HasSubstr("same.txt\t"));
+    EXPECT_THAT(run.out, HasSubstr("pipe\t"));
+}
+
+TEST(CliReadFailures, AMaskFileThatCannotBeReadIsNamedWithItsReason)
+{
+    TempTree t;
+    t.dir("A");
+    const auto run = RunCli({"--masks", t.path("missing.txt"), "empty", t.path("A")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "quorvex-cli: cannot read " + t.path("missing.txt") + ": " +
+                           std::strerror(ENOENT) + "\n");
+}
+
+class UnreadableFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "needs root to run the tool as another user";
+        t.file("A/locked/inside/zero");
+        t.file("A/open/zero");
+        t.file("A/open/copy", "twin");
+        t.file("A/copy", "twin");
+        t.file("B/locked/other", "x");
+        for (const char* folder : {"", "A", "A/open", "B"})
+            ::chmod(t.path(folder).c_str(), 0755);
+        ::chmod(t.path("A/locked").c_str(), 0700); // root's, closed to others
+        ::chmod(t.path("B/locked").c_str(), 0700);
+        for (const char* file : {"A/open/zero", "A/open/copy", "A/copy"})
+            ::chmod(t.path(file).c_str(), 0644);
+    }
+    std::string cannotRead(const std::string& folder) const
+    {
+        return "quorvex-cli: cannot read " + t.path(folder) + ": " + std::strerror(EACCES) + "\n";
+    }
+    TempTree t;
+};
+
+TEST_F(UnreadableFolder, EveryCommandNamesItAndEndsWithStatusThree)
+{
+    const auto empty = RunCli({"empty", t.path("A")}, kNobody);
+    EXPECT_EQ(empty.exitCode, 3);
+    EXPECT_EQ(empty.err, cannotRead("A/locked/"));
+    EXPECT_THAT(empty.out, HasSubstr("open/zero"));
+    EXPECT_THAT(empty.out, Not(HasSubstr("locked"))); // never shown as an empty folder
+
+    const auto dups = RunCli({"dups", t.path("A")}, kNobody);
+    EXPECT_EQ(dups.exitCode, 3);
+    EXPECT_EQ(dups.err, cannotRead("A/locked/"));
+    EXPECT_THAT(dups.out, HasSubstr("copy\t100"));
+
+    const auto compare = RunCli({"compare", t.path("A"), t.path("B")}, kNobody);
+    EXPECT_EQ(compare.exitCode, 3);
+    EXPECT_EQ(compare.err, cannotRead("A/locked/") + cannotRead("B/locked/"));
+    EXPECT_THAT(compare.out, HasSubstr("locked\t"));    // the folder's own row
+    EXPECT_THAT(compare.out, Not(HasSubstr("inside"))); // nothing from within
+}
+
+} // namespace
