@@ -55,7 +55,10 @@ TEST(TextFile, LinesThatAreNoTextKeepEveryByte)
     EXPECT_EQ(DecodeLegacyLine("a\x93"), "a\x93");
     EXPECT_EQ(DecodeLegacyLine(std::string("\xff\0\xfe", 3)), std::string("\xff\0\xfe", 3));
     // CP932 with two codes for one character: decoding would write the other code.
-    EXPECT_EQ(DecodeLegacyLine("a\xed\x40b"), "a\xed\x40b");
+    EXPECT_EQ(DecodeLegacyLine("a\xed\x40"
+                               "b"),
+              "a\xed\x40"
+              "b");
     // A local path holds the bytes of its name, whatever they look like.
     EXPECT_EQ(DecodeLegacyLine("/tmp/\x93\xfa"), "/tmp/\x93\xfa");
 

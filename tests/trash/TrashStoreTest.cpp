@@ -133,7 +133,7 @@ TEST(TrashFile, AFileLargerThanTheLimitLoadsTheEntriesWithinIt)
 {
     TempTree t;
     std::string bytes;
-    while (bytes.size() < platform::kStateFileLimit)
+    while (bytes.size() <= platform::kStateFileLimit)
         bytes += "/gone/" + std::to_string(bytes.size()) + "/=16\r\n";
     t.file("gomi.txt", bytes);
     TrashList trash;

@@ -3,6 +3,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 
@@ -26,10 +27,11 @@ public:
 
     bool isOpen() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
 
-    // Converts `bytes`; a sequence that cannot be converted becomes `replacement`
-    // (nullopt: the conversion fails instead).
+    // Converts `bytes`; a code unit (of `unitSize` bytes) that cannot be converted
+    // becomes `replacement` (nullopt: the conversion fails instead).
     std::optional<std::string> convert(std::string_view bytes,
-                                       std::optional<std::string_view> replacement)
+                                       std::optional<std::string_view> replacement = std::nullopt,
+                                       std::size_t unitSize = 1)
     {
         ::iconv(handle_, nullptr, nullptr, nullptr, nullptr); // the initial state
         std::string out;
@@ -46,11 +48,12 @@ public:
                 continue;
             if (!replacement)
                 return std::nullopt;
-            // A byte that starts no character (or a truncated last character): the
-            // replacement, then the next byte.
+            // A unit that starts no character (or a truncated last character): the
+            // replacement, then the next unit.
             out += *replacement;
-            ++in;
-            --inLeft;
+            const std::size_t skipped = std::min(unitSize, inLeft);
+            in += skipped;
+            inLeft -= skipped;
             ::iconv(handle_, nullptr, nullptr, nullptr, nullptr);
         }
         return out;
@@ -71,8 +74,8 @@ std::optional<std::string> DecodeCp932Exactly(std::string_view bytes)
     thread_local Converter encoder("CP932", "UTF-8");
     if (!decoder.isOpen() || !encoder.isOpen())
         return std::nullopt;
-    std::optional<std::string> text = decoder.convert(bytes, std::nullopt);
-    if (!text || encoder.convert(*text, std::nullopt) != bytes)
+    std::optional<std::string> text = decoder.convert(bytes);
+    if (!text || encoder.convert(*text) != bytes)
         return std::nullopt;
     return text;
 }
@@ -94,14 +97,14 @@ std::string DecodeUtf16LeText(std::string_view bytes, bool* exact)
             *exact = false;
         return std::string(bytes);
     }
-    if (std::optional<std::string> text = decoder.convert(bytes, std::nullopt)) {
+    if (std::optional<std::string> text = decoder.convert(bytes)) {
         if (exact != nullptr)
             *exact = true;
         return *text;
     }
     if (exact != nullptr)
         *exact = false;
-    return *decoder.convert(bytes, kReplacement);
+    return *decoder.convert(bytes, kReplacement, 2);
 }
 
 } // namespace quorvex::platform
