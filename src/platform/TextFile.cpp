@@ -106,11 +106,11 @@ std::optional<std::vector<std::string>> ReadTextLines(std::string_view path)
     return SplitDecodedLines(*bytes);
 }
 
-StateFileText ReadStateFile(std::string_view path)
+StateFileText ReadStateFile(std::string_view path, std::uint64_t limit)
 {
     StateFileText text;
     bool complete = true;
-    std::optional<std::string> bytes = ReadFileHead(path, kStateFileLimit, complete);
+    std::optional<std::string> bytes = ReadFileHead(path, limit, complete);
     if (!bytes) {
         if (LookupEntry(path))
             text.read = StateFileRead::InPart;

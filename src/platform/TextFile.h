@@ -32,26 +32,24 @@ std::optional<std::string> ReadWholeFile(std::string_view path);
 // Reads a text file: split into lines, each decoded with DecodeLegacyLine.
 std::optional<std::vector<std::string>> ReadTextLines(std::string_view path);
 
-// How much of a state file of the program (settings, histories, trash list) is read
-// at most: far above what the program writes, far below what would cost gigabytes of
-// memory.
+// How much of a state file of the program (settings, trash list) is read at most: far
+// above what the program writes, far below what would cost gigabytes of memory.
 inline constexpr std::uint64_t kStateFileLimit = std::uint64_t{16} << 20;
 
 enum class StateFileRead
 {
     Missing, // nothing at the path
     Whole,
-    InPart // longer than kStateFileLimit, or there but unreadable: a rewrite must keep
-           // a copy of it first (KeepDamagedCopy)
+    InPart // longer than the limit, or there but unreadable: a rewrite must keep a
+           // copy of it first (KeepDamagedCopy)
 };
 struct StateFileText
 {
     StateFileRead read = StateFileRead::Missing;
     std::vector<std::string> lines; // decoded with DecodeLegacyLine
 };
-// Reads up to kStateFileLimit bytes of a state file: the lines that lie wholly within
-// the limit.
-StateFileText ReadStateFile(std::string_view path);
+// Reads up to `limit` bytes of a state file: the lines that lie wholly within it.
+StateFileText ReadStateFile(std::string_view path, std::uint64_t limit = kStateFileLimit);
 // The first `limit` bytes of a file; `complete` tells whether that was all of it.
 std::optional<std::string> ReadFileHead(std::string_view path, std::uint64_t limit, bool& complete);
 

@@ -7,7 +7,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <gmock/gmock.h>
 
@@ -16,17 +15,9 @@ namespace {
 using quorvex::platform::FaultPoint;
 using quorvex::platform::ReadWholeFile;
 using quorvex::platform::SetFaultHook;
+using quorvex::test::FolderNames;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& item : std::filesystem::directory_iterator(folder))
-        names.push_back(item.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 class StateFilesTest : public FormFixture
 {

@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,14 +18,7 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-std::vector<std::string> FolderNames(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& item : std::filesystem::directory_iterator(folder))
-        names.push_back(item.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::FolderNames;
 
 TEST(TextFile, Utf8Validity)
 {

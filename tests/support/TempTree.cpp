@@ -1,13 +1,14 @@
 #include "support/TempTree.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
-#include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,15 @@
 #include <vector>
 
 namespace quorvex::test {
+
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& item : std::filesystem::directory_iterator(folder))
+        names.push_back(item.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 std::int64_t LocalTimeToEpoch(std::string_view text)
 {
@@ -120,7 +130,9 @@ void TempTree::setTime(std::string_view relative, std::string_view mtime) const
 
 void TempTree::setReadOnly(std::string_view relative, bool readOnly) const
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::lstat(path(relative).c_str(), &st) != 0)
         throw std::runtime_error("lstat failed");
     mode_t mode = st.st_mode & 07777;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex::test {
 
@@ -48,5 +49,8 @@ private:
 
 // Seconds since the epoch of a local "YYYY-MM-DD hh:mm:ss".
 std::int64_t LocalTimeToEpoch(std::string_view text);
+
+// The names in a folder, sorted by bytes.
+std::vector<std::string> FolderNames(const std::string& folder);
 
 } // namespace quorvex::test

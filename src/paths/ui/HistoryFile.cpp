@@ -14,7 +14,7 @@ std::string HistoryFilePath(const std::string& userDataDir, int n)
 
 platform::StateFileText LoadHistory(const std::string& userDataDir, int n)
 {
-    return platform::ReadStateFile(HistoryFilePath(userDataDir, n));
+    return platform::ReadStateFile(HistoryFilePath(userDataDir, n), kHistoryFileLimit);
 }
 
 std::vector<std::string> PruneHistory(std::vector<std::string> entries)

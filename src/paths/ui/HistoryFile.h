@@ -4,6 +4,7 @@
 // keeps only paths that still exist, at most the 16 newest, and replaces the file
 // atomically.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,15 @@
 namespace quorvex {
 
 inline constexpr std::size_t kHistoryLimit = 16;
+// How much of a history file is read at most: sixteen long paths fit many times, and
+// every line read becomes an entry of a drop-down, which costs time at start.
+inline constexpr std::uint64_t kHistoryFileLimit = std::uint64_t{256} << 10;
 
 // userDataDir ends with "/"; n is 1 .. 4.
 std::string HistoryFilePath(const std::string& userDataDir, int n);
 
-// The lines of history file n (platform::ReadStateFile: a missing file has none, an
-// undecodable line keeps its bytes).
+// The lines of history file n (platform::ReadStateFile up to kHistoryFileLimit: a
+// missing file has none, an undecodable line keeps its bytes).
 platform::StateFileText LoadHistory(const std::string& userDataDir, int n);
 
 // Drops the entries that are neither an existing folder nor an existing file, then
