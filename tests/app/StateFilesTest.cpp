@@ -42,21 +42,27 @@ TEST_F(StateFilesTest, LeftoversOfAKilledCloseAreRemovedAtTheNextStart)
 TEST_F(StateFilesTest, ACloseThatCannotSaveSaysSoOnceAndKeepsTheOldFiles)
 {
     tree.file("data/gomi.txt", "/old/=16\r\n");
-    auto form = makeForm();
-    form->TrashList().push_back("/new/=16");
-    SetFaultHook([](FaultPoint point, std::string_view) { return point == FaultPoint::Write; });
-    form->close();
-    SetFaultHook(nullptr);
+    // The disk is full before the first byte is written, or when the written file
+    // is to take the place of the old one.
+    for (const FaultPoint failing : {FaultPoint::Write, FaultPoint::Rename}) {
+        ScriptedDialogs closeDialogs;
+        auto form = std::make_unique<TForm1>(closeDialogs, 24);
+        form->TrashList().push_back("/new/=16");
+        SetFaultHook([failing](FaultPoint point, std::string_view) { return point == failing; });
+        form->close();
+        SetFaultHook(nullptr);
 
-    ASSERT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 1);
-    const QString text = dialogs.texts(ScriptedDialogs::Kind::Message).at(0);
-    const QString reason = QString::fromLocal8Bit(std::strerror(ENOSPC));
-    for (const std::string& file :
-         {tree.path("config/Vorle/Quorvex.reg"), data("gomi.txt"), data("data1.txt"),
-          data("data2.txt"), data("data3.txt"), data("data4.txt")})
-        EXPECT_THAT(text.toStdString(), HasSubstr(file + ": " + reason.toStdString()));
-    EXPECT_EQ(ReadWholeFile(data("gomi.txt")), "/old/=16\r\n");
-    EXPECT_FALSE(quorvex::platform::LookupEntry(tree.path("config/Vorle/Quorvex.reg")));
+        ASSERT_EQ(closeDialogs.count(ScriptedDialogs::Kind::Message), 1);
+        const std::string text =
+            closeDialogs.texts(ScriptedDialogs::Kind::Message).at(0).toStdString();
+        for (const std::string& file :
+             {tree.path("config/Vorle/Quorvex.reg"), data("gomi.txt"), data("data1.txt"),
+              data("data2.txt"), data("data3.txt"), data("data4.txt")})
+            EXPECT_THAT(text, HasSubstr(file + ": " + std::strerror(ENOSPC)));
+        EXPECT_EQ(ReadWholeFile(data("gomi.txt")), "/old/=16\r\n");
+        EXPECT_FALSE(quorvex::platform::LookupEntry(tree.path("config/Vorle/Quorvex.reg")));
+        EXPECT_THAT(FolderNames(tree.path("data")), ElementsAre("gomi.txt"));
+    }
 }
 
 TEST_F(StateFilesTest, LinesThatAreNoTextKeepTheirBytesThroughAStartAndAClose)
