@@ -201,13 +201,18 @@ bool RegistryKey::flush()
     const std::size_t slash = filePath_.rfind('/');
     if (!CreateFolderWithParents(filePath_.substr(0, slash + 1)))
         return false;
-    if (damaged_) {
+    const std::string text = FormatRegistryText(keyName_, values_);
+    // Bytes of no known encoding, written on a line of their own, may read back as
+    // text of the Windows code page: then the old file is kept aside as well.
+    ParsedRegistryText written = ParseRegistryFile(text, keyName_);
+    if (damaged_ || written.values != values_) {
         if (!KeepDamagedCopy(filePath_))
             return false;
         damaged_ = false;
     }
-    if (!WriteFileAtomically(filePath_, FormatRegistryText(keyName_, values_)))
+    if (!WriteFileAtomically(filePath_, text))
         return false;
+    values_ = std::move(written.values); // as the file reads now
     modified_ = false;
     return true;
 }

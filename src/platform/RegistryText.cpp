@@ -158,10 +158,15 @@ ParsedRegistryText ParseRegistryText(std::string_view text, std::string_view key
     bool inOwnSection = false;
     for (std::size_t index = 1; index < lines.size(); ++index) {
         std::string line(Trimmed(lines[index]));
-        // Values of other types may continue on the next lines after a '\'.
-        while (!line.empty() && line.back() == '\\' && line.find("=\"") == std::string::npos &&
-               index + 1 < lines.size())
+        // Values of other types may continue on the next lines after a '\'; one that
+        // would continue past the last line was cut off.
+        const auto continues = [](const std::string& text) {
+            return !text.empty() && text.back() == '\\' && text.find("=\"") == std::string::npos;
+        };
+        while (continues(line) && index + 1 < lines.size())
             line = line.substr(0, line.size() - 1) + std::string(Trimmed(lines[++index]));
+        if (continues(line))
+            return parsed;
         const bool cut = lastLineCut && index + 1 == lines.size();
         if (line.empty() || line[0] == ';')
             continue;

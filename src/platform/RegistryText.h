@@ -29,6 +29,8 @@ struct RegistryValue
     Kind kind = Kind::String;
     std::string text;        // String: the text; Other: everything after "="
     std::uint32_t dword = 0; // Dword
+
+    bool operator==(const RegistryValue&) const = default;
 };
 
 struct ParsedRegistryText

@@ -236,13 +236,33 @@ TEST_F(Registry, ValuesThatAreNoTextKeepTheirBytesThroughARewrite)
     EXPECT_TRUE(exported->isDamaged());
 }
 
+TEST_F(Registry, AValueThatWouldReadBackOtherwiseKeepsTheOldFileAside)
+{
+    // A value continued over two lines of bytes of no encoding, which joined on one
+    // line read as CP932 text ("hex:" + "あ").
+    const std::string file = "Windows Registry Editor Version 5.00\r\n\r\n"
+                             "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\r\n"
+                             "\"v\"=hex:\x82\\\r\n\xa0\r\n";
+    tree_.file("Vorle/Quorvex.reg", file);
+    {
+        auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
+        EXPECT_FALSE(key->isDamaged());
+        key->writeDword("sikii", 50);
+        ASSERT_TRUE(key->flush());
+        key->writeDword("sikii", 10);
+        ASSERT_TRUE(key->flush()); // the same values again: nothing more to keep
+    }
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged-1"), file);
+    EXPECT_EQ(fileText("Vorle/Quorvex.reg.damaged-2"), "<missing>");
+}
+
 TEST_F(Registry, AFileCutOffInItsLastLineIsDamaged)
 {
     const std::string header = "Windows Registry Editor Version 5.00\n\n"
                                "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\n"
                                "\"sikii\"=dword:00000032\n";
     for (const char* cut : {"\"height\"=dword:000", "\"height\"=dword:000000e",
-                            "\"height\"=hex:01,0", "\"height\"=dw"}) {
+                            "\"height\"=hex:01,0", "\"height\"=dw", "\"height\"=hex:01,\\\n"}) {
         tree_.file("Vorle/Quorvex.reg", header + cut);
         auto key = RegistryKey::open(VorleKeyPath("Quorvex"));
         EXPECT_TRUE(key->isDamaged()) << cut;
