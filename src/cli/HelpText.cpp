@@ -127,6 +127,8 @@ std::string exitCodes(const char* refused)
                        "  2   the input was refused: ") +
            refused +
            "\n"
+           "  3   done, but some folders or files could not be read: each is named on\n"
+           "      standard error (quorvex-cli: cannot read PATH: REASON)\n"
            "  64  wrong usage\n";
 }
 

@@ -9,23 +9,32 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/ChildProgram.h"
+#include "support/RunCommand.h"
 #include "support/TempTree.h"
 
 namespace {
 
-using quorvex::test::ChildProgram;
+using quorvex::test::CommandRun;
+using quorvex::test::ShellQuoted;
 using quorvex::test::TempTree;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
-constexpr uid_t kNobody = 65534;
-
-ChildProgram::Result RunCli(std::vector<std::string> arguments,
-                            std::optional<uid_t> asUser = std::nullopt)
+enum class As
 {
-    arguments.insert(arguments.begin(), QUORVEX_CLI_PATH);
-    return ChildProgram(arguments, {"LC_ALL=C.UTF-8"}, asUser).wait();
+    Me,
+    Nobody // a user from whom a folder of root's can be closed
+};
+
+CommandRun RunCli(const std::vector<std::string>& arguments, As user = As::Me)
+{
+    std::string line = "LC_ALL=C.UTF-8 ";
+    if (user == As::Nobody)
+        line += "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    line += ShellQuoted(QUORVEX_CLI_PATH);
+    for (const std::string& argument : arguments)
+        line += " " + ShellQuoted(argument);
+    return quorvex::test::RunCommand(line);
 }
 
 TEST(CliReadFailures, FifosAreNamedAndNeverOpened)
@@ -82,18 +91,18 @@ protected:
 
 TEST_F(UnreadableFolder, EveryCommandNamesItAndEndsWithStatusThree)
 {
-    const auto empty = RunCli({"empty", t.path("A")}, kNobody);
+    const auto empty = RunCli({"empty", t.path("A")}, As::Nobody);
     EXPECT_EQ(empty.exitCode, 3);
     EXPECT_EQ(empty.err, cannotRead("A/locked/"));
     EXPECT_THAT(empty.out, HasSubstr("open/zero"));
     EXPECT_THAT(empty.out, Not(HasSubstr("locked"))); // never shown as an empty folder
 
-    const auto dups = RunCli({"dups", t.path("A")}, kNobody);
+    const auto dups = RunCli({"dups", t.path("A")}, As::Nobody);
     EXPECT_EQ(dups.exitCode, 3);
     EXPECT_EQ(dups.err, cannotRead("A/locked/"));
     EXPECT_THAT(dups.out, HasSubstr("copy\t100"));
 
-    const auto compare = RunCli({"compare", t.path("A"), t.path("B")}, kNobody);
+    const auto compare = RunCli({"compare", t.path("A"), t.path("B")}, As::Nobody);
     EXPECT_EQ(compare.exitCode, 3);
     EXPECT_EQ(compare.err, cannotRead("A/locked/") + cannotRead("B/locked/"));
     EXPECT_THAT(compare.out, HasSubstr("locked\t"));    // the folder's own row

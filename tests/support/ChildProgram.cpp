@@ -37,7 +37,7 @@ std::string TakeFile(const std::string& path)
 } // namespace
 
 ChildProgram::ChildProgram(const std::vector<std::string>& argv,
-                           const std::vector<std::string>& environment, std::optional<uid_t> asUser)
+                           const std::vector<std::string>& environment)
     : outFile_(TempFileName()), errFile_(TempFileName())
 {
     pid_ = ::fork();
@@ -51,8 +51,6 @@ ChildProgram::ChildProgram(const std::vector<std::string>& argv,
     ::dup2(err, STDERR_FILENO);
     for (const std::string& entry : environment)
         ::putenv(const_cast<char*>(entry.c_str()));
-    if (asUser && (::setgid(*asUser) != 0 || ::setuid(*asUser) != 0))
-        ::_exit(126);
     std::vector<char*> args;
     for (const std::string& arg : argv)
         args.push_back(const_cast<char*>(arg.c_str()));

@@ -1,12 +1,11 @@
 #pragma once
-// A program of the build run as a child process, with its standard output and error
-// kept, for tests of what a user or the system does to a running program.
-//
-//   ChildProgram cli({QUORVEX_CLI_PATH, "empty", folder});
-//   ChildProgram::Result run = cli.wait();     // exitCode, out, err
+// A program of the build run as a child process that the test can signal while it
+// runs, with its standard output and error kept (RunCommand.h runs a command to its
+// end).
 //
 //   ChildProgram app({QUORVEX_PATH}, {"QT_QPA_PLATFORM=offscreen"});
-//   app.signal(SIGTERM);  app.wait();
+//   app.signal(SIGTERM);
+//   ChildProgram::Result run = app.wait();     // exitCode or killedBy, out, err
 
 #include <sys/types.h>
 
@@ -27,11 +26,9 @@ public:
     };
 
     // Starts argv[0] with the arguments; `environment` entries ("NAME=value") are added
-    // to (or replace those of) this process's environment. With `asUser`, the child
-    // runs as that user and group id (root only).
+    // to (or replace those of) this process's environment.
     explicit ChildProgram(const std::vector<std::string>& argv,
-                          const std::vector<std::string>& environment = {},
-                          std::optional<uid_t> asUser = std::nullopt);
+                          const std::vector<std::string>& environment = {});
     ~ChildProgram(); // kills a child still running
     ChildProgram(const ChildProgram&) = delete;
     ChildProgram& operator=(const ChildProgram&) = delete;
