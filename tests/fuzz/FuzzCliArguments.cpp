@@ -1,5 +1,6 @@
 // The arguments of quorvex-cli (NUL-separated in the input): parsing ends with a
-// usage error or options that make sense for their command.
+// usage error, a help or version request, or options that make sense for their
+// command.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -22,12 +23,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const auto parsed = ParseArguments(args);
     if (const auto* options = std::get_if<CliOptions>(&parsed)) {
+        // A help or version request needs nothing else; a run needs its operands.
+        const bool request = options->help || options->version;
         const std::size_t operands =
             options->command == "compare" || options->command == "identical" ? 2 : 1;
-        if (options->operands.size() != operands || options->threshold < 10 ||
-            options->threshold > 100 ||
-            (options->command != "compare" && options->command != "dups" &&
-             options->command != "identical" && options->command != "empty"))
+        if (!request && (options->operands.size() != operands || options->threshold < 10 ||
+                         options->threshold > 100 ||
+                         (options->command != "compare" && options->command != "dups" &&
+                          options->command != "identical" && options->command != "empty")))
             std::abort();
     } else if (std::get<UsageError>(parsed).message.empty()) {
         std::abort();
