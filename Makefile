@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 # Seconds each fuzz target runs.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup build run test fuzz bench installable package test-install screenshots clean
+.PHONY: all setup setup-windows build run test test-windows fuzz bench installable package test-install screenshots clean
 
 all: build
 
@@ -42,6 +42,16 @@ fuzz:
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
 	bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+# The Windows build: core, tests and quorvex-cli cross-compiled with MinGW-w64 and
+# run under Wine (scripts/test-windows.sh). Its packages are a separate, large group.
+setup-windows: setup
+	@bash scripts/setup-deps.sh --windows
+
+# The Linux quorvex-cli that the Windows one is checked against is the test build's.
+test-windows: setup-windows $(TEST_BUILD)/build.ninja
+	cmake --build $(TEST_BUILD) -j $(JOBS) --target quorvex-cli
+	JOBS=$(JOBS) bash scripts/test-windows.sh $(TEST_BUILD)/quorvex-cli
+
 bench: build
 	@bash bench/run-all.sh $(BUILD)
 
@@ -65,4 +75,4 @@ screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) quorvex_*.deb
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-windows quorvex_*.deb

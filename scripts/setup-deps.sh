@@ -1,8 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and screenshots need; with
-# --fuzz also clang and libFuzzer for `make fuzz` (the tests never need them).
-# Does nothing when they are all present.
+# Installs the Debian packages that building, testing and screenshots need. Does
+# nothing when they are all present.
+#   --fuzz     also clang and libFuzzer for `make fuzz` (the tests never need them).
+#   --windows  the packages of the Windows build instead (make test-windows): the
+#              MinGW-w64 compilers with POSIX threads, GoogleTest's sources and Wine
+#              (about 1.5 GB).
+#   --check    installs nothing; exits 1 when a package of the group is missing.
 set -euo pipefail
+
+fuzz=false
+windows=false
+check=false
+for arg in "$@"; do
+    case $arg in
+    --fuzz) fuzz=true ;;
+    --windows) windows=true ;;
+    --check) check=true ;;
+    *)
+        echo "usage: $0 [--fuzz] [--windows] [--check]" >&2
+        exit 64
+        ;;
+    esac
+done
 
 packages=(
     cmake g++ make ninja-build pkg-config
@@ -13,14 +32,22 @@ packages=(
     # the package and its checks (make package, make test-install)
     dpkg-dev file man-db bash-completion strace desktop-file-utils appstream lintian
 )
-if [ "${1:-}" = "--fuzz" ]; then
+if $fuzz; then
     packages+=(clang libclang-rt-14-dev libfuzzer-14-dev)
+fi
+if $windows; then
+    packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+
+if $check; then
+    [ ${#missing[@]} -eq 0 ]
+    exit
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
     echo "setup: installing ${missing[*]}"

@@ -34,12 +34,12 @@ std::optional<std::uint32_t> Clamped(std::optional<std::uint32_t> value, std::ui
 
 std::string OwnSettingsFile(std::string_view appTitle)
 {
-    return platform::RegistryKeyFile(VorleKeyPath(appTitle)).value_or(std::string());
+    return platform::RegistryKeyLocation(VorleKeyPath(appTitle));
 }
 
 std::optional<StoredSettings> ReadOwnSettings(std::string_view appTitle, std::string_view exeDir)
 {
-    platform::RemoveLeftoverTempFiles(OwnSettingsFile(appTitle));
+    platform::RemoveRegistryKeyLeftovers(VorleKeyPath(appTitle));
     std::optional<RegistryKey> key = RegistryKey::open(VorleKeyPath(appTitle));
     if (!key)
         return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's own settings key (Software\Vorle\<title>) and the mask sets of the
-// sibling product (Software\Vorle\Caskwell\MaskData, read only), on the registry
-// files of the platform layer.
+// sibling product (Software\Vorle\Caskwell\MaskData, read only), in the registry
+// of the platform layer (key files on Linux).
 
 #include <cstdint>
 #include <optional>

@@ -7,6 +7,7 @@
 #include "cli/ArgumentParser.h"
 #include "cli/Commands.h"
 #include "cli/HelpText.h"
+#include "platform/Console.h"
 
 using namespace quorvex::cli;
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv)
     // character type for text decoding. The others would only cost memory.
     std::setlocale(LC_COLLATE, "");
     std::setlocale(LC_CTYPE, "");
-    std::vector<std::string> args(argv + 1, argv + argc);
+    quorvex::platform::UseUtf8ConsoleOutput();
+    const std::vector<std::string> args = quorvex::platform::ProgramArguments(argc, argv);
     auto parsed = ParseArguments(args);
     if (auto* error = std::get_if<UsageError>(&parsed)) {
         std::fprintf(stderr, "quorvex-cli: %s\n%s", error->message.c_str(),

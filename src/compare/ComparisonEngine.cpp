@@ -6,6 +6,7 @@
 #include "compare/PathCaption.h"
 #include "platform/DosTime.h"
 #include "platform/FailureReason.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -14,26 +15,21 @@ namespace {
 // Entries the counting pass may keep listed for the walks (about 64 bytes each).
 constexpr std::size_t kListingBudget = 1 << 20;
 
-std::string withSeparator(std::string_view path)
-{
-    std::string result(path);
-    if (result.empty() || result.back() != '/')
-        result.push_back('/');
-    return result;
-}
+using platform::WithTrailingSeparator;
 
 // The folder holding a file, without a trailing separator except for the root.
 std::string folderOf(std::string_view path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = platform::FindLastSeparator(path);
     if (slash == std::string_view::npos)
         return ".";
-    return slash == 0 ? std::string("/") : std::string(path.substr(0, slash));
+    const std::size_t root = platform::RootLength(path);
+    return std::string(path.substr(0, slash < root ? root : slash));
 }
 
 std::string fileNameOf(std::string_view path)
 {
-    const auto slash = path.rfind('/');
+    const auto slash = platform::FindLastSeparator(path);
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
@@ -120,7 +116,8 @@ public:
             handleFolder(frame, *folder);
             // A folder reached through a symbolic link has its row but is never entered.
             if (!(folder->attributes & platform::kAttrReparsePoint))
-                push(std::make_shared<const std::string>(*frame.relative + folder->name + "/"));
+                push(std::make_shared<const std::string>(*frame.relative + folder->name +
+                                                         platform::kSeparator));
         }
         return count_;
     }
@@ -128,7 +125,7 @@ public:
 private:
     struct Frame
     {
-        std::shared_ptr<const std::string> relative; // R: "" or ending with "/"
+        std::shared_ptr<const std::string> relative; // R: "" or ending with a separator
         const FolderListing* listing = nullptr;
         const FolderListing* counterpart = nullptr;
         std::size_t next = 2; // after "." and ".."
@@ -253,8 +250,8 @@ private:
     Mode mode_;
     FolderListings& own_;
     FolderListings& other_;
-    std::string root_;      // the walked root with a trailing "/"
-    std::string otherRoot_; // the other root with a trailing "/"
+    std::string root_;      // the walked root with a trailing separator
+    std::string otherRoot_; // the other root with a trailing separator
     std::vector<Frame> stack_;
     std::uint64_t count_ = 0;
 };
@@ -301,7 +298,8 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
         rootA_ = pathA;
         rootB_ = pathB;
         FolderListings listingsA(kListingBudget), listingsB(kListingBudget);
-        const std::string rootA = withSeparator(pathA), rootB = withSeparator(pathB);
+        const std::string rootA = WithTrailingSeparator(pathA),
+                          rootB = WithTrailingSeparator(pathB);
         const std::uint64_t total =
             Walker(*this, Walker::Mode::Count, listingsA, listingsB, rootA, rootB).run() +
             Walker(*this, Walker::Mode::Count, listingsB, listingsA, rootB, rootA).run();
@@ -359,8 +357,8 @@ void ComparisonEngine::AddComparisonRow(const std::string& name,
             percentSum_ += 100;
         } else if (compareContents_) {
             const std::string relative = *folderCell + name;
-            const std::string pathA = withSeparator(rootA_) + relative;
-            const std::string pathB = withSeparator(rootB_) + relative;
+            const std::string pathA = WithTrailingSeparator(rootA_) + relative;
+            const std::string pathB = WithTrailingSeparator(rootB_) + relative;
             int percent = -1;
             CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
             if (percent < 0)

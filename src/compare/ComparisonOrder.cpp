@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cstring>
 #include <limits>
 #include <numeric>
 #include <string>
 #include <tuple>
+
+#include "platform/TextOrder.h"
 
 namespace quorvex {
 
@@ -36,25 +37,14 @@ template <typename Less> void reorder(std::vector<ComparisonRow>& rows, Less les
     rows = std::move(sorted);
 }
 
-// The locale's collation key of a text: comparing two keys bytewise orders the texts
-// as strcoll does, so a sort transforms each text once instead of at every compare.
-std::string CollationKey(const std::string& text)
-{
-    const std::size_t length = std::strxfrm(nullptr, text.c_str(), 0);
-    std::string key(length + 1, '\0');
-    std::strxfrm(key.data(), text.c_str(), key.size());
-    key.resize(length);
-    return key;
-}
-
-// Sorts by one collation key per row, built once.
+// Sorts by one sort key per row, built once.
 void sortByCollation(std::vector<ComparisonRow>& rows, const std::vector<std::string>& texts,
                      bool ascending)
 {
     std::vector<std::string> keys;
     keys.reserve(texts.size());
     for (const auto& text : texts)
-        keys.push_back(CollationKey(text));
+        keys.push_back(platform::TextSortKey(text));
     reorder(rows, [&](std::size_t a, std::size_t b) {
         return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
     });
@@ -74,9 +64,9 @@ long long numericCellValue(std::string_view text)
 
 int CompareCellTexts(std::string_view a, std::string_view b)
 {
-    // strcoll needs terminated texts; cells are std::string in every caller but a view
-    // may be a part of one.
-    return std::strcoll(std::string(a).c_str(), std::string(b).c_str());
+    // The comparison needs terminated texts; cells are std::string in every caller but
+    // a view may be a part of one.
+    return platform::CompareText(std::string(a).c_str(), std::string(b).c_str());
 }
 
 int CompareNumericCells(std::string_view s1, std::string_view s2)
@@ -124,8 +114,8 @@ void RestoreComparisonOrder(std::vector<ComparisonRow>& rows)
     pathKeys.reserve(rows.size());
     nameKeys.reserve(rows.size());
     for (const auto& row : rows) {
-        pathKeys.push_back(CollationKey(row.pathCell()));
-        nameKeys.push_back(CollationKey(row.displayName()));
+        pathKeys.push_back(platform::TextSortKey(row.pathCell()));
+        nameKeys.push_back(platform::TextSortKey(row.displayName()));
     }
     reorder(rows, [&](std::size_t a, std::size_t b) {
         const ComparisonRow& x = rows[a];

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -19,8 +20,7 @@ std::uint64_t CountMaskedFiles(std::string_view folder, const FilterSettings& se
         pending.pop_back();
         if (!platform::ListDirectory(path, entries))
             continue;
-        if (path.empty() || path.back() != '/')
-            path.push_back('/');
+        path = platform::WithTrailingSeparator(path);
         for (const auto& entry : entries) {
             if (!entry.isDirectory()) {
                 if (!settings.useMasks ||

@@ -1,18 +1,21 @@
 #include "compare/PathCaption.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
 namespace {
 
-constexpr std::string_view kCaptionHead = "/";
 constexpr int kMaxCaptionDepth = 30;
 
-// In UTF-8 every '/' byte is a separator (no multi-byte character contains one).
-bool isSeparatorAt(std::string_view text, std::size_t index)
+using platform::IsSeparatorAt;
+
+// The head shows the root: "/" on Linux, the first three characters (the drive,
+// "C:\") on Windows.
+std::string captionHead(std::string_view path)
 {
-    return text[index] == '/';
+    return platform::kSeparator == '/' ? std::string("/") : std::string(path.substr(0, 3));
 }
 
 } // namespace
@@ -20,10 +23,10 @@ bool isSeparatorAt(std::string_view text, std::size_t index)
 std::string RemoveLastComponent(std::string& path)
 {
     std::string copy = path;
-    if (!copy.empty() && isSeparatorAt(copy, copy.size() - 1))
+    if (!copy.empty() && IsSeparatorAt(copy, copy.size() - 1))
         copy.pop_back();
     std::size_t slash = copy.size();
-    while (slash > 0 && !isSeparatorAt(copy, slash - 1))
+    while (slash > 0 && !IsSeparatorAt(copy, slash - 1))
         --slash;
     if (slash == 0)
         return {};
@@ -41,7 +44,7 @@ std::string AbbreviatePathCaption(std::string_view path)
     int depth = 0;
     while (depth < kMaxCaptionDepth && !RemoveLastComponent(copy).empty())
         ++depth;
-    std::string caption(kCaptionHead);
+    std::string caption = captionHead(path);
     if (depth == 0)
         return caption;
     std::string last(path);

@@ -1,12 +1,14 @@
 #include "compare/WordMatch.h"
 
+#include "core/VectorClones.h"
+
 namespace quorvex {
 
 // Branch-free so that the compiler vectorises them (this file is built with -O3);
-// target_clones adds AVX2 versions that are picked at load time where available.
+// AVX2 versions are picked at load time where the system can pick them.
 
-__attribute__((target_clones("avx2", "default"))) std::size_t
-CountEqualWords(const std::uint32_t* a, const std::uint32_t* b, std::size_t count)
+QUORVEX_VECTOR_CLONES std::size_t CountEqualWords(const std::uint32_t* a, const std::uint32_t* b,
+                                                  std::size_t count)
 {
     std::uint32_t equal = 0;
     for (std::size_t i = 0; i < count; ++i)
@@ -14,8 +16,8 @@ CountEqualWords(const std::uint32_t* a, const std::uint32_t* b, std::size_t coun
     return equal;
 }
 
-__attribute__((target_clones("avx2", "default"))) std::size_t
-CountEqualBytes(const std::uint8_t* a, const std::uint8_t* b, std::size_t count)
+QUORVEX_VECTOR_CLONES std::size_t CountEqualBytes(const std::uint8_t* a, const std::uint8_t* b,
+                                                  std::size_t count)
 {
     // Byte-wide counters for runs of 255 keep the vector lanes narrow.
     std::size_t equal = 0;
@@ -35,8 +37,8 @@ CountEqualBytes(const std::uint8_t* a, const std::uint8_t* b, std::size_t count)
     return equal;
 }
 
-__attribute__((target_clones("avx2", "default"))) void
-FingerprintWords(const std::uint32_t* words, std::uint8_t* prints, std::size_t count)
+QUORVEX_VECTOR_CLONES void FingerprintWords(const std::uint32_t* words, std::uint8_t* prints,
+                                            std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i)
         prints[i] = static_cast<std::uint8_t>((words[i] * 0x9E3779B1u) >> 24);

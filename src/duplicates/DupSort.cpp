@@ -1,10 +1,10 @@
 #include "duplicates/DupSort.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 
 #include "platform/DosTime.h"
+#include "platform/TextOrder.h"
 
 namespace quorvex {
 
@@ -60,7 +60,7 @@ void SortDupListByName(DupList& list, std::uint32_t sortKey)
 {
     const std::vector<TDupRecord>& records = list.records();
     SortRows(list, sortKey != 0, [&](std::size_t a, std::size_t b) {
-        return std::strcoll(list.name(records[a]), list.name(records[b]));
+        return platform::CompareText(list.name(records[a]), list.name(records[b]));
     });
 }
 
@@ -92,7 +92,8 @@ void SortDupListByCell(DupList& list, std::uint32_t sortKey)
     }
     case kCellFolder:
         SortRows(list, ascending, [&](std::size_t a, std::size_t b) {
-            return std::strcoll(list.folder(records[a]).c_str(), list.folder(records[b]).c_str());
+            return platform::CompareText(list.folder(records[a]).c_str(),
+                                         list.folder(records[b]).c_str());
         });
         break;
     case kCellGroup:
@@ -102,7 +103,7 @@ void SortDupListByCell(DupList& list, std::uint32_t sortKey)
                 CompareNumericValues(ra.group == 0, ra.group, rb.group == 0, rb.group);
             if (byGroup != 0)
                 return byGroup;
-            return -std::strcoll(ContentText(ra).c_str(), ContentText(rb).c_str());
+            return -platform::CompareText(ContentText(ra).c_str(), ContentText(rb).c_str());
         });
         break;
     default:

@@ -3,18 +3,11 @@
 #include <vector>
 
 #include "platform/FailureReason.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
 namespace {
-
-std::string WithSeparator(std::string_view folder)
-{
-    std::string path(folder);
-    if (path.empty() || path.back() != '/')
-        path.push_back('/');
-    return path;
-}
 
 bool PassesMaskRule(const std::string& name, const FilterSettings& filters)
 {
@@ -29,7 +22,7 @@ void WalkSearchTree(
     const std::function<void(const std::string& folder)>& onFolder,
     const std::function<void(const std::string& folder, const platform::DirEntry& entry)>& onFile)
 {
-    std::vector<std::string> pending{WithSeparator(root)};
+    std::vector<std::string> pending{platform::WithTrailingSeparator(root)};
     std::vector<platform::DirEntry> entries;
     std::vector<std::string> subfolders;
     while (!pending.empty() && !observer.cancelRequested()) {
@@ -56,7 +49,7 @@ void WalkSearchTree(
         }
         // The stack holds the subfolders in reverse, so the first one is walked next.
         for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it)
-            pending.push_back(folder + *it + '/');
+            pending.push_back(folder + *it + platform::kSeparator);
     }
 }
 

@@ -1,7 +1,8 @@
 #include "empty/EmptyItemRecord.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "platform/TextOrder.h"
 
 namespace quorvex {
 
@@ -9,7 +10,7 @@ void SortEmptyItemsByName(EmptyItemList& list)
 {
     std::stable_sort(list.begin(), list.end(),
                      [](const EmptyItemRecord& a, const EmptyItemRecord& b) {
-                         return std::strcoll(a.Name.c_str(), b.Name.c_str()) < 0;
+                         return platform::CompareText(a.Name.c_str(), b.Name.c_str()) < 0;
                      });
 }
 

@@ -6,6 +6,7 @@
 #include "empty/EmptyEntryChecks.h"
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "trash/TrashStore.h"
 
 namespace quorvex {
@@ -28,7 +29,7 @@ bool IsLink(const DirEntry& entry)
 // the position of the descent pass.
 struct Frame
 {
-    std::string path; // with trailing '/'
+    std::string path; // with a trailing separator
     std::vector<DirEntry> entries;
     std::size_t next = 0;
 };
@@ -59,7 +60,7 @@ public:
                 !PassesAttributeFilter(entry.attributes, settings_))
                 continue;
             observer_.pumpMessages();
-            enter(frame.path + entry.name + '/');
+            enter(frame.path + entry.name + platform::kSeparator);
         }
     }
 
@@ -127,7 +128,7 @@ private:
         if (entryCount != 0 || frame.entries.empty())
             return;
         std::string path = frame.path;
-        if (path.size() > 1)
+        if (path.size() > platform::RootLength(path))
             path.pop_back();
         std::string name = TrashEntryDisplayName(path);
         append(std::move(name), frame.entries.back().attributes, std::move(path));

@@ -3,7 +3,7 @@
 // its path: into the user's trash under the data home folder, or, for an entry on
 // another file system, into the trash at the top of that file system. Each trashed
 // entry gets a ".trashinfo" record of where it came from and when it was trashed.
-// Nothing here depends on Qt.
+// On Windows: the Recycle Bin of the entry's drive. Nothing here depends on Qt.
 
 #include <optional>
 #include <string>
@@ -12,8 +12,9 @@
 namespace quorvex::platform {
 
 // Moves a file, link (not what it points to) or folder into a trash. `path` is
-// absolute; a trailing '/' is ignored. Returns where the entry now lies, or nullopt
-// when it cannot be trashed; then the entry is left where it was.
+// absolute; a trailing separator is ignored. Returns where the entry now lies (empty
+// on Windows, whose shell does not tell), or nullopt when it cannot be trashed; then
+// the entry is left where it was.
 std::optional<std::string> MoveToDesktopTrash(std::string_view path);
 
 } // namespace quorvex::platform

@@ -110,6 +110,9 @@ bool RemoveEmptyFolder(std::string_view path); // rmdir: only an empty directory
 bool DeleteRegularFile(std::string_view path); // unlink of a file, never a folder
 // Renames a file or folder; fails when something already exists at `to`.
 bool MoveEntry(std::string_view from, std::string_view to);
+// Makes a durable copy of the file `from` at `to`, where nothing may exist yet (a
+// second name for the same bytes where the file system allows it).
+bool CopyToNewFile(std::string_view from, std::string_view to);
 
 // Fault injection for tests: when set, the hook is asked before each of these
 // operations; returning true makes it fail as if the system refused it, with the

@@ -1,8 +1,9 @@
 #pragma once
-// The single-instance lock: an exclusive lock on a file, held while the object lives
-// and released by the kernel when the process ends, also when it crashes.
+// The single-instance lock: an exclusive lock on a file (Linux) or a named mutex
+// (Windows), held while the object lives and released by the kernel when the
+// process ends, also when it crashes.
 //
-// Whatever sits at the lock path never blocks the start and never refuses a first
+// On Linux, whatever sits at the lock path never blocks the start and never refuses a first
 // start: a link, FIFO, socket, device, empty folder or a file of another owner there
 // is replaced by a lock file of our own; what cannot be replaced (a folder with
 // content) leaves the lock to a second file beside it. Every start locks both files
@@ -15,7 +16,8 @@ namespace quorvex::platform {
 class InstanceLock
 {
 public:
-    // $XDG_RUNTIME_DIR/<name>.lock, else /tmp/<name>-<uid>.lock.
+    // $XDG_RUNTIME_DIR/<name>.lock, else /tmp/<name>-<uid>.lock; on Windows the
+    // mutex name, <name> itself.
     static std::string DefaultPath(const std::string& name = "Quorvex");
 
     explicit InstanceLock(std::string path = DefaultPath());

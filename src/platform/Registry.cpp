@@ -2,35 +2,13 @@
 
 #include <utility>
 
-#include "platform/FileSystem.h"
-#include "platform/TextFile.h"
-#include "platform/UserFolders.h"
+#include "platform/RegistryStore.h"
 
 namespace quorvex::platform {
 
 namespace {
 
 constexpr std::string_view kBranch = "Software\\Vorle\\";
-constexpr std::string_view kRoot = "HKEY_CURRENT_USER\\";
-
-// The part after "Software\Vorle\", or nullopt.
-std::optional<std::string_view> RestOfKeyPath(std::string_view keyPath)
-{
-    if (keyPath.substr(0, 1) == "\\")
-        keyPath.remove_prefix(1);
-    if (keyPath.size() <= kBranch.size() ||
-        !SameRegistryName(keyPath.substr(0, kBranch.size()), kBranch))
-        return std::nullopt;
-    return keyPath.substr(kBranch.size());
-}
-
-// The section name of the key's file: "HKEY_CURRENT_USER\Software\Vorle\...".
-std::string SectionName(std::string_view keyPath)
-{
-    if (keyPath.substr(0, 1) == "\\")
-        keyPath.remove_prefix(1);
-    return std::string(kRoot) + std::string(keyPath);
-}
 
 bool IsUsableComponent(std::string_view part)
 {
@@ -44,50 +22,41 @@ std::string VorleKeyPath(std::string_view rest)
     return std::string(kBranch) + std::string(rest);
 }
 
-std::string RegistryFolder()
+std::string FullKeyName(std::string_view keyPath)
 {
-    return ConfigHomeFolder() + "Vorle/";
+    if (keyPath.substr(0, 1) == "\\")
+        keyPath.remove_prefix(1);
+    return "HKEY_CURRENT_USER\\" + std::string(keyPath);
 }
 
-std::optional<std::string> RegistryKeyFile(std::string_view keyPath)
+std::optional<std::string_view> VorleBranchRest(std::string_view keyPath)
 {
-    const std::optional<std::string_view> rest = RestOfKeyPath(keyPath);
-    if (!rest)
+    if (keyPath.substr(0, 1) == "\\")
+        keyPath.remove_prefix(1);
+    if (keyPath.size() <= kBranch.size() ||
+        !SameRegistryName(keyPath.substr(0, kBranch.size()), kBranch))
         return std::nullopt;
-    std::string file = RegistryFolder();
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = rest->find('\\', start);
-        const std::string_view part = rest->substr(start, end - start);
-        if (!IsUsableComponent(part))
+    const std::string_view rest = keyPath.substr(kBranch.size());
+    for (std::size_t start = 0;;) {
+        const std::size_t end = rest.find('\\', start);
+        if (!IsUsableComponent(rest.substr(start, end - start)))
             return std::nullopt;
-        file += part;
         if (end == std::string_view::npos)
-            break;
-        file += '/';
+            return rest;
         start = end + 1;
     }
-    return file + ".reg";
 }
 
-RegistryKey::RegistryKey(std::string filePath, std::string keyName) noexcept
-    : filePath_(std::move(filePath)), keyName_(std::move(keyName))
-{
-}
+RegistryKey::RegistryKey(std::string keyPath) noexcept : keyPath_(std::move(keyPath)) {}
 
 std::optional<RegistryKey> RegistryKey::open(std::string_view keyPath)
 {
-    const std::optional<std::string> file = RegistryKeyFile(keyPath);
-    if (!file)
+    std::optional<StoredRegistryKey> stored = LoadRegistryKey(keyPath);
+    if (!stored)
         return std::nullopt;
-    bool complete = true;
-    const std::optional<std::string> bytes = ReadFileHead(*file, kStateFileLimit, complete);
-    if (!bytes)
-        return std::nullopt;
-    RegistryKey key(*file, SectionName(keyPath));
-    ParsedRegistryText parsed = ParseRegistryFile(*bytes, key.keyName_);
-    key.values_ = std::move(parsed.values);
-    key.damaged_ = !parsed.complete || !complete;
+    RegistryKey key{std::string(keyPath)};
+    key.values_ = std::move(stored->values);
+    key.damaged_ = stored->damaged;
     return key;
 }
 
@@ -95,10 +64,9 @@ std::optional<RegistryKey> RegistryKey::openOrCreate(std::string_view keyPath)
 {
     if (std::optional<RegistryKey> existing = open(keyPath))
         return existing;
-    const std::optional<std::string> file = RegistryKeyFile(keyPath);
-    if (!file || LookupEntry(*file))
-        return std::nullopt; // outside the branch, or there but unreadable
-    return RegistryKey(*file, SectionName(keyPath));
+    if (!CanCreateRegistryKey(keyPath))
+        return std::nullopt;
+    return RegistryKey(std::string(keyPath));
 }
 
 RegistryKey::~RegistryKey()
@@ -107,8 +75,8 @@ RegistryKey::~RegistryKey()
 }
 
 RegistryKey::RegistryKey(RegistryKey&& other) noexcept
-    : filePath_(std::move(other.filePath_)), keyName_(std::move(other.keyName_)),
-      values_(std::move(other.values_)), damaged_(std::exchange(other.damaged_, false)),
+    : keyPath_(std::move(other.keyPath_)), values_(std::move(other.values_)),
+      damaged_(std::exchange(other.damaged_, false)),
       modified_(std::exchange(other.modified_, false))
 {
 }
@@ -117,8 +85,7 @@ RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept
 {
     if (this != &other) {
         (void)flush();
-        filePath_ = std::move(other.filePath_);
-        keyName_ = std::move(other.keyName_);
+        keyPath_ = std::move(other.keyPath_);
         values_ = std::move(other.values_);
         damaged_ = std::exchange(other.damaged_, false);
         modified_ = std::exchange(other.modified_, false);
@@ -198,21 +165,8 @@ bool RegistryKey::flush()
 {
     if (!modified_)
         return true;
-    const std::size_t slash = filePath_.rfind('/');
-    if (!CreateFolderWithParents(filePath_.substr(0, slash + 1)))
+    if (!StoreRegistryKey(keyPath_, values_, damaged_))
         return false;
-    const std::string text = FormatRegistryText(keyName_, values_);
-    // Bytes of no known encoding, written on a line of their own, may read back as
-    // text of the Windows code page: then the old file is kept aside as well.
-    ParsedRegistryText written = ParseRegistryFile(text, keyName_);
-    if (damaged_ || written.values != values_) {
-        if (!KeepDamagedCopy(filePath_))
-            return false;
-        damaged_ = false;
-    }
-    if (!WriteFileAtomically(filePath_, text))
-        return false;
-    values_ = std::move(written.values); // as the file reads now
     modified_ = false;
     return true;
 }

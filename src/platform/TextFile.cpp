@@ -127,7 +127,7 @@ bool WriteTextLinesAtomically(std::string_view path, const std::vector<std::stri
 {
     std::string text;
     for (const std::string& line : lines) {
-        text += line;
+        text += EncodeTextLine(line);
         text += "\r\n";
     }
     return WriteFileAtomically(path, text);

@@ -1,8 +1,9 @@
 #pragma once
-// Text files of the program (histories, trash list, mask texts): UTF-8, with a
-// CP932 (Shift_JIS) fallback per line for files carried over from Windows, lines
-// split at CR LF, CR or LF, atomic rewrites, and the care of state files: a size
-// limit for reading, leftovers of interrupted rewrites, copies of damaged files.
+// Text files of the program (histories, trash list, mask texts): read as UTF-8, or
+// line by line in the Windows code page where a line is not valid UTF-8; written in
+// UTF-8 on Linux and in the ANSI code page on Windows; lines split at CR LF, CR or
+// LF; atomic rewrites; and the care of state files: a size limit for reading,
+// leftovers of interrupted rewrites, copies of damaged files.
 
 #include <cstdint>
 #include <optional>
@@ -14,11 +15,16 @@ namespace quorvex::platform {
 
 bool IsValidUtf8(std::string_view bytes);
 // One line of a text file as UTF-8: kept as it is when it is valid UTF-8 or names a
-// local path (begins with '/': the bytes of a name that is not UTF-8, as this program
-// writes them); decoded when it is exactly CP932 text (encoding the result again
-// gives the same bytes); otherwise kept byte for byte, so that a rewrite of the file
-// loses nothing of it.
+// Linux path (begins with '/': the bytes of a name that is not UTF-8, as this program
+// writes them there); decoded when it is exactly text of the Windows code page
+// (CP932 on Linux, the ANSI code page on Windows: encoding the result again gives the
+// same bytes); otherwise kept byte for byte, so that a rewrite of the file loses
+// nothing of it.
 std::string DecodeLegacyLine(std::string_view line);
+// The bytes a text file holds for one line: the same on Linux; on Windows the ANSI
+// code page when it holds every character of a UTF-8 line, else the line's own
+// bytes, so that no name is lost.
+std::string EncodeTextLine(std::string_view line);
 // Decodes UTF-16 little-endian bytes (without their byte order mark) to UTF-8; a
 // unit that is no character becomes U+FFFD and clears `exact` when given.
 std::string DecodeUtf16LeText(std::string_view bytes, bool* exact = nullptr);
@@ -57,7 +63,8 @@ std::optional<std::string> ReadFileHead(std::string_view path, std::uint64_t lim
 // `path`. On any failure the old file stays untouched, no temporary file remains,
 // LastFailureText() tells why, and false is returned.
 bool WriteFileAtomically(std::string_view path, std::string_view bytes);
-// Joins the lines with CR LF (each line followed by CR LF) and writes atomically.
+// Joins the lines with CR LF (each line followed by CR LF), encodes them
+// (EncodeTextLine) and writes atomically.
 bool WriteTextLinesAtomically(std::string_view path, const std::vector<std::string>& lines);
 // Removes the temporary files that rewrites of `path` left when the process was
 // killed between creating and renaming them. Only the one running instance may call

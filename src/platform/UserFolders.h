@@ -1,21 +1,29 @@
 #pragma once
-// The user's standard folders and name. Every folder is returned with a trailing '/'.
+// The user's standard folders and name. Every folder is returned with a trailing
+// separator.
 
 #include <string>
 
 namespace quorvex::platform {
 
-// $HOME, else the home folder of the effective user.
+// An environment variable's value as UTF-8; empty when it is not set.
+std::string EnvironmentText(const char* name);
+
+// $HOME, else the home folder of the effective user; on Windows %USERPROFILE%.
 std::string HomeFolder();
+// $XDG_DATA_HOME, else ~/.local/share/; on Windows %LOCALAPPDATA%.
+std::string DataHomeFolder();
+// The name of the logged-on (on Linux: effective) user; on Linux the uid in decimal
+// when it has no name.
+std::string LogonUserName();
+
+#ifndef _WIN32
 // $QUORVEX_CONFIG_HOME, else $XDG_CONFIG_HOME, else ~/.config/.
 std::string ConfigHomeFolder();
-// $XDG_DATA_HOME, else ~/.local/share/.
-std::string DataHomeFolder();
 // $XDG_RUNTIME_DIR, or empty when it is not set.
 std::string RuntimeFolder();
-// The name of the effective user (the uid in decimal when it has no name).
-std::string LogonUserName();
 // The effective user id in decimal.
 std::string EffectiveUserId();
+#endif
 
 } // namespace quorvex::platform

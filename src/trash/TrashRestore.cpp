@@ -1,6 +1,7 @@
 #include "trash/TrashRestore.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -17,7 +18,7 @@ std::string DamagedEntryText(const std::string& path, std::string_view valueText
 
 bool RecreateFile(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
+    const std::size_t slash = platform::FindLastSeparator(path);
     if (slash != std::string::npos) {
         const std::string folder = path.substr(0, slash + 1);
         if (!platform::IsExistingFolder(folder) && !platform::CreateFolderWithParents(folder))
@@ -35,10 +36,10 @@ RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path
     if (!parts.attributes)
         return {RestoreResult::Damaged, DamagedEntryText(path, parts.valueText)};
 
-    // Only absolute paths are made: an entry carried over from Windows ("C:\...")
-    // would otherwise land below the current folder.
+    // Only absolute paths are made: an entry carried over from another system
+    // ("C:\..." on Linux) would otherwise land below the current folder.
     const bool folder = IsFolderEntryPath(path);
-    const bool absolute = !path.empty() && path.front() == '/';
+    const bool absolute = platform::IsAbsolutePath(path);
     if (!absolute || !(folder ? platform::CreateFolderWithParents(path) : RecreateFile(path)))
         return {RestoreResult::Failed, folder ? kFolderFailure : kFileFailure};
     // -1 records an attribute word that could not be read: nothing to give back.

@@ -4,13 +4,12 @@
 #include <charconv>
 
 #include "platform/AsciiText.h"
+#include "platform/PathText.h"
 #include "platform/TextFile.h"
 
 namespace quorvex {
 
 namespace {
-
-constexpr char kSeparator = '/';
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
@@ -50,16 +49,17 @@ TrashEntry MakeTrashEntry(std::string_view path, std::int32_t attributes)
 
 bool IsFolderEntryPath(std::string_view name)
 {
-    // In UTF-8 a trailing separator byte is always a separator; a double-byte code
-    // page would have to check that it is not the second byte of a character.
-    return !name.empty() && name.back() == kSeparator;
+    // Entries are UTF-8 here, where a trailing separator byte is always a separator;
+    // a name read in a double-byte code page was decoded first, so the second byte
+    // of a character never counts.
+    return !name.empty() && platform::IsSeparatorAt(name, name.size() - 1);
 }
 
 std::string WithTrailingDelimiter(std::string_view path)
 {
     std::string result(path);
-    if (!result.empty() && result.back() != kSeparator)
-        result += kSeparator;
+    if (!result.empty() && !IsFolderEntryPath(result))
+        result += platform::kSeparator;
     return result;
 }
 
@@ -67,7 +67,7 @@ std::string TrashEntryDisplayName(std::string_view path)
 {
     if (IsFolderEntryPath(path))
         path.remove_suffix(1);
-    const std::size_t slash = path.rfind(kSeparator);
+    const std::size_t slash = platform::FindLastSeparator(path);
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 

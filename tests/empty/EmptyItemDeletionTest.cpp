@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -47,8 +45,7 @@ EmptyItemList Records(const std::vector<std::string>& paths)
 
 bool Exists(const std::string& path)
 {
-    struct stat status;
-    return ::lstat(path.c_str(), &status) == 0;
+    return platform::LookupEntry(path).has_value();
 }
 
 std::vector<std::size_t> DeleteAll(const EmptyItemList& list, TrashList& trash, ScriptedDialogs& d)
@@ -155,6 +152,7 @@ TEST(DeleteEmptyItems, RemovalsThatFailOrEntriesThatVanishedLeaveEverythingInPla
     EXPECT_TRUE(Exists(busyFile) && Exists(busyFolder) && Exists(vanished));
 }
 
+#ifndef _WIN32 // links to files and FIFOs as Linux has them
 TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
 {
     TempTree t;
@@ -179,6 +177,8 @@ TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
     EXPECT_NE(dialogs.questions[2].find("このフォルダ"), std::string::npos);
     EXPECT_FALSE(ClearReadOnly(t.path("vanished")).value_or("").empty());
 }
+
+#endif
 
 } // namespace
 } // namespace quorvex

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
 #include "platform/TextFile.h"
+#include "platform/posix/RegistryFiles.h"
 #include "support/TempTree.h"
 
 namespace quorvex::platform {

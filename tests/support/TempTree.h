@@ -5,8 +5,11 @@
 //   TempTree t;
 //   t.file("a/b.txt", "hello", "2024-01-02 03:04:05");   // local time (TZ of the test)
 //   t.dir("a/empty");
-//   t.path("a/b.txt")  -> "/tmp/qv-XXXXXX/a/b.txt"
-//   t.root()           -> "/tmp/qv-XXXXXX/" (with trailing '/')
+//   t.path("a/b.txt")  -> "/tmp/qv-XXXXXX/a/b.txt" (on Windows "...\qv-...\a\b.txt")
+//   t.root()           -> "/tmp/qv-XXXXXX/" (with a trailing separator)
+//
+// Relative paths are written with '/'; path() and the results use the system's
+// separator (support/SystemText.h). Names are UTF-8 on every system.
 
 #include <cstdint>
 #include <string>
@@ -24,7 +27,7 @@ public:
     TempTree& operator=(const TempTree&) = delete;
 
     const std::string& root() const { return root_; }
-    std::string path(std::string_view relative) const { return root_ + std::string(relative); }
+    std::string path(std::string_view relative) const;
 
     // Creates the file (and its missing folders) with the given content; `mtime`
     // is "YYYY-MM-DD hh:mm:ss" in local time, or empty to keep the current time.
@@ -35,11 +38,19 @@ public:
                             std::string_view mtime = {}) const;
     std::string dir(std::string_view relative, std::string_view mtime = {}) const;
     std::string symlink(std::string_view relative, std::string_view target) const;
-    std::string fifo(std::string_view relative) const;
+    std::string fifo(std::string_view relative) const; // Linux only
+
+    // The attribute bits: on Linux the write permission for read-only; on Windows the
+    // read-only bit itself.
+
+    // Makes a file or folder hidden. On Linux its name must begin with '.', which
+    // alone hides it; on Windows the hidden bit is set.
+    void hide(std::string_view relative) const;
 
     void setTime(std::string_view relative, std::string_view mtime) const;
     void setReadOnly(std::string_view relative, bool readOnly) const;
-    // Writes the DOS attribute extended attribute ("0x" + hex), as other software does.
+    // Linux: writes the DOS attribute extended attribute ("0x" + hex), as other
+    // software does. Windows: sets the attribute word itself.
     void setDosAttrib(std::string_view relative, std::uint32_t attributes) const;
 
 private:

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,6 +5,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/SystemText.h"
 #include "support/TempTree.h"
 #include "trash/TrashRestore.h"
 
@@ -39,9 +38,10 @@ TEST(RestoreTrashEntry, FolderIsMadeWithItsParentsAndAnExistingFolderCounts)
     EXPECT_EQ(outcome.result, RestoreResult::Failed);
     EXPECT_EQ(outcome.message, "フォルダを元に戻すのに失敗しました。");
 
-    trash.add("C:\\old\\", 16); // carried over from Windows: never made below the current folder
-    EXPECT_EQ(RestoreTrashEntry(trash, "C:\\old\\").result, RestoreResult::Failed);
-    EXPECT_FALSE(platform::IsExistingFile("C:\\old\\"));
+    // Carried over from the other system: never made below the current folder.
+    trash.add(test::kForeignFolderPath, 16);
+    EXPECT_EQ(RestoreTrashEntry(trash, test::kForeignFolderPath).result, RestoreResult::Failed);
+    EXPECT_FALSE(platform::LookupEntry(test::kForeignFolderPath));
 }
 
 TEST(RestoreTrashEntry, FileComesBackEmptyWithItsFoldersAndAttributes)

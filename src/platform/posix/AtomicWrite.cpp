@@ -13,6 +13,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/TempFileNames.h"
 #include "platform/TextFile.h"
 #include "platform/posix/ProcessUmask.h"
 #include "platform/posix/WriteAll.h"
@@ -20,9 +21,6 @@
 namespace quorvex::platform {
 
 namespace {
-
-constexpr std::string_view kTempInfix = ".tmp-";
-constexpr std::size_t kTempSuffixLength = 6; // the XXXXXX of mkostemp
 
 // A symbolic link is kept: its target is what gets replaced.
 std::string ResolveTarget(const std::string& path)
@@ -45,17 +43,18 @@ void SyncFolderOf(const std::string& path)
     }
 }
 
+} // namespace
+
+// The XXXXXX of mkostemp: six letters and digits.
 bool IsTempSuffix(std::string_view suffix)
 {
-    if (suffix.size() != kTempSuffixLength)
+    if (suffix.size() != 6)
         return false;
     for (const char c : suffix)
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
             return false;
     return true;
 }
-
-} // namespace
 
 bool WriteFileAtomically(std::string_view path, std::string_view bytes)
 {
@@ -100,19 +99,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes)
 
 void RemoveLeftoverTempFiles(std::string_view path)
 {
-    const std::string target = ResolveTarget(std::string(path));
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = target.substr(0, slash + 1);
-    const std::string prefix = target.substr(slash + 1) + std::string(kTempInfix);
-    std::vector<DirEntry> entries;
-    if (folder.empty() || !ListDirectory(folder, entries))
-        return;
-    for (const DirEntry& entry : entries) {
-        const std::string_view name = entry.name;
-        if (name.substr(0, prefix.size()) == prefix && IsTempSuffix(name.substr(prefix.size())) &&
-            !entry.isDirectory() && (entry.attributes & kAttrReparsePoint) == 0)
-            (void)DeleteRegularFile(folder + entry.name);
-    }
+    RemoveTempFilesBeside(ResolveTarget(std::string(path)));
 }
 
 } // namespace quorvex::platform

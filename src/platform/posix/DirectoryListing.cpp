@@ -12,20 +12,13 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/posix/EntryAttributes.h"
 #include "platform/posix/PathAnchor.h"
 
 namespace quorvex::platform {
 
 namespace {
-
-// The path without trailing '/' (but "/" stays "/"), NUL-terminated.
-std::string WithoutTrailingSeparators(std::string_view path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.remove_suffix(1);
-    return std::string(path);
-}
 
 class DirectoryStream
 {
@@ -82,7 +75,7 @@ bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out)
     out.clear();
     if (IsFaultInjected(FaultPoint::List, folder))
         return false;
-    const std::string folderPath = WithoutTrailingSeparators(folder);
+    const std::string folderPath(WithoutTrailingSeparators(folder));
     DirectoryStream stream(folderPath);
     struct stat folderStatus;
     if (!stream.isOpen() || ::fstat(stream.fd(), &folderStatus) != 0) {
@@ -146,7 +139,7 @@ std::optional<DirEntry> LookupEntry(std::string_view path)
 {
     if (path.empty() || IsFaultInjected(FaultPoint::Lookup, path))
         return std::nullopt;
-    const std::string fullPath = WithoutTrailingSeparators(path);
+    const std::string fullPath(WithoutTrailingSeparators(path));
     const std::size_t slash = fullPath.rfind('/');
     DirEntry entry;
     entry.name = slash == std::string::npos ? fullPath : fullPath.substr(slash + 1);
@@ -158,26 +151,6 @@ std::optional<DirEntry> LookupEntry(std::string_view path)
         return std::nullopt;
     }
     return entry;
-}
-
-bool IsExistingFolder(std::string_view path)
-{
-    const std::optional<DirEntry> entry = LookupEntry(path);
-    return entry && entry->isDirectory();
-}
-
-bool IsExistingFile(std::string_view path)
-{
-    const std::optional<DirEntry> entry = LookupEntry(path);
-    return entry && !entry->isDirectory();
-}
-
-std::optional<std::uint32_t> GetAttributes(std::string_view path)
-{
-    const std::optional<DirEntry> entry = LookupEntry(path);
-    if (!entry)
-        return std::nullopt;
-    return entry->attributes;
 }
 
 } // namespace quorvex::platform

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <vector>
 
 #include "platform/DosAttribText.h"
 #include "platform/FailureReason.h"
@@ -14,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/posix/PathAnchor.h"
 #include "platform/posix/ProcessUmask.h"
+#include "platform/posix/WriteAll.h"
 
 namespace quorvex::platform {
 
@@ -29,6 +31,32 @@ bool MakeFolder(const std::string& path)
     struct stat status;
     return errno == EEXIST && ::fstatat(anchor.dirFd(), anchor.name(), &status, 0) == 0 &&
            S_ISDIR(status.st_mode);
+}
+
+// Copies the bytes of `from` into the new file `to`.
+bool CopyBytes(const std::string& from, const std::string& to)
+{
+    InputFile source;
+    if (!source.open(from))
+        return false;
+    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        RememberFailure(errno);
+        return false;
+    }
+    std::vector<char> buffer(1 << 16);
+    std::int64_t got;
+    while ((got = source.read(buffer.data(), buffer.size())) > 0)
+        if (!posix::WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)))) {
+            RememberFailure(errno);
+            got = -1;
+            break;
+        }
+    bool ok = got == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok)
+        ::unlink(to.c_str());
+    return ok;
 }
 
 } // namespace
@@ -130,6 +158,15 @@ bool MoveEntry(std::string_view from, std::string_view to)
     if (::lstat(target.c_str(), &status) == 0)
         return false;
     return ::rename(source.c_str(), target.c_str()) == 0;
+}
+
+bool CopyToNewFile(std::string_view from, std::string_view to)
+{
+    const std::string source(from), target(to);
+    // A second name for the same bytes costs nothing; file systems without hard
+    // links get a copy.
+    return ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+           CopyBytes(source, target);
 }
 
 } // namespace quorvex::platform

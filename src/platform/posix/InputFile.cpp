@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <utility>
 
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
@@ -73,29 +72,6 @@ std::int64_t ReadOnce(int fd, void* buffer, std::size_t length, const std::uint6
 }
 
 } // namespace
-
-InputFile::~InputFile()
-{
-    close();
-}
-
-InputFile::InputFile(InputFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(std::exchange(other.size_, 0)),
-      position_(std::exchange(other.position_, 0)), faultPath_(std::move(other.faultPath_))
-{
-}
-
-InputFile& InputFile::operator=(InputFile&& other) noexcept
-{
-    if (this != &other) {
-        close();
-        fd_ = std::exchange(other.fd_, -1);
-        size_ = std::exchange(other.size_, 0);
-        position_ = std::exchange(other.position_, 0);
-        faultPath_ = std::move(other.faultPath_);
-    }
-    return *this;
-}
 
 bool InputFile::open(std::string_view path)
 {

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <utility>
 
+#include "platform/FileSystem.h"
 #include "platform/UserFolders.h"
 
 namespace quorvex::platform {

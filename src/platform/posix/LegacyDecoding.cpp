@@ -1,5 +1,5 @@
-// Decoding of Windows text with glibc iconv. Its "CP932" takes the Windows extensions
-// (NEC and IBM rows) that plain Shift_JIS rejects.
+// Decoding of Windows text with glibc iconv; text files are written in UTF-8. Its "CP932" takes the
+// Windows extensions (NEC and IBM rows) that plain Shift_JIS rejects.
 
 #include <iconv.h>
 
@@ -87,6 +87,11 @@ std::string DecodeLegacyLine(std::string_view line)
     if (line.empty() || line.front() == '/' || IsValidUtf8(line))
         return std::string(line);
     return DecodeCp932Exactly(line).value_or(std::string(line));
+}
+
+std::string EncodeTextLine(std::string_view line)
+{
+    return std::string(line);
 }
 
 std::string DecodeUtf16LeText(std::string_view bytes, bool* exact)

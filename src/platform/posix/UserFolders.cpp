@@ -42,6 +42,12 @@ template <typename Field> std::string FromPasswordEntry(Field field)
 
 } // namespace
 
+std::string EnvironmentText(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::string(value) : std::string();
+}
+
 std::string HomeFolder()
 {
     std::string home = FolderFromEnvironment("HOME");

@@ -1,0 +1,22 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (g++-mingw-w64-x86-64).
+# The "-posix" compilers are the ones whose C++ library has std::thread.
+#
+#   cmake -S . -B build-windows -G Ninja \
+#         -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+
+set(QUORVEX_MINGW_TRIPLET x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUORVEX_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUORVEX_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUORVEX_MINGW_TRIPLET}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${QUORVEX_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Every program is one self-contained .exe: the C and C++ runtimes and the thread
+# library are linked in, so nothing has to be copied beside it.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")

@@ -1,0 +1,28 @@
+#include "platform/PathText.h"
+
+namespace quorvex::platform {
+
+std::string WithTrailingSeparator(std::string_view path)
+{
+    std::string result(path);
+    if (result.empty() || !IsSeparatorAt(result, result.size() - 1))
+        result += kSeparator;
+    return result;
+}
+
+std::string_view WithoutTrailingSeparators(std::string_view path)
+{
+    while (path.size() > RootLength(path) && IsSeparatorAt(path, path.size() - 1))
+        path.remove_suffix(1);
+    return path;
+}
+
+std::size_t FindLastSeparator(std::string_view path)
+{
+    for (std::size_t i = path.size(); i > 0; --i)
+        if (IsSeparatorAt(path, i - 1))
+            return i - 1;
+    return std::string_view::npos;
+}
+
+} // namespace quorvex::platform

@@ -1,0 +1,36 @@
+#pragma once
+// The separator rules of paths held as UTF-8 text. Linux separates with '/', Windows
+// with '\' (and takes '/' as well); the root of an absolute path is "/" on Linux and
+// a drive ("C:\") or a share ("\\server\share\") on Windows.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace quorvex::platform {
+
+#ifdef _WIN32
+inline constexpr char kSeparator = '\\';
+#else
+inline constexpr char kSeparator = '/';
+#endif
+
+// Whether the byte at `position` of `path` is a path separator. No UTF-8 character
+// contains the byte of a separator, so no double-byte rule is needed on text here;
+// text in a double-byte code page is decoded before it is looked at (TextFile.h).
+bool IsSeparatorAt(std::string_view path, std::size_t position);
+// The path with a trailing separator added when it has none ("" gets one too).
+std::string WithTrailingSeparator(std::string_view path);
+// The path without trailing separators, except those of its root ("/", "C:\").
+std::string_view WithoutTrailingSeparators(std::string_view path);
+// The position of the last separator, or npos.
+std::size_t FindLastSeparator(std::string_view path);
+// The length of the root that begins the path: 1 for "/x" on Linux; 3 for "C:\x",
+// the length up to the share's separator for "\\srv\share\x" on Windows; else 0.
+std::size_t RootLength(std::string_view path);
+inline bool IsAbsolutePath(std::string_view path)
+{
+    return RootLength(path) > 0;
+}
+
+} // namespace quorvex::platform

@@ -1,0 +1,28 @@
+#include "platform/TempFileNames.h"
+
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+
+namespace quorvex::platform {
+
+void RemoveTempFilesBeside(const std::string& target)
+{
+    const std::size_t separator = FindLastSeparator(target);
+    if (separator == std::string::npos)
+        return;
+    const std::string folder = target.substr(0, separator + 1);
+    const std::string prefix = target.substr(separator + 1) + std::string(kTempInfix);
+    std::vector<DirEntry> entries;
+    if (!ListDirectory(folder, entries))
+        return;
+    for (const DirEntry& entry : entries) {
+        const std::string_view name = entry.name;
+        if (name.substr(0, prefix.size()) == prefix && IsTempSuffix(name.substr(prefix.size())) &&
+            !entry.isDirectory() && (entry.attributes & kAttrReparsePoint) == 0)
+            (void)DeleteRegularFile(folder + entry.name);
+    }
+}
+
+} // namespace quorvex::platform

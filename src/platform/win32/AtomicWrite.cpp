@@ -1,0 +1,111 @@
+// Atomic rewrites on Windows: a temporary file beside the target, written, flushed
+// to the disk and moved over the target in one step (MoveFileExW replacing it).
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+
+#include "platform/FaultHook.h"
+#include "platform/TempFileNames.h"
+#include "platform/TextFile.h"
+#include "platform/win32/LastError.h"
+#include "platform/win32/WideText.h"
+
+namespace quorvex::platform {
+
+namespace {
+
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+    bool close()
+    {
+        const bool ok = !isOpen() || CloseHandle(handle_) != 0;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : DWORD(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// A name beside the target that no other writer (thread or process) picks.
+std::wstring TemporaryNameFor(const std::string& target)
+{
+    static std::atomic<unsigned> counter{0};
+    return win32::WidePath(target + std::string(kTempInfix) +
+                           std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(counter.fetch_add(1)));
+}
+
+} // namespace
+
+// "<process>-<counter>" of TemporaryNameFor.
+bool IsTempSuffix(std::string_view suffix)
+{
+    const std::size_t dash = suffix.find('-');
+    const auto isNumber = [](std::string_view text) {
+        return !text.empty() && text.size() <= 10 &&
+               text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    return dash != std::string_view::npos && isNumber(suffix.substr(0, dash)) &&
+           isNumber(suffix.substr(dash + 1));
+}
+
+bool WriteFileAtomically(std::string_view path, std::string_view bytes)
+{
+    if (path.empty()) {
+        win32::RememberLastError(ERROR_PATH_NOT_FOUND);
+        return false;
+    }
+    if (IsFaultInjected(FaultPoint::Write, path))
+        return false;
+    const std::string target(path);
+    const std::wstring temporary = TemporaryNameFor(target);
+    FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.isOpen()) {
+        win32::RememberLastError();
+        return false;
+    }
+    bool ok = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    ok = file.close() && ok;
+    if (ok && IsFaultInjected(FaultPoint::Rename, target)) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    ok = ok && MoveFileExW(temporary.c_str(), win32::WidePath(target).c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok) {
+        win32::RememberLastError();
+        DeleteFileW(temporary.c_str());
+    }
+    return ok;
+}
+
+void RemoveLeftoverTempFiles(std::string_view path)
+{
+    RemoveTempFilesBeside(std::string(path));
+}
+
+} // namespace quorvex::platform
