@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "platform/FaultHook.h"
+#include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
 
 namespace quorvex {
@@ -48,10 +50,15 @@ bool IsEmptyRegularFile(std::string_view path)
 
 bool DeleteFileIfEmpty(std::string_view path)
 {
+    if (platform::IsFaultInjected(platform::FaultPoint::Remove, path))
+        return false;
     const auto data = Describe(path);
     if (!data || !IsEmptyRegular(*data))
         return false;
-    return DeleteFileW(platform::win32::WidePath(path).c_str()) != 0;
+    if (DeleteFileW(platform::win32::WidePath(path).c_str()))
+        return true;
+    platform::win32::RememberLastError();
+    return false;
 }
 
 } // namespace quorvex

@@ -183,10 +183,11 @@ TEST(Win32FileSystem, TextFilesInTheAnsiCodePage)
     ASSERT_TRUE(lines);
     EXPECT_EQ(*lines, (std::vector<std::string>{"C:\\表\\=16", "C:\\ソ=32"}));
 
-    // A name the code page cannot hold keeps the whole file in UTF-8.
+    // A name the code page cannot hold keeps its line in UTF-8; the others stay in
+    // the code page, and each line reads back as it was.
     ASSERT_TRUE(WriteTextLinesAtomically(path, {"C:\\表", "C:\\한"}));
-    EXPECT_EQ(ReadWholeFile(path), "C:\\表\r\nC:\\한\r\n");
-    EXPECT_EQ(ReadTextLines(path)->at(1), "C:\\한");
+    EXPECT_EQ(ReadWholeFile(path), "C:\\\x95\x5c\r\nC:\\한\r\n");
+    EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"C:\\表", "C:\\한"}));
 }
 
 } // namespace
