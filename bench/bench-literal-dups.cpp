@@ -7,9 +7,9 @@
 #include <cstdlib>
 
 #include "LiteralPairing.h"
-#include "cli/ResultWriter.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSort.h"
+#include "duplicates/DupTable.h"
 
 int main(int argc, char** argv)
 {
@@ -28,9 +28,5 @@ int main(int argc, char** argv)
     SortDupListByCell(list, 65536 + kCellGroup);
     AssignBands(list);
 
-    cli::ResultWriter writer({"name", "content", "size", "date", "folder", "group", "band"});
-    for (const TDupRecord& record : list.records())
-        writer.addRow({list.name(record), ContentText(record), SizeDigits(record), DateText(record),
-                       list.folder(record), GroupText(record), BandText(record)});
-    return writer.write(cli::OutputFormat::Tsv) ? 0 : 1;
+    return DupTable(list).write(OutputFormat::Tsv) ? 0 : 1;
 }

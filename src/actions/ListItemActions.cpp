@@ -1,6 +1,7 @@
 #include "actions/ListItemActions.h"
 
 #include "actions/ItemProperties.h"
+#include "actions/ListSaving.h"
 #include "app/ImageList1.h"
 #include "platform/desktop/RecycleBin.h"
 #include "platform/desktop/ShellActions.h"
@@ -47,11 +48,15 @@ ListItemActions::ListItemActions(QAbstractItemView& list, Services services, Ite
     Delete = item(names.remove, QStringLiteral("削除(&D)"), imagelist1::Delete);
     Menu->addSeparator()->setObjectName(QString::fromLatin1(names.separator2));
     Properties = item(names.properties, QStringLiteral("プロパティ"), imagelist1::Properties);
+    Menu->addSeparator()->setObjectName(QString::fromLatin1(names.saveList) +
+                                        QStringLiteral("Separator"));
+    SaveList = item(names.saveList, QStringLiteral("リストを保存…"), imagelist1::Document);
 
     connect(OpenFolder, &QAction::triggered, this, &ListItemActions::OpenSelectedFolder);
     connect(SelectAll, &QAction::triggered, this, &ListItemActions::SelectAllRows);
     connect(Copy, &QAction::triggered, this, &ListItemActions::CopySelectedToClipboard);
     connect(Properties, &QAction::triggered, this, &ListItemActions::ShowSelectedProperties);
+    connect(SaveList, &QAction::triggered, this, &ListItemActions::SaveListToFile);
     connect(&list, &QAbstractItemView::doubleClicked, this, &ListItemActions::OpenSelectedItem);
 }
 
@@ -60,6 +65,20 @@ void ListItemActions::enableItems(bool rowItemsUsable)
     for (QAction* action : {OpenFolder, Copy, Delete, Properties})
         action->setEnabled(rowItemsUsable);
     SelectAll->setEnabled(list_.model()->rowCount() > 0);
+    SaveList->setEnabled(SelectAll->isEnabled());
+}
+
+void ListItemActions::setListTable(QString suggestedName,
+                                   std::function<quorvex::ResultWriter()> table)
+{
+    suggestedName_ = std::move(suggestedName);
+    table_ = std::move(table);
+}
+
+void ListItemActions::SaveListToFile()
+{
+    if (table_ && list_.model()->rowCount() > 0)
+        SaveResultList(services_.dialogs, &services_.owner, suggestedName_, table_);
 }
 
 void ListItemActions::openOnRightClick(std::function<void()> prepare)
@@ -67,6 +86,7 @@ void ListItemActions::openOnRightClick(std::function<void()> prepare)
     list_.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list_, &QWidget::customContextMenuRequested, this,
             [this, prepare = std::move(prepare)](const QPoint& pos) {
+                clickedRow_ = list_.indexAt(pos).row();
                 prepare();
                 Menu->popup(list_.viewport()->mapToGlobal(pos));
             });

@@ -1,17 +1,23 @@
 #pragma once
 // The row actions the result lists share, and the popup menu that offers them:
 // open an item (double click), open the folder that holds it, select all rows, copy
-// the selected items to the clipboard as files, send them to the desktop trash, and
-// show an item's properties. A list tells the actions only its item path per row;
-// the selection and select-all come from its view.
+// the selected items to the clipboard as files, send them to the desktop trash, show
+// an item's properties, and save the whole list to a file. A list tells the actions
+// only its item path per row and, for saving, its table; the selection and
+// select-all come from its view.
 //
 //   ListItemActions* actions = new ListItemActions(*view, {owner, dialogs, images},
 //       [model](int row) { return model->RecordPath(row); },
-//       {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3"});
+//       {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3",
+//        "SaveList2"});
+//   actions->setListTable("検索結果.tsv", [page] { return quorvex::DupTable(page->list()); });
 //   connect(actions->Delete, &QAction::triggered, page, &Page::DeleteMenu1Click);
 //   actions->openOnRightClick([=] { actions->enableItems(rowSelected && !busy); });
 
+#include "core/ResultWriter.h"
+
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <string>
@@ -39,6 +45,7 @@ struct ListMenuNames
     const char* remove;
     const char* separator2;
     const char* properties;
+    const char* saveList;
 };
 
 class ListItemActions : public QObject
@@ -60,24 +67,31 @@ public:
     ListItemActions(QAbstractItemView& list, Services services, ItemPath itemPath,
                     const ListMenuNames& names);
 
-    // "フォルダを開く", "全て選択(&A)", "コピー(&C)", "削除(&D)" and "プロパティ", in this
-    // order, with the separators after the first and the fourth. The delete item is
-    // the list's to connect.
+    // "フォルダを開く", "全て選択(&A)", "コピー(&C)", "削除(&D)", "プロパティ" and
+    // "リストを保存…", in this order, with the separators after the first, the fourth
+    // and the fifth. The delete item is the list's to connect.
     QMenu* Menu;
     QAction* OpenFolder;
     QAction* SelectAll;
     QAction* Copy;
     QAction* Delete;
     QAction* Properties;
+    QAction* SaveList;
+
+    // What "リストを保存…" writes: the list's table in its current order, made when
+    // the user has chosen the file; `suggestedName` is offered in the save dialog.
+    void setListTable(QString suggestedName, std::function<quorvex::ResultWriter()> table);
 
     // Set while select-all runs: the list's selection handlers ignore their events.
     bool SelectingAll() const { return SelectingAll_; }
 
     // The usual enabling before the menu opens: the row items follow `rowItemsUsable`,
-    // select-all needs at least one row.
+    // select-all and saving need at least one row.
     void enableItems(bool rowItemsUsable);
     // Opens the menu at a right click in the list, once `prepare` (the enabling) has run.
     void openOnRightClick(std::function<void()> prepare);
+    // The row under the mouse at the last right click; -1 when it was below the rows.
+    int ClickedRow() const { return clickedRow_; }
 
     // The actions on the first selected row's item; nothing without one.
     void OpenSelectedItem();
@@ -88,6 +102,8 @@ public:
     // The selected rows' items, in row order, onto the clipboard as files; rows
     // without an item path are left out, and nothing changes when none is left.
     void CopySelectedToClipboard();
+    // "リストを保存…": the save dialog, then the table written to the chosen file.
+    void SaveListToFile();
 
     // Sends the items that `recyclePath` gives for the selected rows, in row order
     // (empty paths are left out), to the desktop trash in one operation. Once the
@@ -104,4 +120,7 @@ private:
     Services services_;
     ItemPath itemPath_;
     bool SelectingAll_ = false;
+    int clickedRow_ = -1;
+    QString suggestedName_;
+    std::function<quorvex::ResultWriter()> table_;
 };

@@ -5,13 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/ResultWriter.h"
+
 namespace quorvex::cli {
 
-enum class OutputFormat
-{
-    Tsv,
-    Json
-};
+using quorvex::OutputFormat; // --format: tsv or json
 
 struct CliOptions
 {

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "cli/CliOptions.h"
-#include "cli/ResultWriter.h"
 #include "compare/Filters.h"
+#include "core/ResultWriter.h"
 
 namespace quorvex::cli {
 

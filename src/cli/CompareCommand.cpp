@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
 #include "compare/ComparisonEngine.h"
+#include "compare/ComparisonTable.h"
 
 namespace quorvex::cli {
 
@@ -23,16 +24,7 @@ int RunCompareCommand(const CliOptions& options)
         return kExitRefused;
     }
 
-    ResultWriter writer({"Name", "cell0", "cell1", "cell2", "cell3", "cell4", "cell5", "cell6"});
-    for (const ComparisonRow& row : engine.rows()) {
-        std::vector<std::string> fields{row.name()};
-        for (int cell = 0; cell < kCellCount; ++cell)
-            fields.push_back(row.cell(cell));
-        writer.addRow(std::move(fields));
-    }
-    writer.addExtra("#columns", {engine.captionA(), engine.captionB()});
-    writer.addExtra("#header", {engine.contentHeader()});
-    return WriteResult(writer, options, progress.unreadCount());
+    return WriteResult(ComparisonTable(engine), options, progress.unreadCount());
 }
 
 } // namespace quorvex::cli

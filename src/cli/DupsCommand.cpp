@@ -9,6 +9,7 @@
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
 #include "duplicates/DupSearch.h"
+#include "duplicates/DupTable.h"
 
 namespace quorvex::cli {
 
@@ -36,11 +37,7 @@ int RunDupsCommand(const CliOptions& options)
         return kExitRefused;
     }
 
-    ResultWriter writer({"name", "content", "size", "date", "folder", "group", "band"});
-    for (const TDupRecord& record : list.records())
-        writer.addRow({list.name(record), ContentText(record), SizeDigits(record), DateText(record),
-                       list.folder(record), GroupText(record), BandText(record)});
-    const int status = WriteResult(writer, options, unreadCount);
+    const int status = WriteResult(DupTable(list), options, unreadCount);
     if (status != kExitFailure && !run.notice.empty())
         std::fprintf(stderr, "%s\n", run.notice.c_str());
     return status;

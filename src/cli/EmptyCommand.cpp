@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
 #include "empty/EmptyItemSearch.h"
+#include "empty/EmptyItemTable.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex::cli {
@@ -27,12 +28,8 @@ int RunEmptyCommand(const CliOptions& options)
     SearchEmptyItems(folder, counter, list, *settings, progress);
     SortEmptyItemsByName(list);
 
-    ResultWriter writer({"Name", "AttributeText", "Path"});
-    for (EmptyItemRecord& record : list)
-        writer.addRow(
-            {std::move(record.Name), std::move(record.AttributeText), std::move(record.Path)});
-    writer.addExtra("#count", {FormatItemCount(counter)});
-    return WriteResult(writer, options, progress.unreadCount());
+    return WriteResult(EmptyItemTable(list, FormatItemCount(counter)), options,
+                       progress.unreadCount());
 }
 
 } // namespace quorvex::cli

@@ -1,6 +1,7 @@
 #pragma once
-// The observer of a run of the tool. --progress: a one-line bar on standard error,
-// drawn only when it is a terminal and only when the whole percentage changes.
+// The observer of a run of the tool. --progress: a one-line bar on standard error
+// with the elapsed time and the time left (RunEstimate), drawn only when it is a
+// terminal and only when the whole percentage or the shown times change.
 // Always: one line "quorvex-cli: cannot read PATH: REASON" per folder or file the run
 // could not read.
 
@@ -8,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/RunEstimate.h"
 #include "core/RunObserver.h"
 
 namespace quorvex::cli {
@@ -15,12 +17,16 @@ namespace quorvex::cli {
 class TerminalProgress : public RunObserver
 {
 public:
-    explicit TerminalProgress(bool enabled);
+    explicit TerminalProgress(bool enabled, const RunClock& clock = SteadyRunClock());
     ~TerminalProgress() override;
 
     void setOverallMax(std::uint64_t max) override;
     void setOverallPosition(std::uint64_t position) override;
     void stepOverall(std::uint64_t by) override;
+    void setFileMax(std::uint64_t max) override;
+    void setFilePosition(std::uint64_t position) override;
+    void setWorkTotal(std::uint64_t bytes) override;
+    void addWorkDone(std::uint64_t bytes) override;
     void cannotRead(const std::string& path, const std::string& reason) override;
 
     // How many folders and files could not be read.
@@ -34,6 +40,8 @@ private:
     std::uint64_t position_ = 0;
     int shownPercent_ = -1;
     std::size_t unreadCount_ = 0;
+    RunEstimate estimate_;
+    std::string shownTimes_;
 };
 
 } // namespace quorvex::cli

@@ -122,6 +122,8 @@ public:
         return count_;
     }
 
+    std::uint64_t bytes() const { return bytes_; }
+
 private:
     struct Frame
     {
@@ -218,13 +220,16 @@ private:
             if (!acceptsFile(entry))
                 continue;
             ++count_;
-            if (mode_ == Mode::Count)
+            if (mode_ == Mode::Count) {
+                bytes_ += entry.size;
                 continue;
+            }
             const auto counterpart = lookupCounterpart(frame, entry.name);
-            if (mode_ == Mode::SideA)
+            if (mode_ == Mode::SideA) {
                 engine_.AddComparisonRow(entry.name, frame.relative, false, factsOf(entry),
                                          counterpart);
-            else if (!counterpart)
+                engine_.observer_.addWorkDone(entry.size);
+            } else if (!counterpart)
                 engine_.AddComparisonRow(entry.name, frame.relative, false, std::nullopt,
                                          factsOf(entry));
             engine_.observer_.stepOverall(1);
@@ -254,6 +259,7 @@ private:
     std::string otherRoot_; // the other root with a trailing separator
     std::vector<Frame> stack_;
     std::uint64_t count_ = 0;
+    std::uint64_t bytes_ = 0; // the sizes of the files counted
 };
 
 ComparisonEngine::ComparisonEngine(const FilterSettings& filters, RunObserver& observer)
@@ -300,10 +306,14 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
         FolderListings listingsA(kListingBudget), listingsB(kListingBudget);
         const std::string rootA = WithTrailingSeparator(pathA),
                           rootB = WithTrailingSeparator(pathB);
+        Walker countA(*this, Walker::Mode::Count, listingsA, listingsB, rootA, rootB);
         const std::uint64_t total =
-            Walker(*this, Walker::Mode::Count, listingsA, listingsB, rootA, rootB).run() +
+            countA.run() +
             Walker(*this, Walker::Mode::Count, listingsB, listingsA, rootB, rootA).run();
         observer_.setOverallMax(total);
+        // The contents read are those of A's files (each against its counterpart).
+        if (compareContents_)
+            observer_.setWorkTotal(countA.bytes());
         observer_.setOverallPosition(0);
         rows_.reserve(total);
         Walker(*this, Walker::Mode::SideA, listingsA, listingsB, rootA, rootB).run();

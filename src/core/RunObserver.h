@@ -27,6 +27,12 @@ public:
     virtual void setFileMax(std::uint64_t /*max*/) {}
     virtual void setFilePosition(std::uint64_t /*position*/) {}
 
+    // The bytes the run will read, when the engine knows them up front, and the
+    // bytes done so far (a file counts once its turn is over); the time estimate
+    // goes by them instead of the overall progress.
+    virtual void setWorkTotal(std::uint64_t /*bytes*/) {}
+    virtual void addWorkDone(std::uint64_t /*bytes*/) {}
+
     // Lets the user interface process pending events.
     virtual void pumpMessages() {}
 

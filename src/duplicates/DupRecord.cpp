@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/DosTime.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex {
 
@@ -114,6 +115,13 @@ std::string GroupText(const TDupRecord& record)
 std::string BandText(const TDupRecord& record)
 {
     return record.band < 0 ? std::string() : std::to_string(record.band);
+}
+
+bool ChangedSinceListed(const TDupRecord& record, const std::string& path)
+{
+    const std::optional<platform::DirEntry> entry = platform::LookupEntry(path);
+    return entry && (entry->isDirectory() || entry->size != record.size ||
+                     entry->lastWrite.seconds != record.lastWrite);
 }
 
 } // namespace quorvex

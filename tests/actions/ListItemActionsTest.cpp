@@ -69,7 +69,7 @@ protected:
     ListItemActions actions{view,
                             {owner, dialogs, images},
                             [this](int row) { return pathOf(row); },
-                            {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props"}};
+                            {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props", "Save"}};
 };
 
 TEST_F(ListItemActionsTest, TrashTakesTheSelectedItemsInRowOrderAndReportsTheRowsThatWent)
@@ -176,7 +176,7 @@ TEST_F(ListItemActionsTest, SelectAllSelectsEveryRowWithTheFlagSetMeanwhile)
     EXPECT_EQ(SelectedRowNumbers(view), (std::vector<int>{0, 1, 2}));
     EXPECT_GT(flaggedChanges, 0);
     EXPECT_FALSE(actions.SelectingAll());
-    EXPECT_EQ(actions.Menu->actions().size(), 7);
+    EXPECT_EQ(actions.Menu->actions().size(), 9);
 }
 
 TEST_F(ListItemActionsTest, OpeningAnItemOfATypeWithoutApplicationShowsTheChooser)

@@ -8,6 +8,7 @@
 #include "app/MainContext.h"
 #include "app/PageSheet.h"
 #include "compare/ComparisonOrder.h"
+#include "compare/ComparisonTable.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/ControlStyles.h"
@@ -159,7 +160,9 @@ void ComparePage::buildPopupMenu()
             return quorvex::ComparisonItemPath(model_->row(row), ListView2->ClickedSide(),
                                                model_->RootA(), model_->RootB());
         },
-        {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2"});
+        {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2", "SaveList1"});
+    Actions->setListTable(QStringLiteral("比較結果.tsv"),
+                          [this] { return quorvex::ComparisonTable(engine_); });
     PopupMenu3 = Actions->Menu;
     N3 = Actions->OpenFolder;
     A1 = Actions->SelectAll;
@@ -223,6 +226,7 @@ void ComparePage::StartComparison()
         sort_.clearMarker(*ListView2);
         PathA->AddToHistory(pathA);
         PathB->AddToHistory(pathB);
+        progress_.finish();
     }
     if (!outcome.carriedOut)
         context_.dialogs().showWarning(&context_.mainWindow(), toQString(outcome.warning));
@@ -312,9 +316,11 @@ void ComparePage::PopupMenu3Popup()
     Property2->setEnabled(usable);
     N9->setEnabled(model_->rowCount() > 0);
     A1->setEnabled(N9->isEnabled());
+    Actions->SaveList->setEnabled(N9->isEnabled());
     // While a run is in progress the list's order and selection stay as they are.
     N9->setVisible(idle);
     A1->setVisible(idle);
+    Actions->SaveList->setVisible(idle);
 }
 
 void ComparePage::showPopupMenu(const QPoint& globalPos)

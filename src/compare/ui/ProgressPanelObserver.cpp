@@ -25,39 +25,69 @@ int scaledForBar(std::uint64_t value, std::uint64_t max)
 
 } // namespace
 
-void ThrottledEventPump::pump()
+bool ThrottledEventPump::pump()
 {
     if (sincePump_.isValid() && sincePump_.elapsed() < kPumpIntervalMs)
-        return;
+        return false;
     QCoreApplication::processEvents();
     sincePump_.start();
+    return true;
+}
+
+void ProgressPanelObserver::start()
+{
+    pump_.restart();
+    estimate_.start();
+    shownTimes_.clear();
+}
+
+void ProgressPanelObserver::finish()
+{
+    context_.setStatusText(0, QString::fromStdString(estimate_.finishedText()));
 }
 
 void ProgressPanelObserver::setOverallMax(std::uint64_t max)
 {
     context_.ColorProgressBar1().setMax(max);
+    estimate_.setOverallMax(max);
 }
 
 void ProgressPanelObserver::setOverallPosition(std::uint64_t position)
 {
     context_.ColorProgressBar1().setPosition(position);
+    estimate_.setOverallPosition(position);
 }
 
 void ProgressPanelObserver::stepOverall(std::uint64_t by)
 {
     context_.ColorProgressBar1().StepBy(by);
+    estimate_.stepOverall(by);
 }
 
 void ProgressPanelObserver::setFileMax(std::uint64_t max)
 {
     fileMax_ = max;
+    estimate_.setFileMax(max);
     context_.ProgressBar1().setMaximum(std::max(1, scaledForBar(max, max)));
 }
 
 void ProgressPanelObserver::setFilePosition(std::uint64_t position)
 {
+    estimate_.setFilePosition(position);
     QProgressBar& bar = context_.ProgressBar1();
     bar.setValue(std::min(bar.maximum(), scaledForBar(position, fileMax_)));
+}
+
+void ProgressPanelObserver::pumpMessages()
+{
+    if (!pump_.pump())
+        return;
+    // The texts change once a second at most: the panel is repainted only then.
+    const QString times = QString::fromStdString(estimate_.runningText());
+    if (times != shownTimes_) {
+        shownTimes_ = times;
+        context_.setStatusText(0, times);
+    }
 }
 
 bool ProgressPanelObserver::cancelRequested() const

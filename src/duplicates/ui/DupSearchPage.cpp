@@ -12,6 +12,8 @@
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "duplicates/DupSearch.h"
+#include "duplicates/DupSelection.h"
+#include "duplicates/DupTable.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "paths/ui/BrowseForFolder.h"
@@ -24,12 +26,15 @@
 #include <QEvent>
 #include <QFile>
 #include <QFrame>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -176,7 +181,10 @@ void DupSearchPage::buildPopupMenu()
     Actions = new ListItemActions(
         *ListView4, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
         [this](int row) { return model_->RecordPath(row); },
-        {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3"});
+        {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3",
+         "SaveList2"});
+    Actions->setListTable(QStringLiteral("検索結果.tsv"),
+                          [this] { return quorvex::DupTable(DupList_); });
     PopupMenu1 = Actions->Menu;
     N4 = Actions->OpenFolder;
     A2 = Actions->SelectAll;
@@ -184,13 +192,62 @@ void DupSearchPage::buildPopupMenu()
     DeleteMenu1 = Actions->Delete;
     MenuItem3 = Actions->Properties;
     connect(DeleteMenu1, &QAction::triggered, this, &DupSearchPage::DeleteMenu1Click);
+    buildSelectionHelpers();
 
     Actions->openOnRightClick([this] { PopupMenu1Popup(); });
 }
 
+void DupSearchPage::buildSelectionHelpers()
+{
+    const auto helper = [this](const char* name, const QString& caption, auto select) {
+        auto* action = new QAction(caption, PopupMenu1);
+        action->setObjectName(QString::fromLatin1(name));
+        PopupMenu1->insertAction(Copy2, action);
+        connect(action, &QAction::triggered, this, [this, select] {
+            if (!context_.isBusy() && model_->DupMode())
+                selectRows(select());
+        });
+        return action;
+    };
+    SelectButReference = helper("SelectButReference", QStringLiteral("基準以外を選択"),
+                                [this] { return quorvex::SelectAllButReference(DupList_); });
+    SelectButNewest =
+        helper("SelectButNewest", QStringLiteral("各グループで新しいものを残して選択"),
+               [this] { return quorvex::SelectAllButNewest(DupList_); });
+    SelectButOldest = helper("SelectButOldest", QStringLiteral("古いものを残して選択"),
+                             [this] { return quorvex::SelectAllButOldest(DupList_); });
+    SelectInFolder = helper("SelectInFolder", QStringLiteral("このフォルダ内の重複を選択"), [this] {
+        const quorvex::TDupRecord* clicked = model_->record(Actions->ClickedRow());
+        if (!clicked)
+            return std::vector<std::size_t>();
+        return quorvex::SelectDuplicatesInFolder(DupList_, DupList_.folder(*clicked));
+    });
+}
+
 void DupSearchPage::PopupMenu1Popup()
 {
-    Actions->enableItems(ListView4->selectedRow() >= 0 && !context_.isBusy());
+    const bool idle = !context_.isBusy();
+    Actions->enableItems(ListView4->selectedRow() >= 0 && idle);
+    const bool helpersUsable = idle && model_->DupMode() && model_->rowCount() > 0;
+    for (QAction* action : {SelectButReference, SelectButNewest, SelectButOldest})
+        action->setEnabled(helpersUsable);
+    SelectInFolder->setEnabled(helpersUsable && model_->record(Actions->ClickedRow()));
+}
+
+void DupSearchPage::selectRows(const std::vector<std::size_t>& rows)
+{
+    // Runs of neighbouring rows as ranges: one selection change for the whole set.
+    QItemSelection selection;
+    const int lastColumn = DupListModel::ColumnCount - 1;
+    for (std::size_t i = 0; i < rows.size();) {
+        std::size_t end = i + 1;
+        while (end < rows.size() && rows[end] == rows[end - 1] + 1)
+            ++end;
+        selection.select(model_->index(static_cast<int>(rows[i]), 0),
+                         model_->index(static_cast<int>(rows[end - 1]), lastColumn));
+        i = end;
+    }
+    ListView4->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
 }
 
 void DupSearchPage::NewTrackBar1Change(int position)
@@ -271,6 +328,7 @@ void DupSearchPage::SwitchButton8Click()
     setGroupColumnShown(fileText.empty());
 
     ProgressPanelObserver observer(context_, &closing_);
+    observer.start();
     const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
                                           observer};
     const quorvex::DupSearchRun run =
@@ -287,6 +345,8 @@ void DupSearchPage::SwitchButton8Click()
     context_.ColorProgressBar1().setPosition(0);
     context_.Panel5().hide();
     running_ = false;
+    if (run.ran)
+        observer.finish();
     if (!run.notice.empty() && !closing_)
         context_.dialogs().showMessage(&context_.mainWindow(), QString::fromStdString(run.notice));
 }
@@ -319,9 +379,30 @@ void DupSearchPage::DeleteMenu1Click()
 {
     if (context_.isBusy())
         return;
-    Actions->RecycleSelected([this](int row) { return model_->RecordPath(row); },
-                             [this](const std::vector<int>& rows) {
-                                 model_->removeRecords(
-                                     std::vector<std::size_t>(rows.begin(), rows.end()));
-                             });
+    std::vector<int> changed; // in row order, as the rows are visited
+    QString changedPaths;
+    Actions->RecycleSelected(
+        [&](int row) {
+            const quorvex::TDupRecord* record = model_->record(row);
+            if (!record)
+                return std::string();
+            std::string path = DupList_.RecordPath(*record);
+            if (!quorvex::ChangedSinceListed(*record, path))
+                return path;
+            changed.push_back(row);
+            changedPaths += QStringLiteral("\n") + fromPathBytes(path);
+            return std::string();
+        },
+        [&](const std::vector<int>& rows) {
+            std::vector<std::size_t> gone;
+            for (int row : rows)
+                if (!std::binary_search(changed.begin(), changed.end(), row))
+                    gone.push_back(static_cast<std::size_t>(row));
+            model_->removeRecords(std::move(gone));
+        });
+    if (!changed.empty())
+        context_.dialogs().showMessage(
+            &context_.mainWindow(),
+            QStringLiteral("次のファイルは検索の後に変更されたため、削除しませんでした。\n") +
+                changedPaths);
 }

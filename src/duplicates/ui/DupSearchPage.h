@@ -42,6 +42,11 @@ public:
     QMenu* PopupMenu1;
     QAction* N4;
     QAction* A2;
+    // The selection helpers after "全て選択(&A)", for duplicate results.
+    QAction* SelectButReference;
+    QAction* SelectButNewest;
+    QAction* SelectButOldest;
+    QAction* SelectInFolder;
     QAction* Copy2;
     QAction* DeleteMenu1;
     QAction* MenuItem3;
@@ -53,8 +58,11 @@ public:
     void SwitchButton8Click();
     void ListView4ColumnClick(int column);
     // Sends the selected rows' files to the trash; the rows of the files that went
-    // leave the list, the others stay.
+    // leave the list, the others stay. A file whose size or time differs from its
+    // row's is not sent: its row stays and a message names it.
     void DeleteMenu1Click();
+    // Selects the rows that a selection helper picks (row numbers in row order).
+    void selectRows(const std::vector<std::size_t>& rows);
     // Enables the popup items for the current selection and busy state.
     void PopupMenu1Popup();
 
@@ -65,6 +73,7 @@ private:
     void buildTopBar();
     void buildList();
     void buildPopupMenu();
+    void buildSelectionHelpers();
     void NewTrackBar1Change(int position);
     void SpeedButton3Click(const PathInput& input);
     void ShowPathError(const std::string& message);

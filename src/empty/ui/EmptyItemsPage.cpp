@@ -11,6 +11,7 @@
 #include "controls/TextPanel.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
+#include "empty/EmptyItemTable.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
@@ -138,7 +139,11 @@ void EmptyItemsPage::buildPopupMenu()
             const quorvex::EmptyItemRecord* record = model_->record(row);
             return record ? record->Path : std::string();
         },
-        {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1", "Property1"});
+        {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1", "Property1", "SaveList3"});
+    Actions->setListTable(QStringLiteral("空の項目.tsv"), [this] {
+        const QByteArray count = Panel10->text().toUtf8();
+        return quorvex::EmptyItemTable(model_->EmptyItemList(), count.toStdString());
+    });
     PopupMenu2 = Actions->Menu;
     N5 = Actions->OpenFolder;
     A3 = Actions->SelectAll;

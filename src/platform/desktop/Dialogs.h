@@ -36,6 +36,10 @@ public:
     // Open-file dialog opened at `initialPath`; empty when cancelled.
     virtual QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
                                const QString& filter) = 0;
+    // Save-file dialog opened at `initialPath`, which asks before replacing a file;
+    // empty when cancelled.
+    virtual QString chooseSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
+                                   const QString& filter) = 0;
     // Colour dialog; nullopt when cancelled.
     virtual std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) = 0;
     // The program chooser of "open with" for the item `itemPath`: the names of the

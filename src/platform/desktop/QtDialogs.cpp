@@ -49,6 +49,12 @@ QString QtDialogs::chooseFile(QWidget* owner, const QString& title, const QStrin
     return QFileDialog::getOpenFileName(owner, title, initialPath, QtFileDialogFilter(filter));
 }
 
+QString QtDialogs::chooseSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
+                                  const QString& filter)
+{
+    return QFileDialog::getSaveFileName(owner, title, initialPath, QtFileDialogFilter(filter));
+}
+
 std::optional<QColor> QtDialogs::chooseColor(QWidget* owner, const QColor& initial)
 {
     const QColor chosen = QColorDialog::getColor(initial, owner);

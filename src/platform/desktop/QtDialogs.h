@@ -18,6 +18,8 @@ public:
                          const QString& initialFolder) override;
     QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
                        const QString& filter) override;
+    QString chooseSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
+                           const QString& filter) override;
     std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) override;
     int chooseApplication(QWidget* owner, const QString& itemPath, const QStringList& applications,
                           int declaringCount) override;

@@ -21,6 +21,8 @@ const char* kindName(ScriptedDialogs::Kind kind)
         return "folder chooser";
     case ScriptedDialogs::Kind::File:
         return "file chooser";
+    case ScriptedDialogs::Kind::SaveFile:
+        return "save dialog";
     case ScriptedDialogs::Kind::Color:
         return "colour dialog";
     case ScriptedDialogs::Kind::Application:
@@ -34,7 +36,7 @@ const char* kindName(ScriptedDialogs::Kind kind)
 ScriptedDialogs::~ScriptedDialogs()
 {
     const auto unused = yesNo_.size() + boxAnswers_.size() + folders_.size() + files_.size() +
-                        colors_.size() + applications_.size();
+                        saveFiles_.size() + colors_.size() + applications_.size();
     if (unused != 0)
         ADD_FAILURE() << unused << " scripted dialog answer(s) were never asked for";
 }
@@ -71,6 +73,11 @@ void ScriptedDialogs::scriptFolder(const QString& folder)
 void ScriptedDialogs::scriptFile(const QString& file)
 {
     files_.push_back(file);
+}
+
+void ScriptedDialogs::scriptSaveFile(const QString& file)
+{
+    saveFiles_.push_back(file);
 }
 
 void ScriptedDialogs::scriptColor(std::optional<QColor> color)
@@ -137,6 +144,14 @@ QString ScriptedDialogs::chooseFile(QWidget*, const QString& title, const QStrin
 {
     QString file;
     take(files_, {Kind::File, title, QString(), initialPath, filter}, file);
+    return file;
+}
+
+QString ScriptedDialogs::chooseSaveFile(QWidget*, const QString& title, const QString& initialPath,
+                                        const QString& filter)
+{
+    QString file;
+    take(saveFiles_, {Kind::SaveFile, title, QString(), initialPath, filter}, file);
     return file;
 }
 

@@ -32,6 +32,7 @@ public:
         YesAllNoCancel,
         Folder,
         File,
+        SaveFile,
         Color,
         Application,
     };
@@ -56,6 +57,7 @@ public:
     void scriptYesAllNoCancel(int answer, bool checkBoxChecked = false);
     void scriptFolder(const QString& folder);
     void scriptFile(const QString& file);
+    void scriptSaveFile(const QString& file);
     void scriptColor(std::optional<QColor> color);
     // The index the program chooser returns (-1: cancelled).
     void scriptApplication(int index);
@@ -73,6 +75,8 @@ public:
                          const QString& initialFolder) override;
     QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
                        const QString& filter) override;
+    QString chooseSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
+                           const QString& filter) override;
     std::optional<QColor> chooseColor(QWidget* owner, const QColor& initial) override;
     int chooseApplication(QWidget* owner, const QString& itemPath, const QStringList& applications,
                           int declaringCount) override;
@@ -90,6 +94,7 @@ private:
     std::deque<BoxAnswer> boxAnswers_;
     std::deque<QString> folders_;
     std::deque<QString> files_;
+    std::deque<QString> saveFiles_;
     std::deque<std::optional<QColor>> colors_;
     std::deque<int> applications_;
 };

@@ -1,11 +1,14 @@
 // The row actions of the comparison list: the popup menu for the clicked side and
 // the selection, copy and double click on the clicked side's items, and deletion to
 // the desktop trash with the rows marked gone on that side.
+#include "actions/ListItemActions.h"
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/TSwitchButton.h"
 #include "paths/ui/PathInput.h"
+#include "platform/TextFile.h"
+#include "support/RunCommand.h"
 #include "support/ScopedDesktop.h"
 
 #include <QAction>
@@ -95,7 +98,8 @@ TEST_F(ComparisonListActionsTest, MenuOffersTheRowActionsOnlyForAnExistingClicke
     QStringList order;
     for (QAction* action : page->PopupMenu3->actions())
         order << action->objectName();
-    EXPECT_EQ(order, (QStringList{"N3", "N6", "A1", "Copy1", "Delete1", "N2", "N9", "Property2"}));
+    EXPECT_EQ(order, (QStringList{"N3", "N6", "A1", "Copy1", "Delete1", "N2", "N9", "Property2",
+                                  "SaveList1Separator", "SaveList1"}));
 
     page->PopupMenu3Popup(); // no row selected
     EXPECT_TRUE(rowActionsShown().isEmpty());
@@ -189,3 +193,28 @@ TEST_F(ComparisonListActionsTest, DeleteTrashesTheClickedSidesItemsAndMarksTheRo
 }
 
 } // namespace
+
+TEST_F(ComparisonListActionsTest, SavedListIsTheCommandLineTableInTheListsOrder)
+{
+    runOnTrees();
+    page->PopupMenu3Popup();
+    ASSERT_TRUE(page->Actions->SaveList->isEnabled());
+    tree.dir("out");
+    const std::string saved = tree.path("out/list.tsv");
+    dialogs.scriptSaveFile(QString::fromStdString(saved));
+    page->Actions->SaveList->trigger();
+    const quorvex::test::CommandRun cli = quorvex::test::RunCommand(
+        std::string(QUORVEX_CLI_PATH) + " compare " + quorvex::test::ShellQuoted(tree.path("A")) +
+        " " + quorvex::test::ShellQuoted(tree.path("B")));
+    ASSERT_EQ(cli.exitCode, 0) << cli.err;
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(saved), cli.out);
+
+    // After a sort by name (descending at the first click) the file follows the list.
+    page->ListView2ColumnClick(0);
+    dialogs.scriptSaveFile(QString::fromStdString(saved));
+    page->Actions->SaveList->trigger();
+    const auto text = quorvex::platform::ReadWholeFile(saved);
+    ASSERT_TRUE(text);
+    EXPECT_TRUE(text->starts_with(cells(0).first().toStdString() + "\t"));
+    EXPECT_NE(*text, cli.out);
+}

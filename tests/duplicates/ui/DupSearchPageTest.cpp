@@ -1,8 +1,10 @@
 // The duplicate search page driven through the real main window: searches started
 // with the mouse, group bands and the reference row, sorting by the group column,
-// size texts, deletion to the trash (done, declined, partly failed), refused input, and the
+// size texts, deletion to the trash (done, declined, partly failed, a file changed
+// since the search), the selection helpers, saving the list, refused input, and the
 // page lock and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
+#include "actions/ListItemActions.h"
 #include "app/FormFixture.h"
 #include "app/OptionsPage.h"
 #include "app/ProgressPanelCheck.h"
@@ -11,12 +13,15 @@
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "paths/ui/PathInput.h"
+#include "platform/TextFile.h"
+#include "support/RunCommand.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -370,3 +375,114 @@ TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelSt
 }
 
 } // namespace
+
+TEST_F(DupSearchPageTest, SelectionHelpersLeaveOneCopyAndTheDeleteSkipsAChangedFile)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    page->PopupMenu1Popup();
+    for (QAction* helper : {page->SelectButReference, page->SelectButNewest, page->SelectButOldest})
+        EXPECT_TRUE(helper->isEnabled()) << helper->text().toStdString();
+    // The helpers sit right after "全て選択(&A)".
+    const QList<QAction*> items = page->PopupMenu1->actions();
+    EXPECT_EQ(items.indexOf(page->SelectButReference), items.indexOf(page->A2) + 1);
+
+    page->SelectButReference->trigger();
+    EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1, 2, 4}));
+
+    // c.txt was touched after the search: same size, another time.
+    tree.file("s/sub/c.txt", "first text", "2024-02-02 00:00:00");
+    dialogs.scriptYesNo(true);
+    page->PopupMenu1Popup();
+    page->DeleteMenu1->trigger();
+    EXPECT_FALSE(exists(tree.path("s/b.txt")));
+    EXPECT_FALSE(exists(tree.path("s/y.dat")));
+    EXPECT_TRUE(exists(tree.path("s/sub/c.txt")));
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "c.txt", "x.dat"}));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral(
+                              "次のファイルは検索の後に変更されたため、削除しませんでした。\n\n") +
+                          QString::fromStdString(tree.path("s/sub/c.txt"))});
+
+    // The two copies left in the first group were listed with one time: the earlier
+    // row stays either way; x.dat, alone in its group now, is never selected.
+    page->SelectButNewest->trigger();
+    EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1}));
+    page->SelectButOldest->trigger();
+    EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1}));
+}
+
+TEST_F(DupSearchPageTest, FolderHelperTakesTheFolderOfTheRowUnderTheMouse)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    const auto rightClickOn = [this](int row) {
+        const QRect rect = page->ListView4->visualRect(model().index(row, 0));
+        emit page->ListView4->customContextMenuRequested(rect.center());
+        page->PopupMenu1->hide();
+    };
+    rightClickOn(2); // c.txt in s/sub/
+    ASSERT_TRUE(page->SelectInFolder->isEnabled());
+    page->SelectInFolder->trigger();
+    EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{2}));
+
+    // Every file lies in s/ or below: the reference rows stay unselected.
+    rightClickOn(0);
+    page->SelectInFolder->trigger();
+    EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1, 2, 4}));
+
+    // Below the rows there is no folder to take.
+    emit page->ListView4->customContextMenuRequested(
+        QPoint(5, page->ListView4->viewport()->height() - 2));
+    page->PopupMenu1->hide();
+    EXPECT_FALSE(page->SelectInFolder->isEnabled());
+    EXPECT_TRUE(page->SelectButReference->isEnabled());
+}
+
+TEST_F(DupSearchPageTest, SelectionHelpersAreOffForIdenticalResults)
+{
+    makeDuplicates();
+    search(tree.path("s/b.txt"), tree.path("s"));
+    page->PopupMenu1Popup();
+    for (QAction* helper : {page->SelectButReference, page->SelectButNewest, page->SelectButOldest,
+                            page->SelectInFolder})
+        EXPECT_FALSE(helper->isEnabled()) << helper->text().toStdString();
+    EXPECT_TRUE(page->Actions->SaveList->isEnabled());
+}
+
+TEST_F(DupSearchPageTest, SavedListEqualsTheCommandLineOutputAndAFailedSaveLeavesNoFile)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    EXPECT_TRUE(form->statusText(0).startsWith(QStringLiteral("所要時間 ")))
+        << form->statusText(0).toStdString();
+
+    tree.dir("out");
+    dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/list.tsv")));
+    page->Actions->SaveList->trigger();
+    const quorvex::test::CommandRun cli = quorvex::test::RunCommand(
+        std::string(QUORVEX_CLI_PATH) + " dups " + quorvex::test::ShellQuoted(tree.path("s")));
+    ASSERT_EQ(cli.exitCode, 0) << cli.err;
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("out/list.tsv")), cli.out);
+
+    dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/list.CSV")));
+    page->Actions->SaveList->trigger();
+    const auto csv = quorvex::platform::ReadWholeFile(tree.path("out/list.CSV"));
+    ASSERT_TRUE(csv);
+    EXPECT_TRUE(csv->starts_with("\xEF\xBB\xBF"
+                                 "a.txt,基準,10,"));
+
+    // A folder that does not exist: the failure is reported, nothing is written.
+    const std::string missing = tree.path("no/such/list.tsv");
+    dialogs.scriptSaveFile(QString::fromStdString(missing));
+    page->Actions->SaveList->trigger();
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("[ ") + QString::fromStdString(missing) +
+                          QStringLiteral(" ]\n\nリストを保存できませんでした。")});
+    EXPECT_FALSE(exists(missing));
+
+    // Cancelled: nothing happens.
+    dialogs.scriptSaveFile(QString());
+    page->Actions->SaveList->trigger();
+    EXPECT_EQ(dialogs.count(Kind::Message), 1);
+}

@@ -2,6 +2,7 @@
 // markers and stop click, and the delete flow with its questions, failures and
 // trash entries.
 #include "empty/ui/EmptyItemsPage.h"
+#include "actions/ListItemActions.h"
 #include "actions/TYesAllNoCancelBox.h"
 #include "app/FormFixture.h"
 #include "controls/TSwitchButton.h"
@@ -10,7 +11,9 @@
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 #include "support/ListRows.h"
+#include "support/RunCommand.h"
 #include "trash/TrashStore.h"
 
 #include <QAction>
@@ -285,7 +288,7 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
     for (QAction* action : page->PopupMenu2->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(captions, (QStringList{"フォルダを開く", "-", "全て選択(&A)", "コピー(&C)",
-                                     "削除(&D)", "-", "プロパティ"}));
+                                     "削除(&D)", "-", "プロパティ", "-", "リストを保存…"}));
 
     const auto enabled = [&] {
         page->PopupMenu2Popup();
@@ -316,3 +319,30 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
 }
 
 } // namespace
+
+TEST_F(EmptyItemsPageTest, SavedListIsTheCommandLineTable)
+{
+    tree.file("t/b.txt");
+    tree.dir("t/a");
+    tree.file("t/c,d.log");
+    const std::string top = folderOf(tree.path("t/"));
+    search(top);
+    page->PopupMenu2Popup();
+    ASSERT_TRUE(page->Actions->SaveList->isEnabled());
+
+    tree.dir("out");
+    dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/empty.tsv")));
+    page->Actions->SaveList->trigger();
+    const quorvex::test::CommandRun cli = quorvex::test::RunCommand(
+        std::string(QUORVEX_CLI_PATH) + " empty " + quorvex::test::ShellQuoted(top));
+    ASSERT_EQ(cli.exitCode, 0) << cli.err;
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("out/empty.tsv")), cli.out);
+
+    // CSV quotes the name with the comma.
+    dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/empty.csv")));
+    page->Actions->SaveList->trigger();
+    const auto csv = quorvex::platform::ReadWholeFile(tree.path("out/empty.csv"));
+    ASSERT_TRUE(csv);
+    EXPECT_NE(csv->find("\r\n\"c,d.log\",A,"), std::string::npos) << *csv;
+    EXPECT_TRUE(csv->ends_with("#count,3 個\r\n"));
+}

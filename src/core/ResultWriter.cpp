@@ -1,6 +1,8 @@
-#include "cli/ResultWriter.h"
+#include "core/ResultWriter.h"
 
-namespace quorvex::cli {
+#include <cctype>
+
+namespace quorvex {
 
 namespace {
 
@@ -67,6 +69,33 @@ std::string TsvField(std::string_view bytes)
     return out;
 }
 
+std::string CsvField(std::string_view bytes)
+{
+    if (bytes.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(bytes);
+    std::string out = "\"";
+    for (char c : bytes) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+OutputFormat SaveFormatForPath(std::string_view path)
+{
+    const std::size_t slash = path.rfind('/');
+    const std::string_view name = path.substr(slash == std::string_view::npos ? 0 : slash + 1);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || name.size() - dot != 4)
+        return OutputFormat::Tsv;
+    std::string extension;
+    for (char c : name.substr(dot + 1))
+        extension += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == "csv" ? OutputFormat::Csv : OutputFormat::Tsv;
+}
+
 std::string JsonString(std::string_view bytes)
 {
     std::string out = "\"";
@@ -120,28 +149,9 @@ void ResultWriter::addExtra(std::string key, std::vector<std::string> values)
 
 std::string ResultWriter::render(OutputFormat format) const
 {
+    if (format != OutputFormat::Json)
+        return renderLines(format);
     std::string out;
-    if (format == OutputFormat::Tsv) {
-        auto appendLine = [&out](const std::vector<std::string>& fields, const std::string* head) {
-            bool first = true;
-            if (head) {
-                out += *head;
-                first = false;
-            }
-            for (const auto& field : fields) {
-                if (!first)
-                    out += '\t';
-                out += TsvField(field);
-                first = false;
-            }
-            out += '\n';
-        };
-        for (const auto& row : rows_)
-            appendLine(row, nullptr);
-        for (const auto& [key, values] : extras_)
-            appendLine(values, &key);
-        return out;
-    }
     out += "{\"rows\":[";
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         out += r ? ",\n{" : "\n{";
@@ -175,10 +185,38 @@ std::string ResultWriter::render(OutputFormat format) const
     return out;
 }
 
+// TSV and CSV: the rows, then one line per extra led by its key.
+std::string ResultWriter::renderLines(OutputFormat format) const
+{
+    const bool csv = format == OutputFormat::Csv;
+    const char separator = csv ? ',' : '\t';
+    const char* lineEnd = csv ? "\r\n" : "\n";
+    std::string out = csv ? "\xEF\xBB\xBF" : "";
+    auto appendLine = [&](const std::string* head, const std::vector<std::string>& fields) {
+        bool first = true;
+        if (head) {
+            out += csv ? CsvField(*head) : *head;
+            first = false;
+        }
+        for (const auto& field : fields) {
+            if (!first)
+                out += separator;
+            out += csv ? CsvField(field) : TsvField(field);
+            first = false;
+        }
+        out += lineEnd;
+    };
+    for (const auto& row : rows_)
+        appendLine(nullptr, row);
+    for (const auto& [key, values] : extras_)
+        appendLine(&key, values);
+    return out;
+}
+
 bool ResultWriter::write(OutputFormat format, std::FILE* out) const
 {
     const std::string text = render(format);
     return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
 }
 
-} // namespace quorvex::cli
+} // namespace quorvex

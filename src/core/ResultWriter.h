@@ -1,6 +1,7 @@
 #pragma once
-// Collects a result list and prints it whole at the end, as TSV or JSON, so that a
-// failure never leaves half a result on standard output.
+// Collects a result list and renders it whole at the end, as TSV, JSON or CSV, so
+// that a failure never leaves half a result behind. The command-line tool prints
+// it; the desktop program saves a list with it.
 //
 // TSV: one line a row, fields joined by tabs; then one line per extra, its key
 // (such as "#columns") and its values joined by tabs.
@@ -9,15 +10,23 @@
 // as \udcXX (one lone low surrogate per byte), which loses nothing. A TSV field
 // writes tab, line feed, carriage return and backslash as \t, \n, \r and \\, so
 // that every row stays one line with its fixed number of fields.
+// CSV: the same lines as TSV, each field quoted where needed (comma, double quote,
+// CR or LF; quotes doubled), lines ended by CR LF, the whole preceded by a UTF-8
+// byte order mark so that spreadsheet programs read the Japanese text.
 
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cli/CliOptions.h"
+namespace quorvex {
 
-namespace quorvex::cli {
+enum class OutputFormat
+{
+    Tsv,
+    Json,
+    Csv
+};
 
 class ResultWriter
 {
@@ -33,6 +42,8 @@ public:
     bool write(OutputFormat format, std::FILE* out = stdout) const;
 
 private:
+    std::string renderLines(OutputFormat format) const;
+
     std::vector<std::string> fieldNames_;
     std::vector<std::vector<std::string>> rows_;
     std::vector<std::pair<std::string, std::vector<std::string>>> extras_;
@@ -40,7 +51,13 @@ private:
 
 // One TSV field: the bytes, with tab, LF, CR and backslash escaped.
 std::string TsvField(std::string_view bytes);
+// One CSV field: quoted, with its double quotes doubled, when it holds a comma, a
+// double quote, CR or LF; otherwise the bytes unchanged.
+std::string CsvField(std::string_view bytes);
+// The format a saved list takes from its file name: CSV for a ".csv" extension (in
+// any case), otherwise TSV.
+OutputFormat SaveFormatForPath(std::string_view path);
 // A JSON string literal (with quotes) of arbitrary bytes.
 std::string JsonString(std::string_view bytes);
 
-} // namespace quorvex::cli
+} // namespace quorvex

@@ -1,0 +1,24 @@
+#include "actions/ListSaving.h"
+
+#include "platform/TextFile.h"
+#include "platform/desktop/Dialogs.h"
+
+#include <QFile>
+
+bool SaveResultList(Dialogs& dialogs, QWidget* owner, const QString& suggestedName,
+                    const std::function<quorvex::ResultWriter()>& table)
+{
+    const QString chosen = dialogs.chooseSaveFile(
+        owner, QStringLiteral("リストを保存"), suggestedName,
+        QStringLiteral("タブ区切りテキスト (*.tsv)|*.tsv|CSV (*.csv)|*.csv|全てのファイル|*.*"));
+    if (chosen.isEmpty())
+        return false;
+    const QByteArray path = QFile::encodeName(chosen);
+    const std::string_view pathBytes(path.constData(), static_cast<std::size_t>(path.size()));
+    const std::string text = table().render(quorvex::SaveFormatForPath(pathBytes));
+    if (quorvex::platform::WriteFileAtomically(pathBytes, text))
+        return true;
+    dialogs.showMessage(owner, QStringLiteral("[ ") + chosen +
+                                   QStringLiteral(" ]\n\nリストを保存できませんでした。"));
+    return false;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The comparison result as a table: one row per ComparisonRow (the name and its
+// seven cells as the list shows them), then the captions of the two name columns
+// ("#columns") and of the content column ("#header"). The command-line tool prints
+// it; the desktop program saves its list with it, in the list's current order.
+
+#include "compare/ComparisonEngine.h"
+#include "core/ResultWriter.h"
+
+namespace quorvex {
+
+ResultWriter ComparisonTable(const ComparisonEngine& engine);
+
+} // namespace quorvex

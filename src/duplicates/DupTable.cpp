@@ -1,0 +1,14 @@
+#include "duplicates/DupTable.h"
+
+namespace quorvex {
+
+ResultWriter DupTable(const DupList& list)
+{
+    ResultWriter table({"name", "content", "size", "date", "folder", "group", "band"});
+    for (const TDupRecord& record : list.records())
+        table.addRow({list.name(record), ContentText(record), SizeDigits(record), DateText(record),
+                      list.folder(record), GroupText(record), BandText(record)});
+    return table;
+}
+
+} // namespace quorvex

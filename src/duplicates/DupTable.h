@@ -1,0 +1,13 @@
+#pragma once
+// The duplicate and identical-file results as a table, one row per record in the
+// list's order: name, content, size (plain digits), date, folder, group, band. The
+// command-line tool prints it; the desktop program saves its list with it.
+
+#include "core/ResultWriter.h"
+#include "duplicates/DupRecord.h"
+
+namespace quorvex {
+
+ResultWriter DupTable(const DupList& list);
+
+} // namespace quorvex

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "core/ResultWriter.h"
+#include "support/RunCommand.h"
+#include "support/TempTree.h"
+
+#include <cstdlib>
+
+using namespace quorvex;
+
+TEST(ResultWriter, TsvKeepsBytesAndAppendsExtras)
+{
+    ResultWriter writer({"Name", "Path"});
+    writer.addRow({"a\xff.txt", "sub/"});
+    writer.addExtra("#count", {"1 個"});
+    EXPECT_EQ(writer.render(OutputFormat::Tsv), "a\xff.txt\tsub/\n#count\t1 個\n");
+}
+
+TEST(ResultWriter, TsvEscapesWhatWouldBreakTheRowLayout)
+{
+    ResultWriter writer({"Name", "Path"});
+    writer.addRow({"tab\there\nline\r", "a\\b/"});
+    EXPECT_EQ(writer.render(OutputFormat::Tsv), "tab\\there\\nline\\r\ta\\\\b/\n");
+}
+
+TEST(ResultWriter, JsonEscapesInvalidUtf8Losslessly)
+{
+    EXPECT_EQ(JsonString("é\xff\"\n\x01"), "\"é\\udcff\\\"\\n\\u0001\"");
+    EXPECT_EQ(JsonString("\xe3\x81"), "\"\\udce3\\udc81\""); // truncated sequence
+    ResultWriter writer({"Name"});
+    writer.addRow({"x"});
+    writer.addExtra("#columns", {"A", "B"});
+    writer.addExtra("#header", {"66%"});
+    EXPECT_EQ(writer.render(OutputFormat::Json),
+              "{\"rows\":[\n{\"Name\":\"x\"}],\n\"columns\":[\"A\",\"B\"],\n\"header\":\"66%\"}\n");
+}
+
+namespace {
+
+// Fields that CSV must quote, Japanese text, a comma-free plain field, an empty one.
+ResultWriter awkwardTable()
+{
+    ResultWriter writer({"Name", "Path"});
+    writer.addRow({"見積,最終版.txt", "/home/\"quoted\"/"});
+    writer.addRow({"two\nlines\r\nhere", ""});
+    writer.addRow({"plain", "tab\there"});
+    writer.addExtra("#count", {"3 個"});
+    return writer;
+}
+
+const std::vector<std::vector<std::string>> kAwkwardRecords = {
+    {"見積,最終版.txt", "/home/\"quoted\"/"},
+    {"two\nlines\r\nhere", ""},
+    {"plain", "tab\there"},
+    {"#count", "3 個"},
+};
+
+// An RFC 4180 reader: records of fields, quoted fields may hold anything.
+std::vector<std::vector<std::string>> readCsv(std::string_view text)
+{
+    std::vector<std::vector<std::string>> records;
+    std::vector<std::string> record;
+    std::string field;
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+                field += text[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            record.push_back(std::move(field));
+            field.clear();
+        } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            record.push_back(std::move(field));
+            field.clear();
+            records.push_back(std::move(record));
+            record.clear();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+} // namespace
+
+TEST(ResultWriter, CsvQuotesPerRfc4180BehindAByteOrderMark)
+{
+    EXPECT_EQ(CsvField("plain"), "plain");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField("cr\ronly"), "\"cr\ronly\"");
+    EXPECT_EQ(CsvField("tab\tstays"), "tab\tstays");
+
+    const std::string csv = awkwardTable().render(OutputFormat::Csv);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(csv.substr(3, csv.find("\r\n") - 1),
+              "\"見積,最終版.txt\",\"/home/\"\"quoted\"\"/\"\r\n");
+    EXPECT_TRUE(csv.ends_with("here\",\r\nplain,tab\there\r\n#count,3 個\r\n"));
+    EXPECT_EQ(readCsv(std::string_view(csv).substr(3)), kAwkwardRecords);
+}
+
+TEST(ResultWriter, CsvReadsBackThroughPythonsCsvModule)
+{
+    if (std::system("command -v python3 >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "python3 is not installed; the C++ reader above checks the same";
+    quorvex::test::TempTree tree;
+    const std::string csvPath = tree.file("list.csv", awkwardTable().render(OutputFormat::Csv));
+    // Python prints the records it read as TSV, escaped the way TsvField escapes.
+    const quorvex::test::CommandRun run = quorvex::test::RunCommand(
+        "python3 -c " +
+        quorvex::test::ShellQuoted(
+            "import csv, sys\n"
+            "esc = lambda f: f.replace('\\\\', '\\\\\\\\').replace('\\t', '\\\\t')"
+            ".replace('\\n', '\\\\n').replace('\\r', '\\\\r')\n"
+            "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
+            "    for record in csv.reader(f):\n"
+            "        sys.stdout.write('\\t'.join(esc(x) for x in record) + '\\n')\n") +
+        " " + quorvex::test::ShellQuoted(csvPath));
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, awkwardTable().render(OutputFormat::Tsv));
+}
+
+TEST(ResultWriter, SavedListFormatFollowsTheExtension)
+{
+    EXPECT_EQ(SaveFormatForPath("/tmp/list.csv"), OutputFormat::Csv);
+    EXPECT_EQ(SaveFormatForPath("/tmp/LIST.CSV"), OutputFormat::Csv);
+    EXPECT_EQ(SaveFormatForPath("/tmp/list.tsv"), OutputFormat::Tsv);
+    EXPECT_EQ(SaveFormatForPath("/tmp/list"), OutputFormat::Tsv);
+    EXPECT_EQ(SaveFormatForPath("/tmp/a.csv/list"), OutputFormat::Tsv);
+    EXPECT_EQ(SaveFormatForPath("/tmp/list.csvx"), OutputFormat::Tsv);
+}
