@@ -7,34 +7,11 @@
 #include "duplicates/SizeText.h"
 
 using namespace quorvex;
+using quorvex::test::MakeList;
 using quorvex::test::Rows;
 using Strings = std::vector<std::string>;
 
 namespace {
-
-struct Row
-{
-    const char* name;
-    std::int16_t content;
-    std::uint32_t group;
-    std::uint64_t size = 1;
-    const char* folder = "/data/";
-};
-
-DupList MakeList(std::initializer_list<Row> rows)
-{
-    DupList list;
-    for (const Row& row : rows) {
-        list.enterFolder(row.folder);
-        platform::DirEntry entry;
-        entry.name = row.name;
-        entry.size = row.size;
-        TDupRecord& record = list.add(entry);
-        record.content = row.content;
-        record.group = row.group;
-    }
-    return list;
-}
 
 constexpr std::int16_t kRef = kContentReference;
 

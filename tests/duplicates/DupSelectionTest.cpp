@@ -3,37 +3,14 @@
 // row after deletions, and the rule that one row of every group stays unselected.
 #include <gtest/gtest.h>
 
+#include "DupTestSupport.h"
 #include "duplicates/DupSelection.h"
 
 using namespace quorvex;
+using quorvex::test::MakeList;
 using Rows = std::vector<std::size_t>;
 
 namespace {
-
-struct Row
-{
-    const char* folder;
-    const char* name;
-    std::uint32_t group;
-    std::int16_t content; // kContentReference or a percentage
-    std::int64_t time;
-};
-
-DupList makeList(std::initializer_list<Row> rows)
-{
-    DupList list;
-    for (const Row& row : rows) {
-        list.enterFolder(row.folder);
-        platform::DirEntry entry;
-        entry.name = row.name;
-        entry.size = 10;
-        entry.lastWrite.seconds = row.time;
-        TDupRecord& record = list.add(entry);
-        record.group = row.group;
-        record.content = row.content;
-    }
-    return list;
-}
 
 constexpr std::int16_t R = kContentReference;
 
@@ -41,12 +18,12 @@ constexpr std::int16_t R = kContentReference;
 // reference and one copy, sorted apart so that the groups interleave.
 DupList interleaved()
 {
-    return makeList({
-        {"/d/", "a", 1, R, 300},       // 0
-        {"/d/keep/", "p", 7, R, 100},  // 1
-        {"/d/sub/", "b", 1, 100, 500}, // 2
-        {"/d/", "q", 7, 100, 900},     // 3
-        {"/d/sub/", "c", 1, 100, 500}, // 4
+    return MakeList({
+        {"a", R, 1, 10, "/d/", 300},       // 0
+        {"p", R, 7, 10, "/d/keep/", 100},  // 1
+        {"b", 100, 1, 10, "/d/sub/", 500}, // 2
+        {"q", 100, 7, 10, "/d/", 900},     // 3
+        {"c", 100, 1, 10, "/d/sub/", 500}, // 4
     });
 }
 
@@ -64,8 +41,8 @@ TEST(DupSelection, NewestOrOldestKeptWithTiesKeepingTheEarlierRow)
     EXPECT_EQ(SelectAllButNewest(list), (Rows{0, 1, 4}));
     EXPECT_EQ(SelectAllButOldest(list), (Rows{2, 3, 4}));
 
-    const DupList allSame =
-        makeList({{"/d/", "a", 3, R, 50}, {"/d/", "b", 3, 90, 50}, {"/d/", "c", 3, 90, 50}});
+    const DupList allSame = MakeList(
+        {{"a", R, 3, 10, "/d/", 50}, {"b", 90, 3, 10, "/d/", 50}, {"c", 90, 3, 10, "/d/", 50}});
     EXPECT_EQ(SelectAllButNewest(allSame), (Rows{1, 2}));
     EXPECT_EQ(SelectAllButOldest(allSame), (Rows{1, 2}));
 }
@@ -85,11 +62,11 @@ TEST(DupSelection, NeverEveryRowOfAGroup)
 {
     // After deletions: group 1 lost its reference, group 2 has one copy left,
     // group 4 one reference left.
-    const DupList list = makeList({
-        {"/x/", "b", 1, 100, 10},
-        {"/x/", "c", 1, 100, 20},
-        {"/x/", "d", 2, 95, 30},
-        {"/x/", "e", 4, R, 40},
+    const DupList list = MakeList({
+        {"b", 100, 1, 10, "/x/", 10},
+        {"c", 100, 1, 10, "/x/", 20},
+        {"d", 95, 2, 10, "/x/", 30},
+        {"e", R, 4, 10, "/x/", 40},
     });
     // Group 1's first row stays; the single rows of groups 2 and 4 stay.
     EXPECT_EQ(SelectAllButReference(list), (Rows{1}));
@@ -100,7 +77,7 @@ TEST(DupSelection, NeverEveryRowOfAGroup)
 
 TEST(DupSelection, RowsWithoutAGroupAreNeverSelected)
 {
-    const DupList identical = makeList({{"/x/", "a", 0, 100, 1}, {"/x/", "b", 0, 90, 2}});
+    const DupList identical = MakeList({{"a", 100, 0, 10, "/x/", 1}, {"b", 90, 0, 10, "/x/", 2}});
     EXPECT_EQ(SelectAllButReference(identical), Rows{});
     EXPECT_EQ(SelectAllButNewest(identical), Rows{});
     EXPECT_EQ(SelectDuplicatesInFolder(identical, "/x/"), Rows{});
