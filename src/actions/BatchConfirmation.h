@@ -5,24 +5,19 @@
 
 #include <QString>
 
+#include "trash/BatchQuestion.h"
+
 class TYesAllNoCancelBox;
 
 class BatchConfirmation
 {
 public:
-    enum class Decision
-    {
-        Proceed, // act on this item
-        Skip,    // leave this item and ask about the next one
-        Stop,    // leave this item and end the batch
-    };
+    using Decision = quorvex::BatchDecision;
 
     explicit BatchConfirmation(TYesAllNoCancelBox& box) : box_(box) {}
 
     // Asks about one item unless an earlier answer covers it.
     Decision ask(const QString& title, const QString& message);
-    // True once "全て" was ticked: later items are no longer asked about.
-    bool answersForAll() const { return allFlag_; }
 
 private:
     TYesAllNoCancelBox& box_;

@@ -58,9 +58,8 @@ public:
     // Every message box and modal dialog goes through this.
     virtual Dialogs& dialogs() = 0;
 
-    // Program title "Quorvex" (AppTitle), program folder (ExeDir) and per-user data
-    // folder (UserDataDir), both with a trailing "/".
-    virtual const QString& AppTitle() const = 0;
+    // Program folder (ExeDir) and per-user data folder (UserDataDir), both with a
+    // trailing "/".
     virtual const std::string& ExeDir() const = 0;
     virtual const std::string& UserDataDir() const = 0;
 

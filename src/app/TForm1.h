@@ -43,7 +43,6 @@ public:
     // MainContext
     QWidget& mainWindow() override { return *this; }
     Dialogs& dialogs() override { return dialogs_; }
-    const QString& AppTitle() const override { return AppTitle_; }
     const std::string& ExeDir() const override { return ExeDir_; }
     const std::string& UserDataDir() const override { return UserDataDir_; }
     quorvex::FilterSettings& filterSettings() override { return filterSettings_; }
@@ -75,12 +74,9 @@ public:
     void addResizeHandler(std::function<void(int)> handler) override;
     void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override;
 
-    int ColorDepth() const { return ColorDepth_; }
-    // What the system offers, fixed on this platform: the newest system class, the
-    // newer generation, and the basic information level of directory listings.
-    static constexpr int OsClass = 2;
+    // What the system offers, fixed on this platform: the newer generation of
+    // status bars, whose text needs no offset.
     static constexpr bool IsNewerWindows = true;
-    static constexpr int FindInfoLevel = 1;
     // The taskbar caption Timer1Timer wants: the title, preceded by the percentage
     // and "% " while the window is minimised during a comparison or duplicate search.
     static QString WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,

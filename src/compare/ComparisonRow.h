@@ -57,7 +57,6 @@ public:
     // Cells 1 to 3 from the facts of both sides.
     void setRelations(const EntryFacts& a, const EntryFacts& b);
     void setContent(ContentCell cell, int percent);
-    ContentCell contentCell() const { return content_; }
     int percent() const { return percent_; }
     // The content column after "内容を比較する" is switched: the measured number
     // with "%" (empty without one) when checked, "-------" when unchecked.

@@ -66,7 +66,6 @@ public:
     // views' own item icons are not affected.
     void SetColumnImageList(const QList<QPixmap>& images);
 
-    bool gridLines() const { return gridLines_; }
     void setGridLines(bool on);
 
 signals:

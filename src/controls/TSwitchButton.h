@@ -100,8 +100,6 @@ public:
     void setShadowDownColor(const QColor& color);
 
     // Stored only.
-    bool Cancel() const { return cancel_; }
-    void setCancel(bool on) { cancel_ = on; }
     bool Default() const { return default_; }
     void setDefault(bool on) { default_ = on; }
 
@@ -177,7 +175,6 @@ private:
     int shadowY_ = 0;
     QColor shadowColor_{Qt::black};
     QColor shadowDownColor_{Qt::black};
-    bool cancel_ = false;
     bool default_ = false;
 
     bool pressedLook_ = false;

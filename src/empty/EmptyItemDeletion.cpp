@@ -5,6 +5,7 @@
 
 #include "empty/EmptyEntryChecks.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -68,7 +69,8 @@ bool DeleteEmptyItem(const EmptyItemTarget& target, TrashList& trash, const Batc
         notify(target.path + "\n削除に失敗しました。");
         return false;
     }
-    trash.add(target.isFile ? target.path : WithTrailingDelimiter(target.path), target.attributes);
+    trash.add(target.isFile ? target.path : platform::WithTrailingSeparator(target.path),
+              target.attributes);
     return true;
 }
 

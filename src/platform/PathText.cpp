@@ -5,7 +5,7 @@ namespace quorvex::platform {
 std::string WithTrailingSeparator(std::string_view path)
 {
     std::string result(path);
-    if (result.empty() || !IsSeparatorAt(result, result.size() - 1))
+    if (!result.empty() && !IsSeparatorAt(result, result.size() - 1))
         result += kSeparator;
     return result;
 }

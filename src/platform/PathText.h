@@ -19,7 +19,8 @@ inline constexpr char kSeparator = '/';
 // contains the byte of a separator, so no double-byte rule is needed on text here;
 // text in a double-byte code page is decoded before it is looked at (TextFile.h).
 bool IsSeparatorAt(std::string_view path, std::size_t position);
-// The path with a trailing separator added when it has none ("" gets one too).
+// The path with a trailing separator added when it has none; "" stays "" (it names
+// no folder, and "/" would name the root).
 std::string WithTrailingSeparator(std::string_view path);
 // The path without trailing separators, except those of its root ("/", "C:\").
 std::string_view WithoutTrailingSeparators(std::string_view path);

@@ -55,14 +55,6 @@ bool IsFolderEntryPath(std::string_view name)
     return !name.empty() && platform::IsSeparatorAt(name, name.size() - 1);
 }
 
-std::string WithTrailingDelimiter(std::string_view path)
-{
-    std::string result(path);
-    if (!result.empty() && !IsFolderEntryPath(result))
-        result += platform::kSeparator;
-    return result;
-}
-
 std::string TrashEntryDisplayName(std::string_view path)
 {
     if (IsFolderEntryPath(path))
@@ -73,7 +65,7 @@ std::string TrashEntryDisplayName(std::string_view path)
 
 std::string TrashListPath(std::string_view userDataDir)
 {
-    return WithTrailingDelimiter(userDataDir) + "gomi.txt";
+    return platform::WithTrailingSeparator(userDataDir) + "gomi.txt";
 }
 
 std::vector<std::string> TrashList::entryPaths() const

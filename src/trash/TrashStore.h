@@ -34,8 +34,6 @@ TrashEntry MakeTrashEntry(std::string_view path, std::int32_t attributes);
 
 // A folder entry's name ends with the separator. An empty name is a file entry.
 bool IsFolderEntryPath(std::string_view name);
-// Adds the separator unless the text is empty or already ends with one.
-std::string WithTrailingDelimiter(std::string_view path);
 // The trash page's "名前" column: the last component without a trailing separator.
 std::string TrashEntryDisplayName(std::string_view path);
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/PathText.h"
 #include "platform/TextFile.h"
 #include "support/TempTree.h"
 #include "trash/TrashStore.h"
@@ -17,8 +18,8 @@ TEST(TrashEntryNames, OnlyATrailingSeparatorMakesAFolderEntry)
     EXPECT_TRUE(IsFolderEntryPath("/a/b/"));
     EXPECT_FALSE(IsFolderEntryPath("/a/表"));
     EXPECT_FALSE(IsFolderEntryPath(""));
-    EXPECT_EQ(WithTrailingDelimiter(""), "");
-    EXPECT_EQ(WithTrailingDelimiter("/a/b/"), "/a/b/");
+    EXPECT_EQ(platform::WithTrailingSeparator(""), "");
+    EXPECT_EQ(platform::WithTrailingSeparator("/a/b/"), "/a/b/");
     EXPECT_EQ(TrashEntryDisplayName("/a/b/"), "b");
 }
 

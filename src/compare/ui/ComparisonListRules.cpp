@@ -1,6 +1,7 @@
 #include "compare/ui/ComparisonListRules.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 #include <unordered_set>
 
@@ -13,11 +14,6 @@ const std::string kSame = " 同";
 bool isFileRow(const std::string& pathCell)
 {
     return pathCell.empty() || pathCell.back() == '/';
-}
-
-std::string withSeparator(const std::string& folder)
-{
-    return !folder.empty() && folder.back() == '/' ? folder : folder + '/';
 }
 
 } // namespace
@@ -42,7 +38,7 @@ std::string RowSidePath(const ComparisonRow& row, Side side, const std::string& 
                         const std::string& rootB)
 {
     const std::string& pathCell = row.pathCell();
-    std::string path = withSeparator(side == Side::B ? rootB : rootA) + pathCell;
+    std::string path = platform::WithTrailingSeparator(side == Side::B ? rootB : rootA) + pathCell;
     if (isFileRow(pathCell))
         path += side == Side::B ? row.cell(0) : row.name();
     return path;

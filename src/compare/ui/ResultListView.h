@@ -84,8 +84,6 @@ protected:
     void paintNameCell(QPainter& painter, const QRect& cell, bool selected, const RowIcon& icon,
                        const QString& name) const;
 
-    const ResultListView& listView() const { return view_; }
-
 private:
     const ResultListView& view_;
 };

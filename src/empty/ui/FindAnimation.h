@@ -21,7 +21,6 @@ public:
 
     void start();
     void stop();
-    bool isPlaying() const { return timer_.isActive(); }
     int frame() const { return frame_; }
 
 protected:
