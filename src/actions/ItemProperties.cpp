@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShellActions.h"
 #include "platform/desktop/ShellFileInfo.h"
+#include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 
 #include <QDateTime>
@@ -20,11 +21,6 @@
 #include <algorithm>
 
 namespace {
-
-QString fromBytes(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString timeText(const QDateTime& time)
 {
@@ -93,18 +89,18 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     form->addRow(icon);
 
     if (!entry) {
-        addRow(QStringLiteral("名前"), fromBytes(path));
+        addRow(QStringLiteral("名前"), ShownText(path));
         addRow(QStringLiteral("種類"), QStringLiteral("見つかりません"));
     } else {
         addRow(QStringLiteral("名前"), info.displayName);
         addRow(QStringLiteral("種類"), info.typeName);
-        addRow(QStringLiteral("場所"), fromBytes(ContainingFolder(path)));
+        addRow(QStringLiteral("場所"), ShownText(ContainingFolder(path)));
         if (!entry->isDirectory())
             addRow(QStringLiteral("サイズ"),
                    QStringLiteral("%1 バイト")
                        .arg(QLocale::c().toString(static_cast<qulonglong>(entry->size))));
         // Names that are not valid text have no QFileInfo; their write time still shows.
-        const QFileInfo details(QFile::decodeName(QByteArray::fromStdString(path)));
+        const QFileInfo details(ShownText(path));
         const bool detailed = details.exists() || details.isSymLink();
         const QDateTime written = QDateTime::fromSecsSinceEpoch(entry->lastWrite.seconds);
         addRow(QStringLiteral("更新日時"), timeText(written));

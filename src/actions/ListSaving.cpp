@@ -2,8 +2,8 @@
 
 #include "platform/TextFile.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
-#include <QFile>
 
 bool SaveResultList(Dialogs& dialogs, QWidget* owner, const QString& suggestedName,
                     const std::function<quorvex::ResultWriter()>& table)
@@ -13,8 +13,7 @@ bool SaveResultList(Dialogs& dialogs, QWidget* owner, const QString& suggestedNa
         QStringLiteral("タブ区切りテキスト (*.tsv)|*.tsv|CSV (*.csv)|*.csv|全てのファイル|*.*"));
     if (chosen.isEmpty())
         return false;
-    const QByteArray path = QFile::encodeName(chosen);
-    const std::string_view pathBytes(path.constData(), static_cast<std::size_t>(path.size()));
+    const std::string pathBytes = TextBytes(chosen);
     const std::string text = table().render(quorvex::SaveFormatForPath(pathBytes));
     if (quorvex::platform::WriteFileAtomically(pathBytes, text))
         return true;

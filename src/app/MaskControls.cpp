@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 
 #include "platform/TextFile.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,8 +22,7 @@ void TForm1::MaskTitleComboBoxChange()
     filterSettings_.activeMasks.clear();
     if (index >= 0 && index < static_cast<int>(MaskSetTexts_.size()))
         filterSettings_.activeMasks = quorvex::platform::SplitLines(MaskSetTexts_[index]);
-    const QByteArray title = MaskTitleComboBox->currentText().toUtf8();
     if (const auto exclusion =
-            quorvex::ExclusionForMaskTitle(index, std::string_view(title.data(), title.size())))
+            quorvex::ExclusionForMaskTitle(index, TextBytes(MaskTitleComboBox->currentText())))
         ExclusionChkBox->setChecked(*exclusion);
 }

@@ -3,8 +3,8 @@
 #include "app/MainContext.h"
 #include "platform/FailureReason.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
-#include <QFile>
 
 #include <utility>
 
@@ -21,7 +21,7 @@ void StateFileCare::read(const std::function<StateFileRead()>& load)
     if (load() != StateFileRead::InPart)
         return;
     keepCopyFirst_ = true;
-    const QString path = QFile::decodeName(QByteArray::fromStdString(path_));
+    const QString path = ShownText(path_);
     context_.dialogs().showMessage(
         &context_.mainWindow(),
         QStringLiteral("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"

@@ -19,6 +19,7 @@
 #include "platform/AppPaths.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShellFileInfo.h"
+#include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 
 #include <QApplication>
@@ -26,7 +27,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
@@ -292,8 +292,7 @@ void TForm1::FormClose()
 
 void TForm1::saveFailed(const std::string& file, const std::string& reason)
 {
-    saveFailures_.append(QFile::decodeName(QByteArray::fromStdString(file)) + QStringLiteral(": ") +
-                         QString::fromLocal8Bit(reason));
+    saveFailures_.append(ShownText(file) + QStringLiteral(": ") + QString::fromLocal8Bit(reason));
 }
 
 void TForm1::runStores(StateStore which, bool load)
@@ -369,9 +368,7 @@ void TForm1::SpeedButton5Click()
 // its kind (a file with its extension, or a folder).
 QIcon TForm1::statusPathIcon(const QString& path)
 {
-    const QByteArray bytes = path.toUtf8();
-    ShellFileInfo info =
-        QueryFileInfo(*SysImageList_, std::string_view(bytes.data(), bytes.size()), false);
+    ShellFileInfo info = QueryFileInfo(*SysImageList_, TextBytes(path), false);
     if (!info.found) {
         const QString name = path.section(u'/', -1);
         const qsizetype dot = name.lastIndexOf(u'.');

@@ -2,6 +2,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShellFileInfo.h"
+#include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 
 IconLookup::IconLookup(SysImageList& images)
@@ -74,5 +75,5 @@ QString PathExtension(const std::string& path)
     const auto dot = path.rfind('.');
     if (dot == std::string::npos || dot < nameStart)
         return QString();
-    return QString::fromUtf8(path.data() + dot, static_cast<qsizetype>(path.size() - dot));
+    return ShownText(std::string_view(path).substr(dot));
 }

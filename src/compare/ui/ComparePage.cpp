@@ -17,6 +17,7 @@
 #include "paths/ui/PathServices.h"
 #include "paths/ui/TFolderFileDlg.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -37,11 +38,6 @@ struct ColumnLayout
 constexpr ColumnLayout kColumns[ComparisonListModel::ColumnCount] = {
     {0, 100, 0}, {0, 100, 0}, {60, 60, 100}, {60, 60, 120}, {100, 50, 0}, {80, 30, 100},
 };
-
-QString toQString(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -219,9 +215,9 @@ void ComparePage::StartComparison()
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
     if (outcome.carriedOut) {
         PathServices::of(context_).icons().clearIconCache();
-        model_->setCaption(0, toQString(engine_.captionA()));
-        model_->setCaption(1, toQString(engine_.captionB()));
-        model_->setCaption(5, toQString(engine_.contentHeader()));
+        model_->setCaption(0, ShownText(engine_.captionA()));
+        model_->setCaption(1, ShownText(engine_.captionB()));
+        model_->setCaption(5, ShownText(engine_.contentHeader()));
         model_->showRows();
         sort_.clearMarker(*ListView2);
         PathA->AddToHistory(pathA);
@@ -229,7 +225,7 @@ void ComparePage::StartComparison()
         progress_.finish();
     }
     if (!outcome.carriedOut)
-        context_.dialogs().showWarning(&context_.mainWindow(), toQString(outcome.warning));
+        context_.dialogs().showWarning(&context_.mainWindow(), ShownText(outcome.warning));
     context_.Panel5().hide();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/MainContext.h"
 #include "paths/IconLookup.h"
+#include "platform/desktop/ShownText.h"
 
 using quorvex::ComparisonRow;
 using quorvex::RowShade;
@@ -62,7 +63,7 @@ QVariant ComparisonListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole: {
         const std::string text =
             index.column() == 0 ? shown->name() : shown->cell(index.column() - 1);
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return ShownText(text);
     }
     case Qt::BackgroundRole: {
         const QColor color = shadeColor(shade(index.row()));

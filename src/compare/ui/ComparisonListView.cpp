@@ -2,6 +2,7 @@
 
 #include "actions/ListItemActions.h"
 #include "compare/ui/ComparisonListModel.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,11 +13,6 @@ namespace {
 const QColor kClickedCell(0, 0, 255);
 const QColor kBarFrame(128, 128, 128);
 const QColor kBarFill(153, 210, 115);
-
-QString toQString(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -35,7 +31,7 @@ void ComparisonListView::setShowsGraph(bool on)
 
 QString ComparisonListView::cellPath(int row) const
 {
-    return toQString(
+    return ShownText(
         quorvex::ComparisonCellPath(model_.row(row), ClickedSide_, model_.RootA(), model_.RootB()));
 }
 
@@ -120,9 +116,9 @@ void ComparisonRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 
     if (column == 0) {
         paintNameCell(*painter, cell, selected, {row->iconIndex, row->overlayIndex, row->hidden},
-                      toQString(row->name()));
+                      ShownText(row->name()));
     } else if (column <= 4) {
-        drawCellText(*painter, subItemArea(cell), toQString(row->cell(column - 1)));
+        drawCellText(*painter, subItemArea(cell), ShownText(row->cell(column - 1)));
     } else {
         paintContentCell(*painter, cell, index, selected);
     }
@@ -139,7 +135,7 @@ void ComparisonRowDelegate::paintContentCell(QPainter& painter, const QRect& cel
     const int right = cell.left() + cell.width(), bottom = cell.top() + cell.height();
     const int percent = row.percent();
     QRect textArea(left, top - 1, cell.width() - 10, cell.height());
-    QString text = toQString(row.cell(4));
+    QString text = ShownText(row.cell(4));
     if (view_.showsGraph() && percent >= 0) {
         const int w = right - left - 4;
         const int bar = w * percent / 100;

@@ -3,17 +3,13 @@
 #include "app/MainContext.h"
 #include "duplicates/SizeText.h"
 #include "paths/IconLookup.h"
+#include "platform/desktop/ShownText.h"
 
 #include <algorithm>
 
 using quorvex::TDupRecord;
 
 namespace {
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kCaptions[DupListModel::ColumnCount] = {
     QStringLiteral("名前"),   QStringLiteral("内容(%)"), QStringLiteral("サイズ"),
@@ -52,17 +48,17 @@ QString DupListModel::cellText(int row, int column) const
         return {};
     switch (column) {
     case 0:
-        return QString::fromUtf8(list_.name(*shown));
+        return ShownText(list_.name(*shown));
     case 1:
-        return fromUtf8(quorvex::ContentText(*shown));
+        return ShownText(quorvex::ContentText(*shown));
     case 2:
-        return fromUtf8(quorvex::SizeCellText(shown->size, context_.sizeInBytes()));
+        return ShownText(quorvex::SizeCellText(shown->size, context_.sizeInBytes()));
     case 3:
-        return fromUtf8(quorvex::DateText(*shown));
+        return ShownText(quorvex::DateText(*shown));
     case 4:
-        return fromUtf8(list_.folder(*shown));
+        return ShownText(list_.folder(*shown));
     case GroupColumn:
-        return DupMode_ ? fromUtf8(quorvex::GroupText(*shown)) : QString();
+        return DupMode_ ? ShownText(quorvex::GroupText(*shown)) : QString();
     default:
         return {};
     }

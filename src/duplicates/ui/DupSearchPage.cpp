@@ -21,10 +21,10 @@
 #include "paths/ui/PathServices.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -40,11 +40,6 @@ namespace {
 
 constexpr int kPanelHeight = 88;
 constexpr int kGroupColumnWidth = 50;
-
-QString fromPathBytes(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 
 QString thresholdCaption(int position)
 {
@@ -366,7 +361,7 @@ void DupSearchPage::ListView4SelectItem(int row)
 {
     if (Actions->SelectingAll())
         return;
-    context_.setStatusText(0, fromPathBytes(model_->RecordPath(row)));
+    context_.setStatusText(0, ShownText(model_->RecordPath(row)));
 }
 
 void DupSearchPage::ListView4Resize()
@@ -390,7 +385,7 @@ void DupSearchPage::DeleteMenu1Click()
             if (!quorvex::ChangedSinceListed(*record, path))
                 return path;
             changed.push_back(row);
-            changedPaths += QStringLiteral("\n") + fromPathBytes(path);
+            changedPaths += QStringLiteral("\n") + ShownText(path);
             return std::string();
         },
         [&](const std::vector<int>& rows) {

@@ -3,6 +3,7 @@
 #include "empty/EmptyItemDeletion.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "paths/IconLookup.h"
+#include "platform/desktop/ShownText.h"
 #include "trash/ui/BatchPrompts.h"
 
 #include <algorithm>
@@ -35,7 +36,7 @@ QVariant EmptyItemListModel::data(const QModelIndex& index, int role) const
     const quorvex::EmptyItemRecord* shown = index.isValid() ? record(index.row()) : nullptr;
     if (!shown || role != Qt::DisplayRole)
         return {};
-    return BytesToText(EmptyItemField(*shown, index.column()));
+    return ShownText(EmptyItemField(*shown, index.column()));
 }
 
 QVariant EmptyItemListModel::headerData(int section, Qt::Orientation orientation, int role) const

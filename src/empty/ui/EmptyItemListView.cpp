@@ -3,6 +3,7 @@
 #include "actions/ListItemActions.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "empty/ui/EmptyItemListModel.h"
+#include "platform/desktop/ShownText.h"
 #include "trash/ui/BatchPrompts.h"
 
 #include <QPainter>
@@ -46,8 +47,8 @@ void EmptyItemRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
     if (column == 0)
         paintNameCell(*painter, cell, selected, {record->IconIndex, record->OverlayIndex, false},
-                      BytesToText(record->Name));
+                      ShownText(record->Name));
     else
-        drawCellText(*painter, subItemArea(cell), BytesToText(EmptyItemField(*record, column)));
+        drawCellText(*painter, subItemArea(cell), ShownText(EmptyItemField(*record, column)));
     painter->restore();
 }

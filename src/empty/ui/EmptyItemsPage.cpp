@@ -19,11 +19,11 @@
 #include "paths/ui/BrowseForFolder.h"
 #include "paths/ui/PathServices.h"
 #include "platform/FileSystem.h"
+#include "platform/desktop/ShownText.h"
 #include "trash/ui/BatchPrompts.h"
 #include "trash/ui/TrashListStore.h"
 
 #include <QEvent>
-#include <QFile>
 
 namespace {
 
@@ -141,8 +141,7 @@ void EmptyItemsPage::buildPopupMenu()
         },
         {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1", "Property1", "SaveList3"});
     Actions->setListTable(QStringLiteral("空の項目.tsv"), [this] {
-        const QByteArray count = Panel10->text().toUtf8();
-        return quorvex::EmptyItemTable(model_->EmptyItemList(), count.toStdString());
+        return quorvex::EmptyItemTable(model_->EmptyItemList(), TextBytes(Panel10->text()));
     });
     PopupMenu2 = Actions->Menu;
     N5 = Actions->OpenFolder;
@@ -186,7 +185,7 @@ void EmptyItemsPage::SwitchButton5Click()
         const QString folder = BrowseForFolder(context_.dialogs(), &context_.mainWindow(),
                                                QStringLiteral("調べるフォルダを選択して下さい"),
                                                LastEmptySearchFolder_);
-        const std::string path = QFile::encodeName(folder).toStdString();
+        const std::string path = TextBytes(folder);
         if (!folder.isEmpty() && quorvex::platform::IsExistingFolder(path))
             SearchFolder(folder, path);
     }
@@ -244,7 +243,7 @@ void EmptyItemsPage::ListView1SelectItem(int row)
     if (Actions->SelectingAll())
         return;
     if (const quorvex::EmptyItemRecord* record = model_->record(row))
-        context_.setStatusText(0, BytesToText(record->Path));
+        context_.setStatusText(0, ShownText(record->Path));
 }
 
 void EmptyItemsPage::DeleteEmptyItems()
@@ -267,5 +266,5 @@ void EmptyItemsPage::DeleteEmptyItems()
 
 void EmptyItemsPage::showCount()
 {
-    Panel10->setText(BytesToText(quorvex::FormatItemCount(model_->EmptyItemList().size())));
+    Panel10->setText(ShownText(quorvex::FormatItemCount(model_->EmptyItemList().size())));
 }

@@ -1,6 +1,7 @@
 #include "paths/ui/PathDrops.h"
 
 #include "platform/FileSystem.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QLineEdit>
 
@@ -30,9 +31,7 @@ void PathDrops::drop(int page, const QString& path, const QWidget* target)
     if (page == 0) {
         dropOnComparePage(path, target);
     } else if (page == 1 && Edit3 && Edit4) {
-        const QByteArray bytes = path.toUtf8();
-        const bool file =
-            quorvex::platform::IsExistingFile(std::string_view(bytes.data(), bytes.size()));
+        const bool file = quorvex::platform::IsExistingFile(TextBytes(path));
         (file ? Edit3 : Edit4)->setText(path);
     }
 }

@@ -7,10 +7,10 @@
 #include "paths/ui/HistoryFile.h"
 #include "paths/ui/PathItemDelegate.h"
 #include "paths/ui/PathServices.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QComboBox>
 #include <QEvent>
-#include <QFile>
 #include <QLineEdit>
 #include <QToolButton>
 
@@ -21,17 +21,6 @@ constexpr int kRightMargin = 20;    // from the drop-down to the window's right 
 constexpr int kDropDownButton = 20; // left free by the edit field
 constexpr int kButtonGap = 4;
 
-QString fromPathBytes(const std::string& bytes)
-{
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
-
-std::string toPathBytes(const QString& path)
-{
-    const QByteArray bytes = QFile::encodeName(path);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
 // A history entry's bytes as read from its file, kept with the entry: a line that is
 // no UTF-8 (a name in other bytes) would not survive the way through its text.
 constexpr int kFileBytesRole = Qt::UserRole + 1;
@@ -41,9 +30,9 @@ std::string EntryBytes(const QComboBox& comboBox, int index)
 {
     const QString text = comboBox.itemText(index);
     const QByteArray read = comboBox.itemData(index, kFileBytesRole).toByteArray();
-    if (!read.isNull() && QFile::decodeName(read) == text)
+    if (!read.isNull() && ShownText(read.toStdString()) == text)
         return read.toStdString();
-    return toPathBytes(text);
+    return TextBytes(text);
 }
 
 } // namespace
@@ -129,7 +118,7 @@ void PathInput::setText(const QString& text)
 
 std::string PathInput::path() const
 {
-    return toPathBytes(Edit->text());
+    return TextBytes(Edit->text());
 }
 
 void PathInput::AddToHistory(const QString& path)
@@ -164,7 +153,7 @@ quorvex::platform::StateFileRead LoadHistory(QComboBox& comboBox, const std::str
     const quorvex::platform::StateFileText text = quorvex::LoadHistory(userDataDir, n);
     QStringList items;
     for (const std::string& line : text.lines)
-        items.append(fromPathBytes(line));
+        items.append(ShownText(line));
     SetHistoryItems(comboBox, items);
     for (int index = 0; index < comboBox.count(); ++index)
         comboBox.setItemData(index, QByteArray::fromStdString(text.lines[index]), kFileBytesRole);

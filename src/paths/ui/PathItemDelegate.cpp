@@ -1,9 +1,9 @@
 #include "paths/ui/PathItemDelegate.h"
 
 #include "paths/IconLookup.h"
+#include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 
-#include <QFile>
 #include <QPainter>
 
 PathItemDelegate::PathItemDelegate(IconLookup& icons, QPoint textOffset, Selection selection,
@@ -33,8 +33,7 @@ void PathItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     painter->save();
     painter->fillRect(option.rect, background);
-    const QByteArray path = QFile::encodeName(text);
-    const int icon = icons_.GetPathIcon(std::string(path.constData(), path.size()), false);
+    const int icon = icons_.GetPathIcon(TextBytes(text), false);
     const QPoint iconAt = option.rect.topLeft() + QPoint(1, 1);
     icons_.images().draw(*painter, iconAt, icon);
     icons_.images().drawOverlay(*painter, iconAt, icons_.OverlayIndex());

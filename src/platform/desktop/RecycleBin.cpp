@@ -3,6 +3,7 @@
 #include "platform/DesktopTrash.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -13,11 +14,6 @@
 namespace fs = quorvex::platform;
 
 namespace {
-
-QString displayPath(const std::string& path)
-{
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
-}
 
 std::string withoutTrailingSlash(std::string path)
 {
@@ -61,7 +57,7 @@ bool deleteForGood(const std::string& path)
 QString confirmationText(const std::vector<std::string>& paths)
 {
     if (paths.size() == 1) {
-        const QString name = QFileInfo(displayPath(withoutTrailingSlash(paths.front()))).fileName();
+        const QString name = QFileInfo(ShownText(withoutTrailingSlash(paths.front()))).fileName();
         return QStringLiteral("「%1」をごみ箱に移動しますか？").arg(name);
     }
     return QStringLiteral("%1 個の項目をごみ箱に移動しますか？").arg(paths.size());
@@ -87,7 +83,7 @@ ItemResult removeItem(Dialogs& dialogs, QWidget* owner, const std::string& path)
         return ItemResult::Removed;
     const QString question =
         QStringLiteral("「%1」はごみ箱に移動できません。\n完全に削除しますか？")
-            .arg(displayPath(path));
+            .arg(ShownText(path));
     if (!dialogs.askYesNo(owner, QStringLiteral("完全に削除"), question))
         return ItemResult::Declined;
     return deleteForGood(path) ? ItemResult::Removed : ItemResult::Failed;
@@ -112,7 +108,7 @@ RecycleOutcome SendToRecycleBin(Dialogs& dialogs, QWidget* owner,
     const auto fail = [&](int result, const std::string& path, const QString& reason) {
         if (outcome.result == RecycleBinResult::Ok)
             outcome.result = result;
-        failures << displayPath(path) + reason;
+        failures << ShownText(path) + reason;
     };
     std::vector<std::string> removedPaths;
     for (std::size_t i = 0; i < paths.size(); ++i) {

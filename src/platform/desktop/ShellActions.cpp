@@ -2,10 +2,10 @@
 
 #include "platform/desktop/DesktopApps.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QMimeDatabase>
@@ -16,8 +16,7 @@ namespace {
 
 QMimeType itemType(const std::string& path)
 {
-    return QMimeDatabase().mimeTypeForFile(
-        QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size()))));
+    return QMimeDatabase().mimeTypeForFile(ShownText(path));
 }
 
 } // namespace
@@ -38,7 +37,7 @@ void OpenItemWith(Dialogs& dialogs, QWidget* owner, const std::string& path)
     QStringList names;
     for (const DesktopApp& app : candidates.apps)
         names << app.name;
-    const QString shown = QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+    const QString shown = ShownText(path);
     const int chosen = dialogs.chooseApplication(owner, shown, names, candidates.declaringCount);
     if (chosen >= 0 && chosen < static_cast<int>(candidates.apps.size()))
         StartDesktopApp(candidates.apps[static_cast<std::size_t>(chosen)], path);
@@ -77,7 +76,7 @@ std::unique_ptr<QMimeData> FileDropMimeData(const std::vector<std::string>& path
     QStringList texts;
     for (const std::string& path : paths) {
         urls << FileUrl(path);
-        texts << QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+        texts << ShownText(path);
     }
     auto data = std::make_unique<QMimeData>();
     data->setData(QStringLiteral("text/uri-list"), urls.join("\r\n") + "\r\n");

@@ -1,9 +1,9 @@
 #include "platform/desktop/ShellFileInfo.h"
 
 #include "platform/FileSystem.h"
+#include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
 
@@ -44,7 +44,7 @@ QString displayNameOf(std::string_view path)
     const auto slash = path.rfind('/');
     const std::string_view name =
         slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return ShownText(name);
 }
 
 } // namespace
@@ -63,7 +63,7 @@ ShellFileInfo QueryFileInfo(SysImageList& images, std::string_view path, bool op
         return info;
     }
     // The name's type first; the content decides only for names without a known type.
-    const QString localPath = QFile::decodeName(QByteArray(path.data(), path.size()));
+    const QString localPath = ShownText(path);
     describeFile(images, QMimeDatabase().mimeTypeForFile(QFileInfo(localPath)), info);
     return info;
 }

@@ -5,6 +5,7 @@
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QWidget>
 
@@ -23,21 +24,13 @@ TYesAllNoCancelBox& YesAllNoCancelBox1(MainContext& context)
 quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation)
 {
     return [&confirmation](const std::string& title, const std::string& message) {
-        switch (confirmation.ask(BytesToText(title), BytesToText(message))) {
-        case BatchConfirmation::Decision::Proceed:
-            return quorvex::BatchDecision::Proceed;
-        case BatchConfirmation::Decision::Skip:
-            return quorvex::BatchDecision::Skip;
-        case BatchConfirmation::Decision::Stop:
-            break;
-        }
-        return quorvex::BatchDecision::Stop;
+        return confirmation.ask(ShownText(title), ShownText(message));
     };
 }
 
 quorvex::BatchNotice ShowNotice(MainContext& context)
 {
     return [&context](const std::string& message) {
-        context.dialogs().showMessage(&context.mainWindow(), BytesToText(message));
+        context.dialogs().showMessage(&context.mainWindow(), ShownText(message));
     };
 }

@@ -19,9 +19,3 @@ TYesAllNoCancelBox& YesAllNoCancelBox1(MainContext& context);
 
 quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation);
 quorvex::BatchNotice ShowNotice(MainContext& context);
-
-// Paths and texts of the core are bytes in UTF-8 as far as they are valid.
-inline QString BytesToText(const std::string& bytes)
-{
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}

@@ -1,6 +1,7 @@
 #include "trash/ui/TrashListModel.h"
 
 #include "app/ImageList1.h"
+#include "platform/desktop/ShownText.h"
 #include "trash/TrashStore.h"
 #include "trash/ui/BatchPrompts.h"
 
@@ -28,7 +29,7 @@ QVariant TrashListModel::data(const QModelIndex& index, int role) const
         return {};
     const std::string& path = paths_[static_cast<std::size_t>(index.row())];
     if (role == Qt::DisplayRole)
-        return BytesToText(index.column() == 0 ? quorvex::TrashEntryDisplayName(path) : path);
+        return ShownText(index.column() == 0 ? quorvex::TrashEntryDisplayName(path) : path);
     if (role == Qt::DecorationRole && index.column() == 0)
         return quorvex::IsFolderEntryPath(path) ? folderIcon_ : documentIcon_;
     return {};
