@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "trash/BatchQuestion.h"
+#include "common/BatchQuestion.h"
 
 class TYesAllNoCancelBox;
 

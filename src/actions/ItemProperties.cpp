@@ -1,6 +1,6 @@
 #include "actions/ItemProperties.h"
 
-#include "compare/Filters.h"
+#include "common/Filters.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShellActions.h"
 #include "platform/desktop/ShellFileInfo.h"

@@ -14,7 +14,7 @@
 //   connect(actions->Delete, &QAction::triggered, page, &Page::DeleteMenu1Click);
 //   actions->openOnRightClick([=] { actions->enableItems(rowSelected && !busy); });
 
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 
 #include <QObject>
 #include <QString>

@@ -4,7 +4,7 @@
 // written atomically, so a failure leaves the old file (or none) and never a part
 // of the list; the failure is reported with the file's path.
 
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 
 #include <QString>
 

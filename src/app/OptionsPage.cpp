@@ -5,7 +5,7 @@
 #include "app/Hint.h"
 #include "app/ImageList1.h"
 #include "app/MainContext.h"
-#include "compare/Filters.h"
+#include "common/Filters.h"
 #include "controls/ColorRef.h"
 #include "platform/desktop/Dialogs.h"
 

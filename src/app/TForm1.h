@@ -5,7 +5,7 @@
 // trash list; closing writes settings, trash list and histories, in this order.
 
 #include "app/MainContext.h"
-#include "compare/Filters.h"
+#include "common/Filters.h"
 
 #include <QFrame>
 #include <QStringList>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 
 namespace quorvex::cli {
 

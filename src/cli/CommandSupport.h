@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "cli/CliOptions.h"
-#include "compare/Filters.h"
-#include "core/ResultWriter.h"
+#include "common/Filters.h"
+#include "common/ResultWriter.h"
 
 namespace quorvex::cli {
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/RunEstimate.h"
-#include "core/RunObserver.h"
+#include "common/RunEstimate.h"
+#include "common/RunObserver.h"
 
 namespace quorvex::cli {
 

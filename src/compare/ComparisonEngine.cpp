@@ -1,7 +1,7 @@
 #include "compare/ComparisonEngine.h"
 
+#include "common/ContentCompare.h"
 #include "compare/ComparisonOrder.h"
-#include "compare/ContentCompare.h"
 #include "compare/FolderListings.h"
 #include "compare/PathCaption.h"
 #include "platform/DosTime.h"

@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/Filters.h"
+#include "common/RunObserver.h"
 #include "compare/ComparisonRow.h"
-#include "compare/Filters.h"
-#include "core/RunObserver.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {

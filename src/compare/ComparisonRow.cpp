@@ -1,6 +1,6 @@
 #include "compare/ComparisonRow.h"
 
-#include "compare/Filters.h"
+#include "common/Filters.h"
 
 namespace quorvex {
 

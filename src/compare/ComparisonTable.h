@@ -4,8 +4,8 @@
 // ("#columns") and of the content column ("#header"). The command-line tool prints
 // it; the desktop program saves its list with it, in the list's current order.
 
+#include "common/ResultWriter.h"
 #include "compare/ComparisonEngine.h"
-#include "core/ResultWriter.h"
 
 namespace quorvex {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/RunObserver.h"
+#include "common/RunObserver.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "compare/MaskCount.h"
+#include "common/MaskCount.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSort.h"
 #include "duplicates/SearchWalk.h"

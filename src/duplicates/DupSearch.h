@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "compare/ContentCompare.h"
-#include "compare/Filters.h"
-#include "core/RunObserver.h"
+#include "common/ContentCompare.h"
+#include "common/Filters.h"
+#include "common/RunObserver.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex {

@@ -3,7 +3,7 @@
 // list's order: name, content, size (plain digits), date, folder, group, band. The
 // command-line tool prints it; the desktop program saves its list with it.
 
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex {

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "compare/ChunkHash.h"
+#include "common/ChunkHash.h"
 #include "duplicates/DupPairing.h"
 
 namespace quorvex {

@@ -17,8 +17,8 @@
 #include <malloc.h>
 #endif
 
-#include "compare/ContentCompare.h"
-#include "compare/ContentImage.h"
+#include "common/ContentCompare.h"
+#include "common/ContentImage.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/SizeWindow.h"
 #include "duplicates/WorkerPool.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "compare/Filters.h"
-#include "core/RunObserver.h"
+#include "common/Filters.h"
+#include "common/RunObserver.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "common/BatchQuestion.h"
 #include "empty/EmptyItemRecord.h"
-#include "trash/BatchQuestion.h"
 #include "trash/TrashStore.h"
 
 namespace quorvex {

@@ -14,8 +14,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "compare/Filters.h"
-#include "core/RunObserver.h"
+#include "common/Filters.h"
+#include "common/RunObserver.h"
 #include "empty/EmptyItemRecord.h"
 
 namespace quorvex {

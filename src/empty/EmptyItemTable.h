@@ -3,7 +3,7 @@
 // AttributeText, Path), then the count as Panel10 shows it ("#count"). The
 // command-line tool prints it; the desktop program saves its list with it.
 
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 #include "empty/EmptyItemRecord.h"
 
 namespace quorvex {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "trash/BatchQuestion.h"
+#include "common/BatchQuestion.h"
 #include "trash/TrashStore.h"
 
 namespace quorvex {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/RunObserver.h"
+#include "common/RunObserver.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex::test {

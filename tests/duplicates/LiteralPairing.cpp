@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "compare/ContentCompare.h"
+#include "common/ContentCompare.h"
 #include "duplicates/DupSearch.h"
 
 namespace quorvex::test {

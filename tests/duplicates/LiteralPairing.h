@@ -3,7 +3,7 @@
 // with every reference, pair after pair, from disk. The tests check the fast
 // pairings against it, and the benchmark times it as the baseline.
 
-#include "core/RunObserver.h"
+#include "common/RunObserver.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex::test {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "compare/Filters.h"
+#include "common/Filters.h"
 #include "platform/TextFile.h"
 
 using namespace quorvex;

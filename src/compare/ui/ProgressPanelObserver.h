@@ -6,8 +6,8 @@
 // Status bar panel 0 shows the elapsed time and the estimate of the time left while
 // the run goes on, and the time it took once it has finished.
 
-#include "core/RunEstimate.h"
-#include "core/RunObserver.h"
+#include "common/RunEstimate.h"
+#include "common/RunObserver.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "paths/ui/HistoryEdits.h"
 
-#include "compare/ComparisonOrder.h"
+#include "platform/TextOrder.h"
 
 #include <algorithm>
 #include <numeric>
@@ -48,7 +48,7 @@ void SortEntries(HistoryEntries& entries)
     std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return quorvex::CompareCellTexts(folded[a], folded[b]) < 0;
+        return quorvex::platform::CompareText(folded[a].c_str(), folded[b].c_str()) < 0;
     });
     HistoryEntries sorted;
     sorted.reserve(entries.size());

@@ -3,7 +3,7 @@
 // question goes to the shared Yes/All/No/Cancel box under the "全て" rule, each
 // notice to a plain message box of the main window.
 
-#include "trash/BatchQuestion.h"
+#include "common/BatchQuestion.h"
 
 #include <QString>
 

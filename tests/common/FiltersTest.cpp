@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "compare/Filters.h"
-#include "compare/MaskCount.h"
+#include "common/Filters.h"
+#include "common/MaskCount.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;

@@ -1,4 +1,4 @@
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 
 #include <cctype>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/ResultWriter.h"
+#include "common/ResultWriter.h"
 #include "support/TempTree.h"
 #ifndef _WIN32
 #include "support/RunCommand.h"

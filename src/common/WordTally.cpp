@@ -1,9 +1,9 @@
-#include "compare/WordTally.h"
+#include "common/WordTally.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "compare/WordMatch.h"
+#include "common/WordMatch.h"
 
 namespace quorvex {
 

@@ -1,8 +1,8 @@
-#include "compare/ContentCompare.h"
+#include "common/ContentCompare.h"
 
 #include <algorithm>
 
-#include "compare/WordTally.h"
+#include "common/WordTally.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {

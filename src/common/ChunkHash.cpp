@@ -1,4 +1,4 @@
-#include "compare/ChunkHash.h"
+#include "common/ChunkHash.h"
 
 #include <cstring>
 

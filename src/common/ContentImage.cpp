@@ -1,12 +1,12 @@
-#include "compare/ContentImage.h"
+#include "common/ContentImage.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "compare/ChunkHash.h"
-#include "compare/ContentCompare.h"
-#include "compare/WordMatch.h"
-#include "compare/WordTally.h"
+#include "common/ChunkHash.h"
+#include "common/ContentCompare.h"
+#include "common/WordMatch.h"
+#include "common/WordTally.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "compare/ContentCompare.h"
+#include "common/ContentCompare.h"
 #include "platform/FileSystem.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"

@@ -3,7 +3,7 @@
 // goes by bytes when the engine reports them, and formats its times.
 #include <gtest/gtest.h>
 
-#include "core/RunEstimate.h"
+#include "common/RunEstimate.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "compare/WordMatch.h"
+#include "common/WordMatch.h"
 
-#include "core/VectorClones.h"
+#include "common/VectorClones.h"
 
 namespace quorvex {
 

@@ -1,4 +1,4 @@
-#include "compare/MaskCount.h"
+#include "common/MaskCount.h"
 
 #include <string>
 #include <vector>

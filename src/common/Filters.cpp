@@ -1,4 +1,4 @@
-#include "compare/Filters.h"
+#include "common/Filters.h"
 
 #include "platform/FileSystem.h"
 

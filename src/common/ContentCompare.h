@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "compare/ContentImage.h"
-#include "core/RunObserver.h"
+#include "common/ContentImage.h"
+#include "common/RunObserver.h"
 
 namespace quorvex {
 

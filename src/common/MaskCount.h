@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "compare/Filters.h"
+#include "common/Filters.h"
 
 namespace quorvex {
 

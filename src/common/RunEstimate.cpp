@@ -1,4 +1,4 @@
-#include "core/RunEstimate.h"
+#include "common/RunEstimate.h"
 
 #include <algorithm>
 #include <cstdio>
