@@ -7,7 +7,7 @@
 #include "compare/ui/ComparePage.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
-#include "platform/desktop/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>

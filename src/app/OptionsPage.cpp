@@ -2,11 +2,11 @@
 
 #include "app/ColorPanel.h"
 #include "app/DefaultColors.h"
-#include "app/Hint.h"
-#include "app/ImageList1.h"
-#include "app/MainContext.h"
 #include "common/Filters.h"
 #include "controls/ColorRef.h"
+#include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
+#include "desktop/MainContext.h"
 #include "platform/desktop/Dialogs.h"
 
 #include <QCheckBox>

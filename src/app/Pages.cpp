@@ -1,7 +1,7 @@
 #include "app/Pages.h"
 
-#include "app/MainContext.h"
 #include "compare/ui/ComparePage.h"
+#include "desktop/MainContext.h"
 #include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemsPage.h"
 #include "paths/ui/HistoryPage.h"

@@ -2,8 +2,6 @@
 
 #include "app/ColorPanel.h"
 #include "app/DefaultColors.h"
-#include "app/Hint.h"
-#include "app/ImageList1.h"
 #include "app/OptionsPage.h"
 #include "app/Pages.h"
 #include "app/StatusBar.h"
@@ -14,6 +12,8 @@
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
 #include "help/HelpDocument.h"
 #include "help/TWebDlg.h"
 #include "platform/AppPaths.h"

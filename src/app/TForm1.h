@@ -4,8 +4,8 @@
 // FormCreate (run at the end of the constructor) the mask sets, settings and the
 // trash list; closing writes settings, trash list and histories, in this order.
 
-#include "app/MainContext.h"
 #include "common/Filters.h"
+#include "desktop/MainContext.h"
 
 #include <QFrame>
 #include <QStringList>

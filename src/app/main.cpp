@@ -2,7 +2,7 @@
 #include "app/AppFonts.h"
 #include "app/SingleInstance.h"
 #include "app/TForm1.h"
-#include "platform/desktop/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 #include "platform/desktop/TerminationRequests.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // A main window on its own settings and data folders, with scripted dialogs.
 
 #include "app/TForm1.h"
-#include "platform/desktop/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
 #include <QApplication>

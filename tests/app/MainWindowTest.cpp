@@ -2,13 +2,13 @@
 // the mask controls and the Option page.
 #include "FormFixture.h"
 #include "app/ColorPanel.h"
-#include "app/Hint.h"
 #include "app/OptionsPage.h"
 #include "app/StatusBar.h"
 #include "app/TForm1.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
-#include "platform/desktop/ScriptedDialogs.h"
+#include "desktop/Hint.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
 #include <QApplication>

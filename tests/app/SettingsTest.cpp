@@ -5,7 +5,7 @@
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
 #include "platform/TextFile.h"
-#include "platform/desktop/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
 #include <QApplication>

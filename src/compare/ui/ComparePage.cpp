@@ -2,17 +2,17 @@
 
 #include <QEvent>
 
-#include "actions/ListItemActions.h"
-#include "app/Hint.h"
-#include "app/ImageList1.h"
-#include "app/MainContext.h"
-#include "app/PageSheet.h"
 #include "compare/ComparisonOrder.h"
 #include "compare/ComparisonTable.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
+#include "desktop/ListItemActions.h"
+#include "desktop/MainContext.h"
+#include "desktop/PageSheet.h"
 #include "paths/ui/PathInput.h"
 #include "paths/ui/PathServices.h"
 #include "paths/ui/TFolderFileDlg.h"

@@ -8,8 +8,8 @@
 // run has finished.
 
 #include "compare/ComparisonEngine.h"
-#include "compare/ui/ColumnSort.h"
-#include "compare/ui/ProgressPanelObserver.h"
+#include "desktop/ColumnSort.h"
+#include "desktop/ProgressPanelObserver.h"
 
 #include <QWidget>
 

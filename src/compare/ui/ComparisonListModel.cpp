@@ -1,6 +1,6 @@
 #include "compare/ui/ComparisonListModel.h"
 
-#include "app/MainContext.h"
+#include "desktop/MainContext.h"
 #include "paths/IconLookup.h"
 #include "platform/desktop/ShownText.h"
 

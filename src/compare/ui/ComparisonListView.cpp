@@ -1,7 +1,7 @@
 #include "compare/ui/ComparisonListView.h"
 
-#include "actions/ListItemActions.h"
 #include "compare/ui/ComparisonListModel.h"
+#include "desktop/ListItemActions.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QKeyEvent>

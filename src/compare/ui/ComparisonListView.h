@@ -4,7 +4,7 @@
 // the content bar), resolves icons for the rows about to be painted, and tells which
 // name cell the mouse pressed (ClickedSide) and the path behind it.
 
-#include "compare/ui/ResultListView.h"
+#include "desktop/ResultListView.h"
 
 class ComparisonListModel;
 

@@ -1,6 +1,6 @@
 #include "duplicates/ui/DupListModel.h"
 
-#include "app/MainContext.h"
+#include "desktop/MainContext.h"
 #include "duplicates/SizeText.h"
 #include "paths/IconLookup.h"
 #include "platform/desktop/ShownText.h"

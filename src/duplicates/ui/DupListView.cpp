@@ -1,6 +1,6 @@
 #include "duplicates/ui/DupListView.h"
 
-#include "actions/ListItemActions.h"
+#include "desktop/ListItemActions.h"
 #include "duplicates/ui/DupListModel.h"
 
 #include <QPainter>

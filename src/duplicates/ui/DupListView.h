@@ -3,7 +3,7 @@
 // every row itself (group bands, the selection beside the icon, the composite icon,
 // the cell texts) and looks up icons for the rows about to be painted.
 
-#include "compare/ui/ResultListView.h"
+#include "desktop/ResultListView.h"
 
 class DupListModel;
 

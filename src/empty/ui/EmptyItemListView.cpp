@@ -1,6 +1,6 @@
 #include "empty/ui/EmptyItemListView.h"
 
-#include "actions/ListItemActions.h"
+#include "desktop/ListItemActions.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "platform/desktop/ShownText.h"

@@ -4,7 +4,7 @@
 // of selected or overlaid rows, the four texts) and looks up the icons and type
 // names of the rows about to be painted.
 
-#include "compare/ui/ResultListView.h"
+#include "desktop/ResultListView.h"
 
 class EmptyItemListModel;
 

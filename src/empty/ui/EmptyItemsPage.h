@@ -6,7 +6,7 @@
 // of ListView1 for good and records each in the program's trash; so does the item
 // DeleteMenu of the list's popup menu PopupMenu2, which offers the shared row actions.
 
-#include "compare/ui/ColumnSort.h"
+#include "desktop/ColumnSort.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #include "paths/ui/HistoryPage.h"
 
-#include "app/Hint.h"
-#include "app/ImageList1.h"
-#include "app/MainContext.h"
-#include "app/PageSheet.h"
+#include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
+#include "desktop/MainContext.h"
+#include "desktop/PageSheet.h"
 #include "paths/ui/HistoryEdits.h"
 #include "paths/ui/PathInput.h"
 #include "paths/ui/PathItemDelegate.h"

@@ -1,9 +1,9 @@
 #include "paths/ui/PathInput.h"
 
-#include "app/Hint.h"
-#include "app/ImageList1.h"
-#include "app/MainContext.h"
 #include "controls/ComboBoxAccessible.h"
+#include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
+#include "desktop/MainContext.h"
 #include "paths/ui/HistoryFile.h"
 #include "paths/ui/PathItemDelegate.h"
 #include "paths/ui/PathServices.h"

@@ -15,7 +15,7 @@
 //   connect(a->Button, &QToolButton::clicked, ...);   // the page's browse action
 //   a->AddToHistory(a->path());  // after a successful run
 
-#include "app/StateFileCare.h"
+#include "desktop/StateFileCare.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "paths/ui/PathServices.h"
 
-#include "app/MainContext.h"
+#include "desktop/MainContext.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "paths/ui/TFolderFileDlg.h"
 
-#include "app/ImageList1.h"
+#include "desktop/ImageList1.h"
 #include "paths/ui/BrowseForFolder.h"
 #include "platform/desktop/Dialogs.h"
 

@@ -1,9 +1,9 @@
 #include "trash/ui/BatchPrompts.h"
 
-#include "actions/BatchConfirmation.h"
-#include "actions/TYesAllNoCancelBox.h"
-#include "app/ImageList1.h"
-#include "app/MainContext.h"
+#include "desktop/BatchConfirmation.h"
+#include "desktop/ImageList1.h"
+#include "desktop/MainContext.h"
+#include "desktop/TYesAllNoCancelBox.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 

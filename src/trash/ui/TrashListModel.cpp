@@ -1,6 +1,6 @@
 #include "trash/ui/TrashListModel.h"
 
-#include "app/ImageList1.h"
+#include "desktop/ImageList1.h"
 #include "platform/desktop/ShownText.h"
 #include "trash/TrashStore.h"
 #include "trash/ui/BatchPrompts.h"

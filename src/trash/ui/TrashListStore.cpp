@@ -1,6 +1,6 @@
 #include "trash/ui/TrashListStore.h"
 
-#include "app/MainContext.h"
+#include "desktop/MainContext.h"
 
 #include <QWidget>
 

@@ -6,7 +6,7 @@
 //
 //   TrashListStore::of(context).edit([&](quorvex::TrashList& trash) { ... });
 
-#include "app/StateFileCare.h"
+#include "desktop/StateFileCare.h"
 #include "trash/TrashStore.h"
 
 #include <QObject>

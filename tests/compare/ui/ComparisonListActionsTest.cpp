@@ -1,11 +1,11 @@
 // The row actions of the comparison list: the popup menu for the clicked side and
 // the selection, copy and double click on the clicked side's items, and deletion to
 // the desktop trash with the rows marked gone on that side.
-#include "actions/ListItemActions.h"
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/ListItemActions.h"
 #include "paths/ui/PathInput.h"
 #include "platform/TextFile.h"
 #include "support/RunCommand.h"

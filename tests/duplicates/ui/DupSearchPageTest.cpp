@@ -4,12 +4,12 @@
 // since the search), the selection helpers, saving the list, refused input, and the
 // page lock and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
-#include "actions/ListItemActions.h"
 #include "app/FormFixture.h"
 #include "app/OptionsPage.h"
 #include "app/ProgressPanelCheck.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/ListItemActions.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "paths/ui/PathInput.h"

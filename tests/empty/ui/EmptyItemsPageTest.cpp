@@ -2,11 +2,11 @@
 // markers and stop click, and the delete flow with its questions, failures and
 // trash entries.
 #include "empty/ui/EmptyItemsPage.h"
-#include "actions/ListItemActions.h"
-#include "actions/TYesAllNoCancelBox.h"
 #include "app/FormFixture.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
+#include "desktop/ListItemActions.h"
+#include "desktop/TYesAllNoCancelBox.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"

@@ -3,7 +3,7 @@
 // for good of items that cannot be trashed.
 #include "platform/desktop/RecycleBin.h"
 #include "platform/DesktopTrash.h"
-#include "platform/desktop/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include "support/TempTree.h"
 

@@ -2,11 +2,11 @@
 // and purge batches with their questions and the trash file, select all, and an
 // item deleted on the empty-item page and brought back here.
 #include "trash/ui/TrashPage.h"
-#include "actions/TYesAllNoCancelBox.h"
 #include "app/FormFixture.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
+#include "desktop/TYesAllNoCancelBox.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/EmptyItemsPage.h"

@@ -1,6 +1,6 @@
 // The properties window of real files, folders and links: the values it shows and
 // what a screen reader hears of them.
-#include "actions/ItemProperties.h"
+#include "desktop/ItemProperties.h"
 #include "platform/desktop/SysImageList.h"
 
 #include "support/TempTree.h"

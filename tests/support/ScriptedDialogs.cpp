@@ -1,6 +1,6 @@
-#include "platform/desktop/ScriptedDialogs.h"
+#include "support/ScriptedDialogs.h"
 
-#include "actions/TYesAllNoCancelBox.h"
+#include "desktop/TYesAllNoCancelBox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The all-flag rule of item-by-item confirmations, answered by scripted dialogs.
-#include "actions/BatchConfirmation.h"
-#include "actions/TYesAllNoCancelBox.h"
-#include "platform/desktop/ScriptedDialogs.h"
+#include "desktop/BatchConfirmation.h"
+#include "desktop/TYesAllNoCancelBox.h"
+#include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 

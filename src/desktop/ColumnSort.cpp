@@ -1,4 +1,4 @@
-#include "compare/ui/ColumnSort.h"
+#include "desktop/ColumnSort.h"
 
 #include "controls/TMyListView.h"
 

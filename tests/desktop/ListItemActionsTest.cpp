@@ -2,11 +2,11 @@
 // the trash (declined, done, partly failed; in row order), copying in row order,
 // select-all with its flag, the usual enabling, and opening an item whose type has
 // no application.
-#include "actions/ListItemActions.h"
+#include "desktop/ListItemActions.h"
 
-#include "platform/desktop/ScriptedDialogs.h"
 #include "platform/desktop/SysImageList.h"
 #include "support/ScopedDesktop.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
 #include <QAction>

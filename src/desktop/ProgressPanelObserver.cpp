@@ -1,8 +1,8 @@
-#include "compare/ui/ProgressPanelObserver.h"
+#include "desktop/ProgressPanelObserver.h"
 
-#include "app/MainContext.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/MainContext.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>

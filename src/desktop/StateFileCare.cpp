@@ -1,10 +1,9 @@
-#include "app/StateFileCare.h"
+#include "desktop/StateFileCare.h"
 
-#include "app/MainContext.h"
+#include "desktop/MainContext.h"
 #include "platform/FailureReason.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
-
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "app/ImageList1.h"
+#include "desktop/ImageList1.h"
 
 #include <QPainter>
 #include <QPainterPath>

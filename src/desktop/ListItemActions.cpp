@@ -1,8 +1,8 @@
-#include "actions/ListItemActions.h"
+#include "desktop/ListItemActions.h"
 
-#include "actions/ItemProperties.h"
-#include "actions/ListSaving.h"
-#include "app/ImageList1.h"
+#include "desktop/ImageList1.h"
+#include "desktop/ItemProperties.h"
+#include "desktop/ListSaving.h"
 #include "platform/desktop/RecycleBin.h"
 #include "platform/desktop/ShellActions.h"
 

@@ -1,7 +1,7 @@
-#include "platform/desktop/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 
-#include "actions/TYesAllNoCancelBox.h"
-#include "platform/desktop/OpenWithDialog.h"
+#include "desktop/OpenWithDialog.h"
+#include "desktop/TYesAllNoCancelBox.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

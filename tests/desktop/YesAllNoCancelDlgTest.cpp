@@ -1,8 +1,8 @@
 // The confirmation form: its layout for short, long and many-line messages, its
 // picture, and the answers and check box state that the component reports.
-#include "actions/TYesAllNoCancelBox.h"
-#include "actions/TYesAllNoCancelDlg.h"
-#include "platform/desktop/QtDialogs.h"
+#include "desktop/QtDialogs.h"
+#include "desktop/TYesAllNoCancelBox.h"
+#include "desktop/TYesAllNoCancelDlg.h"
 
 #include <QCheckBox>
 #include <QLabel>

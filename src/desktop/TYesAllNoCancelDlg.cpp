@@ -1,4 +1,4 @@
-#include "actions/TYesAllNoCancelDlg.h"
+#include "desktop/TYesAllNoCancelDlg.h"
 
 #include <QCheckBox>
 #include <QEvent>

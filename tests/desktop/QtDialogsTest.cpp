@@ -1,4 +1,4 @@
-#include "platform/desktop/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,8 @@
-#include "actions/ListSaving.h"
+#include "desktop/ListSaving.h"
 
 #include "platform/TextFile.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
-
 
 bool SaveResultList(Dialogs& dialogs, QWidget* owner, const QString& suggestedName,
                     const std::function<quorvex::ResultWriter()>& table)

@@ -1,4 +1,4 @@
-#include "app/PageSheet.h"
+#include "desktop/PageSheet.h"
 
 #include <QVBoxLayout>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "actions/TYesAllNoCancelBox.h"
+#include "desktop/TYesAllNoCancelBox.h"
 
-#include "actions/TYesAllNoCancelDlg.h"
+#include "desktop/TYesAllNoCancelDlg.h"
 #include "platform/desktop/Dialogs.h"
 
 #include <QCheckBox>

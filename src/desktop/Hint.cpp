@@ -1,4 +1,4 @@
-#include "app/Hint.h"
+#include "desktop/Hint.h"
 
 #include <QVariant>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "compare/ui/ResultListView.h"
+#include "desktop/ResultListView.h"
 
-#include "app/ImageList1.h"
-#include "compare/ui/CompositeIcon.h"
-#include "compare/ui/VisibleRows.h"
+#include "desktop/CompositeIcon.h"
+#include "desktop/ImageList1.h"
+#include "desktop/VisibleRows.h"
 #include "platform/desktop/SysImageList.h"
 
 #include <QPainter>

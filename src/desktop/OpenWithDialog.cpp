@@ -1,4 +1,4 @@
-#include "platform/desktop/OpenWithDialog.h"
+#include "desktop/OpenWithDialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

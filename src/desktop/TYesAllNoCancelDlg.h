@@ -4,8 +4,8 @@
 // message. Closes with 6 (Yes), 7 (No) or 2 (Cancel, Escape, closing the window).
 
 #include <QDialog>
-#include <QList>
 #include <QImage>
+#include <QList>
 
 class QCheckBox;
 class QLabel;

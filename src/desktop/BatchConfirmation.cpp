@@ -1,6 +1,6 @@
-#include "actions/BatchConfirmation.h"
+#include "desktop/BatchConfirmation.h"
 
-#include "actions/TYesAllNoCancelBox.h"
+#include "desktop/TYesAllNoCancelBox.h"
 
 BatchConfirmation::Decision BatchConfirmation::ask(const QString& title, const QString& message)
 {

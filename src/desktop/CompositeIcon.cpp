@@ -1,4 +1,4 @@
-#include "compare/ui/CompositeIcon.h"
+#include "desktop/CompositeIcon.h"
 
 #include "platform/desktop/SysImageList.h"
 

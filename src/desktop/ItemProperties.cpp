@@ -1,4 +1,4 @@
-#include "actions/ItemProperties.h"
+#include "desktop/ItemProperties.h"
 
 #include "common/Filters.h"
 #include "platform/FileSystem.h"
