@@ -7,11 +7,11 @@
 #include "compare/ui/ComparisonListModel.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
+#include "desktop/PathInput.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemsPage.h"
-#include "paths/ui/PathInput.h"
 #include "trash/ui/TrashPage.h"
 
 #include <QLineEdit>

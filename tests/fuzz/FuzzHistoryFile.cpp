@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "paths/ui/HistoryFile.h"
+#include "paths/HistoryFile.h"
 #include "platform/TextFile.h"
 
 using namespace quorvex;

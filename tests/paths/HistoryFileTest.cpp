@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "paths/ui/HistoryFile.h"
+#include "paths/HistoryFile.h"
 #include "support/TempTree.h"
 
 namespace quorvex {

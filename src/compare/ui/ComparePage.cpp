@@ -13,9 +13,9 @@
 #include "desktop/ListItemActions.h"
 #include "desktop/MainContext.h"
 #include "desktop/PageSheet.h"
-#include "paths/ui/PathInput.h"
-#include "paths/ui/PathServices.h"
-#include "paths/ui/TFolderFileDlg.h"
+#include "desktop/PathInput.h"
+#include "desktop/PathServices.h"
+#include "desktop/TFolderFileDlg.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 

@@ -1,7 +1,7 @@
 #include "compare/ui/ComparisonListModel.h"
 
+#include "desktop/IconLookup.h"
 #include "desktop/MainContext.h"
-#include "paths/IconLookup.h"
 #include "platform/desktop/ShownText.h"
 
 using quorvex::ComparisonRow;

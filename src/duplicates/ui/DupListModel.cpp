@@ -1,8 +1,8 @@
 #include "duplicates/ui/DupListModel.h"
 
+#include "desktop/IconLookup.h"
 #include "desktop/MainContext.h"
 #include "duplicates/SizeText.h"
-#include "paths/IconLookup.h"
 #include "platform/desktop/ShownText.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "empty/ui/EmptyItemListModel.h"
 
+#include "desktop/BatchPrompts.h"
+#include "desktop/IconLookup.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/ui/EmptyItemColumns.h"
-#include "paths/IconLookup.h"
 #include "platform/desktop/ShownText.h"
-#include "trash/ui/BatchPrompts.h"
 
 #include <algorithm>
 #include <climits>

@@ -1,10 +1,10 @@
 #include "empty/ui/EmptyItemListView.h"
 
+#include "desktop/BatchPrompts.h"
 #include "desktop/ListItemActions.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "platform/desktop/ShownText.h"
-#include "trash/ui/BatchPrompts.h"
 
 #include <QPainter>
 

@@ -4,11 +4,15 @@
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
 #include "desktop/BatchConfirmation.h"
+#include "desktop/BatchPrompts.h"
+#include "desktop/BrowseForFolder.h"
 #include "desktop/Hint.h"
 #include "desktop/ListItemActions.h"
 #include "desktop/MainContext.h"
 #include "desktop/PageSheet.h"
+#include "desktop/PathServices.h"
 #include "desktop/ProgressPanelObserver.h"
+#include "desktop/TrashListStore.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
 #include "empty/EmptyItemTable.h"
@@ -16,12 +20,8 @@
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
-#include "paths/ui/BrowseForFolder.h"
-#include "paths/ui/PathServices.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
-#include "trash/ui/BatchPrompts.h"
-#include "trash/ui/TrashListStore.h"
 
 #include <QEvent>
 

@@ -4,10 +4,10 @@
 #include "desktop/ImageList1.h"
 #include "desktop/MainContext.h"
 #include "desktop/PageSheet.h"
+#include "desktop/PathInput.h"
+#include "desktop/PathItemDelegate.h"
+#include "desktop/PathServices.h"
 #include "paths/ui/HistoryEdits.h"
-#include "paths/ui/PathInput.h"
-#include "paths/ui/PathItemDelegate.h"
-#include "paths/ui/PathServices.h"
 
 #include <QComboBox>
 #include <QListWidget>

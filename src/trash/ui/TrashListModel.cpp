@@ -1,9 +1,9 @@
 #include "trash/ui/TrashListModel.h"
 
+#include "desktop/BatchPrompts.h"
 #include "desktop/ImageList1.h"
 #include "platform/desktop/ShownText.h"
 #include "trash/TrashStore.h"
-#include "trash/ui/BatchPrompts.h"
 
 #include <algorithm>
 

@@ -5,14 +5,14 @@
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
 #include "desktop/BatchConfirmation.h"
+#include "desktop/BatchPrompts.h"
 #include "desktop/Hint.h"
 #include "desktop/ListItemActions.h"
 #include "desktop/MainContext.h"
 #include "desktop/PageSheet.h"
+#include "desktop/TrashListStore.h"
 #include "trash/TrashRestore.h"
-#include "trash/ui/BatchPrompts.h"
 #include "trash/ui/TrashListModel.h"
-#include "trash/ui/TrashListStore.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/TSwitchButton.h"
-#include "paths/ui/HistoryFile.h"
-#include "paths/ui/PathInput.h"
-#include "paths/ui/PathServices.h"
+#include "desktop/PathInput.h"
+#include "desktop/PathServices.h"
+#include "paths/HistoryFile.h"
 #include "platform/TextFile.h"
 
 #include <QAction>

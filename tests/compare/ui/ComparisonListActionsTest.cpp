@@ -6,7 +6,7 @@
 #include "compare/ui/ComparisonListView.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ListItemActions.h"
-#include "paths/ui/PathInput.h"
+#include "desktop/PathInput.h"
 #include "platform/TextFile.h"
 #include "support/RunCommand.h"
 #include "support/ScopedDesktop.h"

@@ -10,9 +10,9 @@
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ListItemActions.h"
+#include "desktop/PathInput.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
-#include "paths/ui/PathInput.h"
 #include "platform/TextFile.h"
 #include "support/RunCommand.h"
 

@@ -2,9 +2,9 @@
 // from the A button, swapping, history entries and the status text of an edit field.
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListView.h"
-#include "paths/ui/PathDrops.h"
-#include "paths/ui/PathInput.h"
-#include "paths/ui/TFolderFileDlg.h"
+#include "desktop/PathDrops.h"
+#include "desktop/PathInput.h"
+#include "desktop/TFolderFileDlg.h"
 #include "platform/TextFile.h"
 
 #include <QComboBox>

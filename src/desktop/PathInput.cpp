@@ -1,12 +1,12 @@
-#include "paths/ui/PathInput.h"
+#include "desktop/PathInput.h"
 
 #include "controls/ComboBoxAccessible.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/MainContext.h"
-#include "paths/ui/HistoryFile.h"
-#include "paths/ui/PathItemDelegate.h"
-#include "paths/ui/PathServices.h"
+#include "desktop/PathItemDelegate.h"
+#include "desktop/PathServices.h"
+#include "paths/HistoryFile.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QComboBox>

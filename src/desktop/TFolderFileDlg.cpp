@@ -1,7 +1,7 @@
-#include "paths/ui/TFolderFileDlg.h"
+#include "desktop/TFolderFileDlg.h"
 
+#include "desktop/BrowseForFolder.h"
 #include "desktop/ImageList1.h"
-#include "paths/ui/BrowseForFolder.h"
 #include "platform/desktop/Dialogs.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Icon lookups on real files: one desktop query per extension, the link mark, and
 // names and types of the last lookup.
-#include "paths/IconLookup.h"
+#include "desktop/IconLookup.h"
 #include "platform/desktop/SysImageList.h"
 
 #include "support/TempTree.h"

@@ -1,4 +1,4 @@
-#include "paths/ui/PathDrops.h"
+#include "desktop/PathDrops.h"
 
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"

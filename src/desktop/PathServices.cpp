@@ -1,4 +1,4 @@
-#include "paths/ui/PathServices.h"
+#include "desktop/PathServices.h"
 
 #include "desktop/MainContext.h"
 

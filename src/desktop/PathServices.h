@@ -7,8 +7,8 @@
 //   paths.drops().setSearchPageEdits(*Edit3, *Edit4);
 //   int icon = paths.icons().GetPathIcon(path, false);
 
-#include "paths/IconLookup.h"
-#include "paths/ui/PathDrops.h"
+#include "desktop/IconLookup.h"
+#include "desktop/PathDrops.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "paths/IconLookup.h"
+#include "desktop/IconLookup.h"
 
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShellFileInfo.h"

@@ -1,6 +1,6 @@
-#include "paths/ui/PathItemDelegate.h"
+#include "desktop/PathItemDelegate.h"
 
-#include "paths/IconLookup.h"
+#include "desktop/IconLookup.h"
 #include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 

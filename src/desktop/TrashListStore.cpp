@@ -1,4 +1,4 @@
-#include "trash/ui/TrashListStore.h"
+#include "desktop/TrashListStore.h"
 
 #include "desktop/MainContext.h"
 

@@ -1,4 +1,4 @@
-#include "trash/ui/BatchPrompts.h"
+#include "desktop/BatchPrompts.h"
 
 #include "desktop/BatchConfirmation.h"
 #include "desktop/ImageList1.h"

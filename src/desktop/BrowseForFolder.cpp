@@ -1,4 +1,4 @@
-#include "paths/ui/BrowseForFolder.h"
+#include "desktop/BrowseForFolder.h"
 
 #include "platform/desktop/Dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "paths/ui/HistoryFile.h"
+#include "paths/HistoryFile.h"
 
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
