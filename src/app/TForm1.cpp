@@ -14,6 +14,9 @@
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/PathServices.h"
+#include "desktop/TYesAllNoCancelBox.h"
+#include "desktop/TrashListStore.h"
 #include "help/HelpDocument.h"
 #include "help/TWebDlg.h"
 #include "platform/AppPaths.h"
@@ -74,11 +77,17 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setVerticalTextOffset(IsNewerWindows ? 0 : 3);
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
 
+    pathServices_ = new PathServices(*this, this);
+    trashListStore_ = new TrashListStore(*this, TrashList_, TrashListPath_, this);
+    YesAllNoCancelBox1_ = new TYesAllNoCancelBox(dialogs_, this);
+    YesAllNoCancelBox1_->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
+    YesAllNoCancelBox1_->applyStandardConfiguration(&ImageList1());
+
     Options = new OptionsPage(*TabSheet4, *this, ColorDepth_);
     BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *this);
     applyDefaultColors();
 
-    PageControl1->setCurrentIndex(0);
+    PageControl1->setCurrentIndex(PageIndex(Page::Compare));
     PageControl1Change();
 
     Timer1 = new QTimer(this);
@@ -413,10 +422,10 @@ bool TForm1::sizeInBytes() const
     return Options->CheckBox5->isChecked();
 }
 
-void TForm1::setProgressPanelHost(int pageIndex, QWidget& host)
+void TForm1::setProgressPanelHost(Page page, QWidget& host)
 {
-    progressHosts_[pageIndex] = &host;
-    if (pageIndex == PageControl1->currentIndex())
+    progressHosts_[PageIndex(page)] = &host;
+    if (PageIndex(page) == PageControl1->currentIndex())
         PageControl1Change();
 }
 
@@ -433,9 +442,9 @@ void TForm1::addBusyIndicator(QWidget& indicator)
     busyIndicators_.push_back(&indicator);
 }
 
-int TForm1::currentPage() const
+Page TForm1::currentPage() const
 {
-    return PageControl1->currentIndex();
+    return static_cast<Page>(PageControl1->currentIndex());
 }
 
 void TForm1::setStatusText(int panel, const QString& text)

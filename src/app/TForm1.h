@@ -40,6 +40,10 @@ public:
 
     static int ScreenColorDepth();
 
+    // The trash list ("path=attributes" lines) and its file, kept by trashListStore().
+    std::vector<std::string>& TrashList() { return TrashList_; }
+    const std::string& TrashListPath() const { return TrashListPath_; }
+
     // MainContext
     QWidget& mainWindow() override { return *this; }
     Dialogs& dialogs() override { return dialogs_; }
@@ -55,14 +59,15 @@ public:
     TColorProgressBar& ColorProgressBar1() override { return *ColorProgressBar1_; }
     QProgressBar& ProgressBar1() override { return *ProgressBar1_; }
     TSwitchButton& CancelBtn() override { return *CancelBtn_; }
-    void setProgressPanelHost(int pageIndex, QWidget& host) override;
+    void setProgressPanelHost(Page page, QWidget& host) override;
     bool isBusy() const override;
     void addBusyIndicator(QWidget& indicator) override;
-    int currentPage() const override;
+    Page currentPage() const override;
     void setStatusText(int panel, const QString& text) override;
     QString statusText(int panel) const override;
-    std::vector<std::string>& TrashList() override { return TrashList_; }
-    const std::string& TrashListPath() const override { return TrashListPath_; }
+    PathServices& pathServices() override { return *pathServices_; }
+    TrashListStore& trashListStore() override { return *trashListStore_; }
+    TYesAllNoCancelBox& yesAllNoCancelBox() override { return *YesAllNoCancelBox1_; }
     void addStateStore(StateStore which, std::function<void()> load,
                        std::function<void()> save) override;
     void saveFailed(const std::string& file, const std::string& reason) override;
@@ -150,6 +155,11 @@ private:
     TColorProgressBar* ColorProgressBar1_;
     QProgressBar* ProgressBar1_;
     TSwitchButton* CancelBtn_;
+
+    // The services of MainContext, children of the window.
+    PathServices* pathServices_;
+    TrashListStore* trashListStore_;
+    TYesAllNoCancelBox* YesAllNoCancelBox1_;
 
     int shownPage_ = 0;
     QString currentHint_;

@@ -11,11 +11,6 @@
 
 class BatchConfirmation;
 class MainContext;
-class TYesAllNoCancelBox;
-
-// The main window's one confirmation box, with the standard captions, picture and
-// check box "全て"; made on first use.
-TYesAllNoCancelBox& YesAllNoCancelBox1(MainContext& context);
 
 quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation);
 quorvex::BatchNotice ShowNotice(MainContext& context);

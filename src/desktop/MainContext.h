@@ -27,22 +27,26 @@
 // addBusyIndicator (Animate2 of page 2). While any of them is visible, isBusy() is
 // true and the page cannot change.
 
+#include "desktop/PageIndex.h"
+
 #include <QColor>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 class QComboBox;
 class QPoint;
 class QProgressBar;
 class QWidget;
 class Dialogs;
+class PathServices;
 class SysImageList;
 class TColorProgressBar;
 class TSwitchButton;
+class TrashListStore;
+class TYesAllNoCancelBox;
 
 namespace quorvex {
 struct FilterSettings;
@@ -86,24 +90,28 @@ public:
     virtual TColorProgressBar& ColorProgressBar1() = 0;
     virtual QProgressBar& ProgressBar1() = 0;
     virtual TSwitchButton& CancelBtn() = 0;
-    // Page 0 registers Panel2, page 1 Panel14: Panel5 is moved to the top of `host`
-    // whenever that page is shown.
-    virtual void setProgressPanelHost(int pageIndex, QWidget& host) = 0;
+    // The compare page registers Panel2, the duplicate page Panel14: Panel5 is moved
+    // to the top of `host` whenever that page is shown. A run shows the panel through
+    // a RunScope.
+    virtual void setProgressPanelHost(Page page, QWidget& host) = 0;
 
     // Busy: Panel5 or a registered indicator (Animate2) visible.
     virtual bool isBusy() const = 0;
     virtual void addBusyIndicator(QWidget& indicator) = 0;
 
-    // Index of the page in view (0 to 5).
-    virtual int currentPage() const = 0;
+    // The page in view.
+    virtual Page currentPage() const = 0;
 
     // Status bar panels: 0 (hints, paths) and 1 (included attributes).
     virtual void setStatusText(int panel, const QString& text) = 0;
     virtual QString statusText(int panel) const = 0;
 
-    // The trash list (TrashList, lines "path=attributes") and its file (TrashListPath).
-    virtual std::vector<std::string>& TrashList() = 0;
-    virtual const std::string& TrashListPath() const = 0;
+    // Services the main window owns for its pages: the path inputs' icons and drop
+    // rule, the trash list that the empty-item and trash pages change, and the
+    // Yes/All/No/Cancel box (YesAllNoCancelBox1) of item-by-item batches.
+    virtual PathServices& pathServices() = 0;
+    virtual TrashListStore& trashListStore() = 0;
+    virtual TYesAllNoCancelBox& yesAllNoCancelBox() = 0;
 
     // Restores state at start and writes it at close. TrashList: load runs in
     // FormCreate, save second in FormClose. Histories: load runs at the end of

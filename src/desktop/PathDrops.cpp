@@ -26,11 +26,11 @@ void PathDrops::setSearchPageEdits(QLineEdit& edit3, QLineEdit& edit4)
     Edit4 = &edit4;
 }
 
-void PathDrops::drop(int page, const QString& path, const QWidget* target)
+void PathDrops::drop(Page page, const QString& path, const QWidget* target)
 {
-    if (page == 0) {
+    if (page == Page::Compare) {
         dropOnComparePage(path, target);
-    } else if (page == 1 && Edit3 && Edit4) {
+    } else if (page == Page::Duplicates && Edit3 && Edit4) {
         const bool file = quorvex::platform::IsExistingFile(TextBytes(path));
         (file ? Edit3 : Edit4)->setText(path);
     }

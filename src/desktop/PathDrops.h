@@ -4,6 +4,8 @@
 // an existing file into Edit3, anything else into Edit4, wherever it lands. Other
 // pages ignore drops.
 
+#include "desktop/PageIndex.h"
+
 #include <QPointer>
 #include <QString>
 
@@ -17,7 +19,7 @@ public:
     void setSearchPageEdits(QLineEdit& edit3, QLineEdit& edit4);
 
     // `target` is the control under the drop point (may be null).
-    void drop(int page, const QString& path, const QWidget* target);
+    void drop(Page page, const QString& path, const QWidget* target);
 
     // True: the next drop on page 0 outside both fields goes to B.
     bool DropAlternation() const { return DropAlternation_; }

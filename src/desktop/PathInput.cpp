@@ -62,7 +62,7 @@ PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames
     ComboBox->setEditable(false);
     ComboBox->setFont(font);
     ComboBox->setMaxVisibleItems(kVisibleEntries);
-    ComboBox->setItemDelegate(new PathItemDelegate(PathServices::of(context).icons(), QPoint(22, 2),
+    ComboBox->setItemDelegate(new PathItemDelegate(context.pathServices().icons(), QPoint(22, 2),
                                                    PathItemDelegate::Selection::Navy, ComboBox));
     ComboBox->setProperty("tag", names.historyNumber);
     SetHint(*ComboBox, names.hint);

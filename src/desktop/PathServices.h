@@ -1,9 +1,9 @@
 #pragma once
-// What the path inputs of pages 0 and 1 share, one per main window: the icon lookups
-// with their per-extension cache, and the drop rule (the window's drop handler is
-// installed by the first call of `of`).
+// What the path inputs of pages 0 and 1 share: the icon lookups with their
+// per-extension cache, and the drop rule. The main window owns the one instance
+// (MainContext::pathServices), which installs the window's drop handler.
 //
-//   PathServices& paths = PathServices::of(context);
+//   PathServices& paths = context.pathServices();
 //   paths.drops().setSearchPageEdits(*Edit3, *Edit4);
 //   int icon = paths.icons().GetPathIcon(path, false);
 
@@ -19,14 +19,12 @@ class PathServices : public QObject
     Q_OBJECT
 
 public:
-    static PathServices& of(MainContext& context);
+    PathServices(MainContext& context, QObject* parent);
 
     IconLookup& icons() { return icons_; }
     PathDrops& drops() { return drops_; }
 
 private:
-    explicit PathServices(MainContext& context);
-
     IconLookup icons_;
     PathDrops drops_;
 };

@@ -1,10 +1,10 @@
 #pragma once
-// The trash list of the main window (MainContext::TrashList) as the pages change it:
-// read from "gomi.txt" at start-up, written at close, and also written right after
-// every batch that changed it, so that a crash later loses none of its entries.
-// One per main window; the first call of `of` registers the load and the save.
+// The trash list of the main window (TForm1::TrashList) as the pages change it: read
+// from "gomi.txt" at start-up, written at close, and also written right after every
+// batch that changed it, so that a crash later loses none of its entries. The main
+// window owns the one store and hands it to the pages (MainContext::trashListStore).
 //
-//   TrashListStore::of(context).edit([&](quorvex::TrashList& trash) { ... });
+//   context.trashListStore().edit([&](quorvex::TrashList& trash) { ... });
 
 #include "desktop/StateFileCare.h"
 #include "trash/TrashStore.h"
@@ -22,7 +22,10 @@ class TrashListStore : public QObject
     Q_OBJECT
 
 public:
-    static TrashListStore& of(MainContext& context);
+    // Keeps `entries` in the file `path`; registers its load at start-up and its
+    // save at close with `context`.
+    TrashListStore(MainContext& context, std::vector<std::string>& entries, std::string path,
+                   QObject* parent);
 
     // The entries "path=attributes", oldest first.
     const std::vector<std::string>& entries() const;
@@ -31,10 +34,8 @@ public:
     void edit(const std::function<void(quorvex::TrashList&)>& batch);
 
 private:
-    explicit TrashListStore(MainContext& context);
-
     void load();
 
-    MainContext& context_;
+    std::vector<std::string>& entries_;
     StateFileCare care_;
 };

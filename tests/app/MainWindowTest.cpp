@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, WindowFrameAndPages)
     ASSERT_EQ(form->PageControl1->count(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(form->PageControl1->tabText(i), expected[i]);
-    EXPECT_EQ(form->currentPage(), 0);
+    EXPECT_EQ(PageIndex(form->currentPage()), 0);
 }
 
 TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     auto form = makeForm();
     form->show();
     auto* progressHost = new QWidget(form->TabSheet1);
-    form->setProgressPanelHost(0, *progressHost);
+    form->setProgressPanelHost(Page::Compare, *progressHost);
     auto& animation = *new QWidget(form->TabSheet2);
     form->addBusyIndicator(animation);
     animation.hide();
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     form->Panel5().show();
     EXPECT_TRUE(form->isBusy());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
-    EXPECT_EQ(form->currentPage(), 0);
+    EXPECT_EQ(PageIndex(form->currentPage()), 0);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(changes.empty());
     EXPECT_EQ(form->Panel5().parentWidget(), progressHost);
@@ -81,11 +81,11 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     form->Panel5().hide();
     animation.show();
     form->PageControl1->setCurrentIndex(2);
-    EXPECT_EQ(form->currentPage(), 0);
+    EXPECT_EQ(PageIndex(form->currentPage()), 0);
 
     animation.hide();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
-    EXPECT_EQ(form->currentPage(), 3);
+    EXPECT_EQ(PageIndex(form->currentPage()), 3);
     EXPECT_EQ(changes, std::vector<int>{3});
 }
 

@@ -1,7 +1,5 @@
 #include "compare/ui/ComparePage.h"
 
-#include <QEvent>
-
 #include "compare/ComparisonOrder.h"
 #include "compare/ComparisonTable.h"
 #include "compare/ui/ComparisonListModel.h"
@@ -15,6 +13,7 @@
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
+#include "desktop/RunScope.h"
 #include "desktop/TFolderFileDlg.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
@@ -46,7 +45,6 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
       engine_(context.filterSettings(), progress_), sort_(ComparisonListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("ComparePage"));
-    context.mainWindow().installEventFilter(this);
     FillTabSheet(sheet, *this);
 
     buildTopBar();
@@ -78,12 +76,12 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
                 [this, input] { SpeedButton1Click(*input); });
         connect(input->Edit, &QLineEdit::returnPressed, this, &ComparePage::SwitchButton1Click);
     }
-    PathServices& paths = PathServices::of(context);
+    PathServices& paths = context.pathServices();
     paths.drops().setComparePageEdits(*PathA->Edit, *PathB->Edit);
     model_ = new ComparisonListModel(engine_, context, paths.icons(), this);
     buildList();
 
-    context.setProgressPanelHost(0, *Panel2);
+    context.setProgressPanelHost(Page::Compare, *Panel2);
     context.addResizeHandler([this](int width) {
         PathA->FormResize(width);
         PathB->FormResize(width);
@@ -195,7 +193,7 @@ void ComparePage::fitNameColumns()
 
 void ComparePage::SwitchButton1Click()
 {
-    if (context_.currentPage() == 0 && !context_.isBusy())
+    if (context_.currentPage() == Page::Compare && !context_.isBusy())
         StartComparison();
 }
 
@@ -205,16 +203,14 @@ void ComparePage::StartComparison()
     model_->ClearResultList();
     model_->setCaption(0, QString());
     model_->setCaption(1, QString());
-    context_.CancelBtn().setDown(false);
-    context_.Panel5().show();
+    const RunScope run(context_, closing_);
     sort_.clearMarker(*ListView2);
 
-    closing_ = false;
     progress_.start();
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
     if (outcome.carriedOut) {
-        PathServices::of(context_).icons().clearIconCache();
+        context_.pathServices().icons().clearIconCache();
         model_->setCaption(0, ShownText(engine_.captionA()));
         model_->setCaption(1, ShownText(engine_.captionB()));
         model_->setCaption(5, ShownText(engine_.contentHeader()));
@@ -226,16 +222,6 @@ void ComparePage::StartComparison()
     }
     if (!outcome.carriedOut)
         context_.dialogs().showWarning(&context_.mainWindow(), ShownText(outcome.warning));
-    context_.Panel5().hide();
-}
-
-bool ComparePage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Closing the window during a comparison stops the comparison.
-    if (watched == &context_.mainWindow() && event->type() == QEvent::Close &&
-        context_.Panel5().isVisible())
-        closing_ = true;
-    return QWidget::eventFilter(watched, event);
 }
 
 void ComparePage::SpeedButton1Click(PathInput& input)

@@ -77,8 +77,6 @@ private:
     void showPopupMenu(const QPoint& globalPos);
     void fitNameColumns();
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
     MainContext& context_;
     bool closing_ = false; // the window is closing: the running comparison stops
     ProgressPanelObserver progress_;

@@ -14,6 +14,7 @@
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanelObserver.h"
+#include "desktop/RunScope.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSelection.h"
 #include "duplicates/DupTable.h"
@@ -63,8 +64,8 @@ DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
     layout->addWidget(Panel14);
     layout->addWidget(ListView4, 1);
 
-    context.setProgressPanelHost(1, *Panel14);
-    PathServices::of(context).drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
+    context.setProgressPanelHost(Page::Duplicates, *Panel14);
+    context.pathServices().drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
     context.bindSetting(
         MainContext::PageSetting::Threshold, [this] { return NewTrackBar1->value(); },
         [this](int value) { NewTrackBar1->setValue(value); });
@@ -72,12 +73,6 @@ DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
         FileInput->FormResize(width);
         FolderInput->FormResize(width);
     });
-    context.mainWindow().installEventFilter(this);
-}
-
-DupSearchPage::~DupSearchPage()
-{
-    context_.mainWindow().removeEventFilter(this);
 }
 
 void DupSearchPage::buildTopBar()
@@ -138,7 +133,7 @@ void DupSearchPage::buildTopBar()
 
 void DupSearchPage::buildList()
 {
-    model_ = new DupListModel(DupList_, context_, PathServices::of(context_).icons(), this);
+    model_ = new DupListModel(DupList_, context_, context_.pathServices().icons(), this);
     ListView4 = new DupListView(*model_, context_.sysImageList(), this);
     ListView4->setObjectName(QStringLiteral("ListView4"));
     ListView4->setAccessibleName(QStringLiteral("検索結果"));
@@ -276,9 +271,6 @@ bool DupSearchPage::eventFilter(QObject* watched, QEvent* event)
         FileInput->setText(QString());
         return true;
     }
-    // Closing the window during a search stops the search.
-    if (watched == &context_.mainWindow() && event->type() == QEvent::Close && running_)
-        closing_ = true;
     return QWidget::eventFilter(watched, event);
 }
 
@@ -310,36 +302,33 @@ void DupSearchPage::SwitchButton8Click()
     const QString folderCaption = FolderInput->text();
 
     model_->ClearResultList();
-    context_.CancelBtn().setDown(false);
-    context_.Panel5().show();
-    running_ = true;
-    closing_ = false;
-    QCoreApplication::processEvents();
-
-    const int previous = sort_.resetForSearch();
-    if (previous != quorvex::DupSortState::kGroupColumn)
-        SetColumnSortMarker(*ListView4, previous, -1);
-    SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
-    setGroupColumnShown(fileText.empty());
-
     ProgressPanelObserver observer(context_, &closing_);
-    observer.start();
-    const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
-                                          observer};
-    const quorvex::DupSearchRun run =
-        quorvex::StartDupSearch(fileText, folderText, params, DupList_);
-    model_->setDupMode(run.DupMode);
-    model_->showRows();
-    if (!run.refusal.empty())
-        ShowPathError(run.refusal);
-    if (run.ran) {
-        if (!fileText.empty())
-            FileInput->AddToHistory(fileCaption);
-        FolderInput->AddToHistory(folderCaption);
+    quorvex::DupSearchRun run;
+    {
+        const RunScope scope(context_, closing_);
+        QCoreApplication::processEvents();
+
+        const int previous = sort_.resetForSearch();
+        if (previous != quorvex::DupSortState::kGroupColumn)
+            SetColumnSortMarker(*ListView4, previous, -1);
+        SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
+        setGroupColumnShown(fileText.empty());
+
+        observer.start();
+        const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
+                                              observer};
+        run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
+        model_->setDupMode(run.DupMode);
+        model_->showRows();
+        if (!run.refusal.empty())
+            ShowPathError(run.refusal);
+        if (run.ran) {
+            if (!fileText.empty())
+                FileInput->AddToHistory(fileCaption);
+            FolderInput->AddToHistory(folderCaption);
+        }
+        context_.ColorProgressBar1().setPosition(0);
     }
-    context_.ColorProgressBar1().setPosition(0);
-    context_.Panel5().hide();
-    running_ = false;
     if (run.ran)
         observer.finish();
     if (!run.notice.empty() && !closing_)

@@ -29,7 +29,6 @@ class DupSearchPage : public QWidget
 
 public:
     DupSearchPage(QWidget& sheet, MainContext& context);
-    ~DupSearchPage() override;
 
     QFrame* Panel14; // the top bar; Panel5 covers its upper part during a search
     TSwitchButton* SwitchButton8;
@@ -85,6 +84,5 @@ private:
     quorvex::DupList DupList_;
     quorvex::DupSortState sort_;
     DupListModel* model_;
-    bool running_ = false;
     bool closing_ = false; // the window was closed during a search
 };

@@ -54,7 +54,7 @@ private:
 
 EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     : QWidget(&sheet), context_(context),
-      model_(new EmptyItemListModel(PathServices::of(context).icons(), this)),
+      model_(new EmptyItemListModel(context.pathServices().icons(), this)),
       sort_(EmptyItemListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("EmptyItemsPage"));
@@ -64,7 +64,6 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
 
     buildTopBar();
     buildList();
-    TrashListStore::of(context);
     context.addBusyIndicator(*Animate2);
     context.mainWindow().installEventFilter(this);
 }
@@ -252,9 +251,9 @@ void EmptyItemsPage::DeleteEmptyItems()
         return;
     const std::vector<std::size_t> selected = ListView1->selectedRows();
     if (!selected.empty()) {
-        BatchConfirmation confirmation(YesAllNoCancelBox1(context_));
+        BatchConfirmation confirmation(context_.yesAllNoCancelBox());
         std::vector<std::size_t> deleted;
-        TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
+        context_.trashListStore().edit([&](quorvex::TrashList& trash) {
             deleted = quorvex::DeleteEmptyItems(model_->EmptyItemList(), selected, trash,
                                                 AskEachRow(confirmation), ShowNotice(context_));
         });

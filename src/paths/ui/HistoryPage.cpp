@@ -172,7 +172,7 @@ QListWidget* HistoryPage::buildListBox(const char* name, const QString& accessib
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setUniformItemSizes(true);
     list->setMinimumHeight(MinListHeight);
-    list->setItemDelegate(new PathItemDelegate(PathServices::of(context_).icons(), QPoint(20, 3),
+    list->setItemDelegate(new PathItemDelegate(context_.pathServices().icons(), QPoint(20, 3),
                                                PathItemDelegate::Selection::Platform, list));
     // The delete button follows the selection, whether made by mouse or keyboard.
     connect(list, &QListWidget::itemSelectionChanged, this,

@@ -36,7 +36,6 @@ TrashPage::TrashPage(QWidget& sheet, MainContext& context)
 
     buildTopBar();
     buildList();
-    TrashListStore::of(context);
 }
 
 void TrashPage::buildTopBar()
@@ -117,7 +116,7 @@ void TrashPage::GomiOpenSwBtnClick()
     model_->setPaths({});
     if (GomiOpenSwBtn->Down()) {
         quorvex::TrashList snapshot;
-        snapshot.replaceEntries(TrashListStore::of(context_).entries());
+        snapshot.replaceEntries(context_.trashListStore().entries());
         model_->setPaths(snapshot.entryPaths());
         GomiOpenSwBtn->setCaption(kCloseCaption);
         Panel11->setText(QString::number(model_->paths().size()) + QStringLiteral(" 個"));
@@ -139,9 +138,9 @@ void TrashPage::RestoreTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(YesAllNoCancelBox1(context_));
+    BatchConfirmation confirmation(context_.yesAllNoCancelBox());
     std::vector<std::size_t> restored;
-    TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
+    context_.trashListStore().edit([&](quorvex::TrashList& trash) {
         restored = quorvex::RestoreTrashItems(trash, model_->paths(), selected,
                                               AskEachRow(confirmation), ShowNotice(context_));
     });
@@ -153,9 +152,9 @@ void TrashPage::PurgeTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(YesAllNoCancelBox1(context_));
+    BatchConfirmation confirmation(context_.yesAllNoCancelBox());
     std::vector<std::size_t> purged;
-    TrashListStore::of(context_).edit([&](quorvex::TrashList& trash) {
+    context_.trashListStore().edit([&](quorvex::TrashList& trash) {
         purged =
             quorvex::PurgeTrashItems(trash, model_->paths(), selected, AskEachRow(confirmation));
     });

@@ -289,7 +289,7 @@ TEST_F(ComparePageTest, ClickedNameCellShowsItsPathAndIconsAreAskedOncePerExtens
     run(tree.path("A"), tree.path("B"));
     ASSERT_EQ(column(0), (QStringList{"sub", "a.txt", "b.TXT", "c.txt"}));
 
-    IconLookup& icons = PathServices::of(*form).icons();
+    IconLookup& icons = form->pathServices().icons();
     const int before = icons.desktopQueries();
     page->ListView2->viewport()->grab();
     page->ListView2->viewport()->grab();

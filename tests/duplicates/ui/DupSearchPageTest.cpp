@@ -355,7 +355,7 @@ TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelSt
         ExpectProgressPanelCovers(form->Panel5(), {page->SwitchButton8, page->NewTrackBar1});
         QTabBar* tabs = form->PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-        pageDuringRun = form->currentPage();
+        pageDuringRun = PageIndex(form->currentPage());
         const QPoint cancel = form->CancelBtn().rect().center();
         QTest::mouseClick(&form->CancelBtn(), Qt::LeftButton, {}, cancel);
     });

@@ -26,20 +26,20 @@ TEST(PathDrops, ComparePageAlternatesOutsideTheFields)
     PathDrops drops;
     drops.setComparePageEdits(edit1, edit2);
 
-    drops.drop(0, "/one", &window);
-    drops.drop(0, "/two", nullptr);
-    drops.drop(0, "/three", &window);
+    drops.drop(Page::Compare, "/one", &window);
+    drops.drop(Page::Compare, "/two", nullptr);
+    drops.drop(Page::Compare, "/three", &window);
     EXPECT_EQ(edit1.text(), "/three");
     EXPECT_EQ(edit2.text(), "/two");
 
     // A drop onto B, then one outside: B, then A.
-    drops.drop(0, "/onto-b", &edit2);
+    drops.drop(Page::Compare, "/onto-b", &edit2);
     EXPECT_FALSE(drops.DropAlternation());
-    drops.drop(0, "/outside", &window);
+    drops.drop(Page::Compare, "/outside", &window);
     EXPECT_EQ(edit2.text(), "/onto-b");
     EXPECT_EQ(edit1.text(), "/outside");
     EXPECT_TRUE(drops.DropAlternation());
-    drops.drop(0, "/onto-a", &edit1);
+    drops.drop(Page::Compare, "/onto-a", &edit1);
     EXPECT_EQ(edit1.text(), "/onto-a");
     EXPECT_TRUE(drops.DropAlternation());
 }
@@ -54,12 +54,12 @@ TEST(PathDrops, SearchPageTakesFilesAndFoldersWhereverTheyLand)
     const QString file = QString::fromStdString(tree.file("f.txt", "x"));
     const QString folder = QString::fromStdString(tree.dir("d"));
 
-    drops.drop(1, file, &edit4);
-    drops.drop(1, folder, &edit3);
+    drops.drop(Page::Duplicates, file, &edit4);
+    drops.drop(Page::Duplicates, folder, &edit3);
     EXPECT_EQ(edit3.text(), file);
     EXPECT_EQ(edit4.text(), folder);
-    drops.drop(2, file, nullptr);
-    drops.drop(5, file, nullptr);
+    drops.drop(Page::EmptyItems, file, nullptr);
+    drops.drop(Page::Histories, file, nullptr);
     EXPECT_EQ(edit1.text(), "");
     EXPECT_FALSE(drops.DropAlternation());
 }
