@@ -1,7 +1,6 @@
 // Every page worked with the keyboard alone: Tab reaches the page's start button,
 // Space or Return presses it (as does Return in a path field), and while a run
 // covers the start button the cancel button has the focus, until the run ends.
-#include "FormFixture.h"
 #include "compare/ui/ComparePage.h"
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
@@ -12,6 +11,7 @@
 #include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemsPage.h"
+#include "support/FormFixture.h"
 #include "trash/ui/TrashPage.h"
 
 #include <QLineEdit>

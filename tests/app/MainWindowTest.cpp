@@ -1,6 +1,5 @@
 // The main window: default colours, page switching while busy, the taskbar caption,
 // the mask controls and the Option page.
-#include "FormFixture.h"
 #include "app/ColorPanel.h"
 #include "app/OptionsPage.h"
 #include "app/StatusBar.h"
@@ -8,6 +7,7 @@
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
+#include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 

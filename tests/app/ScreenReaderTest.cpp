@@ -2,10 +2,10 @@
 // of the controls without a caption (also while the drop-downs show an entry), the
 // counts and both status panels as texts, and every switch button named by its
 // caption, focusable and pressable.
-#include "FormFixture.h"
 #include "app/OptionsPage.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
+#include "support/FormFixture.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // Settings and mask sets as the main window reads them at start and writes them at
 // close, on hand-written registry files.
-#include "FormFixture.h"
 #include "app/ColorPanel.h"
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
 #include "platform/TextFile.h"
+#include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 

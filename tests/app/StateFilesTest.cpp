@@ -1,9 +1,9 @@
 // The state files of the main window (settings, trash list, histories) when things
 // went wrong before or go wrong now: leftovers of a killed close, files that are no
 // text or too large, and a close that cannot write.
-#include "FormFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/FormFixture.h"
 
 #include <cerrno>
 #include <cstring>

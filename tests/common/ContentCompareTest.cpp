@@ -6,32 +6,13 @@
 
 #include "common/ContentCompare.h"
 #include "platform/FileSystem.h"
+#include "support/RecordingObserver.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;
 
 namespace {
-
-class Recorder : public RunObserver
-{
-public:
-    void setFileMax(std::uint64_t max) override { fileMax = max; }
-    void setFilePosition(std::uint64_t position) override { positions.push_back(position); }
-    void pumpMessages() override
-    {
-        ++pumps;
-        if (cancelAfterPumps && pumps >= cancelAfterPumps)
-            cancel = true;
-    }
-    bool cancelRequested() const override { return cancel; }
-
-    std::uint64_t fileMax = 0;
-    std::vector<std::uint64_t> positions;
-    int pumps = 0;
-    int cancelAfterPumps = 0;
-    bool cancel = false;
-};
 
 class ContentCompareTest : public ::testing::Test
 {
@@ -44,7 +25,7 @@ protected:
     }
     test::TempTree t;
     ContentBuffers buffers;
-    Recorder observer;
+    test::RecordingObserver observer;
 };
 
 } // namespace

@@ -12,33 +12,13 @@
 
 #include "compare/ComparisonEngine.h"
 #include "compare/PathCaption.h"
+#include "support/RecordingObserver.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;
 
 namespace {
-
-// Cancels once `cancelAfterPumps` messages were pumped (0: never).
-class CancelAfter : public RunObserver
-{
-public:
-    void setOverallMax(std::uint64_t max) override { overallMax = max; }
-    void stepOverall(std::uint64_t by) override { steps += by; }
-    void pumpMessages() override { cancel = cancel || ++pumps == cancelAfterPumps; }
-    bool cancelRequested() const override { return cancel; }
-    void cannotRead(const std::string& path, const std::string& reason) override
-    {
-        unread.push_back(path + ": " + reason);
-    }
-
-    std::vector<std::string> unread; // "path: reason"
-    int cancelAfterPumps = 0;
-    int pumps = 0;
-    bool cancel = false;
-    std::uint64_t overallMax = 0;
-    std::uint64_t steps = 0;
-};
 
 class ComparisonTest : public ::testing::Test
 {
@@ -61,7 +41,7 @@ protected:
     }
     test::TempTree t;
     FilterSettings filters;
-    CancelAfter observer;
+    test::RecordingObserver observer;
     ComparisonEngine engine{filters, observer};
 };
 

@@ -37,7 +37,7 @@ protected:
 
     test::TempTree t;
     FilterSettings filters;
-    test::ScriptedObserver observer;
+    test::RecordingObserver observer;
     DupList list;
 };
 

@@ -1,31 +1,15 @@
 #pragma once
-// Helpers shared by the duplicate search tests: an observer that counts and can
-// cancel, and a compact view of a result list.
+// Helpers shared by the duplicate search tests: hand-made result lists and a compact
+// view of one; their observer is test::RecordingObserver.
 
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "common/RunObserver.h"
 #include "duplicates/DupRecord.h"
+#include "support/RecordingObserver.h"
 
 namespace quorvex::test {
-
-class ScriptedObserver : public RunObserver
-{
-public:
-    void pumpMessages() override
-    {
-        ++pumps;
-        if (onPump)
-            onPump(pumps);
-    }
-    bool cancelRequested() const override { return cancel; }
-
-    int pumps = 0;
-    bool cancel = false;
-    std::function<void(int)> onPump;
-};
 
 // A hand-made result list, one record per row.
 struct Row

@@ -78,14 +78,14 @@ TEST(SimilarPairing, ACancelKeepsTheGroupsJudgedInListOrderBeforeIt)
     const DupList collected = Collected(t);
     const std::vector<std::string> full = Literal(collected, 30);
 
-    ScriptedObserver atOnce;
+    test::RecordingObserver atOnce;
     atOnce.cancel = true;
     EXPECT_TRUE(Similar(collected, 30, 2, 512ull << 20, atOnce).empty());
 
     // Whatever the cancel leaves is the literal result for a prefix of references
     // in list order, the last group possibly with fewer members.
     for (int pumps : {1, 2, 5}) {
-        ScriptedObserver observer;
+        test::RecordingObserver observer;
         observer.onPump = [&](int count) { observer.cancel = count >= pumps; };
         DupList list = collected;
         PairSimilarFiles(list, {30, 1, 100000}, observer); // several passes

@@ -2,7 +2,7 @@
 // example it teaches, and where the program looks for it.
 
 #include "help/HelpDocument.h"
-#include "app/FormFixture.h"
+#include "support/FormFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

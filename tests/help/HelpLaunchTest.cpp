@@ -1,9 +1,9 @@
 // The help button of the main window: one independent help window per click, opened
 // at the section of the page in view.
 
-#include "app/FormFixture.h"
 #include "help/HelpBrowser.h"
 #include "help/TWebDlg.h"
+#include "support/FormFixture.h"
 
 #include <QPointer>
 #include <QTabWidget>

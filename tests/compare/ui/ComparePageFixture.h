@@ -2,8 +2,8 @@
 // A shown main window and its comparison page, with scripted dialogs. `reopen`
 // builds a fresh window, which loads the history files anew.
 
-#include "app/FormFixture.h"
 #include "compare/ui/ComparePage.h"
+#include "support/FormFixture.h"
 
 // Six folders of three equal files on both sides, 24 rows: a run over them lets the
 // window process events (a cancel, a close) before it ends.

@@ -1,7 +1,6 @@
 // The comparison page driven through the real main window: runs started with the
 // mouse, refusals, cancel and page lock during a run, sorting and the restore order,
 // row colours, icons per extension, and the histories written at close.
-#include "app/ProgressPanelCheck.h"
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
@@ -10,6 +9,7 @@
 #include "desktop/PathServices.h"
 #include "paths/HistoryFile.h"
 #include "platform/TextFile.h"
+#include "support/ProgressPanelCheck.h"
 
 #include <QAction>
 #include <QCheckBox>

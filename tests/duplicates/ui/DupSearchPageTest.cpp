@@ -4,9 +4,7 @@
 // since the search), the selection helpers, saving the list, refused input, and the
 // page lock and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
-#include "app/FormFixture.h"
 #include "app/OptionsPage.h"
-#include "app/ProgressPanelCheck.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ListItemActions.h"
@@ -14,6 +12,8 @@
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "platform/TextFile.h"
+#include "support/FormFixture.h"
+#include "support/ProgressPanelCheck.h"
 #include "support/RunCommand.h"
 
 #include <QAction>

@@ -2,7 +2,6 @@
 // markers and stop click, and the delete flow with its questions, failures and
 // trash entries.
 #include "empty/ui/EmptyItemsPage.h"
-#include "app/FormFixture.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
 #include "desktop/ListItemActions.h"
@@ -12,6 +11,7 @@
 #include "empty/ui/FindAnimation.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/FormFixture.h"
 #include "support/ListRows.h"
 #include "support/RunCommand.h"
 #include "trash/TrashStore.h"

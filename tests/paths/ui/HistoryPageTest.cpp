@@ -2,8 +2,8 @@
 // deleting and sorting entries, applying them to the drop-downs and the files,
 // discarding unapplied edits, and the splitter with the buttons that follow it.
 #include "paths/ui/HistoryPage.h"
-#include "app/FormFixture.h"
 #include "platform/TextFile.h"
+#include "support/FormFixture.h"
 
 #include <QComboBox>
 #include <QListWidget>

@@ -2,7 +2,6 @@
 // and purge batches with their questions and the trash file, select all, and an
 // item deleted on the empty-item page and brought back here.
 #include "trash/ui/TrashPage.h"
-#include "app/FormFixture.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
@@ -12,6 +11,7 @@
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/FormFixture.h"
 #include "support/ListRows.h"
 #include "trash/TrashStore.h"
 #include "trash/ui/TrashListModel.h"

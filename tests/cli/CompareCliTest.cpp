@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
+#include "support/RunCommand.h"
 #include "support/TempTree.h"
 
 namespace {
@@ -20,17 +18,9 @@ struct CliResult
 // joined to standard output.
 CliResult runCli(const std::string& arguments)
 {
-    const std::string command = std::string("'") + QUORVEX_CLI_PATH + "' " + arguments + " 2>&1";
-    CliResult result;
-    std::FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return result;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        result.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    const quorvex::test::CommandRun run = quorvex::test::RunCommand(
+        quorvex::test::ShellQuoted(QUORVEX_CLI_PATH) + " " + arguments + " 2>&1");
+    return {run.exitCode, run.out};
 }
 
 std::string quoted(const std::string& path)
