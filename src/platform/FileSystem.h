@@ -96,6 +96,11 @@ public:
     std::int64_t readAt(void* buffer, std::size_t length, std::uint64_t offset);
 
 private:
+    // The part of `length` bytes from `offset` that lies within the opened size.
+    std::size_t lengthWithin(std::size_t length, std::uint64_t offset) const;
+    // Forgets the file once the system's descriptor is closed.
+    void forget();
+
     int fd_ = -1;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0; // of read()

@@ -1,7 +1,9 @@
-// The life of an InputFile that is the same on every system: closing at the end and
-// handing the open file over on a move. Opening, reading and closing are each
-// system's own (posix/InputFile.cpp, win32/InputFile.cpp).
+// What InputFile does the same on every system: closing at the end, handing the open
+// file over on a move, the bound of reads and forgetting a closed file. Opening,
+// reading and closing are each system's own (posix/InputFile.cpp,
+// win32/InputFile.cpp).
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/FileSystem.h"
@@ -29,6 +31,20 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept
         faultPath_ = std::move(other.faultPath_);
     }
     return *this;
+}
+
+std::size_t InputFile::lengthWithin(std::size_t length, std::uint64_t offset) const
+{
+    const std::uint64_t left = size_ - std::min(offset, size_);
+    return static_cast<std::size_t>(std::min<std::uint64_t>(length, left));
+}
+
+void InputFile::forget()
+{
+    fd_ = -1;
+    size_ = 0;
+    position_ = 0;
+    faultPath_.clear();
 }
 
 } // namespace quorvex::platform

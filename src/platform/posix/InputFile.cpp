@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 
 #include "platform/FailureReason.h"
@@ -94,19 +93,14 @@ void InputFile::close()
 {
     if (fd_ >= 0)
         ::close(fd_);
-    fd_ = -1;
-    size_ = 0;
-    position_ = 0;
-    faultPath_.clear();
+    forget();
 }
 
 std::int64_t InputFile::read(void* buffer, std::size_t length)
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    const std::uint64_t left = size_ - std::min(position_, size_);
-    const std::int64_t got = ReadOnce(
-        fd_, buffer, static_cast<std::size_t>(std::min<std::uint64_t>(length, left)), nullptr);
+    const std::int64_t got = ReadOnce(fd_, buffer, lengthWithin(length, position_), nullptr);
     if (got > 0)
         position_ += static_cast<std::uint64_t>(got);
     return got;
@@ -116,9 +110,7 @@ std::int64_t InputFile::readAt(void* buffer, std::size_t length, std::uint64_t o
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    const std::uint64_t left = size_ - std::min(offset, size_);
-    return ReadOnce(fd_, buffer, static_cast<std::size_t>(std::min<std::uint64_t>(length, left)),
-                    &offset);
+    return ReadOnce(fd_, buffer, lengthWithin(length, offset), &offset);
 }
 
 } // namespace quorvex::platform

@@ -6,7 +6,6 @@
 
 #include <fcntl.h>
 
-#include <algorithm>
 
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
@@ -68,20 +67,15 @@ void InputFile::close()
 {
     if (fd_ >= 0)
         _close(fd_); // closes the handle as well
-    fd_ = -1;
-    size_ = 0;
-    position_ = 0;
-    faultPath_.clear();
+    forget();
 }
 
 std::int64_t InputFile::read(void* buffer, std::size_t length)
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    // Reads end at the size the file had when it was opened.
-    const std::uint64_t left = size_ - std::min(position_, size_);
     DWORD got = 0;
-    if (!ReadFile(HandleOf(fd_), buffer, ChunkLength(std::min<std::uint64_t>(length, left)), &got,
+    if (!ReadFile(HandleOf(fd_), buffer, ChunkLength(lengthWithin(length, position_)), &got,
                   nullptr)) {
         win32::RememberLastError();
         return -1;
@@ -102,11 +96,9 @@ std::int64_t InputFile::readAt(void* buffer, std::size_t length, std::uint64_t o
     OVERLAPPED at{};
     at.Offset = static_cast<DWORD>(offset);
     at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    const std::uint64_t left = size_ - std::min(offset, size_);
     DWORD got = 0;
-    const bool ok =
-        ReadFile(file, buffer, ChunkLength(std::min<std::uint64_t>(length, left)), &got, &at) ||
-        GetLastError() == ERROR_HANDLE_EOF;
+    const bool ok = ReadFile(file, buffer, ChunkLength(lengthWithin(length, offset)), &got, &at) ||
+                    GetLastError() == ERROR_HANDLE_EOF;
     if (!ok)
         win32::RememberLastError();
     SetFilePointerEx(file, position, nullptr, FILE_BEGIN);
