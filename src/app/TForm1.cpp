@@ -306,9 +306,7 @@ void TForm1::saveFailed(const std::string& file, const std::string& reason)
 
 void TForm1::runStores(StateStore which, bool load)
 {
-    for (const Store& store : stores_)
-        if (store.which == which && (load ? store.load : store.save))
-            (load ? store.load : store.save)();
+    registrations_.runStores(which, load);
 }
 
 bool TForm1::PageControl1Changing() const
@@ -319,10 +317,9 @@ bool TForm1::PageControl1Changing() const
 void TForm1::PageControl1Change()
 {
     const int page = PageControl1->currentIndex();
-    if (const auto host = progressHosts_.find(page); host != progressHosts_.end())
-        Panel5_->setParent(host->second);
-    for (const auto& handler : pageChangeHandlers_)
-        handler(page);
+    if (QWidget* host = registrations_.progressPanelHost(static_cast<Page>(page)))
+        Panel5_->setParent(host);
+    registrations_.pageChanged(page);
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)
@@ -334,8 +331,7 @@ void TForm1::resizeEvent(QResizeEvent* event)
 void TForm1::FormResize()
 {
     StatusBar1->setPanelWidth(0, width() - StatusBar1->panelWidth(1));
-    for (const auto& handler : resizeHandlers_)
-        handler(width());
+    registrations_.resized(width());
 }
 
 QString TForm1::WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
@@ -397,8 +393,7 @@ void TForm1::dropEvent(QDropEvent* event)
 {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            if (dropHandler_)
-                dropHandler_(url.toLocalFile(), event->position().toPoint());
+            registrations_.dropped(url.toLocalFile(), event->position().toPoint());
             event->acceptProposedAction();
             return;
         }
@@ -424,22 +419,14 @@ bool TForm1::sizeInBytes() const
 
 void TForm1::setProgressPanelHost(Page page, QWidget& host)
 {
-    progressHosts_[PageIndex(page)] = &host;
+    registrations_.setProgressPanelHost(page, host);
     if (PageIndex(page) == PageControl1->currentIndex())
         PageControl1Change();
 }
 
 bool TForm1::isBusy() const
 {
-    if (!Panel5_->isHidden())
-        return true;
-    return std::any_of(busyIndicators_.begin(), busyIndicators_.end(),
-                       [](const QWidget* w) { return !w->isHidden(); });
-}
-
-void TForm1::addBusyIndicator(QWidget& indicator)
-{
-    busyIndicators_.push_back(&indicator);
+    return !Panel5_->isHidden() || registrations_.anyBusyIndicatorShown();
 }
 
 Page TForm1::currentPage() const
@@ -455,34 +442,4 @@ void TForm1::setStatusText(int panel, const QString& text)
 QString TForm1::statusText(int panel) const
 {
     return StatusBar1->text(panel);
-}
-
-void TForm1::addStateStore(StateStore which, std::function<void()> load, std::function<void()> save)
-{
-    stores_.push_back({which, std::move(load), std::move(save)});
-}
-
-void TForm1::setHistoryComboBox(int n, QComboBox& comboBox)
-{
-    historyComboBoxes_.at(n - 1) = &comboBox;
-}
-
-QComboBox* TForm1::historyComboBox(int n) const
-{
-    return historyComboBoxes_.at(n - 1);
-}
-
-void TForm1::addPageChangeHandler(std::function<void(int)> handler)
-{
-    pageChangeHandlers_.push_back(std::move(handler));
-}
-
-void TForm1::addResizeHandler(std::function<void(int)> handler)
-{
-    resizeHandlers_.push_back(std::move(handler));
-}
-
-void TForm1::setDropHandler(std::function<void(const QString&, const QPoint&)> handler)
-{
-    dropHandler_ = std::move(handler);
 }

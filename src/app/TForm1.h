@@ -6,6 +6,7 @@
 
 #include "common/Filters.h"
 #include "desktop/MainContext.h"
+#include "desktop/PageRegistrations.h"
 
 #include <QFrame>
 #include <QStringList>
@@ -61,7 +62,10 @@ public:
     TSwitchButton& CancelBtn() override { return *CancelBtn_; }
     void setProgressPanelHost(Page page, QWidget& host) override;
     bool isBusy() const override;
-    void addBusyIndicator(QWidget& indicator) override;
+    void addBusyIndicator(QWidget& indicator) override
+    {
+        registrations_.addBusyIndicator(indicator);
+    }
     Page currentPage() const override;
     void setStatusText(int panel, const QString& text) override;
     QString statusText(int panel) const override;
@@ -69,15 +73,33 @@ public:
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override { return *YesAllNoCancelBox1_; }
     void addStateStore(StateStore which, std::function<void()> load,
-                       std::function<void()> save) override;
+                       std::function<void()> save) override
+    {
+        registrations_.addStore(which, std::move(load), std::move(save));
+    }
     void saveFailed(const std::string& file, const std::string& reason) override;
-    void setHistoryComboBox(int n, QComboBox& comboBox) override;
-    QComboBox* historyComboBox(int n) const override;
+    void setHistoryComboBox(int n, QComboBox& comboBox) override
+    {
+        registrations_.setHistoryComboBox(n, comboBox);
+    }
+    QComboBox* historyComboBox(int n) const override { return registrations_.historyComboBox(n); }
     void bindSetting(PageSetting which, std::function<int()> current,
-                     std::function<void(int)> apply) override;
-    void addPageChangeHandler(std::function<void(int)> handler) override;
-    void addResizeHandler(std::function<void(int)> handler) override;
-    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override;
+                     std::function<void(int)> apply) override
+    {
+        registrations_.bindSetting(which, std::move(current), std::move(apply));
+    }
+    void addPageChangeHandler(std::function<void(int)> handler) override
+    {
+        registrations_.addPageChangeHandler(std::move(handler));
+    }
+    void addResizeHandler(std::function<void(int)> handler) override
+    {
+        registrations_.addResizeHandler(std::move(handler));
+    }
+    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override
+    {
+        registrations_.setDropHandler(std::move(handler));
+    }
 
     // What the system offers, fixed on this platform: the newer generation of
     // status bars, whose text needs no offset.
@@ -163,28 +185,8 @@ private:
 
     int shownPage_ = 0;
     QString currentHint_;
-    std::map<int, QWidget*> progressHosts_;
-    std::vector<QWidget*> busyIndicators_;
-    struct Store
-    {
-        StateStore which;
-        std::function<void()> load, save;
-    };
-    std::vector<Store> stores_;
     QStringList saveFailures_; // of the close in progress
-    std::array<QComboBox*, 4> historyComboBoxes_{};
-    // A setting shown by a page's control; unboundValue stands in while no page
-    // has bound it.
-    struct BoundSetting
-    {
-        std::function<int()> current;
-        std::function<void(int)> apply;
-        std::optional<int> unboundValue;
-    };
-    void setPageSetting(PageSetting which, int value);
+    // A page's setting, or its default while no page has bound or been given it.
     int pageSetting(PageSetting which) const;
-    std::map<PageSetting, BoundSetting> boundSettings_;
-    std::vector<std::function<void(int)>> pageChangeHandlers_;
-    std::vector<std::function<void(int)>> resizeHandlers_;
-    std::function<void(const QString&, const QPoint&)> dropHandler_;
+    PageRegistrations registrations_;
 };

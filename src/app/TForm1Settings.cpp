@@ -62,7 +62,7 @@ void TForm1::ReadSettings()
         {PageSetting::ListBox1Height, stored->height}, {PageSetting::Threshold, stored->sikii}};
     for (const auto& [which, value] : pageValues)
         if (value)
-            setPageSetting(which, static_cast<int>(*value));
+            registrations_.setSetting(which, static_cast<int>(*value));
 }
 
 void TForm1::WriteSettings()
@@ -81,30 +81,10 @@ void TForm1::WriteSettings()
                    quorvex::platform::LastFailureText());
 }
 
-void TForm1::bindSetting(PageSetting which, std::function<int()> current,
-                         std::function<void(int)> apply)
-{
-    BoundSetting& setting = boundSettings_[which];
-    setting.current = std::move(current);
-    setting.apply = std::move(apply);
-}
-
-void TForm1::setPageSetting(PageSetting which, int value)
-{
-    BoundSetting& setting = boundSettings_[which];
-    setting.unboundValue = value;
-    if (setting.apply)
-        setting.apply(value);
-}
-
 int TForm1::pageSetting(PageSetting which) const
 {
-    if (const auto bound = boundSettings_.find(which); bound != boundSettings_.end()) {
-        if (bound->second.current)
-            return bound->second.current();
-        if (bound->second.unboundValue)
-            return *bound->second.unboundValue;
-    }
+    if (const std::optional<int> value = registrations_.setting(which))
+        return *value;
     const Settings defaults;
     return static_cast<int>(which == PageSetting::ListBox1Height ? defaults.height
                                                                  : defaults.sikii);

@@ -1,0 +1,90 @@
+#include "desktop/PageRegistrations.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <utility>
+
+void PageRegistrations::addStore(StateStore which, std::function<void()> load,
+                                 std::function<void()> save)
+{
+    stores_.push_back({which, std::move(load), std::move(save)});
+}
+
+void PageRegistrations::runStores(StateStore which, bool load) const
+{
+    for (const Store& store : stores_)
+        if (store.which == which && (load ? store.load : store.save))
+            (load ? store.load : store.save)();
+}
+
+void PageRegistrations::bindSetting(PageSetting which, std::function<int()> current,
+                                    std::function<void(int)> apply)
+{
+    BoundSetting& setting = settings_[which];
+    setting.current = std::move(current);
+    setting.apply = std::move(apply);
+}
+
+void PageRegistrations::setSetting(PageSetting which, int value)
+{
+    BoundSetting& setting = settings_[which];
+    setting.unboundValue = value;
+    if (setting.apply)
+        setting.apply(value);
+}
+
+std::optional<int> PageRegistrations::setting(PageSetting which) const
+{
+    const auto bound = settings_.find(which);
+    if (bound == settings_.end())
+        return std::nullopt;
+    if (bound->second.current)
+        return bound->second.current();
+    return bound->second.unboundValue;
+}
+
+QWidget* PageRegistrations::progressPanelHost(Page page) const
+{
+    const auto host = progressHosts_.find(page);
+    return host == progressHosts_.end() ? nullptr : host->second;
+}
+
+bool PageRegistrations::anyBusyIndicatorShown() const
+{
+    return std::any_of(busyIndicators_.begin(), busyIndicators_.end(),
+                       [](const QWidget* indicator) { return !indicator->isHidden(); });
+}
+
+void PageRegistrations::addPageChangeHandler(std::function<void(int)> handler)
+{
+    pageChangeHandlers_.push_back(std::move(handler));
+}
+
+void PageRegistrations::pageChanged(int page) const
+{
+    for (const auto& handler : pageChangeHandlers_)
+        handler(page);
+}
+
+void PageRegistrations::addResizeHandler(std::function<void(int)> handler)
+{
+    resizeHandlers_.push_back(std::move(handler));
+}
+
+void PageRegistrations::resized(int width) const
+{
+    for (const auto& handler : resizeHandlers_)
+        handler(width);
+}
+
+void PageRegistrations::setDropHandler(std::function<void(const QString&, const QPoint&)> handler)
+{
+    dropHandler_ = std::move(handler);
+}
+
+void PageRegistrations::dropped(const QString& path, const QPoint& pos) const
+{
+    if (dropHandler_)
+        dropHandler_(path, pos);
+}
