@@ -1,6 +1,6 @@
-// The trash page inside a real main window: the snapshot and its counter, restore
-// and purge batches with their questions and the trash file, select all, and an
-// item deleted on the empty-item page and brought back here.
+// The trash page on a small host of its own: the snapshot and its counter, restore
+// and purge batches with their questions and the trash file, select all; and inside
+// the real main window, an item deleted on the empty-item page and brought back here.
 #include "trash/ui/TrashPage.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
@@ -13,6 +13,7 @@
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ListRows.h"
+#include "support/PageHost.h"
 #include "trash/TrashStore.h"
 #include "trash/ui/TrashListModel.h"
 
@@ -31,21 +32,38 @@ using Kind = ScriptedDialogs::Kind;
 class TrashPageTest : public FormFixture
 {
 protected:
-    // Starts the window on a trash file holding these entries.
+    // Starts the page alone on a trash file holding these entries.
     void start(const std::vector<std::string>& entries)
     {
-        const std::string file = quorvex::TrashListPath(tree.path("data/"));
-        std::filesystem::create_directories(tree.path("data"));
-        std::ofstream out(file, std::ios::binary);
-        for (const std::string& entry : entries)
-            out << entry << "\r\n";
-        out.close();
+        writeTrashFile(entries);
+        host = std::make_unique<PageHost>(dialogs, tree.path("data/"), Page::Trash);
+        page = new TrashPage(host->sheet(), *host);
+        host->start();
+    }
+
+    // Starts the whole window, its trash page in view.
+    void startWindow(const std::vector<std::string>& entries)
+    {
+        writeTrashFile(entries);
         form = makeForm();
         form->show();
-        form->PageControl1->setCurrentIndex(3);
+        form->PageControl1->setCurrentIndex(PageIndex(Page::Trash));
         page = form->findChild<TrashPage*>();
         ASSERT_NE(page, nullptr);
     }
+
+    void writeTrashFile(const std::vector<std::string>& entries)
+    {
+        std::filesystem::create_directories(tree.path("data"));
+        std::ofstream out(trashFile(), std::ios::binary);
+        for (const std::string& entry : entries)
+            out << entry << "\r\n";
+    }
+
+    std::string trashFile() const { return quorvex::TrashListPath(tree.path("data/")); }
+
+    // The trash list in memory, of the host or the window.
+    std::vector<std::string>& trashList() { return form ? form->TrashList() : host->TrashList(); }
 
     void click(TSwitchButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -58,9 +76,10 @@ protected:
 
     std::vector<std::string> trashOnDisk() const
     {
-        return quorvex::test::TrashFileEntries(form->TrashListPath());
+        return quorvex::test::TrashFileEntries(trashFile());
     }
 
+    std::unique_ptr<PageHost> host;
     std::unique_ptr<TForm1> form;
     TrashPage* page = nullptr;
 };
@@ -101,7 +120,7 @@ TEST_F(TrashPageTest, TheViewIsASnapshotCountedWhenItOpens)
     EXPECT_EQ(page->GomiOpenSwBtn->Caption(), QStringLiteral("ごみ箱を閉じる"));
 
     // Entries added while the view is open appear only after it is opened again.
-    form->TrashList().push_back(tree.path("late.txt") + "=32");
+    trashList().push_back(tree.path("late.txt") + "=32");
     EXPECT_EQ(page->model().rowCount(), 2);
 
     click(page->GomiOpenSwBtn);
@@ -164,7 +183,7 @@ TEST_F(TrashPageTest, AFailedRestoreKeepsTheRowAndTheEntry)
     EXPECT_EQ(dialogs.texts(Kind::Message),
               QStringList{QStringLiteral("ファイルを元に戻すのに失敗しました。")});
     EXPECT_EQ(page->model().rowCount(), 1);
-    EXPECT_EQ(form->TrashList().size(), 1u);
+    EXPECT_EQ(trashList().size(), 1u);
 }
 
 TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
@@ -202,7 +221,7 @@ TEST_F(TrashPageTest, PurgeWithAllAndNoPurgesNothing)
     click(page->DelSwBtn);
 
     EXPECT_EQ(page->model().rowCount(), 2);
-    EXPECT_EQ(form->TrashList().size(), 2u);
+    EXPECT_EQ(trashList().size(), 2u);
 }
 
 TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
@@ -210,7 +229,7 @@ TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
     tree.file("t/ro.txt");
     tree.setReadOnly("t/ro.txt", true);
     tree.dir("t/sub/leaf");
-    start({});
+    startWindow({});
     auto* emptyPage = form->findChild<EmptyItemsPage*>();
     form->PageControl1->setCurrentIndex(2);
     dialogs.scriptFolder(QString::fromStdString(tree.path("t")));
@@ -232,7 +251,7 @@ TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
     EXPECT_TRUE(IsExistingFolder(tree.path("t/sub/leaf")));
     ASSERT_TRUE(IsExistingFile(tree.path("t/ro.txt")));
     EXPECT_NE(*GetAttributes(tree.path("t/ro.txt")) & kAttrReadOnly, 0u);
-    EXPECT_TRUE(form->TrashList().empty());
+    EXPECT_TRUE(trashList().empty());
     EXPECT_TRUE(trashOnDisk().empty());
 }
 
