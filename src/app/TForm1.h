@@ -26,7 +26,7 @@ class QToolButton;
 class OptionsPage;
 class StatusBar;
 
-class TForm1 : public QWidget, public MainContext
+class TForm1 : public QWidget, public RegisteringContext
 {
     Q_OBJECT
 
@@ -62,44 +62,13 @@ public:
     TSwitchButton& CancelBtn() override { return *CancelBtn_; }
     void setProgressPanelHost(Page page, QWidget& host) override;
     bool isBusy() const override;
-    void addBusyIndicator(QWidget& indicator) override
-    {
-        registrations_.addBusyIndicator(indicator);
-    }
     Page currentPage() const override;
     void setStatusText(int panel, const QString& text) override;
     QString statusText(int panel) const override;
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override { return *YesAllNoCancelBox1_; }
-    void addStateStore(StateStore which, std::function<void()> load,
-                       std::function<void()> save) override
-    {
-        registrations_.addStore(which, std::move(load), std::move(save));
-    }
     void saveFailed(const std::string& file, const std::string& reason) override;
-    void setHistoryComboBox(int n, QComboBox& comboBox) override
-    {
-        registrations_.setHistoryComboBox(n, comboBox);
-    }
-    QComboBox* historyComboBox(int n) const override { return registrations_.historyComboBox(n); }
-    void bindSetting(PageSetting which, std::function<int()> current,
-                     std::function<void(int)> apply) override
-    {
-        registrations_.bindSetting(which, std::move(current), std::move(apply));
-    }
-    void addPageChangeHandler(std::function<void(int)> handler) override
-    {
-        registrations_.addPageChangeHandler(std::move(handler));
-    }
-    void addResizeHandler(std::function<void(int)> handler) override
-    {
-        registrations_.addResizeHandler(std::move(handler));
-    }
-    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override
-    {
-        registrations_.setDropHandler(std::move(handler));
-    }
 
     // What the system offers, fixed on this platform: the newer generation of
     // status bars, whose text needs no offset.
@@ -188,5 +157,4 @@ private:
     QStringList saveFailures_; // of the close in progress
     // A page's setting, or its default while no page has bound or been given it.
     int pageSetting(PageSetting which) const;
-    PageRegistrations registrations_;
 };

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QComboBox;
@@ -78,4 +79,46 @@ private:
     std::vector<std::function<void(int)>> pageChangeHandlers_;
     std::vector<std::function<void(int)>> resizeHandlers_;
     std::function<void(const QString&, const QPoint&)> dropHandler_;
+};
+
+// The part of MainContext that only records what pages register; a host (the main
+// window, or a test's stand-in) derives from it, implements the rest and calls
+// `registrations_` at its moments.
+class RegisteringContext : public MainContext
+{
+public:
+    void addStateStore(StateStore which, std::function<void()> load,
+                       std::function<void()> save) override
+    {
+        registrations_.addStore(which, std::move(load), std::move(save));
+    }
+    void setHistoryComboBox(int n, QComboBox& comboBox) override
+    {
+        registrations_.setHistoryComboBox(n, comboBox);
+    }
+    QComboBox* historyComboBox(int n) const override { return registrations_.historyComboBox(n); }
+    void bindSetting(PageSetting which, std::function<int()> current,
+                     std::function<void(int)> apply) override
+    {
+        registrations_.bindSetting(which, std::move(current), std::move(apply));
+    }
+    void addBusyIndicator(QWidget& indicator) override
+    {
+        registrations_.addBusyIndicator(indicator);
+    }
+    void addPageChangeHandler(std::function<void(int)> handler) override
+    {
+        registrations_.addPageChangeHandler(std::move(handler));
+    }
+    void addResizeHandler(std::function<void(int)> handler) override
+    {
+        registrations_.addResizeHandler(std::move(handler));
+    }
+    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override
+    {
+        registrations_.setDropHandler(std::move(handler));
+    }
+
+protected:
+    PageRegistrations registrations_;
 };

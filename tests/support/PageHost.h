@@ -29,7 +29,7 @@
 #include <string>
 #include <vector>
 
-class PageHost : public QWidget, public MainContext
+class PageHost : public QWidget, public RegisteringContext
 {
 public:
     PageHost(Dialogs& dialogs, std::string dataDir, Page page)
@@ -84,46 +84,15 @@ public:
     {
         return !panel5_->isHidden() || registrations_.anyBusyIndicatorShown();
     }
-    void addBusyIndicator(QWidget& indicator) override
-    {
-        registrations_.addBusyIndicator(indicator);
-    }
     Page currentPage() const override { return page_; }
     void setStatusText(int panel, const QString& text) override { status_.at(panel) = text; }
     QString statusText(int panel) const override { return status_.at(panel); }
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override { return *box_; }
-    void addStateStore(StateStore which, std::function<void()> load,
-                       std::function<void()> save) override
-    {
-        registrations_.addStore(which, std::move(load), std::move(save));
-    }
     void saveFailed(const std::string& file, const std::string& reason) override
     {
         saveFailures.push_back(file + ": " + reason);
-    }
-    void setHistoryComboBox(int n, QComboBox& comboBox) override
-    {
-        registrations_.setHistoryComboBox(n, comboBox);
-    }
-    QComboBox* historyComboBox(int n) const override { return registrations_.historyComboBox(n); }
-    void bindSetting(PageSetting which, std::function<int()> current,
-                     std::function<void(int)> apply) override
-    {
-        registrations_.bindSetting(which, std::move(current), std::move(apply));
-    }
-    void addPageChangeHandler(std::function<void(int)> handler) override
-    {
-        registrations_.addPageChangeHandler(std::move(handler));
-    }
-    void addResizeHandler(std::function<void(int)> handler) override
-    {
-        registrations_.addResizeHandler(std::move(handler));
-    }
-    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override
-    {
-        registrations_.setDropHandler(std::move(handler));
     }
 
     std::vector<std::string> saveFailures; // "file: reason", as the host was told
@@ -136,7 +105,6 @@ private:
     SysImageList images_;
     std::vector<std::string> trashList_;
     std::array<QString, 2> status_;
-    PageRegistrations registrations_;
     QWidget* sheet_;
     QWidget* panel5_;
     TColorProgressBar* overall_;
