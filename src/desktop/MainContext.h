@@ -22,10 +22,12 @@
 // fixed moments: state stores (restored at start, written at close in the order
 // settings -> trash list -> histories), the history combo boxes, settings kept by
 // its controls ("height", "sikii"), and handlers for page changes, resizes and drops.
+// A host keeps these in PageRegistrations (RegisteringContext); tests host a page
+// alone on tests/support/PageHost.h.
 //
-// Busy state: a run shows Panel5 (pages 0 and 1) or an indicator registered with
-// addBusyIndicator (Animate2 of page 2). While any of them is visible, isBusy() is
-// true and the page cannot change.
+// Busy state: a run shows Panel5 through a RunScope (compare and duplicate pages) or
+// an indicator registered with addBusyIndicator (Animate2 of the empty-item page).
+// While any of them is visible, isBusy() is true and the page cannot change.
 
 #include "desktop/PageIndex.h"
 
