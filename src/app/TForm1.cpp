@@ -79,9 +79,6 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
 
     pathServices_ = new PathServices(*this, this);
     trashListStore_ = new TrashListStore(*this, TrashList_, TrashListPath_, this);
-    YesAllNoCancelBox1_ = new TYesAllNoCancelBox(dialogs_, this);
-    YesAllNoCancelBox1_->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
-    YesAllNoCancelBox1_->applyStandardConfiguration(&ImageList1());
 
     Options = new OptionsPage(*TabSheet4, *this, ColorDepth_);
     BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *this);
@@ -427,6 +424,17 @@ void TForm1::setProgressPanelHost(Page page, QWidget& host)
 bool TForm1::isBusy() const
 {
     return !Panel5_->isHidden() || registrations_.anyBusyIndicatorShown();
+}
+
+TYesAllNoCancelBox& TForm1::yesAllNoCancelBox()
+{
+    // Most sessions never run a batch; the box is built when the first one asks.
+    if (YesAllNoCancelBox1_ == nullptr) {
+        YesAllNoCancelBox1_ = new TYesAllNoCancelBox(dialogs_, this);
+        YesAllNoCancelBox1_->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
+        YesAllNoCancelBox1_->applyStandardConfiguration(&ImageList1());
+    }
+    return *YesAllNoCancelBox1_;
 }
 
 Page TForm1::currentPage() const

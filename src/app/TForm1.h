@@ -12,10 +12,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
-#include <map>
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -67,7 +64,7 @@ public:
     QString statusText(int panel) const override;
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
-    TYesAllNoCancelBox& yesAllNoCancelBox() override { return *YesAllNoCancelBox1_; }
+    TYesAllNoCancelBox& yesAllNoCancelBox() override;
     void saveFailed(const std::string& file, const std::string& reason) override;
 
     // What the system offers, fixed on this platform: the newer generation of
@@ -150,7 +147,7 @@ private:
     // The services of MainContext, children of the window.
     PathServices* pathServices_;
     TrashListStore* trashListStore_;
-    TYesAllNoCancelBox* YesAllNoCancelBox1_;
+    TYesAllNoCancelBox* YesAllNoCancelBox1_ = nullptr; // made at its first batch
 
     int shownPage_ = 0;
     QString currentHint_;
