@@ -165,6 +165,9 @@ TEST_F(ComparisonTest, ContentHeaderIsTheAveragePercentage)
     run("A", "B", true);
     EXPECT_EQ(lines(), (Lines{"same|same| 同| 同| 同  A|100%||100"}));
     EXPECT_EQ(engine.contentHeader(), "100%");
+    // The time estimate goes by the bytes of A's files: all of them, all done.
+    EXPECT_EQ(observer.workTotal, 9u);
+    EXPECT_EQ(observer.workDone, 9u);
     t.dir("A/sub");
     t.dir("B/sub");
     run("A", "B", true);

@@ -78,6 +78,9 @@ TEST_F(DupSearchTest, LabelsAreWalkPositionsAndBandsAlternate)
     search(100);
     EXPECT_EQ(Rows(list),
               (Strings{"2 基準 2 1", "5 100% 2 1", "4 基準 4 0", "6 100% 4 0", "7 100% 4 0"}));
+    // The progress runs over the files but one, as the time estimate reads it.
+    EXPECT_EQ(observer.overallMax, 6u);
+    EXPECT_GE(observer.steps, 6u);
 }
 
 TEST_F(DupSearchTest, MembersAreComparedWithTheReferenceOnly)
@@ -88,6 +91,9 @@ TEST_F(DupSearchTest, MembersAreComparedWithTheReferenceOnly)
     t.file("c", Words({1, 2}));
     search(90);
     EXPECT_EQ(Rows(list), (Strings{"a 基準 1 1", "b 90% 1 1"}));
+    EXPECT_EQ(observer.overallMax, 2u);
+    EXPECT_EQ(observer.overallPeak, 2u); // then back to 0
+    EXPECT_EQ(observer.overallPosition, 0u);
 
     t.file("d", Words({1, 2}));
     search(90);

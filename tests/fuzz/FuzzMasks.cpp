@@ -1,6 +1,9 @@
 // Mask texts (a mask set's value, or the file of quorvex-cli --masks) against a file
-// name: input is the mask text, a NUL, the name. Every key passes exactly one of the
-// two exclusion settings.
+// name: input is the mask text, a NUL, the name. The key is "*" and the end of the
+// name from its last (or first) dot; a mask matches a key exactly when it is "*.*",
+// or as long as the key or longer with "?" past the key's end, and at every place
+// "?" or the key's byte without regard to ASCII letter case; the first mask that
+// matches decides, and the exclusion switch turns every answer.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -9,6 +12,37 @@
 #include "platform/TextFile.h"
 
 using namespace quorvex;
+
+namespace {
+
+char Folded(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool Matches(std::string_view mask, std::string_view key)
+{
+    if (mask == "*.*")
+        return true;
+    if (mask.size() < key.size())
+        return false;
+    for (std::size_t j = 0; j < mask.size(); ++j)
+        if (mask[j] != '?' && (j >= key.size() || Folded(mask[j]) != Folded(key[j])))
+            return false;
+    return true;
+}
+
+void CheckKey(std::string_view name, ExtensionRule rule)
+{
+    const std::string key = ExtensionKey(name, rule);
+    const std::string_view extension = std::string_view(key).substr(1);
+    const std::size_t dot = rule == ExtensionRule::LastDot ? name.rfind('.') : name.find('.');
+    if (key.front() != '*' || !name.ends_with(extension) ||
+        extension.size() != (dot == std::string_view::npos ? 0 : name.size() - dot))
+        std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -19,12 +53,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.useMasks = true;
     settings.activeMasks = platform::SplitDecodedLines(input.substr(0, nul));
     for (const ExtensionRule rule : {ExtensionRule::LastDot, ExtensionRule::FirstDot}) {
+        CheckKey(name, rule);
         const std::string key = ExtensionKey(name, rule);
-        settings.exclusion = false;
-        const bool taken = PassesMaskFilter(key, settings);
-        settings.exclusion = true;
-        if (PassesMaskFilter(key, settings) == taken)
-            std::abort();
+        bool matched = false;
+        for (const std::string& mask : settings.activeMasks)
+            matched = matched || Matches(mask, key);
+        for (const bool exclusion : {false, true}) {
+            settings.exclusion = exclusion;
+            if (PassesMaskFilter(key, settings) != (matched != exclusion))
+                std::abort();
+        }
     }
     for (std::size_t i = 0; i < settings.activeMasks.size(); ++i)
         (void)ExclusionForMaskTitle(static_cast<int>(i), settings.activeMasks[i]);

@@ -1,13 +1,14 @@
-// Registry key files (the settings and the mask sets): whatever the bytes, parsing
-// ends, and a file written from what was parsed reads back as the same values once
-// written again. (The first rewrite may turn bytes of no encoding that stood on lines
-// of their own into text, when their new line reads as CP932; RegistryKey keeps the
-// old file aside then.)
+// Registry key files (the settings and the mask sets), whatever their bytes: parsing
+// ends; a file written from what was parsed reads back complete with the same values,
+// and once written again it stays the same. A value that holds bytes of no encoding
+// is only checked from the second rewrite on: the first may turn such bytes into text
+// when their new line reads as CP932 (RegistryKey keeps the old file aside then).
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 #include "platform/RegistryText.h"
+#include "platform/TextFile.h"
 
 using namespace quorvex::platform;
 
@@ -23,5 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!written.complete || !again.complete || again.values != written.values ||
         written.values.size() != parsed.values.size())
         std::abort();
+    for (std::size_t i = 0; i < parsed.values.size(); ++i) {
+        const RegistryValue& value = parsed.values[i];
+        if (IsValidUtf8(value.name) && IsValidUtf8(value.text) && written.values[i] != value)
+            std::abort();
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 // Runs a fuzz target's entry point once per kept input: every file named on the
 // command line, or found in a folder named there. Built with the normal compiler,
-// so that `make test` replays the inputs without clang.
+// so that `make test` replays the inputs without clang. An input that is missing or
+// cannot be read fails the replay: it would otherwise be replayed as empty.
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -27,6 +28,10 @@ int main(int argc, char** argv)
         std::ifstream file(input, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(file)),
                                 std::istreambuf_iterator<char>());
+        if (!file.is_open() || file.bad()) {
+            std::fprintf(stderr, "%s: cannot be read\n", input.c_str());
+            return 1;
+        }
         std::printf("%s\n", input.filename().c_str());
         std::fflush(stdout);
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -3,6 +3,7 @@
 // stop on request, after `cancelAfterPumps` pumped messages (0: never), whenever a
 // test sets `cancel`, or from `onPump`.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -16,9 +17,16 @@ class RecordingObserver : public RunObserver
 {
 public:
     void setOverallMax(std::uint64_t max) override { overallMax = max; }
+    void setOverallPosition(std::uint64_t position) override
+    {
+        overallPosition = position;
+        overallPeak = std::max(overallPeak, position);
+    }
     void stepOverall(std::uint64_t by) override { steps += by; }
     void setFileMax(std::uint64_t max) override { fileMax = max; }
     void setFilePosition(std::uint64_t position) override { positions.push_back(position); }
+    void setWorkTotal(std::uint64_t bytes) override { workTotal = bytes; }
+    void addWorkDone(std::uint64_t bytes) override { workDone += bytes; }
     void pumpMessages() override
     {
         ++pumps;
@@ -34,7 +42,11 @@ public:
     }
 
     std::uint64_t overallMax = 0;
+    std::uint64_t overallPosition = 0; // as last set
+    std::uint64_t overallPeak = 0;     // the highest position set
     std::uint64_t steps = 0;
+    std::uint64_t workTotal = 0;
+    std::uint64_t workDone = 0;
     std::uint64_t fileMax = 0;
     std::vector<std::uint64_t> positions; // of the file in progress, in report order
     std::vector<std::string> unread;      // "path: reason"
