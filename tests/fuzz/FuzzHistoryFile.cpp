@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string tooLong(bytes);
     if (!tooLong.empty() && tooLong.back() != '\n' && tooLong.back() != '\r')
         tooLong += '\n';
-    tooLong.append(kHistoryFileLimit, 'x');
+    tooLong.append(kHistoryFileLimit + 1, 'x');
     Write(file, tooLong);
     const platform::StateFileText cut = LoadHistory(folder, 1);
     if (cut.read != platform::StateFileRead::InPart || cut.lines != loaded.lines)
