@@ -1,6 +1,7 @@
 // Every page worked with the keyboard alone: Tab reaches the page's start button,
-// Space or Return presses it (as does Return in a path field), and while a run
-// covers the start button the cancel button has the focus, until the run ends.
+// Space or Return presses it (as does Return in a path field, which keeps the focus),
+// and while a run covers the start button the cancel button has the focus, Tab never
+// reaches the controls under the progress panel, and Space there stops the run.
 #include "compare/ui/ComparePage.h"
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListModel.h"
@@ -49,19 +50,40 @@ protected:
         return target->hasFocus();
     }
 
-    // Presses Space on the focus widget once the run processes events.
+    // Once the run processes events: notes where the focus is, goes around the window
+    // with Tab back to it (noting the controls under the progress panel that took the
+    // focus), and presses Space there.
     void pressSpaceDuringTheRun(QWidget* expectedFocus)
     {
         QTimer::singleShot(0, form.get(), [this, expectedFocus] {
             focusDuringRun = QApplication::focusWidget() == expectedFocus;
             runShown = form->isBusy();
+            for (int presses = 0; presses < 40; ++presses) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QWidget* focus = QApplication::focusWidget();
+                if (focus == expectedFocus)
+                    break;
+                if (underTheProgressPanel(focus))
+                    coveredFocus << focus->objectName();
+            }
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         });
+    }
+
+    bool underTheProgressPanel(QWidget* control) const
+    {
+        QWidget& panel = form->Panel5();
+        if (!panel.isVisible() || &panel == control || panel.isAncestorOf(control))
+            return false;
+        const QWidget* host = panel.parentWidget();
+        return host->isAncestorOf(control) &&
+               panel.geometry().intersects(QRect(control->mapTo(host, QPoint()), control->size()));
     }
 
     std::unique_ptr<TForm1> form;
     bool focusDuringRun = false;
     bool runShown = false;
+    QStringList coveredFocus; // controls under the progress panel that took the focus
 };
 
 TEST_F(KeyboardUseTest, AComparisonRunsFromItsButtonOrAPathFieldAndCancelsFromTheKeyboard)
@@ -75,6 +97,7 @@ TEST_F(KeyboardUseTest, AComparisonRunsFromItsButtonOrAPathFieldAndCancelsFromTh
     pressSpaceDuringTheRun(&form->CancelBtn());
     QTest::keyClick(page.SwitchButton1, Qt::Key_Space);
     EXPECT_TRUE(focusDuringRun);
+    EXPECT_EQ(coveredFocus, QStringList());
     EXPECT_TRUE(form->CancelBtn().Down());
     EXPECT_LT(page.model().rowCount(), 24);
     EXPECT_TRUE(page.SwitchButton1->hasFocus());
@@ -82,9 +105,10 @@ TEST_F(KeyboardUseTest, AComparisonRunsFromItsButtonOrAPathFieldAndCancelsFromTh
     page.PathB->Edit->setFocus();
     QTest::keyClick(page.PathB->Edit, Qt::Key_Return);
     EXPECT_EQ(page.model().rowCount(), 24);
+    EXPECT_TRUE(page.PathB->Edit->hasFocus());
 }
 
-TEST_F(KeyboardUseTest, ADuplicateSearchRunsFromItsButtonOrAPathField)
+TEST_F(KeyboardUseTest, ADuplicateSearchRunsFromItsButtonOrAPathFieldAndCancels)
 {
     tree.file("s/a.txt", "same");
     tree.file("s/b.txt", "same");
@@ -93,6 +117,13 @@ TEST_F(KeyboardUseTest, ADuplicateSearchRunsFromItsButtonOrAPathField)
     ASSERT_TRUE(tabTo(page.SwitchButton8));
     QTest::keyClick(page.SwitchButton8, Qt::Key_Return);
     EXPECT_EQ(page.model().rowCount(), 2);
+    EXPECT_TRUE(page.SwitchButton8->hasFocus());
+
+    pressSpaceDuringTheRun(&form->CancelBtn());
+    QTest::keyClick(page.SwitchButton8, Qt::Key_Return);
+    EXPECT_TRUE(focusDuringRun);
+    EXPECT_EQ(coveredFocus, QStringList());
+    EXPECT_EQ(page.model().rowCount(), 0);
     EXPECT_TRUE(page.SwitchButton8->hasFocus());
 
     for (const char* copy : {"u/a.txt", "u/b.txt", "u/c.txt"})
@@ -115,6 +146,7 @@ TEST_F(KeyboardUseTest, TheEmptyItemSearchStartsAndStopsWithItsOwnButton)
     EXPECT_TRUE(runShown);
     EXPECT_TRUE(focusDuringRun);
     EXPECT_LT(page.model().rowCount(), 300);
+    EXPECT_FALSE(page.SwitchButton5->Down());
 }
 
 TEST_F(KeyboardUseTest, TheTrashOpensAndTheTopBarAnswersFromTheKeyboard)
@@ -124,6 +156,10 @@ TEST_F(KeyboardUseTest, TheTrashOpensAndTheTopBarAnswersFromTheKeyboard)
     QTest::keyClick(page.GomiOpenSwBtn, Qt::Key_Space);
     EXPECT_EQ(page.Panel11->text(), QStringLiteral("0 個"));
 
+    ASSERT_TRUE(tabTo(form->SwitchButton2));
+    QTest::keyClick(form->SwitchButton2, Qt::Key_Space);
+    ASSERT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 1);
+    EXPECT_TRUE(dialogs.texts(ScriptedDialogs::Kind::Message)[0].startsWith("Quorvex\nVersion"));
     ASSERT_TRUE(tabTo(form->SwitchButton3));
     QTest::keyClick(form->SwitchButton3, Qt::Key_Return);
     EXPECT_FALSE(form->isVisible());
