@@ -2,7 +2,8 @@
 # The Windows build, checked on this machine: cross-compiles quorvex_core, its tests
 # and quorvex-cli with MinGW-w64, runs the tests under Wine with a Japanese locale
 # (ANSI code page 932), then runs quorvex-cli.exe compare, dups and empty on one tree
-# and checks that their rows are those of the Linux build (separators aside).
+# and checks that their rows and exit statuses are those of the Linux build
+# (separators aside).
 # Needs the packages of `scripts/setup-deps.sh --windows` and a Linux quorvex-cli
 # (first argument, default build-test/quorvex-cli).
 set -euo pipefail
@@ -30,7 +31,7 @@ fi
 
 # --- quorvex-cli.exe against the Linux build on the same tree ---
 tree=$(mktemp -d /tmp/qv-smoke-XXXXXX)
-trap 'rm -rf "$tree" "$tree.linux" "$tree.windows"' EXIT
+trap 'rm -rf "$tree" "$tree.linux" "$tree.wine" "$tree.windows"' EXIT
 # At most one name outside ASCII a folder: the two systems order such names each by
 # its own rules (bytes in C.UTF-8, the Japanese locale's table on Windows).
 mkdir -p "$tree/A/sub/deep" "$tree/A/empty" "$tree/A/wide" "$tree/B/sub" "$tree/B/onlyb"
@@ -62,8 +63,15 @@ check() {
             windows_args+=("$arg")
         fi
     done
-    LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 "$linux_cli" "${linux_args[@]}" >"$tree.linux" 2>&1 || true
-    wine "$build/quorvex-cli.exe" "${windows_args[@]}" 2>&1 | tr -d '\r' | linux_form >"$tree.windows" || true
+    # Each output ends with the program's exit status, which must agree too.
+    local status=0
+    LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 "$linux_cli" "${linux_args[@]}" >"$tree.linux" 2>&1 ||
+        status=$?
+    echo "exit status $status" >>"$tree.linux"
+    status=0
+    wine "$build/quorvex-cli.exe" "${windows_args[@]}" >"$tree.wine" 2>&1 || status=$?
+    tr -d '\r' <"$tree.wine" | linux_form >"$tree.windows"
+    echo "exit status $status" >>"$tree.windows"
     if ! diff -u "$tree.linux" "$tree.windows"; then
         echo "test-windows: quorvex-cli.exe $name differs from the Linux build" >&2
         exit 1

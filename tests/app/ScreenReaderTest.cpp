@@ -3,7 +3,6 @@
 // counts and both status panels as texts, and every switch button named by its
 // caption, focusable and pressable.
 #include "app/OptionsPage.h"
-#include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
 #include "support/FormFixture.h"
 
@@ -110,17 +109,33 @@ TEST_F(ScreenReaderTest, TheCountsAndBothStatusPanelsAreReadAsTexts)
 
 TEST_F(ScreenReaderTest, EverySwitchButtonIsNamedByItsCaptionFocusableAndPressable)
 {
-    for (const QString& name : switchButtonNames()) {
-        const auto* button = form->findChild<TSwitchButton*>(name);
-        QAccessibleInterface& accessible = described(name.toLatin1().constData());
-        EXPECT_EQ(accessible.role(), QAccessible::Button) << name.toStdString();
-        EXPECT_EQ(accessible.text(QAccessible::Name), button->Caption()) << name.toStdString();
-        EXPECT_TRUE(accessible.state().focusable) << name.toStdString();
-        EXPECT_EQ(accessible.state().checkable, button->GroupIndex() != 0) << name.toStdString();
+    const struct
+    {
+        const char* object;
+        const char* name;
+        bool checkable; // a toggle that stays down
+    } buttons[] = {
+        {"SwitchButton2", "Version", false},     {"SwitchButton3", "終了", false},
+        {"SwitchButton1", "開始", false},        {"CancelBtn", "Cancel", true},
+        {"SwitchButton8", "開始", false},        {"SwitchButton6", "削除", false},
+        {"SwitchButton5", "設定／開始", true},   {"ModosuSwBtn", "元に戻す", false},
+        {"DelSwBtn", "ごみ箱から削除", false},   {"AllSelectBtn", "全て選択", false},
+        {"GomiOpenSwBtn", "ごみ箱を開く", true},
+    };
+    EXPECT_EQ(form->findChildren<TSwitchButton*>().size(), std::size(buttons));
+    for (const auto& expected : buttons) {
+        const auto* button = form->findChild<TSwitchButton*>(expected.object);
+        ASSERT_NE(button, nullptr) << expected.object;
+        QAccessibleInterface& accessible = described(expected.object);
+        EXPECT_EQ(accessible.role(), QAccessible::Button) << expected.object;
+        EXPECT_EQ(accessible.text(QAccessible::Name), QString::fromUtf8(expected.name))
+            << expected.object;
+        EXPECT_TRUE(accessible.state().focusable) << expected.object;
+        EXPECT_EQ(accessible.state().checkable, expected.checkable) << expected.object;
         EXPECT_EQ(accessible.actionInterface()->actionNames().contains(
                       QAccessibleActionInterface::pressAction()),
                   button->isEnabled())
-            << name.toStdString();
+            << expected.object;
     }
 }
 
