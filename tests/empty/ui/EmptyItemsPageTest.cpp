@@ -1,6 +1,6 @@
 // The empty-item page inside a real main window: the search with its count, order,
 // markers and stop click, and the delete flow with its questions, failures and
-// trash entries.
+// trash entries, and the saved list with names that are not UTF-8 byte for byte.
 #include "empty/ui/EmptyItemsPage.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
@@ -13,7 +13,6 @@
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ListRows.h"
-#include "support/RunCommand.h"
 #include "trash/TrashStore.h"
 
 #include <QAction>
@@ -320,23 +319,23 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
 
 } // namespace
 
-TEST_F(EmptyItemsPageTest, SavedListIsTheCommandLineTable)
+TEST_F(EmptyItemsPageTest, SavedListHoldsTheTableWithNamesByteForByte)
 {
     tree.file("t/b.txt");
     tree.dir("t/a");
     tree.file("t/c,d.log");
-    const std::string top = folderOf(tree.path("t/"));
-    search(top);
+    tree.file("t/caf\xE9"); // not UTF-8
+    const std::string top = tree.path("t/");
+    search(folderOf(top));
     page->PopupMenu2Popup();
     ASSERT_TRUE(page->Actions->SaveList->isEnabled());
 
     tree.dir("out");
     dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/empty.tsv")));
     page->Actions->SaveList->trigger();
-    const quorvex::test::CommandRun cli = quorvex::test::RunCommand(
-        std::string(QUORVEX_CLI_PATH) + " empty " + quorvex::test::ShellQuoted(top));
-    ASSERT_EQ(cli.exitCode, 0) << cli.err;
-    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("out/empty.tsv")), cli.out);
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("out/empty.tsv")),
+              "a\tD\t" + top + "a\n" + "b.txt\tA\t" + top + "b.txt\n" + "c,d.log\tA\t" + top +
+                  "c,d.log\n" + "caf\xE9\tA\t" + top + "caf\xE9\n" + "#count\t4 個\n");
 
     // CSV quotes the name with the comma.
     dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/empty.csv")));
@@ -344,5 +343,5 @@ TEST_F(EmptyItemsPageTest, SavedListIsTheCommandLineTable)
     const auto csv = quorvex::platform::ReadWholeFile(tree.path("out/empty.csv"));
     ASSERT_TRUE(csv);
     EXPECT_NE(csv->find("\r\n\"c,d.log\",A,"), std::string::npos) << *csv;
-    EXPECT_TRUE(csv->ends_with("#count,3 個\r\n"));
+    EXPECT_TRUE(csv->ends_with("#count,4 個\r\n"));
 }
