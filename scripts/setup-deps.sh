@@ -31,6 +31,8 @@ packages=(
     fonts-ipafont-gothic fonts-ipafont-mincho adwaita-icon-theme shared-mime-info locales
     # the package and its checks (make package, make test-install)
     dpkg-dev file man-db bash-completion strace desktop-file-utils appstream lintian
+    # the screen reader's view of the program on the accessibility bus (ctest -L long)
+    dbus at-spi2-core python3-pyatspi
 )
 if $fuzz; then
     packages+=(clang libclang-rt-14-dev libfuzzer-14-dev)
