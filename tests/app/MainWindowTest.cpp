@@ -149,17 +149,6 @@ TEST_F(MainWindowTest, ColourPanelsResetAndChoose)
     EXPECT_EQ(options.Panel7->colorRef(), 0x030201u);
 }
 
-TEST_F(MainWindowTest, AboutBoxNamesProgramAndVersion)
-{
-    auto form = makeForm();
-    form->show();
-    QTest::mouseClick(form->SwitchButton2, Qt::LeftButton);
-    ASSERT_EQ(dialogs.count(ScriptedDialogs::Kind::Message), 1);
-    const QString text = dialogs.texts(ScriptedDialogs::Kind::Message).front();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Quorvex")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Version ")));
-}
-
 } // namespace
 
 namespace {

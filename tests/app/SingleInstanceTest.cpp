@@ -58,7 +58,8 @@ private:
     char result_ = 0;
 };
 
-// While one start holds the lock a second is refused; afterwards one runs again.
+// While one start holds the lock a second is refused; afterwards one runs again, and
+// refuses another.
 void ExpectExactlyOneStartRuns(const std::string& path, const std::string& what)
 {
     {
@@ -71,6 +72,8 @@ void ExpectExactlyOneStartRuns(const std::string& path, const std::string& what)
     InstanceLock afterwards(path);
     EXPECT_FALSE(AnotherInstanceRuns(afterwards)) << what;
     EXPECT_TRUE(afterwards.isHeld()) << what;
+    InstanceLock again(path); // a second lock of the same process is refused as well
+    EXPECT_TRUE(AnotherInstanceRuns(again)) << what;
 }
 
 TEST(SingleInstanceTest, ALockHeldByAnotherProcessRefusesTheSecondStart)

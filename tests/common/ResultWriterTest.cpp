@@ -1,12 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "common/ResultWriter.h"
-#include "support/TempTree.h"
-#ifndef _WIN32
-#include "support/RunCommand.h"
-#endif
-
-#include <cstdlib>
 
 using namespace quorvex;
 
@@ -108,29 +102,6 @@ TEST(ResultWriter, CsvQuotesPerRfc4180BehindAByteOrderMark)
     EXPECT_TRUE(csv.ends_with("here\",\r\nplain,tab\there\r\n#count,3 個\r\n"));
     EXPECT_EQ(readCsv(std::string_view(csv).substr(3)), kAwkwardRecords);
 }
-
-#ifndef _WIN32 // python3 run as a POSIX shell command
-TEST(ResultWriter, CsvReadsBackThroughPythonsCsvModule)
-{
-    if (std::system("command -v python3 >/dev/null 2>&1") != 0)
-        GTEST_SKIP() << "python3 is not installed; the C++ reader above checks the same";
-    quorvex::test::TempTree tree;
-    const std::string csvPath = tree.file("list.csv", awkwardTable().render(OutputFormat::Csv));
-    // Python prints the records it read as TSV, escaped the way TsvField escapes.
-    const quorvex::test::CommandRun run = quorvex::test::RunCommand(
-        "python3 -c " +
-        quorvex::test::ShellQuoted(
-            "import csv, sys\n"
-            "esc = lambda f: f.replace('\\\\', '\\\\\\\\').replace('\\t', '\\\\t')"
-            ".replace('\\n', '\\\\n').replace('\\r', '\\\\r')\n"
-            "with open(sys.argv[1], encoding='utf-8-sig', newline='') as f:\n"
-            "    for record in csv.reader(f):\n"
-            "        sys.stdout.write('\\t'.join(esc(x) for x in record) + '\\n')\n") +
-        " " + quorvex::test::ShellQuoted(csvPath));
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, awkwardTable().render(OutputFormat::Tsv));
-}
-#endif
 
 TEST(ResultWriter, SavedListFormatFollowsTheExtension)
 {

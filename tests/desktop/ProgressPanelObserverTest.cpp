@@ -3,6 +3,7 @@
 // the time left while a run goes on, by entries or by bytes, and the time it took.
 #include "desktop/ProgressPanelObserver.h"
 #include "support/PageHost.h"
+#include "support/ScriptedClock.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -10,23 +11,12 @@
 
 using namespace std::chrono_literals;
 
-namespace {
-
-class ScriptedClock : public quorvex::RunClock
-{
-public:
-    quorvex::RunDuration now() const override { return time; }
-    quorvex::RunDuration time{1000};
-};
-
-} // namespace
-
 TEST(ProgressPanelObserver, TheStatusBarShowsTheTimeTakenAndTheTimeLeft)
 {
     quorvex::test::TempTree tree;
     ScriptedDialogs dialogs;
     PageHost host(dialogs, tree.path("data/"), Page::Compare);
-    ScriptedClock clock;
+    quorvex::test::ScriptedClock clock;
     ProgressPanelObserver observer(host, nullptr, clock);
 
     // By entries: one of four done and half of the next file after 15 s.

@@ -4,37 +4,24 @@
 // loads as read in part, with the lines before it.
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string_view>
 
-#include "ScratchFolder.h"
+#include "ScratchFile.h"
 #include "paths/HistoryFile.h"
 
 using namespace quorvex;
 
-namespace {
-
-void Write(const std::string& file, std::string_view bytes)
-{
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string& folder = ScratchFolder::path();
-    const std::string file = HistoryFilePath(folder, 1);
-    Write(file, bytes);
+    const std::string folder = WriteScratchFile("data1.txt", bytes);
     const platform::StateFileText loaded = LoadHistory(folder, 1);
     if (loaded.read != platform::StateFileRead::Whole)
         std::abort();
     for (const std::string& line : loaded.lines)
         if (line.find_first_of("\r\n") != std::string::npos)
             std::abort();
-    if (!platform::WriteTextLinesAtomically(file, loaded.lines) ||
+    if (!platform::WriteTextLinesAtomically(HistoryFilePath(folder, 1), loaded.lines) ||
         LoadHistory(folder, 1).lines != loaded.lines)
         std::abort();
 
@@ -44,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!tooLong.empty() && tooLong.back() != '\n' && tooLong.back() != '\r')
         tooLong += '\n';
     tooLong.append(kHistoryFileLimit + 1, 'x');
-    Write(file, tooLong);
+    WriteScratchFile("data1.txt", tooLong);
     const platform::StateFileText cut = LoadHistory(folder, 1);
     if (cut.read != platform::StateFileRead::InPart || cut.lines != loaded.lines)
         std::abort();

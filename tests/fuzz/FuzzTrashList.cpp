@@ -5,10 +5,9 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
 #include <string_view>
 
-#include "ScratchFolder.h"
+#include "ScratchFile.h"
 #include "trash/TrashStore.h"
 
 using namespace quorvex;
@@ -24,9 +23,8 @@ bool SameParts(const TrashEntryParts& a, const TrashEntryParts& b)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string file = ScratchFolder::path() + "gomi.txt";
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    const std::string file =
+        WriteScratchFile("gomi.txt", {reinterpret_cast<const char*>(data), size}) + "gomi.txt";
     TrashList trash;
     if (LoadTrashList(trash, file) != platform::StateFileRead::Whole)
         std::abort();

@@ -1,4 +1,3 @@
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -79,40 +78,6 @@ TEST(AppPaths, ProgramFolderAndOverride)
     EXPECT_EQ(WithTrailingSeparator("/a/"), "/a/");
     EXPECT_TRUE(IsSeparatorAt("/d\x81/", 3)); // no double-byte rule in UTF-8
     EXPECT_FALSE(IsSeparatorAt("/a", 5));
-}
-
-TEST(InstanceLock, SecondHolderIsRefused)
-{
-    test::TempTree t;
-    const std::string path = t.path("Quorvex.lock");
-    int toParent[2], toChild[2];
-    ASSERT_EQ(::pipe(toParent), 0);
-    ASSERT_EQ(::pipe(toChild), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        InstanceLock lock(path);
-        const char held = lock.tryAcquire() ? 'y' : 'n';
-        (void)::write(toParent[1], &held, 1);
-        char go;
-        (void)::read(toChild[0], &go, 1); // hold until the parent has tried
-        ::_exit(0);
-    }
-    char held = 0;
-    ASSERT_EQ(::read(toParent[0], &held, 1), 1);
-    EXPECT_EQ(held, 'y');
-    InstanceLock lock(path);
-    EXPECT_FALSE(lock.tryAcquire());
-    EXPECT_FALSE(lock.isHeld());
-    (void)::write(toChild[1], "x", 1);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(lock.tryAcquire()); // released by the kernel when the holder ended
-    EXPECT_TRUE(lock.tryAcquire());
-    InstanceLock again(path);
-    EXPECT_FALSE(again.tryAcquire()); // also within one process
-    for (int fd : {toParent[0], toParent[1], toChild[0], toChild[1]})
-        ::close(fd);
 }
 
 TEST(InstanceLock, DefaultPathFollowsTheRuntimeFolder)

@@ -23,14 +23,9 @@ TEST(TrashEntryNames, OnlyATrailingSeparatorMakesAFolderEntry)
     EXPECT_EQ(TrashEntryDisplayName("/a/b/"), "b");
 }
 
-TEST(TrashEntryParts, SplitAtTheLastEqualsSignSoPathsWithEqualsRoundTrip)
+TEST(TrashEntryParts, DecimalValuesAfterTheLastEqualsSign)
 {
-    const TrashEntry entry = MakeTrashEntry("/a=b/c=d.txt", 32);
-    EXPECT_EQ(entry, "/a=b/c=d.txt=32");
-    const TrashEntryParts parts = SplitTrashEntry(entry);
-    EXPECT_EQ(parts.name, "/a=b/c=d.txt");
-    EXPECT_EQ(parts.attributes, 32);
-
+    EXPECT_EQ(MakeTrashEntry("/a=b/c=d.txt", 32), "/a=b/c=d.txt=32");
     EXPECT_EQ(SplitTrashEntry("/x/=-1").attributes, -1);
     for (const char* damaged : {"/x/", "/x=", "/x=abc", "/x=12abc", "/x= 12", "/x=99999999999"}) {
         EXPECT_FALSE(SplitTrashEntry(damaged).attributes.has_value()) << damaged;
@@ -102,45 +97,6 @@ TEST(TrashFile, DamagedFilesLoadWithoutLosingTheirReadableEntries)
     EXPECT_EQ(trash.entries()[2].size(), std::size_t{1} << 20);
     EXPECT_EQ(trash.entries()[4], "/bad=value");
     EXPECT_EQ(SplitTrashEntry(trash.entries()[0]).attributes, 32);
-}
-
-TEST(TrashFile, LegacyLinesAreDecodedWhileLocalNamesKeepTheirBytes)
-{
-    TempTree t;
-    const std::string latin1Name = "/tmp/caf\xe9.txt=32";              // a local name, not UTF-8
-    const std::string cp932Line = "C:\\\x83\x65\x83\x58\x83\x67\\=16"; // "C:\テスト\=16"
-    t.file("gomi.txt", "/日本/メモ.txt=32\r\n" + latin1Name + "\r\n" + cp932Line + "\r\n");
-    TrashList trash;
-    ASSERT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::Whole);
-    EXPECT_EQ(trash.entries(),
-              (std::vector<TrashEntry>{"/日本/メモ.txt=32", latin1Name, "C:\\テスト\\=16"}));
-}
-
-TEST(TrashFile, LinesOfNoEncodingSurviveALoadAndASaveByteForByte)
-{
-    TempTree t;
-    const std::string file = t.path("gomi.txt");
-    // The second line breaks off inside a CP932 character.
-    const std::string bytes = "C:\\\xff\xfe\\=16\r\nD:\\\x81=32\r\n/ok/=16\r\n";
-    t.file("gomi.txt", bytes);
-    TrashList trash;
-    ASSERT_EQ(LoadTrashList(trash, file), platform::StateFileRead::Whole);
-    ASSERT_TRUE(SaveTrashList(trash, file));
-    EXPECT_EQ(platform::ReadWholeFile(file), bytes);
-    EXPECT_EQ(SplitTrashEntry(trash.entries()[0]).attributes, 16);
-}
-
-TEST(TrashFile, AFileLargerThanTheLimitLoadsTheEntriesWithinIt)
-{
-    TempTree t;
-    std::string bytes;
-    while (bytes.size() <= platform::kStateFileLimit)
-        bytes += "/gone/" + std::to_string(bytes.size()) + "/=16\r\n";
-    t.file("gomi.txt", bytes);
-    TrashList trash;
-    EXPECT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::InPart);
-    EXPECT_GT(trash.size(), 100'000u);
-    EXPECT_TRUE(SplitTrashEntry(trash.entries().back()).attributes.has_value());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "desktop/PathServices.h"
 #include "paths/HistoryFile.h"
 #include "platform/TextFile.h"
+#include "support/ListRows.h"
 #include "support/ProgressPanelCheck.h"
 
 #include <QAction>
@@ -59,13 +60,7 @@ protected:
         QTest::mouseRelease(page->SwitchButton1, Qt::LeftButton, {}, centre);
     }
 
-    QStringList column(int c)
-    {
-        QStringList texts;
-        for (int row = 0; row < model().rowCount(); ++row)
-            texts << model().index(row, c).data().toString();
-        return texts;
-    }
+    QStringList column(int c) { return quorvex::test::ColumnTexts(model(), c); }
 
     QColor background(int row)
     {

@@ -9,6 +9,7 @@
 #include "desktop/ListItemActions.h"
 #include "desktop/PathInput.h"
 #include "platform/TextFile.h"
+#include "support/ListRows.h"
 #include "support/ScopedDesktop.h"
 
 #include <QAction>
@@ -51,13 +52,7 @@ protected:
         ASSERT_EQ(cells(0), (QStringList{"only-a.txt", "なし", "same.txt", "sub", "in.txt"}));
     }
 
-    QStringList cells(int column)
-    {
-        QStringList texts;
-        for (int row = 0; row < model().rowCount(); ++row)
-            texts << model().index(row, column).data().toString();
-        return texts;
-    }
+    QStringList cells(int column) { return quorvex::test::ColumnTexts(model(), column); }
     // Presses a cell of the row with the mouse: the row alone is selected and
     // ClickedSide follows the column.
     void press(int row, int column, Qt::MouseButton button = Qt::LeftButton)

@@ -1,6 +1,6 @@
 // The duplicate search page driven through the real main window: searches started
 // with the mouse, group bands and the reference row, sorting by the group column,
-// size texts, deletion to the trash (done, declined, partly failed, a file changed
+// size texts, deletion to the trash (done, declined, a file changed
 // since the search), the selection helpers, saving the list, refused input, and the
 // page lock and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
@@ -13,6 +13,7 @@
 #include "duplicates/ui/DupListView.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
+#include "support/ListRows.h"
 #include "support/ProgressPanelCheck.h"
 
 #include <QAction>
@@ -86,13 +87,7 @@ protected:
         QTest::mouseRelease(page->SwitchButton8, Qt::LeftButton, {}, centre);
     }
 
-    QStringList column(int c)
-    {
-        QStringList texts;
-        for (int row = 0; row < model().rowCount(); ++row)
-            texts << model().cellText(row, c);
-        return texts;
-    }
+    QStringList column(int c) { return quorvex::test::ColumnTexts(model(), c); }
 
     void clickHeader(int c)
     {
@@ -102,9 +97,7 @@ protected:
 
     void selectRows(std::initializer_list<int> rows)
     {
-        for (int row : rows)
-            page->ListView4->selectionModel()->select(
-                model().index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        quorvex::test::SelectRows(*page->ListView4, rows);
     }
 
     QStringList historyItems(int n)
@@ -253,24 +246,6 @@ TEST_F(DupSearchPageTest, DeletingRowsKeepsTheOtherRowsAndTheirGroups)
     page->PopupMenu1Popup();
     EXPECT_FALSE(page->DeleteMenu1->isEnabled());
     EXPECT_TRUE(page->A2->isEnabled());
-}
-
-TEST_F(DupSearchPageTest, AFileThatCannotBeTrashedKeepsItsRowWhileTheOthersLeave)
-{
-    makeDuplicates();
-    search("", tree.path("s"));
-    // The middle file vanished behind the list's back: the trash reports it missing.
-    ::unlink(tree.path("s/b.txt").c_str());
-    selectRows({0, 1, 2});
-    dialogs.scriptYesNo(true);
-    page->DeleteMenu1Click();
-    EXPECT_EQ(dialogs.texts(Kind::Message),
-              QStringList{QString::fromStdString(tree.path("s/b.txt")) +
-                          QStringLiteral("\nが見つかりません。")});
-    EXPECT_FALSE(exists(tree.path("s/a.txt")));
-    EXPECT_FALSE(exists(tree.path("s/sub/c.txt")));
-    EXPECT_EQ(column(0), (QStringList{"b.txt", "x.dat", "y.dat"}));
-    EXPECT_TRUE(page->ListView4->selectedRowNumbers().empty());
 }
 
 TEST_F(DupSearchPageTest, RefusedInputShowsTheWarningAndSearchesNothing)
@@ -466,13 +441,6 @@ TEST_F(DupSearchPageTest, SavedListHoldsTheTableAndAFailedSaveLeavesNoFile)
                   "c.txt\t100%\t10\t2024/01/02 03:04\t" + s + "sub/\t1\t1\n" +
                   "x.dat\t基準\t6\t2024/01/03 00:00\t" + s + "\t4\t0\n" +
                   "y.dat\t100%\t6\t2024/01/03 00:00\t" + s + "\t4\t0\n");
-
-    dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/list.CSV")));
-    page->Actions->SaveList->trigger();
-    const auto csv = quorvex::platform::ReadWholeFile(tree.path("out/list.CSV"));
-    ASSERT_TRUE(csv);
-    EXPECT_TRUE(csv->starts_with("\xEF\xBB\xBF"
-                                 "a.txt,基準,10,"));
 
     // A folder that does not exist: the failure is reported, nothing is written.
     const std::string missing = tree.path("no/such/list.tsv");

@@ -9,7 +9,6 @@
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
-#include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ListRows.h"
@@ -25,7 +24,6 @@
 
 namespace {
 
-using quorvex::platform::kAttrReadOnly;
 using Kind = ScriptedDialogs::Kind;
 
 class EmptyItemsPageTest : public FormFixture
@@ -216,33 +214,6 @@ TEST_F(DeleteFlowTest, AsksFromTheLastSelectedRowAndRecordsEachDeletionInTheTras
     EXPECT_EQ(form->TrashList(), entries);
 }
 
-TEST_F(DeleteFlowTest, AllWithYesDeletesTheRestUnasked)
-{
-    select({0, 1, 2});
-    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
-
-    page->DeleteEmptyItems();
-
-    EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 1);
-    EXPECT_EQ(page->model().rowCount(), 0);
-    EXPECT_EQ(trashOnDisk().size(), 3u);
-}
-
-TEST_F(DeleteFlowTest, AllWithNoEndsTheBatchKeepingWhatWasDeleted)
-{
-    select({0, 1, 2});
-    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
-    dialogs.scriptYesAllNoCancel(ConfirmAnswer::No, true);
-
-    page->DeleteEmptyItems();
-
-    EXPECT_EQ(column(0), (QStringList{"a.txt", "b"}));
-    EXPECT_EQ(page->Panel10->text(), QStringLiteral("2 個"));
-    EXPECT_FALSE(std::filesystem::exists(tree.path("t/c.txt")));
-    EXPECT_TRUE(std::filesystem::exists(tree.path("t/b")));
-    EXPECT_EQ(trashOnDisk().size(), 1u);
-}
-
 TEST_F(DeleteFlowTest, AFolderThatGainedAFileStaysWithTheFailureMessage)
 {
     tree.file("t/b/new.txt", "x");
@@ -256,21 +227,6 @@ TEST_F(DeleteFlowTest, AFolderThatGainedAFileStaysWithTheFailureMessage)
     EXPECT_EQ(column(0), (QStringList{"a.txt", "b", "c.txt"}));
     EXPECT_TRUE(form->TrashList().empty());
     EXPECT_TRUE(std::filesystem::exists(tree.path("t/b/new.txt")));
-}
-
-TEST_F(DeleteFlowTest, AReadOnlyEmptyFileIsDeletedAndItsEntryKeepsTheBit)
-{
-    tree.setReadOnly("t/a.txt", true);
-    select({0});
-    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes);
-
-    page->DeleteEmptyItems();
-
-    EXPECT_FALSE(std::filesystem::exists(tree.path("t/a.txt")));
-    ASSERT_EQ(form->TrashList().size(), 1u);
-    const auto attributes = quorvex::SplitTrashEntry(form->TrashList()[0]).attributes;
-    ASSERT_TRUE(attributes.has_value());
-    EXPECT_NE(*attributes & kAttrReadOnly, 0);
 }
 
 TEST_F(DeleteFlowTest, NothingSelectedAsksNothing)
@@ -313,6 +269,7 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
     EXPECT_EQ(page->ListView1->selectedRows(), (std::vector<std::size_t>{0, 1}));
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
     page->DeleteMenu->trigger();
+    EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 2);
     EXPECT_EQ(page->model().rowCount(), 0);
     EXPECT_TRUE(enabled().isEmpty());
 }

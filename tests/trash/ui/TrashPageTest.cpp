@@ -212,19 +212,6 @@ TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
     EXPECT_EQ(page->Panel11->text(), QStringLiteral("3 個"));
 }
 
-TEST_F(TrashPageTest, PurgeWithAllAndNoPurgesNothing)
-{
-    start({tree.path("a.txt") + "=32", tree.path("b.txt") + "=32"});
-    click(page->GomiOpenSwBtn);
-    click(page->AllSelectBtn);
-    dialogs.scriptYesAllNoCancel(ConfirmAnswer::No, true);
-
-    click(page->DelSwBtn);
-
-    EXPECT_EQ(page->model().rowCount(), 2);
-    EXPECT_EQ(trashList().size(), 2u);
-}
-
 TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
 {
     tree.file("t/ro.txt");
