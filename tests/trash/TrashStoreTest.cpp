@@ -80,24 +80,5 @@ TEST(TrashFile, LoadReplacesTheListAndAMissingFileLeavesIt)
               (std::vector<TrashEntry>{"/a/=16", "/b=32", "/c=32", "", "/d=eq=uals/=16"}));
 }
 
-TEST(TrashFile, DamagedFilesLoadWithoutLosingTheirReadableEntries)
-{
-    TempTree t;
-    std::string bytes("/ok=32\r\n", 8);
-    bytes += std::string("\0\x01\xff\xfe=\x80", 6) + "\r\n";
-    bytes += std::string(1 << 20, 'x') + "\r\n";
-    bytes += "/no-value\r\n/bad=value\r\n";
-    t.file("gomi.txt", bytes);
-    TrashList trash;
-    ASSERT_EQ(LoadTrashList(trash, t.path("gomi.txt")), platform::StateFileRead::Whole);
-    ASSERT_EQ(trash.size(), 5u);
-    EXPECT_EQ(trash.entries()[0], "/ok=32");
-    // Line 2 is binary: it keeps its bytes, so that the next save writes them back.
-    EXPECT_EQ(trash.entries()[1], std::string("\0\x01\xff\xfe=\x80", 6));
-    EXPECT_EQ(trash.entries()[2].size(), std::size_t{1} << 20);
-    EXPECT_EQ(trash.entries()[4], "/bad=value");
-    EXPECT_EQ(SplitTrashEntry(trash.entries()[0]).attributes, 32);
-}
-
 } // namespace
 } // namespace quorvex
