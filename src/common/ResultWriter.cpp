@@ -71,10 +71,15 @@ std::string TsvField(std::string_view bytes)
 
 std::string CsvField(std::string_view bytes)
 {
-    if (bytes.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(bytes);
+    // A spreadsheet takes a cell that begins with one of these for a formula; a
+    // leading apostrophe makes it show the text instead.
+    const bool formulaLike = !bytes.empty() && std::string_view("=+-@\t\r").find(bytes.front()) !=
+                                                   std::string_view::npos;
+    const std::string text = formulaLike ? "'" + std::string(bytes) : std::string(bytes);
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
     std::string out = "\"";
-    for (char c : bytes) {
+    for (char c : text) {
         if (c == '"')
             out += '"';
         out += c;

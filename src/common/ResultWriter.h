@@ -12,7 +12,9 @@
 // that every row stays one line with its fixed number of fields.
 // CSV: the same lines as TSV, each field quoted where needed (comma, double quote,
 // CR or LF; quotes doubled), lines ended by CR LF, the whole preceded by a UTF-8
-// byte order mark so that spreadsheet programs read the Japanese text.
+// byte order mark so that spreadsheet programs read the Japanese text. A field that
+// begins with "=", "+", "-", "@", tab or CR, which a spreadsheet would evaluate as
+// a formula, is written with a leading apostrophe, which shows it as text.
 
 #include <cstdio>
 #include <string>
@@ -51,8 +53,9 @@ private:
 
 // One TSV field: the bytes, with tab, LF, CR and backslash escaped.
 std::string TsvField(std::string_view bytes);
-// One CSV field: quoted, with its double quotes doubled, when it holds a comma, a
-// double quote, CR or LF; otherwise the bytes unchanged.
+// One CSV field: led by an apostrophe when it begins with "=", "+", "-", "@", tab or
+// CR; then quoted, with its double quotes doubled, when it holds a comma, a double
+// quote, CR or LF.
 std::string CsvField(std::string_view bytes);
 // The format a saved list takes from its file name: CSV for a ".csv" extension (in
 // any case), otherwise TSV.

@@ -36,8 +36,10 @@ std::string RemoveLastComponent(std::string& path)
     return component;
 }
 
-std::string AbbreviatePathCaption(std::string_view path)
+std::string AbbreviatePathCaption(std::string_view given)
 {
+    // A relative path has no root to show: it is shown from the current folder.
+    const std::string path = platform::AbsolutePath(given);
     std::string copy(path);
     if (copy.find('.') != std::string::npos && !platform::IsExistingFolder(path))
         RemoveLastComponent(copy);
@@ -47,7 +49,7 @@ std::string AbbreviatePathCaption(std::string_view path)
     std::string caption = captionHead(path);
     if (depth == 0)
         return caption;
-    std::string last(path);
+    std::string last = path;
     caption.append(static_cast<std::size_t>(depth), '.');
     caption += "[" + RemoveLastComponent(last) + "]";
     return caption;

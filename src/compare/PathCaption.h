@@ -7,7 +7,8 @@
 
 namespace quorvex {
 
-// "/data/photos" -> "/..[photos]", the file "/data/a.txt" -> "/.[a.txt]", "/" -> "/".
+// "/data/photos" -> "/..[photos]", the file "/data/a.txt" -> "/.[a.txt]", "/" -> "/";
+// a relative path is shown from the current folder.
 std::string AbbreviatePathCaption(std::string_view path);
 
 // Removes the last component of `path` (a trailing separator is dropped first) and

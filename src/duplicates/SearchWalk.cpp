@@ -22,7 +22,7 @@ void WalkSearchTree(
     const std::function<void(const std::string& folder)>& onFolder,
     const std::function<void(const std::string& folder, const platform::DirEntry& entry)>& onFile)
 {
-    std::vector<std::string> pending{platform::WithTrailingSeparator(root)};
+    std::vector<std::string> pending{platform::WithOneTrailingSeparator(root)};
     std::vector<platform::DirEntry> entries;
     std::vector<std::string> subfolders;
     while (!pending.empty() && !observer.cancelRequested()) {

@@ -48,7 +48,7 @@ public:
 
     void run(std::string_view folder)
     {
-        enter(platform::WithTrailingSeparator(folder));
+        enter(platform::WithOneTrailingSeparator(folder));
         while (depth_ > 0 && !stopped()) {
             Frame& frame = frames_[depth_ - 1];
             if (frame.next == frame.entries.size()) {

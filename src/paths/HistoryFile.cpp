@@ -1,11 +1,26 @@
 #include "paths/HistoryFile.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/TextFile.h"
 
 #include <algorithm>
 
 namespace quorvex {
+
+namespace {
+
+// Whether a line reads as a path: an absolute one (whatever bytes its names hold),
+// or text without control characters. Other lines are no history the program wrote.
+bool IsPathText(std::string_view line)
+{
+    return platform::IsAbsolutePath(line) ||
+           (platform::IsValidUtf8(line) && std::none_of(line.begin(), line.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+            }));
+}
+
+} // namespace
 
 std::string HistoryFilePath(const std::string& userDataDir, int n)
 {
@@ -31,8 +46,15 @@ bool SaveHistory(const std::vector<std::string>& entries, const std::string& use
 {
     if (!platform::IsExistingFolder(userDataDir) && !platform::CreateFolderWithParents(userDataDir))
         return false;
-    return platform::WriteTextLinesAtomically(HistoryFilePath(userDataDir, n),
-                                              PruneHistory(entries));
+    const std::string file = HistoryFilePath(userDataDir, n);
+    const std::vector<std::string> kept = PruneHistory(entries);
+    const bool dropsUnknownLines =
+        std::any_of(entries.begin(), entries.end(), [&](const std::string& line) {
+            return !IsPathText(line) && std::find(kept.begin(), kept.end(), line) == kept.end();
+        });
+    if (dropsUnknownLines && !platform::KeepDamagedCopy(file))
+        return false;
+    return platform::WriteTextLinesAtomically(file, kept);
 }
 
 } // namespace quorvex

@@ -28,7 +28,10 @@ platform::StateFileText LoadHistory(const std::string& userDataDir, int n);
 // the oldest until at most kHistoryLimit remain.
 std::vector<std::string> PruneHistory(std::vector<std::string> entries);
 
-// Prunes and writes history file n, creating the data folder when needed. On failure
+// Prunes and writes history file n, creating the data folder when needed. When the
+// pruning drops lines that read as no path (bytes of no text, control characters:
+// not a history this program wrote), the file is kept aside first (KeepDamagedCopy),
+// so that nothing it did not understand is lost. On failure
 // the old file stays as it was, LastFailureText() says why, and false is returned.
 bool SaveHistory(const std::vector<std::string>& entries, const std::string& userDataDir, int n);
 

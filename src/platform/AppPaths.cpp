@@ -1,6 +1,7 @@
 #include "platform/AppPaths.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/UserFolders.h"
 
 namespace quorvex::platform {
@@ -46,7 +47,8 @@ std::string UserDataDir()
 {
     const std::string override = EnvironmentText("QUORVEX_DATA_DIR");
     if (!override.empty()) {
-        const std::string folder = WithTrailingSeparator(override);
+        // A relative folder is taken from the current folder, as QUORVEX_CONFIG_HOME is.
+        const std::string folder = WithTrailingSeparator(AbsolutePath(override));
         (void)CreateFolderWithParents(folder);
         return folder;
     }

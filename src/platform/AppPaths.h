@@ -12,9 +12,9 @@ namespace quorvex::platform {
 std::string ExeDir();
 
 // The per-user data folder, with a trailing separator: $QUORVEX_DATA_DIR when set (created
-// when missing), else the portable folder of PrepareUserDataDir below, else
-// $XDG_DATA_HOME/Quorvex/ (default ~/.local/share/Quorvex/), created. Meant to be
-// asked once at start: the first call for a user moves old files (see below).
+// when missing; a relative folder taken from the current folder), else the portable folder of
+// PrepareUserDataDir below, else $XDG_DATA_HOME/Quorvex/ (default ~/.local/share/Quorvex/),
+// created. Meant to be asked once at start: the first call for a user moves old files (see below).
 std::string UserDataDir();
 
 // The rule behind UserDataDir for a given program folder and user name. Windows, and

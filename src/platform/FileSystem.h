@@ -116,7 +116,8 @@ bool DeleteRegularFile(std::string_view path); // unlink of a file, never a fold
 // Renames a file or folder; fails when something already exists at `to`.
 bool MoveEntry(std::string_view from, std::string_view to);
 // Makes a durable copy of the file `from` at `to`, where nothing may exist yet (a
-// second name for the same bytes where the file system allows it).
+// second name for the same bytes where the file system allows it). A symbolic link
+// at `from` is copied as a link, never followed.
 bool CopyToNewFile(std::string_view from, std::string_view to);
 
 // Fault injection for tests: when set, the hook is asked before each of these

@@ -17,6 +17,11 @@ std::string_view WithoutTrailingSeparators(std::string_view path)
     return path;
 }
 
+std::string WithOneTrailingSeparator(std::string_view path)
+{
+    return WithTrailingSeparator(WithoutTrailingSeparators(path));
+}
+
 std::size_t FindLastSeparator(std::string_view path)
 {
     for (std::size_t i = path.size(); i > 0; --i)

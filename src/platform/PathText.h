@@ -24,6 +24,9 @@ bool IsSeparatorAt(std::string_view path, std::size_t position);
 std::string WithTrailingSeparator(std::string_view path);
 // The path without trailing separators, except those of its root ("/", "C:\").
 std::string_view WithoutTrailingSeparators(std::string_view path);
+// A folder path as the lists show it: ending in exactly one separator ("a///" gives
+// "a/"); "" stays "".
+std::string WithOneTrailingSeparator(std::string_view path);
 // The position of the last separator, or npos.
 std::size_t FindLastSeparator(std::string_view path);
 // The length of the root that begins the path: 1 for "/x" on Linux; 3 for "C:\x",
@@ -33,5 +36,9 @@ inline bool IsAbsolutePath(std::string_view path)
 {
     return RootLength(path) > 0;
 }
+// The path as an absolute one: a relative path is taken from the current folder.
+// An absolute path, and a relative one when the current folder cannot be told, is
+// returned as it is.
+std::string AbsolutePath(std::string_view path);
 
 } // namespace quorvex::platform

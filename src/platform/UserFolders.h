@@ -18,7 +18,8 @@ std::string DataHomeFolder();
 std::string LogonUserName();
 
 #ifndef _WIN32
-// $QUORVEX_CONFIG_HOME, else $XDG_CONFIG_HOME, else ~/.config/.
+// $QUORVEX_CONFIG_HOME (a relative folder taken from the current folder), else
+// $XDG_CONFIG_HOME, else ~/.config/.
 std::string ConfigHomeFolder();
 // $XDG_RUNTIME_DIR, or empty when it is not set.
 std::string RuntimeFolder();

@@ -103,6 +103,24 @@ TEST(ResultWriter, CsvQuotesPerRfc4180BehindAByteOrderMark)
     EXPECT_EQ(readCsv(std::string_view(csv).substr(3)), kAwkwardRecords);
 }
 
+TEST(ResultWriter, CsvShowsFormulaLikeCellsAsTextWhileTsvAndJsonStayExact)
+{
+    EXPECT_EQ(CsvField("=1+1"), "'=1+1");
+    EXPECT_EQ(CsvField("+81 3"), "'+81 3");
+    EXPECT_EQ(CsvField("-1%"), "'-1%");
+    EXPECT_EQ(CsvField("@cmd"), "'@cmd");
+    EXPECT_EQ(CsvField("\t=x"), "'\t=x");
+    EXPECT_EQ(CsvField("\r=x"), "\"'\r=x\"");
+    EXPECT_EQ(CsvField("=HYPERLINK(\"u\",\"v\")"), "\"'=HYPERLINK(\"\"u\"\",\"\"v\"\")\"");
+    EXPECT_EQ(CsvField("a=b-c"), "a=b-c");
+
+    ResultWriter writer({"Name"});
+    writer.addRow({"=1+1"});
+    EXPECT_EQ(writer.render(OutputFormat::Tsv), "=1+1\n");
+    EXPECT_EQ(writer.render(OutputFormat::Json), "{\"rows\":[\n{\"Name\":\"=1+1\"}]}\n");
+    EXPECT_EQ(writer.render(OutputFormat::Csv), "\xEF\xBB\xBF'=1+1\r\n");
+}
+
 TEST(ResultWriter, SavedListFormatFollowsTheExtension)
 {
     EXPECT_EQ(SaveFormatForPath("/tmp/list.csv"), OutputFormat::Csv);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -356,4 +358,9 @@ TEST(PathCaption, DotsPerLevelAndTheLastComponent)
     const std::string treeHead = t.root().substr(0, head.size());
     EXPECT_EQ(AbbreviatePathCaption(t.dir("v1.2")), treeHead + dots + "[v1.2]");
     EXPECT_EQ(AbbreviatePathCaption(t.path("v1.2/x.txt")), treeHead + dots + "[x.txt]");
+    // A relative path is shown from the current folder, never as the root alone.
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::path(t.root()));
+    EXPECT_EQ(AbbreviatePathCaption("v1.2"), treeHead + dots + "[v1.2]");
+    std::filesystem::current_path(before);
 }

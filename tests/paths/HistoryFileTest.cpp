@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "paths/HistoryFile.h"
+#include "platform/FileSystem.h"
 #include "support/TempTree.h"
 
 namespace quorvex {
@@ -29,6 +30,25 @@ TEST(HistoryFile, SavingKeepsTheNewestExistingPathsAndLoadingReadsThemBack)
     EXPECT_EQ(loaded.front(), entries[entries.size() - kHistoryLimit]);
     EXPECT_EQ(loaded.back(), entries.back());
     EXPECT_EQ(LoadHistory(dataDir, 3).read, platform::StateFileRead::Missing);
+}
+
+TEST(HistoryFile, LinesThatNameNoPathAreKeptAsideBeforeASaveDropsThem)
+{
+    test::TempTree t;
+    const std::string dataDir = t.path("data/");
+    std::string noise;
+    for (int i = 0; i < 2000; ++i)
+        noise += static_cast<char>((i * 7919) % 251);
+    t.file("data/data1.txt", noise);
+    ASSERT_TRUE(SaveHistory(LoadHistory(dataDir, 1).lines, dataDir, 1));
+    EXPECT_EQ(platform::ReadWholeFile(dataDir + "data1.txt.damaged-1"), noise);
+    EXPECT_EQ(platform::ReadWholeFile(dataDir + "data1.txt"), "");
+
+    // Paths that no longer exist are dropped as they always were, without a copy.
+    t.file("data/data2.txt", t.path("gone") + "\r\nrelative/gone\r\n" + t.root() + "\r\n");
+    ASSERT_TRUE(SaveHistory(LoadHistory(dataDir, 2).lines, dataDir, 2));
+    EXPECT_EQ(platform::ReadWholeFile(dataDir + "data2.txt"), t.root() + "\r\n");
+    EXPECT_FALSE(platform::LookupEntry(dataDir + "data2.txt.damaged-1"));
 }
 
 } // namespace

@@ -1,13 +1,17 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
 #include "platform/InstanceLock.h"
+#include "platform/PathText.h"
 #include "platform/TextFile.h"
+#include "platform/UserFolders.h"
 #include "support/TempTree.h"
 
 namespace quorvex::platform {
@@ -64,18 +68,36 @@ TEST(AppPaths, ProgramFolderAndOverride)
     EXPECT_TRUE(IsExistingFile(exeDir + "test_platform"));
 
     test::TempTree t;
-    const char* old = std::getenv("QUORVEX_DATA_DIR");
-    const std::string saved = old ? old : "";
+    const auto saved = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto restore = [](const char* name, const std::optional<std::string>& value) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    };
+    const std::optional<std::string> data = saved("QUORVEX_DATA_DIR");
+    const std::optional<std::string> config = saved("QUORVEX_CONFIG_HOME");
     ::setenv("QUORVEX_DATA_DIR", t.path("chosen").c_str(), 1);
     EXPECT_EQ(UserDataDir(), t.path("chosen/"));
     EXPECT_TRUE(IsExistingFolder(t.path("chosen")));
-    if (old)
-        ::setenv("QUORVEX_DATA_DIR", saved.c_str(), 1);
-    else
-        ::unsetenv("QUORVEX_DATA_DIR");
+    // Relative folders in either override are taken from the current folder.
+    const std::string before = std::filesystem::current_path();
+    std::filesystem::current_path(t.root());
+    ::setenv("QUORVEX_DATA_DIR", "here//", 1);
+    ::setenv("QUORVEX_CONFIG_HOME", "conf", 1);
+    EXPECT_EQ(UserDataDir(), t.path("here//"));
+    EXPECT_EQ(ConfigHomeFolder(), t.path("conf/"));
+    std::filesystem::current_path(before);
+    restore("QUORVEX_DATA_DIR", data);
+    restore("QUORVEX_CONFIG_HOME", config);
 
     EXPECT_EQ(WithTrailingSeparator("/a"), "/a/");
     EXPECT_EQ(WithTrailingSeparator("/a/"), "/a/");
+    EXPECT_EQ(WithOneTrailingSeparator("a///"), "a/");
+    EXPECT_EQ(WithOneTrailingSeparator("///"), "/");
     EXPECT_TRUE(IsSeparatorAt("/d\x81/", 3)); // no double-byte rule in UTF-8
     EXPECT_FALSE(IsSeparatorAt("/a", 5));
 }

@@ -159,7 +159,37 @@ TEST(TextFile, DamagedCopiesNeverReplaceEarlierOnes)
     EXPECT_EQ(*ReadWholeFile(t.path("Quorvex.reg")), "rewritten");
 }
 
-TEST(TextFile, AtomicWritesReplaceKeepingModeAndLinks)
+TEST(TextFile, DamagedCopiesFindANumberBeyondAnyThatIsThere)
+{
+    test::TempTree t;
+    t.file("gomi.txt", "first");
+    t.file("gomi.txt.damaged-999999999", "nine digits");
+    for (int round = 0; round < 3; ++round) // ten digits and more, every time
+        ASSERT_TRUE(KeepDamagedCopy(t.path("gomi.txt")));
+    EXPECT_EQ(*ReadWholeFile(t.path("gomi.txt.damaged-1000000002")), "first");
+
+    // Names made by hand at the end of the numbers: the smallest free one serves.
+    t.file("data1.txt", "second");
+    t.file("data1.txt.damaged-18446744073709551615", "the highest");
+    t.file("data1.txt.damaged-1", "kept");
+    ASSERT_TRUE(KeepDamagedCopy(t.path("data1.txt")));
+    EXPECT_EQ(*ReadWholeFile(t.path("data1.txt.damaged-2")), "second");
+    EXPECT_EQ(*ReadWholeFile(t.path("data1.txt.damaged-1")), "kept");
+
+    // A link is kept as a link: its target is never copied nor touched.
+    const std::string secret = t.file("elsewhere/secret", "someone else's");
+    t.symlink("data2.txt", secret);
+    ASSERT_TRUE(KeepDamagedCopy(t.path("data2.txt")));
+    EXPECT_EQ(LookupEntry(t.path("data2.txt.damaged-1"))->attributes & kAttrReparsePoint,
+              kAttrReparsePoint);
+    struct stat link, target;
+    ::lstat(t.path("data2.txt.damaged-1").c_str(), &link);
+    ::stat(secret.c_str(), &target);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
+    EXPECT_EQ(target.st_nlink, 1u);
+}
+
+TEST(TextFile, AtomicWritesReplaceKeepingTheMode)
 {
     test::TempTree t;
     const std::string path = t.path("out.txt");
@@ -172,12 +202,37 @@ TEST(TextFile, AtomicWritesReplaceKeepingModeAndLinks)
     struct stat status;
     ::stat(path.c_str(), &status);
     EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
 
-    t.symlink("link.txt", "out.txt");
-    EXPECT_TRUE(WriteFileAtomically(t.path("link.txt"), "through the link"));
-    EXPECT_EQ(LookupEntry(t.path("link.txt"))->attributes & kAttrReparsePoint, kAttrReparsePoint);
-    EXPECT_EQ(*ReadWholeFile(path), "through the link");
-    EXPECT_THAT(FolderNames(t.root()), ElementsAre("link.txt", "out.txt"));
+// A link planted at a state path, to a file of someone else: the write replaces the
+// link and leaves the file it points to as it was; a read-only file stays.
+TEST(TextFile, AtomicWritesNeverGoThroughLinksNorReplaceReadOnlyFiles)
+{
+    test::TempTree t;
+    const std::string victim = t.file("elsewhere/victim.txt", "not ours");
+    ::chmod(victim.c_str(), 0644);
+    t.symlink("data/gomi.txt", victim);
+    t.symlink("data/dangling.txt", t.path("elsewhere/missing.txt"));
+    for (const char* name : {"data/gomi.txt", "data/dangling.txt"}) {
+        ASSERT_TRUE(WriteTextLinesAtomically(t.path(name), {"/a/=16"}));
+        const std::optional<DirEntry> entry = LookupEntry(t.path(name));
+        ASSERT_TRUE(entry);
+        EXPECT_EQ(entry->attributes & kAttrReparsePoint, 0u) << name;
+        EXPECT_EQ(*ReadWholeFile(t.path(name)), "/a/=16\r\n");
+        struct stat status;
+        ::stat(t.path(name).c_str(), &status);
+        EXPECT_EQ(status.st_mode & 0777, 0600u) << name; // it may carry what the link showed
+    }
+    EXPECT_EQ(*ReadWholeFile(victim), "not ours");
+    EXPECT_THAT(FolderNames(t.path("elsewhere")), ElementsAre("victim.txt"));
+
+    const std::string kept = t.file("data/Quorvex.reg", "kept");
+    t.setReadOnly("data/Quorvex.reg", true);
+    EXPECT_FALSE(WriteFileAtomically(kept, "new"));
+    EXPECT_EQ(LastFailureText(), std::strerror(EACCES));
+    EXPECT_EQ(*ReadWholeFile(kept), "kept");
+    EXPECT_THAT(FolderNames(t.path("data")),
+                ElementsAre("Quorvex.reg", "dangling.txt", "gomi.txt"));
 }
 
 TEST(TextFile, FailedAtomicWritesLeaveTheOldFile)

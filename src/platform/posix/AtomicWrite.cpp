@@ -1,12 +1,14 @@
 // Atomic rewrites: a temporary file beside the target, written, fsynced and renamed
 // over it, so that readers see the old or the new content and never a mixture.
+// The rename replaces the entry at the path itself: a symbolic link there is
+// replaced, never written through, so a link planted in a folder that another user
+// controls cannot make this process overwrite the file it points to.
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
 #include <cstdlib>
 #include <vector>
 
@@ -22,14 +24,27 @@ namespace quorvex::platform {
 
 namespace {
 
-// A symbolic link is kept: its target is what gets replaced.
-std::string ResolveTarget(const std::string& path)
+// The permission bits of the new file: those of the regular file it replaces; owner
+// only where it replaces a link, whose target's contents it may carry (a state file
+// read through the link); else what the umask leaves. A read-only file is not
+// replaced (false, EACCES), as the Windows rename refuses it.
+bool ModeForReplacing(const std::string& path, mode_t& mode)
 {
-    struct stat status;
-    if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
-        return path;
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
+    struct stat existing;
+    if (::lstat(path.c_str(), &existing) != 0) {
+        mode = 0666 & ~posix::CurrentUmask();
+        return true;
+    }
+    if (S_ISLNK(existing.st_mode)) {
+        mode = 0600;
+        return true;
+    }
+    if (S_ISREG(existing.st_mode) && (existing.st_mode & S_IWUSR) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    mode = existing.st_mode & 07777;
+    return true;
 }
 
 void SyncFolderOf(const std::string& path)
@@ -64,7 +79,12 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes)
     }
     if (IsFaultInjected(FaultPoint::Write, path))
         return false;
-    const std::string target = ResolveTarget(std::string(path));
+    const std::string target(path);
+    mode_t mode = 0;
+    if (!ModeForReplacing(target, mode)) {
+        RememberFailure(errno);
+        return false;
+    }
     std::string tempText = target + std::string(kTempInfix) + "XXXXXX";
     std::vector<char> tempPath(tempText.begin(), tempText.end());
     tempPath.push_back('\0');
@@ -74,9 +94,6 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes)
         return false;
     }
 
-    struct stat existing;
-    const mode_t mode = ::stat(target.c_str(), &existing) == 0 ? (existing.st_mode & 07777)
-                                                               : (0666 & ~posix::CurrentUmask());
     bool ok = ::fchmod(fd, mode) == 0 && posix::WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
@@ -99,7 +116,7 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes)
 
 void RemoveLeftoverTempFiles(std::string_view path)
 {
-    RemoveTempFilesBeside(ResolveTarget(std::string(path)));
+    RemoveTempFilesBeside(std::string(path));
 }
 
 } // namespace quorvex::platform

@@ -163,10 +163,31 @@ bool MoveEntry(std::string_view from, std::string_view to)
 bool CopyToNewFile(std::string_view from, std::string_view to)
 {
     const std::string source(from), target(to);
-    // A second name for the same bytes costs nothing; file systems without hard
-    // links get a copy.
-    return ::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-           CopyBytes(source, target);
+    // A second name for the same entry costs nothing; file systems without hard
+    // links get a copy. A symbolic link is copied as a link, never followed: its
+    // target may be any file of the system.
+    if (::linkat(AT_FDCWD, source.c_str(), AT_FDCWD, target.c_str(), 0) == 0)
+        return true;
+    struct stat status;
+    if (::lstat(source.c_str(), &status) != 0) {
+        RememberFailure(errno);
+        return false;
+    }
+    if (!S_ISLNK(status.st_mode))
+        return CopyBytes(source, target);
+    // One byte more than the link's size shows a link that changed meanwhile.
+    std::string link(static_cast<std::size_t>(status.st_size) + 1, '\0');
+    const ssize_t length = ::readlink(source.c_str(), link.data(), link.size());
+    if (length < 0 || static_cast<std::size_t>(length) == link.size()) {
+        RememberFailure(length < 0 ? errno : EAGAIN);
+        return false;
+    }
+    link.resize(static_cast<std::size_t>(length));
+    if (::symlink(link.c_str(), target.c_str()) != 0) {
+        RememberFailure(errno);
+        return false;
+    }
+    return true;
 }
 
 } // namespace quorvex::platform

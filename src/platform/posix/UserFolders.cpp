@@ -1,5 +1,7 @@
 #include "platform/UserFolders.h"
 
+#include "platform/PathText.h"
+
 #include <pwd.h>
 #include <unistd.h>
 
@@ -58,7 +60,10 @@ std::string HomeFolder()
 
 std::string ConfigHomeFolder()
 {
-    std::string folder = FolderFromEnvironment("QUORVEX_CONFIG_HOME");
+    // The program's own override takes a relative folder from the current folder, as
+    // QUORVEX_DATA_DIR does.
+    const std::string own = EnvironmentText("QUORVEX_CONFIG_HOME");
+    std::string folder = own.empty() ? std::string() : WithSlash(AbsolutePath(own));
     if (folder.empty())
         folder = FolderFromEnvironment("XDG_CONFIG_HOME");
     return folder.empty() ? HomeFolder() + ".config/" : folder;

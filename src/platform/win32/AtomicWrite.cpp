@@ -1,5 +1,7 @@
 // Atomic rewrites on Windows: a temporary file beside the target, written, flushed
-// to the disk and moved over the target in one step (MoveFileExW replacing it).
+// to the disk and moved over the target in one step (MoveFileExW replacing it). The
+// move replaces the entry at the path itself: a symbolic link there is replaced,
+// never written through. A read-only file is not replaced.
 
 #include <windows.h>
 
@@ -81,6 +83,12 @@ bool WriteFileAtomically(std::string_view path, std::string_view bytes)
     if (IsFaultInjected(FaultPoint::Write, path))
         return false;
     const std::string target(path);
+    const DWORD existing = GetFileAttributesW(win32::WidePath(target).c_str());
+    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_READONLY) != 0 &&
+        (existing & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0) {
+        win32::RememberLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     const std::wstring temporary = TemporaryNameFor(target);
     FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -110,8 +110,10 @@ bool MoveEntry(std::string_view from, std::string_view to)
 
 bool CopyToNewFile(std::string_view from, std::string_view to)
 {
-    // bFailIfExists: an entry at `to` is never replaced.
-    if (CopyFileW(win32::WidePath(from).c_str(), win32::WidePath(to).c_str(), TRUE))
+    // An entry at `to` is never replaced; a symbolic link is copied as a link, never
+    // followed.
+    if (CopyFileExW(win32::WidePath(from).c_str(), win32::WidePath(to).c_str(), nullptr, nullptr,
+                    nullptr, COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_COPY_SYMLINK))
         return true;
     win32::RememberLastError();
     return false;
