@@ -13,15 +13,22 @@ std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options)
     filters.includeHidden = options.hidden;
     filters.includeSystem = options.system;
     if (options.masks) {
-        auto masks = platform::ReadTextLines(*options.masks);
-        if (!masks) {
+        bool complete = true;
+        const auto bytes = platform::ReadFileHead(*options.masks, kMaskFileLimit, complete);
+        if (!bytes) {
             std::fprintf(stderr, "quorvex-cli: cannot read %s: %s\n", options.masks->c_str(),
                          platform::LastFailureText().c_str());
             return std::nullopt;
         }
+        if (!complete) {
+            std::fprintf(stderr, "quorvex-cli: the mask file %s is larger than %llu KiB\n",
+                         options.masks->c_str(),
+                         static_cast<unsigned long long>(kMaskFileLimit >> 10));
+            return std::nullopt;
+        }
         filters.useMasks = true;
         filters.exclusion = options.exclude;
-        filters.activeMasks = std::move(*masks);
+        filters.activeMasks = platform::SplitDecodedLines(*bytes);
     }
     return filters;
 }

@@ -2,6 +2,7 @@
 // Pieces every subcommand shares: the filter settings the common options stand for,
 // and writing the finished result.
 
+#include <cstdint>
 #include <optional>
 
 #include "cli/CliOptions.h"
@@ -10,8 +11,13 @@
 
 namespace quorvex::cli {
 
+// The most a mask file may hold: masks are short lines, and a set of a thousand of
+// them takes a few KiB.
+inline constexpr std::uint64_t kMaskFileLimit = std::uint64_t{1} << 20;
+
 // --hidden, --system, --masks FILE and --exclude as FilterSettings; nullopt (after a
-// message on standard error) when the mask file cannot be read.
+// message on standard error) when the mask file cannot be read or is larger than
+// kMaskFileLimit.
 std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run

@@ -21,6 +21,11 @@ int RunDupsCommand(const CliOptions& options)
     const bool identical = options.command == "identical";
     const std::string fileText = identical ? options.operands.at(0) : std::string();
     const std::string& folderText = options.operands.back();
+    // An empty FILE would make the desktop program's duplicate search of it.
+    if (identical && fileText.empty()) {
+        std::fprintf(stderr, "%s\n", PathErrorText(fileText, "ファイル").c_str());
+        return kExitRefused;
+    }
 
     DupList list;
     DupSearchRun run;
@@ -36,6 +41,8 @@ int RunDupsCommand(const CliOptions& options)
         std::fprintf(stderr, "%s\n", run.refusal.c_str());
         return kExitRefused;
     }
+    if (run.targetUnreadable) // named on standard error by the run
+        return kExitRefused;
 
     const int status = WriteResult(DupTable(list), options, unreadCount);
     if (status != kExitFailure && !run.notice.empty())

@@ -41,7 +41,7 @@ constexpr CommandHelp kCommands[] = {
      "Only files that belong to a group are listed, group by group.\n",
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the similarity search\n"
-     "                     (default: every core)\n",
+     "                     (default: one per core; at most four per core)\n",
      "  1 name     file name\n"
      "  2 content  \"基準\" for the reference file that heads a group, else the match\n"
      "             with it such as \"87%\"\n"
@@ -57,7 +57,7 @@ constexpr CommandHelp kCommands[] = {
      "inside FOLDER.\n",
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the similarity search\n"
-     "                     (default: every core)\n",
+     "                     (default: one per core; at most four per core)\n",
      "  1 name     file name\n"
      "  2 content  the match with FILE, such as \"87%\"\n"
      "  3 size     size in bytes\n"
@@ -65,7 +65,8 @@ constexpr CommandHelp kCommands[] = {
      "  5 folder   the folder holding the file, ending in \"/\"\n"
      "  6 group    empty\n"
      "  7 band     empty\n",
-     "FILE is not an existing file, or FOLDER is not an existing folder"},
+     "FILE is empty, not an existing file or cannot be read (named on standard\n"
+     "      error), or FOLDER is not an existing folder"},
     {"empty", "empty FOLDER",
      "Finds the empty folders and zero-size files in FOLDER and its subfolders,\n"
      "sorted by name.\n",
@@ -83,7 +84,7 @@ constexpr const char* kCommonOptions =
     "  --hidden           include hidden files\n"
     "  --system           include system files (FIFOs, sockets, devices)\n"
     "  --masks FILE       take only files whose extension matches a mask in FILE\n"
-    "                     (one mask a line, such as *.txt)\n"
+    "                     (one mask a line, such as *.txt; at most 1 MiB)\n"
     "  --exclude          with --masks: leave out the files the masks match instead\n"
     "  --format tsv|json  output form (default tsv)\n"
     "  --progress         a progress bar on standard error when it is a terminal\n"
@@ -124,6 +125,7 @@ std::string exitCodes(const char* refused)
     return std::string("Exit status:\n"
                        "  0   done, also when nothing was found (a notice on standard error)\n"
                        "  1   any other failure, such as a mask file that cannot be read\n"
+                       "      or is too large\n"
                        "  2   the input was refused: ") +
            refused +
            "\n"

@@ -41,7 +41,8 @@ void TerminalProgress::stepOverall(std::uint64_t by)
 
 void TerminalProgress::cannotRead(const std::string& path, const std::string& reason)
 {
-    ++unreadCount_;
+    if (!unread_.insert(path).second)
+        return;
     if (drawn_) {
         std::fputs("\r\033[K", stderr); // the bar is drawn again at the next change
         shownPercent_ = -1;

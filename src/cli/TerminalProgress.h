@@ -3,11 +3,12 @@
 // with the elapsed time and the time left (RunEstimate), drawn only when it is a
 // terminal and only when the whole percentage or the shown times change.
 // Always: one line "quorvex-cli: cannot read PATH: REASON" per folder or file the run
-// could not read.
+// could not read (once, however often the run meets it).
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 
 #include "common/RunEstimate.h"
 #include "common/RunObserver.h"
@@ -30,7 +31,7 @@ public:
     void cannotRead(const std::string& path, const std::string& reason) override;
 
     // How many folders and files could not be read.
-    std::size_t unreadCount() const { return unreadCount_; }
+    std::size_t unreadCount() const { return unread_.size(); }
 
 private:
     void redraw();
@@ -39,7 +40,7 @@ private:
     std::uint64_t max_ = 1;
     std::uint64_t position_ = 0;
     int shownPercent_ = -1;
-    std::size_t unreadCount_ = 0;
+    std::unordered_set<std::string> unread_;
     RunEstimate estimate_;
     std::string shownTimes_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/WordTally.h"
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -64,10 +65,21 @@ private:
     std::uint64_t read_ = 0;
 };
 
+// Opens a file of the comparison, telling the observer when it cannot.
+bool OpenToCompare(platform::InputFile& file, std::string_view path, RunObserver& observer)
+{
+    if (file.open(path))
+        return true;
+    observer.cannotRead(std::string(path), platform::LastFailureText());
+    return false;
+}
+
 // The block loop of the comparison: B's block, then A's, until either ends, a
-// read fails, the threshold is out of reach or a cancel is requested.
+// read fails (told to the observer), the threshold is out of reach or a cancel is
+// requested.
 template <class BlocksA>
-int CompareBlocks(BlocksA& blocksA, platform::InputFile& fileB, std::uint64_t lenA, int threshold,
+int CompareBlocks(BlocksA& blocksA, std::string_view pathA, platform::InputFile& fileB,
+                  std::string_view pathB, std::uint64_t lenA, int threshold,
                   ContentBuffers& buffers, RunObserver& observer)
 {
     const std::uint64_t lenB = fileB.size();
@@ -77,7 +89,11 @@ int CompareBlocks(BlocksA& blocksA, platform::InputFile& fileB, std::uint64_t le
     std::uint64_t block = 0;
     while (!observer.cancelRequested() && !tally.stopped()) {
         const std::int64_t nB = fileB.read(buffers.b(), kContentBlockSize);
-        const std::int64_t nA = blocksA.next();
+        if (nB < 0)
+            observer.cannotRead(std::string(pathB), platform::LastFailureText());
+        const std::int64_t nA = nB < 0 ? 0 : blocksA.next();
+        if (nA < 0)
+            observer.cannotRead(std::string(pathA), platform::LastFailureText());
         if (nA <= 0 || nB <= 0)
             break;
         const auto bytesA = static_cast<std::size_t>(nA);
@@ -120,20 +136,22 @@ void CompareContents(std::string_view pathA, std::string_view pathB, int thresho
                      ContentBuffers& buffers, RunObserver& observer)
 {
     platform::InputFile fileB, fileA;
-    if (!fileB.open(pathB) || !fileA.open(pathA))
+    const bool openA = OpenToCompare(fileA, pathA, observer);
+    if (!OpenToCompare(fileB, pathB, observer) || !openA)
         return;
     FileBlocks blocksA(fileA, buffers);
-    percent = CompareBlocks(blocksA, fileB, fileA.size(), threshold, buffers, observer);
+    percent =
+        CompareBlocks(blocksA, pathA, fileB, pathB, fileA.size(), threshold, buffers, observer);
 }
 
 void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, int threshold,
                           int& percent, ContentBuffers& buffers, RunObserver& observer)
 {
     platform::InputFile fileB;
-    if (!fileB.open(pathB))
+    if (!OpenToCompare(fileB, pathB, observer))
         return;
     ImageBlocks blocksA(imageA);
-    percent = CompareBlocks(blocksA, fileB, imageA.length, threshold, buffers, observer);
+    percent = CompareBlocks(blocksA, {}, fileB, pathB, imageA.length, threshold, buffers, observer);
 }
 
 } // namespace quorvex

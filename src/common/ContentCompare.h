@@ -31,7 +31,9 @@ private:
 
 // Compares file A with file B and writes the match percentage (0..100) to `percent`.
 // When either file cannot be opened (missing, a folder, a FIFO, socket or device)
-// `percent` keeps the caller's value (callers set -1 first) and nothing is reported.
+// `percent` keeps the caller's value (callers set -1 first). A file that cannot be
+// opened, or whose read fails (the comparison then ends there, as at its end), is
+// told to the observer (cannotRead) with the reason.
 // `threshold` (0..100) lets the comparison stop early once it cannot be reached.
 // Reports the block progress through setFileMax / setFilePosition, pumps messages
 // after every block and checks cancelRequested() before every block.

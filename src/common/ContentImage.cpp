@@ -80,6 +80,7 @@ ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentIm
     // since it was opened shows without reading far past its length.
     std::uint64_t room = std::min(image.length, limit) + 4;
     image.words.resize(static_cast<std::size_t>((room + 3) / 4));
+    std::int64_t got = 0;
     for (;;) {
         if (image.readable >= room) {
             room = std::min(room + kContentBlockSize, limit + 4);
@@ -88,7 +89,7 @@ ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentIm
         const auto want = static_cast<std::size_t>(
             std::min<std::uint64_t>(kContentBlockSize, room - image.readable));
         auto* at = reinterpret_cast<unsigned char*>(image.words.data()) + image.readable;
-        const std::int64_t got = file.read(at, want);
+        got = file.read(at, want);
         if (got <= 0)
             break;
         image.readable += static_cast<std::uint64_t>(got);
@@ -107,7 +108,7 @@ ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentIm
     image.prints.resize(words);
     FingerprintWords(image.words.data(), image.prints.data(), words);
     image.digest = HashChunk(reinterpret_cast<const unsigned char*>(image.words.data()), words * 4);
-    return ImageLoad::Loaded;
+    return got < 0 ? ImageLoad::ReadFailed : ImageLoad::Loaded;
 }
 
 bool SameContent(const ContentImage& a, const ContentImage& b)

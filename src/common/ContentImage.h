@@ -25,12 +25,14 @@ std::uint64_t ContentImageCost(std::uint64_t size);
 enum class ImageLoad
 {
     Loaded,
+    ReadFailed, // loaded up to a read that failed, as the comparison would read it
     CannotOpen, // the comparison would leave the caller's -1 in place
     TooLarge,   // more than `limit` bytes came; the file must be streamed
 };
 
 // Reads the file as the comparison reads it: blocks of 128 KiB until a short read,
-// the end or a read error.
+// the end or a read error. After CannotOpen and ReadFailed, LastFailureText() says
+// why.
 ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentImage& image);
 
 // Whether two images hold the same length and the same bytes: such files score

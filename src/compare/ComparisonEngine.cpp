@@ -44,17 +44,6 @@ std::string refusal(std::string_view side, std::string_view path)
     return std::string(side) + " [ " + std::string(path) + " ]\n\nファイルパスが不明です。";
 }
 
-// After a content comparison that gave no percentage: tells the observer which of
-// the two files cannot be opened, and why.
-void reportUnopenable(std::string_view pathA, std::string_view pathB, RunObserver& observer)
-{
-    for (const std::string_view path : {pathA, pathB}) {
-        platform::InputFile file;
-        if (!file.open(path))
-            observer.cannotRead(std::string(path), platform::LastFailureText());
-    }
-}
-
 } // namespace
 
 std::uint32_t ToDosDateTime(platform::FileTime time)
@@ -339,8 +328,6 @@ void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pat
     int percent = -1;
     if (compareContents_) {
         CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
-        if (percent < 0)
-            reportUnopenable(pathA, pathB, observer_);
         row.setContent(ContentCell::Percent, percent);
         percentSum_ = percent;
     } else {
@@ -371,8 +358,6 @@ void ComparisonEngine::AddComparisonRow(const std::string& name,
             const std::string pathB = WithTrailingSeparator(rootB_) + relative;
             int percent = -1;
             CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
-            if (percent < 0)
-                reportUnopenable(pathA, pathB, observer_);
             row.setContent(ContentCell::Percent, percent);
             percentSum_ += percent;
         } else {

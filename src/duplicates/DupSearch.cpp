@@ -6,6 +6,7 @@
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSort.h"
 #include "duplicates/SearchWalk.h"
+#include "platform/FailureReason.h"
 
 namespace quorvex {
 
@@ -51,18 +52,29 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
     if (folderPath.empty() || !platform::IsExistingFolder(folderPath))
         return Refuse(folderPath, kFolderKind);
 
-    ContentBuffers buffers;
     RunObserver& observer = params.observer;
-    const std::uint64_t count = CountMaskedFiles(folderPath, params.filters);
-    observer.setOverallMax(count > 0 ? count - 1 : 0);
-    observer.setOverallPosition(0);
     const std::optional<platform::DirEntry> target = platform::LookupEntry(filePath);
     const std::uint64_t targetSize = target ? target->size : 0;
     // The target is read once for the whole walk when it fits the budget; otherwise
-    // (or when it grew past its listed size) every comparison reads it again.
+    // (or when it grew past its listed size) every comparison reads it again. A
+    // target that cannot be read matches nothing: there is nothing to search for.
     ContentImage image;
-    const bool held = ContentImageCost(targetSize) <= params.contentBudget &&
-                      LoadContentImage(filePath, targetSize, image) == ImageLoad::Loaded;
+    const ImageLoad load = ContentImageCost(targetSize) <= params.memoryBudget
+                               ? LoadContentImage(filePath, targetSize, image)
+                               : ImageLoad::TooLarge;
+    platform::InputFile targetFile;
+    if (load == ImageLoad::CannotOpen || load == ImageLoad::ReadFailed ||
+        (load == ImageLoad::TooLarge && !targetFile.open(filePath))) {
+        observer.cannotRead(std::string(filePath), platform::LastFailureText());
+        return {true, {}, true};
+    }
+    targetFile.close();
+
+    ContentBuffers buffers;
+    const std::uint64_t count = CountMaskedFiles(folderPath, params.filters);
+    observer.setOverallMax(count > 0 ? count - 1 : 0);
+    observer.setOverallPosition(0);
+    const bool held = load == ImageLoad::Loaded;
     WalkIdentical(filePath, folderPath, targetSize, params, buffers, held ? &image : nullptr, list);
     observer.setOverallPosition(0);
     return {true, {}};
@@ -107,7 +119,10 @@ SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParam
     if (threshold == 100) {
         PairIdenticalFiles(list, observer);
     } else {
-        PairSimilarFiles(list, {threshold, params.threads, params.contentBudget}, observer);
+        const std::uint64_t pairBudget = params.memoryBudget / 8;
+        PairSimilarFiles(list,
+                         {threshold, params.threads, params.memoryBudget - pairBudget, pairBudget},
+                         observer);
     }
     observer.setOverallPosition(0);
 
@@ -139,6 +154,7 @@ DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderTe
                                             : SearchDuplicates(folderText, params, list);
     run.ran = outcome.ran;
     run.refusal = outcome.refusal;
+    run.targetUnreadable = outcome.targetUnreadable;
     if (run.ran && list.empty())
         run.notice =
             std::string(identical ? "一致する" : "重複する") + "ファイルはありませんでした。";

@@ -21,8 +21,10 @@ struct DupSearchParams
     const FilterSettings& filters;
     int threshold;
     RunObserver& observer;
-    unsigned threads = 0;                       // for the search below 100 %; 0: every core
-    std::uint64_t contentBudget = 512ull << 20; // bytes of contents held in memory
+    unsigned threads = 0; // for the search below 100 %; 0: every core
+    // Bytes held in memory beside the list: below 100 %, seven eighths for contents
+    // and one for the pairs still open (SimilarityOptions).
+    std::uint64_t memoryBudget = 512ull << 20;
 };
 
 // 100 when a = b (also when both are 0), else floor(min * 100 / max).
@@ -36,10 +38,14 @@ struct SearchOutcome
 {
     bool ran = false;    // false: an input was refused and nothing was searched
     std::string refusal; // the warning text when refused
+    // The file searched for could not be read (told to the observer): the search ran
+    // and found nothing.
+    bool targetUnreadable = false;
 };
 
 // Lists, in walk order, every file below folderPath whose size ratio and content
 // match with filePath reach the threshold (the file itself included, at 100%).
+// When filePath cannot be read, the observer hears why and nothing is searched.
 SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folderPath,
                               const DupSearchParams& params, DupList& list);
 
@@ -51,6 +57,7 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
 
 // Gathers the files below folderPath into groups of look-alikes and keeps only the
 // grouped rows, ordered by group with each reference row first, shaded by group.
+// Files that cannot be read take part in no group and are told to the observer.
 SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParams& params,
                                DupList& list);
 
@@ -67,6 +74,7 @@ struct DupSearchRun
     std::string refusal; // warning box text when an input was refused
     std::string
         notice; // "一致するファイルはありませんでした。" / "重複する…" when nothing was found
+    bool targetUnreadable = false; // as in SearchOutcome
 };
 DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderText,
                             const DupSearchParams& params, DupList& list);

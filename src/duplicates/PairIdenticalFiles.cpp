@@ -15,6 +15,7 @@
 
 #include "common/ChunkHash.h"
 #include "duplicates/DupPairing.h"
+#include "platform/FailureReason.h"
 
 namespace quorvex {
 
@@ -25,6 +26,7 @@ constexpr std::size_t kLaterChunk = 64 * 1024; // large reads once files agree
 constexpr std::size_t kBufferBudget = 1024 * 1024;
 constexpr std::size_t kKeepOpenLimit = 64; // larger sets reopen files per chunk
 constexpr std::size_t kLinearRepLimit = 4; // more distinct chunks: compare hashes first
+constexpr const char* kChangedSinceListed = "its size changed during the search";
 
 using Buffer = std::unique_ptr<unsigned char[]>;
 
@@ -249,26 +251,36 @@ std::vector<Variant> ExactGrouping::splitByBytes(const Subset& subset, std::size
     return variants;
 }
 
+// A file that cannot be read, or that changed since it was listed, is never a
+// duplicate: it is told to the observer and read no more.
 bool ExactGrouping::readChunk(std::uint32_t member, std::uint64_t offset, std::size_t length,
                               unsigned char* buffer, bool keepOpen)
 {
     Candidate& candidate = candidates_[member];
     platform::InputFile& file = candidate.file;
-    if (!file.isOpen() &&
-        (!file.open(list_.RecordPath(list_[candidate.record])) || file.size() != classSize_)) {
+    const auto fail = [&](const std::string& reason) {
         file.close();
-        return false; // unreadable, or changed since it was listed: never a duplicate
+        observer_.cannotRead(list_.RecordPath(list_[candidate.record]), reason);
+        return false;
+    };
+    if (!file.isOpen()) {
+        if (!file.open(list_.RecordPath(list_[candidate.record])))
+            return fail(platform::LastFailureText());
+        if (file.size() != classSize_)
+            return fail(kChangedSinceListed);
     }
     std::size_t done = 0;
     while (done < length) {
         const std::int64_t got = file.readAt(buffer + done, length - done, offset + done);
-        if (got <= 0)
-            break;
+        if (got < 0)
+            return fail(platform::LastFailureText());
+        if (got == 0)
+            return fail(kChangedSinceListed); // it shrank since it was opened
         done += static_cast<std::size_t>(got);
     }
-    if (!keepOpen || done < length)
+    if (!keepOpen)
         file.close();
-    return done == length;
+    return true;
 }
 
 void ExactGrouping::drop(const std::vector<std::uint32_t>& members)

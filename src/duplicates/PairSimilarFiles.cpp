@@ -1,16 +1,25 @@
 // Similar files, each read once. A file can only match files whose sizes lie in
 // its size window, so the files are swept from small to large: the contents of the
-// files in the current window are held in memory, and every pair in it is judged
-// once, on every core, giving the set of matching pairs. The pairwise rule (the
-// earliest unclaimed file is the reference; each later unclaimed file that
-// matches it joins) is then resolved in list order from that set, which gives the
-// groups that judging pair after pair in list order gives.
+// files in the current window are held in memory, and each pair in it that can
+// still matter is judged once, on every core. The pairwise rule (the earliest
+// unclaimed file is the reference; each later unclaimed file that matches it joins)
+// is decided as the judgements come in (PairResolution), so that a matching pair is
+// held only while it can still change a decision and a claimed file is never judged
+// again. Files of identical contents form one class, judged once for all.
+//
+// Everything held beyond the list is counted (MemoryAccount): the contents stay
+// within their budget, the held pairs and the workers' tables within theirs. Should
+// the held pairs outgrow it (an order of names and sizes that keeps many decisions
+// open), the sweep stops and the files still open are paired reference by
+// reference from disk, which holds no pairs at all: slower, the same groups.
 
 #include <algorithm>
 #include <atomic>
 #include <memory>
-#include <optional>
+#include <mutex>
+#include <numeric>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #if defined(__GLIBC__)
@@ -20,8 +29,11 @@
 #include "common/ContentCompare.h"
 #include "common/ContentImage.h"
 #include "duplicates/DupPairing.h"
+#include "duplicates/MemoryAccount.h"
+#include "duplicates/PairResolution.h"
 #include "duplicates/SizeWindow.h"
 #include "duplicates/WorkerPool.h"
+#include "platform/FailureReason.h"
 
 namespace quorvex {
 
@@ -36,104 +48,131 @@ enum class Residence : std::uint8_t
     Unreadable, // could not be opened: it matches nothing
 };
 
-struct Member
+std::uint64_t BytesOf(const ContentImage& image)
 {
-    std::uint64_t size; // as listed
-    std::size_t position;
-};
+    return sizeof(ContentImage) + image.words.capacity() * sizeof(std::uint32_t) +
+           image.prints.capacity();
+}
 
-struct Match
-{
-    std::size_t reference; // the earlier of the two in list order: file A
-    std::size_t member;
-    int percent;
-    bool operator<(const Match& other) const
-    {
-        return reference != other.reference ? reference < other.reference : member < other.member;
-    }
-};
-
-// What a cancel asks of the workers, also inside a comparison read from disk.
-class StopObserver : public RunObserver
+// What the workers hear from the comparisons they run: the stop request, and the
+// files that could not be read, kept for the calling thread to tell.
+class WorkerObserver : public RunObserver
 {
 public:
-    explicit StopObserver(const std::atomic<bool>& stop) : stop_(stop) {}
+    explicit WorkerObserver(const std::atomic<bool>& stop) : stop_(stop) {}
     bool cancelRequested() const override { return stop_.load(std::memory_order_relaxed); }
+    void cannotRead(const std::string& path, const std::string& reason) override
+    {
+        const std::lock_guard lock(mutex_);
+        unread_.emplace_back(path, reason);
+    }
+    std::vector<std::pair<std::string, std::string>> takeUnread()
+    {
+        const std::lock_guard lock(mutex_);
+        return std::exchange(unread_, {});
+    }
 
 private:
     const std::atomic<bool>& stop_;
+    std::mutex mutex_;
+    std::vector<std::pair<std::string, std::string>> unread_;
 };
 
-// One worker's reusable state: read buffers for comparisons from disk, and the
-// results of the current file against each content class it met (per role).
+// One worker's reusable state, made when the worker first takes an item: read
+// buffers for comparisons from disk, the results of the file being judged against
+// each class of several files it met (per role), and the matches it found.
 struct Scratch
 {
     std::unique_ptr<ContentBuffers> buffers;
-    std::vector<int> percentOfClass;
-    std::vector<std::size_t> stampOfClass;
+    std::unordered_map<std::uint64_t, int> percentOfClass;
+    std::vector<FoundMatch> matches;
+    std::uint64_t tableBytes = 0; // of the table and the matches, as last counted
+
+    std::uint64_t bytesOfTables() const
+    {
+        return percentOfClass.bucket_count() * sizeof(void*) + percentOfClass.size() * 32 +
+               matches.capacity() * sizeof(FoundMatch);
+    }
 };
+
+constexpr std::uint64_t kBufferBytes = sizeof(ContentBuffers) + 2 * ContentBuffers::kWords * 4;
 
 class SimilaritySweep
 {
 public:
     SimilaritySweep(DupList& list, const SimilarityOptions& options, RunObserver& observer)
-        : list_(list), threshold_(options.threshold), budget_(options.contentBudget),
-          observer_(observer), pool_(options.threads), scratch_(pool_.size()), stopObserver_(stop_)
+        : list_(list), threshold_(options.threshold), pairBudget_(options.pairBudget),
+          contentBudget_(options.contentBudget), observer_(observer), pool_(options.threads),
+          scratch_(pool_.size()), workerObserver_(halt_)
     {
     }
+    ~SimilaritySweep();
 
-    void run();
+    SimilarityOutcome run();
 
 private:
     void buildOrder();
     std::size_t batchEnd(std::size_t first) const;
     void holdWindow(std::size_t first, std::size_t end);
+    void load(std::size_t k);
     void release(std::size_t k);
     void classify(std::size_t k);
     void judgeAgainstWindow(std::size_t k, unsigned worker);
     int judge(std::size_t a, std::size_t b, Scratch& scratch);
+    Scratch& scratchFor(unsigned worker);
+    std::size_t pairFromDisk();
     void whileWaiting();
-    void resolve();
-    bool judgedFully(std::size_t position) const;
+    void tellUnread();
+    bool halted() const { return halt_.load(std::memory_order_relaxed); }
 
     DupList& list_;
     const int threshold_;
-    const std::uint64_t budget_;
+    const std::uint64_t pairBudget_;
+    const std::uint64_t contentBudget_;
     RunObserver& observer_;
     WorkerPool pool_;
-    std::vector<Scratch> scratch_;
-    std::atomic<bool> stop_{false};
-    StopObserver stopObserver_;
+    std::vector<std::unique_ptr<Scratch>> scratch_; // one slot per worker
+    std::atomic<bool> halt_{false};                 // cancelled, or the pairs overflowed
+    std::atomic<bool> cancelled_{false};
+    std::atomic<bool> overflowed_{false};
+    WorkerObserver workerObserver_;
+    std::unordered_set<std::string> told_; // files told as unreadable
+    MemoryAccount account_;
+    std::atomic<std::uint64_t> tableBytes_{0}; // of all workers' tables
 
-    std::vector<Member> order_;         // by size, then list position
-    std::vector<std::size_t> lowIndex_; // first file in order_ whose size ratio with file k passes
+    std::vector<SweepFile> order_;       // by size, then list position
+    std::vector<std::size_t> lowIndex_;  // first file in order_ whose size ratio with file k passes
+    std::vector<std::size_t> highIndex_; // last such file
     std::vector<std::uint64_t> costUpTo_; // memory of the images of order_[0, k)
     std::vector<Residence> residence_;
     std::vector<ContentImage> images_;
-    std::vector<int> classOf_; // content class of an image in memory, else -1
-    std::unordered_map<std::uint64_t, std::vector<std::size_t>> classLeaders_;
-    int classCount_ = 0;
+    std::vector<int> classOf_;           // content class of a file once read into memory, else -1
+    std::vector<int> selfPercent_;       // of each class against itself, -1 below the threshold
+    std::vector<std::size_t> classSize_; // files of each class
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> classLeaders_; // in memory
     std::size_t released_ = 0;        // every image below this index in order_ is released
     std::uint64_t releasedBytes_ = 0; // since the allocator last gave memory back
+    std::unique_ptr<PairResolution> resolution_;
 
-    std::vector<std::vector<Match>> matches_; // found while judging file k
-    std::vector<std::uint8_t> judged_;        // file k judged against its whole window
     std::atomic<std::uint64_t> pairsJudged_{0};
     std::uint64_t pairsInAll_ = 0;
-    std::size_t firstUnjudged_ = 0; // after a cancel: files in order_ before it are judged
 };
 
-void SimilaritySweep::run()
+SimilaritySweep::~SimilaritySweep()
+{
+    for (auto& scratch : scratch_)
+        if (scratch)
+            account_.remove(scratch->tableBytes + (scratch->buffers ? kBufferBytes : 0));
+}
+
+SimilarityOutcome SimilaritySweep::run()
 {
     buildOrder();
+    resolution_ = std::make_unique<PairResolution>(order_, lowIndex_, highIndex_, account_);
     whileWaiting();
-    for (std::size_t first = 0; first < order_.size() && !stop_;) {
+    for (std::size_t first = 0; first < order_.size() && !halted();) {
         const std::size_t end = batchEnd(first);
         holdWindow(first, end);
-        for (Scratch& scratch : scratch_) {
-            scratch.percentOfClass.resize(2 * static_cast<std::size_t>(classCount_));
-            scratch.stampOfClass.resize(2 * static_cast<std::size_t>(classCount_));
-        }
         pool_.run(
             end - first,
             [this, first](std::size_t item, unsigned worker) {
@@ -143,8 +182,16 @@ void SimilaritySweep::run()
         first = end;
         whileWaiting();
     }
-    images_.clear();
-    resolve();
+    for (std::size_t k = released_; k < order_.size(); ++k)
+        release(k);
+    std::size_t lastReference = SIZE_MAX;
+    if (cancelled_)
+        lastReference = resolution_->firstIncompletePosition();
+    else if (overflowed_)
+        lastReference = pairFromDisk();
+    tellUnread();
+    resolution_->label(list_, lastReference);
+    return {account_.peak(), overflowed_.load()};
 }
 
 void SimilaritySweep::buildOrder()
@@ -152,11 +199,12 @@ void SimilaritySweep::buildOrder()
     for (std::size_t i = 0; i < list_.size(); ++i)
         if (list_[i].size > 0 && list_[i].group == 0)
             order_.push_back({list_[i].size, i});
-    std::sort(order_.begin(), order_.end(), [](const Member& x, const Member& y) {
+    std::sort(order_.begin(), order_.end(), [](const SweepFile& x, const SweepFile& y) {
         return x.size != y.size ? x.size < y.size : x.position < y.position;
     });
     const std::size_t n = order_.size();
     lowIndex_.resize(n);
+    highIndex_.resize(n);
     costUpTo_.assign(n + 1, 0);
     // The files that pass the size filter with file k are a run in order_:
     // floor(size * 100 / size_k) >= T exactly when size * 100 >= T * size_k.
@@ -168,11 +216,16 @@ void SimilaritySweep::buildOrder()
         pairsInAll_ += k - low;
         costUpTo_[k + 1] = costUpTo_[k] + ContentImageCost(order_[k].size);
     }
+    // The ratio test is symmetric: file x reaches up to the last file whose window
+    // begins at or before x.
+    for (std::size_t k = n, high = n; k-- > 0;) {
+        while (lowIndex_[high - 1] > k)
+            --high;
+        highIndex_[k] = high - 1;
+    }
     residence_.assign(n, Residence::NotLoaded);
     images_.resize(n);
     classOf_.assign(n, -1);
-    matches_.resize(n);
-    judged_.assign(n, 0);
 }
 
 // The files judged in one pass: as many as fit the budget together with every
@@ -181,7 +234,7 @@ std::size_t SimilaritySweep::batchEnd(std::size_t first) const
 {
     const std::uint64_t base = costUpTo_[lowIndex_[first]];
     std::size_t end = first + 1;
-    while (end < order_.size() && costUpTo_[end + 1] - base <= budget_)
+    while (end < order_.size() && costUpTo_[end + 1] - base <= contentBudget_)
         ++end;
     return end;
 }
@@ -194,7 +247,7 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
     for (; released_ < lowIndex_[first]; ++released_)
         release(released_);
     std::size_t keepFrom = released_;
-    while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > budget_)
+    while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > contentBudget_)
         release(keepFrom++);
 #if defined(__GLIBC__)
     // The freed images of smaller files leave holes that larger images cannot
@@ -210,29 +263,36 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
         if (residence_[k] == Residence::NotLoaded)
             toLoad.push_back(k);
     pool_.run(
-        toLoad.size(),
-        [&](std::size_t item, unsigned) {
-            const std::size_t k = toLoad[item];
-            if (stop_)
-                return;
-            const std::string path = list_.RecordPath(list_[order_[k].position]);
-            switch (LoadContentImage(path, order_[k].size, images_[k])) {
-            case ImageLoad::Loaded:
-                residence_[k] = Residence::InMemory;
-                break;
-            case ImageLoad::CannotOpen:
-                residence_[k] = Residence::Unreadable;
-                break;
-            case ImageLoad::TooLarge:
-                images_[k] = ContentImage{};
-                residence_[k] = Residence::OnDisk;
-                break;
-            }
-        },
+        toLoad.size(), [&](std::size_t item, unsigned) { load(toLoad[item]); },
         [this] { whileWaiting(); });
     for (std::size_t k : toLoad)
         if (residence_[k] == Residence::InMemory)
             classify(k);
+}
+
+void SimilaritySweep::load(std::size_t k)
+{
+    if (halted())
+        return;
+    const std::string path = list_.RecordPath(list_[order_[k].position]);
+    ContentImage& image = images_[k];
+    switch (LoadContentImage(path, order_[k].size, image)) {
+    case ImageLoad::ReadFailed:
+        workerObserver_.cannotRead(path, platform::LastFailureText());
+        [[fallthrough]];
+    case ImageLoad::Loaded:
+        residence_[k] = Residence::InMemory;
+        account_.add(BytesOf(image));
+        break;
+    case ImageLoad::CannotOpen:
+        workerObserver_.cannotRead(path, platform::LastFailureText());
+        residence_[k] = Residence::Unreadable;
+        break;
+    case ImageLoad::TooLarge:
+        image = ContentImage{};
+        residence_[k] = Residence::OnDisk;
+        break;
+    }
 }
 
 void SimilaritySweep::release(std::size_t k)
@@ -241,59 +301,78 @@ void SimilaritySweep::release(std::size_t k)
         auto leaders = classLeaders_.find(images_[k].digest);
         if (leaders != classLeaders_.end())
             std::erase(leaders->second, k);
-        releasedBytes_ += ContentImageCost(order_[k].size);
+        const std::uint64_t bytes = BytesOf(images_[k]);
+        account_.remove(bytes);
+        releasedBytes_ += bytes;
         images_[k] = ContentImage{};
     }
     if (residence_[k] != Residence::Unreadable)
         residence_[k] = Residence::OnDisk;
-    classOf_[k] = -1;
 }
 
-// Files with identical contents share a class: they score alike against any file.
+// Files with identical contents share a class: they score alike against any file,
+// and with each other as the contents score with themselves.
 void SimilaritySweep::classify(std::size_t k)
 {
     std::vector<std::size_t>& leaders = classLeaders_[images_[k].digest];
     for (std::size_t leader : leaders)
         if (SameContent(images_[leader], images_[k])) {
             classOf_[k] = classOf_[leader];
+            ++classSize_[static_cast<std::size_t>(classOf_[k])];
+            resolution_->joinClass(k, static_cast<std::size_t>(classOf_[k]),
+                                   selfPercent_[static_cast<std::size_t>(classOf_[k])]);
             return;
         }
     leaders.push_back(k);
-    classOf_[k] = classCount_++;
+    classOf_[k] = static_cast<int>(selfPercent_.size());
+    selfPercent_.push_back(MatchAtThreshold(images_[k], images_[k], threshold_).value_or(-1));
+    classSize_.push_back(1);
+    resolution_->joinClass(k, static_cast<std::size_t>(classOf_[k]), selfPercent_.back());
 }
 
 // Judges file k against every file before it in size order that passes the size
-// filter with it, each pair with the earlier file in list order as file A.
+// filter with it and can still matter (not claimed, not of k's class), each pair
+// with the earlier file in list order as file A, and hands the matches on.
 void SimilaritySweep::judgeAgainstWindow(std::size_t k, unsigned worker)
 {
-    Scratch& scratch = scratch_[worker];
-    const Member& y = order_[k];
-    const bool yInMemory = residence_[k] == Residence::InMemory;
+    Scratch& scratch = scratchFor(worker);
+    scratch.percentOfClass.clear();
+    scratch.matches.clear();
+    const std::size_t y = order_[k].position;
     for (std::size_t x = lowIndex_[k]; x < k; ++x) {
-        if (stop_.load(std::memory_order_relaxed))
+        if (halted())
             return;
-        const bool xFirst = order_[x].position < y.position;
+        if (resolution_->isClaimed(x) || (classOf_[x] >= 0 && classOf_[x] == classOf_[k]))
+            continue;
+        const bool xFirst = order_[x].position < y;
         int percent;
-        if (yInMemory && classOf_[x] >= 0) {
-            const std::size_t slot = 2 * static_cast<std::size_t>(classOf_[x]) + (xFirst ? 1 : 0);
-            if (scratch.stampOfClass[slot] != k + 1) {
-                scratch.percentOfClass[slot] = xFirst ? judge(x, k, scratch) : judge(k, x, scratch);
-                scratch.stampOfClass[slot] = k + 1;
-            }
-            percent = scratch.percentOfClass[slot];
+        if (classOf_[x] >= 0 && classSize_[static_cast<std::size_t>(classOf_[x])] > 1) {
+            const auto key = 2 * static_cast<std::uint64_t>(classOf_[x]) + (xFirst ? 1 : 0);
+            const auto [slot, fresh] = scratch.percentOfClass.try_emplace(key, -1);
+            if (fresh)
+                slot->second = xFirst ? judge(x, k, scratch) : judge(k, x, scratch);
+            percent = slot->second;
         } else {
             percent = xFirst ? judge(x, k, scratch) : judge(k, x, scratch);
         }
-        // A comparison from disk that a cancel cut short may show a wrong percentage.
-        if (percent >= threshold_ && !stop_) {
-            const std::size_t a = xFirst ? x : k, b = xFirst ? k : x;
-            matches_[k].push_back({order_[a].position, order_[b].position, percent});
-        }
+        // A comparison from disk that a stop cut short may show a wrong percentage.
+        if (percent >= threshold_ && !halted())
+            scratch.matches.push_back({static_cast<std::uint32_t>(xFirst ? x : k),
+                                       static_cast<std::uint32_t>(xFirst ? k : x),
+                                       static_cast<std::int16_t>(percent)});
     }
-    if (stop_)
+    if (halted())
         return;
-    judged_[k] = 1;
+    const std::uint64_t tables = scratch.bytesOfTables();
+    account_.change(scratch.tableBytes, tables);
+    tableBytes_ += tables - scratch.tableBytes;
+    scratch.tableBytes = tables;
     pairsJudged_ += k - lowIndex_[k];
+    resolution_->judged(k, scratch.matches);
+    if (resolution_->heldBytes() + tableBytes_.load() > pairBudget_) {
+        overflowed_ = true;
+        halt_ = true;
+    }
 }
 
 // File a (as A) against file b: the percentage, or -1 when it stays below the
@@ -304,84 +383,104 @@ int SimilaritySweep::judge(std::size_t a, std::size_t b, Scratch& scratch)
         return -1;
     if (residence_[a] == Residence::InMemory && residence_[b] == Residence::InMemory)
         return MatchAtThreshold(images_[a], images_[b], threshold_).value_or(-1);
-    if (!scratch.buffers)
+    if (!scratch.buffers) {
         scratch.buffers = std::make_unique<ContentBuffers>();
+        account_.add(kBufferBytes);
+    }
     const std::string pathB = list_.RecordPath(list_[order_[b].position]);
     int percent = -1;
     if (residence_[a] == Residence::InMemory)
         CompareImageWithFile(images_[a], pathB, threshold_, percent, *scratch.buffers,
-                             stopObserver_);
+                             workerObserver_);
     else
         CompareContents(list_.RecordPath(list_[order_[a].position]), pathB, threshold_, percent,
-                        *scratch.buffers, stopObserver_);
+                        *scratch.buffers, workerObserver_);
     return percent;
+}
+
+Scratch& SimilaritySweep::scratchFor(unsigned worker)
+{
+    if (!scratch_[worker])
+        scratch_[worker] = std::make_unique<Scratch>();
+    return *scratch_[worker];
+}
+
+// The files the sweep left open, paired as the rule reads: reference by reference in
+// list order, each against the later unclaimed files of its window, from disk.
+// Returns the position of the last reference whose group is complete or in
+// progress (SIZE_MAX when all are).
+std::size_t SimilaritySweep::pairFromDisk()
+{
+    resolution_->forgetHeldPairs();
+    halt_ = false;
+    std::vector<std::size_t> byPosition(order_.size());
+    std::iota(byPosition.begin(), byPosition.end(), std::size_t{0});
+    std::sort(byPosition.begin(), byPosition.end(), [this](std::size_t x, std::size_t y) {
+        return order_[x].position < order_[y].position;
+    });
+    std::vector<std::size_t> candidates;
+    std::vector<int> percents;
+    for (std::size_t done = 0; done < byPosition.size(); ++done) {
+        const std::size_t reference = byPosition[done];
+        if (cancelled_)
+            return order_[reference].position;
+        if (resolution_->isClaimed(reference))
+            continue;
+        // A file decided free is matched by no unclaimed file before it.
+        candidates.clear();
+        for (std::size_t k = lowIndex_[reference]; k <= highIndex_[reference]; ++k)
+            if (order_[k].position > order_[reference].position && !resolution_->isClaimed(k) &&
+                !resolution_->isFree(k))
+                candidates.push_back(k);
+        percents.assign(candidates.size(), -1);
+        pool_.run(
+            candidates.size(),
+            [&](std::size_t item, unsigned worker) {
+                if (halted())
+                    return;
+                const int percent = judge(reference, candidates[item], scratchFor(worker));
+                if (!halted())
+                    percents[item] = percent;
+            },
+            [this] { whileWaiting(); });
+        for (std::size_t item = 0; item < candidates.size(); ++item)
+            if (percents[item] >= threshold_)
+                resolution_->claim(candidates[item], reference, percents[item]);
+        if (list_.size() > 1)
+            observer_.setOverallPosition(done * (list_.size() - 1) / byPosition.size());
+        whileWaiting();
+    }
+    return SIZE_MAX;
 }
 
 void SimilaritySweep::whileWaiting()
 {
     observer_.pumpMessages();
-    if (observer_.cancelRequested())
-        stop_ = true;
-    if (pairsInAll_ > 0 && list_.size() > 1)
+    if (observer_.cancelRequested()) {
+        cancelled_ = true;
+        halt_ = true;
+    }
+    tellUnread();
+    if (pairsInAll_ > 0 && list_.size() > 1 && !overflowed_)
         observer_.setOverallPosition(
             static_cast<std::uint64_t>(static_cast<unsigned __int128>(pairsJudged_.load()) *
                                        (list_.size() - 1) / pairsInAll_));
 }
 
-// After a cancel only the files in size order before the first one not fully
-// judged have all their pairs judged; a reference is judged fully when its whole
-// size window lies among them.
-bool SimilaritySweep::judgedFully(std::size_t position) const
+// Each file that could not be read, told once.
+void SimilaritySweep::tellUnread()
 {
-    if (!stop_)
-        return true;
-    const std::uint64_t high = SizeWindow(list_[position].size, threshold_).second;
-    const auto past =
-        std::upper_bound(order_.begin(), order_.end(), high,
-                         [](std::uint64_t size, const Member& m) { return size < m.size; });
-    return static_cast<std::size_t>(past - order_.begin()) <= firstUnjudged_;
-}
-
-void SimilaritySweep::resolve()
-{
-    std::vector<Match> all;
-    for (std::vector<Match>& found : matches_)
-        all.insert(all.end(), found.begin(), found.end());
-    std::sort(all.begin(), all.end());
-    firstUnjudged_ =
-        static_cast<std::size_t>(std::find(judged_.begin(), judged_.end(), 0) - judged_.begin());
-
-    std::vector<bool> claimed(list_.size(), false);
-    auto next = all.begin();
-    for (std::size_t i = 0; i < list_.size(); ++i) {
-        TDupRecord& reference = list_[i];
-        if (claimed[i] || reference.group != 0 || reference.size == 0)
-            continue;
-        const auto label = static_cast<std::uint32_t>(i + 1);
-        next = std::lower_bound(next, all.end(), Match{i, 0, 0});
-        bool found = false;
-        for (; next != all.end() && next->reference == i; ++next) {
-            if (claimed[next->member])
-                continue;
-            claimed[next->member] = true;
-            list_[next->member].content = static_cast<std::int16_t>(next->percent);
-            list_[next->member].group = label;
-            found = true;
-        }
-        if (found) {
-            reference.content = kContentReference;
-            reference.group = label;
-        }
-        if (!judgedFully(i))
-            break; // the group in progress at the cancel, kept when it has a member
-    }
+    for (auto& [path, reason] : workerObserver_.takeUnread())
+        if (told_.insert(path).second)
+            observer_.cannotRead(path, reason);
 }
 
 } // namespace
 
-void PairSimilarFiles(DupList& list, const SimilarityOptions& options, RunObserver& observer)
+SimilarityOutcome PairSimilarFiles(DupList& list, const SimilarityOptions& options,
+                                   RunObserver& observer)
 {
-    SimilaritySweep(list, options, observer).run();
+    return SimilaritySweep(list, options, observer).run();
 }
 
 } // namespace quorvex

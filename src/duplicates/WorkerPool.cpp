@@ -5,10 +5,15 @@
 
 namespace quorvex {
 
+unsigned ProcessorCores()
+{
+    return std::max(1u, std::thread::hardware_concurrency());
+}
+
 WorkerPool::WorkerPool(unsigned threads)
 {
-    if (threads == 0)
-        threads = std::max(1u, std::thread::hardware_concurrency());
+    const unsigned cores = ProcessorCores();
+    threads = threads == 0 ? cores : std::min(threads, kWorkersPerCore * cores);
     for (unsigned worker = 0; worker < threads; ++worker)
         threads_.emplace_back([this, worker] { work(worker); });
 }

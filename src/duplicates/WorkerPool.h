@@ -11,10 +11,16 @@
 
 namespace quorvex {
 
+// The processor cores, at least 1.
+unsigned ProcessorCores();
+// The most workers a pool starts: four per core. More would only take turns on the
+// same cores.
+inline constexpr unsigned kWorkersPerCore = 4;
+
 class WorkerPool
 {
 public:
-    // `threads` workers; 0 means one per processor core.
+    // `threads` workers, at most kWorkersPerCore per core; 0 means one per core.
     explicit WorkerPool(unsigned threads);
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;

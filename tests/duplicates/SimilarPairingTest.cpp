@@ -1,9 +1,9 @@
 // The similarity pairing must give exactly what judging pair after pair in list
 // order gives: the same groups, percentages, order and bands, for any number of
-// threads and any memory budget. Random trees mix near-copies made by changing
-// words, appending, cutting and shifting, files across 128 KiB blocks, empty files,
-// files that cannot be opened or read, and a file that changes between the walk
-// and the pairing.
+// threads and any memory budget, also when it pairs from disk what it left open. Random trees mix
+// near-copies made by changing words, appending, cutting and shifting, files across 128 KiB blocks,
+// empty files, files that cannot be opened or read, and a file that changes between the walk and
+// the pairing.
 
 #include "SimilarTrees.h"
 
@@ -28,6 +28,8 @@ TEST(SimilarPairing, MatchesThePairwiseRuleForEveryThresholdThreadCountAndBudget
             const std::uint64_t budget = budgets[(seed + threshold) % 3];
             EXPECT_EQ(Similar(collected, threshold, 1, budget), expected) << "budget " << budget;
             EXPECT_EQ(Similar(collected, threshold, 3, budget), expected) << "budget " << budget;
+            EXPECT_EQ(Similar(collected, threshold, 2, budget, silentObserver(), 0), expected)
+                << "from disk, budget " << budget;
         }
         platform::SetFaultHook(nullptr);
     }
@@ -140,4 +142,34 @@ TEST(SimilarPairing, TheContentsInMemoryStayWithinTheBudget)
 #else
     GTEST_SKIP() << "the allocator's count is read from the address sanitizer";
 #endif
+}
+
+TEST(SimilarPairing, ACancelWhilePairingFromDiskKeepsTheGroupsOfAPrefixOfReferences)
+{
+    TempTree t;
+    NearCopyTree tree(5);
+    tree.fill(t, 60);
+    const DupList collected = Collected(t);
+    // A pair budget of 0 hands everything after the first open pair to the pairing
+    // from disk, which pumps once per reference; the cancel comes within it.
+    for (const int pumps : {4, 9}) {
+        test::RecordingObserver observer;
+        observer.onPump = [&](int count) { observer.cancel = count >= pumps; };
+        DupList list = collected;
+        PairSimilarFiles(list, {30, 1, 100000, 0}, observer);
+        DupList literal = collected;
+        LiteralPairing(literal, 30, silentObserver());
+        std::uint32_t lastKept = 0;
+        for (std::size_t i = 0; i < list.size(); ++i)
+            lastKept = std::max(lastKept, list[i].group);
+        EXPECT_GT(lastKept, 0u) << pumps;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i].group == 0) {
+                EXPECT_TRUE(literal[i].group == 0 || literal[i].group >= lastKept) << i;
+                continue;
+            }
+            EXPECT_EQ(list[i].group, literal[i].group) << i;
+            EXPECT_EQ(list[i].content, literal[i].content) << i;
+        }
+    }
 }

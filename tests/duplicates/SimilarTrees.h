@@ -120,11 +120,14 @@ inline std::vector<std::string> Literal(DupList list, int threshold)
     return Finished(std::move(list));
 }
 
+// The similarity pairing with `budget` bytes for contents; a pair budget of 0 stops
+// the sweep at its first open pair and pairs the rest from disk.
 inline std::vector<std::string> Similar(DupList list, int threshold, unsigned threads,
                                         std::uint64_t budget,
-                                        RunObserver& observer = silentObserver())
+                                        RunObserver& observer = silentObserver(),
+                                        std::uint64_t pairBudget = 64ull << 20)
 {
-    PairSimilarFiles(list, {threshold, threads, budget}, observer);
+    PairSimilarFiles(list, {threshold, threads, budget, pairBudget}, observer);
     return Finished(std::move(list));
 }
 

@@ -1,0 +1,111 @@
+// What the similarity pairing holds, by its own account, while the groups stay
+// those of the pairwise rule: identical files hold no pairs, an order of names and
+// sizes that keeps every decision open ends in the pairing from disk, and many
+// threads asked for add no tables.
+
+#include "SimilarTrees.h"
+#include "duplicates/WorkerPool.h"
+
+using namespace quorvex;
+using namespace quorvex::test;
+
+namespace {
+
+constexpr std::uint64_t kContentBudget = 448 << 10;
+constexpr std::uint64_t kPairBudget = 64 << 10;
+constexpr std::uint64_t kBudget = kContentBudget + kPairBudget;
+constexpr std::size_t kFiles = 400;
+
+// Files of 200 bytes that differ from one text in a counter only: at 90 % each
+// matches every other. With `blocker`, the tree's first file in walk order is a
+// slightly larger file that matches none of them, and keeps open whether it claims
+// them until the sweep reaches its size, after all of theirs.
+void NearCopies(const TempTree& t, NearCopyTree& random, bool identical, bool blocker)
+{
+    const std::string base = random.bytes(200);
+    for (std::size_t i = 0; i < kFiles; ++i) {
+        std::string content = base;
+        if (!identical)
+            content.replace(100, 4, std::to_string(1000 + i));
+        t.file("f" + std::to_string(1000 + i), content);
+    }
+    if (blocker)
+        t.file("a-larger", random.bytes(210));
+}
+
+SimilarityOutcome Pair(const DupList& collected, unsigned threads, std::vector<std::string>& rows)
+{
+    DupList list = collected;
+    const SimilarityOutcome outcome =
+        PairSimilarFiles(list, {90, threads, kContentBudget, kPairBudget}, silentObserver());
+    rows = Finished(std::move(list));
+    return outcome;
+}
+
+} // namespace
+
+TEST(SimilarMemory, IdenticalFilesAreOneClassAndHoldNoPairsWhateverTheOrder)
+{
+    for (const bool blocker : {false, true}) {
+        SCOPED_TRACE(blocker);
+        TempTree t;
+        NearCopyTree random(3);
+        NearCopies(t, random, true, blocker);
+        const DupList collected = Collected(t);
+        std::vector<std::string> rows;
+        const SimilarityOutcome outcome = Pair(collected, 2, rows);
+        EXPECT_EQ(rows, Literal(collected, 90));
+        EXPECT_EQ(rows.size(), kFiles);
+        EXPECT_FALSE(outcome.pairedFromDisk);
+        EXPECT_LE(outcome.peakBytesHeld, kBudget);
+    }
+}
+
+TEST(SimilarMemory, NearCopiesAreDecidedAsTheSweepGoesOrPairedFromDiskWithinTheBudget)
+{
+    for (const bool blocker : {false, true}) {
+        SCOPED_TRACE(blocker);
+        TempTree t;
+        NearCopyTree random(4);
+        NearCopies(t, random, false, blocker);
+        const DupList collected = Collected(t);
+        const std::vector<std::string> expected = Literal(collected, 90);
+        ASSERT_EQ(expected.size(), kFiles);
+        for (const unsigned threads : {1u, 3u}) {
+            std::vector<std::string> rows;
+            const SimilarityOutcome outcome = Pair(collected, threads, rows);
+            EXPECT_EQ(rows, expected) << threads;
+            // Every pair matches: kept until the larger first file is judged, they would
+            // be 80,000; the sweep gives way to the pairing from disk first, whose
+            // workers take read buffers.
+            EXPECT_EQ(outcome.pairedFromDisk, blocker) << threads;
+            const std::uint64_t buffers = threads * (2 * ContentBuffers::kWords * 4);
+            EXPECT_LE(outcome.peakBytesHeld, kBudget + (outcome.pairedFromDisk ? buffers : 0))
+                << threads;
+        }
+    }
+}
+
+TEST(SimilarMemory, ThreadsAreCappedAndOnlyThoseThatWorkHoldTables)
+{
+    EXPECT_LE(WorkerPool(9999).size(), kWorkersPerCore * ProcessorCores());
+    EXPECT_EQ(WorkerPool(1).size(), 1u);
+
+    // Pairs of copies of distinct texts: each worker remembers, for the file it
+    // judges, how it scores against each pair's contents.
+    TempTree t;
+    NearCopyTree random(5);
+    for (int i = 0; i < 150; ++i) {
+        const std::string text = random.bytes(300);
+        t.file("f" + std::to_string(i) + "a", text);
+        t.file("f" + std::to_string(i) + "b", text);
+    }
+    const DupList collected = Collected(t);
+    std::vector<std::string> one, many;
+    const std::uint64_t alone = Pair(collected, 1, one).peakBytesHeld;
+    const std::uint64_t crowded = Pair(collected, 9999, many).peakBytesHeld;
+    EXPECT_EQ(many, one);
+    EXPECT_EQ(many.size(), 300u);
+    EXPECT_LE(crowded, alone + kWorkersPerCore * ProcessorCores() * (16 << 10));
+    EXPECT_LE(crowded, kBudget);
+}
