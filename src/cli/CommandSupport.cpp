@@ -21,9 +21,9 @@ std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options)
             return std::nullopt;
         }
         if (!complete) {
-            std::fprintf(stderr, "quorvex-cli: the mask file %s is larger than %llu KiB\n",
+            std::fprintf(stderr, "quorvex-cli: the mask file %s is larger than %llu MiB\n",
                          options.masks->c_str(),
-                         static_cast<unsigned long long>(kMaskFileLimit >> 10));
+                         static_cast<unsigned long long>(kMaskFileLimit >> 20));
             return std::nullopt;
         }
         filters.useMasks = true;

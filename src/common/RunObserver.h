@@ -39,9 +39,11 @@ public:
     // The stop request (CancelBtn down, or the raised start button of the empty search).
     virtual bool cancelRequested() const { return false; }
 
-    // A folder that could not be listed, or a file whose contents could not be read,
-    // with the reason; the run goes on without it. The desktop program shows nothing
-    // (its lists simply lack the entry); the command-line tool writes one line.
+    // A folder that could not be listed, or a file whose contents could not be read
+    // (or that vanished or changed under the run), with the reason; the run goes on
+    // without it. A file that a run meets again may be told again. The desktop
+    // program shows nothing (its lists simply lack the entry); the command-line tool
+    // writes one line per path.
     virtual void cannotRead(const std::string& /*path*/, const std::string& /*reason*/) {}
 };
 

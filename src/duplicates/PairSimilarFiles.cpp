@@ -20,6 +20,7 @@
 #include <numeric>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #if defined(__GLIBC__)
@@ -31,7 +32,6 @@
 #include "duplicates/DupPairing.h"
 #include "duplicates/MemoryAccount.h"
 #include "duplicates/PairResolution.h"
-#include "duplicates/SizeWindow.h"
 #include "duplicates/WorkerPool.h"
 #include "platform/FailureReason.h"
 

@@ -110,4 +110,46 @@ TEST_F(StateFilesTest, OversizedFilesAreReadUpToTheLimitToldAndKeptAside)
               tree.root().size() + 4 + (50 << 20));
 }
 
+TEST_F(StateFilesTest, LinksAtStatePathsAreReplacedAndTheirTargetsLeftAlone)
+{
+    // Links planted in the data and settings folders, to files of someone else.
+    const std::string trash = tree.file("theirs/gomi", "/x/=16\r\n");
+    const std::string history = tree.file("theirs/history", "no path at all\x01\r\n");
+    const std::string settings = tree.file("theirs/settings", "Windows Registry Editor");
+    tree.symlink("data/gomi.txt", trash);
+    tree.symlink("data/data1.txt", history);
+    tree.symlink("config/Vorle/Quorvex.reg", settings);
+    {
+        auto form = makeForm();
+        form->close();
+    }
+    EXPECT_EQ(ReadWholeFile(trash), "/x/=16\r\n");
+    EXPECT_EQ(ReadWholeFile(history), "no path at all\x01\r\n");
+    EXPECT_EQ(ReadWholeFile(settings), "Windows Registry Editor");
+    for (const std::string& file :
+         {data("gomi.txt"), data("data1.txt"), tree.path("config/Vorle/Quorvex.reg")}) {
+        const auto entry = quorvex::platform::LookupEntry(file);
+        ASSERT_TRUE(entry) << file;
+        EXPECT_EQ(entry->attributes & quorvex::platform::kAttrReparsePoint, 0u) << file;
+    }
+    EXPECT_EQ(ReadWholeFile(data("gomi.txt")), "/x/=16\r\n");
+}
+
+TEST_F(StateFilesTest, AReadOnlySettingsFileIsNotReplacedAndTheCloseSaysSo)
+{
+    const std::string settings =
+        tree.file("config/Vorle/Quorvex.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
+                                              "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\r\n"
+                                              "\"updatepath\"=\"/opt/\"\r\n");
+    tree.setReadOnly("config/Vorle/Quorvex.reg", true);
+    {
+        auto form = makeForm();
+        form->close();
+    }
+    EXPECT_THAT(dialogs.texts(ScriptedDialogs::Kind::Message).join(u'\n').toStdString(),
+                HasSubstr(settings + ": " + std::strerror(EACCES)));
+    EXPECT_THAT(*ReadWholeFile(settings), HasSubstr("/opt/"));
+    EXPECT_THAT(*ReadWholeFile(settings), ::testing::Not(HasSubstr("sikii")));
+}
+
 } // namespace

@@ -54,6 +54,13 @@ TEST_F(DupsCli, ALowerThresholdTakesNearCopiesInOrderOfTheirMatch)
                            row("b.txt", "100%", "t/sub/"));
 }
 
+TEST_F(DupsCli, TheFolderColumnEndsInOneSlashHoweverTheFolderWasGiven)
+{
+    const CommandRun run = dups("", "t///");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, row("a.txt", "基準", "t/") + row("b.txt", "100%", "t/sub/"));
+}
+
 TEST_F(DupsCli, AFolderWithoutDuplicatesPrintsNoRowsAndSaysSo)
 {
     const CommandRun run = dups("", "empty");

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -63,6 +64,35 @@ TEST(CliReadFailures, AMaskFileThatCannotBeReadIsNamedWithItsReason)
                            std::strerror(ENOENT) + "\n");
 }
 
+TEST(CliReadFailures, IdenticalRefusesAFileItCannotReadOrAnEmptyOne)
+{
+    TempTree t;
+    t.file("A/same", "same");
+    t.fifo("A/pipe");
+    const auto pipe = RunCli({"identical", t.path("A/pipe"), t.path("A")});
+    EXPECT_EQ(pipe.exitCode, 2);
+    EXPECT_EQ(pipe.err, "quorvex-cli: cannot read " + t.path("A/pipe") + ": not a regular file\n");
+    EXPECT_EQ(pipe.out, "");
+
+    // An unset variable must not turn the command into a duplicate search.
+    const auto empty = RunCli({"identical", "", t.path("A")});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_EQ(empty.err, "ファイル [  ]\n\nファイルパスが不明です。\n");
+    EXPECT_EQ(empty.out, "");
+}
+
+TEST(CliReadFailures, AMaskFileIsReadUpToABound)
+{
+    TempTree t;
+    t.file("A/x.txt", "x");
+    const std::string masks = t.file("masks.txt", "*.txt\n");
+    std::filesystem::resize_file(masks, (1 << 20) + 1); // sparse: no memory, no disk
+    const auto run = RunCli({"--masks", masks, "empty", t.path("A")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "quorvex-cli: the mask file " + masks + " is larger than 1 MiB\n");
+    EXPECT_EQ(run.out, "");
+}
+
 class UnreadableFolder : public ::testing::Test
 {
 protected:
@@ -75,12 +105,15 @@ protected:
         t.file("A/open/copy", "twin");
         t.file("A/copy", "twin");
         t.file("B/locked/other", "x");
+        t.file("A/open/copy2", "twin");
+        t.file("A/open/secret", "twin"); // root's, closed to others
         for (const char* folder : {"", "A", "A/open", "B"})
             ::chmod(t.path(folder).c_str(), 0755);
         ::chmod(t.path("A/locked").c_str(), 0700); // root's, closed to others
         ::chmod(t.path("B/locked").c_str(), 0700);
-        for (const char* file : {"A/open/zero", "A/open/copy", "A/copy"})
+        for (const char* file : {"A/open/zero", "A/open/copy", "A/open/copy2", "A/copy"})
             ::chmod(t.path(file).c_str(), 0644);
+        ::chmod(t.path("A/open/secret").c_str(), 0600);
     }
     std::string cannotRead(const std::string& folder) const
     {
@@ -97,10 +130,19 @@ TEST_F(UnreadableFolder, EveryCommandNamesItAndEndsWithStatusThree)
     EXPECT_THAT(empty.out, HasSubstr("open/zero"));
     EXPECT_THAT(empty.out, Not(HasSubstr("locked"))); // never shown as an empty folder
 
-    const auto dups = RunCli({"dups", t.path("A")}, As::Nobody);
-    EXPECT_EQ(dups.exitCode, 3);
-    EXPECT_EQ(dups.err, cannotRead("A/locked/"));
-    EXPECT_THAT(dups.out, HasSubstr("copy\t100"));
+    // A file equal to others that cannot be read: named, and in no group.
+    for (const char* threshold : {"100", "90"}) {
+        SCOPED_TRACE(threshold);
+        const auto dups = RunCli({"--threshold", threshold, "dups", t.path("A")}, As::Nobody);
+        EXPECT_EQ(dups.exitCode, 3);
+        EXPECT_EQ(dups.err, cannotRead("A/locked/") + cannotRead("A/open/secret"));
+        EXPECT_THAT(dups.out, HasSubstr("copy\t100"));
+        EXPECT_THAT(dups.out, Not(HasSubstr("secret")));
+    }
+    const auto target = RunCli({"identical", t.path("A/open/secret"), t.path("A")}, As::Nobody);
+    EXPECT_EQ(target.exitCode, 2);
+    EXPECT_EQ(target.err, cannotRead("A/open/secret"));
+    EXPECT_EQ(target.out, "");
 
     const auto compare = RunCli({"compare", t.path("A"), t.path("B")}, As::Nobody);
     EXPECT_EQ(compare.exitCode, 3);

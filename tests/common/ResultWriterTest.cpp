@@ -105,14 +105,18 @@ TEST(ResultWriter, CsvQuotesPerRfc4180BehindAByteOrderMark)
 
 TEST(ResultWriter, CsvShowsFormulaLikeCellsAsTextWhileTsvAndJsonStayExact)
 {
-    EXPECT_EQ(CsvField("=1+1"), "'=1+1");
-    EXPECT_EQ(CsvField("+81 3"), "'+81 3");
-    EXPECT_EQ(CsvField("-1%"), "'-1%");
-    EXPECT_EQ(CsvField("@cmd"), "'@cmd");
-    EXPECT_EQ(CsvField("\t=x"), "'\t=x");
-    EXPECT_EQ(CsvField("\r=x"), "\"'\r=x\"");
-    EXPECT_EQ(CsvField("=HYPERLINK(\"u\",\"v\")"), "\"'=HYPERLINK(\"\"u\"\",\"\"v\"\")\"");
-    EXPECT_EQ(CsvField("a=b-c"), "a=b-c");
+    const std::pair<const char*, const char*> cells[] = {
+        {"=1+1", "'=1+1"},
+        {"+81 3", "'+81 3"},
+        {"-1%", "'-1%"},
+        {"@cmd", "'@cmd"},
+        {"\t=x", "'\t=x"},
+        {"\r=x", "\"'\r=x\""},
+        {"=HYPERLINK(\"u\",\"v\")", "\"'=HYPERLINK(\"\"u\"\",\"\"v\"\")\""},
+        {"a=b-c", "a=b-c"},
+    };
+    for (const auto& [cell, written] : cells)
+        EXPECT_EQ(CsvField(cell), written) << cell;
 
     ResultWriter writer({"Name"});
     writer.addRow({"=1+1"});

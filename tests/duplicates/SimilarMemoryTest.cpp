@@ -44,46 +44,32 @@ SimilarityOutcome Pair(const DupList& collected, unsigned threads, std::vector<s
 
 } // namespace
 
-TEST(SimilarMemory, IdenticalFilesAreOneClassAndHoldNoPairsWhateverTheOrder)
+// Identical files are one class and hold no pairs, whatever the order. Near-copies
+// are decided as the sweep goes; kept open by the larger first file, their pairs
+// (80,000) would outgrow the budget, and the sweep gives way to the pairing from
+// disk first, whose workers take read buffers.
+TEST(SimilarMemory, EqualAndNearEqualFilesStayWithinTheBudgetInAnyOrder)
 {
-    for (const bool blocker : {false, true}) {
-        SCOPED_TRACE(blocker);
-        TempTree t;
-        NearCopyTree random(3);
-        NearCopies(t, random, true, blocker);
-        const DupList collected = Collected(t);
-        std::vector<std::string> rows;
-        const SimilarityOutcome outcome = Pair(collected, 2, rows);
-        EXPECT_EQ(rows, Literal(collected, 90));
-        EXPECT_EQ(rows.size(), kFiles);
-        EXPECT_FALSE(outcome.pairedFromDisk);
-        EXPECT_LE(outcome.peakBytesHeld, kBudget);
-    }
-}
-
-TEST(SimilarMemory, NearCopiesAreDecidedAsTheSweepGoesOrPairedFromDiskWithinTheBudget)
-{
-    for (const bool blocker : {false, true}) {
-        SCOPED_TRACE(blocker);
-        TempTree t;
-        NearCopyTree random(4);
-        NearCopies(t, random, false, blocker);
-        const DupList collected = Collected(t);
-        const std::vector<std::string> expected = Literal(collected, 90);
-        ASSERT_EQ(expected.size(), kFiles);
-        for (const unsigned threads : {1u, 3u}) {
-            std::vector<std::string> rows;
-            const SimilarityOutcome outcome = Pair(collected, threads, rows);
-            EXPECT_EQ(rows, expected) << threads;
-            // Every pair matches: kept until the larger first file is judged, they would
-            // be 80,000; the sweep gives way to the pairing from disk first, whose
-            // workers take read buffers.
-            EXPECT_EQ(outcome.pairedFromDisk, blocker) << threads;
-            const std::uint64_t buffers = threads * (2 * ContentBuffers::kWords * 4);
-            EXPECT_LE(outcome.peakBytesHeld, kBudget + (outcome.pairedFromDisk ? buffers : 0))
-                << threads;
+    for (const bool identical : {true, false})
+        for (const bool blocker : {false, true}) {
+            SCOPED_TRACE(::testing::Message()
+                         << "identical " << identical << " blocker " << blocker);
+            TempTree t;
+            NearCopyTree random(identical ? 3 : 4);
+            NearCopies(t, random, identical, blocker);
+            const DupList collected = Collected(t);
+            const std::vector<std::string> expected = Literal(collected, 90);
+            ASSERT_EQ(expected.size(), kFiles);
+            for (const unsigned threads : {1u, 3u}) {
+                std::vector<std::string> rows;
+                const SimilarityOutcome outcome = Pair(collected, threads, rows);
+                EXPECT_EQ(rows, expected) << threads;
+                EXPECT_EQ(outcome.pairedFromDisk, !identical && blocker) << threads;
+                const std::uint64_t buffers = threads * (2 * ContentBuffers::kWords * 4);
+                EXPECT_LE(outcome.peakBytesHeld, kBudget + (outcome.pairedFromDisk ? buffers : 0))
+                    << threads;
+            }
         }
-    }
 }
 
 TEST(SimilarMemory, ThreadsAreCappedAndOnlyThoseThatWorkHoldTables)

@@ -188,6 +188,12 @@ TEST(Win32FileSystem, TextFilesInTheAnsiCodePage)
     ASSERT_TRUE(WriteTextLinesAtomically(path, {"C:\\表", "C:\\한"}));
     EXPECT_EQ(ReadWholeFile(path), "C:\\\x95\x5c\r\nC:\\한\r\n");
     EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"C:\\表", "C:\\한"}));
+
+    // A read-only file is not replaced, as on Linux.
+    t.setReadOnly("gomi.txt", true);
+    EXPECT_FALSE(WriteTextLinesAtomically(path, {"C:\\new"}));
+    EXPECT_EQ(*ReadTextLines(path), (std::vector<std::string>{"C:\\表", "C:\\한"}));
+    EXPECT_EQ(test::FolderNames(t.root()), std::vector<std::string>{"gomi.txt"});
 }
 
 } // namespace
