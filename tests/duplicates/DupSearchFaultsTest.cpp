@@ -10,6 +10,7 @@
 
 #include "DupTestSupport.h"
 #include "duplicates/DupSearch.h"
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "support/TempTree.h"
 
@@ -64,9 +65,13 @@ TEST(DupSearchFaults, FilesThatCannotBeReadOrVanishedAreTold)
             t.file("grown", "same content, and more");
         }
     };
+    // How the system words a missing file.
+    platform::InputFile probe;
+    EXPECT_FALSE(probe.open(t.path("never-there")));
+    const std::string missing = platform::LastFailureText();
     const auto told = [&](bool grownTold) {
         std::vector<std::string> expected{t.path("broken") + ": " + std::strerror(EIO),
-                                          t.path("gone") + ": " + std::strerror(ENOENT),
+                                          t.path("gone") + ": " + missing,
                                           t.path("locked") + ": " + std::strerror(EACCES)};
         if (grownTold)
             expected.push_back(t.path("grown") + ": its size changed during the search");
