@@ -32,6 +32,10 @@ int InjectedError(FaultPoint point)
         return ENOSPC;
     case FaultPoint::Remove:
         return EBUSY;
+    case FaultPoint::Link:
+        return EMLINK;
+    case FaultPoint::Clone:
+        return EOPNOTSUPP;
     }
     return EIO;
 }

@@ -132,7 +132,9 @@ enum class FaultPoint
     Read,     // each read from an open file (an I/O error)
     Write,    // an atomic rewrite (TextFile.h), with the file to replace (disk full)
     Rename,   // the rename that completes an atomic rewrite or moves an entry (disk full)
-    Remove    // removing a file or an empty folder (busy)
+    Remove,   // removing a file or an empty folder (busy)
+    Link,     // making a hard or symbolic link, with the path it is made for (too many links)
+    Clone     // cloning a file's contents, with the path of the clone's file (not supported)
 };
 using FaultHook = std::function<bool(FaultPoint, std::string_view path)>;
 void SetFaultHook(FaultHook hook);

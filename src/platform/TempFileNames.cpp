@@ -7,6 +7,16 @@
 
 namespace quorvex::platform {
 
+bool IsTempFilePath(std::string_view path)
+{
+    const std::size_t separator = FindLastSeparator(path);
+    const std::string_view name =
+        separator == std::string_view::npos ? path : path.substr(separator + 1);
+    const std::size_t infix = name.rfind(kTempInfix);
+    return infix != std::string_view::npos && infix > 0 &&
+           IsTempSuffix(name.substr(infix + kTempInfix.size()));
+}
+
 void RemoveTempFilesBeside(const std::string& target)
 {
     const std::size_t separator = FindLastSeparator(target);

@@ -13,6 +13,14 @@ inline constexpr std::string_view kTempInfix = ".tmp-";
 // (posix/AtomicWrite.cpp, win32/AtomicWrite.cpp).
 bool IsTempSuffix(std::string_view suffix);
 
+// A new suffix of the system's form, unlikely to be taken (the caller still creates
+// the file exclusively and takes another one when it is).
+std::string NewTempSuffix();
+
+// Whether the last component of `path` is named as a temporary file beside another
+// file: "<name>.tmp-<suffix>" with a suffix of this system's form.
+bool IsTempFilePath(std::string_view path);
+
 // Removes the files beside `target` named as temporary files of its rewrites.
 void RemoveTempFilesBeside(const std::string& target);
 

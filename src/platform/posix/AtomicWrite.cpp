@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <random>
 #include <vector>
 
 #include "platform/FailureReason.h"
@@ -69,6 +70,18 @@ bool IsTempSuffix(std::string_view suffix)
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')))
             return false;
     return true;
+}
+
+std::string NewTempSuffix()
+{
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static thread_local std::mt19937_64 engine{std::random_device{}()};
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string suffix(6, ' ');
+    for (char& c : suffix)
+        c = kLetters[pick(engine)];
+    return suffix;
 }
 
 bool WriteFileAtomically(std::string_view path, std::string_view bytes)

@@ -6,16 +6,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <vector>
 
 #include "platform/DosAttribText.h"
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/CopyBytes.h"
 #include "platform/posix/PathAnchor.h"
 #include "platform/posix/ProcessUmask.h"
-#include "platform/posix/WriteAll.h"
 
 namespace quorvex::platform {
 
@@ -31,32 +29,6 @@ bool MakeFolder(const std::string& path)
     struct stat status;
     return errno == EEXIST && ::fstatat(anchor.dirFd(), anchor.name(), &status, 0) == 0 &&
            S_ISDIR(status.st_mode);
-}
-
-// Copies the bytes of `from` into the new file `to`.
-bool CopyBytes(const std::string& from, const std::string& to)
-{
-    InputFile source;
-    if (!source.open(from))
-        return false;
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        RememberFailure(errno);
-        return false;
-    }
-    std::vector<char> buffer(1 << 16);
-    std::int64_t got;
-    while ((got = source.read(buffer.data(), buffer.size())) > 0)
-        if (!posix::WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)))) {
-            RememberFailure(errno);
-            got = -1;
-            break;
-        }
-    bool ok = got == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (!ok)
-        ::unlink(to.c_str());
-    return ok;
 }
 
 } // namespace
@@ -174,7 +146,7 @@ bool CopyToNewFile(std::string_view from, std::string_view to)
         return false;
     }
     if (!S_ISLNK(status.st_mode))
-        return CopyBytes(source, target);
+        return posix::CopyBytes(source, target, 0600);
     // One byte more than the link's size shows a link that changed meanwhile.
     std::string link(static_cast<std::size_t>(status.st_size) + 1, '\0');
     const ssize_t length = ::readlink(source.c_str(), link.data(), link.size());

@@ -11,6 +11,7 @@
 #include "platform/FaultHook.h"
 #include "platform/TempFileNames.h"
 #include "platform/TextFile.h"
+#include "platform/win32/FileHandle.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
 
@@ -18,51 +19,24 @@ namespace quorvex::platform {
 
 namespace {
 
-class FileHandle
-{
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    bool close()
-    {
-        const bool ok = !isOpen() || CloseHandle(handle_) != 0;
-        handle_ = INVALID_HANDLE_VALUE;
-        return ok;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-bool WriteAll(HANDLE file, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const DWORD chunk = bytes.size() > 0x40000000 ? 0x40000000 : DWORD(bytes.size());
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr))
-            return false;
-        bytes.remove_prefix(written);
-    }
-    return true;
-}
+using win32::FileHandle;
+using win32::WriteAll;
 
 // A name beside the target that no other writer (thread or process) picks.
 std::wstring TemporaryNameFor(const std::string& target)
 {
-    static std::atomic<unsigned> counter{0};
-    return win32::WidePath(target + std::string(kTempInfix) +
-                           std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(counter.fetch_add(1)));
+    return win32::WidePath(target + std::string(kTempInfix) + NewTempSuffix());
 }
 
 } // namespace
 
-// "<process>-<counter>" of TemporaryNameFor.
+std::string NewTempSuffix()
+{
+    static std::atomic<unsigned> counter{0};
+    return std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter.fetch_add(1));
+}
+
+// "<process>-<counter>" of NewTempSuffix.
 bool IsTempSuffix(std::string_view suffix)
 {
     const std::size_t dash = suffix.find('-');

@@ -1,0 +1,47 @@
+#include "platform/TempJournalNames.h"
+
+#include "platform/FileSystem.h"
+#include "platform/TempFileNames.h"
+
+namespace quorvex::platform {
+
+namespace {
+constexpr std::string_view kPrefix = "run-";
+constexpr std::string_view kExtension = ".journal";
+} // namespace
+
+std::string NewJournalName()
+{
+    return std::string(kPrefix) + NewTempSuffix() + std::string(kExtension);
+}
+
+bool IsJournalName(std::string_view name)
+{
+    return name.size() > kPrefix.size() + kExtension.size() && name.starts_with(kPrefix) &&
+           name.ends_with(kExtension) &&
+           IsTempSuffix(
+               name.substr(kPrefix.size(), name.size() - kPrefix.size() - kExtension.size()));
+}
+
+bool RemoveListedTempFiles(std::string_view journal)
+{
+    bool allGone = true;
+    while (!journal.empty()) {
+        const std::size_t end = journal.find('\0');
+        if (end == std::string_view::npos)
+            break; // a record cut short by a kill: its file was never made
+        const std::string path(journal.substr(0, end));
+        journal.remove_prefix(end + 1);
+        const std::optional<DirEntry> entry = LookupEntry(path);
+        if (!entry || !IsTempFilePath(path))
+            continue;
+        // A folder is never one of ours; a link is removed itself, not its target.
+        if (entry->isDirectory() && (entry->attributes & kAttrReparsePoint) == 0)
+            continue;
+        if (!DeleteRegularFile(path))
+            allGone = false;
+    }
+    return allGone;
+}
+
+} // namespace quorvex::platform

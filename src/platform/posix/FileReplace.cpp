@@ -1,0 +1,310 @@
+// Replacing and moving users' files on POSIX. The replacement is swapped with the
+// file in one step (renameat2 RENAME_EXCHANGE), so the file that comes out can be
+// checked: when it is not the one that was judged (another program saved a new
+// version in the meantime) it is swapped back. File systems without the exchange
+// get a plain rename over the file, right after the file was checked.
+
+#include "platform/FileReplace.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/FailureReason.h"
+#include "platform/FaultHook.h"
+#include "platform/PathText.h"
+#include "platform/TempFileNames.h"
+#include "platform/posix/CopyBytes.h"
+
+namespace quorvex::platform {
+
+namespace {
+
+constexpr int kNameAttempts = 100;
+constexpr const char* kChangedMeanwhile = "changed while it was being replaced";
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+void SyncFolderOf(const std::string& path)
+{
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        (void)::fsync(fd);
+        ::close(fd);
+    }
+}
+
+ReplaceResult Failure(int error)
+{
+    RememberFailure(error);
+    switch (error) {
+    case EXDEV:
+        return ReplaceResult::CrossDevice;
+    case EEXIST:
+        return ReplaceResult::TargetExists;
+    default:
+        return ReplaceResult::Failed;
+    }
+}
+
+ReplaceResult Changed()
+{
+    RememberFailure(kChangedMeanwhile);
+    return ReplaceResult::Changed;
+}
+
+// A temporary entry this code made: removed again unless it was renamed into place.
+class TempEntry
+{
+public:
+    explicit TempEntry(TempJournal& journal) : journal_(journal) {}
+    ~TempEntry()
+    {
+        if (!path_.empty() && ::unlink(path_.c_str()) == 0)
+            journal_.settle(); // else the next start removes it
+    }
+    TempEntry(const TempEntry&) = delete;
+    TempEntry& operator=(const TempEntry&) = delete;
+
+    // Makes the entry under a new name "<besidePath>.tmp-<suffix>" with `make`
+    // (returns false, errno set, when it fails); EEXIST takes another name.
+    template <typename Make> bool make(const std::string& besidePath, Make make)
+    {
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const std::string name = besidePath + std::string(kTempInfix) + NewTempSuffix();
+            if (!journal_.note(name))
+                return false;
+            if (make(name)) {
+                path_ = name;
+                return true;
+            }
+            const int error = errno;
+            journal_.settle(); // nothing was made
+            if (error != EEXIST) {
+                errno = error;
+                return false;
+            }
+        }
+        errno = EEXIST;
+        return false;
+    }
+    const std::string& path() const { return path_; }
+    // It now has its final name.
+    void renamed()
+    {
+        path_.clear();
+        journal_.settle();
+    }
+
+private:
+    TempJournal& journal_;
+    std::string path_;
+};
+
+bool MakeHardLink(const std::string& kept, const std::string& name)
+{
+    return !IsFaultInjected(FaultPoint::Link, name) &&
+           ::linkat(AT_FDCWD, kept.c_str(), AT_FDCWD, name.c_str(), 0) == 0;
+}
+
+bool MakeSymbolicLink(const std::string& kept, const std::string& name)
+{
+    return !IsFaultInjected(FaultPoint::Link, name) && ::symlink(kept.c_str(), name.c_str()) == 0;
+}
+
+// Gives the clone or copy `fd` the owner, permissions and modification time of the
+// file it replaces; the owner only where the system allows it.
+bool TakeOverAttributes(int fd, const FileIdentity& of)
+{
+    (void)::fchown(fd, of.owner, of.group);
+    const timespec times[2] = {{0, UTIME_NOW}, {of.lastWrite.seconds, of.lastWrite.nanoseconds}};
+    return ::fchmod(fd, of.permissions) == 0 && ::futimens(fd, times) == 0;
+}
+
+// A file sharing the kept file's blocks. The kept file must be unchanged after the
+// clone, so the clone holds the contents that were compared.
+bool MakeClone(const std::string& kept, const FileIdentity& keptExpected,
+               const FileIdentity& replaced, const std::string& name, bool& keptChanged)
+{
+    const int source = ::open(kept.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (source < 0)
+        return false;
+    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        const int error = errno;
+        ::close(source);
+        errno = error;
+        return false;
+    }
+    bool ok = !IsFaultInjected(FaultPoint::Clone, name) && ::ioctl(fd, FICLONE, source) == 0 &&
+              TakeOverAttributes(fd, replaced) && ::fsync(fd) == 0;
+    const int error = errno;
+    struct stat after;
+    keptChanged = ok && (::fstat(source, &after) != 0 ||
+                         after.st_size != static_cast<off_t>(keptExpected.size) ||
+                         after.st_mtim.tv_sec != keptExpected.lastWrite.seconds ||
+                         after.st_mtim.tv_nsec != keptExpected.lastWrite.nanoseconds);
+    ::close(fd);
+    ::close(source);
+    if (ok)
+        return true;
+    ::unlink(name.c_str());
+    errno = error;
+    return false;
+}
+
+ReplaceResult CloneFailure(int error)
+{
+    switch (error) {
+    case EOPNOTSUPP:
+    case ENOTTY:
+    case EINVAL:
+    case ENOSYS:
+        RememberFailure(error);
+        return ReplaceResult::NoClone;
+    default:
+        return Failure(error);
+    }
+}
+
+bool StillExpected(const std::string& path, const FileIdentity& expected)
+{
+    const std::optional<FileIdentity> now = IdentifyEntry(path);
+    return now && now->unchanged(expected);
+}
+
+// Puts `temp` in the place of `path`, which is still `expected`.
+ReplaceResult SwapIntoPlace(TempEntry& temp, const std::string& path, const FileIdentity& expected)
+{
+    if (IsFaultInjected(FaultPoint::Rename, path))
+        return Failure(errno);
+    if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
+        // The temporary name now holds what was at the path.
+        if (!StillExpected(temp.path(), expected)) {
+            // The other program's file goes back; failing the exchange, it replaces
+            // the link, which is all the temporary name may lose.
+            if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, path.c_str(),
+                            RENAME_EXCHANGE) != 0 &&
+                ::rename(temp.path().c_str(), path.c_str()) == 0)
+                temp.renamed();
+            return Changed();
+        }
+        SyncFolderOf(path);
+        return ReplaceResult::Done; // the old file goes with the temporary entry
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+        return Failure(errno);
+    if (!StillExpected(path, expected))
+        return Changed();
+    if (::rename(temp.path().c_str(), path.c_str()) != 0)
+        return Failure(errno);
+    temp.renamed();
+    SyncFolderOf(path);
+    return ReplaceResult::Done;
+}
+
+// Copies the file at `path` (still `expected`) to `destination` under a temporary
+// name there, then renames it into place without replacing anything.
+ReplaceResult CopyIntoPlace(const std::string& path, const FileIdentity& expected,
+                            const std::string& destination, TempJournal& journal)
+{
+    TempEntry temp(journal);
+    if (!temp.make(destination, [&](const std::string& name) {
+            if (!posix::CopyBytes(path, name, expected.permissions))
+                return false;
+            (void)::lchown(name.c_str(), expected.owner, expected.group);
+            const timespec times[2] = {
+                {0, UTIME_NOW}, {expected.lastWrite.seconds, expected.lastWrite.nanoseconds}};
+            return ::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
+        }))
+        return Failure(errno);
+    if (!StillExpected(path, expected))
+        return Changed();
+    if (!MoveEntry(temp.path(), destination))
+        return Failure(errno);
+    temp.renamed();
+    SyncFolderOf(destination);
+    // The original goes only while it is the file that was copied; otherwise the
+    // copy goes again.
+    if (!StillExpected(path, expected)) {
+        ::unlink(destination.c_str());
+        return Changed();
+    }
+    if (!DeleteRegularFile(path)) {
+        const int error = errno;
+        ::unlink(destination.c_str());
+        return Failure(error);
+    }
+    return ReplaceResult::Done;
+}
+
+} // namespace
+
+ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expected,
+                          std::string_view keptText, const FileIdentity& keptExpected,
+                          ReplaceKind kind, TempJournal& journal)
+{
+    const std::string path(pathText), kept(keptText);
+    TempEntry temp(journal);
+    bool keptChanged = false;
+    const bool made = temp.make(path, [&](const std::string& name) {
+        switch (kind) {
+        case ReplaceKind::HardLink:
+            return MakeHardLink(kept, name);
+        case ReplaceKind::SymbolicLink:
+            return MakeSymbolicLink(kept, name);
+        case ReplaceKind::Clone:
+            return MakeClone(kept, keptExpected, expected, name, keptChanged);
+        }
+        return false;
+    });
+    if (!made) {
+        const int error = errno;
+        if (kind == ReplaceKind::Clone)
+            return CloneFailure(error);
+        if (error == EPERM) {
+            RememberFailure(error);
+            return ReplaceResult::Refused;
+        }
+        return Failure(error);
+    }
+    // The kept file must still be the one compared: a hard link must lead to it.
+    const std::optional<FileIdentity> keptNow = IdentifyTarget(kept);
+    if (keptChanged || !keptNow || !keptNow->unchanged(keptExpected))
+        return Changed();
+    if (kind == ReplaceKind::HardLink) {
+        const std::optional<FileIdentity> link = IdentifyEntry(temp.path());
+        if (!link || !link->sameFile(keptExpected))
+            return Changed();
+    }
+    if (!StillExpected(path, expected))
+        return Changed();
+    return SwapIntoPlace(temp, path, expected);
+}
+
+ReplaceResult MoveFile(std::string_view pathText, const FileIdentity& expected,
+                       std::string_view destinationText, TempJournal& journal)
+{
+    const std::string path(pathText), destination(destinationText);
+    if (!StillExpected(path, expected))
+        return Changed();
+    if (!CreateFolderWithParents(FolderOf(destination)))
+        return Failure(errno);
+    if (MoveEntry(path, destination)) {
+        SyncFolderOf(destination);
+        return ReplaceResult::Done;
+    }
+    if (errno != EXDEV)
+        return Failure(::access(destination.c_str(), F_OK) == 0 ? EEXIST : errno);
+    return CopyIntoPlace(path, expected, destination, journal);
+}
+
+} // namespace quorvex::platform

@@ -1,0 +1,200 @@
+// Replacing and moving users' files on Windows: the link is made under a temporary
+// name beside the file and moved over it (MoveFileExW replacing it) right after the
+// file was checked. Windows file systems cannot clone a file through this layer.
+
+#include "platform/FileReplace.h"
+
+#include <windows.h>
+
+#include "platform/FailureReason.h"
+#include "platform/FaultHook.h"
+#include "platform/PathText.h"
+#include "platform/TempFileNames.h"
+#include "platform/win32/LastError.h"
+#include "platform/win32/WideText.h"
+
+namespace quorvex::platform {
+
+namespace {
+
+constexpr int kNameAttempts = 100;
+
+ReplaceResult Failure(DWORD error)
+{
+    win32::RememberLastError(error);
+    switch (error) {
+    case ERROR_NOT_SAME_DEVICE:
+        return ReplaceResult::CrossDevice;
+    case ERROR_PRIVILEGE_NOT_HELD:
+    case ERROR_INVALID_FUNCTION:
+    case ERROR_NOT_SUPPORTED:
+        return ReplaceResult::Refused;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return ReplaceResult::TargetExists;
+    default:
+        return ReplaceResult::Failed;
+    }
+}
+
+ReplaceResult Changed()
+{
+    RememberFailure("changed while it was being replaced");
+    return ReplaceResult::Changed;
+}
+
+bool StillExpected(const std::string& path, const FileIdentity& expected)
+{
+    const std::optional<FileIdentity> now = IdentifyEntry(path);
+    return now && now->unchanged(expected);
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t separator = FindLastSeparator(path);
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+// A temporary entry this code made: removed again unless it was moved into place.
+class TempEntry
+{
+public:
+    explicit TempEntry(TempJournal& journal) : journal_(journal) {}
+    ~TempEntry()
+    {
+        if (!path_.empty() && DeleteFileW(win32::WidePath(path_).c_str()))
+            journal_.settle();
+    }
+    TempEntry(const TempEntry&) = delete;
+    TempEntry& operator=(const TempEntry&) = delete;
+
+    // Makes the entry under a new name beside `besidePath` with `make` (false and
+    // GetLastError() when it fails); a taken name gives way to another.
+    template <typename Make> bool make(const std::string& besidePath, Make make)
+    {
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const std::string name = besidePath + std::string(kTempInfix) + NewTempSuffix();
+            if (!journal_.note(name))
+                return false;
+            if (make(name)) {
+                path_ = name;
+                return true;
+            }
+            const DWORD error = GetLastError();
+            journal_.settle();
+            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+                SetLastError(error);
+                return false;
+            }
+        }
+        SetLastError(ERROR_FILE_EXISTS);
+        return false;
+    }
+    const std::string& path() const { return path_; }
+    void renamed()
+    {
+        path_.clear();
+        journal_.settle();
+    }
+
+private:
+    TempJournal& journal_;
+    std::string path_;
+};
+
+bool MakeSymbolicLink(const std::string& kept, const std::string& name)
+{
+    const std::wstring link = win32::WidePath(name), target = win32::Widen(kept);
+    // Without the developer mode the flag is refused as unknown on older systems.
+    return CreateSymbolicLinkW(link.c_str(), target.c_str(),
+                               SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE) ||
+           (GetLastError() == ERROR_INVALID_PARAMETER &&
+            CreateSymbolicLinkW(link.c_str(), target.c_str(), 0));
+}
+
+} // namespace
+
+ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expected,
+                          std::string_view keptText, const FileIdentity& keptExpected,
+                          ReplaceKind kind, TempJournal& journal)
+{
+    const std::string path(pathText), kept(keptText);
+    if (kind == ReplaceKind::Clone) {
+        RememberFailure("the file system cannot clone files");
+        return ReplaceResult::NoClone;
+    }
+    TempEntry temp(journal);
+    bool injected = false;
+    const bool made = temp.make(path, [&](const std::string& name) {
+        if (IsFaultInjected(FaultPoint::Link, name)) {
+            injected = true;
+            SetLastError(ERROR_TOO_MANY_LINKS);
+            return false;
+        }
+        if (kind == ReplaceKind::HardLink)
+            return CreateHardLinkW(win32::WidePath(name).c_str(), win32::WidePath(kept).c_str(),
+                                   nullptr) != 0;
+        return MakeSymbolicLink(kept, name);
+    });
+    if (!made)
+        return injected ? ReplaceResult::Failed : Failure(GetLastError());
+    const std::optional<FileIdentity> keptNow = IdentifyTarget(kept);
+    if (!keptNow || !keptNow->unchanged(keptExpected))
+        return Changed();
+    if (kind == ReplaceKind::HardLink) {
+        const std::optional<FileIdentity> link = IdentifyEntry(temp.path());
+        if (!link || !link->sameFile(keptExpected))
+            return Changed();
+    }
+    if (!StillExpected(path, expected))
+        return Changed();
+    if (IsFaultInjected(FaultPoint::Rename, path))
+        return ReplaceResult::Failed; // the reason is the injected one
+    if (!MoveFileExW(win32::WidePath(temp.path()).c_str(), win32::WidePath(path).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return Failure(GetLastError());
+    temp.renamed();
+    return ReplaceResult::Done;
+}
+
+ReplaceResult MoveFile(std::string_view pathText, const FileIdentity& expected,
+                       std::string_view destinationText, TempJournal& journal)
+{
+    const std::string path(pathText), destination(destinationText);
+    if (!StillExpected(path, expected))
+        return Changed();
+    if (!CreateFolderWithParents(FolderOf(destination)))
+        return Failure(GetLastError());
+    if (IsFaultInjected(FaultPoint::Rename, path))
+        return ReplaceResult::Failed; // the reason is the injected one
+    const std::wstring from = win32::WidePath(path), to = win32::WidePath(destination);
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH))
+        return ReplaceResult::Done;
+    if (GetLastError() != ERROR_NOT_SAME_DEVICE)
+        return Failure(GetLastError());
+    // Another volume: a copy under a temporary name there, moved into place, and only
+    // then the original removed, while it is still the file that was copied.
+    TempEntry temp(journal);
+    if (!temp.make(destination, [&](const std::string& name) {
+            return CopyFileW(from.c_str(), win32::WidePath(name).c_str(), TRUE) != 0;
+        }))
+        return Failure(GetLastError());
+    if (!StillExpected(path, expected))
+        return Changed();
+    if (!MoveFileExW(win32::WidePath(temp.path()).c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH))
+        return Failure(GetLastError());
+    temp.renamed();
+    if (!StillExpected(path, expected)) {
+        DeleteFileW(to.c_str());
+        return Changed();
+    }
+    if (!DeleteRegularFile(path)) {
+        const std::string reason = LastFailureText();
+        DeleteFileW(to.c_str());
+        RememberFailure(reason);
+        return ReplaceResult::Failed;
+    }
+    return ReplaceResult::Done;
+}
+
+} // namespace quorvex::platform
