@@ -31,7 +31,7 @@ fi
 
 # --- quorvex-cli.exe against the Linux build on the same tree ---
 tree=$(mktemp -d /tmp/qv-smoke-XXXXXX)
-trap 'rm -rf "$tree" "$tree.linux" "$tree.wine" "$tree.windows"' EXIT
+trap 'rm -rf "$tree" "$tree.linux" "$tree.wine" "$tree.windows" "$tree.data" "$tree.moved"' EXIT
 # At most one name outside ASCII a folder: the two systems order such names each by
 # its own rules (bytes in C.UTF-8, the Japanese locale's table on Windows).
 mkdir -p "$tree/A/sub/deep" "$tree/A/empty" "$tree/A/wide" "$tree/B/sub" "$tree/B/onlyb"
@@ -82,3 +82,20 @@ check compare compare --content "$tree/A" "$tree/B"
 check dups dups --threshold 50 "$tree"
 check identical identical "$tree/A/same.txt" "$tree"
 check empty empty "$tree/A"
+
+# Acting on the groups: the plan of a dry run is the Linux build's; hard links made by
+# the Windows build share the kept file's inode on the disk, and a move takes the
+# copies away with their paths below the searched folder.
+check dry-run dups --act hardlink --dry-run "$tree"
+export QUORVEX_DATA_DIR="$(windows_path "$tree.data")\\"
+wine "$build/quorvex-cli.exe" dups --act hardlink "$(windows_path "$tree")" >/dev/null
+if [ "$(stat -c %i "$tree/A/same.txt")" != "$(stat -c %i "$tree/B/same.txt")" ]; then
+    echo "test-windows: quorvex-cli.exe dups --act hardlink made no hard link" >&2
+    exit 1
+fi
+wine "$build/quorvex-cli.exe" dups --act "move=$(windows_path "$tree.moved")" "$(windows_path "$tree")" >/dev/null
+if [ -e "$tree/B/same.txt" ] || ! cmp -s "$tree/A/same.txt" "$tree.moved/B/same.txt"; then
+    echo "test-windows: quorvex-cli.exe dups --act move did not move the copy" >&2
+    exit 1
+fi
+echo "test-windows: quorvex-cli.exe dups --act hardlink and move act as on Linux"

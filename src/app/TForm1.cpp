@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 
+#include "actions/ActionRun.h"
 #include "app/ColorPanel.h"
 #include "app/DefaultColors.h"
 #include "app/OptionsPage.h"
@@ -20,6 +21,7 @@
 #include "help/HelpDocument.h"
 #include "help/TWebDlg.h"
 #include "platform/AppPaths.h"
+#include "platform/TempJournal.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShellFileInfo.h"
 #include "platform/desktop/ShownText.h"
@@ -256,6 +258,8 @@ void TForm1::FormCreate()
     ReadMaskSets();
     ReadSettings();
     runStores(StateStore::TrashList, true);
+    // What a run of actions killed before its end left beside users' files.
+    quorvex::platform::RemoveLeftoversOfRuns(quorvex::ActionJournalFolder(UserDataDir_));
 }
 
 // The application's hint handler: entering a control makes its hint (or that of the
@@ -435,6 +439,12 @@ TYesAllNoCancelBox& TForm1::yesAllNoCancelBox()
         YesAllNoCancelBox1_->applyStandardConfiguration(&ImageList1());
     }
     return *YesAllNoCancelBox1_;
+}
+
+void TForm1::searchEmptyItems(const QString& folder)
+{
+    PageControl1->setCurrentIndex(PageIndex(Page::EmptyItems));
+    registrations_.searchEmptyItems(folder);
 }
 
 Page TForm1::currentPage() const

@@ -66,6 +66,7 @@ public:
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override;
     void saveFailed(const std::string& file, const std::string& reason) override;
+    void searchEmptyItems(const QString& folder) override;
 
     // What the system offers, fixed on this platform: the newer generation of
     // status bars, whose text needs no offset.

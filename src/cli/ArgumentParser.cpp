@@ -10,15 +10,17 @@ struct CommandShape
 {
     const char* name;
     std::size_t operands;
+    bool moreOperands; // takes `operands` or more
     bool takesContent;
     bool takesThreshold;
+    bool takesActions; // --act, --keep, --dry-run
 };
 
 constexpr CommandShape kCommands[] = {
-    {"compare", 2, true, false},
-    {"dups", 1, false, true},
-    {"identical", 2, false, true},
-    {"empty", 1, false, false},
+    {"compare", 2, false, true, false, false},
+    {"dups", 1, true, false, true, true},
+    {"identical", 2, false, false, true, false},
+    {"empty", 1, false, false, false, false},
 };
 
 const CommandShape* findCommand(const std::string& name)
@@ -55,6 +57,44 @@ bool parseThreadCount(const std::string& text, unsigned& out)
     return parseWholeNumber(text, 4, out) && out >= 1;
 }
 
+// The folder of "WORD=DIR" when `text` begins with "WORD=" and a folder follows.
+bool parseFolderWord(const std::string& text, std::string_view word, std::string& folder)
+{
+    if (text.size() <= word.size() + 1 || !text.starts_with(word) || text[word.size()] != '=')
+        return false;
+    folder = text.substr(word.size() + 1);
+    return true;
+}
+
+bool parseAct(const std::string& text, CliOptions& options)
+{
+    for (ActionKind kind :
+         {ActionKind::Trash, ActionKind::HardLink, ActionKind::SymbolicLink, ActionKind::Reflink})
+        if (text == ActionWord(kind)) {
+            options.act = kind;
+            return true;
+        }
+    if (!parseFolderWord(text, ActionWord(ActionKind::Move), options.moveFolder))
+        return false;
+    options.act = ActionKind::Move;
+    return true;
+}
+
+bool parseKeep(const std::string& text, CliOptions& options)
+{
+    if (text == "first")
+        options.keep = KeepRule::Reference;
+    else if (text == "newest")
+        options.keep = KeepRule::Newest;
+    else if (text == "oldest")
+        options.keep = KeepRule::Oldest;
+    else if (parseFolderWord(text, "under", options.keepFolder))
+        options.keep = KeepRule::UnderFolder;
+    else
+        return false;
+    return true;
+}
+
 } // namespace
 
 std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::string>& args)
@@ -63,6 +103,7 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     bool optionsEnded = false;
     bool thresholdGiven = false;
     bool threadsGiven = false;
+    bool keepGiven = false;
     std::vector<std::string> words; // command and operands
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -107,6 +148,17 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             if (!value || !parseThreshold(*value, options.threshold))
                 return UsageError{"--threshold takes a whole number from 10 to 100"};
             thresholdGiven = true;
+        } else if (arg == "--act") {
+            const std::string* value = needValue("--act");
+            if (!value || !parseAct(*value, options))
+                return UsageError{"--act takes trash, hardlink, symlink, reflink or move=DIR"};
+        } else if (arg == "--keep") {
+            const std::string* value = needValue("--keep");
+            if (!value || !parseKeep(*value, options))
+                return UsageError{"--keep takes first, newest, oldest or under=DIR"};
+            keepGiven = true;
+        } else if (arg == "--dry-run") {
+            options.dryRun = true;
         } else if (arg == "--threads") {
             const std::string* value = needValue("--threads");
             if (!value || !parseThreadCount(*value, options.threads))
@@ -133,10 +185,17 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return UsageError{std::move(message), shape->name};
     };
     options.operands.assign(words.begin() + 1, words.end());
-    if (options.operands.size() != shape->operands)
-        return misuse(std::string(shape->name) + " takes " + std::to_string(shape->operands) +
+    if (options.operands.size() < shape->operands ||
+        (!shape->moreOperands && options.operands.size() != shape->operands))
+        return misuse(std::string(shape->name) + " takes " +
+                      (shape->moreOperands ? "at least " : "") + std::to_string(shape->operands) +
                       (shape->operands == 1 ? " path, not " : " paths, not ") +
                       std::to_string(options.operands.size()));
+    const bool actionOptions = options.act || keepGiven || options.dryRun;
+    if (actionOptions && !shape->takesActions)
+        return misuse("--act, --keep and --dry-run go with dups");
+    if ((keepGiven || options.dryRun) && !options.act)
+        return misuse("--keep and --dry-run go with --act");
     if (options.content && !shape->takesContent)
         return misuse("--content goes with compare");
     if (thresholdGiven && !shape->takesThreshold)

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "actions/ActionPlan.h"
 #include "common/ResultWriter.h"
+#include "duplicates/DupActions.h"
 
 namespace quorvex::cli {
 
@@ -21,11 +23,18 @@ struct CliOptions
     std::optional<std::string> masks; // --masks FILE
     bool exclude = false;             // --exclude
     OutputFormat format = OutputFormat::Tsv;
-    bool progress = false;             // --progress
-    bool content = false;              // compare --content
-    int threshold = 100;               // dups / identical --threshold N
-    unsigned threads = 0;              // dups / identical --threads N (0: every core)
-    std::vector<std::string> operands; // paths, in order
+    bool progress = false; // --progress
+    bool content = false;  // compare --content
+    int threshold = 100;   // dups / identical --threshold N
+    unsigned threads = 0;  // dups / identical --threads N (0: every core)
+    // dups --act trash|hardlink|symlink|reflink|move=DIR: what happens to the files
+    // that do not stay; without it nothing on disk changes.
+    std::optional<ActionKind> act;
+    std::string moveFolder;              // the DIR of move=DIR
+    KeepRule keep = KeepRule::Reference; // dups --keep first|newest|oldest|under=DIR
+    std::string keepFolder;              // the DIR of under=DIR
+    bool dryRun = false;                 // dups --dry-run: print the plan, change nothing
+    std::vector<std::string> operands;   // paths, in order
 };
 
 // Exit codes.

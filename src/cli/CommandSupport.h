@@ -21,8 +21,8 @@ inline constexpr std::uint64_t kMaskFileLimit = std::uint64_t{1} << 20;
 std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
-// could not read everything (`unreadCount` of its observer); kExitFailure with a
-// message when the result could not be written.
+// could not read or do everything (`unreadCount` of its observer, with the items of a
+// plan that failed); kExitFailure with a message when the result could not be written.
 int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount);
 
 } // namespace quorvex::cli

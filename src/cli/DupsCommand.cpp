@@ -1,26 +1,108 @@
-// quorvex-cli dups FOLDER / identical FILE FOLDER: the duplicate and identical-file
-// searches, rows as the desktop list holds them after the search.
+// quorvex-cli dups FOLDER... / identical FILE FOLDER: the duplicate and identical-file
+// searches, rows as the desktop list holds them after the search; with --act, the
+// plan for the files that do not stay, printed (--dry-run) or carried out.
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "actions/ActionRun.h"
+#include "actions/PlanTable.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
+#include "duplicates/DupActions.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupTable.h"
+#include "platform/AppPaths.h"
+#include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+#include "platform/TempJournal.h"
 
 namespace quorvex::cli {
+
+namespace {
+
+int Refuse(const std::string& text)
+{
+    std::fprintf(stderr, "%s\n", text.c_str());
+    return kExitRefused;
+}
+
+// --keep under=DIR in the spelling of the list's folders: the searched folder that
+// holds DIR, followed by DIR's path below it. Empty when no searched folder holds it.
+std::string KeepFolderAsListed(const CliOptions& options)
+{
+    const std::string wanted =
+        platform::WithTrailingSeparator(platform::CanonicalPath(options.keepFolder));
+    for (const std::string& operand : options.operands) {
+        const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(operand));
+        if (wanted.starts_with(root))
+            return platform::WithTrailingSeparator(operand) + wanted.substr(root.size());
+    }
+    return {};
+}
+
+// What the actions refuse before anything is searched; empty when nothing.
+std::string ActionOptionsRefusal(const CliOptions& options, std::string& keepFolder)
+{
+    if (std::string refusal = ActionRefusal(*options.act, options.threshold); !refusal.empty())
+        return refusal;
+    if (*options.act == ActionKind::Move) {
+        const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
+        if (there && !there->isDirectory())
+            return PathErrorText(options.moveFolder, "フォルダ");
+    }
+    if (options.keep == KeepRule::UnderFolder) {
+        if (!platform::IsExistingFolder(options.keepFolder))
+            return PathErrorText(options.keepFolder, "フォルダ");
+        keepFolder = KeepFolderAsListed(options);
+        if (keepFolder.empty())
+            return "フォルダ [ " + options.keepFolder + " ]\n\n検索するフォルダの中にありません。";
+    }
+    return {};
+}
+
+// Carries the plan out; each item not done is named on standard error. Returns how many.
+std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
+                    std::vector<ActionOutcome>& outcomes)
+{
+    const std::string journalFolder = ActionJournalFolder(platform::UserDataDir());
+    platform::RemoveLeftoversOfRuns(journalFolder);
+    {
+        TerminalProgress progress(options.progress);
+        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
+    }
+    std::size_t failures = 0;
+    for (std::size_t i = 0; i < plan.items.size(); ++i) {
+        if (!outcomes[i].failed())
+            continue;
+        ++failures;
+        const PlannedAction& item = plan.items[i];
+        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
+                     std::string(ActionWord(item.kind)).c_str(), item.path.c_str(),
+                     FailureText(item, outcomes[i]).c_str());
+    }
+    return failures;
+}
+
+} // namespace
 
 int RunDupsCommand(const CliOptions& options)
 {
     const std::optional<FilterSettings> filters = FiltersFromOptions(options);
     if (!filters)
         return kExitFailure;
+    std::string keepFolder;
+    if (options.act) {
+        if (std::string refusal = ActionOptionsRefusal(options, keepFolder); !refusal.empty())
+            return Refuse(refusal);
+    }
     const bool identical = options.command == "identical";
     const std::string fileText = identical ? options.operands.at(0) : std::string();
-    const std::string& folderText = options.operands.back();
+    const std::vector<std::string> folders(options.operands.begin() + (identical ? 1 : 0),
+                                           options.operands.end());
     // An empty FILE would make the desktop program's duplicate search of it.
     if (identical && fileText.empty()) {
         std::fprintf(stderr, "%s\n", PathErrorText(fileText, "ファイル").c_str());
@@ -34,17 +116,32 @@ int RunDupsCommand(const CliOptions& options)
         TerminalProgress progress(options.progress);
         DupSearchParams params{*filters, options.threshold, progress};
         params.threads = options.threads;
-        run = StartDupSearch(fileText, folderText, params, list);
+        run = StartDupSearch(fileText, folders, params, list);
         unreadCount = progress.unreadCount();
     }
-    if (!run.ran) {
-        std::fprintf(stderr, "%s\n", run.refusal.c_str());
-        return kExitRefused;
-    }
+    if (!run.ran)
+        return Refuse(run.refusal);
     if (run.targetUnreadable) // named on standard error by the run
         return kExitRefused;
 
-    const int status = WriteResult(DupTable(list), options, unreadCount);
+    int status;
+    if (!options.act) {
+        status = WriteResult(DupTable(list), options, unreadCount);
+    } else {
+        const DupPlan planned =
+            PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,
+                        options.moveFolder);
+        if (!planned.refusal.empty())
+            return Refuse(planned.refusal);
+        if (options.dryRun) {
+            status = WriteResult(PlanTable(planned.plan), options, unreadCount);
+        } else {
+            std::vector<ActionOutcome> outcomes;
+            const std::size_t failures = RunPlan(planned.plan, options, outcomes);
+            status =
+                WriteResult(PlanTable(planned.plan, outcomes), options, unreadCount + failures);
+        }
+    }
     if (status != kExitFailure && !run.notice.empty())
         std::fprintf(stderr, "%s\n", run.notice.c_str());
     return status;

@@ -35,13 +35,34 @@ constexpr CommandHelp kCommands[] = {
      "the content column: \"内容(%)\", or the average percentage after --content.\n",
      "A or B is neither an existing file nor an existing folder, or one is a file and\n"
      "the other a folder"},
-    {"dups", "dups [--threshold N] [--threads N] FOLDER",
-     "Finds groups of duplicate files in FOLDER and its subfolders: files whose\n"
-     "contents match the group's reference file to at least N percent.\n"
-     "Only files that belong to a group are listed, group by group.\n",
+    {"dups",
+     "dups [--threshold N] [--threads N] [--act ACTION [--keep RULE] [--dry-run]] FOLDER...",
+     "Finds groups of duplicate files in the FOLDERs and their subfolders: files whose\n"
+     "contents match the group's reference file to at least N percent. Groups span\n"
+     "the folders. Only files that belong to a group are listed, group by group.\n"
+     "With --act, one file of each group stays and the others are acted on.\n",
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the similarity search\n"
-     "                     (default: one per core; at most four per core)\n",
+     "                     (default: one per core; at most four per core)\n"
+     "  --act ACTION       what happens to the files that do not stay:\n"
+     "                       trash     they go to the desktop trash\n"
+     "                       hardlink  each becomes a hard link to the kept file\n"
+     "                       symlink   each becomes a symbolic link to it (absolute)\n"
+     "                       reflink   each becomes a clone of it that shares its\n"
+     "                                 blocks (fails where the file system cannot\n"
+     "                                 clone; never a full copy instead)\n"
+     "                       move=DIR  they move into DIR with their paths below the\n"
+     "                                 searched folders; nothing there is replaced\n"
+     "                     Links and clones need --threshold 100. Each file is checked\n"
+     "                     again first: size and time as listed, and for a link or a\n"
+     "                     clone all its bytes equal to the kept file's.\n"
+     "  --keep RULE        which file of each group stays (default first):\n"
+     "                       first      the group's reference file (\"基準\")\n"
+     "                       newest     the newest (of equal times, the first listed)\n"
+     "                       oldest     the oldest\n"
+     "                       under=DIR  the files in DIR, a searched folder or one in\n"
+     "                                  it; groups without a file there stay whole\n"
+     "  --dry-run          print what --act would do and change nothing\n",
      "  1 name     file name\n"
      "  2 content  \"基準\" for the reference file that heads a group, else the match\n"
      "             with it such as \"87%\"\n"
@@ -49,8 +70,17 @@ constexpr CommandHelp kCommands[] = {
      "  4 date     last modification, local time, yyyy/mm/dd hh:nn\n"
      "  5 folder   the folder holding the file, ending in \"/\"\n"
      "  6 group    the group's label\n"
-     "  7 band     \"0\" or \"1\", alternating from group to group\n",
-     "FOLDER is not an existing folder"},
+     "  7 band     \"0\" or \"1\", alternating from group to group\n"
+     "With --act the rows are the plan (--dry-run) or what was done, one a file:\n"
+     "  1 action   trash, move, hardlink, symlink or reflink\n"
+     "  2 path     the file acted on\n"
+     "  3 kept     the file of its group that stays\n"
+     "  4 bytes    its size\n"
+     "  5 to       where a moved file goes, else empty\n"
+     "Then \"#freed\" with the bytes of all rows.\n",
+     "a FOLDER is not an existing folder or lies within another; with --act, a\n"
+     "      link or clone below --threshold 100, a move=DIR that is a file, or an\n"
+     "      under=DIR that is not a folder inside a FOLDER"},
     {"identical", "identical [--threshold N] [--threads N] FILE FOLDER",
      "Lists the files in FOLDER and its subfolders whose contents match FILE to at\n"
      "least N percent, in the order of the walk. FILE itself is listed when it lies\n"
@@ -130,7 +160,8 @@ std::string exitCodes(const char* refused)
            refused +
            "\n"
            "  3   done, but some folders or files could not be read: each is named on\n"
-           "      standard error (quorvex-cli: cannot read PATH: REASON)\n"
+           "      standard error (quorvex-cli: cannot read PATH: REASON); also when --act\n"
+           "      could not act on some files (quorvex-cli: cannot ACTION PATH: REASON)\n"
            "  64  wrong usage\n";
 }
 
@@ -154,7 +185,7 @@ std::string toolHelp()
            "\n"
            "Commands:\n"
            "  compare    compare two folders or two files\n"
-           "  dups       find groups of duplicate files in a folder\n"
+           "  dups       find groups of duplicate files in folders, and act on them\n"
            "  identical  find the files in a folder that match one file\n"
            "  empty      find empty folders and zero-size files\n"
            "\n" +

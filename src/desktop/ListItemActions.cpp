@@ -3,7 +3,6 @@
 #include "desktop/ImageList1.h"
 #include "desktop/ItemProperties.h"
 #include "desktop/ListSaving.h"
-#include "platform/desktop/RecycleBin.h"
 #include "platform/desktop/ShellActions.h"
 
 #include <QAbstractItemView>
@@ -129,35 +128,4 @@ void ListItemActions::CopySelectedToClipboard()
         if (std::string path = itemPath_(row); !path.empty())
             paths.push_back(std::move(path));
     PutFilesOnClipboard(paths);
-}
-
-bool ListItemActions::RecycleSelected(
-    const ItemPath& recyclePath, const std::function<void(const std::vector<int>& rows)>& recycled)
-{
-    const std::vector<int> selected = SelectedRowNumbers(list_);
-    std::vector<std::string> paths;
-    std::vector<int> sentRows;
-    std::vector<int> rows; // reported in any case once the operation runs
-    for (int row : selected) {
-        if (std::string path = recyclePath(row); !path.empty()) {
-            paths.push_back(std::move(path));
-            sentRows.push_back(row);
-        } else {
-            rows.push_back(row);
-        }
-    }
-    if (paths.empty())
-        return false;
-    const RecycleOutcome outcome =
-        SendToRecycleBin(services_.dialogs, &services_.owner, paths, true);
-    if (!outcome.confirmed)
-        return false;
-    for (std::size_t i = 0; i < sentRows.size(); ++i)
-        if (outcome.removed[i])
-            rows.push_back(sentRows[i]);
-    if (rows.empty())
-        return false;
-    std::sort(rows.begin(), rows.end());
-    recycled(rows);
-    return true;
 }

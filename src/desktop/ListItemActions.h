@@ -1,8 +1,9 @@
 #pragma once
 // The row actions the result lists share, and the popup menu that offers them:
 // open an item (double click), open the folder that holds it, select all rows, copy
-// the selected items to the clipboard as files, send them to the desktop trash, show
-// an item's properties, and save the whole list to a file. A list tells the actions
+// the selected items to the clipboard as files, show an item's properties, and save
+// the whole list to a file. Deleting is the list's own (its item "削除(&D)" builds a
+// plan of the selected items, desktop/ActionPlanRun.h). A list tells the actions
 // only its item path per row and, for saving, its table; the selection and
 // select-all come from its view.
 //
@@ -104,14 +105,6 @@ public:
     void CopySelectedToClipboard();
     // "リストを保存…": the save dialog, then the table written to the chosen file.
     void SaveListToFile();
-
-    // Sends the items that `recyclePath` gives for the selected rows, in row order
-    // (empty paths are left out), to the desktop trash in one operation. Once the
-    // user has agreed to it, `recycled` gets, in row order, the rows whose items left
-    // the disk and the rows that gave none; rows whose items could not be removed are
-    // left out. Returns whether any row was reported.
-    bool RecycleSelected(const ItemPath& recyclePath,
-                         const std::function<void(const std::vector<int>& rows)>& recycled);
 
 private:
     std::string firstSelectedPath() const;

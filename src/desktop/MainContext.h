@@ -154,4 +154,9 @@ public:
     // window coordinates.
     virtual void
     setDropHandler(std::function<void(const QString& path, const QPoint& pos)> handler) = 0;
+
+    // Another page's offer, taken, to look for the folders its actions emptied: the
+    // empty-item page is shown and searches `folder`. That page registers its search.
+    virtual void searchEmptyItems(const QString& folder) = 0;
+    virtual void setEmptyItemSearch(std::function<void(const QString& folder)> search) = 0;
 };

@@ -57,6 +57,15 @@ public:
     void resized(int width) const;
     void setDropHandler(std::function<void(const QString&, const QPoint&)> handler);
     void dropped(const QString& path, const QPoint& pos) const;
+    void setEmptyItemSearch(std::function<void(const QString&)> search)
+    {
+        emptyItemSearch_ = std::move(search);
+    }
+    void searchEmptyItems(const QString& folder) const
+    {
+        if (emptyItemSearch_)
+            emptyItemSearch_(folder);
+    }
 
 private:
     struct Store
@@ -79,6 +88,7 @@ private:
     std::vector<std::function<void(int)>> pageChangeHandlers_;
     std::vector<std::function<void(int)>> resizeHandlers_;
     std::function<void(const QString&, const QPoint&)> dropHandler_;
+    std::function<void(const QString&)> emptyItemSearch_;
 };
 
 // The part of MainContext that only records what pages register; a host (the main
@@ -117,6 +127,10 @@ public:
     void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override
     {
         registrations_.setDropHandler(std::move(handler));
+    }
+    void setEmptyItemSearch(std::function<void(const QString&)> search) override
+    {
+        registrations_.setEmptyItemSearch(std::move(search));
     }
 
 protected:

@@ -47,6 +47,13 @@ void DupList::removeRows(std::vector<std::size_t> rows)
     compact();
 }
 
+void DupList::relocate(std::size_t row, std::string folder)
+{
+    folders_.push_back(std::move(folder));
+    records_.at(row).folderIndex = static_cast<std::uint32_t>(folders_.size() - 1);
+    folderUsed_ = true; // the new last folder is in use: enterFolder must not reuse it
+}
+
 void DupList::removeUngrouped()
 {
     std::erase_if(records_, [](const TDupRecord& record) { return record.group == 0; });

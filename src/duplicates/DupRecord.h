@@ -17,10 +17,20 @@
 namespace quorvex {
 
 // Content cell values besides a percentage 0..100.
-constexpr std::int16_t kContentNotJudged = -1; // empty cell
-constexpr std::int16_t kContentReference = -2; // "基準"
+constexpr std::int8_t kContentNotJudged = -1; // empty cell
+constexpr std::int8_t kContentReference = -2; // "基準"
 
 constexpr std::int8_t kBandEmpty = -1;
+
+// What became of a row's file after the search, when something was done to it.
+enum class RowState : std::uint8_t
+{
+    AsFound,
+    HardLinked,     // replaced by a hard link to its group's kept file
+    SymbolicLinked, // replaced by a symbolic link to it
+    Cloned,         // replaced by a clone of it
+    Moved           // moved to another folder (the row's folder is the new one)
+};
 
 struct TDupRecord
 {
@@ -30,9 +40,10 @@ struct TDupRecord
     std::uint32_t folderIndex = 0;
     std::uint32_t group = 0; // 0: empty; else the 1-based walk position of the reference
     std::int32_t IconIndex = -1;
-    std::int16_t content = kContentNotJudged;
+    std::int8_t content = kContentNotJudged;
     std::int8_t band = kBandEmpty; // -1 empty, 0 or 1
     std::int8_t OverlayIndex = -1;
+    RowState state = RowState::AsFound;
 };
 
 class DupList
@@ -62,6 +73,8 @@ public:
     // Removes the given rows (indices in any order; duplicates and indices out of
     // range are ignored) and releases the storage only they used.
     void removeRows(std::vector<std::size_t> rows);
+    // The row's file now lies in `folder` (ending in '/'), under the same name.
+    void relocate(std::size_t row, std::string folder);
     // Removes every row whose group is empty (the files without a partner).
     void removeUngrouped();
     void clear();

@@ -7,6 +7,8 @@
 #include "duplicates/DupSort.h"
 #include "duplicates/SearchWalk.h"
 #include "platform/FailureReason.h"
+#include "platform/FileIdentity.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -105,15 +107,25 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
         });
 }
 
-SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParams& params,
-                               DupList& list)
+SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
+                               const DupSearchParams& params, DupList& list)
 {
-    if (folderPath.empty() || !platform::IsExistingFolder(folderPath))
-        return Refuse(folderPath, kFolderKind);
+    std::vector<std::string> canonical;
+    for (const std::string& folder : folders) {
+        if (folder.empty() || !platform::IsExistingFolder(folder))
+            return Refuse(folder, kFolderKind);
+        canonical.push_back(platform::WithTrailingSeparator(platform::CanonicalPath(folder)));
+    }
+    for (std::size_t i = 0; i < folders.size(); ++i)
+        for (std::size_t j = 0; j < folders.size(); ++j)
+            if (i != j && canonical[i].starts_with(canonical[j]))
+                return {false, std::string(kFolderKind) + " [ " + folders[i] +
+                                   " ]\n\n検索するほかのフォルダと重なっています。"};
 
     RunObserver& observer = params.observer;
     observer.setOverallPosition(0);
-    CollectFiles(folderPath, params, list);
+    for (const std::string& folder : folders)
+        CollectFiles(folder, params, list);
     observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
     const int threshold = ClampedThreshold(params);
     if (threshold == 100) {
@@ -146,12 +158,22 @@ void CollectFiles(std::string_view folder, const DupSearchParams& params, DupLis
 DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderText,
                             const DupSearchParams& params, DupList& list)
 {
+    return StartDupSearch(fileText, std::vector<std::string>{std::string(folderText)}, params,
+                          list);
+}
+
+DupSearchRun StartDupSearch(std::string_view fileText, const std::vector<std::string>& folders,
+                            const DupSearchParams& params, DupList& list)
+{
     list.clear();
     DupSearchRun run;
     const bool identical = !fileText.empty();
     run.DupMode = !identical;
-    const SearchOutcome outcome = identical ? SearchIdentical(fileText, folderText, params, list)
-                                            : SearchDuplicates(folderText, params, list);
+    run.scope = {folders, std::string(fileText), ClampedThreshold(params)};
+    const SearchOutcome outcome =
+        identical ? SearchIdentical(fileText, folders.empty() ? std::string() : folders.front(),
+                                    params, list)
+                  : SearchDuplicates(folders, params, list);
     run.ran = outcome.ran;
     run.refusal = outcome.refusal;
     run.targetUnreadable = outcome.targetUnreadable;

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/ContentCompare.h"
 #include "common/Filters.h"
 #include "common/RunObserver.h"
+#include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex {
@@ -55,11 +57,13 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
                    const DupSearchParams& params, ContentBuffers& buffers,
                    const ContentImage* targetImage, DupList& list);
 
-// Gathers the files below folderPath into groups of look-alikes and keeps only the
-// grouped rows, ordered by group with each reference row first, shaded by group.
-// Files that cannot be read take part in no group and are told to the observer.
-SearchOutcome SearchDuplicates(std::string_view folderPath, const DupSearchParams& params,
-                               DupList& list);
+// Gathers the files below the folders into groups of look-alikes (groups span the
+// folders) and keeps only the grouped rows, ordered by group with each reference row
+// first, shaded by group. A folder that does not exist is refused, and so is one that
+// lies within another (its files would be listed twice). Files that
+// cannot be read take part in no group and are told to the observer.
+SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
+                               const DupSearchParams& params, DupList& list);
 
 // Appends a record for every file below `folder` that takes part, in walk order.
 void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list);
@@ -71,12 +75,16 @@ struct DupSearchRun
 {
     bool ran = false;
     bool DupMode = false;
-    std::string refusal; // warning box text when an input was refused
+    DupSearchScope scope; // what acting on the rows needs to know of the search
+    std::string refusal;  // warning box text when an input was refused
     std::string
         notice; // "一致するファイルはありませんでした。" / "重複する…" when nothing was found
     bool targetUnreadable = false; // as in SearchOutcome
 };
 DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderText,
+                            const DupSearchParams& params, DupList& list);
+// The same over several folders; the identical-file search takes the first.
+DupSearchRun StartDupSearch(std::string_view fileText, const std::vector<std::string>& folders,
                             const DupSearchParams& params, DupList& list);
 
 } // namespace quorvex

@@ -1,5 +1,6 @@
 #include "duplicates/DupSelection.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace quorvex {
@@ -48,17 +49,6 @@ std::vector<std::size_t> selectInGroups(const DupList& list, PickIn pickIn)
     return result;
 }
 
-// The row of the group to keep by time: the first with the extreme time.
-template <typename Better>
-std::size_t keptByTime(const DupList& list, const std::vector<std::size_t>& rows, Better better)
-{
-    std::size_t kept = rows.front();
-    for (std::size_t row : rows)
-        if (better(list[row].lastWrite, list[kept].lastWrite))
-            kept = row;
-    return kept;
-}
-
 // Every row of a group except the first with the time that `better` prefers.
 template <typename Better>
 std::vector<std::size_t> selectAllButByTime(const DupList& list, Better better)
@@ -98,6 +88,17 @@ std::vector<std::size_t> SelectDuplicatesInFolder(const DupList& list, std::stri
             return list[row].content != kContentReference &&
                    std::string_view(list.folder(list[row])).starts_with(folder);
         };
+    });
+}
+
+std::vector<std::size_t> SelectOutsideFolder(const DupList& list, std::string_view folder)
+{
+    const auto inFolder = [&](std::size_t row) {
+        return std::string_view(list.folder(list[row])).starts_with(folder);
+    };
+    return selectInGroups(list, [&](const std::vector<std::size_t>& rows) {
+        const bool hasCopyThere = std::ranges::any_of(rows, inFolder);
+        return [&, hasCopyThere](std::size_t row) { return hasCopyThere && !inFolder(row); };
     });
 }
 

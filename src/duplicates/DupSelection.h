@@ -24,5 +24,8 @@ std::vector<std::size_t> SelectAllButOldest(const DupList& list);
 // Every row other than a "基準" row whose folder is `folder` (ending in '/') or lies
 // below it.
 std::vector<std::size_t> SelectDuplicatesInFolder(const DupList& list, std::string_view folder);
+// Of every group with a row whose folder is `folder` (ending in '/') or lies below it,
+// the rows outside it: the folder is a reference whose files stay.
+std::vector<std::size_t> SelectOutsideFolder(const DupList& list, std::string_view folder);
 
 } // namespace quorvex

@@ -29,6 +29,19 @@ TEST(ArgumentParser, AcceptsEachCommandWithItsOptions)
     EXPECT_EQ(std::get<CliOptions>(identical).threshold, 10);
     EXPECT_EQ(std::get<CliOptions>(identical).threads, 3u);
 
+    auto acting = parse(
+        {"dups", "--act", "move=/aside", "--keep", "under=/a", "--dry-run", "/a", "/b", "/c"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(acting));
+    const auto& a = std::get<CliOptions>(acting);
+    EXPECT_EQ(a.act, quorvex::ActionKind::Move);
+    EXPECT_EQ(a.moveFolder, "/aside");
+    EXPECT_EQ(a.keep, quorvex::KeepRule::UnderFolder);
+    EXPECT_EQ(a.keepFolder, "/a");
+    EXPECT_TRUE(a.dryRun);
+    EXPECT_EQ(a.operands.size(), 3u);
+    EXPECT_EQ(std::get<CliOptions>(parse({"dups", "--act", "symlink", "d"})).act,
+              quorvex::ActionKind::SymbolicLink);
+
     auto dashes = parse({"empty", "--", "--odd-name"});
     ASSERT_TRUE(std::holds_alternative<CliOptions>(dashes));
     EXPECT_EQ(std::get<CliOptions>(dashes).operands.front(), "--odd-name");
@@ -40,7 +53,14 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {},
              {"frobnicate", "x"},
              {"compare", "a"},
-             {"dups", "a", "b"},
+             {"dups"},
+             {"identical", "f", "d", "e"},
+             {"dups", "--act", "copy", "d"},
+             {"dups", "--act", "move=", "d"},
+             {"dups", "--keep", "first", "d"},
+             {"dups", "--act", "trash", "--keep", "latest", "d"},
+             {"dups", "--dry-run", "d"},
+             {"identical", "--act", "trash", "f", "d"},
              {"dups", "--threshold", "9", "d"},
              {"dups", "--threshold", "101", "d"},
              {"dups", "--threshold", "5x", "d"},
@@ -78,9 +98,10 @@ TEST(ArgumentParser, HelpAndVersionNeedNoOperandsButAKnownCommand)
 
 TEST(ArgumentParser, UsageErrorsAreOneLineAndNameTheCommandWhenKnown)
 {
-    const auto count = std::get<UsageError>(parse({"dups", "a", "b"}));
-    EXPECT_EQ(count.message, "dups takes 1 path, not 2");
-    EXPECT_EQ(count.command, "dups");
+    const auto count = std::get<UsageError>(parse({"identical", "f"}));
+    EXPECT_EQ(count.message, "identical takes 2 paths, not 1");
+    EXPECT_EQ(count.command, "identical");
+    EXPECT_EQ(std::get<UsageError>(parse({"dups"})).message, "dups takes at least 1 path, not 0");
     EXPECT_EQ(std::get<UsageError>(parse({"compare", "--threshold", "50", "a", "b"})).command,
               "compare");
     EXPECT_EQ(std::get<UsageError>(parse({"--bogus", "empty", "d"})).message,

@@ -1,10 +1,14 @@
 // quorvex-cli dups on a small tree, as a user runs it: the groups, their order and
-// columns, the threshold, and the notice of a search that finds nothing.
+// columns, the threshold, the notice of a search that finds nothing, several folders,
+// and acting on the groups (dry run, hard links, refusals, files not acted on).
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include <sys/stat.h>
+
+#include "platform/TextFile.h"
 #include "support/RunCommand.h"
 #include "support/TempTree.h"
 
@@ -28,6 +32,11 @@ protected:
     {
         return RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dups " + options + " " +
                           ShellQuoted(t.path(folder)));
+    }
+    ino_t inode(const std::string& relative) const
+    {
+        struct stat status;
+        return ::lstat(t.path(relative).c_str(), &status) == 0 ? status.st_ino : 0;
     }
 
     std::string row(const std::string& name, const std::string& content,
@@ -67,6 +76,67 @@ TEST_F(DupsCli, AFolderWithoutDuplicatesPrintsNoRowsAndSaysSo)
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err, "重複するファイルはありませんでした。\n");
+}
+
+TEST_F(DupsCli, HardLinksPutEachGroupOnOneFileAfterADryRunThatChangedNothing)
+{
+    t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    const CommandRun dry = dups("--act hardlink --dry-run", "t");
+    EXPECT_EQ(dry.exitCode, 0) << dry.err;
+    EXPECT_EQ(dry.out, "hardlink\t" + t.path("t/sub/b.txt") + "\t" + t.path("t/a.txt") +
+                           "\t13\t\n" + "hardlink\t" + t.path("t/sub/e.txt") + "\t" +
+                           t.path("t/a.txt") + "\t13\t\n#freed\t26\n");
+    EXPECT_NE(inode("t/sub/b.txt"), inode("t/a.txt"));
+
+    const CommandRun run = dups("--act hardlink", "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, dry.out);
+    EXPECT_EQ(inode("t/sub/b.txt"), inode("t/a.txt"));
+    EXPECT_EQ(inode("t/sub/e.txt"), inode("t/a.txt"));
+    EXPECT_EQ(platform::ReadWholeFile(t.path("t/sub/e.txt")), "same content\n");
+}
+
+TEST_F(DupsCli, LinksBelowAFullMatchAndFoldersWithinEachOtherAreRefused)
+{
+    CommandRun run = dups("--act hardlink --threshold 90", "t");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    run = RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dups " + ShellQuoted(t.path("t")) + " " +
+                     ShellQuoted(t.path("t/sub")));
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err,
+              "フォルダ [ " + t.path("t/sub") + " ]\n\n検索するほかのフォルダと重なっています。\n");
+    EXPECT_EQ(dups("--dry-run", "t").exitCode, 64);
+}
+
+TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
+{
+    const char* time = "2024-03-04 05:06:07";
+    t.file("backup/a.txt", "same content\n", time);
+    t.file("backup/c.txt", "other\n", time);
+    t.file("photos/c.txt", "other\n", time);
+    const CommandRun run =
+        RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dups --act trash --dry-run --keep under=" +
+                   ShellQuoted(t.path("photos")) + " " + ShellQuoted(t.path("backup")) + " " +
+                   ShellQuoted(t.path("photos")) + " " + ShellQuoted(t.path("t")));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    // The group of a.txt has no file in photos/: it stays whole.
+    const std::string kept = t.path("photos/c.txt");
+    EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t6\t\n" + "trash\t" +
+                           t.path("t/c.txt") + "\t" + kept + "\t6\t\n#freed\t12\n");
+}
+
+TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
+{
+    t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    t.file("aside/sub/b.txt", "already here\n");
+    const CommandRun run = dups("--act move=" + ShellQuoted(t.path("aside")), "t");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, "quorvex-cli: cannot move " + t.path("t/sub/b.txt") + ": 移動先 [ " +
+                           t.path("aside/sub/b.txt") + " ] に同じ名前の項目があります。\n");
+    EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/b.txt")), "already here\n");
+    EXPECT_EQ(platform::ReadWholeFile(t.path("t/sub/b.txt")), "same content\n");
+    EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/e.txt")), "same content\n");
 }
 
 } // namespace

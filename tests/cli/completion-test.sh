@@ -40,6 +40,12 @@ expect 'folder1 folder2' quorvex-cli empty ''
 expect 'file1 folder1 folder2' quorvex-cli identical ''
 expect 'folder1 folder2' quorvex-cli identical file1 ''
 expect 'file1 folder1 folder2' quorvex-cli --masks ''
+expect '--act' quorvex-cli dups --a
+expect '--dry-run' quorvex-cli dups --act trash --dr
+expect 'hardlink' quorvex-cli dups --act h
+expect 'move=folder1/ move=folder2/' quorvex-cli dups --act move=f
+expect 'under=' quorvex-cli dups --keep u
+expect 'folder1 folder2' quorvex-cli dups --act trash --keep newest f
 # An option's value is not the command; after "--" words are never options.
 expect 'folder1 folder2' quorvex-cli --format tsv dups f
 expect '' quorvex-cli empty -- --h

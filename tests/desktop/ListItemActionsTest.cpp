@@ -1,7 +1,6 @@
-// The row actions shared by the result lists, on a plain list of paths: sending to
-// the trash (declined, done, partly failed; in row order), copying in row order,
-// select-all with its flag, the usual enabling, and opening an item whose type has
-// no application.
+// The row actions shared by the result lists, on a plain list of paths: copying in
+// row order, select-all with its flag, the usual enabling, and opening an item whose
+// type has no application.
 #include "desktop/ListItemActions.h"
 
 #include "platform/desktop/SysImageList.h"
@@ -71,73 +70,6 @@ protected:
                             [this](int row) { return pathOf(row); },
                             {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props", "Save"}};
 };
-
-TEST_F(ListItemActionsTest, TrashTakesTheSelectedItemsInRowOrderAndReportsTheRowsThatWent)
-{
-    const QString a = QString::fromStdString(tree.file("a.txt", "1"));
-    const QString b = QString::fromStdString(tree.file("b.txt", "2"));
-    const QString c = QString::fromStdString(tree.file("c.txt", "3"));
-    setRows({a, b, c});
-    select({2, 0});
-    std::vector<int> asked;
-    std::vector<int> reported;
-    const auto recyclePath = [&](int row) {
-        asked.push_back(row);
-        return pathOf(row);
-    };
-    const auto recycled = [&](const std::vector<int>& rows) { reported = rows; };
-
-    dialogs.scriptYesNo(false);
-    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
-    EXPECT_EQ(asked, (std::vector<int>{0, 2}));
-    EXPECT_TRUE(reported.empty());
-    EXPECT_TRUE(std::filesystem::exists(a.toStdString()));
-
-    // Rows without an item are left out of the operation but still reported.
-    setRows({a, b, QString()});
-    select({0, 1, 2});
-    dialogs.scriptYesNo(true);
-    EXPECT_TRUE(actions.RecycleSelected(recyclePath, recycled));
-    EXPECT_EQ(reported, (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(dialogs.calls().back().text, QStringLiteral("2 個の項目をごみ箱に移動しますか？"));
-    EXPECT_FALSE(std::filesystem::exists(a.toStdString()));
-    EXPECT_TRUE(std::filesystem::exists(desktop.home + "/.local/share/Trash/files/b.txt"));
-
-    // Nothing to send: no question, nothing reported.
-    reported.clear();
-    view.clearSelection();
-    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
-    select({2});
-    EXPECT_FALSE(actions.RecycleSelected(recyclePath, recycled));
-    EXPECT_TRUE(reported.empty());
-}
-
-TEST_F(ListItemActionsTest, AnItemThatVanishedStaysListedWhileTheOthersStillGo)
-{
-    // Three files of one name: the trash numbers them in the order they arrive.
-    QStringList paths;
-    for (const char* folder : {"x", "y", "z"})
-        paths << QString::fromStdString(tree.file(std::string(folder) + "/same.txt", folder));
-    std::filesystem::remove(paths[1].toStdString());
-    setRows(paths);
-    select({0, 1, 2});
-    std::vector<int> reported;
-    dialogs.scriptYesNo(true);
-    EXPECT_TRUE(actions.RecycleSelected([this](int row) { return pathOf(row); },
-                                        [&](const std::vector<int>& rows) { reported = rows; }));
-
-    EXPECT_EQ(reported, (std::vector<int>{0, 2}));
-    EXPECT_EQ(dialogs.texts(Kind::Message),
-              QStringList{paths[1] + QStringLiteral("\nが見つかりません。")});
-    const std::string trash = desktop.home + "/.local/share/Trash/files/";
-    EXPECT_FALSE(std::filesystem::exists(paths[0].toStdString()));
-    EXPECT_FALSE(std::filesystem::exists(paths[2].toStdString()));
-    QFile first(QString::fromStdString(trash + "same.txt"));
-    QFile second(QString::fromStdString(trash + "same.2.txt"));
-    ASSERT_TRUE(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
-    EXPECT_EQ(first.readAll(), "x");
-    EXPECT_EQ(second.readAll(), "z");
-}
 
 TEST_F(ListItemActionsTest, CopyPutsTheSelectedItemsInRowOrder)
 {

@@ -94,8 +94,14 @@ public:
     {
         saveFailures.push_back(file + ": " + reason);
     }
+    void searchEmptyItems(const QString& folder) override
+    {
+        emptyItemSearches.push_back(folder);
+        registrations_.searchEmptyItems(folder);
+    }
 
-    std::vector<std::string> saveFailures; // "file: reason", as the host was told
+    std::vector<std::string> saveFailures;  // "file: reason", as the host was told
+    std::vector<QString> emptyItemSearches; // the folders other pages asked to search
 
 private:
     Dialogs& dialogs_;

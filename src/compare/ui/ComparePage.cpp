@@ -6,6 +6,7 @@
 #include "compare/ui/ComparisonListView.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/ActionPlanRun.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
@@ -316,14 +317,28 @@ void ComparePage::Delete1Click()
     const int side = ListView2->ClickedSide();
     if ((side != 0 && side != 1) || context_.isBusy())
         return;
-    Actions->RecycleSelected(
-        [this, side](int row) {
-            return quorvex::ComparisonRecyclePath(model_->row(row), side, model_->RootA(),
-                                                  model_->RootB());
-        },
-        [this, side](const std::vector<int>& rows) {
-            quorvex::MarkDeletedOnSide(engine_.rows(), rows,
-                                       side == 1 ? quorvex::Side::B : quorvex::Side::A);
-            model_->rowsChanged();
-        });
+    quorvex::ActionPlan plan;
+    std::vector<int> rows; // the selected rows without an item: gone too once it ran
+    for (int row : SelectedRowNumbers(*ListView2)) {
+        if (std::optional<quorvex::PlannedAction> item = quorvex::ComparisonTrashItem(
+                model_->row(row), side, model_->RootA(), model_->RootB())) {
+            item->row = static_cast<std::size_t>(row);
+            plan.items.push_back(std::move(*item));
+        } else {
+            rows.push_back(row);
+        }
+    }
+    const PlanRunResult result = ConfirmAndRunPlan(context_, closing_, plan);
+    if (!result.confirmed)
+        return;
+    for (std::size_t i = 0; i < plan.items.size(); ++i)
+        if (result.outcomes[i].done)
+            rows.push_back(static_cast<int>(plan.items[i].row));
+    std::sort(rows.begin(), rows.end());
+    quorvex::MarkDeletedOnSide(engine_.rows(), rows,
+                               side == 1 ? quorvex::Side::B : quorvex::Side::A);
+    model_->rowsChanged();
+    if (!closing_)
+        OfferEmptyFolderSearch(context_, plan, result.outcomes,
+                               side == 1 ? model_->RootB() : model_->RootA());
 }

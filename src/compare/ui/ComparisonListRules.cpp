@@ -1,5 +1,6 @@
 #include "compare/ui/ComparisonListRules.h"
 
+#include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 
@@ -69,15 +70,19 @@ std::string ComparisonItemPath(const ComparisonRow* row, int clickedSide, const 
     return ComparisonCellPath(row, clickedSide, rootA, rootB);
 }
 
-std::string ComparisonRecyclePath(const ComparisonRow* row, int clickedSide,
-                                  const std::string& rootA, const std::string& rootB)
+std::optional<PlannedAction> ComparisonTrashItem(const ComparisonRow* row, int clickedSide,
+                                                 const std::string& rootA, const std::string& rootB)
 {
     std::string path = ComparisonItemPath(row, clickedSide, rootA, rootB);
     if (path.empty())
-        return path;
-    const bool exists = isFileRow(row->pathCell()) ? platform::IsExistingFile(path)
-                                                   : platform::IsExistingFolder(path);
-    return exists ? path : std::string();
+        return std::nullopt;
+    const bool folder = !isFileRow(row->pathCell());
+    if (!(folder ? platform::IsExistingFolder(path) : platform::IsExistingFile(path)))
+        return std::nullopt;
+    PlannedAction item;
+    item.path = platform::AbsolutePath(path);
+    item.folder = folder;
+    return item;
 }
 
 void MarkDeletedOnSide(std::vector<ComparisonRow>& rows, const std::vector<int>& indices, Side side)

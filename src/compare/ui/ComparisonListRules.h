@@ -3,8 +3,10 @@
 // the full path behind a row's name cell of side A or B, and what the list actions
 // work on and change.
 
+#include "actions/ActionPlan.h"
 #include "compare/ComparisonRow.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,9 +56,10 @@ std::string ComparisonItemPath(const ComparisonRow* row, int clickedSide, const 
                                const std::string& rootB);
 
 // The item a deletion sends to the trash: the item path when that file (for a file
-// row) or folder (for a folder row) exists on disk; else empty.
-std::string ComparisonRecyclePath(const ComparisonRow* row, int clickedSide,
-                                  const std::string& rootA, const std::string& rootB);
+// row) or folder (for a folder row) exists on disk; else nullopt.
+std::optional<PlannedAction> ComparisonTrashItem(const ComparisonRow* row, int clickedSide,
+                                                 const std::string& rootA,
+                                                 const std::string& rootB);
 
 // After a deletion on `side`: the rows at `indices`, and every row below a folder
 // row among them, show that side as gone.

@@ -16,6 +16,24 @@ const QString kCaptions[DupListModel::ColumnCount] = {
     QStringLiteral("更新日"), QStringLiteral("Path"),    QStringLiteral("重複"),
 };
 
+// What the name cell adds for a file that was acted on since the search.
+QString stateMarker(quorvex::RowState state)
+{
+    switch (state) {
+    case quorvex::RowState::AsFound:
+        break;
+    case quorvex::RowState::HardLinked:
+        return QStringLiteral(" [ハードリンク]");
+    case quorvex::RowState::SymbolicLinked:
+        return QStringLiteral(" [シンボリックリンク]");
+    case quorvex::RowState::Cloned:
+        return QStringLiteral(" [リフリンク]");
+    case quorvex::RowState::Moved:
+        return QStringLiteral(" [移動済み]");
+    }
+    return {};
+}
+
 } // namespace
 
 DupListModel::DupListModel(quorvex::DupList& list, MainContext& context, IconLookup& icons,
@@ -48,7 +66,7 @@ QString DupListModel::cellText(int row, int column) const
         return {};
     switch (column) {
     case 0:
-        return ShownText(list_.name(*shown));
+        return ShownText(list_.name(*shown)) + stateMarker(shown->state);
     case 1:
         return ShownText(quorvex::ContentText(*shown));
     case 2:

@@ -38,7 +38,8 @@ public:
     // The record behind a view row; null outside the rows shown.
     const quorvex::TDupRecord* record(int row) const;
     // The text a cell shows: the size through the size rule of "サイズは、バイト単位で
-    // 表示する"; the group cell only after a duplicate search.
+    // 表示する"; the group cell only after a duplicate search; after the name, what
+    // became of a file that was replaced or moved since the search.
     QString cellText(int row, int column) const;
     // The band colour of a duplicate result (band "0": the colour of Panel1, else
     // white); invalid for the list's own background.

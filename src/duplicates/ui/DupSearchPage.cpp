@@ -4,6 +4,7 @@
 #include "controls/TColorProgressBar.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/ActionPlanRun.h"
 #include "desktop/BrowseForFolder.h"
 #include "desktop/ColumnSort.h"
 #include "desktop/Hint.h"
@@ -32,6 +33,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStringList>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -183,6 +185,7 @@ void DupSearchPage::buildPopupMenu()
     MenuItem3 = Actions->Properties;
     connect(DeleteMenu1, &QAction::triggered, this, &DupSearchPage::DeleteMenu1Click);
     buildSelectionHelpers();
+    buildActionItems();
 
     Actions->openOnRightClick([this] { PopupMenu1Popup(); });
 }
@@ -214,10 +217,42 @@ void DupSearchPage::buildSelectionHelpers()
     });
 }
 
+void DupSearchPage::buildActionItems()
+{
+    // After "削除(&D)", in this order.
+    QAction* before =
+        Actions->Menu->actions().value(Actions->Menu->actions().indexOf(DeleteMenu1) + 1);
+    const auto item = [&](const char* name, const QString& caption) {
+        auto* action = new QAction(caption, PopupMenu1);
+        action->setObjectName(QString::fromLatin1(name));
+        PopupMenu1->insertAction(before, action);
+        return action;
+    };
+    HardLinkMenu1 = item("HardLinkMenu1", QStringLiteral("ハードリンクに置き換え"));
+    SymbolicLinkMenu1 = item("SymbolicLinkMenu1", QStringLiteral("シンボリックリンクに置き換え"));
+    ReflinkMenu1 = item("ReflinkMenu1", QStringLiteral("リフリンク(複製)に置き換え"));
+    MoveMenu1 = item("MoveMenu1", QStringLiteral("フォルダへ移動…"));
+    connect(HardLinkMenu1, &QAction::triggered, this,
+            [this] { ActOnSelection(quorvex::ActionKind::HardLink); });
+    connect(SymbolicLinkMenu1, &QAction::triggered, this,
+            [this] { ActOnSelection(quorvex::ActionKind::SymbolicLink); });
+    connect(ReflinkMenu1, &QAction::triggered, this,
+            [this] { ActOnSelection(quorvex::ActionKind::Reflink); });
+    connect(MoveMenu1, &QAction::triggered, this, &DupSearchPage::MoveMenu1Click);
+}
+
 void DupSearchPage::PopupMenu1Popup()
 {
     const bool idle = !context_.isBusy();
-    Actions->enableItems(ListView4->selectedRow() >= 0 && idle);
+    const bool rowItemsUsable = ListView4->selectedRow() >= 0 && idle;
+    Actions->enableItems(rowItemsUsable);
+    MoveMenu1->setEnabled(rowItemsUsable);
+    // Links and clones only for files found equal byte for byte.
+    const bool replaceable =
+        rowItemsUsable &&
+        quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_.threshold).empty();
+    for (QAction* action : {HardLinkMenu1, SymbolicLinkMenu1, ReflinkMenu1})
+        action->setEnabled(replaceable);
     const bool helpersUsable = idle && model_->DupMode() && model_->rowCount() > 0;
     for (QAction* action : {SelectButReference, SelectButNewest, SelectButOldest})
         action->setEnabled(helpersUsable);
@@ -318,6 +353,7 @@ void DupSearchPage::SwitchButton8Click()
         const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
                                               observer};
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
+        scope_ = run.scope;
         model_->setDupMode(run.DupMode);
         model_->showRows();
         if (!run.refusal.empty())
@@ -361,32 +397,56 @@ void DupSearchPage::ListView4Resize()
 
 void DupSearchPage::DeleteMenu1Click()
 {
+    ActOnSelection(quorvex::ActionKind::Trash);
+}
+
+void DupSearchPage::MoveMenu1Click()
+{
     if (context_.isBusy())
         return;
-    std::vector<int> changed; // in row order, as the rows are visited
-    QString changedPaths;
-    Actions->RecycleSelected(
-        [&](int row) {
-            const quorvex::TDupRecord* record = model_->record(row);
-            if (!record)
-                return std::string();
-            std::string path = DupList_.RecordPath(*record);
-            if (!quorvex::ChangedSinceListed(*record, path))
-                return path;
-            changed.push_back(row);
-            changedPaths += QStringLiteral("\n") + ShownText(path);
-            return std::string();
-        },
-        [&](const std::vector<int>& rows) {
-            std::vector<std::size_t> gone;
-            for (int row : rows)
-                if (!std::binary_search(changed.begin(), changed.end(), row))
-                    gone.push_back(static_cast<std::size_t>(row));
-            model_->removeRecords(std::move(gone));
-        });
-    if (!changed.empty())
-        context_.dialogs().showMessage(
-            &context_.mainWindow(),
-            QStringLiteral("次のファイルは検索の後に変更されたため、削除しませんでした。\n") +
-                changedPaths);
+    const QString folder =
+        BrowseForFolder(context_.dialogs(), &context_.mainWindow(),
+                        QStringLiteral("移動先のフォルダを選択して下さい"), lastMoveFolder_);
+    if (folder.isEmpty())
+        return;
+    lastMoveFolder_ = folder;
+    ActOnSelection(quorvex::ActionKind::Move, TextBytes(folder));
+}
+
+void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& moveFolder)
+{
+    if (context_.isBusy())
+        return;
+    std::vector<std::size_t> rows;
+    for (int row : ListView4->selectedRowNumbers())
+        rows.push_back(static_cast<std::size_t>(row));
+    if (rows.empty())
+        return;
+    const quorvex::DupPlan planned = quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
+    Dialogs& dialogs = context_.dialogs();
+    QWidget* owner = &context_.mainWindow();
+    if (!planned.refusal.empty()) {
+        dialogs.showMessage(owner, ShownText(planned.refusal));
+        return;
+    }
+    if (planned.plan.items.empty()) {
+        dialogs.showMessage(owner,
+                            QStringLiteral("選んだファイルは、どれもグループに残すファイルです。"));
+        return;
+    }
+    QStringList notes;
+    if (kind == quorvex::ActionKind::Move)
+        notes << QStringLiteral("移動先: [ %1 ]").arg(ShownText(moveFolder));
+    if (planned.keptBack > 0)
+        notes << QStringLiteral(
+                     "選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
+                     .arg(planned.keptBack);
+    const PlanRunResult result =
+        ConfirmAndRunPlan(context_, closing_, planned.plan, notes.join(QStringLiteral("\n")));
+    if (!result.confirmed)
+        return;
+    quorvex::ApplyOutcomes(DupList_, planned.plan, result.outcomes);
+    model_->showRows();
+    if (!closing_ && !scope_.folders.empty())
+        OfferEmptyFolderSearch(context_, planned.plan, result.outcomes, scope_.folders.front());
 }

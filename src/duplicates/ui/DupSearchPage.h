@@ -6,6 +6,8 @@
 // the start button and the threshold meanwhile, the window keeps processing events,
 // and the down state of CancelBtn stops the search; the rows are shown once it ends.
 
+#include "actions/ActionPlan.h"
+#include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
 #include "duplicates/DupSort.h"
 
@@ -48,6 +50,12 @@ public:
     QAction* SelectInFolder;
     QAction* Copy2;
     QAction* DeleteMenu1;
+    // Beside "削除(&D)": the selected files replaced by links to (or clones of) the file
+    // that stays in their group, or moved to a folder.
+    QAction* HardLinkMenu1;
+    QAction* SymbolicLinkMenu1;
+    QAction* ReflinkMenu1;
+    QAction* MoveMenu1;
     QAction* MenuItem3;
 
     DupListModel& model() const { return *model_; }
@@ -57,9 +65,15 @@ public:
     void SwitchButton8Click();
     void ListView4ColumnClick(int column);
     // Sends the selected rows' files to the trash; the rows of the files that went
-    // leave the list, the others stay. A file whose size or time differs from its
-    // row's is not sent: its row stays and a message names it.
+    // leave the list, the others stay and one message names them with the reason (a
+    // file whose size or time differs from its row's is not sent).
     void DeleteMenu1Click();
+    // Acts on the selected rows' files (each group keeps one file, ActOnRows) after
+    // one confirmation; afterwards the list shows what is on the disk and, when
+    // files left a folder empty, the empty-item search is offered.
+    void ActOnSelection(quorvex::ActionKind kind, const std::string& moveFolder = {});
+    // "フォルダへ移動…": the folder chooser, then the move.
+    void MoveMenu1Click();
     // Selects the rows that a selection helper picks (row numbers in row order).
     void selectRows(const std::vector<std::size_t>& rows);
     // Enables the popup items for the current selection and busy state.
@@ -73,6 +87,7 @@ private:
     void buildList();
     void buildPopupMenu();
     void buildSelectionHelpers();
+    void buildActionItems();
     void NewTrackBar1Change(int position);
     void SpeedButton3Click(const PathInput& input);
     void ShowPathError(const std::string& message);
@@ -82,7 +97,9 @@ private:
 
     MainContext& context_;
     quorvex::DupList DupList_;
+    quorvex::DupSearchScope scope_; // of the search that made the rows
     quorvex::DupSortState sort_;
+    QString lastMoveFolder_;
     DupListModel* model_;
     bool closing_ = false; // the window was closed during a search
 };

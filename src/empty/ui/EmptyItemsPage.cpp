@@ -65,6 +65,7 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     buildTopBar();
     buildList();
     context.addBusyIndicator(*Animate2);
+    context.setEmptyItemSearch([this](const QString& folder) { SearchOfferedFolder(folder); });
     context.mainWindow().installEventFilter(this);
 }
 
@@ -188,7 +189,24 @@ void EmptyItemsPage::SwitchButton5Click()
         if (!folder.isEmpty() && quorvex::platform::IsExistingFolder(path))
             SearchFolder(folder, path);
     }
-    // Also a click during a search (which stops it): the button ends up, never down.
+    endSearchButton();
+}
+
+void EmptyItemsPage::SearchOfferedFolder(const QString& folder)
+{
+    if (searching())
+        return;
+    const std::string path = TextBytes(folder);
+    if (quorvex::platform::IsExistingFolder(path)) {
+        SwitchButton5->setDown(true); // raised again, it stops the search
+        SearchFolder(folder, path);
+    }
+    endSearchButton();
+}
+
+void EmptyItemsPage::endSearchButton()
+{
+    // Also after a click during a search (which stops it): the button ends up, never down.
     setSwitchButton5Caption(QStringLiteral("設定／開始"));
     SwitchButton5->setDown(false);
     SwitchButton6->setEnabled(true);

@@ -49,6 +49,9 @@ public:
     const QString& LastEmptySearchFolder() const { return LastEmptySearchFolder_; }
 
     void SwitchButton5Click();
+    // Searches `folder` as if it had been chosen after a click of SwitchButton5 (another
+    // page's offer to look for the folders its actions emptied).
+    void SearchOfferedFolder(const QString& folder);
     // DeleteMenuClick: the delete flow over the selected rows.
     void DeleteEmptyItems();
     void ListView1ColumnClick(int column);
@@ -66,6 +69,7 @@ private:
     void buildList();
     void buildPopupMenu();
     void SearchFolder(const QString& folder, const std::string& path);
+    void endSearchButton();
     bool searching() const;
     void setSwitchButton5Caption(const QString& caption);
     void showCount();

@@ -71,7 +71,7 @@ TEST(ComparisonCellPath, BuildsThePathOfTheClickedSide)
 
 } // namespace
 
-TEST(ComparisonRecyclePath, OnlyAnItemTheRowHasAndTheDiskStillHolds)
+TEST(ComparisonTrashItem, OnlyAnItemTheRowHasAndTheDiskStillHolds)
 {
     quorvex::test::TempTree tree;
     // A real file named like the missing-side marker must not stand in for B's file.
@@ -86,11 +86,17 @@ TEST(ComparisonRecyclePath, OnlyAnItemTheRowHasAndTheDiskStillHolds)
     const ComparisonRow folder("sub", cell("sub"), true, false);
 
     EXPECT_EQ(quorvex::ComparisonItemPath(&onlyB, 0, rootA, rootB), "");
-    EXPECT_EQ(quorvex::ComparisonRecyclePath(&onlyB, 0, rootA, rootB), "");
-    EXPECT_EQ(quorvex::ComparisonRecyclePath(&kept, 0, rootA, rootB), tree.path("A/d/kept.txt"));
-    EXPECT_EQ(quorvex::ComparisonRecyclePath(&kept, -1, rootA, rootB), "");
-    EXPECT_EQ(quorvex::ComparisonRecyclePath(&vanished, 0, rootA, rootB), "");
-    EXPECT_EQ(quorvex::ComparisonRecyclePath(&folder, 0, rootA, rootB), tree.path("A/sub"));
+    EXPECT_FALSE(quorvex::ComparisonTrashItem(&onlyB, 0, rootA, rootB));
+    const auto file = quorvex::ComparisonTrashItem(&kept, 0, rootA, rootB);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->path, tree.path("A/d/kept.txt"));
+    EXPECT_FALSE(file->folder);
+    EXPECT_FALSE(quorvex::ComparisonTrashItem(&kept, -1, rootA, rootB));
+    EXPECT_FALSE(quorvex::ComparisonTrashItem(&vanished, 0, rootA, rootB));
+    const auto sub = quorvex::ComparisonTrashItem(&folder, 0, rootA, rootB);
+    ASSERT_TRUE(sub);
+    EXPECT_EQ(sub->path, tree.path("A/sub"));
+    EXPECT_TRUE(sub->folder);
 }
 
 TEST(MarkDeletedOnSide, EmptiesTheRelationsAndReachesBelowDeletedFolders)

@@ -1,16 +1,19 @@
 // The duplicate search page driven through the real main window: searches started
 // with the mouse, group bands and the reference row, sorting by the group column,
-// size texts, deletion to the trash (done, declined, a file changed
-// since the search), the selection helpers, saving the list, refused input, and the
-// page lock and cancel during a search.
+// size texts, deletion to the trash (done, declined, a file changed since the
+// search), replacing copies by links and moving them, the selection helpers,
+// saving the list, refused input, and the page lock and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
 #include "app/OptionsPage.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ListItemActions.h"
+#include "desktop/PageIndex.h"
 #include "desktop/PathInput.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
+#include "empty/ui/EmptyItemListModel.h"
+#include "empty/ui/EmptyItemsPage.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ListRows.h"
@@ -374,9 +377,9 @@ TEST_F(DupSearchPageTest, SelectionHelpersLeaveOneCopyAndTheDeleteSkipsAChangedF
     EXPECT_TRUE(exists(tree.path("s/sub/c.txt")));
     EXPECT_EQ(column(0), (QStringList{"a.txt", "c.txt", "x.dat"}));
     EXPECT_EQ(dialogs.texts(Kind::Message),
-              QStringList{QStringLiteral(
-                              "次のファイルは検索の後に変更されたため、削除しませんでした。\n\n") +
-                          QString::fromStdString(tree.path("s/sub/c.txt"))});
+              QStringList{QStringLiteral("次の 1 個の項目はそのままです。\n\n") +
+                          QString::fromStdString(tree.path("s/sub/c.txt")) +
+                          QStringLiteral("\n検索の後に変更されています。")});
 
     // The two copies left in the first group were listed with one time: the earlier
     // row stays either way; x.dat, alone in its group now, is never selected.
@@ -384,6 +387,82 @@ TEST_F(DupSearchPageTest, SelectionHelpersLeaveOneCopyAndTheDeleteSkipsAChangedF
     EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1}));
     page->SelectButOldest->trigger();
     EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1}));
+}
+
+TEST_F(DupSearchPageTest, HardLinksReplaceTheCopiesAndTheRowsSayWhatTheyAreNow)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    // y.dat was rewritten after the search: same bytes, another time.
+    tree.file("s/y.dat", "second", "2024-05-05 00:00:00");
+    page->A2->trigger();
+    page->PopupMenu1Popup();
+    ASSERT_TRUE(page->HardLinkMenu1->isEnabled());
+    dialogs.scriptYesNo(true);
+    page->HardLinkMenu1->trigger();
+
+    EXPECT_EQ(
+        dialogs.texts(Kind::YesNo).front(),
+        QStringLiteral("3 個のファイルをハードリンクに置き換えますか？\n\n26 バイト が空きます。"
+                       "\n\n選んだうち 2 個は、グループに残すファイルなのでそのままにします。"));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("次の 1 個の項目はそのままです。\n\n") +
+                          QString::fromStdString(tree.path("s/y.dat")) +
+                          QStringLiteral("\n検索の後に変更されています。")});
+    struct stat a, b, c, y;
+    ASSERT_EQ(::stat(tree.path("s/a.txt").c_str(), &a), 0);
+    ASSERT_EQ(::stat(tree.path("s/b.txt").c_str(), &b), 0);
+    ASSERT_EQ(::stat(tree.path("s/sub/c.txt").c_str(), &c), 0);
+    ASSERT_EQ(::stat(tree.path("s/y.dat").c_str(), &y), 0);
+    EXPECT_TRUE(a.st_ino == b.st_ino && a.st_ino == c.st_ino);
+    EXPECT_EQ(y.st_nlink, 1u);
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("s/sub/c.txt")), "first text");
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt [ハードリンク]", "c.txt [ハードリンク]",
+                                      "x.dat", "y.dat"}));
+}
+
+TEST_F(DupSearchPageTest, LinksAreOfferedOnlyForFilesFoundEqualByteForByte)
+{
+    makeDuplicates();
+    page->NewTrackBar1->setValue(90);
+    search("", tree.path("s"));
+    selectRows({1});
+    page->PopupMenu1Popup();
+    for (QAction* action : {page->HardLinkMenu1, page->SymbolicLinkMenu1, page->ReflinkMenu1})
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_TRUE(page->MoveMenu1->isEnabled());
+    EXPECT_TRUE(page->DeleteMenu1->isEnabled());
+    // The items sit right after "削除(&D)".
+    const QList<QAction*> items = page->PopupMenu1->actions();
+    EXPECT_EQ(items.indexOf(page->HardLinkMenu1), items.indexOf(page->DeleteMenu1) + 1);
+}
+
+TEST_F(DupSearchPageTest, AMovedRowShowsItsNewPlaceAndTheEmptiedFolderIsSearchedOnRequest)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    selectRows({2}); // s/sub/c.txt, alone in its folder
+    const QString target = QString::fromStdString(tree.path("moved"));
+    dialogs.scriptFolder(target);
+    dialogs.scriptYesNo(true); // the move
+    dialogs.scriptYesNo(true); // the search for empty folders
+    page->MoveMenu1->trigger();
+
+    EXPECT_TRUE(
+        dialogs.texts(Kind::YesNo).front().endsWith(QStringLiteral("移動先: [ %1 ]").arg(target)));
+    EXPECT_FALSE(exists(tree.path("s/sub/c.txt")));
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("moved/sub/c.txt")), "first text");
+    EXPECT_EQ(model().cellText(2, 0), QStringLiteral("c.txt [移動済み]"));
+    EXPECT_EQ(model().cellText(2, 4), QString::fromStdString(tree.path("moved/sub/")));
+    EXPECT_EQ(model().RecordPath(2), tree.path("moved/sub/c.txt"));
+
+    // The offer was taken: the empty-item page searched the searched folder.
+    EXPECT_EQ(form->PageControl1->currentIndex(), PageIndex(Page::EmptyItems));
+    auto* empty = form->findChild<EmptyItemsPage*>();
+    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(empty->LastEmptySearchFolder(), QString::fromStdString(tree.path("s")));
+    ASSERT_EQ(empty->model().rowCount(), 1);
+    EXPECT_EQ(empty->model().record(0)->Path, tree.path("s/sub"));
 }
 
 TEST_F(DupSearchPageTest, FolderHelperTakesTheFolderOfTheRowUnderTheMouse)

@@ -1,0 +1,59 @@
+#pragma once
+// A plan of what to do with files that a result list shows: each item names a file
+// (or, to go to the trash, a folder), what happens to it and, for a file of a
+// duplicate group, the group's file that stays. A plan is built whole before anything
+// happens, so that every front end can show it (a dry run), size it (the bytes it
+// frees) and carry it out (ActionRun.h) alike.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+enum class ActionKind : std::uint8_t
+{
+    Trash,        // to the desktop trash
+    Move,         // to another folder, keeping the path below the searched folder
+    HardLink,     // replaced by a hard link to the kept file
+    SymbolicLink, // replaced by a symbolic link to the kept file (absolute target)
+    Reflink       // replaced by a clone of the kept file (copy on write)
+};
+
+// "trash", "move", "hardlink", "symlink", "reflink".
+std::string_view ActionWord(ActionKind kind);
+// Links and clones give the file the kept file's contents: they are only for files
+// found equal to it byte for byte.
+bool ReplacesContents(ActionKind kind);
+
+// A file as the list showed it; it must still be so when it is acted on.
+struct ListedFile
+{
+    std::uint64_t size = 0;
+    std::int64_t lastWrite = 0; // seconds since the Unix epoch, UTC
+};
+
+struct PlannedAction
+{
+    ActionKind kind = ActionKind::Trash;
+    std::string path;                 // absolute
+    bool folder = false;              // a folder with what it holds (trash only)
+    std::optional<ListedFile> listed; // how the list showed the file, when it did
+    std::string kept;                 // the file that stays, absolute; empty when none
+    std::optional<ListedFile> keptListed;
+    std::string destination; // Move: the new path
+    std::size_t row = 0;     // the list row the item stands for
+};
+
+struct ActionPlan
+{
+    std::vector<PlannedAction> items;
+
+    // The bytes the searched folders no longer hold once every item is done: the sum
+    // of the listed sizes.
+    std::uint64_t bytesFreed() const;
+};
+
+} // namespace quorvex

@@ -1,0 +1,208 @@
+#include "actions/ActionRun.h"
+
+#include "actions/ItemChecks.h"
+#include "actions/TrashItems.h"
+#include "platform/FailureReason.h"
+#include "platform/FileReplace.h"
+#include "platform/PathText.h"
+
+namespace quorvex {
+
+namespace {
+
+using platform::ReplaceResult;
+
+ActionOutcome Failed(ActionFailure failure, std::string detail = {})
+{
+    ActionOutcome outcome;
+    outcome.failure = failure;
+    outcome.detail = std::move(detail);
+    return outcome;
+}
+
+ActionOutcome FromReplaceResult(ReplaceResult result)
+{
+    switch (result) {
+    case ReplaceResult::Done: {
+        ActionOutcome outcome;
+        outcome.done = true;
+        return outcome;
+    }
+    case ReplaceResult::Changed:
+        return Failed(ActionFailure::Changed);
+    case ReplaceResult::CrossDevice:
+        return Failed(ActionFailure::CrossDevice);
+    case ReplaceResult::Refused:
+        return Failed(ActionFailure::LinksRefused, platform::LastFailureText());
+    case ReplaceResult::NoClone:
+        return Failed(ActionFailure::NoClone, platform::LastFailureText());
+    case ReplaceResult::TargetExists:
+        return Failed(ActionFailure::TargetExists);
+    case ReplaceResult::Failed:
+        break;
+    }
+    return Failed(ActionFailure::System, platform::LastFailureText());
+}
+
+platform::ReplaceKind ReplaceKindOf(ActionKind kind)
+{
+    switch (kind) {
+    case ActionKind::SymbolicLink:
+        return platform::ReplaceKind::SymbolicLink;
+    case ActionKind::Reflink:
+        return platform::ReplaceKind::Clone;
+    default:
+        return platform::ReplaceKind::HardLink;
+    }
+}
+
+// One run: what its items share.
+class PlanRun
+{
+public:
+    explicit PlanRun(const PlanRunSettings& settings)
+        : settings_(settings), journal_(settings.journalFolder)
+    {
+    }
+
+    // The item's outcome; nullopt when a cancel stopped it before anything changed.
+    std::optional<ActionOutcome> run(const PlannedAction& item)
+    {
+        if (item.kind == ActionKind::Trash && trash_.wentBefore(item.path)) {
+            ActionOutcome outcome;
+            outcome.done = true;
+            return outcome;
+        }
+        CheckedItem checked;
+        std::string detail;
+        if (const ActionFailure failure = CheckItem(item, checked, detail);
+            failure != ActionFailure::None)
+            return Failed(failure, std::move(detail));
+        switch (item.kind) {
+        case ActionKind::Trash:
+            return trash_.trash(item, settings_.deleteForGood);
+        case ActionKind::Move: {
+            ActionOutcome outcome = FromReplaceResult(
+                platform::MoveFile(item.path, checked.entry, item.destination, journal_));
+            if (outcome.done)
+                outcome.placedAt = item.destination;
+            return outcome;
+        }
+        default:
+            return replace(item, checked);
+        }
+    }
+
+private:
+    std::optional<ActionOutcome> replace(const PlannedAction& item, const CheckedItem& checked)
+    {
+        if (checked.alreadyLinked && item.kind == ActionKind::HardLink) {
+            ActionOutcome outcome;
+            outcome.done = outcome.alreadyLinked = true;
+            return outcome;
+        }
+        std::string detail;
+        const Comparison comparison =
+            comparison_.compare(item.path, checked.keptPath, settings_.observer, detail);
+        settings_.observer.addWorkDone(checked.entry.size);
+        switch (comparison) {
+        case Comparison::Cancelled:
+            return std::nullopt;
+        case Comparison::Unreadable:
+            return Failed(ActionFailure::Unreadable, std::move(detail));
+        case Comparison::Different:
+            return Failed(ActionFailure::ContentDiffers);
+        case Comparison::Equal:
+            break;
+        }
+        return FromReplaceResult(platform::ReplaceFile(item.path, checked.entry, checked.keptPath,
+                                                       checked.kept, ReplaceKindOf(item.kind),
+                                                       journal_));
+    }
+
+    const PlanRunSettings& settings_;
+    platform::TempJournal journal_;
+    TrashSession trash_;
+    WholeFileComparison comparison_;
+};
+
+} // namespace
+
+std::string ActionJournalFolder(const std::string& userDataDir)
+{
+    return platform::WithTrailingSeparator(userDataDir + "actions");
+}
+
+std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSettings& settings)
+{
+    RunObserver& observer = settings.observer;
+    std::uint64_t compared = 0;
+    for (const PlannedAction& item : plan.items)
+        if (ReplacesContents(item.kind) && item.listed)
+            compared += item.listed->size;
+    observer.setOverallMax(plan.items.size());
+    observer.setOverallPosition(0);
+    observer.setWorkTotal(compared);
+
+    std::vector<ActionOutcome> outcomes(plan.items.size());
+    PlanRun run(settings);
+    for (std::size_t i = 0; i < plan.items.size(); ++i) {
+        observer.pumpMessages();
+        if (observer.cancelRequested())
+            break;
+        std::optional<ActionOutcome> outcome = run.run(plan.items[i]);
+        if (!outcome)
+            break;
+        outcomes[i] = std::move(*outcome);
+        observer.stepOverall(1);
+    }
+    return outcomes;
+}
+
+std::string FailureText(const PlannedAction& item, const ActionOutcome& outcome)
+{
+    const std::string kept = "残すファイル [ " + item.kept + " ] ";
+    const auto withDetail = [&](std::string text) {
+        if (!outcome.detail.empty())
+            text += "（" + outcome.detail + "）";
+        return text + "。";
+    };
+    switch (outcome.failure) {
+    case ActionFailure::None:
+    case ActionFailure::Declined:
+        return {};
+    case ActionFailure::Missing:
+        return "見つかりません。";
+    case ActionFailure::NotAFile:
+        return item.folder ? "フォルダではなくなっています。" : "通常のファイルではありません。";
+    case ActionFailure::Changed:
+        return "検索の後に変更されています。";
+    case ActionFailure::KeptMissing:
+        return kept + "が見つかりません。";
+    case ActionFailure::KeptChanged:
+        return kept + "が検索の後に変更されています。";
+    case ActionFailure::ContentDiffers:
+        return kept + "と内容が一致しなくなっています。";
+    case ActionFailure::SameFile:
+        return kept + "と同じファイルです。";
+    case ActionFailure::Unreadable:
+        return withDetail("内容を比較するために読めません");
+    case ActionFailure::CrossDevice:
+        return kept + "と別のファイルシステムにあります。";
+    case ActionFailure::LinksRefused:
+        return withDetail("ここにはリンクを作れません");
+    case ActionFailure::NoClone:
+        return withDetail("このファイルシステムは複製（リフリンク）に対応していません");
+    case ActionFailure::TargetExists:
+        return "移動先 [ " + item.destination + " ] に同じ名前の項目があります。";
+    case ActionFailure::NotTrashable:
+        return "ごみ箱に移動できません。";
+    case ActionFailure::NotRemovable:
+        return withDetail("削除できません");
+    case ActionFailure::System:
+        return withDetail("できませんでした");
+    }
+    return {};
+}
+
+} // namespace quorvex

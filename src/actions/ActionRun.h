@@ -1,0 +1,70 @@
+#pragma once
+// Carrying out a plan. Every item is checked again at the moment it is acted on: the
+// file is still where and as the list showed it (size and time), the kept file too,
+// and for a link or clone its bytes still equal the kept file's (read in full). An
+// item that fails says why and the others go on; a cancel stops before the next item.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "actions/ActionPlan.h"
+#include "common/RunObserver.h"
+
+namespace quorvex {
+
+enum class ActionFailure : std::uint8_t
+{
+    None,           // done, or not reached before a cancel
+    Missing,        // nothing at the path
+    NotAFile,       // no longer a file (a folder now, say), or no longer a folder
+    Changed,        // size or time differ from the listed ones, or it changed meanwhile
+    KeptMissing,    // the kept file is gone
+    KeptChanged,    // the kept file is no longer as listed
+    ContentDiffers, // its bytes no longer equal the kept file's
+    SameFile,       // the path names the kept file itself
+    Unreadable,     // it or the kept file could not be read for the comparison
+    CrossDevice,    // a hard link or clone across file systems
+    LinksRefused,   // the system refuses the link here
+    NoClone,        // the file system cannot clone
+    TargetExists,   // the destination of a move is taken
+    NotTrashable,   // it cannot go to the trash (and was not to be deleted for good)
+    NotRemovable,   // the root, or a deletion for good that failed
+    Declined,       // the user would not have it deleted for good
+    System          // another failure of the system, said in `detail`
+};
+
+struct ActionOutcome
+{
+    bool done = false;
+    ActionFailure failure = ActionFailure::None;
+    std::string detail;         // the system's reason, where it gave one
+    std::string placedAt;       // Move: the new path; Trash: its place in the trash
+    bool alreadyLinked = false; // a hard link to the kept file already: nothing changed
+    bool failed() const { return failure != ActionFailure::None; }
+};
+
+// Why an item was not done, as the program says it (one Japanese sentence, with the
+// system's reason where there is one).
+std::string FailureText(const PlannedAction& item, const ActionOutcome& outcome);
+
+struct PlanRunSettings
+{
+    // Progress over the items (and within a file that is compared) and the cancel
+    // request, read before every item.
+    RunObserver& observer;
+    // The folder (the program's data folder) of the journal in which the run notes its
+    // temporary files, so that a later start removes those a killed run left.
+    std::string journalFolder;
+    // Asked for an item that cannot go to the trash: true deletes it for good. Unset:
+    // such an item fails.
+    std::function<bool(const PlannedAction& item)> deleteForGood;
+};
+
+// The journal folder of runs below the program's data folder `userDataDir`.
+std::string ActionJournalFolder(const std::string& userDataDir);
+
+// One outcome per item, in the plan's order.
+std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSettings& settings);
+
+} // namespace quorvex

@@ -1,0 +1,126 @@
+#include "actions/ItemChecks.h"
+
+#include <cstring>
+
+#include "platform/FailureReason.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+
+namespace quorvex {
+
+namespace {
+
+using platform::FileIdentity;
+
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+bool MatchesListing(const FileIdentity& file, const std::optional<ListedFile>& listed)
+{
+    return !listed || (file.size == listed->size && file.lastWrite.seconds == listed->lastWrite);
+}
+
+// The entry itself without links in the folders above it: two paths give the same
+// text exactly when they name one directory entry (a link of its own stays a link).
+std::string EntryPath(const std::string& path)
+{
+    const std::size_t separator = platform::FindLastSeparator(path);
+    if (separator == std::string::npos)
+        return platform::CanonicalPath(path);
+    return platform::WithTrailingSeparator(platform::CanonicalPath(path.substr(0, separator + 1))) +
+           path.substr(separator + 1);
+}
+
+// Reads up to `length` bytes, across short reads; -1 on an error.
+std::int64_t ReadFull(platform::InputFile& file, char* buffer, std::size_t length)
+{
+    std::size_t got = 0;
+    while (got < length) {
+        const std::int64_t n = file.read(buffer + got, length - got);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::int64_t>(got);
+}
+
+} // namespace
+
+ActionFailure CheckItem(const PlannedAction& item, CheckedItem& checked, std::string& detail)
+{
+    const std::optional<FileIdentity> entry = platform::IdentifyEntry(item.path);
+    if (!entry)
+        return ActionFailure::Missing;
+    checked.entry = *entry;
+    // The list describes a link by what it leads to.
+    const std::optional<FileIdentity> shown =
+        entry->link ? platform::IdentifyTarget(item.path) : entry;
+    if (item.folder)
+        return shown && shown->folder ? ActionFailure::None : ActionFailure::NotAFile;
+    if (!item.listed && !ReplacesContents(item.kind)) {
+        // Listed without size and time (the comparison list): any entry that is not a
+        // folder goes as it is, a link or a FIFO too.
+        if (!entry->link && entry->folder)
+            return ActionFailure::NotAFile;
+    } else if (!shown || !shown->regular || (entry->link && ReplacesContents(item.kind))) {
+        return ActionFailure::NotAFile;
+    } else if (!MatchesListing(*shown, item.listed)) {
+        return ActionFailure::Changed;
+    }
+    if (item.kept.empty())
+        return ActionFailure::None;
+
+    const std::optional<FileIdentity> kept = platform::IdentifyTarget(item.kept);
+    if (!kept) {
+        detail = platform::LastFailureText();
+        return ActionFailure::KeptMissing;
+    }
+    if (!kept->regular || !MatchesListing(*kept, item.keptListed))
+        return ActionFailure::KeptChanged;
+    checked.kept = *kept;
+    checked.keptPath = platform::CanonicalPath(item.kept);
+    if (shown && kept->sameFile(*shown)) {
+        // One file under two paths: acting on the one would take the other with it.
+        if (EntryPath(item.path) == checked.keptPath)
+            return ActionFailure::SameFile;
+        checked.alreadyLinked = !entry->link;
+    }
+    return ActionFailure::None;
+}
+
+Comparison WholeFileComparison::compare(const std::string& pathA, const std::string& pathB,
+                                        RunObserver& observer, std::string& detail)
+{
+    platform::InputFile a, b;
+    if (!a.open(pathA) || !b.open(pathB)) {
+        detail = platform::LastFailureText();
+        return Comparison::Unreadable;
+    }
+    if (a.size() != b.size())
+        return Comparison::Different;
+    a_.resize(kBlockSize);
+    b_.resize(kBlockSize);
+    observer.setFileMax(a.size() / kBlockSize);
+    observer.setFilePosition(0);
+    for (std::uint64_t block = 1;; ++block) {
+        if (observer.cancelRequested())
+            return Comparison::Cancelled;
+        const std::int64_t gotA = ReadFull(a, a_.data(), kBlockSize);
+        const std::int64_t gotB = ReadFull(b, b_.data(), kBlockSize);
+        if (gotA < 0 || gotB < 0) {
+            detail = platform::LastFailureText();
+            return Comparison::Unreadable;
+        }
+        if (gotA != gotB || std::memcmp(a_.data(), b_.data(), static_cast<std::size_t>(gotA)) != 0)
+            return Comparison::Different;
+        if (gotA == 0)
+            break;
+        observer.setFilePosition(block);
+        observer.pumpMessages();
+    }
+    observer.setFilePosition(0);
+    return Comparison::Equal;
+}
+
+} // namespace quorvex

@@ -1,0 +1,157 @@
+#include "desktop/ActionPlanRun.h"
+
+#include "desktop/MainContext.h"
+#include "desktop/ProgressPanelObserver.h"
+#include "desktop/RunScope.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+#include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <set>
+
+using quorvex::ActionKind;
+
+namespace {
+
+// "1,234,567 バイト".
+QString byteCount(std::uint64_t bytes)
+{
+    QString digits = QString::number(static_cast<qulonglong>(bytes));
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, u',');
+    return digits + QStringLiteral(" バイト");
+}
+
+// The last name of a path, for a question about one item.
+QString nameOf(const std::string& path)
+{
+    const std::string_view entry = quorvex::platform::WithoutTrailingSeparators(path);
+    return ShownText(std::string(entry.substr(quorvex::platform::FindLastSeparator(entry) + 1)));
+}
+
+QString confirmationText(const quorvex::ActionPlan& plan)
+{
+    const qulonglong count = plan.items.size();
+    const std::uint64_t freed = plan.bytesFreed();
+    const auto replacement = [&](const QString& by) {
+        return QStringLiteral("%1 個のファイルを%2に置き換えますか？\n\n%3 が空きます。")
+            .arg(count)
+            .arg(by, byteCount(freed));
+    };
+    switch (plan.items.front().kind) {
+    case ActionKind::Trash:
+        if (count == 1)
+            return QStringLiteral("「%1」をごみ箱に移動しますか？").arg(nameOf(plan.items[0].path));
+        if (freed == 0)
+            return QStringLiteral("%1 個の項目をごみ箱に移動しますか？").arg(count);
+        return QStringLiteral("%1 個の項目（%2）をごみ箱に移動しますか？")
+            .arg(count)
+            .arg(byteCount(freed));
+    case ActionKind::Move:
+        return QStringLiteral("%1 個のファイル（%2）をフォルダへ移動しますか？")
+            .arg(count)
+            .arg(byteCount(freed));
+    case ActionKind::HardLink:
+        return replacement(QStringLiteral("ハードリンク"));
+    case ActionKind::SymbolicLink:
+        return replacement(QStringLiteral("シンボリックリンク"));
+    case ActionKind::Reflink:
+        return replacement(QStringLiteral("リフリンク（複製）"));
+    }
+    return {};
+}
+
+QString titleOf(ActionKind kind)
+{
+    switch (kind) {
+    case ActionKind::Trash:
+        return QStringLiteral("ごみ箱に移動");
+    case ActionKind::Move:
+        return QStringLiteral("フォルダへ移動");
+    default:
+        return QStringLiteral("置き換え");
+    }
+}
+
+// Every item not done (a declined deletion aside), each as its path and its reason.
+QString failuresText(const quorvex::ActionPlan& plan,
+                     const std::vector<quorvex::ActionOutcome>& outcomes)
+{
+    QStringList failures;
+    for (std::size_t i = 0; i < plan.items.size(); ++i)
+        if (outcomes[i].failed() && outcomes[i].failure != quorvex::ActionFailure::Declined)
+            failures << ShownText(plan.items[i].path) + u'\n' +
+                            ShownText(quorvex::FailureText(plan.items[i], outcomes[i]));
+    if (failures.isEmpty())
+        return {};
+    return QStringLiteral("次の %1 個の項目はそのままです。\n\n").arg(failures.size()) +
+           failures.join(QStringLiteral("\n\n"));
+}
+
+bool isEmptyFolder(const std::string& folder)
+{
+    std::vector<quorvex::platform::DirEntry> entries;
+    return quorvex::platform::ListDirectory(folder, entries) && entries.size() == 2;
+}
+
+} // namespace
+
+PlanRunResult ConfirmAndRunPlan(MainContext& context, bool& closing,
+                                const quorvex::ActionPlan& plan, const QString& note)
+{
+    PlanRunResult result;
+    if (plan.items.empty())
+        return result;
+    Dialogs& dialogs = context.dialogs();
+    QWidget* owner = &context.mainWindow();
+    const QString question =
+        confirmationText(plan) + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note);
+    if (!dialogs.askYesNo(owner, titleOf(plan.items.front().kind), question))
+        return result;
+    result.confirmed = true;
+    ProgressPanelObserver observer(context, &closing);
+    {
+        const RunScope scope(context, closing);
+        observer.start();
+        const quorvex::PlanRunSettings settings{
+            observer, quorvex::ActionJournalFolder(context.UserDataDir()),
+            [&](const quorvex::PlannedAction& item) {
+                return dialogs.askYesNo(
+                    owner, QStringLiteral("完全に削除"),
+                    QStringLiteral("「%1」はごみ箱に移動できません。\n完全に削除しますか？")
+                        .arg(ShownText(item.path)));
+            }};
+        result.outcomes = quorvex::RunActionPlan(plan, settings);
+    }
+    observer.finish();
+    if (const QString failures = failuresText(plan, result.outcomes); !failures.isEmpty())
+        dialogs.showMessage(owner, failures);
+    return result;
+}
+
+void OfferEmptyFolderSearch(MainContext& context, const quorvex::ActionPlan& plan,
+                            const std::vector<quorvex::ActionOutcome>& outcomes,
+                            const std::string& searchFolder)
+{
+    std::set<std::string> left; // the folders that files left
+    for (std::size_t i = 0; i < plan.items.size() && i < outcomes.size(); ++i) {
+        const quorvex::PlannedAction& item = plan.items[i];
+        if (!outcomes[i].done || (item.kind != ActionKind::Trash && item.kind != ActionKind::Move))
+            continue;
+        const std::string path(quorvex::platform::WithoutTrailingSeparators(item.path));
+        left.insert(path.substr(0, quorvex::platform::FindLastSeparator(path) + 1));
+    }
+    if (std::none_of(left.begin(), left.end(), isEmptyFolder))
+        return;
+    const QString folder = ShownText(searchFolder);
+    if (context.dialogs().askYesNo(
+            &context.mainWindow(), QStringLiteral("空のフォルダ"),
+            QStringLiteral("ファイルがなくなって空になったフォルダがあります。\n[ %1 ]\n\n"
+                           "このフォルダの中で、空のフォルダとファイルを探しますか？")
+                .arg(folder)))
+        context.searchEmptyItems(folder);
+}

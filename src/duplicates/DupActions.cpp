@@ -1,0 +1,202 @@
+#include "duplicates/DupActions.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "duplicates/DupSelection.h"
+#include "platform/FileIdentity.h"
+#include "platform/PathText.h"
+
+namespace quorvex {
+
+namespace {
+
+ListedFile ListedOf(const TDupRecord& record)
+{
+    return {record.size, record.lastWrite};
+}
+
+// The deepest folder that holds all the searched folders (absolute, ending in the
+// separator): moved files keep their paths below it.
+std::string CommonFolder(const std::vector<std::string>& folders)
+{
+    std::string common;
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        const std::string folder =
+            platform::WithTrailingSeparator(platform::AbsolutePath(folders[i]));
+        if (i == 0) {
+            common = folder;
+            continue;
+        }
+        std::size_t same = 0;
+        while (same < common.size() && same < folder.size() && common[same] == folder[same])
+            ++same;
+        // Back to the end of the last whole folder name both share.
+        while (same > 0 && !platform::IsSeparatorAt(common, same - 1))
+            --same;
+        common.resize(same);
+    }
+    return common;
+}
+
+// The chosen rows of each group with the row that stays, groups in the order of
+// their first chosen row.
+struct GroupChoice
+{
+    std::vector<std::size_t> acted;
+    std::size_t kept = 0;
+};
+
+std::vector<GroupChoice> ChooseInGroups(const DupList& list, const std::vector<std::size_t>& rows,
+                                        std::size_t& keptBack)
+{
+    std::vector<bool> chosen(list.size(), false);
+    for (std::size_t row : rows)
+        if (row < list.size())
+            chosen[row] = true;
+    // Every row of each group, in list order.
+    std::unordered_map<std::uint32_t, std::vector<std::size_t>> members;
+    for (std::size_t row = 0; row < list.size(); ++row)
+        if (list[row].group != 0)
+            members[list[row].group].push_back(row);
+
+    std::vector<GroupChoice> choices;
+    std::unordered_map<std::uint32_t, std::size_t> slot;
+    for (std::size_t row : rows) {
+        if (row >= list.size() || list[row].group == 0 || slot.contains(list[row].group))
+            continue;
+        const std::vector<std::size_t>& group = members[list[row].group];
+        const auto reference = std::ranges::find_if(
+            group, [&](std::size_t r) { return list[r].content == kContentReference; });
+        const auto firstLeft =
+            std::ranges::find_if(group, [&](std::size_t r) { return !chosen[r]; });
+        GroupChoice choice;
+        if (reference != group.end() && !chosen[*reference])
+            choice.kept = *reference;
+        else if (firstLeft != group.end())
+            choice.kept = *firstLeft;
+        else
+            choice.kept = reference != group.end() ? *reference : group.front();
+        for (std::size_t r : group)
+            if (chosen[r] && r != choice.kept)
+                choice.acted.push_back(r);
+        keptBack += chosen[choice.kept] ? 1 : 0;
+        slot.emplace(list[row].group, choices.size());
+        choices.push_back(std::move(choice));
+    }
+    return choices;
+}
+
+} // namespace
+
+std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::string_view folder)
+{
+    switch (rule) {
+    case KeepRule::Newest:
+        return SelectAllButNewest(list);
+    case KeepRule::Oldest:
+        return SelectAllButOldest(list);
+    case KeepRule::UnderFolder:
+        return SelectOutsideFolder(list, folder);
+    case KeepRule::Reference:
+        break;
+    }
+    return SelectAllButReference(list);
+}
+
+std::string ActionRefusal(ActionKind kind, int threshold)
+{
+    if (ReplacesContents(kind) && threshold < 100)
+        return "リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。";
+    return {};
+}
+
+DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
+                    const std::vector<std::size_t>& rows, ActionKind kind,
+                    std::string_view moveFolder)
+{
+    DupPlan result;
+    result.refusal = ActionRefusal(kind, scope.threshold);
+    if (!result.refusal.empty())
+        return result;
+    const std::string base = CommonFolder(scope.folders);
+    const std::string destinationFolder =
+        platform::WithTrailingSeparator(platform::AbsolutePath(moveFolder));
+    const auto add = [&](std::size_t row, const std::string& kept,
+                         const std::optional<ListedFile>& keptListed) {
+        PlannedAction item;
+        item.kind = kind;
+        item.path = platform::AbsolutePath(list.RecordPath(list[row]));
+        item.listed = ListedOf(list[row]);
+        item.kept = kept;
+        item.keptListed = keptListed;
+        item.row = row;
+        if (kind == ActionKind::Move)
+            item.destination = destinationFolder + (item.path.starts_with(base)
+                                                        ? item.path.substr(base.size())
+                                                        : std::string(list.name(list[row])));
+        result.plan.items.push_back(std::move(item));
+    };
+
+    if (!scope.target.empty()) {
+        // An identical-file result: every row matched the file searched for, which stays.
+        const std::string kept = platform::AbsolutePath(scope.target);
+        for (std::size_t row : rows) {
+            if (row >= list.size())
+                continue;
+            if (platform::AbsolutePath(list.RecordPath(list[row])) == kept)
+                ++result.keptBack;
+            else
+                add(row, kept, std::nullopt);
+        }
+        return result;
+    }
+    for (const GroupChoice& choice : ChooseInGroups(list, rows, result.keptBack)) {
+        const std::string kept = platform::AbsolutePath(list.RecordPath(list[choice.kept]));
+        for (std::size_t row : choice.acted)
+            add(row, kept, ListedOf(list[choice.kept]));
+    }
+    return result;
+}
+
+void ApplyOutcomes(DupList& list, const ActionPlan& plan,
+                   const std::vector<ActionOutcome>& outcomes)
+{
+    std::vector<std::size_t> gone;
+    for (std::size_t i = 0; i < plan.items.size() && i < outcomes.size(); ++i) {
+        const PlannedAction& item = plan.items[i];
+        if (!outcomes[i].done || item.row >= list.size())
+            continue;
+        TDupRecord& record = list[item.row];
+        switch (item.kind) {
+        case ActionKind::Trash:
+            gone.push_back(item.row);
+            continue;
+        case ActionKind::Move: {
+            const std::size_t separator = platform::FindLastSeparator(outcomes[i].placedAt);
+            list.relocate(item.row, outcomes[i].placedAt.substr(0, separator + 1));
+            record.state = RowState::Moved;
+            break;
+        }
+        case ActionKind::HardLink:
+            record.state = RowState::HardLinked;
+            break;
+        case ActionKind::SymbolicLink:
+            record.state = RowState::SymbolicLinked;
+            break;
+        case ActionKind::Reflink:
+            record.state = RowState::Cloned;
+            break;
+        }
+        // The icon (a link's overlay) and the cells follow the file as it is now.
+        record.IconIndex = -1;
+        if (const std::optional<platform::DirEntry> now =
+                platform::LookupEntry(list.RecordPath(record))) {
+            record.size = now->size;
+            record.lastWrite = now->lastWrite.seconds;
+        }
+    }
+    list.removeRows(std::move(gone));
+}
+
+} // namespace quorvex

@@ -1,0 +1,64 @@
+#pragma once
+// Acting on the rows of a duplicate or identical-file result: which file of each group
+// stays, the plan for the rows chosen, and the list afterwards, true to the disk (rows
+// whose files left the folders leave the list, moved rows show their new folder,
+// replaced rows show that they are links or clones now).
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "actions/ActionPlan.h"
+#include "actions/ActionRun.h"
+#include "duplicates/DupRecord.h"
+
+namespace quorvex {
+
+// What a result was found with, as far as acting on its rows needs it.
+struct DupSearchScope
+{
+    std::vector<std::string> folders; // the searched folders, as given
+    std::string target;               // the file searched for (identical-file search)
+    int threshold = 100;
+};
+
+enum class KeepRule
+{
+    Reference,  // the "基準" row
+    Newest,     // the newest file (of equal times, the earlier row)
+    Oldest,     // the oldest file
+    UnderFolder // the files in a reference folder: groups without one there stay whole
+};
+
+// The rows of every group except those that stay by `rule` (`folder`, ending in the
+// separator, for UnderFolder), in row order.
+std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule,
+                                     std::string_view folder = {});
+
+// Why `kind` cannot act on a result found at `threshold` percent (links and clones
+// need files found equal byte for byte), or empty when it can.
+std::string ActionRefusal(ActionKind kind, int threshold);
+
+struct DupPlan
+{
+    ActionPlan plan;
+    std::string refusal;      // why there is no plan
+    std::size_t keptBack = 0; // chosen rows left out: the kept file, or a group's last
+};
+
+// The plan for the chosen `rows` (row order). Each group keeps its "基準" row when that
+// is not chosen, else its first row that is not; a group whose rows are all chosen
+// keeps its "基準" row (or its first row) anyway. An identical-file result keeps the
+// file searched for. Links and clones are refused for results found below 100 %. A
+// move takes each file to `moveFolder` with its path below the searched folders.
+DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
+                    const std::vector<std::size_t>& rows, ActionKind kind,
+                    std::string_view moveFolder = {});
+
+// The list after a run of a plan made for it: rows trashed leave the list, moved rows
+// take their new folder, replaced rows their new state, and the size and time of every
+// row done are read again.
+void ApplyOutcomes(DupList& list, const ActionPlan& plan,
+                   const std::vector<ActionOutcome>& outcomes);
+
+} // namespace quorvex

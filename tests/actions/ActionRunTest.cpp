@@ -1,0 +1,308 @@
+// Plans carried out on real trees: what links and moves leave on the disk, and what
+// stays when a file changed, vanished or became a folder after it was listed, when
+// the kept file changed, when the system refuses a link, a clone, a rename or a move
+// (through the fault seam), when another program changes a file while it is
+// replaced, and when a run is cancelled; and the removal of what a killed run left.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "actions/ActionRun.h"
+#include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
+#include "platform/TempFileNames.h"
+#include "platform/TempJournal.h"
+#include "platform/TextFile.h"
+#include "support/RecordingObserver.h"
+#include "support/SystemText.h"
+#include "support/TempTree.h"
+
+namespace quorvex {
+namespace {
+
+using platform::FaultPoint;
+
+constexpr const char* kTime = "2024-01-02 03:04:05";
+
+class ActionRunTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { platform::SetFaultHook(nullptr); }
+
+    std::string file(const std::string& relative, const std::string& content)
+    {
+        return t.file(relative, content, kTime);
+    }
+    // An item for `path`, listed as made by file(), of a group that keeps `kept`.
+    PlannedAction item(ActionKind kind, const std::string& path, const std::string& kept,
+                       std::uint64_t size)
+    {
+        PlannedAction action;
+        action.kind = kind;
+        action.path = path;
+        action.kept = kept;
+        action.listed = ListedFile{size, test::LocalTimeToEpoch(kTime)};
+        action.keptListed = action.listed;
+        return action;
+    }
+    std::vector<ActionOutcome> run(const ActionPlan& plan)
+    {
+        return RunActionPlan(plan, {observer, t.path("data"), {}});
+    }
+    std::vector<ActionFailure> failures(const std::vector<ActionOutcome>& outcomes)
+    {
+        std::vector<ActionFailure> found;
+        for (const ActionOutcome& outcome : outcomes)
+            found.push_back(outcome.failure);
+        return found;
+    }
+    bool sameFile(const std::string& a, const std::string& b)
+    {
+        const auto first = platform::IdentifyEntry(a), second = platform::IdentifyEntry(b);
+        return first && second && first->sameFile(*second);
+    }
+    // No temporary name of a replacement is left anywhere in the tree.
+    bool noTemporaryLeft(const std::string& folder = {})
+    {
+        const std::string root = folder.empty() ? t.root() : folder;
+        std::vector<platform::DirEntry> entries;
+        if (!platform::ListDirectory(root, entries))
+            return true;
+        for (const platform::DirEntry& entry : entries) {
+            if (entry.isDotName())
+                continue;
+            if (entry.name.find(".tmp-") != std::string::npos)
+                return false;
+            if (entry.isDirectory() && !noTemporaryLeft(root + entry.name + test::Native("/")))
+                return false;
+        }
+        return true;
+    }
+
+    test::TempTree t;
+    test::RecordingObserver observer;
+};
+
+TEST_F(ActionRunTest, HardLinksPutEveryCopyOnTheKeptFileWithItsBytes)
+{
+    const std::string kept = file("a", "same bytes");
+    const std::string b = file("sub/b", "same bytes");
+    const std::string c = file("c", "same bytes");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::HardLink, b, kept, 10), item(ActionKind::HardLink, c, kept, 10)};
+    std::vector<ActionOutcome> outcomes = run(plan);
+    EXPECT_TRUE(outcomes[0].done && outcomes[1].done);
+    EXPECT_TRUE(sameFile(b, kept) && sameFile(c, kept));
+    EXPECT_EQ(platform::ReadWholeFile(b), "same bytes");
+    EXPECT_TRUE(noTemporaryLeft());
+    EXPECT_EQ(test::FolderNames(t.path("data")), std::vector<std::string>{}); // no journal left
+
+    // Linked already: done again, with nothing changed.
+    outcomes = run(plan);
+    EXPECT_TRUE(outcomes[0].done && outcomes[0].alreadyLinked);
+}
+
+TEST_F(ActionRunTest, AFileOrKeptFileThatChangedSinceTheListingStaysAndSaysWhy)
+{
+    const std::string kept = file("kept", "0123456789");
+    const std::string grown = file("grown", "0123456789");
+    const std::string touched = file("touched", "0123456789");
+    const std::string folder = file("folder", "0123456789");
+    const std::string removed = file("removed", "0123456789");
+    const std::string clean = file("clean", "0123456789");
+    const std::string rewritten = file("rewritten", "0123456789");
+    const std::string otherKept = file("other-kept", "abcdefghij");
+    const std::string ofOther = file("of-other", "abcdefghij");
+    ActionPlan plan;
+    for (const std::string& path : {grown, touched, folder, removed, rewritten, clean})
+        plan.items.push_back(item(ActionKind::HardLink, path, kept, 10));
+    plan.items.push_back(item(ActionKind::Trash, ofOther, otherKept, 10));
+
+    t.file("grown", "0123456789+", kTime);
+    t.setTime("touched", "2024-02-02 00:00:00");
+    platform::DeleteRegularFile(folder);
+    t.dir("folder");
+    platform::DeleteRegularFile(removed);
+    t.file("rewritten", "0123456780", kTime); // same size and time, one byte other
+    t.setTime("other-kept", "2024-03-03 00:00:00");
+    const std::vector<ActionOutcome> outcomes = run(plan);
+
+    EXPECT_EQ(failures(outcomes),
+              (std::vector<ActionFailure>{ActionFailure::Changed, ActionFailure::Changed,
+                                          ActionFailure::NotAFile, ActionFailure::Missing,
+                                          ActionFailure::ContentDiffers, ActionFailure::None,
+                                          ActionFailure::KeptChanged}));
+    EXPECT_TRUE(outcomes[5].done);
+    EXPECT_EQ(platform::ReadWholeFile(grown), "0123456789+");
+    EXPECT_EQ(platform::ReadWholeFile(rewritten), "0123456780");
+    EXPECT_FALSE(sameFile(rewritten, kept));
+    EXPECT_EQ(platform::ReadWholeFile(ofOther), "abcdefghij");
+    EXPECT_EQ(FailureText(plan.items[6], outcomes[6]),
+              "残すファイル [ " + otherKept + " ] が検索の後に変更されています。");
+}
+
+TEST_F(ActionRunTest, ALinkOrRenameOrMoveTheSystemRefusesLeavesTheFileAndNoTemporaryName)
+{
+    const std::string kept = file("kept", "contents");
+    const std::string linkRefused = file("link-refused", "contents");
+    const std::string renameRefused = file("rename-refused", "contents");
+    const std::string moveRefused = file("move-refused", "contents");
+    const std::string fine = file("fine", "contents");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::HardLink, linkRefused, kept, 8),
+                  item(ActionKind::HardLink, renameRefused, kept, 8),
+                  item(ActionKind::Move, moveRefused, kept, 8),
+                  item(ActionKind::HardLink, fine, kept, 8)};
+    plan.items[2].destination = t.path("moved/move-refused");
+    platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
+        return (point == FaultPoint::Link && path.starts_with(linkRefused)) ||
+               (point == FaultPoint::Rename && (path == renameRefused || path == moveRefused));
+    });
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    platform::SetFaultHook(nullptr);
+
+    EXPECT_EQ(failures(outcomes),
+              (std::vector<ActionFailure>{ActionFailure::System, ActionFailure::System,
+                                          ActionFailure::System, ActionFailure::None}));
+    EXPECT_TRUE(outcomes[3].done);
+    for (const std::string& path : {linkRefused, renameRefused, moveRefused}) {
+        EXPECT_FALSE(sameFile(path, kept)) << path;
+        EXPECT_EQ(platform::ReadWholeFile(path), "contents") << path;
+    }
+    EXPECT_FALSE(platform::LookupEntry(t.path("moved/move-refused")));
+    EXPECT_NE(outcomes[0].detail, "");
+    EXPECT_TRUE(noTemporaryLeft());
+}
+
+TEST_F(ActionRunTest, AMoveKeepsTheBytesAndNeverReplacesWhatIsThere)
+{
+    const std::string kept = file("kept", "contents");
+    const std::string first = file("sub/first", "contents");
+    const std::string second = file("sub/second", "contents");
+    t.file("moved/sub/second", "someone else's");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::Move, first, kept, 8), item(ActionKind::Move, second, kept, 8)};
+    plan.items[0].destination = t.path("moved/sub/first");
+    plan.items[1].destination = t.path("moved/sub/second");
+    const std::vector<ActionOutcome> outcomes = run(plan);
+
+    EXPECT_TRUE(outcomes[0].done);
+    EXPECT_EQ(outcomes[0].placedAt, t.path("moved/sub/first"));
+    EXPECT_EQ(platform::ReadWholeFile(t.path("moved/sub/first")), "contents");
+    EXPECT_FALSE(platform::LookupEntry(first));
+    EXPECT_EQ(outcomes[1].failure, ActionFailure::TargetExists);
+    EXPECT_EQ(platform::ReadWholeFile(second), "contents");
+    EXPECT_EQ(platform::ReadWholeFile(t.path("moved/sub/second")), "someone else's");
+}
+
+TEST_F(ActionRunTest, ACancelStopsBeforeTheNextItem)
+{
+    const std::string kept = file("kept", "x");
+    ActionPlan plan;
+    for (const char* name : {"one", "two", "three"})
+        plan.items.push_back(item(ActionKind::HardLink, file(name, "x"), kept, 1));
+    observer.onPump = [&](int) { observer.cancel = observer.steps == 1; };
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    EXPECT_TRUE(outcomes[0].done);
+    EXPECT_FALSE(outcomes[1].done || outcomes[1].failed() || outcomes[2].done);
+    EXPECT_FALSE(sameFile(plan.items[1].path, kept));
+}
+
+TEST_F(ActionRunTest, TheNextStartRemovesWhatAKilledRunLeftAndNothingElse)
+{
+    const std::string journals = t.path("data/actions");
+    const std::string temp = std::string(platform::kTempInfix);
+    const std::string leftover = t.file("user/file" + temp + platform::NewTempSuffix(), "link");
+    const std::string named = t.file("user/a file of the user.txt", "mine");
+    const std::string heldTemp = t.file("user/held" + temp + platform::NewTempSuffix(), "live");
+    {
+        platform::TempJournal killed(journals);
+        ASSERT_TRUE(killed.note(leftover));
+        ASSERT_TRUE(killed.note(named)); // not a temporary name: never removed
+    }                                    // unsettled: the journal stays, as a kill would leave it
+    platform::TempJournal live(journals);
+    ASSERT_TRUE(live.note(heldTemp));
+
+    platform::RemoveLeftoversOfRuns(journals);
+    EXPECT_FALSE(platform::LookupEntry(leftover));
+    EXPECT_TRUE(platform::LookupEntry(named));
+    EXPECT_TRUE(platform::LookupEntry(heldTemp)); // its run still holds its journal
+    EXPECT_EQ(test::FolderNames(journals).size(), 1u);
+}
+
+#ifndef _WIN32 // the exchange of entries, symbolic links and clones as Linux has them
+
+TEST_F(ActionRunTest, AFileAnotherProgramReplacesWhileItIsReplacedIsPutBack)
+{
+    const std::string kept = file("kept", "version 1");
+    const std::string copy = file("copy", "version 1");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::HardLink, copy, kept, 9)};
+    // The other program saves a new version the moment before the swap.
+    platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
+        if (point == FaultPoint::Rename && path == copy) {
+            const std::string saved = t.file("saved", "version 2");
+            EXPECT_EQ(::rename(saved.c_str(), copy.c_str()), 0);
+        }
+        return false;
+    });
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    EXPECT_EQ(outcomes[0].failure, ActionFailure::Changed);
+    EXPECT_EQ(platform::ReadWholeFile(copy), "version 2");
+    EXPECT_EQ(platform::ReadWholeFile(kept), "version 1");
+    EXPECT_TRUE(noTemporaryLeft());
+}
+
+TEST_F(ActionRunTest, TheKeptFileIsNeverActedOnThroughAnotherPath)
+{
+    const std::string kept = file("real/a", "bytes");
+    t.symlink("alias", "real");
+    const std::string link = t.symlink("real/to-a", "a");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::Trash, t.path("alias/a"), kept, 5),
+                  item(ActionKind::Trash, kept, t.path("alias/a"), 5),
+                  item(ActionKind::HardLink, link, kept, 5)};
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    EXPECT_EQ(failures(outcomes),
+              (std::vector<ActionFailure>{ActionFailure::SameFile, ActionFailure::SameFile,
+                                          ActionFailure::NotAFile}));
+    EXPECT_EQ(platform::ReadWholeFile(kept), "bytes");
+}
+
+TEST_F(ActionRunTest, SymbolicLinksLeadToTheKeptFileByItsAbsolutePath)
+{
+    const std::string kept = file("a", "bytes");
+    const std::string copy = file("sub/b", "bytes");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::SymbolicLink, copy, kept, 5)};
+    EXPECT_TRUE(run(plan)[0].done);
+    char target[4096] = {};
+    ASSERT_GT(::readlink(copy.c_str(), target, sizeof target - 1), 0);
+    EXPECT_EQ(std::string(target), platform::CanonicalPath(kept));
+    EXPECT_EQ(platform::ReadWholeFile(copy), "bytes");
+}
+
+TEST_F(ActionRunTest, ACloneTheFileSystemCannotMakeFailsWithoutACopy)
+{
+    const std::string kept = file("a", "bytes");
+    const std::string copy = file("b", "bytes");
+    const auto before = platform::IdentifyEntry(copy);
+    ActionPlan plan;
+    plan.items = {item(ActionKind::Reflink, copy, kept, 5)};
+    platform::SetFaultHook(
+        [](FaultPoint point, std::string_view) { return point == FaultPoint::Clone; });
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    EXPECT_EQ(outcomes[0].failure, ActionFailure::NoClone);
+    EXPECT_EQ(FailureText(plan.items[0], outcomes[0]),
+              "このファイルシステムは複製（リフリンク）に対応していません（" +
+                  std::string(std::strerror(EOPNOTSUPP)) + "）。");
+    EXPECT_TRUE(before->unchanged(*platform::IdentifyEntry(copy)));
+    EXPECT_TRUE(noTemporaryLeft());
+}
+
+#endif
+
+} // namespace
+} // namespace quorvex
