@@ -33,6 +33,8 @@ packages=(
     dpkg-dev file man-db bash-completion strace desktop-file-utils appstream lintian
     # the screen reader's view of the program on the accessibility bus (ctest -L long)
     dbus at-spi2-core python3-pyatspi
+    # a file system that can clone files, for the reflink test (ctest -L long)
+    xfsprogs
 )
 if $fuzz; then
     packages+=(clang libclang-rt-14-dev libfuzzer-14-dev)
