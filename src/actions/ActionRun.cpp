@@ -96,7 +96,7 @@ public:
 private:
     std::optional<ActionOutcome> replace(const PlannedAction& item, const CheckedItem& checked)
     {
-        if (checked.alreadyLinked && item.kind == ActionKind::HardLink) {
+        if (checked.alreadyLinked && item.kind != ActionKind::Reflink) {
             ActionOutcome outcome;
             outcome.done = outcome.alreadyLinked = true;
             return outcome;

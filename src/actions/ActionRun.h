@@ -40,7 +40,7 @@ struct ActionOutcome
     ActionFailure failure = ActionFailure::None;
     std::string detail;         // the system's reason, where it gave one
     std::string placedAt;       // Move: the new path; Trash: its place in the trash
-    bool alreadyLinked = false; // a hard link to the kept file already: nothing changed
+    bool alreadyLinked = false; // already the link asked for: nothing changed
     bool failed() const { return failure != ActionFailure::None; }
 };
 

@@ -63,7 +63,10 @@ ActionFailure CheckItem(const PlannedAction& item, CheckedItem& checked, std::st
         // folder goes as it is, a link or a FIFO too.
         if (!entry->link && entry->folder)
             return ActionFailure::NotAFile;
-    } else if (!shown || !shown->regular || (entry->link && ReplacesContents(item.kind))) {
+    } else if (!shown || !shown->regular ||
+               (entry->link && ReplacesContents(item.kind) &&
+                item.kind != ActionKind::SymbolicLink)) {
+        // A link holds no bytes of its own: only another link may take its place.
         return ActionFailure::NotAFile;
     } else if (!MatchesListing(*shown, item.listed)) {
         return ActionFailure::Changed;
@@ -84,7 +87,8 @@ ActionFailure CheckItem(const PlannedAction& item, CheckedItem& checked, std::st
         // One file under two paths: acting on the one would take the other with it.
         if (EntryPath(item.path) == checked.keptPath)
             return ActionFailure::SameFile;
-        checked.alreadyLinked = !entry->link;
+        // Already what a hard or a symbolic link to the kept file would make it.
+        checked.alreadyLinked = entry->link == (item.kind == ActionKind::SymbolicLink);
     }
     return ActionFailure::None;
 }

@@ -15,7 +15,9 @@ struct CheckedItem
     platform::FileIdentity entry; // the item's own entry (a link as the link)
     platform::FileIdentity kept;  // the kept file, after links
     std::string keptPath;         // the kept file's path without links
-    bool alreadyLinked = false;   // the item is another name of the kept file
+    // The item is another name of the kept file (a hard link), or for a symbolic link
+    // action a symbolic link to it: a link made now would change nothing.
+    bool alreadyLinked = false;
 };
 
 // Whether the item is still what the list showed (and, with a kept file, whether that

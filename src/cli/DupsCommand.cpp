@@ -66,10 +66,8 @@ std::string ActionOptionsRefusal(const CliOptions& options, std::string& keepFol
 
 // Carries the plan out; each item not done is named on standard error. Returns how many.
 std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
-                    std::vector<ActionOutcome>& outcomes)
+                    const std::string& journalFolder, std::vector<ActionOutcome>& outcomes)
 {
-    const std::string journalFolder = ActionJournalFolder(platform::UserDataDir());
-    platform::RemoveLeftoversOfRuns(journalFolder);
     {
         TerminalProgress progress(options.progress);
         outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
@@ -99,6 +97,12 @@ int RunDupsCommand(const CliOptions& options)
         if (std::string refusal = ActionOptionsRefusal(options, keepFolder); !refusal.empty())
             return Refuse(refusal);
     }
+    // What a killed run left goes before the search, which would list it.
+    const bool acting = options.act && !options.dryRun;
+    const std::string journalFolder =
+        acting ? ActionJournalFolder(platform::UserDataDir()) : std::string();
+    if (acting)
+        platform::RemoveLeftoversOfRuns(journalFolder);
     const bool identical = options.command == "identical";
     const std::string fileText = identical ? options.operands.at(0) : std::string();
     const std::vector<std::string> folders(options.operands.begin() + (identical ? 1 : 0),
@@ -137,7 +141,7 @@ int RunDupsCommand(const CliOptions& options)
             status = WriteResult(PlanTable(planned.plan), options, unreadCount);
         } else {
             std::vector<ActionOutcome> outcomes;
-            const std::size_t failures = RunPlan(planned.plan, options, outcomes);
+            const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
             status =
                 WriteResult(PlanTable(planned.plan, outcomes), options, unreadCount + failures);
         }

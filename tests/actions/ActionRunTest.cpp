@@ -282,6 +282,8 @@ TEST_F(ActionRunTest, SymbolicLinksLeadToTheKeptFileByItsAbsolutePath)
     ASSERT_GT(::readlink(copy.c_str(), target, sizeof target - 1), 0);
     EXPECT_EQ(std::string(target), platform::CanonicalPath(kept));
     EXPECT_EQ(platform::ReadWholeFile(copy), "bytes");
+    // Run again, as after a kill: what is a link already stays as it is.
+    EXPECT_TRUE(run(plan)[0].alreadyLinked);
 }
 
 TEST_F(ActionRunTest, ACloneTheFileSystemCannotMakeFailsWithoutACopy)
