@@ -38,7 +38,7 @@ QString confirmationText(const quorvex::ActionPlan& plan)
     const qulonglong count = plan.items.size();
     const std::uint64_t freed = plan.bytesFreed();
     const auto replacement = [&](const QString& by) {
-        return QStringLiteral("%1 個のファイルを%2に置き換えますか？\n\n%3 が空きます。")
+        return QStringLiteral("%1 個のファイルを%2に置き換えますか？\n\n%3が空きます。")
             .arg(count)
             .arg(by, byteCount(freed));
     };

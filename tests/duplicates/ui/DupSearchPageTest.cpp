@@ -403,7 +403,7 @@ TEST_F(DupSearchPageTest, HardLinksReplaceTheCopiesAndTheRowsSayWhatTheyAreNow)
 
     EXPECT_EQ(
         dialogs.texts(Kind::YesNo).front(),
-        QStringLiteral("3 個のファイルをハードリンクに置き換えますか？\n\n26 バイト が空きます。"
+        QStringLiteral("3 個のファイルをハードリンクに置き換えますか？\n\n26 バイトが空きます。"
                        "\n\n選んだうち 2 個は、グループに残すファイルなのでそのままにします。"));
     EXPECT_EQ(dialogs.texts(Kind::Message),
               QStringList{QStringLiteral("次の 1 個の項目はそのままです。\n\n") +
