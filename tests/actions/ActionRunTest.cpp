@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "actions/ActionRun.h"
 #include "platform/FileIdentity.h"
@@ -234,6 +235,9 @@ TEST_F(ActionRunTest, TheNextStartRemovesWhatAKilledRunLeftAndNothingElse)
 
 #ifndef _WIN32 // the exchange of entries, symbolic links and clones as Linux has them
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 TEST_F(ActionRunTest, AFileAnotherProgramReplacesWhileItIsReplacedIsPutBack)
 {
     const std::string kept = file("kept", "version 1");
@@ -284,6 +288,34 @@ TEST_F(ActionRunTest, SymbolicLinksLeadToTheKeptFileByItsAbsolutePath)
     EXPECT_EQ(platform::ReadWholeFile(copy), "bytes");
     // Run again, as after a kill: what is a link already stays as it is.
     EXPECT_TRUE(run(plan)[0].alreadyLinked);
+}
+
+TEST_F(ActionRunTest, AMoveToAnotherFileSystemCopiesWithTheFilesAttributesBeforeItRemovesIt)
+{
+    struct stat shm, tmp;
+    if (::stat("/dev/shm", &shm) != 0 || ::stat(t.root().c_str(), &tmp) != 0 ||
+        shm.st_dev == tmp.st_dev)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    const std::string aside = "/dev/shm/qv-move-" + std::to_string(::getpid());
+    const std::string kept = file("kept", "contents");
+    const std::string copy = file("copy", "contents");
+    ASSERT_EQ(::chmod(copy.c_str(), 0640), 0);
+    ActionPlan plan;
+    plan.items = {item(ActionKind::Move, copy, kept, 8)};
+    plan.items[0].destination = aside + "/sub/copy";
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    struct stat moved;
+    const bool there = ::stat((aside + "/sub/copy").c_str(), &moved) == 0;
+    const auto bytes = platform::ReadWholeFile(aside + "/sub/copy");
+    std::filesystem::remove_all(aside);
+
+    EXPECT_TRUE(outcomes[0].done);
+    ASSERT_TRUE(there);
+    EXPECT_EQ(bytes, "contents");
+    EXPECT_EQ(moved.st_mode & 0777, 0640u);
+    EXPECT_EQ(moved.st_mtim.tv_sec, test::LocalTimeToEpoch(kTime));
+    EXPECT_FALSE(platform::LookupEntry(copy));
+    EXPECT_TRUE(noTemporaryLeft());
 }
 
 TEST_F(ActionRunTest, ACloneTheFileSystemCannotMakeFailsWithoutACopy)

@@ -11,22 +11,11 @@
 namespace quorvex {
 namespace {
 
+using test::interleaved;
 using test::MakeList;
 using Rows = std::vector<std::size_t>;
 
 constexpr std::int16_t R = kContentReference;
-
-// Group 1: a reference and two copies; group 7: a reference and one copy, apart.
-DupList twoGroups()
-{
-    return MakeList({
-        {"a", R, 1, 10, "/d/", 300},       // 0
-        {"p", R, 7, 20, "/d/keep/", 100},  // 1
-        {"b", 100, 1, 10, "/d/sub/", 500}, // 2
-        {"q", 100, 7, 20, "/d/", 900},     // 3
-        {"c", 100, 1, 10, "/d/sub/", 400}, // 4
-    });
-}
 
 std::vector<std::pair<std::string, std::string>> PathsAndKept(const ActionPlan& plan)
 {
@@ -38,12 +27,12 @@ std::vector<std::pair<std::string, std::string>> PathsAndKept(const ActionPlan& 
 
 TEST(DupActions, AGroupKeepsItsReferenceOrItsFirstRowNotChosenButNeverLosesAllItsFiles)
 {
-    const DupList list = twoGroups();
+    const DupList list = interleaved();
     const DupSearchScope scope{{"/d"}, {}, 100};
     DupPlan planned = PlanForRows(list, scope, {2, 3}, ActionKind::HardLink);
     EXPECT_EQ(PathsAndKept(planned.plan), (std::vector<std::pair<std::string, std::string>>{
                                               {"/d/sub/b", "/d/a"}, {"/d/q", "/d/keep/p"}}));
-    EXPECT_EQ(planned.plan.bytesFreed(), 30u);
+    EXPECT_EQ(planned.plan.bytesFreed(), 20u);
     EXPECT_EQ(planned.plan.items[0].keptListed->lastWrite, 300);
 
     // The reference chosen: the first row left in its group stays.
@@ -66,11 +55,11 @@ TEST(DupActions, IdenticalResultsKeepTheFileSearchedForAndLinksNeedAFullMatch)
     EXPECT_EQ(PathsAndKept(planned.plan),
               (std::vector<std::pair<std::string, std::string>>{{"/d/x/u", "/d/t"}}));
 
-    planned = PlanForRows(twoGroups(), {{"/d"}, {}, 90}, {2}, ActionKind::Reflink);
+    planned = PlanForRows(interleaved(), {{"/d"}, {}, 90}, {2}, ActionKind::Reflink);
     EXPECT_FALSE(planned.refusal.empty());
     EXPECT_TRUE(planned.plan.items.empty());
     EXPECT_TRUE(
-        PlanForRows(twoGroups(), {{"/d"}, {}, 90}, {2}, ActionKind::Move, "/m").refusal.empty());
+        PlanForRows(interleaved(), {{"/d"}, {}, 90}, {2}, ActionKind::Move, "/m").refusal.empty());
 }
 
 TEST(DupActions, MovesKeepThePathBelowTheFolderHoldingAllSearchedFolders)
@@ -86,7 +75,7 @@ TEST(DupActions, MovesKeepThePathBelowTheFolderHoldingAllSearchedFolders)
 
 TEST(DupActions, KeepRulesChooseTheRowsThatDoNotStay)
 {
-    const DupList list = twoGroups();
+    const DupList list = interleaved();
     EXPECT_EQ(RowsToActOn(list, KeepRule::Reference), (Rows{2, 3, 4}));
     EXPECT_EQ(RowsToActOn(list, KeepRule::Newest), (Rows{0, 1, 4}));
     EXPECT_EQ(RowsToActOn(list, KeepRule::Oldest), (Rows{2, 3, 4}));

@@ -12,20 +12,9 @@ using Rows = std::vector<std::size_t>;
 
 namespace {
 
-constexpr std::int16_t R = kContentReference;
+using quorvex::test::interleaved;
 
-// Group 1: a reference and two copies, the copies of the same time; group 7: a
-// reference and one copy, sorted apart so that the groups interleave.
-DupList interleaved()
-{
-    return MakeList({
-        {"a", R, 1, 10, "/d/", 300},       // 0
-        {"p", R, 7, 10, "/d/keep/", 100},  // 1
-        {"b", 100, 1, 10, "/d/sub/", 500}, // 2
-        {"q", 100, 7, 10, "/d/", 900},     // 3
-        {"c", 100, 1, 10, "/d/sub/", 500}, // 4
-    });
-}
+constexpr std::int16_t R = kContentReference;
 
 } // namespace
 

@@ -38,6 +38,20 @@ inline DupList MakeList(std::initializer_list<Row> rows)
     return list;
 }
 
+// Group 1: a reference and two copies, the copies of the same time; group 7: a
+// reference and one copy, sorted apart so that the groups interleave.
+inline DupList interleaved()
+{
+    constexpr std::int16_t R = kContentReference;
+    return MakeList({
+        {"a", R, 1, 10, "/d/", 300},       // 0
+        {"p", R, 7, 10, "/d/keep/", 100},  // 1
+        {"b", 100, 1, 10, "/d/sub/", 500}, // 2
+        {"q", 100, 7, 10, "/d/", 900},     // 3
+        {"c", 100, 1, 10, "/d/sub/", 500}, // 4
+    });
+}
+
 // One line per row: "name content group band".
 inline std::vector<std::string> Rows(const DupList& list)
 {

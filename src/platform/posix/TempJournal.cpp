@@ -9,12 +9,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <vector>
+#include <optional>
 
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
+#include "platform/JournalFiles.h"
 #include "platform/PathText.h"
-#include "platform/TempJournalNames.h"
 #include "platform/TextFile.h"
 #include "platform/posix/WriteAll.h"
 
@@ -104,27 +104,20 @@ void TempJournal::settle()
         --unsettled_;
 }
 
-void RemoveLeftoversOfRuns(std::string_view folderText)
+bool ReadUnheldJournal(const std::string& path, std::string& bytes)
 {
-    const std::string folder = WithTrailingSeparator(folderText);
-    std::vector<DirEntry> entries;
-    if (!ListDirectory(folder, entries))
-        return;
-    for (const DirEntry& entry : entries) {
-        if (entry.isDirectory() || !IsJournalName(entry.name))
-            continue;
-        const std::string path = folder + entry.name;
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        // A journal that its run still holds is left alone.
-        if (LockWithoutWaiting(fd) && StillAt(fd, path)) {
-            const std::optional<std::string> bytes = ReadWholeFile(path);
-            if (bytes && RemoveListedTempFiles(*bytes))
-                ::unlink(path.c_str());
-        }
-        ::close(fd);
-    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool unheld = LockWithoutWaiting(fd) && StillAt(fd, path);
+    std::optional<std::string> read;
+    if (unheld)
+        read = ReadWholeFile(path);
+    ::close(fd);
+    if (!read)
+        return false;
+    bytes = std::move(*read);
+    return true;
 }
 
 } // namespace quorvex::platform

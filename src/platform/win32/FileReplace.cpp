@@ -9,15 +9,13 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
-#include "platform/TempFileNames.h"
+#include "platform/TempEntry.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
 
 namespace quorvex::platform {
 
 namespace {
-
-constexpr int kNameAttempts = 100;
 
 ReplaceResult Failure(DWORD error)
 {
@@ -55,52 +53,17 @@ std::string FolderOf(const std::string& path)
     return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
 }
 
-// A temporary entry this code made: removed again unless it was moved into place.
-class TempEntry
+using Attempt = TempEntry::Attempt;
+
+// The attempt as the entry's maker reports it: a taken name gives way to another.
+Attempt AttemptOf(bool made)
 {
-public:
-    explicit TempEntry(TempJournal& journal) : journal_(journal) {}
-    ~TempEntry()
-    {
-        if (!path_.empty() && DeleteFileW(win32::WidePath(path_).c_str()))
-            journal_.settle();
-    }
-    TempEntry(const TempEntry&) = delete;
-    TempEntry& operator=(const TempEntry&) = delete;
-
-    // Makes the entry under a new name beside `besidePath` with `make` (false and
-    // GetLastError() when it fails); a taken name gives way to another.
-    template <typename Make> bool make(const std::string& besidePath, Make make)
-    {
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            const std::string name = besidePath + std::string(kTempInfix) + NewTempSuffix();
-            if (!journal_.note(name))
-                return false;
-            if (make(name)) {
-                path_ = name;
-                return true;
-            }
-            const DWORD error = GetLastError();
-            journal_.settle();
-            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-                SetLastError(error);
-                return false;
-            }
-        }
-        SetLastError(ERROR_FILE_EXISTS);
-        return false;
-    }
-    const std::string& path() const { return path_; }
-    void renamed()
-    {
-        path_.clear();
-        journal_.settle();
-    }
-
-private:
-    TempJournal& journal_;
-    std::string path_;
-};
+    if (made)
+        return Attempt::Made;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Attempt::Taken
+                                                                       : Attempt::Failed;
+}
 
 bool MakeSymbolicLink(const std::string& kept, const std::string& name)
 {
@@ -128,13 +91,12 @@ ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expecte
     const bool made = temp.make(path, [&](const std::string& name) {
         if (IsFaultInjected(FaultPoint::Link, name)) {
             injected = true;
-            SetLastError(ERROR_TOO_MANY_LINKS);
-            return false;
+            return Attempt::Failed;
         }
         if (kind == ReplaceKind::HardLink)
-            return CreateHardLinkW(win32::WidePath(name).c_str(), win32::WidePath(kept).c_str(),
-                                   nullptr) != 0;
-        return MakeSymbolicLink(kept, name);
+            return AttemptOf(CreateHardLinkW(win32::WidePath(name).c_str(),
+                                             win32::WidePath(kept).c_str(), nullptr) != 0);
+        return AttemptOf(MakeSymbolicLink(kept, name));
     });
     if (!made)
         return injected ? ReplaceResult::Failed : Failure(GetLastError());
@@ -176,7 +138,7 @@ ReplaceResult MoveFile(std::string_view pathText, const FileIdentity& expected,
     // then the original removed, while it is still the file that was copied.
     TempEntry temp(journal);
     if (!temp.make(destination, [&](const std::string& name) {
-            return CopyFileW(from.c_str(), win32::WidePath(name).c_str(), TRUE) != 0;
+            return AttemptOf(CopyFileW(from.c_str(), win32::WidePath(name).c_str(), TRUE) != 0);
         }))
         return Failure(GetLastError());
     if (!StillExpected(path, expected))

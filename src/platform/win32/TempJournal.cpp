@@ -5,11 +5,9 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/FileSystem.h"
+#include "platform/JournalFiles.h"
 #include "platform/PathText.h"
-#include "platform/TempJournalNames.h"
 #include "platform/TextFile.h"
 #include "platform/win32/FileHandle.h"
 #include "platform/win32/LastError.h"
@@ -99,31 +97,19 @@ void TempJournal::settle()
         --unsettled_;
 }
 
-void RemoveLeftoversOfRuns(std::string_view folderText)
+bool ReadUnheldJournal(const std::string& path, std::string& bytes)
 {
-    const std::string folder = WithTrailingSeparator(folderText);
-    std::vector<DirEntry> entries;
-    if (!ListDirectory(folder, entries))
-        return;
-    for (const DirEntry& entry : entries) {
-        if (entry.isDirectory() || !IsJournalName(entry.name))
-            continue;
-        const std::string path = folder + entry.name;
-        win32::FileHandle file(CreateFileW(win32::WidePath(path).c_str(),
-                                           GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-        // A journal that its run still holds is left alone.
-        if (!file.isOpen() || !LockWithoutWaiting(file.get()))
-            continue;
-        std::string bytes;
-        char buffer[65536];
-        DWORD got = 0;
-        while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
-            bytes.append(buffer, got);
-        file.close();
-        if (RemoveListedTempFiles(bytes))
-            DeleteFileW(win32::WidePath(path).c_str());
-    }
+    const win32::FileHandle file(CreateFileW(win32::WidePath(path).c_str(),
+                                             GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.isOpen() || !LockWithoutWaiting(file.get()))
+        return false;
+    char buffer[65536];
+    DWORD got = 0;
+    bytes.clear();
+    while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    return true;
 }
 
 } // namespace quorvex::platform

@@ -1,7 +1,11 @@
-#include "platform/TempJournalNames.h"
+#include "platform/JournalFiles.h"
+
+#include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/TempFileNames.h"
+#include "platform/TempJournal.h"
 
 namespace quorvex::platform {
 
@@ -23,6 +27,11 @@ bool IsJournalName(std::string_view name)
                name.substr(kPrefix.size(), name.size() - kPrefix.size() - kExtension.size()));
 }
 
+namespace {
+
+// Removes the temporary files listed in a journal's bytes (paths, each ended by a NUL
+// byte; only names of the "<name>.tmp-<suffix>" form, never folders). True when none
+// of them is left.
 bool RemoveListedTempFiles(std::string_view journal)
 {
     bool allGone = true;
@@ -42,6 +51,24 @@ bool RemoveListedTempFiles(std::string_view journal)
             allGone = false;
     }
     return allGone;
+}
+
+} // namespace
+
+void RemoveLeftoversOfRuns(std::string_view folderText)
+{
+    const std::string folder = WithTrailingSeparator(folderText);
+    std::vector<DirEntry> entries;
+    if (!ListDirectory(folder, entries))
+        return;
+    for (const DirEntry& entry : entries) {
+        if (entry.isDirectory() || !IsJournalName(entry.name))
+            continue;
+        const std::string path = folder + entry.name;
+        std::string bytes;
+        if (ReadUnheldJournal(path, bytes) && RemoveListedTempFiles(bytes))
+            (void)DeleteRegularFile(path);
+    }
 }
 
 } // namespace quorvex::platform

@@ -1,6 +1,6 @@
 #pragma once
 // The parts of TempJournal that every system shares: the names of journal files and
-// the removal of the temporary files a journal lists.
+// the removal of what dead runs left; and what each system provides for them.
 
 #include <string>
 #include <string_view>
@@ -11,9 +11,7 @@ namespace quorvex::platform {
 std::string NewJournalName();
 bool IsJournalName(std::string_view name);
 
-// Removes the temporary files listed in a journal's bytes (paths, each ended by a NUL
-// byte; only names of the "<name>.tmp-<suffix>" form, never folders). True when none
-// of them is left.
-bool RemoveListedTempFiles(std::string_view journal);
+// The bytes of the journal at `path` when no live run holds it (each system's lock).
+bool ReadUnheldJournal(const std::string& path, std::string& bytes);
 
 } // namespace quorvex::platform
