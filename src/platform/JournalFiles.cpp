@@ -55,6 +55,32 @@ bool RemoveListedTempFiles(std::string_view journal)
 
 } // namespace
 
+TempJournal::TempJournal(std::string folder) : folder_(WithTrailingSeparator(folder)) {}
+
+TempJournal::~TempJournal()
+{
+    const bool remove = handle_ != -1 && unsettled_ == 0;
+    close();
+    if (remove)
+        (void)DeleteRegularFile(path_);
+}
+
+bool TempJournal::note(std::string_view tempPath)
+{
+    std::string record(tempPath);
+    record.push_back('\0');
+    if (!open() || !append(record))
+        return false;
+    ++unsettled_;
+    return true;
+}
+
+void TempJournal::settle()
+{
+    if (unsettled_ > 0)
+        --unsettled_;
+}
+
 void RemoveLeftoversOfRuns(std::string_view folderText)
 {
     const std::string folder = WithTrailingSeparator(folderText);

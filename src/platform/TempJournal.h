@@ -33,7 +33,10 @@ public:
     void settle();
 
 private:
+    // Each system's part: the journal file made and locked, a record appended, the
+    // file closed (and its lock released).
     bool open();
+    bool append(std::string_view record);
     void close();
 
     std::string folder_;

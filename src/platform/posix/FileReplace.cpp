@@ -17,6 +17,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
+#include "platform/ReplaceChecks.h"
 #include "platform/TempFileNames.h"
 #include "platform/posix/CopyBytes.h"
 
@@ -175,12 +176,6 @@ ReplaceResult CloneFailure(int error)
     }
 }
 
-bool StillExpected(const std::string& path, const FileIdentity& expected)
-{
-    const std::optional<FileIdentity> now = IdentifyEntry(path);
-    return now && now->unchanged(expected);
-}
-
 // Puts `temp` in the place of `path`, which is still `expected`.
 ReplaceResult SwapIntoPlace(TempEntry& temp, const std::string& path, const FileIdentity& expected)
 {
@@ -276,16 +271,7 @@ ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expecte
         }
         return Failure(error);
     }
-    // The kept file must still be the one compared: a hard link must lead to it.
-    const std::optional<FileIdentity> keptNow = IdentifyTarget(kept);
-    if (keptChanged || !keptNow || !keptNow->unchanged(keptExpected))
-        return Changed();
-    if (kind == ReplaceKind::HardLink) {
-        const std::optional<FileIdentity> link = IdentifyEntry(temp.path());
-        if (!link || !link->sameFile(keptExpected))
-            return Changed();
-    }
-    if (!StillExpected(path, expected))
+    if (keptChanged || !ReadyToSwap(path, expected, kept, keptExpected, kind, temp.path()))
         return Changed();
     return SwapIntoPlace(temp, path, expected);
 }

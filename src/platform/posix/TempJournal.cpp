@@ -42,15 +42,6 @@ bool StillAt(int fd, const std::string& path)
 
 } // namespace
 
-TempJournal::TempJournal(std::string folder) : folder_(WithTrailingSeparator(folder)) {}
-
-TempJournal::~TempJournal()
-{
-    if (handle_ >= 0 && unsettled_ == 0)
-        ::unlink(path_.c_str());
-    close();
-}
-
 bool TempJournal::open()
 {
     if (handle_ >= 0)
@@ -84,24 +75,12 @@ void TempJournal::close()
     handle_ = -1;
 }
 
-bool TempJournal::note(std::string_view tempPath)
+bool TempJournal::append(std::string_view record)
 {
-    if (!open())
-        return false;
-    std::string record(tempPath);
-    record.push_back('\0');
-    if (!posix::WriteAll(static_cast<int>(handle_), record)) {
-        RememberFailure(errno);
-        return false;
-    }
-    ++unsettled_;
-    return true;
-}
-
-void TempJournal::settle()
-{
-    if (unsettled_ > 0)
-        --unsettled_;
+    if (posix::WriteAll(static_cast<int>(handle_), record))
+        return true;
+    RememberFailure(errno);
+    return false;
 }
 
 bool ReadUnheldJournal(const std::string& path, std::string& bytes)

@@ -9,6 +9,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
+#include "platform/ReplaceChecks.h"
 #include "platform/TempEntry.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
@@ -39,12 +40,6 @@ ReplaceResult Changed()
 {
     RememberFailure("changed while it was being replaced");
     return ReplaceResult::Changed;
-}
-
-bool StillExpected(const std::string& path, const FileIdentity& expected)
-{
-    const std::optional<FileIdentity> now = IdentifyEntry(path);
-    return now && now->unchanged(expected);
 }
 
 std::string FolderOf(const std::string& path)
@@ -100,15 +95,7 @@ ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expecte
     });
     if (!made)
         return injected ? ReplaceResult::Failed : Failure(GetLastError());
-    const std::optional<FileIdentity> keptNow = IdentifyTarget(kept);
-    if (!keptNow || !keptNow->unchanged(keptExpected))
-        return Changed();
-    if (kind == ReplaceKind::HardLink) {
-        const std::optional<FileIdentity> link = IdentifyEntry(temp.path());
-        if (!link || !link->sameFile(keptExpected))
-            return Changed();
-    }
-    if (!StillExpected(path, expected))
+    if (!ReadyToSwap(path, expected, kept, keptExpected, kind, temp.path()))
         return Changed();
     if (IsFaultInjected(FaultPoint::Rename, path))
         return ReplaceResult::Failed; // the reason is the injected one

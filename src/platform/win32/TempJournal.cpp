@@ -33,16 +33,6 @@ HANDLE HandleOf(std::intptr_t handle)
 
 } // namespace
 
-TempJournal::TempJournal(std::string folder) : folder_(WithTrailingSeparator(folder)) {}
-
-TempJournal::~TempJournal()
-{
-    const bool remove = handle_ != -1 && unsettled_ == 0;
-    close();
-    if (remove)
-        DeleteFileW(win32::WidePath(path_).c_str());
-}
-
 bool TempJournal::open()
 {
     if (handle_ != -1)
@@ -77,24 +67,12 @@ void TempJournal::close()
     handle_ = -1;
 }
 
-bool TempJournal::note(std::string_view tempPath)
+bool TempJournal::append(std::string_view record)
 {
-    if (!open())
-        return false;
-    std::string record(tempPath);
-    record.push_back('\0');
-    if (!win32::WriteAll(HandleOf(handle_), record)) {
-        win32::RememberLastError();
-        return false;
-    }
-    ++unsettled_;
-    return true;
-}
-
-void TempJournal::settle()
-{
-    if (unsettled_ > 0)
-        --unsettled_;
+    if (win32::WriteAll(HandleOf(handle_), record))
+        return true;
+    win32::RememberLastError();
+    return false;
 }
 
 bool ReadUnheldJournal(const std::string& path, std::string& bytes)

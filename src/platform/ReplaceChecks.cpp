@@ -1,0 +1,25 @@
+#include "platform/ReplaceChecks.h"
+
+namespace quorvex::platform {
+
+bool StillExpected(const std::string& path, const FileIdentity& expected)
+{
+    const std::optional<FileIdentity> now = IdentifyEntry(path);
+    return now && now->unchanged(expected);
+}
+
+bool ReadyToSwap(const std::string& path, const FileIdentity& expected, const std::string& kept,
+                 const FileIdentity& keptExpected, ReplaceKind kind, const std::string& temp)
+{
+    const std::optional<FileIdentity> keptNow = IdentifyTarget(kept);
+    if (!keptNow || !keptNow->unchanged(keptExpected))
+        return false;
+    if (kind == ReplaceKind::HardLink) {
+        const std::optional<FileIdentity> link = IdentifyEntry(temp);
+        if (!link || !link->sameFile(keptExpected))
+            return false;
+    }
+    return StillExpected(path, expected);
+}
+
+} // namespace quorvex::platform

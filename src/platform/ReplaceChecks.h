@@ -1,0 +1,19 @@
+#pragma once
+// The checks that both systems' replacements make right before the swap.
+
+#include <string>
+
+#include "platform/FileReplace.h"
+
+namespace quorvex::platform {
+
+// Whether the entry at `path` is still `expected`, unchanged.
+bool StillExpected(const std::string& path, const FileIdentity& expected);
+
+// Whether the replacement made at `temp` may take the place of `path`: the kept file
+// is still the one compared (and a hard link leads to it), and the path still holds
+// the expected file.
+bool ReadyToSwap(const std::string& path, const FileIdentity& expected, const std::string& kept,
+                 const FileIdentity& keptExpected, ReplaceKind kind, const std::string& temp);
+
+} // namespace quorvex::platform
