@@ -124,11 +124,4 @@ std::string BandText(const TDupRecord& record)
     return record.band < 0 ? std::string() : std::to_string(record.band);
 }
 
-bool ChangedSinceListed(const TDupRecord& record, const std::string& path)
-{
-    const std::optional<platform::DirEntry> entry = platform::LookupEntry(path);
-    return entry && (entry->isDirectory() || entry->size != record.size ||
-                     entry->lastWrite.seconds != record.lastWrite);
-}
-
 } // namespace quorvex

@@ -89,11 +89,6 @@ private:
     bool folderUsed_ = false; // whether the current folder got a record yet
 };
 
-// Whether the item at `path` is no longer the file the record was listed as: its
-// size or time differs, or it is not a file now. A missing item counts as
-// unchanged (deleting it fails and reports it anyway). A delete checks this first.
-bool ChangedSinceListed(const TDupRecord& record, const std::string& path);
-
 // Cell texts of a record.
 std::string ContentText(const TDupRecord& record); // "", "基準" or e.g. "87%"
 std::string SizeDigits(const TDupRecord& record);  // plain decimal digits

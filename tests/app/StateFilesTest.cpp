@@ -1,7 +1,9 @@
 // The state files of the main window (settings, trash list, histories) when things
-// went wrong before or go wrong now: leftovers of a killed close, files that are no
-// text or too large, and a close that cannot write.
+// went wrong before or go wrong now: leftovers of a killed close or of a killed run
+// of actions, files that are no text or too large, and a close that cannot write.
+#include "actions/ActionRun.h"
 #include "platform/FileSystem.h"
+#include "platform/TempJournal.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 
@@ -26,15 +28,24 @@ protected:
     std::string data(const std::string& name) const { return tree.path("data/" + name); }
 };
 
-TEST_F(StateFilesTest, LeftoversOfAKilledCloseAreRemovedAtTheNextStart)
+TEST_F(StateFilesTest, LeftoversOfAKilledCloseOrActionRunAreRemovedAtTheNextStart)
 {
+    // A run that replaced a user's file was killed with its temporary link in place.
+    const std::string link = tree.file("files/photo.jpg.tmp-Q1w2E3", "link");
+    {
+        quorvex::platform::TempJournal journal(quorvex::ActionJournalFolder(tree.path("data/")));
+        ASSERT_TRUE(journal.note(link));
+    }
     tree.file("data/gomi.txt", "/kept/=16\r\n");
     tree.file("data/gomi.txt.tmp-a1B2c3", "/half/writ");
     tree.file("data/data3.txt.tmp-ZZZZZZ", "");
     tree.file("data/notes.txt.tmp-abcdef", "someone else's");
     tree.file("config/Vorle/Quorvex.reg.tmp-x9y8z7", "Windows Registry");
     auto form = makeForm();
-    EXPECT_THAT(FolderNames(tree.path("data")), ElementsAre("gomi.txt", "notes.txt.tmp-abcdef"));
+    EXPECT_THAT(FolderNames(tree.path("data")),
+                ElementsAre("actions", "gomi.txt", "notes.txt.tmp-abcdef"));
+    EXPECT_THAT(FolderNames(tree.path("data/actions")), ElementsAre());
+    EXPECT_THAT(FolderNames(tree.path("files")), ElementsAre());
     EXPECT_THAT(FolderNames(tree.path("config/Vorle")), ElementsAre());
     EXPECT_EQ(form->TrashList(), (std::vector<std::string>{"/kept/=16"}));
 }

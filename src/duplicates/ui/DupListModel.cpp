@@ -147,14 +147,6 @@ void DupListModel::rowsChanged()
         emit dataChanged(index(0, 0), index(count_ - 1, ColumnCount - 1));
 }
 
-void DupListModel::removeRecords(std::vector<std::size_t> rows)
-{
-    beginResetModel();
-    list_.removeRows(std::move(rows));
-    count_ = static_cast<int>(list_.size());
-    endResetModel();
-}
-
 bool DupListModel::ListView4DataHint(int first, int last)
 {
     bool changed = false;

@@ -53,12 +53,10 @@ public:
 
     // ClearResultList: the view's row count becomes 0, then the records are freed.
     void ClearResultList();
-    // After a search: the view learns the row count.
+    // After a search, or after rows were acted on: the view learns the rows anew.
     void showRows();
     // The rows were reordered: repaint what is shown.
     void rowsChanged();
-    // Removes the given rows and their records; the view's selection is cleared.
-    void removeRecords(std::vector<std::size_t> rows);
 
     // Looks up the icons of rows first..last that have none yet; true when any changed.
     bool ListView4DataHint(int first, int last);
