@@ -83,7 +83,7 @@ public:
             return trash_.trash(item, settings_.deleteForGood);
         case ActionKind::Move: {
             ActionOutcome outcome = FromReplaceResult(
-                platform::MoveFile(item.path, checked.entry, item.destination, journal_));
+                platform::MoveFileTo(item.path, checked.entry, item.destination, journal_));
             if (outcome.done)
                 outcome.placedAt = item.destination;
             return outcome;
@@ -115,9 +115,9 @@ private:
         case Comparison::Equal:
             break;
         }
-        return FromReplaceResult(platform::ReplaceFile(item.path, checked.entry, checked.keptPath,
-                                                       checked.kept, ReplaceKindOf(item.kind),
-                                                       journal_));
+        return FromReplaceResult(platform::ReplaceByKeptFile(item.path, checked.entry,
+                                                             checked.keptPath, checked.kept,
+                                                             ReplaceKindOf(item.kind), journal_));
     }
 
     const PlanRunSettings& settings_;

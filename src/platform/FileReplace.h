@@ -36,16 +36,16 @@ enum class ReplaceResult
 // `kept` as its target text, so `kept` should be absolute. A clone keeps the
 // replaced file's permissions and times. On any result but Done the path still holds
 // its file and no temporary file is left; LastFailureText() says why.
-ReplaceResult ReplaceFile(std::string_view path, const FileIdentity& expected,
-                          std::string_view kept, const FileIdentity& keptExpected, ReplaceKind kind,
-                          TempJournal& journal);
+ReplaceResult ReplaceByKeptFile(std::string_view path, const FileIdentity& expected,
+                                std::string_view kept, const FileIdentity& keptExpected,
+                                ReplaceKind kind, TempJournal& journal);
 
 // Moves the file at `path`, which must still be `expected`, to `destination`, where
 // nothing may be yet; its folders are made as needed. Across file systems the file
 // is copied under a temporary name there, with its permissions and times, renamed
 // into place, and only then removed from `path`. On any result but Done the file is
 // still at `path` and nothing was left at the destination.
-ReplaceResult MoveFile(std::string_view path, const FileIdentity& expected,
-                       std::string_view destination, TempJournal& journal);
+ReplaceResult MoveFileTo(std::string_view path, const FileIdentity& expected,
+                         std::string_view destination, TempJournal& journal);
 
 } // namespace quorvex::platform

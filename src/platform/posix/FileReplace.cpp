@@ -243,9 +243,9 @@ ReplaceResult CopyIntoPlace(const std::string& path, const FileIdentity& expecte
 
 } // namespace
 
-ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expected,
-                          std::string_view keptText, const FileIdentity& keptExpected,
-                          ReplaceKind kind, TempJournal& journal)
+ReplaceResult ReplaceByKeptFile(std::string_view pathText, const FileIdentity& expected,
+                                std::string_view keptText, const FileIdentity& keptExpected,
+                                ReplaceKind kind, TempJournal& journal)
 {
     const std::string path(pathText), kept(keptText);
     TempEntry temp(journal);
@@ -276,8 +276,8 @@ ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expecte
     return SwapIntoPlace(temp, path, expected);
 }
 
-ReplaceResult MoveFile(std::string_view pathText, const FileIdentity& expected,
-                       std::string_view destinationText, TempJournal& journal)
+ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected,
+                         std::string_view destinationText, TempJournal& journal)
 {
     const std::string path(pathText), destination(destinationText);
     if (!StillExpected(path, expected))

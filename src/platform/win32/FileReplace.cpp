@@ -14,6 +14,11 @@
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
 
+// Older MinGW-w64 headers lack the flag of Windows 10's developer mode.
+#ifndef SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
+#define SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE 0x2
+#endif
+
 namespace quorvex::platform {
 
 namespace {
@@ -72,9 +77,9 @@ bool MakeSymbolicLink(const std::string& kept, const std::string& name)
 
 } // namespace
 
-ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expected,
-                          std::string_view keptText, const FileIdentity& keptExpected,
-                          ReplaceKind kind, TempJournal& journal)
+ReplaceResult ReplaceByKeptFile(std::string_view pathText, const FileIdentity& expected,
+                                std::string_view keptText, const FileIdentity& keptExpected,
+                                ReplaceKind kind, TempJournal& journal)
 {
     const std::string path(pathText), kept(keptText);
     if (kind == ReplaceKind::Clone) {
@@ -106,8 +111,8 @@ ReplaceResult ReplaceFile(std::string_view pathText, const FileIdentity& expecte
     return ReplaceResult::Done;
 }
 
-ReplaceResult MoveFile(std::string_view pathText, const FileIdentity& expected,
-                       std::string_view destinationText, TempJournal& journal)
+ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected,
+                         std::string_view destinationText, TempJournal& journal)
 {
     const std::string path(pathText), destination(destinationText);
     if (!StillExpected(path, expected))
