@@ -73,10 +73,11 @@ TEST(CliHelp, EachCommandExplainsItsOptionsColumnsAndExitCodes)
 
 TEST(CliHelp, UsageErrorSaysWhatWasWrongOnOneLineThenTheUsage)
 {
-    const auto run = Cli("dups a b");
+    const auto run = Cli("dups --dry-run a");
     EXPECT_EQ(run.exitCode, 64);
     EXPECT_TRUE(run.out.empty());
-    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "quorvex-cli: dups takes 1 path, not 2");
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              "quorvex-cli: --keep and --dry-run go with --act");
     EXPECT_TRUE(Contains(run.err, "\nusage: quorvex-cli [options] dups [--threshold N]"));
     EXPECT_TRUE(Contains(run.err, "Try 'quorvex-cli dups --help'"));
 
