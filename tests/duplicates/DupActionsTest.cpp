@@ -5,6 +5,7 @@
 
 #include "DupTestSupport.h"
 #include "duplicates/DupActions.h"
+#include "platform/FileIdentity.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"
 
@@ -17,9 +18,26 @@ using Rows = std::vector<std::size_t>;
 
 constexpr std::int16_t R = kContentReference;
 
-std::vector<std::pair<std::string, std::string>> PathsAndKept(const ActionPlan& plan)
+// A path of the tests' lists as a plan holds it: absolute on this system (on Windows
+// on the current drive, with its separators).
+std::string Absolute(const char* path)
 {
-    std::vector<std::pair<std::string, std::string>> items;
+    return platform::AbsolutePath(path);
+}
+
+using PathPairs = std::vector<std::pair<std::string, std::string>>;
+
+PathPairs Absolute(const PathPairs& pairs)
+{
+    PathPairs absolute;
+    for (const auto& [path, kept] : pairs)
+        absolute.emplace_back(platform::AbsolutePath(path), platform::AbsolutePath(kept));
+    return absolute;
+}
+
+PathPairs PathsAndKept(const ActionPlan& plan)
+{
+    PathPairs items;
     for (const PlannedAction& item : plan.items)
         items.emplace_back(item.path, item.kept);
     return items;
@@ -30,15 +48,14 @@ TEST(DupActions, AGroupKeepsItsReferenceOrItsFirstRowNotChosenButNeverLosesAllIt
     const DupList list = interleaved();
     const DupSearchScope scope{{"/d"}, {}, 100};
     DupPlan planned = PlanForRows(list, scope, {2, 3}, ActionKind::HardLink);
-    EXPECT_EQ(PathsAndKept(planned.plan), (std::vector<std::pair<std::string, std::string>>{
-                                              {"/d/sub/b", "/d/a"}, {"/d/q", "/d/keep/p"}}));
+    EXPECT_EQ(PathsAndKept(planned.plan), Absolute({{"/d/sub/b", "/d/a"}, {"/d/q", "/d/keep/p"}}));
     EXPECT_EQ(planned.plan.bytesFreed(), 20u);
     EXPECT_EQ(planned.plan.items[0].keptListed->lastWrite, 300);
 
     // The reference chosen: the first row left in its group stays.
     planned = PlanForRows(list, scope, {0, 2}, ActionKind::Trash);
-    EXPECT_EQ(PathsAndKept(planned.plan), (std::vector<std::pair<std::string, std::string>>{
-                                              {"/d/a", "/d/sub/c"}, {"/d/sub/b", "/d/sub/c"}}));
+    EXPECT_EQ(PathsAndKept(planned.plan),
+              Absolute({{"/d/a", "/d/sub/c"}, {"/d/sub/b", "/d/sub/c"}}));
     // Every row chosen: each group's reference stays, and is counted as left out.
     planned = PlanForRows(list, scope, {0, 1, 2, 3, 4}, ActionKind::Trash);
     EXPECT_EQ(planned.keptBack, 2u);
@@ -52,8 +69,7 @@ TEST(DupActions, IdenticalResultsKeepTheFileSearchedForAndLinksNeedAFullMatch)
     const DupList list = MakeList({{"t", 100, 0, 5, "/d/"}, {"u", 100, 0, 5, "/d/x/"}});
     DupPlan planned = PlanForRows(list, {{"/d"}, "/d/t", 100}, {0, 1}, ActionKind::SymbolicLink);
     EXPECT_EQ(planned.keptBack, 1u);
-    EXPECT_EQ(PathsAndKept(planned.plan),
-              (std::vector<std::pair<std::string, std::string>>{{"/d/x/u", "/d/t"}}));
+    EXPECT_EQ(PathsAndKept(planned.plan), Absolute({{"/d/x/u", "/d/t"}}));
 
     planned = PlanForRows(interleaved(), {{"/d"}, {}, 90}, {2}, ActionKind::Reflink);
     EXPECT_FALSE(planned.refusal.empty());
@@ -69,8 +85,8 @@ TEST(DupActions, MovesKeepThePathBelowTheFolderHoldingAllSearchedFolders)
                                    {"c", 100, 1, 1, "/data/one/x/"}});
     const DupPlan planned = PlanForRows(list, {{"/data/one", "/data/two/"}, {}, 100}, {1, 2},
                                         ActionKind::Move, "/aside");
-    EXPECT_EQ(planned.plan.items[0].destination, "/aside/two/deep/b");
-    EXPECT_EQ(planned.plan.items[1].destination, "/aside/one/x/c");
+    EXPECT_EQ(planned.plan.items[0].destination, Absolute("/aside/two/deep/b"));
+    EXPECT_EQ(planned.plan.items[1].destination, Absolute("/aside/one/x/c"));
 }
 
 TEST(DupActions, KeepRulesChooseTheRowsThatDoNotStay)
