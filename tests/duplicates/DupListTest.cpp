@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 
 #include "DupTestSupport.h"
 #include "duplicates/DupSort.h"
 #include "duplicates/SizeText.h"
-#include "platform/FileSystem.h"
-#include "support/TempTree.h"
 
 using namespace quorvex;
 using quorvex::test::MakeList;
@@ -139,27 +136,4 @@ TEST(SizeTextTest, BytesWithSeparatorsOrTheLargestUnit)
     EXPECT_EQ(FormatSizeShort(1073741824), "1GB");
     EXPECT_EQ(FormatSizeShort(1610612736), "1.5GB");
     EXPECT_EQ(SizeCellText(5368709120, false), "5GB");
-}
-
-TEST(DupListTest, AFileChangedSinceTheSearchIsToldBySizeTimeOrKind)
-{
-    test::TempTree t;
-    constexpr const char* kTime = "2024-01-02 03:04:05";
-    // The file is as large as an empty folder, so that a folder put in its place
-    // differs in kind alone.
-    const std::uint64_t size = platform::LookupEntry(t.dir("probe", kTime))->size;
-    const std::string path = t.file("f", std::string(size, 'x'), kTime);
-    DupList list;
-    list.enterFolder(t.root());
-    const TDupRecord& record = list.add(*platform::LookupEntry(path));
-    EXPECT_FALSE(ChangedSinceListed(record, path));
-
-    t.file("f", std::string(size + 1, 'x'), kTime);
-    EXPECT_TRUE(ChangedSinceListed(record, path)) << "size";
-    t.file("f", std::string(size, 'x'), "2024-01-02 03:04:07");
-    EXPECT_TRUE(ChangedSinceListed(record, path)) << "time";
-    std::filesystem::remove(path);
-    EXPECT_FALSE(ChangedSinceListed(record, path)) << "gone: the delete reports it";
-    t.dir("f", kTime);
-    EXPECT_TRUE(ChangedSinceListed(record, path)) << "a folder now";
 }
