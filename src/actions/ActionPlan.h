@@ -51,9 +51,12 @@ struct ActionPlan
 {
     std::vector<PlannedAction> items;
 
-    // The bytes the searched folders no longer hold once every item is done: the sum
-    // of the listed sizes.
+    // The bytes the searched folders no longer hold once every item is done.
     std::uint64_t bytesFreed() const;
 };
+
+// The listed size of the item's file, or nothing where its path is only another name
+// of bytes that stay: a symbolic link, or a hard link of the kept file.
+std::uint64_t BytesFreedBy(const PlannedAction& item);
 
 } // namespace quorvex

@@ -6,7 +6,9 @@ namespace quorvex {
 
 namespace {
 
-template <typename Take> ResultWriter TableOf(const ActionPlan& plan, Take take)
+// `bytesOf` gives each row's freed bytes, `take` whether the row is shown.
+template <typename Take, typename Bytes>
+ResultWriter TableOf(const ActionPlan& plan, Take take, Bytes bytesOf)
 {
     ResultWriter table({"action", "path", "kept", "bytes", "to"});
     std::uint64_t freed = 0;
@@ -14,7 +16,7 @@ template <typename Take> ResultWriter TableOf(const ActionPlan& plan, Take take)
         const PlannedAction& item = plan.items[i];
         if (!take(i))
             continue;
-        const std::uint64_t bytes = item.listed ? item.listed->size : 0;
+        const std::uint64_t bytes = bytesOf(item);
         freed += bytes;
         table.addRow({std::string(ActionWord(item.kind)), item.path, item.kept,
                       std::to_string(bytes), item.destination});
@@ -27,14 +29,20 @@ template <typename Take> ResultWriter TableOf(const ActionPlan& plan, Take take)
 
 ResultWriter PlanTable(const ActionPlan& plan)
 {
-    return TableOf(plan, [](std::size_t) { return true; });
+    // Before the run: what acting would free as the disk is now.
+    return TableOf(
+        plan, [](std::size_t) { return true; }, BytesFreedBy);
 }
 
 ResultWriter PlanTable(const ActionPlan& plan, const std::vector<ActionOutcome>& outcomes)
 {
-    return TableOf(plan, [&](std::size_t i) {
-        return i < outcomes.size() && outcomes[i].done && !outcomes[i].alreadyLinked;
-    });
+    // After the run: the items done, each freeing the size it was listed with.
+    return TableOf(
+        plan,
+        [&](std::size_t i) {
+            return i < outcomes.size() && outcomes[i].done && !outcomes[i].alreadyLinked;
+        },
+        [](const PlannedAction& item) { return item.listed ? item.listed->size : 0; });
 }
 
 } // namespace quorvex

@@ -93,6 +93,7 @@ TEST_F(ActionRunTest, HardLinksPutEveryCopyOnTheKeptFileWithItsBytes)
     const std::string c = file("c", "same bytes");
     ActionPlan plan;
     plan.items = {item(ActionKind::HardLink, b, kept, 10), item(ActionKind::HardLink, c, kept, 10)};
+    EXPECT_EQ(plan.bytesFreed(), 20u);
     std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_TRUE(outcomes[0].done && outcomes[1].done);
     EXPECT_TRUE(sameFile(b, kept) && sameFile(c, kept));
@@ -100,7 +101,8 @@ TEST_F(ActionRunTest, HardLinksPutEveryCopyOnTheKeptFileWithItsBytes)
     EXPECT_TRUE(noTemporaryLeft());
     EXPECT_EQ(test::FolderNames(t.path("data")), std::vector<std::string>{}); // no journal left
 
-    // Linked already: done again, with nothing changed.
+    // Linked already: done again, with nothing changed, and nothing left to free.
+    EXPECT_EQ(plan.bytesFreed(), 0u);
     outcomes = run(plan);
     EXPECT_TRUE(outcomes[0].done && outcomes[0].alreadyLinked);
 }
@@ -286,8 +288,12 @@ TEST_F(ActionRunTest, SymbolicLinksLeadToTheKeptFileByItsAbsolutePath)
     ASSERT_GT(::readlink(copy.c_str(), target, sizeof target - 1), 0);
     EXPECT_EQ(std::string(target), platform::CanonicalPath(kept));
     EXPECT_EQ(platform::ReadWholeFile(copy), "bytes");
-    // Run again, as after a kill: what is a link already stays as it is.
+    // Run again, as after a kill: what is a link already stays as it is and frees
+    // nothing more; nor would trashing the link.
+    EXPECT_EQ(plan.bytesFreed(), 0u);
     EXPECT_TRUE(run(plan)[0].alreadyLinked);
+    plan.items[0].kind = ActionKind::Trash;
+    EXPECT_EQ(plan.bytesFreed(), 0u);
 }
 
 TEST_F(ActionRunTest, AMoveToAnotherFileSystemCopiesWithTheFilesAttributesBeforeItRemovesIt)
