@@ -1,14 +1,11 @@
 #pragma once
-// The two questions about a single entry that the empty-item search and its delete
-// flow must answer by the entry's own type, not by its attribute word: a system
-// attribute may come from a FIFO, a device or from the DOS attribute of a file.
+// The questions about a single entry that the delete flow of the empty-item list must
+// answer by the entry's own type, not by its attribute word: a system attribute may
+// come from a FIFO, a device or from the DOS attribute of a file.
 
 #include <string_view>
 
 namespace quorvex {
-
-// A regular file, not a link to one.
-bool IsRegularFileEntry(std::string_view path);
 
 // A regular file (not a link) of size 0.
 bool IsEmptyRegularFile(std::string_view path);

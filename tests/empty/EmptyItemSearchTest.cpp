@@ -1,5 +1,6 @@
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -209,7 +210,7 @@ void RemoveChain(const std::string& root)
     ::rmdir(top.c_str());
 }
 
-TEST(EmptyItemSearch, DeepTreesNeedNoMachineStack)
+TEST(EmptyItemSearch, DeepTreesNeedNoMachineStackAndFewOpenFolders)
 {
     // Thousands of folders are made and removed quickly only in memory.
     const char* oldTemp = std::getenv("TMPDIR");
@@ -220,7 +221,14 @@ TEST(EmptyItemSearch, DeepTreesNeedNoMachineStack)
     ::setenv("TMPDIR", restore.c_str(), 1);
 
     MakeChain(t.root(), 3000);
+    // Far fewer descriptors than levels: a walk that held every folder open fails.
+    rlimit limit;
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    rlimit lowered = limit;
+    lowered.rlim_cur = 256;
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &lowered), 0);
     const Finds finds = Search(t);
+    ::setrlimit(RLIMIT_NOFILE, &limit);
     RemoveChain(t.root());
     ASSERT_EQ(finds.size(), 1u);
     EXPECT_EQ(finds[0].size(), std::string("d D ").size() + 3000 * 2 - 1);

@@ -29,13 +29,6 @@ bool IsEmptyRegular(const struct stat& status)
 
 } // namespace
 
-bool IsRegularFileEntry(std::string_view path)
-{
-    const std::string pathText(path);
-    struct stat status;
-    return DescribeEntry(PathAnchor(pathText), status) && S_ISREG(status.st_mode);
-}
-
 bool IsEmptyRegularFile(std::string_view path)
 {
     const std::string pathText(path);

@@ -36,12 +36,6 @@ bool IsEmptyRegular(const WIN32_FILE_ATTRIBUTE_DATA& data)
 
 } // namespace
 
-bool IsRegularFileEntry(std::string_view path)
-{
-    const auto data = Describe(path);
-    return data && IsRegular(*data);
-}
-
 bool IsEmptyRegularFile(std::string_view path)
 {
     const auto data = Describe(path);

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <string>
 #include <string_view>
 
 #include "platform/DosAttribText.h"
@@ -48,6 +49,26 @@ std::optional<std::uint32_t> ReadDosAttrib(const char* path, bool followLinks)
     return ParseRead(buffer, length);
 }
 
+// user.DOSATTRIB of the entry at `place`, of a link itself unless followLinks.
+std::optional<std::uint32_t> ReadDosAttribAt(const EntryPlace& place, bool followLinks)
+{
+    // One lookup relative to the open folder instead of a walk of the full path:
+    // the listing's cost per entry stays close to that of fstatat alone.
+    static std::atomic<bool> unavailable{false};
+    if (!unavailable.load(std::memory_order_relaxed)) {
+        char buffer[256];
+        XattrArgs args{reinterpret_cast<std::uintptr_t>(buffer), sizeof buffer, 0};
+        const long length =
+            ::syscall(kGetxattrat, place.dirFd, place.nameInDir,
+                      followLinks ? 0 : AT_SYMLINK_NOFOLLOW, kDosAttribName, &args, sizeof args);
+        if (length >= 0 || errno != ENOSYS)
+            return ParseRead(buffer, length);
+        unavailable.store(true, std::memory_order_relaxed);
+    }
+    const std::string fullPath = std::string(place.folderPrefix) + place.nameInDir;
+    return ReadDosAttrib(fullPath.c_str(), followLinks);
+}
+
 } // namespace
 
 std::uint32_t AttributeWord(const struct stat& status, bool hiddenByName,
@@ -71,25 +92,6 @@ std::uint32_t AttributeWord(const struct stat& status, bool hiddenByName,
     return word == 0 ? kAttrNormal : word;
 }
 
-std::optional<std::uint32_t> ReadDosAttribAt(int dirFd, const char* nameInDir, const char* fullPath,
-                                             bool followLinks)
-{
-    // One lookup relative to the open folder instead of a walk of the full path:
-    // the listing's cost per entry stays close to that of fstatat alone.
-    static std::atomic<bool> unavailable{false};
-    if (!unavailable.load(std::memory_order_relaxed)) {
-        char buffer[256];
-        XattrArgs args{reinterpret_cast<std::uintptr_t>(buffer), sizeof buffer, 0};
-        const long length =
-            ::syscall(kGetxattrat, dirFd, nameInDir, followLinks ? 0 : AT_SYMLINK_NOFOLLOW,
-                      kDosAttribName, &args, sizeof args);
-        if (length >= 0 || errno != ENOSYS)
-            return ParseRead(buffer, length);
-        unavailable.store(true, std::memory_order_relaxed);
-    }
-    return ReadDosAttrib(fullPath, followLinks);
-}
-
 std::optional<std::uint32_t> ReadDosAttribOfFd(int fd)
 {
     char buffer[256];
@@ -109,32 +111,45 @@ FileTime ModificationTime(const struct stat& status)
                     static_cast<std::int32_t>(status.st_mtim.tv_nsec)};
 }
 
-bool DescribeEntry(int dirFd, const char* nameInDir, const char* fullPath, bool hiddenByName,
-                   DirEntry& entry)
+bool StatEntry(const EntryPlace& place, EntryStatus& status)
 {
-    struct stat status;
-    if (fstatat(dirFd, nameInDir, &status, AT_SYMLINK_NOFOLLOW) != 0)
+    status.link = status.dangling = false;
+    if (fstatat(place.dirFd, place.nameInDir, &status.own, AT_SYMLINK_NOFOLLOW) != 0)
         return false;
-    if (S_ISLNK(status.st_mode)) {
-        struct stat target;
-        if (fstatat(dirFd, nameInDir, &target, 0) != 0) {
-            // A dangling link: a file of size 0 with the link's own time.
-            entry.attributes = kAttrReparsePoint | (hiddenByName ? std::uint32_t{kAttrHidden} : 0);
-            entry.size = 0;
-            entry.lastWrite = ModificationTime(status);
-            return true;
-        }
-        entry.attributes =
-            AttributeWord(target, hiddenByName, ReadDosAttribAt(dirFd, nameInDir, fullPath, true)) |
-            kAttrReparsePoint;
-        entry.size = S_ISDIR(target.st_mode) ? 0 : static_cast<std::uint64_t>(target.st_size);
-        entry.lastWrite = ModificationTime(target);
-        return true;
+    if (S_ISLNK(status.own.st_mode)) {
+        status.link = true;
+        status.dangling = fstatat(place.dirFd, place.nameInDir, &status.target, 0) != 0;
     }
-    entry.attributes =
-        AttributeWord(status, hiddenByName, ReadDosAttribAt(dirFd, nameInDir, fullPath, false));
-    entry.size = S_ISDIR(status.st_mode) ? 0 : static_cast<std::uint64_t>(status.st_size);
-    entry.lastWrite = ModificationTime(status);
+    return true;
+}
+
+std::uint32_t AttributesOf(const EntryPlace& place, const EntryStatus& status, bool hiddenByName)
+{
+    if (!status.link)
+        return AttributeWord(status.own, hiddenByName, ReadDosAttribAt(place, false));
+    // A dangling link: a file with the link bit alone.
+    if (status.dangling)
+        return kAttrReparsePoint | (hiddenByName ? std::uint32_t{kAttrHidden} : 0);
+    return AttributeWord(status.target, hiddenByName, ReadDosAttribAt(place, true)) |
+           kAttrReparsePoint;
+}
+
+std::uint64_t SizeOf(const EntryStatus& status)
+{
+    const struct stat& described = status.described();
+    return S_ISDIR(described.st_mode) || status.dangling
+               ? 0
+               : static_cast<std::uint64_t>(described.st_size);
+}
+
+bool DescribeEntry(const EntryPlace& place, bool hiddenByName, DirEntry& entry)
+{
+    EntryStatus status;
+    if (!StatEntry(place, status))
+        return false;
+    entry.attributes = AttributesOf(place, status, hiddenByName);
+    entry.size = SizeOf(status);
+    entry.lastWrite = ModificationTime(status.described());
     return true;
 }
 

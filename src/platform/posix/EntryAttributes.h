@@ -1,12 +1,15 @@
 #pragma once
 // How a POSIX file-system entry becomes a DirEntry: the attribute word derived from
 // the mode, the name and the DOS attribute extended attribute, and the size and time
-// of what a symbolic link points to.
+// of what a symbolic link points to. A description takes two steps, so that a walk
+// can stop after the first: one look at the entry (StatEntry), then its attribute
+// word (AttributesOf), which reads the extended attribute.
 
 #include <sys/stat.h>
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "platform/FileSystem.h"
 
@@ -18,22 +21,44 @@ std::uint32_t AttributeWord(const struct stat& status, bool hiddenByName,
 
 // user.DOSATTRIB of an open entry.
 std::optional<std::uint32_t> ReadDosAttribOfFd(int fd);
-// user.DOSATTRIB of the entry `nameInDir` of the open folder `dirFd` (or AT_FDCWD with a
-// full path), of a link itself unless followLinks; `fullPath` serves kernels without a lookup
-// relative to a folder.
-std::optional<std::uint32_t> ReadDosAttribAt(int dirFd, const char* nameInDir, const char* fullPath,
-                                             bool followLinks);
 
 // A name is hidden by name when it begins with '.', except "." and "..".
 bool IsHiddenByName(const char* name);
 
-// Fills everything but the name of `entry` for the entry `nameInDir` of the open
-// folder `dirFd` (or AT_FDCWD with a full path). `fullPath` names the same entry and
-// is used for the extended attribute. Returns false (and sets errno) when the entry
-// cannot be described, e.g. because it vanished.
-bool DescribeEntry(int dirFd, const char* nameInDir, const char* fullPath, bool hiddenByName,
-                   DirEntry& entry);
-
 FileTime ModificationTime(const struct stat& status);
+
+// Where an entry is: the name `nameInDir` within the open folder `dirFd` (or
+// AT_FDCWD with a path), and the text that, put before that name, gives its full
+// path, for kernels that read extended attributes by path only.
+struct EntryPlace
+{
+    int dirFd;
+    const char* nameInDir;
+    std::string_view folderPrefix;
+};
+
+// What one look at an entry found: the entry itself and, for a symbolic link whose
+// target exists, the target.
+struct EntryStatus
+{
+    struct stat own;
+    struct stat target;
+    bool link = false;
+    bool dangling = false; // a link whose target does not exist
+    // The status that describes the entry: a link's target, else the entry.
+    const struct stat& described() const { return link && !dangling ? target : own; }
+};
+
+// Looks at the entry (twice for a link). False, with errno set, when it cannot.
+bool StatEntry(const EntryPlace& place, EntryStatus& status);
+// The attribute word of what StatEntry found.
+std::uint32_t AttributesOf(const EntryPlace& place, const EntryStatus& status, bool hiddenByName);
+// The size of what StatEntry found: 0 for folders and dangling links (which are files
+// of size 0 with the link's own time).
+std::uint64_t SizeOf(const EntryStatus& status);
+
+// Both steps: fills everything but the name of `entry`. Returns false (and sets
+// errno) when the entry cannot be described, e.g. because it vanished.
+bool DescribeEntry(const EntryPlace& place, bool hiddenByName, DirEntry& entry);
 
 } // namespace quorvex::platform::posix
