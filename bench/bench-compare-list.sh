@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The comparison list with a million rows: show, scroll and sort every column
 # (offscreen), each timed and given as a ratio to a plain sort of the names in the
-# same run, and whether every sort stayed under 2 seconds.
+# same run, and whether every sort stayed under a second.
 set -euo pipefail
 cli=${QUORVEX_CLI:-build/quorvex-cli}
 build=$(dirname "$cli")

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <limits>
-#include <numeric>
 #include <string>
-#include <tuple>
+#include <utility>
 
+#include "common/TextRanks.h"
 #include "platform/TextOrder.h"
 
 namespace quorvex {
@@ -22,32 +22,6 @@ int numberOrMinusOne(std::string_view text)
     if (error != std::errc() || end != text.data() + text.size() || text.empty())
         return -1;
     return value;
-}
-
-// Sorts the rows by `less` over their indices and moves them into that order.
-template <typename Less> void reorder(std::vector<ComparisonRow>& rows, Less less)
-{
-    std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), less);
-    std::vector<ComparisonRow> sorted;
-    sorted.reserve(rows.size());
-    for (std::size_t index : order)
-        sorted.push_back(std::move(rows[index]));
-    rows = std::move(sorted);
-}
-
-// Sorts by one sort key per row, built once.
-void sortByCollation(std::vector<ComparisonRow>& rows, const std::vector<std::string>& texts,
-                     bool ascending)
-{
-    std::vector<std::string> keys;
-    keys.reserve(texts.size());
-    for (const auto& text : texts)
-        keys.push_back(platform::TextSortKey(text));
-    reorder(rows, [&](std::size_t a, std::size_t b) {
-        return ascending ? keys[a] < keys[b] : keys[b] < keys[a];
-    });
 }
 
 // The value CompareNumericCells orders a cell by: empty cells before every number.
@@ -79,51 +53,69 @@ int CompareNumericCells(std::string_view s1, std::string_view s2)
 
 void SortComparisonRowsByName(std::vector<ComparisonRow>& rows, SortKey key)
 {
-    std::vector<std::string> names;
-    names.reserve(rows.size());
-    for (const auto& row : rows)
-        names.push_back(row.name());
-    sortByCollation(rows, names, key != 0);
+    const auto nameOf = [&rows](std::size_t row) -> std::string_view {
+        return rows[row].hasA() ? std::string_view(rows[row].displayName()) : kMissingSide;
+    };
+    ApplyRowOrder(rows, OrderRowsByText(rows.size(), nameOf, key != 0));
 }
 
 void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key)
 {
     const int cell = static_cast<int>(key & 0xFFFF);
     const bool ascending = (key >> 16) == 1;
-    const bool numeric = cell == 4;
-    if (numeric) {
-        std::vector<long long> values;
+    if (cell == 4) {
+        // By the number of cell 6, equal numbers in row order.
+        std::vector<std::pair<long long, std::uint32_t>> values;
         values.reserve(rows.size());
-        for (const auto& row : rows)
-            values.push_back(numericCellValue(row.cell(6)));
-        reorder(rows, [&](std::size_t a, std::size_t b) {
-            return ascending ? values[a] < values[b] : values[b] < values[a];
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            values.emplace_back(numericCellValue(rows[row].cell(6)),
+                                static_cast<std::uint32_t>(row));
+        std::sort(values.begin(), values.end(), [ascending](const auto& a, const auto& b) {
+            if (a.first != b.first)
+                return ascending ? a.first < b.first : b.first < a.first;
+            return a.second < b.second;
         });
+        std::vector<std::uint32_t> order;
+        order.reserve(values.size());
+        for (const auto& value : values)
+            order.push_back(value.second);
+        ApplyRowOrder(rows, order);
         return;
     }
-    std::vector<std::string> texts;
-    texts.reserve(rows.size());
-    for (const auto& row : rows)
-        texts.push_back(row.cell(cell));
-    sortByCollation(rows, texts, ascending);
+    // The cells the row keeps as texts are read in place; the others are built once.
+    std::vector<std::string> built;
+    RowText textOf;
+    if (cell == 5) {
+        textOf = [&rows](std::size_t row) -> std::string_view { return rows[row].pathCell(); };
+    } else {
+        built.reserve(rows.size());
+        for (const auto& row : rows)
+            built.push_back(row.cell(cell));
+        textOf = [&built](std::size_t row) -> std::string_view { return built[row]; };
+    }
+    ApplyRowOrder(rows, OrderRowsByText(rows.size(), textOf, ascending));
 }
 
 void RestoreComparisonOrder(std::vector<ComparisonRow>& rows)
 {
-    std::vector<std::string> pathKeys, nameKeys;
-    pathKeys.reserve(rows.size());
-    nameKeys.reserve(rows.size());
-    for (const auto& row : rows) {
-        pathKeys.push_back(platform::TextSortKey(row.pathCell()));
-        nameKeys.push_back(platform::TextSortKey(row.displayName()));
-    }
-    reorder(rows, [&](std::size_t a, std::size_t b) {
-        const ComparisonRow& x = rows[a];
-        const ComparisonRow& y = rows[b];
-        // Names the collation cannot tell apart keep a fixed order by their bytes.
-        return std::tie(pathKeys[a], nameKeys[a], x.pathCell(), x.displayName()) <
-               std::tie(pathKeys[b], nameKeys[b], y.pathCell(), y.displayName());
-    });
+    const std::vector<std::uint32_t> pathRanks = RankRowsByText(
+        rows.size(), [&rows](std::size_t row) -> std::string_view { return rows[row].pathCell(); });
+    const std::vector<std::uint32_t> nameRanks =
+        RankRowsByText(rows.size(), [&rows](std::size_t row) -> std::string_view {
+            return rows[row].displayName();
+        });
+    // Path, then name, then (for rows alike in both) the order of the run.
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> keys;
+    keys.reserve(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        keys.emplace_back(std::uint64_t{pathRanks[row]} << 32 | nameRanks[row],
+                          static_cast<std::uint32_t>(row));
+    std::sort(keys.begin(), keys.end());
+    std::vector<std::uint32_t> order;
+    order.reserve(keys.size());
+    for (const auto& key : keys)
+        order.push_back(key.second);
+    ApplyRowOrder(rows, order);
 }
 
 } // namespace quorvex

@@ -1,9 +1,17 @@
 #include "desktop/ColumnSort.h"
 
+#include <QAbstractItemModel>
+
 #include "controls/TMyListView.h"
 
 namespace {
 constexpr int kDescendingImage = 16; // + 1 for ascending
+}
+
+void AnnounceNewRowOrder(QAbstractItemModel& model)
+{
+    emit model.layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    emit model.layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void SetColumnSortMarker(TMyListView& list, int column, int direction)

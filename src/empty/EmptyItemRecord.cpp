@@ -1,17 +1,13 @@
 #include "empty/EmptyItemRecord.h"
 
-#include <algorithm>
-
-#include "platform/TextOrder.h"
+#include "common/TextRanks.h"
 
 namespace quorvex {
 
 void SortEmptyItemsByName(EmptyItemList& list)
 {
-    std::stable_sort(list.begin(), list.end(),
-                     [](const EmptyItemRecord& a, const EmptyItemRecord& b) {
-                         return platform::CompareText(a.Name.c_str(), b.Name.c_str()) < 0;
-                     });
+    const auto nameOf = [&list](std::size_t row) -> std::string_view { return list[row].Name; };
+    ApplyRowOrder(list, OrderRowsByText(list.size(), nameOf, true));
 }
 
 std::string FormatItemCount(std::size_t count)

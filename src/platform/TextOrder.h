@@ -4,13 +4,18 @@
 // user's locale, on the wide text, as lstrcmp compares.
 
 #include <string>
+#include <string_view>
 
 namespace quorvex::platform {
 
 // Negative, zero or positive like strcmp. Both texts are NUL-terminated UTF-8.
 int CompareText(const char* a, const char* b);
-// A key whose bytewise order is the order of CompareText, so that a sort transforms
-// each text once instead of at every comparison.
-std::string TextSortKey(const std::string& text);
+// Appends to `keys` a key of `text` whose bytewise order is the order of CompareText,
+// so that a sort transforms each text once instead of at every comparison. The key
+// holds no NUL byte.
+void AppendTextSortKey(std::string_view text, std::string& keys);
+// Whether CompareText orders texts by their bytes (the C locales): the texts are
+// then their own sort keys.
+bool TextOrderIsByteOrder();
 
 } // namespace quorvex::platform

@@ -271,7 +271,7 @@ void ComparePage::ListView2ColumnClick(int column)
     else
         quorvex::SortComparisonRowsByCell(rows, quorvex::MakeSortKey(column - 1, direction != 0));
     sort_.markSorted(*ListView2, column, direction);
-    model_->rowsChanged();
+    AnnounceNewRowOrder(*model_);
 }
 
 void ComparePage::RestoreComparisonOrder()
@@ -280,7 +280,7 @@ void ComparePage::RestoreComparisonOrder()
         return;
     quorvex::RestoreComparisonOrder(engine_.rows());
     sort_.clearMarker(*ListView2);
-    model_->rowsChanged();
+    AnnounceNewRowOrder(*model_);
 }
 
 void ComparePage::ListView2Resize()

@@ -1,7 +1,8 @@
 #include "empty/ui/EmptyItemColumns.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "common/TextRanks.h"
 
 namespace {
 
@@ -20,11 +21,8 @@ const std::string& EmptyItemField(const quorvex::EmptyItemRecord& record, int co
 
 void SortEmptyItems(quorvex::EmptyItemList& list, int column, bool ascending)
 {
-    const Field field = kFields[std::clamp(column, 0, 3)];
-    std::sort(
-        list.begin(), list.end(),
-        [field, ascending](const quorvex::EmptyItemRecord& a, const quorvex::EmptyItemRecord& b) {
-            const int order = std::strcoll((a.*field).c_str(), (b.*field).c_str());
-            return ascending ? order < 0 : order > 0;
-        });
+    const auto textOf = [&list, column](std::size_t row) -> std::string_view {
+        return EmptyItemField(list[row], column);
+    };
+    quorvex::ApplyRowOrder(list, quorvex::OrderRowsByText(list.size(), textOf, ascending));
 }

@@ -70,12 +70,6 @@ void EmptyItemListModel::showRecords()
     endResetModel();
 }
 
-void EmptyItemListModel::recordsChanged()
-{
-    if (count_ > 0)
-        emit dataChanged(index(0, 0), index(count_ - 1, ColumnCount - 1));
-}
-
 void EmptyItemListModel::removeRecords(const std::vector<std::size_t>& descendingRows)
 {
     beginResetModel();

@@ -36,8 +36,6 @@ public:
     void ClearResultList();
     // After a search: the view learns the row count.
     void showRecords();
-    // The records were reordered: repaint what is shown.
-    void recordsChanged();
     // Frees the records of the rows (descending), sets the row count once.
     void removeRecords(const std::vector<std::size_t>& descendingRows);
 

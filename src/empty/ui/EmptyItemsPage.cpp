@@ -246,7 +246,7 @@ void EmptyItemsPage::ListView1ColumnClick(int column)
     const int direction = sort_.takeDirection(column);
     SortEmptyItems(model_->EmptyItemList(), column, direction == 1);
     sort_.markSorted(*ListView1, column, direction);
-    model_->recordsChanged();
+    AnnounceNewRowOrder(*model_);
 }
 
 void EmptyItemsPage::ListView1Resize()

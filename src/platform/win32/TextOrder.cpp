@@ -17,16 +17,24 @@ int CompareText(const char* a, const char* b)
     return result == 0 ? std::strcmp(a, b) : result - CSTR_EQUAL;
 }
 
-std::string TextSortKey(const std::string& text)
+void AppendTextSortKey(std::string_view text, std::string& keys)
 {
     const std::wstring wide = win32::Widen(text);
     const int length = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY, wide.c_str(), -1,
                                      nullptr, 0, nullptr, nullptr, 0);
-    std::string key(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0)
-        LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY, wide.c_str(), -1,
-                      reinterpret_cast<LPWSTR>(key.data()), length, nullptr, nullptr, 0);
-    return key;
+    if (length <= 0)
+        return;
+    const std::size_t start = keys.size();
+    keys.resize(start + static_cast<std::size_t>(length));
+    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, LCMAP_SORTKEY, wide.c_str(), -1,
+                  reinterpret_cast<LPWSTR>(keys.data() + start), length, nullptr, nullptr, 0);
+    // The key ends with its terminating NUL, which orders nothing.
+    keys.resize(start + static_cast<std::size_t>(length) - 1);
+}
+
+bool TextOrderIsByteOrder()
+{
+    return false;
 }
 
 } // namespace quorvex::platform
