@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 # Seconds each fuzz target runs.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup setup-windows build run test test-windows fuzz bench installable package test-install screenshots clean
+.PHONY: all setup setup-windows build run test test-windows fuzz bench bench-scale installable package test-install screenshots clean
 
 all: build
 
@@ -54,6 +54,11 @@ test-windows: setup-windows $(TEST_BUILD)/build.ninja
 
 bench: build
 	@bash bench/run-all.sh $(BUILD)
+
+# A million files beside jdupes, find and rsync (opt-in: about 8 GiB under /tmp and
+# several minutes to build the tree once).
+bench-scale: build
+	QUORVEX_CLI=$(BUILD)/quorvex-cli bash bench/bench-scale.sh
 
 # The build set up for /usr, where the package installs it.
 installable: setup $(BUILD)/build.ninja

@@ -3,7 +3,8 @@
 
     make-corpora.py [--out DIR] [--scale S] [--seed N] [CORPUS ...]
 
-CORPUS is any of cmp, big, dups, dupsbig, empty (default: all). Each is built into
+CORPUS is any of cmp, big, dups, dupsbig, empty (default: all of these), or million
+(built only when named: make bench-scale). Each is built into
 DIR/CORPUS (default $BENCH, else /tmp/quorvex-bench); a finished corpus gets a
 marker DIR/CORPUS.done holding its seed and scale, which the benchmark scripts look
 for. Contents come from random.Random(seed), so the same seed and scale give the
@@ -28,6 +29,12 @@ size (0.001 makes a corpus of a few seconds for a test of the scripts).
   empty    a 50 x 20 x 49 folder tree and 50 chains chainNN/b/c; 200,000 files of
            1-8,192 bytes, 5 % of them empty; 2,500 empty leaf folders beside the
            50 chain ends. Counts in empty.truth.
+  million  million/A: 1,000,000 files of 0-300 bytes in 2,000 folders up to 12 deep,
+           a third of the files in 20 wide folders of 15,000 or more, and a chain of
+           40 folders; 40 % of the files are in 150,000 groups of duplicates, 2 % are
+           empty, 200 leaf folders are empty. million/B: the same tree made of hard
+           links to A's files, but 1 % of the files deleted, 1 % rewritten (other
+           contents, size and time), 1 % added. Counts in million.truth.
 """
 import argparse
 import os
@@ -353,9 +360,94 @@ def make_empty(c):
     return ", ".join(f"{k} {v}" for k, v in truth.items())
 
 
+def make_million(c):
+    rng = c.random
+    folders = grow_folders(c, c.count(2000), 12, ["src", "var", "cache", "pkg", "img", "log"])
+    chain = "/".join(f"deep{i:02d}" for i in range(40))
+    folders += [chain[:end] for end in range(6, len(chain) + 1, 7)]
+    leaves = leaves_of(folders)
+    empty = set(rng.sample(leaves, min(c.count(200), len(leaves) - 1)))
+    holders = [f for f in folders if f not in empty]
+    wide = rng.sample(holders, min(20, len(holders)))
+    total = c.count(1000000)
+    heads, copies, zero = c.count(150000), c.count(250000), c.count(20000)
+    unique = total - heads - copies - zero
+    extensions = [".dat", ".txt", ".json", ".js", ".css", ""]
+    for folder in folders:
+        (c.root / "A" / folder).mkdir(parents=True, exist_ok=True)
+
+    def place(i):
+        # Every holder gets a file; a third of the rest go to the wide folders.
+        if i < len(holders):
+            folder = holders[i]
+        else:
+            folder = rng.choice(wide) if rng.random() < 0.34 else rng.choice(holders)
+        return f"A/{folder}/f{i:07d}{rng.choice(extensions)}"
+
+    def write(relative, data, mtime):
+        fd = os.open(c.root / relative, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o644)
+        try:
+            os.write(fd, data)
+            os.utime(fd, (mtime, mtime))
+        finally:
+            os.close(fd)
+
+    # Contents of 8 bytes or more, so that no two originals are equal by chance.
+    files, contents = [], []
+    for i in range(unique + heads):
+        data = rng.randbytes(rng.randint(8, 300))
+        name = place(i)
+        write(name, data, c.some_time())
+        files.append(name)
+        if i >= unique:
+            contents.append(data)
+    # Every head gets a copy while there are copies for all, the rest go anywhere.
+    copied = set()
+    for j in range(copies):
+        head = j if j < heads else rng.randrange(heads)
+        copied.add(head)
+        name = place(unique + heads + j)
+        write(name, contents[head], c.some_time())
+        files.append(name)
+    for i in range(unique + heads + copies, total):
+        name = place(i)
+        write(name, b"", c.some_time())
+        files.append(name)
+
+    # B: hard links to A's files, with its own changes.
+    for folder in folders:
+        (c.root / "B" / folder).mkdir(parents=True, exist_ok=True)
+    picked = rng.sample(files, len(files))
+    k = c.count(10000)
+    deleted, rewritten = set(picked[:k]), set(picked[k:2 * k])
+    for name in files:
+        if name in deleted:
+            continue
+        target = "B" + name[1:]
+        if name in rewritten:
+            write(target, rng.randbytes(rng.randint(1, 300)), FIXED_TIME)
+        else:
+            os.link(c.root / name, c.root / target)
+    for i in range(k):
+        write(f"B/{rng.choice(holders)}/added{i:06d}.dat", rng.randbytes(rng.randint(1, 300)),
+              FIXED_TIME)
+    truth = {
+        "files": total,
+        "folders": len(folders),
+        "zero_size_files": zero,
+        "empty_leaf_folders": len(empty),
+        "duplicate_groups": len(copied),
+        "files_in_duplicate_groups": len(copied) + copies,
+    }
+    Path(f"{c.root}.truth").write_text("".join(f"{k}\t{v}\n" for k, v in truth.items()))
+    return ", ".join(f"{k} {v}" for k, v in truth.items())
+
+
 BUILDERS = {"cmp": make_cmp, "big": make_big, "dups": make_dups, "dupsbig": make_dupsbig,
-            "empty": make_empty}
-GIB_NEEDED = {"cmp": 1, "big": 9, "dups": 4, "dupsbig": 10, "empty": 2}
+            "empty": make_empty, "million": make_million}
+# Built only when named.
+OPT_IN = {"million"}
+GIB_NEEDED = {"cmp": 1, "big": 9, "dups": 4, "dupsbig": 10, "empty": 2, "million": 5}
 
 
 def main():
@@ -372,7 +464,7 @@ def main():
         parser.error("--scale takes a number above 0 and at most 1")
     out = Path(args.out).resolve()
     out.mkdir(parents=True, exist_ok=True)
-    for name in args.corpora or list(BUILDERS):
+    for name in args.corpora or [name for name in BUILDERS if name not in OPT_IN]:
         need = GIB_NEEDED[name] * args.scale * (1 << 30)
         if shutil.disk_usage(out).free < need:
             sys.exit(f"make-corpora: {name} needs {need / (1 << 30):.1f} GiB free in {out}")

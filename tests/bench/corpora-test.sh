@@ -17,8 +17,10 @@ check() { # description, expected, actual
 }
 
 python3 "$builder" --out "$work/one" --scale 0.005 || { echo "FAIL: the builder failed"; exit 1; }
+[ -e "$work/one/million" ] && check "million built only when named" no yes
+python3 "$builder" --out "$work/one" --scale 0.005 million 2>/dev/null
 python3 "$builder" --out "$work/two" --scale 0.005 empty cmp 2>/dev/null
-for name in cmp big dups dupsbig empty; do
+for name in cmp big dups dupsbig empty million; do
     [ -f "$work/one/$name.done" ] || check "$name finished" yes no
 done
 
@@ -47,6 +49,15 @@ for side in last4k first; do
     cmp -s "$big/A/f.bin" "$big/$side/f.bin" && check "big: $side differs from A" yes no
     check "big: $side size" "$(stat -c %s "$big/A/f.bin")" "$(stat -c %s "$big/$side/f.bin")"
 done
+
+million=$work/one/million
+million_truth() { awk -v k="$1" '$1 == k { print $2 }' "$work/one/million.truth"; }
+check "million: files" "$(million_truth files)" "$(find "$million/A" -type f | wc -l)"
+check "million: zero-size files" "$(million_truth zero_size_files)" "$(find "$million/A" -type f -empty | wc -l)"
+check "million: empty folders" "$(million_truth empty_leaf_folders)" "$(find "$million/A" -mindepth 1 -type d -empty | wc -l)"
+check "million: B as many files" "$(million_truth files)" "$(find "$million/B" -type f | wc -l)"
+groups=$(find "$million/A" -type f -size +0 -exec md5sum {} + | awk '{ n[$1]++ } END { for (h in n) if (n[h] > 1) { g++; f += n[h] } print g + 0, f + 0 }')
+check "million: duplicate groups and their files" "$(million_truth duplicate_groups) $(million_truth files_in_duplicate_groups)" "$groups"
 
 plan=$work/one/dupsbig.plan
 check "dupsbig: files" "$(wc -l <"$plan")" "$(find "$work/one/dupsbig" -type f | wc -l)"
