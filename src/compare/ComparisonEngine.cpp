@@ -2,6 +2,7 @@
 
 #include "common/ContentCompare.h"
 #include "compare/ComparisonOrder.h"
+#include "compare/ContentComparisons.h"
 #include "compare/FolderListings.h"
 #include "compare/PathCaption.h"
 #include "platform/DosTime.h"
@@ -143,8 +144,11 @@ private:
         frame.listing = &own_.get(root_, *relative);
         if (mode_ != Mode::Count) {
             frame.counterpart = &other_.get(otherRoot_, *relative);
-            if (!frame.listing->listed)
+            if (!frame.listing->listed) {
+                // After the messages of the files before it.
+                engine_.finishContentComparisons();
                 engine_.observer_.cannotRead(root_ + *relative, frame.listing->failure);
+            }
         }
         frame.relative = std::move(relative);
         stack_.push_back(std::move(frame));
@@ -215,9 +219,10 @@ private:
             }
             const auto counterpart = lookupCounterpart(frame, entry.name);
             if (mode_ == Mode::SideA) {
-                engine_.AddComparisonRow(entry.name, frame.relative, false, factsOf(entry),
-                                         counterpart);
-                engine_.observer_.addWorkDone(entry.size);
+                // A queued comparison tells its work done when it is done.
+                if (!engine_.AddComparisonRow(entry.name, frame.relative, false, factsOf(entry),
+                                              counterpart))
+                    engine_.observer_.addWorkDone(entry.size);
             } else if (!counterpart)
                 engine_.AddComparisonRow(entry.name, frame.relative, false, std::nullopt,
                                          factsOf(entry));
@@ -283,8 +288,6 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
 
     captionA_ = AbbreviatePathCaption(pathA);
     captionB_ = AbbreviatePathCaption(pathB);
-    ContentBuffers buffers;
-    buffers_ = &buffers;
     percentSum_ = 0;
     rowCount_ = 0;
     if (fileA) {
@@ -305,10 +308,14 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
             observer_.setWorkTotal(countA.bytes());
         observer_.setOverallPosition(0);
         rows_.reserve(total);
+        std::optional<ContentComparisons> comparisons;
+        if (compareContents_)
+            comparisons_ = &comparisons.emplace(observer_);
         Walker(*this, Walker::Mode::SideA, listingsA, listingsB, rootA, rootB).run();
+        finishContentComparisons();
+        comparisons_ = nullptr;
         Walker(*this, Walker::Mode::SideB, listingsB, listingsA, rootB, rootA).run();
     }
-    buffers_ = nullptr;
     RestoreComparisonOrder(rows_);
     contentHeader_ = "内容(%)";
     if (compareContents_ && rowCount_ > 0)
@@ -327,7 +334,8 @@ void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pat
     row.setRelations(factsA, factsB);
     int percent = -1;
     if (compareContents_) {
-        CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
+        ContentBuffers buffers;
+        CompareContents(pathA, pathB, 0, percent, buffers, observer_);
         row.setContent(ContentCell::Percent, percent);
         percentSum_ = percent;
     } else {
@@ -338,11 +346,22 @@ void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pat
     rows_.push_back(std::move(row));
 }
 
-void ComparisonEngine::AddComparisonRow(const std::string& name,
+void ComparisonEngine::finishContentComparisons()
+{
+    if (comparisons_ == nullptr)
+        return;
+    comparisons_->finish([this](std::size_t row, int percent) {
+        rows_[row].setContent(ContentCell::Percent, percent);
+        percentSum_ += percent;
+    });
+}
+
+bool ComparisonEngine::AddComparisonRow(const std::string& name,
                                         const std::shared_ptr<const std::string>& folderCell,
                                         bool folder, const std::optional<EntryFacts>& factsA,
                                         const std::optional<EntryFacts>& factsB)
 {
+    bool queued = false;
     ++rowCount_;
     // A folder's path cell is its own relative path; a file's is the folder holding it.
     auto pathCell = folder ? std::make_shared<const std::string>(*folderCell + name) : folderCell;
@@ -354,17 +373,18 @@ void ComparisonEngine::AddComparisonRow(const std::string& name,
             percentSum_ += 100;
         } else if (compareContents_) {
             const std::string relative = *folderCell + name;
-            const std::string pathA = WithTrailingSeparator(rootA_) + relative;
-            const std::string pathB = WithTrailingSeparator(rootB_) + relative;
-            int percent = -1;
-            CompareContents(pathA, pathB, 0, percent, *buffers_, observer_);
-            row.setContent(ContentCell::Percent, percent);
-            percentSum_ += percent;
+            comparisons_->add(rows_.size(), WithTrailingSeparator(rootA_) + relative,
+                              WithTrailingSeparator(rootB_) + relative,
+                              static_cast<std::uint64_t>(factsA->size));
+            queued = true;
         } else {
             row.setContent(ContentCell::NotCompared, -1);
         }
     }
     rows_.push_back(std::move(row));
+    if (queued && comparisons_->full())
+        finishContentComparisons();
+    return queued;
 }
 
 } // namespace quorvex

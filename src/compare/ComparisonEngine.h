@@ -9,8 +9,10 @@
 //   if (!outcome.carriedOut) show outcome.warning;   // nothing was walked
 //   engine.rows(), engine.captionA(), engine.captionB(), engine.contentHeader()
 // The observer gets the overall progress (max = entries counted, one step per
-// entry), the per-file block progress, pumps after every file and block, and its
-// cancelRequested() is the cancel switch.
+// entry), pumps after every file, and its cancelRequested() is the cancel switch.
+// The contents of paired folders' files are compared by a worker per core while
+// the calling thread pumps and tells the work done; two single files are compared
+// on the calling thread with the per-file block progress.
 
 #include <cstdint>
 #include <optional>
@@ -25,7 +27,7 @@
 
 namespace quorvex {
 
-class ContentBuffers;
+class ContentComparisons;
 
 struct ComparisonOutcome
 {
@@ -67,11 +69,14 @@ private:
     ComparisonOutcome RunComparison(std::string_view pathA, std::string_view pathB);
     void compareFiles(std::string_view pathA, std::string_view pathB);
     // One row for the entry `name` in the folder whose path cell is given; a side
-    // without facts lacks the entry.
-    void AddComparisonRow(const std::string& name,
+    // without facts lacks the entry. True when the row's content comparison was
+    // queued: it gets its percentage at the next finishContentComparisons().
+    bool AddComparisonRow(const std::string& name,
                           const std::shared_ptr<const std::string>& folderCell, bool folder,
                           const std::optional<EntryFacts>& factsA,
                           const std::optional<EntryFacts>& factsB);
+    // Runs the queued content comparisons and gives their rows the percentages.
+    void finishContentComparisons();
 
     const FilterSettings& filters_;
     RunObserver& observer_;
@@ -81,7 +86,7 @@ private:
     std::int64_t percentSum_ = 0;
     std::int64_t rowCount_ = 0;
     std::string captionA_, captionB_, contentHeader_ = "内容(%)";
-    ContentBuffers* buffers_ = nullptr; // only during a run
+    ContentComparisons* comparisons_ = nullptr; // during side A's walk with contents
 };
 
 } // namespace quorvex

@@ -29,10 +29,10 @@
 
 #include "common/ContentCompare.h"
 #include "common/ContentImage.h"
+#include "common/WorkerPool.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/MemoryAccount.h"
 #include "duplicates/PairResolution.h"
-#include "duplicates/WorkerPool.h"
 #include "platform/FailureReason.h"
 
 namespace quorvex {

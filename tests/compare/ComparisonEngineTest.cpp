@@ -200,18 +200,25 @@ TEST_F(ComparisonTest, FilePairThatCannotBeReadShowsMinusOne)
 
 TEST_F(ComparisonTest, FilesThatCannotBeOpenedShowMinusOneAndAreTold)
 {
-    t.file("A/locked", "data", kTime);
-    t.file("B/locked", "data", kTime);
-    t.file("A/open", "data", kTime);
-    t.file("B/open", "data", kTime);
+    for (const char* side : {"A", "B"}) {
+        const std::string s = side;
+        t.file(s + "/locked", "data", kTime);
+        t.file(s + "/open", "data", kTime);
+        t.file(s + "/sub/closed", "data", kTime);
+        t.dir(s + "/sub", kTime);
+    }
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
-        return point == platform::FaultPoint::Open && path == t.path("A/locked");
+        return (point == platform::FaultPoint::Open && path == t.path("A/locked")) ||
+               (point == platform::FaultPoint::List &&
+                path.find(test::Native("/A/sub")) != path.npos);
     });
     run("A", "B", true);
     platform::SetFaultHook(nullptr);
-    EXPECT_EQ(lines(),
-              (Lines{"locked|locked| 同| 同| 同  A|-1%||", "open|open| 同| 同| 同  A|100%||100"}));
-    EXPECT_EQ(observer.unread, (Lines{t.path("A/locked") + ": " + std::strerror(EACCES)}));
+    EXPECT_EQ(lines(), (Lines{"locked|locked| 同| 同| 同  A|-1%||",
+                              "open|open| 同| 同| 同  A|100%||100", "sub|sub|| 同| 同  D||sub|"}));
+    // In the order of the walk: the files of a folder before its subfolders.
+    EXPECT_EQ(observer.unread, (Lines{t.path("A/locked") + ": " + std::strerror(EACCES),
+                                      t.path("A/sub/") + ": " + std::strerror(EACCES)}));
 }
 
 TEST_F(ComparisonTest, AListingThatBreaksOffContributesNoRowsAndIsTold)
@@ -288,11 +295,11 @@ TEST_F(ComparisonTest, CancelDropsTheRestOfEveryFolderLevel)
             t.dir(s + folder, kTime);
     }
     t.file("B/zb.txt", "abcd", kTime);
-    observer.cancelAfterPumps = 2; // after the content block of 1.txt
+    observer.cancelAfterPumps = 2; // after the files 1.txt and d1/in1 are listed
     run("A", "B", true);
     // Files of a folder being listed are still handled and the first subfolder of
-    // each level is still walked; content results after the cancel are 0.
-    EXPECT_EQ(lines(), (Lines{"1.txt|1.txt| 同| 同| 同  A|100%||100", "なし|zb.txt||||||",
+    // each level is still walked; contents not compared before the cancel give 0.
+    EXPECT_EQ(lines(), (Lines{"1.txt|1.txt| 同| 同| 同  A|0%||0", "なし|zb.txt||||||",
                               "d1|d1|| 同| 同  D||d1|", "in1|in1| 同| 同| 同  A|0%|d1/|0",
                               "in2|in2| 同| 同| 同  A|0%|d1/|0", "sub|sub|| 同| 同  D||d1/sub|",
                               "deep|deep| 同| 同| 同  A|0%|d1/sub/|0"}));

@@ -4,7 +4,7 @@
 // threads asked for add no tables.
 
 #include "SimilarTrees.h"
-#include "duplicates/WorkerPool.h"
+#include "common/WorkerPool.h"
 
 using namespace quorvex;
 using namespace quorvex::test;

@@ -1,4 +1,4 @@
-#include "duplicates/WorkerPool.h"
+#include "common/WorkerPool.h"
 
 #include <algorithm>
 #include <chrono>

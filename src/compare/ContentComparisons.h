@@ -1,0 +1,58 @@
+#pragma once
+// The content comparisons of a folder comparison, run by a worker per core: the walk
+// queues each pair of files, and a batch runs when it is full or the walk needs its
+// results. Results and the files that could not be read come back in queue order,
+// so the rows and the messages are the same whatever the number of workers.
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/RunObserver.h"
+#include "common/WorkerPool.h"
+
+namespace quorvex {
+
+class ContentBuffers;
+
+class ContentComparisons
+{
+public:
+    // `threads` as WorkerPool takes it (0: one per core).
+    ContentComparisons(RunObserver& observer, unsigned threads = 0);
+    ~ContentComparisons();
+
+    // Queues the comparison of the files of row `row`; `bytes` is A's size.
+    void add(std::size_t row, std::string pathA, std::string pathB, std::uint64_t bytes);
+    bool full() const;
+
+    // Runs the queued comparisons, keeping the observer's user interface alive and
+    // passing on its cancel; then tells the observer of unreadable files and hands
+    // each row its percentage (-1 when a file could not be opened), in queue order.
+    void finish(const std::function<void(std::size_t row, int percent)>& apply);
+
+private:
+    struct Comparison
+    {
+        std::size_t row;
+        std::string pathA, pathB;
+        std::uint64_t bytes;
+        int percent = -1;
+        std::vector<std::pair<std::string, std::string>> unread; // path, reason
+    };
+    class WorkerObserver;
+
+    RunObserver& observer_;
+    WorkerPool pool_;
+    std::vector<std::unique_ptr<ContentBuffers>> buffers_; // one pair per worker
+    std::vector<Comparison> queued_;
+    std::uint64_t queuedBytes_ = 0;
+    std::atomic<bool> cancel_ = false;
+    std::atomic<std::uint64_t> bytesDone_ = 0; // by the workers
+    std::uint64_t bytesTold_ = 0;              // to the observer
+};
+
+} // namespace quorvex
