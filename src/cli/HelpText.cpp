@@ -42,7 +42,7 @@ constexpr CommandHelp kCommands[] = {
      "the folders. Only files that belong to a group are listed, group by group.\n"
      "With --act, one file of each group stays and the others are acted on.\n",
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
-     "  --threads N        use at most N worker threads for the similarity search\n"
+     "  --threads N        use at most N worker threads for the search\n"
      "                     (default: one per core; at most four per core)\n"
      "  --act ACTION       what happens to the files that do not stay:\n"
      "                       trash     they go to the desktop trash\n"
@@ -86,7 +86,7 @@ constexpr CommandHelp kCommands[] = {
      "least N percent, in the order of the walk. FILE itself is listed when it lies\n"
      "inside FOLDER.\n",
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
-     "  --threads N        use at most N worker threads for the similarity search\n"
+     "  --threads N        use at most N worker threads for the search\n"
      "                     (default: one per core; at most four per core)\n",
      "  1 name     file name\n"
      "  2 content  the match with FILE, such as \"87%\"\n"

@@ -52,7 +52,9 @@ SimilarityOutcome PairSimilarFiles(DupList& list, const SimilarityOptions& optio
 // wherever their bytes differ, so a file is read once (a chunk twice in very large
 // sets of equal size) and only until it differs from all others. Files that
 // cannot be read, or that changed since they were listed, take no part and are told
-// to the observer (cannotRead). A cancel keeps the groups completed so far.
-void PairIdenticalFiles(DupList& list, RunObserver& observer);
+// to the observer (cannotRead), in the order of their sizes. The sizes are grouped
+// on `threads` workers (0: one per core) while the calling thread pumps about every
+// 25 ms and moves the overall progress. A cancel keeps the groups completed so far.
+void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads = 0);
 
 } // namespace quorvex

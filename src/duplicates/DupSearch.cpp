@@ -129,7 +129,7 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
     observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
     const int threshold = ClampedThreshold(params);
     if (threshold == 100) {
-        PairIdenticalFiles(list, observer);
+        PairIdenticalFiles(list, observer, params.threads);
     } else {
         const std::uint64_t pairBudget = params.memoryBudget / 8;
         PairSimilarFiles(list,

@@ -23,7 +23,7 @@ struct DupSearchParams
     const FilterSettings& filters;
     int threshold;
     RunObserver& observer;
-    unsigned threads = 0; // for the search below 100 %; 0: every core
+    unsigned threads = 0; // the searches' worker threads; 0: one per core
     // Bytes held in memory beside the list: below 100 %, seven eighths for contents
     // and one for the pairs still open (SimilarityOptions).
     std::uint64_t memoryBudget = 512ull << 20;

@@ -5,15 +5,20 @@
 // the buffer budget is first split by a hash of the chunk, and each bucket is then
 // compared on its bytes. Because byte equality is transitive, the groups are
 // exactly those the pairwise pairing finds at threshold 100, labelled by their
-// earliest file.
+// earliest file. Size classes are grouped by a worker per core, the largest first;
+// a class labels only its own records, and the files it could not read are told in
+// the order of the sizes, so the result does not depend on the number of workers.
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "common/ChunkHash.h"
+#include "common/WorkerPool.h"
 #include "duplicates/DupPairing.h"
 #include "platform/FailureReason.h"
 
@@ -71,15 +76,21 @@ struct Variant
     std::vector<std::uint32_t> members;
 };
 
+// The files a size class could not read: path and reason.
+using Unread = std::vector<std::pair<std::string, std::string>>;
+
+// Groups the files of one size class after another, on one worker.
 class ExactGrouping
 {
 public:
-    ExactGrouping(DupList& list, RunObserver& observer) : list_(list), observer_(observer) {}
+    ExactGrouping(DupList& list, const std::atomic<bool>& cancel) : list_(list), cancel_(cancel) {}
 
-    void run();
+    // Labels the duplicate groups among the records at `positions` (list order),
+    // all of `size` bytes; what cannot be read goes to `unread`.
+    void groupSizeClass(std::uint64_t size, const std::vector<std::size_t>& positions,
+                        Unread& unread);
 
 private:
-    void groupSizeClass(std::uint64_t size, const std::vector<std::size_t>& positions);
     void refine(Subset subset);
     void splitByHash(const Subset& subset, std::size_t length);
     std::vector<Variant> splitByBytes(const Subset& subset, std::size_t length);
@@ -90,46 +101,22 @@ private:
     bool pump();
 
     DupList& list_;
-    RunObserver& observer_;
+    const std::atomic<bool>& cancel_;
     BufferPool pool_;
     Buffer scratch_;
+    Unread* unread_ = nullptr;
     std::uint64_t classSize_ = 0;
     std::vector<Candidate> candidates_;
     std::vector<Subset> pending_;
     bool cancelled_ = false;
 };
 
-void ExactGrouping::run()
+void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::size_t>& positions,
+                                   Unread& unread)
 {
-    std::vector<std::pair<std::uint64_t, std::size_t>> bySize;
-    for (std::size_t i = 0; i < list_.size(); ++i)
-        if (list_[i].size > 0 && list_[i].group == 0)
-            bySize.emplace_back(list_[i].size, i);
-    std::sort(bySize.begin(), bySize.end());
-
-    scratch_ = pool_.take();
-    std::uint64_t unpaired = list_.size();
-    std::vector<std::size_t> positions;
-    for (std::size_t begin = 0; begin < bySize.size() && !cancelled_;) {
-        std::size_t end = begin + 1;
-        while (end < bySize.size() && bySize[end].first == bySize[begin].first)
-            ++end;
-        if (end - begin > 1) {
-            positions.clear();
-            for (std::size_t k = begin; k < end; ++k)
-                positions.push_back(bySize[k].second);
-            groupSizeClass(bySize[begin].first, positions);
-            observer_.stepOverall(positions.size());
-            unpaired -= positions.size();
-        }
-        begin = end;
-    }
-    if (!cancelled_)
-        observer_.stepOverall(unpaired);
-}
-
-void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::size_t>& positions)
-{
+    if (!scratch_)
+        scratch_ = pool_.take();
+    unread_ = &unread;
     classSize_ = size;
     candidates_.clear();
     Subset all;
@@ -260,7 +247,7 @@ bool ExactGrouping::readChunk(std::uint32_t member, std::uint64_t offset, std::s
     platform::InputFile& file = candidate.file;
     const auto fail = [&](const std::string& reason) {
         file.close();
-        observer_.cannotRead(list_.RecordPath(list_[candidate.record]), reason);
+        unread_->emplace_back(list_.RecordPath(list_[candidate.record]), reason);
         return false;
     };
     if (!file.isOpen()) {
@@ -305,16 +292,89 @@ void ExactGrouping::label(const std::vector<std::uint32_t>& members)
 
 bool ExactGrouping::pump()
 {
-    observer_.pumpMessages();
-    cancelled_ = cancelled_ || observer_.cancelRequested();
+    cancelled_ = cancelled_ || cancel_.load(std::memory_order_relaxed);
     return !cancelled_;
+}
+
+// The records (list positions) of one file size that more than one file has.
+struct SizeClass
+{
+    std::uint64_t size;
+    std::vector<std::size_t> positions;
+};
+
+std::vector<SizeClass> SizeClassesOf(const DupList& list)
+{
+    std::vector<std::pair<std::uint64_t, std::size_t>> bySize;
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (list[i].size > 0 && list[i].group == 0)
+            bySize.emplace_back(list[i].size, i);
+    std::sort(bySize.begin(), bySize.end());
+    std::vector<SizeClass> classes;
+    for (std::size_t begin = 0; begin < bySize.size();) {
+        std::size_t end = begin + 1;
+        while (end < bySize.size() && bySize[end].first == bySize[begin].first)
+            ++end;
+        if (end - begin > 1) {
+            SizeClass& sizeClass = classes.emplace_back();
+            sizeClass.size = bySize[begin].first;
+            for (std::size_t k = begin; k < end; ++k)
+                sizeClass.positions.push_back(bySize[k].second);
+        }
+        begin = end;
+    }
+    return classes;
 }
 
 } // namespace
 
-void PairIdenticalFiles(DupList& list, RunObserver& observer)
+void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads)
 {
-    ExactGrouping(list, observer).run();
+    const std::vector<SizeClass> classes = SizeClassesOf(list);
+    // The most bytes first, so that no worker is left with a large class at the end.
+    std::vector<std::size_t> order(classes.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return static_cast<double>(classes[a].size) * classes[a].positions.size() >
+               static_cast<double>(classes[b].size) * classes[b].positions.size();
+    });
+
+    WorkerPool pool(threads);
+    std::atomic<bool> cancel = observer.cancelRequested();
+    std::atomic<std::uint64_t> filesDone = 0;
+    std::vector<std::unique_ptr<ExactGrouping>> groupings(pool.size());
+    std::vector<Unread> unread(classes.size());
+    std::uint64_t filesTold = 0;
+    const auto tellProgress = [&] {
+        const std::uint64_t done = filesDone.load(std::memory_order_relaxed);
+        observer.stepOverall(done - filesTold);
+        filesTold = done;
+    };
+    pool.run(
+        classes.size(),
+        [&](std::size_t item, unsigned worker) {
+            if (!groupings[worker]) // made by the worker that uses it
+                groupings[worker] = std::make_unique<ExactGrouping>(list, cancel);
+            const SizeClass& sizeClass = classes[order[item]];
+            if (cancel.load(std::memory_order_relaxed))
+                return;
+            groupings[worker]->groupSizeClass(sizeClass.size, sizeClass.positions,
+                                              unread[order[item]]);
+            filesDone.fetch_add(sizeClass.positions.size(), std::memory_order_relaxed);
+        },
+        [&] {
+            observer.pumpMessages();
+            if (observer.cancelRequested())
+                cancel = true;
+            tellProgress();
+        });
+    tellProgress();
+    for (const Unread& told : unread)
+        for (const auto& [path, reason] : told)
+            observer.cannotRead(path, reason);
+    if (!cancel)
+        observer.stepOverall(list.size() - filesTold);
 }
 
 } // namespace quorvex

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "DupTestSupport.h"
 #include "duplicates/DupPairing.h"
@@ -22,7 +25,8 @@ protected:
 
     DupSearchRun search(int threshold, const std::string& file = {})
     {
-        const DupSearchParams params{filters, threshold, observer};
+        DupSearchParams params{filters, threshold, observer};
+        params.threads = threads;
         return StartDupSearch(file.empty() ? file : t.path(file), t.root(), params, list);
     }
 
@@ -38,6 +42,7 @@ protected:
     test::TempTree t;
     FilterSettings filters;
     test::RecordingObserver observer;
+    unsigned threads = 0;
     DupList list;
 };
 
@@ -226,13 +231,26 @@ TEST_F(DupSearchTest, CancelWhileCollectingPairsNothing)
 
 TEST_F(DupSearchTest, CancelWhilePairingKeepsCompletedGroups)
 {
-    t.file("a", "first");
-    t.file("b", "first");
+    t.file("a", "the first");
+    t.file("b", "the first");
     t.file("c", "second");
     t.file("d", "second");
-    // Collecting pumps once per file (4), group 1 takes two more pumps, and the
-    // cancel comes with the first step of the second group.
-    observer.onPump = [&](int pumps) { observer.cancel = pumps >= 7; };
+    // One worker groups the larger size (a, b) first; opening c waits for the next
+    // pump, which requests the cancel.
+    threads = 1;
+    std::atomic<bool> waiting = false, cancelled = false;
+    observer.onPump = [&](int) {
+        if (waiting)
+            observer.cancel = cancelled = true;
+    };
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        if (point == platform::FaultPoint::Open && path == t.path("c")) {
+            waiting = true;
+            while (!cancelled)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return false;
+    });
     search(100);
     EXPECT_EQ(Rows(list), (Strings{"a 基準 1 1", "b 100% 1 1"}));
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <random>
 #include <set>
 #include <string>
@@ -16,6 +18,7 @@
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSort.h"
 #include "platform/FileSystem.h"
+#include "support/RecordingObserver.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;
@@ -101,15 +104,27 @@ void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
     DupList literal;
     CollectFiles(t.root(), {filters, 100, silentObserver()}, literal);
     DupList exact = literal;
+    DupList exactOnOneWorker = literal;
 
     test::LiteralPairing(literal, 100, silentObserver());
-    PairIdenticalFiles(exact, silentObserver());
+    test::RecordingObserver manyWorkers, oneWorker;
+    PairIdenticalFiles(exact, manyWorkers, 8);
+    PairIdenticalFiles(exactOnOneWorker, oneWorker, 1);
     platform::SetFaultHook(nullptr);
+    // The unreadable files are told by size, in the same order on any number of
+    // workers.
+    EXPECT_EQ(manyWorkers.unread, oneWorker.unread);
+    std::vector<std::uintmax_t> sizes;
+    for (const std::string& told : manyWorkers.unread)
+        sizes.push_back(std::filesystem::file_size(told.substr(0, told.find(": "))));
+    EXPECT_TRUE(std::is_sorted(sizes.begin(), sizes.end()));
 
     FinishLikeTheSearch(literal);
     FinishLikeTheSearch(exact);
+    FinishLikeTheSearch(exactOnOneWorker);
     EXPECT_FALSE(exact.empty());
     ASSERT_EQ(test::Rows(exact), test::Rows(literal));
+    ASSERT_EQ(test::Rows(exactOnOneWorker), test::Rows(literal));
     for (std::size_t i = 0; i < exact.size(); ++i)
         ASSERT_EQ(exact.RecordPath(exact[i]), literal.RecordPath(literal[i]));
 }
