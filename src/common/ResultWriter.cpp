@@ -154,8 +154,30 @@ void ResultWriter::addExtra(std::string key, std::vector<std::string> values)
 
 std::string ResultWriter::render(OutputFormat format) const
 {
+    const Spill keep = [](std::string&) {};
+    return compose(format, keep);
+}
+
+bool ResultWriter::write(OutputFormat format, std::FILE* out) const
+{
+    // Written in pieces of about 64 KiB: a list of a million rows is never held
+    // twice, once as rows and once as text.
+    bool written = true;
+    const Spill spill = [&](std::string& text) {
+        if (text.size() < (std::size_t{1} << 16))
+            return;
+        written = written && std::fwrite(text.data(), 1, text.size(), out) == text.size();
+        text.clear();
+    };
+    const std::string rest = compose(format, spill);
+    return written && std::fwrite(rest.data(), 1, rest.size(), out) == rest.size() &&
+           std::fflush(out) == 0;
+}
+
+std::string ResultWriter::compose(OutputFormat format, const Spill& spill) const
+{
     if (format != OutputFormat::Json)
-        return renderLines(format);
+        return composeLines(format, spill);
     std::string out;
     out += "{\"rows\":[";
     for (std::size_t r = 0; r < rows_.size(); ++r) {
@@ -168,6 +190,7 @@ std::string ResultWriter::render(OutputFormat format) const
             out += JsonString(rows_[r][f]);
         }
         out += '}';
+        spill(out);
     }
     out += "]";
     for (const auto& [key, values] : extras_) {
@@ -191,7 +214,7 @@ std::string ResultWriter::render(OutputFormat format) const
 }
 
 // TSV and CSV: the rows, then one line per extra led by its key.
-std::string ResultWriter::renderLines(OutputFormat format) const
+std::string ResultWriter::composeLines(OutputFormat format, const Spill& spill) const
 {
     const bool csv = format == OutputFormat::Csv;
     const char separator = csv ? ',' : '\t';
@@ -210,18 +233,13 @@ std::string ResultWriter::renderLines(OutputFormat format) const
             first = false;
         }
         out += lineEnd;
+        spill(out);
     };
     for (const auto& row : rows_)
         appendLine(nullptr, row);
     for (const auto& [key, values] : extras_)
         appendLine(&key, values);
     return out;
-}
-
-bool ResultWriter::write(OutputFormat format, std::FILE* out) const
-{
-    const std::string text = render(format);
-    return std::fwrite(text.data(), 1, text.size(), out) == text.size() && std::fflush(out) == 0;
 }
 
 } // namespace quorvex

@@ -1,6 +1,6 @@
 #pragma once
-// Collects a result list and renders it whole at the end, as TSV, JSON or CSV, so
-// that a failure never leaves half a result behind. The command-line tool prints
+// Collects a result list and renders it only once it is complete, as TSV, JSON or
+// CSV, so that a failed run never leaves half a result behind. The command-line tool prints
 // it; the desktop program saves a list with it.
 //
 // TSV: one line a row, fields joined by tabs; then one line per extra, its key
@@ -17,6 +17,7 @@
 // a formula, is written with a leading apostrophe, which shows it as text.
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,11 +41,15 @@ public:
     void addExtra(std::string key, std::vector<std::string> values);
 
     std::string render(OutputFormat format) const;
-    // Renders and writes to `out`; returns false when writing failed.
+    // Renders and writes to `out` piece by piece; returns false when writing failed.
     bool write(OutputFormat format, std::FILE* out = stdout) const;
 
 private:
-    std::string renderLines(OutputFormat format) const;
+    // Takes the text made so far, or leaves it: the text the composers return is
+    // what it left.
+    using Spill = std::function<void(std::string& text)>;
+    std::string compose(OutputFormat format, const Spill& spill) const;
+    std::string composeLines(OutputFormat format, const Spill& spill) const;
 
     std::vector<std::string> fieldNames_;
     std::vector<std::vector<std::string>> rows_;

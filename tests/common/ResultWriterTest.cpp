@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "common/ResultWriter.h"
 
 using namespace quorvex;
@@ -10,6 +13,26 @@ TEST(ResultWriter, TsvKeepsBytesAndAppendsExtras)
     writer.addRow({"a\xff.txt", "sub/"});
     writer.addExtra("#count", {"1 個"});
     EXPECT_EQ(writer.render(OutputFormat::Tsv), "a\xff.txt\tsub/\n#count\t1 個\n");
+}
+
+// A long list is written in pieces: every byte of each piece, in order.
+TEST(ResultWriter, WritingALongListGivesTheRenderedText)
+{
+    ResultWriter writer({"Name", "Path"});
+    for (int row = 0; row < 20000; ++row)
+        writer.addRow({"file" + std::to_string(row), "folder/" + std::to_string(row % 7)});
+    writer.addExtra("#count", {"20000 個"});
+    for (OutputFormat format : {OutputFormat::Tsv, OutputFormat::Json, OutputFormat::Csv}) {
+        std::FILE* file = std::tmpfile();
+        ASSERT_NE(file, nullptr);
+        ASSERT_TRUE(writer.write(format, file));
+        std::string written(static_cast<std::size_t>(std::ftell(file)), '\0');
+        std::rewind(file);
+        ASSERT_EQ(std::fread(written.data(), 1, written.size(), file), written.size());
+        std::fclose(file);
+        EXPECT_GT(written.size(), std::size_t{1} << 17);
+        EXPECT_TRUE(written == writer.render(format)) << static_cast<int>(format);
+    }
 }
 
 TEST(ResultWriter, TsvEscapesWhatWouldBreakTheRowLayout)
