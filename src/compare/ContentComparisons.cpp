@@ -36,7 +36,8 @@ private:
 };
 
 ContentComparisons::ContentComparisons(RunObserver& observer, unsigned threads)
-    : observer_(observer), pool_(threads), buffers_(pool_.size())
+    : observer_(observer), pool_(threads), buffers_(pool_.size()),
+      work_(observer, &RunObserver::addWorkDone)
 {
 }
 
@@ -45,7 +46,7 @@ ContentComparisons::~ContentComparisons() = default;
 void ContentComparisons::add(std::size_t row, std::string pathA, std::string pathB,
                              std::uint64_t bytes)
 {
-    queued_.push_back({row, std::move(pathA), std::move(pathB), bytes});
+    queued_.push_back({row, std::move(pathA), std::move(pathB), bytes, -1, {}});
     queuedBytes_ += bytes;
 }
 
@@ -56,31 +57,15 @@ bool ContentComparisons::full() const
 
 void ContentComparisons::finish(const std::function<void(std::size_t row, int percent)>& apply)
 {
-    if (observer_.cancelRequested())
-        cancel_ = true;
-    const auto tellProgress = [&] {
-        const std::uint64_t done = bytesDone_.load(std::memory_order_relaxed);
-        observer_.addWorkDone(done - bytesTold_);
-        bytesTold_ = done;
-    };
-    pool_.run(
-        queued_.size(),
-        [&](std::size_t item, unsigned worker) {
-            if (!buffers_[worker]) // made by the worker that uses them
-                buffers_[worker] = std::make_unique<ContentBuffers>();
-            Comparison& comparison = queued_[item];
-            WorkerObserver observer(cancel_, comparison);
-            CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent,
-                            *buffers_[worker], observer);
-            bytesDone_.fetch_add(comparison.bytes, std::memory_order_relaxed);
-        },
-        [&] {
-            observer_.pumpMessages();
-            if (observer_.cancelRequested())
-                cancel_ = true;
-            tellProgress();
-        });
-    tellProgress();
+    work_.run(pool_, queued_.size(), [&](std::size_t item, unsigned worker) {
+        if (!buffers_[worker]) // made by the worker that uses them
+            buffers_[worker] = std::make_unique<ContentBuffers>();
+        Comparison& comparison = queued_[item];
+        WorkerObserver observer(work_.cancelFlag(), comparison);
+        CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent,
+                        *buffers_[worker], observer);
+        work_.finished(comparison.bytes);
+    });
     for (Comparison& comparison : queued_) {
         for (const auto& [path, reason] : comparison.unread)
             observer_.cannotRead(path, reason);

@@ -4,13 +4,13 @@
 // results. Results and the files that could not be read come back in queue order,
 // so the rows and the messages are the same whatever the number of workers.
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/ObservedWork.h"
 #include "common/RunObserver.h"
 #include "common/WorkerPool.h"
 
@@ -50,9 +50,7 @@ private:
     std::vector<std::unique_ptr<ContentBuffers>> buffers_; // one pair per worker
     std::vector<Comparison> queued_;
     std::uint64_t queuedBytes_ = 0;
-    std::atomic<bool> cancel_ = false;
-    std::atomic<std::uint64_t> bytesDone_ = 0; // by the workers
-    std::uint64_t bytesTold_ = 0;              // to the observer
+    ObservedWork work_; // counts the bytes of A compared
 };
 
 } // namespace quorvex

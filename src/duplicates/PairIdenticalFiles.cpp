@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "common/ChunkHash.h"
+#include "common/ObservedWork.h"
 #include "common/WorkerPool.h"
 #include "duplicates/DupPairing.h"
 #include "platform/FailureReason.h"
@@ -341,40 +342,23 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads)
     });
 
     WorkerPool pool(threads);
-    std::atomic<bool> cancel = observer.cancelRequested();
-    std::atomic<std::uint64_t> filesDone = 0;
+    ObservedWork work(observer, &RunObserver::stepOverall); // counts files grouped
     std::vector<std::unique_ptr<ExactGrouping>> groupings(pool.size());
     std::vector<Unread> unread(classes.size());
-    std::uint64_t filesTold = 0;
-    const auto tellProgress = [&] {
-        const std::uint64_t done = filesDone.load(std::memory_order_relaxed);
-        observer.stepOverall(done - filesTold);
-        filesTold = done;
-    };
-    pool.run(
-        classes.size(),
-        [&](std::size_t item, unsigned worker) {
-            if (!groupings[worker]) // made by the worker that uses it
-                groupings[worker] = std::make_unique<ExactGrouping>(list, cancel);
-            const SizeClass& sizeClass = classes[order[item]];
-            if (cancel.load(std::memory_order_relaxed))
-                return;
-            groupings[worker]->groupSizeClass(sizeClass.size, sizeClass.positions,
-                                              unread[order[item]]);
-            filesDone.fetch_add(sizeClass.positions.size(), std::memory_order_relaxed);
-        },
-        [&] {
-            observer.pumpMessages();
-            if (observer.cancelRequested())
-                cancel = true;
-            tellProgress();
-        });
-    tellProgress();
+    work.run(pool, classes.size(), [&](std::size_t item, unsigned worker) {
+        if (!groupings[worker]) // made by the worker that uses it
+            groupings[worker] = std::make_unique<ExactGrouping>(list, work.cancelFlag());
+        const SizeClass& sizeClass = classes[order[item]];
+        if (work.cancelled())
+            return;
+        groupings[worker]->groupSizeClass(sizeClass.size, sizeClass.positions, unread[order[item]]);
+        work.finished(sizeClass.positions.size());
+    });
     for (const Unread& told : unread)
         for (const auto& [path, reason] : told)
             observer.cannotRead(path, reason);
-    if (!cancel)
-        observer.stepOverall(list.size() - filesTold);
+    if (!work.cancelled())
+        observer.stepOverall(list.size() - work.told());
 }
 
 } // namespace quorvex
