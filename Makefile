@@ -55,8 +55,8 @@ test-windows: setup-windows $(TEST_BUILD)/build.ninja
 bench: build
 	@bash bench/run-all.sh $(BUILD)
 
-# A million files beside jdupes, find and rsync (opt-in: about 8 GiB under /tmp and
-# several minutes to build the tree once).
+# A million files beside jdupes, find and rsync (opt-in: about 5 GiB under /tmp, and
+# the tree takes a while to build once; its writing is bound by the disk).
 bench-scale: build
 	QUORVEX_CLI=$(BUILD)/quorvex-cli bash bench/bench-scale.sh
 
