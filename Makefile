@@ -6,7 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 # Seconds each fuzz target runs.
 FUZZ_SECONDS ?= 60
 
-.PHONY: all setup setup-windows build run test test-windows fuzz bench bench-scale installable package test-install screenshots clean
+.PHONY: all setup setup-windows setup-windows-qt windows-desktop build run test test-windows fuzz bench bench-scale installable package test-install screenshots clean
 
 all: build
 
@@ -51,6 +51,12 @@ setup-windows: setup
 test-windows: setup-windows $(TEST_BUILD)/build.ninja
 	cmake --build $(TEST_BUILD) -j $(JOBS) --target quorvex-cli
 	JOBS=$(JOBS) bash scripts/test-windows.sh $(TEST_BUILD)/quorvex-cli
+
+# The static Qt of the Windows desktop program, cross-built once from Debian's
+# qt6-base source into WINDOWS_QT, outside the repository (about an hour).
+WINDOWS_QT ?= $(HOME)/.cache/quorvex/qt6-mingw-static
+setup-windows-qt: setup-windows
+	QUORVEX_WINDOWS_QT=$(WINDOWS_QT) JOBS=$(JOBS) bash scripts/setup-windows-qt.sh
 
 bench: build
 	@bash bench/run-all.sh $(BUILD)

@@ -2,8 +2,8 @@
 # The Windows build, checked on this machine: cross-compiles quorvex_core, its tests
 # and quorvex-cli with MinGW-w64, runs the tests under Wine with a Japanese locale
 # (ANSI code page 932), then runs quorvex-cli.exe compare, dups and empty on one tree
-# and checks that their rows and exit statuses are those of the Linux build
-# (separators aside).
+# and checks that their rows and exit statuses are those of the Linux build, byte for
+# byte (separators aside; both end lines with LF alone).
 # Needs the packages of `scripts/setup-deps.sh --windows` and a Linux quorvex-cli
 # (first argument, default build-test/quorvex-cli).
 set -euo pipefail
@@ -70,7 +70,7 @@ check() {
     echo "exit status $status" >>"$tree.linux"
     status=0
     wine "$build/quorvex-cli.exe" "${windows_args[@]}" >"$tree.wine" 2>&1 || status=$?
-    tr -d '\r' <"$tree.wine" | linux_form >"$tree.windows"
+    linux_form <"$tree.wine" >"$tree.windows"
     echo "exit status $status" >>"$tree.windows"
     if ! diff -u "$tree.linux" "$tree.windows"; then
         echo "test-windows: quorvex-cli.exe $name differs from the Linux build" >&2

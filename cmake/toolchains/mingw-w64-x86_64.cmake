@@ -20,3 +20,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Every program is one self-contained .exe: the C and C++ runtimes and the thread
 # library are linked in, so nothing has to be copied beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# The static Qt of `make setup-windows-qt`, when given (-DQUORVEX_WINDOWS_QT=DIR): it
+# is found under its own prefix, with moc, rcc and uic from the host's Qt of the same
+# version (Debian's qt6-base-dev-tools).
+if(QUORVEX_WINDOWS_QT)
+  list(APPEND CMAKE_FIND_ROOT_PATH ${QUORVEX_WINDOWS_QT})
+  set(QT_HOST_PATH /usr CACHE PATH "The host's Qt, for its tools")
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${CMAKE_HOST_SYSTEM_PROCESSOR}-linux-gnu/cmake
+      CACHE PATH "The CMake packages of the host's Qt")
+endif()

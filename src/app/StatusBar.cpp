@@ -3,6 +3,8 @@
 #include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
 #include "controls/TextPanel.h"
+#include "platform/PathText.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QPainter>
 
@@ -97,7 +99,9 @@ void StatusBar::setVerticalTextOffset(int offset)
 
 bool StatusBar::IsIconPath(const QString& text)
 {
-    return text.startsWith(u'/') && !text.contains(QStringLiteral("/なし"));
+    const std::string path = TextBytes(text);
+    return quorvex::platform::IsAbsolutePath(path) &&
+           quorvex::platform::LastComponent(path) != "なし";
 }
 
 void StatusBar::placePanels()

@@ -34,8 +34,8 @@ public:
     // Vertical text offset: 3, or 0 on newer systems.
     void setVerticalTextOffset(int offset);
 
-    // A text that names a path (begins with "/") other than a missing comparison
-    // side (".../なし") gets an icon.
+    // A text that names an absolute path other than a missing comparison side
+    // (".../なし") gets an icon.
     static bool IsIconPath(const QString& text);
 
 protected:

@@ -21,6 +21,7 @@
 #include "help/HelpDocument.h"
 #include "help/TWebDlg.h"
 #include "platform/AppPaths.h"
+#include "platform/PathText.h"
 #include "platform/TempJournal.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShellFileInfo.h"
@@ -376,7 +377,7 @@ QIcon TForm1::statusPathIcon(const QString& path)
 {
     ShellFileInfo info = QueryFileInfo(*SysImageList_, TextBytes(path), false);
     if (!info.found) {
-        const QString name = path.section(u'/', -1);
+        const QString name = ShownText(quorvex::platform::LastComponent(TextBytes(path)));
         const qsizetype dot = name.lastIndexOf(u'.');
         info = dot >= 0 ? QueryTypeInfo(*SysImageList_, false, name.mid(dot), false)
                         : QueryTypeInfo(*SysImageList_, true, QString(), false);

@@ -1,6 +1,7 @@
 #include "desktop/IconLookup.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/desktop/ShellFileInfo.h"
 #include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
@@ -70,8 +71,8 @@ bool IconLookup::sharesTypeIcon(const std::string& path)
 
 QString PathExtension(const std::string& path)
 {
-    const auto slash = path.rfind('/');
-    const auto nameStart = slash == std::string::npos ? 0 : slash + 1;
+    const auto separator = quorvex::platform::FindLastSeparator(path);
+    const auto nameStart = separator == std::string::npos ? 0 : separator + 1;
     const auto dot = path.rfind('.');
     if (dot == std::string::npos || dot < nameStart)
         return QString();

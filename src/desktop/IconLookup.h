@@ -19,7 +19,7 @@ class IconLookup
 public:
     explicit IconLookup(SysImageList& images);
 
-    // Paths are the exact bytes of the name, '/' separators.
+    // Paths are the exact bytes of the name.
     int GetFileInfoIcon(const std::string& path, bool openIcon);
     int GetPathIcon(const std::string& path, bool openIcon);
     int GetCachedIcon(const std::string& path);

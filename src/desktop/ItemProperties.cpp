@@ -136,7 +136,7 @@ QString ItemPropertiesDialog::valueOf(const QString& label) const
 
 void ShowItemProperties(QWidget* owner, SysImageList& images, const std::string& path)
 {
-    if (path.empty())
+    if (path.empty() || ShowSystemProperties(owner, path))
         return;
     auto* dialog = new ItemPropertiesDialog(owner, images, path);
     dialog->show();

@@ -24,5 +24,6 @@ public:
     QString valueOf(const QString& label) const;
 };
 
-// Opens the properties window of an item (nothing for an empty path).
+// Opens the system's property sheet of an item where the desktop has one (Windows),
+// else this properties window; nothing for an empty path.
 void ShowItemProperties(QWidget* owner, SysImageList& images, const std::string& path);

@@ -2,6 +2,7 @@
 
 #include "desktop/MainContext.h"
 #include "platform/FailureReason.h"
+#include "platform/PathText.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
@@ -25,7 +26,7 @@ void StateFileCare::read(const std::function<StateFileRead()>& load)
         &context_.mainWindow(),
         QStringLiteral("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
                        "上書きする前に、元のファイルを「%2.damaged-番号」として残します。")
-            .arg(path, path.section(u'/', -1)));
+            .arg(path, ShownText(quorvex::platform::LastComponent(path_))));
 }
 
 bool StateFileCare::write(const std::function<bool()>& save)

@@ -10,8 +10,9 @@ namespace quorvex::platform {
 // wide command line, so that names the ANSI code page cannot hold arrive whole.
 std::vector<std::string> ProgramArguments(int argc, char** argv);
 
-// Makes a console window show the program's UTF-8 output as text (Windows);
-// elsewhere the terminal takes UTF-8 as it is.
+// Makes a console window show the program's UTF-8 output as text and writes standard
+// output and error as bytes, lines ended by LF alone (Windows); elsewhere the
+// terminal takes UTF-8 as it is.
 void UseUtf8ConsoleOutput();
 
 } // namespace quorvex::platform

@@ -30,4 +30,25 @@ std::size_t FindLastSeparator(std::string_view path)
     return std::string_view::npos;
 }
 
+std::string_view LastComponent(std::string_view path)
+{
+    path = WithoutTrailingSeparators(path);
+    const std::size_t separator = FindLastSeparator(path);
+    if (path.size() <= RootLength(path) || separator == std::string_view::npos)
+        return path;
+    return path.substr(separator + 1);
+}
+
+std::string_view ParentFolder(std::string_view path)
+{
+    path = WithoutTrailingSeparators(path);
+    const std::size_t root = RootLength(path);
+    const std::size_t separator = FindLastSeparator(path);
+    if (path.size() <= root || separator == std::string_view::npos)
+        return path;
+    if (separator < root)
+        return path.substr(0, root);
+    return WithoutTrailingSeparators(path.substr(0, separator));
+}
+
 } // namespace quorvex::platform

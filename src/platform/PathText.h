@@ -29,6 +29,13 @@ std::string_view WithoutTrailingSeparators(std::string_view path);
 std::string WithOneTrailingSeparator(std::string_view path);
 // The position of the last separator, or npos.
 std::size_t FindLastSeparator(std::string_view path);
+// The name an item goes by: the last component of the path, trailing separators
+// aside ("b" of "/a/b/"); a root, or a path without a separator, is its own name.
+std::string_view LastComponent(std::string_view path);
+// The folder that holds an item, without a trailing separator except for a root,
+// which keeps its own ("C:\" of "C:\x", "/" of "/x"); a root holds itself, and a
+// path without a separator is returned as it is.
+std::string_view ParentFolder(std::string_view path);
 // The length of the root that begins the path: 1 for "/x" on Linux; 3 for "C:\x",
 // the length up to the share's separator for "\\srv\share\x" on Windows; else 0.
 std::size_t RootLength(std::string_view path);

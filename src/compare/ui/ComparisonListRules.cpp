@@ -14,7 +14,7 @@ const std::string kSame = " 同";
 
 bool isFileRow(const std::string& pathCell)
 {
-    return pathCell.empty() || pathCell.back() == '/';
+    return pathCell.empty() || platform::IsSeparatorAt(pathCell, pathCell.size() - 1);
 }
 
 } // namespace
@@ -103,9 +103,8 @@ void MarkDeletedOnSide(std::vector<ComparisonRow>& rows, const std::vector<int>&
     // with a separator.
     for (ComparisonRow& row : rows) {
         const std::string& cell = row.pathCell();
-        for (auto slash = cell.find('/'); slash != std::string::npos;
-             slash = cell.find('/', slash + 1)) {
-            if (folders.contains(cell.substr(0, slash))) {
+        for (std::size_t end = 1; end < cell.size(); ++end) {
+            if (platform::IsSeparatorAt(cell, end) && folders.contains(cell.substr(0, end))) {
                 row.markSideGone(sideB);
                 break;
             }

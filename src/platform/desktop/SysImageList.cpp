@@ -4,19 +4,6 @@
 #include <QPainter>
 #include <QStyle>
 
-void EnsureIconTheme()
-{
-    const QString systemIcons = QStringLiteral("/usr/share/icons");
-    QStringList searchPaths = QIcon::themeSearchPaths();
-    if (!searchPaths.contains(systemIcons)) {
-        searchPaths << systemIcons;
-        QIcon::setThemeSearchPaths(searchPaths);
-    }
-    const QString theme = QIcon::themeName();
-    if (theme.isEmpty() || theme == QLatin1String("hicolor"))
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
-}
-
 SysImageList::SysImageList()
 {
     EnsureIconTheme();
@@ -25,25 +12,22 @@ SysImageList::SysImageList()
 int SysImageList::indexOf(const QStringList& names, bool folder)
 {
     for (const QString& name : names) {
-        if (name.isEmpty())
-            continue;
-        if (const auto known = indexByName_.constFind(name); known != indexByName_.constEnd())
-            return *known;
-        if (QIcon::hasThemeIcon(name))
-            return add(name, QIcon::fromTheme(name));
+        if (!name.isEmpty() && (indexByName_.contains(name) || QIcon::hasThemeIcon(name)))
+            return indexOf(name, [&name] { return QIcon::fromTheme(name); });
     }
-    const QString generic =
-        folder ? QStringLiteral(":style/folder") : QStringLiteral(":style/file");
-    if (const auto known = indexByName_.constFind(generic); known != indexByName_.constEnd())
-        return *known;
-    return add(generic, QApplication::style()->standardIcon(folder ? QStyle::SP_DirIcon
-                                                                   : QStyle::SP_FileIcon));
+    return indexOf(folder ? QStringLiteral(":style/folder") : QStringLiteral(":style/file"),
+                   [folder] {
+                       return QApplication::style()->standardIcon(folder ? QStyle::SP_DirIcon
+                                                                         : QStyle::SP_FileIcon);
+                   });
 }
 
-int SysImageList::add(const QString& key, const QIcon& icon)
+int SysImageList::indexOf(const QString& key, const std::function<QIcon()>& load)
 {
+    if (const auto known = indexByName_.constFind(key); known != indexByName_.constEnd())
+        return *known;
     const int index = count();
-    icons_.append(icon);
+    icons_.append(load());
     indexByName_.insert(key, index);
     return index;
 }

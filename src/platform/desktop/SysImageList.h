@@ -1,13 +1,16 @@
 #pragma once
-// The program's store of small item icons: the icon theme's icons, handed out as
-// integer indices so that records and list rows keep a plain number. The same icon
-// name always yields the same index. Also draws the overlay marks.
+// The program's store of small item icons, handed out as integer indices so that
+// records and list rows keep a plain number: the icon theme's icons (POSIX) or the
+// system image list's (Windows). The same icon name always yields the same index.
+// Also draws the overlay marks.
 
 #include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QPixmap>
 #include <QStringList>
+
+#include <functional>
 
 class QPainter;
 class QPoint;
@@ -31,6 +34,8 @@ public:
     // The index of the first icon in `names` that the theme has; when it has none,
     // the style's generic folder or file icon.
     int indexOf(const QStringList& names, bool folder);
+    // The index of the icon kept under `key`; `load` makes it the first time.
+    int indexOf(const QString& key, const std::function<QIcon()>& load);
 
     int count() const { return static_cast<int>(icons_.size()); }
     bool isValidIndex(int index) const { return index >= 0 && index < count(); }
@@ -45,15 +50,13 @@ public:
     void drawOverlay(QPainter& painter, const QPoint& topLeft, int overlayIndex) const;
 
 private:
-    int add(const QString& key, const QIcon& icon);
-
     QList<QIcon> icons_;
     QHash<QString, int> indexByName_;
     mutable QHash<int, QPixmap> pixmaps_;
     mutable QHash<int, QPixmap> overlays_;
 };
 
-// Puts /usr/share/icons on the icon search path and names the "Adwaita" theme when
-// the platform names none (or only the bare "hicolor" fallback), as offscreen or
-// under a bare X server.
+// POSIX: puts /usr/share/icons on the icon search path and names the "Adwaita" theme
+// when the platform names none (or only the bare "hicolor" fallback), as offscreen or
+// under a bare X server. Windows: nothing (the shell's icons need no theme).
 void EnsureIconTheme();

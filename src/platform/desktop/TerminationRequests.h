@@ -1,15 +1,21 @@
 #pragma once
-// SIGTERM, SIGHUP and SIGINT (a desktop session ending, a terminal closing, Ctrl+C)
-// as a request to close the program the way closing its window does. The signal
-// handler only writes one byte to a pipe, which is safe in a handler; a socket
-// notifier on the event loop turns that byte into `requested()`.
+// Requests from outside to close the program, turned into `requested()` on the event
+// loop so that the program closes the way closing its window does (settings, trash
+// list and histories written):
+// - POSIX: SIGTERM, SIGHUP and SIGINT (a desktop session ending, a terminal closing,
+//   Ctrl+C). The signal handler only writes one byte to a pipe, which is safe in a
+//   handler; a socket notifier on the event loop turns that byte into `requested()`.
+// - Windows: the session ending (WM_ENDSESSION, after which the system ends the
+//   process as soon as the message is answered, so `requested()` is emitted before it
+//   is) and console control events (Ctrl+C, Ctrl+Break, the console closing), whose
+//   handler thread waits until the event loop has emitted `requested()`.
+// A receiver must do its work before it returns (a direct connection).
 //
-// One object at a time; it installs the handlers and its destructor restores the
-// defaults.
+// One object at a time; its destructor restores the system's defaults.
 
 #include <QObject>
 
-class QSocketNotifier;
+#include <memory>
 
 class TerminationRequests : public QObject
 {
@@ -20,10 +26,11 @@ public:
     ~TerminationRequests() override;
 
 signals:
-    void requested(int signalNumber);
+    // `reason`: the signal number (POSIX), or the console control event or
+    // WM_ENDSESSION (Windows).
+    void requested(int reason);
 
 private:
-    void readPending();
-
-    QSocketNotifier* notifier_ = nullptr;
+    struct Source; // the system's mechanism
+    std::unique_ptr<Source> source_;
 };

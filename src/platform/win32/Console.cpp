@@ -4,6 +4,11 @@
 
 #include <shellapi.h>
 
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+
 #include "platform/win32/WideText.h"
 
 namespace quorvex::platform {
@@ -24,6 +29,10 @@ std::vector<std::string> ProgramArguments(int argc, char** argv)
 void UseUtf8ConsoleOutput()
 {
     SetConsoleOutputCP(CP_UTF8);
+    // Binary mode: a line ends with LF alone, as on Linux, so that output piped to a
+    // file or another program has the same bytes on both systems.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 }
 
 } // namespace quorvex::platform

@@ -1,10 +1,12 @@
-// The icon store: theme set-up, stable indices, fallbacks and the overlay marks.
+// The icon store: theme set-up (Linux), stable indices, fallbacks and the overlay
+// marks.
 #include "platform/desktop/SysImageList.h"
 
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 TEST(SysImageList, FindsTheThemeIconsOffscreen)
 {
     SysImageList images;
@@ -12,6 +14,7 @@ TEST(SysImageList, FindsTheThemeIconsOffscreen)
     EXPECT_FALSE(QIcon::themeName().isEmpty());
     EXPECT_TRUE(QIcon::hasThemeIcon(QStringLiteral("folder")));
 }
+#endif
 
 TEST(SysImageList, SameIconNameGivesTheSameIndex)
 {
@@ -26,6 +29,17 @@ TEST(SysImageList, SameIconNameGivesTheSameIndex)
     EXPECT_EQ(images.pixmap(folder).size(), QSize(16, 16));
     EXPECT_TRUE(images.pixmap(images.count()).isNull());
     EXPECT_TRUE(images.pixmap(-1).isNull());
+
+    // An icon kept under a key is made once.
+    int loads = 0;
+    const auto load = [&loads] {
+        ++loads;
+        return QIcon();
+    };
+    const int keyed = images.indexOf(QStringLiteral("system:3"), load);
+    EXPECT_EQ(images.indexOf(QStringLiteral("system:3"), load), keyed);
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(images.count(), 3);
 }
 
 TEST(SysImageList, NamesTheThemeLacksFallBackToTheGenericIcons)

@@ -26,12 +26,26 @@ extern "C" void NoteSignal(int signalNumber)
 
 } // namespace
 
-TerminationRequests::TerminationRequests(QObject* parent) : QObject(parent)
+struct TerminationRequests::Source
+{
+    QSocketNotifier* notifier = nullptr; // owned by the TerminationRequests object
+};
+
+TerminationRequests::TerminationRequests(QObject* parent)
+    : QObject(parent), source_(std::make_unique<Source>())
 {
     if (::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &TerminationRequests::readPending);
+    source_->notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
+    connect(source_->notifier, &QSocketNotifier::activated, this, [this] {
+        char bytes[16];
+        ssize_t got;
+        int last = 0;
+        while ((got = ::read(pipeEnds[0], bytes, sizeof bytes)) > 0)
+            last = bytes[got - 1];
+        if (last != 0)
+            emit requested(last);
+    });
     struct sigaction action = {};
     action.sa_handler = NoteSignal;
     sigemptyset(&action.sa_mask);
@@ -42,22 +56,11 @@ TerminationRequests::TerminationRequests(QObject* parent) : QObject(parent)
 
 TerminationRequests::~TerminationRequests()
 {
-    if (notifier_ == nullptr)
+    if (source_->notifier == nullptr)
         return;
     for (const int signalNumber : kSignals)
         ::signal(signalNumber, SIG_DFL);
     ::close(pipeEnds[0]);
     ::close(pipeEnds[1]);
     pipeEnds[0] = pipeEnds[1] = -1;
-}
-
-void TerminationRequests::readPending()
-{
-    char bytes[16];
-    ssize_t got;
-    int last = 0;
-    while ((got = ::read(pipeEnds[0], bytes, sizeof bytes)) > 0)
-        last = bytes[got - 1];
-    if (last != 0)
-        emit requested(last);
 }

@@ -1,11 +1,28 @@
+// Items as the freedesktop desktop describes them: icons from the icon theme, type
+// names from the MIME database (its comment in the user's language).
 #include "platform/desktop/ShellFileInfo.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QMimeDatabase>
+
+void EnsureIconTheme()
+{
+    const QString systemIcons = QStringLiteral("/usr/share/icons");
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    if (!searchPaths.contains(systemIcons)) {
+        searchPaths << systemIcons;
+        QIcon::setThemeSearchPaths(searchPaths);
+    }
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+}
 
 namespace {
 
@@ -37,16 +54,6 @@ void describeFile(SysImageList& images, const QMimeType& type, ShellFileInfo& in
     info.iconIndex = images.indexOf(fileIconNames(type), false);
 }
 
-QString displayNameOf(std::string_view path)
-{
-    while (path.size() > 1 && path.back() == '/')
-        path.remove_suffix(1);
-    const auto slash = path.rfind('/');
-    const std::string_view name =
-        slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
-    return ShownText(name);
-}
-
 } // namespace
 
 ShellFileInfo QueryFileInfo(SysImageList& images, std::string_view path, bool openIcon)
@@ -57,7 +64,7 @@ ShellFileInfo QueryFileInfo(SysImageList& images, std::string_view path, bool op
         return info;
     info.found = true;
     info.link = (entry->attributes & quorvex::platform::kAttrReparsePoint) != 0;
-    info.displayName = displayNameOf(path);
+    info.displayName = ShownText(quorvex::platform::LastComponent(path));
     if (entry->isDirectory()) {
         describeFolder(images, openIcon, info);
         return info;
