@@ -58,6 +58,13 @@ WINDOWS_QT ?= $(HOME)/.cache/quorvex/qt6-mingw-static
 setup-windows-qt: setup-windows
 	QUORVEX_WINDOWS_QT=$(WINDOWS_QT) JOBS=$(JOBS) bash scripts/setup-windows-qt.sh
 
+# The desktop program for Windows with that Qt, checked under Wine, and its zip
+# (scripts/windows-desktop.sh); its rows are checked against the test build's
+# Linux quorvex-cli.
+windows-desktop: setup-windows $(TEST_BUILD)/build.ninja
+	cmake --build $(TEST_BUILD) -j $(JOBS) --target quorvex-cli
+	QUORVEX_WINDOWS_QT=$(WINDOWS_QT) JOBS=$(JOBS) bash scripts/windows-desktop.sh $(TEST_BUILD)/quorvex-cli
+
 bench: build
 	@bash bench/run-all.sh $(BUILD)
 
@@ -86,4 +93,5 @@ screenshots: build
 	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-windows quorvex_*.deb
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-windows build-windows-desktop quorvex_*.deb \
+	    quorvex-*-windows-x64.zip

@@ -3,8 +3,6 @@
 # The help document installs from src/help.
 include(GNUInstallDirs)
 
-set(QUORVEX_APP_ID com.vorle.Quorvex)
-target_compile_definitions(quorvex PRIVATE QUORVEX_APP_ID="${QUORVEX_APP_ID}")
 set(QUORVEX_HOMEPAGE "https://vorle.example/quorvex/" CACHE STRING
     "The program's web site, ending in /; the metainfo's screenshots are its docs/screenshots/")
 set(QUORVEX_SCREENSHOTS_URL "${QUORVEX_HOMEPAGE}docs/screenshots/")

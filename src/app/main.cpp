@@ -55,10 +55,12 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEX_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUORVEX_APP_ID)));
     // Qt's own dialogs and buttons speak Japanese like the rest of the program,
-    // whatever the user's locale.
+    // whatever the user's locale (from the Qt installation, else built into the
+    // program).
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        qtTexts.load(QStringLiteral("qtbase_ja"), QStringLiteral(":/translations")))
         QApplication::installTranslator(&qtTexts);
     InstallFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));

@@ -30,12 +30,12 @@ struct Win32Shell : ::testing::Test
     void TearDown() override { CoUninitialize(); }
 };
 
-// A file type of the current user's whose "open" command copies the item to `marker`.
+// A file type whose "open" command copies the item to `marker` (in the classes root,
+// as Wine reads no user classes).
 class TestFileType
 {
 public:
-    TestFileType(const std::wstring& extension, const std::string& marker)
-        : extension_(L"Software\\Classes\\" + extension)
+    TestFileType(const std::wstring& extension, const std::string& marker) : extension_(extension)
     {
         setDefault(extension_, L"Quorvex.TestType");
         setDefault(kProgram + std::wstring(L"\\shell\\open\\command"),
@@ -43,15 +43,15 @@ public:
     }
     ~TestFileType()
     {
-        RegDeleteTreeW(HKEY_CURRENT_USER, extension_.c_str());
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProgram);
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, extension_.c_str());
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgram);
     }
 
 private:
-    static constexpr const wchar_t* kProgram = L"Software\\Classes\\Quorvex.TestType";
+    static constexpr const wchar_t* kProgram = L"Quorvex.TestType";
     static void setDefault(const std::wstring& key, const std::wstring& value)
     {
-        RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), nullptr, REG_SZ, value.c_str(),
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
     std::wstring extension_;
@@ -94,7 +94,10 @@ TEST_F(Win32Shell, DescribesItemsWithTheSystemsIconsAndNames)
     EXPECT_EQ(textType.typeName, text.typeName);
     EXPECT_EQ(textType.systemIconIndex, text.systemIconIndex);
     EXPECT_TRUE(textType.displayName.empty());
-    EXPECT_EQ(QueryShellType(true, "", false).systemIconIndex, dir.systemIconIndex);
+    const ShellItemInfo folderType = QueryShellType(true, "", false);
+    EXPECT_TRUE(folderType.folder);
+    EXPECT_GE(folderType.systemIconIndex, 0);
+    EXPECT_NE(folderType.systemIconIndex, text.systemIconIndex);
 
     const HICON icon = SmallSystemIcon(text.systemIconIndex);
     ASSERT_NE(icon, nullptr);
@@ -128,10 +131,8 @@ TEST(Win32ShellPaths, TheShellGetsBackslashes)
     EXPECT_EQ(ShellPath("C:/a/日本\\b"), L"C:\\a\\日本\\b");
 }
 
-TEST(Win32ConsoleControl, EventsReachTheProgramWhichAnswersThem)
+TEST(Win32ConsoleControl, TheHandlerWaitsUntilTheProgramHasAnswered)
 {
-    if (GetConsoleWindow() == nullptr)
-        AllocConsole();
     const HANDLE delivered = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::atomic<DWORD> seen{~DWORD{0}};
     ConsoleControlRelay relay(
@@ -139,13 +140,29 @@ TEST(Win32ConsoleControl, EventsReachTheProgramWhichAnswersThem)
             seen = event;
             SetEvent(delivered);
         },
-        60000);
+        INFINITE);
     ASSERT_TRUE(relay.isInstalled());
-    ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, 0));
+
+    // The system calls the handler on a thread of its own.
+    std::atomic<bool> returned{false};
+    std::thread system([&] {
+        EXPECT_TRUE(ConsoleControlRelay::handle(CTRL_CLOSE_EVENT));
+        returned = true;
+    });
     ASSERT_EQ(WaitForSingleObject(delivered, 60000), WAIT_OBJECT_0);
-    EXPECT_EQ(seen, static_cast<DWORD>(CTRL_BREAK_EVENT));
-    relay.acknowledge(); // the handler returns: the process goes on
+    EXPECT_EQ(seen, static_cast<DWORD>(CTRL_CLOSE_EVENT));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_FALSE(returned); // the process would end now, before the program closed
+    relay.acknowledge();
+    system.join();
+    EXPECT_TRUE(returned);
     CloseHandle(delivered);
+}
+
+TEST(Win32ConsoleControl, WithoutAnAnswerTheHandlerGivesUpAfterItsPatience)
+{
+    ConsoleControlRelay relay([](DWORD) {}, 50);
+    EXPECT_TRUE(ConsoleControlRelay::handle(CTRL_C_EVENT));
 }
 
 } // namespace

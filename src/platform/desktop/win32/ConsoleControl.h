@@ -28,9 +28,11 @@ public:
     // The program has answered the event it was handed: the waiting handler returns.
     void acknowledge();
 
-private:
+    // The handler the system calls on its own thread (tests call it directly, as a
+    // process without a console gets no events). TRUE: the event was handled.
     static BOOL WINAPI handle(DWORD event);
 
+private:
     std::function<void(DWORD)> deliver_;
     DWORD patience_;
     bool installed_ = false;

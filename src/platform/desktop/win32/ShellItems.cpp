@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shobjidl.h>
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"

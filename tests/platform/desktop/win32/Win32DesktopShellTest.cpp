@@ -9,6 +9,7 @@
 #include "platform/desktop/ShellFileInfo.h"
 #include "platform/desktop/SysImageList.h"
 #include "platform/desktop/TerminationRequests.h"
+#include "platform/desktop/win32/ConsoleControl.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
@@ -19,6 +20,9 @@
 #include <QSignalSpy>
 #include <QUrl>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
 
 using quorvex::test::TempTree;
 using Kind = ScriptedDialogs::Kind;
@@ -138,12 +142,17 @@ TEST(Win32TerminationRequests, SessionEndAndConsoleEventsAskToClose)
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy[0][0].toInt(), WM_ENDSESSION);
 
-    // The handler thread waits until the event loop has passed the request on.
-    if (GetConsoleWindow() == nullptr)
-        AllocConsole();
-    ASSERT_TRUE(GenerateConsoleCtrlEvent(CTRL_BREAK_EVENT, 0));
+    // The system's handler thread returns once the event loop has passed the request
+    // on (here, without a console, the test plays the system).
+    std::atomic<bool> returned{false};
+    std::thread system([&returned] {
+        quorvex::platform::win32::ConsoleControlRelay::handle(CTRL_CLOSE_EVENT);
+        returned = true;
+    });
     ASSERT_TRUE(spy.wait(60000));
-    EXPECT_EQ(spy[1][0].toInt(), CTRL_BREAK_EVENT);
+    EXPECT_EQ(spy[1][0].toInt(), CTRL_CLOSE_EVENT);
+    system.join();
+    EXPECT_TRUE(returned);
 }
 
 } // namespace
