@@ -1,7 +1,7 @@
 #pragma once
 // Keys of the current user's registry branch `Software\Vorle\...`: on Windows the
-// real registry under HKEY_CURRENT_USER, on Linux one text file per key
-// (posix/RegistryFiles.h).
+// real registry under HKEY_CURRENT_USER, on Linux (and on Windows with
+// %QUORVEX_CONFIG_HOME% set) one text file per key (RegistryFiles.h).
 //
 //   if (auto key = RegistryKey::open(VorleKeyPath("Caskwell\\MaskData"))) {
 //       if (auto title = key->readString("MaskTitle")) ...

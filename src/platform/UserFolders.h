@@ -17,10 +17,12 @@ std::string DataHomeFolder();
 // when it has no name.
 std::string LogonUserName();
 
-#ifndef _WIN32
 // $QUORVEX_CONFIG_HOME (a relative folder taken from the current folder), else
-// $XDG_CONFIG_HOME, else ~/.config/.
+// $XDG_CONFIG_HOME, else ~/.config/; on Windows %QUORVEX_CONFIG_HOME% alone, empty
+// when it is not set (the registry holds the settings then).
 std::string ConfigHomeFolder();
+
+#ifndef _WIN32
 // $XDG_RUNTIME_DIR, or empty when it is not set.
 std::string RuntimeFolder();
 // The effective user id in decimal.

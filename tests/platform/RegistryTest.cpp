@@ -4,8 +4,8 @@
 
 #include "platform/FileSystem.h"
 #include "platform/Registry.h"
+#include "platform/RegistryFiles.h"
 #include "platform/TextFile.h"
-#include "platform/posix/RegistryFiles.h"
 #include "support/TempTree.h"
 
 namespace quorvex::platform {

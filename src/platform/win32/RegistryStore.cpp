@@ -1,11 +1,15 @@
 // The registry branch on Windows: keys under HKEY_CURRENT_USER, read with
 // RegEnumValueW and written with RegSetValueExW. REG_SZ and REG_DWORD values are
-// read and written; values of other types are listed but left as they are.
+// read and written; values of other types are listed but left as they are. With
+// $QUORVEX_CONFIG_HOME set, the keys are files in that folder instead
+// (RegistryFiles.h).
 
 #include <windows.h>
 
 #include "platform/Registry.h"
+#include "platform/RegistryFiles.h"
 #include "platform/RegistryStore.h"
+#include "platform/UserFolders.h"
 #include "platform/win32/WideText.h"
 
 namespace quorvex::platform {
@@ -96,20 +100,31 @@ bool WriteValue(HKEY key, const RegistryValue& value)
     return false;
 }
 
+bool KeysInFiles()
+{
+    return !ConfigHomeFolder().empty();
+}
+
 } // namespace
 
 std::string RegistryKeyLocation(std::string_view keyPath)
 {
+    if (KeysInFiles())
+        return RegistryKeyFile(keyPath).value_or(std::string());
     return FullKeyName(keyPath);
 }
 
-void RemoveRegistryKeyLeftovers(std::string_view)
+void RemoveRegistryKeyLeftovers(std::string_view keyPath)
 {
-    // The registry writes each value in one step; nothing is left over.
+    // The registry writes each value in one step; only files leave something over.
+    if (KeysInFiles())
+        keyfiles::RemoveLeftovers(keyPath);
 }
 
 std::optional<StoredRegistryKey> LoadRegistryKey(std::string_view keyPath)
 {
+    if (KeysInFiles())
+        return keyfiles::Load(keyPath);
     const std::optional<std::string_view> rest = VorleBranchRest(keyPath);
     KeyHandle key;
     if (!rest || RegOpenKeyExW(HKEY_CURRENT_USER, SubKey(*rest).c_str(), 0, KEY_READ,
@@ -123,6 +138,8 @@ std::optional<StoredRegistryKey> LoadRegistryKey(std::string_view keyPath)
 
 bool CanCreateRegistryKey(std::string_view keyPath)
 {
+    if (KeysInFiles())
+        return keyfiles::CanCreate(keyPath);
     const std::optional<std::string_view> rest = VorleBranchRest(keyPath);
     if (!rest)
         return false;
@@ -134,6 +151,8 @@ bool CanCreateRegistryKey(std::string_view keyPath)
 
 bool StoreRegistryKey(std::string_view keyPath, std::vector<RegistryValue>& values, bool& damaged)
 {
+    if (KeysInFiles())
+        return keyfiles::Store(keyPath, values, damaged);
     damaged = false; // the registry itself keeps nothing damaged
     const std::optional<std::string_view> rest = VorleBranchRest(keyPath);
     KeyHandle key;

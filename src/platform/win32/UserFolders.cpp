@@ -42,6 +42,13 @@ std::string DataHomeFolder()
     return local.empty() ? HomeFolder() : local;
 }
 
+std::string ConfigHomeFolder()
+{
+    // A relative folder is taken from the current folder, as on Linux.
+    const std::string own = EnvironmentText("QUORVEX_CONFIG_HOME");
+    return own.empty() ? own : WithTrailingSeparator(AbsolutePath(own));
+}
+
 std::string LogonUserName()
 {
     wchar_t name[257]; // UNLEN + 1

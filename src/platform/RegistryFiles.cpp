@@ -1,8 +1,8 @@
-#include "platform/posix/RegistryFiles.h"
+#include "platform/RegistryFiles.h"
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/Registry.h"
-#include "platform/RegistryStore.h"
 #include "platform/TextFile.h"
 #include "platform/UserFolders.h"
 
@@ -10,7 +10,7 @@ namespace quorvex::platform {
 
 std::string RegistryFolder()
 {
-    return ConfigHomeFolder() + "Vorle/";
+    return ConfigHomeFolder() + "Vorle" + kSeparator;
 }
 
 std::optional<std::string> RegistryKeyFile(std::string_view keyPath)
@@ -20,22 +20,19 @@ std::optional<std::string> RegistryKeyFile(std::string_view keyPath)
         return std::nullopt;
     std::string file = RegistryFolder();
     for (const char c : *rest)
-        file += c == '\\' ? '/' : c;
+        file += c == '\\' ? kSeparator : c;
     return file + ".reg";
 }
 
-std::string RegistryKeyLocation(std::string_view keyPath)
-{
-    return RegistryKeyFile(keyPath).value_or(std::string());
-}
+namespace keyfiles {
 
-void RemoveRegistryKeyLeftovers(std::string_view keyPath)
+void RemoveLeftovers(std::string_view keyPath)
 {
     if (const std::optional<std::string> file = RegistryKeyFile(keyPath))
         RemoveLeftoverTempFiles(*file);
 }
 
-std::optional<StoredRegistryKey> LoadRegistryKey(std::string_view keyPath)
+std::optional<StoredRegistryKey> Load(std::string_view keyPath)
 {
     const std::optional<std::string> file = RegistryKeyFile(keyPath);
     if (!file)
@@ -51,16 +48,16 @@ std::optional<StoredRegistryKey> LoadRegistryKey(std::string_view keyPath)
     return stored;
 }
 
-bool CanCreateRegistryKey(std::string_view keyPath)
+bool CanCreate(std::string_view keyPath)
 {
     const std::optional<std::string> file = RegistryKeyFile(keyPath);
     return file && !LookupEntry(*file); // a file that is there was unreadable
 }
 
-bool StoreRegistryKey(std::string_view keyPath, std::vector<RegistryValue>& values, bool& damaged)
+bool Store(std::string_view keyPath, std::vector<RegistryValue>& values, bool& damaged)
 {
     const std::optional<std::string> file = RegistryKeyFile(keyPath);
-    if (!file || !CreateFolderWithParents(file->substr(0, file->rfind('/') + 1)))
+    if (!file || !CreateFolderWithParents(ParentFolder(*file)))
         return false;
     const std::string section = FullKeyName(keyPath);
     const std::string text = FormatRegistryText(section, values);
@@ -77,5 +74,7 @@ bool StoreRegistryKey(std::string_view keyPath, std::vector<RegistryValue>& valu
     values = std::move(written.values); // as the file reads now
     return true;
 }
+
+} // namespace keyfiles
 
 } // namespace quorvex::platform
