@@ -32,6 +32,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProgressBar>
@@ -395,7 +396,8 @@ void TForm1::dropEvent(QDropEvent* event)
 {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            registrations_.dropped(url.toLocalFile(), event->position().toPoint());
+            registrations_.dropped(QDir::toNativeSeparators(url.toLocalFile()),
+                                   event->position().toPoint());
             event->acceptProposedAction();
             return;
         }

@@ -4,6 +4,7 @@
 #include "desktop/TYesAllNoCancelBox.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -39,20 +40,22 @@ int QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)
 
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& initialFolder)
 {
-    return QFileDialog::getExistingDirectory(owner, title, initialFolder,
-                                             QFileDialog::ShowDirsOnly);
+    return QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(owner, title, initialFolder, QFileDialog::ShowDirsOnly));
 }
 
 QString QtDialogs::chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
                               const QString& filter)
 {
-    return QFileDialog::getOpenFileName(owner, title, initialPath, QtFileDialogFilter(filter));
+    return QDir::toNativeSeparators(
+        QFileDialog::getOpenFileName(owner, title, initialPath, QtFileDialogFilter(filter)));
 }
 
 QString QtDialogs::chooseSaveFile(QWidget* owner, const QString& title, const QString& initialPath,
                                   const QString& filter)
 {
-    return QFileDialog::getSaveFileName(owner, title, initialPath, QtFileDialogFilter(filter));
+    return QDir::toNativeSeparators(
+        QFileDialog::getSaveFileName(owner, title, initialPath, QtFileDialogFilter(filter)));
 }
 
 std::optional<QColor> QtDialogs::chooseColor(QWidget* owner, const QColor& initial)

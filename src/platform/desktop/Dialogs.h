@@ -30,6 +30,7 @@ public:
     // picture, check box), stores the check box state in box.CheckBoxChecked and
     // returns the ConfirmAnswer: 6 yes, 7 no, 2 cancel, 0 failure.
     virtual int executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) = 0;
+    // The choosers return paths with the system's separators.
     // Folder chooser opened at `initialFolder`; empty when cancelled.
     virtual QString chooseFolder(QWidget* owner, const QString& title,
                                  const QString& initialFolder) = 0;

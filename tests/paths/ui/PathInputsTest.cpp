@@ -8,6 +8,7 @@
 #include "platform/TextFile.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -85,12 +86,17 @@ protected:
 
 TEST_F(PathInputsTest, WindowDropsUseTheFirstPathAndTheControlUnderThePoint)
 {
-    dropOnWindow({"/first", "/second", "/third", "/fourth", "/fifth"}, inWindow(page->ListView2));
-    EXPECT_EQ(page->PathA->Edit->text(), "/first");
-    dropOnWindow({"/b"}, inWindow(page->PathB->Edit));
-    EXPECT_EQ(page->PathB->Edit->text(), "/b");
-    dropOnWindow({"/a-again"}, inWindow(page->ListView2));
-    EXPECT_EQ(page->PathA->Edit->text(), "/a-again");
+    // Dropped paths arrive in the system's form ("C:\first" on Windows).
+    const auto at = [](const char* name) {
+        return QDir::toNativeSeparators(QDir::rootPath() + QLatin1String(name));
+    };
+    dropOnWindow({at("first"), at("second"), at("third"), at("fourth"), at("fifth")},
+                 inWindow(page->ListView2));
+    EXPECT_EQ(page->PathA->Edit->text(), at("first"));
+    dropOnWindow({at("b")}, inWindow(page->PathB->Edit));
+    EXPECT_EQ(page->PathB->Edit->text(), at("b"));
+    dropOnWindow({at("a-again")}, inWindow(page->ListView2));
+    EXPECT_EQ(page->PathA->Edit->text(), at("a-again"));
 }
 
 TEST_F(PathInputsTest, FolderFileDialogClosesOnlyOnAChoiceOrCancel)
