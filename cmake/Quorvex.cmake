@@ -48,7 +48,7 @@ endmacro()
 # below XDG_DATA_HOME. A native Windows build runs its tests as they are.
 if(WIN32 AND CMAKE_CROSSCOMPILING)
   set(QUORVEX_TEST_LAUNCHER env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all
-      LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 TZ=Asia/Tokyo QT_QPA_PLATFORM=offscreen
+      LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 TZ=Asia/Tokyo
       XDG_DATA_HOME=${CMAKE_BINARY_DIR}/test-data-home wine)
 elseif(WIN32)
   set(QUORVEX_TEST_LAUNCHER "")
@@ -70,10 +70,10 @@ function(quorvex_test name)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     target_link_libraries(${name} PRIVATE quorvex_gui_test_main Qt6::Widgets Qt6::Test)
     if(WIN32)
-      # A static Qt links only the plugins asked for: the tests draw offscreen.
+      # A static Qt links the plugins asked for: the tests draw offscreen only.
       get_target_property(qt_type Qt6::Core TYPE)
       if(qt_type STREQUAL "STATIC_LIBRARY")
-        qt_import_plugins(${name} INCLUDE Qt6::QOffscreenIntegrationPlugin)
+        qt_import_plugins(${name} INCLUDE_BY_TYPE platforms Qt6::QOffscreenIntegrationPlugin)
       endif()
       set_property(GLOBAL APPEND PROPERTY QUORVEX_DESKTOP_TESTS ${name})
       list(APPEND ARG_LABELS desktop)

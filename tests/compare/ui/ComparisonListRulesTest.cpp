@@ -1,6 +1,7 @@
 // Row shades, the paths behind a row's name cells, what a deletion takes and marks.
 #include "compare/ui/ComparisonListRules.h"
 
+#include "support/SystemText.h"
 #include "support/TempTree.h"
 
 #include <gtest/gtest.h>
@@ -14,9 +15,10 @@ using quorvex::ComparisonRow;
 using quorvex::ContentCell;
 using quorvex::EntryFacts;
 using quorvex::RowShade;
+using quorvex::test::Native;
 
 ComparisonRow pairRow(const char* name, EntryFacts a, EntryFacts b, int percent,
-                      const char* folder = "")
+                      const std::string& folder = "")
 {
     ComparisonRow row(name, std::make_shared<const std::string>(folder), true, true);
     row.setRelations(a, b);
@@ -53,20 +55,26 @@ TEST(ComparisonRowShade, FollowsRelationsAndContentComparison)
 TEST(ComparisonCellPath, BuildsThePathOfTheClickedSide)
 {
     const EntryFacts file{1, 1, 0x20};
-    const ComparisonRow inSub = pairRow("a.txt", file, file, -1, "sub/");
-    EXPECT_EQ(ComparisonCellPath(&inSub, 0, "/x/A", "/x/B/"), "/x/A/sub/a.txt");
-    EXPECT_EQ(ComparisonCellPath(&inSub, 1, "/x/A", "/x/B/"), "/x/B/sub/a.txt");
-    EXPECT_EQ(ComparisonCellPath(&inSub, -1, "/x/A", "/x/B"), "");
-    EXPECT_EQ(ComparisonCellPath(nullptr, 0, "/x/A", "/x/B"), "");
+    const ComparisonRow inSub = pairRow("a.txt", file, file, -1, Native("sub/"));
+    EXPECT_EQ(ComparisonCellPath(&inSub, 0, Native("/x/A"), Native("/x/B/")),
+              Native("/x/A/sub/a.txt"));
+    EXPECT_EQ(ComparisonCellPath(&inSub, 1, Native("/x/A"), Native("/x/B/")),
+              Native("/x/B/sub/a.txt"));
+    EXPECT_EQ(ComparisonCellPath(&inSub, -1, Native("/x/A"), Native("/x/B")), "");
+    EXPECT_EQ(ComparisonCellPath(nullptr, 0, Native("/x/A"), Native("/x/B")), "");
 
     // A file missing on B names "なし"; a folder row is its own relative path.
-    ComparisonRow onlyA("a.txt", std::make_shared<const std::string>("sub/"), true, false);
-    EXPECT_EQ(ComparisonCellPath(&onlyA, 1, "/x/A", "/x/B"), "/x/B/sub/なし");
-    ComparisonRow folderOnlyB("deep", std::make_shared<const std::string>("sub/deep"), false, true);
-    EXPECT_EQ(ComparisonCellPath(&folderOnlyB, 0, "/x/A", "/x/B"), "/x/A/sub/deep");
+    ComparisonRow onlyA("a.txt", std::make_shared<const std::string>(Native("sub/")), true, false);
+    EXPECT_EQ(ComparisonCellPath(&onlyA, 1, Native("/x/A"), Native("/x/B")),
+              Native("/x/B/sub/なし"));
+    ComparisonRow folderOnlyB("deep", std::make_shared<const std::string>(Native("sub/deep")),
+                              false, true);
+    EXPECT_EQ(ComparisonCellPath(&folderOnlyB, 0, Native("/x/A"), Native("/x/B")),
+              Native("/x/A/sub/deep"));
     EXPECT_EQ(quorvex::IconSide(folderOnlyB), quorvex::Side::B);
-    EXPECT_EQ(RowSidePath(folderOnlyB, quorvex::IconSide(folderOnlyB), "/x/A", "/x/B"),
-              "/x/B/sub/deep");
+    EXPECT_EQ(
+        RowSidePath(folderOnlyB, quorvex::IconSide(folderOnlyB), Native("/x/A"), Native("/x/B")),
+        Native("/x/B/sub/deep"));
 }
 
 } // namespace
@@ -79,10 +87,12 @@ TEST(ComparisonTrashItem, OnlyAnItemTheRowHasAndTheDiskStillHolds)
     tree.file("A/d/kept.txt", "x");
     tree.dir("A/sub");
     const std::string rootA = tree.path("A"), rootB = tree.path("B");
-    const auto cell = [](const char* text) { return std::make_shared<const std::string>(text); };
-    const ComparisonRow onlyB("gone.txt", cell("d/"), false, true);
-    const ComparisonRow kept("kept.txt", cell("d/"), true, false);
-    const ComparisonRow vanished("vanished.txt", cell("d/"), true, true);
+    const auto cell = [](const std::string& text) {
+        return std::make_shared<const std::string>(text);
+    };
+    const ComparisonRow onlyB("gone.txt", cell(Native("d/")), false, true);
+    const ComparisonRow kept("kept.txt", cell(Native("d/")), true, false);
+    const ComparisonRow vanished("vanished.txt", cell(Native("d/")), true, true);
     const ComparisonRow folder("sub", cell("sub"), true, false);
 
     EXPECT_EQ(quorvex::ComparisonItemPath(&onlyB, 0, rootA, rootB), "");
@@ -101,7 +111,9 @@ TEST(ComparisonTrashItem, OnlyAnItemTheRowHasAndTheDiskStillHolds)
 
 TEST(MarkDeletedOnSide, EmptiesTheRelationsAndReachesBelowDeletedFolders)
 {
-    const auto cell = [](const char* text) { return std::make_shared<const std::string>(text); };
+    const auto cell = [](const std::string& text) {
+        return std::make_shared<const std::string>(text);
+    };
     const EntryFacts file{1, 1, 0x20}, dir{-1, 1, 0x10};
     std::vector<ComparisonRow> rows;
     rows.push_back(pairRow("top.txt", file, file, -1));

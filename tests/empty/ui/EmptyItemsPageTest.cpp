@@ -81,7 +81,7 @@ TEST_F(EmptyItemsPageTest, SearchShowsCountedRowsByNameWithTheAscendingMarker)
     search(top);
 
     EXPECT_EQ(column(0), (QStringList{"a", "b.txt", "c.log"}));
-    EXPECT_EQ(column(3).first(), QString::fromStdString(top + "/a"));
+    EXPECT_EQ(column(3).first(), QString::fromStdString(tree.path("t/a")));
     EXPECT_EQ(page->Panel10->text(), QStringLiteral("3 個"));
     EXPECT_EQ(marker(0), 17);
     EXPECT_EQ(page->LastEmptySearchFolder(), QString::fromStdString(top));
