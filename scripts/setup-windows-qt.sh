@@ -74,6 +74,9 @@ if [ ! -f "$src/configure" ]; then
 fi
 
 # --- configure: static, MinGW, the modules the program and its tests use ---
+# Without Direct2D, Qt 6.4 leaves out the DirectWrite font database that its
+# directwrite3 feature makes the windows platform refer to; the GDI one is the
+# default anyway.
 build="$work/build"
 if [ ! -f "$build/build.ninja" ]; then
     rm -rf "$build"
@@ -87,6 +90,7 @@ if [ ! -f "$build/build.ninja" ]; then
         -qt-zlib -qt-pcre -qt-harfbuzz -qt-libpng -qt-freetype -no-libjpeg \
         -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-xml \
         -no-feature-concurrent -no-feature-tabletevent -no-feature-direct2d -no-feature-vulkan \
+        -no-feature-directwrite3 \
         -- \
         -G Ninja \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/toolchains/mingw-w64-x86_64.cmake" \

@@ -130,6 +130,28 @@ click 46 74 # 開始
 shot duplicates 3
 save_and_check 200 200 duplicates.tsv dups --threshold 80 "$tree/写真"
 
+# Deletes the row under the pointer with the popup's "削除(&D)" and agrees: the file
+# leaves the tree whole into the Recycle Bin, which Wine keeps as the desktop trash.
+cp -r "$tree/写真" "$work/before"
+click 200 200
+click 200 200 3
+xdotool key d
+other_window "confirmation" >/dev/null
+xdotool key Return
+trashed=""
+for _ in $(seq 50); do
+    trashed=$(find "$work/data-home/Trash/files" -type f 2>/dev/null | head -1)
+    [ -n "$trashed" ] && break
+    sleep 0.2
+done
+gone=$(cd "$work/before" && find . -type f | while read -r f; do [ -e "$tree/写真/$f" ] || echo "$f"; done)
+if [ -z "$trashed" ] || [ "$(printf '%s\n' "$gone" | grep -c .)" != 1 ] ||
+    ! cmp -s "$work/before/$gone" "$trashed"; then
+    echo "windows-desktop: the delete did not move one file whole to the Recycle Bin" >&2
+    exit 1
+fi
+echo "windows-desktop: ${gone#./} went to the Recycle Bin"
+
 click 325 47 # 空のフォルダとファイル
 click 52 74  # 設定／開始 asks for the folder
 other_window "folder chooser" >/dev/null
