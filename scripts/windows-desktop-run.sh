@@ -42,17 +42,18 @@ export XDG_DATA_HOME=$work/data-home # where Wine's Recycle Bin keeps what it ta
 
 tree=$work/tree
 # At most one name outside ASCII a folder: Linux and Windows order such names each
-# by its own rules.
-mkdir -p "$tree/A/資料/深い" "$tree/A/空のフォルダ" "$tree/B/資料" "$tree/写真/旅行"
+# by its own rules. The folders typed into the program are ASCII: xdotool cannot
+# type other characters into a Wine window.
+mkdir -p "$tree/A/資料/深い" "$tree/A/空のフォルダ" "$tree/B/資料" "$tree/pics/旅行"
 printf 'same\n' >"$tree/A/same.txt"
 printf 'same\n' >"$tree/B/same.txt"
 printf 'abcdefgh' >"$tree/A/資料/報告書.txt"
 printf 'abcdXXgh' >"$tree/B/資料/報告書.txt"
 : >"$tree/A/空.txt"
 : >"$tree/A/資料/深い/zero.bin"
-head -c 20000 /dev/zero | tr '\0' 'a' >"$tree/写真/風景.jpg"
-cp "$tree/写真/風景.jpg" "$tree/写真/旅行/copy.jpg"
-{ head -c 18000 /dev/zero | tr '\0' 'a'; head -c 2000 /dev/zero | tr '\0' 'b'; } >"$tree/写真/旅行/near.jpg"
+head -c 20000 /dev/zero | tr '\0' 'a' >"$tree/pics/風景.jpg"
+cp "$tree/pics/風景.jpg" "$tree/pics/旅行/copy.jpg"
+{ head -c 18000 /dev/zero | tr '\0' 'a'; head -c 2000 /dev/zero | tr '\0' 'b'; } >"$tree/pics/旅行/near.jpg"
 find "$tree" -mindepth 1 -exec touch -d '2024-05-06 10:00:00' {} +
 
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
@@ -64,7 +65,14 @@ wine reg add 'HKCU\Software\Vorle\Quorvex' /v sikii /t REG_DWORD /d 80 /f >/dev/
 
 wine "$work/Quorvex/quorvex.exe" &
 pid=$!
-main=$(timeout 120 xdotool search --sync --onlyvisible --name '^Quorvex$' | head -1)
+# Wine may replace a window it has just shown: the main window is the one that stays.
+main=""
+for _ in $(seq 120); do
+    main=$(xdotool search --onlyvisible --name '^Quorvex$' 2>/dev/null | head -1) || true
+    sleep 1
+    [ -n "$main" ] && xdotool getwindowgeometry "$main" >/dev/null 2>&1 && break
+    main=""
+done
 [ -n "$main" ] || { echo "windows-desktop: the program showed no window" >&2; exit 1; }
 sleep 2
 
@@ -104,6 +112,7 @@ save_and_check() {
     click "$x" "$y" 3
     xdotool key Up Return
     other_window "save dialog" >/dev/null
+    xdotool key End shift+Home # the dialog offers the list's own name
     type_text "$(windows_path "$work/lists/$name")"
     xdotool key Return
     for _ in $(seq 50); do [ -s "$work/lists/$name" ] && break; sleep 0.2; done
@@ -125,14 +134,14 @@ shot compare 3
 save_and_check 200 200 compare.tsv compare --content "$tree/A" "$tree/B"
 
 click 177 47 # 重複と同一ファイルの検索
-type_path 400 130 "$(windows_path "$tree/写真")"
+type_path 400 130 "$(windows_path "$tree/pics")"
 click 46 74 # 開始
 shot duplicates 3
-save_and_check 200 200 duplicates.tsv dups --threshold 80 "$tree/写真"
+save_and_check 200 200 duplicates.tsv dups --threshold 80 "$tree/pics"
 
 # Deletes the row under the pointer with the popup's "削除(&D)" and agrees: the file
 # leaves the tree whole into the Recycle Bin, which Wine keeps as the desktop trash.
-cp -r "$tree/写真" "$work/before"
+cp -r "$tree/pics" "$work/before"
 click 200 200
 click 200 200 3
 xdotool key d
@@ -140,11 +149,13 @@ other_window "confirmation" >/dev/null
 xdotool key Return
 trashed=""
 for _ in $(seq 50); do
-    trashed=$(find "$work/data-home/Trash/files" -type f 2>/dev/null | head -1)
+    trashed=$(find "$work/data-home/Trash/files" -type f 2>/dev/null | head -1) || true
     [ -n "$trashed" ] && break
     sleep 0.2
 done
-gone=$(cd "$work/before" && find . -type f | while read -r f; do [ -e "$tree/写真/$f" ] || echo "$f"; done)
+gone=$(cd "$work/before" && find . -type f | while read -r f; do
+    if [ ! -e "$tree/pics/$f" ]; then echo "$f"; fi
+done)
 if [ -z "$trashed" ] || [ "$(printf '%s\n' "$gone" | grep -c .)" != 1 ] ||
     ! cmp -s "$work/before/$gone" "$trashed"; then
     echo "windows-desktop: the delete did not move one file whole to the Recycle Bin" >&2
@@ -155,10 +166,11 @@ echo "windows-desktop: ${gone#./} went to the Recycle Bin"
 click 325 47 # 空のフォルダとファイル
 click 52 74  # 設定／開始 asks for the folder
 other_window "folder chooser" >/dev/null
+xdotool key End shift+Home
 type_text "$(windows_path "$tree/A")"
 xdotool key Return
 shot empty 3
-save_and_check 200 200 empty.tsv empty "$tree/A"
+save_and_check 200 125 empty.tsv empty "$tree/A"
 
 click 422 47 # ごみ箱
 shot trash
