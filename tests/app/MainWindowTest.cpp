@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -181,8 +182,12 @@ TEST_F(MainWindowTest, HintsShowTheirLongPartInStatusPanelZero)
 
 TEST_F(MainWindowTest, StatusBarIconsOnlyForPathsThatAreNotMissingSides)
 {
-    EXPECT_TRUE(StatusBar::IsIconPath(QStringLiteral("/home/a/b.txt")));
-    EXPECT_FALSE(StatusBar::IsIconPath(QStringLiteral("/home/a/なし")));
+    // Absolute paths in the system's form ("C:\home\a\b.txt" on Windows).
+    const auto absolute = [](const QString& path) {
+        return QDir::toNativeSeparators(QDir::rootPath() + path);
+    };
+    EXPECT_TRUE(StatusBar::IsIconPath(absolute(QStringLiteral("home/a/b.txt"))));
+    EXPECT_FALSE(StatusBar::IsIconPath(absolute(QStringLiteral("home/a/なし"))));
     EXPECT_FALSE(StatusBar::IsIconPath(QStringLiteral("比較の開始")));
 }
 

@@ -3,6 +3,7 @@
 #include "desktop/IconLookup.h"
 #include "platform/desktop/SysImageList.h"
 
+#include "support/SystemText.h"
 #include "support/TempTree.h"
 
 #include <QLocale>
@@ -56,13 +57,16 @@ TEST_F(IconLookupTest, FoldersAndLinksNeitherTakeNorGiveTheTypeIcon)
     EXPECT_EQ(lookup.GetPathIcon(tree.dir("plain"), false), folder);
     EXPECT_EQ(lookup.GetCachedIcon(tree.file("b.txt")), text);
 
+#ifndef _WIN32 // Wine makes no symbolic links
     tree.symlink("link.txt", "a.txt");
     EXPECT_EQ(lookup.GetCachedIcon(tree.path("link.txt")), text);
     EXPECT_EQ(lookup.OverlayIndex(), OverlayMark::Link);
     EXPECT_EQ(lookup.GetCachedIcon(tree.path("b.txt")), text);
     EXPECT_EQ(lookup.OverlayIndex(), OverlayMark::None);
+#endif
 }
 
+#ifndef _WIN32 // Wine makes no symbolic links
 TEST_F(IconLookupTest, SymbolicLinksCarryTheLinkMark)
 {
     tree.file("target.txt", "x");
@@ -79,6 +83,7 @@ TEST_F(IconLookupTest, SymbolicLinksCarryTheLinkMark)
     lookup.GetPathIcon(tree.path("folder"), false);
     EXPECT_EQ(lookup.OverlayIndex(), OverlayMark::None);
 }
+#endif
 
 TEST_F(IconLookupTest, LookupLeavesDisplayAndTypeNames)
 {
@@ -87,8 +92,10 @@ TEST_F(IconLookupTest, LookupLeavesDisplayAndTypeNames)
     EXPECT_EQ(lookup.LastDisplayName(), QStringLiteral("report.txt"));
     EXPECT_FALSE(lookup.LastTypeName().isEmpty());
     EXPECT_FALSE(images.pixmap(icon).isNull());
+#ifndef _WIN32 // Windows gives the system's own pictures, which have no names
     // A theme icon, not the style's generic fallback.
     EXPECT_FALSE(images.icon(icon).name().isEmpty());
+#endif
 
     lookup.GetPathIcon(tree.dir("docs"), false);
     EXPECT_EQ(lookup.LastDisplayName(), QStringLiteral("docs"));
@@ -107,6 +114,7 @@ TEST_F(IconLookupTest, UnknownPathsGetTheIconOfTheirKind)
     EXPECT_NE(lookup.GetPathIcon(tree.path("missing/no-extension"), false), -1);
 }
 
+#ifndef _WIN32 // file names in bytes of no encoding, and links, are Linux's
 TEST_F(IconLookupTest, NamesThatAreNotUtf8AreLookedUpByTheirBytes)
 {
     const std::string name = tree.file("caf\xe9.txt", "x");
@@ -116,9 +124,12 @@ TEST_F(IconLookupTest, NamesThatAreNotUtf8AreLookedUpByTheirBytes)
     lookup.GetPathIcon(tree.path("l\xff"), false);
     EXPECT_EQ(lookup.OverlayIndex(), OverlayMark::Link);
 }
+#endif
 
 TEST_F(IconLookupTest, TypeNamesFollowTheUserLanguage)
 {
+    if (quorvex::test::RunsUnderWine())
+        GTEST_SKIP() << "Wine names file types in English whatever the language";
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     lookup.GetPathIcon(tree.file("a.txt"), false);
     const QString type = lookup.LastTypeName();

@@ -90,7 +90,6 @@ TEST(ItemPropertiesDialog, AScreenReaderHearsEveryValueUnderItsCaption)
     TempTree tree;
     SysImageList images;
     const std::string file = tree.file("docs/report.txt", "12345");
-    const std::string link = tree.symlink("docs/shortcut", "report.txt");
 
     ItemPropertiesDialog ofFile(nullptr, images, file);
     expectHeard(ofFile, kCommonCaptions + QStringList{"サイズ"});
@@ -98,7 +97,10 @@ TEST(ItemPropertiesDialog, AScreenReaderHearsEveryValueUnderItsCaption)
     ItemPropertiesDialog ofFolder(nullptr, images, tree.path("docs"));
     expectHeard(ofFolder, kCommonCaptions);
 
+#ifndef _WIN32 // Wine makes no symbolic links
+    const std::string link = tree.symlink("docs/shortcut", "report.txt");
     ItemPropertiesDialog ofLink(nullptr, images, link);
     expectHeard(ofLink, kCommonCaptions + QStringList{"サイズ", "リンク先"});
     EXPECT_EQ(ofLink.valueOf(QStringLiteral("リンク先")), QString::fromStdString(file));
+#endif
 }

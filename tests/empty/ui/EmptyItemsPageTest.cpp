@@ -276,6 +276,7 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
 
 } // namespace
 
+#ifndef _WIN32 // file names in bytes of no encoding are Linux's
 TEST_F(EmptyItemsPageTest, SavedListHoldsTheTableWithNamesByteForByte)
 {
     tree.file("t/b.txt");
@@ -302,3 +303,4 @@ TEST_F(EmptyItemsPageTest, SavedListHoldsTheTableWithNamesByteForByte)
     EXPECT_NE(csv->find("\r\n\"c,d.log\",A,"), std::string::npos) << *csv;
     EXPECT_TRUE(csv->ends_with("#count,4 個\r\n"));
 }
+#endif

@@ -212,6 +212,7 @@ TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
     EXPECT_EQ(page->Panel11->text(), QStringLiteral("3 個"));
 }
 
+#ifndef _WIN32 // file names in bytes of no encoding are Linux's
 TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
 {
     tree.file("t/ro.txt");
@@ -247,5 +248,6 @@ TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
     EXPECT_TRUE(trashList().empty());
     EXPECT_TRUE(trashOnDisk().empty());
 }
+#endif
 
 } // namespace
