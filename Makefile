@@ -53,7 +53,7 @@ test-windows: setup-windows $(TEST_BUILD)/build.ninja
 	JOBS=$(JOBS) bash scripts/test-windows.sh $(TEST_BUILD)/quorvex-cli
 
 # The static Qt of the Windows desktop program, cross-built once from Debian's
-# qt6-base source into WINDOWS_QT, outside the repository (about an hour).
+# qt6-base source into WINDOWS_QT, outside the repository (about two hours).
 WINDOWS_QT ?= $(HOME)/.cache/quorvex/qt6-mingw-static
 setup-windows-qt: setup-windows
 	QUORVEX_WINDOWS_QT=$(WINDOWS_QT) JOBS=$(JOBS) bash scripts/setup-windows-qt.sh

@@ -15,23 +15,29 @@
 #   QUORVEX_WINDOWS_QT   the Qt (default ~/.cache/quorvex/qt6-mingw-static)
 #   WINDOWS_SCREENSHOTS  where the pictures go (default docs/screenshots/windows;
 #                        empty: none are kept)
+#   WINDOWS_DESKTOP_BUILD the build folder (default build-windows-desktop)
 #   JOBS                 parallel compile jobs (default 2)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 linux_cli=$(realpath "${1:-build-test/quorvex-cli}")
 qt=${QUORVEX_WINDOWS_QT:-$HOME/.cache/quorvex/qt6-mingw-static}
-build=${WINDOWS_DESKTOP_BUILD:-build-windows-desktop}
+build=$(realpath -m "${WINDOWS_DESKTOP_BUILD:-build-windows-desktop}")
 jobs=${JOBS:-2}
 shots=${WINDOWS_SCREENSHOTS-docs/screenshots/windows}
 
 if [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
-    echo "windows-desktop: no Windows Qt in $qt; make setup-windows-qt builds it (about an hour)" >&2
+    echo "windows-desktop: no Windows Qt in $qt; make setup-windows-qt builds it (about two hours)" >&2
     exit 1
 fi
 start=$(date +%s)
 
 # --- 1. the programs and the widget tests ---
+# A build folder kept between clones (CI keeps one) starts afresh for another source.
+if [ -f "$build/CMakeCache.txt" ] &&
+    ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
@@ -41,7 +47,7 @@ cmake --build "$build" -j "$jobs" --target quorvex quorvex-cli quorvex_help_docu
 echo "windows-desktop: built in $(($(date +%s) - start)) s"
 
 # --- 2. the widget tests under Wine ---
-export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all
+export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 TZ=Asia/Tokyo
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
@@ -57,6 +63,6 @@ version=$(sed -n 's/^project(Quorvex VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 name=quorvex-$version-windows-x64
 rm -rf "${build:?}/$name" "$name.zip"
 cmake --install "$build" --prefix "$build/$name" >/dev/null
-(cd "$build" && cmake -E tar cf "../$name.zip" --format=zip "$name")
+(cd "$build" && cmake -E tar cf "$OLDPWD/$name.zip" --format=zip "$name")
 rm -rf "${build:?}/$name"
 echo "windows-desktop: $name.zip ($(du -k "$name.zip" | cut -f1) KiB); all done in $(($(date +%s) - start)) s"
