@@ -10,7 +10,6 @@
 #include "platform/desktop/SysImageList.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/desktop/win32/ConsoleControl.h"
-#include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
 #include <windows.h>
@@ -25,7 +24,6 @@
 #include <thread>
 
 using quorvex::test::TempTree;
-using Kind = ScriptedDialogs::Kind;
 namespace fs = quorvex::platform;
 
 namespace {
