@@ -32,6 +32,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
@@ -264,24 +265,40 @@ void TForm1::FormCreate()
     quorvex::platform::RemoveLeftoversOfRuns(quorvex::ActionJournalFolder(UserDataDir_));
 }
 
-// The application's hint handler: entering a control makes its hint (or that of the
-// nearest parent with one) the current hint; a change shows its long part in status
-// panel 0. Other texts written to the panel stay until the hint changes.
+// The application's hint handler: the hint of the control under the pointer (or that
+// of its nearest parent with one) is the current hint; a change shows its long part in
+// status panel 0. Other texts written to the panel stay until the hint changes. Qt
+// tells a control that the pointer entered it, but not a parent that the pointer came
+// back to from one of its controls, so a Leave looks at what the pointer is over now.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter && watched->isWidgetType()) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Enter || type == QEvent::Leave) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this) {
-            QString hint;
-            for (; widget && hint.isEmpty(); widget = widget->parentWidget())
-                hint = LongHint(*widget);
-            if (hint != currentHint_) {
-                currentHint_ = hint;
-                setStatusText(0, hint);
-            }
-        }
+        if (widget->window() == this)
+            showHintOf(type == QEvent::Enter ? widget : controlUnderPointer());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QWidget* TForm1::controlUnderPointer()
+{
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(at))
+        return nullptr;
+    QWidget* control = childAt(at);
+    return control ? control : this;
+}
+
+void TForm1::showHintOf(const QWidget* control)
+{
+    QString hint;
+    for (; control && hint.isEmpty(); control = control->parentWidget())
+        hint = LongHint(*control);
+    if (hint == currentHint_)
+        return;
+    currentHint_ = hint;
+    setStatusText(0, hint);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -128,6 +128,9 @@ private:
     void SwitchButton2Click();
     void SpeedButton5Click();
     void runStores(StateStore which, bool load);
+    // The hint handler (eventFilter).
+    QWidget* controlUnderPointer();
+    void showHintOf(const QWidget* control);
 
     Dialogs& dialogs_;
     int ColorDepth_;
