@@ -38,6 +38,7 @@
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -266,10 +267,11 @@ void TForm1::FormCreate()
 }
 
 // The application's hint handler: the hint of the control under the pointer (or that
-// of its nearest parent with one) is the current hint; a change shows its long part in
-// status panel 0. Other texts written to the panel stay until the hint changes. Qt
-// tells a control that the pointer entered it, but not a parent that the pointer came
-// back to from one of its controls, so a Leave looks at what the pointer is over now.
+// of its nearest parent with one) is the current hint, and so is the status tip of a
+// menu item under it; a change shows its long part in status panel 0. Other texts written to the
+// panel stay until the hint changes. Qt tells a control that the pointer entered it, but not a
+// parent that the pointer came back to from one of its controls, so a Leave looks at what the
+// pointer is over now.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -277,6 +279,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
         auto* widget = static_cast<QWidget*>(watched);
         if (widget->window() == this)
             showHintOf(type == QEvent::Enter ? widget : controlUnderPointer());
+    } else if (type == QEvent::StatusTip && holds(*watched)) {
+        showHint(static_cast<QStatusTipEvent*>(event)->tip());
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -290,11 +294,25 @@ QWidget* TForm1::controlUnderPointer()
     return control ? control : this;
 }
 
+// The window's popup menus are windows of their own, held by the window's controls.
+bool TForm1::holds(const QObject& object) const
+{
+    for (const QObject* owner = &object; owner; owner = owner->parent())
+        if (owner == this)
+            return true;
+    return false;
+}
+
 void TForm1::showHintOf(const QWidget* control)
 {
     QString hint;
     for (; control && hint.isEmpty(); control = control->parentWidget())
         hint = LongHint(*control);
+    showHint(hint);
+}
+
+void TForm1::showHint(const QString& hint)
+{
     if (hint == currentHint_)
         return;
     currentHint_ = hint;

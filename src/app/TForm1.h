@@ -131,6 +131,8 @@ private:
     // The hint handler (eventFilter).
     QWidget* controlUnderPointer();
     void showHintOf(const QWidget* control);
+    void showHint(const QString& hint);
+    bool holds(const QObject& object) const;
 
     Dialogs& dialogs_;
     int ColorDepth_;
