@@ -1,6 +1,7 @@
 // The main window: default colours, page switching while busy, the taskbar caption,
 // the mask controls and the Option page.
 #include "app/ColorPanel.h"
+#include "app/MainWindowRun.h"
 #include "app/OptionsPage.h"
 #include "app/StatusBar.h"
 #include "app/TForm1.h"
@@ -23,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -220,6 +222,18 @@ TEST_F(MainWindowTest, ResizeGivesPanelZeroTheRestOfTheWidth)
     form->show();
     EXPECT_EQ(seen, 900);
     EXPECT_EQ(form->StatusBar1->panelWidth(0), 900 - 160);
+}
+
+// The program shows why it could not build its window, and ends with status 0.
+TEST(MainWindowRun, AnExceptionWhileTheWindowIsBuiltIsShownAndEndsTheProgram)
+{
+    ScriptedDialogs dialogs;
+    const int status = RunMainWindow(dialogs, []() -> std::unique_ptr<QWidget> {
+        throw std::runtime_error("設定を読めません");
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Message),
+              QStringList{QStringLiteral("設定を読めません")});
 }
 
 } // namespace
