@@ -65,6 +65,27 @@ bool ResultListView::viewportEvent(QEvent* event)
     return TMyListView::viewportEvent(event);
 }
 
+void ResultListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
+{
+    TMyListView::drawRow(painter, option, index);
+    if (!selectionModel()->isRowSelected(index.row(), index.parent()))
+        return;
+    // Around the selection, which starts beside the icon: every other pixel of the
+    // edge turns to the highlight's inverse, so that it shows on any style.
+    QRect bounds = option.rect;
+    bounds.setLeft(columnViewportPosition(0) + ResultRowDelegate::IconArea);
+    const QColor highlight = palette().color(QPalette::Highlight);
+    QPen dots(QColor(255 - highlight.red(), 255 - highlight.green(), 255 - highlight.blue()));
+    dots.setCosmetic(true);
+    dots.setDashPattern({1, 1});
+    painter->save();
+    painter->setPen(dots);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(bounds.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
 ResultRowDelegate::ResultRowDelegate(const ResultListView& view)
     : QStyledItemDelegate(const_cast<ResultListView*>(&view)), view_(view)
 {

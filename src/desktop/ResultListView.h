@@ -5,7 +5,8 @@
 // painting it announces the visible rows to the subclass (the lazy icon and type
 // lookups), and it reports every resize (the sort marker is shown again then) and
 // every change of the width left for the columns. ResultRowDelegate carries the row height
-// and the drawing steps that every list's rows have in common.
+// and the drawing steps that every list's cells have in common; the view draws the
+// focus rectangle of every selected row.
 
 #include "controls/TMyListView.h"
 
@@ -39,6 +40,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    // Every selected row gets a dotted focus rectangle around its selection.
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
 private:
     SysImageList& images_;
