@@ -190,19 +190,24 @@ void TForm1::buildPageControl()
         QWidget*& field;
         const char* name;
         QString caption;
+        int picture; // in ImageList1, -1 for none
     };
     const Sheet sheets[] = {
-        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較")},
-        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索")},
-        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル")},
-        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱")},
-        {TabSheet4, "TabSheet4", QStringLiteral("Option")},
-        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集")},
+        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較"), -1},
+        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索"), -1},
+        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル"),
+         imagelist1::EmptyItemsPage},
+        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱"), imagelist1::WasteBin},
+        {TabSheet4, "TabSheet4", QStringLiteral("Option"), -1},
+        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集"), -1},
     };
     for (const Sheet& sheet : sheets) {
         sheet.field = new QWidget;
         sheet.field->setObjectName(QString::fromLatin1(sheet.name));
-        PageControl1->addTab(sheet.field, sheet.caption);
+        if (sheet.picture < 0)
+            PageControl1->addTab(sheet.field, sheet.caption);
+        else
+            PageControl1->addTab(sheet.field, ImageList1Icon(sheet.picture), sheet.caption);
     }
     // A refused change is undone before anything else sees it.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {

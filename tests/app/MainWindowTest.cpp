@@ -8,6 +8,7 @@
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
 #include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -57,6 +58,16 @@ TEST_F(MainWindowTest, WindowFrameAndPages)
     ASSERT_EQ(form->PageControl1->count(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(form->PageControl1->tabText(i), expected[i]);
+    // Tabs 2 and 3 show pictures 3 and 4 of the image list, the others none.
+    for (int i = 0; i < expected.size(); ++i) {
+        const QImage shown = form->PageControl1->tabIcon(i).pixmap(16, 16).toImage();
+        const int picture = i == 2 ? 3 : i == 3 ? 4 : -1;
+        EXPECT_EQ(shown.isNull(), picture < 0) << i;
+        if (picture >= 0)
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                        ImageList1()[picture])
+                << i;
+    }
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
 }
 
