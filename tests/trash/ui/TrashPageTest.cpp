@@ -197,8 +197,16 @@ TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes); // c.txt
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::No);  // b/
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes); // a.txt
+    // A row leaves the list as soon as its entry is gone, while the next is asked.
+    std::vector<int> rowsAtEachQuestion;
+    dialogs.whileAsking([&] { rowsAtEachQuestion.push_back(page->model().rowCount()); });
 
     click(page->DelSwBtn);
+
+    EXPECT_EQ(rowsAtEachQuestion, (std::vector<int>{3, 2, 2}));
+    ASSERT_EQ(page->ListView3->selectionModel()->selectedRows().size(), 1)
+        << "the row answered No keeps its selection";
+    EXPECT_EQ(page->ListView3->selectionModel()->selectedRows().front().row(), 0);
 
     EXPECT_EQ(dialogs.calls()[1].title, QStringLiteral("削除確認"));
     EXPECT_EQ(dialogs.calls()[1].text,
