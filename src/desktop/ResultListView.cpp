@@ -22,13 +22,7 @@ ResultListView::ResultListView(QAbstractItemModel& model, SysImageList& images, 
     for (const QImage& image : ImageList1())
         headerImages.append(QPixmap::fromImage(image));
     SetColumnImageList(headerImages);
-    // The selection stays visible when the list loses the focus.
-    QPalette colors = palette();
-    colors.setColor(QPalette::Inactive, QPalette::Highlight,
-                    colors.color(QPalette::Active, QPalette::Highlight));
-    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                    colors.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(colors);
+    keepSelectionVisible();
 }
 
 void ResultListView::widenColumnToFit(int column, const QString& widestCell)

@@ -93,6 +93,7 @@ void TrashPage::buildList()
     ListView3->setAccessibleName(QStringLiteral("ごみ箱の項目"));
     ListView3->setModel(model_);
     ListView3->setGridLines(true);
+    ListView3->keepSelectionVisible();
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(15);
     ListView3->setFont(font);
