@@ -5,6 +5,8 @@
 #include "desktop/VisibleRows.h"
 #include "platform/desktop/SysImageList.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -41,6 +43,33 @@ void ResultListView::paintEvent(QPaintEvent* event)
     if (const auto rows = VisibleRowRange(*this))
         rowsAboutToShow(rows->first, rows->second);
     TMyListView::paintEvent(event);
+}
+
+void ResultListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10)
+        emit popupRequested(currentRowPoint());
+    else
+        TMyListView::keyPressEvent(event);
+}
+
+// A right click, or the Menu key where the system turns it into a request of its own.
+void ResultListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit popupRequested(event->reason() == QContextMenuEvent::Keyboard ? currentRowPoint()
+                                                                       : event->pos());
+}
+
+QPoint ResultListView::currentRowPoint()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return QPoint(0, 0);
+    scrollTo(current);
+    const QRect row = visualRect(current.siblingAtColumn(0));
+    return QPoint(columnViewportPosition(0) + ResultRowDelegate::LabelLeft, row.bottom());
 }
 
 void ResultListView::resizeEvent(QResizeEvent* event)

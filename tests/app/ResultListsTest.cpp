@@ -1,5 +1,5 @@
 // What the three result lists have in common, each with rows of a real run in the
-// main window: how a selected row is drawn.
+// main window: how a selected row is drawn, and their popup menus from the keyboard.
 #include "compare/ui/ComparePage.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/TSwitchButton.h"
@@ -11,7 +11,9 @@
 #include "support/FormFixture.h"
 #include "support/ListRows.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 
@@ -97,6 +99,36 @@ TEST_F(ResultListsTest, EverySelectedRowHasAFocusRectangle)
         const int width = list->columnWidth(0) - 17;
         EXPECT_GE(focusDotsOnTopEdge(*list, 1), width / 3) << list->objectName().toStdString();
         EXPECT_EQ(focusDotsOnTopEdge(*list, 0), 0) << list->objectName().toStdString();
+    }
+}
+
+// The Menu key and Shift+F10 open the list's popup menu at the current row; so does
+// the request the system makes of the Menu key. Escape closes it.
+TEST_F(ResultListsTest, EveryPopupMenuOpensFromTheKeyboardAtTheCurrentRow)
+{
+    for (const auto& [page, list] : lists) {
+        const std::string name = list->objectName().toStdString();
+        showWithRowOneSelected(page, *list);
+        list->setFocus();
+        auto* menu = list->findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr) << name;
+        const QRect row = list->visualRect(list->model()->index(1, 0));
+        const std::function<void()> asks[] = {
+            [&] { QTest::keyClick(list, Qt::Key_Menu); },
+            [&] { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); },
+            [&] {
+                QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1));
+                QApplication::sendEvent(list, &request);
+            }};
+        for (const auto& ask : asks) {
+            ask();
+            ASSERT_EQ(QApplication::activePopupWidget(), menu) << name;
+            const QPoint at = list->viewport()->mapFromGlobal(menu->pos());
+            EXPECT_TRUE(at.y() >= row.top() && at.y() <= row.bottom() + 1)
+                << name << " opened at " << at.y() << ", row " << row.top();
+            QTest::keyClick(menu, Qt::Key_Escape);
+            EXPECT_FALSE(menu->isVisible()) << name;
+        }
     }
 }
 
