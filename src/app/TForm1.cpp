@@ -32,11 +32,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QScreen>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -188,19 +190,24 @@ void TForm1::buildPageControl()
         QWidget*& field;
         const char* name;
         QString caption;
+        int picture; // in ImageList1, -1 for none
     };
     const Sheet sheets[] = {
-        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較")},
-        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索")},
-        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル")},
-        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱")},
-        {TabSheet4, "TabSheet4", QStringLiteral("Option")},
-        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集")},
+        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較"), -1},
+        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索"), -1},
+        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル"),
+         imagelist1::EmptyItemsPage},
+        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱"), imagelist1::WasteBin},
+        {TabSheet4, "TabSheet4", QStringLiteral("Option"), -1},
+        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集"), -1},
     };
     for (const Sheet& sheet : sheets) {
         sheet.field = new QWidget;
         sheet.field->setObjectName(QString::fromLatin1(sheet.name));
-        PageControl1->addTab(sheet.field, sheet.caption);
+        if (sheet.picture < 0)
+            PageControl1->addTab(sheet.field, sheet.caption);
+        else
+            PageControl1->addTab(sheet.field, ImageList1Icon(sheet.picture), sheet.caption);
     }
     // A refused change is undone before anything else sees it.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -264,24 +271,57 @@ void TForm1::FormCreate()
     quorvex::platform::RemoveLeftoversOfRuns(quorvex::ActionJournalFolder(UserDataDir_));
 }
 
-// The application's hint handler: entering a control makes its hint (or that of the
-// nearest parent with one) the current hint; a change shows its long part in status
-// panel 0. Other texts written to the panel stay until the hint changes.
+// The application's hint handler: the hint of the control under the pointer (or that
+// of its nearest parent with one) is the current hint, and so is the status tip of a
+// menu item under it; a change shows its long part in status panel 0. Other texts written to the
+// panel stay until the hint changes. Qt tells a control that the pointer entered it, but not a
+// parent that the pointer came back to from one of its controls, so a Leave looks at what the
+// pointer is over now.
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter && watched->isWidgetType()) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Enter || type == QEvent::Leave) && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this) {
-            QString hint;
-            for (; widget && hint.isEmpty(); widget = widget->parentWidget())
-                hint = LongHint(*widget);
-            if (hint != currentHint_) {
-                currentHint_ = hint;
-                setStatusText(0, hint);
-            }
-        }
+        if (widget->window() == this)
+            showHintOf(type == QEvent::Enter ? widget : controlUnderPointer());
+    } else if (type == QEvent::StatusTip && holds(*watched)) {
+        showHint(static_cast<QStatusTipEvent*>(event)->tip());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QWidget* TForm1::controlUnderPointer()
+{
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(at))
+        return nullptr;
+    QWidget* control = childAt(at);
+    return control ? control : this;
+}
+
+// The window's popup menus are windows of their own, held by the window's controls.
+bool TForm1::holds(const QObject& object) const
+{
+    for (const QObject* owner = &object; owner; owner = owner->parent())
+        if (owner == this)
+            return true;
+    return false;
+}
+
+void TForm1::showHintOf(const QWidget* control)
+{
+    QString hint;
+    for (; control && hint.isEmpty(); control = control->parentWidget())
+        hint = LongHint(*control);
+    showHint(hint);
+}
+
+void TForm1::showHint(const QString& hint)
+{
+    if (hint == currentHint_)
+        return;
+    currentHint_ = hint;
+    setStatusText(0, hint);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -128,6 +128,11 @@ private:
     void SwitchButton2Click();
     void SpeedButton5Click();
     void runStores(StateStore which, bool load);
+    // The hint handler (eventFilter).
+    QWidget* controlUnderPointer();
+    void showHintOf(const QWidget* control);
+    void showHint(const QString& hint);
+    bool holds(const QObject& object) const;
 
     Dialogs& dialogs_;
     int ColorDepth_;

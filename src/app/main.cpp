@@ -1,5 +1,6 @@
 // The desktop program: one instance per user, one main window.
 #include "app/AppFonts.h"
+#include "app/MainWindowRun.h"
 #include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "desktop/QtDialogs.h"
@@ -11,6 +12,7 @@
 #include <QTranslator>
 
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -75,11 +77,11 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    TForm1 form(dialogs, TForm1::ScreenColorDepth());
     TerminationRequests termination;
-    QObject::connect(&termination, &TerminationRequests::requested, &form,
-                     [&form] { CloseOnTermination(form); });
-    form.show();
-    QApplication::exec();
-    return 0;
+    return RunMainWindow(dialogs, [&dialogs, &termination] {
+        auto form = std::make_unique<TForm1>(dialogs, TForm1::ScreenColorDepth());
+        QObject::connect(&termination, &TerminationRequests::requested, form.get(),
+                         [window = form.get()] { CloseOnTermination(*window); });
+        return std::unique_ptr<QWidget>(std::move(form));
+    });
 }

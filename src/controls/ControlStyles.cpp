@@ -22,6 +22,7 @@ struct SwitchButtonStyle
     std::optional<QColor> shadowColor = {};
     std::optional<QColor> shadowDownColor = {};
     const char* hint = nullptr;
+    bool handCursor = false;
 };
 
 const QColor navy(0, 0, 128), purple(128, 0, 128), green(0, 128, 0), maroon(128, 0, 0),
@@ -33,7 +34,11 @@ const std::array<SwitchButtonStyle, 11> switchButtonStyles{{
     {.name = "SwitchButton1", .caption = "開始", .colorButton = green, .colorDownText = red},
     {.name = "CancelBtn", .caption = "Cancel", .colorButton = maroon, .groupIndex = 9},
     {.name = "SwitchButton8", .caption = "開始", .colorButton = green, .colorDownText = red},
-    {.name = "SwitchButton6", .caption = "削除", .colorButton = darkRed, .colorDownText = red},
+    {.name = "SwitchButton6",
+     .caption = "削除",
+     .colorButton = darkRed,
+     .colorDownText = red,
+     .handCursor = true},
     {.name = "SwitchButton5",
      .caption = "設定／開始",
      .colorButton = green,
@@ -42,16 +47,18 @@ const std::array<SwitchButtonStyle, 11> switchButtonStyles{{
      .colorDownText = QColor(128, 128, 0),
      .shadow = 1,
      .shadowColor = green,
-     .shadowDownColor = QColor(192, 192, 192)},
-    {.name = "ModosuSwBtn", .caption = "元に戻す", .colorButton = navy},
-    {.name = "DelSwBtn", .caption = "ごみ箱から削除", .colorButton = darkRed},
-    {.name = "AllSelectBtn", .caption = "全て選択", .colorButton = navy},
+     .shadowDownColor = QColor(192, 192, 192),
+     .handCursor = true},
+    {.name = "ModosuSwBtn", .caption = "元に戻す", .colorButton = navy, .handCursor = true},
+    {.name = "DelSwBtn", .caption = "ごみ箱から削除", .colorButton = darkRed, .handCursor = true},
+    {.name = "AllSelectBtn", .caption = "全て選択", .colorButton = navy, .handCursor = true},
     {.name = "GomiOpenSwBtn",
      .caption = "ごみ箱を開く",
      .groupIndex = 3,
      .colorDown = QColor(0, 128, 128),
      .colorDownText = QColor(255, 255, 255),
-     .shadow = 1},
+     .shadow = 1,
+     .handCursor = true},
 }};
 
 } // namespace
@@ -93,6 +100,8 @@ TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
             button->setShadowDownColor(*style.shadowDownColor);
         if (style.hint)
             button->setToolTip(QString::fromUtf8(style.hint));
+        if (style.handCursor)
+            button->setCursor(Qt::PointingHandCursor);
         button->finishLoading();
         return button;
     }

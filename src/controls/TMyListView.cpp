@@ -153,6 +153,14 @@ void TMyListView::setGridLines(bool on)
     viewport()->update();
 }
 
+void TMyListView::keepSelectionVisible()
+{
+    QPalette colors = palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        colors.setColor(QPalette::Inactive, role, colors.color(QPalette::Active, role));
+    setPalette(colors);
+}
+
 void TMyListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const
 {

@@ -67,6 +67,9 @@ public:
     void SetColumnImageList(const QList<QPixmap>& images);
 
     void setGridLines(bool on);
+    // The selection keeps its colours while the list has no focus and its window is
+    // not the active one.
+    void keepSelectionVisible();
 
 signals:
     void OnCmChange();

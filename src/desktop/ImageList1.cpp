@@ -140,13 +140,23 @@ void paintComparePage(QPainter& p)
     drawArrowHead(p, QPointF(4, 1.5), QPointF(-1, 0), kRed);
 }
 
-// Restore: a curved arrow turning back.
-void paintRestore(QPainter& p)
+// The empty-item page: a folder and a sheet in dashed outline, with nothing in them.
+void paintEmptyItems(QPainter& p)
 {
-    p.setPen(QPen(kGreen, 2.0, Qt::SolidLine, Qt::FlatCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(3, 3, 10, 10), 90 * 16, -270 * 16);
-    drawArrowHead(p, QPointF(4.5, 3), QPointF(-1, 0), kGreen);
+    QPen dashed(kOutline, 1.0, Qt::CustomDashLine);
+    dashed.setDashPattern({2, 1});
+    p.setPen(dashed);
+    p.setBrush(kPaper);
+    QPainterPath folder;
+    folder.moveTo(0.5, 2.5);
+    folder.lineTo(5.5, 2.5);
+    folder.lineTo(7, 4);
+    folder.lineTo(12.5, 4);
+    folder.lineTo(12.5, 12.5);
+    folder.lineTo(0.5, 12.5);
+    folder.closeSubpath();
+    p.drawPath(folder);
+    p.drawRect(QRectF(8.5, 7.5, 6, 8));
 }
 
 void paintWasteBin(QPainter& p)
@@ -295,7 +305,7 @@ constexpr std::array<Painter, imagelist1::Count> kPainters = {
     paintFolder,
     paintDocument,
     paintComparePage,
-    paintRestore,
+    paintEmptyItems,
     paintWasteBin,
     paintHelp,
     paintDelete,

@@ -1,10 +1,11 @@
 #pragma once
 // The main window's image list: 18 pictures of 16 x 16 pixels, 32-bit with alpha,
 // drawn in code. Indices with a fixed role:
-//   0 folder, 1 document, 2 and 9 the history page's two page buttons, 4 waste bin,
-//   5 help, 6 delete, 7 browse, 10 copy, 11 palette, 12 list order, 13 properties,
-//   15 select all, 16 downward triangle (descending sort), 17 upward triangle
-//   (ascending sort). The others: 3 restore, 8 open containing folder, 14 run.
+//   0 folder, 1 document, 2 and 9 the history page's two page buttons, 3 the
+//   empty-item page's tab, 4 waste bin (also the trash page's tab), 5 help, 6 delete,
+//   7 browse, 10 copy, 11 palette, 12 list order, 13 properties, 15 select all,
+//   16 downward triangle (descending sort), 17 upward triangle (ascending sort). The
+//   others: 8 open containing folder, 14 run.
 
 #include <QColor>
 #include <QIcon>
@@ -18,7 +19,7 @@ inline constexpr int Size = 16;
 inline constexpr int Folder = 0;
 inline constexpr int Document = 1;
 inline constexpr int ComparePage = 2;
-inline constexpr int Restore = 3;
+inline constexpr int EmptyItemsPage = 3;
 inline constexpr int WasteBin = 4;
 inline constexpr int Help = 5;
 inline constexpr int Delete = 6;

@@ -64,7 +64,8 @@ QLineEdit* makeValueField(QWidget* parent, const QString& caption, const QString
 } // namespace
 
 ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
-                                           const std::string& path)
+                                           const std::string& path,
+                                           const quorvex::platform::DirEntry& entry)
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("ItemPropertiesDialog"));
@@ -72,7 +73,6 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
     const ShellFileInfo info = QueryFileInfo(images, path, false);
-    const auto entry = quorvex::platform::LookupEntry(path);
     setWindowTitle(QStringLiteral("%1 のプロパティ").arg(info.displayName));
 
     auto* form = new QFormLayout;
@@ -88,37 +88,32 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     icon->setPixmap(images.pixmap(info.iconIndex));
     form->addRow(icon);
 
-    if (!entry) {
-        addRow(QStringLiteral("名前"), ShownText(path));
-        addRow(QStringLiteral("種類"), QStringLiteral("見つかりません"));
-    } else {
-        addRow(QStringLiteral("名前"), info.displayName);
-        addRow(QStringLiteral("種類"), info.typeName);
-        addRow(QStringLiteral("場所"), ShownText(ContainingFolder(path)));
-        if (!entry->isDirectory())
-            addRow(QStringLiteral("サイズ"),
-                   QStringLiteral("%1 バイト")
-                       .arg(QLocale::c().toString(static_cast<qulonglong>(entry->size))));
-        // Names that are not valid text have no QFileInfo; their write time still shows.
-        const QFileInfo details(ShownText(path));
-        const bool detailed = details.exists() || details.isSymLink();
-        const QDateTime written = QDateTime::fromSecsSinceEpoch(entry->lastWrite.seconds);
-        addRow(QStringLiteral("更新日時"), timeText(written));
-        if (detailed) {
-            addRow(QStringLiteral("アクセス日時"),
-                   timeText(details.fileTime(QFileDevice::FileAccessTime)));
-            addRow(QStringLiteral("属性の変更日時"),
-                   timeText(details.fileTime(QFileDevice::FileMetadataChangeTime)));
-        }
-        addRow(QStringLiteral("属性"),
-               QString::fromStdString(quorvex::FormatAttributeText(entry->attributes)));
-        if (detailed) {
-            addRow(QStringLiteral("アクセス権"), permissionText(details.permissions()));
-            addRow(QStringLiteral("所有者"), details.owner() + QLatin1Char(':') + details.group());
-        }
-        if (details.isSymLink())
-            addRow(QStringLiteral("リンク先"), details.symLinkTarget());
+    addRow(QStringLiteral("名前"), info.displayName);
+    addRow(QStringLiteral("種類"), info.typeName);
+    addRow(QStringLiteral("場所"), ShownText(ContainingFolder(path)));
+    if (!entry.isDirectory())
+        addRow(QStringLiteral("サイズ"),
+               QStringLiteral("%1 バイト")
+                   .arg(QLocale::c().toString(static_cast<qulonglong>(entry.size))));
+    // Names that are not valid text have no QFileInfo; their write time still shows.
+    const QFileInfo details(ShownText(path));
+    const bool detailed = details.exists() || details.isSymLink();
+    const QDateTime written = QDateTime::fromSecsSinceEpoch(entry.lastWrite.seconds);
+    addRow(QStringLiteral("更新日時"), timeText(written));
+    if (detailed) {
+        addRow(QStringLiteral("アクセス日時"),
+               timeText(details.fileTime(QFileDevice::FileAccessTime)));
+        addRow(QStringLiteral("属性の変更日時"),
+               timeText(details.fileTime(QFileDevice::FileMetadataChangeTime)));
     }
+    addRow(QStringLiteral("属性"),
+           QString::fromStdString(quorvex::FormatAttributeText(entry.attributes)));
+    if (detailed) {
+        addRow(QStringLiteral("アクセス権"), permissionText(details.permissions()));
+        addRow(QStringLiteral("所有者"), details.owner() + QLatin1Char(':') + details.group());
+    }
+    if (details.isSymLink())
+        addRow(QStringLiteral("リンク先"), details.symLinkTarget());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
@@ -138,6 +133,9 @@ void ShowItemProperties(QWidget* owner, SysImageList& images, const std::string&
 {
     if (path.empty() || ShowSystemProperties(owner, path))
         return;
-    auto* dialog = new ItemPropertiesDialog(owner, images, path);
+    const auto entry = quorvex::platform::LookupEntry(path);
+    if (!entry)
+        return;
+    auto* dialog = new ItemPropertiesDialog(owner, images, path, *entry);
     dialog->show();
 }

@@ -3,6 +3,7 @@
 #include "desktop/ImageList1.h"
 #include "desktop/ItemProperties.h"
 #include "desktop/ListSaving.h"
+#include "desktop/ResultListView.h"
 #include "platform/desktop/ShellActions.h"
 
 #include <QAbstractItemView>
@@ -80,14 +81,13 @@ void ListItemActions::SaveListToFile()
         SaveResultList(services_.dialogs, &services_.owner, suggestedName_, table_);
 }
 
-void ListItemActions::openOnRightClick(std::function<void()> prepare)
+void ListItemActions::openWhenAsked(ResultListView& list, std::function<void()> prepare)
 {
-    list_.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&list_, &QWidget::customContextMenuRequested, this,
-            [this, prepare = std::move(prepare)](const QPoint& pos) {
-                clickedRow_ = list_.indexAt(pos).row();
+    connect(&list, &ResultListView::popupRequested, this,
+            [this, prepare = std::move(prepare)](const QPoint& at) {
+                clickedRow_ = list_.indexAt(at).row();
                 prepare();
-                Menu->popup(list_.viewport()->mapToGlobal(pos));
+                Menu->popup(list_.viewport()->mapToGlobal(at));
             });
 }
 

@@ -13,7 +13,7 @@
 //        "SaveList2"});
 //   actions->setListTable("検索結果.tsv", [page] { return quorvex::DupTable(page->list()); });
 //   connect(actions->Delete, &QAction::triggered, page, &Page::DeleteMenu1Click);
-//   actions->openOnRightClick([=] { actions->enableItems(rowSelected && !busy); });
+//   actions->openWhenAsked(*view, [=] { actions->enableItems(rowSelected && !busy); });
 
 #include "common/ResultWriter.h"
 
@@ -29,6 +29,7 @@ class QAbstractItemView;
 class QAction;
 class QMenu;
 class QWidget;
+class ResultListView;
 class SysImageList;
 
 // The selected rows of a view in row order, and the first of them (-1 without one).
@@ -89,9 +90,10 @@ public:
     // The usual enabling before the menu opens: the row items follow `rowItemsUsable`,
     // select-all and saving need at least one row.
     void enableItems(bool rowItemsUsable);
-    // Opens the menu at a right click in the list, once `prepare` (the enabling) has run.
-    void openOnRightClick(std::function<void()> prepare);
-    // The row under the mouse at the last right click; -1 when it was below the rows.
+    // Opens the menu whenever `list` (the list of these actions) asks for it, with the
+    // mouse or the keyboard, once `prepare` (the enabling) has run.
+    void openWhenAsked(ResultListView& list, std::function<void()> prepare);
+    // The row where the menu was last asked for; -1 when that was below the rows.
     int ClickedRow() const { return clickedRow_; }
 
     // The actions on the first selected row's item; nothing without one.

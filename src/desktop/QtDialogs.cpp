@@ -5,9 +5,13 @@
 
 #include <QColorDialog>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStringList>
+
+#include <algorithm>
 
 QtDialogs::QtDialogs(QString appTitle) : appTitle_(std::move(appTitle)) {}
 
@@ -38,10 +42,42 @@ int QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)
     return box.runDialog(owner);
 }
 
+namespace {
+
+// Moves a dialog, as it is shown, so that it is centred horizontally on its screen and
+// its middle lies 64 pixels above the screen's middle, keeping its size; its title
+// bar stays on the screen.
+class AboveScreenCentre : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && !event->spontaneous()) {
+            auto* dialog = static_cast<QWidget*>(watched);
+            const QRect screen = dialog->screen()->geometry();
+            const QSize size = dialog->frameGeometry().size();
+            const int left = screen.left() + screen.width() / 2 - size.width() / 2;
+            const int top = screen.top() + screen.height() / 2 - size.height() / 2 - 64;
+            dialog->move(left, std::max(top, screen.top()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
 QString QtDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& initialFolder)
 {
-    return QDir::toNativeSeparators(
-        QFileDialog::getExistingDirectory(owner, title, initialFolder, QFileDialog::ShowDirsOnly));
+    QFileDialog dialog(owner, title, initialFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    AboveScreenCentre place(&dialog);
+    dialog.installEventFilter(&place);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
 }
 
 QString QtDialogs::chooseFile(QWidget* owner, const QString& title, const QString& initialPath,

@@ -5,6 +5,8 @@
 #include "desktop/VisibleRows.h"
 #include "platform/desktop/SysImageList.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -22,13 +24,7 @@ ResultListView::ResultListView(QAbstractItemModel& model, SysImageList& images, 
     for (const QImage& image : ImageList1())
         headerImages.append(QPixmap::fromImage(image));
     SetColumnImageList(headerImages);
-    // The selection stays visible when the list loses the focus.
-    QPalette colors = palette();
-    colors.setColor(QPalette::Inactive, QPalette::Highlight,
-                    colors.color(QPalette::Active, QPalette::Highlight));
-    colors.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                    colors.color(QPalette::Active, QPalette::HighlightedText));
-    setPalette(colors);
+    keepSelectionVisible();
 }
 
 void ResultListView::widenColumnToFit(int column, const QString& widestCell)
@@ -49,6 +45,33 @@ void ResultListView::paintEvent(QPaintEvent* event)
     TMyListView::paintEvent(event);
 }
 
+void ResultListView::keyPressEvent(QKeyEvent* event)
+{
+    const bool menuKey = event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier;
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (menuKey || shiftF10)
+        emit popupRequested(currentRowPoint());
+    else
+        TMyListView::keyPressEvent(event);
+}
+
+// A right click, or the Menu key where the system turns it into a request of its own.
+void ResultListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit popupRequested(event->reason() == QContextMenuEvent::Keyboard ? currentRowPoint()
+                                                                       : event->pos());
+}
+
+QPoint ResultListView::currentRowPoint()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return QPoint(0, 0);
+    scrollTo(current);
+    const QRect row = visualRect(current.siblingAtColumn(0));
+    return QPoint(columnViewportPosition(0) + ResultRowDelegate::LabelLeft, row.bottom());
+}
+
 void ResultListView::resizeEvent(QResizeEvent* event)
 {
     TMyListView::resizeEvent(event);
@@ -63,6 +86,27 @@ bool ResultListView::viewportEvent(QEvent* event)
             emit viewportWidthChanged();
     }
     return TMyListView::viewportEvent(event);
+}
+
+void ResultListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const
+{
+    TMyListView::drawRow(painter, option, index);
+    if (!selectionModel()->isRowSelected(index.row(), index.parent()))
+        return;
+    // Around the selection, which starts beside the icon: every other pixel of the
+    // edge turns to the highlight's inverse, so that it shows on any style.
+    QRect bounds = option.rect;
+    bounds.setLeft(columnViewportPosition(0) + ResultRowDelegate::IconArea);
+    const QColor highlight = palette().color(QPalette::Highlight);
+    QPen dots(QColor(255 - highlight.red(), 255 - highlight.green(), 255 - highlight.blue()));
+    dots.setCosmetic(true);
+    dots.setDashPattern({1, 1});
+    painter->save();
+    painter->setPen(dots);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(bounds.adjusted(0, 0, -1, -1));
+    painter->restore();
 }
 
 ResultRowDelegate::ResultRowDelegate(const ResultListView& view)

@@ -5,7 +5,8 @@
 // painting it announces the visible rows to the subclass (the lazy icon and type
 // lookups), and it reports every resize (the sort marker is shown again then) and
 // every change of the width left for the columns. ResultRowDelegate carries the row height
-// and the drawing steps that every list's rows have in common.
+// and the drawing steps that every list's cells have in common; the view draws the
+// focus rectangle of every selected row.
 
 #include "controls/TMyListView.h"
 
@@ -27,6 +28,9 @@ public:
     void widenColumnToFit(int column, const QString& widestCell);
 
 signals:
+    // The list's popup menu is asked for at `viewportPos`: by a right click there, or
+    // from the keyboard (the Menu key, Shift+F10) at the current row.
+    void popupRequested(const QPoint& viewportPos);
     void resized();
     // The width left for the columns changed, also when the vertical scroll bar came
     // or went.
@@ -38,9 +42,18 @@ protected:
 
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    // Every selected row gets a dotted focus rectangle around its selection.
+    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) const override;
 
 private:
+    // Where a popup asked for from the keyboard opens: in the current row, beside its
+    // icon, the row scrolled into view first; the list's top left without one.
+    QPoint currentRowPoint();
+
     SysImageList& images_;
 };
 

@@ -53,11 +53,10 @@ const char* TrashKindWord(const std::string& path)
     return IsFolderEntryPath(path) ? "フォルダ" : "ファイル";
 }
 
-std::vector<std::size_t> RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                                           const std::vector<std::size_t>& selected,
-                                           const BatchQuestion& ask, const BatchNotice& notify)
+void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                       const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+                       const BatchNotice& notify, const TrashRowDone& done)
 {
-    std::vector<std::size_t> removed;
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
         const std::string& path = rows.at(*row);
         const BatchDecision decision =
@@ -75,17 +74,15 @@ std::vector<std::size_t> RestoreTrashItems(TrashList& trash, const std::vector<s
             break;
         if (outcome.result == RestoreResult::Restored) {
             trash.RemoveTrashEntry(path);
-            removed.push_back(*row);
+            done(*row);
         }
     }
-    return removed;
 }
 
-std::vector<std::size_t> PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                                         const std::vector<std::size_t>& selected,
-                                         const BatchQuestion& ask)
+void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                     const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+                     const TrashRowDone& done)
 {
-    std::vector<std::size_t> removed;
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
         const std::string& path = rows.at(*row);
         const BatchDecision decision =
@@ -96,9 +93,8 @@ std::vector<std::size_t> PurgeTrashItems(TrashList& trash, const std::vector<std
         if (decision == BatchDecision::Skip)
             continue;
         trash.RemoveTrashEntry(path);
-        removed.push_back(*row);
+        done(*row);
     }
-    return removed;
 }
 
 } // namespace quorvex

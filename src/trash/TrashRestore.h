@@ -3,6 +3,7 @@
 // over the selected rows (from the last row to the first) with their questions.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,14 +34,18 @@ RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path
 // The kind word of the questions: "フォルダ" for a folder entry, else "ファイル".
 const char* TrashKindWord(const std::string& path);
 
+// Told about each row whose entry has just left the trash list, so that the page can
+// drop the row at once. Rows come from the last to the first, so a row dropped never
+// moves one still to come.
+using TrashRowDone = std::function<void(std::size_t row)>;
+
 // `rows` are the stored paths shown on the trash page, `selected` the indices of the
-// selected rows in ascending order. Both batches return the rows to remove from the
-// page, in descending order; the matching entries are already gone from `trash`.
-std::vector<std::size_t> RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                                           const std::vector<std::size_t>& selected,
-                                           const BatchQuestion& ask, const BatchNotice& notify);
-std::vector<std::size_t> PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                                         const std::vector<std::size_t>& selected,
-                                         const BatchQuestion& ask);
+// selected rows in ascending order.
+void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                       const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+                       const BatchNotice& notify, const TrashRowDone& done);
+void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
+                     const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+                     const TrashRowDone& done);
 
 } // namespace quorvex

@@ -1,12 +1,14 @@
 // The main window: default colours, page switching while busy, the taskbar caption,
 // the mask controls and the Option page.
 #include "app/ColorPanel.h"
+#include "app/MainWindowRun.h"
 #include "app/OptionsPage.h"
 #include "app/StatusBar.h"
 #include "app/TForm1.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
+#include "desktop/ImageList1.h"
 #include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -23,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 
@@ -55,6 +58,16 @@ TEST_F(MainWindowTest, WindowFrameAndPages)
     ASSERT_EQ(form->PageControl1->count(), expected.size());
     for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(form->PageControl1->tabText(i), expected[i]);
+    // Tabs 2 and 3 show pictures 3 and 4 of the image list, the others none.
+    for (int i = 0; i < expected.size(); ++i) {
+        const QImage shown = form->PageControl1->tabIcon(i).pixmap(16, 16).toImage();
+        const int picture = i == 2 ? 3 : i == 3 ? 4 : -1;
+        EXPECT_EQ(shown.isNull(), picture < 0) << i;
+        if (picture >= 0)
+            EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                        ImageList1()[picture])
+                << i;
+    }
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
 }
 
@@ -154,30 +167,49 @@ TEST_F(MainWindowTest, ColourPanelsResetAndChoose)
 
 namespace {
 
-void enter(QWidget* widget)
+// Moves the pointer onto `widget` at `at` (its centre when null), as the mouse does,
+// and returns what status panel 0 shows then.
+QString pointAt(TForm1& form, QWidget* widget, QPoint at = QPoint())
 {
-    QEnterEvent event(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
-    QApplication::sendEvent(widget, &event);
+    QTest::mouseMove(widget, at);
+    QApplication::processEvents();
+    return form.statusText(0);
 }
 
-TEST_F(MainWindowTest, HintsShowTheirLongPartInStatusPanelZero)
+// Qt tells a control that the pointer entered it, but not a parent that the pointer
+// came back to from one of its controls.
+TEST_F(MainWindowTest, StatusPanelZeroShowsTheHintUnderThePointer)
 {
     auto form = makeForm();
-    auto* hinted = new QWidget(form->TabSheet1);
+    auto* hinted = new QWidget(form->TabSheet4);
     SetHint(*hinted, QStringLiteral("比較の開始|ファイルの比較を開始します。"));
+    hinted->setGeometry(300, 300, 100, 60);
     auto* child = new QWidget(hinted);
+    child->setGeometry(10, 10, 40, 40);
     EXPECT_EQ(hinted->toolTip(), QStringLiteral("比較の開始"));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 
-    enter(form->SwitchButton2);
-    EXPECT_EQ(form->statusText(0), QStringLiteral("バージョン情報"));
+    EXPECT_EQ(pointAt(*form, form->SwitchButton2), QStringLiteral("バージョン情報"));
     EXPECT_EQ(form->StatusBar1->accessibleName(), QStringLiteral("バージョン情報"));
-    enter(child);
-    EXPECT_EQ(form->statusText(0), QStringLiteral("ファイルの比較を開始します。"));
+    const QPoint emptyStrip(170, 17); // between "終了" and the mask controls
+    EXPECT_EQ(pointAt(*form, form->Panel3, emptyStrip), QString());
+    pointAt(*form, form->SwitchButton2);
+    EXPECT_EQ(pointAt(*form, form->SwitchButton3), QString());
+
+    form->PageControl1->setCurrentIndex(PageIndex(Page::Compare));
+    auto* start = form->TabSheet1->findChild<QWidget*>(QStringLiteral("SwitchButton1"));
+    ASSERT_NE(start, nullptr);
+    EXPECT_EQ(pointAt(*form, start), QStringLiteral("ファイルの比較を開始します。"));
+    EXPECT_EQ(pointAt(*form, start->parentWidget(), start->geometry().bottomRight() + QPoint(8, 0)),
+              QString());
+
+    form->PageControl1->setCurrentIndex(PageIndex(Page::Options));
+    EXPECT_EQ(pointAt(*form, child), QStringLiteral("ファイルの比較を開始します。"));
     form->setStatusText(0, QStringLiteral("/tmp/a.txt"));
-    enter(hinted); // the same hint: the path stays
-    EXPECT_EQ(form->statusText(0), QStringLiteral("/tmp/a.txt"));
-    enter(form->TabSheet1);
-    EXPECT_EQ(form->statusText(0), QString());
+    EXPECT_EQ(pointAt(*form, hinted, QPoint(80, 50)), QStringLiteral("/tmp/a.txt"))
+        << "the same hint leaves the path shown";
+    EXPECT_EQ(pointAt(*form, form->TabSheet4, QPoint(20, 300)), QString());
 }
 
 TEST_F(MainWindowTest, StatusBarIconsOnlyForPathsThatAreNotMissingSides)
@@ -201,6 +233,18 @@ TEST_F(MainWindowTest, ResizeGivesPanelZeroTheRestOfTheWidth)
     form->show();
     EXPECT_EQ(seen, 900);
     EXPECT_EQ(form->StatusBar1->panelWidth(0), 900 - 160);
+}
+
+// The program shows why it could not build its window, and ends with status 0.
+TEST(MainWindowRun, AnExceptionWhileTheWindowIsBuiltIsShownAndEndsTheProgram)
+{
+    ScriptedDialogs dialogs;
+    const int status = RunMainWindow(dialogs, []() -> std::unique_ptr<QWidget> {
+        throw std::runtime_error("設定を読めません");
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Message),
+              QStringList{QStringLiteral("設定を読めません")});
 }
 
 } // namespace

@@ -153,4 +153,17 @@ TEST(ControlStyles, CancelButtonIsAPolledToggleThatASecondClickWithdraws)
     EXPECT_EQ(switchButtonNames().size(), 11);
 }
 
+TEST(ControlStyles, ThePageButtonsOfTheEmptyItemAndTrashPagesShowTheHandCursor)
+{
+    const QStringList hand = {"SwitchButton6", "SwitchButton5", "ModosuSwBtn",
+                              "DelSwBtn",      "AllSelectBtn",  "GomiOpenSwBtn"};
+    QWidget panel;
+    for (const QString& name : switchButtonNames()) {
+        const TSwitchButton* button = createSwitchButton(name, &panel);
+        EXPECT_EQ(button->cursor().shape(),
+                  hand.contains(name) ? Qt::PointingHandCursor : Qt::ArrowCursor)
+            << name.toStdString();
+    }
+}
+
 } // namespace

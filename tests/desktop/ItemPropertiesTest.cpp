@@ -6,7 +6,10 @@
 #include "support/TempTree.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using quorvex::test::TempTree;
 
@@ -48,6 +51,14 @@ void expectHeard(ItemPropertiesDialog& dialog, const QStringList& captions)
     EXPECT_EQ(heardValues(dialog), expected);
 }
 
+// The window of an item that exists.
+std::unique_ptr<ItemPropertiesDialog> propertiesOf(SysImageList& images, const std::string& path)
+{
+    const auto entry = quorvex::platform::LookupEntry(path);
+    EXPECT_TRUE(entry.has_value()) << path;
+    return std::make_unique<ItemPropertiesDialog>(nullptr, images, path, entry.value());
+}
+
 const QStringList kCommonCaptions{"名前",     "種類",         "場所",
                                   "更新日時", "アクセス日時", "属性の変更日時",
                                   "属性",     "アクセス権",   "所有者"};
@@ -60,7 +71,8 @@ TEST(ItemPropertiesDialog, ShowsWhatTheFileSystemSaysAboutAFile)
     SysImageList images;
     const std::string file = tree.file("docs/report.txt", "12345", "2024-01-02 03:04:05");
     tree.setReadOnly("docs/report.txt", true);
-    ItemPropertiesDialog dialog(nullptr, images, file);
+    const auto shown = propertiesOf(images, file);
+    ItemPropertiesDialog& dialog = *shown;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("report.txt のプロパティ"));
     EXPECT_EQ(dialog.valueOf(QStringLiteral("名前")), QStringLiteral("report.txt"));
     EXPECT_FALSE(dialog.valueOf(QStringLiteral("種類")).isEmpty());
@@ -73,17 +85,37 @@ TEST(ItemPropertiesDialog, ShowsWhatTheFileSystemSaysAboutAFile)
     EXPECT_TRUE(dialog.valueOf(QStringLiteral("リンク先")).isEmpty());
 }
 
-TEST(ItemPropertiesDialog, FolderHasNoSizeAndAMissingItemSaysSo)
+TEST(ItemPropertiesDialog, FolderHasNoSize)
 {
     TempTree tree;
     SysImageList images;
-    ItemPropertiesDialog folder(nullptr, images, tree.dir("empty"));
-    EXPECT_TRUE(folder.valueOf(QStringLiteral("サイズ")).isEmpty());
-    EXPECT_TRUE(folder.valueOf(QStringLiteral("属性")).contains(QLatin1Char('D')));
-
-    ItemPropertiesDialog missing(nullptr, images, tree.path("gone"));
-    EXPECT_EQ(missing.valueOf(QStringLiteral("種類")), QStringLiteral("見つかりません"));
+    const auto folder = propertiesOf(images, tree.dir("empty"));
+    EXPECT_TRUE(folder->valueOf(QStringLiteral("サイズ")).isEmpty());
+    EXPECT_TRUE(folder->valueOf(QStringLiteral("属性")).contains(QLatin1Char('D')));
 }
+
+// "プロパティ" opens a window for an item that exists and does nothing for one that
+// has gone since the list was made (Windows shows the system's sheet instead).
+#ifndef _WIN32
+TEST(ShowItemProperties, OpensAWindowOnlyForAnItemThatExists)
+{
+    TempTree tree;
+    SysImageList images;
+    const auto shownWindows = [] {
+        int count = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            count += qobject_cast<ItemPropertiesDialog*>(window) && window->isVisible();
+        return count;
+    };
+    ShowItemProperties(nullptr, images, tree.path("gone.txt"));
+    EXPECT_EQ(shownWindows(), 0);
+    ShowItemProperties(nullptr, images, tree.file("here.txt"));
+    EXPECT_EQ(shownWindows(), 1);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (qobject_cast<ItemPropertiesDialog*>(window))
+            window->close(); // deletes itself
+}
+#endif
 
 TEST(ItemPropertiesDialog, AScreenReaderHearsEveryValueUnderItsCaption)
 {
@@ -91,16 +123,13 @@ TEST(ItemPropertiesDialog, AScreenReaderHearsEveryValueUnderItsCaption)
     SysImageList images;
     const std::string file = tree.file("docs/report.txt", "12345");
 
-    ItemPropertiesDialog ofFile(nullptr, images, file);
-    expectHeard(ofFile, kCommonCaptions + QStringList{"サイズ"});
-
-    ItemPropertiesDialog ofFolder(nullptr, images, tree.path("docs"));
-    expectHeard(ofFolder, kCommonCaptions);
+    expectHeard(*propertiesOf(images, file), kCommonCaptions + QStringList{"サイズ"});
+    expectHeard(*propertiesOf(images, tree.path("docs")), kCommonCaptions);
 
 #ifndef _WIN32 // Wine makes no symbolic links
     const std::string link = tree.symlink("docs/shortcut", "report.txt");
-    ItemPropertiesDialog ofLink(nullptr, images, link);
-    expectHeard(ofLink, kCommonCaptions + QStringList{"サイズ", "リンク先"});
-    EXPECT_EQ(ofLink.valueOf(QStringLiteral("リンク先")), QString::fromStdString(file));
+    const auto ofLink = propertiesOf(images, link);
+    expectHeard(*ofLink, kCommonCaptions + QStringList{"サイズ", "リンク先"});
+    EXPECT_EQ(ofLink->valueOf(QStringLiteral("リンク先")), QString::fromStdString(file));
 #endif
 }

@@ -123,6 +123,8 @@ bool ScriptedDialogs::askYesNo(QWidget*, const QString& title, const QString& te
 
 int ScriptedDialogs::executeYesAllNoCancel(QWidget*, TYesAllNoCancelBox& box)
 {
+    if (whileAsking_)
+        whileAsking_();
     // Unscripted: Cancel, the answer that changes nothing.
     BoxAnswer reply{ConfirmAnswer::Cancel, false};
     take(boxAnswers_, {Kind::YesAllNoCancel, box.Title(), box.Msg(), QString(), QString()}, reply);

@@ -12,6 +12,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -61,6 +62,9 @@ public:
     void scriptColor(std::optional<QColor> color);
     // The index the program chooser returns (-1: cancelled).
     void scriptApplication(int index);
+    // Runs before each Yes/All/No/Cancel question is answered, to look at the
+    // program while it asks.
+    void whileAsking(std::function<void()> look) { whileAsking_ = std::move(look); }
 
     const std::vector<Call>& calls() const { return calls_; }
     // The texts of every call of one kind, in call order.
@@ -97,4 +101,5 @@ private:
     std::deque<QString> saveFiles_;
     std::deque<std::optional<QColor>> colors_;
     std::deque<int> applications_;
+    std::function<void()> whileAsking_;
 };

@@ -74,11 +74,13 @@ TEST(RestoreTrashEntry, ExistingFileIsNeverTruncatedNorChanged)
     EXPECT_EQ(Attributes(file), kAttrArchive);
 }
 
-// Answers with scripted decisions and records questions and notices.
+// Answers with scripted decisions and records questions, notices and the rows done,
+// each with the number of questions asked by then.
 struct Script
 {
     std::vector<BatchDecision> answers;
     std::vector<std::string> titles, questions, notices;
+    std::vector<std::pair<std::size_t, std::size_t>> done;
 
     BatchQuestion ask()
     {
@@ -91,6 +93,17 @@ struct Script
     BatchNotice notify()
     {
         return [this](const std::string& message) { notices.push_back(message); };
+    }
+    TrashRowDone rowDone()
+    {
+        return [this](std::size_t row) { done.emplace_back(row, questions.size()); };
+    }
+    std::vector<std::size_t> doneRows() const
+    {
+        std::vector<std::size_t> rows;
+        for (const auto& [row, asked] : done)
+            rows.push_back(row);
+        return rows;
     }
 };
 
@@ -105,9 +118,10 @@ TEST(RestoreTrashItems, RestoresFromTheLastRowAndKeepsFailedRows)
     const std::vector<std::string> rows = trash.entryPaths();
     Script script;
     script.answers.assign(3, BatchDecision::Proceed);
-    const auto removed = RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify());
+    RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify(), script.rowDone());
 
-    EXPECT_EQ(removed, (std::vector<std::size_t>{2, 0}));
+    // Each row is reported right after its own question, before the next one.
+    EXPECT_EQ(script.done, (std::vector<std::pair<std::size_t, std::size_t>>{{2, 1}, {0, 3}}));
     EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{existing + "=32"}));
     EXPECT_EQ(script.titles[0], "ごみ箱からの取り出し確認");
     EXPECT_EQ(script.questions[0],
@@ -125,9 +139,9 @@ TEST(RestoreTrashItems, DamagedEntryEndsTheBatchAndChangesNothing)
     const std::vector<std::string> rows = trash.entryPaths();
     Script script;
     script.answers.assign(3, BatchDecision::Proceed);
-    const auto removed = RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify());
+    RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify(), script.rowDone());
 
-    EXPECT_EQ(removed, (std::vector<std::size_t>{2}));
+    EXPECT_EQ(script.doneRows(), (std::vector<std::size_t>{2}));
     ASSERT_EQ(script.notices.size(), 1u);
     EXPECT_NE(script.notices[0].find(t.path("broken")), std::string::npos);
     EXPECT_NE(script.notices[0].find("'x1'"), std::string::npos);
@@ -144,9 +158,9 @@ TEST(PurgeTrashItems, RemovesTheFirstMatchingEntryAndHonoursSkipAndStop)
     Script script;
     script.answers = {BatchDecision::Proceed, BatchDecision::Proceed, BatchDecision::Skip,
                       BatchDecision::Stop};
-    const auto removed = PurgeTrashItems(trash, rows, {0, 1, 2, 3}, script.ask());
+    PurgeTrashItems(trash, rows, {0, 1, 2, 3}, script.ask(), script.rowDone());
 
-    EXPECT_EQ(removed, (std::vector<std::size_t>{3, 2}));
+    EXPECT_EQ(script.done, (std::vector<std::pair<std::size_t, std::size_t>>{{3, 1}, {2, 2}}));
     EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{"/other=32", "/same=34"}));
     EXPECT_EQ(script.titles[0], "削除確認");
     EXPECT_EQ(script.questions[0],

@@ -141,7 +141,6 @@ void ComparePage::buildList()
     connect(ListView2, &TMyListView::columnClick, this, &ComparePage::ListView2ColumnClick);
     connect(ListView2, &ComparisonListView::statusText, this,
             [this](const QString& text) { context_.setStatusText(0, text); });
-    connect(ListView2, &ComparisonListView::popupRequested, this, &ComparePage::showPopupMenu);
     connect(ListView2, &ComparisonListView::resized, this, &ComparePage::ListView2Resize);
     connect(ListView2, &ComparisonListView::viewportWidthChanged, this,
             &ComparePage::fitNameColumns);
@@ -171,6 +170,7 @@ void ComparePage::buildPopupMenu()
     N9->setObjectName(QStringLiteral("N9"));
     PopupMenu3->insertAction(Property2, N9);
     connect(N9, &QAction::triggered, this, &ComparePage::RestoreComparisonOrder);
+    Actions->openWhenAsked(*ListView2, [this] { PopupMenu3Popup(); });
 }
 
 void ComparePage::resizeEvent(QResizeEvent* event)
@@ -304,12 +304,6 @@ void ComparePage::PopupMenu3Popup()
     N9->setVisible(idle);
     A1->setVisible(idle);
     Actions->SaveList->setVisible(idle);
-}
-
-void ComparePage::showPopupMenu(const QPoint& globalPos)
-{
-    PopupMenu3Popup();
-    PopupMenu3->popup(globalPos);
 }
 
 void ComparePage::Delete1Click()

@@ -74,7 +74,6 @@ private:
     void CheckBox3Click();
     void CheckBox4Click();
     void ListView2Resize();
-    void showPopupMenu(const QPoint& globalPos);
     void fitNameColumns();
 
     MainContext& context_;

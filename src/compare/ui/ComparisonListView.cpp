@@ -4,6 +4,7 @@
 #include "desktop/ListItemActions.h"
 #include "platform/desktop/ShownText.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -70,7 +71,14 @@ void ComparisonListView::ListView2MouseDown(const QMouseEvent& event)
     }
     emit statusText(hit.isValid() ? cellPath(hit.row()) : QString());
     if (event.button() == Qt::RightButton)
-        emit popupRequested(event.globalPosition().toPoint());
+        emit popupRequested(pos);
+}
+
+// A right press has opened the menu already, once ClickedSide was set.
+void ComparisonListView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        ResultListView::contextMenuEvent(event);
 }
 
 void ComparisonListView::keyPressEvent(QKeyEvent* event)

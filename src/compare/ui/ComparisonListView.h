@@ -31,14 +31,13 @@ public:
 signals:
     // Status panel 0 text after a press or an arrow key.
     void statusText(const QString& text);
-    // A right press at this global position.
-    void popupRequested(const QPoint& globalPos);
 
 protected:
     // Resolves the icons of the rows about to be shown (ListView2DataHint).
     void rowsAboutToShow(int first, int last) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void ListView2MouseDown(const QMouseEvent& event);

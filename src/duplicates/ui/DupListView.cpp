@@ -26,21 +26,6 @@ void DupListView::rowsAboutToShow(int first, int last)
     model_.ListView4DataHint(first, last);
 }
 
-void DupListView::drawRow(QPainter* painter, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const
-{
-    ResultListView::drawRow(painter, option, index);
-    if (!selectionModel()->isRowSelected(index.row(), index.parent()))
-        return;
-    // The focus rectangle around the selection, which starts beside the icon.
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = option.rect;
-    focus.rect.setLeft(columnViewportPosition(0) + DupRowDelegate::IconArea);
-    focus.backgroundColor = palette().color(QPalette::Highlight);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, this);
-}
-
 DupRowDelegate::DupRowDelegate(const DupListView& view) : ResultRowDelegate(view), view_(view) {}
 
 void DupRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,

@@ -23,8 +23,6 @@ public:
 protected:
     // Looks up the icons of the rows about to be shown (ListView4DataHint).
     void rowsAboutToShow(int first, int last) override;
-    void drawRow(QPainter* painter, const QStyleOptionViewItem& option,
-                 const QModelIndex& index) const override;
 
 private:
     DupListModel& model_;

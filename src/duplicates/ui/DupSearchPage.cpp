@@ -187,7 +187,7 @@ void DupSearchPage::buildPopupMenu()
     buildSelectionHelpers();
     buildActionItems();
 
-    Actions->openOnRightClick([this] { PopupMenu1Popup(); });
+    Actions->openWhenAsked(*ListView4, [this] { PopupMenu1Popup(); });
 }
 
 void DupSearchPage::buildSelectionHelpers()

@@ -153,7 +153,7 @@ void EmptyItemsPage::buildPopupMenu()
         QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
     connect(DeleteMenu, &QAction::triggered, this, &EmptyItemsPage::DeleteEmptyItems);
 
-    Actions->openOnRightClick([this] { PopupMenu2Popup(); });
+    Actions->openWhenAsked(*ListView1, [this] { PopupMenu2Popup(); });
 }
 
 void EmptyItemsPage::PopupMenu2Popup()

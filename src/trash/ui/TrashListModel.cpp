@@ -5,8 +5,6 @@
 #include "platform/desktop/ShownText.h"
 #include "trash/TrashStore.h"
 
-#include <algorithm>
-
 TrashListModel::TrashListModel(QObject* parent)
     : QAbstractTableModel(parent), folderIcon_(ImageList1Icon(imagelist1::Folder)),
       documentIcon_(ImageList1Icon(imagelist1::Document))
@@ -49,15 +47,12 @@ void TrashListModel::setPaths(std::vector<std::string> paths)
     endResetModel();
 }
 
-void TrashListModel::removeRows(const std::vector<std::size_t>& descendingRows)
+bool TrashListModel::removeRows(int row, int count, const QModelIndex& parent)
 {
-    if (descendingRows.empty())
-        return;
-    std::vector<bool> removed(paths_.size(), false);
-    for (std::size_t row : descendingRows)
-        removed.at(row) = true;
-    beginResetModel();
-    std::size_t index = 0;
-    std::erase_if(paths_, [&](const std::string&) { return removed[index++]; });
-    endResetModel();
+    if (parent.isValid() || row < 0 || count <= 0 || row + count > rowCount())
+        return false;
+    beginRemoveRows(parent, row, row + count - 1);
+    paths_.erase(paths_.begin() + row, paths_.begin() + row + count);
+    endRemoveRows();
+    return true;
 }

@@ -26,8 +26,8 @@ public:
 
     const std::vector<std::string>& paths() const { return paths_; }
     void setPaths(std::vector<std::string> paths);
-    // Removes the rows (given in descending order) in one pass.
-    void removeRows(const std::vector<std::size_t>& descendingRows);
+    // The rows go, the others keep their places in the view's selection.
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
 private:
     std::vector<std::string> paths_;

@@ -93,6 +93,7 @@ void TrashPage::buildList()
     ListView3->setAccessibleName(QStringLiteral("ごみ箱の項目"));
     ListView3->setModel(model_);
     ListView3->setGridLines(true);
+    ListView3->keepSelectionVisible();
     QFont font(QStringLiteral("ＭＳ Ｐゴシック"));
     font.setPixelSize(15);
     ListView3->setFont(font);
@@ -139,12 +140,11 @@ void TrashPage::RestoreTrashItems()
     if (selected.empty())
         return;
     BatchConfirmation confirmation(context_.yesAllNoCancelBox());
-    std::vector<std::size_t> restored;
+    const std::vector<std::string> rows = model_->paths(); // the model loses rows meanwhile
     context_.trashListStore().edit([&](quorvex::TrashList& trash) {
-        restored = quorvex::RestoreTrashItems(trash, model_->paths(), selected,
-                                              AskEachRow(confirmation), ShowNotice(context_));
+        quorvex::RestoreTrashItems(trash, rows, selected, AskEachRow(confirmation),
+                                   ShowNotice(context_), dropRow());
     });
-    model_->removeRows(restored);
 }
 
 void TrashPage::PurgeTrashItems()
@@ -153,12 +153,16 @@ void TrashPage::PurgeTrashItems()
     if (selected.empty())
         return;
     BatchConfirmation confirmation(context_.yesAllNoCancelBox());
-    std::vector<std::size_t> purged;
+    const std::vector<std::string> rows = model_->paths(); // the model loses rows meanwhile
     context_.trashListStore().edit([&](quorvex::TrashList& trash) {
-        purged =
-            quorvex::PurgeTrashItems(trash, model_->paths(), selected, AskEachRow(confirmation));
+        quorvex::PurgeTrashItems(trash, rows, selected, AskEachRow(confirmation), dropRow());
     });
-    model_->removeRows(purged);
+}
+
+// A row leaves the list as soon as its item is done, while the batch asks on.
+quorvex::TrashRowDone TrashPage::dropRow()
+{
+    return [this](std::size_t row) { model_->removeRow(static_cast<int>(row)); };
 }
 
 void TrashPage::AllSelectBtnClick()

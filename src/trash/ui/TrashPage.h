@@ -3,6 +3,8 @@
 // snapshot of the trash list taken at that moment; restoring recreates the selected
 // items, purging forgets them. The page never deletes anything on disk.
 
+#include "trash/TrashRestore.h"
+
 #include <QWidget>
 
 #include <cstddef>
@@ -44,6 +46,7 @@ private:
     void placeTopBarButtons();
     void buildList();
     std::vector<std::size_t> selectedRows() const;
+    quorvex::TrashRowDone dropRow();
 
     MainContext& context_;
     TrashListModel* model_;

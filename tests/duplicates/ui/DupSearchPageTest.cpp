@@ -474,7 +474,7 @@ TEST_F(DupSearchPageTest, FolderHelperTakesTheFolderOfTheRowUnderTheMouse)
     search("", tree.path("s"));
     const auto rightClickOn = [this](int row) {
         const QRect rect = page->ListView4->visualRect(model().index(row, 0));
-        emit page->ListView4->customContextMenuRequested(rect.center());
+        emit page->ListView4->popupRequested(rect.center());
         page->PopupMenu1->hide();
     };
     rightClickOn(2); // c.txt in s/sub/
@@ -488,8 +488,7 @@ TEST_F(DupSearchPageTest, FolderHelperTakesTheFolderOfTheRowUnderTheMouse)
     EXPECT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1, 2, 4}));
 
     // Below the rows there is no folder to take.
-    emit page->ListView4->customContextMenuRequested(
-        QPoint(5, page->ListView4->viewport()->height() - 2));
+    emit page->ListView4->popupRequested(QPoint(5, page->ListView4->viewport()->height() - 2));
     page->PopupMenu1->hide();
     EXPECT_FALSE(page->SelectInFolder->isEnabled());
     EXPECT_TRUE(page->SelectButReference->isEnabled());

@@ -273,6 +273,26 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
     EXPECT_TRUE(enabled().isEmpty());
 }
 
+// The pointer on a menu item shows the item's hint in status panel 0; an item
+// without one empties the panel.
+TEST_F(DeleteFlowTest, PopupItemsShowTheirHintsUnderThePointer)
+{
+    select({1});
+    page->PopupMenu2Popup();
+    page->PopupMenu2->popup(page->ListView1->mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page->PopupMenu2));
+    const auto pointAt = [&](QAction* item) {
+        QTest::mouseMove(page->PopupMenu2, page->PopupMenu2->actionGeometry(item).center());
+        return form->statusText(0);
+    };
+    EXPECT_EQ(pointAt(page->DeleteMenu),
+              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    EXPECT_EQ(pointAt(page->Copy3), QString());
+    EXPECT_EQ(pointAt(page->DeleteMenu),
+              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    page->PopupMenu2->close();
+}
+
 } // namespace
 
 #ifndef _WIN32 // file names in bytes of no encoding are Linux's

@@ -18,7 +18,9 @@
 #include "trash/TrashStore.h"
 #include "trash/ui/TrashListModel.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 
@@ -133,6 +135,28 @@ TEST_F(TrashPageTest, TheViewIsASnapshotCountedWhenItOpens)
     EXPECT_EQ(page->Panel11->text(), QStringLiteral("3 個"));
 }
 
+// As in the result lists: a selected row keeps the active highlight when the list
+// has no focus and its window is not the active one, also where the desktop's colours
+// grey an inactive selection out.
+TEST_F(TrashPageTest, TheSelectionStaysVisibleWithoutTheFocus)
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette greyedOut = desktop;
+    greyedOut.setColor(QPalette::Inactive, QPalette::Highlight, QColor(220, 220, 220));
+    QApplication::setPalette(greyedOut);
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    start({tree.path("a.txt") + "=32", tree.path("b.txt") + "=32"});
+    click(page->GomiOpenSwBtn);
+    select({1});
+    page->GomiOpenSwBtn->setFocus();
+    ASSERT_FALSE(page->ListView3->hasFocus());
+    ASSERT_FALSE(page->ListView3->isActiveWindow());
+    const QImage shot = page->ListView3->viewport()->grab().toImage();
+    const QRect row = page->ListView3->visualRect(page->model().index(1, 1));
+    EXPECT_EQ(QColor(shot.pixel(row.center())),
+              page->ListView3->palette().color(QPalette::Active, QPalette::Highlight));
+}
+
 TEST_F(TrashPageTest, AnEmptyTrashOpensWithNoRowsAndSelectAllDoesNothing)
 {
     start({});
@@ -197,8 +221,16 @@ TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes); // c.txt
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::No);  // b/
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes); // a.txt
+    // A row leaves the list as soon as its entry is gone, while the next is asked.
+    std::vector<int> rowsAtEachQuestion;
+    dialogs.whileAsking([&] { rowsAtEachQuestion.push_back(page->model().rowCount()); });
 
     click(page->DelSwBtn);
+
+    EXPECT_EQ(rowsAtEachQuestion, (std::vector<int>{3, 2, 2}));
+    ASSERT_EQ(page->ListView3->selectionModel()->selectedRows().size(), 1)
+        << "the row answered No keeps its selection";
+    EXPECT_EQ(page->ListView3->selectionModel()->selectedRows().front().row(), 0);
 
     EXPECT_EQ(dialogs.calls()[1].title, QStringLiteral("削除確認"));
     EXPECT_EQ(dialogs.calls()[1].text,

@@ -1,0 +1,21 @@
+#include "app/MainWindowRun.h"
+
+#include "platform/desktop/Dialogs.h"
+
+#include <QApplication>
+
+#include <exception>
+
+int RunMainWindow(Dialogs& dialogs, const std::function<std::unique_ptr<QWidget>()>& build)
+{
+    std::unique_ptr<QWidget> window;
+    try {
+        window = build();
+    } catch (const std::exception& error) {
+        dialogs.showMessage(nullptr, QString::fromLocal8Bit(error.what()));
+        return 0;
+    }
+    window->show();
+    QApplication::exec();
+    return 0;
+}
