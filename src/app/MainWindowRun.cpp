@@ -1,6 +1,7 @@
 #include "app/MainWindowRun.h"
 
 #include "platform/desktop/Dialogs.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QApplication>
 
@@ -12,7 +13,7 @@ int RunMainWindow(Dialogs& dialogs, const std::function<std::unique_ptr<QWidget>
     try {
         window = build();
     } catch (const std::exception& error) {
-        dialogs.showMessage(nullptr, QString::fromLocal8Bit(error.what()));
+        dialogs.showMessage(nullptr, ShownText(error.what()));
         return 0;
     }
     window->show();

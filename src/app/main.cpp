@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "desktop/QtDialogs.h"
+#include "platform/desktop/ShownText.h"
 #include "platform/desktop/TerminationRequests.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ public:
             return QApplication::notify(receiver, event);
         } catch (const std::exception& error) {
             if (dialogs)
-                dialogs->showMessage(activeWindow(), QString::fromLocal8Bit(error.what()));
+                dialogs->showMessage(activeWindow(), ShownText(error.what()));
         }
         return false;
     }

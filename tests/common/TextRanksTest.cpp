@@ -84,6 +84,9 @@ template <typename Check> void InLocale(const char* locale, Check check)
 
 TEST(TextRanks, OrdersAndRanksAsTheTextComparisonInByteOrder)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows orders texts by its own rule, whatever the C library's locale";
+#endif
     Texts texts = kMixed;
     texts.push_back("\xff\xfe not UTF-8");
     texts.push_back("\x80");
