@@ -151,10 +151,17 @@ TEST(SimilarPairing, ACancelWhilePairingFromDiskKeepsTheGroupsOfAPrefixOfReferen
     tree.fill(t, 60);
     const DupList collected = Collected(t);
     // A pair budget of 0 hands everything after the first open pair to the pairing
-    // from disk, which pumps once per reference; the cancel comes within it.
-    for (const int pumps : {4, 9}) {
+    // from disk, which moves the overall position on after each reference; the cancel
+    // comes that many pumps after the position first moved, whatever the workers'
+    // waits pumped before.
+    for (const int pumps : {1, 5}) {
         test::RecordingObserver observer;
-        observer.onPump = [&](int count) { observer.cancel = count >= pumps; };
+        int pumpsSinceMoved = 0;
+        observer.onPump = [&](int) {
+            if (observer.overallPeak > 0)
+                ++pumpsSinceMoved;
+            observer.cancel = pumpsSinceMoved >= pumps;
+        };
         DupList list = collected;
         PairSimilarFiles(list, {30, 1, 100000, 0}, observer);
         DupList literal = collected;
