@@ -133,6 +133,9 @@ TEST(Translations, TheProgramStartsInTheLanguageOfTheLocale)
     outcome.failure = quorvex::ActionFailure::Missing;
     EXPECT_EQ(ActionFailureWords::text(item, outcome),
               expected == "en" ? QStringLiteral("Not found.") : QStringLiteral("見つかりません。"));
+    // Qt's own dialogs follow: their buttons in Japanese from Qt's catalogue, else English.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),
+              expected == "en" ? QStringLiteral("&Yes") : QStringLiteral("はい(&Y)"));
     // The help document of the language, as the build lays it out beside the program.
     EXPECT_EQ(HelpDocumentPath(kBuildDir),
               QString::fromStdString(kBuildDir) + (expected == "en"
