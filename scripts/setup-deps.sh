@@ -26,6 +26,8 @@ done
 packages=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+    # lrelease and lupdate: the English catalogue (translations/quorvex_en.ts)
+    qt6-l10n-tools
     libgtest-dev libgmock-dev
     xvfb xauth xdotool imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho adwaita-icon-theme shared-mime-info locales

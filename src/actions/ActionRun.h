@@ -44,10 +44,6 @@ struct ActionOutcome
     bool failed() const { return failure != ActionFailure::None; }
 };
 
-// Why an item was not done, as the program says it (one Japanese sentence, with the
-// system's reason where there is one).
-std::string FailureText(const PlannedAction& item, const ActionOutcome& outcome);
-
 struct PlanRunSettings
 {
     // Progress over the items (and within a file that is compared) and the cancel

@@ -2,6 +2,7 @@
 
 #include "app/ColorPanel.h"
 #include "app/DefaultColors.h"
+#include "app/LanguageOption.h"
 #include "common/Filters.h"
 #include "controls/ColorRef.h"
 #include "desktop/Hint.h"
@@ -10,6 +11,7 @@
 #include "platform/desktop/Dialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -104,6 +106,9 @@ OptionsPage::OptionsPage(QWidget& tabSheet, MainContext& context, int colorDepth
                             QPoint(40, 234));
     SpeedButton6 = makePaletteButton(sheet, "SpeedButton6", 2, QPoint(108, 234));
     SpeedButton18 = makeResetButton(sheet, "SpeedButton18", QPoint(148, 234));
+
+    new LanguageOption(sheet, QPoint(24, 278), QCoreApplication::applicationName(),
+                       context.dialogs());
 
     SpeedButton17Click();
     SpeedButton18Click();

@@ -1,6 +1,6 @@
 #pragma once
 // Page 4 "Option": which extra attributes the searches include, the size display of
-// the duplicate list, and the three list colours.
+// the duplicate list, the three list colours and the interface language.
 
 #include <QObject>
 

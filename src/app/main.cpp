@@ -1,16 +1,16 @@
 // The desktop program: one instance per user, one main window.
 #include "app/AppFonts.h"
+#include "app/InterfaceTranslations.h"
 #include "app/MainWindowRun.h"
 #include "app/SingleInstance.h"
 #include "app/TForm1.h"
 #include "desktop/QtDialogs.h"
+#include "platform/AppPaths.h"
 #include "platform/desktop/ShownText.h"
 #include "platform/desktop/TerminationRequests.h"
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <exception>
 #include <memory>
@@ -57,14 +57,9 @@ int main(int argc, char** argv)
     // show the installed icon (no icon when the program runs from its build folder).
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORVEX_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QUORVEX_APP_ID)));
-    // Qt's own dialogs and buttons speak Japanese like the rest of the program,
-    // whatever the user's locale (from the Qt installation, else built into the
-    // program).
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-        qtTexts.load(QStringLiteral("qtbase_ja"), QStringLiteral(":/translations")))
-        QApplication::installTranslator(&qtTexts);
+    // The interface speaks the chosen language, Qt's own dialogs and buttons too.
+    const InterfaceTranslations translations(StartLanguage(QApplication::applicationName()),
+                                             quorvex::platform::ExeDir());
     InstallFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     QtDialogs dialogs(QApplication::applicationName());
@@ -73,8 +68,8 @@ int main(int argc, char** argv)
     quorvex::platform::InstanceLock lock(quorvex::platform::InstanceLock::DefaultPath(
         QApplication::applicationName().toStdString()));
     if (quorvex::app::AnotherInstanceRuns(lock)) {
-        dialogs.showMessage(nullptr,
-                            QApplication::applicationName() + QStringLiteral(" は実行中です。"));
+        dialogs.showMessage(nullptr, QCoreApplication::translate("main", "%1 は実行中です。")
+                                         .arg(QApplication::applicationName()));
         return 0;
     }
 

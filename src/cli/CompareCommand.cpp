@@ -1,6 +1,7 @@
 // quorvex-cli compare: the folder comparison, printed as the list holds it after a run.
 #include <cstdio>
 
+#include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
@@ -20,7 +21,7 @@ int RunCompareCommand(const CliOptions& options)
     const ComparisonOutcome outcome =
         engine.StartComparison(options.operands.at(0), options.operands.at(1), options.content);
     if (!outcome.carriedOut) {
-        std::fprintf(stderr, "%s\n", outcome.warning.c_str());
+        std::fprintf(stderr, "%s\n", RefusalWords(outcome.refusal).c_str());
         return kExitRefused;
     }
 

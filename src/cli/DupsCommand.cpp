@@ -8,6 +8,7 @@
 
 #include "actions/ActionRun.h"
 #include "actions/PlanTable.h"
+#include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
@@ -47,16 +48,16 @@ std::string KeepFolderAsListed(const CliOptions& options)
 // What the actions refuse before anything is searched; empty when nothing.
 std::string ActionOptionsRefusal(const CliOptions& options, std::string& keepFolder)
 {
-    if (std::string refusal = ActionRefusal(*options.act, options.threshold); !refusal.empty())
-        return refusal;
+    if (const InputRefusal refusal = ActionRefusal(*options.act, options.threshold))
+        return RefusalWords(refusal);
     if (*options.act == ActionKind::Move) {
         const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
         if (there && !there->isDirectory())
-            return PathErrorText(options.moveFolder, "フォルダ");
+            return RefusalWords({RefusalReason::UnknownFolder, options.moveFolder});
     }
     if (options.keep == KeepRule::UnderFolder) {
         if (!platform::IsExistingFolder(options.keepFolder))
-            return PathErrorText(options.keepFolder, "フォルダ");
+            return RefusalWords({RefusalReason::UnknownFolder, options.keepFolder});
         keepFolder = KeepFolderAsListed(options);
         if (keepFolder.empty())
             return "フォルダ [ " + options.keepFolder + " ]\n\n検索するフォルダの中にありません。";
@@ -80,7 +81,7 @@ std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
         const PlannedAction& item = plan.items[i];
         std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
                      std::string(ActionWord(item.kind)).c_str(), item.path.c_str(),
-                     FailureText(item, outcomes[i]).c_str());
+                     ActionFailureWords(item, outcomes[i]).c_str());
     }
     return failures;
 }
@@ -109,7 +110,7 @@ int RunDupsCommand(const CliOptions& options)
                                            options.operands.end());
     // An empty FILE would make the desktop program's duplicate search of it.
     if (identical && fileText.empty()) {
-        std::fprintf(stderr, "%s\n", PathErrorText(fileText, "ファイル").c_str());
+        std::fprintf(stderr, "%s\n", RefusalWords({RefusalReason::UnknownFile, fileText}).c_str());
         return kExitRefused;
     }
 
@@ -124,7 +125,7 @@ int RunDupsCommand(const CliOptions& options)
         unreadCount = progress.unreadCount();
     }
     if (!run.ran)
-        return Refuse(run.refusal);
+        return Refuse(RefusalWords(run.refusal));
     if (run.targetUnreadable) // named on standard error by the run
         return kExitRefused;
 
@@ -135,8 +136,8 @@ int RunDupsCommand(const CliOptions& options)
         const DupPlan planned =
             PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,
                         options.moveFolder);
-        if (!planned.refusal.empty())
-            return Refuse(planned.refusal);
+        if (planned.refusal)
+            return Refuse(RefusalWords(planned.refusal));
         if (options.dryRun) {
             status = WriteResult(PlanTable(planned.plan), options, unreadCount);
         } else {
@@ -146,8 +147,8 @@ int RunDupsCommand(const CliOptions& options)
                 WriteResult(PlanTable(planned.plan, outcomes), options, unreadCount + failures);
         }
     }
-    if (status != kExitFailure && !run.notice.empty())
-        std::fprintf(stderr, "%s\n", run.notice.c_str());
+    if (status != kExitFailure && run.nothingFound)
+        std::fprintf(stderr, "%s\n", NothingFoundWords(identical).c_str());
     return status;
 }
 

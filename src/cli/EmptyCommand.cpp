@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
@@ -15,7 +16,7 @@ int RunEmptyCommand(const CliOptions& options)
 {
     const std::string& folder = options.operands.at(0);
     if (!platform::IsExistingFolder(folder)) {
-        std::fprintf(stderr, "フォルダ [ %s ]\n\nファイルパスが不明です。\n", folder.c_str());
+        std::fprintf(stderr, "%s\n", RefusalWords({RefusalReason::UnknownFolder, folder}).c_str());
         return kExitRefused;
     }
     const std::optional<FilterSettings> settings = FiltersFromOptions(options);

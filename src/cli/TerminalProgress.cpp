@@ -1,5 +1,7 @@
 #include "cli/TerminalProgress.h"
 
+#include "cli/CliWords.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -78,7 +80,7 @@ void TerminalProgress::redraw()
         return;
     std::uint64_t clamped = position_ < max_ ? position_ : max_;
     int percent = static_cast<int>(clamped * 100 / max_);
-    std::string times = estimate_.runningText();
+    std::string times = RunningTimeWords(estimate_);
     if (percent == shownPercent_ && times == shownTimes_)
         return;
     shownPercent_ = percent;

@@ -1,7 +1,8 @@
 #pragma once
 // How the batches over selected rows (delete of empty items, restore and purge of
-// trash items) ask about each row without knowing the dialog: the caller answers
-// with a decision, the Yes/All/No/Cancel box and its "全て" rule living on its side.
+// trash items) ask about each row and tell what went wrong without knowing the
+// dialog or its words: the caller answers with a decision, the Yes/All/No/Cancel box
+// and its "全て" rule living on its side.
 
 #include <functional>
 #include <string>
@@ -15,17 +16,40 @@ enum class BatchDecision
     Stop,    // leave this row and end the batch
 };
 
-// Asks (title, message) about one row.
-using BatchQuestion =
-    std::function<BatchDecision(const std::string& title, const std::string& message)>;
-// Shows a plain message with an OK button.
-using BatchNotice = std::function<void(const std::string& message)>;
-
-// "[ path ]\n\nこの" + kind word + question: the message of every batch question.
-inline std::string BatchQuestionText(const std::string& path, const char* kindWord,
-                                     const char* question)
+// What the question asks about the row's item.
+enum class BatchAction
 {
-    return "[ " + path + " ]\n\nこの" + kindWord + question;
-}
+    DeleteEmptyItem,  // delete the empty file or folder (into the program's trash)
+    RestoreFromTrash, // recreate the trash entry's item at its place
+    PurgeFromTrash,   // forget the trash entry
+};
+
+struct BatchItem
+{
+    BatchAction action;
+    std::string path;
+    bool folder = false;
+};
+
+enum class BatchProblem
+{
+    SystemReason,  // the system refused a step; `detail` says why
+    DeleteFailed,  // the empty item could not be deleted
+    RestoreFailed, // the trash entry's item could not be recreated
+    DamagedEntry,  // the trash entry's stored value `detail` is no number
+};
+
+struct BatchNote
+{
+    BatchProblem problem;
+    std::string path;
+    bool folder = false;
+    std::string detail;
+};
+
+// Asks about one row.
+using BatchQuestion = std::function<BatchDecision(const BatchItem& item)>;
+// Tells one problem, to be shown with an OK button.
+using BatchNotice = std::function<void(const BatchNote& note)>;
 
 } // namespace quorvex

@@ -78,19 +78,6 @@ std::optional<RunDuration> RunEstimate::remaining()
     return shown_;
 }
 
-std::string RunEstimate::runningText()
-{
-    std::string text = "経過 " + FormatRunDuration(elapsed());
-    if (const std::optional<RunDuration> left = remaining())
-        text += "  残り 約 " + FormatRunDuration(*left);
-    return text;
-}
-
-std::string RunEstimate::finishedText() const
-{
-    return "所要時間 " + FormatRunDuration(elapsed());
-}
-
 std::string FormatRunDuration(RunDuration duration)
 {
     const long long seconds = std::max<long long>(0, duration.count() / 1000);

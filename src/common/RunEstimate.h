@@ -1,6 +1,6 @@
 #pragma once
 // How long a run has taken and how long it will still take, from the progress its
-// engine reports through the RunObserver calls. The desktop program shows the texts
+// engine reports through the RunObserver calls. The desktop program shows the times
 // in the status bar, the command-line tool beside its bar. The clock is passed in so
 // that tests can script the time.
 //
@@ -53,11 +53,6 @@ public:
     // The time the run still needs, refreshed from the progress so far; nullopt
     // while too little is done to judge.
     std::optional<RunDuration> remaining();
-
-    // "経過 0:12  残り 約 1:05" while running ("経過 0:12" before an estimate),
-    // "所要時間 1:17" at the end.
-    std::string runningText();
-    std::string finishedText() const;
 
 private:
     const RunClock& clock_;

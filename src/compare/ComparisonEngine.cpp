@@ -40,11 +40,6 @@ EntryFacts factsOf(const platform::DirEntry& entry)
             ToDosDateTime(entry.lastWrite), entry.attributes};
 }
 
-std::string refusal(std::string_view side, std::string_view path)
-{
-    return std::string(side) + " [ " + std::string(path) + " ]\n\nファイルパスが不明です。";
-}
-
 } // namespace
 
 std::uint32_t ToDosDateTime(platform::FileTime time)
@@ -279,12 +274,12 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
     const auto entryA = platform::LookupEntry(pathA);
     const auto entryB = platform::LookupEntry(pathB);
     if (!entryA)
-        return {false, refusal("A", pathA)};
+        return {false, {RefusalReason::UnknownSideA, std::string(pathA)}};
     if (!entryB)
-        return {false, refusal("B", pathB)};
+        return {false, {RefusalReason::UnknownSideB, std::string(pathB)}};
     const bool fileA = !entryA->isDirectory();
     if (fileA != !entryB->isDirectory())
-        return {false, "フォルダとファイルの比較は行えません！"};
+        return {false, {RefusalReason::FolderAgainstFile, {}}};
 
     captionA_ = AbbreviatePathCaption(pathA);
     captionB_ = AbbreviatePathCaption(pathB);

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "common/Filters.h"
+#include "common/InputRefusal.h"
 #include "common/RunObserver.h"
 #include "compare/ComparisonRow.h"
 #include "platform/FileSystem.h"
@@ -32,7 +33,7 @@ class ContentComparisons;
 struct ComparisonOutcome
 {
     bool carriedOut = false; // false: the input was refused
-    std::string warning;     // the refusal text when refused
+    InputRefusal refusal;    // why, when refused
 };
 
 // The local packed date-time (2-second resolution, 0 outside 1980..2099).

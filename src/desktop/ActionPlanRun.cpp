@@ -1,4 +1,5 @@
 #include "desktop/ActionPlanRun.h"
+#include "desktop/ActionFailureWords.h"
 
 #include "desktop/MainContext.h"
 #include "desktop/ProgressPanelObserver.h"
@@ -85,7 +86,7 @@ QString failuresText(const quorvex::ActionPlan& plan,
     for (std::size_t i = 0; i < plan.items.size(); ++i)
         if (outcomes[i].failed() && outcomes[i].failure != quorvex::ActionFailure::Declined)
             failures << ShownText(plan.items[i].path) + u'\n' +
-                            ShownText(quorvex::FailureText(plan.items[i], outcomes[i]));
+                            ActionFailureWords::text(plan.items[i], outcomes[i]);
     if (failures.isEmpty())
         return {};
     return QStringLiteral("次の %1 個の項目はそのままです。\n\n").arg(failures.size()) +

@@ -1,22 +1,22 @@
 #include "desktop/BatchPrompts.h"
 
 #include "desktop/BatchConfirmation.h"
+#include "desktop/BatchWords.h"
 #include "desktop/MainContext.h"
 #include "platform/desktop/Dialogs.h"
-#include "platform/desktop/ShownText.h"
 
 #include <QWidget>
 
 quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation)
 {
-    return [&confirmation](const std::string& title, const std::string& message) {
-        return confirmation.ask(ShownText(title), ShownText(message));
+    return [&confirmation](const quorvex::BatchItem& item) {
+        return confirmation.ask(BatchWords::title(item), BatchWords::question(item));
     };
 }
 
 quorvex::BatchNotice ShowNotice(MainContext& context)
 {
-    return [&context](const std::string& message) {
-        context.dialogs().showMessage(&context.mainWindow(), ShownText(message));
+    return [&context](const quorvex::BatchNote& note) {
+        context.dialogs().showMessage(&context.mainWindow(), BatchWords::note(note));
     };
 }

@@ -23,6 +23,11 @@ int scaledForBar(std::uint64_t value, std::uint64_t max)
     return static_cast<int>(static_cast<unsigned __int128>(value) * kLimit / max);
 }
 
+QString DurationText(quorvex::RunDuration duration)
+{
+    return QString::fromStdString(quorvex::FormatRunDuration(duration));
+}
+
 } // namespace
 
 bool ThrottledEventPump::pump()
@@ -43,7 +48,8 @@ void ProgressPanelObserver::start()
 
 void ProgressPanelObserver::finish()
 {
-    context_.setStatusText(0, QString::fromStdString(estimate_.finishedText()));
+    context_.setStatusText(0, QCoreApplication::translate("ProgressPanelObserver", "所要時間 %1")
+                                  .arg(DurationText(estimate_.elapsed())));
 }
 
 void ProgressPanelObserver::setOverallMax(std::uint64_t max)
@@ -83,7 +89,11 @@ void ProgressPanelObserver::pumpMessages()
     if (!pump_.pump())
         return;
     // The texts change once a second at most: the panel is repainted only then.
-    const QString times = QString::fromStdString(estimate_.runningText());
+    QString times = QCoreApplication::translate("ProgressPanelObserver", "経過 %1")
+                        .arg(DurationText(estimate_.elapsed()));
+    if (const std::optional<quorvex::RunDuration> left = estimate_.remaining())
+        times += QCoreApplication::translate("ProgressPanelObserver", "  残り 約 %1")
+                     .arg(DurationText(*left));
     if (times != shownTimes_) {
         shownTimes_ = times;
         context_.setStatusText(0, times);

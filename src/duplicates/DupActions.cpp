@@ -104,10 +104,10 @@ std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::st
     return SelectAllButReference(list);
 }
 
-std::string ActionRefusal(ActionKind kind, int threshold)
+InputRefusal ActionRefusal(ActionKind kind, int threshold)
 {
     if (ReplacesContents(kind) && threshold < 100)
-        return "リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。";
+        return {RefusalReason::LinksNeedFullMatch, {}};
     return {};
 }
 
@@ -117,7 +117,7 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
 {
     DupPlan result;
     result.refusal = ActionRefusal(kind, scope.threshold);
-    if (!result.refusal.empty())
+    if (result.refusal)
         return result;
     const std::string base = CommonFolder(scope.folders);
     const std::string destinationFolder =

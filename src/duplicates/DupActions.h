@@ -10,6 +10,7 @@
 
 #include "actions/ActionPlan.h"
 #include "actions/ActionRun.h"
+#include "common/InputRefusal.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex {
@@ -36,13 +37,13 @@ std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule,
                                      std::string_view folder = {});
 
 // Why `kind` cannot act on a result found at `threshold` percent (links and clones
-// need files found equal byte for byte), or empty when it can.
-std::string ActionRefusal(ActionKind kind, int threshold);
+// need files found equal byte for byte); no refusal when it can.
+InputRefusal ActionRefusal(ActionKind kind, int threshold);
 
 struct DupPlan
 {
     ActionPlan plan;
-    std::string refusal;      // why there is no plan
+    InputRefusal refusal;     // why there is no plan
     std::size_t keptBack = 0; // chosen rows left out: the kept file, or a group's last
 };
 

@@ -14,17 +14,14 @@ namespace quorvex {
 
 namespace {
 
-constexpr const char* kFileKind = "ファイル";
-constexpr const char* kFolderKind = "フォルダ";
-
 int ClampedThreshold(const DupSearchParams& params)
 {
     return std::clamp(params.threshold, 10, 100);
 }
 
-SearchOutcome Refuse(std::string_view path, std::string_view kind)
+SearchOutcome Refuse(RefusalReason reason, std::string_view path)
 {
-    return {false, PathErrorText(path, kind)};
+    return {false, {reason, std::string(path)}};
 }
 
 } // namespace
@@ -37,22 +34,13 @@ int SizeRatio(std::uint64_t a, std::uint64_t b)
     return static_cast<int>((static_cast<unsigned __int128>(low) * 100) / high);
 }
 
-std::string PathErrorText(std::string_view path, std::string_view kind)
-{
-    std::string text(kind);
-    text += " [ ";
-    text += path;
-    text += " ]\n\nファイルパスが不明です。";
-    return text;
-}
-
 SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folderPath,
                               const DupSearchParams& params, DupList& list)
 {
     if (filePath.empty() || !platform::IsExistingFile(filePath))
-        return Refuse(filePath, kFileKind);
+        return Refuse(RefusalReason::UnknownFile, filePath);
     if (folderPath.empty() || !platform::IsExistingFolder(folderPath))
-        return Refuse(folderPath, kFolderKind);
+        return Refuse(RefusalReason::UnknownFolder, folderPath);
 
     RunObserver& observer = params.observer;
     const std::optional<platform::DirEntry> target = platform::LookupEntry(filePath);
@@ -113,14 +101,13 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
     std::vector<std::string> canonical;
     for (const std::string& folder : folders) {
         if (folder.empty() || !platform::IsExistingFolder(folder))
-            return Refuse(folder, kFolderKind);
+            return Refuse(RefusalReason::UnknownFolder, folder);
         canonical.push_back(platform::WithTrailingSeparator(platform::CanonicalPath(folder)));
     }
     for (std::size_t i = 0; i < folders.size(); ++i)
         for (std::size_t j = 0; j < folders.size(); ++j)
             if (i != j && canonical[i].starts_with(canonical[j]))
-                return {false, std::string(kFolderKind) + " [ " + folders[i] +
-                                   " ]\n\n検索するほかのフォルダと重なっています。"};
+                return Refuse(RefusalReason::NestedFolders, folders[i]);
 
     RunObserver& observer = params.observer;
     observer.setOverallPosition(0);
@@ -177,9 +164,7 @@ DupSearchRun StartDupSearch(std::string_view fileText, const std::vector<std::st
     run.ran = outcome.ran;
     run.refusal = outcome.refusal;
     run.targetUnreadable = outcome.targetUnreadable;
-    if (run.ran && list.empty())
-        run.notice =
-            std::string(identical ? "一致する" : "重複する") + "ファイルはありませんでした。";
+    run.nothingFound = run.ran && list.empty();
     return run;
 }
 

@@ -10,6 +10,7 @@
 
 #include "common/ContentCompare.h"
 #include "common/Filters.h"
+#include "common/InputRefusal.h"
 #include "common/RunObserver.h"
 #include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
@@ -32,14 +33,10 @@ struct DupSearchParams
 // 100 when a = b (also when both are 0), else floor(min * 100 / max).
 int SizeRatio(std::uint64_t a, std::uint64_t b);
 
-// The warning for an unusable input: kind ("ファイル" or "フォルダ"), " [ ", the path,
-// " ]", two line feeds, "ファイルパスが不明です。".
-std::string PathErrorText(std::string_view path, std::string_view kind);
-
 struct SearchOutcome
 {
-    bool ran = false;    // false: an input was refused and nothing was searched
-    std::string refusal; // the warning text when refused
+    bool ran = false;     // false: an input was refused and nothing was searched
+    InputRefusal refusal; // why, when refused
     // The file searched for could not be read (told to the observer): the search ran
     // and found nothing.
     bool targetUnreadable = false;
@@ -76,9 +73,8 @@ struct DupSearchRun
     bool ran = false;
     bool DupMode = false;
     DupSearchScope scope; // what acting on the rows needs to know of the search
-    std::string refusal;  // warning box text when an input was refused
-    std::string
-        notice; // "一致するファイルはありませんでした。" / "重複する…" when nothing was found
+    InputRefusal refusal; // why, when an input was refused
+    bool nothingFound = false;     // the search ran and listed no file
     bool targetUnreadable = false; // as in SearchOutcome
 };
 DupSearchRun StartDupSearch(std::string_view fileText, std::string_view folderText,

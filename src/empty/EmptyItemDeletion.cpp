@@ -24,7 +24,7 @@ bool DeleteFile(const EmptyItemTarget& target, const BatchNotice& notify)
     if (!IsEmptyRegularFile(target.path))
         return false;
     if (const auto error = ClearReadOnly(target.path))
-        notify(*error);
+        notify({BatchProblem::SystemReason, target.path, false, *error});
     if (DeleteFileIfEmpty(target.path))
         return true;
     if (target.attributes >= 0 && (target.attributes & platform::kAttrReadOnly) != 0)
@@ -44,11 +44,6 @@ EmptyItemTarget InspectEmptyItem(const std::string& path)
     return target;
 }
 
-const char* EmptyItemKindWord(const EmptyItemTarget& target)
-{
-    return target.isFile ? "ファイル" : "フォルダ";
-}
-
 std::optional<std::string> ClearReadOnly(const std::string& path)
 {
     const auto attributes = platform::GetAttributes(path);
@@ -66,7 +61,7 @@ bool DeleteEmptyItem(const EmptyItemTarget& target, TrashList& trash, const Batc
     const bool deleted =
         target.isFile ? DeleteFile(target, notify) : platform::RemoveEmptyFolder(target.path);
     if (!deleted) {
-        notify(target.path + "\n削除に失敗しました。");
+        notify({BatchProblem::DeleteFailed, target.path, !target.isFile, {}});
         return false;
     }
     trash.add(target.isFile ? target.path : platform::WithTrailingSeparator(target.path),
@@ -83,8 +78,7 @@ std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
         const EmptyItemTarget target = InspectEmptyItem(list.at(*row).Path);
         const BatchDecision decision =
-            ask("削除確認", BatchQuestionText(target.path, EmptyItemKindWord(target),
-                                              "を削除しても宜しいですか？"));
+            ask({BatchAction::DeleteEmptyItem, target.path, !target.isFile});
         if (decision == BatchDecision::Stop)
             break;
         if (decision == BatchDecision::Skip)

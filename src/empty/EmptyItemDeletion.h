@@ -28,8 +28,6 @@ struct EmptyItemTarget
 };
 
 EmptyItemTarget InspectEmptyItem(const std::string& path);
-// "ファイル" or "フォルダ".
-const char* EmptyItemKindWord(const EmptyItemTarget& target);
 
 // Clears the read-only bit of the path. Returns the system's error text when the
 // attributes cannot be read or written; the deletion goes on either way.

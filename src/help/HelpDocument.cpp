@@ -1,19 +1,28 @@
 #include "help/HelpDocument.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
-const QString kDocumentName = QStringLiteral("Help/Quorvex.htm");
-const QString kInstalledName = QStringLiteral("Quorvex.htm");
+
+// The document in the interface language: the catalogue names the file of each
+// language.
+QString DocumentName()
+{
+    //: The file name of the help document in this language, in the folder Help.
+    return QCoreApplication::translate("HelpDocument", "Quorvex.htm");
+}
+
 } // namespace
 
 QString HelpDocumentPath(const std::string& exeDir, const QString& installedDir)
 {
-    const QString beside = QString::fromStdString(exeDir) + kDocumentName;
+    const QString beside =
+        QString::fromStdString(exeDir) + QStringLiteral("Help/") + DocumentName();
     if (QFileInfo::exists(beside))
         return beside;
-    const QString installed = installedDir + kInstalledName;
+    const QString installed = installedDir + DocumentName();
     if (!installedDir.isEmpty() && QFileInfo::exists(installed))
         return installed;
     return beside;

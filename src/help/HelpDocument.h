@@ -1,5 +1,6 @@
 #pragma once
-// Where the help document is and the address of one of its sections.
+// Where the help document of the interface language is (Quorvex.htm in Japanese,
+// Quorvex_en.htm in English) and the address of one of its sections.
 
 #include <QString>
 #include <QUrl>
@@ -7,7 +8,7 @@
 #include <string>
 
 // The help document of a program in `exeDir` (with trailing '/'): exeDir +
-// "Help/Quorvex.htm" when it exists, else the installed copy in `installedDir` when
+// "Help/Quorvex.htm" (in Japanese) when it exists, else the installed copy in `installedDir` when
 // that exists, else the first path (so that the reader learns where it belongs).
 QString HelpDocumentPath(const std::string& exeDir, const QString& installedDir);
 // The same with the installed copy of this build: <prefix>/share/quorvex/Help/ for a

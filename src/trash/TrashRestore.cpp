@@ -7,15 +7,6 @@ namespace quorvex {
 
 namespace {
 
-constexpr char kFolderFailure[] = "フォルダを元に戻すのに失敗しました。";
-constexpr char kFileFailure[] = "ファイルを元に戻すのに失敗しました。";
-
-std::string DamagedEntryText(const std::string& path, std::string_view valueText)
-{
-    return "[ " + path + " ]\n\nごみ箱の記録が壊れています。'" + std::string(valueText) +
-           "' は有効な整数値ではありません。";
-}
-
 bool RecreateFile(const std::string& path)
 {
     const std::size_t slash = platform::FindLastSeparator(path);
@@ -34,23 +25,18 @@ RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path
     const TrashEntry* entry = trash.lookup(path);
     const TrashEntryParts parts = entry ? SplitTrashEntry(*entry) : TrashEntryParts{};
     if (!parts.attributes)
-        return {RestoreResult::Damaged, DamagedEntryText(path, parts.valueText)};
+        return {RestoreResult::Damaged, std::string(parts.valueText)};
 
     // Only absolute paths are made: an entry carried over from another system
     // ("C:\..." on Linux) would otherwise land below the current folder.
     const bool folder = IsFolderEntryPath(path);
     const bool absolute = platform::IsAbsolutePath(path);
     if (!absolute || !(folder ? platform::CreateFolderWithParents(path) : RecreateFile(path)))
-        return {RestoreResult::Failed, folder ? kFolderFailure : kFileFailure};
+        return {RestoreResult::Failed, {}};
     // -1 records an attribute word that could not be read: nothing to give back.
     if (*parts.attributes >= 0)
         (void)platform::SetAttributes(path, static_cast<std::uint32_t>(*parts.attributes));
     return {RestoreResult::Restored, {}};
-}
-
-const char* TrashKindWord(const std::string& path)
-{
-    return IsFolderEntryPath(path) ? "フォルダ" : "ファイル";
 }
 
 void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
@@ -59,17 +45,17 @@ void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
 {
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
         const std::string& path = rows.at(*row);
-        const BatchDecision decision =
-            ask("ごみ箱からの取り出し確認",
-                BatchQuestionText(path, TrashKindWord(path),
-                                  "をごみ箱から元の場所に戻しても宜しいですか？"));
+        const bool folder = IsFolderEntryPath(path);
+        const BatchDecision decision = ask({BatchAction::RestoreFromTrash, path, folder});
         if (decision == BatchDecision::Stop)
             break;
         if (decision == BatchDecision::Skip)
             continue;
         const RestoreOutcome outcome = RestoreTrashEntry(trash, path);
-        if (outcome.result != RestoreResult::Restored)
-            notify(outcome.message);
+        if (outcome.result == RestoreResult::Failed)
+            notify({BatchProblem::RestoreFailed, path, folder, {}});
+        if (outcome.result == RestoreResult::Damaged)
+            notify({BatchProblem::DamagedEntry, path, folder, outcome.damagedValue});
         if (outcome.result == RestoreResult::Damaged)
             break;
         if (outcome.result == RestoreResult::Restored) {
@@ -86,8 +72,7 @@ void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
         const std::string& path = rows.at(*row);
         const BatchDecision decision =
-            ask("削除確認", BatchQuestionText(path, TrashKindWord(path),
-                                              "をごみ箱から削除しても宜しいですか？"));
+            ask({BatchAction::PurgeFromTrash, path, IsFolderEntryPath(path)});
         if (decision == BatchDecision::Stop)
             break;
         if (decision == BatchDecision::Skip)

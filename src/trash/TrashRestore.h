@@ -15,14 +15,14 @@ namespace quorvex {
 enum class RestoreResult
 {
     Restored, // the item exists again with its attributes; the entry may go
-    Failed,   // the item could not be made; `message` says which kind
+    Failed,   // the item could not be made
     Damaged,  // the stored value is not a number; nothing was changed, the batch ends
 };
 
 struct RestoreOutcome
 {
     RestoreResult result = RestoreResult::Failed;
-    std::string message; // empty on success
+    std::string damagedValue; // Damaged: the stored text that is no number
 };
 
 // Recreates the empty folder (with its parents) or the empty file (with its missing
@@ -30,9 +30,6 @@ struct RestoreOutcome
 // created only where nothing exists, so an existing file is never truncated. The
 // entry itself is left in the list.
 RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path);
-
-// The kind word of the questions: "フォルダ" for a folder entry, else "ファイル".
-const char* TrashKindWord(const std::string& path);
 
 // Told about each row whose entry has just left the trash list, so that the page can
 // drop the row at once. Rows come from the last to the first, so a row dropped never

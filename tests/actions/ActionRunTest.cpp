@@ -142,8 +142,6 @@ TEST_F(ActionRunTest, AFileOrKeptFileThatChangedSinceTheListingStaysAndSaysWhy)
     EXPECT_EQ(platform::ReadWholeFile(rewritten), "0123456780");
     EXPECT_FALSE(sameFile(rewritten, kept));
     EXPECT_EQ(platform::ReadWholeFile(ofOther), "abcdefghij");
-    EXPECT_EQ(FailureText(plan.items[6], outcomes[6]),
-              "残すファイル [ " + otherKept + " ] が検索の後に変更されています。");
 }
 
 TEST_F(ActionRunTest, ALinkOrRenameOrMoveTheSystemRefusesLeavesTheFileAndNoTemporaryName)
@@ -335,9 +333,7 @@ TEST_F(ActionRunTest, ACloneTheFileSystemCannotMakeFailsWithoutACopy)
         [](FaultPoint point, std::string_view) { return point == FaultPoint::Clone; });
     const std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_EQ(outcomes[0].failure, ActionFailure::NoClone);
-    EXPECT_EQ(FailureText(plan.items[0], outcomes[0]),
-              "このファイルシステムは複製（リフリンク）に対応していません（" +
-                  std::string(std::strerror(EOPNOTSUPP)) + "）。");
+    EXPECT_EQ(outcomes[0].detail, std::strerror(EOPNOTSUPP));
     EXPECT_TRUE(before->unchanged(*platform::IdentifyEntry(copy)));
     EXPECT_TRUE(noTemporaryLeft());
 }

@@ -80,7 +80,6 @@ TEST(RunEstimate, WaitsForEnoughProgressAndStartsAfresh)
     clock.time += 500ms;
     estimate.stepOverall(5);
     EXPECT_FALSE(estimate.remaining()); // too early to judge
-    EXPECT_EQ(estimate.runningText(), "経過 0:00");
     clock.time += 9500ms;
     ASSERT_TRUE(estimate.remaining());
 
@@ -113,10 +112,4 @@ TEST(RunEstimate, FormatsMinutesAndHours)
     EXPECT_EQ(FormatRunDuration(754s), "12:34");
     EXPECT_EQ(FormatRunDuration(3600s + 61s), "1:01:01");
     EXPECT_EQ(FormatRunDuration(-5s), "0:00");
-
-    ScriptedClock clock;
-    RunEstimate estimate(clock);
-    estimate.start();
-    clock.time += 77s;
-    EXPECT_EQ(estimate.finishedText(), "所要時間 1:17");
 }

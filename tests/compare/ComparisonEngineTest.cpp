@@ -72,9 +72,12 @@ TEST_F(ComparisonTest, RefusesMissingPathsAndFileAgainstFolder)
     t.dir("d");
     auto outcome = engine.StartComparison(t.path("nope"), t.path("d"), false);
     EXPECT_FALSE(outcome.carriedOut);
-    EXPECT_EQ(outcome.warning, "A [ " + t.path("nope") + " ]\n\nファイルパスが不明です。");
-    EXPECT_EQ(run("d", "nope").warning, "B [ " + t.path("nope") + " ]\n\nファイルパスが不明です。");
-    EXPECT_EQ(run("f", "d").warning, "フォルダとファイルの比較は行えません！");
+    EXPECT_EQ(outcome.refusal.reason, RefusalReason::UnknownSideA);
+    EXPECT_EQ(outcome.refusal.path, t.path("nope"));
+    const InputRefusal sideB = run("d", "nope").refusal;
+    EXPECT_EQ(sideB.reason, RefusalReason::UnknownSideB);
+    EXPECT_EQ(sideB.path, t.path("nope"));
+    EXPECT_EQ(run("f", "d").refusal.reason, RefusalReason::FolderAgainstFile);
     EXPECT_TRUE(engine.rows().empty());
     EXPECT_EQ(engine.captionA(), "");
 }

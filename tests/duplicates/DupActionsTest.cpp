@@ -72,10 +72,9 @@ TEST(DupActions, IdenticalResultsKeepTheFileSearchedForAndLinksNeedAFullMatch)
     EXPECT_EQ(PathsAndKept(planned.plan), Absolute({{"/d/x/u", "/d/t"}}));
 
     planned = PlanForRows(interleaved(), {{"/d"}, {}, 90}, {2}, ActionKind::Reflink);
-    EXPECT_FALSE(planned.refusal.empty());
+    EXPECT_EQ(planned.refusal.reason, RefusalReason::LinksNeedFullMatch);
     EXPECT_TRUE(planned.plan.items.empty());
-    EXPECT_TRUE(
-        PlanForRows(interleaved(), {{"/d"}, {}, 90}, {2}, ActionKind::Move, "/m").refusal.empty());
+    EXPECT_TRUE(!PlanForRows(interleaved(), {{"/d"}, {}, 90}, {2}, ActionKind::Move, "/m").refusal);
 }
 
 TEST(DupActions, MovesKeepThePathBelowTheFolderHoldingAllSearchedFolders)

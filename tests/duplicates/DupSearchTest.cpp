@@ -66,7 +66,7 @@ TEST_F(DupSearchTest, IdenticalFilesFormOneGroupHeadedByTheFirstInWalkOrder)
     t.file("odd.txt", "other text");
     const DupSearchRun run = search(100);
     EXPECT_TRUE(run.ran);
-    EXPECT_TRUE(run.notice.empty());
+    EXPECT_FALSE(run.nothingFound);
     EXPECT_EQ(Rows(list), (Strings{"a.txt 基準 1 1", "b.txt 100% 1 1", "c.txt 100% 1 1"}));
     EXPECT_EQ(list.RecordPath(list[2]), t.path("sub/deeper/c.txt"));
 }
@@ -116,7 +116,7 @@ TEST_F(DupSearchTest, SizeFilterDecidesBeforeContent)
     t.file("a", std::string(1251, 'x')); // ratio 79: never compared
     const DupSearchRun run = search(80);
     EXPECT_TRUE(list.empty());
-    EXPECT_EQ(run.notice, "重複するファイルはありませんでした。");
+    EXPECT_TRUE(run.nothingFound);
 
     search(100); // different sizes never pair at 100
     EXPECT_TRUE(list.empty());
@@ -127,7 +127,7 @@ TEST_F(DupSearchTest, ZeroSizeFilesNeverFormGroups)
     t.file("empty1");
     t.file("empty2");
     for (int threshold : {100, 50})
-        EXPECT_EQ(search(threshold).notice, "重複するファイルはありませんでした。");
+        EXPECT_TRUE(search(threshold).nothingFound);
 
     t.file("nonempty", "x");
     search(10, "empty1"); // an empty target matches only empty files
@@ -155,14 +155,17 @@ TEST_F(DupSearchTest, RefusedInputsSearchNothingAndSayWhy)
     const DupSearchParams params{filters, 100, observer};
     DupSearchRun run = StartDupSearch(t.path("f"), "", params, list);
     EXPECT_FALSE(run.ran);
-    EXPECT_EQ(run.refusal, "フォルダ [  ]\n\nファイルパスが不明です。");
-    EXPECT_TRUE(run.notice.empty());
+    EXPECT_EQ(run.refusal.reason, RefusalReason::UnknownFolder);
+    EXPECT_EQ(run.refusal.path, "");
+    EXPECT_FALSE(run.nothingFound);
 
     run = StartDupSearch(t.path("nothing"), t.root(), params, list);
-    EXPECT_EQ(run.refusal, "ファイル [ " + t.path("nothing") + " ]\n\nファイルパスが不明です。");
+    EXPECT_EQ(run.refusal.reason, RefusalReason::UnknownFile);
+    EXPECT_EQ(run.refusal.path, t.path("nothing"));
 
     run = StartDupSearch("", t.path("f"), params, list); // a file where a folder belongs
-    EXPECT_EQ(run.refusal, "フォルダ [ " + t.path("f") + " ]\n\nファイルパスが不明です。");
+    EXPECT_EQ(run.refusal.reason, RefusalReason::UnknownFolder);
+    EXPECT_EQ(run.refusal.path, t.path("f"));
     EXPECT_TRUE(list.empty());
 }
 
@@ -225,7 +228,7 @@ TEST_F(DupSearchTest, CancelWhileCollectingPairsNothing)
     for (int threshold : {100, 50}) {
         observer.pumps = 0;
         observer.cancel = false;
-        EXPECT_EQ(search(threshold).notice, "重複するファイルはありませんでした。");
+        EXPECT_TRUE(search(threshold).nothingFound);
     }
 }
 

@@ -22,16 +22,20 @@ struct ScriptedDialogs
 
     BatchQuestion ask()
     {
-        return [this](const std::string& title, const std::string& message) {
-            EXPECT_EQ(title, "削除確認");
-            questions.push_back(message);
+        return [this](const BatchItem& item) {
+            EXPECT_EQ(item.action, BatchAction::DeleteEmptyItem);
+            questions.push_back((item.folder ? "folder " : "file ") + item.path);
             const BatchDecision answer = answers.at(questions.size() - 1);
             return answer;
         };
     }
+    // "failed PATH" for an item not deleted, else the system's reason.
     BatchNotice notify()
     {
-        return [this](const std::string& message) { notices.push_back(message); };
+        return [this](const BatchNote& note) {
+            notices.push_back(note.problem == BatchProblem::DeleteFailed ? "failed " + note.path
+                                                                         : note.detail);
+        };
     }
 };
 
@@ -68,10 +72,8 @@ TEST(DeleteEmptyItems, AsksFromTheLastRowAndRecordsEachDeletionInTheTrash)
 
     EXPECT_EQ(deleted, (std::vector<std::size_t>{2, 1, 0}));
     EXPECT_EQ(dialogs.questions,
-              (std::vector<std::string>{
-                  "[ " + t.path("two") + " ]\n\nこのファイルを削除しても宜しいですか？",
-                  "[ " + t.path("folder") + " ]\n\nこのフォルダを削除しても宜しいですか？",
-                  "[ " + t.path("one") + " ]\n\nこのファイルを削除しても宜しいですか？"}));
+              (std::vector<std::string>{"file " + t.path("two"), "folder " + t.path("folder"),
+                                        "file " + t.path("one")}));
     EXPECT_EQ(trash.entries(),
               (std::vector<TrashEntry>{t.path("two") + "=32", t.path("folder/") + "=16",
                                        t.path("one") + "=33"}));
@@ -118,10 +120,9 @@ TEST(DeleteEmptyItems, ItemsThatAreNoLongerEmptyStayWithAFailureMessage)
     ScriptedDialogs dialogs;
     EXPECT_TRUE(DeleteAll(list, trash, dialogs).empty());
     EXPECT_TRUE(trash.empty());
-    EXPECT_EQ(dialogs.notices, (std::vector<std::string>{grownReadOnly + "\n削除に失敗しました。",
-                                                         grown + "\n削除に失敗しました。",
-                                                         dotted + "\n削除に失敗しました。",
-                                                         folder + "\n削除に失敗しました。"}));
+    EXPECT_EQ(dialogs.notices,
+              (std::vector<std::string>{"failed " + grownReadOnly, "failed " + grown,
+                                        "failed " + dotted, "failed " + folder}));
     EXPECT_TRUE(Exists(t.path("gained/new.txt")) && Exists(t.path("gained-dot/.git")));
     EXPECT_EQ(std::filesystem::file_size(grown), 13u);
     // A file that was not deleted keeps its read-only bit.
@@ -146,9 +147,9 @@ TEST(DeleteEmptyItems, RemovalsThatFailOrEntriesThatVanishedLeaveEverythingInPla
     platform::SetFaultHook(nullptr);
     EXPECT_TRUE(deleted.empty());
     EXPECT_TRUE(trash.empty()); // nothing recorded that is still there
-    EXPECT_EQ(dialogs.notices, (std::vector<std::string>{vanished + "\n削除に失敗しました。",
-                                                         busyFolder + "\n削除に失敗しました。",
-                                                         busyFile + "\n削除に失敗しました。"}));
+    EXPECT_EQ(dialogs.notices,
+              (std::vector<std::string>{"failed " + vanished, "failed " + busyFolder,
+                                        "failed " + busyFile}));
     EXPECT_TRUE(Exists(busyFile) && Exists(busyFolder) && Exists(vanished));
 }
 
@@ -173,8 +174,8 @@ TEST(DeleteEmptyItems, LinksAndSpecialFilesInPlaceOfAnItemAreNotDeleted)
          {"file-now-link", "folder-now-link", "file-now-fifo", "real/zero", "real/empty"})
         EXPECT_TRUE(Exists(t.path(kept))) << kept;
     // Whatever is not a file is asked about as a folder, the vanished item too.
-    EXPECT_NE(dialogs.questions[0].find("このフォルダ"), std::string::npos);
-    EXPECT_NE(dialogs.questions[2].find("このフォルダ"), std::string::npos);
+    EXPECT_EQ(dialogs.questions[0], "folder " + t.path("vanished"));
+    EXPECT_EQ(dialogs.questions[2], "folder " + t.path("folder-now-link"));
     EXPECT_FALSE(ClearReadOnly(t.path("vanished")).value_or("").empty());
 }
 

@@ -24,6 +24,7 @@ step "install into a DESTDIR"
 DESTDIR=$work/stage cmake --install "$build" --prefix /usr >/dev/null
 prefix=$work/stage/usr
 for file in bin/quorvex bin/quorvex-cli share/quorvex/Help/Quorvex.htm \
+    share/quorvex/Help/Quorvex_en.htm share/quorvex/translations/quorvex_en.qm \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/scalable/apps/$id.svg share/man/man1/quorvex.1.gz \
     share/man/man1/quorvex-cli.1.gz share/bash-completion/completions/quorvex-cli \
@@ -64,6 +65,17 @@ grep -q "\"$prefix/share/quorvex/Help/Quorvex.htm\", O_RDONLY.*= [0-9]" "$work/t
     fail "the help document was not opened from $prefix/share/quorvex/Help"
 [ -d "$home/.local/share/Quorvex" ] || fail "no data folder in ~/.local/share/Quorvex"
 [ -s "$home/.config/Vorle/Quorvex.reg" ] || fail "no settings written to ~/.config/Vorle/Quorvex.reg"
+
+step "the desktop program under an English locale"
+env -i PATH="$PATH" HOME="$home" XDG_RUNTIME_DIR="$work/runtime" LANG=en_US.UTF-8 TZ=UTC \
+    ASAN_OPTIONS=detect_leaks=0 DBUS_SESSION_BUS_ADDRESS=disabled: \
+    timeout 300 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$here/start-desktop.sh" "$prefix/bin/quorvex" \
+    "$work/trace-en" || fail "the desktop program did not start in English, open its help and close"
+# The installed English catalogue and help document were read.
+for file in translations/quorvex_en.qm Help/Quorvex_en.htm; do
+    grep -q "\"$prefix/share/quorvex/$file\", O_RDONLY.*= [0-9]" "$work/trace-en" ||
+        fail "$file was not opened from $prefix/share/quorvex"
+done
 
 step "desktop entry and metainfo"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop-file-validate"

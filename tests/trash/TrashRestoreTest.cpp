@@ -36,7 +36,6 @@ TEST(RestoreTrashEntry, FolderIsMadeWithItsParentsAndAnExistingFolderCounts)
     trash.add(t.path("blocker/sub/"), 16);
     const RestoreOutcome outcome = RestoreTrashEntry(trash, t.path("blocker/sub/"));
     EXPECT_EQ(outcome.result, RestoreResult::Failed);
-    EXPECT_EQ(outcome.message, "フォルダを元に戻すのに失敗しました。");
 
     // Carried over from the other system: never made below the current folder.
     trash.add(test::kForeignFolderPath, 16);
@@ -69,7 +68,6 @@ TEST(RestoreTrashEntry, ExistingFileIsNeverTruncatedNorChanged)
     trash.add(file, kAttrReadOnly | kAttrArchive);
     const RestoreOutcome outcome = RestoreTrashEntry(trash, file);
     EXPECT_EQ(outcome.result, RestoreResult::Failed);
-    EXPECT_EQ(outcome.message, "ファイルを元に戻すのに失敗しました。");
     EXPECT_EQ(platform::ReadWholeFile(file), "keep me");
     EXPECT_EQ(Attributes(file), kAttrArchive);
 }
@@ -79,20 +77,22 @@ TEST(RestoreTrashEntry, ExistingFileIsNeverTruncatedNorChanged)
 struct Script
 {
     std::vector<BatchDecision> answers;
-    std::vector<std::string> titles, questions, notices;
+    std::vector<BatchAction> actions;
+    std::vector<std::string> questions; // "file PATH" or "folder PATH"
+    std::vector<BatchNote> notices;
     std::vector<std::pair<std::size_t, std::size_t>> done;
 
     BatchQuestion ask()
     {
-        return [this](const std::string& title, const std::string& message) {
-            titles.push_back(title);
-            questions.push_back(message);
+        return [this](const BatchItem& item) {
+            actions.push_back(item.action);
+            questions.push_back((item.folder ? "folder " : "file ") + item.path);
             return answers.at(questions.size() - 1);
         };
     }
     BatchNotice notify()
     {
-        return [this](const std::string& message) { notices.push_back(message); };
+        return [this](const BatchNote& note) { notices.push_back(note); };
     }
     TrashRowDone rowDone()
     {
@@ -123,11 +123,12 @@ TEST(RestoreTrashItems, RestoresFromTheLastRowAndKeepsFailedRows)
     // Each row is reported right after its own question, before the next one.
     EXPECT_EQ(script.done, (std::vector<std::pair<std::size_t, std::size_t>>{{2, 1}, {0, 3}}));
     EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{existing + "=32"}));
-    EXPECT_EQ(script.titles[0], "ごみ箱からの取り出し確認");
-    EXPECT_EQ(script.questions[0],
-              "[ " + t.path("third/") +
-                  " ]\n\nこのフォルダをごみ箱から元の場所に戻しても宜しいですか？");
-    EXPECT_EQ(script.notices, (std::vector<std::string>{"ファイルを元に戻すのに失敗しました。"}));
+    EXPECT_EQ(script.actions[0], BatchAction::RestoreFromTrash);
+    EXPECT_EQ(script.questions[0], "folder " + t.path("third/"));
+    ASSERT_EQ(script.notices.size(), 1u);
+    EXPECT_EQ(script.notices[0].problem, BatchProblem::RestoreFailed);
+    EXPECT_EQ(script.notices[0].path, existing);
+    EXPECT_FALSE(script.notices[0].folder);
 }
 
 TEST(RestoreTrashItems, DamagedEntryEndsTheBatchAndChangesNothing)
@@ -143,8 +144,9 @@ TEST(RestoreTrashItems, DamagedEntryEndsTheBatchAndChangesNothing)
 
     EXPECT_EQ(script.doneRows(), (std::vector<std::size_t>{2}));
     ASSERT_EQ(script.notices.size(), 1u);
-    EXPECT_NE(script.notices[0].find(t.path("broken")), std::string::npos);
-    EXPECT_NE(script.notices[0].find("'x1'"), std::string::npos);
+    EXPECT_EQ(script.notices[0].problem, BatchProblem::DamagedEntry);
+    EXPECT_EQ(script.notices[0].path, t.path("broken"));
+    EXPECT_EQ(script.notices[0].detail, "x1");
     EXPECT_FALSE(platform::IsExistingFile(t.path("broken")));
     EXPECT_FALSE(platform::IsExistingFile(t.path("later")));
     EXPECT_EQ(trash.size(), 2u);
@@ -162,10 +164,9 @@ TEST(PurgeTrashItems, RemovesTheFirstMatchingEntryAndHonoursSkipAndStop)
 
     EXPECT_EQ(script.done, (std::vector<std::pair<std::size_t, std::size_t>>{{3, 1}, {2, 2}}));
     EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{"/other=32", "/same=34"}));
-    EXPECT_EQ(script.titles[0], "削除確認");
-    EXPECT_EQ(script.questions[0],
-              "[ /last/ ]\n\nこのフォルダをごみ箱から削除しても宜しいですか？");
-    EXPECT_EQ(script.questions[1], "[ /same ]\n\nこのファイルをごみ箱から削除しても宜しいですか？");
+    EXPECT_EQ(script.actions[0], BatchAction::PurgeFromTrash);
+    EXPECT_EQ(script.questions[0], "folder /last/");
+    EXPECT_EQ(script.questions[1], "file /same");
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
+#include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
 #include "desktop/TFolderFileDlg.h"
 #include "platform/desktop/Dialogs.h"
@@ -222,7 +223,7 @@ void ComparePage::StartComparison()
         progress_.finish();
     }
     if (!outcome.carriedOut)
-        context_.dialogs().showWarning(&context_.mainWindow(), ShownText(outcome.warning));
+        context_.dialogs().showWarning(&context_.mainWindow(), RefusalWords::text(outcome.refusal));
 }
 
 void ComparePage::SpeedButton1Click(PathInput& input)

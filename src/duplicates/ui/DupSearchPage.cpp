@@ -15,12 +15,14 @@
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanelObserver.h"
+#include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSelection.h"
 #include "duplicates/DupTable.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
+#include "duplicates/ui/DupWords.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
@@ -249,8 +251,7 @@ void DupSearchPage::PopupMenu1Popup()
     MoveMenu1->setEnabled(rowItemsUsable);
     // Links and clones only for files found equal byte for byte.
     const bool replaceable =
-        rowItemsUsable &&
-        quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_.threshold).empty();
+        rowItemsUsable && !quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_.threshold);
     for (QAction* action : {HardLinkMenu1, SymbolicLinkMenu1, ReflinkMenu1})
         action->setEnabled(replaceable);
     const bool helpersUsable = idle && model_->DupMode() && model_->rowCount() > 0;
@@ -309,11 +310,6 @@ bool DupSearchPage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void DupSearchPage::ShowPathError(const std::string& message)
-{
-    context_.dialogs().showWarning(&context_.mainWindow(), QString::fromStdString(message));
-}
-
 void DupSearchPage::setGroupColumnShown(bool shown)
 {
     TMyListViewHeader* header = ListView4->GetColumnHandle();
@@ -356,8 +352,8 @@ void DupSearchPage::SwitchButton8Click()
         scope_ = run.scope;
         model_->setDupMode(run.DupMode);
         model_->showRows();
-        if (!run.refusal.empty())
-            ShowPathError(run.refusal);
+        if (run.refusal)
+            context_.dialogs().showWarning(&context_.mainWindow(), RefusalWords::text(run.refusal));
         if (run.ran) {
             if (!fileText.empty())
                 FileInput->AddToHistory(fileCaption);
@@ -367,8 +363,9 @@ void DupSearchPage::SwitchButton8Click()
     }
     if (run.ran)
         observer.finish();
-    if (!run.notice.empty() && !closing_)
-        context_.dialogs().showMessage(&context_.mainWindow(), QString::fromStdString(run.notice));
+    if (run.nothingFound && !closing_)
+        context_.dialogs().showMessage(&context_.mainWindow(),
+                                       DupWords::nothingFound(!fileText.empty()));
 }
 
 void DupSearchPage::ListView4ColumnClick(int column)
@@ -425,8 +422,8 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
     const quorvex::DupPlan planned = quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
     Dialogs& dialogs = context_.dialogs();
     QWidget* owner = &context_.mainWindow();
-    if (!planned.refusal.empty()) {
-        dialogs.showMessage(owner, ShownText(planned.refusal));
+    if (planned.refusal) {
+        dialogs.showMessage(owner, RefusalWords::text(planned.refusal));
         return;
     }
     if (planned.plan.items.empty()) {

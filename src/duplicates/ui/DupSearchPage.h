@@ -90,7 +90,6 @@ private:
     void buildActionItems();
     void NewTrackBar1Change(int position);
     void SpeedButton3Click(const PathInput& input);
-    void ShowPathError(const std::string& message);
     void setGroupColumnShown(bool shown);
     void ListView4SelectItem(int row);
     void ListView4Resize();

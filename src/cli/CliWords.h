@@ -1,0 +1,28 @@
+#pragma once
+// The words quorvex-cli prints for what the engines report as codes: one fixed table,
+// the same bytes in every locale, since scripts read them.
+
+#include <string>
+#include <string_view>
+
+#include "actions/ActionRun.h"
+#include "common/InputRefusal.h"
+#include "common/RunEstimate.h"
+
+namespace quorvex::cli {
+
+// Why an item of a plan was not done: one sentence, with the system's reason where
+// there is one.
+std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& outcome);
+
+// The warning for a refused input, such as "フォルダ [ PATH ]\n\nファイルパスが不明です。";
+// empty for no refusal.
+std::string RefusalWords(const InputRefusal& refusal);
+
+// What a search that found nothing says.
+std::string NothingFoundWords(bool identicalSearch);
+
+// "経過 0:12  残り 約 1:05" while running ("経過 0:12" before an estimate).
+std::string RunningTimeWords(RunEstimate& estimate);
+
+} // namespace quorvex::cli

@@ -1,0 +1,7 @@
+#include "duplicates/ui/DupWords.h"
+
+QString DupWords::nothingFound(bool identicalSearch)
+{
+    return identicalSearch ? tr("一致するファイルはありませんでした。")
+                           : tr("重複するファイルはありませんでした。");
+}
