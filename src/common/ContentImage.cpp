@@ -24,6 +24,13 @@ struct ComparedSpan
     std::size_t tailBytes = 0; // 1..3 when the last of them is A's partial word
 };
 
+// The words an image of a file of at most `limit` bytes has room for: the limit
+// and one word more.
+std::uint64_t WordsRoom(std::uint64_t limit)
+{
+    return (limit + 7) / 4;
+}
+
 ComparedSpan SpanOfImages(const ContentImage& a, const ContentImage& b)
 {
     const std::uint64_t common = std::min(a.readable, b.readable);
@@ -48,8 +55,7 @@ bool PrintsMayReach(const ContentImage& a, const ContentImage& b, const Compared
     std::uint64_t equal = 0;
     for (std::size_t done = 0; done < whole;) {
         const std::size_t n = std::min(kPrintChunk, whole - done);
-        const std::uint64_t same =
-            CountEqualBytes(a.prints.data() + done, b.prints.data() + done, n);
+        const std::uint64_t same = CountEqualBytes(a.prints + done, b.prints + done, n);
         equal += same;
         done += n;
         // The word walk stops by here; what matched before the stop is at most
@@ -64,32 +70,28 @@ bool PrintsMayReach(const ContentImage& a, const ContentImage& b, const Compared
 
 } // namespace
 
-std::uint64_t ContentImageCost(std::uint64_t size)
+std::uint64_t ContentImageCost(std::uint64_t limit)
 {
-    return size + size / 4 + 64 + sizeof(ContentImage);
+    return (5 * WordsRoom(limit) + 63) / 64 * 64;
 }
 
-ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentImage& image)
+ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, std::byte* room,
+                           ContentImage& image)
 {
     image = ContentImage{};
     platform::InputFile file;
     if (!file.open(path))
         return ImageLoad::CannotOpen;
     image.length = file.size();
-    // Room for the bytes expected and one word more, so that a file that grew
-    // since it was opened shows without reading far past its length.
-    std::uint64_t room = std::min(image.length, limit) + 4;
-    image.words.resize(static_cast<std::size_t>((room + 3) / 4));
+    // One word more than the limit, so that a file that grew since it was listed
+    // shows without reading far past its length.
+    const std::uint64_t capacity = limit + 4;
+    auto* bytes = reinterpret_cast<unsigned char*>(room);
     std::int64_t got = 0;
-    for (;;) {
-        if (image.readable >= room) {
-            room = std::min(room + kContentBlockSize, limit + 4);
-            image.words.resize(static_cast<std::size_t>((room + 3) / 4));
-        }
+    while (image.readable < capacity) {
         const auto want = static_cast<std::size_t>(
-            std::min<std::uint64_t>(kContentBlockSize, room - image.readable));
-        auto* at = reinterpret_cast<unsigned char*>(image.words.data()) + image.readable;
-        got = file.read(at, want);
+            std::min<std::uint64_t>(kContentBlockSize, capacity - image.readable));
+        got = file.read(bytes + image.readable, want);
         if (got <= 0)
             break;
         image.readable += static_cast<std::uint64_t>(got);
@@ -99,23 +101,23 @@ ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentIm
         if (static_cast<std::size_t>(got) < want)
             break;
     }
-    const auto words = static_cast<std::size_t>((image.readable + 3) / 4);
-    image.words.resize(words);
+    const std::size_t words = image.wordCount();
     const std::size_t partial = image.readable % 4;
     if (partial != 0)
-        std::memset(reinterpret_cast<unsigned char*>(&image.words.back()) + partial, 0,
-                    4 - partial);
-    image.prints.resize(words);
-    FingerprintWords(image.words.data(), image.prints.data(), words);
-    image.digest = HashChunk(reinterpret_cast<const unsigned char*>(image.words.data()), words * 4);
+        std::memset(bytes + image.readable, 0, 4 - partial);
+    auto* wordData = reinterpret_cast<std::uint32_t*>(room);
+    auto* prints = reinterpret_cast<std::uint8_t*>(room) + 4 * WordsRoom(limit);
+    FingerprintWords(wordData, prints, words);
+    image.words = wordData;
+    image.prints = prints;
+    image.digest = HashChunk(bytes, words * 4);
     return got < 0 ? ImageLoad::ReadFailed : ImageLoad::Loaded;
 }
 
 bool SameContent(const ContentImage& a, const ContentImage& b)
 {
     return a.length == b.length && a.readable == b.readable && a.digest == b.digest &&
-           (a.words.empty() ||
-            std::memcmp(a.words.data(), b.words.data(), a.words.size() * 4) == 0);
+           (a.readable == 0 || std::memcmp(a.words, b.words, a.wordCount() * 4) == 0);
 }
 
 std::optional<int> MatchAtThreshold(const ContentImage& a, const ContentImage& b, int threshold)
@@ -132,7 +134,7 @@ std::optional<int> MatchAtThreshold(const ContentImage& a, const ContentImage& b
         !PrintsMayReach(a, b, span, allowance, need))
         return std::nullopt;
     WordTally tally(allowance);
-    tally.compareBlock(a.words.data(), b.words.data(), {span.words, span.words, span.tailBytes});
+    tally.compareBlock(a.words, b.words, {span.words, span.words, span.tailBytes});
     return reached(ContentPercentage(tally.matching(), a.length, b.length));
 }
 
