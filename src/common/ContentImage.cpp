@@ -45,27 +45,34 @@ ComparedSpan SpanOfImages(const ContentImage& a, const ContentImage& b)
     return {static_cast<std::size_t>(lastOffset / 4) + last.comparable, last.tailBytes};
 }
 
-// False when the fingerprints prove that the matching bytes stay below `need`:
-// equal words have equal prints, so unequal prints are mismatches for certain.
+// False when the sketches and fingerprints prove that the matching bytes stay
+// below `need`: equal words have equal sketch bits and prints, so unequal ones are
+// mismatches for certain. The sketches come first; the prints follow, the first
+// check as soon as the mismatching prints could exceed the allowance (with a
+// margin for prints equal by chance), then every kPrintChunk prints.
 bool PrintsMayReach(const ContentImage& a, const ContentImage& b, const ComparedSpan& span,
                     std::uint64_t allowance, std::uint64_t need)
 {
     const std::size_t whole = span.words - (span.tailBytes != 0 ? 1 : 0);
     const std::uint64_t tail = span.tailBytes != 0 ? 4 : 0;
-    std::uint64_t equal = 0;
-    for (std::size_t done = 0; done < whole;) {
-        const std::size_t n = std::min(kPrintChunk, whole - done);
-        const std::uint64_t same = CountEqualBytes(a.prints + done, b.prints + done, n);
-        equal += same;
-        done += n;
+    std::size_t done = std::min(whole, kSketchWords);
+    std::uint64_t equal = done - CountDifferingFields(a.sketch.data(), b.sketch.data(), done);
+    const auto untilFirstCheck = static_cast<std::size_t>(allowance / 4 + allowance / 128 + 32);
+    std::size_t chunk =
+        std::clamp<std::size_t>(untilFirstCheck - std::min(untilFirstCheck, done), 64, kPrintChunk);
+    for (;; chunk = kPrintChunk) {
         // The word walk stops by here; what matched before the stop is at most
-        // the equal prints so far.
+        // the equal words found so far.
         if (4 * (done - equal) > allowance)
             return 4 * equal >= need;
         if (4 * (equal + (whole - done)) + tail < need)
             return false;
+        if (done == whole)
+            return true;
+        const std::size_t n = std::min(chunk, whole - done);
+        equal += CountEqualBytes(a.prints + done, b.prints + done, n);
+        done += n;
     }
-    return true;
 }
 
 } // namespace
@@ -108,6 +115,7 @@ ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, std::byte
     auto* wordData = reinterpret_cast<std::uint32_t*>(room);
     auto* prints = reinterpret_cast<std::uint8_t*>(room) + 4 * WordsRoom(limit);
     FingerprintWords(wordData, prints, words);
+    SketchWords(wordData, std::min(words, kSketchWords), image.sketch.data());
     image.words = wordData;
     image.prints = prints;
     image.digest = HashChunk(bytes, words * 4);

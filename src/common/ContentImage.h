@@ -3,12 +3,19 @@
 // many others reads each file once. Comparisons between images give exactly what
 // CompareContents gives for the same files on disk.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
 namespace quorvex {
+
+// The first kSketchWords words of a file, two bits each (equal words, equal
+// bits), side by side in the image itself: most pairs of files that cannot match
+// are told apart by their sketches alone, without a look at their prints.
+inline constexpr std::size_t kSketchWords = 256;
+using WordSketch = std::array<std::uint64_t, kSketchWords / 32>;
 
 // An image lives in memory its holder provides (ContentImageCost bytes): the
 // words, then a fingerprint per word.
@@ -19,6 +26,7 @@ struct ContentImage
     const std::uint32_t* words = nullptr; // ceil(readable / 4) words, the last one zero-padded
     const std::uint8_t* prints = nullptr; // per word a fingerprint: equal words, equal prints
     std::uint64_t digest = 0;             // of the readable bytes, to find identical contents
+    WordSketch sketch{};                  // of the first words; zero past the last one
 
     std::size_t wordCount() const { return static_cast<std::size_t>((readable + 3) / 4); }
 };
