@@ -275,9 +275,11 @@ bool SimilaritySweep::placeImage(std::size_t k)
             ticket_[k] = place.ticket;
             return true;
         }
-        while (oldestHeld_ < k && residence_[oldestHeld_] != Residence::InMemory)
+        while (oldestHeld_ < k && residence_[oldestHeld_] != Residence::InMemory &&
+               residence_[oldestHeld_] != Residence::NotLoaded)
             ++oldestHeld_;
-        if (oldestHeld_ == k) {
+        // Only the images of earlier passes can go; this pass's are still to be read.
+        if (residence_[oldestHeld_] != Residence::InMemory) {
             residence_[k] = Residence::OnDisk;
             return false;
         }
