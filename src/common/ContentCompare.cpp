@@ -57,7 +57,7 @@ public:
         read_ += n;
         return static_cast<std::int64_t>(n);
     }
-    const std::uint32_t* words() const { return image_.words.data() + offset_ / 4; }
+    const std::uint32_t* words() const { return image_.words + offset_ / 4; }
 
 private:
     const ContentImage& image_;

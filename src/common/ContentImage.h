@@ -3,24 +3,37 @@
 // many others reads each file once. Comparisons between images give exactly what
 // CompareContents gives for the same files on disk.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 namespace quorvex {
 
+// The first kSketchWords words of a file, two bits each (equal words, equal
+// bits), side by side in the image itself: most pairs of files that cannot match
+// are told apart by their sketches alone, without a look at their prints.
+inline constexpr std::size_t kSketchWords = 256;
+using WordSketch = std::array<std::uint64_t, kSketchWords / 32>;
+
+// An image lives in memory its holder provides (ContentImageCost bytes): the
+// words, then a fingerprint per word.
 struct ContentImage
 {
-    std::uint64_t length = 0;         // the size when the file was opened: the measure's length
-    std::uint64_t readable = 0;       // bytes the reads delivered before the end or an error
-    std::vector<std::uint32_t> words; // ceil(readable / 4) words, the last one zero-padded
-    std::vector<std::uint8_t> prints; // per word a fingerprint: equal words, equal prints
-    std::uint64_t digest = 0;         // of the readable bytes, to find identical contents
+    std::uint64_t length = 0;             // the size when the file was opened: the measure's length
+    std::uint64_t readable = 0;           // bytes the reads delivered before the end or an error
+    const std::uint32_t* words = nullptr; // ceil(readable / 4) words, the last one zero-padded
+    const std::uint8_t* prints = nullptr; // per word a fingerprint: equal words, equal prints
+    std::uint64_t digest = 0;             // of the readable bytes, to find identical contents
+    WordSketch sketch{};                  // of the first words; zero past the last one
+
+    std::size_t wordCount() const { return static_cast<std::size_t>((readable + 3) / 4); }
 };
 
-// The memory an image of a file of `size` bytes takes.
-std::uint64_t ContentImageCost(std::uint64_t size);
+// The memory, a multiple of 64 bytes, that the image of a file of at most `limit`
+// bytes takes.
+std::uint64_t ContentImageCost(std::uint64_t limit);
 
 enum class ImageLoad
 {
@@ -30,10 +43,11 @@ enum class ImageLoad
     TooLarge,   // more than `limit` bytes came; the file must be streamed
 };
 
-// Reads the file as the comparison reads it: blocks of 128 KiB until a short read,
-// the end or a read error. After CannotOpen and ReadFailed, LastFailureText() says
-// why.
-ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, ContentImage& image);
+// Reads the file as the comparison reads it, into `room` (ContentImageCost(limit)
+// bytes, aligned for words): blocks of 128 KiB until a short read, the end or a
+// read error. After CannotOpen and ReadFailed, LastFailureText() says why.
+ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, std::byte* room,
+                           ContentImage& image);
 
 // Whether two images hold the same length and the same bytes: such files score
 // the same against any third file, in either role.

@@ -1,5 +1,7 @@
 #include "common/WordMatch.h"
 
+#include <bit>
+
 #include "common/VectorClones.h"
 
 namespace quorvex {
@@ -42,6 +44,26 @@ QUORVEX_VECTOR_CLONES void FingerprintWords(const std::uint32_t* words, std::uin
 {
     for (std::size_t i = 0; i < count; ++i)
         prints[i] = static_cast<std::uint8_t>((words[i] * 0x9E3779B1u) >> 24);
+}
+
+void SketchWords(const std::uint32_t* words, std::size_t count, std::uint64_t* sketch)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        sketch[i / 32] |= std::uint64_t{(words[i] * 0x9E3779B1u) >> 30} << (2 * (i % 32));
+}
+
+QUORVEX_VECTOR_CLONES std::size_t CountDifferingFields(const std::uint64_t* a,
+                                                       const std::uint64_t* b, std::size_t count)
+{
+    std::size_t differing = 0;
+    for (std::size_t i = 0; 32 * i < count; ++i) {
+        std::uint64_t differ = a[i] ^ b[i];
+        differ = (differ | differ >> 1) & 0x5555555555555555u;
+        if (count - 32 * i < 32)
+            differ &= (std::uint64_t{1} << (2 * (count - 32 * i))) - 1;
+        differing += static_cast<std::size_t>(std::popcount(differ));
+    }
+    return differing;
 }
 
 } // namespace quorvex

@@ -28,6 +28,8 @@ struct SimilarityOutcome
     // most the two budgets), and the read buffers of the workers that compared from
     // disk (256 KiB each); the bookkeeping of a few dozen bytes per file aside.
     std::uint64_t peakBytesHeld = 0;
+    // Of that, the most the contents of files took: at most the contents budget.
+    std::uint64_t peakImageBytes = 0;
     // The open pairs outgrew their share, and the files still open were paired from
     // disk, reference by reference.
     bool pairedFromDisk = false;

@@ -1,6 +1,7 @@
 #include "duplicates/DupSearch.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "common/MaskCount.h"
 #include "duplicates/DupPairing.h"
@@ -49,9 +50,11 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
     // (or when it grew past its listed size) every comparison reads it again. A
     // target that cannot be read matches nothing: there is nothing to search for.
     ContentImage image;
-    const ImageLoad load = ContentImageCost(targetSize) <= params.memoryBudget
-                               ? LoadContentImage(filePath, targetSize, image)
-                               : ImageLoad::TooLarge;
+    const bool fits = ContentImageCost(targetSize) <= params.memoryBudget;
+    const std::unique_ptr<std::byte[]> room(fits ? new std::byte[ContentImageCost(targetSize)]
+                                                 : nullptr);
+    const ImageLoad load =
+        fits ? LoadContentImage(filePath, targetSize, room.get(), image) : ImageLoad::TooLarge;
     platform::InputFile targetFile;
     if (load == ImageLoad::CannotOpen || load == ImageLoad::ReadFailed ||
         (load == ImageLoad::TooLarge && !targetFile.open(filePath))) {

@@ -23,14 +23,11 @@
 #include <utility>
 #include <vector>
 
-#if defined(__GLIBC__)
-#include <malloc.h>
-#endif
-
 #include "common/ContentCompare.h"
 #include "common/ContentImage.h"
 #include "common/WorkerPool.h"
 #include "duplicates/DupPairing.h"
+#include "duplicates/ImageRing.h"
 #include "duplicates/MemoryAccount.h"
 #include "duplicates/PairResolution.h"
 #include "platform/FailureReason.h"
@@ -47,12 +44,6 @@ enum class Residence : std::uint8_t
     OnDisk,     // compared by reading it again: it did not fit the budget
     Unreadable, // could not be opened: it matches nothing
 };
-
-std::uint64_t BytesOf(const ContentImage& image)
-{
-    return sizeof(ContentImage) + image.words.capacity() * sizeof(std::uint32_t) +
-           image.prints.capacity();
-}
 
 // What the workers hear from the comparisons they run: the stop request, and the
 // files that could not be read, kept for the calling thread to tell.
@@ -114,6 +105,7 @@ private:
     void buildOrder();
     std::size_t batchEnd(std::size_t first) const;
     void holdWindow(std::size_t first, std::size_t end);
+    bool placeImage(std::size_t k);
     void load(std::size_t k);
     void release(std::size_t k);
     void classify(std::size_t k);
@@ -145,13 +137,16 @@ private:
     std::vector<std::size_t> highIndex_; // last such file
     std::vector<std::uint64_t> costUpTo_; // memory of the images of order_[0, k)
     std::vector<Residence> residence_;
+    std::unique_ptr<ImageRing> ring_;
+    std::vector<std::byte*> room_;      // of each file whose image has a place in the ring
+    std::vector<std::uint64_t> ticket_; // of that place
     std::vector<ContentImage> images_;
     std::vector<int> classOf_;           // content class of a file once read into memory, else -1
     std::vector<int> selfPercent_;       // of each class against itself, -1 below the threshold
     std::vector<std::size_t> classSize_; // files of each class
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> classLeaders_; // in memory
-    std::size_t released_ = 0;        // every image below this index in order_ is released
-    std::uint64_t releasedBytes_ = 0; // since the allocator last gave memory back
+    std::size_t released_ = 0;   // every image below this index in order_ is released
+    std::size_t oldestHeld_ = 0; // no image below this index in order_ is in memory
     std::unique_ptr<PairResolution> resolution_;
 
     std::atomic<std::uint64_t> pairsJudged_{0};
@@ -191,7 +186,7 @@ SimilarityOutcome SimilaritySweep::run()
         lastReference = pairFromDisk();
     tellUnread();
     resolution_->label(list_, lastReference);
-    return {account_.peak(), overflowed_.load()};
+    return {account_.peak(), ring_->peak(), overflowed_.load()};
 }
 
 void SimilaritySweep::buildOrder()
@@ -224,6 +219,9 @@ void SimilaritySweep::buildOrder()
         highIndex_[k] = high - 1;
     }
     residence_.assign(n, Residence::NotLoaded);
+    ring_ = std::make_unique<ImageRing>(std::min(contentBudget_, costUpTo_[n]), account_);
+    room_.assign(n, nullptr);
+    ticket_.assign(n, 0);
     images_.resize(n);
     classOf_.assign(n, -1);
 }
@@ -249,25 +247,44 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
     std::size_t keepFrom = released_;
     while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > contentBudget_)
         release(keepFrom++);
-#if defined(__GLIBC__)
-    // The freed images of smaller files leave holes that larger images cannot
-    // reuse; hand them back so that the memory in use stays within the budget.
-    if (releasedBytes_ > (64u << 20)) {
-        ::malloc_trim(0);
-        releasedBytes_ = 0;
-    }
-#endif
 
     std::vector<std::size_t> toLoad;
     for (std::size_t k = keepFrom; k < end; ++k)
-        if (residence_[k] == Residence::NotLoaded)
+        if (residence_[k] == Residence::NotLoaded && placeImage(k))
             toLoad.push_back(k);
     pool_.run(
         toLoad.size(), [&](std::size_t item, unsigned) { load(toLoad[item]); },
         [this] { whileWaiting(); });
-    for (std::size_t k : toLoad)
+    for (std::size_t k : toLoad) {
         if (residence_[k] == Residence::InMemory)
             classify(k);
+        else
+            ring_->letGo(ticket_[k]);
+    }
+}
+
+// Gives file k's image a place in the ring, letting the oldest images held go
+// (they are compared from disk) where the ring's end leaves too little room.
+// False when even that leaves none: file k is compared from disk.
+bool SimilaritySweep::placeImage(std::size_t k)
+{
+    for (;;) {
+        const ImageRing::Place place = ring_->place(ContentImageCost(order_[k].size));
+        if (place.memory != nullptr) {
+            room_[k] = place.memory;
+            ticket_[k] = place.ticket;
+            return true;
+        }
+        while (oldestHeld_ < k && residence_[oldestHeld_] != Residence::InMemory &&
+               residence_[oldestHeld_] != Residence::NotLoaded)
+            ++oldestHeld_;
+        // Only the images of earlier passes can go; this pass's are still to be read.
+        if (residence_[oldestHeld_] != Residence::InMemory) {
+            residence_[k] = Residence::OnDisk;
+            return false;
+        }
+        release(oldestHeld_);
+    }
 }
 
 void SimilaritySweep::load(std::size_t k)
@@ -276,13 +293,12 @@ void SimilaritySweep::load(std::size_t k)
         return;
     const std::string path = list_.RecordPath(list_[order_[k].position]);
     ContentImage& image = images_[k];
-    switch (LoadContentImage(path, order_[k].size, image)) {
+    switch (LoadContentImage(path, order_[k].size, room_[k], image)) {
     case ImageLoad::ReadFailed:
         workerObserver_.cannotRead(path, platform::LastFailureText());
         [[fallthrough]];
     case ImageLoad::Loaded:
         residence_[k] = Residence::InMemory;
-        account_.add(BytesOf(image));
         break;
     case ImageLoad::CannotOpen:
         workerObserver_.cannotRead(path, platform::LastFailureText());
@@ -301,9 +317,7 @@ void SimilaritySweep::release(std::size_t k)
         auto leaders = classLeaders_.find(images_[k].digest);
         if (leaders != classLeaders_.end())
             std::erase(leaders->second, k);
-        const std::uint64_t bytes = BytesOf(images_[k]);
-        account_.remove(bytes);
-        releasedBytes_ += bytes;
+        ring_->letGo(ticket_[k]);
         images_[k] = ContentImage{};
     }
     if (residence_[k] != Residence::Unreadable)

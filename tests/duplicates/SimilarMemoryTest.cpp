@@ -1,9 +1,11 @@
 // What the similarity pairing holds, by its own account, while the groups stay
-// those of the pairwise rule: identical files hold no pairs, an order of names and
-// sizes that keeps every decision open ends in the pairing from disk, and many
-// threads asked for add no tables.
+// those of the pairwise rule: file contents fill their budget and never pass it,
+// identical files hold no pairs, an order of names and sizes that keeps every
+// decision open ends in the pairing from disk, and many threads asked for add no
+// tables.
 
 #include "SimilarTrees.h"
+#include "common/ContentImage.h"
 #include "common/WorkerPool.h"
 
 using namespace quorvex;
@@ -70,6 +72,42 @@ TEST(SimilarMemory, EqualAndNearEqualFilesStayWithinTheBudgetInAnyOrder)
                     << threads;
             }
         }
+}
+
+// Files whose contents take several times the contents budget, in a range of sizes
+// where every window holds more than fits: the images held, as the pairing counts
+// them, fill the budget without ever passing it, and the groups stay those of the
+// pairwise rule.
+TEST(SimilarMemory, ImagesNeverPassTheContentsBudget)
+{
+    constexpr std::uint64_t kSmallBudget = 24 << 10;
+    TempTree t;
+    NearCopyTree random(6);
+    std::vector<std::string> originals;
+    for (int i = 0; i < 80; ++i) {
+        const bool copy = !originals.empty() && random.pick(3) == 0;
+        const std::string content = copy ? random.nearCopy(originals[random.pick(originals.size())])
+                                         : random.bytes(1500 + random.pick(3000));
+        if (!copy)
+            originals.push_back(content);
+        t.file("f" + std::to_string(i), content);
+    }
+    const DupList collected = Collected(t);
+    std::uint64_t contents = 0;
+    for (const TDupRecord& record : collected.records())
+        contents += ContentImageCost(record.size);
+    ASSERT_GT(contents, 8 * kSmallBudget);
+    for (const int threshold : {90, 50}) {
+        for (const unsigned threads : {1u, 3u}) {
+            DupList list = collected;
+            const SimilarityOutcome outcome = PairSimilarFiles(
+                list, {threshold, threads, kSmallBudget, kPairBudget}, silentObserver());
+            EXPECT_EQ(Finished(std::move(list)), Literal(collected, threshold)) << threshold;
+            EXPECT_LE(outcome.peakImageBytes, kSmallBudget) << threshold;
+            EXPECT_GE(outcome.peakImageBytes, kSmallBudget * 3 / 4) << threshold;
+            EXPECT_LE(outcome.peakImageBytes, outcome.peakBytesHeld);
+        }
+    }
 }
 
 TEST(SimilarMemory, ThreadsAreCappedAndOnlyThoseThatWorkHoldTables)

@@ -9,6 +9,9 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
+#include <random>
+
 using namespace quorvex;
 using namespace quorvex::test;
 
@@ -32,6 +35,41 @@ TEST(SimilarPairing, MatchesThePairwiseRuleForEveryThresholdThreadCountAndBudget
                 << "from disk, budget " << budget;
         }
         platform::SetFaultHook(nullptr);
+    }
+}
+
+// Copies with as many changed words as the threshold allows, one fewer and one
+// more, the changes in the first kilobyte, some copies a few bytes longer: pairs
+// on both sides of the threshold, which no shortcut of the comparison may tell
+// apart wrongly.
+TEST(SimilarPairing, PairsAtTheThresholdAreJudgedAsTheComparisonJudgesThem)
+{
+    std::mt19937 random(8);
+    const auto byte = [&random] { return static_cast<char>(random() & 0xff); };
+    for (const int threshold : {50, 90}) {
+        SCOPED_TRACE(threshold);
+        TempTree t;
+        for (const std::size_t size : {200u, 2000u, 6000u}) {
+            std::string base(size, '\0');
+            std::generate(base.begin(), base.end(), byte);
+            const std::size_t allowed = size * static_cast<std::size_t>(100 - threshold) / 400;
+            const std::size_t front = std::min<std::size_t>(size / 4, 256);
+            for (const std::size_t changed : {allowed - 1, allowed, allowed + 1})
+                for (const std::size_t longer : {0u, 4u, 13u}) {
+                    std::string copy = base;
+                    for (std::size_t word = 0; word < changed; ++word)
+                        copy[4 * (word < front ? word * 7 % front : word)] ^= 0x5a;
+                    for (std::size_t k = 0; k < longer; ++k)
+                        copy += byte();
+                    t.file("s" + std::to_string(size) + "c" + std::to_string(changed) + "l" +
+                               std::to_string(longer),
+                           copy);
+                }
+        }
+        const DupList collected = Collected(t);
+        const std::vector<std::string> expected = Literal(collected, threshold);
+        ASSERT_GT(expected.size(), 10u);
+        EXPECT_EQ(Similar(collected, threshold, 2, 512ull << 20), expected);
     }
 }
 
