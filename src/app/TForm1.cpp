@@ -80,7 +80,6 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, ClientHeight - StatusBar::BarHeight, ClientWidth,
                             StatusBar::BarHeight);
-    StatusBar1->setVerticalTextOffset(IsNewerWindows ? 0 : 3);
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
 
     pathServices_ = new PathServices(*this, this);

@@ -45,7 +45,6 @@ public:
     // MainContext
     QWidget& mainWindow() override { return *this; }
     Dialogs& dialogs() override { return dialogs_; }
-    const std::string& ExeDir() const override { return ExeDir_; }
     const std::string& UserDataDir() const override { return UserDataDir_; }
     quorvex::FilterSettings& filterSettings() override { return filterSettings_; }
     QColor duplicateColor() const override;
@@ -61,16 +60,15 @@ public:
     bool isBusy() const override;
     Page currentPage() const override;
     void setStatusText(int panel, const QString& text) override;
-    QString statusText(int panel) const override;
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override;
     void saveFailed(const std::string& file, const std::string& reason) override;
     void searchEmptyItems(const QString& folder) override;
 
-    // What the system offers, fixed on this platform: the newer generation of
-    // status bars, whose text needs no offset.
-    static constexpr bool IsNewerWindows = true;
+    // The text of status bar panel 0 or 1.
+    QString statusText(int panel) const;
+
     // The taskbar caption Timer1Timer wants: the title, preceded by the percentage
     // and "% " while the window is minimised during a comparison or duplicate search.
     static QString WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,

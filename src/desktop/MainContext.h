@@ -64,9 +64,7 @@ public:
     // Every message box and modal dialog goes through this.
     virtual Dialogs& dialogs() = 0;
 
-    // Program folder (ExeDir) and per-user data folder (UserDataDir), both with a
-    // trailing "/".
-    virtual const std::string& ExeDir() const = 0;
+    // Per-user data folder, with a trailing "/".
     virtual const std::string& UserDataDir() const = 0;
 
     // The attribute and mask rules, kept current by the Option page check boxes and
@@ -106,7 +104,6 @@ public:
 
     // Status bar panels: 0 (hints, paths) and 1 (included attributes).
     virtual void setStatusText(int panel, const QString& text) = 0;
-    virtual QString statusText(int panel) const = 0;
 
     // Services the main window owns for its pages: the path inputs' icons and drop
     // rule, the trash list that the empty-item and trash pages change, and the

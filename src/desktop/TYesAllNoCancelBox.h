@@ -48,44 +48,18 @@ public:
     void setTitle(const QString& value) { title_ = value; }
     QString Msg() const { return msg_; }
     void setMsg(const QString& value) { msg_ = value; }
-    QString OkBtnCaption() const { return okBtnCaption_; }
-    void setOkBtnCaption(const QString& value) { okBtnCaption_ = value; }
-    QString NoBtnCaption() const { return noBtnCaption_; }
-    void setNoBtnCaption(const QString& value) { noBtnCaption_ = value; }
-    QFont Font() const { return font_; }
-    void setFont(const QFont& value) { font_ = value; }
-    const QList<QImage>* ImageList() const { return imageList_; }
-    void setImageList(const QList<QImage>* value) { imageList_ = value; }
-    int ImageIndex() const { return imageIndex_; }
-    void setImageIndex(int value) { imageIndex_ = value; }
-    bool CheckBoxVisible() const { return checkBoxVisible_; }
-    void setCheckBoxVisible(bool value) { checkBoxVisible_ = value; }
-    QString CheckBoxCaption() const { return checkBoxCaption_; }
-    void setCheckBoxCaption(const QString& value) { checkBoxCaption_ = value; }
 
     // State of the check box when the last dialog closed.
     bool CheckBoxChecked() const { return checkBoxChecked_; }
     void setCheckBoxChecked(bool value) { checkBoxChecked_ = value; }
 
     // Stored, and applied at once to the dialog while it is open.
-    QString OkBtnHint() const { return okBtn_.hint; }
-    void setOkBtnHint(const QString& value) { storeAndApply(okBtn_.hint, value); }
-    QString NoBtnHint() const { return noBtn_.hint; }
     void setNoBtnHint(const QString& value) { storeAndApply(noBtn_.hint, value); }
-    QString CancelBtnHint() const { return cancelBtn_.hint; }
     void setCancelBtnHint(const QString& value) { storeAndApply(cancelBtn_.hint, value); }
-    bool OkBtnShowHint() const { return okBtn_.showHint; }
-    void setOkBtnShowHint(bool value) { storeAndApply(okBtn_.showHint, value); }
-    bool NoBtnShowHint() const { return noBtn_.showHint; }
     void setNoBtnShowHint(bool value) { storeAndApply(noBtn_.showHint, value); }
-    bool CancelBtnShowHint() const { return cancelBtn_.showHint; }
     void setCancelBtnShowHint(bool value) { storeAndApply(cancelBtn_.showHint, value); }
     bool OkBtnEnabled() const { return okBtn_.enabled; }
     void setOkBtnEnabled(bool value) { storeAndApply(okBtn_.enabled, value); }
-    bool NoBtnEnabled() const { return noBtn_.enabled; }
-    void setNoBtnEnabled(bool value) { storeAndApply(noBtn_.enabled, value); }
-    bool CancelBtnEnabled() const { return cancelBtn_.enabled; }
-    void setCancelBtnEnabled(bool value) { storeAndApply(cancelBtn_.enabled, value); }
 
     // The dialog while Execute shows it, otherwise null.
     TYesAllNoCancelDlg* openDialog() const { return dialog_; }

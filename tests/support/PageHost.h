@@ -64,7 +64,6 @@ public:
 
     QWidget& mainWindow() override { return *this; }
     Dialogs& dialogs() override { return dialogs_; }
-    const std::string& ExeDir() const override { return dataDir_; }
     const std::string& UserDataDir() const override { return dataDir_; }
     quorvex::FilterSettings& filterSettings() override { return filters_; }
     QColor duplicateColor() const override { return Qt::yellow; }
@@ -86,7 +85,7 @@ public:
     }
     Page currentPage() const override { return page_; }
     void setStatusText(int panel, const QString& text) override { status_.at(panel) = text; }
-    QString statusText(int panel) const override { return status_.at(panel); }
+    QString statusText(int panel) const { return status_.at(panel); }
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override { return *box_; }
