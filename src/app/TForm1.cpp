@@ -343,7 +343,7 @@ void TForm1::FormClose()
 
 void TForm1::saveFailed(const std::string& file, const std::string& reason)
 {
-    saveFailures_.append(ShownText(file) + QStringLiteral(": ") + QString::fromLocal8Bit(reason));
+    saveFailures_.append(ShownText(file) + QStringLiteral(": ") + ShownText(reason));
 }
 
 void TForm1::runStores(StateStore which, bool load)

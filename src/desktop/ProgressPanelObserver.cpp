@@ -3,6 +3,7 @@
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/MainContext.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>
@@ -25,7 +26,7 @@ int scaledForBar(std::uint64_t value, std::uint64_t max)
 
 QString DurationText(quorvex::RunDuration duration)
 {
-    return QString::fromStdString(quorvex::FormatRunDuration(duration));
+    return ShownText(quorvex::FormatRunDuration(duration));
 }
 
 } // namespace
