@@ -2,7 +2,7 @@
 
 #include "app/InterfaceLanguage.h"
 #include "platform/FailureReason.h"
-#include "platform/desktop/Dialogs.h"
+#include "desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QComboBox>

@@ -13,8 +13,10 @@
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/PageIndex.h"
 #include "desktop/PathServices.h"
 #include "desktop/TYesAllNoCancelBox.h"
 #include "desktop/TrashListStore.h"
@@ -23,7 +25,6 @@
 #include "platform/AppPaths.h"
 #include "platform/PathText.h"
 #include "platform/TempJournal.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShellFileInfo.h"
 #include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
@@ -184,29 +185,19 @@ void TForm1::buildPageControl()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     const int top = kTopBarHeight;
     PageControl1->setGeometry(0, top, ClientWidth, ClientHeight - top - StatusBar::BarHeight);
-    struct Sheet
-    {
-        QWidget*& field;
-        const char* name;
-        QString caption;
-        int picture; // in ImageList1, -1 for none
-    };
-    const Sheet sheets[] = {
-        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較"), -1},
-        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索"), -1},
-        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル"),
-         imagelist1::EmptyItemsPage},
-        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱"), imagelist1::WasteBin},
-        {TabSheet4, "TabSheet4", QStringLiteral("Option"), -1},
-        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集"), -1},
-    };
-    for (const Sheet& sheet : sheets) {
-        sheet.field = new QWidget;
-        sheet.field->setObjectName(QString::fromLatin1(sheet.name));
-        if (sheet.picture < 0)
-            PageControl1->addTab(sheet.field, sheet.caption);
+    // In tab order, as kPageDescriptions lists the pages.
+    QWidget** const sheets[] = {&TabSheet1, &TabSheet5, &TabSheet2,
+                                &TabSheet3, &TabSheet4, &TabSheet6};
+    static_assert(std::size(sheets) == kPageDescriptions.size());
+    for (std::size_t index = 0; index < kPageDescriptions.size(); ++index) {
+        const PageDescription& page = kPageDescriptions[index];
+        QWidget*& sheet = *sheets[index];
+        sheet = new QWidget;
+        sheet->setObjectName(QString::fromLatin1(page.sheetName));
+        if (page.tabPicture == kNoTabPicture)
+            PageControl1->addTab(sheet, ShownText(page.caption));
         else
-            PageControl1->addTab(sheet.field, ImageList1Icon(sheet.picture), sheet.caption);
+            PageControl1->addTab(sheet, ImageList1Icon(page.tabPicture), ShownText(page.caption));
     }
     // A refused change is undone before anything else sees it.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -402,10 +393,10 @@ void TForm1::SwitchButton2Click()
 // Every click opens another help window at the section of the page in view.
 void TForm1::SpeedButton5Click()
 {
-    static constexpr const char* kAnchors[] = {"Tessik", "FileKen", "KaraFile",
-                                               "Gomi",   "Option",  "Rireki"};
-    const int page = std::clamp(PageControl1->currentIndex(), 0, 5);
-    auto* help = new TWebDlg(HelpAddress(ExeDir_, QString::fromLatin1(kAnchors[page])), this);
+    const int last = static_cast<int>(kPageDescriptions.size()) - 1;
+    const auto page = static_cast<std::size_t>(std::clamp(PageControl1->currentIndex(), 0, last));
+    const char* anchor = kPageDescriptions[page].helpAnchor;
+    auto* help = new TWebDlg(HelpAddress(ExeDir_, QString::fromLatin1(anchor)), this);
     help->setWindowIcon(ImageList1Icon(imagelist1::Help));
     help->setWindowTitle(QStringLiteral("Help"));
     help->show();

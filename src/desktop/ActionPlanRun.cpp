@@ -1,12 +1,12 @@
 #include "desktop/ActionPlanRun.h"
 #include "desktop/ActionFailureWords.h"
 
+#include "desktop/Dialogs.h"
 #include "desktop/MainContext.h"
 #include "desktop/ProgressPanelObserver.h"
 #include "desktop/RunScope.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QStringList>

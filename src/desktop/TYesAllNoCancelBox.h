@@ -3,23 +3,16 @@
 // captions, hints, picture and check box of a modal question, shows it through the
 // program's Dialogs and reports the answer and the state of its check box.
 
+#include "desktop/Dialogs.h"
+
 #include <QFont>
 #include <QImage>
 #include <QList>
 #include <QObject>
 #include <QString>
 
-class Dialogs;
 class QWidget;
 class TYesAllNoCancelDlg;
-
-// The answers of Execute().
-namespace ConfirmAnswer {
-inline constexpr int Failed = 0;
-inline constexpr int Cancel = 2;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace ConfirmAnswer
 
 class TYesAllNoCancelBox : public QObject
 {
@@ -31,13 +24,13 @@ public:
     TYesAllNoCancelBox(Dialogs& dialogs, QObject* owner = nullptr);
     ~TYesAllNoCancelBox() override;
 
-    // Shows the question; returns a ConfirmAnswer (6, 7, 2, or 0 when the dialog could
-    // not be shown). CheckBoxChecked() holds the check box state afterwards.
-    int Execute();
+    // Shows the question; returns the answer (Failed when the dialog could not be
+    // shown). CheckBoxChecked() holds the check box state afterwards.
+    ConfirmAnswer Execute();
 
     // What the real Dialogs::executeYesAllNoCancel does: builds TYesAllNoCancelDlg from
     // the properties, shows it modally and frees it before returning.
-    int runDialog(QWidget* owner);
+    ConfirmAnswer runDialog(QWidget* owner);
 
     // Settings of the shared instance of the main window: "はい"/"いいえ", the
     // program's font, all buttons enabled, picture 4 of `imageList`, check box "全て".

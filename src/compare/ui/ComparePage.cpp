@@ -7,6 +7,7 @@
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ActionPlanRun.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
@@ -17,7 +18,6 @@
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
 #include "desktop/TFolderFileDlg.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>

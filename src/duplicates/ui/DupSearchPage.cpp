@@ -7,6 +7,7 @@
 #include "desktop/ActionPlanRun.h"
 #include "desktop/BrowseForFolder.h"
 #include "desktop/ColumnSort.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
@@ -24,7 +25,6 @@
 #include "duplicates/ui/DupListView.h"
 #include "duplicates/ui/DupWords.h"
 #include "platform/FileSystem.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QCoreApplication>
