@@ -18,6 +18,7 @@
 #include "desktop/ImageList1.h"
 #include "desktop/PageIndex.h"
 #include "desktop/PathServices.h"
+#include "desktop/ProgressPanel.h"
 #include "desktop/TYesAllNoCancelBox.h"
 #include "desktop/TrashListStore.h"
 #include "help/HelpDocument.h"
@@ -37,7 +38,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -215,35 +215,15 @@ void TForm1::buildPageControl()
 
 void TForm1::buildProgressPanel()
 {
-    Panel5_ = new QFrame(this);
-    Panel5_->setObjectName(QStringLiteral("Panel5"));
-    Panel5_->setFixedHeight(30);
-    // Opaque, so that the controls it covers on its page do not show through.
-    Panel5_->setAutoFillBackground(true);
-    Panel5_->setBackgroundRole(QPalette::Button);
-    Panel5_->hide();
+    Panel5_ = new ProgressPanel(this, [this](const QString& times) { setStatusText(0, times); });
     new TopStrip(*Panel5_);
-
-    ProgressBar1_ = new QProgressBar(Panel5_);
-    ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1_->setAccessibleName(QStringLiteral("ファイルの進行"));
-    ProgressBar1_->setTextVisible(false);
-    ProgressBar1_->setGeometry(156, 7, 150, 16);
-
-    ColorProgressBar1_ = createColorProgressBar1(Panel5_);
-    ColorProgressBar1_->setAccessibleName(QStringLiteral("全体の進行"));
-    ColorProgressBar1_->move(4, 5);
-
-    CancelBtn_ = createSwitchButton(QStringLiteral("CancelBtn"), Panel5_);
-    CancelBtn_->setAccessibleName(CancelBtn_->Caption());
-    CancelBtn_->setGeometry(316, 3, 75, 25);
 }
 
 void TForm1::applyDefaultColors()
 {
     const quorvex::app::DefaultColors defaults = quorvex::app::DefaultColorsForDepth(ColorDepth_);
     if (defaults.progressBar)
-        ColorProgressBar1_->setBarColor(fromColorRef(*defaults.progressBar));
+        Panel5_->ColorProgressBar1->setBarColor(fromColorRef(*defaults.progressBar));
     if (defaults.hint) {
         QPalette tips = QToolTip::palette();
         tips.setColor(QPalette::ToolTipBase, fromColorRef(*defaults.hint));
@@ -379,7 +359,7 @@ void TForm1::Timer1Timer()
 {
     const bool shown = isVisible() && !isMinimized();
     const QString wanted =
-        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), ColorProgressBar1_->ParValue());
+        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), Panel5_->ColorProgressBar1->ParValue());
     if (windowTitle() != wanted)
         setWindowTitle(wanted);
 }

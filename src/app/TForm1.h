@@ -21,7 +21,9 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class OptionsPage;
+class ProgressPanel;
 class StatusBar;
+class TSwitchButton;
 
 class TForm1 : public QWidget, public RegisteringContext
 {
@@ -52,10 +54,7 @@ public:
     QColor missingColor() const override;
     bool sizeInBytes() const override;
     SysImageList& sysImageList() override { return *SysImageList_; }
-    QWidget& Panel5() override { return *Panel5_; }
-    TColorProgressBar& ColorProgressBar1() override { return *ColorProgressBar1_; }
-    QProgressBar& ProgressBar1() override { return *ProgressBar1_; }
-    TSwitchButton& CancelBtn() override { return *CancelBtn_; }
+    ProgressPanel& progressPanel() override { return *Panel5_; }
     void setProgressPanelHost(Page page, QWidget& host) override;
     bool isBusy() const override;
     Page currentPage() const override;
@@ -143,10 +142,7 @@ private:
     std::vector<std::string> MaskSetTexts_;
     std::vector<std::string> TrashList_;
 
-    QFrame* Panel5_;
-    TColorProgressBar* ColorProgressBar1_;
-    QProgressBar* ProgressBar1_;
-    TSwitchButton* CancelBtn_;
+    ProgressPanel* Panel5_;
 
     // The services of MainContext, children of the window.
     PathServices* pathServices_;
