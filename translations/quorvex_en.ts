@@ -192,7 +192,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
 </context>
 <context>
-    <name>ProgressPanelObserver</name>
+    <name>RunIndicatorObserver</name>
     <message>
         <source>所要時間 %1</source>
         <translation>Took %1</translation>

@@ -1,5 +1,7 @@
 #include "app/InterfaceTranslations.h"
 
+#include "platform/desktop/ShownText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,24 +20,24 @@ std::vector<std::string> SystemUiLanguages()
         return {"C"};
     std::vector<std::string> names;
     for (const QString& name : system.uiLanguages())
-        names.push_back(name.toStdString());
+        names.push_back(TextBytes(name));
     return names;
 }
 
 quorvex::app::InterfaceLanguage StartLanguage(const QString& appTitle)
 {
     return quorvex::app::ResolveInterfaceLanguage(
-        quorvex::app::ReadLanguageChoice(appTitle.toStdString()), SystemUiLanguages());
+        quorvex::app::ReadLanguageChoice(TextBytes(appTitle)), SystemUiLanguages());
 }
 
 QString CatalogueFolder(const std::string& exeDir)
 {
-    const QString beside = QString::fromStdString(exeDir) + QStringLiteral("translations/");
+    const QString beside = ShownText(exeDir) + QStringLiteral("translations/");
     if (QFileInfo::exists(beside + kCatalogue))
         return beside;
     // Found from the program's own folder, so that an installation under any prefix
     // reads its own copy.
-    return QDir::cleanPath(QString::fromStdString(exeDir) +
+    return QDir::cleanPath(ShownText(exeDir) +
                            QStringLiteral(QUORVEX_TRANSLATIONS_DIR_FROM_PROGRAM)) +
            u'/';
 }

@@ -1,8 +1,8 @@
 #include "app/LanguageOption.h"
 
 #include "app/InterfaceLanguage.h"
+#include "desktop/Dialogs.h"
 #include "platform/FailureReason.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QComboBox>
@@ -28,7 +28,7 @@ LanguageOption::LanguageOption(QWidget& sheet, QPoint at, const QString& appTitl
     choices->move(at + QPoint(16, 22));
     choices->adjustSize();
     choices->setCurrentIndex(
-        static_cast<int>(quorvex::app::ReadLanguageChoice(appTitle.toStdString())));
+        static_cast<int>(quorvex::app::ReadLanguageChoice(TextBytes(appTitle))));
 
     note = new QLabel(tr("表示言語の変更は、次回の起動から適用されます。"), &sheet);
     note->setObjectName(QStringLiteral("LanguageNote"));
@@ -40,7 +40,7 @@ LanguageOption::LanguageOption(QWidget& sheet, QPoint at, const QString& appTitl
 
 void LanguageOption::store(int index)
 {
-    if (!quorvex::app::WriteLanguageChoice(appTitle_.toStdString(),
+    if (!quorvex::app::WriteLanguageChoice(TextBytes(appTitle_),
                                            static_cast<LanguageChoice>(index)))
         dialogs_.showMessage(choices->window(),
                              tr("表示言語の設定を保存できませんでした。") + QStringLiteral("\n\n") +

@@ -1,6 +1,6 @@
 #include "app/MainWindowRun.h"
 
-#include "platform/desktop/Dialogs.h"
+#include "desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QApplication>

@@ -5,10 +5,10 @@
 #include "app/LanguageOption.h"
 #include "common/Filters.h"
 #include "controls/ColorRef.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/MainContext.h"
-#include "platform/desktop/Dialogs.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -30,12 +30,11 @@ public:
     }
 
     std::function<QIcon(const QString&)> pathIcon;
-    int verticalOffset = 0;
 
     QRect textArea() const override
     {
         const int left = hasPathIcon() ? kIconIndent : kHorizontalOffset;
-        return rect().adjusted(left, verticalOffset, 0, 0);
+        return rect().adjusted(left, 0, 0, 0);
     }
 
 protected:
@@ -87,14 +86,6 @@ void StatusBar::setPathIconProvider(std::function<QIcon(const QString&)> provide
 {
     panels_[0]->pathIcon = std::move(provider);
     panels_[0]->update();
-}
-
-void StatusBar::setVerticalTextOffset(int offset)
-{
-    for (StatusPanel* panel : panels_) {
-        panel->verticalOffset = offset;
-        panel->update();
-    }
 }
 
 bool StatusBar::IsIconPath(const QString& text)

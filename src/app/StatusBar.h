@@ -31,8 +31,6 @@ public:
 
     // The small icon drawn before a path in panel 0.
     void setPathIconProvider(std::function<QIcon(const QString& path)> provider);
-    // Vertical text offset: 3, or 0 on newer systems.
-    void setVerticalTextOffset(int offset);
 
     // A text that names an absolute path other than a missing comparison side
     // (".../なし") gets an icon.

@@ -13,9 +13,12 @@
 #include "controls/ControlStyles.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/PageIndex.h"
 #include "desktop/PathServices.h"
+#include "desktop/ProgressPanel.h"
 #include "desktop/TYesAllNoCancelBox.h"
 #include "desktop/TrashListStore.h"
 #include "help/HelpDocument.h"
@@ -23,7 +26,6 @@
 #include "platform/AppPaths.h"
 #include "platform/PathText.h"
 #include "platform/TempJournal.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShellFileInfo.h"
 #include "platform/desktop/ShownText.h"
 #include "platform/desktop/SysImageList.h"
@@ -36,7 +38,6 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -80,7 +81,6 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setGeometry(0, ClientHeight - StatusBar::BarHeight, ClientWidth,
                             StatusBar::BarHeight);
-    StatusBar1->setVerticalTextOffset(IsNewerWindows ? 0 : 3);
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
 
     pathServices_ = new PathServices(*this, this);
@@ -185,29 +185,19 @@ void TForm1::buildPageControl()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     const int top = kTopBarHeight;
     PageControl1->setGeometry(0, top, ClientWidth, ClientHeight - top - StatusBar::BarHeight);
-    struct Sheet
-    {
-        QWidget*& field;
-        const char* name;
-        QString caption;
-        int picture; // in ImageList1, -1 for none
-    };
-    const Sheet sheets[] = {
-        {TabSheet1, "TabSheet1", QStringLiteral("ファイルの比較"), -1},
-        {TabSheet5, "TabSheet5", QStringLiteral("重複と同一ファイルの検索"), -1},
-        {TabSheet2, "TabSheet2", QStringLiteral("空のフォルダとファイル"),
-         imagelist1::EmptyItemsPage},
-        {TabSheet3, "TabSheet3", QStringLiteral("ごみ箱"), imagelist1::WasteBin},
-        {TabSheet4, "TabSheet4", QStringLiteral("Option"), -1},
-        {TabSheet6, "TabSheet6", QStringLiteral("検索履歴の編集"), -1},
-    };
-    for (const Sheet& sheet : sheets) {
-        sheet.field = new QWidget;
-        sheet.field->setObjectName(QString::fromLatin1(sheet.name));
-        if (sheet.picture < 0)
-            PageControl1->addTab(sheet.field, sheet.caption);
+    // In tab order, as kPageDescriptions lists the pages.
+    QWidget** const sheets[] = {&TabSheet1, &TabSheet5, &TabSheet2,
+                                &TabSheet3, &TabSheet4, &TabSheet6};
+    static_assert(std::size(sheets) == kPageDescriptions.size());
+    for (std::size_t index = 0; index < kPageDescriptions.size(); ++index) {
+        const PageDescription& page = kPageDescriptions[index];
+        QWidget*& sheet = *sheets[index];
+        sheet = new QWidget;
+        sheet->setObjectName(QString::fromLatin1(page.sheetName));
+        if (page.tabPicture == kNoTabPicture)
+            PageControl1->addTab(sheet, ShownText(page.caption));
         else
-            PageControl1->addTab(sheet.field, ImageList1Icon(sheet.picture), sheet.caption);
+            PageControl1->addTab(sheet, ImageList1Icon(page.tabPicture), ShownText(page.caption));
     }
     // A refused change is undone before anything else sees it.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
@@ -225,35 +215,15 @@ void TForm1::buildPageControl()
 
 void TForm1::buildProgressPanel()
 {
-    Panel5_ = new QFrame(this);
-    Panel5_->setObjectName(QStringLiteral("Panel5"));
-    Panel5_->setFixedHeight(30);
-    // Opaque, so that the controls it covers on its page do not show through.
-    Panel5_->setAutoFillBackground(true);
-    Panel5_->setBackgroundRole(QPalette::Button);
-    Panel5_->hide();
+    Panel5_ = new ProgressPanel(this, [this](const QString& times) { setStatusText(0, times); });
     new TopStrip(*Panel5_);
-
-    ProgressBar1_ = new QProgressBar(Panel5_);
-    ProgressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1_->setAccessibleName(QStringLiteral("ファイルの進行"));
-    ProgressBar1_->setTextVisible(false);
-    ProgressBar1_->setGeometry(156, 7, 150, 16);
-
-    ColorProgressBar1_ = createColorProgressBar1(Panel5_);
-    ColorProgressBar1_->setAccessibleName(QStringLiteral("全体の進行"));
-    ColorProgressBar1_->move(4, 5);
-
-    CancelBtn_ = createSwitchButton(QStringLiteral("CancelBtn"), Panel5_);
-    CancelBtn_->setAccessibleName(CancelBtn_->Caption());
-    CancelBtn_->setGeometry(316, 3, 75, 25);
 }
 
 void TForm1::applyDefaultColors()
 {
     const quorvex::app::DefaultColors defaults = quorvex::app::DefaultColorsForDepth(ColorDepth_);
     if (defaults.progressBar)
-        ColorProgressBar1_->setBarColor(fromColorRef(*defaults.progressBar));
+        Panel5_->ColorProgressBar1->setBarColor(fromColorRef(*defaults.progressBar));
     if (defaults.hint) {
         QPalette tips = QToolTip::palette();
         tips.setColor(QPalette::ToolTipBase, fromColorRef(*defaults.hint));
@@ -344,7 +314,7 @@ void TForm1::FormClose()
 
 void TForm1::saveFailed(const std::string& file, const std::string& reason)
 {
-    saveFailures_.append(ShownText(file) + QStringLiteral(": ") + QString::fromLocal8Bit(reason));
+    saveFailures_.append(ShownText(file) + QStringLiteral(": ") + ShownText(reason));
 }
 
 void TForm1::runStores(StateStore which, bool load)
@@ -389,7 +359,7 @@ void TForm1::Timer1Timer()
 {
     const bool shown = isVisible() && !isMinimized();
     const QString wanted =
-        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), ColorProgressBar1_->ParValue());
+        WantedTitle(AppTitle_, shown, !Panel5_->isHidden(), Panel5_->ColorProgressBar1->ParValue());
     if (windowTitle() != wanted)
         setWindowTitle(wanted);
 }
@@ -403,10 +373,10 @@ void TForm1::SwitchButton2Click()
 // Every click opens another help window at the section of the page in view.
 void TForm1::SpeedButton5Click()
 {
-    static constexpr const char* kAnchors[] = {"Tessik", "FileKen", "KaraFile",
-                                               "Gomi",   "Option",  "Rireki"};
-    const int page = std::clamp(PageControl1->currentIndex(), 0, 5);
-    auto* help = new TWebDlg(HelpAddress(ExeDir_, QString::fromLatin1(kAnchors[page])), this);
+    const int last = static_cast<int>(kPageDescriptions.size()) - 1;
+    const auto page = static_cast<std::size_t>(std::clamp(PageControl1->currentIndex(), 0, last));
+    const char* anchor = kPageDescriptions[page].helpAnchor;
+    auto* help = new TWebDlg(HelpAddress(ExeDir_, QString::fromLatin1(anchor)), this);
     help->setWindowIcon(ImageList1Icon(imagelist1::Help));
     help->setWindowTitle(QStringLiteral("Help"));
     help->show();

@@ -21,7 +21,9 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class OptionsPage;
+class ProgressPanel;
 class StatusBar;
+class TSwitchButton;
 
 class TForm1 : public QWidget, public RegisteringContext
 {
@@ -45,7 +47,6 @@ public:
     // MainContext
     QWidget& mainWindow() override { return *this; }
     Dialogs& dialogs() override { return dialogs_; }
-    const std::string& ExeDir() const override { return ExeDir_; }
     const std::string& UserDataDir() const override { return UserDataDir_; }
     quorvex::FilterSettings& filterSettings() override { return filterSettings_; }
     QColor duplicateColor() const override;
@@ -53,24 +54,20 @@ public:
     QColor missingColor() const override;
     bool sizeInBytes() const override;
     SysImageList& sysImageList() override { return *SysImageList_; }
-    QWidget& Panel5() override { return *Panel5_; }
-    TColorProgressBar& ColorProgressBar1() override { return *ColorProgressBar1_; }
-    QProgressBar& ProgressBar1() override { return *ProgressBar1_; }
-    TSwitchButton& CancelBtn() override { return *CancelBtn_; }
+    ProgressPanel& progressPanel() override { return *Panel5_; }
     void setProgressPanelHost(Page page, QWidget& host) override;
     bool isBusy() const override;
     Page currentPage() const override;
     void setStatusText(int panel, const QString& text) override;
-    QString statusText(int panel) const override;
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override;
     void saveFailed(const std::string& file, const std::string& reason) override;
     void searchEmptyItems(const QString& folder) override;
 
-    // What the system offers, fixed on this platform: the newer generation of
-    // status bars, whose text needs no offset.
-    static constexpr bool IsNewerWindows = true;
+    // The text of status bar panel 0 or 1.
+    QString statusText(int panel) const;
+
     // The taskbar caption Timer1Timer wants: the title, preceded by the percentage
     // and "% " while the window is minimised during a comparison or duplicate search.
     static QString WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
@@ -145,10 +142,7 @@ private:
     std::vector<std::string> MaskSetTexts_;
     std::vector<std::string> TrashList_;
 
-    QFrame* Panel5_;
-    TColorProgressBar* ColorProgressBar1_;
-    QProgressBar* ProgressBar1_;
-    TSwitchButton* CancelBtn_;
+    ProgressPanel* Panel5_;
 
     // The services of MainContext, children of the window.
     PathServices* pathServices_;

@@ -7,6 +7,7 @@
 
 #include "platform/FailureReason.h"
 #include "platform/TextFile.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +26,7 @@ void TForm1::ReadMaskSets()
     if (data->titles) {
         MaskTitleComboBox->clear();
         for (const std::string& title : *data->titles)
-            MaskTitleComboBox->addItem(QString::fromStdString(title));
+            MaskTitleComboBox->addItem(ShownText(title));
         MaskTitleComboBox->setCurrentIndex(-1);
     }
     if (data->index && *data->index < static_cast<std::uint32_t>(MaskTitleComboBox->count()))
@@ -42,7 +43,7 @@ void TForm1::ReadMaskSets()
 void TForm1::ReadSettings()
 {
     const std::optional<StoredSettings> stored =
-        quorvex::app::ReadOwnSettings(AppTitle_.toStdString(), ExeDir_);
+        quorvex::app::ReadOwnSettings(TextBytes(AppTitle_), ExeDir_);
     if (!stored)
         return;
     // Check boxes run their handlers on a change, as a click would.
@@ -76,8 +77,8 @@ void TForm1::WriteSettings()
     settings.color2 = Options->Panel7->colorRef();
     settings.height = static_cast<std::uint32_t>(pageSetting(PageSetting::ListBox1Height));
     settings.sikii = static_cast<std::uint32_t>(pageSetting(PageSetting::Threshold));
-    if (!quorvex::app::WriteOwnSettings(AppTitle_.toStdString(), settings))
-        saveFailed(quorvex::app::OwnSettingsFile(AppTitle_.toStdString()),
+    if (!quorvex::app::WriteOwnSettings(TextBytes(AppTitle_), settings))
+        saveFailed(quorvex::app::OwnSettingsFile(TextBytes(AppTitle_)),
                    quorvex::platform::LastFailureText());
 }
 

@@ -65,8 +65,8 @@ int main(int argc, char** argv)
     QtDialogs dialogs(QApplication::applicationName());
     app.dialogs = &dialogs;
 
-    quorvex::platform::InstanceLock lock(quorvex::platform::InstanceLock::DefaultPath(
-        QApplication::applicationName().toStdString()));
+    quorvex::platform::InstanceLock lock(
+        quorvex::platform::InstanceLock::DefaultPath(TextBytes(QApplication::applicationName())));
     if (quorvex::app::AnotherInstanceRuns(lock)) {
         dialogs.showMessage(nullptr, QCoreApplication::translate("main", "%1 は実行中です。")
                                          .arg(QApplication::applicationName()));

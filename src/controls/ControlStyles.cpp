@@ -3,6 +3,7 @@
 #include "controls/TColorProgressBar.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QFont>
 #include <array>
@@ -85,7 +86,7 @@ TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
         button->setFontColor(Qt::white);
         button->setAllowAllUp(true);
         button->setRoundSize(10);
-        button->setCaption(QString::fromUtf8(style.caption));
+        button->setCaption(ShownText(style.caption));
         button->setGroupIndex(style.groupIndex);
         if (style.colorButton)
             button->setColorButton(*style.colorButton);
@@ -99,7 +100,7 @@ TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
         if (style.shadowDownColor)
             button->setShadowDownColor(*style.shadowDownColor);
         if (style.hint)
-            button->setToolTip(QString::fromUtf8(style.hint));
+            button->setToolTip(ShownText(style.hint));
         if (style.handCursor)
             button->setCursor(Qt::PointingHandCursor);
         button->finishLoading();

@@ -173,13 +173,13 @@ void TColorProgressBar::setSmooth(bool blocks)
 
 void TColorProgressBar::setBlockCount(int count)
 {
-    const int length = orientation_ == Qt::Horizontal ? width() : height();
+    const int length = width();
     setAndRepaint(blockCount_, (count <= 0 || length / count == 0) ? 1 : count);
 }
 
 bool TColorProgressBar::setBlockSpace(int space)
 {
-    const int length = orientation_ == Qt::Horizontal ? width() : height();
+    const int length = width();
     if (space < 0 || space >= ((length - 1) / blockCount_) / 2)
         return false;
     setAndRepaint(blockSpace_, space);
@@ -231,23 +231,6 @@ void TColorProgressBar::setBarStyle(TBarStyle style)
     setAndRepaint(barStyle_, style);
 }
 
-void TColorProgressBar::setWhiteLevel(int level)
-{
-    whiteLevel_ = std::clamp(level, 10, 255);
-    colorsChanged();
-}
-
-void TColorProgressBar::setPrsLevel(int level)
-{
-    prsLevel_ = level;
-    colorsChanged();
-}
-
-void TColorProgressBar::setOrientation(Qt::Orientation orientation)
-{
-    setAndRepaint(orientation_, orientation);
-}
-
 void TColorProgressBar::setTextSwitch(bool on)
 {
     setAndRepaint(textSwitch_, on);
@@ -263,14 +246,6 @@ void TColorProgressBar::setShadow(bool on)
 void TColorProgressBar::setLineParVisible(bool on)
 {
     setAndRepaint(lineParVisible_, on);
-}
-void TColorProgressBar::setLinePar(int percent)
-{
-    setAndRepaint(linePar_, std::min(percent, 100));
-}
-void TColorProgressBar::setLineParColor(const QColor& color)
-{
-    setAndRepaint(lineParColor_, color);
 }
 
 void TColorProgressBar::changeEvent(QEvent* event)
@@ -289,8 +264,8 @@ void TColorProgressBar::paintEvent(QPaintEvent*)
     if (colorsStale_) {
         colors_.box = BoxColor();
         colors_.bar = BarColor();
-        colors_.light1 = Blend(colors_.bar, Qt::white, whiteLevel_);
-        colors_.light2 = Blend(colors_.bar, Qt::white, whiteLevel_ + prsLevel_);
+        colors_.light1 = Blend(colors_.bar, Qt::white, 60);
+        colors_.light2 = Blend(colors_.bar, Qt::white, 80);
         colors_.edge = Blend(colors_.box, Qt::black, 150);
         colors_.tint = Blend(colors_.bar, Qt::white, 100);
         colorsStale_ = false;
@@ -299,18 +274,8 @@ void TColorProgressBar::paintEvent(QPaintEvent*)
         buffer_ = QImage(size(), QImage::Format_RGB32);
     QPainter painter(&buffer_);
     painter.fillRect(rect(), colors_.box);
-    if (position_ != 0) {
-        if (orientation_ == Qt::Horizontal) {
-            paintBar(painter, width(), height());
-        } else {
-            // A vertical bar is the horizontal one turned to grow from the bottom up.
-            painter.save();
-            painter.translate(0, height());
-            painter.rotate(-90);
-            paintBar(painter, height(), width());
-            painter.restore();
-        }
-    }
+    if (position_ != 0)
+        paintBar(painter, width(), height());
     paintFrame(painter);
     if (lineParVisible_)
         paintTick(painter);
@@ -435,26 +400,16 @@ void TColorProgressBar::paintFrame(QPainter& painter)
     painter.fillRect(0, 0, 1, h, dark);
     painter.fillRect(0, h - 1, w, 1, Qt::white);
     painter.fillRect(w - 1, 0, 1, h, Qt::white);
-    const QColor face = palette().color(QPalette::Window);
-    if (orientation_ == Qt::Horizontal)
-        painter.fillRect(w - 2, 1, 1, h - 3, face);
-    else
-        painter.fillRect(1, 1, w - 3, 1, face);
+    painter.fillRect(w - 2, 1, 1, h - 3, palette().color(QPalette::Window));
 }
 
 void TColorProgressBar::paintTick(QPainter& painter)
 {
     const int w = width();
     const int h = height();
-    if (orientation_ == Qt::Horizontal) {
-        const int x = (w - 1) * linePar_ / 100;
-        painter.fillRect(x, 1, 1, 4, lineParColor_);
-        painter.fillRect(x, h - 6, 1, 4, lineParColor_);
-    } else {
-        const int y = h - 1 - (h - 1) * linePar_ / 100;
-        painter.fillRect(1, y, 4, 1, lineParColor_);
-        painter.fillRect(w - 6, y, 4, 1, lineParColor_);
-    }
+    const int x = (w - 1) / 2;
+    painter.fillRect(x, 1, 1, 4, Qt::red);
+    painter.fillRect(x, h - 6, 1, 4, Qt::red);
 }
 
 void TColorProgressBar::paintText(QPainter& painter)

@@ -47,16 +47,13 @@ public:
     void setMax(std::uint64_t value); // below Min stores Min; 0 becomes 1
     std::uint64_t Position() const { return position_; }
     void setPosition(std::uint64_t value); // clamped into Min .. Max
-    int Step() const { return step_; }
-    void setStep(int step); // kept at or below Max
+    void setStep(int step);                // kept at or below Max
     void StepIt();
     void StepBy(std::uint64_t amount);
     // Whole percentage of Position in Max.
     int ParValue() const { return parValue_; }
 
-    bool Smooth() const { return smooth_; }
     void setSmooth(bool blocks); // true draws BlockCount separate blocks
-    int BlockCount() const { return blockCount_; }
     void setBlockCount(int count);
     int BlockSpace() const { return blockSpace_; }
     // Refused (the old gap stays) unless below half a block; returns whether it was taken.
@@ -72,25 +69,11 @@ public:
     void setFontColor(const QColor& color);
     TBarStyle BarStyle() const { return barStyle_; }
     void setBarStyle(TBarStyle style);
-    int WhiteLevel() const { return whiteLevel_; }
-    void setWhiteLevel(int level); // clamped to 10 .. 255
-    int PrsLevel() const { return prsLevel_; }
-    void setPrsLevel(int level);
-    Qt::Orientation Orientation() const { return orientation_; }
-    void setOrientation(Qt::Orientation orientation);
 
-    bool TextSwitch() const { return textSwitch_; }
     void setTextSwitch(bool on);
-    bool Flat() const { return flat_; }
     void setFlat(bool on);
-    bool Shadow() const { return shadow_; }
     void setShadow(bool on);
-    bool LineParVisible() const { return lineParVisible_; }
     void setLineParVisible(bool on);
-    int LinePar() const { return linePar_; }
-    void setLinePar(int percent); // capped at 100
-    QColor LineParColor() const { return lineParColor_; }
-    void setLineParColor(const QColor& color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -126,15 +109,10 @@ private:
     int blockSpace_ = 1;
     QColor boxColor_, barColor_, lineColor_, fontColor_;
     TBarStyle barStyle_ = btSolid;
-    int whiteLevel_ = 60;
-    int prsLevel_ = 20;
-    Qt::Orientation orientation_ = Qt::Horizontal;
     bool textSwitch_ = false;
     bool flat_ = false;
     bool shadow_ = false;
     bool lineParVisible_ = false;
-    int linePar_ = 50;
-    QColor lineParColor_{255, 0, 0};
 
     DerivedColors colors_;
     bool colorsStale_ = true;

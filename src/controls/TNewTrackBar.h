@@ -25,12 +25,9 @@ public:
     void setBarStyle(TBarStyle style);
 
     // The selection range shown in the boxed channel.
-    int SelStart() const { return selStart_; }
-    int SelEnd() const { return selEnd_; }
     void setSelection(int start, int end);
 
     // Extent of the thumb across the channel.
-    int ThumbLength() const { return thumbLength_; }
     void setThumbLength(int length);
 
     // Background colour; default: the parent's window colour.

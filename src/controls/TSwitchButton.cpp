@@ -169,18 +169,6 @@ void TSwitchButton::setColorDownText(const QColor& color)
 {
     setAndRepaint(colorDownText_, color);
 }
-QColor TSwitchButton::ColorUp() const
-{
-    return resolveColor(colorUp_, *this, QPalette::Button);
-}
-void TSwitchButton::setColorUp(const QColor& color)
-{
-    setAndRepaint(colorUp_, color);
-}
-void TSwitchButton::setLightColor(const QColor& color)
-{
-    setAndRepaint(lightColor_, color);
-}
 QColor TSwitchButton::FontColor() const
 {
     return resolveColor(fontColor_, *this, QPalette::WindowText);
@@ -194,11 +182,6 @@ void TSwitchButton::setColor(const QColor& color)
 {
     setWindowColor(*this, color);
     update();
-}
-
-void TSwitchButton::setHafuDraw(bool on)
-{
-    setAndRepaint(hafuDraw_, on);
 }
 
 void TSwitchButton::setCaptionAlign(TCaptionAlign align)
@@ -216,11 +199,6 @@ void TSwitchButton::setCaptionLeft(int x)
 void TSwitchButton::setCaptionTop(int y)
 {
     setAndRepaint(captionTop_, (y >= 0 && y < height()) ? y : 0);
-}
-
-void TSwitchButton::setDownFrg(bool on)
-{
-    setAndRepaint(downFrg_, on);
 }
 
 void TSwitchButton::setShadow(int x, int y)
@@ -471,12 +449,7 @@ void TSwitchButton::paintEvent(QPaintEvent*)
     QPainter painter(&buffer_);
     const int w = width();
     const int h = height();
-    if (hafuDraw_) {
-        painter.fillRect(0, 0, w, h / 2, ColorUp());
-        painter.fillRect(0, h / 2, w, h - h / 2, Color());
-    } else {
-        painter.fillRect(0, 0, w, h, Color());
-    }
+    painter.fillRect(0, 0, w, h, Color());
 
     QColor face;
     if (allowAllUp_ && pressedLook_ && lastFaceColor_.isValid())
@@ -504,7 +477,7 @@ TSwitchButton::Edges TSwitchButton::faceEdges() const
     Edges edges{0, 0, w - 3, h - 4};
     if (pressedLook_)
         edges = {2, 2, w - 1, h - 2};
-    else if (down_ && downFrg_)
+    else if (down_)
         edges = {1, 1, w - 2, h - 3};
     if (buttonStyle_ == btEllipse)
         ++edges.bottom;
@@ -524,7 +497,7 @@ void TSwitchButton::paintFace(QPainter& painter, const QColor& face)
     // embossed outline instead.
     const bool plainOutline = buttonStyle_ == btEllipse || roundSize_ == 0;
     if (isEnabled() || !plainOutline) {
-        const QColor rim = buttonStyle_ == btEllipse ? lightColor_ : QColor(Qt::white);
+        const QColor rim = buttonStyle_ == btEllipse ? QColor(128, 128, 128) : QColor(Qt::white);
         painter.fillPath(faceShape(0, 0, w, h, roundSize_), rim);
         painter.fillPath(faceShape(0, 0, w - 1, h - 1, roundSize_), Qt::black);
     } else {
@@ -596,7 +569,7 @@ void TSwitchButton::paintCaption(QPainter& painter, const QColor& color)
             break;
         }
     }
-    const int offset = pressedLook_ ? 2 : (down_ && downFrg_) ? 1 : 0;
+    const int offset = pressedLook_ ? 2 : down_ ? 1 : 0;
     const int left = x + offset;
     const int baseline = y + offset + metrics.ascent();
 

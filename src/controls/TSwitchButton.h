@@ -53,12 +53,10 @@ public:
     // Marks the end of the button's set-up: the next assignment of Down is stored as is.
     void finishLoading() { freeDownAssignment_ = true; }
 
-    bool AllowAllUp() const { return allowAllUp_; }
     void setAllowAllUp(bool allow);
     int GroupIndex() const { return groupIndex_; }
     void setGroupIndex(int index);
 
-    TButtonStyle ButtonStyle() const { return buttonStyle_; }
     void setButtonStyle(TButtonStyle style);
     int RoundSize() const { return roundSize_; }
     void setRoundSize(int diameter);
@@ -69,39 +67,21 @@ public:
     void setColorDown(const QColor& color);
     QColor ColorDownText() const; // default: window text
     void setColorDownText(const QColor& color);
-    QColor ColorUp() const; // default: button face
-    void setColorUp(const QColor& color);
-    QColor LightColor() const { return lightColor_; }
-    void setLightColor(const QColor& color);
     QColor FontColor() const; // default: window text
     void setFontColor(const QColor& color);
     // Background colour around the face; default: the parent's window colour.
     QColor Color() const { return palette().color(QPalette::Window); }
     void setColor(const QColor& color);
 
-    bool HafuDraw() const { return hafuDraw_; }
-    void setHafuDraw(bool on);
-
-    TCaptionAlign CaptionAlign() const { return captionAlign_; }
     void setCaptionAlign(TCaptionAlign align); // also resets CaptionTop
     int CaptionLeft() const { return captionLeft_; }
     void setCaptionLeft(int x); // outside 0 .. width - 1 is stored as 0 (centred)
     int CaptionTop() const { return captionTop_; }
     void setCaptionTop(int y); // outside 0 .. height - 1 is stored as 0 (from CaptionAlign)
 
-    bool DownFrg() const { return downFrg_; }
-    void setDownFrg(bool on);
-    int ShadowX() const { return shadowX_; }
-    int ShadowY() const { return shadowY_; }
     void setShadow(int x, int y);
-    QColor ShadowColor() const { return shadowColor_; }
     void setShadowColor(const QColor& color);
-    QColor ShadowDownColor() const { return shadowDownColor_; }
     void setShadowDownColor(const QColor& color);
-
-    // Stored only.
-    bool Default() const { return default_; }
-    void setDefault(bool on) { default_ = on; }
 
     // A left click on the face: press, then release over it (keyboard, accessibility).
     void click();
@@ -164,18 +144,14 @@ private:
     int groupIndex_ = 0;
     TButtonStyle buttonStyle_ = btRound;
     int roundSize_ = 0;
-    QColor colorButton_, colorDown_, colorDownText_, colorUp_, fontColor_;
-    QColor lightColor_{128, 128, 128};
-    bool hafuDraw_ = false;
+    QColor colorButton_, colorDown_, colorDownText_, fontColor_;
     TCaptionAlign captionAlign_ = psCenter;
     int captionLeft_ = 0;
     int captionTop_ = 0;
-    bool downFrg_ = true;
     int shadowX_ = 0;
     int shadowY_ = 0;
     QColor shadowColor_{Qt::black};
     QColor shadowDownColor_{Qt::black};
-    bool default_ = false;
 
     bool pressedLook_ = false;
     bool spaceHeld_ = false; // a press by the Space key waits for its release

@@ -1,12 +1,12 @@
 #include "desktop/ActionPlanRun.h"
 #include "desktop/ActionFailureWords.h"
 
+#include "desktop/Dialogs.h"
 #include "desktop/MainContext.h"
-#include "desktop/ProgressPanelObserver.h"
+#include "desktop/RunIndicatorObserver.h"
 #include "desktop/RunScope.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QStringList>
@@ -101,7 +101,7 @@ bool isEmptyFolder(const std::string& folder)
 
 } // namespace
 
-PlanRunResult ConfirmAndRunPlan(MainContext& context, bool& closing,
+PlanRunResult ConfirmAndRunPlan(MainContext& context, RunIndicatorObserver& progress,
                                 const quorvex::ActionPlan& plan, const QString& note)
 {
     PlanRunResult result;
@@ -114,12 +114,10 @@ PlanRunResult ConfirmAndRunPlan(MainContext& context, bool& closing,
     if (!dialogs.askYesNo(owner, titleOf(plan.items.front().kind), question))
         return result;
     result.confirmed = true;
-    ProgressPanelObserver observer(context, &closing);
     {
-        const RunScope scope(context, closing);
-        observer.start();
+        const RunScope run(progress, context.mainWindow());
         const quorvex::PlanRunSettings settings{
-            observer, quorvex::ActionJournalFolder(context.UserDataDir()),
+            progress, quorvex::ActionJournalFolder(context.UserDataDir()),
             [&](const quorvex::PlannedAction& item) {
                 return dialogs.askYesNo(
                     owner, QStringLiteral("完全に削除"),
@@ -128,7 +126,7 @@ PlanRunResult ConfirmAndRunPlan(MainContext& context, bool& closing,
             }};
         result.outcomes = quorvex::RunActionPlan(plan, settings);
     }
-    observer.finish();
+    progress.finish();
     if (const QString failures = failuresText(plan, result.outcomes); !failures.isEmpty())
         dialogs.showMessage(owner, failures);
     return result;

@@ -5,7 +5,7 @@
 // to the trash is deleted for good, and one message that names every item that was
 // not done, with its reason. The page only builds the plan and shows the outcome.
 //
-//   const PlanRunResult result = ConfirmAndRunPlan(context_, closing_, plan);
+//   const PlanRunResult result = ConfirmAndRunPlan(context_, progress_, plan);
 //   if (result.confirmed) { update the rows from result.outcomes; OfferEmptyFolderSearch(...); }
 
 #include "actions/ActionRun.h"
@@ -15,6 +15,7 @@
 #include <vector>
 
 class MainContext;
+class RunIndicatorObserver;
 
 struct PlanRunResult
 {
@@ -22,8 +23,9 @@ struct PlanRunResult
     std::vector<quorvex::ActionOutcome> outcomes;
 };
 
-// `note`, when not empty, is added to the confirmation (what the plan leaves out).
-PlanRunResult ConfirmAndRunPlan(MainContext& context, bool& closing,
+// `note`, when not empty, is added to the confirmation (what the plan leaves out). The
+// run is one of the page's runs on `progress`.
+PlanRunResult ConfirmAndRunPlan(MainContext& context, RunIndicatorObserver& progress,
                                 const quorvex::ActionPlan& plan, const QString& note = {});
 
 // After files were trashed or moved: when a folder they left is empty now, asks

@@ -8,7 +8,7 @@ BatchConfirmation::Decision BatchConfirmation::ask(const QString& title, const Q
         return Decision::Proceed;
     box_.setTitle(title);
     box_.setMsg(message);
-    const int answer = box_.Execute();
+    const ConfirmAnswer answer = box_.Execute();
     if (box_.CheckBoxChecked())
         allFlag_ = true;
     // Without an answer (the dialog could not be shown) nothing is done to the items.

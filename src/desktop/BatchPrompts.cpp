@@ -2,8 +2,8 @@
 
 #include "desktop/BatchConfirmation.h"
 #include "desktop/BatchWords.h"
+#include "desktop/Dialogs.h"
 #include "desktop/MainContext.h"
-#include "platform/desktop/Dialogs.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "desktop/BrowseForFolder.h"
 
-#include "platform/desktop/Dialogs.h"
+#include "desktop/Dialogs.h"
 
 QString BrowseForFolder(Dialogs& dialogs, QWidget* owner, const QString& title,
                         const QString& initialFolder)

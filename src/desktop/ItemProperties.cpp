@@ -106,8 +106,7 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
         addRow(QStringLiteral("属性の変更日時"),
                timeText(details.fileTime(QFileDevice::FileMetadataChangeTime)));
     }
-    addRow(QStringLiteral("属性"),
-           QString::fromStdString(quorvex::FormatAttributeText(entry.attributes)));
+    addRow(QStringLiteral("属性"), ShownText(quorvex::FormatAttributeText(entry.attributes)));
     if (detailed) {
         addRow(QStringLiteral("アクセス権"), permissionText(details.permissions()));
         addRow(QStringLiteral("所有者"), details.owner() + QLatin1Char(':') + details.group());

@@ -1,5 +1,6 @@
 #include "desktop/ListItemActions.h"
 
+#include "desktop/Dialogs.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ItemProperties.h"
 #include "desktop/ListSaving.h"
@@ -100,7 +101,12 @@ std::string ListItemActions::firstSelectedPath() const
 void ListItemActions::OpenSelectedItem()
 {
     if (const std::string path = firstSelectedPath(); !path.empty())
-        OpenItem(services_.dialogs, &services_.owner, path);
+        OpenItem(
+            [this](const QString& item, const QStringList& applications, int declaringCount) {
+                return services_.dialogs.chooseApplication(&services_.owner, item, applications,
+                                                           declaringCount);
+            },
+            &services_.owner, path);
 }
 
 void ListItemActions::OpenSelectedFolder()

@@ -1,7 +1,7 @@
 #include "desktop/ListSaving.h"
 
+#include "desktop/Dialogs.h"
 #include "platform/TextFile.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 bool SaveResultList(Dialogs& dialogs, QWidget* owner, const QString& suggestedName,

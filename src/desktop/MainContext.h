@@ -25,8 +25,9 @@
 // A host keeps these in PageRegistrations (RegisteringContext); tests host a page
 // alone on tests/support/PageHost.h.
 //
-// Busy state: a run shows Panel5 through a RunScope (compare and duplicate pages) or
-// an indicator registered with addBusyIndicator (Animate2 of the empty-item page).
+// Busy state: every run of a page goes through a RunScope over the page's
+// RunIndicatorObserver, which shows the run's indicator: Panel5 (compare and duplicate
+// pages) or one registered with addBusyIndicator (Animate2 of the empty-item page).
 // While any of them is visible, isBusy() is true and the page cannot change.
 
 #include "desktop/PageIndex.h"
@@ -40,13 +41,11 @@
 
 class QComboBox;
 class QPoint;
-class QProgressBar;
 class QWidget;
 class Dialogs;
 class PathServices;
+class ProgressPanel;
 class SysImageList;
-class TColorProgressBar;
-class TSwitchButton;
 class TrashListStore;
 class TYesAllNoCancelBox;
 
@@ -64,9 +63,7 @@ public:
     // Every message box and modal dialog goes through this.
     virtual Dialogs& dialogs() = 0;
 
-    // Program folder (ExeDir) and per-user data folder (UserDataDir), both with a
-    // trailing "/".
-    virtual const std::string& ExeDir() const = 0;
+    // Per-user data folder, with a trailing "/".
     virtual const std::string& UserDataDir() const = 0;
 
     // The attribute and mask rules, kept current by the Option page check boxes and
@@ -85,13 +82,9 @@ public:
     // and ListView4 (the header image list of those lists is ImageList1()).
     virtual SysImageList& sysImageList() = 0;
 
-    // The shared progress panel Panel5 with ColorProgressBar1 (overall), ProgressBar1
-    // (within a file) and the toggle CancelBtn (down: stop requested). Show it for the
-    // length of a run. TForm1 moves it into the host of the page in view.
-    virtual QWidget& Panel5() = 0;
-    virtual TColorProgressBar& ColorProgressBar1() = 0;
-    virtual QProgressBar& ProgressBar1() = 0;
-    virtual TSwitchButton& CancelBtn() = 0;
+    // The shared progress panel Panel5, shown for the length of a run (RunScope).
+    // TForm1 moves it into the host of the page in view.
+    virtual ProgressPanel& progressPanel() = 0;
     // The compare page registers Panel2, the duplicate page Panel14: Panel5 is moved
     // to the top of `host` whenever that page is shown. A run shows the panel through
     // a RunScope.
@@ -106,7 +99,6 @@ public:
 
     // Status bar panels: 0 (hints, paths) and 1 (included attributes).
     virtual void setStatusText(int panel, const QString& text) = 0;
-    virtual QString statusText(int panel) const = 0;
 
     // Services the main window owns for its pages: the path inputs' icons and drop
     // rule, the trash list that the empty-item and trash pages change, and the

@@ -37,7 +37,7 @@ bool QtDialogs::askYesNo(QWidget* owner, const QString& title, const QString& te
     return box.exec() == QMessageBox::Yes;
 }
 
-int QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)
+ConfirmAnswer QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)
 {
     return box.runDialog(owner);
 }

@@ -2,7 +2,7 @@
 // The program's real dialogs: Qt message boxes, file and colour dialogs, and the
 // Yes/All/No/Cancel confirmation form.
 
-#include "platform/desktop/Dialogs.h"
+#include "desktop/Dialogs.h"
 
 class QtDialogs : public Dialogs
 {
@@ -13,7 +13,7 @@ public:
     void showMessage(QWidget* owner, const QString& text) override;
     void showWarning(QWidget* owner, const QString& text) override;
     bool askYesNo(QWidget* owner, const QString& title, const QString& text) override;
-    int executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
+    ConfirmAnswer executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
     QString chooseFolder(QWidget* owner, const QString& title,
                          const QString& initialFolder) override;
     QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,

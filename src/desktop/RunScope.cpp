@@ -1,28 +1,28 @@
 #include "desktop/RunScope.h"
 
-#include "controls/TSwitchButton.h"
-#include "desktop/MainContext.h"
+#include "desktop/RunIndicator.h"
+#include "desktop/RunIndicatorObserver.h"
 
 #include <QEvent>
 #include <QWidget>
 
-RunScope::RunScope(MainContext& context, bool& closing) : context_(context), closing_(closing)
+RunScope::RunScope(RunIndicatorObserver& observer, QWidget& window)
+    : observer_(observer), window_(window)
 {
-    closing_ = false;
-    context_.CancelBtn().setDown(false);
-    context_.Panel5().show();
-    context_.mainWindow().installEventFilter(this);
+    observer_.indicator().showRun();
+    window_.installEventFilter(this);
+    observer_.start();
 }
 
 RunScope::~RunScope()
 {
-    context_.mainWindow().removeEventFilter(this);
-    context_.Panel5().hide();
+    window_.removeEventFilter(this);
+    observer_.indicator().hideRun();
 }
 
 bool RunScope::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &context_.mainWindow() && event->type() == QEvent::Close)
-        closing_ = true;
+    if (watched == &window_ && event->type() == QEvent::Close)
+        observer_.setWindowClosing();
     return QObject::eventFilter(watched, event);
 }

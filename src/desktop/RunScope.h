@@ -1,22 +1,24 @@
 #pragma once
-// One run of a page on the shared progress panel, for as long as the scope lives:
-// Panel5 is shown with CancelBtn released, and closing the main window sets the
-// page's `closing` flag so that the run stops (the engines read it through their
-// observer). Panel5 is hidden again when the scope ends, however the run ended.
+// One run of a page, for as long as the scope lives: the observer's indicator is
+// shown with no stop asked for and the observer started; closing the main window
+// tells the observer, so that the run stops. The indicator is hidden again when the
+// scope ends, however the run ended, an exception included.
 //
 //   {
-//       const RunScope run(context_, closing_);
-//       engine.Start(...);                 // stops when CancelBtn is down or closing_
+//       const RunScope run(progress_, window);
+//       engine.Start(..., progress_);   // stops on the indicator's request or a close
 //   }
+//   if (!progress_.windowClosing()) ...
 
 #include <QObject>
 
-class MainContext;
+class QWidget;
+class RunIndicatorObserver;
 
 class RunScope : public QObject
 {
 public:
-    RunScope(MainContext& context, bool& closing);
+    RunScope(RunIndicatorObserver& observer, QWidget& window);
     ~RunScope() override;
     RunScope(const RunScope&) = delete;
     RunScope& operator=(const RunScope&) = delete;
@@ -25,6 +27,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    MainContext& context_;
-    bool& closing_;
+    RunIndicatorObserver& observer_;
+    QWidget& window_;
 };

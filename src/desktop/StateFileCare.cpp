@@ -1,9 +1,9 @@
 #include "desktop/StateFileCare.h"
 
+#include "desktop/Dialogs.h"
 #include "desktop/MainContext.h"
 #include "platform/FailureReason.h"
 #include "platform/PathText.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <utility>

@@ -1,8 +1,8 @@
 #include "desktop/TFolderFileDlg.h"
 
 #include "desktop/BrowseForFolder.h"
+#include "desktop/Dialogs.h"
 #include "desktop/ImageList1.h"
-#include "platform/desktop/Dialogs.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #include "desktop/TYesAllNoCancelBox.h"
 
+#include "desktop/Dialogs.h"
 #include "desktop/TYesAllNoCancelDlg.h"
-#include "platform/desktop/Dialogs.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -25,12 +25,12 @@ TYesAllNoCancelBox::TYesAllNoCancelBox(Dialogs& dialogs, QObject* owner)
 
 TYesAllNoCancelBox::~TYesAllNoCancelBox() = default;
 
-int TYesAllNoCancelBox::Execute()
+ConfirmAnswer TYesAllNoCancelBox::Execute()
 {
     return dialogs_.executeYesAllNoCancel(qobject_cast<QWidget*>(parent()), *this);
 }
 
-int TYesAllNoCancelBox::runDialog(QWidget* owner)
+ConfirmAnswer TYesAllNoCancelBox::runDialog(QWidget* owner)
 {
     TYesAllNoCancelDlg dialog(owner, title_, msg_);
     dialog_ = &dialog;
@@ -43,7 +43,8 @@ int TYesAllNoCancelBox::runDialog(QWidget* owner)
     dialog.OKBtn->setText(okBtnCaption_);
     dialog.NoBtn->setText(noBtnCaption_);
     applyButtons();
-    const int answer = dialog.exec();
+    // The dialog ends with the answer's number as its result.
+    const auto answer = static_cast<ConfirmAnswer>(dialog.exec());
     checkBoxChecked_ = dialog.CheckBox1->isChecked();
     dialog_ = nullptr;
     return answer;

@@ -3,23 +3,16 @@
 // captions, hints, picture and check box of a modal question, shows it through the
 // program's Dialogs and reports the answer and the state of its check box.
 
+#include "desktop/Dialogs.h"
+
 #include <QFont>
 #include <QImage>
 #include <QList>
 #include <QObject>
 #include <QString>
 
-class Dialogs;
 class QWidget;
 class TYesAllNoCancelDlg;
-
-// The answers of Execute().
-namespace ConfirmAnswer {
-inline constexpr int Failed = 0;
-inline constexpr int Cancel = 2;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace ConfirmAnswer
 
 class TYesAllNoCancelBox : public QObject
 {
@@ -31,13 +24,13 @@ public:
     TYesAllNoCancelBox(Dialogs& dialogs, QObject* owner = nullptr);
     ~TYesAllNoCancelBox() override;
 
-    // Shows the question; returns a ConfirmAnswer (6, 7, 2, or 0 when the dialog could
-    // not be shown). CheckBoxChecked() holds the check box state afterwards.
-    int Execute();
+    // Shows the question; returns the answer (Failed when the dialog could not be
+    // shown). CheckBoxChecked() holds the check box state afterwards.
+    ConfirmAnswer Execute();
 
     // What the real Dialogs::executeYesAllNoCancel does: builds TYesAllNoCancelDlg from
     // the properties, shows it modally and frees it before returning.
-    int runDialog(QWidget* owner);
+    ConfirmAnswer runDialog(QWidget* owner);
 
     // Settings of the shared instance of the main window: "はい"/"いいえ", the
     // program's font, all buttons enabled, picture 4 of `imageList`, check box "全て".
@@ -48,44 +41,18 @@ public:
     void setTitle(const QString& value) { title_ = value; }
     QString Msg() const { return msg_; }
     void setMsg(const QString& value) { msg_ = value; }
-    QString OkBtnCaption() const { return okBtnCaption_; }
-    void setOkBtnCaption(const QString& value) { okBtnCaption_ = value; }
-    QString NoBtnCaption() const { return noBtnCaption_; }
-    void setNoBtnCaption(const QString& value) { noBtnCaption_ = value; }
-    QFont Font() const { return font_; }
-    void setFont(const QFont& value) { font_ = value; }
-    const QList<QImage>* ImageList() const { return imageList_; }
-    void setImageList(const QList<QImage>* value) { imageList_ = value; }
-    int ImageIndex() const { return imageIndex_; }
-    void setImageIndex(int value) { imageIndex_ = value; }
-    bool CheckBoxVisible() const { return checkBoxVisible_; }
-    void setCheckBoxVisible(bool value) { checkBoxVisible_ = value; }
-    QString CheckBoxCaption() const { return checkBoxCaption_; }
-    void setCheckBoxCaption(const QString& value) { checkBoxCaption_ = value; }
 
     // State of the check box when the last dialog closed.
     bool CheckBoxChecked() const { return checkBoxChecked_; }
     void setCheckBoxChecked(bool value) { checkBoxChecked_ = value; }
 
     // Stored, and applied at once to the dialog while it is open.
-    QString OkBtnHint() const { return okBtn_.hint; }
-    void setOkBtnHint(const QString& value) { storeAndApply(okBtn_.hint, value); }
-    QString NoBtnHint() const { return noBtn_.hint; }
     void setNoBtnHint(const QString& value) { storeAndApply(noBtn_.hint, value); }
-    QString CancelBtnHint() const { return cancelBtn_.hint; }
     void setCancelBtnHint(const QString& value) { storeAndApply(cancelBtn_.hint, value); }
-    bool OkBtnShowHint() const { return okBtn_.showHint; }
-    void setOkBtnShowHint(bool value) { storeAndApply(okBtn_.showHint, value); }
-    bool NoBtnShowHint() const { return noBtn_.showHint; }
     void setNoBtnShowHint(bool value) { storeAndApply(noBtn_.showHint, value); }
-    bool CancelBtnShowHint() const { return cancelBtn_.showHint; }
     void setCancelBtnShowHint(bool value) { storeAndApply(cancelBtn_.showHint, value); }
     bool OkBtnEnabled() const { return okBtn_.enabled; }
     void setOkBtnEnabled(bool value) { storeAndApply(okBtn_.enabled, value); }
-    bool NoBtnEnabled() const { return noBtn_.enabled; }
-    void setNoBtnEnabled(bool value) { storeAndApply(noBtn_.enabled, value); }
-    bool CancelBtnEnabled() const { return cancelBtn_.enabled; }
-    void setCancelBtnEnabled(bool value) { storeAndApply(cancelBtn_.enabled, value); }
 
     // The dialog while Execute shows it, otherwise null.
     TYesAllNoCancelDlg* openDialog() const { return dialog_; }

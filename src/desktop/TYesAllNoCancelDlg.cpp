@@ -62,9 +62,9 @@ TYesAllNoCancelDlg::TYesAllNoCancelDlg(QWidget* owner, const QString& title, con
     setTabOrder(NoBtn, CancelBtn);
     setTabOrder(CancelBtn, CheckBox1);
     OKBtn->setFocus();
-    connect(OKBtn, &QPushButton::clicked, this, [this] { done(6); });
-    connect(NoBtn, &QPushButton::clicked, this, [this] { done(7); });
-    connect(CancelBtn, &QPushButton::clicked, this, [this] { done(2); });
+    connect(OKBtn, &QPushButton::clicked, this, [this] { finish(ConfirmAnswer::Yes); });
+    connect(NoBtn, &QPushButton::clicked, this, [this] { finish(ConfirmAnswer::No); });
+    connect(CancelBtn, &QPushButton::clicked, this, [this] { finish(ConfirmAnswer::Cancel); });
 
     setWindowTitle(title);
     Label1->setText(message);
@@ -81,7 +81,7 @@ void TYesAllNoCancelDlg::setPicture(const QList<QImage>* images, int index)
 
 void TYesAllNoCancelDlg::reject()
 {
-    done(2);
+    finish(ConfirmAnswer::Cancel);
 }
 
 // The label sizes itself to its text in the current font, so the layout is made

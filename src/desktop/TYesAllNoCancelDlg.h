@@ -3,6 +3,8 @@
 // the buttons Yes, No and Cancel. The window grows to fit a long or many-line
 // message. Closes with 6 (Yes), 7 (No) or 2 (Cancel, Escape, closing the window).
 
+#include "desktop/Dialogs.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QList>
@@ -43,6 +45,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Closes the dialog with the answer's number as its result.
+    void finish(ConfirmAnswer answer) { done(static_cast<int>(answer)); }
     void layOutMessage();
     void paintPicture();
 

@@ -1,5 +1,7 @@
 #include "help/HelpDocument.h"
 
+#include "platform/desktop/ShownText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -18,8 +20,7 @@ QString DocumentName()
 
 QString HelpDocumentPath(const std::string& exeDir, const QString& installedDir)
 {
-    const QString beside =
-        QString::fromStdString(exeDir) + QStringLiteral("Help/") + DocumentName();
+    const QString beside = ShownText(exeDir) + QStringLiteral("Help/") + DocumentName();
     if (QFileInfo::exists(beside))
         return beside;
     const QString installed = installedDir + DocumentName();
@@ -32,8 +33,8 @@ QString HelpDocumentPath(const std::string& exeDir)
 {
     // The installed copy is found from the program's own folder, so that an
     // installation under any prefix, or staged below a DESTDIR, reads its own copy.
-    const QString installedDir = QDir::cleanPath(QString::fromStdString(exeDir) +
-                                                 QStringLiteral(QUORVEX_HELP_DIR_FROM_PROGRAM));
+    const QString installedDir =
+        QDir::cleanPath(ShownText(exeDir) + QStringLiteral(QUORVEX_HELP_DIR_FROM_PROGRAM));
     return HelpDocumentPath(exeDir, installedDir + u'/');
 }
 

@@ -9,6 +9,7 @@
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/ProgressPanel.h"
 #include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -37,14 +38,14 @@ TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
     EXPECT_EQ(form->Options->Panel1->colorRef(), 0x00FFFFu);
     EXPECT_EQ(form->Options->Panel6->colorRef(), 0x00FF00u);
     EXPECT_EQ(form->Options->Panel7->colorRef(), 0xFF00FFu);
-    EXPECT_EQ(form->ColorProgressBar1().BarColor(), QColor(0, 0, 128));
+    EXPECT_EQ(form->progressPanel().ColorProgressBar1->BarColor(), QColor(0, 0, 128));
 
     form = makeForm(24);
     EXPECT_EQ(form->Options->Panel1->colorRef(), 0x30E2FCu);
     EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
     EXPECT_EQ(form->Options->Panel7->colorRef(), 0xB3B3FFu);
     EXPECT_EQ(form->matchColor(), QColor(0x99, 0xD2, 0x73));
-    EXPECT_EQ(form->ColorProgressBar1().BarColor(), QColor(78, 95, 129));
+    EXPECT_EQ(form->progressPanel().ColorProgressBar1->BarColor(), QColor(78, 95, 129));
 }
 
 TEST_F(MainWindowTest, WindowFrameAndPages)
@@ -84,15 +85,15 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     form->addPageChangeHandler([&](int page) { changes.push_back(page); });
 
     QTabBar* tabs = form->PageControl1->tabBar();
-    form->Panel5().show();
+    form->progressPanel().show();
     EXPECT_TRUE(form->isBusy());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(changes.empty());
-    EXPECT_EQ(form->Panel5().parentWidget(), progressHost);
+    EXPECT_EQ(form->progressPanel().parentWidget(), progressHost);
 
-    form->Panel5().hide();
+    form->progressPanel().hide();
     animation.show();
     form->PageControl1->setCurrentIndex(2);
     EXPECT_EQ(PageIndex(form->currentPage()), 0);

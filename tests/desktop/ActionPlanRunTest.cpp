@@ -4,6 +4,8 @@
 // look for folders that became empty.
 #include "desktop/ActionPlanRun.h"
 
+#include "desktop/ProgressPanel.h"
+#include "desktop/RunIndicatorObserver.h"
 #include "support/PageHost.h"
 #include "support/ScopedDesktop.h"
 #include "support/ScriptedDialogs.h"
@@ -48,14 +50,14 @@ protected:
     }
     PlanRunResult run(const quorvex::ActionPlan& plan)
     {
-        return ConfirmAndRunPlan(host, closing, plan);
+        return ConfirmAndRunPlan(host, progress, plan);
     }
 
     quorvex::test::TempTree tree;
     quorvex::test::ScopedDesktop desktop{tree.dir("desk")};
     ScriptedDialogs dialogs;
     PageHost host{dialogs, tree.path("data/"), Page::Duplicates};
-    bool closing = false;
+    RunIndicatorObserver progress{host.progressPanel()};
 };
 
 // The root of the system's file tree, which is never removed.
@@ -97,7 +99,7 @@ TEST_F(ActionPlanRunTest, TrashAsksOnceAndNamesEveryItemNotDoneInOneMessage)
                           QString::fromStdString(tree.path("s/gone.txt")) +
                           QStringLiteral("\n見つかりません。\n\n") + QString::fromUtf8(kRoot) +
                           QStringLiteral("\n削除できません。")});
-    EXPECT_TRUE(host.Panel5().isHidden());
+    EXPECT_TRUE(host.progressPanel().isHidden());
 }
 
 TEST_F(ActionPlanRunTest, AnItemThatCannotBeTrashedIsDeletedForGoodOnlyAfterAsking)

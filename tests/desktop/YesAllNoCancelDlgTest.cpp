@@ -25,7 +25,8 @@ QList<QImage> solidImages(int count, const QColor& color)
 }
 
 // Runs the component's real dialog and lets `act` work on it once it is shown.
-int answerDialog(TYesAllNoCancelBox& box, const std::function<void(TYesAllNoCancelDlg&)>& act)
+ConfirmAnswer answerDialog(TYesAllNoCancelBox& box,
+                           const std::function<void(TYesAllNoCancelDlg&)>& act)
 {
     QTimer::singleShot(0, [&box, act] {
         TYesAllNoCancelDlg* dialog = box.openDialog();
@@ -128,7 +129,7 @@ TEST(YesAllNoCancelBox, DialogShowsThePropertiesAndAnswersWithTheButtonPressed)
     box.setNoBtnShowHint(true);
     box.setCancelBtnHint(QStringLiteral("隠れたヒント"));
 
-    const int answer = answerDialog(box, [](TYesAllNoCancelDlg& dialog) {
+    const ConfirmAnswer answer = answerDialog(box, [](TYesAllNoCancelDlg& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("削除確認"));
         EXPECT_EQ(dialog.Label1->text(),
                   QStringLiteral("[ /tmp/a ]\n\nこのファイルを削除しても宜しいですか？"));

@@ -1,6 +1,6 @@
 #pragma once
 // A small host for one page under test, standing in for the main window
-// (MainContext): a plain window with one tab sheet, the progress panel's widgets,
+// (MainContext): a plain window with one tab sheet, the progress panel,
 // a status bar's two texts and the services pages use. A page test builds its page
 // alone on it instead of the whole window.
 //
@@ -9,18 +9,16 @@
 //   host.start();             // the state stores load, as when the program starts
 
 #include "common/Filters.h"
-#include "controls/TColorProgressBar.h"
-#include "controls/TSwitchButton.h"
 #include "desktop/ImageList1.h"
 #include "desktop/MainContext.h"
 #include "desktop/PageRegistrations.h"
 #include "desktop/PathServices.h"
+#include "desktop/ProgressPanel.h"
 #include "desktop/TYesAllNoCancelBox.h"
 #include "desktop/TrashListStore.h"
 #include "platform/desktop/SysImageList.h"
 #include "trash/TrashStore.h"
 
-#include <QProgressBar>
 #include <QWidget>
 
 #include <array>
@@ -34,8 +32,7 @@ class PageHost : public QWidget, public RegisteringContext
 public:
     PageHost(Dialogs& dialogs, std::string dataDir, Page page)
         : dialogs_(dialogs), dataDir_(std::move(dataDir)), page_(page), sheet_(new QWidget(this)),
-          panel5_(new QWidget(this)), overall_(new TColorProgressBar(panel5_)),
-          file_(new QProgressBar(panel5_)), cancel_(new TSwitchButton(panel5_)),
+          panel5_(new ProgressPanel(this, [this](const QString& times) { status_[0] = times; })),
           pathServices_(new PathServices(*this, this)),
           trashListStore_(
               new TrashListStore(*this, trashList_, quorvex::TrashListPath(dataDir_), this)),
@@ -43,7 +40,6 @@ public:
     {
         resize(800, 600);
         sheet_->setGeometry(0, 0, 800, 580);
-        panel5_->hide();
         box_->applyStandardConfiguration(&ImageList1());
     }
 
@@ -64,7 +60,6 @@ public:
 
     QWidget& mainWindow() override { return *this; }
     Dialogs& dialogs() override { return dialogs_; }
-    const std::string& ExeDir() const override { return dataDir_; }
     const std::string& UserDataDir() const override { return dataDir_; }
     quorvex::FilterSettings& filterSettings() override { return filters_; }
     QColor duplicateColor() const override { return Qt::yellow; }
@@ -72,10 +67,7 @@ public:
     QColor missingColor() const override { return Qt::magenta; }
     bool sizeInBytes() const override { return false; }
     SysImageList& sysImageList() override { return images_; }
-    QWidget& Panel5() override { return *panel5_; }
-    TColorProgressBar& ColorProgressBar1() override { return *overall_; }
-    QProgressBar& ProgressBar1() override { return *file_; }
-    TSwitchButton& CancelBtn() override { return *cancel_; }
+    ProgressPanel& progressPanel() override { return *panel5_; }
     void setProgressPanelHost(Page page, QWidget& host) override
     {
         registrations_.setProgressPanelHost(page, host);
@@ -86,7 +78,7 @@ public:
     }
     Page currentPage() const override { return page_; }
     void setStatusText(int panel, const QString& text) override { status_.at(panel) = text; }
-    QString statusText(int panel) const override { return status_.at(panel); }
+    QString statusText(int panel) const { return status_.at(panel); }
     PathServices& pathServices() override { return *pathServices_; }
     TrashListStore& trashListStore() override { return *trashListStore_; }
     TYesAllNoCancelBox& yesAllNoCancelBox() override { return *box_; }
@@ -112,10 +104,7 @@ private:
     std::vector<std::string> trashList_;
     std::array<QString, 2> status_;
     QWidget* sheet_;
-    QWidget* panel5_;
-    TColorProgressBar* overall_;
-    QProgressBar* file_;
-    TSwitchButton* cancel_;
+    ProgressPanel* panel5_;
     PathServices* pathServices_;
     TrashListStore* trashListStore_;
     TYesAllNoCancelBox* box_;

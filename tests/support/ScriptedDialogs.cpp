@@ -60,7 +60,7 @@ void ScriptedDialogs::scriptYesNo(bool yes)
     yesNo_.push_back(yes);
 }
 
-void ScriptedDialogs::scriptYesAllNoCancel(int answer, bool checkBoxChecked)
+void ScriptedDialogs::scriptYesAllNoCancel(ConfirmAnswer answer, bool checkBoxChecked)
 {
     boxAnswers_.push_back({answer, checkBoxChecked});
 }
@@ -121,7 +121,7 @@ bool ScriptedDialogs::askYesNo(QWidget*, const QString& title, const QString& te
     return yes;
 }
 
-int ScriptedDialogs::executeYesAllNoCancel(QWidget*, TYesAllNoCancelBox& box)
+ConfirmAnswer ScriptedDialogs::executeYesAllNoCancel(QWidget*, TYesAllNoCancelBox& box)
 {
     if (whileAsking_)
         whileAsking_();

@@ -8,7 +8,7 @@
 //   ... run the code under test ...
 //   EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::YesAllNoCancel), QStringList{...});
 
-#include "platform/desktop/Dialogs.h"
+#include "desktop/Dialogs.h"
 
 #include <QStringList>
 #include <deque>
@@ -55,7 +55,7 @@ public:
 
     // Answers, used in the order given, one per call of their kind.
     void scriptYesNo(bool yes);
-    void scriptYesAllNoCancel(int answer, bool checkBoxChecked = false);
+    void scriptYesAllNoCancel(ConfirmAnswer answer, bool checkBoxChecked = false);
     void scriptFolder(const QString& folder);
     void scriptFile(const QString& file);
     void scriptSaveFile(const QString& file);
@@ -74,7 +74,7 @@ public:
     void showMessage(QWidget* owner, const QString& text) override;
     void showWarning(QWidget* owner, const QString& text) override;
     bool askYesNo(QWidget* owner, const QString& title, const QString& text) override;
-    int executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
+    ConfirmAnswer executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
     QString chooseFolder(QWidget* owner, const QString& title,
                          const QString& initialFolder) override;
     QString chooseFile(QWidget* owner, const QString& title, const QString& initialPath,
@@ -88,7 +88,7 @@ public:
 private:
     struct BoxAnswer
     {
-        int answer;
+        ConfirmAnswer answer;
         bool checkBoxChecked;
     };
     template <typename T> bool take(std::deque<T>& queue, const Call& call, T& answer);

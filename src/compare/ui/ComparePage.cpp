@@ -7,6 +7,7 @@
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ActionPlanRun.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
@@ -14,10 +15,10 @@
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
+#include "desktop/ProgressPanel.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
 #include "desktop/TFolderFileDlg.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
@@ -43,7 +44,7 @@ constexpr ColumnLayout kColumns[ComparisonListModel::ColumnCount] = {
 } // namespace
 
 ComparePage::ComparePage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context), progress_(context, &closing_),
+    : QWidget(&sheet), context_(context), progress_(context.progressPanel()),
       engine_(context.filterSettings(), progress_), sort_(ComparisonListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("ComparePage"));
@@ -205,10 +206,9 @@ void ComparePage::StartComparison()
     model_->ClearResultList();
     model_->setCaption(0, QString());
     model_->setCaption(1, QString());
-    const RunScope run(context_, closing_);
+    const RunScope run(progress_, context_.mainWindow());
     sort_.clearMarker(*ListView2);
 
-    progress_.start();
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
     if (outcome.carriedOut) {
@@ -263,7 +263,7 @@ void ComparePage::CheckBox4Click()
 
 void ComparePage::ListView2ColumnClick(int column)
 {
-    if (!context_.Panel5().isHidden())
+    if (!context_.progressPanel().isHidden())
         return;
     const int direction = sort_.takeDirection(column);
     std::vector<quorvex::ComparisonRow>& rows = engine_.rows();
@@ -277,7 +277,7 @@ void ComparePage::ListView2ColumnClick(int column)
 
 void ComparePage::RestoreComparisonOrder()
 {
-    if (!context_.Panel5().isHidden())
+    if (!context_.progressPanel().isHidden())
         return;
     quorvex::RestoreComparisonOrder(engine_.rows());
     sort_.clearMarker(*ListView2);
@@ -323,7 +323,7 @@ void ComparePage::Delete1Click()
             rows.push_back(row);
         }
     }
-    const PlanRunResult result = ConfirmAndRunPlan(context_, closing_, plan);
+    const PlanRunResult result = ConfirmAndRunPlan(context_, progress_, plan);
     if (!result.confirmed)
         return;
     for (std::size_t i = 0; i < plan.items.size(); ++i)
@@ -333,7 +333,7 @@ void ComparePage::Delete1Click()
     quorvex::MarkDeletedOnSide(engine_.rows(), rows,
                                side == 1 ? quorvex::Side::B : quorvex::Side::A);
     model_->rowsChanged();
-    if (!closing_)
+    if (!progress_.windowClosing())
         OfferEmptyFolderSearch(context_, plan, result.outcomes,
                                side == 1 ? model_->RootB() : model_->RootA());
 }

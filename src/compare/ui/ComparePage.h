@@ -9,7 +9,7 @@
 
 #include "compare/ComparisonEngine.h"
 #include "desktop/ColumnSort.h"
-#include "desktop/ProgressPanelObserver.h"
+#include "desktop/RunIndicatorObserver.h"
 
 #include <QWidget>
 
@@ -77,8 +77,7 @@ private:
     void fitNameColumns();
 
     MainContext& context_;
-    bool closing_ = false; // the window is closing: the running comparison stops
-    ProgressPanelObserver progress_;
+    RunIndicatorObserver progress_; // of every run of the page, on the progress panel
     quorvex::ComparisonEngine engine_;
     ComparisonListModel* model_;
     ColumnSort sort_;

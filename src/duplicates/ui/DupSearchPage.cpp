@@ -7,6 +7,7 @@
 #include "desktop/ActionPlanRun.h"
 #include "desktop/BrowseForFolder.h"
 #include "desktop/ColumnSort.h"
+#include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
@@ -14,7 +15,7 @@
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
-#include "desktop/ProgressPanelObserver.h"
+#include "desktop/ProgressPanel.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
 #include "duplicates/DupSearch.h"
@@ -24,10 +25,8 @@
 #include "duplicates/ui/DupListView.h"
 #include "duplicates/ui/DupWords.h"
 #include "platform/FileSystem.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QFrame>
 #include <QItemSelectionModel>
@@ -54,7 +53,7 @@ QString thresholdCaption(int position)
 } // namespace
 
 DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context)
+    : QWidget(&sheet), context_(context), progress_(context.progressPanel())
 {
     setObjectName(QStringLiteral("DupSearchPage"));
     FillTabSheet(sheet, *this);
@@ -333,11 +332,9 @@ void DupSearchPage::SwitchButton8Click()
     const QString folderCaption = FolderInput->text();
 
     model_->ClearResultList();
-    ProgressPanelObserver observer(context_, &closing_);
     quorvex::DupSearchRun run;
     {
-        const RunScope scope(context_, closing_);
-        QCoreApplication::processEvents();
+        const RunScope running(progress_, context_.mainWindow());
 
         const int previous = sort_.resetForSearch();
         if (previous != quorvex::DupSortState::kGroupColumn)
@@ -345,9 +342,8 @@ void DupSearchPage::SwitchButton8Click()
         SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
         setGroupColumnShown(fileText.empty());
 
-        observer.start();
         const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
-                                              observer};
+                                              progress_};
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
         scope_ = run.scope;
         model_->setDupMode(run.DupMode);
@@ -359,11 +355,11 @@ void DupSearchPage::SwitchButton8Click()
                 FileInput->AddToHistory(fileCaption);
             FolderInput->AddToHistory(folderCaption);
         }
-        context_.ColorProgressBar1().setPosition(0);
+        progress_.setOverallPosition(0);
     }
     if (run.ran)
-        observer.finish();
-    if (run.nothingFound && !closing_)
+        progress_.finish();
+    if (run.nothingFound && !progress_.windowClosing())
         context_.dialogs().showMessage(&context_.mainWindow(),
                                        DupWords::nothingFound(!fileText.empty()));
 }
@@ -439,11 +435,11 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
                      "選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
                      .arg(planned.keptBack);
     const PlanRunResult result =
-        ConfirmAndRunPlan(context_, closing_, planned.plan, notes.join(QStringLiteral("\n")));
+        ConfirmAndRunPlan(context_, progress_, planned.plan, notes.join(QStringLiteral("\n")));
     if (!result.confirmed)
         return;
     quorvex::ApplyOutcomes(DupList_, planned.plan, result.outcomes);
     model_->showRows();
-    if (!closing_ && !scope_.folders.empty())
+    if (!progress_.windowClosing() && !scope_.folders.empty())
         OfferEmptyFolderSearch(context_, planned.plan, result.outcomes, scope_.folders.front());
 }

@@ -7,6 +7,7 @@
 // and the down state of CancelBtn stops the search; the rows are shown once it ends.
 
 #include "actions/ActionPlan.h"
+#include "desktop/RunIndicatorObserver.h"
 #include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
 #include "duplicates/DupSort.h"
@@ -100,5 +101,5 @@ private:
     quorvex::DupSortState sort_;
     QString lastMoveFolder_;
     DupListModel* model_;
-    bool closing_ = false; // the window was closed during a search
+    RunIndicatorObserver progress_; // of every run of the page, on the progress panel
 };

@@ -87,7 +87,7 @@ bool EmptyItemListModel::ListView1DataHint(int first, int last)
             continue;
         // A path that vanished yields no icon; it is asked about again when next shown.
         shown.IconIndex = icons_.GetPathIcon(shown.Path, false);
-        shown.TypeName = icons_.LastTypeName().toStdString();
+        shown.TypeName = TextBytes(icons_.LastTypeName());
         shown.OverlayIndex = icons_.OverlayIndex();
         changed = changed || shown.IconIndex != -1;
     }

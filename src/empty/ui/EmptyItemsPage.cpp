@@ -11,7 +11,7 @@
 #include "desktop/MainContext.h"
 #include "desktop/PageSheet.h"
 #include "desktop/PathServices.h"
-#include "desktop/ProgressPanelObserver.h"
+#include "desktop/RunScope.h"
 #include "desktop/TrashListStore.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
@@ -22,8 +22,6 @@
 #include "empty/ui/FindAnimation.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
-
-#include <QEvent>
 
 namespace {
 
@@ -38,20 +36,6 @@ constexpr ColumnLayout kColumns[EmptyItemListModel::ColumnCount] = {
 
 } // namespace
 
-// Lets the window work while the search walks; the raised SwitchButton5 stops it.
-class EmptyItemsPage::SearchObserver : public quorvex::RunObserver
-{
-public:
-    explicit SearchObserver(const TSwitchButton& button) : button_(button) {}
-
-    void pumpMessages() override { pump_.pump(); }
-    bool cancelRequested() const override { return !button_.Down(); }
-
-private:
-    const TSwitchButton& button_;
-    ThrottledEventPump pump_;
-};
-
 EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     : QWidget(&sheet), context_(context),
       model_(new EmptyItemListModel(context.pathServices().icons(), this)),
@@ -64,17 +48,11 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
 
     buildTopBar();
     buildList();
+    indicator_ =
+        std::make_unique<SearchIndicator>(*Animate2, *SwitchButton5, *ListView1->viewport());
+    progress_ = std::make_unique<RunIndicatorObserver>(*indicator_);
     context.addBusyIndicator(*Animate2);
     context.setEmptyItemSearch([this](const QString& folder) { SearchOfferedFolder(folder); });
-    context.mainWindow().installEventFilter(this);
-}
-
-bool EmptyItemsPage::eventFilter(QObject* watched, QEvent* event)
-{
-    // Closing the window during a search stops the search.
-    if (watched == &context_.mainWindow() && event->type() == QEvent::Close && searching())
-        SwitchButton5->setDown(false);
-    return QWidget::eventFilter(watched, event);
 }
 
 void EmptyItemsPage::buildTopBar()
@@ -197,10 +175,8 @@ void EmptyItemsPage::SearchOfferedFolder(const QString& folder)
     if (searching())
         return;
     const std::string path = TextBytes(folder);
-    if (quorvex::platform::IsExistingFolder(path)) {
-        SwitchButton5->setDown(true); // raised again, it stops the search
+    if (quorvex::platform::IsExistingFolder(path))
         SearchFolder(folder, path);
-    }
     endSearchButton();
 }
 
@@ -217,15 +193,12 @@ void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path
     setSwitchButton5Caption(QStringLiteral("中止"));
     SwitchButton6->setEnabled(false);
     LastEmptySearchFolder_ = folder;
-    Animate2->show();
-    Animate2->start();
-    ListView1->viewport()->setCursor(Qt::WaitCursor);
+    const RunScope run(*progress_, context_.mainWindow());
     model_->ClearResultList();
 
     std::size_t counter = 0;
-    SearchObserver observer(*SwitchButton5);
     quorvex::SearchEmptyItems(path, counter, model_->EmptyItemList(), context_.filterSettings(),
-                              observer);
+                              *progress_);
 
     quorvex::SortEmptyItemsByName(model_->EmptyItemList());
     model_->showRecords();
@@ -233,10 +206,6 @@ void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path
     // The names are ascending now, so the next click on "名前" sorts descending.
     sort_.setNextDirection(0, 0);
     showCount();
-
-    ListView1->viewport()->unsetCursor();
-    Animate2->stop();
-    Animate2->hide();
 }
 
 void EmptyItemsPage::ListView1ColumnClick(int column)

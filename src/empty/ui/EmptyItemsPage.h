@@ -7,10 +7,13 @@
 // DeleteMenu of the list's popup menu PopupMenu2, which offers the shared row actions.
 
 #include "desktop/ColumnSort.h"
+#include "desktop/RunIndicatorObserver.h"
+#include "empty/ui/SearchIndicator.h"
 
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 class EmptyItemListModel;
@@ -60,11 +63,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    class SearchObserver;
-
     void buildTopBar();
     void buildList();
     void buildPopupMenu();
@@ -80,4 +80,6 @@ private:
     EmptyItemListModel* model_;
     ColumnSort sort_;
     QString LastEmptySearchFolder_;
+    std::unique_ptr<SearchIndicator> indicator_; // over Animate2 and SwitchButton5
+    std::unique_ptr<RunIndicatorObserver> progress_;
 };

@@ -1,6 +1,7 @@
 #include "paths/ui/HistoryEdits.h"
 
 #include "platform/TextOrder.h"
+#include "platform/desktop/ShownText.h"
 
 #include <algorithm>
 #include <numeric>
@@ -44,7 +45,7 @@ void SortEntries(HistoryEntries& entries)
     std::vector<std::string> folded;
     folded.reserve(entries.size());
     for (const HistoryEntry& entry : entries)
-        folded.push_back(entry.text.toCaseFolded().toStdString());
+        folded.push_back(TextBytes(entry.text.toCaseFolded()));
     std::vector<std::size_t> order(entries.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {

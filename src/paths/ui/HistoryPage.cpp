@@ -8,19 +8,18 @@
 #include "desktop/PathItemDelegate.h"
 #include "desktop/PathServices.h"
 #include "paths/ui/HistoryEdits.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTabWidget>
 #include <QToolButton>
 
 #include <algorithm>
 
 namespace {
 
-constexpr int kHistoryPage = 5;
 constexpr int kPageButtonTop = 4;
 constexpr int kButtonHeight = 25;
 constexpr int kListTop = 33;
@@ -141,13 +140,11 @@ HistoryPage::HistoryPage(QWidget& sheet, MainContext& context) : QWidget(&sheet)
 void HistoryPage::buildPageButtons()
 {
     // The captions are those of the pages whose histories the buttons choose.
-    const auto* pages =
-        context_.mainWindow().findChild<const QTabWidget*>(QStringLiteral("PageControl1"));
-    const auto pageCaption = [pages](int page) { return pages ? pages->tabText(page) : QString(); };
+    const auto pageCaption = [](Page page) { return ShownText(DescriptionOf(page).caption); };
     const QColor face = palette().color(QPalette::Button);
-    SpeedButton9 = makeToolButton(this, "SpeedButton9", pageCaption(0));
+    SpeedButton9 = makeToolButton(this, "SpeedButton9", pageCaption(Page::Compare));
     SpeedButton9->setIcon(QIcon(ImageList1Glyph(imagelist1::ComparePage, face)));
-    SpeedButton10 = makeToolButton(this, "SpeedButton10", pageCaption(1));
+    SpeedButton10 = makeToolButton(this, "SpeedButton10", pageCaption(Page::Duplicates));
     SpeedButton10->setIcon(QIcon(ImageList1Glyph(imagelist1::SearchPage, face)));
     for (QToolButton* button : {SpeedButton9, SpeedButton10}) {
         button->setCheckable(true);
@@ -271,7 +268,7 @@ void HistoryPage::Splitter1Moved()
 
 void HistoryPage::PageControl1Change(int page)
 {
-    if (page == kHistoryPage) {
+    if (page == PageIndex(Page::Histories)) {
         Splitter1Moved();
         return;
     }

@@ -9,22 +9,28 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-class Dialogs;
 class QMimeData;
 class QWidget;
 
+// Asks the user for an application to open the item `itemPath` with, out of the names
+// of `applications`, the first `declaringCount` of which declare the item's type; the
+// index of the chosen one, or -1 when none was chosen.
+using ApplicationChooser = std::function<int(const QString& itemPath,
+                                             const QStringList& applications, int declaringCount)>;
+
 // Opens the item with the default application for its type; when the type has none,
 // the program chooser follows (OpenItemWith). Failures are not reported.
-void OpenItem(Dialogs& dialogs, QWidget* owner, const std::string& path);
-// Lets the user choose an application and starts it on the item: on POSIX the
-// program's chooser (the applications declaring the item's type first), on Windows
-// the system's dialog.
-void OpenItemWith(Dialogs& dialogs, QWidget* owner, const std::string& path);
+void OpenItem(const ApplicationChooser& choose, QWidget* owner, const std::string& path);
+// Lets the user choose an application and starts it on the item: on POSIX `choose`
+// (the applications declaring the item's type first), on Windows the system's dialog.
+void OpenItemWith(const ApplicationChooser& choose, QWidget* owner, const std::string& path);
 // Opens the folder that holds the item (a path with a trailing separator counts as
 // the folder itself, so its parent opens), on Windows with the item selected; a root
 // holds itself.

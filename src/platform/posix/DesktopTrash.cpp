@@ -15,6 +15,7 @@
 #include "platform/DesktopTrash.h"
 #include "platform/DosTime.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/UserFolders.h"
 
 namespace quorvex::platform {
@@ -242,9 +243,7 @@ Placement placeIn(const TrashFolder& trash, const std::string& path, std::string
 
 std::optional<std::string> MoveToDesktopTrash(std::string_view given)
 {
-    std::string path(given);
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
+    const std::string path(WithoutTrailingSeparators(given));
     struct stat entry;
     if (path.size() < 2 || path.front() != '/' || ::lstat(path.c_str(), &entry) != 0)
         return std::nullopt;

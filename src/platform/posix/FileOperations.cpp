@@ -11,6 +11,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/posix/CopyBytes.h"
 #include "platform/posix/PathAnchor.h"
 #include "platform/posix/ProcessUmask.h"
@@ -60,9 +61,7 @@ bool SetAttributes(std::string_view path, std::uint32_t attributes)
 
 bool CreateFolderWithParents(std::string_view path)
 {
-    std::string folder(path);
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
+    const std::string folder(WithoutTrailingSeparators(path));
     if (folder.empty())
         return false;
     // Iterative, so that very deep paths need no recursion. A parent that cannot be
@@ -95,9 +94,7 @@ bool RemoveEmptyFolder(std::string_view path)
 {
     if (IsFaultInjected(FaultPoint::Remove, path))
         return false;
-    std::string folder(path);
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
+    const std::string folder(WithoutTrailingSeparators(path));
     const posix::PathAnchor anchor(folder);
     return anchor.isValid() && ::unlinkat(anchor.dirFd(), anchor.name(), AT_REMOVEDIR) == 0;
 }

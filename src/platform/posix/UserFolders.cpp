@@ -12,13 +12,6 @@ namespace quorvex::platform {
 
 namespace {
 
-std::string WithSlash(std::string folder)
-{
-    if (folder.empty() || folder.back() != '/')
-        folder += '/';
-    return folder;
-}
-
 // An environment variable naming a folder; relative values are ignored, as the
 // base directory rules require.
 std::string FolderFromEnvironment(const char* name)
@@ -26,7 +19,7 @@ std::string FolderFromEnvironment(const char* name)
     const char* value = std::getenv(name);
     if (value == nullptr || value[0] != '/')
         return {};
-    return WithSlash(value);
+    return WithTrailingSeparator(value);
 }
 
 // The password database entry of the effective user: field(entry) or empty.
@@ -53,8 +46,11 @@ std::string EnvironmentText(const char* name)
 std::string HomeFolder()
 {
     std::string home = FolderFromEnvironment("HOME");
-    if (home.empty())
-        home = WithSlash(FromPasswordEntry([](const passwd& entry) { return entry.pw_dir; }));
+    if (home.empty()) {
+        // A user without a home folder in the password database lives in the root.
+        const std::string entry = FromPasswordEntry([](const passwd& e) { return e.pw_dir; });
+        home = entry.empty() ? std::string(1, kSeparator) : WithTrailingSeparator(entry);
+    }
     return home;
 }
 
@@ -63,7 +59,7 @@ std::string ConfigHomeFolder()
     // The program's own override takes a relative folder from the current folder, as
     // QUORVEX_DATA_DIR does.
     const std::string own = EnvironmentText("QUORVEX_CONFIG_HOME");
-    std::string folder = own.empty() ? std::string() : WithSlash(AbsolutePath(own));
+    std::string folder = own.empty() ? std::string() : WithTrailingSeparator(AbsolutePath(own));
     if (folder.empty())
         folder = FolderFromEnvironment("XDG_CONFIG_HOME");
     return folder.empty() ? HomeFolder() + ".config/" : folder;

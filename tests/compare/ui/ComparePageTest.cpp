@@ -7,6 +7,7 @@
 #include "controls/TSwitchButton.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
+#include "desktop/ProgressPanel.h"
 #include "paths/HistoryFile.h"
 #include "platform/TextFile.h"
 #include "support/ListRows.h"
@@ -132,7 +133,7 @@ TEST_F(ComparePageTest, RunShowsRowsColoursAndCaptions)
     EXPECT_EQ(shot.pixelColor(cell.center() + QPoint(20, 0)), form->missingColor());
 
     EXPECT_EQ(page->PathA->ComboBox->count(), 1);
-    EXPECT_TRUE(form->Panel5().isHidden());
+    EXPECT_TRUE(form->progressPanel().isHidden());
 }
 
 // Enough rows for the vertical scroll bar: the name columns give up its width, so the
@@ -176,7 +177,7 @@ TEST_F(ComparePageTest, RefusedInputWarnsAndLeavesListEmpty)
     EXPECT_EQ(model().rowCount(), 0);
     EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "");
     EXPECT_EQ(page->PathA->ComboBox->count(), 1); // only the successful run
-    EXPECT_TRUE(form->Panel5().isHidden());
+    EXPECT_TRUE(form->progressPanel().isHidden());
 
     run(tree.path("A/same.txt"), tree.path("B"));
     EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Warning).last(),
@@ -190,7 +191,7 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
     QTimer::singleShot(0, page, [&] {
         form->PageControl1->setCurrentIndex(2);
         pageStayed = form->PageControl1->currentIndex() == 0;
-        TSwitchButton& cancel = form->CancelBtn();
+        TSwitchButton& cancel = *form->progressPanel().CancelBtn;
         const QPoint centre = cancel.rect().center();
         QTest::mousePress(&cancel, Qt::LeftButton, {}, centre);
         QTest::mouseRelease(&cancel, Qt::LeftButton, {}, centre);
@@ -198,7 +199,7 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
     run(tree.path("A"), tree.path("B"));
 
     EXPECT_TRUE(pageStayed);
-    EXPECT_TRUE(form->CancelBtn().Down());
+    EXPECT_TRUE(form->progressPanel().CancelBtn->Down());
     // The first folder of each level is still walked; the other five are dropped.
     EXPECT_GT(model().rowCount(), 0);
     EXPECT_LT(model().rowCount(), 24);
@@ -228,8 +229,8 @@ TEST_F(ComparePageTest, ProgressPanelCoversTheTopBarFromTheFirstRun)
     bool checked = false;
     QTimer::singleShot(0, page, [&] {
         checked = true;
-        ExpectProgressPanelCovers(form->Panel5(), {page->SwitchButton1, page->CheckBox3,
-                                                   page->CheckBox4, page->SpeedButton16});
+        ExpectProgressPanelCovers(form->progressPanel(), {page->SwitchButton1, page->CheckBox3,
+                                                          page->CheckBox4, page->SpeedButton16});
         const QPoint swap = page->SpeedButton16->geometry().center();
         if (QWidget* hit = page->Panel2->childAt(swap))
             QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(page->Panel2, swap));

@@ -10,6 +10,7 @@
 #include "desktop/ListItemActions.h"
 #include "desktop/PageIndex.h"
 #include "desktop/PathInput.h"
+#include "desktop/ProgressPanel.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "empty/ui/EmptyItemListModel.h"
@@ -332,12 +333,12 @@ TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelSt
     // Runs at the first event processing of the search, as a user's clicks would.
     QTimer::singleShot(0, form.get(), [&] {
         busyDuringRun = form->isBusy();
-        ExpectProgressPanelCovers(form->Panel5(), {page->SwitchButton8, page->NewTrackBar1});
+        ExpectProgressPanelCovers(form->progressPanel(), {page->SwitchButton8, page->NewTrackBar1});
         QTabBar* tabs = form->PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         pageDuringRun = PageIndex(form->currentPage());
-        const QPoint cancel = form->CancelBtn().rect().center();
-        QTest::mouseClick(&form->CancelBtn(), Qt::LeftButton, {}, cancel);
+        const QPoint cancel = form->progressPanel().CancelBtn->rect().center();
+        QTest::mouseClick(form->progressPanel().CancelBtn, Qt::LeftButton, {}, cancel);
     });
     search("", tree.path("s"));
     EXPECT_TRUE(busyDuringRun);
@@ -350,7 +351,7 @@ TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelSt
 
     // The next search releases the cancel button again.
     search("", tree.path("s"));
-    EXPECT_FALSE(form->CancelBtn().Down());
+    EXPECT_FALSE(form->progressPanel().CancelBtn->Down());
     EXPECT_EQ(model().rowCount(), 5);
 }
 

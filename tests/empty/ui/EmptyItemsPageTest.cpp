@@ -5,10 +5,13 @@
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
 #include "desktop/ListItemActions.h"
+#include "desktop/RunIndicatorObserver.h"
+#include "desktop/RunScope.h"
 #include "desktop/TYesAllNoCancelBox.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/FindAnimation.h"
+#include "empty/ui/SearchIndicator.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ListRows.h"
@@ -21,6 +24,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <stdexcept>
 
 namespace {
 
@@ -164,6 +168,25 @@ TEST_F(EmptyItemsPageTest, ClosingTheWindowDuringTheSearchStopsIt)
 
     EXPECT_LT(page->model().rowCount(), 300);
     EXPECT_FALSE(page->SwitchButton5->Down());
+    EXPECT_FALSE(form->isBusy());
+}
+
+TEST_F(EmptyItemsPageTest, ARunThatThrowsLeavesNoFindAnimationNorWaitCursor)
+{
+    SearchIndicator indicator(*page->Animate2, *page->SwitchButton5, *page->ListView1->viewport());
+    RunIndicatorObserver progress(indicator);
+    bool busyDuringRun = false;
+    EXPECT_THROW(
+        {
+            const RunScope run(progress, *form);
+            busyDuringRun = form->isBusy();
+            throw std::runtime_error("the walk failed");
+        },
+        std::runtime_error);
+
+    EXPECT_TRUE(busyDuringRun);
+    EXPECT_TRUE(page->Animate2->isHidden());
+    EXPECT_FALSE(page->ListView1->viewport()->testAttribute(Qt::WA_SetCursor));
     EXPECT_FALSE(form->isBusy());
 }
 

@@ -3,7 +3,6 @@
 #include "platform/desktop/ShellActions.h"
 
 #include "platform/desktop/DesktopApps.h"
-#include "platform/desktop/Dialogs.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QDesktopServices>
@@ -25,24 +24,23 @@ bool openWithDesktopOpener(const std::string& path)
 
 } // namespace
 
-void OpenItem(Dialogs& dialogs, QWidget* owner, const std::string& path)
+void OpenItem(const ApplicationChooser& choose, QWidget* owner, const std::string& path)
 {
     const XdgDirs dirs = CurrentXdgDirs();
     if (HasDefaultApplication(itemType(path), LoadDesktopApps(dirs), dirs))
         openWithDesktopOpener(path);
     else
-        OpenItemWith(dialogs, owner, path);
+        OpenItemWith(choose, owner, path);
 }
 
-void OpenItemWith(Dialogs& dialogs, QWidget* owner, const std::string& path)
+void OpenItemWith(const ApplicationChooser& choose, QWidget*, const std::string& path)
 {
     const OpenWithCandidates candidates =
         OpenWithCandidatesFor(itemType(path), LoadDesktopApps(CurrentXdgDirs()));
     QStringList names;
     for (const DesktopApp& app : candidates.apps)
         names << app.name;
-    const QString shown = ShownText(path);
-    const int chosen = dialogs.chooseApplication(owner, shown, names, candidates.declaringCount);
+    const int chosen = choose(ShownText(path), names, candidates.declaringCount);
     if (chosen >= 0 && chosen < static_cast<int>(candidates.apps.size()))
         StartDesktopApp(candidates.apps[static_cast<std::size_t>(chosen)], path);
 }

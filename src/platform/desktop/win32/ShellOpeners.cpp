@@ -1,5 +1,5 @@
-// Opening items through the Windows shell (win32/ShellVerbs.h); the program's dialogs
-// are not involved: the shell shows its own.
+// Opening items through the Windows shell (win32/ShellVerbs.h); the program's chooser
+// is not involved: the shell shows its own.
 #include "platform/desktop/ShellActions.h"
 
 #include "platform/desktop/ShownText.h"
@@ -19,13 +19,13 @@ HWND windowOf(QWidget* owner)
 
 } // namespace
 
-void OpenItem(Dialogs& dialogs, QWidget* owner, const std::string& path)
+void OpenItem(const ApplicationChooser& choose, QWidget* owner, const std::string& path)
 {
     if (win32::OpenWithAssociation(windowOf(owner), path) == win32::OpenResult::NoAssociation)
-        OpenItemWith(dialogs, owner, path);
+        OpenItemWith(choose, owner, path);
 }
 
-void OpenItemWith(Dialogs&, QWidget* owner, const std::string& path)
+void OpenItemWith(const ApplicationChooser&, QWidget* owner, const std::string& path)
 {
     win32::ChooseProgramFor(windowOf(owner), path);
 }

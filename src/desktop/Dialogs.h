@@ -13,6 +13,15 @@
 class QWidget;
 class TYesAllNoCancelBox;
 
+// The answers of the Yes/All/No/Cancel confirmation; Failed when it could not be shown.
+enum class ConfirmAnswer
+{
+    Failed = 0,
+    Cancel = 2,
+    Yes = 6,
+    No = 7,
+};
+
 class Dialogs
 {
 public:
@@ -23,13 +32,12 @@ public:
     // Message box with the warning icon, captioned with the application title
     // (refusals of a run).
     virtual void showWarning(QWidget* owner, const QString& text) = 0;
-    // A yes/no question of the platform layer (for example before moving items to
-    // the desktop trash); true for yes.
+    // A yes/no question; true for yes.
     virtual bool askYesNo(QWidget* owner, const QString& title, const QString& text) = 0;
     // The Yes/All/No/Cancel confirmation: shows `box` (its Title, Msg, captions,
     // picture, check box), stores the check box state in box.CheckBoxChecked and
-    // returns the ConfirmAnswer: 6 yes, 7 no, 2 cancel, 0 failure.
-    virtual int executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) = 0;
+    // returns the answer.
+    virtual ConfirmAnswer executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) = 0;
     // The choosers return paths with the system's separators.
     // Folder chooser opened at `initialFolder`; empty when cancelled.
     virtual QString chooseFolder(QWidget* owner, const QString& title,

@@ -1,7 +1,10 @@
-// The progress panel's observer on a host of its own, on a scripted clock: what an
-// engine reports moves the overall bar, and the status bar shows the time taken and
-// the time left while a run goes on, by entries or by bytes, and the time it took.
-#include "desktop/ProgressPanelObserver.h"
+// A page's run observer over the progress panel of a host of its own, on a scripted
+// clock: what an engine reports moves the overall bar, and the status bar shows the
+// time taken and the time left while a run goes on, by entries or by bytes, and the
+// time it took.
+#include "desktop/RunIndicatorObserver.h"
+#include "controls/TColorProgressBar.h"
+#include "desktop/ProgressPanel.h"
 #include "support/PageHost.h"
 #include "support/ScriptedClock.h"
 #include "support/ScriptedDialogs.h"
@@ -11,13 +14,13 @@
 
 using namespace std::chrono_literals;
 
-TEST(ProgressPanelObserver, TheStatusBarShowsTheTimeTakenAndTheTimeLeft)
+TEST(RunIndicatorObserver, TheStatusBarShowsTheTimeTakenAndTheTimeLeft)
 {
     quorvex::test::TempTree tree;
     ScriptedDialogs dialogs;
     PageHost host(dialogs, tree.path("data/"), Page::Compare);
     quorvex::test::ScriptedClock clock;
-    ProgressPanelObserver observer(host, nullptr, clock);
+    RunIndicatorObserver observer(host.progressPanel(), clock);
 
     // By entries: one of four done and half of the next file after 15 s.
     observer.start();
@@ -27,7 +30,7 @@ TEST(ProgressPanelObserver, TheStatusBarShowsTheTimeTakenAndTheTimeLeft)
     observer.setFilePosition(5);
     clock.time += 15s;
     observer.pumpMessages();
-    EXPECT_EQ(host.ColorProgressBar1().Position(), 1u);
+    EXPECT_EQ(host.progressPanel().ColorProgressBar1->Position(), 1u);
     EXPECT_EQ(host.statusText(0).toStdString(), "経過 0:15  残り 約 0:25");
 
     // By bytes once the engine reports them: a quarter of the bytes after 1:10,
