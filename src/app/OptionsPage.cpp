@@ -8,7 +8,7 @@
 #include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
-#include "desktop/MainContext.h"
+#include "desktop/StatusBar.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -73,8 +73,10 @@ ColorPanel* makeColorPanel(QWidget& parent, const char* name, int tag, const QSt
 
 } // namespace
 
-OptionsPage::OptionsPage(QWidget& tabSheet, MainContext& context, int colorDepth)
-    : QObject(&tabSheet), context_(context), colorDepth_(colorDepth)
+OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSettings& filters,
+                         StatusBar& status, int colorDepth)
+    : QObject(&tabSheet), dialogs_(dialogs), filters_(filters), status_(status),
+      colorDepth_(colorDepth)
 {
     QWidget& sheet = tabSheet;
     CheckBox5 = makeCheckBox(sheet, "CheckBox5", QStringLiteral("サイズは、バイト単位で表示する"),
@@ -107,8 +109,7 @@ OptionsPage::OptionsPage(QWidget& tabSheet, MainContext& context, int colorDepth
     SpeedButton6 = makePaletteButton(sheet, "SpeedButton6", 2, QPoint(108, 234));
     SpeedButton18 = makeResetButton(sheet, "SpeedButton18", QPoint(148, 234));
 
-    new LanguageOption(sheet, QPoint(24, 278), QCoreApplication::applicationName(),
-                       context.dialogs());
+    new LanguageOption(sheet, QPoint(24, 278), QCoreApplication::applicationName(), dialogs);
 
     SpeedButton17Click();
     SpeedButton18Click();
@@ -129,7 +130,7 @@ OptionsPage::OptionsPage(QWidget& tabSheet, MainContext& context, int colorDepth
 // filters follow the boxes and status panel 1 names the included attributes.
 void OptionsPage::SystemOkChkBoxClick()
 {
-    quorvex::FilterSettings& filters = context_.filterSettings();
+    quorvex::FilterSettings& filters = filters_;
     filters.includeSystem = SystemOkChkBox->isChecked();
     filters.includeHidden = HidenOkChkBox->isChecked();
     QString text = filters.includeSystem ? QStringLiteral("システム属性") : QString();
@@ -138,7 +139,7 @@ void OptionsPage::SystemOkChkBoxClick()
             text += QStringLiteral("、");
         text += QStringLiteral("隠し属性");
     }
-    context_.setStatusText(1, text);
+    status_.setText(1, text);
 }
 
 ColorPanel* OptionsPage::panelOfTag(int tag) const
@@ -156,7 +157,7 @@ ColorPanel* OptionsPage::panelOfTag(int tag) const
 void OptionsPage::SpeedButton6Click(int tag)
 {
     ColorPanel* panel = panelOfTag(tag);
-    if (const auto chosen = context_.dialogs().chooseColor(&context_.mainWindow(), panel->color()))
+    if (const auto chosen = dialogs_.chooseColor(panel->window(), panel->color()))
         panel->setColor(*chosen);
 }
 
@@ -166,6 +167,26 @@ void OptionsPage::Panel1MouseDown(ColorPanel& panel, Qt::MouseButton button)
         return;
     constexpr std::uint32_t kPale[] = {kPaleMatch, kPaleMissing, kPaleDuplicate};
     panel.setColorRef(kPale[panel.tag()]);
+}
+
+QColor OptionsPage::duplicateColor() const
+{
+    return Panel1->color();
+}
+
+QColor OptionsPage::matchColor() const
+{
+    return Panel6->color();
+}
+
+QColor OptionsPage::missingColor() const
+{
+    return Panel7->color();
+}
+
+bool OptionsPage::sizeInBytes() const
+{
+    return CheckBox5->isChecked();
 }
 
 void OptionsPage::SpeedButton17Click()

@@ -1,6 +1,9 @@
 #pragma once
 // Page 4 "Option": which extra attributes the searches include, the size display of
-// the duplicate list, the three list colours and the interface language.
+// the duplicate list, the three list colours and the interface language. The result
+// lists read their look from it whenever they draw.
+
+#include "desktop/ListLook.h"
 
 #include <QObject>
 
@@ -9,15 +12,27 @@ class QLabel;
 class QToolButton;
 class QWidget;
 class ColorPanel;
-class MainContext;
+class Dialogs;
+class StatusBar;
 
-class OptionsPage : public QObject
+namespace quorvex {
+struct FilterSettings;
+}
+
+class OptionsPage : public QObject, public ListLook
 {
     Q_OBJECT
 
 public:
-    // `colorDepth` chooses the colours that "初期化" restores.
-    OptionsPage(QWidget& tabSheet, MainContext& context, int colorDepth);
+    // The check boxes keep `filters` current and name the included attributes in
+    // panel 1 of `status`; `colorDepth` chooses the colours that "初期化" restores.
+    OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSettings& filters,
+                StatusBar& status, int colorDepth);
+
+    QColor duplicateColor() const override;
+    QColor matchColor() const override;
+    QColor missingColor() const override;
+    bool sizeInBytes() const override;
 
     QCheckBox* CheckBox5;
     QLabel* Label1;
@@ -44,6 +59,8 @@ private:
     void Panel1MouseDown(ColorPanel& panel, Qt::MouseButton button);
     ColorPanel* panelOfTag(int tag) const;
 
-    MainContext& context_;
+    Dialogs& dialogs_;
+    quorvex::FilterSettings& filters_;
+    StatusBar& status_;
     int colorDepth_;
 };

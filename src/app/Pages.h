@@ -1,9 +1,9 @@
 #pragma once
 // The registration of the pages: BuildPages (Pages.cpp) holds one line per page that
-// builds it into its tab sheet. See MainContext.h for how a page plugs in.
+// builds it into its tab sheet. See PageServices.h for how a page plugs in.
 
 class QWidget;
-class MainContext;
+struct PageServices;
 
 struct PageSheets
 {
@@ -14,4 +14,4 @@ struct PageSheets
     QWidget* TabSheet6; // 5 "検索履歴の編集"
 };
 
-void BuildPages(const PageSheets& sheets, MainContext& context);
+void BuildPages(const PageSheets& sheets, const PageServices& services);

@@ -5,7 +5,6 @@
 #include "app/DefaultColors.h"
 #include "app/OptionsPage.h"
 #include "app/Pages.h"
-#include "app/StatusBar.h"
 #include "app/TopStrip.h"
 #include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
@@ -19,7 +18,7 @@
 #include "desktop/PageIndex.h"
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
-#include "desktop/TYesAllNoCancelBox.h"
+#include "desktop/StatusBar.h"
 #include "desktop/TrashListStore.h"
 #include "help/HelpDocument.h"
 #include "help/TWebDlg.h"
@@ -62,7 +61,8 @@ QString versionText()
 TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     : dialogs_(dialogs), ColorDepth_(colorDepth), AppTitle_(QApplication::applicationName()),
       ExeDir_(quorvex::platform::ExeDir()), UserDataDir_(quorvex::platform::UserDataDir()),
-      TrashListPath_(UserDataDir_ + "gomi.txt"), SysImageList_(std::make_unique<SysImageList>())
+      TrashListPath_(UserDataDir_ + "gomi.txt"), SysImageList_(std::make_unique<SysImageList>()),
+      confirmationBox_(dialogs, *this)
 {
     // Screen readers see a frame named by the window title, and drop-downs named as
     // the program names them.
@@ -83,11 +83,28 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
                             StatusBar::BarHeight);
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
 
-    pathServices_ = new PathServices(*this, this);
-    trashListStore_ = new TrashListStore(*this, TrashList_, TrashListPath_, this);
+    pathServices_ = new PathServices(*this, *SysImageList_, registrations_, this);
+    trashListStore_ = new TrashListStore(
+        registrations_, StateFileCare(dialogs_, *this, saveFailures_, TrashListPath_), TrashList_,
+        this);
+    registrations_.setPageShower(
+        [this](Page page) { PageControl1->setCurrentIndex(PageIndex(page)); });
 
-    Options = new OptionsPage(*TabSheet4, *this, ColorDepth_);
-    BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *this);
+    Options = new OptionsPage(*TabSheet4, dialogs_, filterSettings_, *StatusBar1, ColorDepth_);
+    services_.emplace(PageServices{.window = *this,
+                                   .dialogs = dialogs_,
+                                   .userDataDir = UserDataDir_,
+                                   .filters = filterSettings_,
+                                   .listLook = *Options,
+                                   .icons = *SysImageList_,
+                                   .progressPanel = *Panel5_,
+                                   .status = *StatusBar1,
+                                   .paths = *pathServices_,
+                                   .trash = *trashListStore_,
+                                   .confirmation = confirmationBox_,
+                                   .saveFailures = saveFailures_,
+                                   .registrations = registrations_});
+    BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *services_);
     applyDefaultColors();
 
     PageControl1->setCurrentIndex(PageIndex(Page::Compare));
@@ -216,6 +233,7 @@ void TForm1::buildPageControl()
 void TForm1::buildProgressPanel()
 {
     Panel5_ = new ProgressPanel(this, [this](const QString& times) { setStatusText(0, times); });
+    registrations_.setProgressPanel(*Panel5_);
     new TopStrip(*Panel5_);
 }
 
@@ -306,15 +324,10 @@ void TForm1::FormClose()
     WriteSettings();
     runStores(StateStore::TrashList, false);
     runStores(StateStore::Histories, false);
-    if (!saveFailures_.isEmpty())
+    if (!saveFailures_.lines().isEmpty())
         dialogs_.showMessage(this, QStringLiteral("次のファイルを保存できませんでした。"
                                                   "以前の内容はそのまま残っています。\n\n") +
-                                       saveFailures_.join(u'\n'));
-}
-
-void TForm1::saveFailed(const std::string& file, const std::string& reason)
-{
-    saveFailures_.append(ShownText(file) + QStringLiteral(": ") + ShownText(reason));
+                                       saveFailures_.lines().join(u'\n'));
 }
 
 void TForm1::runStores(StateStore which, bool load)
@@ -329,10 +342,7 @@ bool TForm1::PageControl1Changing() const
 
 void TForm1::PageControl1Change()
 {
-    const int page = PageControl1->currentIndex();
-    if (QWidget* host = registrations_.progressPanelHost(static_cast<Page>(page)))
-        Panel5_->setParent(host);
-    registrations_.pageChanged(page);
+    registrations_.pageChanged(PageControl1->currentIndex());
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)
@@ -412,57 +422,6 @@ void TForm1::dropEvent(QDropEvent* event)
             return;
         }
     }
-}
-
-QColor TForm1::duplicateColor() const
-{
-    return Options->Panel1->color();
-}
-QColor TForm1::matchColor() const
-{
-    return Options->Panel6->color();
-}
-QColor TForm1::missingColor() const
-{
-    return Options->Panel7->color();
-}
-bool TForm1::sizeInBytes() const
-{
-    return Options->CheckBox5->isChecked();
-}
-
-void TForm1::setProgressPanelHost(Page page, QWidget& host)
-{
-    registrations_.setProgressPanelHost(page, host);
-    if (PageIndex(page) == PageControl1->currentIndex())
-        PageControl1Change();
-}
-
-bool TForm1::isBusy() const
-{
-    return !Panel5_->isHidden() || registrations_.anyBusyIndicatorShown();
-}
-
-TYesAllNoCancelBox& TForm1::yesAllNoCancelBox()
-{
-    // Most sessions never run a batch; the box is built when the first one asks.
-    if (YesAllNoCancelBox1_ == nullptr) {
-        YesAllNoCancelBox1_ = new TYesAllNoCancelBox(dialogs_, this);
-        YesAllNoCancelBox1_->setObjectName(QStringLiteral("YesAllNoCancelBox1"));
-        YesAllNoCancelBox1_->applyStandardConfiguration(&ImageList1());
-    }
-    return *YesAllNoCancelBox1_;
-}
-
-void TForm1::searchEmptyItems(const QString& folder)
-{
-    PageControl1->setCurrentIndex(PageIndex(Page::EmptyItems));
-    registrations_.searchEmptyItems(folder);
-}
-
-Page TForm1::currentPage() const
-{
-    return static_cast<Page>(PageControl1->currentIndex());
 }
 
 void TForm1::setStatusText(int panel, const QString& text)

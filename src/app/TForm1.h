@@ -1,18 +1,21 @@
 #pragma once
 // The main window: top bar with the mask controls, six pages, status bar, and the
-// state the pages share (MainContext). Construction restores the histories;
+// services the pages share (PageServices). Construction restores the histories;
 // FormCreate (run at the end of the constructor) the mask sets, settings and the
 // trash list; closing writes settings, trash list and histories, in this order.
 
 #include "common/Filters.h"
-#include "desktop/MainContext.h"
+#include "desktop/ConfirmationBox.h"
 #include "desktop/PageRegistrations.h"
+#include "desktop/PageServices.h"
+#include "desktop/SaveFailures.h"
 
 #include <QFrame>
 #include <QStringList>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -21,11 +24,14 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class OptionsPage;
+class PathServices;
 class ProgressPanel;
 class StatusBar;
+class SysImageList;
+class TrashListStore;
 class TSwitchButton;
 
-class TForm1 : public QWidget, public RegisteringContext
+class TForm1 : public QWidget
 {
     Q_OBJECT
 
@@ -44,28 +50,16 @@ public:
     std::vector<std::string>& TrashList() { return TrashList_; }
     const std::string& TrashListPath() const { return TrashListPath_; }
 
-    // MainContext
-    QWidget& mainWindow() override { return *this; }
-    Dialogs& dialogs() override { return dialogs_; }
-    const std::string& UserDataDir() const override { return UserDataDir_; }
-    quorvex::FilterSettings& filterSettings() override { return filterSettings_; }
-    QColor duplicateColor() const override;
-    QColor matchColor() const override;
-    QColor missingColor() const override;
-    bool sizeInBytes() const override;
-    SysImageList& sysImageList() override { return *SysImageList_; }
-    ProgressPanel& progressPanel() override { return *Panel5_; }
-    void setProgressPanelHost(Page page, QWidget& host) override;
-    bool isBusy() const override;
-    Page currentPage() const override;
-    void setStatusText(int panel, const QString& text) override;
-    PathServices& pathServices() override { return *pathServices_; }
-    TrashListStore& trashListStore() override { return *trashListStore_; }
-    TYesAllNoCancelBox& yesAllNoCancelBox() override;
-    void saveFailed(const std::string& file, const std::string& reason) override;
-    void searchEmptyItems(const QString& folder) override;
+    // What the pages were given, and what they registered.
+    const PageServices& services() const { return *services_; }
+    PageRegistrations& registrations() { return registrations_; }
 
-    // The text of status bar panel 0 or 1.
+    // Busy: Panel5 or a registered indicator (Animate2) visible.
+    bool isBusy() const { return services_->isBusy(); }
+    // The page in view.
+    Page currentPage() const { return registrations_.currentPage(); }
+    // Status bar panel 0 (hints, paths) or 1 (included attributes).
+    void setStatusText(int panel, const QString& text);
     QString statusText(int panel) const;
 
     // The taskbar caption Timer1Timer wants: the title, preceded by the percentage
@@ -144,14 +138,16 @@ private:
 
     ProgressPanel* Panel5_;
 
-    // The services of MainContext, children of the window.
+    // The services of the pages; the widgets among them are children of the window.
+    PageRegistrations registrations_;
+    SaveFailures saveFailures_; // of the close in progress
+    ConfirmationBox confirmationBox_;
     PathServices* pathServices_;
     TrashListStore* trashListStore_;
-    TYesAllNoCancelBox* YesAllNoCancelBox1_ = nullptr; // made at its first batch
+    std::optional<PageServices> services_;
 
     int shownPage_ = 0;
     QString currentHint_;
-    QStringList saveFailures_; // of the close in progress
     // A page's setting, or its default while no page has bound or been given it.
     int pageSetting(PageSetting which) const;
 };

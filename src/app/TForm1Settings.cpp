@@ -78,8 +78,8 @@ void TForm1::WriteSettings()
     settings.height = static_cast<std::uint32_t>(pageSetting(PageSetting::ListBox1Height));
     settings.sikii = static_cast<std::uint32_t>(pageSetting(PageSetting::Threshold));
     if (!quorvex::app::WriteOwnSettings(TextBytes(AppTitle_), settings))
-        saveFailed(quorvex::app::OwnSettingsFile(TextBytes(AppTitle_)),
-                   quorvex::platform::LastFailureText());
+        saveFailures_.add(quorvex::app::OwnSettingsFile(TextBytes(AppTitle_)),
+                          quorvex::platform::LastFailureText());
 }
 
 int TForm1::pageSetting(PageSetting which) const

@@ -2,7 +2,7 @@
 #include "desktop/ActionFailureWords.h"
 
 #include "desktop/Dialogs.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "desktop/RunScope.h"
 #include "platform/FileSystem.h"
@@ -101,23 +101,23 @@ bool isEmptyFolder(const std::string& folder)
 
 } // namespace
 
-PlanRunResult ConfirmAndRunPlan(MainContext& context, RunIndicatorObserver& progress,
+PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserver& progress,
                                 const quorvex::ActionPlan& plan, const QString& note)
 {
     PlanRunResult result;
     if (plan.items.empty())
         return result;
-    Dialogs& dialogs = context.dialogs();
-    QWidget* owner = &context.mainWindow();
+    Dialogs& dialogs = services.dialogs;
+    QWidget* owner = &services.window;
     const QString question =
         confirmationText(plan) + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note);
     if (!dialogs.askYesNo(owner, titleOf(plan.items.front().kind), question))
         return result;
     result.confirmed = true;
     {
-        const RunScope run(progress, context.mainWindow());
+        const RunScope run(progress, services.window);
         const quorvex::PlanRunSettings settings{
-            progress, quorvex::ActionJournalFolder(context.UserDataDir()),
+            progress, quorvex::ActionJournalFolder(services.userDataDir),
             [&](const quorvex::PlannedAction& item) {
                 return dialogs.askYesNo(
                     owner, QStringLiteral("完全に削除"),
@@ -132,7 +132,7 @@ PlanRunResult ConfirmAndRunPlan(MainContext& context, RunIndicatorObserver& prog
     return result;
 }
 
-void OfferEmptyFolderSearch(MainContext& context, const quorvex::ActionPlan& plan,
+void OfferEmptyFolderSearch(const PageServices& services, const quorvex::ActionPlan& plan,
                             const std::vector<quorvex::ActionOutcome>& outcomes,
                             const std::string& searchFolder)
 {
@@ -147,10 +147,10 @@ void OfferEmptyFolderSearch(MainContext& context, const quorvex::ActionPlan& pla
     if (std::none_of(left.begin(), left.end(), isEmptyFolder))
         return;
     const QString folder = ShownText(searchFolder);
-    if (context.dialogs().askYesNo(
-            &context.mainWindow(), QStringLiteral("空のフォルダ"),
+    if (services.dialogs.askYesNo(
+            &services.window, QStringLiteral("空のフォルダ"),
             QStringLiteral("ファイルがなくなって空になったフォルダがあります。\n[ %1 ]\n\n"
                            "このフォルダの中で、空のフォルダとファイルを探しますか？")
                 .arg(folder)))
-        context.searchEmptyItems(folder);
+        services.registrations.searchEmptyItems(folder);
 }

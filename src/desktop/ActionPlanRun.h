@@ -5,7 +5,7 @@
 // to the trash is deleted for good, and one message that names every item that was
 // not done, with its reason. The page only builds the plan and shows the outcome.
 //
-//   const PlanRunResult result = ConfirmAndRunPlan(context_, progress_, plan);
+//   const PlanRunResult result = ConfirmAndRunPlan(services_, progress_, plan);
 //   if (result.confirmed) { update the rows from result.outcomes; OfferEmptyFolderSearch(...); }
 
 #include "actions/ActionRun.h"
@@ -14,7 +14,7 @@
 
 #include <vector>
 
-class MainContext;
+struct PageServices;
 class RunIndicatorObserver;
 
 struct PlanRunResult
@@ -25,12 +25,12 @@ struct PlanRunResult
 
 // `note`, when not empty, is added to the confirmation (what the plan leaves out). The
 // run is one of the page's runs on `progress`.
-PlanRunResult ConfirmAndRunPlan(MainContext& context, RunIndicatorObserver& progress,
+PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserver& progress,
                                 const quorvex::ActionPlan& plan, const QString& note = {});
 
 // After files were trashed or moved: when a folder they left is empty now, asks
 // whether to look for empty folders in `searchFolder`, and shows the empty-item page
 // searching there on yes.
-void OfferEmptyFolderSearch(MainContext& context, const quorvex::ActionPlan& plan,
+void OfferEmptyFolderSearch(const PageServices& services, const quorvex::ActionPlan& plan,
                             const std::vector<quorvex::ActionOutcome>& outcomes,
                             const std::string& searchFolder);

@@ -3,7 +3,7 @@
 #include "desktop/BatchConfirmation.h"
 #include "desktop/BatchWords.h"
 #include "desktop/Dialogs.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 
 #include <QWidget>
 
@@ -14,9 +14,10 @@ quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation)
     };
 }
 
-quorvex::BatchNotice ShowNotice(MainContext& context)
+quorvex::BatchNotice ShowNotice(const PageServices& services)
 {
-    return [&context](const quorvex::BatchNote& note) {
-        context.dialogs().showMessage(&context.mainWindow(), BatchWords::note(note));
-    };
+    return
+        [&dialogs = services.dialogs, &window = services.window](const quorvex::BatchNote& note) {
+            dialogs.showMessage(&window, BatchWords::note(note));
+        };
 }

@@ -10,7 +10,7 @@
 #include <string>
 
 class BatchConfirmation;
-class MainContext;
+struct PageServices;
 
 quorvex::BatchQuestion AskEachRow(BatchConfirmation& confirmation);
-quorvex::BatchNotice ShowNotice(MainContext& context);
+quorvex::BatchNotice ShowNotice(const PageServices& services);

@@ -44,10 +44,11 @@ std::optional<int> PageRegistrations::setting(PageSetting which) const
     return bound->second.unboundValue;
 }
 
-QWidget* PageRegistrations::progressPanelHost(Page page) const
+void PageRegistrations::setProgressPanelHost(Page page, QWidget& host)
 {
-    const auto host = progressHosts_.find(page);
-    return host == progressHosts_.end() ? nullptr : host->second;
+    progressHosts_[page] = &host;
+    if (page == current_ && progressPanel_)
+        progressPanel_->setParent(&host);
 }
 
 bool PageRegistrations::anyBusyIndicatorShown() const
@@ -61,8 +62,12 @@ void PageRegistrations::addPageChangeHandler(std::function<void(int)> handler)
     pageChangeHandlers_.push_back(std::move(handler));
 }
 
-void PageRegistrations::pageChanged(int page) const
+void PageRegistrations::pageChanged(int page)
 {
+    current_ = static_cast<Page>(page);
+    if (const auto host = progressHosts_.find(current_);
+        host != progressHosts_.end() && progressPanel_)
+        progressPanel_->setParent(host->second);
     for (const auto& handler : pageChangeHandlers_)
         handler(page);
 }
@@ -87,4 +92,12 @@ void PageRegistrations::dropped(const QString& path, const QPoint& pos) const
 {
     if (dropHandler_)
         dropHandler_(path, pos);
+}
+
+void PageRegistrations::searchEmptyItems(const QString& folder) const
+{
+    if (showPage_)
+        showPage_(Page::EmptyItems);
+    if (emptyItemSearch_)
+        emptyItemSearch_(folder);
 }

@@ -1,12 +1,13 @@
 #pragma once
-// What the pages register with their host (MainContext), kept apart from the window
-// that builds them: the host calls these at its fixed moments (start, close, page
-// change, resize, drop) and asks them about busy indicators and progress hosts.
+// What the pages register with their host (the main window, or a test's PageHost),
+// kept apart from the window that builds them: the host calls these at its fixed
+// moments (start, close, page change, resize, drop) and asks them about busy
+// indicators and progress hosts.
 //
-//   registrations.addStore(MainContext::StateStore::TrashList, load, save);
-//   registrations.runStores(MainContext::StateStore::TrashList, /*load=*/true);
+//   registrations.addStore(StateStore::TrashList, load, save);
+//   registrations.runStores(StateStore::TrashList, /*load=*/true);
 
-#include "desktop/MainContext.h"
+#include "desktop/PageIndex.h"
 
 #include <array>
 #include <functional>
@@ -20,12 +21,26 @@ class QPoint;
 class QString;
 class QWidget;
 
+// Restores state at start and writes it at close. TrashList: load runs in FormCreate,
+// save second in FormClose. Histories: load runs at the end of construction, save
+// last in FormClose.
+enum class StateStore
+{
+    TrashList,
+    Histories
+};
+
+// Settings kept by a page's control: ReadSettings applies the stored value (when
+// present) and WriteSettings stores current().
+enum class PageSetting
+{
+    ListBox1Height /* "height" */,
+    Threshold /* "sikii" */
+};
+
 class PageRegistrations
 {
 public:
-    using StateStore = MainContext::StateStore;
-    using PageSetting = MainContext::PageSetting;
-
     // State stores, run in the order they were added.
     void addStore(StateStore which, std::function<void()> load, std::function<void()> save);
     void runStores(StateStore which, bool load) const;
@@ -44,28 +59,37 @@ public:
     }
     QComboBox* historyComboBox(int n) const { return historyComboBoxes_.at(n - 1); }
 
-    // The widget that holds the progress panel while `page` is shown, or null.
-    void setProgressPanelHost(Page page, QWidget& host) { progressHosts_[page] = &host; }
-    QWidget* progressPanelHost(Page page) const;
+    // The shared progress panel (Panel5) moves into the host a page registered for
+    // itself whenever that page comes into view, and at once when it is in view.
+    void setProgressPanel(QWidget& panel) { progressPanel_ = &panel; }
+    void setProgressPanelHost(Page page, QWidget& host);
 
     void addBusyIndicator(QWidget& indicator) { busyIndicators_.push_back(&indicator); }
     bool anyBusyIndicatorShown() const;
 
+    // Handlers run after every page change with the new index (and once during
+    // start-up), after Panel5 has been moved.
     void addPageChangeHandler(std::function<void(int)> handler);
-    void pageChanged(int page) const;
+    // The host tells of the page now in view: Panel5 moves, the handlers run.
+    void pageChanged(int page);
+    Page currentPage() const { return current_; }
+    // Handlers run on every resize of the main window with its width (FormResize).
     void addResizeHandler(std::function<void(int)> handler);
     void resized(int width) const;
+    // Files dropped on the main window: the first local path and the drop point in
+    // window coordinates.
     void setDropHandler(std::function<void(const QString&, const QPoint&)> handler);
     void dropped(const QString& path, const QPoint& pos) const;
+
+    // How the host brings a page into view (a refused change leaves the page as it is).
+    void setPageShower(std::function<void(Page)> show) { showPage_ = std::move(show); }
+    // Another page's offer, taken, to look for the folders its actions emptied: the
+    // empty-item page is shown and searches `folder`. That page registers its search.
     void setEmptyItemSearch(std::function<void(const QString&)> search)
     {
         emptyItemSearch_ = std::move(search);
     }
-    void searchEmptyItems(const QString& folder) const
-    {
-        if (emptyItemSearch_)
-            emptyItemSearch_(folder);
-    }
+    void searchEmptyItems(const QString& folder) const;
 
 private:
     struct Store
@@ -83,56 +107,13 @@ private:
     std::vector<Store> stores_;
     std::map<PageSetting, BoundSetting> settings_;
     std::array<QComboBox*, 4> historyComboBoxes_{};
+    QWidget* progressPanel_ = nullptr;
     std::map<Page, QWidget*> progressHosts_;
     std::vector<QWidget*> busyIndicators_;
     std::vector<std::function<void(int)>> pageChangeHandlers_;
+    Page current_ = Page::Compare;
     std::vector<std::function<void(int)>> resizeHandlers_;
     std::function<void(const QString&, const QPoint&)> dropHandler_;
+    std::function<void(Page)> showPage_;
     std::function<void(const QString&)> emptyItemSearch_;
-};
-
-// The part of MainContext that only records what pages register; a host (the main
-// window, or a test's stand-in) derives from it, implements the rest and calls
-// `registrations_` at its moments.
-class RegisteringContext : public MainContext
-{
-public:
-    void addStateStore(StateStore which, std::function<void()> load,
-                       std::function<void()> save) override
-    {
-        registrations_.addStore(which, std::move(load), std::move(save));
-    }
-    void setHistoryComboBox(int n, QComboBox& comboBox) override
-    {
-        registrations_.setHistoryComboBox(n, comboBox);
-    }
-    QComboBox* historyComboBox(int n) const override { return registrations_.historyComboBox(n); }
-    void bindSetting(PageSetting which, std::function<int()> current,
-                     std::function<void(int)> apply) override
-    {
-        registrations_.bindSetting(which, std::move(current), std::move(apply));
-    }
-    void addBusyIndicator(QWidget& indicator) override
-    {
-        registrations_.addBusyIndicator(indicator);
-    }
-    void addPageChangeHandler(std::function<void(int)> handler) override
-    {
-        registrations_.addPageChangeHandler(std::move(handler));
-    }
-    void addResizeHandler(std::function<void(int)> handler) override
-    {
-        registrations_.addResizeHandler(std::move(handler));
-    }
-    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler) override
-    {
-        registrations_.setDropHandler(std::move(handler));
-    }
-    void setEmptyItemSearch(std::function<void(const QString&)> search) override
-    {
-        registrations_.setEmptyItemSearch(std::move(search));
-    }
-
-protected:
-    PageRegistrations registrations_;
 };

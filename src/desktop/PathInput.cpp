@@ -3,9 +3,9 @@
 #include "controls/ComboBoxAccessible.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
-#include "desktop/MainContext.h"
 #include "desktop/PathItemDelegate.h"
 #include "desktop/PathServices.h"
+#include "desktop/StatusBar.h"
 #include "paths/HistoryFile.h"
 #include "platform/desktop/ShownText.h"
 
@@ -37,9 +37,10 @@ std::string EntryBytes(const QComboBox& comboBox, int index)
 
 } // namespace
 
-PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames& names)
-    : QObject(&parent), context_(context), historyNumber_(names.historyNumber),
-      care_(context, quorvex::HistoryFilePath(context.UserDataDir(), names.historyNumber))
+PathInput::PathInput(QWidget& parent, const PageServices& services, const PathInputNames& names)
+    : QObject(&parent), services_(services), historyNumber_(names.historyNumber),
+      care_(services.dialogs, services.window, services.saveFailures,
+            quorvex::HistoryFilePath(services.userDataDir, names.historyNumber))
 {
     setObjectName(names.edit + QStringLiteral("Input"));
     const QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
@@ -62,7 +63,7 @@ PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames
     ComboBox->setEditable(false);
     ComboBox->setFont(font);
     ComboBox->setMaxVisibleItems(kVisibleEntries);
-    ComboBox->setItemDelegate(new PathItemDelegate(context.pathServices().icons(), QPoint(22, 2),
+    ComboBox->setItemDelegate(new PathItemDelegate(services.paths.icons(), QPoint(22, 2),
                                                    PathItemDelegate::Selection::Navy, ComboBox));
     ComboBox->setProperty("tag", names.historyNumber);
     SetHint(*ComboBox, names.hint);
@@ -78,16 +79,16 @@ PathInput::PathInput(QWidget& parent, MainContext& context, const PathInputNames
     Edit->installEventFilter(this);
     Edit->raise();
 
-    context.setHistoryComboBox(historyNumber_, *ComboBox);
-    context.addStateStore(
-        MainContext::StateStore::Histories,
+    services.registrations.setHistoryComboBox(historyNumber_, *ComboBox);
+    services.registrations.addStore(
+        StateStore::Histories,
         [this] {
             care_.read(
-                [this] { return LoadHistory(*ComboBox, context_.UserDataDir(), historyNumber_); });
+                [this] { return LoadHistory(*ComboBox, services_.userDataDir, historyNumber_); });
         },
         [this] {
             care_.writeAtClose(
-                [this] { return SaveHistory(*ComboBox, context_.UserDataDir(), historyNumber_); });
+                [this] { return SaveHistory(*ComboBox, services_.userDataDir, historyNumber_); });
         });
 }
 
@@ -96,7 +97,7 @@ void PathInput::place(int left, int top)
     Button->setGeometry(left, top, ButtonWidth, Height);
     ComboBox->move(left + ButtonWidth + kButtonGap, top);
     ComboBox->setFixedHeight(Height + 2);
-    FormResize(context_.mainWindow().width());
+    FormResize(services_.window.width());
 }
 
 void PathInput::FormResize(int windowWidth)
@@ -136,7 +137,7 @@ bool PathInput::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Edit &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove))
-        context_.setStatusText(0, Edit->text());
+        services_.status.setText(0, Edit->text());
     return QObject::eventFilter(watched, event);
 }
 

@@ -7,7 +7,7 @@
 // registers its drop-down with the main window, which loads it at start and prunes
 // and saves it at close.
 //
-//   PathInput* a = new PathInput(*Panel, context,
+//   PathInput* a = new PathInput(*Panel, services,
 //       {.edit = "Edit1", .comboBox = "ComboBox1", .button = "SpeedButton1",
 //        .historyNumber = 1, .editName = "パス A", .comboBoxName = "履歴 A",
 //        .hint = "...", .buttonCaption = "A", .buttonHint = "参照"});
@@ -15,6 +15,7 @@
 //   connect(a->Button, &QToolButton::clicked, ...);   // the page's browse action
 //   a->AddToHistory(a->path());  // after a successful run
 
+#include "desktop/PageServices.h"
 #include "desktop/StateFileCare.h"
 
 #include <QObject>
@@ -23,7 +24,6 @@
 
 #include <string>
 
-class MainContext;
 class QComboBox;
 class QLineEdit;
 class QToolButton;
@@ -51,7 +51,7 @@ public:
     static constexpr int ButtonWidth = 40;
     static constexpr int Height = 22;
 
-    PathInput(QWidget& parent, MainContext& context, const PathInputNames& names);
+    PathInput(QWidget& parent, const PageServices& services, const PathInputNames& names);
 
     QLineEdit* Edit;
     QComboBox* ComboBox;
@@ -77,7 +77,7 @@ protected:
 private:
     void ComboBox1Change(int index);
 
-    MainContext& context_;
+    PageServices services_;
     const int historyNumber_;
     StateFileCare care_;
 };

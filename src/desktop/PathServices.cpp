@@ -1,13 +1,15 @@
 #include "desktop/PathServices.h"
 
-#include "desktop/MainContext.h"
+#include "desktop/PageRegistrations.h"
 
 #include <QWidget>
 
-PathServices::PathServices(MainContext& context, QObject* parent)
-    : QObject(parent), icons_(context.sysImageList())
+PathServices::PathServices(QWidget& window, SysImageList& images, PageRegistrations& registrations,
+                           QObject* parent)
+    : QObject(parent), icons_(images)
 {
-    context.setDropHandler([this, &context](const QString& path, const QPoint& pos) {
-        drops_.drop(context.currentPage(), path, context.mainWindow().childAt(pos));
-    });
+    registrations.setDropHandler(
+        [this, &window, &registrations](const QString& path, const QPoint& pos) {
+            drops_.drop(registrations.currentPage(), path, window.childAt(pos));
+        });
 }

@@ -1,9 +1,9 @@
 #pragma once
 // What the path inputs of pages 0 and 1 share: the icon lookups with their
 // per-extension cache, and the drop rule. The main window owns the one instance
-// (MainContext::pathServices), which installs the window's drop handler.
+// (PageServices::paths), which installs the window's drop handler.
 //
-//   PathServices& paths = context.pathServices();
+//   PathServices& paths = services.paths;
 //   paths.drops().setSearchPageEdits(*Edit3, *Edit4);
 //   int icon = paths.icons().GetPathIcon(path, false);
 
@@ -12,14 +12,18 @@
 
 #include <QObject>
 
-class MainContext;
+class PageRegistrations;
+class SysImageList;
+class QWidget;
 
 class PathServices : public QObject
 {
     Q_OBJECT
 
 public:
-    PathServices(MainContext& context, QObject* parent);
+    // Drops on `window` go to the path inputs of the page in view.
+    PathServices(QWidget& window, SysImageList& images, PageRegistrations& registrations,
+                 QObject* parent);
 
     IconLookup& icons() { return icons_; }
     PathDrops& drops() { return drops_; }

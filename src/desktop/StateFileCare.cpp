@@ -1,7 +1,7 @@
 #include "desktop/StateFileCare.h"
 
 #include "desktop/Dialogs.h"
-#include "desktop/MainContext.h"
+#include "desktop/SaveFailures.h"
 #include "platform/FailureReason.h"
 #include "platform/PathText.h"
 #include "platform/desktop/ShownText.h"
@@ -10,8 +10,9 @@
 
 using quorvex::platform::StateFileRead;
 
-StateFileCare::StateFileCare(MainContext& context, std::string path)
-    : context_(context), path_(std::move(path))
+StateFileCare::StateFileCare(Dialogs& dialogs, QWidget& window, SaveFailures& failures,
+                             std::string path)
+    : dialogs_(dialogs), window_(window), failures_(failures), path_(std::move(path))
 {
 }
 
@@ -22,8 +23,8 @@ void StateFileCare::read(const std::function<StateFileRead()>& load)
         return;
     keepCopyFirst_ = true;
     const QString path = ShownText(path_);
-    context_.dialogs().showMessage(
-        &context_.mainWindow(),
+    dialogs_.showMessage(
+        &window_,
         QStringLiteral("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
                        "上書きする前に、元のファイルを「%2.damaged-番号」として残します。")
             .arg(path, ShownText(quorvex::platform::LastComponent(path_))));
@@ -42,5 +43,5 @@ bool StateFileCare::write(const std::function<bool()>& save)
 void StateFileCare::writeAtClose(const std::function<bool()>& save)
 {
     if (!write(save))
-        context_.saveFailed(path_, quorvex::platform::LastFailureText());
+        failures_.add(path_, quorvex::platform::LastFailureText());
 }

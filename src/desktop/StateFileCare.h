@@ -5,7 +5,7 @@
 // so that nothing the program could not read is lost; a write that fails at close is
 // handed to the main window, which reports the failures of a close together.
 //
-//   StateFileCare care(context, path);
+//   StateFileCare care(dialogs, window, saveFailures, path);
 //   care.read([&] { return LoadTrashList(trash, path); });     // at start
 //   care.write([&] { return SaveTrashList(trash, path); });   // any time
 //   care.writeAtClose([&] { return SaveTrashList(trash, path); });
@@ -15,12 +15,16 @@
 #include <functional>
 #include <string>
 
-class MainContext;
+class Dialogs;
+class QWidget;
+class SaveFailures;
 
 class StateFileCare
 {
 public:
-    StateFileCare(MainContext& context, std::string path);
+    // Tells of a file read in part through `dialogs` over `window`, and of a write at
+    // close that failed to `failures`.
+    StateFileCare(Dialogs& dialogs, QWidget& window, SaveFailures& failures, std::string path);
 
     const std::string& path() const { return path_; }
 
@@ -29,11 +33,13 @@ public:
     // Runs `save`, which rewrites the file, unless the copy of a file read in part
     // cannot be made. False (LastFailureText() says why) when nothing was written.
     bool write(const std::function<bool()>& save);
-    // write(), telling the main window when it fails.
+    // write(), adding the file to the close's failures when it fails.
     void writeAtClose(const std::function<bool()>& save);
 
 private:
-    MainContext& context_;
+    Dialogs& dialogs_;
+    QWidget& window_;
+    SaveFailures& failures_;
     std::string path_;
     bool keepCopyFirst_ = false;
 };

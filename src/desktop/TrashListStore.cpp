@@ -1,15 +1,15 @@
 #include "desktop/TrashListStore.h"
 
-#include "desktop/MainContext.h"
+#include "desktop/PageRegistrations.h"
 
 #include <utility>
 
-TrashListStore::TrashListStore(MainContext& context, std::vector<std::string>& entries,
-                               std::string path, QObject* parent)
-    : QObject(parent), entries_(entries), care_(context, std::move(path))
+TrashListStore::TrashListStore(PageRegistrations& registrations, StateFileCare care,
+                               std::vector<std::string>& entries, QObject* parent)
+    : QObject(parent), entries_(entries), care_(std::move(care))
 {
-    context.addStateStore(
-        MainContext::StateStore::TrashList, [this] { load(); },
+    registrations.addStore(
+        StateStore::TrashList, [this] { load(); },
         [this] {
             quorvex::TrashList trash;
             trash.replaceEntries(entries_);

@@ -2,9 +2,9 @@
 // The trash list of the main window (TForm1::TrashList) as the pages change it: read
 // from "gomi.txt" at start-up, written at close, and also written right after every
 // batch that changed it, so that a crash later loses none of its entries. The main
-// window owns the one store and hands it to the pages (MainContext::trashListStore).
+// window owns the one store and hands it to the pages (PageServices::trash).
 //
-//   context.trashListStore().edit([&](quorvex::TrashList& trash) { ... });
+//   services.trash.edit([&](quorvex::TrashList& trash) { ... });
 
 #include "desktop/StateFileCare.h"
 #include "trash/TrashStore.h"
@@ -15,17 +15,17 @@
 #include <string>
 #include <vector>
 
-class MainContext;
+class PageRegistrations;
 
 class TrashListStore : public QObject
 {
     Q_OBJECT
 
 public:
-    // Keeps `entries` in the file `path`; registers its load at start-up and its
-    // save at close with `context`.
-    TrashListStore(MainContext& context, std::vector<std::string>& entries, std::string path,
-                   QObject* parent);
+    // Keeps `entries` in the file `care.path()`; registers its load at start-up and
+    // its save at close.
+    TrashListStore(PageRegistrations& registrations, StateFileCare care,
+                   std::vector<std::string>& entries, QObject* parent);
 
     // The entries "path=attributes", oldest first.
     const std::vector<std::string>& entries() const;

@@ -73,7 +73,7 @@ protected:
 
     bool underTheProgressPanel(QWidget* control) const
     {
-        QWidget& panel = form->progressPanel();
+        QWidget& panel = form->services().progressPanel;
         if (!panel.isVisible() || &panel == control || panel.isAncestorOf(control))
             return false;
         const QWidget* host = panel.parentWidget();
@@ -95,11 +95,11 @@ TEST_F(KeyboardUseTest, AComparisonRunsFromItsButtonOrAPathFieldAndCancelsFromTh
     page.PathB->setText(QString::fromStdString(tree.path("B")));
     ASSERT_TRUE(tabTo(page.SwitchButton1));
 
-    pressSpaceDuringTheRun(form->progressPanel().CancelBtn);
+    pressSpaceDuringTheRun(form->services().progressPanel.CancelBtn);
     QTest::keyClick(page.SwitchButton1, Qt::Key_Space);
     EXPECT_TRUE(focusDuringRun);
     EXPECT_EQ(coveredFocus, QStringList());
-    EXPECT_TRUE(form->progressPanel().CancelBtn->Down());
+    EXPECT_TRUE(form->services().progressPanel.CancelBtn->Down());
     EXPECT_LT(page.model().rowCount(), 24);
     EXPECT_TRUE(page.SwitchButton1->hasFocus());
 
@@ -120,7 +120,7 @@ TEST_F(KeyboardUseTest, ADuplicateSearchRunsFromItsButtonOrAPathFieldAndCancels)
     EXPECT_EQ(page.model().rowCount(), 2);
     EXPECT_TRUE(page.SwitchButton8->hasFocus());
 
-    pressSpaceDuringTheRun(form->progressPanel().CancelBtn);
+    pressSpaceDuringTheRun(form->services().progressPanel.CancelBtn);
     QTest::keyClick(page.SwitchButton8, Qt::Key_Return);
     EXPECT_TRUE(focusDuringRun);
     EXPECT_EQ(coveredFocus, QStringList());

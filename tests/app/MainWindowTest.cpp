@@ -3,13 +3,13 @@
 #include "app/ColorPanel.h"
 #include "app/MainWindowRun.h"
 #include "app/OptionsPage.h"
-#include "app/StatusBar.h"
 #include "app/TForm1.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ProgressPanel.h"
+#include "desktop/StatusBar.h"
 #include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -38,14 +38,14 @@ TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
     EXPECT_EQ(form->Options->Panel1->colorRef(), 0x00FFFFu);
     EXPECT_EQ(form->Options->Panel6->colorRef(), 0x00FF00u);
     EXPECT_EQ(form->Options->Panel7->colorRef(), 0xFF00FFu);
-    EXPECT_EQ(form->progressPanel().ColorProgressBar1->BarColor(), QColor(0, 0, 128));
+    EXPECT_EQ(form->services().progressPanel.ColorProgressBar1->BarColor(), QColor(0, 0, 128));
 
     form = makeForm(24);
     EXPECT_EQ(form->Options->Panel1->colorRef(), 0x30E2FCu);
     EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
     EXPECT_EQ(form->Options->Panel7->colorRef(), 0xB3B3FFu);
-    EXPECT_EQ(form->matchColor(), QColor(0x99, 0xD2, 0x73));
-    EXPECT_EQ(form->progressPanel().ColorProgressBar1->BarColor(), QColor(78, 95, 129));
+    EXPECT_EQ(form->services().listLook.matchColor(), QColor(0x99, 0xD2, 0x73));
+    EXPECT_EQ(form->services().progressPanel.ColorProgressBar1->BarColor(), QColor(78, 95, 129));
 }
 
 TEST_F(MainWindowTest, WindowFrameAndPages)
@@ -77,23 +77,23 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     auto form = makeForm();
     form->show();
     auto* progressHost = new QWidget(form->TabSheet1);
-    form->setProgressPanelHost(Page::Compare, *progressHost);
+    form->registrations().setProgressPanelHost(Page::Compare, *progressHost);
     auto& animation = *new QWidget(form->TabSheet2);
-    form->addBusyIndicator(animation);
+    form->registrations().addBusyIndicator(animation);
     animation.hide();
     std::vector<int> changes;
-    form->addPageChangeHandler([&](int page) { changes.push_back(page); });
+    form->registrations().addPageChangeHandler([&](int page) { changes.push_back(page); });
 
     QTabBar* tabs = form->PageControl1->tabBar();
-    form->progressPanel().show();
+    form->services().progressPanel.show();
     EXPECT_TRUE(form->isBusy());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_TRUE(changes.empty());
-    EXPECT_EQ(form->progressPanel().parentWidget(), progressHost);
+    EXPECT_EQ(form->services().progressPanel.parentWidget(), progressHost);
 
-    form->progressPanel().hide();
+    form->services().progressPanel.hide();
     animation.show();
     form->PageControl1->setCurrentIndex(2);
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
@@ -122,10 +122,10 @@ TEST_F(MainWindowTest, CheckBox1EnablesTheOtherMaskControls)
     form->CheckBox1->setChecked(true);
     EXPECT_TRUE(form->ExclusionChkBox->isEnabled());
     EXPECT_TRUE(form->MaskTitleComboBox->isEnabled());
-    EXPECT_TRUE(form->filterSettings().useMasks);
+    EXPECT_TRUE(form->services().filters.useMasks);
     form->CheckBox1->setChecked(false);
     EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
-    EXPECT_FALSE(form->filterSettings().useMasks);
+    EXPECT_FALSE(form->services().filters.useMasks);
 }
 
 TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
@@ -134,13 +134,13 @@ TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
     OptionsPage& options = *form->Options;
     options.HidenOkChkBox->setChecked(true);
     EXPECT_EQ(form->statusText(1), QStringLiteral("隠し属性"));
-    EXPECT_TRUE(form->filterSettings().includeHidden);
+    EXPECT_TRUE(form->services().filters.includeHidden);
     options.SystemOkChkBox->setChecked(true);
     EXPECT_EQ(form->statusText(1), QStringLiteral("システム属性、隠し属性"));
     options.HidenOkChkBox->setChecked(false);
     options.SystemOkChkBox->setChecked(false);
     EXPECT_EQ(form->statusText(1), QString());
-    EXPECT_FALSE(form->filterSettings().includeSystem);
+    EXPECT_FALSE(form->services().filters.includeSystem);
 }
 
 TEST_F(MainWindowTest, ColourPanelsResetAndChoose)
@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, ResizeGivesPanelZeroTheRestOfTheWidth)
 {
     auto form = makeForm();
     int seen = 0;
-    form->addResizeHandler([&](int width) { seen = width; });
+    form->registrations().addResizeHandler([&](int width) { seen = width; });
     form->setFixedSize(900, 508);
     QApplication::sendPostedEvents();
     form->show();

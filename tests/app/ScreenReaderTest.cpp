@@ -46,8 +46,8 @@ TEST_F(ScreenReaderTest, ControlsCarryTheirNamesWhateverTheyShow)
     EXPECT_EQ(window->text(QAccessible::Name), "Quorvex");
 
     for (int n = 1; n <= 4; ++n) {
-        form->historyComboBox(n)->addItem(QStringLiteral("/tmp/entry"));
-        form->historyComboBox(n)->setCurrentIndex(0);
+        form->registrations().historyComboBox(n)->addItem(QStringLiteral("/tmp/entry"));
+        form->registrations().historyComboBox(n)->setCurrentIndex(0);
     }
     const struct
     {

@@ -37,10 +37,10 @@ std::vector<std::string> ValueNames(const std::string& file)
 }
 
 // The stored value that ReadSettings hands to a page binding `which`.
-int StoredPageValue(TForm1& form, MainContext::PageSetting which)
+int StoredPageValue(TForm1& form, PageSetting which)
 {
     int value = -1;
-    form.bindSetting(
+    form.registrations().bindSetting(
         which, [] { return 0; }, [&](int stored) { value = stored; });
     form.ReadSettings();
     return value;
@@ -66,7 +66,7 @@ TEST_F(SettingsTest, WithoutMaskSetsTheMaskControlsStayDisabled)
     EXPECT_EQ(form->MaskTitleComboBox->count(), 0);
     EXPECT_FALSE(form->CheckBox1->isEnabled());
     EXPECT_FALSE(form->ExclusionChkBox->isEnabled());
-    EXPECT_TRUE(form->filterSettings().activeMasks.empty());
+    EXPECT_TRUE(form->services().filters.activeMasks.empty());
 }
 
 TEST_F(SettingsTest, TitlesWithoutIndexSelectNothingAndMissingTextsAreEmpty)
@@ -78,7 +78,7 @@ TEST_F(SettingsTest, TitlesWithoutIndexSelectNothingAndMissingTextsAreEmpty)
     ASSERT_EQ(form->MaskTitleComboBox->count(), 3);
     EXPECT_EQ(form->MaskTitleComboBox->itemText(1), QStringLiteral("文書"));
     EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), -1);
-    EXPECT_TRUE(form->filterSettings().activeMasks.empty());
+    EXPECT_TRUE(form->services().filters.activeMasks.empty());
     EXPECT_EQ(form->MaskSetTexts(), (std::vector<std::string>{"*.png\r\n*.jpg", "", "*.txt"}));
     EXPECT_TRUE(form->CheckBox1->isEnabled());
     EXPECT_FALSE(form->CheckBox1->isChecked());
@@ -96,17 +96,17 @@ TEST_F(SettingsTest, StoredIndexAndExclusionAndLaterSelection)
     auto form = makeForm();
     EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), 2);
     EXPECT_TRUE(form->ExclusionChkBox->isChecked());
-    EXPECT_TRUE(form->filterSettings().exclusion);
-    EXPECT_EQ(form->filterSettings().activeMasks, (std::vector<std::string>{"*.c", "*.h"}));
+    EXPECT_TRUE(form->services().filters.exclusion);
+    EXPECT_EQ(form->services().filters.activeMasks, (std::vector<std::string>{"*.c", "*.h"}));
 
     form->MaskTitleComboBox->setCurrentIndex(1);
     form->MaskTitleComboBoxChange();
-    EXPECT_EQ(form->filterSettings().activeMasks, (std::vector<std::string>{"*.tmp", "*.bak"}));
+    EXPECT_EQ(form->services().filters.activeMasks, (std::vector<std::string>{"*.tmp", "*.bak"}));
     EXPECT_TRUE(form->ExclusionChkBox->isChecked());
     form->MaskTitleComboBox->setCurrentIndex(0);
     form->MaskTitleComboBoxChange();
     EXPECT_FALSE(form->ExclusionChkBox->isChecked());
-    EXPECT_EQ(form->filterSettings().activeMasks, std::vector<std::string>{"*.*"});
+    EXPECT_EQ(form->services().filters.activeMasks, std::vector<std::string>{"*.*"});
 }
 
 TEST_F(SettingsTest, IndexBeyondTheTitlesSelectsNothing)
@@ -114,7 +114,7 @@ TEST_F(SettingsTest, IndexBeyondTheTitlesSelectsNothing)
     writeMaskSets("\"MaskTitle\"=\"a\"\r\n\"Index\"=dword:00000007\r\n\"a\"=\"*.a\"\r\n");
     auto form = makeForm();
     EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), -1);
-    EXPECT_TRUE(form->filterSettings().activeMasks.empty());
+    EXPECT_TRUE(form->services().filters.activeMasks.empty());
 }
 
 TEST_F(SettingsTest, StoredValuesReachTheControlsAndTheirHandlers)
@@ -128,15 +128,15 @@ TEST_F(SettingsTest, StoredValuesReachTheControlsAndTheirHandlers)
         // fact, so the stored value is handed on through the fallback.
         auto form = makeForm();
         EXPECT_FALSE(form->Options->CheckBox5->isChecked());
-        EXPECT_FALSE(form->sizeInBytes());
+        EXPECT_FALSE(form->services().listLook.sizeInBytes());
         EXPECT_TRUE(form->Options->SystemOkChkBox->isChecked());
         EXPECT_EQ(form->statusText(1), QStringLiteral("システム属性"));
-        EXPECT_TRUE(form->filterSettings().includeSystem);
+        EXPECT_TRUE(form->services().filters.includeSystem);
         EXPECT_EQ(form->Options->Panel1->colorRef(), 0x123456u);
         EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
         EXPECT_EQ(form->Options->Panel7->colorRef(), 0xABCDEFu);
-        form->bindSetting(
-            MainContext::PageSetting::Threshold, [&] { return threshold; },
+        form->registrations().bindSetting(
+            PageSetting::Threshold, [&] { return threshold; },
             [&](int value) { threshold = value; });
         form->ReadSettings();
         EXPECT_EQ(threshold, 50);
@@ -145,14 +145,13 @@ TEST_F(SettingsTest, StoredValuesReachTheControlsAndTheirHandlers)
     }
     auto reread = makeForm();
     int height = 0;
-    reread->bindSetting(
-        MainContext::PageSetting::ListBox1Height, [] { return 0; },
-        [&](int value) { height = value; });
+    reread->registrations().bindSetting(
+        PageSetting::ListBox1Height, [] { return 0; }, [&](int value) { height = value; });
     reread->ReadSettings();
     EXPECT_EQ(height, 100);
     int sikii = 0;
-    reread->bindSetting(
-        MainContext::PageSetting::Threshold, [] { return 0; }, [&](int value) { sikii = value; });
+    reread->registrations().bindSetting(
+        PageSetting::Threshold, [] { return 0; }, [&](int value) { sikii = value; });
     reread->ReadSettings();
     EXPECT_EQ(sikii, 70);
 }
@@ -180,8 +179,8 @@ TEST_F(SettingsTest, OutOfRangeThresholdIsBroughtIntoRange)
     writeOwnKey("\"sikii\"=dword:00001388\r\n");
     auto form = makeForm();
     int sikii = 0;
-    form->bindSetting(
-        MainContext::PageSetting::Threshold, [] { return 0; }, [&](int value) { sikii = value; });
+    form->registrations().bindSetting(
+        PageSetting::Threshold, [] { return 0; }, [&](int value) { sikii = value; });
     form->ReadSettings();
     EXPECT_EQ(sikii, 100);
 }
@@ -201,7 +200,7 @@ TEST_F(SettingsTest, OutOfRangeValuesAreClampedAndWrittenBackInRange)
     for (const char* height : {"00000000", "ffffffff"}) {
         writeOwnKey("\"height\"=dword:" + std::string(height) + "\r\n");
         auto form = makeForm();
-        EXPECT_EQ(StoredPageValue(*form, MainContext::PageSetting::ListBox1Height),
+        EXPECT_EQ(StoredPageValue(*form, PageSetting::ListBox1Height),
                   std::string(height) == "00000000" ? 60 : 508);
     }
 }

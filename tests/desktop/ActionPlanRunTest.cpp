@@ -50,14 +50,14 @@ protected:
     }
     PlanRunResult run(const quorvex::ActionPlan& plan)
     {
-        return ConfirmAndRunPlan(host, progress, plan);
+        return ConfirmAndRunPlan(host.services(), progress, plan);
     }
 
     quorvex::test::TempTree tree;
     quorvex::test::ScopedDesktop desktop{tree.dir("desk")};
     ScriptedDialogs dialogs;
     PageHost host{dialogs, tree.path("data/"), Page::Duplicates};
-    RunIndicatorObserver progress{host.progressPanel()};
+    RunIndicatorObserver progress{host.services().progressPanel};
 };
 
 // The root of the system's file tree, which is never removed.
@@ -99,7 +99,7 @@ TEST_F(ActionPlanRunTest, TrashAsksOnceAndNamesEveryItemNotDoneInOneMessage)
                           QString::fromStdString(tree.path("s/gone.txt")) +
                           QStringLiteral("\n見つかりません。\n\n") + QString::fromUtf8(kRoot) +
                           QStringLiteral("\n削除できません。")});
-    EXPECT_TRUE(host.progressPanel().isHidden());
+    EXPECT_TRUE(host.services().progressPanel.isHidden());
 }
 
 TEST_F(ActionPlanRunTest, AnItemThatCannotBeTrashedIsDeletedForGoodOnlyAfterAsking)
@@ -146,14 +146,14 @@ TEST_F(ActionPlanRunTest, OnlyAFolderLeftEmptyBringsTheOfferOfTheEmptyItemSearch
     plan.items = {trashItem(b, 1)};
     dialogs.scriptYesNo(true);
     PlanRunResult result = run(plan);
-    OfferEmptyFolderSearch(host, plan, result.outcomes, tree.path("s"));
+    OfferEmptyFolderSearch(host.services(), plan, result.outcomes, tree.path("s"));
     EXPECT_EQ(dialogs.count(Kind::YesNo), 1); // no offer: "two" still holds a file
 
     plan.items = {trashItem(a, 1)};
     dialogs.scriptYesNo(true);
     result = run(plan);
     dialogs.scriptYesNo(true);
-    OfferEmptyFolderSearch(host, plan, result.outcomes, tree.path("s"));
+    OfferEmptyFolderSearch(host.services(), plan, result.outcomes, tree.path("s"));
     EXPECT_TRUE(dialogs.texts(Kind::YesNo)
                     .back()
                     .contains(QStringLiteral("空のフォルダとファイルを探しますか？")));

@@ -20,7 +20,7 @@ TEST(RunIndicatorObserver, TheStatusBarShowsTheTimeTakenAndTheTimeLeft)
     ScriptedDialogs dialogs;
     PageHost host(dialogs, tree.path("data/"), Page::Compare);
     quorvex::test::ScriptedClock clock;
-    RunIndicatorObserver observer(host.progressPanel(), clock);
+    RunIndicatorObserver observer(host.services().progressPanel, clock);
 
     // By entries: one of four done and half of the next file after 15 s.
     observer.start();
@@ -30,7 +30,7 @@ TEST(RunIndicatorObserver, TheStatusBarShowsTheTimeTakenAndTheTimeLeft)
     observer.setFilePosition(5);
     clock.time += 15s;
     observer.pumpMessages();
-    EXPECT_EQ(host.progressPanel().ColorProgressBar1->Position(), 1u);
+    EXPECT_EQ(host.services().progressPanel.ColorProgressBar1->Position(), 1u);
     EXPECT_EQ(host.statusText(0).toStdString(), "経過 0:15  残り 約 0:25");
 
     // By bytes once the engine reports them: a quarter of the bytes after 1:10,

@@ -98,7 +98,7 @@ TEST_F(HelpMaskExampleTest, ExampleIsReadAsTheMaskSetsItDescribes)
     ASSERT_EQ(form->MaskSetTexts().size(), 3u);
     EXPECT_EQ(form->MaskSetTexts()[0], "*.jpg\r\n*.jpeg\r\n*.png\r\n*.gif");
     EXPECT_EQ(form->MaskSetTexts()[1], "*.txt\r\n*.htm?\r\n*.pdf");
-    EXPECT_EQ(form->filterSettings().activeMasks.size(), 4u);
+    EXPECT_EQ(form->services().filters.activeMasks.size(), 4u);
     EXPECT_TRUE(form->CheckBox1->isEnabled());
     EXPECT_FALSE(form->ExclusionChkBox->isChecked());
 

@@ -11,13 +11,14 @@
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
+#include "desktop/StatusBar.h"
 #include "desktop/TFolderFileDlg.h"
 #include "platform/desktop/ShownText.h"
 
@@ -43,16 +44,16 @@ constexpr ColumnLayout kColumns[ComparisonListModel::ColumnCount] = {
 
 } // namespace
 
-ComparePage::ComparePage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context), progress_(context.progressPanel()),
-      engine_(context.filterSettings(), progress_), sort_(ComparisonListModel::ColumnCount)
+ComparePage::ComparePage(QWidget& sheet, const PageServices& services)
+    : QWidget(&sheet), services_(services), progress_(services.progressPanel),
+      engine_(services.filters, progress_), sort_(ComparisonListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("ComparePage"));
     FillTabSheet(sheet, *this);
 
     buildTopBar();
     const QString pathHint = QStringLiteral("比較するフォルダ、ファイルをフルパス名で入力");
-    PathA = new PathInput(*this, context,
+    PathA = new PathInput(*this, services_,
                           {.edit = QStringLiteral("Edit1"),
                            .comboBox = QStringLiteral("ComboBox1"),
                            .button = QStringLiteral("SpeedButton1"),
@@ -62,7 +63,7 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
                            .hint = pathHint,
                            .buttonCaption = QStringLiteral("A"),
                            .buttonHint = QStringLiteral("参照")});
-    PathB = new PathInput(*this, context,
+    PathB = new PathInput(*this, services_,
                           {.edit = QStringLiteral("Edit2"),
                            .comboBox = QStringLiteral("ComboBox2"),
                            .button = QStringLiteral("SpeedButton2"),
@@ -79,13 +80,13 @@ ComparePage::ComparePage(QWidget& sheet, MainContext& context)
                 [this, input] { SpeedButton1Click(*input); });
         connect(input->Edit, &QLineEdit::returnPressed, this, &ComparePage::SwitchButton1Click);
     }
-    PathServices& paths = context.pathServices();
+    PathServices& paths = services.paths;
     paths.drops().setComparePageEdits(*PathA->Edit, *PathB->Edit);
-    model_ = new ComparisonListModel(engine_, context, paths.icons(), this);
+    model_ = new ComparisonListModel(engine_, services.listLook, paths.icons(), this);
     buildList();
 
-    context.setProgressPanelHost(Page::Compare, *Panel2);
-    context.addResizeHandler([this](int width) {
+    services.registrations.setProgressPanelHost(Page::Compare, *Panel2);
+    services.registrations.addResizeHandler([this](int width) {
         PathA->FormResize(width);
         PathB->FormResize(width);
     });
@@ -125,7 +126,7 @@ void ComparePage::buildTopBar()
 
 void ComparePage::buildList()
 {
-    ListView2 = new ComparisonListView(*model_, context_.sysImageList(), this);
+    ListView2 = new ComparisonListView(*model_, services_.icons, this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
     ListView2->setAccessibleName(QStringLiteral("比較結果"));
     TMyListViewHeader* header = ListView2->GetColumnHandle();
@@ -142,7 +143,7 @@ void ComparePage::buildList()
     buildPopupMenu();
     connect(ListView2, &TMyListView::columnClick, this, &ComparePage::ListView2ColumnClick);
     connect(ListView2, &ComparisonListView::statusText, this,
-            [this](const QString& text) { context_.setStatusText(0, text); });
+            [this](const QString& text) { services_.status.setText(0, text); });
     connect(ListView2, &ComparisonListView::resized, this, &ComparePage::ListView2Resize);
     connect(ListView2, &ComparisonListView::viewportWidthChanged, this,
             &ComparePage::fitNameColumns);
@@ -151,7 +152,7 @@ void ComparePage::buildList()
 void ComparePage::buildPopupMenu()
 {
     Actions = new ListItemActions(
-        *ListView2, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
+        *ListView2, {services_.window, services_.dialogs, services_.icons},
         [this](int row) {
             return quorvex::ComparisonItemPath(model_->row(row), ListView2->ClickedSide(),
                                                model_->RootA(), model_->RootB());
@@ -196,7 +197,7 @@ void ComparePage::fitNameColumns()
 
 void ComparePage::SwitchButton1Click()
 {
-    if (context_.currentPage() == Page::Compare && !context_.isBusy())
+    if (services_.registrations.currentPage() == Page::Compare && !services_.isBusy())
         StartComparison();
 }
 
@@ -206,13 +207,13 @@ void ComparePage::StartComparison()
     model_->ClearResultList();
     model_->setCaption(0, QString());
     model_->setCaption(1, QString());
-    const RunScope run(progress_, context_.mainWindow());
+    const RunScope run(progress_, services_.window);
     sort_.clearMarker(*ListView2);
 
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
     if (outcome.carriedOut) {
-        context_.pathServices().icons().clearIconCache();
+        services_.paths.icons().clearIconCache();
         model_->setCaption(0, ShownText(engine_.captionA()));
         model_->setCaption(1, ShownText(engine_.captionB()));
         model_->setCaption(5, ShownText(engine_.contentHeader()));
@@ -223,12 +224,12 @@ void ComparePage::StartComparison()
         progress_.finish();
     }
     if (!outcome.carriedOut)
-        context_.dialogs().showWarning(&context_.mainWindow(), RefusalWords::text(outcome.refusal));
+        services_.dialogs.showWarning(&services_.window, RefusalWords::text(outcome.refusal));
 }
 
 void ComparePage::SpeedButton1Click(PathInput& input)
 {
-    TFolderFileDlg dialog(input.text(), context_.dialogs(), &context_.mainWindow());
+    TFolderFileDlg dialog(input.text(), services_.dialogs, &services_.window);
     dialog.exec();
     if (!dialog.ChosenPath().isEmpty())
         input.setText(dialog.ChosenPath());
@@ -237,7 +238,7 @@ void ComparePage::SpeedButton1Click(PathInput& input)
 void ComparePage::SpeedButton16Click()
 {
     // The paths belong to the run while one goes on.
-    if (context_.isBusy())
+    if (services_.isBusy())
         return;
     const QString a = PathA->text();
     PathA->setText(PathB->text());
@@ -263,7 +264,7 @@ void ComparePage::CheckBox4Click()
 
 void ComparePage::ListView2ColumnClick(int column)
 {
-    if (!context_.progressPanel().isHidden())
+    if (!services_.progressPanel.isHidden())
         return;
     const int direction = sort_.takeDirection(column);
     std::vector<quorvex::ComparisonRow>& rows = engine_.rows();
@@ -277,7 +278,7 @@ void ComparePage::ListView2ColumnClick(int column)
 
 void ComparePage::RestoreComparisonOrder()
 {
-    if (!context_.progressPanel().isHidden())
+    if (!services_.progressPanel.isHidden())
         return;
     quorvex::RestoreComparisonOrder(engine_.rows());
     sort_.clearMarker(*ListView2);
@@ -286,13 +287,13 @@ void ComparePage::RestoreComparisonOrder()
 
 void ComparePage::ListView2Resize()
 {
-    if (context_.mainWindow().isVisible())
+    if (services_.window.isVisible())
         sort_.reapplyMarker(*ListView2);
 }
 
 void ComparePage::PopupMenu3Popup()
 {
-    const bool idle = !context_.isBusy();
+    const bool idle = !services_.isBusy();
     const quorvex::ComparisonRow* row = model_->row(ListView2->selectedRow());
     const bool usable = idle && row && quorvex::RowHasSide(*row, ListView2->ClickedSide());
     for (QAction* action : {N3, Copy1, Delete1})
@@ -310,7 +311,7 @@ void ComparePage::PopupMenu3Popup()
 void ComparePage::Delete1Click()
 {
     const int side = ListView2->ClickedSide();
-    if ((side != 0 && side != 1) || context_.isBusy())
+    if ((side != 0 && side != 1) || services_.isBusy())
         return;
     quorvex::ActionPlan plan;
     std::vector<int> rows; // the selected rows without an item: gone too once it ran
@@ -323,7 +324,7 @@ void ComparePage::Delete1Click()
             rows.push_back(row);
         }
     }
-    const PlanRunResult result = ConfirmAndRunPlan(context_, progress_, plan);
+    const PlanRunResult result = ConfirmAndRunPlan(services_, progress_, plan);
     if (!result.confirmed)
         return;
     for (std::size_t i = 0; i < plan.items.size(); ++i)
@@ -334,6 +335,6 @@ void ComparePage::Delete1Click()
                                side == 1 ? quorvex::Side::B : quorvex::Side::A);
     model_->rowsChanged();
     if (!progress_.windowClosing())
-        OfferEmptyFolderSearch(context_, plan, result.outcomes,
+        OfferEmptyFolderSearch(services_, plan, result.outcomes,
                                side == 1 ? model_->RootB() : model_->RootA());
 }

@@ -9,6 +9,7 @@
 
 #include "compare/ComparisonEngine.h"
 #include "desktop/ColumnSort.h"
+#include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 
 #include <QWidget>
@@ -16,7 +17,6 @@
 class ComparisonListModel;
 class ComparisonListView;
 class ListItemActions;
-class MainContext;
 class PathInput;
 class QAction;
 class QCheckBox;
@@ -29,7 +29,7 @@ class ComparePage : public QWidget
     Q_OBJECT
 
 public:
-    ComparePage(QWidget& sheet, MainContext& context);
+    ComparePage(QWidget& sheet, const PageServices& services);
 
     QWidget* Panel2;
     TSwitchButton* SwitchButton1;
@@ -76,7 +76,7 @@ private:
     void ListView2Resize();
     void fitNameColumns();
 
-    MainContext& context_;
+    PageServices services_;
     RunIndicatorObserver progress_; // of every run of the page, on the progress panel
     quorvex::ComparisonEngine engine_;
     ComparisonListModel* model_;

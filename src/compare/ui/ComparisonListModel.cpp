@@ -1,15 +1,15 @@
 #include "compare/ui/ComparisonListModel.h"
 
 #include "desktop/IconLookup.h"
-#include "desktop/MainContext.h"
+#include "desktop/ListLook.h"
 #include "platform/desktop/ShownText.h"
 
 using quorvex::ComparisonRow;
 using quorvex::RowShade;
 
-ComparisonListModel::ComparisonListModel(quorvex::ComparisonEngine& engine, MainContext& context,
+ComparisonListModel::ComparisonListModel(quorvex::ComparisonEngine& engine, const ListLook& look,
                                          IconLookup& icons, QObject* parent)
-    : QAbstractTableModel(parent), engine_(engine), context_(context),
+    : QAbstractTableModel(parent), engine_(engine), look_(look),
       icons_(icons), captions_{QStringLiteral("名前 A"),       QStringLiteral("名前 B"),
                                QStringLiteral("サイズ"),       QStringLiteral("更新日"),
                                QStringLiteral("ファイル属性"), QStringLiteral("内容(%)")}
@@ -43,11 +43,11 @@ QColor ComparisonListModel::shadeColor(RowShade shade) const
 {
     switch (shade) {
     case RowShade::Missing:
-        return context_.missingColor();
+        return look_.missingColor();
     case RowShade::Difference:
         return differenceColor();
     case RowShade::Match:
-        return context_.matchColor();
+        return look_.matchColor();
     case RowShade::Normal:
         break;
     }

@@ -13,7 +13,7 @@
 #include <array>
 
 class IconLookup;
-class MainContext;
+class ListLook;
 
 class ComparisonListModel : public QAbstractTableModel
 {
@@ -24,7 +24,7 @@ public:
     // The fixed yellow of rows whose size, time or attributes differ.
     static QColor differenceColor() { return QColor(252, 226, 48); }
 
-    ComparisonListModel(quorvex::ComparisonEngine& engine, MainContext& context, IconLookup& icons,
+    ComparisonListModel(quorvex::ComparisonEngine& engine, const ListLook& look, IconLookup& icons,
                         QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -59,7 +59,7 @@ public:
 
 private:
     quorvex::ComparisonEngine& engine_;
-    MainContext& context_;
+    const ListLook& look_;
     IconLookup& icons_;
     int count_ = 0;
     bool compareContents_ = false;

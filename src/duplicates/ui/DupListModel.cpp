@@ -1,7 +1,7 @@
 #include "duplicates/ui/DupListModel.h"
 
 #include "desktop/IconLookup.h"
-#include "desktop/MainContext.h"
+#include "desktop/ListLook.h"
 #include "duplicates/SizeText.h"
 #include "platform/desktop/ShownText.h"
 
@@ -36,9 +36,9 @@ QString stateMarker(quorvex::RowState state)
 
 } // namespace
 
-DupListModel::DupListModel(quorvex::DupList& list, MainContext& context, IconLookup& icons,
+DupListModel::DupListModel(quorvex::DupList& list, const ListLook& look, IconLookup& icons,
                            QObject* parent)
-    : QAbstractTableModel(parent), list_(list), context_(context), icons_(icons)
+    : QAbstractTableModel(parent), list_(list), look_(look), icons_(icons)
 {
 }
 
@@ -70,7 +70,7 @@ QString DupListModel::cellText(int row, int column) const
     case 1:
         return ShownText(quorvex::ContentText(*shown));
     case 2:
-        return ShownText(quorvex::SizeCellText(shown->size, context_.sizeInBytes()));
+        return ShownText(quorvex::SizeCellText(shown->size, look_.sizeInBytes()));
     case 3:
         return ShownText(quorvex::DateText(*shown));
     case 4:
@@ -87,7 +87,7 @@ QColor DupListModel::rowColor(int row) const
     const TDupRecord* shown = record(row);
     if (!shown || !DupMode_ || shown->band == quorvex::kBandEmpty)
         return {};
-    return shown->band == 0 ? context_.duplicateColor() : QColor(Qt::white);
+    return shown->band == 0 ? look_.duplicateColor() : QColor(Qt::white);
 }
 
 std::string DupListModel::RecordPath(int row) const

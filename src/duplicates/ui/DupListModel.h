@@ -14,7 +14,7 @@
 #include <vector>
 
 class IconLookup;
-class MainContext;
+class ListLook;
 
 class DupListModel : public QAbstractTableModel
 {
@@ -25,7 +25,7 @@ public:
     static constexpr int ColumnCount = 6;
     static constexpr int GroupColumn = 5;
 
-    DupListModel(quorvex::DupList& list, MainContext& context, IconLookup& icons,
+    DupListModel(quorvex::DupList& list, const ListLook& look, IconLookup& icons,
                  QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -63,7 +63,7 @@ public:
 
 private:
     quorvex::DupList& list_;
-    MainContext& context_;
+    const ListLook& look_;
     IconLookup& icons_;
     int count_ = 0;
     bool DupMode_ = false;

@@ -11,13 +11,14 @@
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/ListItemActions.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
+#include "desktop/StatusBar.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSelection.h"
 #include "duplicates/DupTable.h"
@@ -52,8 +53,8 @@ QString thresholdCaption(int position)
 
 } // namespace
 
-DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context), progress_(context.progressPanel())
+DupSearchPage::DupSearchPage(QWidget& sheet, const PageServices& services)
+    : QWidget(&sheet), services_(services), progress_(services.progressPanel)
 {
     setObjectName(QStringLiteral("DupSearchPage"));
     FillTabSheet(sheet, *this);
@@ -67,12 +68,12 @@ DupSearchPage::DupSearchPage(QWidget& sheet, MainContext& context)
     layout->addWidget(Panel14);
     layout->addWidget(ListView4, 1);
 
-    context.setProgressPanelHost(Page::Duplicates, *Panel14);
-    context.pathServices().drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
-    context.bindSetting(
-        MainContext::PageSetting::Threshold, [this] { return NewTrackBar1->value(); },
+    services.registrations.setProgressPanelHost(Page::Duplicates, *Panel14);
+    services.paths.drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
+    services.registrations.bindSetting(
+        PageSetting::Threshold, [this] { return NewTrackBar1->value(); },
         [this](int value) { NewTrackBar1->setValue(value); });
-    context.addResizeHandler([this](int width) {
+    services.registrations.addResizeHandler([this](int width) {
         FileInput->FormResize(width);
         FolderInput->FormResize(width);
     });
@@ -98,7 +99,7 @@ void DupSearchPage::buildTopBar()
     Label2->setGeometry(204, 7, 100, 18);
     connect(NewTrackBar1, &QSlider::valueChanged, this, &DupSearchPage::NewTrackBar1Change);
 
-    FileInput = new PathInput(*Panel14, context_,
+    FileInput = new PathInput(*Panel14, services_,
                               {.edit = QStringLiteral("Edit3"),
                                .comboBox = QStringLiteral("ComboBox3"),
                                .button = QStringLiteral("SpeedButton3"),
@@ -111,7 +112,7 @@ void DupSearchPage::buildTopBar()
                                .buttonHint = QStringLiteral("検索するファイル|右クリックでクリア"),
                                .buttonGlyph = imagelist1::Document});
     FolderInput =
-        new PathInput(*Panel14, context_,
+        new PathInput(*Panel14, services_,
                       {.edit = QStringLiteral("Edit4"),
                        .comboBox = QStringLiteral("ComboBox4"),
                        .button = QStringLiteral("SpeedButton4"),
@@ -136,8 +137,8 @@ void DupSearchPage::buildTopBar()
 
 void DupSearchPage::buildList()
 {
-    model_ = new DupListModel(DupList_, context_, context_.pathServices().icons(), this);
-    ListView4 = new DupListView(*model_, context_.sysImageList(), this);
+    model_ = new DupListModel(DupList_, services_.listLook, services_.paths.icons(), this);
+    ListView4 = new DupListView(*model_, services_.icons, this);
     ListView4->setObjectName(QStringLiteral("ListView4"));
     ListView4->setAccessibleName(QStringLiteral("検索結果"));
 
@@ -171,11 +172,11 @@ void DupSearchPage::buildList()
 
 void DupSearchPage::buildPopupMenu()
 {
-    Actions = new ListItemActions(
-        *ListView4, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
-        [this](int row) { return model_->RecordPath(row); },
-        {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3",
-         "SaveList2"});
+    Actions =
+        new ListItemActions(*ListView4, {services_.window, services_.dialogs, services_.icons},
+                            [this](int row) { return model_->RecordPath(row); },
+                            {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2",
+                             "MenuItem3", "SaveList2"});
     Actions->setListTable(QStringLiteral("検索結果.tsv"),
                           [this] { return quorvex::DupTable(DupList_); });
     PopupMenu1 = Actions->Menu;
@@ -198,7 +199,7 @@ void DupSearchPage::buildSelectionHelpers()
         action->setObjectName(QString::fromLatin1(name));
         PopupMenu1->insertAction(Copy2, action);
         connect(action, &QAction::triggered, this, [this, select] {
-            if (!context_.isBusy() && model_->DupMode())
+            if (!services_.isBusy() && model_->DupMode())
                 selectRows(select());
         });
         return action;
@@ -244,7 +245,7 @@ void DupSearchPage::buildActionItems()
 
 void DupSearchPage::PopupMenu1Popup()
 {
-    const bool idle = !context_.isBusy();
+    const bool idle = !services_.isBusy();
     const bool rowItemsUsable = ListView4->selectedRow() >= 0 && idle;
     Actions->enableItems(rowItemsUsable);
     MoveMenu1->setEnabled(rowItemsUsable);
@@ -282,8 +283,8 @@ void DupSearchPage::NewTrackBar1Change(int position)
 
 void DupSearchPage::SpeedButton3Click(const PathInput& input)
 {
-    Dialogs& dialogs = context_.dialogs();
-    QWidget* owner = &context_.mainWindow();
+    Dialogs& dialogs = services_.dialogs;
+    QWidget* owner = &services_.window;
     if (&input == FileInput) {
         const QString current = FileInput->text();
         const bool isFile =
@@ -324,7 +325,7 @@ void DupSearchPage::setGroupColumnShown(bool shown)
 
 void DupSearchPage::SwitchButton8Click()
 {
-    if (context_.isBusy())
+    if (services_.isBusy())
         return;
     const std::string fileText = FileInput->path();
     const std::string folderText = FolderInput->path();
@@ -334,7 +335,7 @@ void DupSearchPage::SwitchButton8Click()
     model_->ClearResultList();
     quorvex::DupSearchRun run;
     {
-        const RunScope running(progress_, context_.mainWindow());
+        const RunScope running(progress_, services_.window);
 
         const int previous = sort_.resetForSearch();
         if (previous != quorvex::DupSortState::kGroupColumn)
@@ -342,14 +343,13 @@ void DupSearchPage::SwitchButton8Click()
         SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
         setGroupColumnShown(fileText.empty());
 
-        const quorvex::DupSearchParams params{context_.filterSettings(), NewTrackBar1->value(),
-                                              progress_};
+        const quorvex::DupSearchParams params{services_.filters, NewTrackBar1->value(), progress_};
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
         scope_ = run.scope;
         model_->setDupMode(run.DupMode);
         model_->showRows();
         if (run.refusal)
-            context_.dialogs().showWarning(&context_.mainWindow(), RefusalWords::text(run.refusal));
+            services_.dialogs.showWarning(&services_.window, RefusalWords::text(run.refusal));
         if (run.ran) {
             if (!fileText.empty())
                 FileInput->AddToHistory(fileCaption);
@@ -360,13 +360,12 @@ void DupSearchPage::SwitchButton8Click()
     if (run.ran)
         progress_.finish();
     if (run.nothingFound && !progress_.windowClosing())
-        context_.dialogs().showMessage(&context_.mainWindow(),
-                                       DupWords::nothingFound(!fileText.empty()));
+        services_.dialogs.showMessage(&services_.window, DupWords::nothingFound(!fileText.empty()));
 }
 
 void DupSearchPage::ListView4ColumnClick(int column)
 {
-    if (context_.isBusy())
+    if (services_.isBusy())
         return;
     const int previous = sort_.clickColumn(DupList_, column);
     if (previous != sort_.sortColumn)
@@ -379,12 +378,12 @@ void DupSearchPage::ListView4SelectItem(int row)
 {
     if (Actions->SelectingAll())
         return;
-    context_.setStatusText(0, ShownText(model_->RecordPath(row)));
+    services_.status.setText(0, ShownText(model_->RecordPath(row)));
 }
 
 void DupSearchPage::ListView4Resize()
 {
-    if (context_.mainWindow().isVisible())
+    if (services_.window.isVisible())
         SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
 }
 
@@ -395,10 +394,10 @@ void DupSearchPage::DeleteMenu1Click()
 
 void DupSearchPage::MoveMenu1Click()
 {
-    if (context_.isBusy())
+    if (services_.isBusy())
         return;
     const QString folder =
-        BrowseForFolder(context_.dialogs(), &context_.mainWindow(),
+        BrowseForFolder(services_.dialogs, &services_.window,
                         QStringLiteral("移動先のフォルダを選択して下さい"), lastMoveFolder_);
     if (folder.isEmpty())
         return;
@@ -408,7 +407,7 @@ void DupSearchPage::MoveMenu1Click()
 
 void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& moveFolder)
 {
-    if (context_.isBusy())
+    if (services_.isBusy())
         return;
     std::vector<std::size_t> rows;
     for (int row : ListView4->selectedRowNumbers())
@@ -416,8 +415,8 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
     if (rows.empty())
         return;
     const quorvex::DupPlan planned = quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
-    Dialogs& dialogs = context_.dialogs();
-    QWidget* owner = &context_.mainWindow();
+    Dialogs& dialogs = services_.dialogs;
+    QWidget* owner = &services_.window;
     if (planned.refusal) {
         dialogs.showMessage(owner, RefusalWords::text(planned.refusal));
         return;
@@ -435,11 +434,11 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
                      "選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
                      .arg(planned.keptBack);
     const PlanRunResult result =
-        ConfirmAndRunPlan(context_, progress_, planned.plan, notes.join(QStringLiteral("\n")));
+        ConfirmAndRunPlan(services_, progress_, planned.plan, notes.join(QStringLiteral("\n")));
     if (!result.confirmed)
         return;
     quorvex::ApplyOutcomes(DupList_, planned.plan, result.outcomes);
     model_->showRows();
     if (!progress_.windowClosing() && !scope_.folders.empty())
-        OfferEmptyFolderSearch(context_, planned.plan, result.outcomes, scope_.folders.front());
+        OfferEmptyFolderSearch(services_, planned.plan, result.outcomes, scope_.folders.front());
 }

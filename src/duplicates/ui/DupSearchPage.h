@@ -7,6 +7,7 @@
 // and the down state of CancelBtn stops the search; the rows are shown once it ends.
 
 #include "actions/ActionPlan.h"
+#include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
@@ -17,7 +18,6 @@
 class DupListModel;
 class DupListView;
 class ListItemActions;
-class MainContext;
 class PathInput;
 class QAction;
 class QFrame;
@@ -31,7 +31,7 @@ class DupSearchPage : public QWidget
     Q_OBJECT
 
 public:
-    DupSearchPage(QWidget& sheet, MainContext& context);
+    DupSearchPage(QWidget& sheet, const PageServices& services);
 
     QFrame* Panel14; // the top bar; Panel5 covers its upper part during a search
     TSwitchButton* SwitchButton8;
@@ -95,7 +95,7 @@ private:
     void ListView4SelectItem(int row);
     void ListView4Resize();
 
-    MainContext& context_;
+    PageServices services_;
     quorvex::DupList DupList_;
     quorvex::DupSearchScope scope_; // of the search that made the rows
     quorvex::DupSortState sort_;

@@ -6,12 +6,14 @@
 #include "desktop/BatchConfirmation.h"
 #include "desktop/BatchPrompts.h"
 #include "desktop/BrowseForFolder.h"
+#include "desktop/ConfirmationBox.h"
 #include "desktop/Hint.h"
 #include "desktop/ListItemActions.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/PathServices.h"
 #include "desktop/RunScope.h"
+#include "desktop/StatusBar.h"
 #include "desktop/TrashListStore.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
@@ -36,9 +38,9 @@ constexpr ColumnLayout kColumns[EmptyItemListModel::ColumnCount] = {
 
 } // namespace
 
-EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context),
-      model_(new EmptyItemListModel(context.pathServices().icons(), this)),
+EmptyItemsPage::EmptyItemsPage(QWidget& sheet, const PageServices& services)
+    : QWidget(&sheet), services_(services),
+      model_(new EmptyItemListModel(services.paths.icons(), this)),
       sort_(EmptyItemListModel::ColumnCount)
 {
     setObjectName(QStringLiteral("EmptyItemsPage"));
@@ -51,8 +53,9 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, MainContext& context)
     indicator_ =
         std::make_unique<SearchIndicator>(*Animate2, *SwitchButton5, *ListView1->viewport());
     progress_ = std::make_unique<RunIndicatorObserver>(*indicator_);
-    context.addBusyIndicator(*Animate2);
-    context.setEmptyItemSearch([this](const QString& folder) { SearchOfferedFolder(folder); });
+    services.registrations.addBusyIndicator(*Animate2);
+    services.registrations.setEmptyItemSearch(
+        [this](const QString& folder) { SearchOfferedFolder(folder); });
 }
 
 void EmptyItemsPage::buildTopBar()
@@ -87,7 +90,7 @@ void EmptyItemsPage::buildTopBar()
 
 void EmptyItemsPage::buildList()
 {
-    ListView1 = new EmptyItemListView(*model_, context_.sysImageList(), this);
+    ListView1 = new EmptyItemListView(*model_, services_.icons, this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setAccessibleName(QStringLiteral("空の項目"));
     TMyListViewHeader* header = ListView1->GetColumnHandle();
@@ -112,7 +115,7 @@ void EmptyItemsPage::buildList()
 void EmptyItemsPage::buildPopupMenu()
 {
     Actions = new ListItemActions(
-        *ListView1, {context_.mainWindow(), context_.dialogs(), context_.sysImageList()},
+        *ListView1, {services_.window, services_.dialogs, services_.icons},
         [this](int row) {
             const quorvex::EmptyItemRecord* record = model_->record(row);
             return record ? record->Path : std::string();
@@ -160,7 +163,7 @@ void EmptyItemsPage::setSwitchButton5Caption(const QString& caption)
 void EmptyItemsPage::SwitchButton5Click()
 {
     if (SwitchButton5->Down() && !searching()) {
-        const QString folder = BrowseForFolder(context_.dialogs(), &context_.mainWindow(),
+        const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
                                                QStringLiteral("調べるフォルダを選択して下さい"),
                                                LastEmptySearchFolder_);
         const std::string path = TextBytes(folder);
@@ -193,11 +196,11 @@ void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path
     setSwitchButton5Caption(QStringLiteral("中止"));
     SwitchButton6->setEnabled(false);
     LastEmptySearchFolder_ = folder;
-    const RunScope run(*progress_, context_.mainWindow());
+    const RunScope run(*progress_, services_.window);
     model_->ClearResultList();
 
     std::size_t counter = 0;
-    quorvex::SearchEmptyItems(path, counter, model_->EmptyItemList(), context_.filterSettings(),
+    quorvex::SearchEmptyItems(path, counter, model_->EmptyItemList(), services_.filters,
                               *progress_);
 
     quorvex::SortEmptyItemsByName(model_->EmptyItemList());
@@ -220,7 +223,7 @@ void EmptyItemsPage::ListView1ColumnClick(int column)
 
 void EmptyItemsPage::ListView1Resize()
 {
-    if (context_.mainWindow().isVisible())
+    if (services_.window.isVisible())
         sort_.reapplyMarker(*ListView1);
 }
 
@@ -229,7 +232,7 @@ void EmptyItemsPage::ListView1SelectItem(int row)
     if (Actions->SelectingAll())
         return;
     if (const quorvex::EmptyItemRecord* record = model_->record(row))
-        context_.setStatusText(0, ShownText(record->Path));
+        services_.status.setText(0, ShownText(record->Path));
 }
 
 void EmptyItemsPage::DeleteEmptyItems()
@@ -238,11 +241,11 @@ void EmptyItemsPage::DeleteEmptyItems()
         return;
     const std::vector<std::size_t> selected = ListView1->selectedRows();
     if (!selected.empty()) {
-        BatchConfirmation confirmation(context_.yesAllNoCancelBox());
+        BatchConfirmation confirmation(services_.confirmation.box());
         std::vector<std::size_t> deleted;
-        context_.trashListStore().edit([&](quorvex::TrashList& trash) {
+        services_.trash.edit([&](quorvex::TrashList& trash) {
             deleted = quorvex::DeleteEmptyItems(model_->EmptyItemList(), selected, trash,
-                                                AskEachRow(confirmation), ShowNotice(context_));
+                                                AskEachRow(confirmation), ShowNotice(services_));
         });
         model_->removeRecords(deleted);
         ListView1->clearSelection();

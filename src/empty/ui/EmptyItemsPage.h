@@ -7,6 +7,7 @@
 // DeleteMenu of the list's popup menu PopupMenu2, which offers the shared row actions.
 
 #include "desktop/ColumnSort.h"
+#include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "empty/ui/SearchIndicator.h"
 
@@ -20,7 +21,6 @@ class EmptyItemListModel;
 class EmptyItemListView;
 class FindAnimation;
 class ListItemActions;
-class MainContext;
 class QAction;
 class QMenu;
 class TextPanel;
@@ -31,7 +31,7 @@ class EmptyItemsPage : public QWidget
     Q_OBJECT
 
 public:
-    EmptyItemsPage(QWidget& sheet, MainContext& context);
+    EmptyItemsPage(QWidget& sheet, const PageServices& services);
 
     QWidget* Panel9;
     TSwitchButton* SwitchButton5;
@@ -76,7 +76,7 @@ private:
     void ListView1Resize();
     void ListView1SelectItem(int row);
 
-    MainContext& context_;
+    PageServices services_;
     EmptyItemListModel* model_;
     ColumnSort sort_;
     QString LastEmptySearchFolder_;

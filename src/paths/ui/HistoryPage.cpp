@@ -2,7 +2,7 @@
 
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathItemDelegate.h"
@@ -100,7 +100,8 @@ QPushButton* makePushButton(QWidget* parent, const char* name, const QString& ca
 
 } // namespace
 
-HistoryPage::HistoryPage(QWidget& sheet, MainContext& context) : QWidget(&sheet), context_(context)
+HistoryPage::HistoryPage(QWidget& sheet, const PageServices& services)
+    : QWidget(&sheet), services_(services)
 {
     setObjectName(QStringLiteral("HistoryPage"));
     FillTabSheet(sheet, *this);
@@ -123,15 +124,15 @@ HistoryPage::HistoryPage(QWidget& sheet, MainContext& context) : QWidget(&sheet)
     });
     buildListButtons();
 
-    context.bindSetting(
-        MainContext::PageSetting::ListBox1Height, [this] { return listBox1Height_; },
+    services.registrations.bindSetting(
+        PageSetting::ListBox1Height, [this] { return listBox1Height_; },
         [this](int height) {
             listBox1Height_ = height;
             if (isVisible())
                 placeListBoxes();
         });
-    context.addPageChangeHandler([this](int page) { PageControl1Change(page); });
-    context.addResizeHandler([this](int) {
+    services.registrations.addPageChangeHandler([this](int page) { PageControl1Change(page); });
+    services.registrations.addResizeHandler([this](int) {
         placePageButtons();
         Splitter1Moved();
     });
@@ -169,7 +170,7 @@ QListWidget* HistoryPage::buildListBox(const char* name, const QString& accessib
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setUniformItemSizes(true);
     list->setMinimumHeight(MinListHeight);
-    list->setItemDelegate(new PathItemDelegate(context_.pathServices().icons(), QPoint(20, 3),
+    list->setItemDelegate(new PathItemDelegate(services_.paths.icons(), QPoint(20, 3),
                                                PathItemDelegate::Selection::Platform, list));
     // The delete button follows the selection, whether made by mouse or keyboard.
     connect(list, &QListWidget::itemSelectionChanged, this,
@@ -291,8 +292,8 @@ void HistoryPage::SpeedButton9Click(QToolButton* sender)
         ListBox2->clear();
     } else {
         const int first = sender == SpeedButton9 ? 1 : 3;
-        setLines(*ListBox1, lines(context_.historyComboBox(first)));
-        setLines(*ListBox2, lines(context_.historyComboBox(first + 1)));
+        setLines(*ListBox1, lines(services_.registrations.historyComboBox(first)));
+        setLines(*ListBox2, lines(services_.registrations.historyComboBox(first + 1)));
     }
     SpeedButton11->setEnabled(false);
     updateDeleteButton(*ListBox1);
@@ -306,7 +307,7 @@ void HistoryPage::SpeedButton11Click()
         const std::pair<int, const QListWidget*> targets[] = {{first, ListBox1},
                                                               {first + 1, ListBox2}};
         for (const auto& [n, list] : targets)
-            if (QComboBox* comboBox = context_.historyComboBox(n))
+            if (QComboBox* comboBox = services_.registrations.historyComboBox(n))
                 SetHistoryItems(*comboBox, lines(*list));
     }
     SpeedButton11->setEnabled(false);

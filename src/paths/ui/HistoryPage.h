@@ -6,9 +6,10 @@
 // "適用". Leaving the page, or choosing the other pair, discards unapplied edits.
 // The height of ListBox1 (the splitter position) is the setting "height".
 
+#include "desktop/PageServices.h"
+
 #include <QWidget>
 
-class MainContext;
 class QListWidget;
 class QPushButton;
 class QSplitter;
@@ -22,7 +23,7 @@ public:
     static constexpr int DefaultListBox1Height = 233;
     static constexpr int MinListHeight = 60;
 
-    HistoryPage(QWidget& sheet, MainContext& context);
+    HistoryPage(QWidget& sheet, const PageServices& services);
 
     QToolButton* SpeedButton9;  // histories of page 0
     QToolButton* SpeedButton10; // histories of page 1
@@ -62,7 +63,7 @@ private:
     void updateDeleteButton(const QListWidget& list);
     void moveSelected(QListWidget& list, int step);
 
-    MainContext& context_;
+    PageServices services_;
     // The height chosen for ListBox1 by the setting or the splitter.
     int listBox1Height_ = DefaultListBox1Height;
 };

@@ -6,9 +6,10 @@
 #include "controls/TextPanel.h"
 #include "desktop/BatchConfirmation.h"
 #include "desktop/BatchPrompts.h"
+#include "desktop/ConfirmationBox.h"
 #include "desktop/Hint.h"
 #include "desktop/ListItemActions.h"
-#include "desktop/MainContext.h"
+#include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/TrashListStore.h"
 #include "trash/TrashRestore.h"
@@ -28,8 +29,8 @@ const QString kCloseCaption = QStringLiteral("ごみ箱を閉じる");
 
 } // namespace
 
-TrashPage::TrashPage(QWidget& sheet, MainContext& context)
-    : QWidget(&sheet), context_(context), model_(new TrashListModel(this))
+TrashPage::TrashPage(QWidget& sheet, const PageServices& services)
+    : QWidget(&sheet), services_(services), model_(new TrashListModel(this))
 {
     setObjectName(QStringLiteral("TrashPage"));
     FillTabSheet(sheet, *this);
@@ -117,7 +118,7 @@ void TrashPage::GomiOpenSwBtnClick()
     model_->setPaths({});
     if (GomiOpenSwBtn->Down()) {
         quorvex::TrashList snapshot;
-        snapshot.replaceEntries(context_.trashListStore().entries());
+        snapshot.replaceEntries(services_.trash.entries());
         model_->setPaths(snapshot.entryPaths());
         GomiOpenSwBtn->setCaption(kCloseCaption);
         Panel11->setText(QString::number(model_->paths().size()) + QStringLiteral(" 個"));
@@ -139,11 +140,11 @@ void TrashPage::RestoreTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(context_.yesAllNoCancelBox());
+    BatchConfirmation confirmation(services_.confirmation.box());
     const std::vector<std::string> rows = model_->paths(); // the model loses rows meanwhile
-    context_.trashListStore().edit([&](quorvex::TrashList& trash) {
+    services_.trash.edit([&](quorvex::TrashList& trash) {
         quorvex::RestoreTrashItems(trash, rows, selected, AskEachRow(confirmation),
-                                   ShowNotice(context_), dropRow());
+                                   ShowNotice(services_), dropRow());
     });
 }
 
@@ -152,9 +153,9 @@ void TrashPage::PurgeTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(context_.yesAllNoCancelBox());
+    BatchConfirmation confirmation(services_.confirmation.box());
     const std::vector<std::string> rows = model_->paths(); // the model loses rows meanwhile
-    context_.trashListStore().edit([&](quorvex::TrashList& trash) {
+    services_.trash.edit([&](quorvex::TrashList& trash) {
         quorvex::PurgeTrashItems(trash, rows, selected, AskEachRow(confirmation), dropRow());
     });
 }

@@ -3,6 +3,7 @@
 // snapshot of the trash list taken at that moment; restoring recreates the selected
 // items, purging forgets them. The page never deletes anything on disk.
 
+#include "desktop/PageServices.h"
 #include "trash/TrashRestore.h"
 
 #include <QWidget>
@@ -10,7 +11,6 @@
 #include <cstddef>
 #include <vector>
 
-class MainContext;
 class TMyListView;
 class TextPanel;
 class TrashListModel;
@@ -21,7 +21,7 @@ class TrashPage : public QWidget
     Q_OBJECT
 
 public:
-    TrashPage(QWidget& sheet, MainContext& context);
+    TrashPage(QWidget& sheet, const PageServices& services);
 
     QWidget* Panel8;
     TSwitchButton* GomiOpenSwBtn;
@@ -48,6 +48,6 @@ private:
     std::vector<std::size_t> selectedRows() const;
     quorvex::TrashRowDone dropRow();
 
-    MainContext& context_;
+    PageServices services_;
     TrashListModel* model_;
 };

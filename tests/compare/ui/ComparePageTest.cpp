@@ -115,25 +115,27 @@ TEST_F(ComparePageTest, RunShowsRowsColoursAndCaptions)
 
     const QColor yellow(252, 226, 48);
     EXPECT_EQ(background(0), yellow);
-    EXPECT_EQ(background(1), form->matchColor());
-    EXPECT_EQ(background(2), form->matchColor()); // a folder pair, whatever the contents
-    EXPECT_FALSE(background(3).isValid());        // alike but 50 %: the normal background
-    EXPECT_EQ(background(4), form->missingColor());
+    EXPECT_EQ(background(1), form->services().listLook.matchColor());
+    EXPECT_EQ(background(2),
+              form->services().listLook.matchColor()); // a folder pair, whatever the contents
+    EXPECT_FALSE(background(3).isValid());             // alike but 50 %: the normal background
+    EXPECT_EQ(background(4), form->services().listLook.missingColor());
 
     // Without content comparison the alike row takes the match colour; the content
     // column then shows the not-shown marker.
     page->CheckBox3->setChecked(false);
-    EXPECT_EQ(background(3), form->matchColor());
+    EXPECT_EQ(background(3), form->services().listLook.matchColor());
     EXPECT_EQ(column(5)[0], "-------");
     EXPECT_FALSE(page->CheckBox4->isEnabled());
 
     // The colour reaches the painted row.
     const QImage shot = page->ListView2->viewport()->grab().toImage();
     const QRect cell = page->ListView2->visualRect(model().index(4, 2));
-    EXPECT_EQ(shot.pixelColor(cell.center() + QPoint(20, 0)), form->missingColor());
+    EXPECT_EQ(shot.pixelColor(cell.center() + QPoint(20, 0)),
+              form->services().listLook.missingColor());
 
     EXPECT_EQ(page->PathA->ComboBox->count(), 1);
-    EXPECT_TRUE(form->progressPanel().isHidden());
+    EXPECT_TRUE(form->services().progressPanel.isHidden());
 }
 
 // Enough rows for the vertical scroll bar: the name columns give up its width, so the
@@ -177,7 +179,7 @@ TEST_F(ComparePageTest, RefusedInputWarnsAndLeavesListEmpty)
     EXPECT_EQ(model().rowCount(), 0);
     EXPECT_EQ(model().headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), "");
     EXPECT_EQ(page->PathA->ComboBox->count(), 1); // only the successful run
-    EXPECT_TRUE(form->progressPanel().isHidden());
+    EXPECT_TRUE(form->services().progressPanel.isHidden());
 
     run(tree.path("A/same.txt"), tree.path("B"));
     EXPECT_EQ(dialogs.texts(ScriptedDialogs::Kind::Warning).last(),
@@ -191,7 +193,7 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
     QTimer::singleShot(0, page, [&] {
         form->PageControl1->setCurrentIndex(2);
         pageStayed = form->PageControl1->currentIndex() == 0;
-        TSwitchButton& cancel = *form->progressPanel().CancelBtn;
+        TSwitchButton& cancel = *form->services().progressPanel.CancelBtn;
         const QPoint centre = cancel.rect().center();
         QTest::mousePress(&cancel, Qt::LeftButton, {}, centre);
         QTest::mouseRelease(&cancel, Qt::LeftButton, {}, centre);
@@ -199,7 +201,7 @@ TEST_F(ComparePageTest, CancelDuringRunKeepsRowsSoFarAndPagesStayLocked)
     run(tree.path("A"), tree.path("B"));
 
     EXPECT_TRUE(pageStayed);
-    EXPECT_TRUE(form->progressPanel().CancelBtn->Down());
+    EXPECT_TRUE(form->services().progressPanel.CancelBtn->Down());
     // The first folder of each level is still walked; the other five are dropped.
     EXPECT_GT(model().rowCount(), 0);
     EXPECT_LT(model().rowCount(), 24);
@@ -229,8 +231,9 @@ TEST_F(ComparePageTest, ProgressPanelCoversTheTopBarFromTheFirstRun)
     bool checked = false;
     QTimer::singleShot(0, page, [&] {
         checked = true;
-        ExpectProgressPanelCovers(form->progressPanel(), {page->SwitchButton1, page->CheckBox3,
-                                                          page->CheckBox4, page->SpeedButton16});
+        ExpectProgressPanelCovers(
+            form->services().progressPanel,
+            {page->SwitchButton1, page->CheckBox3, page->CheckBox4, page->SpeedButton16});
         const QPoint swap = page->SpeedButton16->geometry().center();
         if (QWidget* hit = page->Panel2->childAt(swap))
             QTest::mouseClick(hit, Qt::LeftButton, {}, hit->mapFrom(page->Panel2, swap));
@@ -291,7 +294,7 @@ TEST_F(ComparePageTest, ClickedNameCellShowsItsPathAndIconsAreAskedOncePerExtens
     run(tree.path("A"), tree.path("B"));
     ASSERT_EQ(column(0), (QStringList{"sub", "a.txt", "b.TXT", "c.txt"}));
 
-    IconLookup& icons = form->pathServices().icons();
+    IconLookup& icons = form->services().paths.icons();
     const int before = icons.desktopQueries();
     page->ListView2->viewport()->grab();
     page->ListView2->viewport()->grab();

@@ -106,7 +106,7 @@ protected:
     QStringList historyItems(int n)
     {
         QStringList items;
-        const QComboBox& box = *form->historyComboBox(n);
+        const QComboBox& box = *form->registrations().historyComboBox(n);
         for (int i = 0; i < box.count(); ++i)
             items << box.itemText(i);
         return items;
@@ -137,8 +137,8 @@ TEST_F(DupSearchPageTest, DuplicateSearchShowsGroupsBandedWithTheReferenceFirst)
     // The first group white, the next in the colour of Panel1.
     EXPECT_EQ(model().rowColor(0), QColor(Qt::white));
     EXPECT_EQ(model().rowColor(2), QColor(Qt::white));
-    EXPECT_EQ(model().rowColor(3), form->duplicateColor());
-    EXPECT_NE(form->duplicateColor(), QColor(Qt::white));
+    EXPECT_EQ(model().rowColor(3), form->services().listLook.duplicateColor());
+    EXPECT_NE(form->services().listLook.duplicateColor(), QColor(Qt::white));
 
     EXPECT_FALSE(page->ListView4->isColumnHidden(DupListModel::GroupColumn));
     EXPECT_EQ(page->ListView4->columnWidth(DupListModel::GroupColumn), 50);
@@ -169,7 +169,7 @@ TEST_F(DupSearchPageTest, GroupColumnClicksReverseAndRestoreTheOrder)
     EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), 16);
     // The bands follow the new order: the group now in front is white.
     EXPECT_EQ(model().rowColor(0), QColor(Qt::white));
-    EXPECT_EQ(model().rowColor(2), form->duplicateColor());
+    EXPECT_EQ(model().rowColor(2), form->services().listLook.duplicateColor());
 
     clickHeader(DupListModel::GroupColumn);
     EXPECT_EQ(column(1), (QStringList{"基準", "100%", "100%", "基準", "100%"}));
@@ -333,12 +333,13 @@ TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelSt
     // Runs at the first event processing of the search, as a user's clicks would.
     QTimer::singleShot(0, form.get(), [&] {
         busyDuringRun = form->isBusy();
-        ExpectProgressPanelCovers(form->progressPanel(), {page->SwitchButton8, page->NewTrackBar1});
+        ExpectProgressPanelCovers(form->services().progressPanel,
+                                  {page->SwitchButton8, page->NewTrackBar1});
         QTabBar* tabs = form->PageControl1->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         pageDuringRun = PageIndex(form->currentPage());
-        const QPoint cancel = form->progressPanel().CancelBtn->rect().center();
-        QTest::mouseClick(form->progressPanel().CancelBtn, Qt::LeftButton, {}, cancel);
+        const QPoint cancel = form->services().progressPanel.CancelBtn->rect().center();
+        QTest::mouseClick(form->services().progressPanel.CancelBtn, Qt::LeftButton, {}, cancel);
     });
     search("", tree.path("s"));
     EXPECT_TRUE(busyDuringRun);
@@ -351,7 +352,7 @@ TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelSt
 
     // The next search releases the cancel button again.
     search("", tree.path("s"));
-    EXPECT_FALSE(form->progressPanel().CancelBtn->Down());
+    EXPECT_FALSE(form->services().progressPanel.CancelBtn->Down());
     EXPECT_EQ(model().rowCount(), 5);
 }
 

@@ -54,8 +54,8 @@ protected:
     QStringList comboLines(int n) const
     {
         QStringList items;
-        for (int index = 0; index < form->historyComboBox(n)->count(); ++index)
-            items << form->historyComboBox(n)->itemText(index);
+        for (int index = 0; index < form->registrations().historyComboBox(n)->count(); ++index)
+            items << form->registrations().historyComboBox(n)->itemText(index);
         return items;
     }
 
@@ -160,7 +160,7 @@ TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose
     const auto q = [](const std::string& path) { return QString::fromStdString(path); };
     EXPECT_EQ(comboLines(1), QStringList({q(upper[0]), q(upper[2]), q(upper[4])}));
     EXPECT_EQ(comboLines(2), QStringList({q(q1), q(q0)}));
-    EXPECT_EQ(form->historyComboBox(1)->currentIndex(), -1);
+    EXPECT_EQ(form->registrations().historyComboBox(1)->currentIndex(), -1);
 
     form->close();
     EXPECT_EQ(readHistory(1), (std::vector<std::string>{upper[0], upper[2], upper[4]}));

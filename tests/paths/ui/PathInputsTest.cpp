@@ -151,7 +151,7 @@ TEST_F(PathInputsTest, HistoryEntriesFillTheFieldAndClicksShowItsText)
     QComboBox& history = *page->PathB->ComboBox;
     ASSERT_EQ(history.count(), 3);
     EXPECT_EQ(history.itemText(2), "/three");
-    EXPECT_EQ(form->historyComboBox(2), &history);
+    EXPECT_EQ(form->registrations().historyComboBox(2), &history);
 
     emit history.activated(1);
     EXPECT_EQ(page->PathB->Edit->text(), "/two");

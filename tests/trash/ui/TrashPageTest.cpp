@@ -40,7 +40,7 @@ protected:
     {
         writeTrashFile(entries);
         host = std::make_unique<PageHost>(dialogs, tree.path("data/"), Page::Trash);
-        page = new TrashPage(host->sheet(), *host);
+        page = new TrashPage(host->sheet(), host->services());
         host->start();
     }
 

@@ -1,4 +1,4 @@
-#include "app/StatusBar.h"
+#include "desktop/StatusBar.h"
 
 #include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"

@@ -1,0 +1,91 @@
+#pragma once
+// What the main window (TForm1) hands each page: the services it owns, typed, and the
+// registrations through which a page asks for what the window does at its moments.
+//
+// How a page plugs in
+// -------------------
+// TForm1 builds the window frame (top bar Panel3, PageControl1 with an empty tab sheet
+// per page, StatusBar1, the progress panel Panel5), the services below, and then each
+// page of src/app/Pages.cpp into its tab sheet:
+//
+//     new ComparePage(sheet, services);
+//
+// A page is any QObject (usually a QWidget) created with its tab sheet as parent: Qt
+// deletes it with the window. Its constructor builds the page's controls into the tab
+// sheet (absolute geometry; the window has a fixed size) and keeps a copy of the
+// services (references to what the window owns). Pages are destroyed before the rest
+// of TForm1, so a page may still use its services in its destructor.
+//
+// In its constructor a page registers with `registrations` what the main window must
+// do for it at its fixed moments: state stores (restored at start, written at close
+// in the order settings -> trash list -> histories), the history combo boxes,
+// settings kept by its controls ("height", "sikii"), and handlers for page changes,
+// resizes and drops. Tests host a page alone on tests/support/PageHost.h.
+//
+// Busy state: every run of a page goes through a RunScope over the page's
+// RunIndicatorObserver, which shows the run's indicator: Panel5 (compare and
+// duplicate pages) or one registered with addBusyIndicator (Animate2 of the
+// empty-item page). While any of them is visible, isBusy() is true and the page
+// cannot change.
+//
+// A new service: a kit class owned by TForm1 (and by PageHost), one field here.
+
+#include "desktop/ListLook.h"
+#include "desktop/PageRegistrations.h"
+#include "desktop/ProgressPanel.h"
+
+#include <string>
+
+class ConfirmationBox;
+class Dialogs;
+class PathServices;
+class QWidget;
+class SaveFailures;
+class StatusBar;
+class SysImageList;
+class TrashListStore;
+
+namespace quorvex {
+struct FilterSettings;
+}
+
+struct PageServices
+{
+    // The main window: owner of message boxes and dialogs.
+    QWidget& window;
+    // Every message box and modal dialog goes through this.
+    Dialogs& dialogs;
+    // Per-user data folder, with a trailing "/".
+    const std::string& userDataDir;
+    // The attribute and mask rules, kept current by the Option page check boxes and
+    // the mask controls of the top bar. Engines hold a reference and read it at every
+    // test.
+    quorvex::FilterSettings& filters;
+    // The list colours and the size display of the Option page, read whenever a list
+    // draws.
+    const ListLook& listLook;
+    // The icon store: the small image list of the result lists ListView1, ListView2
+    // and ListView4 (the header image list of those lists is ImageList1()).
+    SysImageList& icons;
+    // The shared progress panel Panel5, shown for the length of a run (RunScope).
+    // The window moves it into the host a page registered for itself
+    // (registrations.setProgressPanelHost) whenever that page is shown.
+    ProgressPanel& progressPanel;
+    // StatusBar1: panel 0 (hints, paths) and panel 1 (included attributes).
+    StatusBar& status;
+    // The path inputs' icons and drop rule.
+    PathServices& paths;
+    // The trash list that the empty-item and trash pages change.
+    TrashListStore& trash;
+    // The Yes/All/No/Cancel box (YesAllNoCancelBox1) of item-by-item batches.
+    ConfirmationBox& confirmation;
+    // The state files a close could not write.
+    SaveFailures& saveFailures;
+    PageRegistrations& registrations;
+
+    // Panel5 or a registered indicator (Animate2) visible.
+    bool isBusy() const
+    {
+        return !progressPanel.isHidden() || registrations.anyBusyIndicatorShown();
+    }
+};
