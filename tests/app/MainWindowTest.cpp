@@ -2,6 +2,7 @@
 // the mask controls and the Option page.
 #include "app/ColorPanel.h"
 #include "app/MainWindowRun.h"
+#include "app/MaskBar.h"
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
 #include "controls/TColorProgressBar.h"
@@ -115,16 +116,16 @@ TEST_F(MainWindowTest, TaskbarCaptionShowsPercentOnlyWhileMinimisedAndRunning)
 TEST_F(MainWindowTest, CheckBox1EnablesTheOtherMaskControls)
 {
     auto form = makeForm();
-    EXPECT_FALSE(form->CheckBox1->isEnabled());
-    EXPECT_FALSE(form->ExclusionChkBox->isEnabled());
-    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
-    form->CheckBox1->setEnabled(true);
-    form->CheckBox1->setChecked(true);
-    EXPECT_TRUE(form->ExclusionChkBox->isEnabled());
-    EXPECT_TRUE(form->MaskTitleComboBox->isEnabled());
+    EXPECT_FALSE(form->Panel4->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->Panel4->ExclusionChkBox->isEnabled());
+    EXPECT_FALSE(form->Panel4->MaskTitleComboBox->isEnabled());
+    form->Panel4->CheckBox1->setEnabled(true);
+    form->Panel4->CheckBox1->setChecked(true);
+    EXPECT_TRUE(form->Panel4->ExclusionChkBox->isEnabled());
+    EXPECT_TRUE(form->Panel4->MaskTitleComboBox->isEnabled());
     EXPECT_TRUE(form->services().filters.useMasks);
-    form->CheckBox1->setChecked(false);
-    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
+    form->Panel4->CheckBox1->setChecked(false);
+    EXPECT_FALSE(form->Panel4->MaskTitleComboBox->isEnabled());
     EXPECT_FALSE(form->services().filters.useMasks);
 }
 
