@@ -6,6 +6,7 @@
 //   PageHost host(dialogs, tree.path("data/"), Page::Trash);
 //   auto* page = new TrashPage(host.sheet(), host.services());
 //   host.start();             // the state stores load, as when the program starts
+//   host.finish();            // and are written, as when it closes
 
 #include "common/Filters.h"
 #include "desktop/ConfirmationBox.h"
@@ -20,6 +21,7 @@
 #include "platform/desktop/SysImageList.h"
 #include "trash/TrashStore.h"
 
+#include <QResizeEvent>
 #include <QWidget>
 
 #include <string>
@@ -81,7 +83,22 @@ public:
         show();
     }
 
+    // Writes the state stores, in the order a close of the program does.
+    void finish()
+    {
+        registrations_.runStores(StateStore::TrashList, false);
+        registrations_.runStores(StateStore::Histories, false);
+    }
+
     std::vector<QString> emptyItemSearches; // the folders other pages asked to search
+
+protected:
+    // The pages follow the window's size, as in the main window.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        registrations_.resized(width());
+    }
 
 private:
     // The colours a list draws with, fixed.
