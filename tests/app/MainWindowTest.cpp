@@ -11,14 +11,20 @@
 #include "desktop/ImageList1.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/StatusBar.h"
+#include "empty/ui/EmptyItemListModel.h"
+#include "empty/ui/EmptyItemListView.h"
+#include "empty/ui/EmptyItemsPage.h"
 #include "support/FormFixture.h"
+#include "support/ListRows.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -212,6 +218,36 @@ TEST_F(MainWindowTest, StatusPanelZeroShowsTheHintUnderThePointer)
     EXPECT_EQ(pointAt(*form, hinted, QPoint(80, 50)), QStringLiteral("/tmp/a.txt"))
         << "the same hint leaves the path shown";
     EXPECT_EQ(pointAt(*form, form->TabSheet4, QPoint(20, 300)), QString());
+}
+
+// The pointer on an item of a page's popup menu shows the item's hint in status panel
+// 0; an item without one empties the panel.
+TEST_F(MainWindowTest, PopupItemsShowTheirHintsUnderThePointer)
+{
+    tree.file("t/a.txt");
+    tree.dir("t/b");
+    auto form = makeForm();
+    form->show();
+    form->PageControl1->setCurrentIndex(PageIndex(Page::EmptyItems));
+    auto* page = form->findChild<EmptyItemsPage*>();
+    ASSERT_NE(page, nullptr);
+    dialogs.scriptFolder(QString::fromStdString(tree.path("t")));
+    QTest::mouseClick(page->SwitchButton5, Qt::LeftButton);
+    ASSERT_EQ(page->model().rowCount(), 2);
+    quorvex::test::SelectRows(*page->ListView1, {1});
+    page->PopupMenu2Popup();
+    page->PopupMenu2->popup(page->ListView1->mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page->PopupMenu2));
+    const auto pointAt = [&](QAction* item) {
+        QTest::mouseMove(page->PopupMenu2, page->PopupMenu2->actionGeometry(item).center());
+        return form->statusText(0);
+    };
+    EXPECT_EQ(pointAt(page->DeleteMenu),
+              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    EXPECT_EQ(pointAt(page->Copy3), QString());
+    EXPECT_EQ(pointAt(page->DeleteMenu),
+              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    page->PopupMenu2->close();
 }
 
 TEST_F(MainWindowTest, StatusBarIconsOnlyForPathsThatAreNotMissingSides)

@@ -18,6 +18,7 @@
 #include "desktop/SaveFailures.h"
 #include "desktop/StatusBar.h"
 #include "desktop/TrashListStore.h"
+#include "platform/FileSystem.h"
 #include "platform/desktop/SysImageList.h"
 #include "trash/TrashStore.h"
 
@@ -54,6 +55,8 @@ public:
                     .saveFailures = saveFailures_,
                     .registrations = registrations_}
     {
+        // The program's data folder always exists.
+        (void)quorvex::platform::CreateFolderWithParents(dataDir_);
         resize(800, 600);
         sheet_->setGeometry(0, 0, 800, 580);
         status_->setGeometry(0, 580, 800, StatusBar::BarHeight);
