@@ -9,8 +9,10 @@
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/PathInput.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/StatusBar.h"
+#include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
 #include "empty/ui/EmptyItemsPage.h"
@@ -24,10 +26,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -109,6 +113,31 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 3);
     EXPECT_EQ(changes, std::vector<int>{3});
+}
+
+// A click on another tab while a page searches leaves that page in view.
+TEST_F(MainWindowTest, ThePageStaysDuringASearch)
+{
+    for (const char* name : {"s/a.txt", "s/b.txt", "s/sub/c.txt"})
+        tree.file(name, "first text");
+    auto form = makeForm();
+    form->show();
+    form->PageControl1->setCurrentIndex(PageIndex(Page::Duplicates));
+    auto* page = form->findChild<DupSearchPage*>();
+    ASSERT_NE(page, nullptr);
+    int pageDuringRun = -1;
+    // Runs at the first event processing of the search, as a user's click would.
+    QTimer::singleShot(0, form.get(), [&] {
+        QTabBar* tabs = form->PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        pageDuringRun = PageIndex(form->currentPage());
+    });
+    page->FolderInput->Edit->setText(QString::fromStdString(tree.path("s")));
+    const QPoint centre = page->SwitchButton8->rect().center();
+    QTest::mousePress(page->SwitchButton8, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(page->SwitchButton8, Qt::LeftButton, {}, centre);
+    EXPECT_EQ(pageDuringRun, 1);
+    EXPECT_EQ(PageIndex(form->currentPage()), 1);
 }
 
 TEST_F(MainWindowTest, TaskbarCaptionShowsPercentOnlyWhileMinimisedAndRunning)

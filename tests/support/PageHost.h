@@ -62,6 +62,9 @@ public:
         status_->setGeometry(0, 580, 800, StatusBar::BarHeight);
         registrations_.setProgressPanel(*panel5_);
         registrations_.pageChanged(PageIndex(page_));
+        // A page asked for comes into view at once: the host refuses no change.
+        registrations_.setPageShower(
+            [this](Page shown) { registrations_.pageChanged(PageIndex(shown)); });
         // Other pages' offers to search for empty items, unless a hosted page searches.
         registrations_.setEmptyItemSearch(
             [this](const QString& folder) { emptyItemSearches.push_back(folder); });
@@ -93,6 +96,17 @@ public:
         registrations_.runStores(StateStore::Histories, false);
     }
 
+    // How the lists draw: fixed colours, and sizes in bytes until a test says otherwise.
+    struct Look : ListLook
+    {
+        QColor duplicateColor() const override { return Qt::yellow; }
+        QColor matchColor() const override { return Qt::cyan; }
+        QColor missingColor() const override { return Qt::magenta; }
+        bool sizeInBytes() const override { return bytes; }
+        bool bytes = true;
+    };
+    Look& look() { return look_; }
+
     std::vector<QString> emptyItemSearches; // the folders other pages asked to search
 
 protected:
@@ -104,19 +118,10 @@ protected:
     }
 
 private:
-    // The colours a list draws with, fixed.
-    struct FixedLook : ListLook
-    {
-        QColor duplicateColor() const override { return Qt::yellow; }
-        QColor matchColor() const override { return Qt::cyan; }
-        QColor missingColor() const override { return Qt::magenta; }
-        bool sizeInBytes() const override { return false; }
-    };
-
     std::string dataDir_;
     Page page_;
     quorvex::FilterSettings filters_;
-    FixedLook look_;
+    Look look_;
     SysImageList images_;
     std::vector<std::string> trashList_;
     PageRegistrations registrations_;
