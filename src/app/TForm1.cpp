@@ -1,8 +1,11 @@
 #include "app/TForm1.h"
 
 #include "actions/ActionRun.h"
+#include "app/CloseSequence.h"
 #include "app/ColorPanel.h"
 #include "app/DefaultColors.h"
+#include "app/HintFilter.h"
+#include "app/MaskBar.h"
 #include "app/OptionsPage.h"
 #include "app/Pages.h"
 #include "app/TopStrip.h"
@@ -30,15 +33,11 @@
 #include "platform/desktop/SysImageList.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QScreen>
-#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -82,6 +81,7 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setGeometry(0, ClientHeight - StatusBar::BarHeight, ClientWidth,
                             StatusBar::BarHeight);
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
+    hints_ = new HintFilter(*this, *StatusBar1);
 
     pathServices_ = new PathServices(*this, *SysImageList_, registrations_, this);
     trashListStore_ = new TrashListStore(
@@ -156,35 +156,8 @@ void TForm1::buildTopBar()
     SwitchButton3->setGeometry(84, 4, 75, 25);
     connect(SwitchButton3, &TSwitchButton::clicked, this, &QWidget::close);
 
-    Panel4 = new QFrame(Panel3);
-    Panel4->setObjectName(QStringLiteral("Panel4"));
-    Panel4->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Panel4 = new MaskBar(Panel3, filterSettings_);
     Panel4->setGeometry(180, 4, 560, 26);
-
-    ExclusionChkBox = new QCheckBox(QStringLiteral("指定拡張子は除外 "), Panel4);
-    ExclusionChkBox->setObjectName(QStringLiteral("ExclusionChkBox"));
-    SetHint(*ExclusionChkBox, QStringLiteral("比較対象ファイルを決める（チェックなら、マスクで指定"
-                                             "した拡張子のファイを除く）"));
-    ExclusionChkBox->setGeometry(8, 3, 130, 20);
-
-    MaskTitleComboBox = new QComboBox(Panel4);
-    MaskTitleComboBox->setObjectName(QStringLiteral("MaskTitleComboBox"));
-    MaskTitleComboBox->setAccessibleName(QStringLiteral("マスク"));
-    MaskTitleComboBox->setGeometry(142, 2, 240, 22);
-
-    CheckBox1 = new QCheckBox(QStringLiteral("マスクを使用する。 "), Panel4);
-    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    SetHint(*CheckBox1, QStringLiteral("Caskwell で登録したファイルマスクを使用するか決める"));
-    CheckBox1->setGeometry(392, 3, 160, 20);
-
-    for (QWidget* control :
-         {static_cast<QWidget*>(ExclusionChkBox), static_cast<QWidget*>(MaskTitleComboBox),
-          static_cast<QWidget*>(CheckBox1)})
-        control->setEnabled(false);
-    connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
-    connect(MaskTitleComboBox, &QComboBox::activated, this, &TForm1::MaskTitleComboBoxChange);
-    connect(ExclusionChkBox, &QCheckBox::toggled, this,
-            [this](bool checked) { filterSettings_.exclusion = checked; });
 
     SpeedButton5 = new QToolButton(Panel3);
     SpeedButton5->setObjectName(QStringLiteral("SpeedButton5"));
@@ -251,65 +224,12 @@ void TForm1::applyDefaultColors()
 
 void TForm1::FormCreate()
 {
-    qApp->installEventFilter(this);
-    ReadMaskSets();
+    qApp->installEventFilter(hints_);
+    Panel4->ReadMaskSets();
     ReadSettings();
     runStores(StateStore::TrashList, true);
     // What a run of actions killed before its end left beside users' files.
     quorvex::platform::RemoveLeftoversOfRuns(quorvex::ActionJournalFolder(UserDataDir_));
-}
-
-// The application's hint handler: the hint of the control under the pointer (or that
-// of its nearest parent with one) is the current hint, and so is the status tip of a
-// menu item under it; a change shows its long part in status panel 0. Other texts written to the
-// panel stay until the hint changes. Qt tells a control that the pointer entered it, but not a
-// parent that the pointer came back to from one of its controls, so a Leave looks at what the
-// pointer is over now.
-bool TForm1::eventFilter(QObject* watched, QEvent* event)
-{
-    const QEvent::Type type = event->type();
-    if ((type == QEvent::Enter || type == QEvent::Leave) && watched->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(watched);
-        if (widget->window() == this)
-            showHintOf(type == QEvent::Enter ? widget : controlUnderPointer());
-    } else if (type == QEvent::StatusTip && holds(*watched)) {
-        showHint(static_cast<QStatusTipEvent*>(event)->tip());
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-QWidget* TForm1::controlUnderPointer()
-{
-    const QPoint at = mapFromGlobal(QCursor::pos());
-    if (!rect().contains(at))
-        return nullptr;
-    QWidget* control = childAt(at);
-    return control ? control : this;
-}
-
-// The window's popup menus are windows of their own, held by the window's controls.
-bool TForm1::holds(const QObject& object) const
-{
-    for (const QObject* owner = &object; owner; owner = owner->parent())
-        if (owner == this)
-            return true;
-    return false;
-}
-
-void TForm1::showHintOf(const QWidget* control)
-{
-    QString hint;
-    for (; control && hint.isEmpty(); control = control->parentWidget())
-        hint = LongHint(*control);
-    showHint(hint);
-}
-
-void TForm1::showHint(const QString& hint)
-{
-    if (hint == currentHint_)
-        return;
-    currentHint_ = hint;
-    setStatusText(0, hint);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -320,14 +240,9 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose()
 {
-    saveFailures_.clear();
-    WriteSettings();
-    runStores(StateStore::TrashList, false);
-    runStores(StateStore::Histories, false);
-    if (!saveFailures_.lines().isEmpty())
-        dialogs_.showMessage(this, QStringLiteral("次のファイルを保存できませんでした。"
-                                                  "以前の内容はそのまま残っています。\n\n") +
-                                       saveFailures_.lines().join(u'\n'));
+    CloseSequence(dialogs_, *this, registrations_, saveFailures_, [this] {
+        WriteSettings();
+    }).run();
 }
 
 void TForm1::runStores(StateStore which, bool load)

@@ -11,18 +11,17 @@
 #include "desktop/SaveFailures.h"
 
 #include <QFrame>
-#include <QStringList>
 #include <QWidget>
 
 #include <memory>
 #include <optional>
 
-class QCheckBox;
-class QComboBox;
 class QFrame;
 class QTabWidget;
 class QTimer;
 class QToolButton;
+class HintFilter;
+class MaskBar;
 class OptionsPage;
 class PathServices;
 class ProgressPanel;
@@ -71,10 +70,7 @@ public:
     QFrame* Panel3;
     TSwitchButton* SwitchButton2;
     TSwitchButton* SwitchButton3;
-    QFrame* Panel4;
-    QCheckBox* ExclusionChkBox;
-    QComboBox* MaskTitleComboBox;
-    QCheckBox* CheckBox1;
+    MaskBar* Panel4;
     QToolButton* SpeedButton5;
     QTabWidget* PageControl1;
     QWidget* TabSheet1;
@@ -87,18 +83,11 @@ public:
     OptionsPage* Options;
     QTimer* Timer1;
 
-    // Settings and mask sets (TForm1Settings.cpp).
-    void ReadMaskSets();
+    // Settings (TForm1Settings.cpp).
     void ReadSettings();
     void WriteSettings();
 
-    // Mask controls of the top bar (MaskControls.cpp).
-    void CheckBox1Click();
-    void MaskTitleComboBoxChange();
-    const std::vector<std::string>& MaskSetTexts() const { return MaskSetTexts_; }
-
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -119,11 +108,6 @@ private:
     void SwitchButton2Click();
     void SpeedButton5Click();
     void runStores(StateStore which, bool load);
-    // The hint handler (eventFilter).
-    QWidget* controlUnderPointer();
-    void showHintOf(const QWidget* control);
-    void showHint(const QString& hint);
-    bool holds(const QObject& object) const;
 
     Dialogs& dialogs_;
     int ColorDepth_;
@@ -133,7 +117,6 @@ private:
     std::string TrashListPath_;
     std::unique_ptr<SysImageList> SysImageList_;
     quorvex::FilterSettings filterSettings_;
-    std::vector<std::string> MaskSetTexts_;
     std::vector<std::string> TrashList_;
 
     ProgressPanel* Panel5_;
@@ -146,8 +129,8 @@ private:
     TrashListStore* trashListStore_;
     std::optional<PageServices> services_;
 
+    HintFilter* hints_;
     int shownPage_ = 0;
-    QString currentHint_;
     // A page's setting, or its default while no page has bound or been given it.
     int pageSetting(PageSetting which) const;
 };

@@ -1,44 +1,17 @@
-// Start-up reading and close-time writing of the settings and the mask sets: the
-// registry values moved into and out of the controls.
+// Start-up reading and close-time writing of the settings: the registry values moved
+// into and out of the controls.
 #include "app/ColorPanel.h"
 #include "app/OptionsPage.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 
 #include "platform/FailureReason.h"
-#include "platform/TextFile.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 
 using quorvex::app::Settings;
 using quorvex::app::StoredSettings;
-
-void TForm1::ReadMaskSets()
-{
-    const std::optional<quorvex::app::MaskSetData> data = quorvex::app::ReadMaskSetData();
-    if (!data)
-        return;
-    if (data->exclusion)
-        ExclusionChkBox->setChecked(*data->exclusion);
-    const QSignalBlocker blocker(MaskTitleComboBox);
-    if (data->titles) {
-        MaskTitleComboBox->clear();
-        for (const std::string& title : *data->titles)
-            MaskTitleComboBox->addItem(ShownText(title));
-        MaskTitleComboBox->setCurrentIndex(-1);
-    }
-    if (data->index && *data->index < static_cast<std::uint32_t>(MaskTitleComboBox->count()))
-        MaskTitleComboBox->setCurrentIndex(static_cast<int>(*data->index));
-    MaskSetTexts_ = data->texts;
-    const int selected = MaskTitleComboBox->currentIndex();
-    filterSettings_.activeMasks.clear();
-    if (selected >= 0 && selected < static_cast<int>(MaskSetTexts_.size()))
-        filterSettings_.activeMasks = quorvex::platform::SplitLines(MaskSetTexts_[selected]);
-    if (!MaskSetTexts_.empty())
-        CheckBox1->setEnabled(true);
-}
 
 void TForm1::ReadSettings()
 {

@@ -2,25 +2,36 @@
 // the mask controls and the Option page.
 #include "app/ColorPanel.h"
 #include "app/MainWindowRun.h"
+#include "app/MaskBar.h"
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
 #include "controls/TColorProgressBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/PathInput.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/StatusBar.h"
+#include "duplicates/ui/DupSearchPage.h"
+#include "empty/ui/EmptyItemListModel.h"
+#include "empty/ui/EmptyItemListView.h"
+#include "empty/ui/EmptyItemsPage.h"
 #include "support/FormFixture.h"
+#include "support/ListRows.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -104,6 +115,31 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     EXPECT_EQ(changes, std::vector<int>{3});
 }
 
+// A click on another tab while a page searches leaves that page in view.
+TEST_F(MainWindowTest, ThePageStaysDuringASearch)
+{
+    for (const char* name : {"s/a.txt", "s/b.txt", "s/sub/c.txt"})
+        tree.file(name, "first text");
+    auto form = makeForm();
+    form->show();
+    form->PageControl1->setCurrentIndex(PageIndex(Page::Duplicates));
+    auto* page = form->findChild<DupSearchPage*>();
+    ASSERT_NE(page, nullptr);
+    int pageDuringRun = -1;
+    // Runs at the first event processing of the search, as a user's click would.
+    QTimer::singleShot(0, form.get(), [&] {
+        QTabBar* tabs = form->PageControl1->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        pageDuringRun = PageIndex(form->currentPage());
+    });
+    page->FolderInput->Edit->setText(QString::fromStdString(tree.path("s")));
+    const QPoint centre = page->SwitchButton8->rect().center();
+    QTest::mousePress(page->SwitchButton8, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(page->SwitchButton8, Qt::LeftButton, {}, centre);
+    EXPECT_EQ(pageDuringRun, 1);
+    EXPECT_EQ(PageIndex(form->currentPage()), 1);
+}
+
 TEST_F(MainWindowTest, TaskbarCaptionShowsPercentOnlyWhileMinimisedAndRunning)
 {
     const QString title = QStringLiteral("Quorvex");
@@ -115,16 +151,16 @@ TEST_F(MainWindowTest, TaskbarCaptionShowsPercentOnlyWhileMinimisedAndRunning)
 TEST_F(MainWindowTest, CheckBox1EnablesTheOtherMaskControls)
 {
     auto form = makeForm();
-    EXPECT_FALSE(form->CheckBox1->isEnabled());
-    EXPECT_FALSE(form->ExclusionChkBox->isEnabled());
-    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
-    form->CheckBox1->setEnabled(true);
-    form->CheckBox1->setChecked(true);
-    EXPECT_TRUE(form->ExclusionChkBox->isEnabled());
-    EXPECT_TRUE(form->MaskTitleComboBox->isEnabled());
+    EXPECT_FALSE(form->Panel4->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->Panel4->ExclusionChkBox->isEnabled());
+    EXPECT_FALSE(form->Panel4->MaskTitleComboBox->isEnabled());
+    form->Panel4->CheckBox1->setEnabled(true);
+    form->Panel4->CheckBox1->setChecked(true);
+    EXPECT_TRUE(form->Panel4->ExclusionChkBox->isEnabled());
+    EXPECT_TRUE(form->Panel4->MaskTitleComboBox->isEnabled());
     EXPECT_TRUE(form->services().filters.useMasks);
-    form->CheckBox1->setChecked(false);
-    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
+    form->Panel4->CheckBox1->setChecked(false);
+    EXPECT_FALSE(form->Panel4->MaskTitleComboBox->isEnabled());
     EXPECT_FALSE(form->services().filters.useMasks);
 }
 
@@ -211,6 +247,36 @@ TEST_F(MainWindowTest, StatusPanelZeroShowsTheHintUnderThePointer)
     EXPECT_EQ(pointAt(*form, hinted, QPoint(80, 50)), QStringLiteral("/tmp/a.txt"))
         << "the same hint leaves the path shown";
     EXPECT_EQ(pointAt(*form, form->TabSheet4, QPoint(20, 300)), QString());
+}
+
+// The pointer on an item of a page's popup menu shows the item's hint in status panel
+// 0; an item without one empties the panel.
+TEST_F(MainWindowTest, PopupItemsShowTheirHintsUnderThePointer)
+{
+    tree.file("t/a.txt");
+    tree.dir("t/b");
+    auto form = makeForm();
+    form->show();
+    form->PageControl1->setCurrentIndex(PageIndex(Page::EmptyItems));
+    auto* page = form->findChild<EmptyItemsPage*>();
+    ASSERT_NE(page, nullptr);
+    dialogs.scriptFolder(QString::fromStdString(tree.path("t")));
+    QTest::mouseClick(page->SwitchButton5, Qt::LeftButton);
+    ASSERT_EQ(page->model().rowCount(), 2);
+    quorvex::test::SelectRows(*page->ListView1, {1});
+    page->PopupMenu2Popup();
+    page->PopupMenu2->popup(page->ListView1->mapToGlobal(QPoint(40, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page->PopupMenu2));
+    const auto pointAt = [&](QAction* item) {
+        QTest::mouseMove(page->PopupMenu2, page->PopupMenu2->actionGeometry(item).center());
+        return form->statusText(0);
+    };
+    EXPECT_EQ(pointAt(page->DeleteMenu),
+              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    EXPECT_EQ(pointAt(page->Copy3), QString());
+    EXPECT_EQ(pointAt(page->DeleteMenu),
+              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    page->PopupMenu2->close();
 }
 
 TEST_F(MainWindowTest, StatusBarIconsOnlyForPathsThatAreNotMissingSides)

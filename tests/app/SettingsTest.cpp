@@ -1,6 +1,7 @@
 // Settings and mask sets as the main window reads them at start and writes them at
 // close, on hand-written registry files.
 #include "app/ColorPanel.h"
+#include "app/MaskBar.h"
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
 #include "platform/TextFile.h"
@@ -63,9 +64,9 @@ protected:
 TEST_F(SettingsTest, WithoutMaskSetsTheMaskControlsStayDisabled)
 {
     auto form = makeForm();
-    EXPECT_EQ(form->MaskTitleComboBox->count(), 0);
-    EXPECT_FALSE(form->CheckBox1->isEnabled());
-    EXPECT_FALSE(form->ExclusionChkBox->isEnabled());
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->count(), 0);
+    EXPECT_FALSE(form->Panel4->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->Panel4->ExclusionChkBox->isEnabled());
     EXPECT_TRUE(form->services().filters.activeMasks.empty());
 }
 
@@ -75,14 +76,15 @@ TEST_F(SettingsTest, TitlesWithoutIndexSelectNothingAndMissingTextsAreEmpty)
                   "\"画像\"=\"*.png\\r\\n*.jpg\"\r\n"
                   "\"コピー用\"=\"*.txt\"\r\n");
     auto form = makeForm();
-    ASSERT_EQ(form->MaskTitleComboBox->count(), 3);
-    EXPECT_EQ(form->MaskTitleComboBox->itemText(1), QStringLiteral("文書"));
-    EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), -1);
+    ASSERT_EQ(form->Panel4->MaskTitleComboBox->count(), 3);
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->itemText(1), QStringLiteral("文書"));
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->currentIndex(), -1);
     EXPECT_TRUE(form->services().filters.activeMasks.empty());
-    EXPECT_EQ(form->MaskSetTexts(), (std::vector<std::string>{"*.png\r\n*.jpg", "", "*.txt"}));
-    EXPECT_TRUE(form->CheckBox1->isEnabled());
-    EXPECT_FALSE(form->CheckBox1->isChecked());
-    EXPECT_FALSE(form->MaskTitleComboBox->isEnabled());
+    EXPECT_EQ(form->Panel4->MaskSetTexts(),
+              (std::vector<std::string>{"*.png\r\n*.jpg", "", "*.txt"}));
+    EXPECT_TRUE(form->Panel4->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->Panel4->CheckBox1->isChecked());
+    EXPECT_FALSE(form->Panel4->MaskTitleComboBox->isEnabled());
 }
 
 TEST_F(SettingsTest, StoredIndexAndExclusionAndLaterSelection)
@@ -94,18 +96,18 @@ TEST_F(SettingsTest, StoredIndexAndExclusionAndLaterSelection)
                   "\"除外する物\"=\"*.tmp\\r\\n*.bak\"\r\n"
                   "\"コピー\"=\"*.c\\r\\n*.h\"\r\n");
     auto form = makeForm();
-    EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), 2);
-    EXPECT_TRUE(form->ExclusionChkBox->isChecked());
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->currentIndex(), 2);
+    EXPECT_TRUE(form->Panel4->ExclusionChkBox->isChecked());
     EXPECT_TRUE(form->services().filters.exclusion);
     EXPECT_EQ(form->services().filters.activeMasks, (std::vector<std::string>{"*.c", "*.h"}));
 
-    form->MaskTitleComboBox->setCurrentIndex(1);
-    form->MaskTitleComboBoxChange();
+    form->Panel4->MaskTitleComboBox->setCurrentIndex(1);
+    form->Panel4->MaskTitleComboBoxChange();
     EXPECT_EQ(form->services().filters.activeMasks, (std::vector<std::string>{"*.tmp", "*.bak"}));
-    EXPECT_TRUE(form->ExclusionChkBox->isChecked());
-    form->MaskTitleComboBox->setCurrentIndex(0);
-    form->MaskTitleComboBoxChange();
-    EXPECT_FALSE(form->ExclusionChkBox->isChecked());
+    EXPECT_TRUE(form->Panel4->ExclusionChkBox->isChecked());
+    form->Panel4->MaskTitleComboBox->setCurrentIndex(0);
+    form->Panel4->MaskTitleComboBoxChange();
+    EXPECT_FALSE(form->Panel4->ExclusionChkBox->isChecked());
     EXPECT_EQ(form->services().filters.activeMasks, std::vector<std::string>{"*.*"});
 }
 
@@ -113,7 +115,7 @@ TEST_F(SettingsTest, IndexBeyondTheTitlesSelectsNothing)
 {
     writeMaskSets("\"MaskTitle\"=\"a\"\r\n\"Index\"=dword:00000007\r\n\"a\"=\"*.a\"\r\n");
     auto form = makeForm();
-    EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), -1);
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->currentIndex(), -1);
     EXPECT_TRUE(form->services().filters.activeMasks.empty());
 }
 
@@ -215,7 +217,7 @@ TEST_F(SettingsTest, DamagedOrEmptyFilesNeverStopTheStartAndAreOnlyReplacedWhole
         EXPECT_TRUE(form->Options->HidenOkChkBox->isChecked());
         EXPECT_FALSE(form->Options->SystemOkChkBox->isChecked());
         EXPECT_EQ(ReadWholeFile(ownKeyFile()).value(), damaged);
-        EXPECT_FALSE(form->CheckBox1->isEnabled());
+        EXPECT_FALSE(form->Panel4->CheckBox1->isEnabled());
         EXPECT_EQ(dialogs.calls().size(), 0u);
         form->close();
     }

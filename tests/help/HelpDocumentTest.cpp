@@ -2,6 +2,7 @@
 // example it teaches, and where the program looks for it.
 
 #include "help/HelpDocument.h"
+#include "app/MaskBar.h"
 #include "support/FormFixture.h"
 
 #include <QCheckBox>
@@ -91,22 +92,22 @@ TEST_F(HelpMaskExampleTest, ExampleIsReadAsTheMaskSetsItDescribes)
     tree.file("config/Vorle/Caskwell/MaskData.reg", example);
 
     auto form = makeForm();
-    ASSERT_EQ(form->MaskTitleComboBox->count(), 3);
-    EXPECT_EQ(form->MaskTitleComboBox->itemText(0), QStringLiteral("画像ファイル"));
-    EXPECT_EQ(form->MaskTitleComboBox->itemText(2), QStringLiteral("一時ファイルを除外"));
-    EXPECT_EQ(form->MaskTitleComboBox->currentIndex(), 0);
-    ASSERT_EQ(form->MaskSetTexts().size(), 3u);
-    EXPECT_EQ(form->MaskSetTexts()[0], "*.jpg\r\n*.jpeg\r\n*.png\r\n*.gif");
-    EXPECT_EQ(form->MaskSetTexts()[1], "*.txt\r\n*.htm?\r\n*.pdf");
+    ASSERT_EQ(form->Panel4->MaskTitleComboBox->count(), 3);
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->itemText(0), QStringLiteral("画像ファイル"));
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->itemText(2), QStringLiteral("一時ファイルを除外"));
+    EXPECT_EQ(form->Panel4->MaskTitleComboBox->currentIndex(), 0);
+    ASSERT_EQ(form->Panel4->MaskSetTexts().size(), 3u);
+    EXPECT_EQ(form->Panel4->MaskSetTexts()[0], "*.jpg\r\n*.jpeg\r\n*.png\r\n*.gif");
+    EXPECT_EQ(form->Panel4->MaskSetTexts()[1], "*.txt\r\n*.htm?\r\n*.pdf");
     EXPECT_EQ(form->services().filters.activeMasks.size(), 4u);
-    EXPECT_TRUE(form->CheckBox1->isEnabled());
-    EXPECT_FALSE(form->ExclusionChkBox->isChecked());
+    EXPECT_TRUE(form->Panel4->CheckBox1->isEnabled());
+    EXPECT_FALSE(form->Panel4->ExclusionChkBox->isChecked());
 
     // As the page explains, choosing the set named "...除外" turns exclusion on.
-    form->CheckBox1->setChecked(true);
-    form->MaskTitleComboBox->setCurrentIndex(2);
-    emit form->MaskTitleComboBox->activated(2);
-    EXPECT_TRUE(form->ExclusionChkBox->isChecked());
+    form->Panel4->CheckBox1->setChecked(true);
+    form->Panel4->MaskTitleComboBox->setCurrentIndex(2);
+    emit form->Panel4->MaskTitleComboBox->activated(2);
+    EXPECT_TRUE(form->Panel4->ExclusionChkBox->isChecked());
 }
 
 TEST(HelpDocumentPathTest, ProgramFolderFirstThenInstalledCopyElseTheProgramFolderPath)

@@ -6,6 +6,7 @@
 //   PageHost host(dialogs, tree.path("data/"), Page::Trash);
 //   auto* page = new TrashPage(host.sheet(), host.services());
 //   host.start();             // the state stores load, as when the program starts
+//   host.finish();            // and are written, as when it closes
 
 #include "common/Filters.h"
 #include "desktop/ConfirmationBox.h"
@@ -17,9 +18,11 @@
 #include "desktop/SaveFailures.h"
 #include "desktop/StatusBar.h"
 #include "desktop/TrashListStore.h"
+#include "platform/FileSystem.h"
 #include "platform/desktop/SysImageList.h"
 #include "trash/TrashStore.h"
 
+#include <QResizeEvent>
 #include <QWidget>
 
 #include <string>
@@ -52,11 +55,16 @@ public:
                     .saveFailures = saveFailures_,
                     .registrations = registrations_}
     {
+        // The program's data folder always exists.
+        (void)quorvex::platform::CreateFolderWithParents(dataDir_);
         resize(800, 600);
         sheet_->setGeometry(0, 0, 800, 580);
         status_->setGeometry(0, 580, 800, StatusBar::BarHeight);
         registrations_.setProgressPanel(*panel5_);
         registrations_.pageChanged(PageIndex(page_));
+        // A page asked for comes into view at once: the host refuses no change.
+        registrations_.setPageShower(
+            [this](Page shown) { registrations_.pageChanged(PageIndex(shown)); });
         // Other pages' offers to search for empty items, unless a hosted page searches.
         registrations_.setEmptyItemSearch(
             [this](const QString& folder) { emptyItemSearches.push_back(folder); });
@@ -81,22 +89,39 @@ public:
         show();
     }
 
-    std::vector<QString> emptyItemSearches; // the folders other pages asked to search
+    // Writes the state stores, in the order a close of the program does.
+    void finish()
+    {
+        registrations_.runStores(StateStore::TrashList, false);
+        registrations_.runStores(StateStore::Histories, false);
+    }
 
-private:
-    // The colours a list draws with, fixed.
-    struct FixedLook : ListLook
+    // How the lists draw: fixed colours, and sizes in bytes until a test says otherwise.
+    struct Look : ListLook
     {
         QColor duplicateColor() const override { return Qt::yellow; }
         QColor matchColor() const override { return Qt::cyan; }
         QColor missingColor() const override { return Qt::magenta; }
-        bool sizeInBytes() const override { return false; }
+        bool sizeInBytes() const override { return bytes; }
+        bool bytes = true;
     };
+    Look& look() { return look_; }
 
+    std::vector<QString> emptyItemSearches; // the folders other pages asked to search
+
+protected:
+    // The pages follow the window's size, as in the main window.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        registrations_.resized(width());
+    }
+
+private:
     std::string dataDir_;
     Page page_;
     quorvex::FilterSettings filters_;
-    FixedLook look_;
+    Look look_;
     SysImageList images_;
     std::vector<std::string> trashList_;
     PageRegistrations registrations_;

@@ -1,10 +1,9 @@
-// The duplicate search page driven through the real main window: searches started
-// with the mouse, group bands and the reference row, sorting by the group column,
-// size texts, deletion to the trash (done, declined, a file changed since the
-// search), replacing copies by links and moving them, the selection helpers,
-// saving the list, refused input, and the page lock and cancel during a search.
+// The duplicate search page on a host of its own: searches started with the mouse,
+// group bands and the reference row, sorting by the group column, size texts,
+// deletion to the trash (done, declined, a file changed since the search), replacing
+// copies by links and moving them, the selection helpers, saving the list, refused
+// input, and the busy state and cancel during a search.
 #include "duplicates/ui/DupSearchPage.h"
-#include "app/OptionsPage.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ListItemActions.h"
@@ -17,10 +16,12 @@
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
-#include "support/FormFixture.h"
 #include "support/ListRows.h"
+#include "support/PageHost.h"
 #include "support/ProgressPanelCheck.h"
+#include "support/ScriptedDialogs.h"
 #include "support/SystemText.h"
+#include "support/TempTree.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -33,6 +34,10 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <gtest/gtest.h>
+
+#include <memory>
+
 using Kind = ScriptedDialogs::Kind;
 
 namespace {
@@ -42,24 +47,23 @@ bool exists(const std::string& path)
     return quorvex::platform::LookupEntry(path).has_value();
 }
 
-class DupSearchPageTest : public FormFixture
+class DupSearchPageTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        FormFixture::SetUp();
         // The desktop trash of a home folder of its own.
         qputenv("HOME", QByteArray::fromStdString(tree.dir("home")));
         qunsetenv("XDG_DATA_HOME");
-        form = makeForm();
-        form->show();
-        form->PageControl1->setCurrentIndex(1);
-        page = form->findChild<DupSearchPage*>();
-        ASSERT_NE(page, nullptr);
+        host = std::make_unique<PageHost>(dialogs, tree.path("data/"), Page::Duplicates);
+        page = new DupSearchPage(host->sheet(), host->services());
+        // Where an emptied folder is searched when the page offers it.
+        emptyPage = new EmptyItemsPage(*new QWidget(host.get()), host->services());
+        host->start();
     }
     void TearDown() override
     {
-        form.reset();
+        host.reset();
         qputenv("HOME", savedHome);
         if (savedDataHome.isNull())
             qunsetenv("XDG_DATA_HOME");
@@ -106,14 +110,17 @@ protected:
     QStringList historyItems(int n)
     {
         QStringList items;
-        const QComboBox& box = *form->registrations().historyComboBox(n);
+        const QComboBox& box = *host->registrations().historyComboBox(n);
         for (int i = 0; i < box.count(); ++i)
             items << box.itemText(i);
         return items;
     }
 
-    std::unique_ptr<TForm1> form;
+    quorvex::test::TempTree tree;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<PageHost> host;
     DupSearchPage* page = nullptr;
+    EmptyItemsPage* emptyPage = nullptr;
     QByteArray savedHome = qgetenv("HOME");
     QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
 };
@@ -137,8 +144,8 @@ TEST_F(DupSearchPageTest, DuplicateSearchShowsGroupsBandedWithTheReferenceFirst)
     // The first group white, the next in the colour of Panel1.
     EXPECT_EQ(model().rowColor(0), QColor(Qt::white));
     EXPECT_EQ(model().rowColor(2), QColor(Qt::white));
-    EXPECT_EQ(model().rowColor(3), form->services().listLook.duplicateColor());
-    EXPECT_NE(form->services().listLook.duplicateColor(), QColor(Qt::white));
+    EXPECT_EQ(model().rowColor(3), host->services().listLook.duplicateColor());
+    EXPECT_NE(host->services().listLook.duplicateColor(), QColor(Qt::white));
 
     EXPECT_FALSE(page->ListView4->isColumnHidden(DupListModel::GroupColumn));
     EXPECT_EQ(page->ListView4->columnWidth(DupListModel::GroupColumn), 50);
@@ -147,7 +154,7 @@ TEST_F(DupSearchPageTest, DuplicateSearchShowsGroupsBandedWithTheReferenceFirst)
     EXPECT_EQ(historyItems(4), QStringList{tree.path("s").c_str()});
     EXPECT_TRUE(historyItems(3).isEmpty());
     EXPECT_EQ(dialogs.count(Kind::Message), 0);
-    EXPECT_FALSE(form->isBusy());
+    EXPECT_FALSE(host->isBusy());
 
     // Icons are looked up for the rows shown once they are painted.
     page->ListView4->viewport()->grab();
@@ -169,7 +176,7 @@ TEST_F(DupSearchPageTest, GroupColumnClicksReverseAndRestoreTheOrder)
     EXPECT_EQ(header().columnImage(DupListModel::GroupColumn), 16);
     // The bands follow the new order: the group now in front is white.
     EXPECT_EQ(model().rowColor(0), QColor(Qt::white));
-    EXPECT_EQ(model().rowColor(2), form->services().listLook.duplicateColor());
+    EXPECT_EQ(model().rowColor(2), host->services().listLook.duplicateColor());
 
     clickHeader(DupListModel::GroupColumn);
     EXPECT_EQ(column(1), (QStringList{"基準", "100%", "100%", "基準", "100%"}));
@@ -195,9 +202,9 @@ TEST_F(DupSearchPageTest, SizeTextsFollowTheByteOption)
     search("", tree.path("s"));
     ASSERT_EQ(model().rowCount(), 2);
 
-    ASSERT_TRUE(form->Options->CheckBox5->isChecked());
+    ASSERT_TRUE(host->look().sizeInBytes());
     EXPECT_EQ(model().cellText(0, 2), QStringLiteral("1,536B"));
-    form->Options->CheckBox5->setChecked(false);
+    host->look().bytes = false;
     EXPECT_EQ(model().cellText(0, 2), QStringLiteral("1.5KB"));
     EXPECT_EQ(model().index(0, 2).data(Qt::TextAlignmentRole).toInt() & Qt::AlignRight,
               Qt::AlignRight);
@@ -265,7 +272,7 @@ TEST_F(DupSearchPageTest, RefusedInputShowsTheWarningAndSearchesNothing)
     EXPECT_EQ(model().rowCount(), 0);
     EXPECT_TRUE(historyItems(3).isEmpty());
     EXPECT_TRUE(historyItems(4).isEmpty());
-    EXPECT_FALSE(form->isBusy());
+    EXPECT_FALSE(host->isBusy());
 
     search("", tree.path("missing"));
     EXPECT_EQ(dialogs.texts(Kind::Warning).last(),
@@ -325,34 +332,29 @@ TEST_F(DupSearchPageTest, IdenticalSearchListsMatchesInWalkOrderWithoutGroups)
               QStringList{QStringLiteral("一致するファイルはありませんでした。")});
 }
 
-TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredThePageStaysAndCancelStopsIt)
+TEST_F(DupSearchPageTest, DuringASearchTheTopBarIsCoveredAndCancelStopsIt)
 {
     makeDuplicates();
-    int pageDuringRun = -1;
     bool busyDuringRun = false;
     // Runs at the first event processing of the search, as a user's clicks would.
-    QTimer::singleShot(0, form.get(), [&] {
-        busyDuringRun = form->isBusy();
-        ExpectProgressPanelCovers(form->services().progressPanel,
+    QTimer::singleShot(0, host.get(), [&] {
+        busyDuringRun = host->isBusy();
+        ExpectProgressPanelCovers(host->services().progressPanel,
                                   {page->SwitchButton8, page->NewTrackBar1});
-        QTabBar* tabs = form->PageControl1->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-        pageDuringRun = PageIndex(form->currentPage());
-        const QPoint cancel = form->services().progressPanel.CancelBtn->rect().center();
-        QTest::mouseClick(form->services().progressPanel.CancelBtn, Qt::LeftButton, {}, cancel);
+        const QPoint cancel = host->services().progressPanel.CancelBtn->rect().center();
+        QTest::mouseClick(host->services().progressPanel.CancelBtn, Qt::LeftButton, {}, cancel);
     });
     search("", tree.path("s"));
     EXPECT_TRUE(busyDuringRun);
-    EXPECT_EQ(pageDuringRun, 1);
     // Cancelled while collecting: nothing paired, the notice of an empty result.
     EXPECT_EQ(model().rowCount(), 0);
     EXPECT_EQ(dialogs.texts(Kind::Message),
               QStringList{QStringLiteral("重複するファイルはありませんでした。")});
-    EXPECT_FALSE(form->isBusy());
+    EXPECT_FALSE(host->isBusy());
 
     // The next search releases the cancel button again.
     search("", tree.path("s"));
-    EXPECT_FALSE(form->services().progressPanel.CancelBtn->Down());
+    EXPECT_FALSE(host->services().progressPanel.CancelBtn->Down());
     EXPECT_EQ(model().rowCount(), 5);
 }
 
@@ -462,9 +464,8 @@ TEST_F(DupSearchPageTest, AMovedRowShowsItsNewPlaceAndTheEmptiedFolderIsSearched
     EXPECT_EQ(model().RecordPath(2), tree.path("moved/sub/c.txt"));
 
     // The offer was taken: the empty-item page searched the searched folder.
-    EXPECT_EQ(form->PageControl1->currentIndex(), PageIndex(Page::EmptyItems));
-    auto* empty = form->findChild<EmptyItemsPage*>();
-    ASSERT_NE(empty, nullptr);
+    EXPECT_EQ(host->registrations().currentPage(), Page::EmptyItems);
+    EmptyItemsPage* empty = emptyPage;
     EXPECT_EQ(empty->LastEmptySearchFolder(), QString::fromStdString(tree.path("s")));
     ASSERT_EQ(empty->model().rowCount(), 1);
     EXPECT_EQ(empty->model().record(0)->Path, tree.path("s/sub"));
@@ -511,8 +512,8 @@ TEST_F(DupSearchPageTest, SavedListHoldsTheTableAndAFailedSaveLeavesNoFile)
 {
     makeDuplicates();
     search("", tree.path("s"));
-    EXPECT_TRUE(form->statusText(0).startsWith(QStringLiteral("所要時間 ")))
-        << form->statusText(0).toStdString();
+    EXPECT_TRUE(host->statusText(0).startsWith(QStringLiteral("所要時間 ")))
+        << host->statusText(0).toStdString();
 
     tree.dir("out");
     dialogs.scriptSaveFile(QString::fromStdString(tree.path("out/list.tsv")));

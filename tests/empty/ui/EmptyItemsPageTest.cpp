@@ -1,6 +1,6 @@
-// The empty-item page inside a real main window: the search with its count, order,
-// markers and stop click, and the delete flow with its questions, failures and
-// trash entries, and the saved list with names that are not UTF-8 byte for byte.
+// The empty-item page on a host of its own: the search with its count, order, markers
+// and stop click, and the delete flow with its questions, failures and trash entries,
+// and the saved list with names that are not UTF-8 byte for byte.
 #include "empty/ui/EmptyItemsPage.h"
 #include "controls/TSwitchButton.h"
 #include "controls/TextPanel.h"
@@ -13,8 +13,10 @@
 #include "empty/ui/FindAnimation.h"
 #include "empty/ui/SearchIndicator.h"
 #include "platform/TextFile.h"
-#include "support/FormFixture.h"
 #include "support/ListRows.h"
+#include "support/PageHost.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempTree.h"
 #include "trash/TrashStore.h"
 
 #include <QAction>
@@ -23,24 +25,24 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
 
-class EmptyItemsPageTest : public FormFixture
+class EmptyItemsPageTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        FormFixture::SetUp();
-        form = makeForm();
-        form->show();
-        form->PageControl1->setCurrentIndex(2);
-        page = form->findChild<EmptyItemsPage*>();
-        ASSERT_NE(page, nullptr);
+        host = std::make_unique<PageHost>(dialogs, tree.path("data/"), Page::EmptyItems);
+        page = new EmptyItemsPage(host->sheet(), host->services());
+        host->start();
     }
 
     void clickStart() { QTest::mouseClick(page->SwitchButton5, Qt::LeftButton); }
@@ -62,10 +64,12 @@ protected:
 
     std::vector<std::string> trashOnDisk() const
     {
-        return quorvex::test::TrashFileEntries(form->TrashListPath());
+        return quorvex::test::TrashFileEntries(quorvex::TrashListPath(tree.path("data/")));
     }
 
-    std::unique_ptr<TForm1> form;
+    quorvex::test::TempTree tree;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<PageHost> host;
     EmptyItemsPage* page = nullptr;
 };
 
@@ -136,7 +140,7 @@ TEST_F(EmptyItemsPageTest, AClickDuringTheSearchStopsItWithThePartialResultCount
     bool busyDuringSearch = false;
     QString captionDuringSearch;
     QTimer::singleShot(0, page, [&] {
-        busyDuringSearch = form->isBusy();
+        busyDuringSearch = host->isBusy();
         captionDuringSearch = page->SwitchButton5->Caption();
         clickStart();
     });
@@ -154,7 +158,7 @@ TEST_F(EmptyItemsPageTest, AClickDuringTheSearchStopsItWithThePartialResultCount
     EXPECT_EQ(names, sorted);
     EXPECT_FALSE(page->SwitchButton5->Down());
     EXPECT_TRUE(page->Animate2->isHidden());
-    EXPECT_FALSE(form->isBusy());
+    EXPECT_FALSE(host->isBusy());
     EXPECT_EQ(dialogs.count(Kind::Folder), 1);
 }
 
@@ -162,13 +166,13 @@ TEST_F(EmptyItemsPageTest, ClosingTheWindowDuringTheSearchStopsIt)
 {
     for (int i = 0; i < 300; ++i)
         tree.dir("t/d" + std::to_string(1000 + i));
-    QTimer::singleShot(0, page, [&] { form->close(); });
+    QTimer::singleShot(0, page, [&] { host->close(); });
 
     search(folderOf(tree.path("t/")));
 
     EXPECT_LT(page->model().rowCount(), 300);
     EXPECT_FALSE(page->SwitchButton5->Down());
-    EXPECT_FALSE(form->isBusy());
+    EXPECT_FALSE(host->isBusy());
 }
 
 TEST_F(EmptyItemsPageTest, ARunThatThrowsLeavesNoFindAnimationNorWaitCursor)
@@ -178,8 +182,8 @@ TEST_F(EmptyItemsPageTest, ARunThatThrowsLeavesNoFindAnimationNorWaitCursor)
     bool busyDuringRun = false;
     EXPECT_THROW(
         {
-            const RunScope run(progress, *form);
-            busyDuringRun = form->isBusy();
+            const RunScope run(progress, *host);
+            busyDuringRun = host->isBusy();
             throw std::runtime_error("the walk failed");
         },
         std::runtime_error);
@@ -187,7 +191,7 @@ TEST_F(EmptyItemsPageTest, ARunThatThrowsLeavesNoFindAnimationNorWaitCursor)
     EXPECT_TRUE(busyDuringRun);
     EXPECT_TRUE(page->Animate2->isHidden());
     EXPECT_FALSE(page->ListView1->viewport()->testAttribute(Qt::WA_SetCursor));
-    EXPECT_FALSE(form->isBusy());
+    EXPECT_FALSE(host->isBusy());
 }
 
 class DeleteFlowTest : public EmptyItemsPageTest
@@ -233,7 +237,7 @@ TEST_F(DeleteFlowTest, AsksFromTheLastSelectedRowAndRecordsEachDeletionInTheTras
     EXPECT_EQ(quorvex::SplitTrashEntry(entries[0]).name, tree.path("t/c.txt"));
     EXPECT_EQ(quorvex::SplitTrashEntry(entries[1]).name, tree.path("t/b/"));
     EXPECT_EQ(quorvex::SplitTrashEntry(entries[1]).attributes, 16);
-    EXPECT_EQ(form->TrashList(), entries);
+    EXPECT_EQ(host->TrashList(), entries);
 }
 
 TEST_F(DeleteFlowTest, AFolderThatGainedAFileStaysWithTheFailureMessage)
@@ -247,7 +251,7 @@ TEST_F(DeleteFlowTest, AFolderThatGainedAFileStaysWithTheFailureMessage)
     EXPECT_EQ(dialogs.texts(Kind::Message), QStringList{QString::fromStdString(tree.path("t/b")) +
                                                         QStringLiteral("\n削除に失敗しました。")});
     EXPECT_EQ(column(0), (QStringList{"a.txt", "b", "c.txt"}));
-    EXPECT_TRUE(form->TrashList().empty());
+    EXPECT_TRUE(host->TrashList().empty());
     EXPECT_TRUE(std::filesystem::exists(tree.path("t/b/new.txt")));
 }
 
@@ -294,26 +298,6 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
     EXPECT_EQ(dialogs.count(Kind::YesAllNoCancel), 2);
     EXPECT_EQ(page->model().rowCount(), 0);
     EXPECT_TRUE(enabled().isEmpty());
-}
-
-// The pointer on a menu item shows the item's hint in status panel 0; an item
-// without one empties the panel.
-TEST_F(DeleteFlowTest, PopupItemsShowTheirHintsUnderThePointer)
-{
-    select({1});
-    page->PopupMenu2Popup();
-    page->PopupMenu2->popup(page->ListView1->mapToGlobal(QPoint(40, 40)));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(page->PopupMenu2));
-    const auto pointAt = [&](QAction* item) {
-        QTest::mouseMove(page->PopupMenu2, page->PopupMenu2->actionGeometry(item).center());
-        return form->statusText(0);
-    };
-    EXPECT_EQ(pointAt(page->DeleteMenu),
-              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
-    EXPECT_EQ(pointAt(page->Copy3), QString());
-    EXPECT_EQ(pointAt(page->DeleteMenu),
-              QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
-    page->PopupMenu2->close();
 }
 
 } // namespace

@@ -1,9 +1,14 @@
-// The history page on a shown main window: choosing a pair of histories, moving,
-// deleting and sorting entries, applying them to the drop-downs and the files,
-// discarding unapplied edits, and the splitter with the buttons that follow it.
+// The history page on a host of its own, beside the four path inputs whose
+// drop-downs it edits: choosing a pair of histories, moving, deleting and sorting
+// entries, applying them to the drop-downs and the files, discarding unapplied edits,
+// and the splitter with the buttons that follow it.
 #include "paths/ui/HistoryPage.h"
+#include "app/SettingsStore.h"
+#include "desktop/PathInput.h"
 #include "platform/TextFile.h"
-#include "support/FormFixture.h"
+#include "support/PageHost.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempTree.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -14,20 +19,39 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
 namespace {
 
-class HistoryPageTest : public FormFixture
+class HistoryPageTest : public ::testing::Test
 {
 protected:
-    void open()
+    // Shows the page with the drop-downs of history files 1 to 4 loaded, and the
+    // height of its upper list as the settings give it, when they do.
+    void open(std::optional<int> listBox1Height = std::nullopt)
     {
-        form = makeForm();
-        form->show();
+        page = nullptr;
+        host.reset();
+        host = std::make_unique<PageHost>(dialogs, tree.path("data/"), Page::Histories);
+        auto* inputs = new QWidget(host.get());
+        inputs->hide();
+        for (int n = 1; n <= 4; ++n) {
+            const QString number = QString::number(n);
+            PathInputNames names;
+            names.edit = QStringLiteral("Edit") + number;
+            names.comboBox = QStringLiteral("ComboBox") + number;
+            names.button = QStringLiteral("SpeedButton") + number;
+            names.historyNumber = n;
+            new PathInput(*inputs, host->services(), names);
+        }
+        page = new HistoryPage(host->sheet(), host->services());
+        if (listBox1Height)
+            host->registrations().setSetting(PageSetting::ListBox1Height, *listBox1Height);
+        host->start();
         QApplication::processEvents();
-        form->PageControl1->setCurrentIndex(5);
-        QApplication::processEvents();
-        page = form->findChild<HistoryPage*>();
-        ASSERT_NE(page, nullptr);
     }
 
     void writeHistory(int n, const std::vector<std::string>& lines)
@@ -54,8 +78,8 @@ protected:
     QStringList comboLines(int n) const
     {
         QStringList items;
-        for (int index = 0; index < form->registrations().historyComboBox(n)->count(); ++index)
-            items << form->registrations().historyComboBox(n)->itemText(index);
+        for (int index = 0; index < host->registrations().historyComboBox(n)->count(); ++index)
+            items << host->registrations().historyComboBox(n)->itemText(index);
         return items;
     }
 
@@ -95,7 +119,9 @@ protected:
         send(QEvent::MouseButtonRelease, to, Qt::NoButton);
     }
 
-    std::unique_ptr<TForm1> form;
+    quorvex::test::TempTree tree;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<PageHost> host;
     HistoryPage* page = nullptr;
 };
 
@@ -128,8 +154,8 @@ TEST_F(HistoryPageTest, PageButtonsChooseOnePairAndLeavingDiscardsTheEdits)
 
     select(*page->ListBox1, {0});
     page->Button1->click();
-    form->PageControl1->setCurrentIndex(4);
-    form->PageControl1->setCurrentIndex(5);
+    host->registrations().pageChanged(PageIndex(Page::Options));
+    host->registrations().pageChanged(PageIndex(Page::Histories));
     EXPECT_FALSE(page->SpeedButton9->isChecked());
     EXPECT_FALSE(page->SpeedButton10->isChecked());
     EXPECT_EQ(page->ListBox1->count(), 0);
@@ -160,9 +186,9 @@ TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose
     const auto q = [](const std::string& path) { return QString::fromStdString(path); };
     EXPECT_EQ(comboLines(1), QStringList({q(upper[0]), q(upper[2]), q(upper[4])}));
     EXPECT_EQ(comboLines(2), QStringList({q(q1), q(q0)}));
-    EXPECT_EQ(form->registrations().historyComboBox(1)->currentIndex(), -1);
+    EXPECT_EQ(host->registrations().historyComboBox(1)->currentIndex(), -1);
 
-    form->close();
+    host->finish();
     EXPECT_EQ(readHistory(1), (std::vector<std::string>{upper[0], upper[2], upper[4]}));
     EXPECT_EQ(readHistory(2), (std::vector<std::string>{q1, q0}));
 }
@@ -266,9 +292,9 @@ TEST_F(HistoryPageTest, ButtonsFollowTheListsAndTheSplitterHeightIsKept)
     EXPECT_EQ(page->SpeedButton14->y(), page->Button2->y());
     EXPECT_EQ(page->SpeedButton15->y(),
               page->SpeedButton14->y() + page->SpeedButton14->height() + 3);
-    form->close();
+    const std::optional<int> kept = host->registrations().setting(PageSetting::ListBox1Height);
 
-    open();
+    open(kept);
     EXPECT_EQ(page->ListBox1->height(), HistoryPage::DefaultListBox1Height + 40);
     dragSplitter(1000);
     EXPECT_EQ(page->ListBox2->height(), HistoryPage::MinListHeight);
@@ -278,10 +304,7 @@ TEST_F(HistoryPageTest, ButtonsFollowTheListsAndTheSplitterHeightIsKept)
 
 TEST_F(HistoryPageTest, AStoredHeightBeyondThePageLeavesBothListsVisible)
 {
-    tree.file("config/Vorle/Quorvex.reg", "Windows Registry Editor Version 5.00\r\n\r\n"
-                                          "[HKEY_CURRENT_USER\\Software\\Vorle\\Quorvex]\r\n"
-                                          "\"height\"=dword:00001388\r\n");
-    open();
+    open(static_cast<int>(quorvex::app::kMaxListBoxHeight)); // the most the settings give
     EXPECT_EQ(page->ListBox2->height(), HistoryPage::MinListHeight);
 }
 

@@ -1,6 +1,6 @@
 // The trash page on a small host of its own: the snapshot and its counter, restore
-// and purge batches with their questions and the trash file, select all; and inside
-// the real main window, items deleted on the empty-item page and brought back here,
+// and purge batches with their questions and the trash file, select all; and beside
+// the empty-item page on the same host, items deleted there and brought back here,
 // one with a name that is not UTF-8, whose bytes reach the trash file and the disk.
 #include "trash/ui/TrashPage.h"
 #include "controls/TMyListView.h"
@@ -12,9 +12,10 @@
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
-#include "support/FormFixture.h"
 #include "support/ListRows.h"
 #include "support/PageHost.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempTree.h"
 #include "trash/TrashStore.h"
 #include "trash/ui/TrashListModel.h"
 
@@ -24,15 +25,18 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace {
 
 using namespace quorvex::platform;
 using Kind = ScriptedDialogs::Kind;
 
-class TrashPageTest : public FormFixture
+class TrashPageTest : public ::testing::Test
 {
 protected:
     // Starts the page alone on a trash file holding these entries.
@@ -44,15 +48,14 @@ protected:
         host->start();
     }
 
-    // Starts the whole window, its trash page in view.
-    void startWindow(const std::vector<std::string>& entries)
+    // Starts the page with the empty-item page beside it, on the same trash list.
+    void startWithEmptyItemsPage(const std::vector<std::string>& entries)
     {
         writeTrashFile(entries);
-        form = makeForm();
-        form->show();
-        form->PageControl1->setCurrentIndex(PageIndex(Page::Trash));
-        page = form->findChild<TrashPage*>();
-        ASSERT_NE(page, nullptr);
+        host = std::make_unique<PageHost>(dialogs, tree.path("data/"), Page::Trash);
+        emptyPage = new EmptyItemsPage(*new QWidget(host.get()), host->services());
+        page = new TrashPage(host->sheet(), host->services());
+        host->start();
     }
 
     void writeTrashFile(const std::vector<std::string>& entries)
@@ -65,8 +68,8 @@ protected:
 
     std::string trashFile() const { return quorvex::TrashListPath(tree.path("data/")); }
 
-    // The trash list in memory, of the host or the window.
-    std::vector<std::string>& trashList() { return form ? form->TrashList() : host->TrashList(); }
+    // The trash list in memory.
+    std::vector<std::string>& trashList() { return host->TrashList(); }
 
     void click(TSwitchButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -82,9 +85,11 @@ protected:
         return quorvex::test::TrashFileEntries(trashFile());
     }
 
+    quorvex::test::TempTree tree;
+    ScriptedDialogs dialogs;
     std::unique_ptr<PageHost> host;
-    std::unique_ptr<TForm1> form;
     TrashPage* page = nullptr;
+    EmptyItemsPage* emptyPage = nullptr;
 };
 
 // Both captions of the toggle clear its rounded ends; the row of buttons and the
@@ -251,9 +256,8 @@ TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
     tree.setReadOnly("t/ro.txt", true);
     tree.dir("t/sub/leaf");
     const std::string odd = tree.file("t/caf\xE9"); // a name that is not UTF-8
-    startWindow({});
-    auto* emptyPage = form->findChild<EmptyItemsPage*>();
-    form->PageControl1->setCurrentIndex(2);
+    startWithEmptyItemsPage({});
+    host->registrations().pageChanged(PageIndex(Page::EmptyItems));
     dialogs.scriptFolder(QString::fromStdString(tree.path("t")));
     QTest::mouseClick(emptyPage->SwitchButton5, Qt::LeftButton);
     ASSERT_EQ(emptyPage->model().rowCount(), 3);
@@ -266,7 +270,7 @@ TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
     EXPECT_NE(ReadWholeFile(trashFile()).value_or("").find("\r\n" + odd + "=32\r\n"),
               std::string::npos);
 
-    form->PageControl1->setCurrentIndex(3);
+    host->registrations().pageChanged(PageIndex(Page::Trash));
     click(page->GomiOpenSwBtn);
     EXPECT_EQ(column(0).mid(0, 2), (QStringList{"ro.txt", "leaf"}));
     click(page->AllSelectBtn);
