@@ -159,7 +159,7 @@ void ComparePage::buildPopupMenu()
         },
         {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2", "SaveList1"});
     Actions->setListTable(QStringLiteral("比較結果.tsv"),
-                          [this] { return quorvex::ComparisonTable(engine_); });
+                          [this] { return quorvex::ComparisonTable(engine_, model_->words()); });
     PopupMenu3 = Actions->Menu;
     N3 = Actions->OpenFolder;
     A1 = Actions->SelectAll;
@@ -216,7 +216,7 @@ void ComparePage::StartComparison()
         services_.paths.icons().clearIconCache();
         model_->setCaption(0, ShownText(engine_.captionA()));
         model_->setCaption(1, ShownText(engine_.captionB()));
-        model_->setCaption(5, ShownText(engine_.contentHeader()));
+        model_->setCaption(5, ShownText(engine_.contentHeader(model_->words())));
         model_->showRows();
         sort_.clearMarker(*ListView2);
         PathA->AddToHistory(pathA);
@@ -269,9 +269,11 @@ void ComparePage::ListView2ColumnClick(int column)
     const int direction = sort_.takeDirection(column);
     std::vector<quorvex::ComparisonRow>& rows = engine_.rows();
     if (column == 0)
-        quorvex::SortComparisonRowsByName(rows, static_cast<quorvex::SortKey>(direction));
+        quorvex::SortComparisonRowsByName(rows, static_cast<quorvex::SortKey>(direction),
+                                          model_->words());
     else
-        quorvex::SortComparisonRowsByCell(rows, quorvex::MakeSortKey(column - 1, direction != 0));
+        quorvex::SortComparisonRowsByCell(rows, quorvex::MakeSortKey(column - 1, direction != 0),
+                                          model_->words());
     sort_.markSorted(*ListView2, column, direction);
     AnnounceNewRowOrder(*model_);
 }

@@ -178,7 +178,9 @@ void DupSearchPage::buildPopupMenu()
                             {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2",
                              "MenuItem3", "SaveList2"});
     Actions->setListTable(QStringLiteral("検索結果.tsv"),
-                          [this] { return quorvex::DupTable(DupList_); });
+                          [this] {
+        return quorvex::DupTable(DupList_, TextBytes(DupWords::reference()));
+    });
     PopupMenu1 = Actions->Menu;
     N4 = Actions->OpenFolder;
     A2 = Actions->SelectAll;

@@ -255,5 +255,5 @@ void EmptyItemsPage::DeleteEmptyItems()
 
 void EmptyItemsPage::showCount()
 {
-    Panel10->setText(ShownText(quorvex::FormatItemCount(model_->EmptyItemList().size())));
+    Panel10->setText(tr("%1 個").arg(model_->EmptyItemList().size()));
 }
