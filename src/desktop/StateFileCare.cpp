@@ -25,7 +25,7 @@ void StateFileCare::read(const std::function<StateFileRead()>& load)
     const QString path = ShownText(path_);
     dialogs_.showMessage(
         &window_,
-        QStringLiteral("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
+        tr("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
                        "上書きする前に、元のファイルを「%2.damaged-番号」として残します。")
             .arg(path, ShownText(quorvex::platform::LastComponent(path_))));
 }
