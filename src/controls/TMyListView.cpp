@@ -81,6 +81,24 @@ int TMyListViewHeader::markedCaptionWidth(int column) const
     return fontMetrics().horizontalAdvance(caption) + imageWidth + 3 * margin;
 }
 
+void TMyListViewHeader::fitCaptions()
+{
+    if (!model())
+        return;
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    for (int column = 0; column < count(); ++column) {
+        const int needed =
+            fontMetrics().horizontalAdvance(model()->headerData(column, orientation()).toString()) +
+            margins;
+        if (needed <= sectionSize(column))
+            continue;
+        const auto limits = widthLimits_.find(column);
+        if (limits != widthLimits_.end() && limits->second > 0)
+            limits->second = std::max(limits->second, needed);
+        resizeSection(column, needed);
+    }
+}
+
 void TMyListViewHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     QHeaderView::paintSection(painter, rect, logicalIndex);
