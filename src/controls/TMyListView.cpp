@@ -83,19 +83,18 @@ int TMyListViewHeader::markedCaptionWidth(int column) const
 
 void TMyListViewHeader::fitCaptions()
 {
-    if (!model())
-        return;
-    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
     for (int column = 0; column < count(); ++column) {
-        const int needed =
-            fontMetrics().horizontalAdvance(model()->headerData(column, orientation()).toString()) +
-            margins;
-        if (needed <= sectionSize(column))
+        const QString caption =
+            model() ? model()->headerData(column, orientation()).toString() : QString();
+        if (fontMetrics().horizontalAdvance(caption) + 2 * margin <= sectionSize(column))
             continue;
+        // Room for a sort marker too, now that the column grows anyway.
+        const int width = markedCaptionWidth(column) - margin;
         const auto limits = widthLimits_.find(column);
         if (limits != widthLimits_.end() && limits->second > 0)
-            limits->second = std::max(limits->second, needed);
-        resizeSection(column, needed);
+            limits->second = std::max(limits->second, width);
+        resizeSection(column, width);
     }
 }
 

@@ -36,6 +36,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -317,9 +318,12 @@ void DupSearchPage::setGroupColumnShown(bool shown)
     TMyListViewHeader* header = ListView4->GetColumnHandle();
     const int column = DupListModel::GroupColumn;
     if (shown) {
-        header->setColumnWidthLimits(column, kGroupColumnWidth, kGroupColumnWidth);
+        // Wide enough for the caption and the sort marker the search leaves on it.
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        const int width = std::max(kGroupColumnWidth, header->markedCaptionWidth(column) - margin);
+        header->setColumnWidthLimits(column, width, width);
         ListView4->setColumnHidden(column, false);
-        ListView4->setColumnWidth(column, kGroupColumnWidth);
+        ListView4->setColumnWidth(column, width);
     } else {
         ListView4->setColumnHidden(column, true);
     }
