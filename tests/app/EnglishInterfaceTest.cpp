@@ -8,6 +8,8 @@
 #include "desktop/TFolderFileDlg.h"
 #include "desktop/TYesAllNoCancelBox.h"
 
+#include <QDialog>
+#include <QItemSelectionModel>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -55,6 +57,13 @@ TEST_F(EnglishInterfaceTest, NoTextOfTheProgramIsJapanese)
 {
     const InterfaceTranslations english(InterfaceLanguage::English, QUORVEX_BINARY_DIR "/");
     fill();
+    // The properties of a listed file open beside the window.
+    showPage(Page::Duplicates);
+    auto* list = form->findChild<QAbstractItemView*>(QStringLiteral("ListView4"));
+    list->selectionModel()->select(list->model()->index(0, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list->findChild<QAction*>(QStringLiteral("MenuItem3"))->trigger();
+    ASSERT_NE(form->findChild<QDialog*>(QStringLiteral("ItemPropertiesDialog")), nullptr);
     // A refused comparison and a search that finds nothing speak through messages.
     showPage(Page::Compare);
     type("Edit1", tree.path("no such folder"));
@@ -79,6 +88,7 @@ TEST_F(EnglishInterfaceTest, NoTextOfTheProgramIsJapanese)
     OpenWithDialog openWith(form.get(), QStringLiteral("/x.txt"), {QStringLiteral("Editor")}, 1);
     add(textsWhileOpen([&] { openWith.exec(); }));
 
+    japanese.removeDuplicates();
     EXPECT_EQ(japanese, QStringList());
 }
 
