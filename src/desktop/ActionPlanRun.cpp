@@ -158,7 +158,7 @@ void OfferEmptyFolderSearch(const PageServices& services, const quorvex::ActionP
     if (services.dialogs.askYesNo(
             &services.window, ActionPlanRun::tr("空のフォルダ"),
             ActionPlanRun::tr("ファイルがなくなって空になったフォルダがあります。\n[ %1 ]\n\n"
-                           "このフォルダの中で、空のフォルダとファイルを探しますか？")
+                              "このフォルダの中で、空のフォルダとファイルを探しますか？")
                 .arg(folder)))
         services.registrations.searchEmptyItems(folder);
 }

@@ -53,8 +53,8 @@ std::optional<int> NeededWidth(const QWidget& widget)
         if (button->text().isEmpty() || button->toolButtonStyle() == Qt::ToolButtonIconOnly)
             return std::nullopt;
         // The label's room: inside the frame, beside an icon shown before the text.
-        const bool besideIcon = button->toolButtonStyle() == Qt::ToolButtonTextBesideIcon &&
-                                !button->icon().isNull();
+        const bool besideIcon =
+            button->toolButtonStyle() == Qt::ToolButtonTextBesideIcon && !button->icon().isNull();
         return metrics.horizontalAdvance(WithoutMnemonic(button->text())) +
                2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
                (besideIcon ? button->iconSize().width() + 4 : 0);

@@ -112,18 +112,17 @@ void DupSearchPage::buildTopBar()
                                .buttonCaption = QString(),
                                .buttonHint = tr("検索するファイル|右クリックでクリア"),
                                .buttonGlyph = imagelist1::Document});
-    FolderInput =
-        new PathInput(*Panel14, services_,
-                      {.edit = QStringLiteral("Edit4"),
-                       .comboBox = QStringLiteral("ComboBox4"),
-                       .button = QStringLiteral("SpeedButton4"),
-                       .historyNumber = 4,
-                       .editName = tr("調べるフォルダ"),
-                       .comboBoxName = tr("履歴 フォルダ"),
-                       .hint = tr("フォルダ|探す場所を入力"),
-                       .buttonCaption = QString(),
-                       .buttonHint = tr("調べるフォルダ|指定したフォルダ内を検索"),
-                       .buttonGlyph = imagelist1::Folder});
+    FolderInput = new PathInput(*Panel14, services_,
+                                {.edit = QStringLiteral("Edit4"),
+                                 .comboBox = QStringLiteral("ComboBox4"),
+                                 .button = QStringLiteral("SpeedButton4"),
+                                 .historyNumber = 4,
+                                 .editName = tr("調べるフォルダ"),
+                                 .comboBoxName = tr("履歴 フォルダ"),
+                                 .hint = tr("フォルダ|探す場所を入力"),
+                                 .buttonCaption = QString(),
+                                 .buttonHint = tr("調べるフォルダ|指定したフォルダ内を検索"),
+                                 .buttonGlyph = imagelist1::Folder});
     FileInput->place(4, 34);
     FolderInput->place(4, 60);
     connect(FileInput->Button, &QToolButton::clicked, this,
@@ -179,8 +178,7 @@ void DupSearchPage::buildPopupMenu()
                             [this](int row) { return model_->RecordPath(row); },
                             {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2",
                              "MenuItem3", "SaveList2"});
-    Actions->setListTable(tr("検索結果.tsv"),
-                          [this] {
+    Actions->setListTable(tr("検索結果.tsv"), [this] {
         return quorvex::DupTable(DupList_, TextBytes(DupWords::reference()));
     });
     PopupMenu1 = Actions->Menu;
@@ -402,9 +400,8 @@ void DupSearchPage::MoveMenu1Click()
 {
     if (services_.isBusy())
         return;
-    const QString folder =
-        BrowseForFolder(services_.dialogs, &services_.window,
-                        tr("移動先のフォルダを選択して下さい"), lastMoveFolder_);
+    const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
+                                           tr("移動先のフォルダを選択して下さい"), lastMoveFolder_);
     if (folder.isEmpty())
         return;
     lastMoveFolder_ = folder;

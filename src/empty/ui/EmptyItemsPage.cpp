@@ -170,9 +170,9 @@ void EmptyItemsPage::setSwitchButton5Caption(const QString& caption)
 void EmptyItemsPage::SwitchButton5Click()
 {
     if (SwitchButton5->Down() && !searching()) {
-        const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
-                                               tr("調べるフォルダを選択して下さい"),
-                                               LastEmptySearchFolder_);
+        const QString folder =
+            BrowseForFolder(services_.dialogs, &services_.window,
+                            tr("調べるフォルダを選択して下さい"), LastEmptySearchFolder_);
         const std::string path = TextBytes(folder);
         if (!folder.isEmpty() && quorvex::platform::IsExistingFolder(path))
             SearchFolder(folder, path);
