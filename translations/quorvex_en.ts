@@ -260,6 +260,17 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
 </context>
 <context>
+    <name>CloseSequence</name>
+    <message>
+        <source>次のファイルを保存できませんでした。以前の内容はそのまま残っています。
+
+</source>
+        <translation>These files could not be saved. Their former contents are left as they were.
+
+</translation>
+    </message>
+</context>
+<context>
     <name>ComparePage</name>
     <message>
         <source>比較するフォルダ、ファイルをフルパス名で入力</source>
@@ -821,6 +832,29 @@ The list could not be saved.</translation>
     </message>
 </context>
 <context>
+    <name>MaskBar</name>
+    <message>
+        <source>指定拡張子は除外 </source>
+        <translation>Exclude these extensions </translation>
+    </message>
+    <message>
+        <source>比較対象ファイルを決める（チェックなら、マスクで指定した拡張子のファイを除く）</source>
+        <translation>Chooses the files that take part (when ticked, the files with the masks&apos; extensions are left out)</translation>
+    </message>
+    <message>
+        <source>マスク</source>
+        <translation>Mask</translation>
+    </message>
+    <message>
+        <source>マスクを使用する。 </source>
+        <translation>Use masks. </translation>
+    </message>
+    <message>
+        <source>Caskwell で登録したファイルマスクを使用するか決める</source>
+        <translation>Whether to use the file masks registered with Caskwell</translation>
+    </message>
+</context>
+<context>
     <name>OpenWithDialog</name>
     <message>
         <source>プログラムから開く</source>
@@ -1047,34 +1081,6 @@ The file is too large or could not be read, so only part of it was read. Before 
     <message>
         <source>終了</source>
         <translation>Quit</translation>
-    </message>
-    <message>
-        <source>指定拡張子は除外 </source>
-        <translation>Exclude these extensions </translation>
-    </message>
-    <message>
-        <source>比較対象ファイルを決める（チェックなら、マスクで指定した拡張子のファイを除く）</source>
-        <translation>Chooses the files that take part (when ticked, the files with the masks&apos; extensions are left out)</translation>
-    </message>
-    <message>
-        <source>マスク</source>
-        <translation>Mask</translation>
-    </message>
-    <message>
-        <source>マスクを使用する。 </source>
-        <translation>Use masks. </translation>
-    </message>
-    <message>
-        <source>Caskwell で登録したファイルマスクを使用するか決める</source>
-        <translation>Whether to use the file masks registered with Caskwell</translation>
-    </message>
-    <message>
-        <source>次のファイルを保存できませんでした。以前の内容はそのまま残っています。
-
-</source>
-        <translation>These files could not be saved. Their former contents are left as they were.
-
-</translation>
     </message>
 </context>
 <context>

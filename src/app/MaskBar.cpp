@@ -20,7 +20,7 @@ MaskBar::MaskBar(QWidget* parent, quorvex::FilterSettings& filters)
     ExclusionChkBox = new QCheckBox(tr("指定拡張子は除外 "), this);
     ExclusionChkBox->setObjectName(QStringLiteral("ExclusionChkBox"));
     SetHint(*ExclusionChkBox, tr("比較対象ファイルを決める（チェックなら、マスクで指定"
-                                             "した拡張子のファイを除く）"));
+                                 "した拡張子のファイを除く）"));
     // The check boxes are as wide as their captions need (at least as placed for the
     // Japanese ones); the mask list between them takes the room left.
     ExclusionChkBox->setGeometry(8, 3, std::max(130, ExclusionChkBox->sizeHint().width()), 20);
