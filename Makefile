@@ -88,9 +88,11 @@ package: installable
 test-install: installable
 	cd $(BUILD) && ctest --output-on-failure -L install
 
-# The README's and the metainfo's pictures, docs/screenshots/*.png, taken under Xvfb.
+# The README's and the metainfo's pictures, docs/screenshots/*.png, taken under Xvfb;
+# the English interface's in docs/screenshots/en/.
 screenshots: build
-	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots
+	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots ja
+	@bash scripts/screenshots.sh $(BUILD)/quorvex docs/screenshots/en en
 
 clean:
 	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) build-windows build-windows-desktop quorvex_*.deb \

@@ -74,7 +74,7 @@ int main(int argc, char** argv)
     std::vector<std::string> names;
     names.reserve(rows.size());
     for (const auto& row : rows)
-        names.push_back(row.name());
+        names.push_back(row.name(page->model().words()));
     QElapsedTimer timer;
     timer.start();
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

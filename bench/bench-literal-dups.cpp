@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "LiteralPairing.h"
+#include "cli/CliWords.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSort.h"
 #include "duplicates/DupTable.h"
@@ -28,5 +29,5 @@ int main(int argc, char** argv)
     SortDupListByCell(list, 65536 + kCellGroup);
     AssignBands(list);
 
-    return DupTable(list).write(OutputFormat::Tsv) ? 0 : 1;
+    return DupTable(list, cli::kReferenceWord).write(OutputFormat::Tsv) ? 0 : 1;
 }

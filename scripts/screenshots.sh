@@ -2,18 +2,27 @@
 # make screenshots: starts the desktop program under its own Xvfb on example trees
 # (scripts/screenshot-trees.py), runs a comparison with content, a duplicate search
 # at 80 % and an empty-item search, opens the trash page, and writes one picture of
-# the window per page: compare.png, duplicates.png, empty.png, trash.png.
+# the window per page: compare.png, duplicates.png, empty.png, trash.png,
+# options.png, history.png. LANGUAGE ja (the default) or en chooses the locale the
+# program starts in, and so its interface language.
 #
-#   screenshots.sh PROGRAM [OUTPUT_FOLDER]   (default docs/screenshots)
+#   screenshots.sh PROGRAM [OUTPUT_FOLDER [LANGUAGE]]   (default docs/screenshots ja)
 set -euo pipefail
 program=$(realpath "$1")
 out=$(realpath -m "${2:-docs/screenshots}")
+language=${3:-ja}
 here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${QUORVEX_SCREENSHOT_DISPLAY:-}" ]; then
     # A display of its own, so that every run takes the same pictures.
     exec xvfb-run -a -s "-screen 0 1024x768x24" env QUORVEX_SCREENSHOT_DISPLAY=1 \
-        bash "$0" "$program" "$out"
+        bash "$0" "$program" "$out" "$language"
 fi
+# The middle of each page's tab, in tab order, for the captions of the language.
+case $language in
+    ja) locale=ja_JP.UTF-8 tabs=(50 177 325 422 523 608) ;;
+    en) locale=en_US.UTF-8 tabs=(50 192 374 496 561 657) ;;
+    *) echo "screenshots: LANGUAGE is ja or en" >&2; exit 64 ;;
+esac
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -22,8 +31,9 @@ examples=${TMPDIR:-/tmp}/quorvex-examples
 trash_entries=$(python3 "$here/screenshot-trees.py" "$examples")
 
 # Fresh settings (the duplicate threshold at 80 %) and data (the trash list).
+unset LC_ALL LC_MESSAGES LANGUAGE
 export QUORVEX_CONFIG_HOME=$work/config QUORVEX_DATA_DIR=$work/data/ \
-    XDG_RUNTIME_DIR=$work/runtime LANG=ja_JP.UTF-8 TZ=Asia/Tokyo ASAN_OPTIONS=detect_leaks=0
+    XDG_RUNTIME_DIR=$work/runtime LANG=$locale TZ=Asia/Tokyo ASAN_OPTIONS=detect_leaks=0
 mkdir -p "$work/config/Vorle" "$work/data" "$work/runtime"
 chmod 700 "$work/runtime"
 printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
@@ -56,19 +66,19 @@ shot() { # name: waits for the page to settle, the pointer off the window
     echo "screenshots: $out/$1.png"
 }
 
-click 50 47 # ファイルの比較
+click "${tabs[0]}" 47 # ファイルの比較
 type_path 400 108 "$examples/project"
 type_path 400 133 "$examples/project-backup"
 click 101 75 # 内容を比較する
 click 43 75  # 開始
 shot compare 3
 
-click 177 47 # 重複と同一ファイルの検索
+click "${tabs[1]}" 47 # 重複と同一ファイルの検索
 type_path 400 130 "$examples/photos"
 click 46 74 # 開始
 shot duplicates 3
 
-click 325 47 # 空のフォルダとファイル
+click "${tabs[2]}" 47 # 空のフォルダとファイル
 click 52 74  # 設定／開始 asks for the folder
 chooser=""
 for _ in $(seq 50); do
@@ -86,9 +96,15 @@ for _ in 1 2 3; do # the first Return may only take the completion
 done
 shot empty 3
 
-click 422 47 # ごみ箱
+click "${tabs[3]}" 47 # ごみ箱
 click 55 74  # ごみ箱を開く
 shot trash
+
+click "${tabs[4]}" 47 # Option
+shot options
+
+click "${tabs[5]}" 47 # 検索履歴の編集
+shot history
 
 click 121 16 # 終了
 wait "$pid"

@@ -20,7 +20,7 @@ void CloseSequence::run()
     registrations_.runStores(StateStore::TrashList, false);
     registrations_.runStores(StateStore::Histories, false);
     if (!failures_.lines().isEmpty())
-        dialogs_.showMessage(&window_, QStringLiteral("次のファイルを保存できませんでした。"
-                                                      "以前の内容はそのまま残っています。\n\n") +
+        dialogs_.showMessage(&window_, tr("次のファイルを保存できませんでした。"
+                                          "以前の内容はそのまま残っています。\n\n") +
                                            failures_.lines().join(u'\n'));
 }

@@ -3,6 +3,8 @@
 // list, the histories. A file that could not be written keeps its old contents; one
 // message after the last store names each such file with its reason.
 
+#include <QCoreApplication>
+
 #include <functional>
 
 class Dialogs;
@@ -12,6 +14,8 @@ class SaveFailures;
 
 class CloseSequence
 {
+    Q_DECLARE_TR_FUNCTIONS(CloseSequence)
+
 public:
     // `writeSettings` adds to `failures` when the settings could not be written.
     CloseSequence(Dialogs& dialogs, QWidget& window, PageRegistrations& registrations,

@@ -9,27 +9,33 @@
 #include <QCheckBox>
 #include <QComboBox>
 
+#include <algorithm>
+
 MaskBar::MaskBar(QWidget* parent, quorvex::FilterSettings& filters)
     : QFrame(parent), filters_(filters)
 {
     setObjectName(QStringLiteral("Panel4"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
 
-    ExclusionChkBox = new QCheckBox(QStringLiteral("指定拡張子は除外 "), this);
+    ExclusionChkBox = new QCheckBox(tr("指定拡張子は除外 "), this);
     ExclusionChkBox->setObjectName(QStringLiteral("ExclusionChkBox"));
-    SetHint(*ExclusionChkBox, QStringLiteral("比較対象ファイルを決める（チェックなら、マスクで指定"
-                                             "した拡張子のファイを除く）"));
-    ExclusionChkBox->setGeometry(8, 3, 130, 20);
+    SetHint(*ExclusionChkBox, tr("比較対象ファイルを決める（チェックなら、マスクで指定"
+                                 "した拡張子のファイを除く）"));
+    // The check boxes are as wide as their captions need (at least as placed for the
+    // Japanese ones); the mask list between them takes the room left.
+    ExclusionChkBox->setGeometry(8, 3, std::max(130, ExclusionChkBox->sizeHint().width()), 20);
 
     MaskTitleComboBox = new QComboBox(this);
     MaskTitleComboBox->setObjectName(QStringLiteral("MaskTitleComboBox"));
-    MaskTitleComboBox->setAccessibleName(QStringLiteral("マスク"));
-    MaskTitleComboBox->setGeometry(142, 2, 240, 22);
+    MaskTitleComboBox->setAccessibleName(tr("マスク"));
 
-    CheckBox1 = new QCheckBox(QStringLiteral("マスクを使用する。 "), this);
+    CheckBox1 = new QCheckBox(tr("マスクを使用する。 "), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
-    SetHint(*CheckBox1, QStringLiteral("Caskwell で登録したファイルマスクを使用するか決める"));
-    CheckBox1->setGeometry(392, 3, 160, 20);
+    SetHint(*CheckBox1, tr("Caskwell で登録したファイルマスクを使用するか決める"));
+    const int useMasksWidth = std::max(160, CheckBox1->sizeHint().width());
+    CheckBox1->setGeometry(552 - useMasksWidth, 3, useMasksWidth, 20);
+    const int maskListLeft = ExclusionChkBox->geometry().right() + 5;
+    MaskTitleComboBox->setGeometry(maskListLeft, 2, CheckBox1->x() - 10 - maskListLeft, 22);
 
     for (QWidget* control :
          {static_cast<QWidget*>(ExclusionChkBox), static_cast<QWidget*>(MaskTitleComboBox),

@@ -45,8 +45,8 @@ QToolButton* makePaletteButton(QWidget& parent, const char* name, int tag, QPoin
     button->setObjectName(QString::fromLatin1(name));
     button->setProperty("tag", tag);
     button->setIcon(ImageList1Icon(imagelist1::Palette));
-    button->setAccessibleName(QStringLiteral("パレット"));
-    SetHint(*button, QStringLiteral("パレット"));
+    button->setAccessibleName(OptionsPage::tr("パレット"));
+    SetHint(*button, OptionsPage::tr("パレット"));
     button->setGeometry(QRect(at, QSize(23, 22)));
     return button;
 }
@@ -55,7 +55,7 @@ QToolButton* makeResetButton(QWidget& parent, const char* name, QPoint at)
 {
     auto* button = new QToolButton(&parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setText(QStringLiteral("初期化"));
+    button->setText(OptionsPage::tr("初期化"));
     button->setGeometry(QRect(at, QSize(60, 22)));
     return button;
 }
@@ -79,33 +79,27 @@ OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSet
       colorDepth_(colorDepth)
 {
     QWidget& sheet = tabSheet;
-    CheckBox5 = makeCheckBox(sheet, "CheckBox5", QStringLiteral("サイズは、バイト単位で表示する"),
+    CheckBox5 = makeCheckBox(sheet, "CheckBox5", tr("サイズは、バイト単位で表示する"),
                              QRect(24, 20, 320, 20));
     CheckBox5->setChecked(true);
 
-    Label1 =
-        makeLabel(sheet, "Label1", QStringLiteral("処理対象に以下のファイルも含める場合はチェック"),
-                  QPoint(24, 60));
-    SystemOkChkBox = makeCheckBox(sheet, "SystemOkChkBox", QStringLiteral("システム属性のファイル"),
-                                  QRect(40, 82, 240, 20));
-    HidenOkChkBox = makeCheckBox(sheet, "HidenOkChkBox", QStringLiteral("隠し属性のファイル"),
-                                 QRect(40, 106, 240, 20));
+    Label1 = makeLabel(sheet, "Label1", tr("処理対象に以下のファイルも含める場合はチェック"),
+                       QPoint(24, 60));
+    SystemOkChkBox =
+        makeCheckBox(sheet, "SystemOkChkBox", tr("システム属性のファイル"), QRect(40, 82, 240, 20));
+    HidenOkChkBox =
+        makeCheckBox(sheet, "HidenOkChkBox", tr("隠し属性のファイル"), QRect(40, 106, 240, 20));
 
-    Label4 = makeLabel(sheet, "Label4", QStringLiteral("ファイルの比較でのリストの背景色"),
-                       QPoint(24, 146));
-    Panel6 = makeColorPanel(sheet, "Panel6", 0, QStringLiteral("100%一致したリストの背景色"),
-                            QPoint(40, 168));
+    Label4 = makeLabel(sheet, "Label4", tr("ファイルの比較でのリストの背景色"), QPoint(24, 146));
+    Panel6 = makeColorPanel(sheet, "Panel6", 0, tr("100%一致したリストの背景色"), QPoint(40, 168));
     SpeedButton7 = makePaletteButton(sheet, "SpeedButton7", 0, QPoint(108, 168));
-    Panel7 = makeColorPanel(sheet, "Panel7", 1,
-                            QStringLiteral("一方のファイルが存在しない時のリストの背景色"),
+    Panel7 = makeColorPanel(sheet, "Panel7", 1, tr("一方のファイルが存在しない時のリストの背景色"),
                             QPoint(148, 168));
     SpeedButton8 = makePaletteButton(sheet, "SpeedButton8", 1, QPoint(216, 168));
     SpeedButton17 = makeResetButton(sheet, "SpeedButton17", QPoint(256, 168));
 
-    Label3 = makeLabel(sheet, "Label3", QStringLiteral("ファイルの重複でのリストの背景色"),
-                       QPoint(24, 212));
-    Panel1 = makeColorPanel(sheet, "Panel1", 2, QStringLiteral("右クリックで背景色を初期化"),
-                            QPoint(40, 234));
+    Label3 = makeLabel(sheet, "Label3", tr("ファイルの重複でのリストの背景色"), QPoint(24, 212));
+    Panel1 = makeColorPanel(sheet, "Panel1", 2, tr("右クリックで背景色を初期化"), QPoint(40, 234));
     SpeedButton6 = makePaletteButton(sheet, "SpeedButton6", 2, QPoint(108, 234));
     SpeedButton18 = makeResetButton(sheet, "SpeedButton18", QPoint(148, 234));
 
@@ -133,11 +127,11 @@ void OptionsPage::SystemOkChkBoxClick()
     quorvex::FilterSettings& filters = filters_;
     filters.includeSystem = SystemOkChkBox->isChecked();
     filters.includeHidden = HidenOkChkBox->isChecked();
-    QString text = filters.includeSystem ? QStringLiteral("システム属性") : QString();
+    QString text = filters.includeSystem ? tr("システム属性") : QString();
     if (filters.includeHidden) {
         if (!text.isEmpty())
-            text += QStringLiteral("、");
-        text += QStringLiteral("隠し属性");
+            text += tr("、");
+        text += tr("隠し属性");
     }
     status_.setText(1, text);
 }

@@ -146,13 +146,13 @@ void TForm1::buildTopBar()
     SwitchButton2 = createSwitchButton(QStringLiteral("SwitchButton2"), Panel3);
     SwitchButton2->setCaption(QStringLiteral("Version"));
     SwitchButton2->setAccessibleName(QStringLiteral("Version"));
-    SetHint(*SwitchButton2, QStringLiteral("バージョン情報"));
+    SetHint(*SwitchButton2, tr("バージョン情報"));
     SwitchButton2->setGeometry(4, 4, 75, 25);
     connect(SwitchButton2, &TSwitchButton::clicked, this, &TForm1::SwitchButton2Click);
 
     SwitchButton3 = createSwitchButton(QStringLiteral("SwitchButton3"), Panel3);
-    SwitchButton3->setCaption(QStringLiteral("終了"));
-    SwitchButton3->setAccessibleName(QStringLiteral("終了"));
+    SwitchButton3->setCaption(tr("終了"));
+    SwitchButton3->setAccessibleName(tr("終了"));
     SwitchButton3->setGeometry(84, 4, 75, 25);
     connect(SwitchButton3, &TSwitchButton::clicked, this, &QWidget::close);
 
@@ -185,9 +185,9 @@ void TForm1::buildPageControl()
         sheet = new QWidget;
         sheet->setObjectName(QString::fromLatin1(page.sheetName));
         if (page.tabPicture == kNoTabPicture)
-            PageControl1->addTab(sheet, ShownText(page.caption));
+            PageControl1->addTab(sheet, CaptionOf(page));
         else
-            PageControl1->addTab(sheet, ImageList1Icon(page.tabPicture), ShownText(page.caption));
+            PageControl1->addTab(sheet, ImageList1Icon(page.tabPicture), CaptionOf(page));
     }
     // A refused change is undone before anything else sees it.
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {

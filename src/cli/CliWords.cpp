@@ -88,4 +88,16 @@ std::string RunningTimeWords(RunEstimate& estimate)
     return text;
 }
 
+const ComparisonWords& ComparisonCellWords()
+{
+    static const ComparisonWords words{"大-小", "小-大", "新-旧",  "旧-新",
+                                       " 同",   "なし",  "内容(%)"};
+    return words;
+}
+
+std::string ItemCountWords(std::size_t count)
+{
+    return std::to_string(count) + " 個";
+}
+
 } // namespace quorvex::cli

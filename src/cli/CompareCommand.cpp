@@ -25,7 +25,8 @@ int RunCompareCommand(const CliOptions& options)
         return kExitRefused;
     }
 
-    return WriteResult(ComparisonTable(engine), options, progress.unreadCount());
+    return WriteResult(ComparisonTable(engine, ComparisonCellWords()), options,
+                       progress.unreadCount());
 }
 
 } // namespace quorvex::cli

@@ -131,7 +131,7 @@ int RunDupsCommand(const CliOptions& options)
 
     int status;
     if (!options.act) {
-        status = WriteResult(DupTable(list), options, unreadCount);
+        status = WriteResult(DupTable(list, kReferenceWord), options, unreadCount);
     } else {
         const DupPlan planned =
             PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,

@@ -29,7 +29,7 @@ int RunEmptyCommand(const CliOptions& options)
     SearchEmptyItems(folder, counter, list, *settings, progress);
     SortEmptyItemsByName(list);
 
-    return WriteResult(EmptyItemTable(list, FormatItemCount(counter)), options,
+    return WriteResult(EmptyItemTable(list, ItemCountWords(counter)), options,
                        progress.unreadCount());
 }
 

@@ -312,10 +312,14 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
         Walker(*this, Walker::Mode::SideB, listingsB, listingsA, rootB, rootA).run();
     }
     RestoreComparisonOrder(rows_);
-    contentHeader_ = "内容(%)";
-    if (compareContents_ && rowCount_ > 0)
-        contentHeader_ = std::to_string(percentSum_ / rowCount_) + "%";
+    averagePercent_ =
+        compareContents_ && rowCount_ > 0 ? static_cast<int>(percentSum_ / rowCount_) : -1;
     return {true, {}};
+}
+
+std::string ComparisonEngine::contentHeader(const ComparisonWords& words) const
+{
+    return averagePercent_ >= 0 ? std::to_string(averagePercent_) + "%" : words.contentHeader;
 }
 
 void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pathB)

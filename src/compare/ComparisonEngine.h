@@ -7,7 +7,7 @@
 //   ComparisonEngine engine(filters, observer);
 //   ComparisonOutcome outcome = engine.StartComparison(pathA, pathB, compareContents);
 //   if (!outcome.carriedOut) show outcome.warning;   // nothing was walked
-//   engine.rows(), engine.captionA(), engine.captionB(), engine.contentHeader()
+//   engine.rows(), engine.captionA(), engine.captionB(), engine.contentHeader(words)
 // The observer gets the overall progress (max = entries counted, one step per
 // entry), pumps after every file, and its cancelRequested() is the cancel switch.
 // The contents of paired folders' files are compared by a worker per core while
@@ -62,7 +62,9 @@ public:
     // Captions of columns 0, 1 and 5 after the run.
     const std::string& captionA() const { return captionA_; }
     const std::string& captionB() const { return captionB_; }
-    const std::string& contentHeader() const { return contentHeader_; }
+    // The average match of the content comparison ("66%"), or the header word
+    // without a content comparison or without rows.
+    std::string contentHeader(const ComparisonWords& words) const;
 
 private:
     class Walker;
@@ -86,7 +88,8 @@ private:
     std::string rootA_, rootB_;
     std::int64_t percentSum_ = 0;
     std::int64_t rowCount_ = 0;
-    std::string captionA_, captionB_, contentHeader_ = "内容(%)";
+    std::string captionA_, captionB_;
+    int averagePercent_ = -1;                   // -1: no content comparison, or no rows
     ContentComparisons* comparisons_ = nullptr; // during side A's walk with contents
 };
 

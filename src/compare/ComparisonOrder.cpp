@@ -51,15 +51,17 @@ int CompareNumericCells(std::string_view s1, std::string_view s2)
     return difference < 0 ? -1 : difference > 0 ? 1 : 0;
 }
 
-void SortComparisonRowsByName(std::vector<ComparisonRow>& rows, SortKey key)
+void SortComparisonRowsByName(std::vector<ComparisonRow>& rows, SortKey key,
+                              const ComparisonWords& words)
 {
-    const auto nameOf = [&rows](std::size_t row) -> std::string_view {
-        return rows[row].hasA() ? std::string_view(rows[row].displayName()) : kMissingSide;
+    const auto nameOf = [&rows, &words](std::size_t row) -> std::string_view {
+        return rows[row].hasA() ? rows[row].displayName() : words.missing;
     };
     ApplyRowOrder(rows, OrderRowsByText(rows.size(), nameOf, key != 0));
 }
 
-void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key)
+void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key,
+                              const ComparisonWords& words)
 {
     const int cell = static_cast<int>(key & 0xFFFF);
     const bool ascending = (key >> 16) == 1;
@@ -68,7 +70,7 @@ void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key)
         std::vector<std::pair<long long, std::uint32_t>> values;
         values.reserve(rows.size());
         for (std::size_t row = 0; row < rows.size(); ++row)
-            values.emplace_back(numericCellValue(rows[row].cell(6)),
+            values.emplace_back(numericCellValue(rows[row].cell(6, words)),
                                 static_cast<std::uint32_t>(row));
         std::sort(values.begin(), values.end(), [ascending](const auto& a, const auto& b) {
             if (a.first != b.first)
@@ -90,7 +92,7 @@ void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key)
     } else {
         built.reserve(rows.size());
         for (const auto& row : rows)
-            built.push_back(row.cell(cell));
+            built.push_back(row.cell(cell, words));
         textOf = [&built](std::size_t row) -> std::string_view { return built[row]; };
     }
     ApplyRowOrder(rows, OrderRowsByText(rows.size(), textOf, ascending));

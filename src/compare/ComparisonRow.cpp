@@ -11,7 +11,8 @@ Relation relationOf(std::int64_t a, std::int64_t b)
     return a > b ? Relation::Greater : a < b ? Relation::Smaller : Relation::Equal;
 }
 
-std::string relationText(Relation relation, const char* greater, const char* smaller)
+std::string relationText(Relation relation, const std::string& greater, const std::string& smaller,
+                         const std::string& same)
 {
     switch (relation) {
     case Relation::Greater:
@@ -19,7 +20,7 @@ std::string relationText(Relation relation, const char* greater, const char* sma
     case Relation::Smaller:
         return smaller;
     case Relation::Equal:
-        return " 同";
+        return same;
     case Relation::None:
         break;
     }
@@ -34,9 +35,14 @@ ComparisonRow::ComparisonRow(std::string displayName, std::shared_ptr<const std:
 {
 }
 
-std::string ComparisonRow::name() const
+std::string ComparisonRow::name(const ComparisonWords& words) const
 {
-    return hasA_ ? displayName_ : std::string(kMissingSide);
+    return hasA_ ? displayName_ : words.missing;
+}
+
+const std::string& ComparisonRow::sideName(bool sideB) const
+{
+    return sideB && counterpartName_ ? *counterpartName_ : displayName_;
 }
 
 void ComparisonRow::setRelations(const EntryFacts& a, const EntryFacts& b)
@@ -74,23 +80,21 @@ void ComparisonRow::markSideGone(bool sideB)
     hasRelations_ = false;
 }
 
-std::string ComparisonRow::cell(int index) const
+std::string ComparisonRow::cell(int index, const ComparisonWords& words) const
 {
     switch (index) {
     case 0:
-        if (!hasB_)
-            return std::string(kMissingSide);
-        return counterpartName_ ? *counterpartName_ : displayName_;
+        return hasB_ ? sideName(true) : words.missing;
     case 1:
-        return relationText(size_, "大-小", "小-大");
+        return relationText(size_, words.larger, words.smaller, words.same);
     case 2:
-        return relationText(time_, "新-旧", "旧-新");
+        return relationText(time_, words.newer, words.older, words.same);
     case 3: {
         if (!hasRelations_)
             return {};
         const std::string lettersA = FormatAttributeText(attributesA_);
         if (attributesA_ == attributesB_)
-            return lettersA.empty() ? " 同" : " 同  " + lettersA;
+            return lettersA.empty() ? words.same : words.same + "  " + lettersA;
         return lettersA + "-" + FormatAttributeText(attributesB_);
     }
     case 4:

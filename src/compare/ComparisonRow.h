@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "compare/ComparisonWords.h"
+
 namespace quorvex {
 
 // Facts of one entry as a walk gathers them. `time` is the local packed date-time in
@@ -36,7 +38,6 @@ enum class ContentCell : std::uint8_t
     NotShown,    // "-------"
 };
 
-inline constexpr std::string_view kMissingSide = "なし";
 constexpr int kCellCount = 7;
 
 class ComparisonRow
@@ -45,10 +46,12 @@ public:
     ComparisonRow(std::string displayName, std::shared_ptr<const std::string> pathCell, bool hasA,
                   bool hasB);
 
-    // Name: the display name, or "なし" when A lacks the entry.
-    std::string name() const;
+    // Name: the display name, or the missing word when A lacks the entry.
+    std::string name(const ComparisonWords& words) const;
     // Cells 0..6 (cell 5 is the path cell, cell 6 the plain percentage).
-    std::string cell(int index) const;
+    std::string cell(int index, const ComparisonWords& words) const;
+    // The entry's name on side A or B, whether or not that side has it.
+    const std::string& sideName(bool sideB) const;
     const std::string& displayName() const { return displayName_; }
     const std::string& pathCell() const { return *pathCell_; }
     bool hasA() const { return hasA_; }
@@ -58,12 +61,16 @@ public:
     void setRelations(const EntryFacts& a, const EntryFacts& b);
     void setContent(ContentCell cell, int percent);
     int percent() const { return percent_; }
+    Relation sizeRelation() const { return size_; }
+    Relation timeRelation() const { return time_; }
+    // True when both sides' facts were compared and their attributes are the same.
+    bool attributesAlike() const { return hasRelations_ && attributesA_ == attributesB_; }
     // The content column after "内容を比較する" is switched: the measured number
     // with "%" (empty without one) when checked, "-------" when unchecked.
     void showContent(bool checked);
     // Cell 0 when B's entry has another name (file-against-file mode).
     void setCounterpartName(std::string name);
-    // The entry of side A (or B) was deleted: that side's name becomes "なし" and the
+    // The entry of side A (or B) was deleted: that side's name becomes missing and the
     // relation cells 1 to 3 become empty.
     void markSideGone(bool sideB);
 

@@ -3,8 +3,8 @@
 #include "controls/TColorProgressBar.h"
 #include "controls/TNewTrackBar.h"
 #include "controls/TSwitchButton.h"
-#include "platform/desktop/ShownText.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <array>
 #include <optional>
@@ -30,18 +30,29 @@ const QColor navy(0, 0, 128), purple(128, 0, 128), green(0, 128, 0), maroon(128,
     darkRed(176, 0, 0), red(255, 0, 0);
 
 const std::array<SwitchButtonStyle, 11> switchButtonStyles{{
-    {.name = "SwitchButton2", .caption = "Version", .colorButton = navy, .hint = "バージョン情報"},
-    {.name = "SwitchButton3", .caption = "終了", .colorButton = purple},
-    {.name = "SwitchButton1", .caption = "開始", .colorButton = green, .colorDownText = red},
+    {.name = "SwitchButton2",
+     .caption = "Version",
+     .colorButton = navy,
+     .hint = QT_TRANSLATE_NOOP("ControlStyles", "バージョン情報")},
+    {.name = "SwitchButton3",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "終了"),
+     .colorButton = purple},
+    {.name = "SwitchButton1",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "開始"),
+     .colorButton = green,
+     .colorDownText = red},
     {.name = "CancelBtn", .caption = "Cancel", .colorButton = maroon, .groupIndex = 9},
-    {.name = "SwitchButton8", .caption = "開始", .colorButton = green, .colorDownText = red},
+    {.name = "SwitchButton8",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "開始"),
+     .colorButton = green,
+     .colorDownText = red},
     {.name = "SwitchButton6",
-     .caption = "削除",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "削除"),
      .colorButton = darkRed,
      .colorDownText = red,
      .handCursor = true},
     {.name = "SwitchButton5",
-     .caption = "設定／開始",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "設定／開始"),
      .colorButton = green,
      .groupIndex = 7,
      .colorDown = QColor(255, 255, 0),
@@ -50,11 +61,20 @@ const std::array<SwitchButtonStyle, 11> switchButtonStyles{{
      .shadowColor = green,
      .shadowDownColor = QColor(192, 192, 192),
      .handCursor = true},
-    {.name = "ModosuSwBtn", .caption = "元に戻す", .colorButton = navy, .handCursor = true},
-    {.name = "DelSwBtn", .caption = "ごみ箱から削除", .colorButton = darkRed, .handCursor = true},
-    {.name = "AllSelectBtn", .caption = "全て選択", .colorButton = navy, .handCursor = true},
+    {.name = "ModosuSwBtn",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "元に戻す"),
+     .colorButton = navy,
+     .handCursor = true},
+    {.name = "DelSwBtn",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "ごみ箱から削除"),
+     .colorButton = darkRed,
+     .handCursor = true},
+    {.name = "AllSelectBtn",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "全て選択"),
+     .colorButton = navy,
+     .handCursor = true},
     {.name = "GomiOpenSwBtn",
-     .caption = "ごみ箱を開く",
+     .caption = QT_TRANSLATE_NOOP("ControlStyles", "ごみ箱を開く"),
      .groupIndex = 3,
      .colorDown = QColor(0, 128, 128),
      .colorDownText = QColor(255, 255, 255),
@@ -86,7 +106,7 @@ TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
         button->setFontColor(Qt::white);
         button->setAllowAllUp(true);
         button->setRoundSize(10);
-        button->setCaption(ShownText(style.caption));
+        button->setCaption(QCoreApplication::translate("ControlStyles", style.caption));
         button->setGroupIndex(style.groupIndex);
         if (style.colorButton)
             button->setColorButton(*style.colorButton);
@@ -100,7 +120,7 @@ TSwitchButton* createSwitchButton(const QString& name, QWidget* parent)
         if (style.shadowDownColor)
             button->setShadowDownColor(*style.shadowDownColor);
         if (style.hint)
-            button->setToolTip(ShownText(style.hint));
+            button->setToolTip(QCoreApplication::translate("ControlStyles", style.hint));
         if (style.handCursor)
             button->setCursor(Qt::PointingHandCursor);
         button->finishLoading();
@@ -145,6 +165,7 @@ TNewTrackBar* createNewTrackBar1(QWidget* parent)
     track->setThumbLength(15);
     track->setBarStyle(TNewTrackBar::styLine);
     track->setCursor(Qt::PointingHandCursor);
-    track->setToolTip(QStringLiteral("指定した値以上、一致するファイルだけを検索"));
+    track->setToolTip(
+        QCoreApplication::translate("ControlStyles", "指定した値以上、一致するファイルだけを検索"));
     return track;
 }

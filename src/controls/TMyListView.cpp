@@ -81,6 +81,23 @@ int TMyListViewHeader::markedCaptionWidth(int column) const
     return fontMetrics().horizontalAdvance(caption) + imageWidth + 3 * margin;
 }
 
+void TMyListViewHeader::fitCaptions()
+{
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    for (int column = 0; column < count(); ++column) {
+        const QString caption =
+            model() ? model()->headerData(column, orientation()).toString() : QString();
+        if (fontMetrics().horizontalAdvance(caption) + 2 * margin <= sectionSize(column))
+            continue;
+        // Room for a sort marker too, now that the column grows anyway.
+        const int width = markedCaptionWidth(column) - margin;
+        const auto limits = widthLimits_.find(column);
+        if (limits != widthLimits_.end() && limits->second > 0)
+            limits->second = std::max(limits->second, width);
+        resizeSection(column, width);
+    }
+}
+
 void TMyListViewHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     QHeaderView::paintSection(painter, rect, logicalIndex);

@@ -33,6 +33,11 @@ public:
     // The narrowest width that shows the column's caption whole with an image of the
     // image list (a sort marker) at its right.
     int markedCaptionWidth(int column) const;
+    // Widens the columns too narrow for their caption (within the margins at either
+    // end) to hold a sort marker beside it as well, past their maximum if need be: a
+    // caption of another language may be longer than the one the widths were chosen
+    // for.
+    void fitCaptions();
 
 signals:
     // A resize or drag of a column with the mouse has ended.

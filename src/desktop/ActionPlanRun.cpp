@@ -9,6 +9,7 @@
 #include "platform/PathText.h"
 #include "platform/desktop/ShownText.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,13 +19,19 @@ using quorvex::ActionKind;
 
 namespace {
 
+// The context of this file's texts in the catalogue.
+struct ActionPlanRun
+{
+    Q_DECLARE_TR_FUNCTIONS(ActionPlanRun)
+};
+
 // "1,234,567 バイト".
 QString byteCount(std::uint64_t bytes)
 {
     QString digits = QString::number(static_cast<qulonglong>(bytes));
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, u',');
-    return digits + QStringLiteral(" バイト");
+    return ActionPlanRun::tr("%1 バイト").arg(digits);
 }
 
 // The last name of a path, for a question about one item.
@@ -36,32 +43,32 @@ QString nameOf(const std::string& path)
 
 QString confirmationText(const quorvex::ActionPlan& plan)
 {
-    const qulonglong count = plan.items.size();
+    const std::size_t count = plan.items.size();
     const std::uint64_t freed = plan.bytesFreed();
     const auto replacement = [&](const QString& by) {
-        return QStringLiteral("%1 個のファイルを%2に置き換えますか？\n\n%3が空きます。")
-            .arg(count)
+        return ActionPlanRun::tr("%n 個のファイルを%1に置き換えますか？\n\n%2が空きます。", nullptr,
+                                 int(count))
             .arg(by, byteCount(freed));
     };
     switch (plan.items.front().kind) {
     case ActionKind::Trash:
         if (count == 1)
-            return QStringLiteral("「%1」をごみ箱に移動しますか？").arg(nameOf(plan.items[0].path));
+            return ActionPlanRun::tr("「%1」をごみ箱に移動しますか？")
+                .arg(nameOf(plan.items[0].path));
         if (freed == 0)
-            return QStringLiteral("%1 個の項目をごみ箱に移動しますか？").arg(count);
-        return QStringLiteral("%1 個の項目（%2）をごみ箱に移動しますか？")
-            .arg(count)
+            return ActionPlanRun::tr("%n 個の項目をごみ箱に移動しますか？", nullptr, int(count));
+        return ActionPlanRun::tr("%n 個の項目（%1）をごみ箱に移動しますか？", nullptr, int(count))
             .arg(byteCount(freed));
     case ActionKind::Move:
-        return QStringLiteral("%1 個のファイル（%2）をフォルダへ移動しますか？")
-            .arg(count)
+        return ActionPlanRun::tr("%n 個のファイル（%1）をフォルダへ移動しますか？", nullptr,
+                                 int(count))
             .arg(byteCount(freed));
     case ActionKind::HardLink:
-        return replacement(QStringLiteral("ハードリンク"));
+        return replacement(ActionPlanRun::tr("ハードリンク"));
     case ActionKind::SymbolicLink:
-        return replacement(QStringLiteral("シンボリックリンク"));
+        return replacement(ActionPlanRun::tr("シンボリックリンク"));
     case ActionKind::Reflink:
-        return replacement(QStringLiteral("リフリンク（複製）"));
+        return replacement(ActionPlanRun::tr("リフリンク（複製）"));
     }
     return {};
 }
@@ -70,11 +77,11 @@ QString titleOf(ActionKind kind)
 {
     switch (kind) {
     case ActionKind::Trash:
-        return QStringLiteral("ごみ箱に移動");
+        return ActionPlanRun::tr("ごみ箱に移動");
     case ActionKind::Move:
-        return QStringLiteral("フォルダへ移動");
+        return ActionPlanRun::tr("フォルダへ移動");
     default:
-        return QStringLiteral("置き換え");
+        return ActionPlanRun::tr("置き換え");
     }
 }
 
@@ -89,7 +96,8 @@ QString failuresText(const quorvex::ActionPlan& plan,
                             ActionFailureWords::text(plan.items[i], outcomes[i]);
     if (failures.isEmpty())
         return {};
-    return QStringLiteral("次の %1 個の項目はそのままです。\n\n").arg(failures.size()) +
+    return ActionPlanRun::tr("次の %n 個の項目はそのままです。\n\n", nullptr,
+                             int(failures.size())) +
            failures.join(QStringLiteral("\n\n"));
 }
 
@@ -120,8 +128,8 @@ PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserv
             progress, quorvex::ActionJournalFolder(services.userDataDir),
             [&](const quorvex::PlannedAction& item) {
                 return dialogs.askYesNo(
-                    owner, QStringLiteral("完全に削除"),
-                    QStringLiteral("「%1」はごみ箱に移動できません。\n完全に削除しますか？")
+                    owner, ActionPlanRun::tr("完全に削除"),
+                    ActionPlanRun::tr("「%1」はごみ箱に移動できません。\n完全に削除しますか？")
                         .arg(ShownText(item.path)));
             }};
         result.outcomes = quorvex::RunActionPlan(plan, settings);
@@ -148,9 +156,9 @@ void OfferEmptyFolderSearch(const PageServices& services, const quorvex::ActionP
         return;
     const QString folder = ShownText(searchFolder);
     if (services.dialogs.askYesNo(
-            &services.window, QStringLiteral("空のフォルダ"),
-            QStringLiteral("ファイルがなくなって空になったフォルダがあります。\n[ %1 ]\n\n"
-                           "このフォルダの中で、空のフォルダとファイルを探しますか？")
+            &services.window, ActionPlanRun::tr("空のフォルダ"),
+            ActionPlanRun::tr("ファイルがなくなって空になったフォルダがあります。\n[ %1 ]\n\n"
+                              "このフォルダの中で、空のフォルダとファイルを探しますか？")
                 .arg(folder)))
         services.registrations.searchEmptyItems(folder);
 }

@@ -73,7 +73,7 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
     const ShellFileInfo info = QueryFileInfo(images, path, false);
-    setWindowTitle(QStringLiteral("%1 のプロパティ").arg(info.displayName));
+    setWindowTitle(tr("%1 のプロパティ").arg(info.displayName));
 
     auto* form = new QFormLayout;
     const auto addRow = [this, form](const QString& caption, const QString& value) {
@@ -88,34 +88,32 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     icon->setPixmap(images.pixmap(info.iconIndex));
     form->addRow(icon);
 
-    addRow(QStringLiteral("名前"), info.displayName);
-    addRow(QStringLiteral("種類"), info.typeName);
-    addRow(QStringLiteral("場所"), ShownText(ContainingFolder(path)));
+    addRow(tr("名前"), info.displayName);
+    addRow(tr("種類"), info.typeName);
+    addRow(tr("場所"), ShownText(ContainingFolder(path)));
     if (!entry.isDirectory())
-        addRow(QStringLiteral("サイズ"),
-               QStringLiteral("%1 バイト")
-                   .arg(QLocale::c().toString(static_cast<qulonglong>(entry.size))));
+        addRow(tr("サイズ"),
+               tr("%1 バイト").arg(QLocale::c().toString(static_cast<qulonglong>(entry.size))));
     // Names that are not valid text have no QFileInfo; their write time still shows.
     const QFileInfo details(ShownText(path));
     const bool detailed = details.exists() || details.isSymLink();
     const QDateTime written = QDateTime::fromSecsSinceEpoch(entry.lastWrite.seconds);
-    addRow(QStringLiteral("更新日時"), timeText(written));
+    addRow(tr("更新日時"), timeText(written));
     if (detailed) {
-        addRow(QStringLiteral("アクセス日時"),
-               timeText(details.fileTime(QFileDevice::FileAccessTime)));
-        addRow(QStringLiteral("属性の変更日時"),
+        addRow(tr("アクセス日時"), timeText(details.fileTime(QFileDevice::FileAccessTime)));
+        addRow(tr("属性の変更日時"),
                timeText(details.fileTime(QFileDevice::FileMetadataChangeTime)));
     }
-    addRow(QStringLiteral("属性"), ShownText(quorvex::FormatAttributeText(entry.attributes)));
+    addRow(tr("属性"), ShownText(quorvex::FormatAttributeText(entry.attributes)));
     if (detailed) {
-        addRow(QStringLiteral("アクセス権"), permissionText(details.permissions()));
-        addRow(QStringLiteral("所有者"), details.owner() + QLatin1Char(':') + details.group());
+        addRow(tr("アクセス権"), permissionText(details.permissions()));
+        addRow(tr("所有者"), details.owner() + QLatin1Char(':') + details.group());
     }
     if (details.isSymLink())
-        addRow(QStringLiteral("リンク先"), details.symLinkTarget());
+        addRow(tr("リンク先"), details.symLinkTarget());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setText(tr("閉じる"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -42,16 +42,16 @@ ListItemActions::ListItemActions(QAbstractItemView& list, Services services, Ite
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    OpenFolder = item(names.openFolder, QStringLiteral("フォルダを開く"), imagelist1::Folder);
+    OpenFolder = item(names.openFolder, tr("フォルダを開く"), imagelist1::Folder);
     Menu->addSeparator()->setObjectName(QString::fromLatin1(names.separator1));
-    SelectAll = item(names.selectAll, QStringLiteral("全て選択(&A)"), imagelist1::SelectAll);
-    Copy = item(names.copy, QStringLiteral("コピー(&C)"), imagelist1::Copy);
-    Delete = item(names.remove, QStringLiteral("削除(&D)"), imagelist1::Delete);
+    SelectAll = item(names.selectAll, tr("全て選択(&A)"), imagelist1::SelectAll);
+    Copy = item(names.copy, tr("コピー(&C)"), imagelist1::Copy);
+    Delete = item(names.remove, tr("削除(&D)"), imagelist1::Delete);
     Menu->addSeparator()->setObjectName(QString::fromLatin1(names.separator2));
-    Properties = item(names.properties, QStringLiteral("プロパティ"), imagelist1::Properties);
+    Properties = item(names.properties, tr("プロパティ"), imagelist1::Properties);
     Menu->addSeparator()->setObjectName(QString::fromLatin1(names.saveList) +
                                         QStringLiteral("Separator"));
-    SaveList = item(names.saveList, QStringLiteral("リストを保存…"), imagelist1::Document);
+    SaveList = item(names.saveList, tr("リストを保存…"), imagelist1::Document);
 
     connect(OpenFolder, &QAction::triggered, this, &ListItemActions::OpenSelectedFolder);
     connect(SelectAll, &QAction::triggered, this, &ListItemActions::SelectAllRows);

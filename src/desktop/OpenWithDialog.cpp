@@ -26,17 +26,17 @@ OpenWithDialog::OpenWithDialog(QWidget* owner, const QString& itemPath,
     : QDialog(owner), list_(new QListWidget(this))
 {
     setObjectName(QStringLiteral("OpenWithDialog"));
-    setWindowTitle(QStringLiteral("プログラムから開く"));
-    auto* prompt = new QLabel(
-        QStringLiteral("このファイルを開くプログラムを選んでください。\n") + itemPath, this);
+    setWindowTitle(tr("プログラムから開く"));
+    auto* prompt =
+        new QLabel(tr("このファイルを開くプログラムを選んでください。\n") + itemPath, this);
     prompt->setTextFormat(Qt::PlainText);
     prompt->setWordWrap(true);
 
     for (int index = 0; index < applications.size(); ++index) {
         if (index == 0 && declaringCount > 0)
-            addHeading(*list_, QStringLiteral("推奨されるプログラム"));
+            addHeading(*list_, tr("推奨されるプログラム"));
         if (index == declaringCount)
-            addHeading(*list_, QStringLiteral("その他のプログラム"));
+            addHeading(*list_, tr("その他のプログラム"));
         auto* item = new QListWidgetItem(applications[index], list_);
         item->setData(kIndexRole, index);
     }

@@ -3,6 +3,9 @@
 
 #include "desktop/ImageList1.h"
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <array>
 
 enum class Page
@@ -20,8 +23,8 @@ constexpr int PageIndex(Page page)
     return static_cast<int>(page);
 }
 
-// A page's tab sheet name, its tab caption (UTF-8), the anchor of its section in the
-// help document and its tab's picture in ImageList1 (kNoTabPicture for none).
+// A page's tab sheet name, its tab caption (the catalogue's source text), the anchor of its section
+// in the help document and its tab's picture in ImageList1 (kNoTabPicture for none).
 struct PageDescription
 {
     const char* sheetName;
@@ -34,15 +37,23 @@ inline constexpr int kNoTabPicture = -1;
 
 // In tab order.
 inline constexpr std::array<PageDescription, 6> kPageDescriptions{{
-    {"TabSheet1", "ファイルの比較", "Tessik", kNoTabPicture},
-    {"TabSheet5", "重複と同一ファイルの検索", "FileKen", kNoTabPicture},
-    {"TabSheet2", "空のフォルダとファイル", "KaraFile", imagelist1::EmptyItemsPage},
-    {"TabSheet3", "ごみ箱", "Gomi", imagelist1::WasteBin},
+    {"TabSheet1", QT_TRANSLATE_NOOP("PageIndex", "ファイルの比較"), "Tessik", kNoTabPicture},
+    {"TabSheet5", QT_TRANSLATE_NOOP("PageIndex", "重複と同一ファイルの検索"), "FileKen",
+     kNoTabPicture},
+    {"TabSheet2", QT_TRANSLATE_NOOP("PageIndex", "空のフォルダとファイル"), "KaraFile",
+     imagelist1::EmptyItemsPage},
+    {"TabSheet3", QT_TRANSLATE_NOOP("PageIndex", "ごみ箱"), "Gomi", imagelist1::WasteBin},
     {"TabSheet4", "Option", "Option", kNoTabPicture},
-    {"TabSheet6", "検索履歴の編集", "Rireki", kNoTabPicture},
+    {"TabSheet6", QT_TRANSLATE_NOOP("PageIndex", "検索履歴の編集"), "Rireki", kNoTabPicture},
 }};
 
 constexpr const PageDescription& DescriptionOf(Page page)
 {
     return kPageDescriptions[static_cast<std::size_t>(PageIndex(page))];
+}
+
+// The tab caption in the interface language.
+inline QString CaptionOf(const PageDescription& page)
+{
+    return QCoreApplication::translate("PageIndex", page.caption);
 }

@@ -34,12 +34,12 @@ ProgressPanel::ProgressPanel(QWidget* parent, std::function<void(const QString&)
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("ファイルの進行"));
+    ProgressBar1->setAccessibleName(tr("ファイルの進行"));
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setGeometry(156, 7, 150, 16);
 
     ColorProgressBar1 = createColorProgressBar1(this);
-    ColorProgressBar1->setAccessibleName(QStringLiteral("全体の進行"));
+    ColorProgressBar1->setAccessibleName(tr("全体の進行"));
     ColorProgressBar1->move(4, 5);
 
     CancelBtn = createSwitchButton(QStringLiteral("CancelBtn"), this);

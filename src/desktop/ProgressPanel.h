@@ -6,6 +6,7 @@
 
 #include "desktop/RunIndicator.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 #include <functional>
@@ -16,6 +17,8 @@ class TSwitchButton;
 
 class ProgressPanel : public QFrame, public RunIndicator
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressPanel)
+
 public:
     ProgressPanel(QWidget* parent, std::function<void(const QString&)> showTimes);
 

@@ -24,10 +24,9 @@ void StateFileCare::read(const std::function<StateFileRead()>& load)
     keepCopyFirst_ = true;
     const QString path = ShownText(path_);
     dialogs_.showMessage(
-        &window_,
-        QStringLiteral("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
-                       "上書きする前に、元のファイルを「%2.damaged-番号」として残します。")
-            .arg(path, ShownText(quorvex::platform::LastComponent(path_))));
+        &window_, tr("[ %1 ]\n\nファイルが大きすぎるか読めないため、一部だけを読み込みました。"
+                     "上書きする前に、元のファイルを「%2.damaged-番号」として残します。")
+                      .arg(path, ShownText(quorvex::platform::LastComponent(path_))));
 }
 
 bool StateFileCare::write(const std::function<bool()>& save)

@@ -12,6 +12,8 @@
 
 #include "platform/TextFile.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <string>
 
@@ -21,6 +23,8 @@ class SaveFailures;
 
 class StateFileCare
 {
+    Q_DECLARE_TR_FUNCTIONS(StateFileCare)
+
 public:
     // Tells of a file read in part through `dialogs` over `window`, and of a write at
     // close that failed to `failures`.

@@ -6,6 +6,7 @@
 #include "platform/PathText.h"
 #include "platform/desktop/ShownText.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -91,8 +92,10 @@ void StatusBar::setPathIconProvider(std::function<QIcon(const QString&)> provide
 bool StatusBar::IsIconPath(const QString& text)
 {
     const std::string path = TextBytes(text);
+    // The comparison list names a missing side with its missing word.
+    const QString missing = QCoreApplication::translate("ComparisonListModel", "なし");
     return quorvex::platform::IsAbsolutePath(path) &&
-           quorvex::platform::LastComponent(path) != "なし";
+           quorvex::platform::LastComponent(path) != TextBytes(missing);
 }
 
 void StatusBar::placePanels()

@@ -12,7 +12,7 @@ TFolderFileDlg::TFolderFileDlg(const QString& initialPath, Dialogs& dialogs, QWi
     : QDialog(owner), dialogs_(dialogs), InitialPath_(initialPath)
 {
     setObjectName(QStringLiteral("FolderFileDlg"));
-    setWindowTitle(QStringLiteral("フォルダとファイルの参照"));
+    setWindowTitle(tr("フォルダとファイルの参照"));
     setFixedSize(260, 90);
     auto button = [this](const char* name, const QString& caption, int x, int width) {
         auto* created = new QPushButton(caption, this);
@@ -21,11 +21,11 @@ TFolderFileDlg::TFolderFileDlg(const QString& initialPath, Dialogs& dialogs, QWi
         created->setAutoDefault(false);
         return created;
     };
-    SpeedButton1 = button("SpeedButton1", QStringLiteral("フォルダ"), 10, 115);
+    SpeedButton1 = button("SpeedButton1", tr("フォルダ"), 10, 115);
     SpeedButton1->setIcon(ImageList1Icon(imagelist1::Folder));
-    SpeedButton2 = button("SpeedButton2", QStringLiteral("ファイル"), 135, 115);
+    SpeedButton2 = button("SpeedButton2", tr("ファイル"), 135, 115);
     SpeedButton2->setIcon(ImageList1Icon(imagelist1::Document));
-    CancelButton = button("CancelButton", QStringLiteral("キャンセル"), 85, 90);
+    CancelButton = button("CancelButton", tr("キャンセル"), 85, 90);
     CancelButton->move(85, 54);
     CancelButton->setFixedHeight(26);
     connect(SpeedButton1, &QPushButton::clicked, this, &TFolderFileDlg::SpeedButton1Click);
@@ -37,8 +37,8 @@ TFolderFileDlg::TFolderFileDlg(const QString& initialPath, Dialogs& dialogs, QWi
 
 void TFolderFileDlg::SpeedButton1Click()
 {
-    const QString folder = BrowseForFolder(
-        dialogs_, this, QStringLiteral("比較するフォルダを選択して下さい"), InitialPath_);
+    const QString folder =
+        BrowseForFolder(dialogs_, this, tr("比較するフォルダを選択して下さい"), InitialPath_);
     if (folder.isEmpty())
         return;
     ChosenPath_ = folder;
@@ -49,7 +49,7 @@ void TFolderFileDlg::SpeedButton2Click()
 {
     // The file dialog selects an existing file, or opens in the folder.
     const QString file =
-        dialogs_.chooseFile(this, QString(), InitialPath_, QStringLiteral("全てのファイル|*.*"));
+        dialogs_.chooseFile(this, QString(), InitialPath_, tr("全てのファイル|*.*"));
     if (file.isEmpty())
         return;
     ChosenPath_ = file;

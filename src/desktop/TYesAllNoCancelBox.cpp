@@ -52,8 +52,8 @@ ConfirmAnswer TYesAllNoCancelBox::runDialog(QWidget* owner)
 
 void TYesAllNoCancelBox::applyStandardConfiguration(const QList<QImage>* imageList)
 {
-    okBtnCaption_ = QStringLiteral("はい");
-    noBtnCaption_ = QStringLiteral("いいえ");
+    okBtnCaption_ = tr("はい");
+    noBtnCaption_ = tr("いいえ");
     font_ = QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9);
     okBtn_ = ButtonSettings{QString(), false, true};
     noBtn_ = ButtonSettings{QString(), false, true};
@@ -61,7 +61,7 @@ void TYesAllNoCancelBox::applyStandardConfiguration(const QList<QImage>* imageLi
     imageList_ = imageList;
     imageIndex_ = 4;
     checkBoxVisible_ = true;
-    checkBoxCaption_ = QStringLiteral("全て");
+    checkBoxCaption_ = tr("全て");
 }
 
 void TYesAllNoCancelBox::applyButtons()

@@ -34,7 +34,7 @@ TYesAllNoCancelDlg::TYesAllNoCancelDlg(QWidget* owner, const QString& title, con
     : QDialog(owner)
 {
     setObjectName(QStringLiteral("YesAllNoCancelDlg"));
-    setWindowTitle(QStringLiteral("ダイアログ"));
+    setWindowTitle(tr("ダイアログ"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
     PaintBox1 = new QWidget(this);
@@ -56,7 +56,7 @@ TYesAllNoCancelDlg::TYesAllNoCancelDlg(QWidget* owner, const QString& title, con
 
     OKBtn = makeButton(Panel1, "OKBtn", 68, QString());
     NoBtn = makeButton(Panel1, "NoBtn", 148, QString());
-    CancelBtn = makeButton(Panel1, "CancelBtn", 228, QStringLiteral("キャンセル"));
+    CancelBtn = makeButton(Panel1, "CancelBtn", 228, tr("キャンセル"));
     // Yes comes first in the tab order and holds the focus when the dialog opens.
     setTabOrder(OKBtn, NoBtn);
     setTabOrder(NoBtn, CancelBtn);

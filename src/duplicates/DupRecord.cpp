@@ -91,10 +91,10 @@ void DupList::compact()
     folderUsed_ = true;
 }
 
-std::string ContentText(const TDupRecord& record)
+std::string ContentText(const TDupRecord& record, std::string_view referenceWord)
 {
     if (record.content == kContentReference)
-        return "基準";
+        return std::string(referenceWord);
     if (record.content < 0)
         return {};
     return std::to_string(record.content) + "%";

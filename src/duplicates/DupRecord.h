@@ -18,7 +18,7 @@ namespace quorvex {
 
 // Content cell values besides a percentage 0..100.
 constexpr std::int8_t kContentNotJudged = -1; // empty cell
-constexpr std::int8_t kContentReference = -2; // "基準"
+constexpr std::int8_t kContentReference = -2; // the group's reference row
 
 constexpr std::int8_t kBandEmpty = -1;
 
@@ -90,10 +90,11 @@ private:
 };
 
 // Cell texts of a record.
-std::string ContentText(const TDupRecord& record); // "", "基準" or e.g. "87%"
-std::string SizeDigits(const TDupRecord& record);  // plain decimal digits
-std::string DateText(const TDupRecord& record);    // "yyyy/mm/dd hh:nn", local time
-std::string GroupText(const TDupRecord& record);   // "" or the decimal label
-std::string BandText(const TDupRecord& record);    // "", "0" or "1"
+// "", `referenceWord` ("基準") or e.g. "87%".
+std::string ContentText(const TDupRecord& record, std::string_view referenceWord);
+std::string SizeDigits(const TDupRecord& record); // plain decimal digits
+std::string DateText(const TDupRecord& record);   // "yyyy/mm/dd hh:nn", local time
+std::string GroupText(const TDupRecord& record);  // "" or the decimal label
+std::string BandText(const TDupRecord& record);   // "", "0" or "1"
 
 } // namespace quorvex

@@ -28,6 +28,17 @@ std::int64_t ContentValue(const TDupRecord& record)
     return record.content == kContentReference ? -1 : record.content;
 }
 
+// Rows of one group: the reference row first, then the members by their content
+// texts ("87%") in reverse, rows without a percentage last.
+int CompareWithinGroup(const TDupRecord& a, const TDupRecord& b)
+{
+    const bool referenceA = a.content == kContentReference;
+    const bool referenceB = b.content == kContentReference;
+    if (referenceA || referenceB)
+        return int(referenceB) - int(referenceA);
+    return -platform::CompareText(ContentText(a, {}).c_str(), ContentText(b, {}).c_str());
+}
+
 // Local minutes as yyyymmddhhnn: the order of the "yyyy/mm/dd hh:nn" texts.
 std::int64_t LocalMinuteKey(const TDupRecord& record)
 {
@@ -103,7 +114,7 @@ void SortDupListByCell(DupList& list, std::uint32_t sortKey)
                 CompareNumericValues(ra.group == 0, ra.group, rb.group == 0, rb.group);
             if (byGroup != 0)
                 return byGroup;
-            return -platform::CompareText(ContentText(ra).c_str(), ContentText(rb).c_str());
+            return CompareWithinGroup(ra, rb);
         });
         break;
     default:

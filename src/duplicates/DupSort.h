@@ -22,10 +22,10 @@ enum DupCell : std::uint32_t
 void SortDupListByName(DupList& list, std::uint32_t sortKey);
 
 // Numeric cell order: low 16 bits of `sortKey` the cell, high 16 bits the direction
-// (1 ascending). Content and group compare as numbers with empty cells first ("基準"
-// reads -1), size as a 64-bit count, date and folder as locale-aware text; equal
-// groups are ordered by their content texts in reverse, so that the reference row
-// leads its group. Rows that compare equal keep their relative order.
+// (1 ascending). Content and group compare as numbers with empty cells first (the
+// reference row reads -1), size as a 64-bit count, date and folder as locale-aware
+// text; in equal groups the reference row leads, the others follow by their content
+// texts in reverse. Rows that compare equal keep their relative order.
 void SortDupListByCell(DupList& list, std::uint32_t sortKey);
 
 // Writes the alternating shading value into every row's band: starting from 0 and

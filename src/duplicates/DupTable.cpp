@@ -2,12 +2,12 @@
 
 namespace quorvex {
 
-ResultWriter DupTable(const DupList& list)
+ResultWriter DupTable(const DupList& list, std::string_view referenceWord)
 {
     ResultWriter table({"name", "content", "size", "date", "folder", "group", "band"});
     for (const TDupRecord& record : list.records())
-        table.addRow({list.name(record), ContentText(record), SizeDigits(record), DateText(record),
-                      list.folder(record), GroupText(record), BandText(record)});
+        table.addRow({list.name(record), ContentText(record, referenceWord), SizeDigits(record),
+                      DateText(record), list.folder(record), GroupText(record), BandText(record)});
     return table;
 }
 

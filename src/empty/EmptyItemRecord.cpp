@@ -10,9 +10,4 @@ void SortEmptyItemsByName(EmptyItemList& list)
     ApplyRowOrder(list, OrderRowsByText(list.size(), nameOf, true));
 }
 
-std::string FormatItemCount(std::size_t count)
-{
-    return std::to_string(count) + " 個";
-}
-
 } // namespace quorvex

@@ -25,7 +25,4 @@ using EmptyItemList = std::vector<EmptyItemRecord>;
 // Records with equal names keep their walk order.
 void SortEmptyItemsByName(EmptyItemList& list);
 
-// The counter text: "12 個".
-std::string FormatItemCount(std::size_t count);
-
 } // namespace quorvex

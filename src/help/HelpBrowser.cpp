@@ -15,11 +15,9 @@ void HelpBrowser::Navigate(const QUrl& address)
 QString HelpBrowser::MissingDocumentPage(const QString& path)
 {
     return QStringLiteral("<html><head><meta charset=\"utf-8\"><title>Help</title></head><body>"
-                          "<h2>ヘルプ文書が見つかりません</h2>"
-                          "<p>次のファイルがありませんでした。</p><p><b>%1</b></p>"
-                          "<p>プログラムを入れ直すと、ヘルプ文書も元に戻ります。</p>"
-                          "</body></html>")
-        .arg(path.toHtmlEscaped());
+                          "<h2>%1</h2><p>%2</p><p><b>%3</b></p><p>%4</p></body></html>")
+        .arg(tr("ヘルプ文書が見つかりません"), tr("次のファイルがありませんでした。"),
+             path.toHtmlEscaped(), tr("プログラムを入れ直すと、ヘルプ文書も元に戻ります。"));
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name)

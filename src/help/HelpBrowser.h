@@ -3,10 +3,13 @@
 // addresses with anchors and keeps a back/forward history. A document that cannot
 // be found is replaced by a short page that names the missing file.
 
+#include <QCoreApplication>
 #include <QTextBrowser>
 
 class HelpBrowser : public QTextBrowser
 {
+    Q_DECLARE_TR_FUNCTIONS(HelpBrowser)
+
 public:
     explicit HelpBrowser(QWidget* parent = nullptr);
 

@@ -45,10 +45,9 @@ TWebDlg::TWebDlg(const QUrl& address, QWidget* owner)
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFixedHeight(TopBarHeight);
-    Button1 = makeButton(*Panel1, "Button1", QStringLiteral("<"), QStringLiteral("戻る"), true);
-    Button2 = makeButton(*Panel1, "Button2", QStringLiteral(">"), QStringLiteral("進む"), true);
-    Button3 =
-        makeButton(*Panel1, "Button3", QStringLiteral("R"), QStringLiteral("最初に戻る"), false);
+    Button1 = makeButton(*Panel1, "Button1", QStringLiteral("<"), tr("戻る"), true);
+    Button2 = makeButton(*Panel1, "Button2", QStringLiteral(">"), tr("進む"), true);
+    Button3 = makeButton(*Panel1, "Button3", QStringLiteral("R"), tr("最初に戻る"), false);
     for (QPushButton* button : {Button1, Button2, Button3})
         connect(button, &QPushButton::clicked, this, [this, button] { Button1Click(button); });
 

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "cli/CliWords.h"
 #include "compare/ComparisonEngine.h"
 #include "compare/PathCaption.h"
 #include "support/RecordingObserver.h"
@@ -21,6 +22,9 @@
 using namespace quorvex;
 
 namespace {
+
+// The rows are read in the command-line tool's words, as it prints them.
+const ComparisonWords& kWords = cli::ComparisonCellWords();
 
 class ComparisonTest : public ::testing::Test
 {
@@ -34,9 +38,9 @@ protected:
     {
         std::vector<std::string> out;
         for (const auto& row : engine.rows()) {
-            std::string line = row.name();
+            std::string line = row.name(kWords);
             for (int cell = 0; cell < kCellCount; ++cell)
-                line += "|" + row.cell(cell);
+                line += "|" + row.cell(cell, kWords);
             out.push_back(test::Slashed(line));
         }
         return out;
@@ -88,7 +92,7 @@ TEST_F(ComparisonTest, EmptyFoldersGiveNoRows)
     t.dir("B");
     EXPECT_TRUE(run("A", "B", true).carriedOut);
     EXPECT_TRUE(engine.rows().empty());
-    EXPECT_EQ(engine.contentHeader(), "内容(%)");
+    EXPECT_EQ(engine.contentHeader(kWords), "内容(%)");
 }
 
 TEST_F(ComparisonTest, RowsInPathOrderWithOneSidedEntries)
@@ -160,7 +164,7 @@ TEST_F(ComparisonTest, TimesAfter2043CompareAsNewer)
     t.file("A/f", "1", "2050-01-01 00:00:00");
     t.file("B/f", "1", "2020-01-01 00:00:00");
     run("A", "B");
-    EXPECT_EQ(engine.rows().at(0).cell(2), "新-旧");
+    EXPECT_EQ(engine.rows().at(0).cell(2, kWords), "新-旧");
 }
 
 TEST_F(ComparisonTest, ContentHeaderIsTheAveragePercentage)
@@ -169,7 +173,7 @@ TEST_F(ComparisonTest, ContentHeaderIsTheAveragePercentage)
     t.file("B/same", "identical", kTime);
     run("A", "B", true);
     EXPECT_EQ(lines(), (Lines{"same|same| 同| 同| 同  A|100%||100"}));
-    EXPECT_EQ(engine.contentHeader(), "100%");
+    EXPECT_EQ(engine.contentHeader(kWords), "100%");
     // The time estimate goes by the bytes of A's files: all of them, all done.
     EXPECT_EQ(observer.workTotal, 9u);
     EXPECT_EQ(observer.workDone, 9u);
@@ -177,13 +181,13 @@ TEST_F(ComparisonTest, ContentHeaderIsTheAveragePercentage)
     t.dir("B/sub");
     run("A", "B", true);
     EXPECT_EQ(engine.PercentSum(), 200);
-    EXPECT_EQ(engine.contentHeader(), "100%");
+    EXPECT_EQ(engine.contentHeader(kWords), "100%");
     t.file("A/extra");
     run("A", "B", true);
     EXPECT_EQ(engine.RowCount(), 3);
-    EXPECT_EQ(engine.contentHeader(), "66%");
+    EXPECT_EQ(engine.contentHeader(kWords), "66%");
     run("A", "B", false);
-    EXPECT_EQ(engine.contentHeader(), "内容(%)");
+    EXPECT_EQ(engine.contentHeader(kWords), "内容(%)");
 }
 
 #ifndef _WIN32 // FIFOs, links and names that are bytes exist on Linux only
@@ -193,8 +197,8 @@ TEST_F(ComparisonTest, FilePairThatCannotBeReadShowsMinusOne)
     t.fifo("B/p");
     filters.includeSystem = true;
     run("A", "B", true);
-    EXPECT_EQ(engine.rows().at(0).cell(4), "-1%");
-    EXPECT_EQ(engine.rows().at(0).cell(6), "");
+    EXPECT_EQ(engine.rows().at(0).cell(4, kWords), "-1%");
+    EXPECT_EQ(engine.rows().at(0).cell(6, kWords), "");
     EXPECT_EQ(engine.PercentSum(), -1);
     EXPECT_EQ(observer.unread, (Lines{t.path("B/p") + ": not a regular file"}));
     run("A/p", "B/p", true);
@@ -240,7 +244,7 @@ TEST_F(ComparisonTest, AListingThatBreaksOffContributesNoRowsAndIsTold)
     // A's sub shows only as a folder; B's files, whose counterparts cannot be known,
     // are not claimed to be missing on A either.
     ASSERT_EQ(engine.rows().size(), 1u);
-    EXPECT_EQ(engine.rows()[0].name(), "sub");
+    EXPECT_EQ(engine.rows()[0].name(kWords), "sub");
     EXPECT_EQ(observer.unread, (Lines{t.path("A/sub/") + ": " + std::strerror(EIO)}));
 }
 
@@ -280,7 +284,7 @@ TEST_F(ComparisonTest, UnlistableFolderContributesNoRows)
     // B's sub cannot be listed: A's file is looked up one by one, B's own walk of it
     // yields nothing.
     EXPECT_EQ(engine.rows().size(), 2u);
-    EXPECT_EQ(engine.rows()[1].cell(0), "f");
+    EXPECT_EQ(engine.rows()[1].cell(0, kWords), "f");
     EXPECT_EQ(observer.unread, (Lines{t.path("B/sub/") + ": " + std::strerror(EACCES)}));
 }
 

@@ -57,7 +57,7 @@ inline std::vector<std::string> Rows(const DupList& list)
 {
     std::vector<std::string> rows;
     for (const TDupRecord& record : list.records())
-        rows.push_back(std::string(list.name(record)) + " " + ContentText(record) + " " +
+        rows.push_back(std::string(list.name(record)) + " " + ContentText(record, "基準") + " " +
                        GroupText(record) + " " + BandText(record));
     return rows;
 }

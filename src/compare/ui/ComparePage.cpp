@@ -27,6 +27,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTopBarHeight = 34;
@@ -52,27 +54,27 @@ ComparePage::ComparePage(QWidget& sheet, const PageServices& services)
     FillTabSheet(sheet, *this);
 
     buildTopBar();
-    const QString pathHint = QStringLiteral("比較するフォルダ、ファイルをフルパス名で入力");
+    const QString pathHint = tr("比較するフォルダ、ファイルをフルパス名で入力");
     PathA = new PathInput(*this, services_,
                           {.edit = QStringLiteral("Edit1"),
                            .comboBox = QStringLiteral("ComboBox1"),
                            .button = QStringLiteral("SpeedButton1"),
                            .historyNumber = 1,
-                           .editName = QStringLiteral("パス A"),
-                           .comboBoxName = QStringLiteral("履歴 A"),
+                           .editName = tr("パス A"),
+                           .comboBoxName = tr("履歴 A"),
                            .hint = pathHint,
                            .buttonCaption = QStringLiteral("A"),
-                           .buttonHint = QStringLiteral("参照")});
+                           .buttonHint = tr("参照")});
     PathB = new PathInput(*this, services_,
                           {.edit = QStringLiteral("Edit2"),
                            .comboBox = QStringLiteral("ComboBox2"),
                            .button = QStringLiteral("SpeedButton2"),
                            .historyNumber = 2,
-                           .editName = QStringLiteral("パス B"),
-                           .comboBoxName = QStringLiteral("履歴 B"),
+                           .editName = tr("パス B"),
+                           .comboBoxName = tr("履歴 B"),
                            .hint = pathHint,
                            .buttonCaption = QStringLiteral("B"),
-                           .buttonHint = QStringLiteral("参照")});
+                           .buttonHint = tr("参照")});
     PathA->place(4, kPathATop);
     PathB->place(4, kPathBTop);
     for (PathInput* input : {PathA, PathB}) {
@@ -99,28 +101,29 @@ void ComparePage::buildTopBar()
 
     SwitchButton1 = createSwitchButton(QStringLiteral("SwitchButton1"), Panel2);
     SwitchButton1->setAccessibleName(SwitchButton1->Caption());
-    SetHint(*SwitchButton1, QStringLiteral("比較の開始|ファイルの比較を開始します。"));
+    SetHint(*SwitchButton1, tr("比較の開始|ファイルの比較を開始します。"));
     SwitchButton1->setGeometry(4, 4, 75, 25);
     connect(SwitchButton1, &TSwitchButton::clicked, this, &ComparePage::SwitchButton1Click);
 
-    CheckBox3 = new QCheckBox(QStringLiteral("内容を比較する"), Panel2);
+    CheckBox3 = new QCheckBox(tr("内容を比較する"), Panel2);
     CheckBox3->setObjectName(QStringLiteral("CheckBox3"));
-    CheckBox3->setGeometry(92, 7, 120, 20);
+    CheckBox3->setGeometry(92, 7, std::max(120, CheckBox3->sizeHint().width()), 20);
     connect(CheckBox3, &QCheckBox::toggled, this, &ComparePage::CheckBox3Click);
 
-    CheckBox4 = new QCheckBox(QStringLiteral("グラフ"), Panel2);
+    CheckBox4 = new QCheckBox(tr("グラフ"), Panel2);
     CheckBox4->setObjectName(QStringLiteral("CheckBox4"));
-    SetHint(*CheckBox4, QStringLiteral("一致比率のグラフ表示"));
-    CheckBox4->setGeometry(216, 7, 70, 20);
+    SetHint(*CheckBox4, tr("一致比率のグラフ表示"));
+    CheckBox4->setGeometry(CheckBox3->geometry().right() + 5, 7,
+                           std::max(70, CheckBox4->sizeHint().width()), 20);
     CheckBox4->setEnabled(false);
     connect(CheckBox4, &QCheckBox::toggled, this, &ComparePage::CheckBox4Click);
 
     SpeedButton16 = new QToolButton(Panel2);
     SpeedButton16->setObjectName(QStringLiteral("SpeedButton16"));
     SpeedButton16->setText(QStringLiteral("A⇔B"));
-    SpeedButton16->setAccessibleName(QStringLiteral("AとBの入換"));
-    SetHint(*SpeedButton16, QStringLiteral("AとBの入換|AとBの比較先を入れ換える"));
-    SpeedButton16->setGeometry(292, 5, 44, 24);
+    SpeedButton16->setAccessibleName(tr("AとBの入換"));
+    SetHint(*SpeedButton16, tr("AとBの入換|AとBの比較先を入れ換える"));
+    SpeedButton16->setGeometry(CheckBox4->geometry().right() + 7, 5, 44, 24);
     connect(SpeedButton16, &QToolButton::clicked, this, &ComparePage::SpeedButton16Click);
 }
 
@@ -128,7 +131,7 @@ void ComparePage::buildList()
 {
     ListView2 = new ComparisonListView(*model_, services_.icons, this);
     ListView2->setObjectName(QStringLiteral("ListView2"));
-    ListView2->setAccessibleName(QStringLiteral("比較結果"));
+    ListView2->setAccessibleName(tr("比較結果"));
     TMyListViewHeader* header = ListView2->GetColumnHandle();
     for (int column = 0; column < ComparisonListModel::ColumnCount; ++column) {
         const ColumnLayout& layout = kColumns[column];
@@ -158,8 +161,8 @@ void ComparePage::buildPopupMenu()
                                                model_->RootA(), model_->RootB());
         },
         {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2", "SaveList1"});
-    Actions->setListTable(QStringLiteral("比較結果.tsv"),
-                          [this] { return quorvex::ComparisonTable(engine_); });
+    Actions->setListTable(tr("比較結果.tsv"),
+                          [this] { return quorvex::ComparisonTable(engine_, model_->words()); });
     PopupMenu3 = Actions->Menu;
     N3 = Actions->OpenFolder;
     A1 = Actions->SelectAll;
@@ -168,8 +171,7 @@ void ComparePage::buildPopupMenu()
     Property2 = Actions->Properties;
     connect(Delete1, &QAction::triggered, this, &ComparePage::Delete1Click);
 
-    N9 = new QAction(ImageList1Icon(imagelist1::ListOrder), QStringLiteral("リストの並びを戻す"),
-                     PopupMenu3);
+    N9 = new QAction(ImageList1Icon(imagelist1::ListOrder), tr("リストの並びを戻す"), PopupMenu3);
     N9->setObjectName(QStringLiteral("N9"));
     PopupMenu3->insertAction(Property2, N9);
     connect(N9, &QAction::triggered, this, &ComparePage::RestoreComparisonOrder);
@@ -216,7 +218,7 @@ void ComparePage::StartComparison()
         services_.paths.icons().clearIconCache();
         model_->setCaption(0, ShownText(engine_.captionA()));
         model_->setCaption(1, ShownText(engine_.captionB()));
-        model_->setCaption(5, ShownText(engine_.contentHeader()));
+        model_->setCaption(5, ShownText(engine_.contentHeader(model_->words())));
         model_->showRows();
         sort_.clearMarker(*ListView2);
         PathA->AddToHistory(pathA);
@@ -269,9 +271,11 @@ void ComparePage::ListView2ColumnClick(int column)
     const int direction = sort_.takeDirection(column);
     std::vector<quorvex::ComparisonRow>& rows = engine_.rows();
     if (column == 0)
-        quorvex::SortComparisonRowsByName(rows, static_cast<quorvex::SortKey>(direction));
+        quorvex::SortComparisonRowsByName(rows, static_cast<quorvex::SortKey>(direction),
+                                          model_->words());
     else
-        quorvex::SortComparisonRowsByCell(rows, quorvex::MakeSortKey(column - 1, direction != 0));
+        quorvex::SortComparisonRowsByCell(rows, quorvex::MakeSortKey(column - 1, direction != 0),
+                                          model_->words());
     sort_.markSorted(*ListView2, column, direction);
     AnnounceNewRowOrder(*model_);
 }

@@ -10,9 +10,11 @@ using quorvex::RowShade;
 ComparisonListModel::ComparisonListModel(quorvex::ComparisonEngine& engine, const ListLook& look,
                                          IconLookup& icons, QObject* parent)
     : QAbstractTableModel(parent), engine_(engine), look_(look),
-      icons_(icons), captions_{QStringLiteral("名前 A"),       QStringLiteral("名前 B"),
-                               QStringLiteral("サイズ"),       QStringLiteral("更新日"),
-                               QStringLiteral("ファイル属性"), QStringLiteral("内容(%)")}
+      icons_(icons), captions_{tr("名前 A"), tr("名前 B"),       tr("サイズ"),
+                               tr("更新日"), tr("ファイル属性"), tr("内容(%)")},
+      words_{TextBytes(tr("大-小")), TextBytes(tr("小-大")), TextBytes(tr("新-旧")),
+             TextBytes(tr("旧-新")), TextBytes(tr(" 同")),   TextBytes(tr("なし")),
+             TextBytes(captions_[5])}
 {
 }
 
@@ -62,7 +64,7 @@ QVariant ComparisonListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         const std::string text =
-            index.column() == 0 ? shown->name() : shown->cell(index.column() - 1);
+            index.column() == 0 ? shown->name(words_) : shown->cell(index.column() - 1, words_);
         return ShownText(text);
     }
     case Qt::BackgroundRole: {

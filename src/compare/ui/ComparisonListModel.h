@@ -56,6 +56,8 @@ public:
 
     const std::string& RootA() const { return engine_.RootA(); }
     const std::string& RootB() const { return engine_.RootB(); }
+    // The cells' words in the interface language.
+    const quorvex::ComparisonWords& words() const { return words_; }
 
 private:
     quorvex::ComparisonEngine& engine_;
@@ -64,4 +66,5 @@ private:
     int count_ = 0;
     bool compareContents_ = false;
     std::array<QString, ColumnCount> captions_;
+    quorvex::ComparisonWords words_;
 };

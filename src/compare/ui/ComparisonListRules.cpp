@@ -10,27 +10,33 @@ namespace quorvex {
 
 namespace {
 
-const std::string kSame = " 同";
-
 bool isFileRow(const std::string& pathCell)
 {
     return pathCell.empty() || platform::IsSeparatorAt(pathCell, pathCell.size() - 1);
+}
+
+std::string sidePath(const ComparisonRow& row, Side side, const std::string& rootA,
+                     const std::string& rootB, const std::string& fileName)
+{
+    const std::string& pathCell = row.pathCell();
+    std::string path = platform::WithTrailingSeparator(side == Side::B ? rootB : rootA) + pathCell;
+    if (isFileRow(pathCell))
+        path += fileName;
+    return path;
 }
 
 } // namespace
 
 RowShade ComparisonRowShade(const ComparisonRow& row, bool compareContents)
 {
-    // The flags, not the "なし" texts, tell a missing side: an entry may be named so.
     if (!row.hasA() || !row.hasB())
         return RowShade::Missing;
-    const std::string size = row.cell(1);
-    const bool folderPair = size.empty();
-    const bool alike =
-        (folderPair || size == kSame) && row.cell(2) == kSame && row.cell(3).starts_with(kSame);
+    const bool folderPair = row.sizeRelation() == Relation::None;
+    const bool alike = (folderPair || row.sizeRelation() == Relation::Equal) &&
+                       row.timeRelation() == Relation::Equal && row.attributesAlike();
     if (!alike)
         return RowShade::Difference;
-    if (!compareContents || folderPair || row.cell(6).find("100") != std::string::npos)
+    if (!compareContents || folderPair || row.percent() == 100)
         return RowShade::Match;
     return RowShade::Normal;
 }
@@ -38,19 +44,17 @@ RowShade ComparisonRowShade(const ComparisonRow& row, bool compareContents)
 std::string RowSidePath(const ComparisonRow& row, Side side, const std::string& rootA,
                         const std::string& rootB)
 {
-    const std::string& pathCell = row.pathCell();
-    std::string path = platform::WithTrailingSeparator(side == Side::B ? rootB : rootA) + pathCell;
-    if (isFileRow(pathCell))
-        path += side == Side::B ? row.cell(0) : row.name();
-    return path;
+    return sidePath(row, side, rootA, rootB, row.sideName(side == Side::B));
 }
 
 std::string ComparisonCellPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
-                               const std::string& rootB)
+                               const std::string& rootB, const ComparisonWords& words)
 {
     if (!row || (clickedSide != 0 && clickedSide != 1))
         return {};
-    return RowSidePath(*row, clickedSide == 1 ? Side::B : Side::A, rootA, rootB);
+    const Side side = clickedSide == 1 ? Side::B : Side::A;
+    return sidePath(*row, side, rootA, rootB,
+                    clickedSide == 1 ? row->cell(0, words) : row->name(words));
 }
 
 bool RowHasSide(const ComparisonRow& row, int clickedSide)
@@ -58,7 +62,7 @@ bool RowHasSide(const ComparisonRow& row, int clickedSide)
     if (clickedSide == 0)
         return row.hasA() && !row.displayName().empty();
     if (clickedSide == 1)
-        return row.hasB() && !row.cell(0).empty();
+        return row.hasB() && !row.sideName(true).empty();
     return false;
 }
 
@@ -67,7 +71,7 @@ std::string ComparisonItemPath(const ComparisonRow* row, int clickedSide, const 
 {
     if (!row || !RowHasSide(*row, clickedSide))
         return {};
-    return ComparisonCellPath(row, clickedSide, rootA, rootB);
+    return RowSidePath(*row, clickedSide == 1 ? Side::B : Side::A, rootA, rootB);
 }
 
 std::optional<PlannedAction> ComparisonTrashItem(const ComparisonRow* row, int clickedSide,

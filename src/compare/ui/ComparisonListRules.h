@@ -30,8 +30,7 @@ enum class Side
 };
 
 // The full path of the row's entry on `side`, built from the roots of the run: the
-// folder row's own relative path, or the file's folder and name ("なし" as the name
-// of a missing file).
+// folder row's own relative path, or the file's folder and its name on that side.
 std::string RowSidePath(const ComparisonRow& row, Side side, const std::string& rootA,
                         const std::string& rootB);
 
@@ -45,10 +44,11 @@ inline Side IconSide(const ComparisonRow& row)
 // findings and has a name there.
 bool RowHasSide(const ComparisonRow& row, int clickedSide);
 
-// The path behind the clicked name cell (clickedSide 0: A, 1: B); empty without a
-// row or when neither name cell was clicked.
+// The path behind the clicked name cell (clickedSide 0: A, 1: B), a missing file
+// named by the missing word as its cell shows it; empty without a row or when
+// neither name cell was clicked.
 std::string ComparisonCellPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
-                               const std::string& rootB);
+                               const std::string& rootB, const ComparisonWords& words);
 
 // The item the list actions work on: ComparisonCellPath when the row has the clicked
 // side, else empty (a missing side names nothing to open, copy or delete).

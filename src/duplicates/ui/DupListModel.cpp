@@ -3,6 +3,7 @@
 #include "desktop/IconLookup.h"
 #include "desktop/ListLook.h"
 #include "duplicates/SizeText.h"
+#include "duplicates/ui/DupWords.h"
 #include "platform/desktop/ShownText.h"
 
 #include <algorithm>
@@ -11,9 +12,13 @@ using quorvex::TDupRecord;
 
 namespace {
 
-const QString kCaptions[DupListModel::ColumnCount] = {
-    QStringLiteral("名前"),   QStringLiteral("内容(%)"), QStringLiteral("サイズ"),
-    QStringLiteral("更新日"), QStringLiteral("Path"),    QStringLiteral("重複"),
+const char* const kCaptions[DupListModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("DupListModel", "名前"),
+    QT_TRANSLATE_NOOP("DupListModel", "内容(%)"),
+    QT_TRANSLATE_NOOP("DupListModel", "サイズ"),
+    QT_TRANSLATE_NOOP("DupListModel", "更新日"),
+    "Path",
+    QT_TRANSLATE_NOOP("DupListModel", "重複"),
 };
 
 // What the name cell adds for a file that was acted on since the search.
@@ -23,13 +28,13 @@ QString stateMarker(quorvex::RowState state)
     case quorvex::RowState::AsFound:
         break;
     case quorvex::RowState::HardLinked:
-        return QStringLiteral(" [ハードリンク]");
+        return DupListModel::tr(" [ハードリンク]");
     case quorvex::RowState::SymbolicLinked:
-        return QStringLiteral(" [シンボリックリンク]");
+        return DupListModel::tr(" [シンボリックリンク]");
     case quorvex::RowState::Cloned:
-        return QStringLiteral(" [リフリンク]");
+        return DupListModel::tr(" [リフリンク]");
     case quorvex::RowState::Moved:
-        return QStringLiteral(" [移動済み]");
+        return DupListModel::tr(" [移動済み]");
     }
     return {};
 }
@@ -68,7 +73,7 @@ QString DupListModel::cellText(int row, int column) const
     case 0:
         return ShownText(list_.name(*shown)) + stateMarker(shown->state);
     case 1:
-        return ShownText(quorvex::ContentText(*shown));
+        return ShownText(quorvex::ContentText(*shown, TextBytes(DupWords::reference())));
     case 2:
         return ShownText(quorvex::SizeCellText(shown->size, look_.sizeInBytes()));
     case 3:
@@ -120,7 +125,7 @@ QVariant DupListModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
     if (role == Qt::DisplayRole)
-        return kCaptions[section];
+        return tr(kCaptions[section]);
     if (role == Qt::TextAlignmentRole)
         return int((section == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     return {};

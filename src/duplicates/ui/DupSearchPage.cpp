@@ -36,6 +36,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStringList>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -48,7 +49,7 @@ constexpr int kGroupColumnWidth = 50;
 
 QString thresholdCaption(int position)
 {
-    return QStringLiteral("敷居値 ") + QString::number(position) + u'%';
+    return DupSearchPage::tr("敷居値 %1%").arg(position);
 }
 
 } // namespace
@@ -88,12 +89,12 @@ void DupSearchPage::buildTopBar()
     SwitchButton8 = createSwitchButton(QStringLiteral("SwitchButton8"), Panel14);
     SwitchButton8->setAccessibleName(SwitchButton8->Caption());
     SwitchButton8->setGeometry(8, 3, 75, 25);
-    SetHint(*SwitchButton8, QStringLiteral("検索の開始|ファイルの検索を開始します。"));
+    SetHint(*SwitchButton8, tr("検索の開始|ファイルの検索を開始します。"));
     connect(SwitchButton8, &TSwitchButton::clicked, this, &DupSearchPage::SwitchButton8Click);
 
     NewTrackBar1 = createNewTrackBar1(Panel14);
     NewTrackBar1->move(100, 3);
-    NewTrackBar1->setAccessibleName(QStringLiteral("敷居値"));
+    NewTrackBar1->setAccessibleName(tr("敷居値"));
     Label2 = new QLabel(thresholdCaption(NewTrackBar1->value()), Panel14);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(204, 7, 100, 18);
@@ -104,25 +105,24 @@ void DupSearchPage::buildTopBar()
                                .comboBox = QStringLiteral("ComboBox3"),
                                .button = QStringLiteral("SpeedButton3"),
                                .historyNumber = 3,
-                               .editName = QStringLiteral("検索するファイル"),
-                               .comboBoxName = QStringLiteral("履歴 ファイル"),
-                               .hint = QStringLiteral("ファイル|探すファイルをフルパス名で入力"
-                                                      "(同一ファイルの検索時のみ入力)"),
+                               .editName = tr("検索するファイル"),
+                               .comboBoxName = tr("履歴 ファイル"),
+                               .hint = tr("ファイル|探すファイルをフルパス名で入力"
+                                          "(同一ファイルの検索時のみ入力)"),
                                .buttonCaption = QString(),
-                               .buttonHint = QStringLiteral("検索するファイル|右クリックでクリア"),
+                               .buttonHint = tr("検索するファイル|右クリックでクリア"),
                                .buttonGlyph = imagelist1::Document});
-    FolderInput =
-        new PathInput(*Panel14, services_,
-                      {.edit = QStringLiteral("Edit4"),
-                       .comboBox = QStringLiteral("ComboBox4"),
-                       .button = QStringLiteral("SpeedButton4"),
-                       .historyNumber = 4,
-                       .editName = QStringLiteral("調べるフォルダ"),
-                       .comboBoxName = QStringLiteral("履歴 フォルダ"),
-                       .hint = QStringLiteral("フォルダ|探す場所を入力"),
-                       .buttonCaption = QString(),
-                       .buttonHint = QStringLiteral("調べるフォルダ|指定したフォルダ内を検索"),
-                       .buttonGlyph = imagelist1::Folder});
+    FolderInput = new PathInput(*Panel14, services_,
+                                {.edit = QStringLiteral("Edit4"),
+                                 .comboBox = QStringLiteral("ComboBox4"),
+                                 .button = QStringLiteral("SpeedButton4"),
+                                 .historyNumber = 4,
+                                 .editName = tr("調べるフォルダ"),
+                                 .comboBoxName = tr("履歴 フォルダ"),
+                                 .hint = tr("フォルダ|探す場所を入力"),
+                                 .buttonCaption = QString(),
+                                 .buttonHint = tr("調べるフォルダ|指定したフォルダ内を検索"),
+                                 .buttonGlyph = imagelist1::Folder});
     FileInput->place(4, 34);
     FolderInput->place(4, 60);
     connect(FileInput->Button, &QToolButton::clicked, this,
@@ -140,7 +140,7 @@ void DupSearchPage::buildList()
     model_ = new DupListModel(DupList_, services_.listLook, services_.paths.icons(), this);
     ListView4 = new DupListView(*model_, services_.icons, this);
     ListView4->setObjectName(QStringLiteral("ListView4"));
-    ListView4->setAccessibleName(QStringLiteral("検索結果"));
+    ListView4->setAccessibleName(tr("検索結果"));
 
     TMyListViewHeader* header = ListView4->GetColumnHandle();
     header->setStretchLastSection(false);
@@ -157,6 +157,7 @@ void DupSearchPage::buildList()
     // Sizes up to hundreds of megabytes in bytes and whole dates, in the list's font.
     ListView4->widenColumnToFit(2, QStringLiteral("999,999,999B"));
     ListView4->widenColumnToFit(3, QStringLiteral("0000/00/00 00:00"));
+    header->fitCaptions();
     // "Path" takes the width the other columns leave.
     header->setSectionResizeMode(4, QHeaderView::Stretch);
     ListView4->setColumnHidden(DupListModel::GroupColumn, true);
@@ -177,8 +178,9 @@ void DupSearchPage::buildPopupMenu()
                             [this](int row) { return model_->RecordPath(row); },
                             {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2",
                              "MenuItem3", "SaveList2"});
-    Actions->setListTable(QStringLiteral("検索結果.tsv"),
-                          [this] { return quorvex::DupTable(DupList_); });
+    Actions->setListTable(tr("検索結果.tsv"), [this] {
+        return quorvex::DupTable(DupList_, TextBytes(DupWords::reference()));
+    });
     PopupMenu1 = Actions->Menu;
     N4 = Actions->OpenFolder;
     A2 = Actions->SelectAll;
@@ -204,14 +206,13 @@ void DupSearchPage::buildSelectionHelpers()
         });
         return action;
     };
-    SelectButReference = helper("SelectButReference", QStringLiteral("基準以外を選択"),
+    SelectButReference = helper("SelectButReference", tr("基準以外を選択"),
                                 [this] { return quorvex::SelectAllButReference(DupList_); });
-    SelectButNewest =
-        helper("SelectButNewest", QStringLiteral("各グループで新しいものを残して選択"),
-               [this] { return quorvex::SelectAllButNewest(DupList_); });
-    SelectButOldest = helper("SelectButOldest", QStringLiteral("古いものを残して選択"),
+    SelectButNewest = helper("SelectButNewest", tr("各グループで新しいものを残して選択"),
+                             [this] { return quorvex::SelectAllButNewest(DupList_); });
+    SelectButOldest = helper("SelectButOldest", tr("古いものを残して選択"),
                              [this] { return quorvex::SelectAllButOldest(DupList_); });
-    SelectInFolder = helper("SelectInFolder", QStringLiteral("このフォルダ内の重複を選択"), [this] {
+    SelectInFolder = helper("SelectInFolder", tr("このフォルダ内の重複を選択"), [this] {
         const quorvex::TDupRecord* clicked = model_->record(Actions->ClickedRow());
         if (!clicked)
             return std::vector<std::size_t>();
@@ -230,10 +231,10 @@ void DupSearchPage::buildActionItems()
         PopupMenu1->insertAction(before, action);
         return action;
     };
-    HardLinkMenu1 = item("HardLinkMenu1", QStringLiteral("ハードリンクに置き換え"));
-    SymbolicLinkMenu1 = item("SymbolicLinkMenu1", QStringLiteral("シンボリックリンクに置き換え"));
-    ReflinkMenu1 = item("ReflinkMenu1", QStringLiteral("リフリンク(複製)に置き換え"));
-    MoveMenu1 = item("MoveMenu1", QStringLiteral("フォルダへ移動…"));
+    HardLinkMenu1 = item("HardLinkMenu1", tr("ハードリンクに置き換え"));
+    SymbolicLinkMenu1 = item("SymbolicLinkMenu1", tr("シンボリックリンクに置き換え"));
+    ReflinkMenu1 = item("ReflinkMenu1", tr("リフリンク(複製)に置き換え"));
+    MoveMenu1 = item("MoveMenu1", tr("フォルダへ移動…"));
     connect(HardLinkMenu1, &QAction::triggered, this,
             [this] { ActOnSelection(quorvex::ActionKind::HardLink); });
     connect(SymbolicLinkMenu1, &QAction::triggered, this,
@@ -290,7 +291,7 @@ void DupSearchPage::SpeedButton3Click(const PathInput& input)
         const bool isFile =
             !current.isEmpty() && quorvex::platform::IsExistingFile(FileInput->path());
         const QString chosen = dialogs.chooseFile(owner, QString(), isFile ? current : QString(),
-                                                  QStringLiteral("全てのファイル|*.*"));
+                                                  tr("全てのファイル|*.*"));
         if (!chosen.isEmpty())
             FileInput->setText(chosen);
     } else {
@@ -315,9 +316,12 @@ void DupSearchPage::setGroupColumnShown(bool shown)
     TMyListViewHeader* header = ListView4->GetColumnHandle();
     const int column = DupListModel::GroupColumn;
     if (shown) {
-        header->setColumnWidthLimits(column, kGroupColumnWidth, kGroupColumnWidth);
+        // Wide enough for the caption and the sort marker the search leaves on it.
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        const int width = std::max(kGroupColumnWidth, header->markedCaptionWidth(column) - margin);
+        header->setColumnWidthLimits(column, width, width);
         ListView4->setColumnHidden(column, false);
-        ListView4->setColumnWidth(column, kGroupColumnWidth);
+        ListView4->setColumnWidth(column, width);
     } else {
         ListView4->setColumnHidden(column, true);
     }
@@ -396,9 +400,8 @@ void DupSearchPage::MoveMenu1Click()
 {
     if (services_.isBusy())
         return;
-    const QString folder =
-        BrowseForFolder(services_.dialogs, &services_.window,
-                        QStringLiteral("移動先のフォルダを選択して下さい"), lastMoveFolder_);
+    const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
+                                           tr("移動先のフォルダを選択して下さい"), lastMoveFolder_);
     if (folder.isEmpty())
         return;
     lastMoveFolder_ = folder;
@@ -422,16 +425,14 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
         return;
     }
     if (planned.plan.items.empty()) {
-        dialogs.showMessage(owner,
-                            QStringLiteral("選んだファイルは、どれもグループに残すファイルです。"));
+        dialogs.showMessage(owner, tr("選んだファイルは、どれもグループに残すファイルです。"));
         return;
     }
     QStringList notes;
     if (kind == quorvex::ActionKind::Move)
-        notes << QStringLiteral("移動先: [ %1 ]").arg(ShownText(moveFolder));
+        notes << tr("移動先: [ %1 ]").arg(ShownText(moveFolder));
     if (planned.keptBack > 0)
-        notes << QStringLiteral(
-                     "選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
+        notes << tr("選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
                      .arg(planned.keptBack);
     const PlanRunResult result =
         ConfirmAndRunPlan(services_, progress_, planned.plan, notes.join(QStringLiteral("\n")));

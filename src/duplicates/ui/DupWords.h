@@ -11,4 +11,6 @@ class DupWords
 public:
     // The notice of a search that listed no file.
     static QString nothingFound(bool identicalSearch);
+    // The content cell of a group's reference row.
+    static QString reference();
 };

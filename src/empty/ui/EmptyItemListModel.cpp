@@ -11,8 +11,10 @@
 
 namespace {
 
-const QString kCaptions[EmptyItemListModel::ColumnCount] = {
-    QStringLiteral("名前"), QStringLiteral("種類"), QStringLiteral("属性"), QStringLiteral("Path")};
+const char* const kCaptions[EmptyItemListModel::ColumnCount] = {
+    QT_TRANSLATE_NOOP("EmptyItemListModel", "名前"),
+    QT_TRANSLATE_NOOP("EmptyItemListModel", "種類"),
+    QT_TRANSLATE_NOOP("EmptyItemListModel", "属性"), "Path"};
 
 } // namespace
 
@@ -44,7 +46,7 @@ QVariant EmptyItemListModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount)
         return {};
-    return kCaptions[section];
+    return tr(kCaptions[section]);
 }
 
 const quorvex::EmptyItemRecord* EmptyItemListModel::record(int row) const

@@ -25,9 +25,14 @@
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kTopBarHeight = 33;
+// SwitchButton5's captions: choosing the folder and starting, stopping a search.
+const char* const kStartCaption = QT_TRANSLATE_NOOP("EmptyItemsPage", "設定／開始");
+const char* const kStopCaption = QT_TRANSLATE_NOOP("EmptyItemsPage", "中止");
 
 struct ColumnLayout
 {
@@ -64,35 +69,37 @@ void EmptyItemsPage::buildTopBar()
     Panel9->setObjectName(QStringLiteral("Panel9"));
 
     SwitchButton5 = createSwitchButton(QStringLiteral("SwitchButton5"), Panel9);
-    SwitchButton5->setGeometry(4, 4, 96, 25);
+    SwitchButton5->setGeometry(4, 4,
+                               std::max({96, SwitchButton5->widthForCaption(tr(kStartCaption)),
+                                         SwitchButton5->widthForCaption(tr(kStopCaption))}),
+                               25);
     SwitchButton5->setAccessibleName(SwitchButton5->Caption());
-    SetHint(*SwitchButton5, QStringLiteral("設定と開始|調べるフォルダの設定と検索の開始"));
+    SetHint(*SwitchButton5, tr("設定と開始|調べるフォルダの設定と検索の開始"));
     connect(SwitchButton5, &TSwitchButton::clicked, this, &EmptyItemsPage::SwitchButton5Click);
 
     SwitchButton6 = createSwitchButton(QStringLiteral("SwitchButton6"), Panel9);
-    SwitchButton6->setGeometry(104, 4, 68, 25);
+    SwitchButton6->setGeometry(SwitchButton5->geometry().right() + 5, 4, 68, 25);
     SwitchButton6->setAccessibleName(SwitchButton6->Caption());
-    SetHint(
-        *SwitchButton6,
-        QStringLiteral("ファイルの削除|選択しているリストのファイルをディスクから削除します。"));
+    SetHint(*SwitchButton6,
+            tr("ファイルの削除|選択しているリストのファイルをディスクから削除します。"));
     connect(SwitchButton6, &TSwitchButton::clicked, this, &EmptyItemsPage::DeleteEmptyItems);
 
     Animate2 = new FindAnimation(Panel9);
     Animate2->setObjectName(QStringLiteral("Animate2"));
-    Animate2->move(180, 8);
+    Animate2->move(SwitchButton6->geometry().right() + 9, 8);
     Animate2->hide();
 
     Panel10 = new TextPanel(Panel9);
     Panel10->setObjectName(QStringLiteral("Panel10"));
-    Panel10->setAccessibleName(QStringLiteral("個数"));
-    Panel10->setGeometry(204, 4, 120, 25);
+    Panel10->setAccessibleName(tr("個数"));
+    Panel10->setGeometry(SwitchButton6->geometry().right() + 33, 4, 120, 25);
 }
 
 void EmptyItemsPage::buildList()
 {
     ListView1 = new EmptyItemListView(*model_, services_.icons, this);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setAccessibleName(QStringLiteral("空の項目"));
+    ListView1->setAccessibleName(tr("空の項目"));
     TMyListViewHeader* header = ListView1->GetColumnHandle();
     for (int column = 0; column < EmptyItemListModel::ColumnCount; ++column) {
         const ColumnLayout& layout = kColumns[column];
@@ -100,6 +107,7 @@ void EmptyItemsPage::buildList()
             header->resizeSection(column, layout.width);
         header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
     }
+    header->fitCaptions();
     header->setStretchLastSection(true);
 
     connect(ListView1, &TMyListView::columnClick, this, &EmptyItemsPage::ListView1ColumnClick);
@@ -121,7 +129,7 @@ void EmptyItemsPage::buildPopupMenu()
             return record ? record->Path : std::string();
         },
         {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1", "Property1", "SaveList3"});
-    Actions->setListTable(QStringLiteral("空の項目.tsv"), [this] {
+    Actions->setListTable(tr("空の項目.tsv"), [this] {
         return quorvex::EmptyItemTable(model_->EmptyItemList(), TextBytes(Panel10->text()));
     });
     PopupMenu2 = Actions->Menu;
@@ -130,8 +138,7 @@ void EmptyItemsPage::buildPopupMenu()
     Copy3 = Actions->Copy;
     DeleteMenu = Actions->Delete;
     Property1 = Actions->Properties;
-    DeleteMenu->setStatusTip(
-        QStringLiteral("選択しているリストのファイルをディスクから削除します。"));
+    DeleteMenu->setStatusTip(tr("選択しているリストのファイルをディスクから削除します。"));
     connect(DeleteMenu, &QAction::triggered, this, &EmptyItemsPage::DeleteEmptyItems);
 
     Actions->openWhenAsked(*ListView1, [this] { PopupMenu2Popup(); });
@@ -163,9 +170,9 @@ void EmptyItemsPage::setSwitchButton5Caption(const QString& caption)
 void EmptyItemsPage::SwitchButton5Click()
 {
     if (SwitchButton5->Down() && !searching()) {
-        const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
-                                               QStringLiteral("調べるフォルダを選択して下さい"),
-                                               LastEmptySearchFolder_);
+        const QString folder =
+            BrowseForFolder(services_.dialogs, &services_.window,
+                            tr("調べるフォルダを選択して下さい"), LastEmptySearchFolder_);
         const std::string path = TextBytes(folder);
         if (!folder.isEmpty() && quorvex::platform::IsExistingFolder(path))
             SearchFolder(folder, path);
@@ -186,14 +193,14 @@ void EmptyItemsPage::SearchOfferedFolder(const QString& folder)
 void EmptyItemsPage::endSearchButton()
 {
     // Also after a click during a search (which stops it): the button ends up, never down.
-    setSwitchButton5Caption(QStringLiteral("設定／開始"));
+    setSwitchButton5Caption(tr(kStartCaption));
     SwitchButton5->setDown(false);
     SwitchButton6->setEnabled(true);
 }
 
 void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path)
 {
-    setSwitchButton5Caption(QStringLiteral("中止"));
+    setSwitchButton5Caption(tr(kStopCaption));
     SwitchButton6->setEnabled(false);
     LastEmptySearchFolder_ = folder;
     const RunScope run(*progress_, services_.window);
@@ -255,5 +262,5 @@ void EmptyItemsPage::DeleteEmptyItems()
 
 void EmptyItemsPage::showCount()
 {
-    Panel10->setText(ShownText(quorvex::FormatItemCount(model_->EmptyItemList().size())));
+    Panel10->setText(tr("%n 個", nullptr, static_cast<int>(model_->EmptyItemList().size())));
 }

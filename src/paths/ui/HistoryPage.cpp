@@ -111,8 +111,8 @@ HistoryPage::HistoryPage(QWidget& sheet, const PageServices& services)
     Splitter1->setObjectName(QStringLiteral("Splitter1"));
     Splitter1->setHandleWidth(kSplitterWidth);
     Splitter1->setChildrenCollapsible(false);
-    ListBox1 = buildListBox("ListBox1", QStringLiteral("履歴 上"));
-    ListBox2 = buildListBox("ListBox2", QStringLiteral("履歴 下"));
+    ListBox1 = buildListBox("ListBox1", tr("履歴 上"));
+    ListBox2 = buildListBox("ListBox2", tr("履歴 下"));
     QSplitterHandle* handle = Splitter1->handle(1);
     QPalette grey = handle->palette();
     grey.setColor(QPalette::Window, Qt::gray);
@@ -141,7 +141,7 @@ HistoryPage::HistoryPage(QWidget& sheet, const PageServices& services)
 void HistoryPage::buildPageButtons()
 {
     // The captions are those of the pages whose histories the buttons choose.
-    const auto pageCaption = [](Page page) { return ShownText(DescriptionOf(page).caption); };
+    const auto pageCaption = [](Page page) { return CaptionOf(DescriptionOf(page)); };
     const QColor face = palette().color(QPalette::Button);
     SpeedButton9 = makeToolButton(this, "SpeedButton9", pageCaption(Page::Compare));
     SpeedButton9->setIcon(QIcon(ImageList1Glyph(imagelist1::ComparePage, face)));
@@ -155,8 +155,7 @@ void HistoryPage::buildPageButtons()
     SpeedButton9->setGeometry(0, kPageButtonTop, 150, kButtonHeight);
     SpeedButton10->setGeometry(0, kPageButtonTop, 200, kButtonHeight);
 
-    SpeedButton11 = makeToolButton(this, "SpeedButton11", QStringLiteral("適用"),
-                                   QStringLiteral("変更内容を保存する"));
+    SpeedButton11 = makeToolButton(this, "SpeedButton11", tr("適用"), tr("変更内容を保存する"));
     SpeedButton11->setGeometry(0, kPageButtonTop, 75, kButtonHeight);
     SpeedButton11->setEnabled(false);
     connect(SpeedButton11, &QToolButton::clicked, this, &HistoryPage::SpeedButton11Click);
@@ -181,18 +180,14 @@ QListWidget* HistoryPage::buildListBox(const char* name, const QString& accessib
 
 void HistoryPage::buildListButtons()
 {
-    SpeedButton12 =
-        makeToolButton(this, "SpeedButton12", QStringLiteral("▲"), QStringLiteral("上"));
-    SpeedButton13 =
-        makeToolButton(this, "SpeedButton13", QStringLiteral("▼"), QStringLiteral("下"));
-    SpeedButton14 =
-        makeToolButton(this, "SpeedButton14", QStringLiteral("▲"), QStringLiteral("上"));
-    SpeedButton15 =
-        makeToolButton(this, "SpeedButton15", QStringLiteral("▼"), QStringLiteral("下"));
-    Button1 = makePushButton(this, "Button1", QStringLiteral("削除"));
-    Button2 = makePushButton(this, "Button2", QStringLiteral("削除"));
-    Button3 = makePushButton(this, "Button3", QStringLiteral("ソート"));
-    Button4 = makePushButton(this, "Button4", QStringLiteral("ソート"));
+    SpeedButton12 = makeToolButton(this, "SpeedButton12", QStringLiteral("▲"), tr("上"));
+    SpeedButton13 = makeToolButton(this, "SpeedButton13", QStringLiteral("▼"), tr("下"));
+    SpeedButton14 = makeToolButton(this, "SpeedButton14", QStringLiteral("▲"), tr("上"));
+    SpeedButton15 = makeToolButton(this, "SpeedButton15", QStringLiteral("▼"), tr("下"));
+    Button1 = makePushButton(this, "Button1", tr("削除"));
+    Button2 = makePushButton(this, "Button2", tr("削除"));
+    Button3 = makePushButton(this, "Button3", tr("ソート"));
+    Button4 = makePushButton(this, "Button4", tr("ソート"));
     for (QToolButton* button : {SpeedButton12, SpeedButton13})
         connect(button, &QToolButton::clicked, this,
                 [this, button] { SpeedButton12Click(button); });

@@ -37,7 +37,7 @@ QVariant TrashListModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return section == 0 ? QStringLiteral("名前") : QStringLiteral("元の場所");
+    return section == 0 ? tr("名前") : tr("元の場所");
 }
 
 void TrashListModel::setPaths(std::vector<std::string> paths)

@@ -24,8 +24,8 @@ constexpr int kNameColumnWidth = 200;
 constexpr int kMinColumnWidth = 50;
 constexpr int kButtonGap = 4;
 
-const QString kOpenCaption = QStringLiteral("ごみ箱を開く");
-const QString kCloseCaption = QStringLiteral("ごみ箱を閉じる");
+const char* const kOpenCaption = QT_TRANSLATE_NOOP("TrashPage", "ごみ箱を開く");
+const char* const kCloseCaption = QT_TRANSLATE_NOOP("TrashPage", "ごみ箱を閉じる");
 
 } // namespace
 
@@ -46,17 +46,17 @@ void TrashPage::buildTopBar()
 
     GomiOpenSwBtn = createSwitchButton(QStringLiteral("GomiOpenSwBtn"), Panel8);
     ModosuSwBtn = createSwitchButton(QStringLiteral("ModosuSwBtn"), Panel8);
-    SetHint(*ModosuSwBtn, QStringLiteral("選択しているファイルパス名を元の場所に戻します。"));
+    SetHint(*ModosuSwBtn, tr("選択しているファイルパス名を元の場所に戻します。"));
     AllSelectBtn = createSwitchButton(QStringLiteral("AllSelectBtn"), Panel8);
     DelSwBtn = createSwitchButton(QStringLiteral("DelSwBtn"), Panel8);
-    SetHint(*DelSwBtn, QStringLiteral("選択しているファイルパス名をごみ箱からも削除します。"
-                                      "(これを行うと元には戻せなくなります。)"));
+    SetHint(*DelSwBtn, tr("選択しているファイルパス名をごみ箱からも削除します。"
+                          "(これを行うと元には戻せなくなります。)"));
     for (TSwitchButton* button : {GomiOpenSwBtn, ModosuSwBtn, AllSelectBtn, DelSwBtn})
         button->setAccessibleName(button->Caption());
 
     Panel11 = new TextPanel(Panel8);
     Panel11->setObjectName(QStringLiteral("Panel11"));
-    Panel11->setAccessibleName(QStringLiteral("個数"));
+    Panel11->setAccessibleName(tr("個数"));
     placeTopBarButtons();
     QPalette grey = Panel11->palette();
     grey.setColor(QPalette::WindowText, Qt::gray);
@@ -72,8 +72,8 @@ void TrashPage::buildTopBar()
 // designed; the toggle fits the longer of its two captions.
 void TrashPage::placeTopBarButtons()
 {
-    const int toggleWidth = std::max(GomiOpenSwBtn->widthForCaption(kOpenCaption),
-                                     GomiOpenSwBtn->widthForCaption(kCloseCaption));
+    const int toggleWidth = std::max(GomiOpenSwBtn->widthForCaption(tr(kOpenCaption)),
+                                     GomiOpenSwBtn->widthForCaption(tr(kCloseCaption)));
     const std::pair<TSwitchButton*, int> buttons[] = {{GomiOpenSwBtn, std::max(99, toggleWidth)},
                                                       {ModosuSwBtn, 75},
                                                       {AllSelectBtn, 75},
@@ -91,7 +91,7 @@ void TrashPage::buildList()
 {
     ListView3 = new TMyListView(this);
     ListView3->setObjectName(QStringLiteral("ListView3"));
-    ListView3->setAccessibleName(QStringLiteral("ごみ箱の項目"));
+    ListView3->setAccessibleName(tr("ごみ箱の項目"));
     ListView3->setModel(model_);
     ListView3->setGridLines(true);
     ListView3->keepSelectionVisible();
@@ -120,10 +120,10 @@ void TrashPage::GomiOpenSwBtnClick()
         quorvex::TrashList snapshot;
         snapshot.replaceEntries(services_.trash.entries());
         model_->setPaths(snapshot.entryPaths());
-        GomiOpenSwBtn->setCaption(kCloseCaption);
-        Panel11->setText(QString::number(model_->paths().size()) + QStringLiteral(" 個"));
+        GomiOpenSwBtn->setCaption(tr(kCloseCaption));
+        Panel11->setText(tr("%n 個", nullptr, static_cast<int>(model_->paths().size())));
     } else {
-        GomiOpenSwBtn->setCaption(kOpenCaption);
+        GomiOpenSwBtn->setCaption(tr(kOpenCaption));
         Panel11->setText(QString());
     }
     GomiOpenSwBtn->setAccessibleName(GomiOpenSwBtn->Caption());

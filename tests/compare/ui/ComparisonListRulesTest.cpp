@@ -17,6 +17,8 @@ using quorvex::EntryFacts;
 using quorvex::RowShade;
 using quorvex::test::Native;
 
+const quorvex::ComparisonWords kWords{"L-S", "S-L", "N-O", "O-N", " Same", "none", "Content"};
+
 ComparisonRow pairRow(const char* name, EntryFacts a, EntryFacts b, int percent,
                       const std::string& folder = "")
 {
@@ -47,29 +49,29 @@ TEST(ComparisonRowShade, FollowsRelationsAndContentComparison)
     EXPECT_EQ(ComparisonRowShade(pairRow("sub", folder, folder, -1), true), RowShade::Match);
 
     // A missing side wins over everything, also for an entry named like the marker.
-    ComparisonRow onlyA("なし", std::make_shared<const std::string>(), true, false);
+    ComparisonRow onlyA("none", std::make_shared<const std::string>(), true, false);
     EXPECT_EQ(ComparisonRowShade(onlyA, false), RowShade::Missing);
-    EXPECT_EQ(ComparisonRowShade(pairRow("なし", file, file, 100), true), RowShade::Match);
+    EXPECT_EQ(ComparisonRowShade(pairRow("none", file, file, 100), true), RowShade::Match);
 }
 
 TEST(ComparisonCellPath, BuildsThePathOfTheClickedSide)
 {
     const EntryFacts file{1, 1, 0x20};
     const ComparisonRow inSub = pairRow("a.txt", file, file, -1, Native("sub/"));
-    EXPECT_EQ(ComparisonCellPath(&inSub, 0, Native("/x/A"), Native("/x/B/")),
+    EXPECT_EQ(ComparisonCellPath(&inSub, 0, Native("/x/A"), Native("/x/B/"), kWords),
               Native("/x/A/sub/a.txt"));
-    EXPECT_EQ(ComparisonCellPath(&inSub, 1, Native("/x/A"), Native("/x/B/")),
+    EXPECT_EQ(ComparisonCellPath(&inSub, 1, Native("/x/A"), Native("/x/B/"), kWords),
               Native("/x/B/sub/a.txt"));
-    EXPECT_EQ(ComparisonCellPath(&inSub, -1, Native("/x/A"), Native("/x/B")), "");
-    EXPECT_EQ(ComparisonCellPath(nullptr, 0, Native("/x/A"), Native("/x/B")), "");
+    EXPECT_EQ(ComparisonCellPath(&inSub, -1, Native("/x/A"), Native("/x/B"), kWords), "");
+    EXPECT_EQ(ComparisonCellPath(nullptr, 0, Native("/x/A"), Native("/x/B"), kWords), "");
 
-    // A file missing on B names "なし"; a folder row is its own relative path.
+    // A file missing on B is named by the missing word; a folder row is its own relative path.
     ComparisonRow onlyA("a.txt", std::make_shared<const std::string>(Native("sub/")), true, false);
-    EXPECT_EQ(ComparisonCellPath(&onlyA, 1, Native("/x/A"), Native("/x/B")),
-              Native("/x/B/sub/なし"));
+    EXPECT_EQ(ComparisonCellPath(&onlyA, 1, Native("/x/A"), Native("/x/B"), kWords),
+              Native("/x/B/sub/none"));
     ComparisonRow folderOnlyB("deep", std::make_shared<const std::string>(Native("sub/deep")),
                               false, true);
-    EXPECT_EQ(ComparisonCellPath(&folderOnlyB, 0, Native("/x/A"), Native("/x/B")),
+    EXPECT_EQ(ComparisonCellPath(&folderOnlyB, 0, Native("/x/A"), Native("/x/B"), kWords),
               Native("/x/A/sub/deep"));
     EXPECT_EQ(quorvex::IconSide(folderOnlyB), quorvex::Side::B);
     EXPECT_EQ(
@@ -124,18 +126,18 @@ TEST(MarkDeletedOnSide, EmptiesTheRelationsAndReachesBelowDeletedFolders)
     rows.push_back(ComparisonRow("b-only.txt", cell(""), false, true));
 
     quorvex::MarkDeletedOnSide(rows, {1}, quorvex::Side::B);
-    EXPECT_EQ(rows[0].cell(0), "top.txt");
+    EXPECT_EQ(rows[0].cell(0, kWords), "top.txt");
     for (int index : {1, 2, 3}) {
-        EXPECT_EQ(rows[index].cell(0), "なし") << index;
-        EXPECT_EQ(rows[index].name(), rows[index].displayName()) << index;
-        EXPECT_EQ(rows[index].cell(2) + rows[index].cell(3), "") << index;
+        EXPECT_EQ(rows[index].cell(0, kWords), "none") << index;
+        EXPECT_EQ(rows[index].name(kWords), rows[index].displayName()) << index;
+        EXPECT_EQ(rows[index].cell(2, kWords) + rows[index].cell(3, kWords), "") << index;
     }
-    EXPECT_EQ(rows[4].cell(0), "other");
+    EXPECT_EQ(rows[4].cell(0, kWords), "other");
 
     // A row already missing the side keeps its marker and loses only the relations.
     quorvex::MarkDeletedOnSide(rows, {5, 0}, quorvex::Side::A);
-    EXPECT_EQ(rows[5].name(), "なし");
-    EXPECT_EQ(rows[5].cell(0), "b-only.txt");
-    EXPECT_EQ(rows[0].name(), "なし");
-    EXPECT_EQ(rows[0].cell(1), "");
+    EXPECT_EQ(rows[5].name(kWords), "none");
+    EXPECT_EQ(rows[5].cell(0, kWords), "b-only.txt");
+    EXPECT_EQ(rows[0].name(kWords), "none");
+    EXPECT_EQ(rows[0].cell(1, kWords), "");
 }
