@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/ChunkHash.h"
+#include "common/HeldFolder.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -15,24 +16,9 @@ constexpr std::size_t kFilesPerItem = 256;
 // What one worker keeps between files: the folder it is in and a chunk buffer.
 struct WorkerPlace
 {
-    platform::OpenFolder folder;
-    std::uint32_t folderIndex = UINT32_MAX;
-    bool folderOpen = false;
+    HeldFolder folder;
     std::unique_ptr<unsigned char[]> buffer;
 };
-
-// Opens the record's file by name in its folder, the folder opened when the worker
-// is not in it yet; by its full path when the folder cannot be held open.
-bool OpenRecordFile(const DupList& list, const TDupRecord& record, WorkerPlace& place,
-                    platform::InputFile& file)
-{
-    if (place.folderIndex != record.folderIndex) {
-        place.folderIndex = record.folderIndex;
-        place.folderOpen = place.folder.open(list.folder(record));
-    }
-    return place.folderOpen ? file.open(place.folder, list.name(record))
-                            : file.open(list.RecordPath(record));
-}
 
 bool ReadFully(platform::InputFile& file, unsigned char* buffer, std::size_t length)
 {
@@ -64,8 +50,8 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::s
             const auto length =
                 static_cast<std::size_t>(std::min<std::uint64_t>(record.size, chunk));
             platform::InputFile file;
-            if (OpenRecordFile(list, record, place, file) && file.size() == record.size &&
-                ReadFully(file, place.buffer.get(), length)) {
+            if (place.folder.open(list.folder(record), list.name(record), file) &&
+                file.size() == record.size && ReadFully(file, place.buffer.get(), length)) {
                 hashes_[positions[k]] = HashChunk(place.buffer.get(), length);
                 known_[positions[k]] = 1;
             }
