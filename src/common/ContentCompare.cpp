@@ -65,10 +65,12 @@ private:
     std::uint64_t read_ = 0;
 };
 
-// Opens a file of the comparison, telling the observer when it cannot.
-bool OpenToCompare(platform::InputFile& file, std::string_view path, RunObserver& observer)
+// Opens a file of the comparison through its side's held folder, telling the
+// observer when it cannot.
+bool OpenToCompare(platform::InputFile& file, std::string_view path, HeldFolder& folder,
+                   RunObserver& observer)
 {
-    if (file.open(path))
+    if (folder.open(path, file))
         return true;
     observer.cannotRead(std::string(path), platform::LastFailureText());
     return false;
@@ -136,8 +138,8 @@ void CompareContents(std::string_view pathA, std::string_view pathB, int thresho
                      ContentBuffers& buffers, RunObserver& observer)
 {
     platform::InputFile fileB, fileA;
-    const bool openA = OpenToCompare(fileA, pathA, observer);
-    if (!OpenToCompare(fileB, pathB, observer) || !openA)
+    const bool openA = OpenToCompare(fileA, pathA, buffers.folderA(), observer);
+    if (!OpenToCompare(fileB, pathB, buffers.folderB(), observer) || !openA)
         return;
     FileBlocks blocksA(fileA, buffers);
     percent =
@@ -148,7 +150,7 @@ void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, in
                           int& percent, ContentBuffers& buffers, RunObserver& observer)
 {
     platform::InputFile fileB;
-    if (!OpenToCompare(fileB, pathB, observer))
+    if (!OpenToCompare(fileB, pathB, buffers.folderB(), observer))
         return;
     ImageBlocks blocksA(imageA);
     percent = CompareBlocks(blocksA, {}, fileB, pathB, imageA.length, threshold, buffers, observer);

@@ -7,14 +7,17 @@
 #include <vector>
 
 #include "common/ContentImage.h"
+#include "common/HeldFolder.h"
 #include "common/RunObserver.h"
 
 namespace quorvex {
 
 constexpr std::size_t kContentBlockSize = 131072;
 
-// The two read buffers of one run (a block plus 4 bytes of room for padding). The
-// caller allocates them once before a run and keeps them for all its comparisons.
+// The two read buffers of one run (a block plus 4 bytes of room for padding), and the
+// folders of the two files compared last, held open for the next pair in the same
+// folders. The caller makes them once before a run and keeps them for all its
+// comparisons.
 class ContentBuffers
 {
 public:
@@ -23,10 +26,14 @@ public:
     ContentBuffers() : b_(kWords), a_(kWords) {}
     std::uint32_t* b() { return b_.data(); } // receives the data of file B
     std::uint32_t* a() { return a_.data(); } // receives the data of file A
+    HeldFolder& folderB() { return folderB_; }
+    HeldFolder& folderA() { return folderA_; }
 
 private:
     std::vector<std::uint32_t> b_;
     std::vector<std::uint32_t> a_;
+    HeldFolder folderB_;
+    HeldFolder folderA_;
 };
 
 // Compares file A with file B and writes the match percentage (0..100) to `percent`.

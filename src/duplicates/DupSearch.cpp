@@ -81,7 +81,8 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
     RunObserver& observer = params.observer;
     std::string path;
     WalkSearchTree(
-        folder, params.filters, observer, [&](const std::string& name) { list.enterFolder(name); },
+        folder, params.filters, observer, params.threads,
+        [&](const std::string& name) { list.enterFolder(name); },
         [&](const std::string& folderPath, const platform::DirEntry& entry) {
             if (SizeRatio(targetSize, entry.size) >= threshold) {
                 int percent = -1;
@@ -138,7 +139,8 @@ void CollectFiles(std::string_view folder, const DupSearchParams& params, DupLis
 {
     RunObserver& observer = params.observer;
     WalkSearchTree(
-        folder, params.filters, observer, [&](const std::string& name) { list.enterFolder(name); },
+        folder, params.filters, observer, params.threads,
+        [&](const std::string& name) { list.enterFolder(name); },
         [&](const std::string&, const platform::DirEntry& entry) {
             list.add(entry);
             observer.pumpMessages();

@@ -72,8 +72,8 @@ struct DupSearchRun
 {
     bool ran = false;
     bool DupMode = false;
-    DupSearchScope scope; // what acting on the rows needs to know of the search
-    InputRefusal refusal; // why, when an input was refused
+    DupSearchScope scope;          // what acting on the rows needs to know of the search
+    InputRefusal refusal;          // why, when an input was refused
     bool nothingFound = false;     // the search ran and listed no file
     bool targetUnreadable = false; // as in SearchOutcome
 };

@@ -1,13 +1,14 @@
 // Exact duplicates without pairwise comparisons. The files of one size are read
 // side by side at the same offset, one chunk at a time, and a set of files that
 // agreed so far is split into the subsets whose chunks are byte-identical; a file
-// left alone drops out and is not read further. A set whose chunks would not fit
-// the buffer budget is first split by a hash of the chunk, and each bucket is then
-// compared on its bytes. Because byte equality is transitive, the groups are
-// exactly those the pairwise pairing finds at threshold 100, labelled by their
-// earliest file. Size classes are grouped by a worker per core, the largest first;
-// a class labels only its own records, and the files it could not read are told in
-// the order of the sizes, so the result does not depend on the number of workers.
+// left alone drops out and is not read further. The first chunks of all files are
+// hashed beforehand in list order (FirstChunkHashes), so a set of one size is first
+// split by those hashes, as a later set whose chunks would not fit the buffer budget
+// is split by a hash of the chunk, and each bucket is then compared on its bytes. Because byte
+// equality is transitive, the groups are exactly those the pairwise pairing finds at threshold 100,
+// labelled by their earliest file. Size classes are grouped by a worker per core, the largest
+// first; a class labels only its own records, and the files it could not read are told in the order
+// of the sizes, so the result does not depend on the number of workers.
 
 #include <algorithm>
 #include <atomic>
@@ -21,6 +22,7 @@
 #include "common/ObservedWork.h"
 #include "common/WorkerPool.h"
 #include "duplicates/DupPairing.h"
+#include "duplicates/FirstChunkHashes.h"
 #include "platform/FailureReason.h"
 
 namespace quorvex {
@@ -84,7 +86,11 @@ using Unread = std::vector<std::pair<std::string, std::string>>;
 class ExactGrouping
 {
 public:
-    ExactGrouping(DupList& list, const std::atomic<bool>& cancel) : list_(list), cancel_(cancel) {}
+    ExactGrouping(DupList& list, const FirstChunkHashes& firstChunks,
+                  const std::atomic<bool>& cancel)
+        : list_(list), firstChunks_(firstChunks), cancel_(cancel)
+    {
+    }
 
     // Labels the duplicate groups among the records at `positions` (list order),
     // all of `size` bytes; what cannot be read goes to `unread`.
@@ -102,6 +108,7 @@ private:
     bool pump();
 
     DupList& list_;
+    const FirstChunkHashes& firstChunks_;
     const std::atomic<bool>& cancel_;
     BufferPool pool_;
     Buffer scratch_;
@@ -125,7 +132,7 @@ void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::si
         all.members.push_back(static_cast<std::uint32_t>(candidates_.size()));
         candidates_.push_back({position, {}});
     }
-    pending_.push_back(std::move(all));
+    splitByHash(all, static_cast<std::size_t>(std::min<std::uint64_t>(size, kFirstChunk)));
     while (!pending_.empty()) {
         Subset next = std::move(pending_.back());
         pending_.pop_back();
@@ -178,7 +185,10 @@ void ExactGrouping::splitByHash(const Subset& subset, std::size_t length)
 {
     std::vector<std::pair<std::uint64_t, std::uint32_t>> hashes;
     for (std::uint32_t member : subset.members) {
-        if (readChunk(member, subset.offset, length, scratch_.get(), false))
+        const std::size_t position = candidates_[member].record;
+        if (subset.offset == 0 && firstChunks_.known(position))
+            hashes.emplace_back(firstChunks_.hash(position), member);
+        else if (readChunk(member, subset.offset, length, scratch_.get(), false))
             hashes.emplace_back(HashChunk(scratch_.get(), length), member);
         if (!pump())
             return;
@@ -343,11 +353,17 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads)
 
     WorkerPool pool(threads);
     ObservedWork work(observer, &RunObserver::stepOverall); // counts files grouped
+    std::vector<std::size_t> candidates;
+    for (const SizeClass& sizeClass : classes)
+        candidates.insert(candidates.end(), sizeClass.positions.begin(), sizeClass.positions.end());
+    std::sort(candidates.begin(), candidates.end());
+    const FirstChunkHashes firstChunks(list, candidates, kFirstChunk, pool, work);
     std::vector<std::unique_ptr<ExactGrouping>> groupings(pool.size());
     std::vector<Unread> unread(classes.size());
     work.run(pool, classes.size(), [&](std::size_t item, unsigned worker) {
         if (!groupings[worker]) // made by the worker that uses it
-            groupings[worker] = std::make_unique<ExactGrouping>(list, work.cancelFlag());
+            groupings[worker] =
+                std::make_unique<ExactGrouping>(list, firstChunks, work.cancelFlag());
         const SizeClass& sizeClass = classes[order[item]];
         if (work.cancelled())
             return;

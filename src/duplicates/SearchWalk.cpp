@@ -1,8 +1,11 @@
 #include "duplicates/SearchWalk.h"
 
+#include <algorithm>
 #include <vector>
 
-#include "platform/FailureReason.h"
+#include "common/WorkerPool.h"
+#include "duplicates/ListingsAhead.h"
+
 #include "platform/PathText.h"
 
 namespace quorvex {
@@ -18,23 +21,25 @@ bool PassesMaskRule(const std::string& name, const FilterSettings& filters)
 } // namespace
 
 void WalkSearchTree(
-    std::string_view root, const FilterSettings& filters, RunObserver& observer,
+    std::string_view root, const FilterSettings& filters, RunObserver& observer, unsigned threads,
     const std::function<void(const std::string& folder)>& onFolder,
     const std::function<void(const std::string& folder, const platform::DirEntry& entry)>& onFile)
 {
-    std::vector<std::string> pending{platform::WithOneTrailingSeparator(root)};
-    std::vector<platform::DirEntry> entries;
+    const unsigned cores = ProcessorCores();
+    ListingsAhead pending(threads == 0 ? cores - 1 : std::min(threads, cores) - 1);
+    pending.push(platform::WithOneTrailingSeparator(root));
+    ListingsAhead::Listing listing;
     std::vector<std::string> subfolders;
     while (!pending.empty() && !observer.cancelRequested()) {
-        const std::string folder = std::move(pending.back());
-        pending.pop_back();
-        if (!platform::ListDirectory(folder, entries)) {
-            observer.cannotRead(folder, platform::LastFailureText());
+        pending.pop(listing);
+        const std::string& folder = listing.folder;
+        if (!listing.listed) {
+            observer.cannotRead(folder, listing.failure);
             continue;
         }
         onFolder(folder);
         subfolders.clear();
-        for (const platform::DirEntry& entry : entries) {
+        for (const platform::DirEntry& entry : listing.entries) {
             if (entry.isDirectory()) {
                 if (!entry.isDotName() && (entry.attributes & platform::kAttrReparsePoint) == 0 &&
                     PassesAttributeFilter(entry.attributes, filters))
@@ -49,7 +54,7 @@ void WalkSearchTree(
         }
         // The stack holds the subfolders in reverse, so the first one is walked next.
         for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it)
-            pending.push_back(folder + *it + platform::kSeparator);
+            pending.push(folder + *it + platform::kSeparator);
     }
 }
 

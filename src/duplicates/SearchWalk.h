@@ -20,9 +20,10 @@ namespace quorvex {
 // the observer (cannotRead). The walk
 // checks the cancel request before each file and each folder and stops while it
 // is set. It keeps its pending folders on a stack of its own, so tree depth is
-// bounded by memory only.
+// bounded by memory only; up to `threads` - 1 helpers (0: one per core) list the
+// folders it takes next, which changes nothing it reports.
 void WalkSearchTree(
-    std::string_view root, const FilterSettings& filters, RunObserver& observer,
+    std::string_view root, const FilterSettings& filters, RunObserver& observer, unsigned threads,
     const std::function<void(const std::string& folder)>& onFolder,
     const std::function<void(const std::string& folder, const platform::DirEntry& entry)>& onFile);
 

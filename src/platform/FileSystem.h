@@ -70,6 +70,30 @@ std::optional<std::uint32_t> GetAttributes(std::string_view path);
 // false only when the entry does not exist.
 bool SetAttributes(std::string_view path, std::uint32_t attributes);
 
+// A folder held open so that files in it open by name, without the system walking
+// the folder's whole path again for each one. Where the system keeps no handle of a
+// folder, it holds the path, and opening by name joins the two.
+class OpenFolder
+{
+public:
+    OpenFolder() = default;
+    ~OpenFolder();
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+
+    // Opens the folder at `path` (a trailing separator is allowed) and lets go of the
+    // one open before. False when it cannot be opened.
+    bool open(std::string_view path);
+    void close();
+    // The path of the open folder, ending in the separator.
+    const std::string& path() const { return path_; }
+
+private:
+    friend class InputFile;
+    std::string path_;
+    int handle_ = -1; // the system's handle of the folder, where it keeps one
+};
+
 // A file opened for binary reading. Opening never blocks and succeeds only for
 // regular files: FIFOs, sockets and devices count as files that cannot be opened and
 // are never opened at all (opening one can release a writer or wake a device). Reads
@@ -87,6 +111,8 @@ public:
     InputFile& operator=(InputFile&& other) noexcept;
 
     bool open(std::string_view path);
+    // Opens the file `name` of an open folder, as open(folder.path() + name) would.
+    bool open(const OpenFolder& folder, std::string_view name);
     void close();
     bool isOpen() const { return fd_ >= 0; }
     std::uint64_t size() const { return size_; }
@@ -98,6 +124,8 @@ public:
 private:
     // The part of `length` bytes from `offset` that lies within the opened size.
     std::size_t lengthWithin(std::size_t length, std::uint64_t offset) const;
+    // Takes the system's descriptor of a file just opened, of `size` bytes, at `path`.
+    void adopt(int fd, std::uint64_t size, std::string_view path);
     // Forgets the file once the system's descriptor is closed.
     void forget();
 

@@ -1,11 +1,11 @@
-// What InputFile does the same on every system: closing at the end, handing the open
-// file over on a move, the bound of reads and forgetting a closed file. Opening,
-// reading and closing are each system's own (posix/InputFile.cpp,
-// win32/InputFile.cpp).
+// What InputFile does the same on every system: closing at the end, taking an opened
+// file in, handing the open file over on a move, the bound of reads and forgetting a closed file.
+// Opening, reading and closing are each system's own (posix/InputFile.cpp, win32/InputFile.cpp).
 
 #include <algorithm>
 #include <utility>
 
+#include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex::platform {
@@ -37,6 +37,14 @@ std::size_t InputFile::lengthWithin(std::size_t length, std::uint64_t offset) co
 {
     const std::uint64_t left = size_ - std::min(offset, size_);
     return static_cast<std::size_t>(std::min<std::uint64_t>(length, left));
+}
+
+void InputFile::adopt(int fd, std::uint64_t size, std::string_view path)
+{
+    fd_ = fd;
+    size_ = size;
+    if (IsFaultHookInstalled())
+        faultPath_ = std::string(path);
 }
 
 void InputFile::forget()

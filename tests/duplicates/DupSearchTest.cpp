@@ -71,6 +71,16 @@ TEST_F(DupSearchTest, IdenticalFilesFormOneGroupHeadedByTheFirstInWalkOrder)
     EXPECT_EQ(list.RecordPath(list[2]), t.path("sub/deeper/c.txt"));
 }
 
+TEST_F(DupSearchTest, FilesOfTheSameNameInOtherFoldersAreReadFromTheirOwnFolder)
+{
+    t.file("a/f", "one");
+    t.file("a/g", "two");
+    t.file("b/f", "two"); // read as a/f, it would part from a/g by its first chunk
+    search(100);
+    ASSERT_EQ(Rows(list), (Strings{"g 基準 2 1", "f 100% 2 1"}));
+    EXPECT_EQ(list.RecordPath(list[1]), t.path("b/f"));
+}
+
 TEST_F(DupSearchTest, LabelsAreWalkPositionsAndBandsAlternate)
 {
     t.file("1", "unique one");
@@ -238,16 +248,18 @@ TEST_F(DupSearchTest, CancelWhilePairingKeepsCompletedGroups)
     t.file("b", "the first");
     t.file("c", "second");
     t.file("d", "second");
-    // One worker groups the larger size (a, b) first; opening c waits for the next
-    // pump, which requests the cancel.
+    // Every first chunk is read once before the grouping; then one worker groups the
+    // larger size (a, b) first, and opening c again waits for the next pump, which
+    // requests the cancel.
     threads = 1;
     std::atomic<bool> waiting = false, cancelled = false;
     observer.onPump = [&](int) {
         if (waiting)
             observer.cancel = cancelled = true;
     };
+    int opensOfC = 0;
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
-        if (point == platform::FaultPoint::Open && path == t.path("c")) {
+        if (point == platform::FaultPoint::Open && path == t.path("c") && ++opensOfC == 2) {
             waiting = true;
             while (!cancelled)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));

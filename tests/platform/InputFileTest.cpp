@@ -36,20 +36,78 @@ TEST(InputFile, ReadsSequentiallyAndAtOffsets)
     EXPECT_EQ(file.read(buffer, 1), -1);
 }
 
-TEST(InputFile, OnlyRegularFilesOpenAndNothingBlocks)
+// Opening a name of the tree's folder by its full path, or by name in the folder
+// held open: both must behave alike.
+class InputFileOpening : public testing::TestWithParam<bool>
+{
+protected:
+    bool open(InputFile& file, const std::string& name)
+    {
+        if (!GetParam())
+            return file.open(tree.path(name));
+        EXPECT_TRUE(folder.open(tree.root()));
+        return file.open(folder, name);
+    }
+
+    test::TempTree tree;
+    OpenFolder folder;
+};
+
+TEST_P(InputFileOpening, OnlyRegularFilesOpenAndNothingBlocks)
+{
+    tree.fifo("pipe"); // opening a FIFO without a writer would block without O_NONBLOCK
+    tree.dir("folder");
+    tree.symlink("link", "target");
+    tree.file("target", "abc");
+    tree.symlink("device", "/dev/null");
+    InputFile file;
+    EXPECT_FALSE(open(file, "pipe"));
+    EXPECT_EQ(LastFailureText(), "not a regular file");
+    EXPECT_FALSE(open(file, "folder"));
+    EXPECT_EQ(LastFailureText(), std::strerror(EISDIR));
+    EXPECT_FALSE(open(file, "missing"));
+    EXPECT_EQ(LastFailureText(), std::strerror(ENOENT));
+    EXPECT_FALSE(open(file, "device"));
+    EXPECT_EQ(LastFailureText(), "not a regular file");
+    ASSERT_TRUE(open(file, "link"));
+    EXPECT_EQ(file.size(), 3u);
+    char buffer[4] = {};
+    EXPECT_EQ(file.read(buffer, sizeof buffer), 3);
+    EXPECT_EQ(std::string(buffer, 3), "abc");
+}
+
+TEST_P(InputFileOpening, InjectedFaultsSeeTheFullPath)
+{
+    tree.file("locked", "abc");
+    tree.file("unreadable", "abc");
+    SetFaultHook([&](FaultPoint point, std::string_view path) {
+        return (point == FaultPoint::Open && path == tree.path("locked")) ||
+               (point == FaultPoint::Read && path == tree.path("unreadable"));
+    });
+    InputFile file;
+    EXPECT_FALSE(open(file, "locked"));
+    EXPECT_EQ(LastFailureText(), std::strerror(EACCES));
+    ASSERT_TRUE(open(file, "unreadable"));
+    char buffer[4];
+    EXPECT_EQ(file.read(buffer, 4), -1);
+    EXPECT_EQ(LastFailureText(), std::strerror(EIO));
+    EXPECT_EQ(file.readAt(buffer, 4, 0), -1);
+    SetFaultHook(nullptr);
+    EXPECT_EQ(file.read(buffer, 4), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(ByPathAndByName, InputFileOpening, testing::Bool());
+
+TEST(InputFile, AFolderThatCannotBeOpenedSaysWhy)
 {
     test::TempTree t;
-    t.fifo("pipe"); // opening a FIFO without a writer would block without O_NONBLOCK
-    t.dir("folder");
-    t.symlink("link", "target");
-    t.file("target", "abc");
-    InputFile file;
-    EXPECT_FALSE(file.open(t.path("pipe")));
-    EXPECT_FALSE(file.open(t.path("folder")));
-    EXPECT_FALSE(file.open(t.path("missing")));
-    EXPECT_FALSE(file.open("/dev/null"));
-    EXPECT_TRUE(file.open(t.path("link")));
-    EXPECT_EQ(file.size(), 3u);
+    t.file("file", "abc");
+    OpenFolder folder;
+    EXPECT_FALSE(folder.open(t.path("missing")));
+    EXPECT_EQ(LastFailureText(), std::strerror(ENOENT));
+    EXPECT_FALSE(folder.open(t.path("file")));
+    EXPECT_EQ(LastFailureText(), std::strerror(ENOTDIR));
+    EXPECT_EQ(folder.path(), "");
 }
 
 TEST(InputFile, AFifoIsNeverOpenedSoABlockedWriterStaysBlocked)
@@ -101,19 +159,6 @@ TEST(InputFile, ReadsEndAtTheSizeTheFileHadWhenOpened)
     EXPECT_EQ(file.read(buffer, sizeof buffer), 0);
 }
 
-TEST(InputFile, FailuresTellTheirReason)
-{
-    test::TempTree t;
-    t.dir("folder");
-    InputFile file;
-    EXPECT_FALSE(file.open(t.path("missing")));
-    EXPECT_EQ(LastFailureText(), std::strerror(ENOENT));
-    EXPECT_FALSE(file.open(t.path("folder")));
-    EXPECT_EQ(LastFailureText(), std::strerror(EISDIR));
-    EXPECT_FALSE(file.open("/dev/null"));
-    EXPECT_EQ(LastFailureText(), "not a regular file");
-}
-
 TEST(InputFile, SizesAndOffsetsBeyondFourGiB)
 {
     test::TempTree t;
@@ -131,27 +176,6 @@ TEST(InputFile, SizesAndOffsetsBeyondFourGiB)
     char buffer[8] = {};
     EXPECT_EQ(file.readAt(buffer, sizeof buffer, size - 3), 3);
     EXPECT_EQ(std::string(buffer, 3), "end");
-}
-
-TEST(InputFile, InjectedFaultsRefuseOpeningAndReading)
-{
-    test::TempTree t;
-    t.file("locked", "abc");
-    t.file("unreadable", "abc");
-    SetFaultHook([&](FaultPoint point, std::string_view path) {
-        return (point == FaultPoint::Open && path == t.path("locked")) ||
-               (point == FaultPoint::Read && path == t.path("unreadable"));
-    });
-    InputFile file;
-    EXPECT_FALSE(file.open(t.path("locked")));
-    EXPECT_EQ(LastFailureText(), std::strerror(EACCES));
-    ASSERT_TRUE(file.open(t.path("unreadable")));
-    char buffer[4];
-    EXPECT_EQ(file.read(buffer, 4), -1);
-    EXPECT_EQ(LastFailureText(), std::strerror(EIO));
-    EXPECT_EQ(file.readAt(buffer, 4, 0), -1);
-    SetFaultHook(nullptr);
-    EXPECT_EQ(file.read(buffer, 4), 3);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/posix/PathAnchor.h"
 
 namespace quorvex::platform {
@@ -20,14 +21,13 @@ bool SameEntry(const struct stat& a, const struct stat& b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Opens `path` only when it is a regular file (after links), or returns -1 with the
-// reason remembered. The type is asked before the open, so a FIFO or a device is
-// never opened; O_NONBLOCK and the check of the opened file cover an entry swapped
-// in between.
-int OpenRegularFile(const std::string& path, struct stat& status)
+// Opens `name` within the folder `dirFd` (or a path, with AT_FDCWD) only when it is
+// a regular file (after links), or returns -1 with the reason remembered. The type is
+// asked before the open, so a FIFO or a device is never opened; O_NONBLOCK and the
+// check of the opened file cover an entry swapped in between.
+int OpenRegularFile(int dirFd, const char* name, struct stat& status)
 {
-    const posix::PathAnchor anchor(path);
-    if (!anchor.isValid() || ::fstatat(anchor.dirFd(), anchor.name(), &status, 0) != 0) {
+    if (::fstatat(dirFd, name, &status, 0) != 0) {
         RememberFailure(errno);
         return -1;
     }
@@ -38,8 +38,7 @@ int OpenRegularFile(const std::string& path, struct stat& status)
             RememberFailure(kNotRegular);
         return -1;
     }
-    const int fd =
-        ::openat(anchor.dirFd(), anchor.name(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         RememberFailure(errno);
         return -1;
@@ -72,20 +71,67 @@ std::int64_t ReadOnce(int fd, void* buffer, std::size_t length, const std::uint6
 
 } // namespace
 
+OpenFolder::~OpenFolder()
+{
+    close();
+}
+
+bool OpenFolder::open(std::string_view path)
+{
+    close();
+    const std::string folderPath(WithoutTrailingSeparators(path));
+    const posix::PathAnchor anchor(folderPath);
+    if (anchor.isValid())
+        handle_ = ::openat(anchor.dirFd(), anchor.name(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (handle_ < 0) {
+        RememberFailure(errno);
+        return false;
+    }
+    path_ = WithTrailingSeparator(path);
+    return true;
+}
+
+void OpenFolder::close()
+{
+    if (handle_ >= 0)
+        ::close(handle_);
+    handle_ = -1;
+    path_.clear();
+}
+
 bool InputFile::open(std::string_view path)
 {
     close();
     if (IsFaultInjected(FaultPoint::Open, path))
         return false;
     const std::string pathText(path);
+    const posix::PathAnchor anchor(pathText);
+    if (!anchor.isValid()) {
+        RememberFailure(errno);
+        return false;
+    }
     struct stat status;
-    const int fd = OpenRegularFile(pathText, status);
+    const int fd = OpenRegularFile(anchor.dirFd(), anchor.name(), status);
     if (fd < 0)
         return false;
-    fd_ = fd;
-    size_ = static_cast<std::uint64_t>(status.st_size);
-    if (IsFaultHookInstalled())
-        faultPath_ = pathText;
+    adopt(fd, static_cast<std::uint64_t>(status.st_size), path);
+    return true;
+}
+
+bool InputFile::open(const OpenFolder& folder, std::string_view name)
+{
+    close();
+    // The full path is made only for a fault hook, which tests install.
+    const bool hooked = IsFaultHookInstalled();
+    const std::string path = hooked ? folder.path() + std::string(name) : std::string();
+    if (hooked && IsFaultInjected(FaultPoint::Open, path))
+        return false;
+    const std::string nameText(name);
+    struct stat status;
+    const int fd = OpenRegularFile(folder.handle_, nameText.c_str(), status);
+    if (fd < 0)
+        return false;
+    adopt(fd, static_cast<std::uint64_t>(status.st_size), path);
     return true;
 }
 

@@ -6,10 +6,10 @@
 
 #include <fcntl.h>
 
-
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
 
@@ -56,11 +56,33 @@ bool InputFile::open(std::string_view path)
         RememberFailure("too many open files");
         return false;
     }
-    fd_ = fd;
-    size_ = static_cast<std::uint64_t>(size.QuadPart);
-    if (IsFaultHookInstalled())
-        faultPath_ = std::string(path);
+    adopt(fd, static_cast<std::uint64_t>(size.QuadPart), path);
     return true;
+}
+
+OpenFolder::~OpenFolder()
+{
+    close();
+}
+
+// Windows opens files by path; the folder keeps its path only.
+bool OpenFolder::open(std::string_view path)
+{
+    close();
+    if (!IsExistingFolder(path))
+        return false;
+    path_ = WithTrailingSeparator(path);
+    return true;
+}
+
+void OpenFolder::close()
+{
+    path_.clear();
+}
+
+bool InputFile::open(const OpenFolder& folder, std::string_view name)
+{
+    return open(folder.path() + std::string(name));
 }
 
 void InputFile::close()

@@ -1,0 +1,62 @@
+#include "duplicates/FirstChunkHashes.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "common/ChunkHash.h"
+#include "common/HeldFolder.h"
+#include "platform/FileSystem.h"
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t kFilesPerItem = 256;
+
+// What one worker keeps between files: the folder it is in and a chunk buffer.
+struct WorkerPlace
+{
+    HeldFolder folder;
+    std::unique_ptr<unsigned char[]> buffer;
+};
+
+bool ReadFully(platform::InputFile& file, unsigned char* buffer, std::size_t length)
+{
+    std::size_t done = 0;
+    while (done < length) {
+        const std::int64_t got = file.readAt(buffer + done, length - done, done);
+        if (got <= 0)
+            return false;
+        done += static_cast<std::size_t>(got);
+    }
+    return true;
+}
+
+} // namespace
+
+FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
+                                   std::size_t chunk, WorkerPool& pool, ObservedWork& work)
+    : hashes_(list.size()), known_(list.size())
+{
+    std::vector<WorkerPlace> places(pool.size());
+    const std::size_t items = (positions.size() + kFilesPerItem - 1) / kFilesPerItem;
+    work.run(pool, items, [&](std::size_t item, unsigned worker) {
+        WorkerPlace& place = places[worker];
+        if (!place.buffer)
+            place.buffer = std::make_unique<unsigned char[]>(chunk);
+        const std::size_t end = std::min(positions.size(), (item + 1) * kFilesPerItem);
+        for (std::size_t k = item * kFilesPerItem; k < end && !work.cancelled(); ++k) {
+            const TDupRecord& record = list[positions[k]];
+            const auto length =
+                static_cast<std::size_t>(std::min<std::uint64_t>(record.size, chunk));
+            platform::InputFile file;
+            if (place.folder.open(list.folder(record), list.name(record), file) &&
+                file.size() == record.size && ReadFully(file, place.buffer.get(), length)) {
+                hashes_[positions[k]] = HashChunk(place.buffer.get(), length);
+                known_[positions[k]] = 1;
+            }
+        }
+    });
+}
+
+} // namespace quorvex

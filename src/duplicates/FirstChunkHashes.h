@@ -1,0 +1,37 @@
+#pragma once
+// The hashes of the first chunks of the files an exact search must read, taken in
+// list order before the files are grouped by size. A list holds the files of one
+// folder one after another, so each worker keeps the folder it is in open and opens
+// its files by name: the system walks each folder's path once, not once for every
+// file, and the grouping then reopens only the files whose first chunk another file
+// of its size shares.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "common/ObservedWork.h"
+#include "common/WorkerPool.h"
+#include "duplicates/DupRecord.h"
+
+namespace quorvex {
+
+class FirstChunkHashes
+{
+public:
+    // Hashes the first `min(size, chunk)` bytes of the records at `positions` (list
+    // positions, ascending) on the workers of `pool`. A file that cannot be read, or
+    // whose size is no longer its record's, gets no hash: the grouping reads it again
+    // and tells why it cannot.
+    FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
+                     std::size_t chunk, WorkerPool& pool, ObservedWork& work);
+
+    bool known(std::size_t position) const { return known_[position] != 0; }
+    std::uint64_t hash(std::size_t position) const { return hashes_[position]; }
+
+private:
+    std::vector<std::uint64_t> hashes_; // by list position
+    std::vector<std::uint8_t> known_;
+};
+
+} // namespace quorvex
