@@ -1,17 +1,18 @@
 #pragma once
-// The registration of the pages: BuildPages (Pages.cpp) holds one line per page that
-// builds it into its tab sheet. See PageServices.h for how a page plugs in.
+// The pages the window builds on the shared services, one factory each. See
+// PageServices.h for how a page plugs in.
+
+#include "desktop/PageIndex.h"
+
+#include <array>
 
 class QWidget;
 struct PageServices;
 
-struct PageSheets
-{
-    QWidget* TabSheet1; // 0 "ファイルの比較"
-    QWidget* TabSheet5; // 1 "重複と同一ファイルの検索"
-    QWidget* TabSheet2; // 2 "空のフォルダとファイル"
-    QWidget* TabSheet3; // 3 "ごみ箱"
-    QWidget* TabSheet6; // 5 "検索履歴の編集"
-};
+// The window's tab sheets, in tab order (kPageDescriptions).
+using PageSheetList = std::array<QWidget*, kPageDescriptions.size()>;
 
-void BuildPages(const PageSheets& sheets, const PageServices& services);
+// Builds every page of the list into its tab sheet; a page without a factory (the
+// Options page, which the window builds first because the others read its colours)
+// keeps its sheet as it is.
+void BuildPages(const PageSheetList& sheets, const PageServices& services);

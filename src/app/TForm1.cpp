@@ -90,7 +90,7 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     registrations_.setPageShower(
         [this](Page page) { PageControl1->setCurrentIndex(PageIndex(page)); });
 
-    Options = new OptionsPage(*TabSheet4, dialogs_, filterSettings_, *StatusBar1, ColorDepth_);
+    Options = new OptionsPage(*sheet(Page::Options), dialogs_, filterSettings_, *StatusBar1, ColorDepth_);
     services_.emplace(PageServices{.window = *this,
                                    .dialogs = dialogs_,
                                    .userDataDir = UserDataDir_,
@@ -104,7 +104,7 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
                                    .confirmation = confirmationBox_,
                                    .saveFailures = saveFailures_,
                                    .registrations = registrations_});
-    BuildPages({TabSheet1, TabSheet5, TabSheet2, TabSheet3, TabSheet6}, *services_);
+    BuildPages(sheets_, *services_);
     applyDefaultColors();
 
     PageControl1->setCurrentIndex(PageIndex(Page::Compare));
@@ -175,13 +175,9 @@ void TForm1::buildPageControl()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     const int top = kTopBarHeight;
     PageControl1->setGeometry(0, top, ClientWidth, ClientHeight - top - StatusBar::BarHeight);
-    // In tab order, as kPageDescriptions lists the pages.
-    QWidget** const sheets[] = {&TabSheet1, &TabSheet5, &TabSheet2,
-                                &TabSheet3, &TabSheet4, &TabSheet6};
-    static_assert(std::size(sheets) == kPageDescriptions.size());
     for (std::size_t index = 0; index < kPageDescriptions.size(); ++index) {
         const PageDescription& page = kPageDescriptions[index];
-        QWidget*& sheet = *sheets[index];
+        QWidget*& sheet = sheets_[index];
         sheet = new QWidget;
         sheet->setObjectName(QString::fromLatin1(page.sheetName));
         if (page.tabPicture == kNoTabPicture)

@@ -4,6 +4,7 @@
 // FormCreate (run at the end of the constructor) the mask sets, settings and the
 // trash list; closing writes settings, trash list and histories, in this order.
 
+#include "app/Pages.h"
 #include "common/Filters.h"
 #include "desktop/ConfirmationBox.h"
 #include "desktop/PageRegistrations.h"
@@ -66,6 +67,12 @@ public:
     static QString WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
                                int percent);
 
+    // The tab sheet of `page` (TabSheet1 ... TabSheet6, named in kPageDescriptions).
+    QWidget* sheet(Page page) const
+    {
+        return sheets_.at(static_cast<std::size_t>(PageIndex(page)));
+    }
+
     // Widgets, named as the program's documentation names them.
     QFrame* Panel3;
     TSwitchButton* SwitchButton2;
@@ -73,12 +80,6 @@ public:
     MaskBar* Panel4;
     QToolButton* SpeedButton5;
     QTabWidget* PageControl1;
-    QWidget* TabSheet1;
-    QWidget* TabSheet5;
-    QWidget* TabSheet2;
-    QWidget* TabSheet3;
-    QWidget* TabSheet4;
-    QWidget* TabSheet6;
     StatusBar* StatusBar1;
     OptionsPage* Options;
     QTimer* Timer1;
@@ -110,6 +111,7 @@ private:
     void runStores(StateStore which, bool load);
 
     Dialogs& dialogs_;
+    PageSheetList sheets_{};
     int ColorDepth_;
     QString AppTitle_;
     std::string ExeDir_;

@@ -5,10 +5,10 @@
 // How a page plugs in
 // -------------------
 // TForm1 builds the window frame (top bar Panel3, PageControl1 with an empty tab sheet
-// per page, StatusBar1, the progress panel Panel5), the services below, and then each
-// page of src/app/Pages.cpp into its tab sheet:
+// per page of kPageDescriptions in PageIndex.h, StatusBar1, the progress panel Panel5),
+// the services below, and then each page through its factory row in src/app/Pages.cpp:
 //
-//     new ComparePage(sheet, services);
+//     {Page::Compare, &Build<ComparePage>},   // new ComparePage(sheet, services)
 //
 // A page is any QObject (usually a QWidget) created with its tab sheet as parent: Qt
 // deletes it with the window. Its constructor builds the page's controls into the tab

@@ -87,9 +87,9 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
 {
     auto form = makeForm();
     form->show();
-    auto* progressHost = new QWidget(form->TabSheet1);
+    auto* progressHost = new QWidget(form->sheet(Page::Compare));
     form->registrations().setProgressPanelHost(Page::Compare, *progressHost);
-    auto& animation = *new QWidget(form->TabSheet2);
+    auto& animation = *new QWidget(form->sheet(Page::EmptyItems));
     form->registrations().addBusyIndicator(animation);
     animation.hide();
     std::vector<int> changes;
@@ -218,7 +218,7 @@ QString pointAt(TForm1& form, QWidget* widget, QPoint at = QPoint())
 TEST_F(MainWindowTest, StatusPanelZeroShowsTheHintUnderThePointer)
 {
     auto form = makeForm();
-    auto* hinted = new QWidget(form->TabSheet4);
+    auto* hinted = new QWidget(form->sheet(Page::Options));
     SetHint(*hinted, QStringLiteral("比較の開始|ファイルの比較を開始します。"));
     hinted->setGeometry(300, 300, 100, 60);
     auto* child = new QWidget(hinted);
@@ -235,7 +235,7 @@ TEST_F(MainWindowTest, StatusPanelZeroShowsTheHintUnderThePointer)
     EXPECT_EQ(pointAt(*form, form->SwitchButton3), QString());
 
     form->PageControl1->setCurrentIndex(PageIndex(Page::Compare));
-    auto* start = form->TabSheet1->findChild<QWidget*>(QStringLiteral("SwitchButton1"));
+    auto* start = form->sheet(Page::Compare)->findChild<QWidget*>(QStringLiteral("SwitchButton1"));
     ASSERT_NE(start, nullptr);
     EXPECT_EQ(pointAt(*form, start), QStringLiteral("ファイルの比較を開始します。"));
     EXPECT_EQ(pointAt(*form, start->parentWidget(), start->geometry().bottomRight() + QPoint(8, 0)),
@@ -246,7 +246,7 @@ TEST_F(MainWindowTest, StatusPanelZeroShowsTheHintUnderThePointer)
     form->setStatusText(0, QStringLiteral("/tmp/a.txt"));
     EXPECT_EQ(pointAt(*form, hinted, QPoint(80, 50)), QStringLiteral("/tmp/a.txt"))
         << "the same hint leaves the path shown";
-    EXPECT_EQ(pointAt(*form, form->TabSheet4, QPoint(20, 300)), QString());
+    EXPECT_EQ(pointAt(*form, form->sheet(Page::Options), QPoint(20, 300)), QString());
 }
 
 // The pointer on an item of a page's popup menu shows the item's hint in status panel
