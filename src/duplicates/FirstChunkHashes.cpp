@@ -5,7 +5,7 @@
 
 #include "common/ChunkHash.h"
 #include "common/HeldFolder.h"
-#include "platform/FileSystem.h"
+#include "platform/ReadFully.h"
 
 namespace quorvex {
 
@@ -19,18 +19,6 @@ struct WorkerPlace
     HeldFolder folder;
     std::unique_ptr<unsigned char[]> buffer;
 };
-
-bool ReadFully(platform::InputFile& file, unsigned char* buffer, std::size_t length)
-{
-    std::size_t done = 0;
-    while (done < length) {
-        const std::int64_t got = file.readAt(buffer + done, length - done, done);
-        if (got <= 0)
-            return false;
-        done += static_cast<std::size_t>(got);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -51,7 +39,9 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::s
                 static_cast<std::size_t>(std::min<std::uint64_t>(record.size, chunk));
             platform::InputFile file;
             if (place.folder.open(list.folder(record), list.name(record), file) &&
-                file.size() == record.size && ReadFully(file, place.buffer.get(), length)) {
+                file.size() == record.size &&
+                platform::ReadFullyAt(file, place.buffer.get(), length, 0) ==
+                    static_cast<std::int64_t>(length)) {
                 hashes_[positions[k]] = HashChunk(place.buffer.get(), length);
                 known_[positions[k]] = 1;
             }

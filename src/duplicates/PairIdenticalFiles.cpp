@@ -24,6 +24,7 @@
 #include "duplicates/DupPairing.h"
 #include "duplicates/FirstChunkHashes.h"
 #include "platform/FailureReason.h"
+#include "platform/ReadFully.h"
 
 namespace quorvex {
 
@@ -267,15 +268,11 @@ bool ExactGrouping::readChunk(std::uint32_t member, std::uint64_t offset, std::s
         if (file.size() != classSize_)
             return fail(kChangedSinceListed);
     }
-    std::size_t done = 0;
-    while (done < length) {
-        const std::int64_t got = file.readAt(buffer + done, length - done, offset + done);
-        if (got < 0)
-            return fail(platform::LastFailureText());
-        if (got == 0)
-            return fail(kChangedSinceListed); // it shrank since it was opened
-        done += static_cast<std::size_t>(got);
-    }
+    const std::int64_t got = platform::ReadFullyAt(file, buffer, length, offset);
+    if (got < 0)
+        return fail(platform::LastFailureText());
+    if (got < static_cast<std::int64_t>(length))
+        return fail(kChangedSinceListed); // it shrank since it was opened
     if (!keepOpen)
         file.close();
     return true;
