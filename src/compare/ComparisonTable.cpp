@@ -6,12 +6,13 @@ ResultWriter ComparisonTable(const ComparisonEngine& engine, const ComparisonWor
 {
     // Each row's texts are made as it is written: a list of a million rows is never
     // held a second time as texts.
+    const ComparisonList& rows = engine.rows();
     ResultWriter table({"Name", "cell0", "cell1", "cell2", "cell3", "cell4", "cell5", "cell6"},
-                       engine.rows().size(), [&engine, words](std::size_t index) {
-                           const ComparisonRow& row = engine.rows()[index];
-                           std::vector<std::string> fields{row.name(words)};
+                       rows.size(), [&rows, words](std::size_t index) {
+                           const ComparisonRow& row = rows[index];
+                           std::vector<std::string> fields{rows.name(row, words)};
                            for (int cell = 0; cell < kCellCount; ++cell)
-                               fields.push_back(row.cell(cell, words));
+                               fields.push_back(rows.cell(row, cell, words));
                            return fields;
                        });
     table.addExtra("#columns", {engine.captionA(), engine.captionB()});
