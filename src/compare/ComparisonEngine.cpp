@@ -16,6 +16,8 @@ namespace {
 
 // Entries the counting pass may keep listed for the walks (about 40 bytes each).
 constexpr std::size_t kListingBudget = 1 << 20;
+// Bytes of released listings after which A's walk hands freed memory back.
+constexpr std::size_t kFreedMemoryStep = 8 << 20;
 
 using platform::WithTrailingSeparator;
 
@@ -101,16 +103,17 @@ public:
                 pop();
                 continue;
             }
-            const std::optional<ListedEntry> folder = nextFolder(frame);
-            if (!folder) {
+            const std::optional<std::size_t> index = nextFolder(frame);
+            if (!index) {
                 pop();
                 continue;
             }
+            const ListedEntry folder = frame.listing->entry(*index);
             frame.resumed = true;
-            handleFolder(frame, *folder);
+            handleFolder(frame, *index, folder);
             // A folder reached through a symbolic link has its row but is never entered.
-            if (!(folder->attributes & platform::kAttrReparsePoint))
-                push(joined(frame.relative, folder->name) + platform::kSeparator);
+            if (!(folder.attributes & platform::kAttrReparsePoint))
+                push(joined(frame.relative, folder.name) + platform::kSeparator);
         }
         return count_;
     }
@@ -125,6 +128,7 @@ private:
         // The path cell of its files' rows, added with the first of them.
         std::optional<std::uint32_t> filesCell;
         const FolderListing* listing = nullptr;
+        // The other side's listing; null where the own listing notes A's attributes.
         const FolderListing* counterpart = nullptr;
         std::size_t next = 0; // the listing's next entry to look at for a subfolder
         bool resumed = false; // a subfolder has been walked
@@ -149,7 +153,8 @@ private:
         Frame frame;
         frame.listing = &own_.get(root_, relative);
         if (mode_ != Mode::Count) {
-            frame.counterpart = &other_.get(otherRoot_, relative);
+            if (!frame.listing->notesCounterparts())
+                frame.counterpart = &other_.get(otherRoot_, relative);
             if (!frame.listing->listed) {
                 // After the messages of the files before it.
                 engine_.finishContentComparisons();
@@ -170,12 +175,23 @@ private:
                 own_.release(relative);
             break;
         case Mode::SideA: {
-            // B's walk needs both listings again only for folders that B has too.
-            const bool shared = stack_.back().counterpart->listed;
-            if (!shared || own_.overBudget())
-                own_.release(relative);
+            // B's walk comes back only to folders that B has too, and needs of A's
+            // entries there only their attributes, which B's listing notes.
+            const Frame& frame = stack_.back();
+            const bool shared = frame.counterpart->listed;
+            const bool noted = shared && frame.listing->listed;
+            if (noted)
+                other_.noteCounterparts(relative, *frame.listing);
+            if (!shared || noted || own_.overBudget())
+                freed_ += own_.release(relative);
             if (!shared || other_.overBudget())
-                other_.release(relative);
+                freed_ += other_.release(relative);
+            // The rows grow as the listings go: what they held is handed back now and
+            // then rather than only at the end.
+            if (freed_ >= kFreedMemoryStep) {
+                platform::ReturnFreedMemory();
+                freed_ = 0;
+            }
             break;
         }
         case Mode::SideB:
@@ -186,12 +202,13 @@ private:
         stack_.pop_back();
     }
 
-    std::optional<ListedEntry> nextFolder(Frame& frame)
+    // The index of the listing's next subfolder to walk.
+    std::optional<std::size_t> nextFolder(Frame& frame)
     {
         while (frame.next < frame.listing->size()) {
-            const ListedEntry entry = frame.listing->entry(frame.next++);
-            if (acceptsFolder(entry))
-                return entry;
+            const std::size_t index = frame.next++;
+            if (acceptsFolder(frame.listing->entry(index)))
+                return index;
         }
         return std::nullopt;
     }
@@ -211,6 +228,16 @@ private:
         if (!entry || !PassesAttributeFilter(entry->attributes, engine_.filters_))
             return std::nullopt;
         return factsOf(*entry);
+    }
+
+    // B's walk: whether A has the entry `index` of B's listing, named `name`, as
+    // lookupCounterpart would find it.
+    bool hasCounterpart(const Frame& frame, std::size_t index, std::string_view name) const
+    {
+        if (frame.counterpart != nullptr)
+            return lookupCounterpart(frame, name).has_value();
+        const std::optional<std::uint32_t> attributes = frame.listing->counterpartAttributes(index);
+        return attributes && PassesAttributeFilter(*attributes, engine_.filters_);
     }
 
     // The path cell of the files of the frame's folder.
@@ -239,13 +266,12 @@ private:
                 nameBytes_ += entry.name.size() + 1;
                 continue;
             }
-            const auto counterpart = lookupCounterpart(frame, entry.name);
             if (mode_ == Mode::SideA) {
                 // A queued comparison tells its work done when it is done.
                 if (!engine_.AddComparisonRow(entry.name, frame.relative, filesCell(frame), false,
-                                              factsOf(entry), counterpart))
+                                              factsOf(entry), lookupCounterpart(frame, entry.name)))
                     engine_.observer_.addWorkDone(entry.size);
-            } else if (!counterpart)
+            } else if (!hasCounterpart(frame, index, entry.name))
                 engine_.AddComparisonRow(entry.name, frame.relative, filesCell(frame), false,
                                          std::nullopt, factsOf(entry));
             engine_.observer_.stepOverall(1);
@@ -253,18 +279,17 @@ private:
         }
     }
 
-    void handleFolder(const Frame& frame, const ListedEntry& entry)
+    void handleFolder(const Frame& frame, std::size_t index, const ListedEntry& entry)
     {
         ++count_;
         if (mode_ == Mode::Count) {
             nameBytes_ += entry.name.size() + 1;
             return;
         }
-        const auto counterpart = lookupCounterpart(frame, entry.name);
         if (mode_ == Mode::SideA)
             engine_.AddComparisonRow(entry.name, frame.relative, folderCell(frame, entry), true,
-                                     factsOf(entry), counterpart);
-        else if (!counterpart)
+                                     factsOf(entry), lookupCounterpart(frame, entry.name));
+        else if (!hasCounterpart(frame, index, entry.name))
             engine_.AddComparisonRow(entry.name, frame.relative, folderCell(frame, entry), true,
                                      std::nullopt, factsOf(entry));
         engine_.observer_.stepOverall(1);
@@ -280,6 +305,7 @@ private:
     std::uint64_t count_ = 0;
     std::uint64_t bytes_ = 0;     // the sizes of the files counted
     std::uint64_t nameBytes_ = 0; // their names' and the folders' with a NUL each
+    std::size_t freed_ = 0;       // bytes of listings released since memory was last returned
 };
 
 ComparisonEngine::ComparisonEngine(const FilterSettings& filters, RunObserver& observer)

@@ -6,6 +6,13 @@
 
 namespace quorvex {
 
+namespace {
+
+// No attribute word of an entry: the system's own mark of invalid attributes.
+constexpr std::uint32_t kNoCounterpart = 0xFFFFFFFFu;
+
+} // namespace
+
 ListedEntry ListedEntryOf(const platform::DirEntry& entry)
 {
     return {entry.name, entry.attributes, entry.size, entry.lastWrite.seconds};
@@ -62,7 +69,25 @@ std::optional<ListedEntry> FolderListing::find(std::string_view name) const
 
 std::size_t FolderListing::heldBytes() const
 {
-    return records_.capacity() * sizeof(Record) + names_.capacity();
+    return records_.capacity() * sizeof(Record) + names_.capacity() +
+           counterpartAttributes_.capacity() * sizeof(std::uint32_t);
+}
+
+void FolderListing::noteCounterparts(const FolderListing& other)
+{
+    counterpartAttributes_.clear();
+    counterpartAttributes_.reserve(records_.size());
+    for (std::size_t index = 0; index < records_.size(); ++index) {
+        const std::optional<ListedEntry> counterpart = other.find(nameAt(index));
+        counterpartAttributes_.push_back(counterpart ? counterpart->attributes : kNoCounterpart);
+    }
+    notesCounterparts_ = true;
+}
+
+std::optional<std::uint32_t> FolderListing::counterpartAttributes(std::size_t index) const
+{
+    const std::uint32_t attributes = counterpartAttributes_[index];
+    return attributes == kNoCounterpart ? std::nullopt : std::optional<std::uint32_t>(attributes);
 }
 
 const FolderListing& FolderListings::get(const std::string& root, const std::string& relative)
@@ -80,13 +105,21 @@ const FolderListing& FolderListings::get(const std::string& root, const std::str
     return it->second;
 }
 
-void FolderListings::release(const std::string& relative)
+std::size_t FolderListings::release(const std::string& relative)
 {
     auto it = held_.find(relative);
     if (it == held_.end())
-        return;
+        return 0;
+    const std::size_t bytes = it->second.heldBytes();
     heldEntries_ -= std::min(heldEntries_, it->second.size());
     held_.erase(it);
+    return bytes;
+}
+
+void FolderListings::noteCounterparts(const std::string& relative, const FolderListing& other)
+{
+    if (auto it = held_.find(relative); it != held_.end() && it->second.listed)
+        it->second.noteCounterparts(other);
 }
 
 } // namespace quorvex

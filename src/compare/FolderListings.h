@@ -45,6 +45,14 @@ public:
     // The bytes the entries hold, allocated room included.
     std::size_t heldBytes() const;
 
+    // Notes, for each entry, the attribute word of the entry of the same name in
+    // `other` (the other side's listing of the same folder), so that a walk needs
+    // only this listing to tell which entries the other side has.
+    void noteCounterparts(const FolderListing& other);
+    bool notesCounterparts() const { return notesCounterparts_; }
+    // The noted attribute word of the other side's entry; nullopt when it has none.
+    std::optional<std::uint32_t> counterpartAttributes(std::size_t index) const;
+
 private:
     struct Record
     {
@@ -57,6 +65,8 @@ private:
 
     std::vector<Record> records_;
     std::string names_;
+    std::vector<std::uint32_t> counterpartAttributes_; // kNoCounterpart: none
+    bool notesCounterparts_ = false;
 };
 
 class FolderListings
@@ -72,7 +82,10 @@ public:
     const FolderListing& get(const std::string& root, const std::string& relative);
     bool holds(const std::string& relative) const { return held_.count(relative) != 0; }
     bool overBudget() const { return heldEntries_ > budget_; }
-    void release(const std::string& relative);
+    // Drops the listing; the bytes it held.
+    std::size_t release(const std::string& relative);
+    // FolderListing::noteCounterparts on the held listing of `relative`, if any.
+    void noteCounterparts(const std::string& relative, const FolderListing& other);
 
 private:
     std::size_t budget_;
