@@ -136,16 +136,38 @@ TEST_F(ComparisonTest, RowsInPathOrderWithOneSidedEntries)
     EXPECT_EQ(lines(), first);
 }
 
+// On either side: B's walk tells A's hidden counterpart from the attributes that
+// A's walk left with B's listing.
 TEST_F(ComparisonTest, HiddenAndSystemCounterpartsCountAsMissing)
 {
-    t.file("A/f", "same", kTime);
-    t.file("B/f", "same", kTime);
+    for (const char* name : {"A/f", "B/f", "A/g", "B/g"})
+        t.file(name, "same", kTime);
     t.setDosAttrib("B/f", 0x22);
+    t.setDosAttrib("A/g", 0x22);
     run("A", "B");
-    EXPECT_EQ(lines(), (Lines{"f|なし||||||"}));
+    EXPECT_EQ(lines(), (Lines{"f|なし||||||", "なし|g||||||"}));
     filters.includeHidden = true;
     run("A", "B");
-    EXPECT_EQ(lines(), (Lines{"f|f| 同| 同|A-A/H|-----||"}));
+    EXPECT_EQ(lines(), (Lines{"f|f| 同| 同|A-A/H|-----||", "g|g| 同| 同|A/H-A|-----||"}));
+}
+
+// A row costs its small record and its name: the files of a folder share one path
+// cell instead of each holding its path.
+TEST_F(ComparisonTest, RowsOfAFolderShareOnePathCell)
+{
+    for (int file = 0; file < 40; ++file) {
+        t.file("A/sub/" + std::to_string(file), "x", kTime);
+        t.file("B/sub/" + std::to_string(file), "x", kTime);
+    }
+    t.file("B/sub/b-only", "x", kTime);
+    run("A", "B");
+    const ComparisonList& rows = engine.rows();
+    ASSERT_EQ(rows.size(), 42u);
+    EXPECT_EQ(cell(41, 5), test::Native("sub/"));
+    EXPECT_EQ(cell(41, 0), "b-only");
+    // "sub" for the folder row, "sub/" for the files of each side's walk.
+    EXPECT_LE(rows.pathCells().size(), 3u);
+    EXPECT_LE(sizeof(ComparisonRow), 32u);
 }
 
 TEST_F(ComparisonTest, TimesCompareInTwoSecondStepsAndFileModeByDay)
