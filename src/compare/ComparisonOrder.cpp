@@ -72,15 +72,12 @@ void SortComparisonRowsByCell(ComparisonList& rows, SortKey key, const Compariso
 {
     const int cell = static_cast<int>(key & 0xFFFF);
     const bool ascending = (key >> 16) == 1;
-    if (cell == 4 || cell == 5) {
-        // By the number of cell 6 or the rank of the path cell, equal values in row order.
-        const std::vector<std::uint32_t> pathRanks =
-            cell == 5 ? rankPathCells(rows) : std::vector<std::uint32_t>();
+    if (cell == 4) {
+        // By the number of cell 6, equal numbers in row order.
         std::vector<std::pair<long long, std::uint32_t>> values;
         values.reserve(rows.size());
         for (std::size_t row = 0; row < rows.size(); ++row)
-            values.emplace_back(cell == 5 ? pathRanks[rows[row].pathCell()]
-                                          : numericCellValue(rows[row].factCell(6, words)),
+            values.emplace_back(numericCellValue(rows[row].factCell(6, words)),
                                 static_cast<std::uint32_t>(row));
         std::sort(values.begin(), values.end(), [ascending](const auto& a, const auto& b) {
             if (a.first != b.first)
@@ -94,7 +91,7 @@ void SortComparisonRowsByCell(ComparisonList& rows, SortKey key, const Compariso
         ApplyRowOrder(rows.records(), order);
         return;
     }
-    // The other cells are built once.
+    // The cells are built once.
     std::vector<std::string> built;
     built.reserve(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row)
