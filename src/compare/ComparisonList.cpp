@@ -67,13 +67,4 @@ std::string ComparisonList::cell(const ComparisonRow& row, int index,
     }
 }
 
-std::size_t ComparisonList::heldBytes() const
-{
-    std::size_t bytes = rows_.capacity() * sizeof(ComparisonRow) + names_.capacity() +
-                        pathCells_.capacity() * sizeof(std::string);
-    for (const std::string& cell : pathCells_)
-        bytes += cell.capacity();
-    return bytes;
-}
-
 } // namespace quorvex

@@ -51,9 +51,6 @@ public:
     // Cells 0..6 (cell 0 B's name, cell 5 the path cell, cell 6 the plain percentage).
     std::string cell(const ComparisonRow& row, int index, const ComparisonWords& words) const;
 
-    // The bytes the rows and their texts hold, allocated room included.
-    std::size_t heldBytes() const;
-
 private:
     std::vector<ComparisonRow> rows_;
     std::string names_;
