@@ -23,19 +23,17 @@
 
 namespace {
 
-std::vector<quorvex::ComparisonRow> makeRows(int count)
+quorvex::ComparisonList makeRows(int count)
 {
     std::mt19937 random(42);
-    std::vector<quorvex::ComparisonRow> rows;
-    rows.reserve(static_cast<std::size_t>(count));
-    auto folder = std::make_shared<const std::string>();
+    quorvex::ComparisonList rows;
+    std::uint32_t folder = 0;
     for (int index = 0; index < count; ++index) {
         if (index % 1000 == 0)
-            folder =
-                std::make_shared<const std::string>("dir" + std::to_string(index / 1000) + "/");
+            folder = rows.addPathCell("dir" + std::to_string(index / 1000) + "/");
         const std::string name = "file" + std::to_string(random() % 1000000) + ".txt";
         const bool hasB = random() % 10 != 0;
-        quorvex::ComparisonRow row(name, folder, true, hasB);
+        quorvex::ComparisonRow& row = rows.add(name, folder, true, hasB);
         if (hasB) {
             const quorvex::EntryFacts a{std::int64_t(random() % 5000), std::int64_t(random() % 3),
                                         0x20};
@@ -44,7 +42,6 @@ std::vector<quorvex::ComparisonRow> makeRows(int count)
             row.setRelations(a, b);
             row.setContent(quorvex::ContentCell::Percent, int(random() % 101));
         }
-        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -68,13 +65,13 @@ int main(int argc, char** argv)
     auto* page = form->findChild<ComparePage*>();
     page->CheckBox3->setChecked(true);
 
-    std::vector<quorvex::ComparisonRow> rows = makeRows(count);
+    quorvex::ComparisonList rows = makeRows(count);
 
     // The peer: the name texts sorted with the list's collation.
     std::vector<std::string> names;
     names.reserve(rows.size());
-    for (const auto& row : rows)
-        names.push_back(row.name(page->model().words()));
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        names.push_back(rows.name(rows[row], page->model().words()));
     QElapsedTimer timer;
     timer.start();
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

@@ -141,6 +141,24 @@ ResultWriter::ResultWriter(std::vector<std::string> fieldNames) : fieldNames_(st
 {
 }
 
+ResultWriter::ResultWriter(std::vector<std::string> fieldNames, std::size_t rowCount,
+                           RowFields fieldsOf)
+    : fieldNames_(std::move(fieldNames)), madeRowCount_(rowCount), fieldsOf_(std::move(fieldsOf))
+{
+}
+
+void ResultWriter::forEachRow(
+    const std::function<void(std::size_t row, const std::vector<std::string>& fields)>& visit) const
+{
+    for (std::size_t row = 0; row < rows_.size(); ++row)
+        visit(row, rows_[row]);
+    for (std::size_t made = 0; made < madeRowCount_; ++made) {
+        std::vector<std::string> fields = fieldsOf_(made);
+        fields.resize(fieldNames_.size());
+        visit(rows_.size() + made, fields);
+    }
+}
+
 void ResultWriter::addRow(std::vector<std::string> values)
 {
     values.resize(fieldNames_.size());
@@ -180,18 +198,18 @@ std::string ResultWriter::compose(OutputFormat format, const Spill& spill) const
         return composeLines(format, spill);
     std::string out;
     out += "{\"rows\":[";
-    for (std::size_t r = 0; r < rows_.size(); ++r) {
+    forEachRow([&](std::size_t r, const std::vector<std::string>& fields) {
         out += r ? ",\n{" : "\n{";
         for (std::size_t f = 0; f < fieldNames_.size(); ++f) {
             if (f)
                 out += ',';
             out += JsonString(fieldNames_[f]);
             out += ':';
-            out += JsonString(rows_[r][f]);
+            out += JsonString(fields[f]);
         }
         out += '}';
         spill(out);
-    }
+    });
     out += "]";
     for (const auto& [key, values] : extras_) {
         out += ",\n";
@@ -235,8 +253,8 @@ std::string ResultWriter::composeLines(OutputFormat format, const Spill& spill) 
         out += lineEnd;
         spill(out);
     };
-    for (const auto& row : rows_)
-        appendLine(nullptr, row);
+    forEachRow(
+        [&](std::size_t, const std::vector<std::string>& fields) { appendLine(nullptr, fields); });
     for (const auto& [key, values] : extras_)
         appendLine(&key, values);
     return out;

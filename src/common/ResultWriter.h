@@ -34,7 +34,14 @@ enum class OutputFormat
 class ResultWriter
 {
 public:
+    // The fields of row `row` of a list that the writer reads as it writes.
+    using RowFields = std::function<std::vector<std::string>(std::size_t row)>;
+
     explicit ResultWriter(std::vector<std::string> fieldNames);
+    // A writer over `rowCount` rows whose fields `fieldsOf` makes as each row is
+    // written, so that a long list is never held as texts; what `fieldsOf` reads
+    // must stay valid and unchanged while the writer is used.
+    ResultWriter(std::vector<std::string> fieldNames, std::size_t rowCount, RowFields fieldsOf);
 
     void addRow(std::vector<std::string> values);
     // An extra line/field; one value is written as a JSON string, several as an array.
@@ -50,9 +57,15 @@ private:
     using Spill = std::function<void(std::string& text)>;
     std::string compose(OutputFormat format, const Spill& spill) const;
     std::string composeLines(OutputFormat format, const Spill& spill) const;
+    // Calls `visit` with the fields of every row in order: the added rows, then the
+    // made ones.
+    void forEachRow(const std::function<void(std::size_t row,
+                                             const std::vector<std::string>& fields)>& visit) const;
 
     std::vector<std::string> fieldNames_;
     std::vector<std::vector<std::string>> rows_;
+    std::size_t madeRowCount_ = 0;
+    RowFields fieldsOf_;
     std::vector<std::pair<std::string, std::vector<std::string>>> extras_;
 };
 

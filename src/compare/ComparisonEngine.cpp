@@ -7,14 +7,17 @@
 #include "compare/PathCaption.h"
 #include "platform/DosTime.h"
 #include "platform/FailureReason.h"
+#include "platform/FreeMemory.h"
 #include "platform/PathText.h"
 
 namespace quorvex {
 
 namespace {
 
-// Entries the counting pass may keep listed for the walks (about 64 bytes each).
+// Entries the counting pass may keep listed for the walks (about 40 bytes each).
 constexpr std::size_t kListingBudget = 1 << 20;
+// Bytes of released listings after which A's walk hands freed memory back.
+constexpr std::size_t kFreedMemoryStep = 8 << 20;
 
 using platform::WithTrailingSeparator;
 
@@ -34,10 +37,18 @@ std::string fileNameOf(std::string_view path)
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-EntryFacts factsOf(const platform::DirEntry& entry)
+EntryFacts factsOf(const ListedEntry& entry)
 {
     return {entry.isDirectory() ? -1 : static_cast<std::int64_t>(entry.size),
-            ToDosDateTime(entry.lastWrite), entry.attributes};
+            ToDosDateTime(platform::FileTime{entry.lastWrite}), entry.attributes};
+}
+
+// `folder` (empty or ending with a separator) followed by `name`.
+std::string joined(const std::string& folder, std::string_view name)
+{
+    std::string path;
+    path.reserve(folder.size() + name.size() + 1);
+    return path.append(folder).append(name);
 }
 
 } // namespace
@@ -85,41 +96,45 @@ public:
 
     std::uint64_t run()
     {
-        push(std::make_shared<const std::string>());
+        push(std::string());
         while (!stack_.empty()) {
             Frame& frame = stack_.back();
             if (frame.resumed && engine_.observer_.cancelRequested()) {
                 pop();
                 continue;
             }
-            const platform::DirEntry* folder = nextFolder(frame);
-            if (folder == nullptr) {
+            const std::optional<std::size_t> index = nextFolder(frame);
+            if (!index) {
                 pop();
                 continue;
             }
+            const ListedEntry folder = frame.listing->entry(*index);
             frame.resumed = true;
-            handleFolder(frame, *folder);
+            handleFolder(frame, *index, folder);
             // A folder reached through a symbolic link has its row but is never entered.
-            if (!(folder->attributes & platform::kAttrReparsePoint))
-                push(std::make_shared<const std::string>(*frame.relative + folder->name +
-                                                         platform::kSeparator));
+            if (!(folder.attributes & platform::kAttrReparsePoint))
+                push(joined(frame.relative, folder.name) + platform::kSeparator);
         }
         return count_;
     }
 
     std::uint64_t bytes() const { return bytes_; }
+    std::uint64_t nameBytes() const { return nameBytes_; }
 
 private:
     struct Frame
     {
-        std::shared_ptr<const std::string> relative; // R: "" or ending with a separator
+        std::string relative; // R: "" or ending with a separator
+        // The path cell of its files' rows, added with the first of them.
+        std::optional<std::uint32_t> filesCell;
         const FolderListing* listing = nullptr;
+        // The other side's listing; null where the own listing notes A's attributes.
         const FolderListing* counterpart = nullptr;
-        std::size_t next = 2; // after "." and ".."
+        std::size_t next = 0; // the listing's next entry to look at for a subfolder
         bool resumed = false; // a subfolder has been walked
     };
 
-    bool acceptsFile(const platform::DirEntry& entry) const
+    bool acceptsFile(const ListedEntry& entry) const
     {
         const FilterSettings& filters = engine_.filters_;
         return !entry.isDirectory() && PassesAttributeFilter(entry.attributes, filters) &&
@@ -127,22 +142,23 @@ private:
                 PassesMaskFilter(ExtensionKey(entry.name, ExtensionRule::LastDot), filters));
     }
 
-    bool acceptsFolder(const platform::DirEntry& entry) const
+    bool acceptsFolder(const ListedEntry& entry) const
     {
         return entry.isDirectory() && entry.name.front() != '.' &&
                PassesAttributeFilter(entry.attributes, engine_.filters_);
     }
 
-    void push(std::shared_ptr<const std::string> relative)
+    void push(std::string relative)
     {
         Frame frame;
-        frame.listing = &own_.get(root_, *relative);
+        frame.listing = &own_.get(root_, relative);
         if (mode_ != Mode::Count) {
-            frame.counterpart = &other_.get(otherRoot_, *relative);
+            if (!frame.listing->notesCounterparts())
+                frame.counterpart = &other_.get(otherRoot_, relative);
             if (!frame.listing->listed) {
                 // After the messages of the files before it.
                 engine_.finishContentComparisons();
-                engine_.observer_.cannotRead(root_ + *relative, frame.listing->failure);
+                engine_.observer_.cannotRead(root_ + relative, frame.listing->failure);
             }
         }
         frame.relative = std::move(relative);
@@ -152,19 +168,30 @@ private:
 
     void pop()
     {
-        const std::string& relative = *stack_.back().relative;
+        const std::string& relative = stack_.back().relative;
         switch (mode_) {
         case Mode::Count:
             if (own_.overBudget())
                 own_.release(relative);
             break;
         case Mode::SideA: {
-            // B's walk needs both listings again only for folders that B has too.
-            const bool shared = stack_.back().counterpart->listed;
-            if (!shared || own_.overBudget())
-                own_.release(relative);
+            // B's walk comes back only to folders that B has too, and needs of A's
+            // entries there only their attributes, which B's listing notes.
+            const Frame& frame = stack_.back();
+            const bool shared = frame.counterpart->listed;
+            const bool noted = shared && frame.listing->listed;
+            if (noted)
+                other_.noteCounterparts(relative, *frame.listing);
+            if (!shared || noted || own_.overBudget())
+                freed_ += own_.release(relative);
             if (!shared || other_.overBudget())
-                other_.release(relative);
+                freed_ += other_.release(relative);
+            // The rows grow as the listings go: what they held is handed back now and
+            // then rather than only at the end.
+            if (freed_ >= kFreedMemoryStep) {
+                platform::ReturnFreedMemory();
+                freed_ = 0;
+            }
             break;
         }
         case Mode::SideB:
@@ -175,68 +202,96 @@ private:
         stack_.pop_back();
     }
 
-    const platform::DirEntry* nextFolder(Frame& frame)
+    // The index of the listing's next subfolder to walk.
+    std::optional<std::size_t> nextFolder(Frame& frame)
     {
-        const auto& entries = frame.listing->entries;
-        while (frame.next < entries.size()) {
-            const platform::DirEntry& entry = entries[frame.next++];
-            if (acceptsFolder(entry))
-                return &entry;
+        while (frame.next < frame.listing->size()) {
+            const std::size_t index = frame.next++;
+            if (acceptsFolder(frame.listing->entry(index)))
+                return index;
         }
-        return nullptr;
+        return std::nullopt;
     }
 
     // LookupCounterpart: the entry of that name on the other side, unless the
     // attribute options exclude it.
-    std::optional<EntryFacts> lookupCounterpart(const Frame& frame, const std::string& name) const
+    std::optional<EntryFacts> lookupCounterpart(const Frame& frame, std::string_view name) const
     {
         std::optional<platform::DirEntry> looked;
-        const platform::DirEntry* entry = nullptr;
+        std::optional<ListedEntry> entry;
         if (frame.counterpart->listed) {
             entry = frame.counterpart->find(name);
-        } else if (looked = platform::LookupEntry(otherRoot_ + *frame.relative + name); looked) {
-            entry = &*looked; // a folder that exists but cannot be listed
+        } else if (looked = platform::LookupEntry(otherRoot_ + joined(frame.relative, name));
+                   looked) {
+            entry = ListedEntryOf(*looked); // a folder that exists but cannot be listed
         }
-        if (entry == nullptr || !PassesAttributeFilter(entry->attributes, engine_.filters_))
+        if (!entry || !PassesAttributeFilter(entry->attributes, engine_.filters_))
             return std::nullopt;
         return factsOf(*entry);
     }
 
-    void handleFiles(const Frame& frame)
+    // B's walk: whether A has the entry `index` of B's listing, named `name`, as
+    // lookupCounterpart would find it.
+    bool hasCounterpart(const Frame& frame, std::size_t index, std::string_view name) const
     {
-        for (const auto& entry : frame.listing->entries) {
+        if (frame.counterpart != nullptr)
+            return lookupCounterpart(frame, name).has_value();
+        const std::optional<std::uint32_t> attributes = frame.listing->counterpartAttributes(index);
+        return attributes && PassesAttributeFilter(*attributes, engine_.filters_);
+    }
+
+    // The path cell of the files of the frame's folder.
+    std::uint32_t filesCell(Frame& frame)
+    {
+        if (!frame.filesCell)
+            frame.filesCell = engine_.rows_.addPathCell(frame.relative);
+        return *frame.filesCell;
+    }
+
+    // A folder row's path cell: the folder's own relative path.
+    std::uint32_t folderCell(const Frame& frame, const ListedEntry& folder)
+    {
+        return engine_.rows_.addPathCell(joined(frame.relative, folder.name));
+    }
+
+    void handleFiles(Frame& frame)
+    {
+        for (std::size_t index = 0; index < frame.listing->size(); ++index) {
+            const ListedEntry entry = frame.listing->entry(index);
             if (!acceptsFile(entry))
                 continue;
             ++count_;
             if (mode_ == Mode::Count) {
                 bytes_ += entry.size;
+                nameBytes_ += entry.name.size() + 1;
                 continue;
             }
-            const auto counterpart = lookupCounterpart(frame, entry.name);
             if (mode_ == Mode::SideA) {
                 // A queued comparison tells its work done when it is done.
-                if (!engine_.AddComparisonRow(entry.name, frame.relative, false, factsOf(entry),
-                                              counterpart))
+                if (!engine_.AddComparisonRow(entry.name, frame.relative, filesCell(frame), false,
+                                              factsOf(entry), lookupCounterpart(frame, entry.name)))
                     engine_.observer_.addWorkDone(entry.size);
-            } else if (!counterpart)
-                engine_.AddComparisonRow(entry.name, frame.relative, false, std::nullopt,
-                                         factsOf(entry));
+            } else if (!hasCounterpart(frame, index, entry.name))
+                engine_.AddComparisonRow(entry.name, frame.relative, filesCell(frame), false,
+                                         std::nullopt, factsOf(entry));
             engine_.observer_.stepOverall(1);
             engine_.observer_.pumpMessages();
         }
     }
 
-    void handleFolder(const Frame& frame, const platform::DirEntry& entry)
+    void handleFolder(const Frame& frame, std::size_t index, const ListedEntry& entry)
     {
         ++count_;
-        if (mode_ == Mode::Count)
+        if (mode_ == Mode::Count) {
+            nameBytes_ += entry.name.size() + 1;
             return;
-        const auto counterpart = lookupCounterpart(frame, entry.name);
+        }
         if (mode_ == Mode::SideA)
-            engine_.AddComparisonRow(entry.name, frame.relative, true, factsOf(entry), counterpart);
-        else if (!counterpart)
-            engine_.AddComparisonRow(entry.name, frame.relative, true, std::nullopt,
-                                     factsOf(entry));
+            engine_.AddComparisonRow(entry.name, frame.relative, folderCell(frame, entry), true,
+                                     factsOf(entry), lookupCounterpart(frame, entry.name));
+        else if (!hasCounterpart(frame, index, entry.name))
+            engine_.AddComparisonRow(entry.name, frame.relative, folderCell(frame, entry), true,
+                                     std::nullopt, factsOf(entry));
         engine_.observer_.stepOverall(1);
     }
 
@@ -248,7 +303,9 @@ private:
     std::string otherRoot_; // the other root with a trailing separator
     std::vector<Frame> stack_;
     std::uint64_t count_ = 0;
-    std::uint64_t bytes_ = 0; // the sizes of the files counted
+    std::uint64_t bytes_ = 0;     // the sizes of the files counted
+    std::uint64_t nameBytes_ = 0; // their names' and the folders' with a NUL each
+    std::size_t freed_ = 0;       // bytes of listings released since memory was last returned
 };
 
 ComparisonEngine::ComparisonEngine(const FilterSettings& filters, RunObserver& observer)
@@ -262,7 +319,6 @@ ComparisonOutcome ComparisonEngine::StartComparison(std::string_view pathA, std:
                                                     bool compareContents)
 {
     rows_.clear();
-    rows_.shrink_to_fit();
     captionA_.clear();
     captionB_.clear();
     compareContents_ = compareContents;
@@ -294,15 +350,15 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
         const std::string rootA = WithTrailingSeparator(pathA),
                           rootB = WithTrailingSeparator(pathB);
         Walker countA(*this, Walker::Mode::Count, listingsA, listingsB, rootA, rootB);
-        const std::uint64_t total =
-            countA.run() +
-            Walker(*this, Walker::Mode::Count, listingsB, listingsA, rootB, rootA).run();
+        Walker countB(*this, Walker::Mode::Count, listingsB, listingsA, rootB, rootA);
+        const std::uint64_t total = countA.run() + countB.run();
         observer_.setOverallMax(total);
         // The contents read are those of A's files (each against its counterpart).
         if (compareContents_)
             observer_.setWorkTotal(countA.bytes());
         observer_.setOverallPosition(0);
-        rows_.reserve(total);
+        // At most every entry of both sides; room never written takes no memory.
+        rows_.reserve(total, countA.nameBytes() + countB.nameBytes());
         std::optional<ContentComparisons> comparisons;
         if (compareContents_)
             comparisons_ = &comparisons.emplace(observer_);
@@ -311,6 +367,9 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
         comparisons_ = nullptr;
         Walker(*this, Walker::Mode::SideB, listingsB, listingsA, rootB, rootA).run();
     }
+    // The listings are gone: their many small blocks go back to the system before
+    // the order's keys are allocated, not beside them.
+    platform::ReturnFreedMemory();
     RestoreComparisonOrder(rows_);
     averagePercent_ =
         compareContents_ && rowCount_ > 0 ? static_cast<int>(percentSum_ / rowCount_) : -1;
@@ -329,7 +388,8 @@ void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pat
     rootB_ = folderOf(pathB);
     const EntryFacts factsA = GetFileFacts(pathA).value_or(EntryFacts{});
     const EntryFacts factsB = GetFileFacts(pathB).value_or(EntryFacts{});
-    ComparisonRow row(fileNameOf(pathA), std::make_shared<const std::string>(), true, true);
+    ComparisonRow& row =
+        rows_.add(fileNameOf(pathA), rows_.addPathCell({}), true, true, fileNameOf(pathB));
     row.setRelations(factsA, factsB);
     int percent = -1;
     if (compareContents_) {
@@ -340,9 +400,7 @@ void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pat
     } else {
         row.setContent(ContentCell::NotShown, percent);
     }
-    row.hidden = (factsA.attributes & platform::kAttrHidden) != 0;
-    row.setCounterpartName(fileNameOf(pathB));
-    rows_.push_back(std::move(row));
+    row.setHidden((factsA.attributes & platform::kAttrHidden) != 0);
 }
 
 void ComparisonEngine::finishContentComparisons()
@@ -355,32 +413,30 @@ void ComparisonEngine::finishContentComparisons()
     });
 }
 
-bool ComparisonEngine::AddComparisonRow(const std::string& name,
-                                        const std::shared_ptr<const std::string>& folderCell,
-                                        bool folder, const std::optional<EntryFacts>& factsA,
+bool ComparisonEngine::AddComparisonRow(std::string_view name, const std::string& relative,
+                                        std::uint32_t pathCell, bool folder,
+                                        const std::optional<EntryFacts>& factsA,
                                         const std::optional<EntryFacts>& factsB)
 {
     bool queued = false;
     ++rowCount_;
-    // A folder's path cell is its own relative path; a file's is the folder holding it.
-    auto pathCell = folder ? std::make_shared<const std::string>(*folderCell + name) : folderCell;
-    ComparisonRow row(name, std::move(pathCell), factsA.has_value(), factsB.has_value());
-    row.hidden = factsA && (factsA->attributes & platform::kAttrHidden);
+    const std::size_t index = rows_.size();
+    ComparisonRow& row = rows_.add(name, pathCell, factsA.has_value(), factsB.has_value());
+    row.setHidden(factsA && (factsA->attributes & platform::kAttrHidden));
     if (factsA && factsB) {
         row.setRelations(*factsA, *factsB);
         if (folder) {
             percentSum_ += 100;
         } else if (compareContents_) {
-            const std::string relative = *folderCell + name;
-            comparisons_->add(rows_.size(), WithTrailingSeparator(rootA_) + relative,
-                              WithTrailingSeparator(rootB_) + relative,
+            const std::string path = joined(relative, name);
+            comparisons_->add(index, WithTrailingSeparator(rootA_) + path,
+                              WithTrailingSeparator(rootB_) + path,
                               static_cast<std::uint64_t>(factsA->size));
             queued = true;
         } else {
             row.setContent(ContentCell::NotCompared, -1);
         }
     }
-    rows_.push_back(std::move(row));
     if (queued && comparisons_->full())
         finishContentComparisons();
     return queued;

@@ -23,7 +23,7 @@
 #include "common/Filters.h"
 #include "common/InputRefusal.h"
 #include "common/RunObserver.h"
-#include "compare/ComparisonRow.h"
+#include "compare/ComparisonList.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -53,8 +53,8 @@ public:
     ComparisonOutcome StartComparison(std::string_view pathA, std::string_view pathB,
                                       bool compareContents);
 
-    std::vector<ComparisonRow>& rows() { return rows_; }
-    const std::vector<ComparisonRow>& rows() const { return rows_; }
+    ComparisonList& rows() { return rows_; }
+    const ComparisonList& rows() const { return rows_; }
     const std::string& RootA() const { return rootA_; }
     const std::string& RootB() const { return rootB_; }
     std::int64_t PercentSum() const { return percentSum_; }
@@ -71,11 +71,12 @@ private:
 
     ComparisonOutcome RunComparison(std::string_view pathA, std::string_view pathB);
     void compareFiles(std::string_view pathA, std::string_view pathB);
-    // One row for the entry `name` in the folder whose path cell is given; a side
-    // without facts lacks the entry. True when the row's content comparison was
-    // queued: it gets its percentage at the next finishContentComparisons().
-    bool AddComparisonRow(const std::string& name,
-                          const std::shared_ptr<const std::string>& folderCell, bool folder,
+    // One row for the entry `name` in the folder `relative` with the path cell
+    // `pathCell` (a folder's own relative path, or the folder holding a file); a
+    // side without facts lacks the entry. True when the row's content comparison
+    // was queued: it gets its percentage at the next finishContentComparisons().
+    bool AddComparisonRow(std::string_view name, const std::string& relative,
+                          std::uint32_t pathCell, bool folder,
                           const std::optional<EntryFacts>& factsA,
                           const std::optional<EntryFacts>& factsB);
     // Runs the queued content comparisons and gives their rows the percentages.
@@ -84,7 +85,7 @@ private:
     const FilterSettings& filters_;
     RunObserver& observer_;
     bool compareContents_ = false;
-    std::vector<ComparisonRow> rows_;
+    ComparisonList rows_;
     std::string rootA_, rootB_;
     std::int64_t percentSum_ = 0;
     std::int64_t rowCount_ = 0;

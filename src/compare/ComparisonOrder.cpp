@@ -34,6 +34,15 @@ long long numericCellValue(std::string_view text)
     return numberOrMinusOne(text);
 }
 
+// The rank of each path cell of the list's table in the order of their texts: a
+// table of one or two cells per folder ranks far quicker than a million rows.
+std::vector<std::uint32_t> rankPathCells(const ComparisonList& rows)
+{
+    const std::vector<std::string>& cells = rows.pathCells();
+    return RankRowsByText(cells.size(),
+                          [&cells](std::size_t cell) -> std::string_view { return cells[cell]; });
+}
+
 } // namespace
 
 int CompareCellTexts(std::string_view a, std::string_view b)
@@ -51,17 +60,15 @@ int CompareNumericCells(std::string_view s1, std::string_view s2)
     return difference < 0 ? -1 : difference > 0 ? 1 : 0;
 }
 
-void SortComparisonRowsByName(std::vector<ComparisonRow>& rows, SortKey key,
-                              const ComparisonWords& words)
+void SortComparisonRowsByName(ComparisonList& rows, SortKey key, const ComparisonWords& words)
 {
     const auto nameOf = [&rows, &words](std::size_t row) -> std::string_view {
-        return rows[row].hasA() ? rows[row].displayName() : words.missing;
+        return rows[row].hasA() ? rows.displayName(rows[row]) : words.missing;
     };
-    ApplyRowOrder(rows, OrderRowsByText(rows.size(), nameOf, key != 0));
+    ApplyRowOrder(rows.records(), OrderRowsByText(rows.size(), nameOf, key != 0));
 }
 
-void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key,
-                              const ComparisonWords& words)
+void SortComparisonRowsByCell(ComparisonList& rows, SortKey key, const ComparisonWords& words)
 {
     const int cell = static_cast<int>(key & 0xFFFF);
     const bool ascending = (key >> 16) == 1;
@@ -70,7 +77,7 @@ void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key,
         std::vector<std::pair<long long, std::uint32_t>> values;
         values.reserve(rows.size());
         for (std::size_t row = 0; row < rows.size(); ++row)
-            values.emplace_back(numericCellValue(rows[row].cell(6, words)),
+            values.emplace_back(numericCellValue(rows[row].factCell(6, words)),
                                 static_cast<std::uint32_t>(row));
         std::sort(values.begin(), values.end(), [ascending](const auto& a, const auto& b) {
             if (a.first != b.first)
@@ -81,43 +88,37 @@ void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key,
         order.reserve(values.size());
         for (const auto& value : values)
             order.push_back(value.second);
-        ApplyRowOrder(rows, order);
+        ApplyRowOrder(rows.records(), order);
         return;
     }
-    // The cells the row keeps as texts are read in place; the others are built once.
+    // The cells are built once.
     std::vector<std::string> built;
-    RowText textOf;
-    if (cell == 5) {
-        textOf = [&rows](std::size_t row) -> std::string_view { return rows[row].pathCell(); };
-    } else {
-        built.reserve(rows.size());
-        for (const auto& row : rows)
-            built.push_back(row.cell(cell, words));
-        textOf = [&built](std::size_t row) -> std::string_view { return built[row]; };
-    }
-    ApplyRowOrder(rows, OrderRowsByText(rows.size(), textOf, ascending));
+    built.reserve(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        built.push_back(rows.cell(rows[row], cell, words));
+    const auto textOf = [&built](std::size_t row) -> std::string_view { return built[row]; };
+    ApplyRowOrder(rows.records(), OrderRowsByText(rows.size(), textOf, ascending));
 }
 
-void RestoreComparisonOrder(std::vector<ComparisonRow>& rows)
+void RestoreComparisonOrder(ComparisonList& rows)
 {
-    const std::vector<std::uint32_t> pathRanks = RankRowsByText(
-        rows.size(), [&rows](std::size_t row) -> std::string_view { return rows[row].pathCell(); });
+    const std::vector<std::uint32_t> pathRanks = rankPathCells(rows);
     const std::vector<std::uint32_t> nameRanks =
         RankRowsByText(rows.size(), [&rows](std::size_t row) -> std::string_view {
-            return rows[row].displayName();
+            return rows.displayName(rows[row]);
         });
     // Path, then name, then (for rows alike in both) the order of the run.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> keys;
     keys.reserve(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row)
-        keys.emplace_back(std::uint64_t{pathRanks[row]} << 32 | nameRanks[row],
+        keys.emplace_back(std::uint64_t{pathRanks[rows[row].pathCell()]} << 32 | nameRanks[row],
                           static_cast<std::uint32_t>(row));
     std::sort(keys.begin(), keys.end());
     std::vector<std::uint32_t> order;
     order.reserve(keys.size());
     for (const auto& key : keys)
         order.push_back(key.second);
-    ApplyRowOrder(rows, order);
+    ApplyRowOrder(rows.records(), order);
 }
 
 } // namespace quorvex

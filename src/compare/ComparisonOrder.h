@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "compare/ComparisonRow.h"
+#include "compare/ComparisonList.h"
 
 namespace quorvex {
 
@@ -28,13 +28,11 @@ int CompareCellTexts(std::string_view a, std::string_view b);
 int CompareNumericCells(std::string_view s1, std::string_view s2);
 
 // Both sort by the texts the list shows in `words`.
-void SortComparisonRowsByName(std::vector<ComparisonRow>& rows, SortKey key,
-                              const ComparisonWords& words);
+void SortComparisonRowsByName(ComparisonList& rows, SortKey key, const ComparisonWords& words);
 // Cell `key & 0xFFFF`; cell 4 sorts by the numbers of cell 6.
-void SortComparisonRowsByCell(std::vector<ComparisonRow>& rows, SortKey key,
-                              const ComparisonWords& words);
+void SortComparisonRowsByCell(ComparisonList& rows, SortKey key, const ComparisonWords& words);
 // The order after a run: path cell ascending, then display name ascending, so every
 // folder row comes right before the files it holds and top-level files come first.
-void RestoreComparisonOrder(std::vector<ComparisonRow>& rows);
+void RestoreComparisonOrder(ComparisonList& rows);
 
 } // namespace quorvex

@@ -29,20 +29,11 @@ std::string relationText(Relation relation, const std::string& greater, const st
 
 } // namespace
 
-ComparisonRow::ComparisonRow(std::string displayName, std::shared_ptr<const std::string> pathCell,
+ComparisonRow::ComparisonRow(std::uint64_t nameOffset, std::uint32_t pathCell, bool counterpartName,
                              bool hasA, bool hasB)
-    : displayName_(std::move(displayName)), pathCell_(std::move(pathCell)), hasA_(hasA), hasB_(hasB)
+    : nameOffset_(nameOffset), pathCell_(pathCell), hasA_(hasA), hasB_(hasB),
+      counterpartName_(counterpartName)
 {
-}
-
-std::string ComparisonRow::name(const ComparisonWords& words) const
-{
-    return hasA_ ? displayName_ : words.missing;
-}
-
-const std::string& ComparisonRow::sideName(bool sideB) const
-{
-    return sideB && counterpartName_ ? *counterpartName_ : displayName_;
 }
 
 void ComparisonRow::setRelations(const EntryFacts& a, const EntryFacts& b)
@@ -67,12 +58,6 @@ void ComparisonRow::showContent(bool checked)
                                : ContentCell::Empty;
 }
 
-void ComparisonRow::setCounterpartName(std::string name)
-{
-    if (name != displayName_)
-        counterpartName_ = std::make_unique<std::string>(std::move(name));
-}
-
 void ComparisonRow::markSideGone(bool sideB)
 {
     (sideB ? hasB_ : hasA_) = false;
@@ -80,11 +65,9 @@ void ComparisonRow::markSideGone(bool sideB)
     hasRelations_ = false;
 }
 
-std::string ComparisonRow::cell(int index, const ComparisonWords& words) const
+std::string ComparisonRow::factCell(int index, const ComparisonWords& words) const
 {
     switch (index) {
-    case 0:
-        return hasB_ ? sideName(true) : words.missing;
     case 1:
         return relationText(size_, words.larger, words.smaller, words.same);
     case 2:
@@ -109,8 +92,6 @@ std::string ComparisonRow::cell(int index, const ComparisonWords& words) const
             break;
         }
         return {};
-    case 5:
-        return *pathCell_;
     case 6:
         return percent_ >= 0 ? std::to_string(percent_) : std::string();
     default:

@@ -1,12 +1,11 @@
 #pragma once
-// One result record of a folder or file comparison, stored compactly: the relation
-// cells are codes and the path cell is shared by all files of one folder. The texts
-// the list shows are built on request by index.
+// One result record of a folder or file comparison, kept small because a run may hold
+// a million: the relation cells are codes, the name is an offset into the names of
+// its ComparisonList and the path cell an index into the list's path cells. The
+// texts the list shows are built on request (ComparisonList::cell).
 
 #include <cstdint>
-#include <memory>
 #include <string>
-#include <string_view>
 
 #include "compare/ComparisonWords.h"
 
@@ -43,19 +42,18 @@ constexpr int kCellCount = 7;
 class ComparisonRow
 {
 public:
-    ComparisonRow(std::string displayName, std::shared_ptr<const std::string> pathCell, bool hasA,
+    // A row whose name starts at `nameOffset` in its list's names (followed by B's
+    // name when `counterpartName`) and whose path cell is the list's `pathCell`.
+    ComparisonRow(std::uint64_t nameOffset, std::uint32_t pathCell, bool counterpartName, bool hasA,
                   bool hasB);
 
-    // Name: the display name, or the missing word when A lacks the entry.
-    std::string name(const ComparisonWords& words) const;
-    // Cells 0..6 (cell 5 is the path cell, cell 6 the plain percentage).
-    std::string cell(int index, const ComparisonWords& words) const;
-    // The entry's name on side A or B, whether or not that side has it.
-    const std::string& sideName(bool sideB) const;
-    const std::string& displayName() const { return displayName_; }
-    const std::string& pathCell() const { return *pathCell_; }
+    // Cells 1 to 4 and 6, which the row's own codes give; other cells are empty.
+    std::string factCell(int index, const ComparisonWords& words) const;
     bool hasA() const { return hasA_; }
     bool hasB() const { return hasB_; }
+    std::uint64_t nameOffset() const { return nameOffset_; }
+    std::uint32_t pathCell() const { return pathCell_; }
+    bool hasCounterpartName() const { return counterpartName_; }
 
     // Cells 1 to 3 from the facts of both sides.
     void setRelations(const EntryFacts& a, const EntryFacts& b);
@@ -68,29 +66,31 @@ public:
     // The content column after "内容を比較する" is switched: the measured number
     // with "%" (empty without one) when checked, "-------" when unchecked.
     void showContent(bool checked);
-    // Cell 0 when B's entry has another name (file-against-file mode).
-    void setCounterpartName(std::string name);
     // The entry of side A (or B) was deleted: that side's name becomes missing and the
     // relation cells 1 to 3 become empty.
     void markSideGone(bool sideB);
 
-    bool hidden = false;
+    // Shown with the hidden entry's faded icon: A's entry is hidden.
+    bool hidden() const { return hidden_; }
+    void setHidden(bool hidden) { hidden_ = hidden; }
+
     std::int32_t iconIndex = -1;
     std::int32_t overlayIndex = -1;
 
 private:
-    std::string displayName_;
-    std::shared_ptr<const std::string> pathCell_;
-    std::unique_ptr<std::string> counterpartName_; // null: the display name
+    std::uint64_t nameOffset_;
+    std::uint32_t pathCell_;
     std::uint32_t attributesA_ = 0;
     std::uint32_t attributesB_ = 0;
+    bool hidden_ : 1 = false;
+    bool hasRelations_ : 1 = false;
+    bool hasA_ : 1;
+    bool hasB_ : 1;
+    bool counterpartName_ : 1;
+    Relation size_ : 2 = Relation::None;
+    Relation time_ : 2 = Relation::None;
+    ContentCell content_ : 2 = ContentCell::Empty;
     std::int16_t percent_ = -1;
-    Relation size_ = Relation::None;
-    Relation time_ = Relation::None;
-    bool hasRelations_ = false;
-    ContentCell content_ = ContentCell::Empty;
-    bool hasA_;
-    bool hasB_;
 };
 
 } // namespace quorvex

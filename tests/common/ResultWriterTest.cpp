@@ -15,14 +15,21 @@ TEST(ResultWriter, TsvKeepsBytesAndAppendsExtras)
     EXPECT_EQ(writer.render(OutputFormat::Tsv), "a\xff.txt\tsub/\n#count\t1 個\n");
 }
 
-// A long list is written in pieces: every byte of each piece, in order.
+// A long list is written in pieces: every byte of each piece, in order. Rows made as
+// they are written give the same text as rows added beforehand.
 TEST(ResultWriter, WritingALongListGivesTheRenderedText)
 {
+    const auto fieldsOf = [](std::size_t row) -> std::vector<std::string> {
+        return {"file" + std::to_string(row), "folder/" + std::to_string(row % 7)};
+    };
     ResultWriter writer({"Name", "Path"});
-    for (int row = 0; row < 20000; ++row)
-        writer.addRow({"file" + std::to_string(row), "folder/" + std::to_string(row % 7)});
+    for (std::size_t row = 0; row < 20000; ++row)
+        writer.addRow(fieldsOf(row));
     writer.addExtra("#count", {"20000 個"});
+    ResultWriter made({"Name", "Path"}, 20000, fieldsOf);
+    made.addExtra("#count", {"20000 個"});
     for (OutputFormat format : {OutputFormat::Tsv, OutputFormat::Json, OutputFormat::Csv}) {
+        EXPECT_TRUE(made.render(format) == writer.render(format)) << static_cast<int>(format);
         std::FILE* file = std::tmpfile();
         ASSERT_NE(file, nullptr);
         ASSERT_TRUE(writer.write(format, file));

@@ -157,8 +157,9 @@ void ComparePage::buildPopupMenu()
     Actions = new ListItemActions(
         *ListView2, {services_.window, services_.dialogs, services_.icons},
         [this](int row) {
-            return quorvex::ComparisonItemPath(model_->row(row), ListView2->ClickedSide(),
-                                               model_->RootA(), model_->RootB());
+            return quorvex::ComparisonItemPath(engine_.rows(), model_->row(row),
+                                               ListView2->ClickedSide(), model_->RootA(),
+                                               model_->RootB());
         },
         {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2", "SaveList1"});
     Actions->setListTable(tr("比較結果.tsv"),
@@ -269,7 +270,7 @@ void ComparePage::ListView2ColumnClick(int column)
     if (!services_.progressPanel.isHidden())
         return;
     const int direction = sort_.takeDirection(column);
-    std::vector<quorvex::ComparisonRow>& rows = engine_.rows();
+    quorvex::ComparisonList& rows = engine_.rows();
     if (column == 0)
         quorvex::SortComparisonRowsByName(rows, static_cast<quorvex::SortKey>(direction),
                                           model_->words());
@@ -299,7 +300,8 @@ void ComparePage::PopupMenu3Popup()
 {
     const bool idle = !services_.isBusy();
     const quorvex::ComparisonRow* row = model_->row(ListView2->selectedRow());
-    const bool usable = idle && row && quorvex::RowHasSide(*row, ListView2->ClickedSide());
+    const bool usable =
+        idle && row && quorvex::RowHasSide(engine_.rows(), *row, ListView2->ClickedSide());
     for (QAction* action : {N3, Copy1, Delete1})
         action->setVisible(usable);
     Property2->setEnabled(usable);
@@ -321,7 +323,7 @@ void ComparePage::Delete1Click()
     std::vector<int> rows; // the selected rows without an item: gone too once it ran
     for (int row : SelectedRowNumbers(*ListView2)) {
         if (std::optional<quorvex::PlannedAction> item = quorvex::ComparisonTrashItem(
-                model_->row(row), side, model_->RootA(), model_->RootB())) {
+                engine_.rows(), model_->row(row), side, model_->RootA(), model_->RootB())) {
             item->row = static_cast<std::size_t>(row);
             plan.items.push_back(std::move(*item));
         } else {

@@ -62,11 +62,8 @@ QVariant ComparisonListModel::data(const QModelIndex& index, int role) const
     if (!shown || index.column() < 0 || index.column() >= ColumnCount)
         return {};
     switch (role) {
-    case Qt::DisplayRole: {
-        const std::string text =
-            index.column() == 0 ? shown->name(words_) : shown->cell(index.column() - 1, words_);
-        return ShownText(text);
-    }
+    case Qt::DisplayRole:
+        return ShownText(text(*shown, index.column()));
     case Qt::BackgroundRole: {
         const QColor color = shadeColor(shade(index.row()));
         return color.isValid() ? QVariant(color) : QVariant();
@@ -74,6 +71,12 @@ QVariant ComparisonListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+std::string ComparisonListModel::text(const ComparisonRow& row, int column) const
+{
+    const quorvex::ComparisonList& rows = engine_.rows();
+    return column == 0 ? rows.name(row, words_) : rows.cell(row, column - 1, words_);
 }
 
 QVariant ComparisonListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -96,7 +99,6 @@ void ComparisonListModel::ClearResultList()
     count_ = 0;
     endResetModel();
     engine_.rows().clear();
-    engine_.rows().shrink_to_fit();
 }
 
 void ComparisonListModel::showRows()
@@ -120,7 +122,7 @@ bool ComparisonListModel::ListView2DataHint(int first, int last)
         if (shown.iconIndex != -1)
             continue;
         const std::string path =
-            quorvex::RowSidePath(shown, quorvex::IconSide(shown), RootA(), RootB());
+            quorvex::RowSidePath(engine_.rows(), shown, quorvex::IconSide(shown), RootA(), RootB());
         shown.iconIndex = icons_.GetCachedIcon(path);
         shown.overlayIndex = icons_.OverlayIndex();
         changed = true;

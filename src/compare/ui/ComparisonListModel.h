@@ -37,6 +37,10 @@ public:
 
     // The row behind a view row; null outside the rows shown.
     const quorvex::ComparisonRow* row(int index) const;
+    // The rows and the texts they share.
+    const quorvex::ComparisonList& rows() const { return engine_.rows(); }
+    // The text of a view row's column: the Name (column 0) or cell column - 1.
+    std::string text(const quorvex::ComparisonRow& row, int column) const;
     quorvex::RowShade shade(int index) const;
     QColor shadeColor(quorvex::RowShade shade) const;
 

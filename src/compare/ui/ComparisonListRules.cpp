@@ -15,10 +15,10 @@ bool isFileRow(const std::string& pathCell)
     return pathCell.empty() || platform::IsSeparatorAt(pathCell, pathCell.size() - 1);
 }
 
-std::string sidePath(const ComparisonRow& row, Side side, const std::string& rootA,
-                     const std::string& rootB, const std::string& fileName)
+std::string sidePath(const ComparisonList& rows, const ComparisonRow& row, Side side,
+                     const std::string& rootA, const std::string& rootB, std::string_view fileName)
 {
-    const std::string& pathCell = row.pathCell();
+    const std::string& pathCell = rows.pathCell(row);
     std::string path = platform::WithTrailingSeparator(side == Side::B ? rootB : rootA) + pathCell;
     if (isFileRow(pathCell))
         path += fileName;
@@ -41,46 +41,48 @@ RowShade ComparisonRowShade(const ComparisonRow& row, bool compareContents)
     return RowShade::Normal;
 }
 
-std::string RowSidePath(const ComparisonRow& row, Side side, const std::string& rootA,
-                        const std::string& rootB)
+std::string RowSidePath(const ComparisonList& rows, const ComparisonRow& row, Side side,
+                        const std::string& rootA, const std::string& rootB)
 {
-    return sidePath(row, side, rootA, rootB, row.sideName(side == Side::B));
+    return sidePath(rows, row, side, rootA, rootB, rows.sideName(row, side == Side::B));
 }
 
-std::string ComparisonCellPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
-                               const std::string& rootB, const ComparisonWords& words)
+std::string ComparisonCellPath(const ComparisonList& rows, const ComparisonRow* row,
+                               int clickedSide, const std::string& rootA, const std::string& rootB,
+                               const ComparisonWords& words)
 {
     if (!row || (clickedSide != 0 && clickedSide != 1))
         return {};
     const Side side = clickedSide == 1 ? Side::B : Side::A;
-    return sidePath(*row, side, rootA, rootB,
-                    clickedSide == 1 ? row->cell(0, words) : row->name(words));
+    return sidePath(rows, *row, side, rootA, rootB,
+                    clickedSide == 1 ? rows.cell(*row, 0, words) : rows.name(*row, words));
 }
 
-bool RowHasSide(const ComparisonRow& row, int clickedSide)
+bool RowHasSide(const ComparisonList& rows, const ComparisonRow& row, int clickedSide)
 {
     if (clickedSide == 0)
-        return row.hasA() && !row.displayName().empty();
+        return row.hasA() && !rows.displayName(row).empty();
     if (clickedSide == 1)
-        return row.hasB() && !row.sideName(true).empty();
+        return row.hasB() && !rows.sideName(row, true).empty();
     return false;
 }
 
-std::string ComparisonItemPath(const ComparisonRow* row, int clickedSide, const std::string& rootA,
-                               const std::string& rootB)
+std::string ComparisonItemPath(const ComparisonList& rows, const ComparisonRow* row,
+                               int clickedSide, const std::string& rootA, const std::string& rootB)
 {
-    if (!row || !RowHasSide(*row, clickedSide))
+    if (!row || !RowHasSide(rows, *row, clickedSide))
         return {};
-    return RowSidePath(*row, clickedSide == 1 ? Side::B : Side::A, rootA, rootB);
+    return RowSidePath(rows, *row, clickedSide == 1 ? Side::B : Side::A, rootA, rootB);
 }
 
-std::optional<PlannedAction> ComparisonTrashItem(const ComparisonRow* row, int clickedSide,
+std::optional<PlannedAction> ComparisonTrashItem(const ComparisonList& rows,
+                                                 const ComparisonRow* row, int clickedSide,
                                                  const std::string& rootA, const std::string& rootB)
 {
-    std::string path = ComparisonItemPath(row, clickedSide, rootA, rootB);
+    std::string path = ComparisonItemPath(rows, row, clickedSide, rootA, rootB);
     if (path.empty())
         return std::nullopt;
-    const bool folder = !isFileRow(row->pathCell());
+    const bool folder = !isFileRow(rows.pathCell(*row));
     if (!(folder ? platform::IsExistingFolder(path) : platform::IsExistingFile(path)))
         return std::nullopt;
     PlannedAction item;
@@ -89,7 +91,7 @@ std::optional<PlannedAction> ComparisonTrashItem(const ComparisonRow* row, int c
     return item;
 }
 
-void MarkDeletedOnSide(std::vector<ComparisonRow>& rows, const std::vector<int>& indices, Side side)
+void MarkDeletedOnSide(ComparisonList& rows, const std::vector<int>& indices, Side side)
 {
     const bool sideB = side == Side::B;
     std::unordered_set<std::string> folders; // path cells of the deleted folder rows
@@ -98,22 +100,24 @@ void MarkDeletedOnSide(std::vector<ComparisonRow>& rows, const std::vector<int>&
             continue;
         ComparisonRow& row = rows[static_cast<std::size_t>(index)];
         row.markSideGone(sideB);
-        if (!isFileRow(row.pathCell()))
-            folders.insert(row.pathCell());
+        if (!isFileRow(rows.pathCell(row)))
+            folders.insert(rows.pathCell(row));
     }
     if (folders.empty())
         return;
     // A row lies below a deleted folder when its path cell continues one of theirs
-    // with a separator.
-    for (ComparisonRow& row : rows) {
-        const std::string& cell = row.pathCell();
-        for (std::size_t end = 1; end < cell.size(); ++end) {
-            if (platform::IsSeparatorAt(cell, end) && folders.contains(cell.substr(0, end))) {
-                row.markSideGone(sideB);
-                break;
-            }
-        }
+    // with a separator; each path cell is looked at once, not once per row.
+    const std::vector<std::string>& cells = rows.pathCells();
+    std::vector<bool> below(cells.size());
+    for (std::size_t index = 0; index < cells.size(); ++index) {
+        const std::string& cell = cells[index];
+        for (std::size_t end = 1; end < cell.size() && !below[index]; ++end)
+            below[index] =
+                platform::IsSeparatorAt(cell, end) && folders.contains(cell.substr(0, end));
     }
+    for (ComparisonRow& row : rows.records())
+        if (below[row.pathCell()])
+            row.markSideGone(sideB);
 }
 
 } // namespace quorvex

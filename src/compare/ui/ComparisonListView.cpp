@@ -32,8 +32,8 @@ void ComparisonListView::setShowsGraph(bool on)
 
 QString ComparisonListView::cellPath(int row) const
 {
-    return ShownText(quorvex::ComparisonCellPath(model_.row(row), ClickedSide_, model_.RootA(),
-                                                 model_.RootB(), model_.words()));
+    return ShownText(quorvex::ComparisonCellPath(model_.rows(), model_.row(row), ClickedSide_,
+                                                 model_.RootA(), model_.RootB(), model_.words()));
 }
 
 int ComparisonListView::selectedRow() const
@@ -123,10 +123,10 @@ void ComparisonRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     }
 
     if (column == 0) {
-        paintNameCell(*painter, cell, selected, {row->iconIndex, row->overlayIndex, row->hidden},
-                      ShownText(row->name(model.words())));
+        paintNameCell(*painter, cell, selected, {row->iconIndex, row->overlayIndex, row->hidden()},
+                      ShownText(model.text(*row, column)));
     } else if (column <= 4) {
-        drawCellText(*painter, subItemArea(cell), ShownText(row->cell(column - 1, model.words())));
+        drawCellText(*painter, subItemArea(cell), ShownText(model.text(*row, column)));
     } else {
         paintContentCell(*painter, cell, index, selected);
     }
@@ -143,7 +143,7 @@ void ComparisonRowDelegate::paintContentCell(QPainter& painter, const QRect& cel
     const int right = cell.left() + cell.width(), bottom = cell.top() + cell.height();
     const int percent = row.percent();
     QRect textArea(left, top - 1, cell.width() - 10, cell.height());
-    QString text = ShownText(row.cell(4, view_.listModel().words()));
+    QString text = ShownText(view_.listModel().text(row, 5));
     if (view_.showsGraph() && percent >= 0) {
         const int w = right - left - 4;
         const int bar = w * percent / 100;
