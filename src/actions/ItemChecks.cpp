@@ -5,6 +5,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/ReadFully.h"
 
 namespace quorvex {
 
@@ -28,21 +29,6 @@ std::string EntryPath(const std::string& path)
         return platform::CanonicalPath(path);
     return platform::WithTrailingSeparator(platform::CanonicalPath(path.substr(0, separator + 1))) +
            path.substr(separator + 1);
-}
-
-// Reads up to `length` bytes, across short reads; -1 on an error.
-std::int64_t ReadFull(platform::InputFile& file, char* buffer, std::size_t length)
-{
-    std::size_t got = 0;
-    while (got < length) {
-        const std::int64_t n = file.read(buffer + got, length - got);
-        if (n < 0)
-            return -1;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    return static_cast<std::int64_t>(got);
 }
 
 } // namespace
@@ -110,8 +96,9 @@ Comparison WholeFileComparison::compare(const std::string& pathA, const std::str
     for (std::uint64_t block = 1;; ++block) {
         if (observer.cancelRequested())
             return Comparison::Cancelled;
-        const std::int64_t gotA = ReadFull(a, a_.data(), kBlockSize);
-        const std::int64_t gotB = ReadFull(b, b_.data(), kBlockSize);
+        const std::uint64_t offset = (block - 1) * kBlockSize;
+        const std::int64_t gotA = platform::ReadFullyAt(a, a_.data(), kBlockSize, offset);
+        const std::int64_t gotB = platform::ReadFullyAt(b, b_.data(), kBlockSize, offset);
         if (gotA < 0 || gotB < 0) {
             detail = platform::LastFailureText();
             return Comparison::Unreadable;
