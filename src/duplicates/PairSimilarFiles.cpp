@@ -77,21 +77,30 @@ private:
 };
 
 // One worker's reusable state, made when the worker first takes an item: read
-// buffers for comparisons from disk, the results of the file being judged against
-// each class of several files it met (per role), and the matches it found.
+// buffers for comparisons from disk, the files of each window that the sketches
+// let through, the results of the file being judged against each class of several
+// files it met (per role), and the matches it found.
 struct Scratch
 {
     std::unique_ptr<ContentBuffers> buffers;
+    std::vector<std::vector<std::uint32_t>> candidates; // per file of the run judged
     std::unordered_map<std::uint64_t, int> percentOfClass;
     std::vector<FoundMatch> matches;
-    std::uint64_t tableBytes = 0; // of the table and the matches, as last counted
+    std::uint64_t tableBytes = 0; // of the tables and the matches, as last counted
 
     std::uint64_t bytesOfTables() const
     {
-        return percentOfClass.bucket_count() * sizeof(void*) + percentOfClass.size() * 32 +
-               matches.capacity() * sizeof(FoundMatch);
+        std::uint64_t bytes = percentOfClass.bucket_count() * sizeof(void*) +
+                              percentOfClass.size() * 32 + matches.capacity() * sizeof(FoundMatch);
+        for (const auto& files : candidates)
+            bytes += sizeof(files) + files.capacity() * sizeof(std::uint32_t);
+        return bytes;
     }
 };
+
+// The files judged by one worker item: their sketches are compared with each
+// earlier file's while that file's sketch is in the processor's cache.
+constexpr std::size_t kFilesPerItem = 16;
 
 constexpr std::uint64_t kBufferBytes = sizeof(ContentBuffers) + 2 * ContentBuffers::kWords * 4;
 
@@ -124,7 +133,11 @@ private:
     void release(std::size_t k);
     void dropSketch(std::size_t k);
     void classify(std::size_t k);
-    void judgeAgainstWindow(std::size_t k, unsigned worker);
+    void judgeRun(std::size_t first, std::size_t end, unsigned worker);
+    void collectCandidates(std::size_t first, std::size_t end, Scratch& scratch);
+    bool sketchesMayMatch(std::size_t x, std::size_t k) const;
+    void judgeAgainstWindow(std::size_t k, const std::vector<std::uint32_t>& candidates,
+                            Scratch& scratch);
     int judge(std::size_t a, std::size_t b, Scratch& scratch);
     Scratch& scratchFor(unsigned worker);
     std::size_t pairFromDisk();
@@ -190,9 +203,10 @@ SimilarityOutcome SimilaritySweep::run()
         const std::size_t end = batchEnd(first);
         holdWindow(first, end);
         pool_.run(
-            end - first,
-            [this, first](std::size_t item, unsigned worker) {
-                judgeAgainstWindow(first + item, worker);
+            (end - first + kFilesPerItem - 1) / kFilesPerItem,
+            [this, first, end](std::size_t item, unsigned worker) {
+                const std::size_t from = first + item * kFilesPerItem;
+                judgeRun(from, std::min(end, from + kFilesPerItem), worker);
             },
             [this] { whileWaiting(); });
         first = end;
@@ -429,19 +443,58 @@ void SimilaritySweep::classify(std::size_t k)
     resolution_->joinClass(k, static_cast<std::size_t>(classOf_[k]), selfPercent_.back());
 }
 
-// Judges file k against every file before it in size order that passes the size
-// filter with it and can still matter (not claimed, not of k's class), each pair
-// with the earlier file in list order as file A, and hands the matches on.
-void SimilaritySweep::judgeAgainstWindow(std::size_t k, unsigned worker)
+void SimilaritySweep::judgeRun(std::size_t first, std::size_t end, unsigned worker)
 {
     Scratch& scratch = scratchFor(worker);
+    collectCandidates(first, end, scratch);
+    for (std::size_t k = first; k < end; ++k)
+        judgeAgainstWindow(k, scratch.candidates[k - first], scratch);
+}
+
+// For each file k of [first, end), the files before it in size order that pass
+// the size filter with it, can still matter (not claimed, not of k's class) and
+// are not ruled out by the two sketches. The earlier file is the outer loop, so
+// that its sketch is read from memory once for the whole run.
+void SimilaritySweep::collectCandidates(std::size_t first, std::size_t end, Scratch& scratch)
+{
+    scratch.candidates.resize(end - first);
+    for (auto& files : scratch.candidates)
+        files.clear();
+    for (std::size_t x = lowIndex_[first]; x + 1 < end; ++x) {
+        if (halted())
+            return;
+        if (resolution_->isClaimed(x))
+            continue;
+        for (std::size_t k = std::max(first, x + 1); k < end && lowIndex_[k] <= x; ++k)
+            if ((classOf_[x] < 0 || classOf_[x] != classOf_[k]) && sketchesMayMatch(x, k))
+                scratch.candidates[k - first].push_back(static_cast<std::uint32_t>(x));
+    }
+}
+
+// False when both files have sketches and these prove that the pair, the earlier
+// file in list order as file A, stays below the threshold.
+bool SimilaritySweep::sketchesMayMatch(std::size_t x, std::size_t k) const
+{
+    const ContentSketch& sx = sketches_[x];
+    const ContentSketch& sk = sketches_[k];
+    if (sx.fields == nullptr || sk.fields == nullptr)
+        return true;
+    return order_[x].position < order_[k].position ? SketchesMayReach(sx, sk, threshold_)
+                                                   : SketchesMayReach(sk, sx, threshold_);
+}
+
+// Judges file k against the candidates of its window, each pair with the earlier
+// file in list order as file A, and hands the matches on.
+void SimilaritySweep::judgeAgainstWindow(std::size_t k, const std::vector<std::uint32_t>& candidates,
+                                         Scratch& scratch)
+{
     scratch.percentOfClass.clear();
     scratch.matches.clear();
     const std::size_t y = order_[k].position;
-    for (std::size_t x = lowIndex_[k]; x < k; ++x) {
+    for (const std::size_t x : candidates) {
         if (halted())
             return;
-        if (resolution_->isClaimed(x) || (classOf_[x] >= 0 && classOf_[x] == classOf_[k]))
+        if (resolution_->isClaimed(x))
             continue;
         const bool xFirst = order_[x].position < y;
         int percent;
@@ -479,9 +532,6 @@ void SimilaritySweep::judgeAgainstWindow(std::size_t k, unsigned worker)
 int SimilaritySweep::judge(std::size_t a, std::size_t b, Scratch& scratch)
 {
     if (residence_[a] == Residence::Unreadable || residence_[b] == Residence::Unreadable)
-        return -1;
-    if (sketches_[a].fields != nullptr && sketches_[b].fields != nullptr &&
-        !SketchesMayReach(sketches_[a], sketches_[b], threshold_))
         return -1;
     if (residence_[a] == Residence::InMemory && residence_[b] == Residence::InMemory)
         return MatchAtThreshold(images_[a], images_[b], threshold_).value_or(-1);
