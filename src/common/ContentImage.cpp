@@ -59,7 +59,7 @@ std::uint64_t PrintsOffset(std::uint64_t limit)
     return FieldsOffset(limit) + 8 * FieldsRoom(WordsRoom(limit));
 }
 
-ComparedSpan SpanOf(const ContentSketch& a, const ContentSketch& b)
+[[gnu::always_inline]] inline ComparedSpan SpanOf(const ContentSketch& a, const ContentSketch& b)
 {
     const std::uint64_t common = std::min(a.readable, b.readable);
     if (common == 0)
@@ -74,7 +74,8 @@ ComparedSpan SpanOf(const ContentSketch& a, const ContentSketch& b)
 }
 
 // For files of non-zero lengths.
-Reach ReachOf(const ContentSketch& a, const ContentSketch& b, int threshold)
+[[gnu::always_inline]] inline Reach ReachOf(const ContentSketch& a, const ContentSketch& b,
+                                            int threshold)
 {
     Reach reach;
     reach.span = SpanOf(a, b);
@@ -92,8 +93,8 @@ Reach ReachOf(const ContentSketch& a, const ContentSketch& b, int threshold)
 // mismatches could first exceed the allowance; then every kEvidenceChunk words.
 // `granule` divides every step.
 template <class EqualIn>
-bool EvidenceMayReach(const Reach& reach, std::size_t firstCheck, std::size_t granule,
-                      EqualIn equalIn)
+[[gnu::always_inline]] inline bool EvidenceMayReach(const Reach& reach, std::size_t firstCheck,
+                                                    std::size_t granule, EqualIn equalIn)
 {
     std::size_t done = 0;
     std::uint64_t equal = 0;

@@ -175,9 +175,9 @@ private:
     std::vector<std::uint64_t> sketchTicket_;
     std::vector<ContentSketch> sketches_; // fields null where a file has none
     std::size_t sketched_ = 0;            // every file below this index had its place asked
-    std::vector<int> classOf_;           // content class of a file once read into memory, else -1
-    std::vector<int> selfPercent_;       // of each class against itself, -1 below the threshold
-    std::vector<std::size_t> classSize_; // files of each class
+    std::vector<int> classOf_;            // content class of a file once read into memory, else -1
+    std::vector<int> selfPercent_;        // of each class against itself, -1 below the threshold
+    std::vector<std::size_t> classSize_;  // files of each class
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> classLeaders_; // in memory
     std::size_t released_ = 0;   // every image below this index in order_ is released
     std::size_t oldestHeld_ = 0; // no image below this index in order_ is in memory
@@ -202,13 +202,12 @@ SimilarityOutcome SimilaritySweep::run()
     for (std::size_t first = 0; first < order_.size() && !halted();) {
         const std::size_t end = batchEnd(first);
         holdWindow(first, end);
-        pool_.run(
-            (end - first + kFilesPerItem - 1) / kFilesPerItem,
-            [this, first, end](std::size_t item, unsigned worker) {
-                const std::size_t from = first + item * kFilesPerItem;
-                judgeRun(from, std::min(end, from + kFilesPerItem), worker);
-            },
-            [this] { whileWaiting(); });
+        pool_.run((end - first + kFilesPerItem - 1) / kFilesPerItem,
+                  [this, first, end](std::size_t item, unsigned worker) {
+                      const std::size_t from = first + item * kFilesPerItem;
+                      judgeRun(from, std::min(end, from + kFilesPerItem), worker);
+                  },
+                  [this] { whileWaiting(); });
         first = end;
         whileWaiting();
     }
@@ -485,7 +484,8 @@ bool SimilaritySweep::sketchesMayMatch(std::size_t x, std::size_t k) const
 
 // Judges file k against the candidates of its window, each pair with the earlier
 // file in list order as file A, and hands the matches on.
-void SimilaritySweep::judgeAgainstWindow(std::size_t k, const std::vector<std::uint32_t>& candidates,
+void SimilaritySweep::judgeAgainstWindow(std::size_t k,
+                                         const std::vector<std::uint32_t>& candidates,
                                          Scratch& scratch)
 {
     scratch.percentOfClass.clear();
