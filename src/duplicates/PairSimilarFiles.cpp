@@ -14,10 +14,11 @@
 // the pairs its sketch lets through.
 //
 // Everything held beyond the list is counted (MemoryAccount): the contents and the
-// sketches stay within their budget, the held pairs and the workers' tables within theirs. Should
-// the held pairs outgrow it (an order of names and sizes that keeps many decisions
-// open), the sweep stops and the files still open are paired reference by
-// reference from disk, which holds no pairs at all: slower, the same groups.
+// sketches stay within their budget, the held pairs and the workers' tables within
+// theirs. Should the held pairs outgrow it (an order of names and sizes that keeps
+// many decisions open), the sweep stops and the files still open are paired
+// reference by reference from disk, which holds no pairs at all: slower, the same
+// groups.
 
 #include <algorithm>
 #include <atomic>
