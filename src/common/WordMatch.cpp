@@ -49,9 +49,7 @@ QUORVEX_VECTOR_CLONES void FingerprintWords(const std::uint32_t* words, std::uin
 QUORVEX_VECTOR_CLONES void SketchWords(const std::uint32_t* words, std::size_t count,
                                        std::uint64_t* sketch)
 {
-    const auto field = [](std::uint32_t word) {
-        return std::uint64_t{(word * 0x9E3779B1u) >> 30};
-    };
+    const auto field = [](std::uint32_t word) { return std::uint64_t{(word * 0x9E3779B1u) >> 30}; };
     // Whole elements are built in a register, 32 words at a time, for the vector unit.
     const std::size_t whole = count / 32;
     for (std::size_t e = 0; e < whole; ++e) {
@@ -66,16 +64,20 @@ QUORVEX_VECTOR_CLONES void SketchWords(const std::uint32_t* words, std::size_t c
 
 namespace {
 
+// One bit, the low one of its field, for each field that differs between two elements.
+[[gnu::always_inline]] inline std::uint64_t DifferingFields(std::uint64_t a, std::uint64_t b)
+{
+    const std::uint64_t differ = a ^ b;
+    return (differ | differ >> 1) & 0x5555555555555555u;
+}
+
 // Unequal fields among whole elements of 32 words.
 [[gnu::always_inline]] inline std::size_t
 DifferingInElements(const std::uint64_t* a, const std::uint64_t* b, std::size_t elements)
 {
     std::size_t differing = 0;
-    for (std::size_t i = 0; i < elements; ++i) {
-        std::uint64_t differ = a[i] ^ b[i];
-        differ = (differ | differ >> 1) & 0x5555555555555555u;
-        differing += static_cast<std::size_t>(std::popcount(differ));
-    }
+    for (std::size_t i = 0; i < elements; ++i)
+        differing += static_cast<std::size_t>(std::popcount(DifferingFields(a[i], b[i])));
     return differing;
 }
 
@@ -115,10 +117,9 @@ std::size_t CountDifferingFields(const std::uint64_t* a, const std::uint64_t* b,
     const std::size_t whole = count / 32;
     std::size_t differing = kDifferingInElements(a, b, whole);
     if (count % 32 != 0) {
-        std::uint64_t differ = a[whole] ^ b[whole];
-        differ = (differ | differ >> 1) & 0x5555555555555555u;
-        differ &= (std::uint64_t{1} << (2 * (count % 32))) - 1;
-        differing += static_cast<std::size_t>(std::popcount(differ));
+        const std::uint64_t firstFields = (std::uint64_t{1} << (2 * (count % 32))) - 1;
+        differing += static_cast<std::size_t>(
+            std::popcount(DifferingFields(a[whole], b[whole]) & firstFields));
     }
     return differing;
 }
