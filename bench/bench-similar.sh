@@ -62,7 +62,7 @@ read -r exact _ < <(measure whole-100 "$RUNS" "$cli" dups --hidden "$corpus")
 budget_kib=$((512 * 1024 + 64 * 1024))
 for t in 90 50; do
     read -r new rss < <(measure "whole-$t" 1 "$cli" dups --hidden --threshold "$t" "$corpus")
-    limit=$([ "$t" = 90 ] && echo 40 || echo 150)
+    limit=$([ "$t" = 90 ] && echo 5 || echo 30)
     python3 -c 'import sys; t,n,e,l,r,b=sys.argv[1:]; q=float(n)/max(float(e),0.01)
 v="met" if q<=float(l) else "MISSED"; w="met" if int(r)<=int(b) else "MISSED"
 print(f"whole corpus T={t}: {float(n):.1f} s = {q:.0f}x the exact search ({float(e):.2f} s), target <= {l}x {v}; peak {int(r)//1024} MiB, target <= {int(b)//1024} MiB {w}")' \

@@ -10,26 +10,6 @@ namespace quorvex {
 
 namespace {
 
-using Wide = unsigned __int128;
-
-// The terms of the percentage besides the matching bytes: it is
-// floor(100 * (matching + bonus) / denominator).
-struct PercentTerms
-{
-    std::uint64_t bonus = 0; // A's longer tail is credited one word
-    Wide denominator = 0;    // the larger length, rounded up to whole words, plus
-                             // a difference of less than a word
-};
-
-PercentTerms TermsOf(std::uint64_t lenA, std::uint64_t lenB)
-{
-    const std::uint64_t larger = std::max(lenA, lenB);
-    const std::uint64_t d = larger - std::min(lenA, lenB);
-    const std::uint64_t extra = d < 4 ? d : 0;
-    const std::uint64_t pad = (4 - larger % 4) % 4;
-    return {lenA > lenB ? 4u : 0u, Wide(larger) + pad + extra};
-}
-
 // File A's blocks, read from disk into the second buffer.
 class FileBlocks
 {
@@ -120,18 +100,8 @@ int ContentPercentage(std::uint64_t matching, std::uint64_t lenA, std::uint64_t 
     if (lenA == 0 || lenB == 0)
         return lenA == lenB ? 100 : 0;
     const PercentTerms terms = TermsOf(lenA, lenB);
-    return static_cast<int>(Wide(100) * (matching + terms.bonus) / terms.denominator);
-}
-
-std::uint64_t MinimumMatching(std::uint64_t lenA, std::uint64_t lenB, int threshold)
-{
-    const PercentTerms terms = TermsOf(lenA, lenB);
-    const auto t = static_cast<std::uint64_t>(std::clamp(threshold, 0, 100));
-    // 64-bit arithmetic where it cannot overflow: this runs for every pair.
-    const Wide needed = terms.denominator < (Wide(1) << 56)
-                            ? (t * static_cast<std::uint64_t>(terms.denominator) + 99) / 100
-                            : (Wide(t) * terms.denominator + 99) / 100;
-    return needed > terms.bonus ? static_cast<std::uint64_t>(needed - terms.bonus) : 0;
+    return static_cast<int>(static_cast<unsigned __int128>(100) * (matching + terms.bonus) /
+                            terms.denominator);
 }
 
 void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,

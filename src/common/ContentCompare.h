@@ -2,6 +2,7 @@
 // How much of the contents of two files agree: equal 4-byte words at equal offsets,
 // read in blocks of 128 KiB, stated as a whole percentage.
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -56,8 +57,36 @@ void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, in
 // give 100, one empty file 0); exact integer arithmetic, truncated.
 int ContentPercentage(std::uint64_t matching, std::uint64_t lenA, std::uint64_t lenB);
 
+// The terms of the percentage besides the matching bytes: it is
+// floor(100 * (matching + bonus) / denominator).
+struct PercentTerms
+{
+    std::uint64_t bonus = 0;           // A's longer tail is credited one word
+    unsigned __int128 denominator = 0; // the larger length, rounded up to whole words,
+                                       // plus a difference of less than a word
+};
+
+inline PercentTerms TermsOf(std::uint64_t lenA, std::uint64_t lenB)
+{
+    const std::uint64_t larger = std::max(lenA, lenB);
+    const std::uint64_t d = larger - std::min(lenA, lenB);
+    const std::uint64_t extra = d < 4 ? d : 0;
+    const std::uint64_t pad = (4 - larger % 4) % 4;
+    return {lenA > lenB ? 4u : 0u, static_cast<unsigned __int128>(larger) + pad + extra};
+}
+
 // The least matching bytes whose percentage reaches `threshold`, for files of
-// these lengths (both non-empty).
-std::uint64_t MinimumMatching(std::uint64_t lenA, std::uint64_t lenB, int threshold);
+// these lengths (both non-empty). Inline: the similarity search asks for every pair.
+inline std::uint64_t MinimumMatching(std::uint64_t lenA, std::uint64_t lenB, int threshold)
+{
+    using Wide = unsigned __int128;
+    const PercentTerms terms = TermsOf(lenA, lenB);
+    const auto t = static_cast<std::uint64_t>(std::clamp(threshold, 0, 100));
+    // 64-bit arithmetic where it cannot overflow.
+    const Wide needed = terms.denominator < (Wide(1) << 56)
+                            ? (t * static_cast<std::uint64_t>(terms.denominator) + 99) / 100
+                            : (Wide(t) * terms.denominator + 99) / 100;
+    return needed > terms.bonus ? static_cast<std::uint64_t>(needed - terms.bonus) : 0;
+}
 
 } // namespace quorvex

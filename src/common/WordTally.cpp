@@ -15,28 +15,6 @@ constexpr std::size_t kChunkWords = 4096;
 
 } // namespace
 
-std::uint64_t MismatchAllowance(std::uint64_t minLen, int threshold)
-{
-    const auto t = static_cast<std::uint64_t>(std::clamp(threshold, 0, 100));
-    // 64-bit arithmetic where it cannot overflow: this runs for every pair.
-    if (minLen < (std::uint64_t{1} << 56))
-        return minLen - minLen * t / 100;
-    return minLen - static_cast<std::uint64_t>(static_cast<unsigned __int128>(minLen) * t / 100);
-}
-
-BlockSpan SpanOfBlock(std::size_t nA, std::size_t nB)
-{
-    BlockSpan span;
-    span.words = (nA + 3) / 4;
-    if (nB >= nA) {
-        span.comparable = span.words;
-        span.tailBytes = nA % 4;
-    } else {
-        span.comparable = nB / 4;
-    }
-    return span;
-}
-
 void WordTally::compareBlock(const std::uint32_t* a, const std::uint32_t* b, const BlockSpan& span)
 {
     const std::size_t whole = span.comparable - (span.tailBytes != 0 ? 1 : 0);

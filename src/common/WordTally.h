@@ -4,6 +4,7 @@
 // in memory: equal 4-byte words at equal offsets, and the early stop once the
 // mismatching bytes exceed what the threshold allows.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -11,7 +12,15 @@ namespace quorvex {
 
 // Bytes that may mismatch before `threshold` percent can no longer be reached:
 // minLen - floor(minLen * threshold / 100).
-std::uint64_t MismatchAllowance(std::uint64_t minLen, int threshold);
+inline std::uint64_t MismatchAllowance(std::uint64_t minLen, int threshold)
+{
+    const auto t = static_cast<std::uint64_t>(std::clamp(threshold, 0, 100));
+    // 64-bit arithmetic where it cannot overflow. Inline: the similarity search asks
+    // for every pair.
+    if (minLen < (std::uint64_t{1} << 56))
+        return minLen - minLen * t / 100;
+    return minLen - static_cast<std::uint64_t>(static_cast<unsigned __int128>(minLen) * t / 100);
+}
 
 // What one block of the comparison covers, given the bytes read from A (nA) and B
 // (nB) in it: A's bytes decide how many words are compared; where B ended inside
@@ -23,7 +32,18 @@ struct BlockSpan
     std::size_t comparable = 0; // of those, the leading words that B's data covers
     std::size_t tailBytes = 0;  // 1..3 when the last comparable word is A's partial one
 };
-BlockSpan SpanOfBlock(std::size_t nA, std::size_t nB);
+inline BlockSpan SpanOfBlock(std::size_t nA, std::size_t nB)
+{
+    BlockSpan span;
+    span.words = (nA + 3) / 4;
+    if (nB >= nA) {
+        span.comparable = span.words;
+        span.tailBytes = nA % 4;
+    } else {
+        span.comparable = nB / 4;
+    }
+    return span;
+}
 
 // The running counts of one comparison.
 class WordTally

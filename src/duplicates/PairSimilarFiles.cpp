@@ -7,14 +7,22 @@
 // held only while it can still change a decision and a claimed file is never judged
 // again. Files of identical contents form one class, judged once for all.
 //
-// Everything held beyond the list is counted (MemoryAccount): the contents stay
-// within their budget, the held pairs and the workers' tables within theirs. Should
-// the held pairs outgrow it (an order of names and sizes that keeps many decisions
-// open), the sweep stops and the files still open are paired reference by
-// reference from disk, which holds no pairs at all: slower, the same groups.
+// Beside the contents, the sweep keeps a sketch of every file of the window (two
+// bits per word, a sixteenth of its size) in one block of its own, in size order:
+// most pairs are ruled out by reading the two sketches, one after the other in
+// memory, and a file whose contents did not fit is read from disk again only for
+// the pairs its sketch lets through.
+//
+// Everything held beyond the list is counted (MemoryAccount): the contents and the
+// sketches stay within their budget, the held pairs and the workers' tables within
+// theirs. Should the held pairs outgrow it (an order of names and sizes that keeps
+// many decisions open), the sweep stops and the files still open are paired
+// reference by reference from disk, which holds no pairs at all: slower, the same
+// groups.
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <numeric>
@@ -70,23 +78,38 @@ private:
 };
 
 // One worker's reusable state, made when the worker first takes an item: read
-// buffers for comparisons from disk, the results of the file being judged against
-// each class of several files it met (per role), and the matches it found.
+// buffers for comparisons from disk, the files of each window that the sketches
+// let through, the results of the file being judged against each class of several
+// files it met (per role), and the matches it found.
 struct Scratch
 {
     std::unique_ptr<ContentBuffers> buffers;
+    std::vector<std::vector<std::uint32_t>> candidates; // per file of the run judged
     std::unordered_map<std::uint64_t, int> percentOfClass;
     std::vector<FoundMatch> matches;
-    std::uint64_t tableBytes = 0; // of the table and the matches, as last counted
+    std::uint64_t tableBytes = 0; // of the tables and the matches, as last counted
 
     std::uint64_t bytesOfTables() const
     {
-        return percentOfClass.bucket_count() * sizeof(void*) + percentOfClass.size() * 32 +
-               matches.capacity() * sizeof(FoundMatch);
+        std::uint64_t bytes = percentOfClass.bucket_count() * sizeof(void*) +
+                              percentOfClass.size() * 32 + matches.capacity() * sizeof(FoundMatch);
+        for (const auto& files : candidates)
+            bytes += sizeof(files) + files.capacity() * sizeof(std::uint32_t);
+        return bytes;
     }
 };
 
+// The files judged by one worker item: their sketches are compared with each
+// earlier file's while that file's sketch is in the processor's cache.
+constexpr std::size_t kFilesPerItem = 16;
+
 constexpr std::uint64_t kBufferBytes = sizeof(ContentBuffers) + 2 * ContentBuffers::kWords * 4;
+
+// The sketch of a file of this size, in places of the ring's 64-byte grain.
+std::uint64_t SketchPlaceCost(std::uint64_t size)
+{
+    return (ContentSketchCost(size) + 63) / 64 * 64;
+}
 
 class SimilaritySweep
 {
@@ -106,10 +129,16 @@ private:
     std::size_t batchEnd(std::size_t first) const;
     void holdWindow(std::size_t first, std::size_t end);
     bool placeImage(std::size_t k);
-    void load(std::size_t k);
+    void placeSketch(std::size_t k);
+    void load(std::size_t k, Scratch& scratch);
     void release(std::size_t k);
+    void dropSketch(std::size_t k);
     void classify(std::size_t k);
-    void judgeAgainstWindow(std::size_t k, unsigned worker);
+    void judgeRun(std::size_t first, std::size_t end, unsigned worker);
+    void collectCandidates(std::size_t first, std::size_t end, Scratch& scratch);
+    bool sketchesMayMatch(std::size_t x, std::size_t k) const;
+    void judgeAgainstWindow(std::size_t k, const std::vector<std::uint32_t>& candidates,
+                            Scratch& scratch);
     int judge(std::size_t a, std::size_t b, Scratch& scratch);
     Scratch& scratchFor(unsigned worker);
     std::size_t pairFromDisk();
@@ -121,6 +150,7 @@ private:
     const int threshold_;
     const std::uint64_t pairBudget_;
     const std::uint64_t contentBudget_;
+    std::uint64_t imageBudget_ = 0; // the part of the contents budget that holds images
     RunObserver& observer_;
     WorkerPool pool_;
     std::vector<std::unique_ptr<Scratch>> scratch_; // one slot per worker
@@ -141,9 +171,14 @@ private:
     std::vector<std::byte*> room_;      // of each file whose image has a place in the ring
     std::vector<std::uint64_t> ticket_; // of that place
     std::vector<ContentImage> images_;
-    std::vector<int> classOf_;           // content class of a file once read into memory, else -1
-    std::vector<int> selfPercent_;       // of each class against itself, -1 below the threshold
-    std::vector<std::size_t> classSize_; // files of each class
+    std::unique_ptr<ImageRing> sketchRing_;
+    std::vector<std::uint64_t*> sketchRoom_; // of each file whose sketch has a place
+    std::vector<std::uint64_t> sketchTicket_;
+    std::vector<ContentSketch> sketches_; // fields null where a file has none
+    std::size_t sketched_ = 0;            // every file below this index had its place asked
+    std::vector<int> classOf_;            // content class of a file once read into memory, else -1
+    std::vector<int> selfPercent_;        // of each class against itself, -1 below the threshold
+    std::vector<std::size_t> classSize_;  // files of each class
     std::unordered_map<std::uint64_t, std::vector<std::size_t>> classLeaders_; // in memory
     std::size_t released_ = 0;   // every image below this index in order_ is released
     std::size_t oldestHeld_ = 0; // no image below this index in order_ is in memory
@@ -168,17 +203,19 @@ SimilarityOutcome SimilaritySweep::run()
     for (std::size_t first = 0; first < order_.size() && !halted();) {
         const std::size_t end = batchEnd(first);
         holdWindow(first, end);
-        pool_.run(
-            end - first,
-            [this, first](std::size_t item, unsigned worker) {
-                judgeAgainstWindow(first + item, worker);
-            },
-            [this] { whileWaiting(); });
+        pool_.run((end - first + kFilesPerItem - 1) / kFilesPerItem,
+                  [this, first, end](std::size_t item, unsigned worker) {
+                      const std::size_t from = first + item * kFilesPerItem;
+                      judgeRun(from, std::min(end, from + kFilesPerItem), worker);
+                  },
+                  [this] { whileWaiting(); });
         first = end;
         whileWaiting();
     }
-    for (std::size_t k = released_; k < order_.size(); ++k)
+    for (std::size_t k = released_; k < order_.size(); ++k) {
         release(k);
+        dropSketch(k);
+    }
     std::size_t lastReference = SIZE_MAX;
     if (cancelled_)
         lastReference = resolution_->firstIncompletePosition();
@@ -218,8 +255,19 @@ void SimilaritySweep::buildOrder()
             --high;
         highIndex_[k] = high - 1;
     }
+    // The sketches take an eighth of the contents budget at most: enough for the
+    // files of a window of eight times the budget.
+    std::uint64_t sketchesInAll = 0;
+    for (const SweepFile& file : order_)
+        sketchesInAll += SketchPlaceCost(file.size);
+    const std::uint64_t sketchBudget = std::min(contentBudget_ / 8, sketchesInAll);
+    imageBudget_ = contentBudget_ - sketchBudget;
     residence_.assign(n, Residence::NotLoaded);
-    ring_ = std::make_unique<ImageRing>(std::min(contentBudget_, costUpTo_[n]), account_);
+    ring_ = std::make_unique<ImageRing>(std::min(imageBudget_, costUpTo_[n]), account_);
+    sketchRing_ = std::make_unique<ImageRing>(sketchBudget, account_);
+    sketchRoom_.assign(n, nullptr);
+    sketchTicket_.assign(n, 0);
+    sketches_.resize(n);
     room_.assign(n, nullptr);
     ticket_.assign(n, 0);
     images_.resize(n);
@@ -232,30 +280,43 @@ std::size_t SimilaritySweep::batchEnd(std::size_t first) const
 {
     const std::uint64_t base = costUpTo_[lowIndex_[first]];
     std::size_t end = first + 1;
-    while (end < order_.size() && costUpTo_[end + 1] - base <= contentBudget_)
+    while (end < order_.size() && costUpTo_[end + 1] - base <= imageBudget_)
         ++end;
     return end;
 }
 
-// Releases the images below the window of `first` and reads those of the files
-// the batch [first, end) reaches; where they do not all fit, the files nearest
-// in size stay in memory and the rest are compared from disk.
+// Releases the images and sketches below the window of `first` and reads those of
+// the files the batch [first, end) reaches; where the images do not all fit, the
+// files nearest in size stay in memory and the rest are compared from disk. Each
+// file is read once for its image, or else once for its sketch alone.
 void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
 {
-    for (; released_ < lowIndex_[first]; ++released_)
+    for (; released_ < lowIndex_[first]; ++released_) {
         release(released_);
+        dropSketch(released_);
+    }
     std::size_t keepFrom = released_;
-    while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > contentBudget_)
+    while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > imageBudget_)
         release(keepFrom++);
 
     std::vector<std::size_t> toLoad;
     for (std::size_t k = keepFrom; k < end; ++k)
         if (residence_[k] == Residence::NotLoaded && placeImage(k))
             toLoad.push_back(k);
+    // Sketches are placed in size order, so that they let go in the order they came.
+    for (; sketched_ < end; ++sketched_) {
+        placeSketch(sketched_);
+        if (sketchRoom_[sketched_] != nullptr && residence_[sketched_] == Residence::OnDisk)
+            toLoad.push_back(sketched_);
+    }
     pool_.run(
-        toLoad.size(), [&](std::size_t item, unsigned) { load(toLoad[item]); },
+        toLoad.size(),
+        [&](std::size_t item, unsigned worker) { load(toLoad[item], scratchFor(worker)); },
         [this] { whileWaiting(); });
     for (std::size_t k : toLoad) {
+        if (room_[k] == nullptr)
+            continue; // a sketch read alone
+        room_[k] = nullptr;
         if (residence_[k] == Residence::InMemory)
             classify(k);
         else
@@ -287,18 +348,47 @@ bool SimilaritySweep::placeImage(std::size_t k)
     }
 }
 
-void SimilaritySweep::load(std::size_t k)
+// A place in the sketch block for file k, when it has room (file k has no sketch
+// otherwise, and its pairs are judged on their contents alone).
+void SimilaritySweep::placeSketch(std::size_t k)
+{
+    const ImageRing::Place place = sketchRing_->place(SketchPlaceCost(order_[k].size));
+    if (place.memory == nullptr)
+        return;
+    sketchRoom_[k] = reinterpret_cast<std::uint64_t*>(place.memory);
+    sketchTicket_[k] = place.ticket;
+}
+
+// Reads file k's image into its place in the ring and copies its sketch out, or,
+// with no place in the ring, reads its sketch alone.
+void SimilaritySweep::load(std::size_t k, Scratch& scratch)
 {
     if (halted())
         return;
     const std::string path = list_.RecordPath(list_[order_[k].position]);
+    if (room_[k] == nullptr) {
+        if (!scratch.buffers) {
+            scratch.buffers = std::make_unique<ContentBuffers>();
+            account_.add(kBufferBytes);
+        }
+        // A file that fails to read here fails in its comparisons too, and is told there.
+        if (LoadContentSketch(path, order_[k].size, *scratch.buffers, sketchRoom_[k],
+                              sketches_[k]) != ImageLoad::Loaded)
+            sketches_[k] = ContentSketch{};
+        return;
+    }
     ContentImage& image = images_[k];
     switch (LoadContentImage(path, order_[k].size, room_[k], image)) {
     case ImageLoad::ReadFailed:
         workerObserver_.cannotRead(path, platform::LastFailureText());
-        [[fallthrough]];
+        residence_[k] = Residence::InMemory;
+        break;
     case ImageLoad::Loaded:
         residence_[k] = Residence::InMemory;
+        if (sketchRoom_[k] != nullptr) {
+            std::memcpy(sketchRoom_[k], image.fields, (image.wordCount() + 31) / 32 * 8);
+            sketches_[k] = {image.length, image.readable, sketchRoom_[k]};
+        }
         break;
     case ImageLoad::CannotOpen:
         workerObserver_.cannotRead(path, platform::LastFailureText());
@@ -309,6 +399,15 @@ void SimilaritySweep::load(std::size_t k)
         residence_[k] = Residence::OnDisk;
         break;
     }
+}
+
+void SimilaritySweep::dropSketch(std::size_t k)
+{
+    if (sketchRoom_[k] == nullptr)
+        return;
+    sketchRing_->letGo(sketchTicket_[k]);
+    sketchRoom_[k] = nullptr;
+    sketches_[k] = ContentSketch{};
 }
 
 void SimilaritySweep::release(std::size_t k)
@@ -344,19 +443,59 @@ void SimilaritySweep::classify(std::size_t k)
     resolution_->joinClass(k, static_cast<std::size_t>(classOf_[k]), selfPercent_.back());
 }
 
-// Judges file k against every file before it in size order that passes the size
-// filter with it and can still matter (not claimed, not of k's class), each pair
-// with the earlier file in list order as file A, and hands the matches on.
-void SimilaritySweep::judgeAgainstWindow(std::size_t k, unsigned worker)
+void SimilaritySweep::judgeRun(std::size_t first, std::size_t end, unsigned worker)
 {
     Scratch& scratch = scratchFor(worker);
+    collectCandidates(first, end, scratch);
+    for (std::size_t k = first; k < end; ++k)
+        judgeAgainstWindow(k, scratch.candidates[k - first], scratch);
+}
+
+// For each file k of [first, end), the files before it in size order that pass
+// the size filter with it, can still matter (not claimed, not of k's class) and
+// are not ruled out by the two sketches. The earlier file is the outer loop, so
+// that its sketch is read from memory once for the whole run.
+void SimilaritySweep::collectCandidates(std::size_t first, std::size_t end, Scratch& scratch)
+{
+    scratch.candidates.resize(end - first);
+    for (auto& files : scratch.candidates)
+        files.clear();
+    for (std::size_t x = lowIndex_[first]; x + 1 < end; ++x) {
+        if (halted())
+            return;
+        if (resolution_->isClaimed(x))
+            continue;
+        for (std::size_t k = std::max(first, x + 1); k < end && lowIndex_[k] <= x; ++k)
+            if ((classOf_[x] < 0 || classOf_[x] != classOf_[k]) && sketchesMayMatch(x, k))
+                scratch.candidates[k - first].push_back(static_cast<std::uint32_t>(x));
+    }
+}
+
+// False when both files have sketches and these prove that the pair, the earlier
+// file in list order as file A, stays below the threshold.
+bool SimilaritySweep::sketchesMayMatch(std::size_t x, std::size_t k) const
+{
+    const ContentSketch& sx = sketches_[x];
+    const ContentSketch& sk = sketches_[k];
+    if (sx.fields == nullptr || sk.fields == nullptr)
+        return true;
+    return order_[x].position < order_[k].position ? SketchesMayReach(sx, sk, threshold_)
+                                                   : SketchesMayReach(sk, sx, threshold_);
+}
+
+// Judges file k against the candidates of its window, each pair with the earlier
+// file in list order as file A, and hands the matches on.
+void SimilaritySweep::judgeAgainstWindow(std::size_t k,
+                                         const std::vector<std::uint32_t>& candidates,
+                                         Scratch& scratch)
+{
     scratch.percentOfClass.clear();
     scratch.matches.clear();
     const std::size_t y = order_[k].position;
-    for (std::size_t x = lowIndex_[k]; x < k; ++x) {
+    for (const std::size_t x : candidates) {
         if (halted())
             return;
-        if (resolution_->isClaimed(x) || (classOf_[x] >= 0 && classOf_[x] == classOf_[k]))
+        if (resolution_->isClaimed(x))
             continue;
         const bool xFirst = order_[x].position < y;
         int percent;

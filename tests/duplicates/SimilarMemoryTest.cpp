@@ -77,10 +77,12 @@ TEST(SimilarMemory, EqualAndNearEqualFilesStayWithinTheBudgetInAnyOrder)
 // Files whose contents take several times the contents budget, in a range of sizes
 // where every window holds more than fits: the images held, as the pairing counts
 // them, fill the budget without ever passing it, and the groups stay those of the
-// pairwise rule.
+// pairwise rule. With the larger budget every sketch fits beside the images, and
+// the files left on disk are judged through sketches read alone.
 TEST(SimilarMemory, ImagesNeverPassTheContentsBudget)
 {
     constexpr std::uint64_t kSmallBudget = 24 << 10;
+    constexpr std::uint64_t kSketchesFit = 128 << 10;
     TempTree t;
     NearCopyTree random(6);
     std::vector<std::string> originals;
@@ -94,20 +96,26 @@ TEST(SimilarMemory, ImagesNeverPassTheContentsBudget)
     }
     const DupList collected = Collected(t);
     std::uint64_t contents = 0;
-    for (const TDupRecord& record : collected.records())
+    std::uint64_t sketches = 0;
+    for (const TDupRecord& record : collected.records()) {
         contents += ContentImageCost(record.size);
-    ASSERT_GT(contents, 8 * kSmallBudget);
-    for (const int threshold : {90, 50}) {
-        for (const unsigned threads : {1u, 3u}) {
-            DupList list = collected;
-            const SimilarityOutcome outcome = PairSimilarFiles(
-                list, {threshold, threads, kSmallBudget, kPairBudget}, silentObserver());
-            EXPECT_EQ(Finished(std::move(list)), Literal(collected, threshold)) << threshold;
-            EXPECT_LE(outcome.peakImageBytes, kSmallBudget) << threshold;
-            EXPECT_GE(outcome.peakImageBytes, kSmallBudget * 3 / 4) << threshold;
-            EXPECT_LE(outcome.peakImageBytes, outcome.peakBytesHeld);
-        }
+        sketches += (ContentSketchCost(record.size) + 63) / 64 * 64;
     }
+    ASSERT_GT(contents, 8 * kSmallBudget);
+    ASSERT_GT(contents, 2 * kSketchesFit);
+    ASSERT_LE(sketches, kSketchesFit / 8);
+    for (const std::uint64_t budget : {kSmallBudget, kSketchesFit})
+        for (const int threshold : {90, 50})
+            for (const unsigned threads : {1u, 3u}) {
+                SCOPED_TRACE(testing::Message() << budget << " " << threshold << " " << threads);
+                DupList list = collected;
+                const SimilarityOutcome outcome = PairSimilarFiles(
+                    list, {threshold, threads, budget, kPairBudget}, silentObserver());
+                EXPECT_EQ(Finished(std::move(list)), Literal(collected, threshold));
+                EXPECT_LE(outcome.peakImageBytes, budget);
+                EXPECT_GE(outcome.peakImageBytes, budget * 3 / 4);
+                EXPECT_LE(outcome.peakImageBytes, outcome.peakBytesHeld);
+            }
 }
 
 TEST(SimilarMemory, ThreadsAreCappedAndOnlyThoseThatWorkHoldTables)
@@ -132,4 +140,28 @@ TEST(SimilarMemory, ThreadsAreCappedAndOnlyThoseThatWorkHoldTables)
     EXPECT_EQ(many.size(), 300u);
     EXPECT_LE(crowded, alone + kWorkersPerCore * ProcessorCores() * (16 << 10));
     EXPECT_LE(crowded, kBudget);
+}
+
+// A file whose image is larger than the part of the budget that holds images is
+// never loaded whole: its sketch is read alone, and judges its pairs with a cut
+// copy loaded whole (which matches it at 50 %) and with a near copy as large.
+TEST(SimilarMemory, FilesTooLargeForTheImagesAreJudgedThroughSketchesReadAlone)
+{
+    constexpr std::uint64_t kBudget = 64 << 10;
+    TempTree t;
+    NearCopyTree random(9);
+    const std::string large = random.bytes(50000);
+    ASSERT_GT(ContentImageCost(large.size()), kBudget);
+    t.file("large", large);
+    t.file("nearly", random.nearCopy(large));
+    t.file("cut", large.substr(0, 26000));
+    t.file("other", random.bytes(27000));
+    const DupList collected = Collected(t);
+    for (const int threshold : {90, 50})
+        for (const unsigned threads : {1u, 2u}) {
+            SCOPED_TRACE(testing::Message() << threshold << " " << threads);
+            DupList list = collected;
+            PairSimilarFiles(list, {threshold, threads, kBudget, kPairBudget}, silentObserver());
+            EXPECT_EQ(Finished(std::move(list)), Literal(collected, threshold));
+        }
 }
