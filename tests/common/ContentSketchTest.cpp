@@ -61,8 +61,9 @@ protected:
 
 TEST_F(ContentSketchTest, ASketchReadAloneIsTheSketchOfTheImage)
 {
-    for (const std::size_t size : {1ul, 3ul, 130ul, kContentBlockSize - 1, kContentBlockSize + 5,
-                                   2 * kContentBlockSize + 130}) {
+    const std::size_t sizes[] = {
+        1, 3, 130, kContentBlockSize - 1, kContentBlockSize + 5, 2 * kContentBlockSize + 130};
+    for (const std::size_t size : sizes) {
         SCOPED_TRACE(size);
         const std::string name = "f" + std::to_string(size);
         t.file(name, randomBytes(size));
@@ -109,11 +110,13 @@ TEST_F(ContentSketchTest, SketchesRuleOutOnlyPairsBelowTheThreshold)
                 CompareContents(t.path(a), t.path(b), 0, percent, buffers, observer);
                 const bool mayReach =
                     SketchesMayReach(sketchOf(a).sketch, sketchOf(b).sketch, threshold);
-                if (percent >= threshold)
+                if (percent >= threshold) {
                     EXPECT_TRUE(mayReach) << a << " against " << b << ": " << percent << " %";
+                }
                 ruledOut += mayReach ? 0 : 1;
             }
-        if (threshold >= 50)
+        if (threshold >= 50) {
             EXPECT_GT(ruledOut, 0);
+        }
     }
 }
