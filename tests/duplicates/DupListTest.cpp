@@ -4,6 +4,7 @@
 
 #include "DupTestSupport.h"
 #include "duplicates/DupSort.h"
+#include "duplicates/DupTable.h"
 #include "duplicates/SizeText.h"
 
 using namespace quorvex;
@@ -119,6 +120,18 @@ TEST(DupListTest, RemovingUngroupedRowsKeepsNamesAndFoldersRight)
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list.RecordPath(list[0]), "/y/p");
     EXPECT_EQ(list.RecordPath(list[1]), "/z/q");
+}
+
+// The table makes each row's texts from the list as it writes them (a long list is
+// never held twice), and keeps its own copy of the reference word.
+TEST(DupListTest, TheTableWritesTheListAsItIsWhenWritten)
+{
+    DupList list = SearchResult();
+    const ResultWriter table = DupTable(list, std::string("REF"));
+    list[1].size = 12345;
+    const std::string tsv = table.render(OutputFormat::Tsv);
+    EXPECT_NE(tsv.find("a\tREF\t"), std::string::npos) << tsv;
+    EXPECT_NE(tsv.find("b\t100%\t12345\t"), std::string::npos) << tsv;
 }
 
 TEST(SizeTextTest, BytesWithSeparatorsOrTheLargestUnit)
