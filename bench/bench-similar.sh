@@ -65,7 +65,7 @@ for t in 90 50; do
     limit=$([ "$t" = 90 ] && echo 5 || echo 30)
     python3 -c 'import sys; t,n,e,l,r,b=sys.argv[1:]; q=float(n)/max(float(e),0.01)
 v="met" if q<=float(l) else "MISSED"; w="met" if int(r)<=int(b) else "MISSED"
-print(f"whole corpus T={t}: {float(n):.1f} s = {q:.0f}x the exact search ({float(e):.2f} s), target <= {l}x {v}; peak {int(r)//1024} MiB, target <= {int(b)//1024} MiB {w}")' \
+print(f"whole corpus T={t}: {float(n):.1f} s = {q:.1f}x the exact search ({float(e):.2f} s), target <= {l}x {v}; peak {int(r)//1024} MiB, target <= {int(b)//1024} MiB {w}")' \
         "$t" "$new" "$exact" "$limit" "$rss" "$budget_kib"
     if [ "${WHOLE_LITERAL:-0}" = 1 ]; then
         read -r base _ < <(measure "whole-$t-literal" 0 "$literal" "$t" "$corpus")
