@@ -6,6 +6,17 @@
 
 namespace quorvex {
 
+namespace {
+
+// A multiplicative hash that carries every bit of a word to its top bits, where the
+// fingerprints and the sketch fields take theirs from: equal words, equal bits.
+constexpr std::uint32_t WordHash(std::uint32_t word)
+{
+    return word * 0x9E3779B1u;
+}
+
+} // namespace
+
 // Branch-free so that the compiler vectorises them (this file is built with -O3);
 // AVX2 versions are picked at load time where the system can pick them.
 
@@ -43,13 +54,13 @@ QUORVEX_VECTOR_CLONES void FingerprintWords(const std::uint32_t* words, std::uin
                                             std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i)
-        prints[i] = static_cast<std::uint8_t>((words[i] * 0x9E3779B1u) >> 24);
+        prints[i] = static_cast<std::uint8_t>(WordHash(words[i]) >> 24);
 }
 
 QUORVEX_VECTOR_CLONES void SketchWords(const std::uint32_t* words, std::size_t count,
                                        std::uint64_t* sketch)
 {
-    const auto field = [](std::uint32_t word) { return std::uint64_t{(word * 0x9E3779B1u) >> 30}; };
+    const auto field = [](std::uint32_t word) { return std::uint64_t{WordHash(word) >> 30}; };
     // Whole elements are built in a register, 32 words at a time, for the vector unit.
     const std::size_t whole = count / 32;
     for (std::size_t e = 0; e < whole; ++e) {
@@ -89,9 +100,9 @@ DifferingInElementsPlain(const std::uint64_t* a, const std::uint64_t* b, std::si
 
 // Processors that count the bits of eight elements in one instruction (AVX-512
 // VPOPCNTDQ) get a copy of their own: the sketches of a similarity search are
-// compared through this loop billions of times. The choice is made once, by the
-// loader's feature test, where the system has one (ELF, as for the vector clones).
-#if defined(__x86_64__) && defined(__ELF__) && defined(__GNUC__)
+// compared through this loop billions of times. The copy is chosen once, when the
+// program starts, from the processor's features.
+#if defined(QUORVEX_LOAD_TIME_PICK)
 __attribute__((target("avx2,avx512f,avx512vl,avx512vpopcntdq"))) std::size_t
 DifferingInElementsWide(const std::uint64_t* a, const std::uint64_t* b, std::size_t elements)
 {

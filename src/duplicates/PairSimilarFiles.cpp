@@ -141,6 +141,7 @@ private:
                             Scratch& scratch);
     int judge(std::size_t a, std::size_t b, Scratch& scratch);
     Scratch& scratchFor(unsigned worker);
+    ContentBuffers& buffersOf(Scratch& scratch);
     std::size_t pairFromDisk();
     void whileWaiting();
     void tellUnread();
@@ -367,12 +368,8 @@ void SimilaritySweep::load(std::size_t k, Scratch& scratch)
         return;
     const std::string path = list_.RecordPath(list_[order_[k].position]);
     if (room_[k] == nullptr) {
-        if (!scratch.buffers) {
-            scratch.buffers = std::make_unique<ContentBuffers>();
-            account_.add(kBufferBytes);
-        }
         // A file that fails to read here fails in its comparisons too, and is told there.
-        if (LoadContentSketch(path, order_[k].size, *scratch.buffers, sketchRoom_[k],
+        if (LoadContentSketch(path, order_[k].size, buffersOf(scratch), sketchRoom_[k],
                               sketches_[k]) != ImageLoad::Loaded)
             sketches_[k] = ContentSketch{};
         return;
@@ -536,18 +533,14 @@ int SimilaritySweep::judge(std::size_t a, std::size_t b, Scratch& scratch)
         return -1;
     if (residence_[a] == Residence::InMemory && residence_[b] == Residence::InMemory)
         return MatchAtThreshold(images_[a], images_[b], threshold_).value_or(-1);
-    if (!scratch.buffers) {
-        scratch.buffers = std::make_unique<ContentBuffers>();
-        account_.add(kBufferBytes);
-    }
+    ContentBuffers& buffers = buffersOf(scratch);
     const std::string pathB = list_.RecordPath(list_[order_[b].position]);
     int percent = -1;
     if (residence_[a] == Residence::InMemory)
-        CompareImageWithFile(images_[a], pathB, threshold_, percent, *scratch.buffers,
-                             workerObserver_);
+        CompareImageWithFile(images_[a], pathB, threshold_, percent, buffers, workerObserver_);
     else
         CompareContents(list_.RecordPath(list_[order_[a].position]), pathB, threshold_, percent,
-                        *scratch.buffers, workerObserver_);
+                        buffers, workerObserver_);
     return percent;
 }
 
@@ -556,6 +549,16 @@ Scratch& SimilaritySweep::scratchFor(unsigned worker)
     if (!scratch_[worker])
         scratch_[worker] = std::make_unique<Scratch>();
     return *scratch_[worker];
+}
+
+// A worker's read buffers, made (and counted) when it first reads from disk.
+ContentBuffers& SimilaritySweep::buffersOf(Scratch& scratch)
+{
+    if (!scratch.buffers) {
+        scratch.buffers = std::make_unique<ContentBuffers>();
+        account_.add(kBufferBytes);
+    }
+    return *scratch.buffers;
 }
 
 // The files the sweep left open, paired as the rule reads: reference by reference in
