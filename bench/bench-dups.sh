@@ -46,7 +46,9 @@ cd "$scratch"   # rdfind writes nothing with -dryrun, but keep every tool out of
 for corpus in $CORPORA; do
     dir=$(bash "$here/corpus.sh" "$corpus")
     names=(quorvex-cli)
-    commands=("$cli dups --hidden $dir")
+    # Without the scan cache: every run reads the files, as the peers do (bench-cache.sh
+    # times the cache).
+    commands=("$cli dups --hidden --no-cache $dir")
     for peer in $PEERS; do
         names+=("$peer")
         commands+=("$(peer_command "$peer" "$dir")")

@@ -47,7 +47,7 @@ peer_command() { # peer
 }
 
 names=(quorvex-cli)
-commands=("env QUORVEX_DATA_DIR=$data/ $cli dups --hidden --act hardlink $copy")
+commands=("env QUORVEX_DATA_DIR=$data/ $cli dups --hidden --no-cache --act hardlink $copy")
 for peer in $PEERS; do
     names+=("$peer")
     commands+=("$(peer_command "$peer")")

@@ -60,7 +60,7 @@ for job in $JOBS; do
         jdupes -r -q "$A" > "$out/dups.jdupes.txt" || true
         python3 "$here/bench-dups-report.py" check "$out/dups.quorvex.tsv" "$out/dups.jdupes.txt"
         echo "built with $(truth duplicate_groups) groups of $(truth files_in_duplicate_groups) files"
-        measure million-dups quorvex-cli "$cli dups --hidden $A" jdupes "jdupes -r -q $A"
+        measure million-dups quorvex-cli "$cli dups --hidden --no-cache $A" jdupes "jdupes -r -q $A"
         ;;
     empty)
         expected=$(($(truth zero_size_files) + $(truth empty_leaf_folders)))

@@ -58,7 +58,7 @@ read -r one _ < <(measure include-50-1thread "$RUNS" "$cli" dups --hidden --thre
 read -r two _ < <(measure include-50-2threads "$RUNS" "$cli" dups --hidden --threads 2 --threshold 50 "$inc")
 python3 -c 'import sys; a,b=map(float,sys.argv[1:]); print(f"include/ T=50: 1 thread {a:.2f} s, 2 threads {b:.2f} s, speed-up {a/max(b,0.01):.2f}x")' "$one" "$two"
 
-read -r exact _ < <(measure whole-100 "$RUNS" "$cli" dups --hidden "$corpus")
+read -r exact _ < <(measure whole-100 "$RUNS" "$cli" dups --hidden --no-cache "$corpus")
 budget_kib=$((512 * 1024 + 64 * 1024))
 for t in 90 50; do
     read -r new rss < <(measure "whole-$t" 1 "$cli" dups --hidden --threshold "$t" "$corpus")

@@ -56,7 +56,8 @@ else()
   set(QUORVEX_TEST_LAUNCHER env LC_ALL=C.UTF-8 TZ=Asia/Tokyo QT_QPA_PLATFORM=offscreen
       XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime
       QUORVEX_CONFIG_HOME=${CMAKE_BINARY_DIR}/test-config
-      QUORVEX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/)
+      QUORVEX_DATA_DIR=${CMAKE_BINARY_DIR}/test-data/
+      QUORVEX_CACHE=${CMAKE_BINARY_DIR}/test-cache/cache.sqlite)
 endif()
 
 function(quorvex_test name)

@@ -29,6 +29,8 @@ packages=(
     # lrelease and lupdate: the English catalogue (translations/quorvex_en.ts)
     qt6-l10n-tools
     libgtest-dev libgmock-dev
+    # the scan cache's database and content hash
+    libsqlite3-dev libxxhash-dev
     xvfb xauth xdotool imagemagick
     fonts-ipafont-gothic fonts-ipafont-mincho adwaita-icon-theme shared-mime-info locales
     # the package and its checks (make package, make test-install)

@@ -260,6 +260,29 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
 </context>
 <context>
+    <name>CacheOption</name>
+    <message>
+        <source>キャッシュを使う</source>
+        <translation>Use the scan cache</translation>
+    </message>
+    <message>
+        <source>キャッシュを空にする</source>
+        <translation>Empty the cache</translation>
+    </message>
+    <message>
+        <source>使用量: %1</source>
+        <translation>Size on disk: %1</translation>
+    </message>
+    <message>
+        <source>キャッシュの設定を保存できませんでした。</source>
+        <translation>The cache setting could not be saved.</translation>
+    </message>
+    <message>
+        <source>キャッシュを空にできませんでした。</source>
+        <translation>The cache could not be emptied.</translation>
+    </message>
+</context>
+<context>
     <name>CloseSequence</name>
     <message>
         <source>次のファイルを保存できませんでした。以前の内容はそのまま残っています。
@@ -1032,6 +1055,13 @@ It overlaps another folder of the search.</translation>
     <message>
         <source>  残り 約 %1</source>
         <translation>  about %1 left</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCacheService</name>
+    <message>
+        <source>キャッシュを使えないため、キャッシュなしで検索しました。</source>
+        <translation>The scan cache could not be used, so the search ran without it.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/OptionsPage.h"
 
+#include "app/CacheOption.h"
 #include "app/ColorPanel.h"
 #include "app/DefaultColors.h"
 #include "app/LanguageOption.h"
@@ -74,7 +75,7 @@ ColorPanel* makeColorPanel(QWidget& parent, const char* name, int tag, const QSt
 } // namespace
 
 OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSettings& filters,
-                         StatusBar& status, int colorDepth)
+                         StatusBar& status, int colorDepth, ScanCacheService& scanCache)
     : QObject(&tabSheet), dialogs_(dialogs), filters_(filters), status_(status),
       colorDepth_(colorDepth)
 {
@@ -104,6 +105,8 @@ OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSet
     SpeedButton18 = makeResetButton(sheet, "SpeedButton18", QPoint(148, 234));
 
     new LanguageOption(sheet, QPoint(24, 278), QCoreApplication::applicationName(), dialogs);
+    new CacheOption(sheet, QPoint(24, 346), QCoreApplication::applicationName(), scanCache,
+                    dialogs);
 
     SpeedButton17Click();
     SpeedButton18Click();

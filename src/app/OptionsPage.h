@@ -1,6 +1,7 @@
 #pragma once
 // Page 4 "Option": which extra attributes the searches include, the size display of
-// the duplicate list, the three list colours and the interface language. The result
+// the duplicate list, the three list colours, the interface language and the scan
+// cache. The result
 // lists read their look from it whenever they draw.
 
 #include "desktop/ListLook.h"
@@ -13,6 +14,7 @@ class QToolButton;
 class QWidget;
 class ColorPanel;
 class Dialogs;
+class ScanCacheService;
 class StatusBar;
 
 namespace quorvex {
@@ -27,7 +29,7 @@ public:
     // The check boxes keep `filters` current and name the included attributes in
     // panel 1 of `status`; `colorDepth` chooses the colours that "初期化" restores.
     OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSettings& filters,
-                StatusBar& status, int colorDepth);
+                StatusBar& status, int colorDepth, ScanCacheService& scanCache);
 
     QColor duplicateColor() const override;
     QColor matchColor() const override;

@@ -75,6 +75,21 @@ bool WriteOwnSettings(std::string_view appTitle, const Settings& settings)
     return key->flush();
 }
 
+bool ReadCacheUse(std::string_view appTitle)
+{
+    const std::optional<RegistryKey> key = RegistryKey::open(VorleKeyPath(appTitle));
+    return !key || key->readBool("cache").value_or(true);
+}
+
+bool WriteCacheUse(std::string_view appTitle, bool use)
+{
+    std::optional<RegistryKey> key = RegistryKey::openOrCreate(VorleKeyPath(appTitle));
+    if (!key)
+        return false;
+    key->writeBool("cache", use);
+    return key->flush();
+}
+
 std::optional<MaskSetData> ReadMaskSetData()
 {
     const std::optional<RegistryKey> key = RegistryKey::open(VorleKeyPath("Caskwell\\MaskData"));

@@ -54,6 +54,11 @@ std::optional<StoredSettings> ReadOwnSettings(std::string_view appTitle, std::st
 // says why) when the file could not be written; the old one is then intact.
 bool WriteOwnSettings(std::string_view appTitle, const Settings& settings);
 
+// Whether the searches use the scan cache ("cache"; on unless turned off), and its
+// change, stored at once. False (LastFailureText() says why) when it was not written.
+bool ReadCacheUse(std::string_view appTitle);
+bool WriteCacheUse(std::string_view appTitle, bool use);
+
 struct MaskSetData
 {
     std::optional<bool> exclusion;                  // "MaskExclusionFrg"

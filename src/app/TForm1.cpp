@@ -8,7 +8,9 @@
 #include "app/MaskBar.h"
 #include "app/OptionsPage.h"
 #include "app/Pages.h"
+#include "app/SettingsStore.h"
 #include "app/TopStrip.h"
+#include "cache/CacheLocation.h"
 #include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
 #include "controls/ComboBoxAccessible.h"
@@ -61,7 +63,8 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     : dialogs_(dialogs), ColorDepth_(colorDepth), AppTitle_(QApplication::applicationName()),
       ExeDir_(quorvex::platform::ExeDir()), UserDataDir_(quorvex::platform::UserDataDir()),
       TrashListPath_(UserDataDir_ + "gomi.txt"), SysImageList_(std::make_unique<SysImageList>()),
-      confirmationBox_(dialogs, *this)
+      confirmationBox_(dialogs, *this), scanCache_(quorvex::cache::DefaultCachePath(),
+                                                   quorvex::app::ReadCacheUse(TextBytes(AppTitle_)))
 {
     // Screen readers see a frame named by the window title, and drop-downs named as
     // the program names them.
@@ -90,7 +93,8 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     registrations_.setPageShower(
         [this](Page page) { PageControl1->setCurrentIndex(PageIndex(page)); });
 
-    Options = new OptionsPage(*sheet(Page::Options), dialogs_, filterSettings_, *StatusBar1, ColorDepth_);
+    Options = new OptionsPage(*sheet(Page::Options), dialogs_, filterSettings_, *StatusBar1,
+                              ColorDepth_, scanCache_);
     services_.emplace(PageServices{.window = *this,
                                    .dialogs = dialogs_,
                                    .userDataDir = UserDataDir_,
@@ -103,6 +107,7 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
                                    .trash = *trashListStore_,
                                    .confirmation = confirmationBox_,
                                    .saveFailures = saveFailures_,
+                                   .scanCache = scanCache_,
                                    .registrations = registrations_});
     BuildPages(sheets_, *services_);
     applyDefaultColors();

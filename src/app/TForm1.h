@@ -10,6 +10,7 @@
 #include "desktop/PageRegistrations.h"
 #include "desktop/PageServices.h"
 #include "desktop/SaveFailures.h"
+#include "desktop/ScanCacheService.h"
 
 #include <QFrame>
 #include <QWidget>
@@ -127,6 +128,7 @@ private:
     PageRegistrations registrations_;
     SaveFailures saveFailures_; // of the close in progress
     ConfirmationBox confirmationBox_;
+    ScanCacheService scanCache_;
     PathServices* pathServices_;
     TrashListStore* trashListStore_;
     std::optional<PageServices> services_;

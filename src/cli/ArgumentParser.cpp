@@ -13,14 +13,16 @@ struct CommandShape
     bool moreOperands; // takes `operands` or more
     bool takesContent;
     bool takesThreshold;
-    bool takesActions; // --act, --keep, --dry-run
+    bool takesActions;  // --act, --keep, --dry-run
+    bool readsContents; // --no-cache
 };
 
 constexpr CommandShape kCommands[] = {
-    {"compare", 2, false, true, false, false},
-    {"dups", 1, true, false, true, true},
-    {"identical", 2, false, false, true, false},
-    {"empty", 1, false, false, false, false},
+    {"compare", 2, false, true, false, false, true},
+    {"dups", 1, true, false, true, true, true},
+    {"identical", 2, false, false, true, false, true},
+    {"empty", 1, false, false, false, false, false},
+    {"cache", 1, false, false, false, false, false},
 };
 
 const CommandShape* findCommand(const std::string& name)
@@ -157,6 +159,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             if (!value || !parseKeep(*value, options))
                 return UsageError{"--keep takes first, newest, oldest or under=DIR"};
             keepGiven = true;
+        } else if (arg == "--no-cache") {
+            options.noCache = true;
         } else if (arg == "--dry-run") {
             options.dryRun = true;
         } else if (arg == "--threads") {
@@ -202,6 +206,11 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return misuse("--threshold goes with dups and identical");
     if (threadsGiven && !shape->takesThreshold)
         return misuse("--threads goes with dups and identical");
+    if (options.noCache && !shape->readsContents)
+        return misuse("--no-cache goes with compare, dups and identical");
+    if (options.command == "cache" && options.operands.front() != "stats" &&
+        options.operands.front() != "clear" && options.operands.front() != "prune")
+        return misuse("cache takes stats, clear or prune");
     if (options.exclude && !options.masks)
         return misuse("--exclude goes with --masks");
     return options;

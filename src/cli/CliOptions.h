@@ -15,7 +15,7 @@ using quorvex::OutputFormat; // --format: tsv or json
 
 struct CliOptions
 {
-    std::string command;              // compare, dups, identical, empty
+    std::string command;              // compare, dups, identical, empty, cache
     bool help = false;                // -h, --help
     bool version = false;             // --version
     bool hidden = false;              // --hidden
@@ -27,6 +27,7 @@ struct CliOptions
     bool content = false;  // compare --content
     int threshold = 100;   // dups / identical --threshold N
     unsigned threads = 0;  // dups / identical --threads N (0: every core)
+    bool noCache = false;  // --no-cache: neither read nor fill the scan cache
     // dups --act trash|hardlink|symlink|reflink|move=DIR: what happens to the files
     // that do not stay; without it nothing on disk changes.
     std::optional<ActionKind> act;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cache/CacheLocation.h"
 #include "platform/FailureReason.h"
 #include "platform/TextFile.h"
 
@@ -31,6 +32,33 @@ std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options)
         filters.activeMasks = platform::SplitDecodedLines(*bytes);
     }
     return filters;
+}
+
+namespace {
+
+void TellCacheUnused(const std::string& problem)
+{
+    std::fprintf(stderr, "quorvex-cli: the scan cache is not used: %s\n", problem.c_str());
+}
+
+} // namespace
+
+std::unique_ptr<cache::ScanCache> OpenCacheForSearch(const CliOptions& options)
+{
+    if (options.noCache)
+        return nullptr;
+    std::string problem;
+    std::unique_ptr<cache::ScanCache> opened =
+        cache::ScanCache::Open(cache::DefaultCachePath(), problem);
+    if (!opened)
+        TellCacheUnused(problem);
+    return opened;
+}
+
+void TellCacheProblem(const cache::ScanCache* cache)
+{
+    if (cache != nullptr && !cache->problem().empty())
+        TellCacheUnused(cache->problem());
 }
 
 int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount)

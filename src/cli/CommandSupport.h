@@ -3,8 +3,10 @@
 // and writing the finished result.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
+#include "cache/ScanCache.h"
 #include "cli/CliOptions.h"
 #include "common/Filters.h"
 #include "common/ResultWriter.h"
@@ -19,6 +21,12 @@ inline constexpr std::uint64_t kMaskFileLimit = std::uint64_t{1} << 20;
 // message on standard error) when the mask file cannot be read or is larger than
 // kMaskFileLimit.
 std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
+
+// The scan cache a search uses: none with --no-cache, or when it cannot be opened
+// (said on standard error; the search runs without it).
+std::unique_ptr<cache::ScanCache> OpenCacheForSearch(const CliOptions& options);
+// Says on standard error why the cache stopped being used during the search, if it did.
+void TellCacheProblem(const cache::ScanCache* cache);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

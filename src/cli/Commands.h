@@ -6,7 +6,8 @@
 namespace quorvex::cli {
 
 int RunCompareCommand(const CliOptions& options);
-int RunDupsCommand(const CliOptions& options);       // dups and identical
+int RunDupsCommand(const CliOptions& options); // dups and identical
 int RunEmptyCommand(const CliOptions& options);
+int RunCacheCommand(const CliOptions& options);
 
 } // namespace quorvex::cli

@@ -18,8 +18,12 @@ int RunCompareCommand(const CliOptions& options)
 
     TerminalProgress progress(options.progress);
     ComparisonEngine engine(*filters, progress);
+    const std::unique_ptr<cache::ScanCache> cache =
+        options.content ? OpenCacheForSearch(options) : nullptr;
+    engine.setCache(cache.get());
     const ComparisonOutcome outcome =
         engine.StartComparison(options.operands.at(0), options.operands.at(1), options.content);
+    TellCacheProblem(cache.get());
     if (!outcome.carriedOut) {
         std::fprintf(stderr, "%s\n", RefusalWords(outcome.refusal).c_str());
         return kExitRefused;

@@ -117,13 +117,16 @@ int RunDupsCommand(const CliOptions& options)
     DupList list;
     DupSearchRun run;
     std::size_t unreadCount = 0;
+    const std::unique_ptr<cache::ScanCache> cache = OpenCacheForSearch(options);
     {
         TerminalProgress progress(options.progress);
         DupSearchParams params{*filters, options.threshold, progress};
         params.threads = options.threads;
+        params.cache = cache.get();
         run = StartDupSearch(fileText, folders, params, list);
         unreadCount = progress.unreadCount();
     }
+    TellCacheProblem(cache.get());
     if (!run.ran)
         return Refuse(RefusalWords(run.refusal));
     if (run.targetUnreadable) // named on standard error by the run

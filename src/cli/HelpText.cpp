@@ -15,10 +15,11 @@ struct CommandHelp
 };
 
 constexpr CommandHelp kCommands[] = {
-    {"compare", "compare [--content] A B",
+    {"compare", "compare [--content] [--no-cache] A B",
      "Compares A with B: two folders, walked recursively and paired by relative path,\n"
      "or two files. Every entry becomes one row; rows come in path order.\n",
-     "  --content          also compare the contents and give the share of equal bytes\n",
+     "  --content          also compare the contents and give the share of equal bytes\n"
+     "  --no-cache         neither use nor fill the scan cache\n",
      "  1 Name     A's name, or \"なし\" when only B has the entry\n"
      "  2 cell0    B's name, or \"なし\" when only A has it\n"
      "  3 cell1    size: \"大-小\" A is larger, \"小-大\" A is smaller, \" 同\" equal;\n"
@@ -36,7 +37,8 @@ constexpr CommandHelp kCommands[] = {
      "A or B is neither an existing file nor an existing folder, or one is a file and\n"
      "the other a folder"},
     {"dups",
-     "dups [--threshold N] [--threads N] [--act ACTION [--keep RULE] [--dry-run]] FOLDER...",
+     "dups [--threshold N] [--threads N] [--no-cache] [--act ACTION [--keep RULE] [--dry-run]]\n"
+     "                             FOLDER...",
      "Finds groups of duplicate files in the FOLDERs and their subfolders: files whose\n"
      "contents match the group's reference file to at least N percent. Groups span\n"
      "the folders. Only files that belong to a group are listed, group by group.\n"
@@ -44,6 +46,7 @@ constexpr CommandHelp kCommands[] = {
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"
      "                     (default: one per core; at most four per core)\n"
+     "  --no-cache         neither use nor fill the scan cache\n"
      "  --act ACTION       what happens to the files that do not stay:\n"
      "                       trash     they go to the desktop trash\n"
      "                       hardlink  each becomes a hard link to the kept file\n"
@@ -81,13 +84,14 @@ constexpr CommandHelp kCommands[] = {
      "a FOLDER is not an existing folder or lies within another; with --act, a\n"
      "      link or clone below --threshold 100, a move=DIR that is a file, or an\n"
      "      under=DIR that is not a folder inside a FOLDER"},
-    {"identical", "identical [--threshold N] [--threads N] FILE FOLDER",
+    {"identical", "identical [--threshold N] [--threads N] [--no-cache] FILE FOLDER",
      "Lists the files in FOLDER and its subfolders whose contents match FILE to at\n"
      "least N percent, in the order of the walk. FILE itself is listed when it lies\n"
      "inside FOLDER.\n",
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"
-     "                     (default: one per core; at most four per core)\n",
+     "                     (default: one per core; at most four per core)\n"
+     "  --no-cache         neither use nor fill the scan cache\n",
      "  1 name     file name\n"
      "  2 content  the match with FILE, such as \"87%\"\n"
      "  3 size     size in bytes\n"
@@ -107,6 +111,20 @@ constexpr CommandHelp kCommands[] = {
      "  3 Path           the full path\n"
      "Then \"#count\" with the number of finds, such as \"12 個\".\n",
      "FOLDER is not an existing folder"},
+    {"cache", "cache stats|clear|prune",
+     "Shows, empties or prunes the scan cache: what the searches read from files,\n"
+     "kept by each file's identity on its volume (device and file number) with its\n"
+     "size and modification time, so that a later search reads only files that\n"
+     "changed. It lies in $QUORVEX_CACHE, else $XDG_CACHE_HOME/quorvex/cache.sqlite\n"
+     "(~/.cache/quorvex/cache.sqlite). prune drops the entries not used for 180\n"
+     "days, and the least recently used beyond 20 million; every search does so\n"
+     "once a day.\n",
+     "",
+     "  1 path     the cache file\n"
+     "  2 entries  the files it knows\n"
+     "  3 bytes    its size on disk\n"
+     "After prune, \"#pruned\" with the number of entries dropped.\n",
+     "never"},
 };
 
 constexpr const char* kCommonOptions =
@@ -188,6 +206,7 @@ std::string toolHelp()
            "  dups       find groups of duplicate files in folders, and act on them\n"
            "  identical  find the files in a folder that match one file\n"
            "  empty      find empty folders and zero-size files\n"
+           "  cache      show, empty or prune the scan cache\n"
            "\n" +
            kCommonOptions + "\n" + kOutputForms + "\n" +
            exitCodes("a path is not what the command needs") +

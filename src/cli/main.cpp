@@ -35,5 +35,7 @@ int main(int argc, char** argv)
         return RunCompareCommand(options);
     if (options.command == "empty")
         return RunEmptyCommand(options);
+    if (options.command == "cache")
+        return RunCacheCommand(options);
     return RunDupsCommand(options);
 }

@@ -361,7 +361,7 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
         rows_.reserve(total, countA.nameBytes() + countB.nameBytes());
         std::optional<ContentComparisons> comparisons;
         if (compareContents_)
-            comparisons_ = &comparisons.emplace(observer_);
+            comparisons_ = &comparisons.emplace(observer_, 0, cache_);
         Walker(*this, Walker::Mode::SideA, listingsA, listingsB, rootA, rootB).run();
         finishContentComparisons();
         comparisons_ = nullptr;

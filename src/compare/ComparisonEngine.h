@@ -28,6 +28,10 @@
 
 namespace quorvex {
 
+namespace cache {
+class ScanCache;
+}
+
 class ContentComparisons;
 
 struct ComparisonOutcome
@@ -47,6 +51,9 @@ class ComparisonEngine
 public:
     ComparisonEngine(const FilterSettings& filters, RunObserver& observer);
     ~ComparisonEngine();
+
+    // The scan cache the content comparisons look equal files up in; null: none.
+    void setCache(cache::ScanCache* cache) { cache_ = cache; }
 
     // Clears the last run's rows and captions, runs the comparison and leaves rows,
     // roots, sums and captions for the list. A cancelled run counts as carried out.
@@ -92,6 +99,7 @@ private:
     std::string captionA_, captionB_;
     int averagePercent_ = -1;                   // -1: no content comparison, or no rows
     ContentComparisons* comparisons_ = nullptr; // during side A's walk with contents
+    cache::ScanCache* cache_ = nullptr;
 };
 
 } // namespace quorvex

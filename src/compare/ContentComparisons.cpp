@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "cache/ScanCache.h"
 #include "common/ContentCompare.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex {
 
@@ -35,8 +37,9 @@ private:
     Comparison& comparison_;
 };
 
-ContentComparisons::ContentComparisons(RunObserver& observer, unsigned threads)
-    : observer_(observer), pool_(threads), buffers_(pool_.size()),
+ContentComparisons::ContentComparisons(RunObserver& observer, unsigned threads,
+                                       cache::ScanCache* cache)
+    : observer_(observer), cache_(cache), pool_(threads), buffers_(pool_.size()),
       work_(observer, &RunObserver::addWorkDone)
 {
 }
@@ -55,12 +58,37 @@ bool ContentComparisons::full() const
     return queued_.size() >= kBatchFiles || queuedBytes_ >= kBatchBytes;
 }
 
+std::vector<bool> ContentComparisons::knownEqual() const
+{
+    std::vector<bool> equal(queued_.size());
+    if (cache_ == nullptr)
+        return equal;
+    // A look at each file (no read) gives the stamps the cache knows files by.
+    std::vector<cache::FileStamp> stamps;
+    for (const Comparison& comparison : queued_)
+        for (const std::string* path : {&comparison.pathA, &comparison.pathB}) {
+            const std::optional<platform::DirEntry> entry = platform::LookupEntry(*path);
+            stamps.push_back(entry ? cache::StampOf(*entry) : cache::FileStamp{});
+        }
+    const std::vector<cache::CachedFile> known = cache_->lookup(stamps);
+    for (std::size_t i = 0; i < queued_.size(); ++i)
+        equal[i] = known[2 * i].wholeKnown && known[2 * i + 1].wholeKnown &&
+                   known[2 * i].whole == known[2 * i + 1].whole;
+    return equal;
+}
+
 void ContentComparisons::finish(const std::function<void(std::size_t row, int percent)>& apply)
 {
+    const std::vector<bool> equal = knownEqual();
     work_.run(pool_, queued_.size(), [&](std::size_t item, unsigned worker) {
+        Comparison& comparison = queued_[item];
+        if (equal[item]) {
+            comparison.percent = 100;
+            work_.finished(comparison.bytes);
+            return;
+        }
         if (!buffers_[worker]) // made by the worker that uses them
             buffers_[worker] = std::make_unique<ContentBuffers>();
-        Comparison& comparison = queued_[item];
         WorkerObserver observer(work_.cancelFlag(), comparison);
         CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent,
                         *buffers_[worker], observer);

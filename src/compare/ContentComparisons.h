@@ -17,12 +17,17 @@
 namespace quorvex {
 
 class ContentBuffers;
+namespace cache {
+class ScanCache;
+}
 
 class ContentComparisons
 {
 public:
-    // `threads` as WorkerPool takes it (0: one per core).
-    ContentComparisons(RunObserver& observer, unsigned threads = 0);
+    // `threads` as WorkerPool takes it (0: one per core). With `cache`, a pair whose
+    // whole-file hashes it holds, equal, is 100 % without reading either file.
+    ContentComparisons(RunObserver& observer, unsigned threads = 0,
+                       cache::ScanCache* cache = nullptr);
     ~ContentComparisons();
 
     // Queues the comparison of the files of row `row`; `bytes` is A's size.
@@ -44,8 +49,11 @@ private:
         std::vector<std::pair<std::string, std::string>> unread; // path, reason
     };
     class WorkerObserver;
+    // Gives the pairs the cache knows equal their 100 %; true for each such pair.
+    std::vector<bool> knownEqual() const;
 
     RunObserver& observer_;
+    cache::ScanCache* cache_;
     WorkerPool pool_;
     std::vector<std::unique_ptr<ContentBuffers>> buffers_; // one pair per worker
     std::vector<Comparison> queued_;

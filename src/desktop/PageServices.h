@@ -41,6 +41,7 @@ class Dialogs;
 class PathServices;
 class QWidget;
 class SaveFailures;
+class ScanCacheService;
 class StatusBar;
 class SysImageList;
 class TrashListStore;
@@ -81,6 +82,9 @@ struct PageServices
     ConfirmationBox& confirmation;
     // The state files a close could not write.
     SaveFailures& saveFailures;
+    // What the searches read from files in earlier runs (the Option page turns it
+    // on and off).
+    ScanCacheService& scanCache;
     PageRegistrations& registrations;
 
     // Panel5 or a registered indicator (Animate2) visible.

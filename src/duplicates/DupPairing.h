@@ -11,6 +11,8 @@
 
 namespace quorvex {
 
+struct ContentCache; // CachedHashes.h
+
 struct SimilarityOptions
 {
     int threshold = 90;
@@ -57,6 +59,9 @@ SimilarityOutcome PairSimilarFiles(DupList& list, const SimilarityOptions& optio
 // to the observer (cannotRead), in the order of their sizes. The sizes are grouped
 // on `threads` workers (0: one per core) while the calling thread pumps about every
 // 25 ms and moves the overall progress. A cancel keeps the groups completed so far.
-void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads = 0);
+// With `cache`, what it knows is not read again and what is read goes into it; the
+// groups are the same (CachedHashes.h).
+void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads = 0,
+                        const ContentCache* cache = nullptr);
 
 } // namespace quorvex

@@ -4,8 +4,10 @@
 #include <memory>
 
 #include "common/MaskCount.h"
+#include "duplicates/CachedHashes.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSort.h"
+#include "duplicates/HashedTarget.h"
 #include "duplicates/SearchWalk.h"
 #include "platform/FailureReason.h"
 #include "platform/FileIdentity.h"
@@ -68,14 +70,19 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
     observer.setOverallMax(count > 0 ? count - 1 : 0);
     observer.setOverallPosition(0);
     const bool held = load == ImageLoad::Loaded;
-    WalkIdentical(filePath, folderPath, targetSize, params, buffers, held ? &image : nullptr, list);
+    cache::CacheRun run(ClampedThreshold(params) == 100 ? params.cache : nullptr);
+    std::optional<HashedTarget> hashed;
+    if (run.active() && target)
+        hashed.emplace(run, filePath, *target);
+    WalkIdentical(filePath, folderPath, targetSize, params, buffers, held ? &image : nullptr,
+                  hashed && hashed->known() ? &*hashed : nullptr, list);
     observer.setOverallPosition(0);
     return {true, {}};
 }
 
 void WalkIdentical(std::string_view target, std::string_view folder, std::uint64_t targetSize,
                    const DupSearchParams& params, ContentBuffers& buffers,
-                   const ContentImage* targetImage, DupList& list)
+                   const ContentImage* targetImage, HashedTarget* hashed, DupList& list)
 {
     const int threshold = ClampedThreshold(params);
     RunObserver& observer = params.observer;
@@ -87,7 +94,9 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
             if (SizeRatio(targetSize, entry.size) >= threshold) {
                 int percent = -1;
                 path = folderPath + entry.name;
-                if (targetImage != nullptr)
+                if (hashed != nullptr)
+                    percent = hashed->match(path, entry, observer);
+                else if (targetImage != nullptr)
                     CompareImageWithFile(*targetImage, path, threshold, percent, buffers, observer);
                 else
                     CompareContents(target, path, threshold, percent, buffers, observer);
@@ -115,12 +124,16 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
 
     RunObserver& observer = params.observer;
     observer.setOverallPosition(0);
-    for (const std::string& folder : folders)
-        CollectFiles(folder, params, list);
-    observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
     const int threshold = ClampedThreshold(params);
+    const bool caching = params.cache != nullptr && threshold == 100;
+    std::vector<cache::FileStamp> stamps;
+    for (const std::string& folder : folders)
+        CollectFiles(folder, params, list, caching ? &stamps : nullptr);
+    observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
     if (threshold == 100) {
-        PairIdenticalFiles(list, observer, params.threads);
+        cache::CacheRun run(caching ? params.cache : nullptr);
+        const ContentCache cache{run, stamps};
+        PairIdenticalFiles(list, observer, params.threads, caching ? &cache : nullptr);
     } else {
         const std::uint64_t pairBudget = params.memoryBudget / 8;
         PairSimilarFiles(list,
@@ -135,7 +148,8 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
     return {true, {}};
 }
 
-void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list)
+void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list,
+                  std::vector<cache::FileStamp>* stamps)
 {
     RunObserver& observer = params.observer;
     WalkSearchTree(
@@ -143,6 +157,8 @@ void CollectFiles(std::string_view folder, const DupSearchParams& params, DupLis
         [&](const std::string& name) { list.enterFolder(name); },
         [&](const std::string&, const platform::DirEntry& entry) {
             list.add(entry);
+            if (stamps != nullptr)
+                stamps->push_back(cache::StampOf(entry));
             observer.pumpMessages();
         });
 }

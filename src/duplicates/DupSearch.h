@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cache/ScanCache.h"
 #include "common/ContentCompare.h"
 #include "common/Filters.h"
 #include "common/InputRefusal.h"
@@ -28,6 +29,8 @@ struct DupSearchParams
     // Bytes held in memory beside the list: below 100 %, seven eighths for contents
     // and one for the pairs still open (SimilarityOptions).
     std::uint64_t memoryBudget = 512ull << 20;
+    // What the files' contents were found to be in earlier runs; null: read them all.
+    cache::ScanCache* cache = nullptr;
 };
 
 // 100 when a = b (also when both are 0), else floor(min * 100 / max).
@@ -49,10 +52,12 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
                               const DupSearchParams& params, DupList& list);
 
 // The walk of the identical-file search: appends the matching files below `folder`.
-// `targetImage`, when given, holds the target's contents, read once for the walk.
+// `targetImage`, when given, holds the target's contents, read once for the walk;
+// `hashed`, when given (at 100 % with the scan cache), decides by whole-file hashes.
+class HashedTarget;
 void WalkIdentical(std::string_view target, std::string_view folder, std::uint64_t targetSize,
                    const DupSearchParams& params, ContentBuffers& buffers,
-                   const ContentImage* targetImage, DupList& list);
+                   const ContentImage* targetImage, HashedTarget* hashed, DupList& list);
 
 // Gathers the files below the folders into groups of look-alikes (groups span the
 // folders) and keeps only the grouped rows, ordered by group with each reference row
@@ -62,8 +67,10 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
 SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
                                const DupSearchParams& params, DupList& list);
 
-// Appends a record for every file below `folder` that takes part, in walk order.
-void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list);
+// Appends a record for every file below `folder` that takes part, in walk order,
+// and where `stamps` is given, the file's stamp for the scan cache.
+void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list,
+                  std::vector<cache::FileStamp>* stamps = nullptr);
 
 // One press of the start button, as far as the engine goes: empties the list, runs
 // the identical-file search when fileText is non-empty, else the duplicate search,

@@ -12,6 +12,7 @@
 
 #include "common/ObservedWork.h"
 #include "common/WorkerPool.h"
+#include "duplicates/CachedHashes.h"
 #include "duplicates/DupRecord.h"
 
 namespace quorvex {
@@ -22,9 +23,10 @@ public:
     // Hashes the first `min(size, chunk)` bytes of the records at `positions` (list
     // positions, ascending) on the workers of `pool`. A file that cannot be read, or
     // whose size is no longer its record's, gets no hash: the grouping reads it again
-    // and tells why it cannot.
+    // and tells why it cannot. A hash that `cached` holds is taken from there; one
+    // read is handed to it.
     FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
-                     std::size_t chunk, WorkerPool& pool, ObservedWork& work);
+                     std::size_t chunk, WorkerPool& pool, ObservedWork& work, CachedHashes& cached);
 
     bool known(std::size_t position) const { return known_[position] != 0; }
     std::uint64_t hash(std::size_t position) const { return hashes_[position]; }

@@ -9,6 +9,10 @@
 // labelled by their earliest file. Size classes are grouped by a worker per core, the largest
 // first; a class labels only its own records, and the files it could not read are told in the order
 // of the sizes, so the result does not depend on the number of workers.
+// With the scan cache, a set that agrees on its first chunk is instead grouped by the
+// hashes of the whole files: a file whose hash the cache holds is not read at all,
+// any other is read once, whole, and its hash kept, so a stopped run leaves its work
+// behind and the next one reads only what is left.
 
 #include <algorithm>
 #include <atomic>
@@ -21,6 +25,7 @@
 #include "common/ChunkHash.h"
 #include "common/ObservedWork.h"
 #include "common/WorkerPool.h"
+#include "duplicates/CachedHashes.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/FirstChunkHashes.h"
 #include "platform/FailureReason.h"
@@ -30,8 +35,9 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t kFirstChunk = 4 * 1024;  // most unequal files differ early
-constexpr std::size_t kLaterChunk = 64 * 1024; // large reads once files agree
+constexpr std::size_t kFirstChunk = 4 * 1024;    // most unequal files differ early
+constexpr std::size_t kLaterChunk = 64 * 1024;   // large reads once files agree
+constexpr std::size_t kWholeChunk = 1024 * 1024; // reads of files hashed whole
 constexpr std::size_t kBufferBudget = 1024 * 1024;
 constexpr std::size_t kKeepOpenLimit = 64; // larger sets reopen files per chunk
 constexpr std::size_t kLinearRepLimit = 4; // more distinct chunks: compare hashes first
@@ -87,9 +93,9 @@ using Unread = std::vector<std::pair<std::string, std::string>>;
 class ExactGrouping
 {
 public:
-    ExactGrouping(DupList& list, const FirstChunkHashes& firstChunks,
+    ExactGrouping(DupList& list, const FirstChunkHashes& firstChunks, CachedHashes& cached,
                   const std::atomic<bool>& cancel)
-        : list_(list), firstChunks_(firstChunks), cancel_(cancel)
+        : list_(list), firstChunks_(firstChunks), cached_(cached), cancel_(cancel)
     {
     }
 
@@ -100,6 +106,8 @@ public:
 
 private:
     void refine(Subset subset);
+    void groupByWholeHash(const Subset& subset);
+    bool hashWholeFile(std::uint32_t member, cache::ContentHash& hash);
     void splitByHash(const Subset& subset, std::size_t length);
     std::vector<Variant> splitByBytes(const Subset& subset, std::size_t length);
     bool readChunk(std::uint32_t member, std::uint64_t offset, std::size_t length,
@@ -110,9 +118,12 @@ private:
 
     DupList& list_;
     const FirstChunkHashes& firstChunks_;
+    CachedHashes& cached_;
     const std::atomic<bool>& cancel_;
     BufferPool pool_;
     Buffer scratch_;
+    Buffer wholeBuffer_;
+    cache::ContentHasher hasher_;
     Unread* unread_ = nullptr;
     std::uint64_t classSize_ = 0;
     std::vector<Candidate> candidates_;
@@ -137,7 +148,11 @@ void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::si
     while (!pending_.empty()) {
         Subset next = std::move(pending_.back());
         pending_.pop_back();
-        if (!cancelled_)
+        if (cancelled_)
+            continue;
+        if (cached_.caching())
+            groupByWholeHash(next);
+        else
             refine(std::move(next));
     }
     candidates_.clear(); // closes every file still open
@@ -180,6 +195,56 @@ void ExactGrouping::refine(Subset subset)
         subset.offset = nextOffset;
         subset.hashed = false;
     }
+}
+
+void ExactGrouping::groupByWholeHash(const Subset& subset)
+{
+    std::vector<std::pair<cache::ContentHash, std::uint32_t>> hashes;
+    for (std::uint32_t member : subset.members) {
+        const std::size_t position = candidates_[member].record;
+        const cache::CachedFile* known = cached_.find(position);
+        cache::ContentHash hash;
+        if (known != nullptr && known->wholeKnown) {
+            hashes.emplace_back(known->whole, member);
+        } else if (hashWholeFile(member, hash)) {
+            hashes.emplace_back(hash, member);
+            cached_.keepWhole(position, hash);
+        }
+        if (!pump())
+            return;
+    }
+    std::sort(hashes.begin(), hashes.end());
+    for (std::size_t begin = 0; begin < hashes.size();) {
+        std::size_t end = begin + 1;
+        while (end < hashes.size() && hashes[end].first == hashes[begin].first)
+            ++end;
+        if (end - begin > 1) {
+            std::vector<std::uint32_t> members;
+            for (std::size_t k = begin; k < end; ++k)
+                members.push_back(hashes[k].second);
+            label(members);
+        }
+        begin = end;
+    }
+}
+
+bool ExactGrouping::hashWholeFile(std::uint32_t member, cache::ContentHash& hash)
+{
+    if (!wholeBuffer_)
+        wholeBuffer_ = Buffer(new unsigned char[kWholeChunk]);
+    hasher_.reset();
+    bool read = true;
+    for (std::uint64_t offset = 0; read && offset < classSize_ && pump();) {
+        const auto length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(classSize_ - offset, kWholeChunk));
+        read = readChunk(member, offset, length, wholeBuffer_.get(), true);
+        if (read)
+            hasher_.add(wholeBuffer_.get(), length);
+        offset += length;
+    }
+    candidates_[member].file.close();
+    hash = hasher_.result();
+    return read && !cancelled_;
 }
 
 void ExactGrouping::splitByHash(const Subset& subset, std::size_t length)
@@ -336,7 +401,8 @@ std::vector<SizeClass> SizeClassesOf(const DupList& list)
 
 } // namespace
 
-void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads)
+void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads,
+                        const ContentCache* cache)
 {
     const std::vector<SizeClass> classes = SizeClassesOf(list);
     // The most bytes first, so that no worker is left with a large class at the end.
@@ -354,13 +420,14 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads)
     for (const SizeClass& sizeClass : classes)
         candidates.insert(candidates.end(), sizeClass.positions.begin(), sizeClass.positions.end());
     std::sort(candidates.begin(), candidates.end());
-    const FirstChunkHashes firstChunks(list, candidates, kFirstChunk, pool, work);
+    CachedHashes cached(list.size(), candidates, cache);
+    const FirstChunkHashes firstChunks(list, candidates, kFirstChunk, pool, work, cached);
     std::vector<std::unique_ptr<ExactGrouping>> groupings(pool.size());
     std::vector<Unread> unread(classes.size());
     work.run(pool, classes.size(), [&](std::size_t item, unsigned worker) {
         if (!groupings[worker]) // made by the worker that uses it
             groupings[worker] =
-                std::make_unique<ExactGrouping>(list, firstChunks, work.cancelFlag());
+                std::make_unique<ExactGrouping>(list, firstChunks, cached, work.cancelFlag());
         const SizeClass& sizeClass = classes[order[item]];
         if (work.cancelled())
             return;

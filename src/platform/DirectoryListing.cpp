@@ -28,6 +28,7 @@ bool ListDirectory(std::string_view folder, std::vector<DirEntry>& out)
         entry.attributes = scan.attributes();
         entry.size = scan.size();
         entry.lastWrite = scan.lastWrite();
+        entry.id = scan.fileId();
     }
     // A listing that breaks off is no listing: a part of it would show the folder
     // with fewer entries than it has (or as empty).

@@ -35,12 +35,26 @@ struct FileTime
     std::int32_t nanoseconds = 0;
 };
 
+// Which file an entry is on its volume: the file system's number and the file's
+// number there, both 0 where the system does not tell it cheaply (Windows listings);
+// and its birth time, which tells a new file from a removed one whose number it took
+// (0 where the file system keeps none).
+struct FileId
+{
+    std::uint64_t device = 0;
+    std::uint64_t number = 0;
+    std::int64_t birthNs = 0;
+
+    bool known() const { return device != 0 || number != 0; }
+};
+
 struct DirEntry
 {
     std::string name;             // exact bytes, no path
     std::uint32_t attributes = 0; // the attribute word
     std::uint64_t size = 0;       // 0 for folders
     FileTime lastWrite;
+    FileId id; // of the file described (a symbolic link's target)
 
     bool isDirectory() const { return (attributes & kAttrDirectory) != 0; }
     bool isDotName() const { return name == "." || name == ".."; }
@@ -139,6 +153,9 @@ private:
 bool CreateFolderWithParents(std::string_view path);
 // Creates an empty file only when nothing exists at the path (never truncates).
 bool CreateEmptyFileExclusive(std::string_view path);
+// Lets only the owner read and write an existing file or folder (and enter a
+// folder). Folders of the user's own profile need nothing on Windows.
+bool RestrictToOwner(std::string_view path);
 bool RemoveEmptyFolder(std::string_view path); // rmdir: only an empty directory
 bool DeleteRegularFile(std::string_view path); // unlink of a file, never a folder
 // Renames a file or folder; fails when something already exists at `to`.

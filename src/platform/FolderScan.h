@@ -67,6 +67,9 @@ public:
     bool isRegularFile() const;
     std::uint64_t size() const;
     FileTime lastWrite() const;
+    // After examine(): which file it is (a link's target); unknown where the system
+    // does not say without opening it.
+    FileId fileId() const;
     // After examine(): the attribute word.
     std::uint32_t attributes();
 

@@ -13,6 +13,8 @@ std::string EnvironmentText(const char* name);
 std::string HomeFolder();
 // $XDG_DATA_HOME, else ~/.local/share/; on Windows %LOCALAPPDATA%.
 std::string DataHomeFolder();
+// $XDG_CACHE_HOME, else ~/.cache/; on Windows %LOCALAPPDATA%.
+std::string CacheHomeFolder();
 // The name of the logged-on (on Linux: effective) user; on Linux the uid in decimal
 // when it has no name.
 std::string LogonUserName();

@@ -54,7 +54,8 @@ TEST(CliHelp, EachCommandExplainsItsOptionsColumnsAndExitCodes)
         std::vector<const char*> parts;
     };
     const Expected cases[] = {
-        {"compare", {"compare [--content] A B", "--content", "cell6", "#columns", "#header"}},
+        {"compare",
+         {"compare [--content] [--no-cache] A B", "--content", "cell6", "#columns", "#header"}},
         {"dups", {"--threshold N", "--threads N", "基準", "group", "band"}},
         {"identical", {"FILE FOLDER", "--threshold N", "--threads N", "content"}},
         {"empty", {"empty FOLDER", "AttributeText", "#count"}},

@@ -139,5 +139,28 @@ TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
     EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/e.txt")), "same content\n");
 }
 
+TEST_F(DupsCli, TheScanCacheFillsEmptiesAndNeverFailsASearch)
+{
+    const std::string cli = ShellQuoted(QUORVEX_CLI_PATH);
+    const std::string cache = "QUORVEX_CACHE=" + ShellQuoted(t.path("cache/c.sqlite")) + " ";
+    const std::string expected = row("a.txt", "基準", "t/") + row("b.txt", "100%", "t/sub/");
+    EXPECT_EQ(RunCommand(cache + cli + " dups " + ShellQuoted(t.path("t"))).out, expected);
+    EXPECT_EQ(RunCommand(cache + cli + " dups " + ShellQuoted(t.path("t"))).out, expected);
+    const CommandRun stats = RunCommand(cache + cli + " cache stats");
+    EXPECT_EQ(stats.exitCode, 0) << stats.err;
+    EXPECT_EQ(stats.out.substr(0, stats.out.find('\t')), t.path("cache/c.sqlite"));
+    EXPECT_NE(stats.out.find("\t3\t"), std::string::npos) << stats.out; // three of 13 bytes
+    const CommandRun cleared = RunCommand(cache + cli + " cache clear");
+    EXPECT_NE(cleared.out.find("\t0\t"), std::string::npos) << cleared.out;
+
+    // A cache that cannot be made: the search runs without it and says so once.
+    const std::string nowhere = "QUORVEX_CACHE=" + ShellQuoted(t.path("t/a.txt/c.sqlite")) + " ";
+    const CommandRun without = RunCommand(nowhere + cli + " dups " + ShellQuoted(t.path("t")));
+    EXPECT_EQ(without.exitCode, 0);
+    EXPECT_EQ(without.out, expected);
+    EXPECT_EQ(without.err,
+              "quorvex-cli: the scan cache is not used: " + t.path("t/a.txt") + ": not a folder\n");
+}
+
 } // namespace
 } // namespace quorvex::test

@@ -29,7 +29,10 @@ trap 'rm -rf "$PWD"' EXIT
 mkdir folder1 folder2
 touch file1
 
-expect 'compare dups empty identical' quorvex-cli ''
+expect 'cache compare dups empty identical' quorvex-cli ''
+expect 'clear' quorvex-cli cache c
+expect '' quorvex-cli cache stats ''
+expect '--no-cache' quorvex-cli identical --no
 expect 'dups' quorvex-cli --hidden d
 expect '--threads --threshold' quorvex-cli dups --th
 expect '--content' quorvex-cli compare A --con

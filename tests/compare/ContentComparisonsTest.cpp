@@ -4,8 +4,10 @@
 #include <utility>
 #include <vector>
 
+#include "cache/ScanCache.h"
 #include "common/ContentCompare.h"
 #include "compare/ContentComparisons.h"
+#include "platform/FileSystem.h"
 #include "support/RecordingObserver.h"
 #include "support/TempTree.h"
 
@@ -59,4 +61,55 @@ TEST(ContentComparisons, ResultsAndMessagesInQueueOrderWhateverTheWorkers)
     applied.clear();
     comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
     EXPECT_EQ(applied, (std::vector<std::pair<std::size_t, int>>{{7, 100}}));
+}
+
+// Pairs the scan cache knows equal are 100 % without a read; a pair one of whose files
+// changed since (another time), or that the cache knows unequal, is compared.
+TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
+{
+    test::TempTree t, place;
+    const char* old = "2021-01-01 00:00:00";
+    const std::string a1 = t.file("A/1", "same bytes", old), b1 = t.file("B/1", "same bytes", old);
+    const std::string a2 = t.file("A/2", "same bytes", old), b2 = t.file("B/2", "same bytes", old);
+    const std::string a3 = t.file("A/3", "same bytes", old), b3 = t.file("B/3", "sane bytes", old);
+    std::string problem;
+    const auto cache = cache::ScanCache::Open(place.path("cache.sqlite"), problem);
+    ASSERT_TRUE(cache) << problem;
+    const auto stampOf = [](const std::string& path) {
+        return cache::StampOf(*platform::LookupEntry(path));
+    };
+    cache::CachedFile same, other;
+    same.wholeKnown = other.wholeKnown = true;
+    same.whole = {1, 2};
+    other.whole = {3, 4};
+    std::vector<cache::CacheWrite> writes;
+    for (const std::string* path : {&a1, &b1, &a2, &b2, &a3})
+        writes.push_back({stampOf(*path), same});
+    writes.push_back({stampOf(b3), other});
+    cache->write(writes);
+    t.setTime("B/2", "2022-01-01 00:00:00"); // its entry no longer counts
+    int unequal = -1;
+    ContentBuffers buffers;
+    test::RecordingObserver serial;
+    CompareContents(a3, b3, 0, unequal, buffers, serial);
+    ASSERT_LT(unequal, 100);
+
+    std::vector<std::string> opened;
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        if (point == platform::FaultPoint::Open)
+            opened.emplace_back(path);
+        return false;
+    });
+    test::RecordingObserver observer;
+    ContentComparisons comparisons(observer, 1, cache.get());
+    comparisons.add(1, a1, b1, 10);
+    comparisons.add(2, a2, b2, 10);
+    comparisons.add(3, a3, b3, 10);
+    std::vector<std::pair<std::size_t, int>> applied;
+    comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
+    platform::SetFaultHook(nullptr);
+    EXPECT_EQ(applied,
+              (std::vector<std::pair<std::size_t, int>>{{1, 100}, {2, 100}, {3, unequal}}));
+    EXPECT_EQ(opened, (std::vector<std::string>{a2, b2, a3, b3}));
+    EXPECT_EQ(observer.workDone, 30u);
 }

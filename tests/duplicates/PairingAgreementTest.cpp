@@ -2,11 +2,14 @@
 // the same labels, contents and, after the final sort, the same rows in the same
 // order. Random trees mix copies, same-size near-copies that differ in the first,
 // a later or the last chunk, files that cannot be opened or read, and one size
-// class large enough to be split by hash first.
+// class large enough to be split by hash first. With the scan cache the groups stay
+// the same, cold or warm, as files change, grow, move, gain links or are replaced
+// between runs, and a warm run over an unchanged tree opens no file.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -14,6 +17,8 @@
 
 #include "DupTestSupport.h"
 #include "LiteralPairing.h"
+#include "cache/CacheRun.h"
+#include "duplicates/CachedHashes.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSort.h"
@@ -45,7 +50,9 @@ public:
                 content = randomBytes(sizes[pick(sizes.size())]);
                 originals.push_back(content);
             }
-            t.file(name, content);
+            // Long written, so that the cache keeps them.
+            t.file(name, content, "2021-03-04 05:06:07");
+            names.push_back(name);
             if (pick(12) == 0)
                 unreadable.insert(t.path(name));
         }
@@ -62,7 +69,39 @@ public:
             t.file("big/f" + std::to_string(i), variants[pick(variants.size())]);
     }
 
+    // Changes what a cache could mistake: same size and new bytes with another time,
+    // growth, a move, a second hard link, and a copy put in a file's place with its
+    // bytes and time.
+    void change(const test::TempTree& t)
+    {
+        for (std::size_t i = 0; i < names.size(); i += 5) {
+            const std::string path = t.path(names[i]);
+            const auto size = std::filesystem::file_size(path);
+            switch (i / 5 % 5) {
+            case 0:
+                t.file(names[i], randomBytes(size), "2022-01-01 00:00:00");
+                break;
+            case 1:
+                t.file(names[i], randomBytes(size + 1), "2021-03-04 05:06:07");
+                break;
+            case 2:
+                std::filesystem::create_directories(
+                    std::filesystem::path(t.path("moved/" + names[i])).parent_path());
+                std::filesystem::rename(path, t.path("moved/" + names[i]));
+                break;
+            case 3:
+                std::filesystem::create_hard_link(path, path + "-link");
+                break;
+            default:
+                std::filesystem::copy_file(path, path + "-copy");
+                std::filesystem::rename(path + "-copy", path);
+                t.setTime(names[i], "2021-03-04 05:06:07");
+            }
+        }
+    }
+
     std::set<std::string> unreadable;
+    std::vector<std::string> names;
 
 private:
     std::size_t pick(std::size_t n)
@@ -94,12 +133,21 @@ void FinishLikeTheSearch(DupList& list)
     AssignBands(list);
 }
 
+void InjectReadFailures(const RandomTree& tree, std::atomic<std::size_t>* readableOpens = nullptr)
+{
+    platform::SetFaultHook(
+        [&tree, readableOpens](platform::FaultPoint point, std::string_view path) {
+            const bool unreadable = tree.unreadable.count(std::string(path)) != 0;
+            if (readableOpens != nullptr && point == platform::FaultPoint::Open && !unreadable)
+                ++*readableOpens;
+            return point != platform::FaultPoint::List && unreadable &&
+                   (point == platform::FaultPoint::Open) == (path.back() % 2 == 0);
+        });
+}
+
 void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
 {
-    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
-        return point != platform::FaultPoint::List && tree.unreadable.count(std::string(path)) &&
-               (point == platform::FaultPoint::Open) == (path.back() % 2 == 0);
-    });
+    InjectReadFailures(tree);
     FilterSettings filters;
     DupList literal;
     CollectFiles(t.root(), {filters, 100, silentObserver()}, literal);
@@ -129,7 +177,53 @@ void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
         ASSERT_EQ(exact.RecordPath(exact[i]), literal.RecordPath(literal[i]));
 }
 
+// The exact pairing through `cache` against the pairwise pairing; returns how many
+// readable files it opened.
+std::size_t ExpectCachedAgreement(const test::TempTree& t, const RandomTree& tree,
+                                  cache::ScanCache& cache)
+{
+    FilterSettings filters;
+    DupList literal;
+    CollectFiles(t.root(), {filters, 100, silentObserver()}, literal);
+    DupList cached;
+    std::vector<cache::FileStamp> stamps;
+    CollectFiles(t.root(), {filters, 100, silentObserver()}, cached, &stamps);
+    InjectReadFailures(tree);
+    test::LiteralPairing(literal, 100, silentObserver());
+    std::atomic<std::size_t> opens = 0;
+    InjectReadFailures(tree, &opens);
+    {
+        cache::CacheRun run(&cache);
+        const ContentCache use{run, stamps};
+        PairIdenticalFiles(cached, silentObserver(), 2, &use);
+    }
+    platform::SetFaultHook(nullptr);
+    EXPECT_TRUE(cache.problem().empty()) << cache.problem();
+    FinishLikeTheSearch(literal);
+    FinishLikeTheSearch(cached);
+    EXPECT_FALSE(cached.empty());
+    EXPECT_EQ(test::Rows(cached), test::Rows(literal));
+    return opens;
+}
+
 } // namespace
+
+TEST(PairingAgreementTest, CachedPairingMatchesPairwisePairingAsTheTreeChanges)
+{
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        test::TempTree t, place;
+        std::string problem;
+        const auto cache = cache::ScanCache::Open(place.path("cache.sqlite"), problem);
+        ASSERT_TRUE(cache) << problem;
+        RandomTree tree(seed);
+        tree.fill(t, 40);
+        EXPECT_GT(ExpectCachedAgreement(t, tree, *cache), 0u);
+        EXPECT_EQ(ExpectCachedAgreement(t, tree, *cache), 0u);
+        tree.change(t);
+        ExpectCachedAgreement(t, tree, *cache);
+    }
+}
 
 TEST(PairingAgreementTest, ExactPairingMatchesPairwisePairingOnRandomTrees)
 {

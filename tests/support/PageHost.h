@@ -8,6 +8,7 @@
 //   host.start();             // the state stores load, as when the program starts
 //   host.finish();            // and are written, as when it closes
 
+#include "cache/CacheLocation.h"
 #include "common/Filters.h"
 #include "desktop/ConfirmationBox.h"
 #include "desktop/ListLook.h"
@@ -16,6 +17,7 @@
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/SaveFailures.h"
+#include "desktop/ScanCacheService.h"
 #include "desktop/StatusBar.h"
 #include "desktop/TrashListStore.h"
 #include "platform/FileSystem.h"
@@ -53,6 +55,7 @@ public:
                     .trash = *trashListStore_,
                     .confirmation = confirmation_,
                     .saveFailures = saveFailures_,
+                    .scanCache = scanCache_,
                     .registrations = registrations_}
     {
         // The program's data folder always exists.
@@ -126,6 +129,7 @@ private:
     std::vector<std::string> trashList_;
     PageRegistrations registrations_;
     SaveFailures saveFailures_;
+    ScanCacheService scanCache_{quorvex::cache::DefaultCachePath(), true};
     ConfirmationBox confirmation_;
     QWidget* sheet_;
     StatusBar* status_;

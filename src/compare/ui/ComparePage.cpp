@@ -18,6 +18,7 @@
 #include "desktop/ProgressPanel.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
+#include "desktop/ScanCacheService.h"
 #include "desktop/StatusBar.h"
 #include "desktop/TFolderFileDlg.h"
 #include "platform/desktop/ShownText.h"
@@ -213,8 +214,11 @@ void ComparePage::StartComparison()
     const RunScope run(progress_, services_.window);
     sort_.clearMarker(*ListView2);
 
+    engine_.setCache(CheckBox3->isChecked() ? services_.scanCache.forSearch() : nullptr);
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
+    if (const QString notice = services_.scanCache.takeNotice(); !notice.isEmpty())
+        services_.dialogs.showMessage(&services_.window, notice);
     if (outcome.carriedOut) {
         services_.paths.icons().clearIconCache();
         model_->setCaption(0, ShownText(engine_.captionA()));

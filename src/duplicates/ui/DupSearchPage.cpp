@@ -18,6 +18,7 @@
 #include "desktop/ProgressPanel.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunScope.h"
+#include "desktop/ScanCacheService.h"
 #include "desktop/StatusBar.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSelection.h"
@@ -347,7 +348,8 @@ void DupSearchPage::SwitchButton8Click()
         SetColumnSortMarker(*ListView4, sort_.sortColumn, sort_.sortDirection);
         setGroupColumnShown(fileText.empty());
 
-        const quorvex::DupSearchParams params{services_.filters, NewTrackBar1->value(), progress_};
+        quorvex::DupSearchParams params{services_.filters, NewTrackBar1->value(), progress_};
+        params.cache = services_.scanCache.forSearch();
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
         scope_ = run.scope;
         model_->setDupMode(run.DupMode);
@@ -363,6 +365,8 @@ void DupSearchPage::SwitchButton8Click()
     }
     if (run.ran)
         progress_.finish();
+    if (const QString notice = services_.scanCache.takeNotice(); !notice.isEmpty())
+        services_.dialogs.showMessage(&services_.window, notice);
     if (run.nothingFound && !progress_.windowClosing())
         services_.dialogs.showMessage(&services_.window, DupWords::nothingFound(!fileText.empty()));
 }

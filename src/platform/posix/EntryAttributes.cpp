@@ -1,7 +1,9 @@
 #include "platform/posix/EntryAttributes.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/sysmacros.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -69,6 +71,34 @@ std::optional<std::uint32_t> ReadDosAttribAt(const EntryPlace& place, bool follo
     return ReadDosAttrib(fullPath.c_str(), followLinks);
 }
 
+// One statx(2): the status as stat(2) gives it, and the birth time where the file
+// system keeps one, for the cost of one look.
+bool StatWithBirth(const EntryPlace& place, int flags, struct stat& out, std::int64_t& birth)
+{
+    struct statx status;
+    if (::statx(place.dirFd, place.nameInDir, flags, STATX_BASIC_STATS | STATX_BTIME, &status) != 0)
+        return false;
+    out = {};
+    out.st_dev = makedev(status.stx_dev_major, status.stx_dev_minor);
+    out.st_ino = status.stx_ino;
+    out.st_mode = status.stx_mode;
+    out.st_nlink = status.stx_nlink;
+    out.st_uid = status.stx_uid;
+    out.st_gid = status.stx_gid;
+    out.st_rdev = makedev(status.stx_rdev_major, status.stx_rdev_minor);
+    out.st_size = static_cast<off_t>(status.stx_size);
+    out.st_blksize = static_cast<blksize_t>(status.stx_blksize);
+    out.st_blocks = static_cast<blkcnt_t>(status.stx_blocks);
+    const auto time = [](const statx_timestamp& t) { return timespec{t.tv_sec, t.tv_nsec}; };
+    out.st_atim = time(status.stx_atime);
+    out.st_mtim = time(status.stx_mtime);
+    out.st_ctim = time(status.stx_ctime);
+    birth = (status.stx_mask & STATX_BTIME) != 0
+                ? status.stx_btime.tv_sec * 1'000'000'000 + status.stx_btime.tv_nsec
+                : 0;
+    return true;
+}
+
 } // namespace
 
 std::uint32_t AttributeWord(const struct stat& status, bool hiddenByName,
@@ -114,11 +144,11 @@ FileTime ModificationTime(const struct stat& status)
 bool StatEntry(const EntryPlace& place, EntryStatus& status)
 {
     status.link = status.dangling = false;
-    if (fstatat(place.dirFd, place.nameInDir, &status.own, AT_SYMLINK_NOFOLLOW) != 0)
+    if (!StatWithBirth(place, AT_SYMLINK_NOFOLLOW, status.own, status.ownBirth))
         return false;
     if (S_ISLNK(status.own.st_mode)) {
         status.link = true;
-        status.dangling = fstatat(place.dirFd, place.nameInDir, &status.target, 0) != 0;
+        status.dangling = !StatWithBirth(place, 0, status.target, status.targetBirth);
     }
     return true;
 }
@@ -150,7 +180,14 @@ bool DescribeEntry(const EntryPlace& place, bool hiddenByName, DirEntry& entry)
     entry.attributes = AttributesOf(place, status, hiddenByName);
     entry.size = SizeOf(status);
     entry.lastWrite = ModificationTime(status.described());
+    entry.id = IdOf(status);
     return true;
+}
+
+FileId IdOf(const EntryStatus& status)
+{
+    return {static_cast<std::uint64_t>(status.described().st_dev),
+            static_cast<std::uint64_t>(status.described().st_ino), status.describedBirth()};
 }
 
 } // namespace quorvex::platform::posix

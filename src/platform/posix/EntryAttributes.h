@@ -43,10 +43,15 @@ struct EntryStatus
 {
     struct stat own;
     struct stat target;
+    // The birth times of both (nanoseconds since the Unix epoch), 0 where the file
+    // system keeps none: a number that a new file takes over gets a new one.
+    std::int64_t ownBirth = 0;
+    std::int64_t targetBirth = 0;
     bool link = false;
     bool dangling = false; // a link whose target does not exist
     // The status that describes the entry: a link's target, else the entry.
     const struct stat& described() const { return link && !dangling ? target : own; }
+    std::int64_t describedBirth() const { return link && !dangling ? targetBirth : ownBirth; }
 };
 
 // Looks at the entry (twice for a link). False, with errno set, when it cannot.
@@ -56,6 +61,8 @@ std::uint32_t AttributesOf(const EntryPlace& place, const EntryStatus& status, b
 // The size of what StatEntry found: 0 for folders and dangling links (which are files
 // of size 0 with the link's own time).
 std::uint64_t SizeOf(const EntryStatus& status);
+// Which file StatEntry found (a link's target).
+FileId IdOf(const EntryStatus& status);
 
 // Both steps: fills everything but the name of `entry`. Returns false (and sets
 // errno) when the entry cannot be described, e.g. because it vanished.

@@ -90,6 +90,15 @@ bool CreateEmptyFileExclusive(std::string_view path)
     return ::close(fd) == 0;
 }
 
+bool RestrictToOwner(std::string_view path)
+{
+    const std::string pathText(path);
+    struct stat status;
+    if (::stat(pathText.c_str(), &status) != 0)
+        return false;
+    return ::chmod(pathText.c_str(), S_ISDIR(status.st_mode) ? 0700 : 0600) == 0;
+}
+
 bool RemoveEmptyFolder(std::string_view path)
 {
     if (IsFaultInjected(FaultPoint::Remove, path))

@@ -249,6 +249,13 @@ FileTime FolderScan::lastWrite() const
     return posix::ModificationTime(state_->status.described());
 }
 
+FileId FolderScan::fileId() const
+{
+    if (state_->describedFromKind)
+        return {};
+    return posix::IdOf(state_->status);
+}
+
 std::uint32_t FolderScan::attributes()
 {
     State& s = *state_;

@@ -71,6 +71,12 @@ std::string DataHomeFolder()
     return folder.empty() ? HomeFolder() + ".local/share/" : folder;
 }
 
+std::string CacheHomeFolder()
+{
+    const std::string folder = FolderFromEnvironment("XDG_CACHE_HOME");
+    return folder.empty() ? HomeFolder() + ".cache/" : folder;
+}
+
 std::string RuntimeFolder()
 {
     return FolderFromEnvironment("XDG_RUNTIME_DIR");

@@ -69,6 +69,11 @@ bool CreateEmptyFileExclusive(std::string_view path)
     return CloseHandle(file) != 0;
 }
 
+bool RestrictToOwner(std::string_view)
+{
+    return true;
+}
+
 bool RemoveEmptyFolder(std::string_view path)
 {
     if (IsFaultInjected(FaultPoint::Remove, path))

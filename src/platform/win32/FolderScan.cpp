@@ -176,6 +176,13 @@ FileTime FolderScan::lastWrite() const
     return win32::FromFiletime(state_->found.ftLastWriteTime);
 }
 
+// A listing does not carry the file index; opening every file for it would cost
+// more than the reads a cache saves on small files.
+FileId FolderScan::fileId() const
+{
+    return {};
+}
+
 std::uint32_t FolderScan::attributes()
 {
     return state_->found.dwFileAttributes;

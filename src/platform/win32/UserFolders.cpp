@@ -42,6 +42,11 @@ std::string DataHomeFolder()
     return local.empty() ? HomeFolder() : local;
 }
 
+std::string CacheHomeFolder()
+{
+    return DataHomeFolder();
+}
+
 std::string ConfigHomeFolder()
 {
     // A relative folder is taken from the current folder, as on Linux.

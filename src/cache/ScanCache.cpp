@@ -1,0 +1,330 @@
+#include "cache/ScanCache.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <numeric>
+#include <tuple>
+
+#include "cache/CacheLocation.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+namespace quorvex::cache {
+
+namespace {
+
+// The layout of the database; a file of another layout is emptied and made anew.
+constexpr int kFormat = 2;
+constexpr std::int64_t kTouchAfterDays = 7;
+constexpr int kBusyMilliseconds = 10'000;
+
+constexpr const char* kSchema = R"(
+CREATE TABLE IF NOT EXISTS files(
+    device INTEGER NOT NULL,
+    inode INTEGER NOT NULL,
+    size INTEGER NOT NULL,
+    mtime INTEGER NOT NULL,
+    born INTEGER NOT NULL,
+    used INTEGER NOT NULL,
+    first_hash INTEGER,
+    whole_hash BLOB,
+    PRIMARY KEY(device, inode)) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT ROWID;
+)";
+
+// A stale entry (other size, time or birth) is replaced whole; a fresh one keeps the
+// hashes that the write does not bring.
+constexpr const char* kUpsert = R"(
+INSERT INTO files(device, inode, size, mtime, born, used, first_hash, whole_hash)
+VALUES(?1, ?2, ?3, ?4, ?8, ?5, ?6, ?7)
+ON CONFLICT(device, inode) DO UPDATE SET
+    first_hash = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
+                      THEN coalesce(excluded.first_hash, first_hash) ELSE excluded.first_hash END,
+    whole_hash = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
+                      THEN coalesce(excluded.whole_hash, whole_hash) ELSE excluded.whole_hash END,
+    size = excluded.size, mtime = excluded.mtime, born = excluded.born, used = excluded.used
+)";
+
+std::int64_t AsColumn(std::uint64_t value)
+{
+    std::int64_t column;
+    std::memcpy(&column, &value, sizeof column);
+    return column;
+}
+
+void BindKey(SqliteStatement& statement, const FileStamp& stamp)
+{
+    statement.bind(1, AsColumn(stamp.device));
+    statement.bind(2, AsColumn(stamp.number));
+}
+
+// The hash as 16 bytes, low half first.
+void BindHash(SqliteStatement& statement, int index, const ContentHash& hash)
+{
+    unsigned char bytes[16];
+    std::memcpy(bytes, &hash.low, 8);
+    std::memcpy(bytes + 8, &hash.high, 8);
+    statement.bind(index, bytes, sizeof bytes);
+}
+
+std::uint64_t FileBytes(const std::string& path)
+{
+    const std::optional<platform::DirEntry> entry = platform::LookupEntry(path);
+    return entry ? entry->size : 0;
+}
+
+// Sets a damaged database aside as a damaged copy and removes it with its logs.
+void SetAside(const std::string& path)
+{
+    platform::KeepDamagedCopy(path);
+    for (const char* suffix : {"", "-wal", "-shm"})
+        platform::DeleteRegularFile(path + suffix);
+}
+
+} // namespace
+
+std::int64_t Today()
+{
+    using namespace std::chrono;
+    return duration_cast<days>(system_clock::now().time_since_epoch()).count();
+}
+
+std::unique_ptr<ScanCache> ScanCache::Open(const std::string& path, std::string& problem)
+{
+    if (!PrepareCacheFile(path, problem))
+        return nullptr;
+    std::unique_ptr<ScanCache> cache(new ScanCache);
+    cache->path_ = path;
+    if (cache->setUp(problem))
+        return cache;
+    if (!IsDamage(cache->setUpFailure_))
+        return nullptr;
+    cache->db_.close();
+    SetAside(path);
+    problem.clear();
+    if (!PrepareCacheFile(path, problem) || !cache->setUp(problem))
+        return nullptr;
+    return cache;
+}
+
+bool ScanCache::setUp(std::string& problem)
+{
+    const auto fail = [&] {
+        problem = path_ + ": " + db_.lastError();
+        setUpFailure_ = db_.lastCode();
+        return false;
+    };
+    if (db_.open(path_) != SQLITE_OK)
+        return fail();
+    if (db_.execute(("PRAGMA busy_timeout = " + std::to_string(kBusyMilliseconds)).c_str()) !=
+        SQLITE_OK)
+        return fail();
+    // The write-ahead log lets readers and one writer of two programs share the file,
+    // and keeps it whole when a program is killed at any instant.
+    if (db_.execute("PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL") != SQLITE_OK)
+        return fail();
+    // One program makes or renews the tables while others wait for it.
+    if (db_.execute("BEGIN IMMEDIATE") != SQLITE_OK)
+        return fail();
+    const std::int64_t format = db_.queryInteger("PRAGMA user_version", -1);
+    if (format < 0 ||
+        (format != kFormat && format != 0 &&
+         db_.execute("DROP TABLE IF EXISTS files; DROP TABLE IF EXISTS meta") != SQLITE_OK) ||
+        db_.execute(kSchema) != SQLITE_OK ||
+        db_.execute(("PRAGMA user_version = " + std::to_string(kFormat)).c_str()) != SQLITE_OK) {
+        const bool failed = fail();
+        db_.execute("ROLLBACK");
+        return failed;
+    }
+    if (db_.execute("COMMIT") != SQLITE_OK)
+        return fail();
+    for (auto [statement, sql] :
+         {std::pair{&select_, "SELECT size, mtime, used, first_hash, whole_hash, born FROM files "
+                              "WHERE device = ?1 AND inode = ?2"},
+          std::pair{&upsert_, kUpsert},
+          std::pair{&touch_, "UPDATE files SET used = ?3 WHERE device = ?1 AND inode = ?2"}}) {
+        *statement = db_.prepare(sql);
+        if (!statement->valid())
+            return fail();
+    }
+    pruneOncePerDay();
+    return true;
+}
+
+void ScanCache::pruneOncePerDay()
+{
+    const std::int64_t today = Today();
+    if (db_.queryInteger("SELECT value FROM meta WHERE key = 'pruned'", 0) >= today)
+        return;
+    dropUnused(kPruneAfterDays, kMaxEntries);
+    db_.execute(
+        ("INSERT OR REPLACE INTO meta VALUES('pruned', " + std::to_string(today) + ")").c_str());
+}
+
+std::string ScanCache::problem() const
+{
+    const std::lock_guard lock(mutex_);
+    return problem_;
+}
+
+void ScanCache::stop(const std::string& what)
+{
+    if (problem_.empty())
+        problem_ = path_ + ": " + what + ": " + db_.lastError();
+    if (IsDamage(db_.lastCode())) {
+        select_ = {};
+        upsert_ = {};
+        touch_ = {};
+        db_.close();
+        SetAside(path_);
+    }
+}
+
+std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
+{
+    std::vector<CachedFile> found(stamps.size());
+    const std::lock_guard lock(mutex_);
+    if (!usable())
+        return found;
+    // In key order the lookups walk the tree's pages once.
+    std::vector<std::size_t> order(stamps.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(stamps[a].device, stamps[a].number) <
+               std::tie(stamps[b].device, stamps[b].number);
+    });
+    const std::int64_t today = Today();
+    std::vector<std::size_t> toTouch;
+    if (db_.execute("BEGIN") != SQLITE_OK) {
+        stop("cannot read");
+        return found;
+    }
+    for (const std::size_t i : order) {
+        const FileStamp& stamp = stamps[i];
+        if (!stamp.known())
+            continue;
+        BindKey(select_, stamp);
+        const int code = select_.step();
+        if (code == SQLITE_ROW && select_.integer(0) == AsColumn(stamp.size) &&
+            select_.integer(1) == stamp.lastWriteNs && select_.integer(5) == stamp.birthNs) {
+            CachedFile& file = found[i];
+            file.firstKnown = !select_.isNull(3);
+            file.firstChunk = static_cast<std::uint64_t>(select_.integer(3));
+            const std::string_view whole = select_.blob(4);
+            if (whole.size() == 16) {
+                file.wholeKnown = true;
+                std::memcpy(&file.whole.low, whole.data(), 8);
+                std::memcpy(&file.whole.high, whole.data() + 8, 8);
+            }
+            if (select_.integer(2) < today - kTouchAfterDays)
+                toTouch.push_back(i);
+        }
+        select_.reset();
+        if (code != SQLITE_ROW && code != SQLITE_DONE) {
+            db_.execute("ROLLBACK");
+            stop("cannot read");
+            return std::vector<CachedFile>(stamps.size());
+        }
+    }
+    db_.execute("COMMIT");
+    if (toTouch.empty() || db_.execute("BEGIN IMMEDIATE") != SQLITE_OK)
+        return found; // marking entries used can wait for another run
+    for (const std::size_t i : toTouch) {
+        BindKey(touch_, stamps[i]);
+        touch_.bind(3, today);
+        touch_.step();
+        touch_.reset();
+    }
+    if (db_.execute("COMMIT") != SQLITE_OK)
+        db_.execute("ROLLBACK");
+    return found;
+}
+
+void ScanCache::write(const std::vector<CacheWrite>& writes)
+{
+    const std::lock_guard lock(mutex_);
+    if (!usable() || writes.empty())
+        return;
+    // Waits for another program's write up to the busy timeout.
+    if (db_.execute("BEGIN IMMEDIATE") != SQLITE_OK) {
+        if ((db_.lastCode() & 0xff) != SQLITE_BUSY)
+            stop("cannot write");
+        return; // still busy: these entries are read again next time
+    }
+    const std::int64_t today = Today();
+    for (const CacheWrite& write : writes) {
+        BindKey(upsert_, write.stamp);
+        upsert_.bind(3, AsColumn(write.stamp.size));
+        upsert_.bind(4, write.stamp.lastWriteNs);
+        upsert_.bind(5, today);
+        upsert_.bind(8, write.stamp.birthNs);
+        if (write.values.firstKnown)
+            upsert_.bind(6, AsColumn(write.values.firstChunk));
+        else
+            upsert_.bindNull(6);
+        if (write.values.wholeKnown)
+            BindHash(upsert_, 7, write.values.whole);
+        else
+            upsert_.bindNull(7);
+        const int code = upsert_.step();
+        upsert_.reset();
+        if (code != SQLITE_DONE) {
+            db_.execute("ROLLBACK");
+            stop("cannot write");
+            return;
+        }
+    }
+    if (db_.execute("COMMIT") != SQLITE_OK) {
+        db_.execute("ROLLBACK");
+        stop("cannot write");
+    }
+}
+
+CacheStats ScanCache::stats()
+{
+    const std::lock_guard lock(mutex_);
+    CacheStats stats;
+    if (db_.isOpen())
+        stats.entries =
+            static_cast<std::uint64_t>(db_.queryInteger("SELECT count(*) FROM files", 0));
+    stats.bytes = FileBytes(path_) + FileBytes(path_ + "-wal");
+    return stats;
+}
+
+bool ScanCache::clear()
+{
+    const std::lock_guard lock(mutex_);
+    if (!usable())
+        return false;
+    if (db_.execute("DELETE FROM files") != SQLITE_OK || db_.execute("VACUUM") != SQLITE_OK ||
+        db_.execute("PRAGMA wal_checkpoint(TRUNCATE)") != SQLITE_OK) {
+        stop("cannot empty");
+        return false;
+    }
+    return true;
+}
+
+std::uint64_t ScanCache::prune(int days, std::uint64_t maxEntries)
+{
+    const std::lock_guard lock(mutex_);
+    return dropUnused(days, maxEntries);
+}
+
+std::uint64_t ScanCache::dropUnused(int days, std::uint64_t maxEntries)
+{
+    if (!db_.isOpen())
+        return 0;
+    const std::int64_t before = db_.queryInteger("SELECT count(*) FROM files", 0);
+    const std::string oldest = "DELETE FROM files WHERE used < " + std::to_string(Today() - days);
+    // Beyond the cap, the entries used longest ago go first.
+    const std::string overCap =
+        "DELETE FROM files WHERE (device, inode) IN (SELECT device, inode "
+        "FROM files ORDER BY used LIMIT max(0, (SELECT count(*) FROM files) - " +
+        std::to_string(maxEntries) + "))";
+    if (db_.execute(oldest.c_str()) != SQLITE_OK || db_.execute(overCap.c_str()) != SQLITE_OK)
+        return 0;
+    return static_cast<std::uint64_t>(before - db_.queryInteger("SELECT count(*) FROM files", 0));
+}
+
+} // namespace quorvex::cache

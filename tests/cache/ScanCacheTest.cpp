@@ -1,0 +1,153 @@
+// The scan cache as a store: entries count only for the size and time they were made
+// for, a damaged or foreign file is set aside and made anew, two users of one file
+// both get their writes in, and a place where no cache can be made is told.
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "cache/CacheRun.h"
+#include "cache/ScanCache.h"
+#include "support/TempTree.h"
+
+using namespace quorvex;
+using namespace quorvex::cache;
+
+namespace {
+
+constexpr std::int64_t kLongAgoNs = 1'600'000'000'000'000'000; // 2020
+
+FileStamp Stamp(std::uint64_t number, std::uint64_t size = 10, std::int64_t time = kLongAgoNs)
+{
+    return {7, number, size, time};
+}
+
+CachedFile Whole(std::uint64_t low)
+{
+    CachedFile file;
+    file.wholeKnown = true;
+    file.whole = {low, ~low};
+    return file;
+}
+
+std::unique_ptr<ScanCache> OpenAt(const std::string& path)
+{
+    std::string problem;
+    auto cache = ScanCache::Open(path, problem);
+    EXPECT_TRUE(cache) << problem;
+    return cache;
+}
+
+} // namespace
+
+TEST(ScanCacheTest, EntriesCountOnlyForTheSizeAndTimeTheyWereMadeFor)
+{
+    test::TempTree t;
+    auto cache = OpenAt(t.path("c/cache.sqlite"));
+    CachedFile first;
+    first.firstKnown = true;
+    first.firstChunk = 42;
+    cache->write({{Stamp(1), first}, {Stamp(2), Whole(5)}});
+    cache->write({{Stamp(1), Whole(9)}}); // adds to the entry of the same file
+
+    // Another size, time or birth (a new file that took a removed one's number).
+    const auto found =
+        cache->lookup({Stamp(1), Stamp(2), Stamp(2, 11), Stamp(2, 10, kLongAgoNs + 1),
+                       FileStamp{7, 2, 10, kLongAgoNs, 1}, Stamp(3), FileStamp{}});
+    EXPECT_TRUE(found[0].firstKnown && found[0].wholeKnown);
+    EXPECT_EQ(found[0].firstChunk, 42u);
+    EXPECT_EQ(found[0].whole, Whole(9).whole);
+    EXPECT_EQ(found[1].whole, Whole(5).whole);
+    for (std::size_t i = 2; i < found.size(); ++i)
+        EXPECT_FALSE(found[i].firstKnown || found[i].wholeKnown) << i;
+
+    // A file rewritten to another time replaces its entry whole: the old whole hash
+    // must not survive beside the new first chunk.
+    CachedFile rewritten;
+    rewritten.firstKnown = true;
+    rewritten.firstChunk = 43;
+    cache->write({{Stamp(1, 10, kLongAgoNs + 5), rewritten}});
+    const auto after = cache->lookup({Stamp(1, 10, kLongAgoNs + 5), Stamp(1)});
+    EXPECT_TRUE(after[0].firstKnown);
+    EXPECT_FALSE(after[0].wholeKnown);
+    EXPECT_FALSE(after[1].firstKnown);
+
+    // Only the owner may read it: it holds what lies in the user's folders.
+    struct stat status;
+    ASSERT_EQ(::stat(t.path("c").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat(t.path("c/cache.sqlite").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+TEST(ScanCacheTest, ADamagedFileIsKeptAsideAndTheCacheMadeAnew)
+{
+    test::TempTree t;
+    const std::string path = t.file("cache.sqlite", std::string(8192, 'x'));
+    auto cache = OpenAt(path);
+    cache->write({{Stamp(1), Whole(1)}});
+    EXPECT_TRUE(cache->lookup({Stamp(1)})[0].wholeKnown);
+    EXPECT_TRUE(std::filesystem::exists(path + ".damaged-1"));
+    EXPECT_TRUE(cache->problem().empty());
+}
+
+TEST(ScanCacheTest, APlaceWhereNoCacheCanBeMadeIsTold)
+{
+    test::TempTree t;
+    t.file("file");
+    std::string problem;
+    EXPECT_FALSE(ScanCache::Open(t.path("file/cache.sqlite"), problem));
+    EXPECT_NE(problem.find("file"), std::string::npos) << problem;
+}
+
+TEST(ScanCacheTest, TwoProgramsWritingOneCacheBothKeepTheirEntries)
+{
+    test::TempTree t;
+    auto one = OpenAt(t.path("cache.sqlite"));
+    auto two = OpenAt(t.path("cache.sqlite"));
+    constexpr std::uint64_t kEach = 3000;
+    auto fill = [](ScanCache& cache, std::uint64_t base) {
+        CacheRun run(&cache);
+        for (std::uint64_t i = 0; i < kEach; ++i)
+            run.store(Stamp(base + i), Whole(base + i));
+    };
+    std::thread a(fill, std::ref(*one), 0);
+    std::thread b(fill, std::ref(*two), kEach);
+    a.join();
+    b.join();
+    std::vector<FileStamp> stamps;
+    for (std::uint64_t i = 0; i < 2 * kEach; ++i)
+        stamps.push_back(Stamp(i));
+    const auto found = one->lookup(stamps);
+    EXPECT_EQ(std::count_if(found.begin(), found.end(), [](auto& f) { return f.wholeKnown; }),
+              static_cast<std::ptrdiff_t>(2 * kEach));
+    EXPECT_TRUE(one->problem().empty() && two->problem().empty());
+    EXPECT_EQ(one->stats().entries, 2 * kEach);
+}
+
+TEST(ScanCacheTest, RecentFilesAreNotKeptAndPruningAndClearingDropEntries)
+{
+    test::TempTree t;
+    auto cache = OpenAt(t.path("cache.sqlite"));
+    {
+        CacheRun run(cache.get());
+        run.store(Stamp(1), Whole(1));
+        // Written a moment ago: a second write within the same tick of the file's
+        // clock could leave its time as it is.
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        run.store(Stamp(2, 10, std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),
+                  Whole(2));
+    }
+    EXPECT_EQ(cache->stats().entries, 1u);
+    EXPECT_EQ(cache->prune(kPruneAfterDays, kMaxEntries), 0u);
+    cache->write({{Stamp(3), Whole(3)}, {Stamp(4), Whole(4)}});
+    EXPECT_EQ(cache->prune(kPruneAfterDays, 2), 1u); // beyond the cap
+    EXPECT_EQ(cache->prune(-1, kMaxEntries), 2u);    // all used before tomorrow
+    cache->write({{Stamp(5), Whole(5)}});
+    EXPECT_TRUE(cache->clear());
+    EXPECT_EQ(cache->stats().entries, 0u);
+}
