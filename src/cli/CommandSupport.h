@@ -1,11 +1,12 @@
 #pragma once
 // Pieces every subcommand shares: the filter settings the common options stand for,
-// and writing the finished result.
+// reading a list opened with --load, and writing the finished result.
 
 #include <cstdint>
 #include <optional>
 
 #include "cli/CliOptions.h"
+#include "common/DiskCheck.h"
 #include "common/Filters.h"
 #include "common/ResultWriter.h"
 
@@ -19,6 +20,15 @@ inline constexpr std::uint64_t kMaskFileLimit = std::uint64_t{1} << 20;
 // message on standard error) when the mask file cannot be read or is larger than
 // kMaskFileLimit.
 std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
+
+// The bytes of the --load FILE; nullopt (after a message on standard error) when it
+// cannot be read.
+std::optional<std::string> ReadLoadedList(const CliOptions& options);
+// Names the --load FILE and what is wrong with it on standard error; kExitRefused.
+int RefuseLoadedList(const CliOptions& options, const std::string& error);
+// Names a row of an opened list that is not as listed on standard error
+// ("quorvex-cli: PATH: vanished since the list was saved"); true when it named one.
+bool ReportNotAsListed(const std::string& path, DiskCheck check);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

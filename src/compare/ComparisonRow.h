@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/DiskCheck.h"
 #include "compare/ComparisonWords.h"
 
 namespace quorvex {
@@ -76,6 +77,7 @@ public:
 
     std::int32_t iconIndex = -1;
     std::int32_t overlayIndex = -1;
+    DiskCheck check = DiskCheck::AsListed; // of a row opened from a saved list
 
 private:
     std::uint64_t nameOffset_;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DiskCheck.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -44,6 +45,7 @@ struct TDupRecord
     std::int8_t band = kBandEmpty; // -1 empty, 0 or 1
     std::int8_t OverlayIndex = -1;
     RowState state = RowState::AsFound;
+    DiskCheck check = DiskCheck::AsListed; // of a row opened from a saved list
 };
 
 class DupList
