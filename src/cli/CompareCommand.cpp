@@ -32,7 +32,7 @@ int WriteLoadedComparison(const CliOptions& options, ComparisonEngine& engine)
         const bool sideB = !row.hasA();
         const std::string path =
             rows.entryPath(row, sideB ? engine.RootB() : engine.RootA(), rows.sideName(row, sideB));
-        notAsListed += ReportNotAsListed(path, row.check) ? 1 : 0;
+        notAsListed += ReportNotAsListed(path, row.check()) ? 1 : 0;
     }
     return WriteResult(ComparisonTable(engine, words), options, notAsListed);
 }

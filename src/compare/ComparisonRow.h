@@ -71,13 +71,16 @@ public:
     // relation cells 1 to 3 become empty.
     void markSideGone(bool sideB);
 
+    // How a row opened from a saved list stands against the disk.
+    DiskCheck check() const { return check_; }
+    void setCheck(DiskCheck check) { check_ = check; }
+
     // Shown with the hidden entry's faded icon: A's entry is hidden.
     bool hidden() const { return hidden_; }
     void setHidden(bool hidden) { hidden_ = hidden; }
 
     std::int32_t iconIndex = -1;
     std::int32_t overlayIndex = -1;
-    DiskCheck check = DiskCheck::AsListed; // of a row opened from a saved list
 
 private:
     std::uint64_t nameOffset_;
@@ -92,6 +95,7 @@ private:
     Relation size_ : 2 = Relation::None;
     Relation time_ : 2 = Relation::None;
     ContentCell content_ : 2 = ContentCell::Empty;
+    DiskCheck check_ : 2 = DiskCheck::AsListed;
     std::int16_t percent_ = -1;
 };
 

@@ -112,11 +112,12 @@ std::string addRecord(const std::vector<std::string>& cells, std::size_t row, Du
     std::uint64_t percent = 0;
     if (content.empty())
         record.content = kContentNotJudged;
-    else if (content.ends_with('%') &&
-             ReadDecimal(std::string_view(content).substr(0, content.size() - 1), 100, percent))
+    else if (!content.ends_with('%'))
+        record.content = kContentReference;
+    else if (ReadDecimal(std::string_view(content).substr(0, content.size() - 1), 100, percent))
         record.content = static_cast<std::int8_t>(percent);
     else
-        record.content = kContentReference;
+        return rowError(row, kNames[Content], content);
 
     // Each cell must come out of the record as it went in: the list then writes the
     // same text again.

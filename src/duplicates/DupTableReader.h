@@ -19,7 +19,7 @@ namespace quorvex {
 
 // Replaces `list` with the rows of `text`; an empty text on success, else what is
 // wrong (and `list` is empty). The content cell of a group's reference row may hold
-// any word besides a percentage, so that a list saved in either language opens.
+// any word that does not end in "%", so that a list saved in either language opens.
 std::string ReadDupTable(std::string_view text, DupList& list);
 
 // What acting on a reopened list needs of its search: the folders of its rows (a
