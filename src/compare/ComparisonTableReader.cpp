@@ -216,8 +216,8 @@ std::string ReadComparisonTable(std::string_view text, std::string_view pathA,
     const std::string rootA = fileMode ? FileComparisonRoot(pathA) : std::string(pathA);
     const std::string rootB = fileMode ? FileComparisonRoot(pathB) : std::string(pathB);
     for (ComparisonRow& row : list.records())
-        row.check =
-            checkable ? checkOnDisk(list, row, fileMode, rootA, rootB, words) : DiskCheck::Vanished;
+        row.setCheck(checkable ? checkOnDisk(list, row, fileMode, rootA, rootB, words)
+                               : DiskCheck::Vanished);
     engine.adoptOpenedList(std::move(list), rootA, rootB, columns[0], columns[1],
                            header == words.contentHeader ? -1 : static_cast<int>(average));
     return {};
