@@ -71,7 +71,7 @@ std::optional<PlannedAction> ComparisonTrashItem(const ComparisonList& rows,
                                                  const std::string& rootA, const std::string& rootB)
 {
     std::string path = ComparisonItemPath(rows, row, clickedSide, rootA, rootB);
-    if (path.empty())
+    if (path.empty() || row->check() != DiskCheck::AsListed)
         return std::nullopt;
     const bool folder = !rows.isFileRow(*row);
     if (!(folder ? platform::IsExistingFolder(path) : platform::IsExistingFile(path)))
