@@ -7,6 +7,19 @@ namespace quorvex {
 
 namespace {
 
+// Appends what the escape "\c" stands for when `c` is one of `escapes`; false when
+// it is not.
+bool unescape(char c, std::string_view escapes, std::string& out)
+{
+    static constexpr std::string_view kLetters = "tnrbf";
+    static constexpr char kControls[] = {'\t', '\n', '\r', '\b', '\f'};
+    if (escapes.find(c) == std::string_view::npos)
+        return false;
+    const std::size_t control = kLetters.find(c);
+    out += control == std::string_view::npos ? c : kControls[control];
+    return true;
+}
+
 // ---- TSV ----
 
 // One TSV field with its escapes undone; false when it holds a backslash that
@@ -23,24 +36,8 @@ bool unescapeTsvField(std::string_view field, std::string& out)
             out += c;
             continue;
         }
-        if (++i == field.size())
+        if (++i == field.size() || !unescape(field[i], "tnr\\", out))
             return false;
-        switch (field[i]) {
-        case 't':
-            out += '\t';
-            break;
-        case 'n':
-            out += '\n';
-            break;
-        case 'r':
-            out += '\r';
-            break;
-        case '\\':
-            out += '\\';
-            break;
-        default:
-            return false;
-        }
     }
     return true;
 }
@@ -332,34 +329,8 @@ private:
             if (++pos_ == text_.size())
                 return false;
             const char escape = text_[pos_++];
-            switch (escape) {
-            case '"':
-            case '\\':
-            case '/':
-                out += escape;
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'u':
-                if (!readUnicodeEscape(out))
-                    return false;
-                break;
-            default:
+            if (escape == 'u' ? !readUnicodeEscape(out) : !unescape(escape, "tnrbf\"\\/", out))
                 return false;
-            }
         }
         return false;
     }

@@ -220,12 +220,7 @@ void ComparePage::StartComparison()
     const quorvex::ComparisonOutcome outcome =
         engine_.StartComparison(PathA->path(), PathB->path(), CheckBox3->isChecked());
     if (outcome.carriedOut) {
-        services_.paths.icons().clearIconCache();
-        model_->setCaption(0, ShownText(engine_.captionA()));
-        model_->setCaption(1, ShownText(engine_.captionB()));
-        model_->setCaption(5, ShownText(engine_.contentHeader(model_->words())));
-        model_->showRows();
-        sort_.clearMarker(*ListView2);
+        showComparison();
         PathA->AddToHistory(pathA);
         PathB->AddToHistory(pathB);
         progress_.finish();
@@ -234,18 +229,23 @@ void ComparePage::StartComparison()
         services_.dialogs.showWarning(&services_.window, RefusalWords::text(outcome.refusal));
 }
 
-OpenedList ComparePage::openList(std::string_view text)
+void ComparePage::showComparison()
 {
-    if (std::string error = quorvex::ReadComparisonTable(text, PathA->path(), PathB->path(),
-                                                         model_->words(), engine_);
-        !error.empty())
-        return {std::move(error)};
     services_.paths.icons().clearIconCache();
     model_->setCaption(0, ShownText(engine_.captionA()));
     model_->setCaption(1, ShownText(engine_.captionB()));
     model_->setCaption(5, ShownText(engine_.contentHeader(model_->words())));
     model_->showRows();
     sort_.clearMarker(*ListView2);
+}
+
+OpenedList ComparePage::openList(std::string_view text)
+{
+    if (std::string error = quorvex::ReadComparisonTable(text, PathA->path(), PathB->path(),
+                                                         model_->words(), engine_);
+        !error.empty())
+        return {std::move(error)};
+    showComparison();
     return {{},
             static_cast<std::size_t>(std::ranges::count_if(
                 engine_.rows().records(), [](const quorvex::ComparisonRow& row) {

@@ -69,6 +69,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The engine's rows as a run or an opened list left them, with their captions.
+    void showComparison();
     void buildTopBar();
     void buildList();
     void buildPopupMenu();
