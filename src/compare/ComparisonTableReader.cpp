@@ -6,6 +6,7 @@
 #include "common/SavedTable.h"
 #include "compare/PathCaption.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -45,7 +46,8 @@ std::optional<std::uint32_t> attributesOf(std::string_view letters)
         std::uint32_t bit = 1;
         while (bit != 0 && FormatAttributeText(bit) != letter)
             bit <<= 1;
-        if (bit == 0)
+        // Each letter once: a longer text is none that a row shows.
+        if (bit == 0 || (word & bit) != 0)
             return std::nullopt;
         word |= bit;
         letters = slash == std::string_view::npos ? std::string_view() : letters.substr(slash + 1);
@@ -109,15 +111,37 @@ std::string rowError(std::size_t row)
     return "row " + std::to_string(row + 1) + ": cells that no comparison row shows";
 }
 
-// Reads one row into `list`; false when its cells are not those of a row.
+// Whether `text` is a name or, with `path`, a relative path (ending in a separator
+// or not) below a root: no NUL, no empty, "." or ".." component, nothing absolute.
+bool staysBelowRoot(std::string_view text, bool path)
+{
+    if (text.find('\0') != std::string_view::npos)
+        return false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !platform::IsSeparatorAt(text, i))
+            continue;
+        const std::string_view part = text.substr(start, i - start);
+        const bool last = i == text.size();
+        if (!last && !path)
+            return false;
+        if ((part.empty() && !(last && path)) || part == "." || part == "..")
+            return false;
+        start = i + 1;
+    }
+    return platform::RootLength(text) == 0;
+}
+
+// Reads one row into `list`; false when its cells are not those of a row, or name
+// entries outside the roots.
 bool addRow(const std::vector<std::string>& fields, const ComparisonWords& words,
             ComparisonList& list)
 {
     const bool hasA = fields[0] != words.missing;
     const bool hasB = fields[1] != words.missing;
     const std::string& pathCell = fields[6];
-    if (pathCell.find('\0') != std::string::npos || fields[0].find('\0') != std::string::npos ||
-        fields[1].find('\0') != std::string::npos)
+    if (!staysBelowRoot(pathCell, true) || (hasA && !staysBelowRoot(fields[0], false)) ||
+        (hasB && !staysBelowRoot(fields[1], false)))
         return false;
     const std::vector<std::string>& cells = list.pathCells();
     const std::uint32_t cell = !cells.empty() && cells.back() == pathCell

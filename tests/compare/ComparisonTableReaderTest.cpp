@@ -122,6 +122,12 @@ TEST_F(ComparisonTableReaderTest, AListOfOtherPathsOrWithCellsNoRowShowsIsRefuse
         "row 1: cells that no comparison row shows");
     EXPECT_EQ(reopened("x\tx\t 同\t 同\t 同\t50%\t\t\n" + extras + "#header\t内容(%)\n", "A", "B"),
               "row 1: cells that no comparison row shows");
+    // Entries outside the roots.
+    for (const char* row : {"x\tx\t\t\t\t-----\t../\t\n", "x\tx\t\t\t\t-----\t/etc/\t\n",
+                            "x/../y\tなし\t\t\t\t\ta/\t\n"})
+        EXPECT_EQ(reopened(row + extras + "#header\t内容(%)\n", "A", "B"),
+                  "row 1: cells that no comparison row shows")
+            << row;
     EXPECT_EQ(reopened(extras + "#header\t101%\n", "A", "B"),
               "the content header \"101%\" is not one a comparison shows");
 }
