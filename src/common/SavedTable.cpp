@@ -66,7 +66,8 @@ std::string splitTsvLine(std::string_view line, std::size_t number,
 }
 
 std::string readTsv(std::string_view text, const std::vector<std::string>& fieldNames,
-                    const std::vector<SavedExtra>& extras, SavedTable& table)
+                    const std::vector<SavedExtra>& extras, const SavedRowReader& readRow,
+                    SavedTable& table)
 {
     if (!text.empty() && text.back() != '\n')
         return "the last line is incomplete (no line feed at its end)";
@@ -87,7 +88,8 @@ std::string readTsv(std::string_view text, const std::vector<std::string>& field
             if (fields.size() != fieldNames.size())
                 return lineError(i + 1, std::to_string(fields.size()) + " fields instead of " +
                                             std::to_string(fieldNames.size()));
-            table.rows.push_back(std::move(fields));
+            if (std::string error = readRow(i, fields); !error.empty())
+                return error;
             continue;
         }
         const SavedExtra& extra = extras[i - rowCount];
@@ -111,7 +113,8 @@ public:
     explicit JsonReader(std::string_view text) : text_(text) {}
 
     std::string read(const std::vector<std::string>& fieldNames,
-                     const std::vector<SavedExtra>& extras, SavedTable& table)
+                     const std::vector<SavedExtra>& extras, const SavedRowReader& readRow,
+                     SavedTable& table)
     {
         std::vector<bool> extraSeen(extras.size(), false);
         std::vector<std::vector<std::string>> extraValues(extras.size());
@@ -124,7 +127,7 @@ public:
                 return fail("a key and \":\"");
             if (key == "rows" && !rowsSeen) {
                 rowsSeen = true;
-                if (!readRows(fieldNames, table.rows))
+                if (!readRows(fieldNames, readRow))
                     return error_;
                 continue;
             }
@@ -186,21 +189,26 @@ private:
         return false;
     }
 
-    bool readRows(const std::vector<std::string>& fieldNames,
-                  std::vector<std::vector<std::string>>& rows)
+    bool readRows(const std::vector<std::string>& fieldNames, const SavedRowReader& readRow)
     {
         if (!take('['))
             return failed("the array of rows");
         if (take(']'))
             return true;
+        std::vector<std::string> fields;
+        std::size_t row = 0;
         do {
-            if (!readRow(fieldNames, rows.emplace_back()))
+            if (!readFields(fieldNames, fields))
                 return false;
+            if (std::string error = readRow(row++, fields); !error.empty()) {
+                error_ = std::move(error);
+                return false;
+            }
         } while (take(','));
         return take(']') || failed("\",\" or \"]\"");
     }
 
-    bool readRow(const std::vector<std::string>& fieldNames, std::vector<std::string>& row)
+    bool readFields(const std::vector<std::string>& fieldNames, std::vector<std::string>& row)
     {
         row.assign(fieldNames.size(), std::string());
         std::vector<bool> seen(fieldNames.size(), false);
@@ -359,22 +367,29 @@ bool ReadDecimal(std::string_view text, std::uint64_t limit, std::uint64_t& valu
 }
 
 std::string ReadSavedTable(std::string_view text, const std::vector<std::string>& fieldNames,
-                           const std::vector<SavedExtra>& extras, SavedTable& table)
+                           const std::vector<SavedExtra>& extras, const SavedRowReader& readRow,
+                           SavedTable& table)
 {
     table = {};
     if (text.starts_with("\xEF\xBB\xBF"))
         return "a list saved as CSV cannot be opened again; save it as TSV";
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || text[first] != '{')
-        return readTsv(text, fieldNames, extras, table);
-    // A TSV list whose first name begins with "{" is read as TSV when it is no JSON.
-    const std::string jsonError = JsonReader(text).read(fieldNames, extras, table);
-    if (jsonError.empty())
-        return {};
+        return readTsv(text, fieldNames, extras, readRow, table);
+    // A TSV list whose first name begins with "{" is read as TSV when it is no JSON;
+    // what the caller found wrong with a row of it ends the reading.
+    std::string rowError;
+    const SavedRowReader noting = [&](std::size_t row, std::vector<std::string>& fields) {
+        rowError = readRow(row, fields);
+        return rowError;
+    };
+    const std::string jsonError = JsonReader(text).read(fieldNames, extras, noting, table);
+    if (jsonError.empty() || !rowError.empty())
+        return jsonError;
     table = {};
-    const std::string tsvError = readTsv(text, fieldNames, extras, table);
-    if (tsvError.empty())
-        return {};
+    const std::string tsvError = readTsv(text, fieldNames, extras, noting, table);
+    if (tsvError.empty() || !rowError.empty())
+        return tsvError;
     table = {};
     return text.substr(first).starts_with("{\"rows\"") ? jsonError : tsvError;
 }

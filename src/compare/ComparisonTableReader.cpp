@@ -210,9 +210,16 @@ std::string ReadComparisonTable(std::string_view text, std::string_view pathA,
                                 ComparisonEngine& engine)
 {
     SavedTable table;
+    ComparisonList list;
     if (std::string error = ReadSavedTable(
             text, {"Name", "cell0", "cell1", "cell2", "cell3", "cell4", "cell5", "cell6"},
-            {{"#columns", 2}, {"#header", 1}}, table);
+            {{"#columns", 2}, {"#header", 1}},
+            [&](std::size_t row, std::vector<std::string>& fields) {
+                if (row == 0)
+                    list.clear();
+                return addRow(fields, words, list) ? std::string() : rowError(row);
+            },
+            table);
         !error.empty())
         return error;
     const std::vector<std::string>& columns = table.extras[0];
@@ -225,11 +232,6 @@ std::string ReadComparisonTable(std::string_view text, std::string_view pathA,
         !(header.ends_with('%') &&
           ReadDecimal(std::string_view(header).substr(0, header.size() - 1), 100, average)))
         return "the content header \"" + header + "\" is not one a comparison shows";
-
-    ComparisonList list;
-    for (std::size_t row = 0; row < table.rows.size(); ++row)
-        if (!addRow(table.rows[row], words, list))
-            return rowError(row);
 
     // The roots as a run over A and B takes them; when either is gone, or they are
     // no longer of one kind, no row can be checked.

@@ -162,10 +162,14 @@ std::string ReadDupTable(std::string_view text, DupList& list)
 {
     list.clear();
     SavedTable table;
-    std::string error = ReadSavedTable(
-        text, {"name", "content", "size", "date", "folder", "group", "band"}, {}, table);
-    for (std::size_t row = 0; error.empty() && row < table.rows.size(); ++row)
-        error = addRecord(table.rows[row], row, list);
+    const std::string error = ReadSavedTable(
+        text, {"name", "content", "size", "date", "folder", "group", "band"}, {},
+        [&list](std::size_t row, std::vector<std::string>& cells) {
+            if (row == 0)
+                list.clear();
+            return addRecord(cells, row, list);
+        },
+        table);
     if (!error.empty()) {
         list.clear();
         return error;

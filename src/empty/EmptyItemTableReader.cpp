@@ -33,23 +33,27 @@ std::string ReadEmptyItemTable(std::string_view text, EmptyItemList& list, std::
 {
     list.clear();
     SavedTable table;
-    if (std::string error =
-            ReadSavedTable(text, {"Name", "AttributeText", "Path"}, {{"#count", 1}}, table);
-        !error.empty())
+    const std::string error = ReadSavedTable(
+        text, {"Name", "AttributeText", "Path"}, {{"#count", 1}},
+        [&list](std::size_t row, std::vector<std::string>& cells) {
+            if (row == 0)
+                list.clear();
+            if (cells[2].empty() || cells[2].find('\0') != std::string::npos)
+                return "row " + std::to_string(row + 1) + ": the Path \"" + cells[2] +
+                       "\" names no item";
+            EmptyItemRecord& record = list.emplace_back();
+            record.Name = std::move(cells[0]);
+            record.AttributeText = std::move(cells[1]);
+            record.Path = std::move(cells[2]);
+            return std::string();
+        },
+        table);
+    if (!error.empty()) {
+        list.clear();
         return error;
-    for (std::size_t row = 0; row < table.rows.size(); ++row) {
-        std::vector<std::string>& cells = table.rows[row];
-        if (cells[2].empty() || cells[2].find('\0') != std::string::npos) {
-            list.clear();
-            return "row " + std::to_string(row + 1) + ": the Path \"" + cells[2] +
-                   "\" names no item";
-        }
-        EmptyItemRecord& record = list.emplace_back();
-        record.Name = std::move(cells[0]);
-        record.AttributeText = std::move(cells[1]);
-        record.Path = std::move(cells[2]);
-        record.check = checkOnDisk(record);
     }
+    for (EmptyItemRecord& record : list)
+        record.check = checkOnDisk(record);
     countText = std::move(table.extras[0][0]);
     return {};
 }

@@ -25,10 +25,26 @@ ResultWriter Writer(const std::vector<std::vector<std::string>>& rows)
     return writer;
 }
 
+// The rows of `text` into `rows` (empty again when reading starts over).
+std::string Read(const std::string& text, std::vector<std::vector<std::string>>& rows,
+                 SavedTable& table)
+{
+    return ReadSavedTable(
+        text, kFields, kExtras,
+        [&rows](std::size_t row, std::vector<std::string>& fields) {
+            if (row == 0)
+                rows.clear();
+            rows.push_back(fields);
+            return std::string();
+        },
+        table);
+}
+
 std::string ReadError(const std::string& text)
 {
+    std::vector<std::vector<std::string>> rows;
     SavedTable table;
-    return ReadSavedTable(text, kFields, kExtras, table);
+    return Read(text, rows, table);
 }
 
 } // namespace
@@ -43,16 +59,32 @@ TEST(SavedTable, EveryFieldComesBackByteForByteFromTsvAndJson)
     };
     for (OutputFormat format : {OutputFormat::Tsv, OutputFormat::Json}) {
         const std::string text = Writer(rows).render(format);
+        std::vector<std::vector<std::string>> read;
         SavedTable table;
-        ASSERT_EQ(ReadSavedTable(text, kFields, kExtras, table), "") << text;
+        ASSERT_EQ(Read(text, read, table), "") << text;
         EXPECT_EQ(table.format, format);
-        EXPECT_EQ(table.rows, rows);
+        EXPECT_EQ(read, rows);
         EXPECT_EQ(table.extras, (std::vector<std::vector<std::string>>{{"/.[a]", "/.[b]"}, {""}}));
     }
     // A list without rows is its extra lines alone.
+    std::vector<std::vector<std::string>> read;
     SavedTable table;
-    ASSERT_EQ(ReadSavedTable(Writer({}).render(OutputFormat::Tsv), kFields, kExtras, table), "");
-    EXPECT_TRUE(table.rows.empty());
+    ASSERT_EQ(Read(Writer({}).render(OutputFormat::Tsv), read, table), "");
+    EXPECT_TRUE(read.empty());
+
+    // What the caller finds wrong with a row ends the reading, in either form.
+    for (OutputFormat format : {OutputFormat::Tsv, OutputFormat::Json}) {
+        std::size_t seen = 0;
+        EXPECT_EQ(ReadSavedTable(
+                      Writer(rows).render(format), kFields, kExtras,
+                      [&seen](std::size_t row, std::vector<std::string>&) {
+                          ++seen;
+                          return row == 1 ? std::string("row 2: wrong") : std::string();
+                      },
+                      table),
+                  "row 2: wrong");
+        EXPECT_EQ(seen, 2u);
+    }
 }
 
 TEST(SavedTable, TextTheWriterCannotHaveWrittenIsRefusedWithWhereAndWhy)
