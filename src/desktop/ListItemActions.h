@@ -1,19 +1,20 @@
 #pragma once
 // The row actions the result lists share, and the popup menu that offers them:
 // open an item (double click), open the folder that holds it, select all rows, copy
-// the selected items to the clipboard as files, show an item's properties, and save
-// the whole list to a file. Deleting is the list's own (its item "削除(&D)" builds a
-// plan of the selected items, desktop/ActionPlanRun.h). A list tells the actions
-// only its item path per row and, for saving, its table; the selection and
-// select-all come from its view.
+// the selected items to the clipboard as files, show an item's properties, save the
+// whole list to a file, and open a saved one in its place. Deleting is the list's own
+// (its item "削除(&D)" builds a plan of the selected items, desktop/ActionPlanRun.h).
+// A list tells the actions only its item path per row and, for saving and opening,
+// its table and its reader; the selection and select-all come from its view.
 //
 //   ListItemActions* actions = new ListItemActions(*view, {owner, dialogs, images},
 //       [model](int row) { return model->RecordPath(row); },
 //       {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2", "MenuItem3",
 //        "SaveList2", "OpenList2"});
 //   actions->setListTable("検索結果.tsv", [page] { return quorvex::DupTable(page->list()); });
+//   actions->setListOpener([page](std::string_view text) { return page->openList(text); });
 //   connect(actions->Delete, &QAction::triggered, page, &Page::DeleteMenu1Click);
-//   actions->openWhenAsked(*view, [=] { actions->enableItems(rowSelected && !busy); });
+//   actions->openWhenAsked(*view, [=] { actions->enableItems(rowSelected && !busy, !busy); });
 
 #include "common/ResultWriter.h"
 #include "desktop/ListSaving.h"
