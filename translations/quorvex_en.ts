@@ -451,6 +451,17 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
 </context>
 <context>
+    <name>DiskCheckMarker</name>
+    <message>
+        <source> [なくなりました]</source>
+        <translation> [vanished]</translation>
+    </message>
+    <message>
+        <source> [変更されています]</source>
+        <translation> [changed]</translation>
+    </message>
+</context>
+<context>
     <name>DupListModel</name>
     <message>
         <source>名前</source>
@@ -594,6 +605,13 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <message>
         <source>選んだうち %1 個は、グループに残すファイルなのでそのままにします。</source>
         <translation>%1 of the chosen files stay, as the files their groups keep.</translation>
+    </message>
+    <message numerus="yes">
+        <source>選んだうち %n 個は、そのファイルかグループに残すファイルがリストのとおりでないので、そのままにします。</source>
+        <translation>
+            <numerusform>%n of the chosen files stays: it, or the file its group keeps, is no longer as listed.</numerusform>
+            <numerusform>%n of the chosen files stay: they, or the files their groups keep, are no longer as listed.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -834,6 +852,10 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
         <source>リストを保存…</source>
         <translation>Save list…</translation>
     </message>
+    <message>
+        <source>リストを開く…</source>
+        <translation>Open list…</translation>
+    </message>
 </context>
 <context>
     <name>ListSaving</name>
@@ -852,6 +874,31 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
         <translation>[ %1 ]
 
 The list could not be saved.</translation>
+    </message>
+    <message>
+        <source>リストを開く</source>
+        <translation>Open list</translation>
+    </message>
+    <message>
+        <source>保存したリスト|*.tsv;*.json|全てのファイル|*.*</source>
+        <translation>Saved lists|*.tsv;*.json|All files|*.*</translation>
+    </message>
+    <message>
+        <source>[ %1 ]
+
+リストを開けませんでした。
+%2</source>
+        <translation>[ %1 ]
+
+The list could not be opened.
+%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個の項目は、保存したときからなくなったか変わっています。印の付いた項目には何もしません。</source>
+        <translation>
+            <numerusform>%n item has vanished or changed since the list was saved. Nothing is done to marked items.</numerusform>
+            <numerusform>%n items have vanished or changed since the list was saved. Nothing is done to marked items.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -140,6 +140,11 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             if (!value)
                 return UsageError{"--masks needs a file"};
             options.masks = *value;
+        } else if (arg == "--load") {
+            const std::string* value = needValue("--load");
+            if (!value)
+                return UsageError{"--load needs a file"};
+            options.load = *value;
         } else if (arg == "--format") {
             const std::string* value = needValue("--format");
             if (!value || (*value != "tsv" && *value != "json"))
@@ -189,11 +194,17 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return UsageError{std::move(message), shape->name};
     };
     options.operands.assign(words.begin() + 1, words.end());
-    if (options.operands.size() < shape->operands ||
-        (!shape->moreOperands && options.operands.size() != shape->operands))
-        return misuse(std::string(shape->name) + " takes " +
-                      (shape->moreOperands ? "at least " : "") + std::to_string(shape->operands) +
-                      (shape->operands == 1 ? " path, not " : " paths, not ") +
+    if (options.load && shape->name == std::string_view("cache"))
+        return misuse("--load goes with compare, dups, identical and empty");
+    // A list opened from a file takes no searched paths; a comparison's A and B name
+    // the roots its rows are checked under.
+    const std::size_t operands = options.load && !shape->takesContent ? 0 : shape->operands;
+    const bool moreOperands = shape->moreOperands && !options.load;
+    if (options.operands.size() < operands ||
+        (!moreOperands && options.operands.size() != operands))
+        return misuse(std::string(shape->name) + (options.load ? " --load FILE" : "") + " takes " +
+                      (moreOperands ? "at least " : "") + std::to_string(operands) +
+                      (operands == 1 ? " path, not " : " paths, not ") +
                       std::to_string(options.operands.size()));
     const bool actionOptions = options.act || keepGiven || options.dryRun;
     if (actionOptions && !shape->takesActions)
@@ -213,6 +224,11 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return misuse("cache takes stats, clear or prune");
     if (options.exclude && !options.masks)
         return misuse("--exclude goes with --masks");
+    const bool searchOptions = options.hidden || options.system || options.masks ||
+                               options.content || thresholdGiven || threadsGiven ||
+                               options.noCache;
+    if (options.load && searchOptions)
+        return misuse("--load opens a list: the options of a search do not go with it");
     return options;
 }
 

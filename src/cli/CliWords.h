@@ -32,6 +32,10 @@ const ComparisonWords& ComparisonCellWords();
 // The content cell of a duplicate group's reference row.
 inline constexpr std::string_view kReferenceWord = "基準";
 
+// Why a row of an opened list, or its group's kept file, is not acted on.
+inline constexpr std::string_view kNotAsListedWords =
+    "it, or the file of its group that stays, is not as the list says";
+
 // The empty-item count: "12 個".
 std::string ItemCountWords(std::size_t count);
 

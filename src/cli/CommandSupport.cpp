@@ -61,6 +61,30 @@ void TellCacheProblem(const cache::ScanCache* cache)
         TellCacheUnused(cache->problem());
 }
 
+std::optional<std::string> ReadLoadedList(const CliOptions& options)
+{
+    std::optional<std::string> bytes = platform::ReadWholeFile(*options.load);
+    if (!bytes)
+        std::fprintf(stderr, "quorvex-cli: cannot read %s: %s\n", options.load->c_str(),
+                     platform::LastFailureText().c_str());
+    return bytes;
+}
+
+int RefuseLoadedList(const CliOptions& options, const std::string& error)
+{
+    std::fprintf(stderr, "quorvex-cli: %s: %s\n", options.load->c_str(), error.c_str());
+    return kExitRefused;
+}
+
+bool ReportNotAsListed(const std::string& path, DiskCheck check)
+{
+    if (check == DiskCheck::AsListed)
+        return false;
+    std::fprintf(stderr, "quorvex-cli: %s: %s since the list was saved\n", path.c_str(),
+                 check == DiskCheck::Vanished ? "vanished" : "changed");
+    return true;
+}
+
 int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount)
 {
     if (writer.write(options.format))

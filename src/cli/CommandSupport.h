@@ -1,6 +1,6 @@
 #pragma once
 // Pieces every subcommand shares: the filter settings the common options stand for,
-// and writing the finished result.
+// reading a list opened with --load, and writing the finished result.
 
 #include <cstdint>
 #include <memory>
@@ -8,6 +8,7 @@
 
 #include "cache/ScanCache.h"
 #include "cli/CliOptions.h"
+#include "common/DiskCheck.h"
 #include "common/Filters.h"
 #include "common/ResultWriter.h"
 
@@ -27,6 +28,14 @@ std::optional<FilterSettings> FiltersFromOptions(const CliOptions& options);
 std::unique_ptr<cache::ScanCache> OpenCacheForSearch(const CliOptions& options);
 // Says on standard error why the cache stopped being used during the search, if it did.
 void TellCacheProblem(const cache::ScanCache* cache);
+// The bytes of the --load FILE; nullopt (after a message on standard error) when it
+// cannot be read.
+std::optional<std::string> ReadLoadedList(const CliOptions& options);
+// Names the --load FILE and what is wrong with it on standard error; kExitRefused.
+int RefuseLoadedList(const CliOptions& options, const std::string& error);
+// Names a row of an opened list that is not as listed on standard error
+// ("quorvex-cli: PATH: vanished since the list was saved"); true when it named one.
+bool ReportNotAsListed(const std::string& path, DiskCheck check);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

@@ -1,6 +1,7 @@
 // quorvex-cli dups FOLDER... / identical FILE FOLDER: the duplicate and identical-file
-// searches, rows as the desktop list holds them after the search; with --act, the
-// plan for the files that do not stay, printed (--dry-run) or carried out.
+// searches, rows as the desktop list holds them after the search (or, with --load
+// FILE, a saved list of them); with --act, the plan for the files that do not stay,
+// printed (--dry-run) or carried out.
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "duplicates/DupActions.h"
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupTable.h"
+#include "duplicates/DupTableReader.h"
 #include "platform/AppPaths.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
@@ -33,22 +35,24 @@ int Refuse(const std::string& text)
 
 // --keep under=DIR in the spelling of the list's folders: the searched folder that
 // holds DIR, followed by DIR's path below it. Empty when no searched folder holds it.
-std::string KeepFolderAsListed(const CliOptions& options)
+std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std::string>& folders)
 {
     const std::string wanted =
         platform::WithTrailingSeparator(platform::CanonicalPath(options.keepFolder));
-    for (const std::string& operand : options.operands) {
-        const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(operand));
+    for (const std::string& folder : folders) {
+        const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(folder));
         if (wanted.starts_with(root))
-            return platform::WithTrailingSeparator(operand) + wanted.substr(root.size());
+            return platform::WithTrailingSeparator(folder) + wanted.substr(root.size());
     }
     return {};
 }
 
-// What the actions refuse before anything is searched; empty when nothing.
-std::string ActionOptionsRefusal(const CliOptions& options, std::string& keepFolder)
+// What the actions refuse for a result found at `threshold` in `folders`; empty
+// when nothing.
+std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
+                                 const std::vector<std::string>& folders, std::string& keepFolder)
 {
-    if (const InputRefusal refusal = ActionRefusal(*options.act, options.threshold))
+    if (const InputRefusal refusal = ActionRefusal(*options.act, threshold))
         return RefusalWords(refusal);
     if (*options.act == ActionKind::Move) {
         const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
@@ -58,11 +62,27 @@ std::string ActionOptionsRefusal(const CliOptions& options, std::string& keepFol
     if (options.keep == KeepRule::UnderFolder) {
         if (!platform::IsExistingFolder(options.keepFolder))
             return RefusalWords({RefusalReason::UnknownFolder, options.keepFolder});
-        keepFolder = KeepFolderAsListed(options);
+        keepFolder = KeepFolderAsListed(options, folders);
         if (keepFolder.empty())
             return "フォルダ [ " + options.keepFolder + " ]\n\n検索するフォルダの中にありません。";
     }
     return {};
+}
+
+// dups|identical --load FILE: the saved list into `list`, each row checked against
+// the disk; without --act each row not as listed is named on standard error and
+// counted in `unreadCount`. kExitOk, or the status to end with.
+int LoadList(const CliOptions& options, DupList& list, std::size_t& unreadCount)
+{
+    const std::optional<std::string> text = ReadLoadedList(options);
+    if (!text)
+        return kExitFailure;
+    if (std::string error = ReadDupTable(*text, list); !error.empty())
+        return RefuseLoadedList(options, error);
+    if (!options.act)
+        for (const TDupRecord& record : list.records())
+            unreadCount += ReportNotAsListed(list.RecordPath(record), record.check) ? 1 : 0;
+    return kExitOk;
 }
 
 // Carries the plan out; each item not done is named on standard error. Returns how many.
@@ -93,9 +113,16 @@ int RunDupsCommand(const CliOptions& options)
     const std::optional<FilterSettings> filters = FiltersFromOptions(options);
     if (!filters)
         return kExitFailure;
+    const bool identical = options.command == "identical";
+    const std::string fileText =
+        identical && !options.load ? options.operands.at(0) : std::string();
+    const std::vector<std::string> folders(
+        options.operands.begin() + (identical && !options.load ? 1 : 0), options.operands.end());
     std::string keepFolder;
-    if (options.act) {
-        if (std::string refusal = ActionOptionsRefusal(options, keepFolder); !refusal.empty())
+    if (options.act && !options.load) {
+        if (std::string refusal =
+                ActionOptionsRefusal(options, options.threshold, folders, keepFolder);
+            !refusal.empty())
             return Refuse(refusal);
     }
     // What a killed run left goes before the search, which would list it.
@@ -104,12 +131,8 @@ int RunDupsCommand(const CliOptions& options)
         acting ? ActionJournalFolder(platform::UserDataDir()) : std::string();
     if (acting)
         platform::RemoveLeftoversOfRuns(journalFolder);
-    const bool identical = options.command == "identical";
-    const std::string fileText = identical ? options.operands.at(0) : std::string();
-    const std::vector<std::string> folders(options.operands.begin() + (identical ? 1 : 0),
-                                           options.operands.end());
     // An empty FILE would make the desktop program's duplicate search of it.
-    if (identical && fileText.empty()) {
+    if (identical && !options.load && fileText.empty()) {
         std::fprintf(stderr, "%s\n", RefusalWords({RefusalReason::UnknownFile, fileText}).c_str());
         return kExitRefused;
     }
@@ -117,20 +140,32 @@ int RunDupsCommand(const CliOptions& options)
     DupList list;
     DupSearchRun run;
     std::size_t unreadCount = 0;
-    const std::unique_ptr<cache::ScanCache> cache = OpenCacheForSearch(options);
-    {
-        TerminalProgress progress(options.progress);
-        DupSearchParams params{*filters, options.threshold, progress};
-        params.threads = options.threads;
-        params.cache = cache.get();
-        run = StartDupSearch(fileText, folders, params, list);
-        unreadCount = progress.unreadCount();
+    if (options.load) {
+        if (const int status = LoadList(options, list, unreadCount); status != kExitOk)
+            return status;
+        run.scope = ReopenedScope(list);
+        if (options.act) {
+            if (std::string refusal = ActionOptionsRefusal(options, run.scope.threshold,
+                                                           run.scope.folders, keepFolder);
+                !refusal.empty())
+                return Refuse(refusal);
+        }
+    } else {
+        const std::unique_ptr<cache::ScanCache> cache = OpenCacheForSearch(options);
+        {
+            TerminalProgress progress(options.progress);
+            DupSearchParams params{*filters, options.threshold, progress};
+            params.threads = options.threads;
+            params.cache = cache.get();
+            run = StartDupSearch(fileText, folders, params, list);
+            unreadCount = progress.unreadCount();
+        }
+        TellCacheProblem(cache.get());
+        if (!run.ran)
+            return Refuse(RefusalWords(run.refusal));
+        if (run.targetUnreadable) // named on standard error by the run
+            return kExitRefused;
     }
-    TellCacheProblem(cache.get());
-    if (!run.ran)
-        return Refuse(RefusalWords(run.refusal));
-    if (run.targetUnreadable) // named on standard error by the run
-        return kExitRefused;
 
     int status;
     if (!options.act) {
@@ -141,6 +176,11 @@ int RunDupsCommand(const CliOptions& options)
                         options.moveFolder);
         if (planned.refusal)
             return Refuse(RefusalWords(planned.refusal));
+        for (std::size_t row : planned.notAsListed)
+            std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
+                         std::string(ActionWord(*options.act)).c_str(),
+                         list.RecordPath(list[row]).c_str(), kNotAsListedWords.data());
+        unreadCount += planned.notAsListed.size();
         if (options.dryRun) {
             status = WriteResult(PlanTable(planned.plan), options, unreadCount);
         } else {

@@ -136,6 +136,11 @@ constexpr const char* kCommonOptions =
     "  --exclude          with --masks: leave out the files the masks match instead\n"
     "  --format tsv|json  output form (default tsv)\n"
     "  --progress         a progress bar on standard error when it is a terminal\n"
+    "  --load FILE        search nothing: print the list saved in FILE (TSV or JSON)\n"
+    "                     as a run prints it, each row checked against the disk; a\n"
+    "                     file vanished or changed since is named on standard error\n"
+    "                     and never acted on; compare takes A and B again, the\n"
+    "                     other commands no path; no search options go with it\n"
     "  -h, --help         this help; after a command, the command's help\n"
     "  --version          print the version\n"
     "  --                 the words after it are paths, even when they begin with -\n";
@@ -176,10 +181,14 @@ std::string exitCodes(const char* refused)
                        "      or is too large\n"
                        "  2   the input was refused: ") +
            refused +
+           ";\n"
+           "      or a --load FILE holds no such list (quorvex-cli: FILE: WHAT)"
            "\n"
            "  3   done, but some folders or files could not be read: each is named on\n"
            "      standard error (quorvex-cli: cannot read PATH: REASON); also when --act\n"
-           "      could not act on some files (quorvex-cli: cannot ACTION PATH: REASON)\n"
+           "      could not act on some files (quorvex-cli: cannot ACTION PATH: REASON),\n"
+           "      and when rows of --load FILE are not as listed (quorvex-cli: PATH:\n"
+           "      vanished since the list was saved, or changed)\n"
            "  64  wrong usage\n";
 }
 

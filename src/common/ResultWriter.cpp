@@ -4,10 +4,7 @@
 
 namespace quorvex {
 
-namespace {
-
-// Length of the valid UTF-8 sequence starting at s[i], or 0 when it is not valid.
-std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i)
 {
     auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     unsigned char c = byte(i);
@@ -39,8 +36,6 @@ std::size_t utf8SequenceLength(std::string_view s, std::size_t i)
         return 0;
     return n;
 }
-
-} // namespace
 
 std::string TsvField(std::string_view bytes)
 {
@@ -107,7 +102,7 @@ std::string JsonString(std::string_view bytes)
     char buffer[8];
     for (std::size_t i = 0; i < bytes.size();) {
         unsigned char c = static_cast<unsigned char>(bytes[i]);
-        std::size_t n = utf8SequenceLength(bytes, i);
+        std::size_t n = Utf8SequenceLength(bytes, i);
         if (n == 0) {
             std::snprintf(buffer, sizeof buffer, "\\udc%02x", c);
             out += buffer;

@@ -78,6 +78,9 @@ std::string CsvField(std::string_view bytes);
 // The format a saved list takes from its file name: CSV for a ".csv" extension (in
 // any case), otherwise TSV.
 OutputFormat SaveFormatForPath(std::string_view path);
+// Length of the valid UTF-8 sequence starting at s[i] (1 for ASCII), or 0 when the
+// bytes there are not one.
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i);
 // A JSON string literal (with quotes) of arbitrary bytes.
 std::string JsonString(std::string_view bytes);
 

@@ -21,8 +21,9 @@ constexpr std::size_t kFreedMemoryStep = 8 << 20;
 
 using platform::WithTrailingSeparator;
 
-// The folder holding a file, without a trailing separator except for the root.
-std::string folderOf(std::string_view path)
+} // namespace
+
+std::string FileComparisonRoot(std::string_view path)
 {
     const auto slash = platform::FindLastSeparator(path);
     if (slash == std::string_view::npos)
@@ -30,6 +31,8 @@ std::string folderOf(std::string_view path)
     const std::size_t root = platform::RootLength(path);
     return std::string(path.substr(0, slash < root ? root : slash));
 }
+
+namespace {
 
 std::string fileNameOf(std::string_view path)
 {
@@ -56,6 +59,14 @@ std::string joined(const std::string& folder, std::string_view name)
 std::uint32_t ToDosDateTime(platform::FileTime time)
 {
     return platform::PackLocalDosDateTime(time);
+}
+
+std::optional<EntryFacts> GetFolderEntryFacts(std::string_view path)
+{
+    const auto entry = platform::LookupEntry(path);
+    if (!entry)
+        return std::nullopt;
+    return factsOf(ListedEntryOf(*entry));
 }
 
 std::optional<EntryFacts> GetFileFacts(std::string_view path)
@@ -376,6 +387,20 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
     return {true, {}};
 }
 
+void ComparisonEngine::adoptOpenedList(ComparisonList rows, std::string rootA, std::string rootB,
+                                       std::string captionA, std::string captionB,
+                                       int averagePercent)
+{
+    rows_ = std::move(rows);
+    rootA_ = std::move(rootA);
+    rootB_ = std::move(rootB);
+    captionA_ = std::move(captionA);
+    captionB_ = std::move(captionB);
+    averagePercent_ = averagePercent;
+    rowCount_ = static_cast<std::int64_t>(rows_.size());
+    percentSum_ = averagePercent < 0 ? 0 : averagePercent * rowCount_;
+}
+
 std::string ComparisonEngine::contentHeader(const ComparisonWords& words) const
 {
     return averagePercent_ >= 0 ? std::to_string(averagePercent_) + "%" : words.contentHeader;
@@ -384,8 +409,8 @@ std::string ComparisonEngine::contentHeader(const ComparisonWords& words) const
 void ComparisonEngine::compareFiles(std::string_view pathA, std::string_view pathB)
 {
     rowCount_ = 1;
-    rootA_ = folderOf(pathA);
-    rootB_ = folderOf(pathB);
+    rootA_ = FileComparisonRoot(pathA);
+    rootB_ = FileComparisonRoot(pathB);
     const EntryFacts factsA = GetFileFacts(pathA).value_or(EntryFacts{});
     const EntryFacts factsB = GetFileFacts(pathB).value_or(EntryFacts{});
     ComparisonRow& row =

@@ -42,6 +42,12 @@ struct ComparisonOutcome
 
 // The local packed date-time (2-second resolution, 0 outside 1980..2099).
 std::uint32_t ToDosDateTime(platform::FileTime time);
+// The root of a file-against-file comparison: the folder holding the file, without
+// a trailing separator except for the file system's root.
+std::string FileComparisonRoot(std::string_view path);
+// Size (-1 for a folder), local packed date-time and attributes of an entry, as a
+// folder comparison's walk finds them; nullopt when it cannot be found.
+std::optional<EntryFacts> GetFolderEntryFacts(std::string_view path);
 // Size, local day number and attributes of a file (file-against-file mode);
 // nullopt when it cannot be found.
 std::optional<EntryFacts> GetFileFacts(std::string_view path);
@@ -59,6 +65,12 @@ public:
     // roots, sums and captions for the list. A cancelled run counts as carried out.
     ComparisonOutcome StartComparison(std::string_view pathA, std::string_view pathB,
                                       bool compareContents);
+
+    // Takes a comparison opened from a saved list in place of the last run's:
+    // `rows` with the roots their paths are built from, the captions of the name
+    // columns and the average match (-1 without one).
+    void adoptOpenedList(ComparisonList rows, std::string rootA, std::string rootB,
+                         std::string captionA, std::string captionB, int averagePercent);
 
     ComparisonList& rows() { return rows_; }
     const ComparisonList& rows() const { return rows_; }

@@ -1,5 +1,7 @@
 #include "compare/ComparisonList.h"
 
+#include "platform/PathText.h"
+
 namespace quorvex {
 
 void ComparisonList::reserve(std::size_t rows, std::size_t nameBytes)
@@ -47,6 +49,21 @@ std::string_view ComparisonList::sideName(const ComparisonRow& row, bool sideB) 
     if (!sideB || !row.hasCounterpartName())
         return name;
     return name.data() + name.size() + 1;
+}
+
+bool ComparisonList::isFileRow(const ComparisonRow& row) const
+{
+    const std::string& cell = pathCell(row);
+    return cell.empty() || platform::IsSeparatorAt(cell, cell.size() - 1);
+}
+
+std::string ComparisonList::entryPath(const ComparisonRow& row, const std::string& root,
+                                      std::string_view fileName) const
+{
+    std::string path = platform::WithTrailingSeparator(root) + pathCell(row);
+    if (isFileRow(row))
+        path += fileName;
+    return path;
 }
 
 std::string ComparisonList::name(const ComparisonRow& row, const ComparisonWords& words) const

@@ -46,6 +46,13 @@ public:
         return pathCells_[row.pathCell()];
     }
     const std::vector<std::string>& pathCells() const { return pathCells_; }
+    // Whether the row stands for a file (its path cell is the folder holding it, ending
+    // in a separator, or empty at the root) rather than a folder.
+    bool isFileRow(const ComparisonRow& row) const;
+    // The full path of the row's entry below `root`: the folder row's own relative
+    // path, or the file's folder and `fileName`.
+    std::string entryPath(const ComparisonRow& row, const std::string& root,
+                          std::string_view fileName) const;
     // Name: the display name, or the missing word when A lacks the entry.
     std::string name(const ComparisonRow& row, const ComparisonWords& words) const;
     // Cells 0..6 (cell 0 B's name, cell 5 the path cell, cell 6 the plain percentage).

@@ -60,7 +60,11 @@ void ComparisonRow::showContent(bool checked)
 
 void ComparisonRow::markSideGone(bool sideB)
 {
-    (sideB ? hasB_ : hasA_) = false;
+    // Not a conditional on the bit-fields: clang cannot take one as an lvalue.
+    if (sideB)
+        hasB_ = false;
+    else
+        hasA_ = false;
     size_ = time_ = Relation::None;
     hasRelations_ = false;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/DiskCheck.h"
 #include "compare/ComparisonWords.h"
 
 namespace quorvex {
@@ -70,6 +71,10 @@ public:
     // relation cells 1 to 3 become empty.
     void markSideGone(bool sideB);
 
+    // How a row opened from a saved list stands against the disk.
+    DiskCheck check() const { return check_; }
+    void setCheck(DiskCheck check) { check_ = check; }
+
     // Shown with the hidden entry's faded icon: A's entry is hidden.
     bool hidden() const { return hidden_; }
     void setHidden(bool hidden) { hidden_ = hidden; }
@@ -90,6 +95,7 @@ private:
     Relation size_ : 2 = Relation::None;
     Relation time_ : 2 = Relation::None;
     ContentCell content_ : 2 = ContentCell::Empty;
+    DiskCheck check_ : 2 = DiskCheck::AsListed;
     std::int16_t percent_ = -1;
 };
 

@@ -52,21 +52,25 @@ ListItemActions::ListItemActions(QAbstractItemView& list, Services services, Ite
     Menu->addSeparator()->setObjectName(QString::fromLatin1(names.saveList) +
                                         QStringLiteral("Separator"));
     SaveList = item(names.saveList, tr("リストを保存…"), imagelist1::Document);
+    OpenList = item(names.openList, tr("リストを開く…"), imagelist1::Folder);
+    OpenList->setVisible(false);
 
     connect(OpenFolder, &QAction::triggered, this, &ListItemActions::OpenSelectedFolder);
     connect(SelectAll, &QAction::triggered, this, &ListItemActions::SelectAllRows);
     connect(Copy, &QAction::triggered, this, &ListItemActions::CopySelectedToClipboard);
     connect(Properties, &QAction::triggered, this, &ListItemActions::ShowSelectedProperties);
     connect(SaveList, &QAction::triggered, this, &ListItemActions::SaveListToFile);
+    connect(OpenList, &QAction::triggered, this, &ListItemActions::OpenListFromFile);
     connect(&list, &QAbstractItemView::doubleClicked, this, &ListItemActions::OpenSelectedItem);
 }
 
-void ListItemActions::enableItems(bool rowItemsUsable)
+void ListItemActions::enableItems(bool rowItemsUsable, bool idle)
 {
     for (QAction* action : {OpenFolder, Copy, Delete, Properties})
         action->setEnabled(rowItemsUsable);
     SelectAll->setEnabled(list_.model()->rowCount() > 0);
     SaveList->setEnabled(SelectAll->isEnabled());
+    OpenList->setEnabled(idle);
 }
 
 void ListItemActions::setListTable(QString suggestedName,
@@ -80,6 +84,18 @@ void ListItemActions::SaveListToFile()
 {
     if (table_ && list_.model()->rowCount() > 0)
         SaveResultList(services_.dialogs, &services_.owner, suggestedName_, table_);
+}
+
+void ListItemActions::setListOpener(std::function<OpenedList(std::string_view text)> open)
+{
+    open_ = std::move(open);
+    OpenList->setVisible(static_cast<bool>(open_));
+}
+
+void ListItemActions::OpenListFromFile()
+{
+    if (open_)
+        OpenResultList(services_.dialogs, &services_.owner, open_);
 }
 
 void ListItemActions::openWhenAsked(ResultListView& list, std::function<void()> prepare)

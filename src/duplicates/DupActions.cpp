@@ -48,7 +48,8 @@ struct GroupChoice
 };
 
 std::vector<GroupChoice> ChooseInGroups(const DupList& list, const std::vector<std::size_t>& rows,
-                                        std::size_t& keptBack)
+                                        std::size_t& keptBack,
+                                        std::vector<std::size_t>& notAsListed)
 {
     std::vector<bool> chosen(list.size(), false);
     for (std::size_t row : rows)
@@ -77,9 +78,15 @@ std::vector<GroupChoice> ChooseInGroups(const DupList& list, const std::vector<s
             choice.kept = *firstLeft;
         else
             choice.kept = reference != group.end() ? *reference : group.front();
-        for (std::size_t r : group)
-            if (chosen[r] && r != choice.kept)
+        const bool keptAsListed = list[choice.kept].check == DiskCheck::AsListed;
+        for (std::size_t r : group) {
+            if (!chosen[r] || r == choice.kept)
+                continue;
+            if (keptAsListed && list[r].check == DiskCheck::AsListed)
                 choice.acted.push_back(r);
+            else
+                notAsListed.push_back(r);
+        }
         keptBack += chosen[choice.kept] ? 1 : 0;
         slot.emplace(list[row].group, choices.size());
         choices.push_back(std::move(choice));
@@ -146,16 +153,20 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
                 continue;
             if (platform::AbsolutePath(list.RecordPath(list[row])) == kept)
                 ++result.keptBack;
+            else if (list[row].check != DiskCheck::AsListed)
+                result.notAsListed.push_back(row);
             else
                 add(row, kept, std::nullopt);
         }
         return result;
     }
-    for (const GroupChoice& choice : ChooseInGroups(list, rows, result.keptBack)) {
+    for (const GroupChoice& choice :
+         ChooseInGroups(list, rows, result.keptBack, result.notAsListed)) {
         const std::string kept = platform::AbsolutePath(list.RecordPath(list[choice.kept]));
         for (std::size_t row : choice.acted)
             add(row, kept, ListedOf(list[choice.kept]));
     }
+    std::ranges::sort(result.notAsListed);
     return result;
 }
 

@@ -45,6 +45,9 @@ struct DupPlan
     ActionPlan plan;
     InputRefusal refusal;     // why there is no plan
     std::size_t keptBack = 0; // chosen rows left out: the kept file, or a group's last
+    // Chosen rows left out because their file, or their group's kept file, is not as
+    // the list says (a reopened list's rows marked by their check), in row order.
+    std::vector<std::size_t> notAsListed;
 };
 
 // The plan for the chosen `rows` (row order). Each group keeps its "基準" row when that
@@ -52,6 +55,8 @@ struct DupPlan
 // keeps its "基準" row (or its first row) anyway. An identical-file result keeps the
 // file searched for. Links and clones are refused for results found below 100 %. A
 // move takes each file to `moveFolder` with its path below the searched folders.
+// Rows not as listed are never acted on, nor are the rows of a group whose kept row
+// is not as listed.
 DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
                     const std::vector<std::size_t>& rows, ActionKind kind,
                     std::string_view moveFolder = {});

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DiskCheck.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -43,7 +44,9 @@ struct TDupRecord
     std::int8_t content = kContentNotJudged;
     std::int8_t band = kBandEmpty; // -1 empty, 0 or 1
     std::int8_t OverlayIndex = -1;
-    RowState state = RowState::AsFound;
+    // Four bits each: a million records cost no byte more for the check.
+    RowState state : 4 = RowState::AsFound;
+    DiskCheck check : 4 = DiskCheck::AsListed; // of a row opened from a saved list
 };
 
 class DupList

@@ -76,6 +76,8 @@ std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
 {
     std::vector<std::size_t> deleted;
     for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+        if (list.at(*row).check != DiskCheck::AsListed)
+            continue;
         const EmptyItemTarget target = InspectEmptyItem(list.at(*row).Path);
         const BatchDecision decision =
             ask({BatchAction::DeleteEmptyItem, target.path, !target.isFile});

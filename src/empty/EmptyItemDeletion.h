@@ -37,8 +37,9 @@ std::optional<std::string> ClearReadOnly(const std::string& path);
 // trailing '/'). Failures are told through `notify`; returns whether it was deleted.
 bool DeleteEmptyItem(const EmptyItemTarget& target, TrashList& trash, const BatchNotice& notify);
 
-// The whole flow over the selected rows (ascending indices into `list`). Returns the
-// deleted rows in descending order, ready for RemoveEmptyItemRecords.
+// The whole flow over the selected rows (ascending indices into `list`); rows not as
+// listed (DiskCheck) are left as they are, unasked. Returns the deleted rows in
+// descending order, ready for RemoveEmptyItemRecords.
 std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
                                           const std::vector<std::size_t>& selected,
                                           TrashList& trash, const BatchQuestion& ask,

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/DiskCheck.h"
+
 namespace quorvex {
 
 struct EmptyItemRecord
@@ -16,6 +18,7 @@ struct EmptyItemRecord
     std::string Path;          // a file's full path; a folder's path without trailing '/'
     int IconIndex = -1;        // -1 until the icon has been looked up
     int OverlayIndex = -1;     // -1 = no overlay
+    DiskCheck check = DiskCheck::AsListed; // of a row opened from a saved list
 };
 
 // Records by value, in walk order until sorted.

@@ -42,6 +42,13 @@ TEST(ArgumentParser, AcceptsEachCommandWithItsOptions)
     EXPECT_EQ(std::get<CliOptions>(parse({"dups", "--act", "symlink", "d"})).act,
               quorvex::ActionKind::SymbolicLink);
 
+    // A list opened from a file: compare still names A and B, the others no path.
+    auto loaded = parse({"--load", "l.tsv", "dups", "--act", "trash"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(loaded));
+    EXPECT_EQ(std::get<CliOptions>(loaded).load, "l.tsv");
+    EXPECT_TRUE(std::get<CliOptions>(loaded).operands.empty());
+    EXPECT_TRUE(std::holds_alternative<CliOptions>(parse({"compare", "--load", "l", "a", "b"})));
+
     auto dashes = parse({"empty", "--", "--odd-name"});
     ASSERT_TRUE(std::holds_alternative<CliOptions>(dashes));
     EXPECT_EQ(std::get<CliOptions>(dashes).operands.front(), "--odd-name");
@@ -72,6 +79,17 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"--exclude", "empty", "d"},
              {"empty", "d", "--masks"},
              {"--bogus", "empty", "d"},
+             {"dups", "--load"},
+             {"dups", "--load", "l", "d"},
+             {"empty", "--load", "l", "d"},
+             {"compare", "--load", "l", "a"},
+             {"dups", "--load", "l", "--threshold", "90"},
+             {"--hidden", "empty", "--load", "l"},
+             {"cache", "--load", "l"},
+             {"cache"},
+             {"cache", "wipe"},
+             {"empty", "--no-cache", "d"},
+             {"dups", "--no-cache", "--load", "l"},
          })
         EXPECT_TRUE(std::holds_alternative<UsageError>(parse(args)))
             << ::testing::PrintToString(args);

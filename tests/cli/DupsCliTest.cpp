@@ -162,5 +162,37 @@ TEST_F(DupsCli, TheScanCacheFillsEmptiesAndNeverFailsASearch)
               "quorvex-cli: the scan cache is not used: " + t.path("t/a.txt") + ": not a folder\n");
 }
 
+TEST_F(DupsCli, ASavedListPrintsAsSavedAndOnlyItsRowsStillAsListedAreActedOn)
+{
+    const CommandRun saved = dups("--format json", "t");
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    t.file("list.json", saved.out);
+    const std::string load = ShellQuoted(QUORVEX_CLI_PATH) + " --load " +
+                             ShellQuoted(t.path("list.json")) + " --format json dups";
+    CommandRun run = RunCommand(load);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, saved.out);
+
+    t.setTime("t/sub/b.txt", "2024-03-04 05:07:00");
+    run = RunCommand(load);
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.out, saved.out);
+    EXPECT_EQ(run.err,
+              "quorvex-cli: " + t.path("t/sub/b.txt") + ": changed since the list was saved\n");
+    const ino_t before = inode("t/sub/b.txt");
+    run = RunCommand(load + " --act hardlink");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, "quorvex-cli: cannot hardlink " + t.path("t/sub/b.txt") +
+                           ": it, or the file of its group that stays, is not as the list says\n");
+    EXPECT_EQ(inode("t/sub/b.txt"), before);
+
+    t.file("list.json", "{\"rows\":[{\"name\":\"a\"}]}\n");
+    run = RunCommand(load);
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "quorvex-cli: " + t.path("list.json") + ": byte 21: expected every field of a row\n");
+}
+
 } // namespace
 } // namespace quorvex::test

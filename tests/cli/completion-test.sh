@@ -27,7 +27,7 @@ expect() { # expected replies (space-separated), then the words; the last is bei
 cd "$(mktemp -d)" || exit 1
 trap 'rm -rf "$PWD"' EXIT
 mkdir folder1 folder2
-touch file1
+touch file1 list.tsv
 
 expect 'cache compare dups empty identical' quorvex-cli ''
 expect 'clear' quorvex-cli cache c
@@ -40,9 +40,11 @@ expect '' quorvex-cli empty --con
 expect 'json tsv' quorvex-cli --format ''
 expect '80' quorvex-cli identical --threshold 8
 expect 'folder1 folder2' quorvex-cli empty ''
-expect 'file1 folder1 folder2' quorvex-cli identical ''
+expect 'file1 folder1 folder2 list.tsv' quorvex-cli identical ''
 expect 'folder1 folder2' quorvex-cli identical file1 ''
-expect 'file1 folder1 folder2' quorvex-cli --masks ''
+expect 'file1 folder1 folder2 list.tsv' quorvex-cli --masks ''
+expect 'folder1 folder2 list.tsv' quorvex-cli dups --load ''
+expect 'folder1 folder2' quorvex-cli --load list.tsv dups f
 expect '--act' quorvex-cli dups --a
 expect '--dry-run' quorvex-cli dups --act trash --dr
 expect 'hardlink' quorvex-cli dups --act h

@@ -65,10 +65,11 @@ protected:
     QWidget owner;
     QStandardItemModel model;
     QTableView view;
-    ListItemActions actions{view,
-                            {owner, dialogs, images},
-                            [this](int row) { return pathOf(row); },
-                            {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props", "Save"}};
+    ListItemActions actions{
+        view,
+        {owner, dialogs, images},
+        [this](int row) { return pathOf(row); },
+        {"Menu", "Open", "S1", "All", "Copy", "Delete", "S2", "Props", "Save", "Load"}};
 };
 
 TEST_F(ListItemActionsTest, CopyPutsTheSelectedItemsInRowOrder)
@@ -90,7 +91,7 @@ TEST_F(ListItemActionsTest, CopyPutsTheSelectedItemsInRowOrder)
 TEST_F(ListItemActionsTest, SelectAllSelectsEveryRowWithTheFlagSetMeanwhile)
 {
     setRows({});
-    actions.enableItems(false);
+    actions.enableItems(false, true);
     EXPECT_FALSE(actions.SelectAll->isEnabled());
     EXPECT_FALSE(actions.Copy->isEnabled());
     actions.SelectAll->trigger();
@@ -100,7 +101,7 @@ TEST_F(ListItemActionsTest, SelectAllSelectsEveryRowWithTheFlagSetMeanwhile)
     int flaggedChanges = 0;
     QObject::connect(view.selectionModel(), &QItemSelectionModel::selectionChanged,
                      [&] { flaggedChanges += actions.SelectingAll() ? 1 : 0; });
-    actions.enableItems(true);
+    actions.enableItems(true, true);
     EXPECT_TRUE(actions.SelectAll->isEnabled());
     for (QAction* item : {actions.OpenFolder, actions.Copy, actions.Delete, actions.Properties})
         EXPECT_TRUE(item->isEnabled());
@@ -108,7 +109,7 @@ TEST_F(ListItemActionsTest, SelectAllSelectsEveryRowWithTheFlagSetMeanwhile)
     EXPECT_EQ(SelectedRowNumbers(view), (std::vector<int>{0, 1, 2}));
     EXPECT_GT(flaggedChanges, 0);
     EXPECT_FALSE(actions.SelectingAll());
-    EXPECT_EQ(actions.Menu->actions().size(), 9);
+    EXPECT_EQ(actions.Menu->actions().size(), 10);
 }
 
 #ifndef _WIN32 // Windows hands every item to the shell, which offers its own chooser

@@ -2,6 +2,7 @@
 
 #include "compare/ComparisonOrder.h"
 #include "compare/ComparisonTable.h"
+#include "compare/ComparisonTableReader.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
 #include "controls/ControlStyles.h"
@@ -155,16 +156,19 @@ void ComparePage::buildList()
 
 void ComparePage::buildPopupMenu()
 {
-    Actions = new ListItemActions(
-        *ListView2, {services_.window, services_.dialogs, services_.icons},
-        [this](int row) {
-            return quorvex::ComparisonItemPath(engine_.rows(), model_->row(row),
-                                               ListView2->ClickedSide(), model_->RootA(),
-                                               model_->RootB());
-        },
-        {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2", "SaveList1"});
-    Actions->setListTable(tr("比較結果.tsv"),
-                          [this] { return quorvex::ComparisonTable(engine_, model_->words()); });
+    Actions =
+        new ListItemActions(*ListView2, {services_.window, services_.dialogs, services_.icons},
+                            [this](int row) {
+                                return quorvex::ComparisonItemPath(
+                                    engine_.rows(), model_->row(row), ListView2->ClickedSide(),
+                                    model_->RootA(), model_->RootB());
+                            },
+                            {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2",
+                             "SaveList1", "OpenList1"});
+    Actions->setListTable(tr("比較結果.tsv"), [this] {
+        return quorvex::ComparisonTable(engine_, model_->words());
+        Actions->setListOpener([this](std::string_view text) { return openList(text); });
+    });
     PopupMenu3 = Actions->Menu;
     N3 = Actions->OpenFolder;
     A1 = Actions->SelectAll;
@@ -220,18 +224,37 @@ void ComparePage::StartComparison()
     if (const QString notice = services_.scanCache.takeNotice(); !notice.isEmpty())
         services_.dialogs.showMessage(&services_.window, notice);
     if (outcome.carriedOut) {
-        services_.paths.icons().clearIconCache();
-        model_->setCaption(0, ShownText(engine_.captionA()));
-        model_->setCaption(1, ShownText(engine_.captionB()));
-        model_->setCaption(5, ShownText(engine_.contentHeader(model_->words())));
-        model_->showRows();
-        sort_.clearMarker(*ListView2);
+        showComparison();
         PathA->AddToHistory(pathA);
         PathB->AddToHistory(pathB);
         progress_.finish();
     }
     if (!outcome.carriedOut)
         services_.dialogs.showWarning(&services_.window, RefusalWords::text(outcome.refusal));
+}
+
+void ComparePage::showComparison()
+{
+    services_.paths.icons().clearIconCache();
+    model_->setCaption(0, ShownText(engine_.captionA()));
+    model_->setCaption(1, ShownText(engine_.captionB()));
+    model_->setCaption(5, ShownText(engine_.contentHeader(model_->words())));
+    model_->showRows();
+    sort_.clearMarker(*ListView2);
+}
+
+OpenedList ComparePage::openList(std::string_view text)
+{
+    if (std::string error = quorvex::ReadComparisonTable(text, PathA->path(), PathB->path(),
+                                                         model_->words(), engine_);
+        !error.empty())
+        return {std::move(error)};
+    showComparison();
+    return {{},
+            static_cast<std::size_t>(std::ranges::count_if(
+                engine_.rows().records(), [](const quorvex::ComparisonRow& row) {
+                    return row.check() != quorvex::DiskCheck::AsListed;
+                }))};
 }
 
 void ComparePage::SpeedButton1Click(PathInput& input)
@@ -316,6 +339,7 @@ void ComparePage::PopupMenu3Popup()
     N9->setVisible(idle);
     A1->setVisible(idle);
     Actions->SaveList->setVisible(idle);
+    Actions->OpenList->setVisible(idle);
 }
 
 void ComparePage::Delete1Click()
@@ -326,6 +350,9 @@ void ComparePage::Delete1Click()
     quorvex::ActionPlan plan;
     std::vector<int> rows; // the selected rows without an item: gone too once it ran
     for (int row : SelectedRowNumbers(*ListView2)) {
+        // A row of an opened list that is not as listed stays as it is.
+        if (model_->row(row)->check() != quorvex::DiskCheck::AsListed)
+            continue;
         if (std::optional<quorvex::PlannedAction> item = quorvex::ComparisonTrashItem(
                 engine_.rows(), model_->row(row), side, model_->RootA(), model_->RootB())) {
             item->row = static_cast<std::size_t>(row);

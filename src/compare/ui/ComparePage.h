@@ -9,6 +9,7 @@
 
 #include "compare/ComparisonEngine.h"
 #include "desktop/ColumnSort.h"
+#include "desktop/ListSaving.h"
 #include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 
@@ -57,6 +58,9 @@ public:
     void RestoreComparisonOrder();
     // Shows and enables the popup items for the selection, ClickedSide and busy state.
     void PopupMenu3Popup();
+    // "リストを開く…" took `text`: a comparison saved for the paths in Edit1 and Edit2
+    // in place of the rows, each row checked against the disk.
+    OpenedList openList(std::string_view text);
     // Sends the clicked side's items of the selected rows to the trash; the rows
     // whose items left the disk (and those that had none) show that side as gone.
     void Delete1Click();
@@ -65,6 +69,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The engine's rows as a run or an opened list left them, with their captions.
+    void showComparison();
     void buildTopBar();
     void buildList();
     void buildPopupMenu();

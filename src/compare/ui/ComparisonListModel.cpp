@@ -1,5 +1,6 @@
 #include "compare/ui/ComparisonListModel.h"
 
+#include "desktop/DiskCheckMarker.h"
 #include "desktop/IconLookup.h"
 #include "desktop/ListLook.h"
 #include "platform/desktop/ShownText.h"
@@ -63,7 +64,7 @@ QVariant ComparisonListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return ShownText(text(*shown, index.column()));
+        return shownText(*shown, index.column());
     case Qt::BackgroundRole: {
         const QColor color = shadeColor(shade(index.row()));
         return color.isValid() ? QVariant(color) : QVariant();
@@ -77,6 +78,12 @@ std::string ComparisonListModel::text(const ComparisonRow& row, int column) cons
 {
     const quorvex::ComparisonList& rows = engine_.rows();
     return column == 0 ? rows.name(row, words_) : rows.cell(row, column - 1, words_);
+}
+
+QString ComparisonListModel::shownText(const ComparisonRow& row, int column) const
+{
+    const QString shown = ShownText(text(row, column));
+    return column == 0 ? shown + DiskCheckMarker(row.check()) : shown;
 }
 
 QVariant ComparisonListModel::headerData(int section, Qt::Orientation orientation, int role) const

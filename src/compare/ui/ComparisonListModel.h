@@ -41,6 +41,8 @@ public:
     const quorvex::ComparisonList& rows() const { return engine_.rows(); }
     // The text of a view row's column: the Name (column 0) or cell column - 1.
     std::string text(const quorvex::ComparisonRow& row, int column) const;
+    // The text shown: the Name marked when the row is not as an opened list says.
+    QString shownText(const quorvex::ComparisonRow& row, int column) const;
     quorvex::RowShade shade(int index) const;
     QColor shadeColor(quorvex::RowShade shade) const;
 

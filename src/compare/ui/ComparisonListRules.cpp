@@ -10,19 +10,10 @@ namespace quorvex {
 
 namespace {
 
-bool isFileRow(const std::string& pathCell)
-{
-    return pathCell.empty() || platform::IsSeparatorAt(pathCell, pathCell.size() - 1);
-}
-
 std::string sidePath(const ComparisonList& rows, const ComparisonRow& row, Side side,
                      const std::string& rootA, const std::string& rootB, std::string_view fileName)
 {
-    const std::string& pathCell = rows.pathCell(row);
-    std::string path = platform::WithTrailingSeparator(side == Side::B ? rootB : rootA) + pathCell;
-    if (isFileRow(pathCell))
-        path += fileName;
-    return path;
+    return rows.entryPath(row, side == Side::B ? rootB : rootA, fileName);
 }
 
 } // namespace
@@ -80,9 +71,9 @@ std::optional<PlannedAction> ComparisonTrashItem(const ComparisonList& rows,
                                                  const std::string& rootA, const std::string& rootB)
 {
     std::string path = ComparisonItemPath(rows, row, clickedSide, rootA, rootB);
-    if (path.empty())
+    if (path.empty() || row->check() != DiskCheck::AsListed)
         return std::nullopt;
-    const bool folder = !isFileRow(rows.pathCell(*row));
+    const bool folder = !rows.isFileRow(*row);
     if (!(folder ? platform::IsExistingFolder(path) : platform::IsExistingFile(path)))
         return std::nullopt;
     PlannedAction item;
@@ -100,7 +91,7 @@ void MarkDeletedOnSide(ComparisonList& rows, const std::vector<int>& indices, Si
             continue;
         ComparisonRow& row = rows[static_cast<std::size_t>(index)];
         row.markSideGone(sideB);
-        if (!isFileRow(rows.pathCell(row)))
+        if (!rows.isFileRow(row))
             folders.insert(rows.pathCell(row));
     }
     if (folders.empty())

@@ -57,7 +57,8 @@ std::string ComparisonItemPath(const ComparisonList& rows, const ComparisonRow* 
                                int clickedSide, const std::string& rootA, const std::string& rootB);
 
 // The item a deletion sends to the trash: the item path when that file (for a file
-// row) or folder (for a folder row) exists on disk; else nullopt.
+// row) or folder (for a folder row) exists on disk and the row is as listed (a row of
+// an opened list may not be); else nullopt.
 std::optional<PlannedAction> ComparisonTrashItem(const ComparisonList& rows,
                                                  const ComparisonRow* row, int clickedSide,
                                                  const std::string& rootA,

@@ -124,7 +124,7 @@ void ComparisonRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
 
     if (column == 0) {
         paintNameCell(*painter, cell, selected, {row->iconIndex, row->overlayIndex, row->hidden()},
-                      ShownText(model.text(*row, column)));
+                      model.shownText(*row, column));
     } else if (column <= 4) {
         drawCellText(*painter, subItemArea(cell), ShownText(model.text(*row, column)));
     } else {

@@ -1,5 +1,6 @@
 #include "duplicates/ui/DupListModel.h"
 
+#include "desktop/DiskCheckMarker.h"
 #include "desktop/IconLookup.h"
 #include "desktop/ListLook.h"
 #include "duplicates/SizeText.h"
@@ -71,7 +72,8 @@ QString DupListModel::cellText(int row, int column) const
         return {};
     switch (column) {
     case 0:
-        return ShownText(list_.name(*shown)) + stateMarker(shown->state);
+        return ShownText(list_.name(*shown)) + stateMarker(shown->state) +
+               DiskCheckMarker(shown->check);
     case 1:
         return ShownText(quorvex::ContentText(*shown, TextBytes(DupWords::reference())));
     case 2:

@@ -23,6 +23,7 @@
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupSelection.h"
 #include "duplicates/DupTable.h"
+#include "duplicates/DupTableReader.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "duplicates/ui/DupWords.h"
@@ -178,10 +179,11 @@ void DupSearchPage::buildPopupMenu()
         new ListItemActions(*ListView4, {services_.window, services_.dialogs, services_.icons},
                             [this](int row) { return model_->RecordPath(row); },
                             {"PopupMenu1", "N4", "N7", "A2", "Copy2", "DeleteMenu1", "MenuItem2",
-                             "MenuItem3", "SaveList2"});
+                             "MenuItem3", "SaveList2", "OpenList2"});
     Actions->setListTable(tr("検索結果.tsv"), [this] {
         return quorvex::DupTable(DupList_, TextBytes(DupWords::reference()));
     });
+    Actions->setListOpener([this](std::string_view text) { return openList(text); });
     PopupMenu1 = Actions->Menu;
     N4 = Actions->OpenFolder;
     A2 = Actions->SelectAll;
@@ -249,7 +251,7 @@ void DupSearchPage::PopupMenu1Popup()
 {
     const bool idle = !services_.isBusy();
     const bool rowItemsUsable = ListView4->selectedRow() >= 0 && idle;
-    Actions->enableItems(rowItemsUsable);
+    Actions->enableItems(rowItemsUsable, idle);
     MoveMenu1->setEnabled(rowItemsUsable);
     // Links and clones only for files found equal byte for byte.
     const bool replaceable =
@@ -371,6 +373,30 @@ void DupSearchPage::SwitchButton8Click()
         services_.dialogs.showMessage(&services_.window, DupWords::nothingFound(!fileText.empty()));
 }
 
+OpenedList DupSearchPage::openList(std::string_view text)
+{
+    quorvex::DupList opened;
+    if (std::string error = quorvex::ReadDupTable(text, opened); !error.empty())
+        return {std::move(error)};
+    model_->ClearResultList();
+    DupList_ = std::move(opened);
+    scope_ = quorvex::ReopenedScope(DupList_);
+    // The rows stay in the saved order: no column carries the marker.
+    SetColumnSortMarker(*ListView4, sort_.resetForSearch(), -1);
+    sort_.sortDirection = -1;
+    SetColumnSortMarker(*ListView4, sort_.sortColumn, -1);
+    const bool dupMode = std::ranges::any_of(
+        DupList_.records(), [](const quorvex::TDupRecord& record) { return record.group != 0; });
+    setGroupColumnShown(dupMode);
+    model_->setDupMode(dupMode);
+    model_->showRows();
+    return {{},
+            static_cast<std::size_t>(
+                std::ranges::count_if(DupList_.records(), [](const quorvex::TDupRecord& record) {
+                    return record.check != quorvex::DiskCheck::AsListed;
+                }))};
+}
+
 void DupSearchPage::ListView4ColumnClick(int column)
 {
     if (services_.isBusy())
@@ -428,11 +454,20 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
         dialogs.showMessage(owner, RefusalWords::text(planned.refusal));
         return;
     }
+    // Rows of an opened list whose file, or whose group's kept file, is not as listed.
+    const QString notAsListed =
+        tr("選んだうち %n 個は、そのファイルかグループに残すファイルがリストのとおりでないので、"
+           "そのままにします。",
+           nullptr, static_cast<int>(planned.notAsListed.size()));
     if (planned.plan.items.empty()) {
-        dialogs.showMessage(owner, tr("選んだファイルは、どれもグループに残すファイルです。"));
+        dialogs.showMessage(owner, planned.notAsListed.empty()
+                                       ? tr("選んだファイルは、どれもグループに残すファイルです。")
+                                       : notAsListed);
         return;
     }
     QStringList notes;
+    if (!planned.notAsListed.empty())
+        notes << notAsListed;
     if (kind == quorvex::ActionKind::Move)
         notes << tr("移動先: [ %1 ]").arg(ShownText(moveFolder));
     if (planned.keptBack > 0)

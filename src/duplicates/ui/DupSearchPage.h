@@ -7,6 +7,7 @@
 // and the down state of CancelBtn stops the search; the rows are shown once it ends.
 
 #include "actions/ActionPlan.h"
+#include "desktop/ListSaving.h"
 #include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "duplicates/DupActions.h"
@@ -79,6 +80,9 @@ public:
     void selectRows(const std::vector<std::size_t>& rows);
     // Enables the popup items for the current selection and busy state.
     void PopupMenu1Popup();
+    // "リストを開く…" took `text`: a saved duplicate or identical-file list in place
+    // of the rows, each row checked against the disk.
+    OpenedList openList(std::string_view text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

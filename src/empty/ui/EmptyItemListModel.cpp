@@ -1,6 +1,7 @@
 #include "empty/ui/EmptyItemListModel.h"
 
 #include "desktop/BatchPrompts.h"
+#include "desktop/DiskCheckMarker.h"
 #include "desktop/IconLookup.h"
 #include "empty/EmptyItemDeletion.h"
 #include "empty/ui/EmptyItemColumns.h"
@@ -38,7 +39,8 @@ QVariant EmptyItemListModel::data(const QModelIndex& index, int role) const
     const quorvex::EmptyItemRecord* shown = index.isValid() ? record(index.row()) : nullptr;
     if (!shown || role != Qt::DisplayRole)
         return {};
-    return ShownText(EmptyItemField(*shown, index.column()));
+    return index.column() == 0 ? NameCellText(*shown)
+                               : ShownText(EmptyItemField(*shown, index.column()));
 }
 
 QVariant EmptyItemListModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -47,6 +49,11 @@ QVariant EmptyItemListModel::headerData(int section, Qt::Orientation orientation
         section >= ColumnCount)
         return {};
     return tr(kCaptions[section]);
+}
+
+QString EmptyItemListModel::NameCellText(const quorvex::EmptyItemRecord& record)
+{
+    return ShownText(record.Name) + DiskCheckMarker(record.check);
 }
 
 const quorvex::EmptyItemRecord* EmptyItemListModel::record(int row) const

@@ -24,8 +24,10 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
-    // Display: Name, TypeName, AttributeText, Path.
+    // Display: Name (NameCellText), TypeName, AttributeText, Path.
     QVariant data(const QModelIndex& index, int role) const override;
+    // The name cell: the name, marked when the item is not as an opened list says.
+    static QString NameCellText(const quorvex::EmptyItemRecord& record);
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     quorvex::EmptyItemList& EmptyItemList() { return records_; }

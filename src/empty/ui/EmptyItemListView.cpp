@@ -47,7 +47,7 @@ void EmptyItemRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
 
     if (column == 0)
         paintNameCell(*painter, cell, selected, {record->IconIndex, record->OverlayIndex, false},
-                      ShownText(record->Name));
+                      EmptyItemListModel::NameCellText(*record));
     else
         drawCellText(*painter, subItemArea(cell), ShownText(EmptyItemField(*record, column)));
     painter->restore();

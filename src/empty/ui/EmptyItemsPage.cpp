@@ -18,6 +18,7 @@
 #include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
 #include "empty/EmptyItemTable.h"
+#include "empty/EmptyItemTableReader.h"
 #include "empty/ui/EmptyItemColumns.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemListView.h"
@@ -122,16 +123,18 @@ void EmptyItemsPage::buildList()
 
 void EmptyItemsPage::buildPopupMenu()
 {
-    Actions = new ListItemActions(
-        *ListView1, {services_.window, services_.dialogs, services_.icons},
-        [this](int row) {
-            const quorvex::EmptyItemRecord* record = model_->record(row);
-            return record ? record->Path : std::string();
-        },
-        {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1", "Property1", "SaveList3"});
+    Actions =
+        new ListItemActions(*ListView1, {services_.window, services_.dialogs, services_.icons},
+                            [this](int row) {
+                                const quorvex::EmptyItemRecord* record = model_->record(row);
+                                return record ? record->Path : std::string();
+                            },
+                            {"PopupMenu2", "N5", "N8", "A3", "Copy3", "DeleteMenu", "N1",
+                             "Property1", "SaveList3", "OpenList3"});
     Actions->setListTable(tr("空の項目.tsv"), [this] {
         return quorvex::EmptyItemTable(model_->EmptyItemList(), TextBytes(Panel10->text()));
     });
+    Actions->setListOpener([this](std::string_view text) { return openList(text); });
     PopupMenu2 = Actions->Menu;
     N5 = Actions->OpenFolder;
     A3 = Actions->SelectAll;
@@ -146,7 +149,7 @@ void EmptyItemsPage::buildPopupMenu()
 
 void EmptyItemsPage::PopupMenu2Popup()
 {
-    Actions->enableItems(FirstSelectedRow(*ListView1) >= 0 && !searching());
+    Actions->enableItems(FirstSelectedRow(*ListView1) >= 0 && !searching(), !searching());
 }
 
 void EmptyItemsPage::resizeEvent(QResizeEvent* event)
@@ -216,6 +219,24 @@ void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path
     // The names are ascending now, so the next click on "名前" sorts descending.
     sort_.setNextDirection(0, 0);
     showCount();
+}
+
+OpenedList EmptyItemsPage::openList(std::string_view text)
+{
+    quorvex::EmptyItemList opened;
+    std::string countText;
+    if (std::string error = quorvex::ReadEmptyItemTable(text, opened, countText); !error.empty())
+        return {std::move(error)};
+    model_->ClearResultList();
+    model_->EmptyItemList() = std::move(opened);
+    model_->showRecords();
+    sort_.clearMarker(*ListView1);
+    Panel10->setText(ShownText(countText));
+    return {{},
+            static_cast<std::size_t>(std::ranges::count_if(
+                model_->EmptyItemList(), [](const quorvex::EmptyItemRecord& record) {
+                    return record.check != quorvex::DiskCheck::AsListed;
+                }))};
 }
 
 void EmptyItemsPage::ListView1ColumnClick(int column)

@@ -7,6 +7,7 @@
 // DeleteMenu of the list's popup menu PopupMenu2, which offers the shared row actions.
 
 #include "desktop/ColumnSort.h"
+#include "desktop/ListSaving.h"
 #include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "empty/ui/SearchIndicator.h"
@@ -16,6 +17,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class EmptyItemListModel;
 class EmptyItemListView;
@@ -60,6 +62,9 @@ public:
     void ListView1ColumnClick(int column);
     // Enables the popup items for the selection and the search state.
     void PopupMenu2Popup();
+    // "リストを開く…" took `text`: a saved empty-item list in place of the rows, each
+    // row checked against the disk, with the count it was saved with.
+    OpenedList openList(std::string_view text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -98,7 +98,7 @@ TEST_F(ComparisonListActionsTest, MenuOffersTheRowActionsOnlyForAnExistingClicke
     for (QAction* action : page->PopupMenu3->actions())
         order << action->objectName();
     EXPECT_EQ(order, (QStringList{"N3", "N6", "A1", "Copy1", "Delete1", "N2", "N9", "Property2",
-                                  "SaveList1Separator", "SaveList1"}));
+                                  "SaveList1Separator", "SaveList1", "OpenList1"}));
 
     page->PopupMenu3Popup(); // no row selected
     EXPECT_TRUE(rowActionsShown().isEmpty());

@@ -36,6 +36,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 using Kind = ScriptedDialogs::Kind;
@@ -546,4 +547,56 @@ TEST_F(DupSearchPageTest, SavedListHoldsTheTableAndAFailedSaveLeavesNoFile)
     dialogs.scriptSaveFile(QString());
     page->Actions->SaveList->trigger();
     EXPECT_EQ(dialogs.count(Kind::Message), 1);
+}
+
+TEST_F(DupSearchPageTest, AnOpenedListLooksAsSavedMarksWhatChangedAndActsOnTheRestOnly)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    tree.dir("out");
+    const std::string saved = tree.path("out/list.tsv");
+    dialogs.scriptSaveFile(QString::fromStdString(saved));
+    page->Actions->SaveList->trigger();
+
+    tree.setTime("s/sub/c.txt", "2024-01-02 03:05:00");
+    std::filesystem::remove(tree.path("s/y.dat"));
+    model().ClearResultList();
+    page->PopupMenu1Popup();
+    ASSERT_TRUE(page->Actions->OpenList->isVisible() && page->Actions->OpenList->isEnabled());
+    dialogs.scriptFile(QString::fromStdString(saved));
+    page->Actions->OpenList->trigger();
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "b.txt", "c.txt [変更されています]", "x.dat",
+                                      "y.dat [なくなりました]"}));
+    EXPECT_EQ(
+        dialogs.texts(Kind::Message),
+        QStringList{QStringLiteral("2 個の項目は、保存したときからなくなったか変わっています。"
+                                   "印の付いた項目には何もしません。")});
+
+    // Saved again: the very bytes.
+    page->PopupMenu1Popup();
+    const std::string again = tree.path("out/again.tsv");
+    dialogs.scriptSaveFile(QString::fromStdString(again));
+    page->Actions->SaveList->trigger();
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(again), quorvex::platform::ReadWholeFile(saved));
+
+    // Every copy chosen for the trash: only b.txt goes.
+    page->SelectButReference->trigger();
+    ASSERT_EQ(page->ListView4->selectedRowNumbers(), (std::vector<int>{1, 2, 4}));
+    dialogs.scriptYesNo(true);
+    page->PopupMenu1Popup();
+    page->DeleteMenu1->trigger();
+    EXPECT_FALSE(exists(tree.path("s/b.txt")));
+    EXPECT_TRUE(exists(tree.path("s/sub/c.txt")));
+    EXPECT_EQ(column(0), (QStringList{"a.txt", "c.txt [変更されています]", "x.dat",
+                                      "y.dat [なくなりました]"}));
+
+    // A file that holds no such list is refused with its path; the list stays.
+    const std::string other = tree.file("out/other.tsv", "not\ta list\n");
+    dialogs.scriptFile(QString::fromStdString(other));
+    page->Actions->OpenList->trigger();
+    EXPECT_EQ(
+        dialogs.texts(Kind::Message).back(),
+        QStringLiteral("[ ") + QString::fromStdString(other) +
+            QStringLiteral(" ]\n\nリストを開けませんでした。\nline 1: 2 fields instead of 7"));
+    EXPECT_EQ(model().rowCount(), 4);
 }

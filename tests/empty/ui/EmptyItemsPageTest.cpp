@@ -268,8 +268,9 @@ TEST_F(DeleteFlowTest, PopupMenuEnablesRowItemsForASelectionAndItsDeleteRunsTheD
     QStringList captions;
     for (QAction* action : page->PopupMenu2->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    EXPECT_EQ(captions, (QStringList{"フォルダを開く", "-", "全て選択(&A)", "コピー(&C)",
-                                     "削除(&D)", "-", "プロパティ", "-", "リストを保存…"}));
+    EXPECT_EQ(captions,
+              (QStringList{"フォルダを開く", "-", "全て選択(&A)", "コピー(&C)", "削除(&D)", "-",
+                           "プロパティ", "-", "リストを保存…", "リストを開く…"}));
 
     const auto enabled = [&] {
         page->PopupMenu2Popup();
