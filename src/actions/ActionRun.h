@@ -22,7 +22,7 @@ enum class ActionFailure : std::uint8_t
     KeptMissing,    // the kept file is gone
     KeptChanged,    // the kept file is no longer as listed
     ContentDiffers, // its bytes no longer equal the kept file's
-    SameFile,       // the path names the kept file itself
+    SameFile,       // the path names the kept file itself, or another name of its bytes
     Unreadable,     // it or the kept file could not be read for the comparison
     CrossDevice,    // a hard link or clone across file systems
     LinksRefused,   // the system refuses the link here

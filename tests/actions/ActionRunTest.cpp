@@ -259,20 +259,32 @@ TEST_F(ActionRunTest, AFileAnotherProgramReplacesWhileItIsReplacedIsPutBack)
     EXPECT_TRUE(noTemporaryLeft());
 }
 
-TEST_F(ActionRunTest, TheKeptFileIsNeverActedOnThroughAnotherPath)
+TEST_F(ActionRunTest, TheKeptFilesBytesAreNeverActedOnUnderAnotherPathOrName)
 {
     const std::string kept = file("real/a", "bytes");
     t.symlink("alias", "real");
     const std::string link = t.symlink("real/to-a", "a");
+    const std::string secondName = t.path("real/b");
+    ASSERT_EQ(::link(kept.c_str(), secondName.c_str()), 0);
     ActionPlan plan;
     plan.items = {item(ActionKind::Trash, t.path("alias/a"), kept, 5),
                   item(ActionKind::Trash, kept, t.path("alias/a"), 5),
-                  item(ActionKind::HardLink, link, kept, 5)};
+                  item(ActionKind::HardLink, link, kept, 5),
+                  item(ActionKind::Move, secondName, kept, 5),
+                  item(ActionKind::SymbolicLink, secondName, kept, 5),
+                  item(ActionKind::Reflink, secondName, kept, 5),
+                  item(ActionKind::HardLink, secondName, kept, 5)};
+    plan.items[3].destination = t.path("moved/b");
     const std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_EQ(failures(outcomes),
               (std::vector<ActionFailure>{ActionFailure::SameFile, ActionFailure::SameFile,
-                                          ActionFailure::NotAFile}));
+                                          ActionFailure::NotAFile, ActionFailure::SameFile,
+                                          ActionFailure::SameFile, ActionFailure::SameFile,
+                                          ActionFailure::None}));
+    EXPECT_TRUE(outcomes[6].alreadyLinked); // a hard link changes nothing there
     EXPECT_EQ(platform::ReadWholeFile(kept), "bytes");
+    EXPECT_TRUE(sameFile(secondName, kept));
+    EXPECT_FALSE(platform::LookupEntry(t.path("moved/b")));
 }
 
 TEST_F(ActionRunTest, SymbolicLinksLeadToTheKeptFileByItsAbsolutePath)
