@@ -33,6 +33,8 @@ struct FileTime
 {
     std::int64_t seconds = 0;
     std::int32_t nanoseconds = 0;
+
+    bool operator==(const FileTime&) const = default;
 };
 
 struct DirEntry

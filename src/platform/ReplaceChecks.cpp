@@ -5,14 +5,16 @@ namespace quorvex::platform {
 bool StillExpected(const std::string& path, const FileIdentity& expected)
 {
     const std::optional<FileIdentity> now = IdentifyEntry(path);
-    return now && now->unchanged(expected);
+    return now && now->untouched(expected);
 }
 
 bool ReadyToSwap(const std::string& path, const FileIdentity& expected, const std::string& kept,
                  const FileIdentity& keptExpected, ReplaceKind kind, const std::string& temp)
 {
+    // A hard link touches the kept file itself (its link count).
     const std::optional<FileIdentity> keptNow = IdentifyTarget(kept);
-    if (!keptNow || !keptNow->unchanged(keptExpected))
+    if (!keptNow || !(kind == ReplaceKind::HardLink ? keptNow->unchanged(keptExpected)
+                                                    : keptNow->untouched(keptExpected)))
         return false;
     if (kind == ReplaceKind::HardLink) {
         const std::optional<FileIdentity> link = IdentifyEntry(temp);

@@ -10,6 +10,12 @@
 #include <cstring>
 #include <filesystem>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "actions/ActionRun.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
@@ -235,8 +241,19 @@ TEST_F(ActionRunTest, TheNextStartRemovesWhatAKilledRunLeftAndNothingElse)
 
 #ifndef _WIN32 // the exchange of entries, symbolic links and clones as Linux has them
 
-#include <sys/stat.h>
-#include <unistd.h>
+// Writes "version 2" over the start of the file and puts its times back, as a writer
+// that restores the time does.
+void RewriteInPlace(const std::string& path)
+{
+    struct stat before;
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    const int fd = ::open(path.c_str(), O_WRONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "version 2", 9), 9);
+    ::close(fd);
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+}
 
 TEST_F(ActionRunTest, AFileAnotherProgramReplacesWhileItIsReplacedIsPutBack)
 {
@@ -256,6 +273,34 @@ TEST_F(ActionRunTest, AFileAnotherProgramReplacesWhileItIsReplacedIsPutBack)
     EXPECT_EQ(outcomes[0].failure, ActionFailure::Changed);
     EXPECT_EQ(platform::ReadWholeFile(copy), "version 2");
     EXPECT_EQ(platform::ReadWholeFile(kept), "version 1");
+    EXPECT_TRUE(noTemporaryLeft());
+}
+
+TEST_F(ActionRunTest, AWriterThatPutsTheTimeBackAfterTheComparisonKeepsItsBytes)
+{
+    const std::string kept = file("kept", "version 1");
+    const std::string linked = file("linked", "version 1");
+    const std::string symlinked = file("symlinked", "version 1");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::HardLink, linked, kept, 9),
+                  item(ActionKind::SymbolicLink, symlinked, kept, 9),
+                  item(ActionKind::SymbolicLink, file("later", "version 1"), kept, 9)};
+    // Between the comparison and the exchange, each file is written in place with
+    // its size and time as they were; at the last item, the kept file is.
+    platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
+        if (point == FaultPoint::Link)
+            RewriteInPlace(path.starts_with(t.path("later"))
+                               ? kept
+                               : std::string(path.substr(0, path.find(platform::kTempInfix))));
+        return false;
+    });
+    const std::vector<ActionOutcome> outcomes = run(plan);
+    EXPECT_EQ(failures(outcomes),
+              (std::vector<ActionFailure>{ActionFailure::Changed, ActionFailure::Changed,
+                                          ActionFailure::Changed}));
+    for (const std::string& path : {linked, symlinked, kept})
+        EXPECT_EQ(platform::ReadWholeFile(path), "version 2") << path;
+    EXPECT_FALSE(sameFile(linked, kept));
     EXPECT_TRUE(noTemporaryLeft());
 }
 
@@ -316,16 +361,28 @@ TEST_F(ActionRunTest, AMoveToAnotherFileSystemCopiesWithTheFilesAttributesBefore
     const std::string kept = file("kept", "contents");
     const std::string copy = file("copy", "contents");
     ASSERT_EQ(::chmod(copy.c_str(), 0640), 0);
+    // Written while it is copied, its time put back: it stays where it is.
+    const std::string written = file("written", "version 1");
     ActionPlan plan;
-    plan.items = {item(ActionKind::Move, copy, kept, 8)};
+    plan.items = {item(ActionKind::Move, copy, kept, 8), item(ActionKind::Move, written, "", 9)};
     plan.items[0].destination = aside + "/sub/copy";
+    plan.items[1].destination = aside + "/sub/written";
+    platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
+        if (point == FaultPoint::Rename && path.starts_with(plan.items[1].destination + ".tmp"))
+            RewriteInPlace(written);
+        return false;
+    });
     const std::vector<ActionOutcome> outcomes = run(plan);
     struct stat moved;
     const bool there = ::stat((aside + "/sub/copy").c_str(), &moved) == 0;
     const auto bytes = platform::ReadWholeFile(aside + "/sub/copy");
+    const bool writtenMoved = platform::LookupEntry(plan.items[1].destination).has_value();
     std::filesystem::remove_all(aside);
 
     EXPECT_TRUE(outcomes[0].done);
+    EXPECT_EQ(outcomes[1].failure, ActionFailure::Changed);
+    EXPECT_EQ(platform::ReadWholeFile(written), "version 2");
+    EXPECT_FALSE(writtenMoved);
     ASSERT_TRUE(there);
     EXPECT_EQ(bytes, "contents");
     EXPECT_EQ(moved.st_mode & 0777, 0640u);

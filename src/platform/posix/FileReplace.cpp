@@ -130,8 +130,9 @@ bool TakeOverAttributes(int fd, const FileIdentity& of)
     return ::fchmod(fd, of.permissions) == 0 && ::futimens(fd, times) == 0;
 }
 
-// A file sharing the kept file's blocks. The kept file must be unchanged after the
-// clone, so the clone holds the contents that were compared.
+// A file sharing the kept file's blocks. The kept file must be untouched after the
+// clone (its change time too: a writer may have put the time back), so the clone
+// holds the contents that were compared.
 bool MakeClone(const std::string& kept, const FileIdentity& keptExpected,
                const FileIdentity& replaced, const std::string& name, bool& keptChanged)
 {
@@ -152,7 +153,9 @@ bool MakeClone(const std::string& kept, const FileIdentity& keptExpected,
     keptChanged = ok && (::fstat(source, &after) != 0 ||
                          after.st_size != static_cast<off_t>(keptExpected.size) ||
                          after.st_mtim.tv_sec != keptExpected.lastWrite.seconds ||
-                         after.st_mtim.tv_nsec != keptExpected.lastWrite.nanoseconds);
+                         after.st_mtim.tv_nsec != keptExpected.lastWrite.nanoseconds ||
+                         after.st_ctim.tv_sec != keptExpected.changed.seconds ||
+                         after.st_ctim.tv_nsec != keptExpected.changed.nanoseconds);
     ::close(fd);
     ::close(source);
     if (ok)
@@ -182,8 +185,10 @@ ReplaceResult SwapIntoPlace(TempEntry& temp, const std::string& path, const File
     if (IsFaultInjected(FaultPoint::Rename, path))
         return Failure(errno);
     if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
-        // The temporary name now holds what was at the path.
-        if (!StillExpected(temp.path(), expected)) {
+        // The temporary name now holds what was at the path (the rename has set its
+        // change time).
+        const std::optional<FileIdentity> swapped = IdentifyEntry(temp.path());
+        if (!swapped || !swapped->unchanged(expected)) {
             // The other program's file goes back; failing the exchange, it replaces
             // the link, which is all the temporary name may lose.
             if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, path.c_str(),
