@@ -16,14 +16,14 @@ ListedFile ListedOf(const TDupRecord& record)
     return {record.size, record.lastWrite};
 }
 
-// The deepest folder that holds all the searched folders (absolute, ending in the
+// The deepest folder that holds all the searched folders (normal, ending in the
 // separator): moved files keep their paths below it.
 std::string CommonFolder(const std::vector<std::string>& folders)
 {
     std::string common;
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const std::string folder =
-            platform::WithTrailingSeparator(platform::AbsolutePath(folders[i]));
+            platform::WithTrailingSeparator(platform::NormalPath(folders[i]));
         if (i == 0) {
             common = folder;
             continue;
@@ -120,8 +120,10 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
     if (result.refusal)
         return result;
     const std::string base = CommonFolder(scope.folders);
+    // Normal paths on both sides, so that no ".." of the folders as given leads out of
+    // the destination folder.
     const std::string destinationFolder =
-        platform::WithTrailingSeparator(platform::AbsolutePath(moveFolder));
+        platform::WithTrailingSeparator(platform::NormalPath(moveFolder));
     const auto add = [&](std::size_t row, const std::string& kept,
                          const std::optional<ListedFile>& keptListed) {
         PlannedAction item;
@@ -131,10 +133,12 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
         item.kept = kept;
         item.keptListed = keptListed;
         item.row = row;
-        if (kind == ActionKind::Move)
-            item.destination = destinationFolder + (item.path.starts_with(base)
-                                                        ? item.path.substr(base.size())
-                                                        : std::string(list.name(list[row])));
+        if (kind == ActionKind::Move) {
+            const std::string normal = platform::NormalPath(item.path);
+            item.destination =
+                destinationFolder + (normal.starts_with(base) ? normal.substr(base.size())
+                                                              : std::string(list.name(list[row])));
+        }
         result.plan.items.push_back(std::move(item));
     };
 
