@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -180,6 +181,7 @@ TEST_F(ActionRunTest, ALinkOrRenameOrMoveTheSystemRefusesLeavesTheFileAndNoTempo
     }
     EXPECT_FALSE(platform::LookupEntry(t.path("moved/move-refused")));
     EXPECT_NE(outcomes[0].detail, "");
+    EXPECT_EQ(outcomes[2].detail, std::generic_category().message(ENOSPC)); // the system's own
     EXPECT_TRUE(noTemporaryLeft());
 }
 
@@ -188,11 +190,15 @@ TEST_F(ActionRunTest, AMoveKeepsTheBytesAndNeverReplacesWhatIsThere)
     const std::string kept = file("kept", "contents");
     const std::string first = file("sub/first", "contents");
     const std::string second = file("sub/second", "contents");
+    const std::string third = file("sub/third", "contents");
     t.file("moved/sub/second", "someone else's");
+    t.file("moved/blocked", "a file with the name of a folder");
     ActionPlan plan;
-    plan.items = {item(ActionKind::Move, first, kept, 8), item(ActionKind::Move, second, kept, 8)};
+    plan.items = {item(ActionKind::Move, first, kept, 8), item(ActionKind::Move, second, kept, 8),
+                  item(ActionKind::Move, third, kept, 8)};
     plan.items[0].destination = t.path("moved/sub/first");
     plan.items[1].destination = t.path("moved/sub/second");
+    plan.items[2].destination = t.path("moved/blocked/third");
     const std::vector<ActionOutcome> outcomes = run(plan);
 
     EXPECT_TRUE(outcomes[0].done);
@@ -202,6 +208,10 @@ TEST_F(ActionRunTest, AMoveKeepsTheBytesAndNeverReplacesWhatIsThere)
     EXPECT_EQ(outcomes[1].failure, ActionFailure::TargetExists);
     EXPECT_EQ(platform::ReadWholeFile(second), "contents");
     EXPECT_EQ(platform::ReadWholeFile(t.path("moved/sub/second")), "someone else's");
+    // The folder that a file's name blocks is named, not the destination.
+    EXPECT_EQ(outcomes[2].failure, ActionFailure::System);
+    EXPECT_TRUE(outcomes[2].detail.starts_with(t.path("moved/blocked"))) << outcomes[2].detail;
+    EXPECT_EQ(platform::ReadWholeFile(third), "contents");
 }
 
 TEST_F(ActionRunTest, ACancelStopsBeforeTheNextItem)

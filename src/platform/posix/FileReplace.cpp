@@ -56,6 +56,16 @@ ReplaceResult Failure(int error)
     }
 }
 
+// The folder of a move's destination cannot be made: said with the folder's name and
+// never as a taken destination (a file that has the folder's name is not the
+// destination).
+ReplaceResult FolderFailure(const std::string& folder, int error)
+{
+    RememberFailure(error == EEXIST ? ENOTDIR : error);
+    RememberFailure(folder + ": " + LastFailureText());
+    return ReplaceResult::Failed;
+}
+
 ReplaceResult Changed()
 {
     RememberFailure(kChangedMeanwhile);
@@ -288,13 +298,14 @@ ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected
     if (!StillExpected(path, expected))
         return Changed();
     if (!CreateFolderWithParents(FolderOf(destination)))
-        return Failure(errno);
+        return FolderFailure(FolderOf(destination), errno);
     if (MoveEntry(path, destination)) {
         SyncFolderOf(destination);
         return ReplaceResult::Done;
     }
-    if (errno != EXDEV)
-        return Failure(::access(destination.c_str(), F_OK) == 0 ? EEXIST : errno);
+    const int error = errno;
+    if (error != EXDEV) // a destination that is there is said as such, whatever the failure
+        return Failure(::access(destination.c_str(), F_OK) == 0 ? EEXIST : error);
     return CopyIntoPlace(path, expected, destination, journal);
 }
 
