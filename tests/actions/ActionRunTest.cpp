@@ -97,7 +97,7 @@ TEST_F(ActionRunTest, HardLinksPutEveryCopyOnTheKeptFileWithItsBytes)
 {
     const std::string kept = file("a", "same bytes");
     const std::string b = file("sub/b", "same bytes");
-    const std::string c = file("c", "same bytes");
+    const std::string c = file(std::string(255, 'c'), "same bytes"); // the longest name
     ActionPlan plan;
     plan.items = {item(ActionKind::HardLink, b, kept, 10), item(ActionKind::HardLink, c, kept, 10)};
     EXPECT_EQ(plan.bytesFreed(), 20u);
@@ -373,10 +373,13 @@ TEST_F(ActionRunTest, AMoveToAnotherFileSystemCopiesWithTheFilesAttributesBefore
     ASSERT_EQ(::chmod(copy.c_str(), 0640), 0);
     // Written while it is copied, its time put back: it stays where it is.
     const std::string written = file("written", "version 1");
+    const std::string longest(255, 'l');
     ActionPlan plan;
-    plan.items = {item(ActionKind::Move, copy, kept, 8), item(ActionKind::Move, written, "", 9)};
+    plan.items = {item(ActionKind::Move, copy, kept, 8), item(ActionKind::Move, written, "", 9),
+                  item(ActionKind::Move, file(longest, "contents"), kept, 8)};
     plan.items[0].destination = aside + "/sub/copy";
     plan.items[1].destination = aside + "/sub/written";
+    plan.items[2].destination = aside + "/sub/" + longest;
     platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
         if (point == FaultPoint::Rename && path.starts_with(plan.items[1].destination + ".tmp"))
             RewriteInPlace(written);
@@ -387,9 +390,12 @@ TEST_F(ActionRunTest, AMoveToAnotherFileSystemCopiesWithTheFilesAttributesBefore
     const bool there = ::stat((aside + "/sub/copy").c_str(), &moved) == 0;
     const auto bytes = platform::ReadWholeFile(aside + "/sub/copy");
     const bool writtenMoved = platform::LookupEntry(plan.items[1].destination).has_value();
+    const auto longestBytes = platform::ReadWholeFile(plan.items[2].destination);
     std::filesystem::remove_all(aside);
 
     EXPECT_TRUE(outcomes[0].done);
+    EXPECT_TRUE(outcomes[2].done) << outcomes[2].detail;
+    EXPECT_EQ(longestBytes, "contents");
     EXPECT_EQ(outcomes[1].failure, ActionFailure::Changed);
     EXPECT_EQ(platform::ReadWholeFile(written), "version 2");
     EXPECT_FALSE(writtenMoved);

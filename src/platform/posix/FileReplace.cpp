@@ -18,14 +18,13 @@
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
 #include "platform/ReplaceChecks.h"
-#include "platform/TempFileNames.h"
+#include "platform/TempEntry.h"
 #include "platform/posix/CopyBytes.h"
 
 namespace quorvex::platform {
 
 namespace {
 
-constexpr int kNameAttempts = 100;
 constexpr const char* kChangedMeanwhile = "changed while it was being replaced";
 
 std::string FolderOf(const std::string& path)
@@ -72,53 +71,16 @@ ReplaceResult Changed()
     return ReplaceResult::Changed;
 }
 
-// A temporary entry this code made: removed again unless it was renamed into place.
-class TempEntry
+using Attempt = TempEntry::Attempt;
+
+// The attempt as the entry's maker reports it (false with errno set when it failed):
+// a taken name gives way to another.
+Attempt AttemptOf(bool made)
 {
-public:
-    explicit TempEntry(TempJournal& journal) : journal_(journal) {}
-    ~TempEntry()
-    {
-        if (!path_.empty() && ::unlink(path_.c_str()) == 0)
-            journal_.settle(); // else the next start removes it
-    }
-    TempEntry(const TempEntry&) = delete;
-    TempEntry& operator=(const TempEntry&) = delete;
-
-    // Makes the entry under a new name "<besidePath>.tmp-<suffix>" with `make`
-    // (returns false, errno set, when it fails); EEXIST takes another name.
-    template <typename Make> bool make(const std::string& besidePath, Make make)
-    {
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            const std::string name = besidePath + std::string(kTempInfix) + NewTempSuffix();
-            if (!journal_.note(name))
-                return false;
-            if (make(name)) {
-                path_ = name;
-                return true;
-            }
-            const int error = errno;
-            journal_.settle(); // nothing was made
-            if (error != EEXIST) {
-                errno = error;
-                return false;
-            }
-        }
-        errno = EEXIST;
-        return false;
-    }
-    const std::string& path() const { return path_; }
-    // It now has its final name.
-    void renamed()
-    {
-        path_.clear();
-        journal_.settle();
-    }
-
-private:
-    TempJournal& journal_;
-    std::string path_;
-};
+    if (made)
+        return Attempt::Made;
+    return errno == EEXIST ? Attempt::Taken : Attempt::Failed;
+}
 
 bool MakeHardLink(const std::string& kept, const std::string& name)
 {
@@ -229,11 +191,16 @@ ReplaceResult CopyIntoPlace(const std::string& path, const FileIdentity& expecte
     TempEntry temp(journal);
     if (!temp.make(destination, [&](const std::string& name) {
             if (!posix::CopyBytes(path, name, expected.permissions))
-                return false;
+                return AttemptOf(false);
             (void)::lchown(name.c_str(), expected.owner, expected.group);
             const timespec times[2] = {
                 {0, UTIME_NOW}, {expected.lastWrite.seconds, expected.lastWrite.nanoseconds}};
-            return ::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
+            if (::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0)
+                return Attempt::Made;
+            const int error = errno; // the copy goes again: it is no taken name
+            ::unlink(name.c_str());
+            errno = error;
+            return Attempt::Failed;
         }))
         return Failure(errno);
     if (!StillExpected(path, expected))
@@ -268,13 +235,13 @@ ReplaceResult ReplaceByKeptFile(std::string_view pathText, const FileIdentity& e
     const bool made = temp.make(path, [&](const std::string& name) {
         switch (kind) {
         case ReplaceKind::HardLink:
-            return MakeHardLink(kept, name);
+            return AttemptOf(MakeHardLink(kept, name));
         case ReplaceKind::SymbolicLink:
-            return MakeSymbolicLink(kept, name);
+            return AttemptOf(MakeSymbolicLink(kept, name));
         case ReplaceKind::Clone:
-            return MakeClone(kept, keptExpected, expected, name, keptChanged);
+            return AttemptOf(MakeClone(kept, keptExpected, expected, name, keptChanged));
         }
-        return false;
+        return Attempt::Failed;
     });
     if (!made) {
         const int error = errno;
