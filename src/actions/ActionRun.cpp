@@ -84,6 +84,8 @@ public:
         case ActionKind::Move: {
             ActionOutcome outcome = FromReplaceResult(
                 platform::MoveFileTo(item.path, checked.entry, item.destination, journal_));
+            if (outcome.failure == ActionFailure::TargetExists)
+                return finishMove(item, checked);
             if (outcome.done)
                 outcome.placedAt = item.destination;
             return outcome;
@@ -94,6 +96,32 @@ public:
     }
 
 private:
+    // A destination that holds the file already, as a move stopped after its copy
+    // landed leaves it: another file of equal size, time and bytes. The move is then
+    // finished by removing the original, while it is still the file compared.
+    std::optional<ActionOutcome> finishMove(const PlannedAction& item, const CheckedItem& checked)
+    {
+        const std::optional<platform::FileIdentity> there =
+            platform::IdentifyEntry(item.destination);
+        if (!there || !there->regular || there->sameFile(checked.entry) ||
+            there->size != checked.entry.size || !(there->lastWrite == checked.entry.lastWrite))
+            return Failed(ActionFailure::TargetExists);
+        std::string detail;
+        switch (comparison_.compare(item.path, item.destination, settings_.observer, detail)) {
+        case Comparison::Cancelled:
+            return std::nullopt;
+        case Comparison::Equal:
+            break;
+        default:
+            return Failed(ActionFailure::TargetExists);
+        }
+        ActionOutcome outcome =
+            FromReplaceResult(platform::RemoveIfStillExpected(item.path, checked.entry));
+        if (outcome.done)
+            outcome.placedAt = item.destination;
+        return outcome;
+    }
+
     std::optional<ActionOutcome> replace(const PlannedAction& item, const CheckedItem& checked)
     {
         if (checked.alreadyLinked && item.kind != ActionKind::Reflink) {

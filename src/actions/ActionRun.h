@@ -27,7 +27,7 @@ enum class ActionFailure : std::uint8_t
     CrossDevice,    // a hard link or clone across file systems
     LinksRefused,   // the system refuses the link here
     NoClone,        // the file system cannot clone
-    TargetExists,   // the destination of a move is taken
+    TargetExists,   // the destination of a move is taken (by other bytes)
     NotTrashable,   // it cannot go to the trash (and was not to be deleted for good)
     NotRemovable,   // the root, or a deletion for good that failed
     Declined,       // the user would not have it deleted for good

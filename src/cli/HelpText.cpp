@@ -53,6 +53,8 @@ constexpr CommandHelp kCommands[] = {
      "                                 clone; never a full copy instead)\n"
      "                       move=DIR  they move into DIR with their paths below the\n"
      "                                 searched folders; nothing there is replaced\n"
+     "                                 (a file there of equal size, time and bytes,\n"
+     "                                 as a stopped move leaves it, ends the move)\n"
      "                     Links and clones need --threshold 100. Each file is checked\n"
      "                     again first: size and time as listed, and for a link or a\n"
      "                     clone all its bytes equal to the kept file's.\n"

@@ -8,6 +8,14 @@ bool StillExpected(const std::string& path, const FileIdentity& expected)
     return now && now->untouched(expected);
 }
 
+ReplaceResult RemoveIfStillExpected(std::string_view pathText, const FileIdentity& expected)
+{
+    const std::string path(pathText);
+    if (!StillExpected(path, expected))
+        return ReplaceResult::Changed;
+    return DeleteRegularFile(path) ? ReplaceResult::Done : ReplaceResult::Failed;
+}
+
 bool ReadyToSwap(const std::string& path, const FileIdentity& expected, const std::string& kept,
                  const FileIdentity& keptExpected, ReplaceKind kind, const std::string& temp)
 {

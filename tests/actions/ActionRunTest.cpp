@@ -193,12 +193,20 @@ TEST_F(ActionRunTest, AMoveKeepsTheBytesAndNeverReplacesWhatIsThere)
     const std::string third = file("sub/third", "contents");
     t.file("moved/sub/second", "someone else's");
     t.file("moved/blocked", "a file with the name of a folder");
+    // As a move stopped after its copy landed leaves them; and a look-alike.
+    const std::string landed = file("sub/landed", "contents");
+    file("moved/sub/landed", "contents");
+    const std::string lookAlike = file("sub/look-alike", "contents");
+    file("moved/sub/look-alike", "contentz");
     ActionPlan plan;
     plan.items = {item(ActionKind::Move, first, kept, 8), item(ActionKind::Move, second, kept, 8),
-                  item(ActionKind::Move, third, kept, 8)};
+                  item(ActionKind::Move, third, kept, 8), item(ActionKind::Move, landed, kept, 8),
+                  item(ActionKind::Move, lookAlike, kept, 8)};
     plan.items[0].destination = t.path("moved/sub/first");
     plan.items[1].destination = t.path("moved/sub/second");
     plan.items[2].destination = t.path("moved/blocked/third");
+    plan.items[3].destination = t.path("moved/sub/landed");
+    plan.items[4].destination = t.path("moved/sub/look-alike");
     const std::vector<ActionOutcome> outcomes = run(plan);
 
     EXPECT_TRUE(outcomes[0].done);
@@ -212,6 +220,14 @@ TEST_F(ActionRunTest, AMoveKeepsTheBytesAndNeverReplacesWhatIsThere)
     EXPECT_EQ(outcomes[2].failure, ActionFailure::System);
     EXPECT_TRUE(outcomes[2].detail.starts_with(t.path("moved/blocked"))) << outcomes[2].detail;
     EXPECT_EQ(platform::ReadWholeFile(third), "contents");
+    // The landed copy finishes its move; the look-alike's bytes differ.
+    EXPECT_TRUE(outcomes[3].done);
+    EXPECT_EQ(outcomes[3].placedAt, plan.items[3].destination);
+    EXPECT_FALSE(platform::LookupEntry(landed));
+    EXPECT_EQ(platform::ReadWholeFile(plan.items[3].destination), "contents");
+    EXPECT_EQ(outcomes[4].failure, ActionFailure::TargetExists);
+    EXPECT_EQ(platform::ReadWholeFile(lookAlike), "contents");
+    EXPECT_EQ(platform::ReadWholeFile(plan.items[4].destination), "contentz");
 }
 
 TEST_F(ActionRunTest, ACancelStopsBeforeTheNextItem)
