@@ -138,13 +138,15 @@ int RunDupsCommand(const CliOptions& options)
                         options.moveFolder);
         if (planned.refusal)
             return Refuse(RefusalWords(planned.refusal));
+        // Sized before anything changes, so that the run says what its dry run said.
+        const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
         if (options.dryRun) {
-            status = WriteResult(PlanTable(planned.plan), options, unreadCount);
+            status = WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
         } else {
             std::vector<ActionOutcome> outcomes;
             const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
-            status =
-                WriteResult(PlanTable(planned.plan, outcomes), options, unreadCount + failures);
+            status = WriteResult(PlanTable(planned.plan, freed, outcomes), options,
+                                 unreadCount + failures);
         }
     }
     if (status != kExitFailure && run.nothingFound)

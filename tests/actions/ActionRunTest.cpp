@@ -98,9 +98,14 @@ TEST_F(ActionRunTest, HardLinksPutEveryCopyOnTheKeptFileWithItsBytes)
     const std::string kept = file("a", "same bytes");
     const std::string b = file("sub/b", "same bytes");
     const std::string c = file(std::string(255, 'c'), "same bytes"); // the longest name
+    // Two names of one file: its bytes are freed with the second.
+    const std::string d = file("d", "same bytes");
+    const std::string e = t.path("sub/e");
+    ASSERT_TRUE(platform::CopyToNewFile(d, e)); // a hard link where the system has them
     ActionPlan plan;
-    plan.items = {item(ActionKind::HardLink, b, kept, 10), item(ActionKind::HardLink, c, kept, 10)};
-    EXPECT_EQ(plan.bytesFreed(), 20u);
+    plan.items = {item(ActionKind::HardLink, b, kept, 10), item(ActionKind::HardLink, c, kept, 10),
+                  item(ActionKind::HardLink, d, kept, 10), item(ActionKind::HardLink, e, kept, 10)};
+    EXPECT_EQ(BytesFreedByItems(plan), (std::vector<std::uint64_t>{10, 10, 0, 10}));
     std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_TRUE(outcomes[0].done && outcomes[1].done);
     EXPECT_TRUE(sameFile(b, kept) && sameFile(c, kept));

@@ -81,11 +81,14 @@ TEST_F(DupsCli, AFolderWithoutDuplicatesPrintsNoRowsAndSaysSo)
 TEST_F(DupsCli, HardLinksPutEachGroupOnOneFileAfterADryRunThatChangedNothing)
 {
     t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    // e.txt has another name outside the searched folder: linking it frees nothing.
+    t.dir("outside");
+    ASSERT_EQ(::link(t.path("t/sub/e.txt").c_str(), t.path("outside/e.txt").c_str()), 0);
     const CommandRun dry = dups("--act hardlink --dry-run", "t");
     EXPECT_EQ(dry.exitCode, 0) << dry.err;
     EXPECT_EQ(dry.out, "hardlink\t" + t.path("t/sub/b.txt") + "\t" + t.path("t/a.txt") +
                            "\t13\t\n" + "hardlink\t" + t.path("t/sub/e.txt") + "\t" +
-                           t.path("t/a.txt") + "\t13\t\n#freed\t26\n");
+                           t.path("t/a.txt") + "\t0\t\n#freed\t13\n");
     EXPECT_NE(inode("t/sub/b.txt"), inode("t/a.txt"));
 
     const CommandRun run = dups("--act hardlink", "t");
@@ -120,10 +123,11 @@ TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
                    ShellQuoted(t.path("photos")) + " " + ShellQuoted(t.path("backup")) + " " +
                    ShellQuoted(t.path("photos")) + " " + ShellQuoted(t.path("t")));
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    // The group of a.txt has no file in photos/: it stays whole.
+    // The group of a.txt has no file in photos/: it stays whole. The trash keeps the
+    // bytes on their disk: nothing is freed.
     const std::string kept = t.path("photos/c.txt");
-    EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t6\t\n" + "trash\t" +
-                           t.path("t/c.txt") + "\t" + kept + "\t6\t\n#freed\t12\n");
+    EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t0\t\n" + "trash\t" +
+                           t.path("t/c.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
 }
 
 TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
