@@ -133,6 +133,9 @@ int RunDupsCommand(const CliOptions& options)
     if (!options.act) {
         status = WriteResult(DupTable(list, kReferenceWord), options, unreadCount);
     } else {
+        if (!identical)
+            LeaveAsideCopiesOut(list, *options.act == ActionKind::Move ? options.moveFolder
+                                                                       : std::string());
         const DupPlan planned =
             PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,
                         options.moveFolder);

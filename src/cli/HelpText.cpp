@@ -55,6 +55,8 @@ constexpr CommandHelp kCommands[] = {
      "                                 searched folders; nothing there is replaced\n"
      "                                 (a file there of equal size, time and bytes,\n"
      "                                 as a stopped move leaves it, ends the move)\n"
+     "                     Files in a trash folder (the user's, a volume's) and below\n"
+     "                     the move=DIR are left out: never kept, never acted on.\n"
      "                     Links and clones need --threshold 100. Each file is checked\n"
      "                     again first: size and time as listed, and for a link or a\n"
      "                     clone all its bytes equal to the kept file's.\n"

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "duplicates/DupSelection.h"
+#include "platform/DesktopTrash.h"
 #include "platform/FileIdentity.h"
 #include "platform/PathText.h"
 
@@ -102,6 +103,38 @@ std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::st
         break;
     }
     return SelectAllButReference(list);
+}
+
+void LeaveAsideCopiesOut(DupList& list, std::string_view moveFolder)
+{
+    const std::string aside =
+        moveFolder.empty() ? std::string()
+                           : platform::WithTrailingSeparator(platform::CanonicalPath(moveFolder));
+    // Folders are few beside files: each is judged once.
+    std::unordered_map<std::string, bool> asideFolders;
+    const auto isAside = [&](const std::string& folder) {
+        const auto [at, added] = asideFolders.try_emplace(folder, false);
+        if (added) {
+            const std::string canonical =
+                platform::WithTrailingSeparator(platform::CanonicalPath(folder));
+            at->second = platform::LiesInDesktopTrash(canonical) ||
+                         (!aside.empty() && canonical.starts_with(aside));
+        }
+        return at->second;
+    };
+    std::vector<std::size_t> gone;
+    std::unordered_map<std::uint32_t, std::size_t> left;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        if (isAside(list.folder(list[row])))
+            gone.push_back(row);
+        else
+            ++left[list[row].group];
+    }
+    for (TDupRecord& record : list.records())
+        if (left[record.group] < 2)
+            record.group = 0;
+    list.removeRows(std::move(gone));
+    list.removeUngrouped();
 }
 
 InputRefusal ActionRefusal(ActionKind kind, int threshold)

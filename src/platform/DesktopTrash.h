@@ -18,4 +18,9 @@ namespace quorvex::platform {
 // the entry is left where it was.
 std::optional<std::string> MoveToDesktopTrash(std::string_view path);
 
+// Whether `path` (absolute, without links) is a trash folder or lies in one: the
+// user's trash, or the trash of a volume (".Trash-<uid>", ".Trash/<uid>" at its top;
+// on Windows "$Recycle.Bin"). Its files are copies the user threw away.
+bool LiesInDesktopTrash(std::string_view path);
+
 } // namespace quorvex::platform

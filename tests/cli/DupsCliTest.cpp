@@ -7,6 +7,7 @@
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/TextFile.h"
 #include "support/RunCommand.h"
@@ -128,6 +129,24 @@ TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
     const std::string kept = t.path("photos/c.txt");
     EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t0\t\n" + "trash\t" +
                            t.path("t/c.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
+}
+
+TEST_F(DupsCli, CopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn)
+{
+    // The newest copies lie in a volume's trash and in the move's folder.
+    const char* newer = "2025-01-01 00:00:00";
+    const std::string trash = "t/.Trash-" + std::to_string(::geteuid());
+    t.file(trash + "/files/a.txt", "same content\n", newer);
+    const std::string kept = t.path("t/a.txt");
+    CommandRun run = dups("--hidden --act trash --keep newest --dry-run", "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "trash\t" + t.path("t/sub/b.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
+    t.file("t/aside/a.txt", "same content\n", newer);
+    run = dups("--hidden --act move=" + ShellQuoted(t.path("t/aside")) + " --keep newest --dry-run",
+               "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "move\t" + t.path("t/sub/b.txt") + "\t" + kept + "\t0\t" +
+                           t.path("t/aside/sub/b.txt") + "\n#freed\t0\n");
 }
 
 TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)

@@ -8,6 +8,7 @@
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -15,6 +16,7 @@
 
 #include "platform/DesktopTrash.h"
 #include "platform/DosTime.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/UserFolders.h"
@@ -259,7 +261,31 @@ Placement placeIn(const TrashFolder& trash, const std::string& path, std::string
     return Placement::Failed;
 }
 
+// Whether `path` is `folder` ("/"-terminated) or lies below it.
+bool lies(std::string_view path, std::string_view folder)
+{
+    return path.starts_with(folder) || path == folder.substr(0, folder.size() - 1);
+}
+
 } // namespace
+
+bool LiesInDesktopTrash(std::string_view path)
+{
+    const std::string uid = EffectiveUserId();
+    if (lies(path, CanonicalPath(DataHomeFolder() + "Trash") + "/"))
+        return true;
+    // A volume's trash: a folder ".Trash-<uid>", or "<uid>" in a folder ".Trash".
+    std::string_view before;
+    for (std::size_t start = 1; start <= path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view name = path.substr(start, end - start);
+        if (name == ".Trash-" + uid || (before == ".Trash" && name == uid))
+            return true;
+        before = name;
+        start = end + 1;
+    }
+    return false;
+}
 
 std::optional<std::string> MoveToDesktopTrash(std::string_view given)
 {
