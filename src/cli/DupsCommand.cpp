@@ -134,8 +134,8 @@ int RunDupsCommand(const CliOptions& options)
         status = WriteResult(DupTable(list, kReferenceWord), options, unreadCount);
     } else {
         if (!identical)
-            LeaveAsideCopiesOut(list, *options.act == ActionKind::Move ? options.moveFolder
-                                                                       : std::string());
+            LeaveOutOfAction(list,
+                             *options.act == ActionKind::Move ? options.moveFolder : std::string());
         const DupPlan planned =
             PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,
                         options.moveFolder);

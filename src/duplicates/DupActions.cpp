@@ -105,7 +105,7 @@ std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::st
     return SelectAllButReference(list);
 }
 
-void LeaveAsideCopiesOut(DupList& list, std::string_view moveFolder)
+void LeaveOutOfAction(DupList& list, std::string_view moveFolder)
 {
     const std::string aside =
         moveFolder.empty() ? std::string()
@@ -125,7 +125,9 @@ void LeaveAsideCopiesOut(DupList& list, std::string_view moveFolder)
     std::vector<std::size_t> gone;
     std::unordered_map<std::uint32_t, std::size_t> left;
     for (std::size_t row = 0; row < list.size(); ++row) {
-        if (isAside(list.folder(list[row])))
+        const std::optional<platform::FileIdentity> entry =
+            platform::IdentifyEntry(list.RecordPath(list[row]));
+        if ((entry && entry->link) || isAside(list.folder(list[row])))
             gone.push_back(row);
         else
             ++left[list[row].group];

@@ -36,11 +36,13 @@ enum class KeepRule
 std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule,
                                      std::string_view folder = {});
 
-// Leaves out of acting the rows whose files are copies put aside: in a desktop trash
-// folder, or below `moveFolder` (a move's destination; empty: none), where each run
-// would otherwise move the same files one level deeper. Such a copy is never the one
-// that stays while the user's live copy goes. Groups left with one row leave the list.
-void LeaveAsideCopiesOut(DupList& list, std::string_view moveFolder);
+// Leaves out of acting the rows that are symbolic links (they hold no bytes of their
+// own: the file they lead to is a member in its own right, or not searched) and the
+// rows whose files are copies put aside: in a desktop trash folder, or below
+// `moveFolder` (a move's destination; empty: none), where each run would otherwise
+// move the same files one level deeper. None of them is ever the file that stays while
+// the user's live copy goes. Groups left with one row leave the list.
+void LeaveOutOfAction(DupList& list, std::string_view moveFolder);
 
 // Why `kind` cannot act on a result found at `threshold` percent (links and clones
 // need files found equal byte for byte); no refusal when it can.

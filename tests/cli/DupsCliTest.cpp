@@ -131,7 +131,7 @@ TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
                            t.path("t/c.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
 }
 
-TEST_F(DupsCli, CopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn)
+TEST_F(DupsCli, LinksAndCopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn)
 {
     // The newest copies lie in a volume's trash and in the move's folder.
     const char* newer = "2025-01-01 00:00:00";
@@ -147,6 +147,15 @@ TEST_F(DupsCli, CopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn)
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "move\t" + t.path("t/sub/b.txt") + "\t" + kept + "\t0\t" +
                            t.path("t/aside/sub/b.txt") + "\n#freed\t0\n");
+
+    // A symbolic link holds no bytes of its own: not a member to link.
+    t.symlink("t/sub/l.txt", "../a.txt");
+    run = dups("--act hardlink", "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    struct stat link;
+    EXPECT_TRUE(::lstat(t.path("t/sub/l.txt").c_str(), &link) == 0 && S_ISLNK(link.st_mode));
+    EXPECT_EQ(inode("t/sub/b.txt"), inode("t/a.txt"));
 }
 
 TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
