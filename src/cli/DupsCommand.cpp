@@ -39,8 +39,8 @@ std::string KeepFolderAsListed(const CliOptions& options)
         platform::WithTrailingSeparator(platform::CanonicalPath(options.keepFolder));
     for (const std::string& operand : options.operands) {
         const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(operand));
-        if (wanted.starts_with(root))
-            return platform::WithTrailingSeparator(operand) + wanted.substr(root.size());
+        if (wanted.starts_with(root)) // the list's folders end in one separator
+            return platform::WithOneTrailingSeparator(operand) + wanted.substr(root.size());
     }
     return {};
 }
@@ -53,7 +53,7 @@ std::string ActionOptionsRefusal(const CliOptions& options, std::string& keepFol
     if (*options.act == ActionKind::Move) {
         const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
         if (there && !there->isDirectory())
-            return RefusalWords({RefusalReason::UnknownFolder, options.moveFolder});
+            return "フォルダ [ " + options.moveFolder + " ]\n\nフォルダではありません。";
     }
     if (options.keep == KeepRule::UnderFolder) {
         if (!platform::IsExistingFolder(options.keepFolder))
@@ -79,8 +79,9 @@ std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
             continue;
         ++failures;
         const PlannedAction& item = plan.items[i];
+        // One line a failure: the path as TSV writes it, so that no name breaks it.
         std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
-                     std::string(ActionWord(item.kind)).c_str(), item.path.c_str(),
+                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
                      ActionFailureWords(item, outcomes[i]).c_str());
     }
     return failures;

@@ -111,6 +111,10 @@ TEST_F(DupsCli, LinksBelowAFullMatchAndFoldersWithinEachOtherAreRefused)
     EXPECT_EQ(run.err,
               "フォルダ [ " + t.path("t/sub") + " ]\n\n検索するほかのフォルダと重なっています。\n");
     EXPECT_EQ(dups("--dry-run", "t").exitCode, 64);
+    // A move into a file is refused as what it is.
+    run = dups("--act move=" + ShellQuoted(t.path("t/c.txt")), "t");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "フォルダ [ " + t.path("t/c.txt") + " ]\n\nフォルダではありません。\n");
 }
 
 TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
@@ -129,6 +133,14 @@ TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
     const std::string kept = t.path("photos/c.txt");
     EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t0\t\n" + "trash\t" +
                            t.path("t/c.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
+
+    // The reference folder below a searched folder given with a doubled separator.
+    const CommandRun doubled =
+        RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dups --act trash --dry-run --keep under=" +
+                   ShellQuoted(t.path("t/sub")) + " " + ShellQuoted(t.path("t") + "//"));
+    EXPECT_EQ(doubled.exitCode, 0) << doubled.err;
+    EXPECT_EQ(doubled.out,
+              "trash\t" + t.path("t/a.txt") + "\t" + t.path("t/sub/b.txt") + "\t0\t\n#freed\t0\n");
 }
 
 TEST_F(DupsCli, LinksAndCopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn)
@@ -161,11 +173,17 @@ TEST_F(DupsCli, LinksAndCopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn
 TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
 {
     t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    t.file("t/sub/new\nline.txt", "same content\n", "2024-03-04 05:06:07");
     t.file("aside/sub/b.txt", "already here\n");
+    t.file("aside/sub/new\nline.txt", "already here\n");
     const CommandRun run = dups("--act move=" + ShellQuoted(t.path("aside")), "t");
     EXPECT_EQ(run.exitCode, 3);
+    // One line a failure, the path escaped as in TSV.
     EXPECT_EQ(run.err, "quorvex-cli: cannot move " + t.path("t/sub/b.txt") + ": 移動先 [ " +
-                           t.path("aside/sub/b.txt") + " ] に同じ名前の項目があります。\n");
+                           t.path("aside/sub/b.txt") + " ] に同じ名前の項目があります。\n" +
+                           "quorvex-cli: cannot move " + t.path("t/sub/new\\nline.txt") +
+                           ": 移動先 [ " + t.path("aside/sub/new\\nline.txt") +
+                           " ] に同じ名前の項目があります。\n");
     EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/b.txt")), "already here\n");
     EXPECT_EQ(platform::ReadWholeFile(t.path("t/sub/b.txt")), "same content\n");
     EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/e.txt")), "same content\n");
