@@ -1,5 +1,7 @@
 #include "actions/ActionRun.h"
 
+#include <algorithm>
+
 #include "actions/ItemChecks.h"
 #include "actions/TrashItems.h"
 #include "platform/FailureReason.h"
@@ -159,6 +161,14 @@ private:
 std::string ActionJournalFolder(const std::string& userDataDir)
 {
     return platform::WithTrailingSeparator(userDataDir + "actions");
+}
+
+bool JournalWritable(const ActionPlan& plan, const std::string& journalFolder)
+{
+    const bool makesTemporaries = std::ranges::any_of(
+        plan.items, [](const PlannedAction& item) { return item.kind != ActionKind::Trash; });
+    platform::TempJournal journal(journalFolder);
+    return !makesTemporaries || journal.prepare();
 }
 
 std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSettings& settings)

@@ -60,6 +60,11 @@ struct PlanRunSettings
 // The journal folder of runs below the program's data folder `userDataDir`.
 std::string ActionJournalFolder(const std::string& userDataDir);
 
+// Whether a run of `plan` can note its temporary files in `journalFolder`: true when
+// the plan makes none (the trash) or the journal can be made there; otherwise false,
+// with the system's reason in LastFailureText(). Without it every item would fail.
+bool JournalWritable(const ActionPlan& plan, const std::string& journalFolder);
+
 // One outcome per item, in the plan's order.
 std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSettings& settings);
 

@@ -16,6 +16,7 @@
 #include "duplicates/DupSearch.h"
 #include "duplicates/DupTable.h"
 #include "platform/AppPaths.h"
+#include "platform/FailureReason.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
@@ -146,6 +147,11 @@ int RunDupsCommand(const CliOptions& options)
         const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
         if (options.dryRun) {
             status = WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
+        } else if (!JournalWritable(planned.plan, journalFolder)) {
+            // Said once, rather than as the failure of every file.
+            std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
+                         TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
+            return kExitFailure;
         } else {
             std::vector<ActionOutcome> outcomes;
             const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);

@@ -170,6 +170,18 @@ TEST_F(DupsCli, LinksAndCopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn
     EXPECT_EQ(inode("t/sub/b.txt"), inode("t/a.txt"));
 }
 
+TEST_F(DupsCli, ADataFolderThatCannotBeWrittenIsSaidOnceAndNothingIsDone)
+{
+    t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    const std::string data = t.path("t/c.txt") + "/data/"; // below a file
+    const CommandRun run =
+        RunCommand("QUORVEX_DATA_DIR=" + ShellQuoted(data) + " " + ShellQuoted(QUORVEX_CLI_PATH) +
+                   " dups --act hardlink " + ShellQuoted(t.path("t")));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "quorvex-cli: cannot write in " + data + "actions/: Not a directory\n");
+    EXPECT_NE(inode("t/sub/b.txt"), inode("t/a.txt"));
+}
+
 TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
 {
     t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
