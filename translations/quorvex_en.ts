@@ -52,7 +52,7 @@
         <translation>No link can be made here%1.</translation>
     </message>
     <message>
-        <source>このファイルシステムは複製（リフリンク）に対応していません%1。</source>
+        <source>このファイルシステムはリフリンク（複製）に対応していません%1。</source>
         <translation>This file system cannot clone files (reflink)%1.</translation>
     </message>
     <message>
@@ -545,7 +545,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
         <translation>Replace with symbolic links</translation>
     </message>
     <message>
-        <source>リフリンク(複製)に置き換え</source>
+        <source>リフリンク（複製）に置き換え</source>
         <translation>Replace with reflinks (clones)</translation>
     </message>
     <message>
@@ -1015,7 +1015,7 @@ The path is not known.</translation>
 It overlaps another folder of the search.</translation>
     </message>
     <message>
-        <source>リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。</source>
+        <source>リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。</source>
         <translation>Links and clones (reflinks) can only be used for files that match at 100%.</translation>
     </message>
 </context>

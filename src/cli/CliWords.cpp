@@ -38,7 +38,7 @@ std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& o
     case ActionFailure::LinksRefused:
         return withDetail("ここにはリンクを作れません");
     case ActionFailure::NoClone:
-        return withDetail("このファイルシステムは複製（リフリンク）に対応していません");
+        return withDetail("このファイルシステムはリフリンク（複製）に対応していません");
     case ActionFailure::TargetExists:
         return "移動先 [ " + TsvField(item.destination) + " ] に同じ名前の項目があります。";
     case ActionFailure::NotTrashable:
@@ -72,7 +72,7 @@ std::string RefusalWords(const InputRefusal& refusal)
     case RefusalReason::NestedFolders:
         return "フォルダ [ " + refusal.path + " ]\n\n検索するほかのフォルダと重なっています。";
     case RefusalReason::LinksNeedFullMatch:
-        return "リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。";
+        return "リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。";
     }
     return {};
 }

@@ -233,7 +233,7 @@ void DupSearchPage::buildActionItems()
     };
     HardLinkMenu1 = item("HardLinkMenu1", tr("ハードリンクに置き換え"));
     SymbolicLinkMenu1 = item("SymbolicLinkMenu1", tr("シンボリックリンクに置き換え"));
-    ReflinkMenu1 = item("ReflinkMenu1", tr("リフリンク(複製)に置き換え"));
+    ReflinkMenu1 = item("ReflinkMenu1", tr("リフリンク（複製）に置き換え"));
     MoveMenu1 = item("MoveMenu1", tr("フォルダへ移動…"));
     connect(HardLinkMenu1, &QAction::triggered, this,
             [this] { ActOnSelection(quorvex::ActionKind::HardLink); });
