@@ -468,6 +468,13 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
 </context>
 <context>
     <name>DupSearchPage</name>
+    <message numerus="yes">
+        <source>%n 個のグループでは、同じ内容のファイルがすべてごみ箱に移動します。</source>
+        <translation>
+            <numerusform>In %n group, every file of the same contents goes to the trash.</numerusform>
+            <numerusform>In %n groups, every file of the same contents goes to the trash.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>敷居値 %1%</source>
         <translation>Threshold %1%</translation>

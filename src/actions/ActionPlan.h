@@ -45,6 +45,7 @@ struct PlannedAction
     std::optional<ListedFile> keptListed;
     std::string destination; // Move: the new path
     std::size_t row = 0;     // the list row the item stands for
+    bool lastCopy = false;   // Trash: no copy of its contents stays; never deleted for good
 };
 
 struct ActionPlan

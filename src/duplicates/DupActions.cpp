@@ -198,6 +198,39 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
     return result;
 }
 
+DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& rows)
+{
+    DupPlan result;
+    std::vector<bool> chosen(list.size(), false);
+    for (std::size_t row : rows)
+        if (row < list.size())
+            chosen[row] = true;
+    // The groups that keep a file on the disk that is not chosen.
+    std::unordered_map<std::uint32_t, bool> keepsACopy;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        bool& keeps = keepsACopy[list[row].group];
+        keeps = keeps || (!chosen[row] && platform::LookupEntry(list.RecordPath(list[row])));
+    }
+    std::unordered_map<std::uint32_t, bool> counted;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        if (!chosen[row])
+            continue;
+        const std::uint32_t group = list[row].group;
+        PlannedAction item;
+        item.kind = ActionKind::Trash;
+        item.path = platform::AbsolutePath(list.RecordPath(list[row]));
+        item.listed = ListedOf(list[row]);
+        item.row = row;
+        item.lastCopy = group != 0 && !keepsACopy[group];
+        if (item.lastCopy && !counted[group]) {
+            counted[group] = true;
+            ++result.lastCopyGroups;
+        }
+        result.plan.items.push_back(std::move(item));
+    }
+    return result;
+}
+
 void ApplyOutcomes(DupList& list, const ActionPlan& plan,
                    const std::vector<ActionOutcome>& outcomes)
 {

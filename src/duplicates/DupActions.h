@@ -53,7 +53,14 @@ struct DupPlan
     ActionPlan plan;
     InputRefusal refusal;     // why there is no plan
     std::size_t keptBack = 0; // chosen rows left out: the kept file, or a group's last
+    std::size_t lastCopyGroups = 0; // groups whose last copy the plan takes (the trash)
 };
+
+// The plan of the list's delete: every chosen row to the trash, as chosen, for the
+// trash keeps what it takes restorable. A group whose every file still on the disk is
+// chosen loses the last copy of its contents: such groups are counted, so that the
+// question can say so, and their items are never deleted for good.
+DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& rows);
 
 // The plan for the chosen `rows` (row order). Each group keeps its "基準" row when that
 // is not chosen, else its first row that is not; a group whose rows are all chosen

@@ -23,6 +23,7 @@
 #include "platform/TempFileNames.h"
 #include "platform/TempJournal.h"
 #include "platform/TextFile.h"
+#include "platform/UserFolders.h"
 #include "support/RecordingObserver.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"
@@ -361,6 +362,34 @@ TEST_F(ActionRunTest, TheKeptFilesBytesAreNeverActedOnUnderAnotherPathOrName)
     EXPECT_EQ(platform::ReadWholeFile(kept), "bytes");
     EXPECT_TRUE(sameFile(secondName, kept));
     EXPECT_FALSE(platform::LookupEntry(t.path("moved/b")));
+}
+
+TEST_F(ActionRunTest, TheLastCopyOfAContentIsNeverDeletedForGood)
+{
+    // No trash can be made: the data home lies below a file.
+    const std::string saved = platform::EnvironmentText("XDG_DATA_HOME");
+    ::setenv("XDG_DATA_HOME", (file("blocker", "x") + "/share").c_str(), 1);
+    const std::string last = file("last", "bytes");
+    const std::string copy = file("copy", "bytes");
+    ActionPlan plan;
+    plan.items = {item(ActionKind::Trash, last, "", 5), item(ActionKind::Trash, copy, "", 5)};
+    plan.items[0].lastCopy = true;
+    int asked = 0;
+    const std::vector<ActionOutcome> outcomes =
+        RunActionPlan(plan, {observer, t.path("data"), [&](const PlannedAction&) {
+                                 ++asked;
+                                 return true;
+                             }});
+    if (saved.empty())
+        ::unsetenv("XDG_DATA_HOME");
+    else
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+
+    EXPECT_EQ(failures(outcomes),
+              (std::vector<ActionFailure>{ActionFailure::NotTrashable, ActionFailure::None}));
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(platform::ReadWholeFile(last), "bytes");
+    EXPECT_FALSE(platform::LookupEntry(copy));
 }
 
 TEST_F(ActionRunTest, SymbolicLinksLeadToTheKeptFileByItsAbsolutePath)

@@ -417,7 +417,12 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
         rows.push_back(static_cast<std::size_t>(row));
     if (rows.empty())
         return;
-    const quorvex::DupPlan planned = quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
+    // The delete takes the selection as it is; every other action keeps a file of
+    // each group.
+    const quorvex::DupPlan planned =
+        kind == quorvex::ActionKind::Trash
+            ? quorvex::TrashPlanForRows(DupList_, rows)
+            : quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
     Dialogs& dialogs = services_.dialogs;
     QWidget* owner = &services_.window;
     if (planned.refusal) {
@@ -431,6 +436,9 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
     QStringList notes;
     if (kind == quorvex::ActionKind::Move)
         notes << tr("移動先: [ %1 ]").arg(ShownText(moveFolder));
+    if (planned.lastCopyGroups > 0)
+        notes << tr("%n 個のグループでは、同じ内容のファイルがすべてごみ箱に移動します。", nullptr,
+                    int(planned.lastCopyGroups));
     if (planned.keptBack > 0)
         notes << tr("選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
                      .arg(planned.keptBack);
