@@ -1,6 +1,7 @@
 #include "actions/ActionRun.h"
 
 #include <algorithm>
+#include <map>
 
 #include "actions/ItemChecks.h"
 #include "actions/TrashItems.h"
@@ -131,6 +132,10 @@ private:
             outcome.done = outcome.alreadyLinked = true;
             return outcome;
         }
+        // A file system that cannot clone is asked once, not after reading every file.
+        const auto noClone = noClone_.find(checked.kept.device);
+        if (item.kind == ActionKind::Reflink && noClone != noClone_.end())
+            return Failed(ActionFailure::NoClone, noClone->second);
         std::string detail;
         const Comparison comparison =
             comparison_.compare(item.path, checked.keptPath, settings_.observer, detail);
@@ -145,15 +150,20 @@ private:
         case Comparison::Equal:
             break;
         }
-        return FromReplaceResult(platform::ReplaceByKeptFile(item.path, checked.entry,
-                                                             checked.keptPath, checked.kept,
-                                                             ReplaceKindOf(item.kind), journal_));
+        ActionOutcome outcome = FromReplaceResult(
+            platform::ReplaceByKeptFile(item.path, checked.entry, checked.keptPath, checked.kept,
+                                        ReplaceKindOf(item.kind), journal_));
+        if (outcome.failure == ActionFailure::NoClone)
+            noClone_.emplace(checked.kept.device, outcome.detail);
+        return outcome;
     }
 
     const PlanRunSettings& settings_;
     platform::TempJournal journal_;
     TrashSession trash_;
     WholeFileComparison comparison_;
+    // The file systems found unable to clone, with the system's reason.
+    std::map<std::uint64_t, std::string> noClone_;
 };
 
 } // namespace

@@ -461,14 +461,23 @@ TEST_F(ActionRunTest, ACloneTheFileSystemCannotMakeFailsWithoutACopy)
 {
     const std::string kept = file("a", "bytes");
     const std::string copy = file("b", "bytes");
+    const std::string second = file("c", "bytes");
     const auto before = platform::IdentifyEntry(copy);
     ActionPlan plan;
-    plan.items = {item(ActionKind::Reflink, copy, kept, 5)};
-    platform::SetFaultHook(
-        [](FaultPoint point, std::string_view) { return point == FaultPoint::Clone; });
+    plan.items = {item(ActionKind::Reflink, copy, kept, 5),
+                  item(ActionKind::Reflink, second, kept, 5)};
+    int secondOpened = 0;
+    platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
+        secondOpened += point == FaultPoint::Open && path == second;
+        return point == FaultPoint::Clone;
+    });
     const std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_EQ(outcomes[0].failure, ActionFailure::NoClone);
     EXPECT_EQ(outcomes[0].detail, std::strerror(EOPNOTSUPP));
+    // The file system is asked once: the next file is not read in vain.
+    EXPECT_EQ(outcomes[1].failure, ActionFailure::NoClone);
+    EXPECT_EQ(outcomes[1].detail, outcomes[0].detail);
+    EXPECT_EQ(secondOpened, 0);
     EXPECT_TRUE(before->unchanged(*platform::IdentifyEntry(copy)));
     EXPECT_TRUE(noTemporaryLeft());
 }
