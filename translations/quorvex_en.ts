@@ -52,7 +52,7 @@
         <translation>No link can be made here%1.</translation>
     </message>
     <message>
-        <source>このファイルシステムは複製（リフリンク）に対応していません%1。</source>
+        <source>このファイルシステムはリフリンク（複製）に対応していません%1。</source>
         <translation>This file system cannot clone files (reflink)%1.</translation>
     </message>
     <message>
@@ -502,6 +502,13 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
 </context>
 <context>
     <name>DupSearchPage</name>
+    <message numerus="yes">
+        <source>%n 個のグループでは、同じ内容のファイルがすべてごみ箱に移動します。</source>
+        <translation>
+            <numerusform>In %n group, every file of the same contents goes to the trash.</numerusform>
+            <numerusform>In %n groups, every file of the same contents goes to the trash.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>敷居値 %1%</source>
         <translation>Threshold %1%</translation>
@@ -579,7 +586,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
         <translation>Replace with symbolic links</translation>
     </message>
     <message>
-        <source>リフリンク(複製)に置き換え</source>
+        <source>リフリンク（複製）に置き換え</source>
         <translation>Replace with reflinks (clones)</translation>
     </message>
     <message>
@@ -1085,7 +1092,7 @@ The path is not known.</translation>
 It overlaps another folder of the search.</translation>
     </message>
     <message>
-        <source>リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。</source>
+        <source>リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。</source>
         <translation>Links and clones (reflinks) can only be used for files that match at 100%.</translation>
     </message>
 </context>

@@ -1,6 +1,11 @@
 #include "actions/ActionPlan.h"
 
+#include <map>
+#include <numeric>
+#include <utility>
+
 #include "platform/FileIdentity.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -27,26 +32,62 @@ bool ReplacesContents(ActionKind kind)
            kind == ActionKind::Reflink;
 }
 
-std::uint64_t BytesFreedBy(const PlannedAction& item)
+namespace {
+
+// Whether a move to `destination` stays on the file system `device`: that of the
+// nearest folder above it that exists.
+bool MovesWithin(std::uint64_t device, std::string_view destination)
 {
-    if (!item.listed)
-        return 0;
-    const std::optional<platform::FileIdentity> entry = platform::IdentifyEntry(item.path);
-    if (entry && entry->link)
-        return 0;
-    if (!item.kept.empty() && entry) {
-        const std::optional<platform::FileIdentity> kept = platform::IdentifyTarget(item.kept);
-        if (kept && kept->sameFile(*entry))
-            return 0;
+    for (std::string_view folder = platform::ParentFolder(destination);;
+         folder = platform::ParentFolder(folder)) {
+        if (const std::optional<platform::FileIdentity> there = platform::IdentifyTarget(folder))
+            return there->device == device;
+        if (platform::ParentFolder(folder) == folder)
+            return false;
     }
-    return item.listed->size;
+}
+
+} // namespace
+
+std::vector<std::uint64_t> BytesFreedByItems(const ActionPlan& plan)
+{
+    std::vector<std::uint64_t> freed(plan.items.size(), 0);
+    // The links of each file that the items before took away.
+    std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint64_t> linksTaken;
+    for (std::size_t i = 0; i < plan.items.size(); ++i) {
+        const PlannedAction& item = plan.items[i];
+        if (!item.listed || item.kind == ActionKind::Trash)
+            continue;
+        const std::optional<platform::FileIdentity> entry = platform::IdentifyEntry(item.path);
+        if (!entry) {
+            freed[i] = item.listed->size;
+            continue;
+        }
+        if (!entry->regular ||
+            (item.kind == ActionKind::Move && MovesWithin(entry->device, item.destination)))
+            continue;
+        if (!item.kept.empty()) {
+            const std::optional<platform::FileIdentity> kept = platform::IdentifyTarget(item.kept);
+            if (kept && kept->sameFile(*entry))
+                continue;
+        }
+        if (++linksTaken[{entry->device, entry->fileNumber}] == entry->links)
+            freed[i] = entry->size;
+    }
+    return freed;
 }
 
 std::uint64_t ActionPlan::bytesFreed() const
 {
+    const std::vector<std::uint64_t> freed = BytesFreedByItems(*this);
+    return std::accumulate(freed.begin(), freed.end(), std::uint64_t{0});
+}
+
+std::uint64_t ActionPlan::bytesListed() const
+{
     std::uint64_t bytes = 0;
     for (const PlannedAction& item : items)
-        bytes += BytesFreedBy(item);
+        bytes += item.listed ? item.listed->size : 0;
     return bytes;
 }
 

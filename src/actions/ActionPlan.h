@@ -45,18 +45,25 @@ struct PlannedAction
     std::optional<ListedFile> keptListed;
     std::string destination; // Move: the new path
     std::size_t row = 0;     // the list row the item stands for
+    bool lastCopy = false;   // Trash: no copy of its contents stays; never deleted for good
 };
 
 struct ActionPlan
 {
     std::vector<PlannedAction> items;
 
-    // The bytes the searched folders no longer hold once every item is done.
+    // The sum of BytesFreedByItems.
     std::uint64_t bytesFreed() const;
+    // The listed sizes of the items' files, freed or not.
+    std::uint64_t bytesListed() const;
 };
 
-// The listed size of the item's file, or nothing where its path is only another name
-// of bytes that stay: a symbolic link, or a hard link of the kept file.
-std::uint64_t BytesFreedBy(const PlannedAction& item);
+// What each item frees on its disk once done, as the disk is now and as the system's
+// free space will show it: a file's bytes count at the item that takes its last link
+// (a file with other links, in the plan or not, frees them with the last one only), so
+// a path that is a symbolic link or another name of the kept file frees nothing; the
+// trash and a move within one file system keep the bytes on that disk and free
+// nothing. A file that cannot be looked at counts its listed size.
+std::vector<std::uint64_t> BytesFreedByItems(const ActionPlan& plan);
 
 } // namespace quorvex

@@ -1,5 +1,8 @@
 #include "actions/ActionRun.h"
 
+#include <algorithm>
+#include <map>
+
 #include "actions/ItemChecks.h"
 #include "actions/TrashItems.h"
 #include "platform/FailureReason.h"
@@ -84,6 +87,8 @@ public:
         case ActionKind::Move: {
             ActionOutcome outcome = FromReplaceResult(
                 platform::MoveFileTo(item.path, checked.entry, item.destination, journal_));
+            if (outcome.failure == ActionFailure::TargetExists)
+                return finishMove(item, checked);
             if (outcome.done)
                 outcome.placedAt = item.destination;
             return outcome;
@@ -94,6 +99,32 @@ public:
     }
 
 private:
+    // A destination that holds the file already, as a move stopped after its copy
+    // landed leaves it: another file of equal size, time and bytes. The move is then
+    // finished by removing the original, while it is still the file compared.
+    std::optional<ActionOutcome> finishMove(const PlannedAction& item, const CheckedItem& checked)
+    {
+        const std::optional<platform::FileIdentity> there =
+            platform::IdentifyEntry(item.destination);
+        if (!there || !there->regular || there->sameFile(checked.entry) ||
+            there->size != checked.entry.size || !(there->lastWrite == checked.entry.lastWrite))
+            return Failed(ActionFailure::TargetExists);
+        std::string detail;
+        switch (comparison_.compare(item.path, item.destination, settings_.observer, detail)) {
+        case Comparison::Cancelled:
+            return std::nullopt;
+        case Comparison::Equal:
+            break;
+        default:
+            return Failed(ActionFailure::TargetExists);
+        }
+        ActionOutcome outcome =
+            FromReplaceResult(platform::RemoveIfStillExpected(item.path, checked.entry));
+        if (outcome.done)
+            outcome.placedAt = item.destination;
+        return outcome;
+    }
+
     std::optional<ActionOutcome> replace(const PlannedAction& item, const CheckedItem& checked)
     {
         if (checked.alreadyLinked && item.kind != ActionKind::Reflink) {
@@ -101,6 +132,10 @@ private:
             outcome.done = outcome.alreadyLinked = true;
             return outcome;
         }
+        // A file system that cannot clone is asked once, not after reading every file.
+        const auto noClone = noClone_.find(checked.kept.device);
+        if (item.kind == ActionKind::Reflink && noClone != noClone_.end())
+            return Failed(ActionFailure::NoClone, noClone->second);
         std::string detail;
         const Comparison comparison =
             comparison_.compare(item.path, checked.keptPath, settings_.observer, detail);
@@ -115,15 +150,20 @@ private:
         case Comparison::Equal:
             break;
         }
-        return FromReplaceResult(platform::ReplaceByKeptFile(item.path, checked.entry,
-                                                             checked.keptPath, checked.kept,
-                                                             ReplaceKindOf(item.kind), journal_));
+        ActionOutcome outcome = FromReplaceResult(
+            platform::ReplaceByKeptFile(item.path, checked.entry, checked.keptPath, checked.kept,
+                                        ReplaceKindOf(item.kind), journal_));
+        if (outcome.failure == ActionFailure::NoClone)
+            noClone_.emplace(checked.kept.device, outcome.detail);
+        return outcome;
     }
 
     const PlanRunSettings& settings_;
     platform::TempJournal journal_;
     TrashSession trash_;
     WholeFileComparison comparison_;
+    // The file systems found unable to clone, with the system's reason.
+    std::map<std::uint64_t, std::string> noClone_;
 };
 
 } // namespace
@@ -131,6 +171,14 @@ private:
 std::string ActionJournalFolder(const std::string& userDataDir)
 {
     return platform::WithTrailingSeparator(userDataDir + "actions");
+}
+
+bool JournalWritable(const ActionPlan& plan, const std::string& journalFolder)
+{
+    const bool makesTemporaries = std::ranges::any_of(
+        plan.items, [](const PlannedAction& item) { return item.kind != ActionKind::Trash; });
+    platform::TempJournal journal(journalFolder);
+    return !makesTemporaries || journal.prepare();
 }
 
 std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSettings& settings)

@@ -22,12 +22,12 @@ enum class ActionFailure : std::uint8_t
     KeptMissing,    // the kept file is gone
     KeptChanged,    // the kept file is no longer as listed
     ContentDiffers, // its bytes no longer equal the kept file's
-    SameFile,       // the path names the kept file itself
+    SameFile,       // the path names the kept file itself, or another name of its bytes
     Unreadable,     // it or the kept file could not be read for the comparison
     CrossDevice,    // a hard link or clone across file systems
     LinksRefused,   // the system refuses the link here
     NoClone,        // the file system cannot clone
-    TargetExists,   // the destination of a move is taken
+    TargetExists,   // the destination of a move is taken (by other bytes)
     NotTrashable,   // it cannot go to the trash (and was not to be deleted for good)
     NotRemovable,   // the root, or a deletion for good that failed
     Declined,       // the user would not have it deleted for good
@@ -59,6 +59,11 @@ struct PlanRunSettings
 
 // The journal folder of runs below the program's data folder `userDataDir`.
 std::string ActionJournalFolder(const std::string& userDataDir);
+
+// Whether a run of `plan` can note its temporary files in `journalFolder`: true when
+// the plan makes none (the trash) or the journal can be made there; otherwise false,
+// with the system's reason in LastFailureText(). Without it every item would fail.
+bool JournalWritable(const ActionPlan& plan, const std::string& journalFolder);
 
 // One outcome per item, in the plan's order.
 std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSettings& settings);

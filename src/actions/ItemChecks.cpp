@@ -4,7 +4,6 @@
 
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
-#include "platform/PathText.h"
 #include "platform/ReadFully.h"
 
 namespace quorvex {
@@ -18,17 +17,6 @@ constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 bool MatchesListing(const FileIdentity& file, const std::optional<ListedFile>& listed)
 {
     return !listed || (file.size == listed->size && file.lastWrite.seconds == listed->lastWrite);
-}
-
-// The entry itself without links in the folders above it: two paths give the same
-// text exactly when they name one directory entry (a link of its own stays a link).
-std::string EntryPath(const std::string& path)
-{
-    const std::size_t separator = platform::FindLastSeparator(path);
-    if (separator == std::string::npos)
-        return platform::CanonicalPath(path);
-    return platform::WithTrailingSeparator(platform::CanonicalPath(path.substr(0, separator + 1))) +
-           path.substr(separator + 1);
 }
 
 } // namespace
@@ -70,11 +58,16 @@ ActionFailure CheckItem(const PlannedAction& item, CheckedItem& checked, std::st
     checked.kept = *kept;
     checked.keptPath = platform::CanonicalPath(item.kept);
     if (shown && kept->sameFile(*shown)) {
-        // One file under two paths: acting on the one would take the other with it.
-        if (EntryPath(item.path) == checked.keptPath)
+        // The kept file's own bytes: another name of it, or the very same name reached
+        // by another path (a folder mounted twice, a second spelling), which no path
+        // text can tell apart. Only a hard link, which changes nothing, may be asked of
+        // it; a symbolic link to the kept file is already what a symbolic link makes.
+        if (entry->link)
+            checked.alreadyLinked = item.kind == ActionKind::SymbolicLink;
+        else if (item.kind == ActionKind::HardLink)
+            checked.alreadyLinked = true;
+        else
             return ActionFailure::SameFile;
-        // Already what a hard or a symbolic link to the kept file would make it.
-        checked.alreadyLinked = entry->link == (item.kind == ActionKind::SymbolicLink);
     }
     return ActionFailure::None;
 }

@@ -6,43 +6,38 @@ namespace quorvex {
 
 namespace {
 
-// `bytesOf` gives each row's freed bytes, `take` whether the row is shown.
-template <typename Take, typename Bytes>
-ResultWriter TableOf(const ActionPlan& plan, Take take, Bytes bytesOf)
+// `take` says whether row i is shown.
+template <typename Take>
+ResultWriter TableOf(const ActionPlan& plan, const std::vector<std::uint64_t>& freed, Take take)
 {
     ResultWriter table({"action", "path", "kept", "bytes", "to"});
-    std::uint64_t freed = 0;
+    std::uint64_t total = 0;
     for (std::size_t i = 0; i < plan.items.size(); ++i) {
         const PlannedAction& item = plan.items[i];
         if (!take(i))
             continue;
-        const std::uint64_t bytes = bytesOf(item);
-        freed += bytes;
+        const std::uint64_t bytes = i < freed.size() ? freed[i] : 0;
+        total += bytes;
         table.addRow({std::string(ActionWord(item.kind)), item.path, item.kept,
                       std::to_string(bytes), item.destination});
     }
-    table.addExtra("#freed", {std::to_string(freed)});
+    table.addExtra("#freed", {std::to_string(total)});
     return table;
 }
 
 } // namespace
 
-ResultWriter PlanTable(const ActionPlan& plan)
+ResultWriter PlanTable(const ActionPlan& plan, const std::vector<std::uint64_t>& freed)
 {
-    // Before the run: what acting would free as the disk is now.
-    return TableOf(
-        plan, [](std::size_t) { return true; }, BytesFreedBy);
+    return TableOf(plan, freed, [](std::size_t) { return true; });
 }
 
-ResultWriter PlanTable(const ActionPlan& plan, const std::vector<ActionOutcome>& outcomes)
+ResultWriter PlanTable(const ActionPlan& plan, const std::vector<std::uint64_t>& freed,
+                       const std::vector<ActionOutcome>& outcomes)
 {
-    // After the run: the items done, each freeing the size it was listed with.
-    return TableOf(
-        plan,
-        [&](std::size_t i) {
-            return i < outcomes.size() && outcomes[i].done && !outcomes[i].alreadyLinked;
-        },
-        [](const PlannedAction& item) { return item.listed ? item.listed->size : 0; });
+    return TableOf(plan, freed, [&](std::size_t i) {
+        return i < outcomes.size() && outcomes[i].done && !outcomes[i].alreadyLinked;
+    });
 }
 
 } // namespace quorvex

@@ -1,9 +1,10 @@
 #pragma once
-// A plan as a table, one row per item: action word, path, kept file, bytes (the
-// listed size, plain digits) and, for a move, where the file goes; then "#freed" with
-// the bytes of all rows. The command line prints it for a dry run, and prints the
-// rows of the items done after a run.
+// A plan as a table, one row per item: action word, path, kept file, the bytes it
+// frees (BytesFreedByItems, plain digits) and, for a move, where the file goes; then
+// "#freed" with the bytes of all rows. The command line prints it for a dry run, and
+// prints the rows of the items done after a run.
 
+#include <cstdint>
 #include <vector>
 
 #include "actions/ActionPlan.h"
@@ -12,8 +13,10 @@
 
 namespace quorvex {
 
-ResultWriter PlanTable(const ActionPlan& plan);
-// Only the items whose outcome is done.
-ResultWriter PlanTable(const ActionPlan& plan, const std::vector<ActionOutcome>& outcomes);
+// `freed` is BytesFreedByItems of the plan, taken before it was carried out.
+ResultWriter PlanTable(const ActionPlan& plan, const std::vector<std::uint64_t>& freed);
+// Only the items whose outcome is done (and changed something).
+ResultWriter PlanTable(const ActionPlan& plan, const std::vector<std::uint64_t>& freed,
+                       const std::vector<ActionOutcome>& outcomes);
 
 } // namespace quorvex

@@ -75,7 +75,7 @@ ActionOutcome TrashSession::trash(const PlannedAction& item, const ForGoodQuesti
     }
     if (std::optional<std::string> placed = platform::MoveToDesktopTrash(path)) {
         outcome.placedAt = std::move(*placed);
-    } else if (!deleteForGood) {
+    } else if (!deleteForGood || item.lastCopy) {
         outcome.failure = ActionFailure::NotTrashable;
         return outcome;
     } else if (!deleteForGood(item)) {

@@ -1,7 +1,7 @@
 #pragma once
 // Items of a plan to the desktop trash, one after the other. An item that cannot go
-// there is deleted for good only when the caller agrees; an item inside a folder
-// that went before it went with that folder.
+// there is deleted for good only when the caller agrees, and never the last copy of
+// its contents; an item inside a folder that went before it went with that folder.
 
 #include <functional>
 #include <string>

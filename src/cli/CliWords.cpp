@@ -1,10 +1,13 @@
 #include "cli/CliWords.h"
 
+#include "common/ResultWriter.h"
+
 namespace quorvex::cli {
 
 std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& outcome)
 {
-    const std::string kept = "残すファイル [ " + item.kept + " ] ";
+    // Paths as TSV writes them: the words stay on the one line of their failure.
+    const std::string kept = "残すファイル [ " + TsvField(item.kept) + " ] ";
     const auto withDetail = [&](std::string text) {
         if (!outcome.detail.empty())
             text += "（" + outcome.detail + "）";
@@ -35,9 +38,9 @@ std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& o
     case ActionFailure::LinksRefused:
         return withDetail("ここにはリンクを作れません");
     case ActionFailure::NoClone:
-        return withDetail("このファイルシステムは複製（リフリンク）に対応していません");
+        return withDetail("このファイルシステムはリフリンク（複製）に対応していません");
     case ActionFailure::TargetExists:
-        return "移動先 [ " + item.destination + " ] に同じ名前の項目があります。";
+        return "移動先 [ " + TsvField(item.destination) + " ] に同じ名前の項目があります。";
     case ActionFailure::NotTrashable:
         return "ごみ箱に移動できません。";
     case ActionFailure::NotRemovable:
@@ -69,7 +72,7 @@ std::string RefusalWords(const InputRefusal& refusal)
     case RefusalReason::NestedFolders:
         return "フォルダ [ " + refusal.path + " ]\n\n検索するほかのフォルダと重なっています。";
     case RefusalReason::LinksNeedFullMatch:
-        return "リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。";
+        return "リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。";
     }
     return {};
 }

@@ -18,6 +18,7 @@
 #include "duplicates/DupTable.h"
 #include "duplicates/DupTableReader.h"
 #include "platform/AppPaths.h"
+#include "platform/FailureReason.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
@@ -41,8 +42,8 @@ std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std:
         platform::WithTrailingSeparator(platform::CanonicalPath(options.keepFolder));
     for (const std::string& folder : folders) {
         const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(folder));
-        if (wanted.starts_with(root))
-            return platform::WithTrailingSeparator(folder) + wanted.substr(root.size());
+        if (wanted.starts_with(root)) // the list's folders end in one separator
+            return platform::WithOneTrailingSeparator(folder) + wanted.substr(root.size());
     }
     return {};
 }
@@ -57,7 +58,7 @@ std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
     if (*options.act == ActionKind::Move) {
         const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
         if (there && !there->isDirectory())
-            return RefusalWords({RefusalReason::UnknownFolder, options.moveFolder});
+            return "フォルダ [ " + options.moveFolder + " ]\n\nフォルダではありません。";
     }
     if (options.keep == KeepRule::UnderFolder) {
         if (!platform::IsExistingFolder(options.keepFolder))
@@ -99,8 +100,9 @@ std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
             continue;
         ++failures;
         const PlannedAction& item = plan.items[i];
+        // One line a failure: the path as TSV writes it, so that no name breaks it.
         std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
-                     std::string(ActionWord(item.kind)).c_str(), item.path.c_str(),
+                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
                      ActionFailureWords(item, outcomes[i]).c_str());
     }
     return failures;
@@ -171,6 +173,9 @@ int RunDupsCommand(const CliOptions& options)
     if (!options.act) {
         status = WriteResult(DupTable(list, kReferenceWord), options, unreadCount);
     } else {
+        if (!identical)
+            LeaveOutOfAction(list,
+                             *options.act == ActionKind::Move ? options.moveFolder : std::string());
         const DupPlan planned =
             PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,
                         options.moveFolder);
@@ -181,13 +186,20 @@ int RunDupsCommand(const CliOptions& options)
                          std::string(ActionWord(*options.act)).c_str(),
                          list.RecordPath(list[row]).c_str(), kNotAsListedWords.data());
         unreadCount += planned.notAsListed.size();
+        // Sized before anything changes, so that the run says what its dry run said.
+        const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
         if (options.dryRun) {
-            status = WriteResult(PlanTable(planned.plan), options, unreadCount);
+            status = WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
+        } else if (!JournalWritable(planned.plan, journalFolder)) {
+            // Said once, rather than as the failure of every file.
+            std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
+                         TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
+            return kExitFailure;
         } else {
             std::vector<ActionOutcome> outcomes;
             const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
-            status =
-                WriteResult(PlanTable(planned.plan, outcomes), options, unreadCount + failures);
+            status = WriteResult(PlanTable(planned.plan, freed, outcomes), options,
+                                 unreadCount + failures);
         }
     }
     if (status != kExitFailure && run.nothingFound)

@@ -56,6 +56,11 @@ constexpr CommandHelp kCommands[] = {
      "                                 clone; never a full copy instead)\n"
      "                       move=DIR  they move into DIR with their paths below the\n"
      "                                 searched folders; nothing there is replaced\n"
+     "                                 (a file there of equal size, time and bytes,\n"
+     "                                 as a stopped move leaves it, ends the move)\n"
+     "                     Symbolic links, files in a trash folder (the user's, a\n"
+     "                     volume's) and files below the move=DIR are left out:\n"
+     "                     never kept, never acted on.\n"
      "                     Links and clones need --threshold 100. Each file is checked\n"
      "                     again first: size and time as listed, and for a link or a\n"
      "                     clone all its bytes equal to the kept file's.\n"
@@ -78,9 +83,11 @@ constexpr CommandHelp kCommands[] = {
      "  1 action   trash, move, hardlink, symlink or reflink\n"
      "  2 path     the file acted on\n"
      "  3 kept     the file of its group that stays\n"
-     "  4 bytes    its size\n"
+     "  4 bytes    what it frees on its disk: its size when its last link goes,\n"
+     "             else 0; the trash and a move within one file system free nothing\n"
      "  5 to       where a moved file goes, else empty\n"
-     "Then \"#freed\" with the bytes of all rows.\n",
+     "Then \"#freed\" with the bytes of all rows: what the free space of the disks\n"
+     "gains, as the dry run and the run both say.\n",
      "a FOLDER is not an existing folder or lies within another; with --act, a\n"
      "      link or clone below --threshold 100, a move=DIR that is a file, or an\n"
      "      under=DIR that is not a folder inside a FOLDER"},

@@ -36,7 +36,7 @@ QString ActionFailureWords::text(const quorvex::PlannedAction& item,
     case ActionFailure::LinksRefused:
         return tr("ここにはリンクを作れません%1。").arg(detail);
     case ActionFailure::NoClone:
-        return tr("このファイルシステムは複製（リフリンク）に対応していません%1。").arg(detail);
+        return tr("このファイルシステムはリフリンク（複製）に対応していません%1。").arg(detail);
     case ActionFailure::TargetExists:
         return tr("移動先 [ %1 ] に同じ名前の項目があります。").arg(ShownText(item.destination));
     case ActionFailure::NotTrashable:

@@ -44,25 +44,24 @@ QString nameOf(const std::string& path)
 QString confirmationText(const quorvex::ActionPlan& plan)
 {
     const std::size_t count = plan.items.size();
-    const std::uint64_t freed = plan.bytesFreed();
     const auto replacement = [&](const QString& by) {
         return ActionPlanRun::tr("%n 個のファイルを%1に置き換えますか？\n\n%2が空きます。", nullptr,
                                  int(count))
-            .arg(by, byteCount(freed));
+            .arg(by, byteCount(plan.bytesFreed()));
     };
     switch (plan.items.front().kind) {
     case ActionKind::Trash:
         if (count == 1)
             return ActionPlanRun::tr("「%1」をごみ箱に移動しますか？")
                 .arg(nameOf(plan.items[0].path));
-        if (freed == 0)
+        if (plan.bytesListed() == 0)
             return ActionPlanRun::tr("%n 個の項目をごみ箱に移動しますか？", nullptr, int(count));
         return ActionPlanRun::tr("%n 個の項目（%1）をごみ箱に移動しますか？", nullptr, int(count))
-            .arg(byteCount(freed));
+            .arg(byteCount(plan.bytesListed()));
     case ActionKind::Move:
         return ActionPlanRun::tr("%n 個のファイル（%1）をフォルダへ移動しますか？", nullptr,
                                  int(count))
-            .arg(byteCount(freed));
+            .arg(byteCount(plan.bytesListed()));
     case ActionKind::HardLink:
         return replacement(ActionPlanRun::tr("ハードリンク"));
     case ActionKind::SymbolicLink:

@@ -23,7 +23,7 @@ QString RefusalWords::text(const quorvex::InputRefusal& refusal)
     case RefusalReason::NestedFolders:
         return tr("フォルダ [ %1 ]\n\n検索するほかのフォルダと重なっています。").arg(path);
     case RefusalReason::LinksNeedFullMatch:
-        return tr("リンクと複製（リフリンク）は、100% で一致したファイルにだけ使えます。");
+        return tr("リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。");
     }
     return {};
 }

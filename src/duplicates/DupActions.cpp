@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "duplicates/DupSelection.h"
+#include "platform/DesktopTrash.h"
 #include "platform/FileIdentity.h"
 #include "platform/PathText.h"
 
@@ -16,14 +17,14 @@ ListedFile ListedOf(const TDupRecord& record)
     return {record.size, record.lastWrite};
 }
 
-// The deepest folder that holds all the searched folders (absolute, ending in the
+// The deepest folder that holds all the searched folders (normal, ending in the
 // separator): moved files keep their paths below it.
 std::string CommonFolder(const std::vector<std::string>& folders)
 {
     std::string common;
     for (std::size_t i = 0; i < folders.size(); ++i) {
         const std::string folder =
-            platform::WithTrailingSeparator(platform::AbsolutePath(folders[i]));
+            platform::WithTrailingSeparator(platform::NormalPath(folders[i]));
         if (i == 0) {
             common = folder;
             continue;
@@ -111,6 +112,40 @@ std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::st
     return SelectAllButReference(list);
 }
 
+void LeaveOutOfAction(DupList& list, std::string_view moveFolder)
+{
+    const std::string aside =
+        moveFolder.empty() ? std::string()
+                           : platform::WithTrailingSeparator(platform::CanonicalPath(moveFolder));
+    // Folders are few beside files: each is judged once.
+    std::unordered_map<std::string, bool> asideFolders;
+    const auto isAside = [&](const std::string& folder) {
+        const auto [at, added] = asideFolders.try_emplace(folder, false);
+        if (added) {
+            const std::string canonical =
+                platform::WithTrailingSeparator(platform::CanonicalPath(folder));
+            at->second = platform::LiesInDesktopTrash(canonical) ||
+                         (!aside.empty() && canonical.starts_with(aside));
+        }
+        return at->second;
+    };
+    std::vector<std::size_t> gone;
+    std::unordered_map<std::uint32_t, std::size_t> left;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        const std::optional<platform::FileIdentity> entry =
+            platform::IdentifyEntry(list.RecordPath(list[row]));
+        if ((entry && entry->link) || isAside(list.folder(list[row])))
+            gone.push_back(row);
+        else
+            ++left[list[row].group];
+    }
+    for (TDupRecord& record : list.records())
+        if (left[record.group] < 2)
+            record.group = 0;
+    list.removeRows(std::move(gone));
+    list.removeUngrouped();
+}
+
 InputRefusal ActionRefusal(ActionKind kind, int threshold)
 {
     if (ReplacesContents(kind) && threshold < 100)
@@ -127,8 +162,10 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
     if (result.refusal)
         return result;
     const std::string base = CommonFolder(scope.folders);
+    // Normal paths on both sides, so that no ".." of the folders as given leads out of
+    // the destination folder.
     const std::string destinationFolder =
-        platform::WithTrailingSeparator(platform::AbsolutePath(moveFolder));
+        platform::WithTrailingSeparator(platform::NormalPath(moveFolder));
     const auto add = [&](std::size_t row, const std::string& kept,
                          const std::optional<ListedFile>& keptListed) {
         PlannedAction item;
@@ -138,10 +175,12 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
         item.kept = kept;
         item.keptListed = keptListed;
         item.row = row;
-        if (kind == ActionKind::Move)
-            item.destination = destinationFolder + (item.path.starts_with(base)
-                                                        ? item.path.substr(base.size())
-                                                        : std::string(list.name(list[row])));
+        if (kind == ActionKind::Move) {
+            const std::string normal = platform::NormalPath(item.path);
+            item.destination =
+                destinationFolder + (normal.starts_with(base) ? normal.substr(base.size())
+                                                              : std::string(list.name(list[row])));
+        }
         result.plan.items.push_back(std::move(item));
     };
 
@@ -167,6 +206,43 @@ DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
             add(row, kept, ListedOf(list[choice.kept]));
     }
     std::ranges::sort(result.notAsListed);
+    return result;
+}
+
+DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& rows)
+{
+    DupPlan result;
+    std::vector<bool> chosen(list.size(), false);
+    for (std::size_t row : rows)
+        if (row < list.size())
+            chosen[row] = true;
+    // The groups that keep a file on the disk that is not chosen.
+    std::unordered_map<std::uint32_t, bool> keepsACopy;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        bool& keeps = keepsACopy[list[row].group];
+        keeps = keeps || (!chosen[row] && platform::LookupEntry(list.RecordPath(list[row])));
+    }
+    std::unordered_map<std::uint32_t, bool> counted;
+    for (std::size_t row = 0; row < list.size(); ++row) {
+        if (!chosen[row])
+            continue;
+        if (list[row].check != DiskCheck::AsListed) { // a reopened list's row, changed since
+            result.notAsListed.push_back(row);
+            continue;
+        }
+        const std::uint32_t group = list[row].group;
+        PlannedAction item;
+        item.kind = ActionKind::Trash;
+        item.path = platform::AbsolutePath(list.RecordPath(list[row]));
+        item.listed = ListedOf(list[row]);
+        item.row = row;
+        item.lastCopy = group != 0 && !keepsACopy[group];
+        if (item.lastCopy && !counted[group]) {
+            counted[group] = true;
+            ++result.lastCopyGroups;
+        }
+        result.plan.items.push_back(std::move(item));
+    }
     return result;
 }
 

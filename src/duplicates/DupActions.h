@@ -36,6 +36,14 @@ enum class KeepRule
 std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule,
                                      std::string_view folder = {});
 
+// Leaves out of acting the rows that are symbolic links (they hold no bytes of their
+// own: the file they lead to is a member in its own right, or not searched) and the
+// rows whose files are copies put aside: in a desktop trash folder, or below
+// `moveFolder` (a move's destination; empty: none), where each run would otherwise
+// move the same files one level deeper. None of them is ever the file that stays while
+// the user's live copy goes. Groups left with one row leave the list.
+void LeaveOutOfAction(DupList& list, std::string_view moveFolder);
+
 // Why `kind` cannot act on a result found at `threshold` percent (links and clones
 // need files found equal byte for byte); no refusal when it can.
 InputRefusal ActionRefusal(ActionKind kind, int threshold);
@@ -48,7 +56,14 @@ struct DupPlan
     // Chosen rows left out because their file, or their group's kept file, is not as
     // the list says (a reopened list's rows marked by their check), in row order.
     std::vector<std::size_t> notAsListed;
+    std::size_t lastCopyGroups = 0; // groups whose last copy the plan takes (the trash)
 };
+
+// The plan of the list's delete: every chosen row to the trash, as chosen, for the
+// trash keeps what it takes restorable (but rows not as listed, in notAsListed). A group whose every file still on the disk is
+// chosen loses the last copy of its contents: such groups are counted, so that the
+// question can say so, and their items are never deleted for good.
+DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& rows);
 
 // The plan for the chosen `rows` (row order). Each group keeps its "基準" row when that
 // is not chosen, else its first row that is not; a group whose rows are all chosen

@@ -27,6 +27,25 @@ SearchOutcome Refuse(RefusalReason reason, std::string_view path)
     return {false, {reason, std::string(path)}};
 }
 
+// The identities of the folder and of every folder above it, up to the root. A folder
+// mounted a second time, or reached under another spelling, has the identity of the
+// first: its path text alone cannot show that it is the same.
+std::vector<platform::FileIdentity> FolderAndAbove(const std::string& canonical)
+{
+    std::vector<platform::FileIdentity> chain;
+    std::string_view folder = platform::WithoutTrailingSeparators(canonical);
+    for (;;) {
+        const std::optional<platform::FileIdentity> identity = platform::IdentifyTarget(folder);
+        if (!identity)
+            return chain; // what lies above a folder that cannot be looked at is not known
+        chain.push_back(*identity);
+        const std::string_view parent = platform::ParentFolder(folder);
+        if (parent == folder)
+            return chain;
+        folder = parent;
+    }
+}
+
 } // namespace
 
 int SizeRatio(std::uint64_t a, std::uint64_t b)
@@ -111,15 +130,20 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
 SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
                                const DupSearchParams& params, DupList& list)
 {
-    std::vector<std::string> canonical;
+    std::vector<std::vector<platform::FileIdentity>> chains;
     for (const std::string& folder : folders) {
         if (folder.empty() || !platform::IsExistingFolder(folder))
             return Refuse(RefusalReason::UnknownFolder, folder);
-        canonical.push_back(platform::WithTrailingSeparator(platform::CanonicalPath(folder)));
+        chains.push_back(FolderAndAbove(platform::CanonicalPath(folder)));
     }
+    // A folder that is another one, or lies within it, would make each of its files a
+    // duplicate of itself.
     for (std::size_t i = 0; i < folders.size(); ++i)
         for (std::size_t j = 0; j < folders.size(); ++j)
-            if (i != j && canonical[i].starts_with(canonical[j]))
+            if (i != j && !chains[j].empty() &&
+                std::ranges::any_of(chains[i], [&](const platform::FileIdentity& above) {
+                    return above.sameFile(chains[j].front());
+                }))
                 return Refuse(RefusalReason::NestedFolders, folders[i]);
 
     RunObserver& observer = params.observer;

@@ -1,7 +1,8 @@
 #pragma once
 // Moving an entry to the desktop trash (freedesktop.org Trash) by the exact bytes of
 // its path: into the user's trash under the data home folder, or, for an entry on
-// another file system, into the trash at the top of that file system. Each trashed
+// another file system or another mount of it, into the trash at the top of the
+// entry's own mount. Each trashed
 // entry gets a ".trashinfo" record of where it came from and when it was trashed.
 // On Windows: the Recycle Bin of the entry's drive. Nothing here depends on Qt.
 
@@ -16,5 +17,10 @@ namespace quorvex::platform {
 // on Windows, whose shell does not tell), or nullopt when it cannot be trashed; then
 // the entry is left where it was.
 std::optional<std::string> MoveToDesktopTrash(std::string_view path);
+
+// Whether `path` (absolute, without links) is a trash folder or lies in one: the
+// user's trash, or the trash of a volume (".Trash-<uid>", ".Trash/<uid>" at its top;
+// on Windows "$Recycle.Bin"). Its files are copies the user threw away.
+bool LiesInDesktopTrash(std::string_view path);
 
 } // namespace quorvex::platform

@@ -1,6 +1,6 @@
 #pragma once
 // Which file a path names, beyond its name: the file system and the file's number
-// there (two paths with the same pair name one file), its link count, size and time.
+// there (two paths with the same pair name one file), its link count, size and times.
 // What replaces or moves a user's file takes the file's identity before it judges
 // the file and acts only while the path still names that same, unchanged file.
 
@@ -21,6 +21,9 @@ struct FileIdentity
     std::uint64_t links = 0;
     std::uint64_t size = 0;
     FileTime lastWrite;
+    // The last change of its bytes or attributes, which the system sets and no program
+    // can set back (unlike lastWrite, which a writer may restore after writing).
+    FileTime changed;
     std::uint32_t permissions = 0; // the mode's permission bits (POSIX)
     std::uint32_t owner = 0;       // user and group (POSIX)
     std::uint32_t group = 0;
@@ -35,9 +38,13 @@ struct FileIdentity
     // The same file, still of the same size and time.
     bool unchanged(const FileIdentity& other) const
     {
-        return sameFile(other) && size == other.size &&
-               lastWrite.seconds == other.lastWrite.seconds &&
-               lastWrite.nanoseconds == other.lastWrite.nanoseconds;
+        return sameFile(other) && size == other.size && lastWrite == other.lastWrite;
+    }
+    // Unchanged, and not even written with its time put back. A rename, a new link or
+    // new attributes also count as touching it.
+    bool untouched(const FileIdentity& other) const
+    {
+        return unchanged(other) && changed == other.changed;
     }
 };
 

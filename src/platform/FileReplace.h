@@ -48,4 +48,9 @@ ReplaceResult ReplaceByKeptFile(std::string_view path, const FileIdentity& expec
 ReplaceResult MoveFileTo(std::string_view path, const FileIdentity& expected,
                          std::string_view destination, TempJournal& journal);
 
+// Removes the file at `path` while it is still `expected`, untouched: the original of
+// a move whose copy is known to be in place. Changed when it is not; Failed, with
+// LastFailureText(), when the system refuses.
+ReplaceResult RemoveIfStillExpected(std::string_view path, const FileIdentity& expected);
+
 } // namespace quorvex::platform

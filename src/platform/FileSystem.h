@@ -33,6 +33,8 @@ struct FileTime
 {
     std::int64_t seconds = 0;
     std::int32_t nanoseconds = 0;
+
+    bool operator==(const FileTime&) const = default;
 };
 
 // Which file an entry is on its volume: the file system's number and the file's

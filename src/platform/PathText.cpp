@@ -1,5 +1,7 @@
 #include "platform/PathText.h"
 
+#include <vector>
+
 namespace quorvex::platform {
 
 std::string WithTrailingSeparator(std::string_view path)
@@ -37,6 +39,34 @@ std::string_view LastComponent(std::string_view path)
     if (path.size() <= RootLength(path) || separator == std::string_view::npos)
         return path;
     return path.substr(separator + 1);
+}
+
+std::string NormalPath(std::string_view given)
+{
+    const std::string absolute = AbsolutePath(given);
+    const std::size_t root = RootLength(absolute);
+    std::vector<std::string_view> names;
+    for (std::size_t start = root; start < absolute.size();) {
+        std::size_t end = start;
+        while (end < absolute.size() && !IsSeparatorAt(absolute, end))
+            ++end;
+        const std::string_view name = std::string_view(absolute).substr(start, end - start);
+        if (name == "..") {
+            if (!names.empty())
+                names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+        start = end + 1;
+    }
+    std::string path = absolute.substr(0, root);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0 || (!path.empty() && !IsSeparatorAt(path, path.size() - 1)))
+            path += kSeparator;
+        path += names[i];
+    }
+    const bool folder = absolute.size() > root && IsSeparatorAt(absolute, absolute.size() - 1);
+    return folder ? WithTrailingSeparator(path) : path;
 }
 
 std::string_view ParentFolder(std::string_view path)

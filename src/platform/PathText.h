@@ -47,5 +47,10 @@ inline bool IsAbsolutePath(std::string_view path)
 // An absolute path, and a relative one when the current folder cannot be told, is
 // returned as it is.
 std::string AbsolutePath(std::string_view path);
+// AbsolutePath(path) with "." and ".." components resolved by the text alone (".." at
+// the root stays there) and repeated separators folded; a trailing separator stays.
+// What a path with ".." names on the disk may differ (a link before the ".."), so this
+// is for arithmetic on paths, such as the part of a path below a folder.
+std::string NormalPath(std::string_view path);
 
 } // namespace quorvex::platform

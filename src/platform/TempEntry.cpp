@@ -19,7 +19,7 @@ bool TempEntry::make(const std::string& besidePath,
                      const std::function<Attempt(const std::string&)>& make)
 {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        const std::string name = besidePath + std::string(kTempInfix) + NewTempSuffix();
+        const std::string name = TempPathBeside(besidePath);
         if (!journal_.note(name))
             return false;
         const Attempt made = make(name);

@@ -26,7 +26,7 @@ public:
     TempEntry(const TempEntry&) = delete;
     TempEntry& operator=(const TempEntry&) = delete;
 
-    // Makes the entry with `make` under a new name "<besidePath>.tmp-<suffix>". False
+    // Makes the entry with `make` under a new name beside `besidePath` (TempPathBeside). False
     // when it could not (the system's error and LastFailureText() as `make` or the
     // journal left them).
     bool make(const std::string& besidePath,

@@ -7,6 +7,27 @@
 
 namespace quorvex::platform {
 
+namespace {
+constexpr std::size_t kMaxNameBytes = 255;
+} // namespace
+
+std::string TempPathBeside(std::string_view path)
+{
+    const std::size_t separator = FindLastSeparator(path);
+    const std::size_t nameStart = separator == std::string_view::npos ? 0 : separator + 1;
+    const std::string suffix = NewTempSuffix();
+    std::string_view name = path.substr(nameStart);
+    const std::size_t room = kMaxNameBytes - kTempInfix.size() - suffix.size();
+    if (name.size() > room) {
+        std::size_t cut = room;
+        while (cut > 1 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80)
+            --cut;
+        name = name.substr(0, cut);
+    }
+    return std::string(path.substr(0, nameStart)) + std::string(name) + std::string(kTempInfix) +
+           suffix;
+}
+
 bool IsTempFilePath(std::string_view path)
 {
     const std::size_t separator = FindLastSeparator(path);

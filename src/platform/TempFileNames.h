@@ -17,6 +17,11 @@ bool IsTempSuffix(std::string_view suffix);
 // the file exclusively and takes another one when it is).
 std::string NewTempSuffix();
 
+// A new temporary path beside `path`: "<name>.tmp-<suffix>" in the same folder, the
+// name cut (at the start of a character) so that the whole fits the 255 bytes that
+// a file name may have.
+std::string TempPathBeside(std::string_view path);
+
 // Whether the last component of `path` is named as a temporary file beside another
 // file: "<name>.tmp-<suffix>" with a suffix of this system's form.
 bool IsTempFilePath(std::string_view path);

@@ -26,6 +26,9 @@ public:
     TempJournal(const TempJournal&) = delete;
     TempJournal& operator=(const TempJournal&) = delete;
 
+    // Makes the journal now (the first note would), so that a run can tell before it
+    // acts that it cannot be written; false then, with LastFailureText().
+    bool prepare() { return open(); }
     // Records `tempPath` before it is made. False when the journal cannot be written
     // (LastFailureText() says why): the temporary file must not be made then.
     bool note(std::string_view tempPath);

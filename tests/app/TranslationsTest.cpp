@@ -18,8 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <optional>
+#include <sstream>
 
 namespace {
 
@@ -113,6 +115,25 @@ TEST(Translations, EveryCodeIsWordedInJapaneseAsTheCliSaysItAndInEnglish)
         const QString text = wording.desktop();
         EXPECT_EQ(text.isEmpty(), wording.silent) << wording.code;
         EXPECT_FALSE(HasJapanese(text)) << wording.code << ": " << text.toStdString();
+    }
+}
+
+// The clone action goes by one name, "リフリンク（複製）", in every Japanese text: the
+// catalogue's sources (the desktop program's texts, which the command line's words
+// equal) and the help.
+TEST(Translations, TheCloneActionHasOneName)
+{
+    for (const char* file : {"/translations/quorvex_en.ts", "/assets/Help/Quorvex.htm"}) {
+        std::ifstream in(std::string(QUORVEX_SOURCE_DIR) + file, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        QString text = QString::fromStdString(bytes.str());
+        ASSERT_FALSE(text.isEmpty()) << file;
+        text.remove(QStringLiteral("リフリンク（複製）"));
+        EXPECT_FALSE(text.contains(QStringLiteral("複製"))) << file;
+        EXPECT_FALSE(text.contains(QStringLiteral("リフリンク(")) ||
+                     text.contains(QStringLiteral("リフリンク（")))
+            << file;
     }
 }
 

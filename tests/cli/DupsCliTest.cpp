@@ -7,6 +7,7 @@
 #include <string>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/TextFile.h"
 #include "support/RunCommand.h"
@@ -81,11 +82,14 @@ TEST_F(DupsCli, AFolderWithoutDuplicatesPrintsNoRowsAndSaysSo)
 TEST_F(DupsCli, HardLinksPutEachGroupOnOneFileAfterADryRunThatChangedNothing)
 {
     t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    // e.txt has another name outside the searched folder: linking it frees nothing.
+    t.dir("outside");
+    ASSERT_EQ(::link(t.path("t/sub/e.txt").c_str(), t.path("outside/e.txt").c_str()), 0);
     const CommandRun dry = dups("--act hardlink --dry-run", "t");
     EXPECT_EQ(dry.exitCode, 0) << dry.err;
     EXPECT_EQ(dry.out, "hardlink\t" + t.path("t/sub/b.txt") + "\t" + t.path("t/a.txt") +
                            "\t13\t\n" + "hardlink\t" + t.path("t/sub/e.txt") + "\t" +
-                           t.path("t/a.txt") + "\t13\t\n#freed\t26\n");
+                           t.path("t/a.txt") + "\t0\t\n#freed\t13\n");
     EXPECT_NE(inode("t/sub/b.txt"), inode("t/a.txt"));
 
     const CommandRun run = dups("--act hardlink", "t");
@@ -107,6 +111,10 @@ TEST_F(DupsCli, LinksBelowAFullMatchAndFoldersWithinEachOtherAreRefused)
     EXPECT_EQ(run.err,
               "フォルダ [ " + t.path("t/sub") + " ]\n\n検索するほかのフォルダと重なっています。\n");
     EXPECT_EQ(dups("--dry-run", "t").exitCode, 64);
+    // A move into a file is refused as what it is.
+    run = dups("--act move=" + ShellQuoted(t.path("t/c.txt")), "t");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "フォルダ [ " + t.path("t/c.txt") + " ]\n\nフォルダではありません。\n");
 }
 
 TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
@@ -120,20 +128,74 @@ TEST_F(DupsCli, GroupsSpanTheFoldersAndAReferenceFolderKeepsItsFiles)
                    ShellQuoted(t.path("photos")) + " " + ShellQuoted(t.path("backup")) + " " +
                    ShellQuoted(t.path("photos")) + " " + ShellQuoted(t.path("t")));
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    // The group of a.txt has no file in photos/: it stays whole.
+    // The group of a.txt has no file in photos/: it stays whole. The trash keeps the
+    // bytes on their disk: nothing is freed.
     const std::string kept = t.path("photos/c.txt");
-    EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t6\t\n" + "trash\t" +
-                           t.path("t/c.txt") + "\t" + kept + "\t6\t\n#freed\t12\n");
+    EXPECT_EQ(run.out, "trash\t" + t.path("backup/c.txt") + "\t" + kept + "\t0\t\n" + "trash\t" +
+                           t.path("t/c.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
+
+    // The reference folder below a searched folder given with a doubled separator.
+    const CommandRun doubled =
+        RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dups --act trash --dry-run --keep under=" +
+                   ShellQuoted(t.path("t/sub")) + " " + ShellQuoted(t.path("t") + "//"));
+    EXPECT_EQ(doubled.exitCode, 0) << doubled.err;
+    EXPECT_EQ(doubled.out,
+              "trash\t" + t.path("t/a.txt") + "\t" + t.path("t/sub/b.txt") + "\t0\t\n#freed\t0\n");
+}
+
+TEST_F(DupsCli, LinksAndCopiesInATrashOrBelowTheMoveFolderAreNeverKeptNorActedOn)
+{
+    // The newest copies lie in a volume's trash and in the move's folder.
+    const char* newer = "2025-01-01 00:00:00";
+    const std::string trash = "t/.Trash-" + std::to_string(::geteuid());
+    t.file(trash + "/files/a.txt", "same content\n", newer);
+    const std::string kept = t.path("t/a.txt");
+    CommandRun run = dups("--hidden --act trash --keep newest --dry-run", "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "trash\t" + t.path("t/sub/b.txt") + "\t" + kept + "\t0\t\n#freed\t0\n");
+    t.file("t/aside/a.txt", "same content\n", newer);
+    run = dups("--hidden --act move=" + ShellQuoted(t.path("t/aside")) + " --keep newest --dry-run",
+               "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "move\t" + t.path("t/sub/b.txt") + "\t" + kept + "\t0\t" +
+                           t.path("t/aside/sub/b.txt") + "\n#freed\t0\n");
+
+    // A symbolic link holds no bytes of its own: not a member to link.
+    t.symlink("t/sub/l.txt", "../a.txt");
+    run = dups("--act hardlink", "t");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    struct stat link;
+    EXPECT_TRUE(::lstat(t.path("t/sub/l.txt").c_str(), &link) == 0 && S_ISLNK(link.st_mode));
+    EXPECT_EQ(inode("t/sub/b.txt"), inode("t/a.txt"));
+}
+
+TEST_F(DupsCli, ADataFolderThatCannotBeWrittenIsSaidOnceAndNothingIsDone)
+{
+    t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    const std::string data = t.path("t/c.txt") + "/data/"; // below a file
+    const CommandRun run =
+        RunCommand("QUORVEX_DATA_DIR=" + ShellQuoted(data) + " " + ShellQuoted(QUORVEX_CLI_PATH) +
+                   " dups --act hardlink " + ShellQuoted(t.path("t")));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "quorvex-cli: cannot write in " + data + "actions/: Not a directory\n");
+    EXPECT_NE(inode("t/sub/b.txt"), inode("t/a.txt"));
 }
 
 TEST_F(DupsCli, AFileThatCannotBeActedOnIsNamedAndTheOthersAreDone)
 {
     t.file("t/sub/e.txt", "same content\n", "2024-03-04 05:06:07");
+    t.file("t/sub/new\nline.txt", "same content\n", "2024-03-04 05:06:07");
     t.file("aside/sub/b.txt", "already here\n");
+    t.file("aside/sub/new\nline.txt", "already here\n");
     const CommandRun run = dups("--act move=" + ShellQuoted(t.path("aside")), "t");
     EXPECT_EQ(run.exitCode, 3);
+    // One line a failure, the path escaped as in TSV.
     EXPECT_EQ(run.err, "quorvex-cli: cannot move " + t.path("t/sub/b.txt") + ": 移動先 [ " +
-                           t.path("aside/sub/b.txt") + " ] に同じ名前の項目があります。\n");
+                           t.path("aside/sub/b.txt") + " ] に同じ名前の項目があります。\n" +
+                           "quorvex-cli: cannot move " + t.path("t/sub/new\\nline.txt") +
+                           ": 移動先 [ " + t.path("aside/sub/new\\nline.txt") +
+                           " ] に同じ名前の項目があります。\n");
     EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/b.txt")), "already here\n");
     EXPECT_EQ(platform::ReadWholeFile(t.path("t/sub/b.txt")), "same content\n");
     EXPECT_EQ(platform::ReadWholeFile(t.path("aside/sub/e.txt")), "same content\n");

@@ -1,6 +1,7 @@
 // Acting on duplicate results: which file of a group stays, what a plan holds for
 // the chosen rows (never every file of a group, never the kept file, links only at
-// 100 %, moves keeping paths below the searched folders), and the list after a run.
+// 100 %, moves keeping paths below the searched folders and within the destination),
+// and the list after a run.
 #include <gtest/gtest.h>
 
 #include "DupTestSupport.h"
@@ -86,6 +87,13 @@ TEST(DupActions, MovesKeepThePathBelowTheFolderHoldingAllSearchedFolders)
                                         ActionKind::Move, "/aside");
     EXPECT_EQ(planned.plan.items[0].destination, Absolute("/aside/two/deep/b"));
     EXPECT_EQ(planned.plan.items[1].destination, Absolute("/aside/one/x/c"));
+
+    // Folders given with "." and "..": no ".." of theirs leads out of the destination.
+    const DupList climbing =
+        MakeList({{"a", R, 1, 1, "/w/work/./"}, {"p", 100, 1, 1, "/w/work/../photos/"}});
+    const DupPlan within = PlanForRows(climbing, {{"/w/work/.", "/w/work/../photos"}, {}, 100}, {1},
+                                       ActionKind::Move, "/w/work/../trashbin//today/.");
+    EXPECT_EQ(within.plan.items[0].destination, Absolute("/w/trashbin/today/photos/p"));
 }
 
 TEST(DupActions, KeepRulesChooseTheRowsThatDoNotStay)

@@ -236,7 +236,7 @@ void DupSearchPage::buildActionItems()
     };
     HardLinkMenu1 = item("HardLinkMenu1", tr("ハードリンクに置き換え"));
     SymbolicLinkMenu1 = item("SymbolicLinkMenu1", tr("シンボリックリンクに置き換え"));
-    ReflinkMenu1 = item("ReflinkMenu1", tr("リフリンク(複製)に置き換え"));
+    ReflinkMenu1 = item("ReflinkMenu1", tr("リフリンク（複製）に置き換え"));
     MoveMenu1 = item("MoveMenu1", tr("フォルダへ移動…"));
     connect(HardLinkMenu1, &QAction::triggered, this,
             [this] { ActOnSelection(quorvex::ActionKind::HardLink); });
@@ -447,7 +447,12 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
         rows.push_back(static_cast<std::size_t>(row));
     if (rows.empty())
         return;
-    const quorvex::DupPlan planned = quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
+    // The delete takes the selection as it is; every other action keeps a file of
+    // each group.
+    const quorvex::DupPlan planned =
+        kind == quorvex::ActionKind::Trash
+            ? quorvex::TrashPlanForRows(DupList_, rows)
+            : quorvex::PlanForRows(DupList_, scope_, rows, kind, moveFolder);
     Dialogs& dialogs = services_.dialogs;
     QWidget* owner = &services_.window;
     if (planned.refusal) {
@@ -470,6 +475,9 @@ void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& 
         notes << notAsListed;
     if (kind == quorvex::ActionKind::Move)
         notes << tr("移動先: [ %1 ]").arg(ShownText(moveFolder));
+    if (planned.lastCopyGroups > 0)
+        notes << tr("%n 個のグループでは、同じ内容のファイルがすべてごみ箱に移動します。", nullptr,
+                    int(planned.lastCopyGroups));
     if (planned.keptBack > 0)
         notes << tr("選んだうち %1 個は、グループに残すファイルなのでそのままにします。")
                      .arg(planned.keptBack);

@@ -5,8 +5,10 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
@@ -14,6 +16,7 @@
 
 #include "platform/DesktopTrash.h"
 #include "platform/DosTime.h"
+#include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/UserFolders.h"
@@ -132,18 +135,37 @@ std::optional<TrashFolder> topTrash(const std::string& top)
     return openTrash(top + ".Trash-" + uid + "/", top, makeOwnTrashFolder);
 }
 
-// The highest folder above `path` on the file system `device` ("/"-terminated);
-// nullopt when `path` is itself the top (a mount point cannot be trashed).
-std::optional<std::string> fileSystemTop(const std::string& path, dev_t device)
+// Where an entry lies: its file system and the mount of it. One file system mounted
+// twice (a bind mount) is two places: nothing is renamed from one into the other.
+struct Volume
+{
+    dev_t device = 0;
+    std::uint64_t mount = 0; // 0 where the system does not tell
+    bool operator==(const Volume&) const = default;
+};
+
+std::optional<Volume> volumeOf(const std::string& path, int flags)
+{
+    struct statx status;
+    if (::statx(AT_FDCWD, path.c_str(), flags, STATX_MNT_ID, &status) != 0)
+        return std::nullopt;
+    return Volume{makedev(status.stx_dev_major, status.stx_dev_minor),
+                  (status.stx_mask & STATX_MNT_ID) != 0 ? status.stx_mnt_id : 0};
+}
+
+// The highest folder above `path` on its own mount ("/"-terminated), where its
+// top-level trash belongs; nullopt when `path` is itself the top (a mount point
+// cannot be trashed).
+std::optional<std::string> mountTop(const std::string& path, const Volume& volume)
 {
     std::string top = path;
     while (top != "/") {
         const std::size_t slash = top.rfind('/');
         const std::string parent = slash == 0 ? std::string("/") : top.substr(0, slash);
-        struct stat status;
-        if (::stat(parent.c_str(), &status) != 0)
+        const std::optional<Volume> above = volumeOf(parent, 0);
+        if (!above)
             return std::nullopt;
-        if (status.st_dev != device)
+        if (*above != volume)
             break;
         top = parent;
     }
@@ -239,13 +261,38 @@ Placement placeIn(const TrashFolder& trash, const std::string& path, std::string
     return Placement::Failed;
 }
 
+// Whether `path` is `folder` ("/"-terminated) or lies below it.
+bool lies(std::string_view path, std::string_view folder)
+{
+    return path.starts_with(folder) || path == folder.substr(0, folder.size() - 1);
+}
+
 } // namespace
+
+bool LiesInDesktopTrash(std::string_view path)
+{
+    const std::string uid = EffectiveUserId();
+    if (lies(path, CanonicalPath(DataHomeFolder() + "Trash") + "/"))
+        return true;
+    // A volume's trash: a folder ".Trash-<uid>", or "<uid>" in a folder ".Trash".
+    std::string_view before;
+    for (std::size_t start = 1; start <= path.size();) {
+        const std::size_t end = std::min(path.find('/', start), path.size());
+        const std::string_view name = path.substr(start, end - start);
+        if (name == ".Trash-" + uid || (before == ".Trash" && name == uid))
+            return true;
+        before = name;
+        start = end + 1;
+    }
+    return false;
+}
 
 std::optional<std::string> MoveToDesktopTrash(std::string_view given)
 {
     const std::string path(WithoutTrailingSeparators(given));
-    struct stat entry;
-    if (path.size() < 2 || path.front() != '/' || ::lstat(path.c_str(), &entry) != 0)
+    const std::optional<Volume> volume =
+        path.size() < 2 || path.front() != '/' ? std::nullopt : volumeOf(path, AT_SYMLINK_NOFOLLOW);
+    if (!volume)
         return std::nullopt;
 
     std::string placedAt;
@@ -254,7 +301,7 @@ std::optional<std::string> MoveToDesktopTrash(std::string_view given)
         return std::nullopt;
     Placement placement = placeIn(*home, path, placedAt);
     if (placement == Placement::OtherFileSystem) {
-        const std::optional<std::string> top = fileSystemTop(path, entry.st_dev);
+        const std::optional<std::string> top = mountTop(path, *volume);
         const std::optional<TrashFolder> trash = top ? topTrash(*top) : std::nullopt;
         placement = trash ? placeIn(*trash, path, placedAt) : Placement::Failed;
     }

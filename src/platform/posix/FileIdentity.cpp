@@ -34,6 +34,7 @@ std::optional<FileIdentity> Identify(std::string_view path, int flags)
     identity.links = status.st_nlink;
     identity.size = static_cast<std::uint64_t>(status.st_size);
     identity.lastWrite = {status.st_mtim.tv_sec, static_cast<std::int32_t>(status.st_mtim.tv_nsec)};
+    identity.changed = {status.st_ctim.tv_sec, static_cast<std::int32_t>(status.st_ctim.tv_nsec)};
     identity.permissions = status.st_mode & 07777;
     identity.owner = status.st_uid;
     identity.group = status.st_gid;

@@ -18,14 +18,13 @@
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
 #include "platform/ReplaceChecks.h"
-#include "platform/TempFileNames.h"
+#include "platform/TempEntry.h"
 #include "platform/posix/CopyBytes.h"
 
 namespace quorvex::platform {
 
 namespace {
 
-constexpr int kNameAttempts = 100;
 constexpr const char* kChangedMeanwhile = "changed while it was being replaced";
 
 std::string FolderOf(const std::string& path)
@@ -56,59 +55,32 @@ ReplaceResult Failure(int error)
     }
 }
 
+// The folder of a move's destination cannot be made: said with the folder's name and
+// never as a taken destination (a file that has the folder's name is not the
+// destination).
+ReplaceResult FolderFailure(const std::string& folder, int error)
+{
+    RememberFailure(error == EEXIST ? ENOTDIR : error);
+    RememberFailure(folder + ": " + LastFailureText());
+    return ReplaceResult::Failed;
+}
+
 ReplaceResult Changed()
 {
     RememberFailure(kChangedMeanwhile);
     return ReplaceResult::Changed;
 }
 
-// A temporary entry this code made: removed again unless it was renamed into place.
-class TempEntry
+using Attempt = TempEntry::Attempt;
+
+// The attempt as the entry's maker reports it (false with errno set when it failed):
+// a taken name gives way to another.
+Attempt AttemptOf(bool made)
 {
-public:
-    explicit TempEntry(TempJournal& journal) : journal_(journal) {}
-    ~TempEntry()
-    {
-        if (!path_.empty() && ::unlink(path_.c_str()) == 0)
-            journal_.settle(); // else the next start removes it
-    }
-    TempEntry(const TempEntry&) = delete;
-    TempEntry& operator=(const TempEntry&) = delete;
-
-    // Makes the entry under a new name "<besidePath>.tmp-<suffix>" with `make`
-    // (returns false, errno set, when it fails); EEXIST takes another name.
-    template <typename Make> bool make(const std::string& besidePath, Make make)
-    {
-        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-            const std::string name = besidePath + std::string(kTempInfix) + NewTempSuffix();
-            if (!journal_.note(name))
-                return false;
-            if (make(name)) {
-                path_ = name;
-                return true;
-            }
-            const int error = errno;
-            journal_.settle(); // nothing was made
-            if (error != EEXIST) {
-                errno = error;
-                return false;
-            }
-        }
-        errno = EEXIST;
-        return false;
-    }
-    const std::string& path() const { return path_; }
-    // It now has its final name.
-    void renamed()
-    {
-        path_.clear();
-        journal_.settle();
-    }
-
-private:
-    TempJournal& journal_;
-    std::string path_;
-};
+    if (made)
+        return Attempt::Made;
+    return errno == EEXIST ? Attempt::Taken : Attempt::Failed;
+}
 
 bool MakeHardLink(const std::string& kept, const std::string& name)
 {
@@ -130,8 +102,9 @@ bool TakeOverAttributes(int fd, const FileIdentity& of)
     return ::fchmod(fd, of.permissions) == 0 && ::futimens(fd, times) == 0;
 }
 
-// A file sharing the kept file's blocks. The kept file must be unchanged after the
-// clone, so the clone holds the contents that were compared.
+// A file sharing the kept file's blocks. The kept file must be untouched after the
+// clone (its change time too: a writer may have put the time back), so the clone
+// holds the contents that were compared.
 bool MakeClone(const std::string& kept, const FileIdentity& keptExpected,
                const FileIdentity& replaced, const std::string& name, bool& keptChanged)
 {
@@ -152,7 +125,9 @@ bool MakeClone(const std::string& kept, const FileIdentity& keptExpected,
     keptChanged = ok && (::fstat(source, &after) != 0 ||
                          after.st_size != static_cast<off_t>(keptExpected.size) ||
                          after.st_mtim.tv_sec != keptExpected.lastWrite.seconds ||
-                         after.st_mtim.tv_nsec != keptExpected.lastWrite.nanoseconds);
+                         after.st_mtim.tv_nsec != keptExpected.lastWrite.nanoseconds ||
+                         after.st_ctim.tv_sec != keptExpected.changed.seconds ||
+                         after.st_ctim.tv_nsec != keptExpected.changed.nanoseconds);
     ::close(fd);
     ::close(source);
     if (ok)
@@ -182,8 +157,10 @@ ReplaceResult SwapIntoPlace(TempEntry& temp, const std::string& path, const File
     if (IsFaultInjected(FaultPoint::Rename, path))
         return Failure(errno);
     if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
-        // The temporary name now holds what was at the path.
-        if (!StillExpected(temp.path(), expected)) {
+        // The temporary name now holds what was at the path (the rename has set its
+        // change time).
+        const std::optional<FileIdentity> swapped = IdentifyEntry(temp.path());
+        if (!swapped || !swapped->unchanged(expected)) {
             // The other program's file goes back; failing the exchange, it replaces
             // the link, which is all the temporary name may lose.
             if (::renameat2(AT_FDCWD, temp.path().c_str(), AT_FDCWD, path.c_str(),
@@ -214,11 +191,16 @@ ReplaceResult CopyIntoPlace(const std::string& path, const FileIdentity& expecte
     TempEntry temp(journal);
     if (!temp.make(destination, [&](const std::string& name) {
             if (!posix::CopyBytes(path, name, expected.permissions))
-                return false;
+                return AttemptOf(false);
             (void)::lchown(name.c_str(), expected.owner, expected.group);
             const timespec times[2] = {
                 {0, UTIME_NOW}, {expected.lastWrite.seconds, expected.lastWrite.nanoseconds}};
-            return ::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
+            if (::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0)
+                return Attempt::Made;
+            const int error = errno; // the copy goes again: it is no taken name
+            ::unlink(name.c_str());
+            errno = error;
+            return Attempt::Failed;
         }))
         return Failure(errno);
     if (!StillExpected(path, expected))
@@ -253,13 +235,13 @@ ReplaceResult ReplaceByKeptFile(std::string_view pathText, const FileIdentity& e
     const bool made = temp.make(path, [&](const std::string& name) {
         switch (kind) {
         case ReplaceKind::HardLink:
-            return MakeHardLink(kept, name);
+            return AttemptOf(MakeHardLink(kept, name));
         case ReplaceKind::SymbolicLink:
-            return MakeSymbolicLink(kept, name);
+            return AttemptOf(MakeSymbolicLink(kept, name));
         case ReplaceKind::Clone:
-            return MakeClone(kept, keptExpected, expected, name, keptChanged);
+            return AttemptOf(MakeClone(kept, keptExpected, expected, name, keptChanged));
         }
-        return false;
+        return Attempt::Failed;
     });
     if (!made) {
         const int error = errno;
@@ -283,13 +265,14 @@ ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected
     if (!StillExpected(path, expected))
         return Changed();
     if (!CreateFolderWithParents(FolderOf(destination)))
-        return Failure(errno);
+        return FolderFailure(FolderOf(destination), errno);
     if (MoveEntry(path, destination)) {
         SyncFolderOf(destination);
         return ReplaceResult::Done;
     }
-    if (errno != EXDEV)
-        return Failure(::access(destination.c_str(), F_OK) == 0 ? EEXIST : errno);
+    const int error = errno;
+    if (error != EXDEV) // a destination that is there is said as such, whatever the failure
+        return Failure(::access(destination.c_str(), F_OK) == 0 ? EEXIST : error);
     return CopyIntoPlace(path, expected, destination, journal);
 }
 

@@ -8,6 +8,8 @@
 
 #include <shellapi.h>
 
+#include <cctype>
+
 #include "platform/PathText.h"
 #include "platform/win32/WideText.h"
 
@@ -35,6 +37,21 @@ std::optional<std::string> MoveToDesktopTrash(std::string_view path)
     if (GetFileAttributesW(win32::WidePath(entry).c_str()) != INVALID_FILE_ATTRIBUTES)
         return std::nullopt; // still there
     return std::string();    // the Recycle Bin's own place, which the shell does not tell
+}
+
+bool LiesInDesktopTrash(std::string_view path)
+{
+    // The Recycle Bin of a drive: "$Recycle.Bin" below its root, in any letter case.
+    const std::size_t root = RootLength(path);
+    const std::string_view below = path.substr(root);
+    constexpr std::string_view kBin = "$recycle.bin";
+    if (below.size() < kBin.size() ||
+        (below.size() > kBin.size() && !IsSeparatorAt(below, kBin.size())))
+        return false;
+    for (std::size_t i = 0; i < kBin.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(below[i])) != kBin[i])
+            return false;
+    return true;
 }
 
 } // namespace quorvex::platform

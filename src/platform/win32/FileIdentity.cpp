@@ -22,7 +22,9 @@ std::optional<FileIdentity> Identify(std::string_view path, DWORD flags)
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
-    if (!file.isOpen() || !GetFileInformationByHandle(file.get(), &info)) {
+    FILE_BASIC_INFO basic;
+    if (!file.isOpen() || !GetFileInformationByHandle(file.get(), &info) ||
+        !GetFileInformationByHandleEx(file.get(), FileBasicInfo, &basic, sizeof basic)) {
         win32::RememberLastError();
         return std::nullopt;
     }
@@ -33,6 +35,8 @@ std::optional<FileIdentity> Identify(std::string_view path, DWORD flags)
     identity.links = info.nNumberOfLinks;
     identity.size = static_cast<std::uint64_t>(info.nFileSizeHigh) << 32 | info.nFileSizeLow;
     identity.lastWrite = win32::FromFiletime(info.ftLastWriteTime);
+    identity.changed = win32::FromFiletime(
+        FILETIME{basic.ChangeTime.LowPart, static_cast<DWORD>(basic.ChangeTime.HighPart)});
     identity.link = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
     identity.folder = (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     identity.regular = !identity.link && !identity.folder;

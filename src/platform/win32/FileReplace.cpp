@@ -41,6 +41,17 @@ ReplaceResult Failure(DWORD error)
     }
 }
 
+// The folder of a move's destination cannot be made: said with the folder's name and
+// never as a taken destination (a file that has the folder's name is not the
+// destination).
+ReplaceResult FolderFailure(const std::string& folder, DWORD error)
+{
+    win32::RememberLastError(
+        error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? ERROR_DIRECTORY : error);
+    RememberFailure(folder + ": " + LastFailureText());
+    return ReplaceResult::Failed;
+}
+
 ReplaceResult Changed()
 {
     RememberFailure("changed while it was being replaced");
@@ -118,7 +129,7 @@ ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected
     if (!StillExpected(path, expected))
         return Changed();
     if (!CreateFolderWithParents(FolderOf(destination)))
-        return Failure(GetLastError());
+        return FolderFailure(FolderOf(destination), GetLastError());
     if (IsFaultInjected(FaultPoint::Rename, path))
         return ReplaceResult::Failed; // the reason is the injected one
     const std::wstring from = win32::WidePath(path), to = win32::WidePath(destination);

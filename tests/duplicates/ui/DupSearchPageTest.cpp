@@ -263,6 +263,29 @@ TEST_F(DupSearchPageTest, DeletingRowsKeepsTheOtherRowsAndTheirGroups)
     EXPECT_TRUE(page->A2->isEnabled());
 }
 
+TEST_F(DupSearchPageTest, TheDeleteTakesTheSelectionAndSaysWhenItTakesTheLastCopy)
+{
+    makeDuplicates();
+    search("", tree.path("s"));
+    // a.txt, the reference of its group, went behind the program's back.
+    ASSERT_TRUE(quorvex::platform::DeleteRegularFile(tree.path("s/a.txt")));
+    selectRows({1, 2, 3, 4});
+    dialogs.scriptYesNo(false);
+    page->DeleteMenu1Click();
+    EXPECT_EQ(dialogs.texts(Kind::YesNo).back(),
+              QStringLiteral("4 個の項目（32 バイト）をごみ箱に移動しますか？\n\n"
+                             "2 個のグループでは、同じ内容のファイルがすべてごみ箱に移動します。"));
+    EXPECT_TRUE(exists(tree.path("s/b.txt")) && exists(tree.path("s/y.dat")));
+
+    dialogs.scriptYesNo(true);
+    dialogs.scriptYesNo(false); // no search in the folder that c.txt left empty
+    page->DeleteMenu1Click();
+    for (const char* gone : {"s/b.txt", "s/sub/c.txt", "s/x.dat", "s/y.dat"})
+        EXPECT_FALSE(exists(tree.path(gone))) << gone;
+    EXPECT_TRUE(dialogs.texts(Kind::Message).isEmpty());
+    EXPECT_EQ(column(0), (QStringList{"a.txt"}));
+}
+
 TEST_F(DupSearchPageTest, RefusedInputShowsTheWarningAndSearchesNothing)
 {
     makeDuplicates();
