@@ -4,6 +4,10 @@
 #include "app/MaskBar.h"
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
+#include "cache/ScanCache.h"
+#include "duplicates/ui/DupSearchPage.h"
+#include "desktop/PathInput.h"
+#include "controls/TSwitchButton.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
@@ -12,6 +16,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -230,3 +238,47 @@ TEST_F(SettingsTest, DamagedOrEmptyFilesNeverStopTheStartAndAreOnlyReplacedWhole
 }
 
 } // namespace
+
+// "キャッシュを使う" is stored at once and read at the next start; while it is on, a
+// duplicate search fills the cache, and the button beside it empties the cache.
+TEST_F(SettingsTest, TheCacheChoiceIsStoredAtOnceAndTheSearchFollowsIt)
+{
+    const std::string cachePath = tree.path("cache/c.sqlite");
+    qputenv("QUORVEX_CACHE", QByteArray::fromStdString(cachePath));
+    for (const char* name : {"s/a.txt", "s/sub/b.txt"})
+        tree.file(name, "same text", "2021-01-01 00:00:00");
+    const auto search = [&](TForm1& form) {
+        auto* page = form.findChild<DupSearchPage*>();
+        page->FolderInput->Edit->setText(QString::fromStdString(tree.path("s")));
+        const QPoint centre = page->SwitchButton8->rect().center();
+        QTest::mousePress(page->SwitchButton8, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(page->SwitchButton8, Qt::LeftButton, {}, centre);
+    };
+    const auto entries = [&] {
+        std::string problem;
+        const auto cache = quorvex::cache::ScanCache::Open(cachePath, problem);
+        return cache ? cache->stats().entries : 0;
+    };
+    {
+        auto form = makeForm();
+        auto* use = form->findChild<QCheckBox*>(QStringLiteral("CacheUse"));
+        ASSERT_NE(use, nullptr);
+        EXPECT_TRUE(use->isChecked()); // on unless turned off
+        use->click();
+        search(*form);
+    }
+    EXPECT_EQ(entries(), 0u);
+    EXPECT_NE(ReadWholeFile(ownKeyFile()).value_or("").find("\"cache\"=dword:00000000"),
+              std::string::npos);
+    auto form = makeForm();
+    auto* use = form->findChild<QCheckBox*>(QStringLiteral("CacheUse"));
+    EXPECT_FALSE(use->isChecked());
+    use->click();
+    search(*form);
+    EXPECT_EQ(entries(), 2u);
+    auto* size = form->findChild<QLabel*>(QStringLiteral("CacheSize"));
+    form->findChild<QPushButton*>(QStringLiteral("CacheClear"))->click();
+    EXPECT_EQ(entries(), 0u);
+    EXPECT_FALSE(size->text().isEmpty());
+    qunsetenv("QUORVEX_CACHE");
+}
