@@ -39,7 +39,7 @@ run() {
     shift
     drop
     /usr/bin/time -f '%e %I' -o "$scratch/time" "$@" >/dev/null 2>"$scratch/err" || true
-    read -r secs blocks <"$scratch/time"
+    read -r secs blocks < <(tail -1 "$scratch/time")
     printf '  %-34s %8.2f s %12s blocks\n' "$name" "$secs" "$blocks"
 }
 ratio() { python3 -c "import sys; a, b = map(float, sys.argv[1:]); print(f'{a / b:.2f}' if b else 'n/a')" "$1" "$2"; }
