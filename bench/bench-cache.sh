@@ -74,9 +74,14 @@ for corpus in $CORPORA; do
     rm -f "$QUORVEX_CACHE"*
     drop
     half=$(python3 -c "print(max(0.1, $nocache_secs / 2))")
-    /usr/bin/time -f '%I' -o "$scratch/killed" timeout -s KILL "$half" "$cli" dups --hidden "$dir" \
-        >/dev/null 2>&1 || true
-    killed_blocks=$(tail -1 "$scratch/killed" | grep -o '^[0-9]*' || echo 0)
+    # What it read from the disk by then (/proc/PID/io), read just before the kill.
+    "$cli" dups --hidden "$dir" >/dev/null 2>&1 &
+    pid=$!
+    sleep "$half"
+    killed_bytes=$(awk '/^read_bytes/ {print $2}' "/proc/$pid/io" 2>/dev/null || echo 0)
+    kill -KILL "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    killed_blocks=$((killed_bytes / 512))
     run "quorvex-cli after a kill at half" "$cli" dups --hidden "$dir"; rerun_blocks=$blocks
     rm -f "$QUORVEX_CACHE"*
     run "quorvex-cli, one whole first run" "$cli" dups --hidden "$dir"; whole_blocks=$blocks
