@@ -54,7 +54,8 @@ for corpus in $CORPORA; do
 
     run "find -printf (metadata walk)" find "$dir" -printf '%s %T@\n'; find_secs=$secs find_blocks=$blocks
     run "jdupes -r" jdupes -r -q "$dir"
-    run "rmlint" rmlint -o summary:/dev/null "$dir"
+    # rmlint replaces the file it writes (never /dev/null): its summary goes to stdout.
+    run "rmlint" rmlint -o summary:stdout "$dir"
     run "quorvex-cli --no-cache" "$cli" dups --hidden --no-cache "$dir"; nocache_secs=$secs
     rm -f "$QUORVEX_CACHE"*
     run "quorvex-cli, cache cold (fills)" "$cli" dups --hidden "$dir"; first_secs=$secs
