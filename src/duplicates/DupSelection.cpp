@@ -1,6 +1,9 @@
 #include "duplicates/DupSelection.h"
 
+#include "platform/FileSystem.h"
+
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace quorvex {
@@ -49,15 +52,30 @@ std::vector<std::size_t> selectInGroups(const DupList& list, PickIn pickIn)
     return result;
 }
 
-// Every row of a group except the first with the time that `better` prefers.
+// The part of a second of the row's file's time, read from the disk: a record keeps
+// whole seconds. 0 when the file is gone or its time is no longer the listed one.
+std::int64_t NanosecondsOnDisk(const DupList& list, std::size_t row)
+{
+    const std::optional<platform::DirEntry> entry =
+        platform::LookupEntry(list.RecordPath(list[row]));
+    return entry && entry->lastWrite.seconds == list[row].lastWrite ? entry->lastWrite.nanoseconds
+                                                                    : 0;
+}
+
+// Every row of a group except the first with the time that `better` prefers; times
+// equal to the second are told apart by their nanoseconds.
 template <typename Better>
 std::vector<std::size_t> selectAllButByTime(const DupList& list, Better better)
 {
     return selectInGroups(list, [&](const std::vector<std::size_t>& rows) {
         std::size_t kept = rows.front();
-        for (std::size_t row : rows)
-            if (better(list[row].lastWrite, list[kept].lastWrite))
+        for (std::size_t row : rows) {
+            const std::int64_t time = list[row].lastWrite, keptTime = list[kept].lastWrite;
+            if (better(time, keptTime) ||
+                (time == keptTime && row != kept &&
+                 better(NanosecondsOnDisk(list, row), NanosecondsOnDisk(list, kept))))
                 kept = row;
+        }
         return [kept](std::size_t row) { return row != kept; };
     });
 }

@@ -17,8 +17,9 @@ namespace quorvex {
 
 // Every row except the "基準" row of its group.
 std::vector<std::size_t> SelectAllButReference(const DupList& list);
-// Every row except the newest (or oldest) of its group; of rows with the same
-// time, the earlier row in the list is kept.
+// Every row except the newest (or oldest) of its group; rows whose times agree to the
+// second are told apart by their files' times on the disk, to the nanosecond; of rows
+// with the same time, the earlier row in the list is kept.
 std::vector<std::size_t> SelectAllButNewest(const DupList& list);
 std::vector<std::size_t> SelectAllButOldest(const DupList& list);
 // Every row other than a "基準" row whose folder is `folder` (ending in '/') or lies

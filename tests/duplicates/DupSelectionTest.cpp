@@ -3,8 +3,12 @@
 // row after deletions, and the rule that one row of every group stays unselected.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include "DupTestSupport.h"
 #include "duplicates/DupSelection.h"
+#include "support/TempTree.h"
 
 using namespace quorvex;
 using quorvex::test::MakeList;
@@ -34,6 +38,28 @@ TEST(DupSelection, NewestOrOldestKeptWithTiesKeepingTheEarlierRow)
         {{"a", R, 3, 10, "/d/", 50}, {"b", 90, 3, 10, "/d/", 50}, {"c", 90, 3, 10, "/d/", 50}});
     EXPECT_EQ(SelectAllButNewest(allSame), (Rows{1, 2}));
     EXPECT_EQ(SelectAllButOldest(allSame), (Rows{1, 2}));
+}
+
+// A record keeps whole seconds; files whose times differ within one second are told
+// apart by their times on the disk.
+TEST(DupSelection, TimesWithinOneSecondAreToldApartByTheFilesOnTheDisk)
+{
+    test::TempTree t;
+    const std::int64_t second = 1'700'000'000;
+    const auto fileAt = [&](const char* name, long nanoseconds) {
+        const std::string path = t.file(name, "same");
+        const timespec times[2] = {{second, nanoseconds}, {second, nanoseconds}};
+        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+    };
+    fileAt("a", 100);
+    fileAt("b", 900'000'000);
+    fileAt("c", 500);
+    const std::string& folder = t.root();
+    const DupList list = MakeList({{"a", R, 1, 4, folder.c_str(), second},
+                                   {"b", 100, 1, 4, folder.c_str(), second},
+                                   {"c", 100, 1, 4, folder.c_str(), second}});
+    EXPECT_EQ(SelectAllButNewest(list), (Rows{0, 2}));
+    EXPECT_EQ(SelectAllButOldest(list), (Rows{1, 2}));
 }
 
 TEST(DupSelection, FolderHelperTakesTheFolderAndBelowButNoReference)
