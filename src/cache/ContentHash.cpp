@@ -32,7 +32,8 @@ ContentHash HashBytes(const void* bytes, std::size_t size)
     return FromXxh(XXH3_128bits(bytes, size));
 }
 
-std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, std::string& failure)
+std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, std::string& failure,
+                                    const std::function<bool()>& keepGoing)
 {
     constexpr std::size_t kChunk = 1024 * 1024;
     constexpr const char* kChanged = "its size changed during the search";
@@ -62,6 +63,8 @@ std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, s
         }
         hasher.add(buffer.data(), length);
         offset += length;
+        if (!keepGoing())
+            return std::nullopt;
     }
     return hasher.result();
 }

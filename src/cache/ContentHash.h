@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,9 +49,11 @@ struct ContentHash
 
 ContentHash HashBytes(const void* bytes, std::size_t size);
 // Reads the whole file at `path`, which must still be `size` bytes long, and hashes
-// it. Nullopt, with `failure` saying why, when it cannot be read or its size changed.
-std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size,
-                                    std::string& failure);
+// it, asking `keepGoing` after every megabyte (a caller pumps its messages there).
+// Nullopt when it cannot be read or its size changed (`failure` says why), or when
+// `keepGoing` said stop (`failure` empty).
+std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, std::string& failure,
+                                    const std::function<bool()>& keepGoing);
 
 // Hashes contents handed over piece by piece.
 class ContentHasher

@@ -288,8 +288,13 @@ CacheStats ScanCache::stats()
     if (db_.isOpen())
         stats.entries =
             static_cast<std::uint64_t>(db_.queryInteger("SELECT count(*) FROM files", 0));
-    stats.bytes = FileBytes(path_) + FileBytes(path_ + "-wal");
+    stats.bytes = BytesOnDisk(path_);
     return stats;
+}
+
+std::uint64_t ScanCache::BytesOnDisk(const std::string& path)
+{
+    return FileBytes(path) + FileBytes(path + "-wal");
 }
 
 bool ScanCache::clear()

@@ -67,6 +67,8 @@ public:
     void write(const std::vector<CacheWrite>& writes);
 
     CacheStats stats();
+    // The size on disk of the cache at `path` (its file and its log), opened or not.
+    static std::uint64_t BytesOnDisk(const std::string& path);
     // Empties the cache and gives its space back. False when that failed (problem()).
     bool clear();
     // Drops the entries unused for `days` days and, beyond `maxEntries`, the least

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
 
 ScanCacheService::ScanCacheService(std::string path, bool enabled)
@@ -38,9 +37,7 @@ QString ScanCacheService::takeNotice()
 
 std::uint64_t ScanCacheService::bytesOnDisk()
 {
-    const auto entry = quorvex::platform::LookupEntry(path_);
-    const auto log = quorvex::platform::LookupEntry(path_ + "-wal");
-    return (entry ? entry->size : 0) + (log ? log->size : 0);
+    return quorvex::cache::ScanCache::BytesOnDisk(path_);
 }
 
 bool ScanCacheService::clear(std::string& problem)

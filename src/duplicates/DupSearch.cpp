@@ -92,7 +92,7 @@ SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folder
     cache::CacheRun run(ClampedThreshold(params) == 100 ? params.cache : nullptr);
     std::optional<HashedTarget> hashed;
     if (run.active() && target)
-        hashed.emplace(run, filePath, *target);
+        hashed.emplace(run, filePath, *target, observer);
     WalkIdentical(filePath, folderPath, targetSize, params, buffers, held ? &image : nullptr,
                   hashed && hashed->known() ? &*hashed : nullptr, list);
     observer.setOverallPosition(0);
@@ -114,7 +114,7 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
                 int percent = -1;
                 path = folderPath + entry.name;
                 if (hashed != nullptr)
-                    percent = hashed->match(path, entry, observer);
+                    percent = hashed->match(path, entry);
                 else if (targetImage != nullptr)
                     CompareImageWithFile(*targetImage, path, threshold, percent, buffers, observer);
                 else

@@ -35,9 +35,8 @@ namespace quorvex {
 
 namespace {
 
-constexpr std::size_t kFirstChunk = 4 * 1024;    // most unequal files differ early
-constexpr std::size_t kLaterChunk = 64 * 1024;   // large reads once files agree
-constexpr std::size_t kWholeChunk = 1024 * 1024; // reads of files hashed whole
+constexpr std::size_t kFirstChunk = 4 * 1024;  // most unequal files differ early
+constexpr std::size_t kLaterChunk = 64 * 1024; // large reads once files agree
 constexpr std::size_t kBufferBudget = 1024 * 1024;
 constexpr std::size_t kKeepOpenLimit = 64; // larger sets reopen files per chunk
 constexpr std::size_t kLinearRepLimit = 4; // more distinct chunks: compare hashes first
@@ -122,8 +121,6 @@ private:
     const std::atomic<bool>& cancel_;
     BufferPool pool_;
     Buffer scratch_;
-    Buffer wholeBuffer_;
-    cache::ContentHasher hasher_;
     Unread* unread_ = nullptr;
     std::uint64_t classSize_ = 0;
     std::vector<Candidate> candidates_;
@@ -230,21 +227,17 @@ void ExactGrouping::groupByWholeHash(const Subset& subset)
 
 bool ExactGrouping::hashWholeFile(std::uint32_t member, cache::ContentHash& hash)
 {
-    if (!wholeBuffer_)
-        wholeBuffer_ = Buffer(new unsigned char[kWholeChunk]);
-    hasher_.reset();
-    bool read = true;
-    for (std::uint64_t offset = 0; read && offset < classSize_ && pump();) {
-        const auto length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(classSize_ - offset, kWholeChunk));
-        read = readChunk(member, offset, length, wholeBuffer_.get(), true);
-        if (read)
-            hasher_.add(wholeBuffer_.get(), length);
-        offset += length;
+    const std::string path = list_.RecordPath(list_[candidates_[member].record]);
+    std::string failure;
+    const std::optional<cache::ContentHash> hashed =
+        cache::HashFile(path, classSize_, failure, [this] { return pump(); });
+    if (!hashed) {
+        if (!failure.empty()) // else cancelled
+            unread_->emplace_back(path, failure);
+        return false;
     }
-    candidates_[member].file.close();
-    hash = hasher_.result();
-    return read && !cancelled_;
+    hash = *hashed;
+    return true;
 }
 
 void ExactGrouping::splitByHash(const Subset& subset, std::size_t length)
