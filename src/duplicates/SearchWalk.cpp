@@ -7,6 +7,7 @@
 #include "duplicates/ListingsAhead.h"
 
 #include "platform/PathText.h"
+#include "platform/TempFileNames.h"
 
 namespace quorvex {
 
@@ -16,6 +17,17 @@ bool PassesMaskRule(const std::string& name, const FilterSettings& filters)
 {
     return !filters.useMasks ||
            PassesMaskFilter(ExtensionKey(name, ExtensionRule::FirstDot), filters);
+}
+
+// A rewrite's temporary file beside the file it replaces: another run's work in
+// progress (or a killed run's, removed at the next start), never a user's file.
+bool IsRewriteInProgress(const platform::DirEntry& entry,
+                         const std::vector<platform::DirEntry>& folderEntries)
+{
+    const std::string_view target = platform::TempTargetName(entry.name);
+    return !target.empty() &&
+           std::any_of(folderEntries.begin(), folderEntries.end(),
+                       [target](const platform::DirEntry& other) { return other.name == target; });
 }
 
 } // namespace
@@ -49,7 +61,7 @@ void WalkSearchTree(
             if (observer.cancelRequested())
                 break;
             if (PassesAttributeFilter(entry.attributes, filters) &&
-                PassesMaskRule(entry.name, filters))
+                PassesMaskRule(entry.name, filters) && !IsRewriteInProgress(entry, listing.entries))
                 onFile(folder, entry);
         }
         // The stack holds the subfolders in reverse, so the first one is walked next.

@@ -14,6 +14,8 @@ namespace quorvex {
 
 // Calls `onFile` for every file below `root` that passes the attribute rule and,
 // while masks are on, the mask rule with its first-dot key; `folder` ends in '/'.
+// A rewrite's temporary file beside the file it replaces ("<name>.tmp-<suffix>" next
+// to "<name>") is another run's work in progress and is left out.
 // `onFolder` is called when the walk enters a folder, before its files. Folders
 // enter the walk when they pass the attribute rule and were not reached through
 // a symbolic link; folders that cannot be listed contribute nothing and are told to

@@ -28,14 +28,20 @@ std::string TempPathBeside(std::string_view path)
            suffix;
 }
 
+std::string_view TempTargetName(std::string_view name)
+{
+    const std::size_t infix = name.rfind(kTempInfix);
+    if (infix == std::string_view::npos || infix == 0 ||
+        !IsTempSuffix(name.substr(infix + kTempInfix.size())))
+        return {};
+    return name.substr(0, infix);
+}
+
 bool IsTempFilePath(std::string_view path)
 {
     const std::size_t separator = FindLastSeparator(path);
-    const std::string_view name =
-        separator == std::string_view::npos ? path : path.substr(separator + 1);
-    const std::size_t infix = name.rfind(kTempInfix);
-    return infix != std::string_view::npos && infix > 0 &&
-           IsTempSuffix(name.substr(infix + kTempInfix.size()));
+    return !TempTargetName(separator == std::string_view::npos ? path : path.substr(separator + 1))
+                .empty();
 }
 
 void RemoveTempFilesBeside(const std::string& target)

@@ -26,6 +26,10 @@ std::string TempPathBeside(std::string_view path);
 // file: "<name>.tmp-<suffix>" with a suffix of this system's form.
 bool IsTempFilePath(std::string_view path);
 
+// For a file name of the "<name>.tmp-<suffix>" form, "<name>": the file that a rewrite
+// in progress (or killed) would replace. Empty for any other name.
+std::string_view TempTargetName(std::string_view name);
+
 // Removes the files beside `target` named as temporary files of its rewrites.
 void RemoveTempFilesBeside(const std::string& target);
 

@@ -209,6 +209,15 @@ TEST_F(DupSearchTest, MasksTestTheKeyFromTheFirstDot)
     EXPECT_EQ(Rows(list), (Strings{"NOTES 基準 1 1", "other.gz 100% 1 1", "README 100% 1 1"}));
 }
 
+TEST_F(DupSearchTest, ARewritesTemporaryFileBesideItsTargetIsLeftOut)
+{
+    t.file("k.txt", "same");
+    t.file("k.txt.tmp-Ab12cd", "same"); // another run replacing k.txt
+    t.file("lone.tmp-Ab12cd", "same");  // no file of that name: the user's own
+    search(100);
+    EXPECT_EQ(Rows(list), (Strings{"k.txt 基準 1 1", "lone.tmp-Ab12cd 100% 1 1"}));
+}
+
 TEST_F(DupSearchTest, UnreadableFilesNeverMatchAndNeverStopTheSearch)
 {
     for (const char* name : {"a", "b", "c", "d"})
