@@ -11,6 +11,7 @@ constexpr std::int64_t kTimeTickNs = 2'000'000'000;
 // A transaction at least this often, or this large: a kill loses at most that much.
 constexpr auto kWriteEvery = std::chrono::milliseconds(250);
 constexpr std::size_t kWriteBatch = 4096;
+constexpr std::size_t kWriteBytes = 8 << 20;
 
 std::int64_t NowNs()
 {
@@ -36,18 +37,28 @@ std::vector<CachedFile> CacheRun::lookup(const std::vector<FileStamp>& stamps)
     return cache_ != nullptr ? cache_->lookup(stamps) : std::vector<CachedFile>(stamps.size());
 }
 
-void CacheRun::store(const FileStamp& stamp, const CachedFile& values)
+void CacheRun::lookupSketches(const std::vector<FileStamp>& stamps,
+                              const std::function<void(std::size_t, std::string_view)>& found)
+{
+    if (cache_ != nullptr)
+        cache_->lookupSketches(stamps, found);
+}
+
+void CacheRun::store(const FileStamp& stamp, const CachedFile& values, std::string sketch)
 {
     if (cache_ == nullptr || !stamp.known() || stamp.lastWriteNs > newestKeptNs_)
         return;
     std::vector<CacheWrite> batch;
     {
         const std::lock_guard lock(mutex_);
-        pending_.push_back({stamp, values});
+        pendingBytes_ += sketch.size();
+        pending_.push_back({stamp, values, std::move(sketch)});
         const auto now = std::chrono::steady_clock::now();
-        if (pending_.size() < kWriteBatch && now - lastWrite_ < kWriteEvery)
+        if (pending_.size() < kWriteBatch && pendingBytes_ < kWriteBytes &&
+            now - lastWrite_ < kWriteEvery)
             return;
         lastWrite_ = now;
+        pendingBytes_ = 0;
         batch = std::exchange(pending_, {});
     }
     cache_->write(batch);
@@ -61,6 +72,7 @@ void CacheRun::flush()
     {
         const std::lock_guard lock(mutex_);
         batch = std::exchange(pending_, {});
+        pendingBytes_ = 0;
     }
     cache_->write(batch);
 }

@@ -6,7 +6,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "cache/ScanCache.h"
@@ -23,10 +26,12 @@ public:
 
     bool active() const { return cache_ != nullptr; }
     std::vector<CachedFile> lookup(const std::vector<FileStamp>& stamps);
-    // Keeps the hashes of a file read during this run. A file written in the last
-    // seconds before the run began is not kept: a later write within the same tick of
-    // its time could leave the time unchanged.
-    void store(const FileStamp& stamp, const CachedFile& values);
+    void lookupSketches(const std::vector<FileStamp>& stamps,
+                        const std::function<void(std::size_t, std::string_view)>& found);
+    // Keeps the hashes (and the sketch, where given) of a file read during this run. A
+    // file written in the last seconds before the run began is not kept: a later write
+    // within the same tick of its time could leave the time unchanged.
+    void store(const FileStamp& stamp, const CachedFile& values, std::string sketch = {});
     void flush();
 
 private:
@@ -34,6 +39,7 @@ private:
     std::int64_t newestKeptNs_;
     std::mutex mutex_;
     std::vector<CacheWrite> pending_;
+    std::size_t pendingBytes_ = 0; // of the pending sketches
     std::chrono::steady_clock::time_point lastWrite_;
 };
 

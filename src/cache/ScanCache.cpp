@@ -14,8 +14,10 @@ namespace quorvex::cache {
 
 namespace {
 
-// The layout of the database; a file of another layout is emptied and made anew.
-constexpr int kFormat = 2;
+// The layout of the database; a file of another layout is emptied and made anew,
+// except one of the previous layout, which lacked only the sketches.
+constexpr int kFormat = 3;
+constexpr int kFormatWithoutSketches = 2;
 constexpr std::int64_t kTouchAfterDays = 7;
 constexpr int kBusyMilliseconds = 10'000;
 
@@ -31,6 +33,19 @@ CREATE TABLE IF NOT EXISTS files(
     whole_hash BLOB,
     PRIMARY KEY(device, inode)) WITHOUT ROWID;
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS sketches(
+    device INTEGER NOT NULL,
+    inode INTEGER NOT NULL,
+    size INTEGER NOT NULL,
+    mtime INTEGER NOT NULL,
+    born INTEGER NOT NULL,
+    sketch BLOB NOT NULL,
+    PRIMARY KEY(device, inode));
+)";
+
+constexpr const char* kUpsertSketch = R"(
+INSERT OR REPLACE INTO sketches(device, inode, size, mtime, born, sketch)
+VALUES(?1, ?2, ?3, ?4, ?5, ?6)
 )";
 
 // A stale entry (other size, time or birth) is replaced whole; a fresh one keeps the
@@ -57,6 +72,26 @@ void BindKey(SqliteStatement& statement, const FileStamp& stamp)
 {
     statement.bind(1, AsColumn(stamp.device));
     statement.bind(2, AsColumn(stamp.number));
+}
+
+// Whether the size, time and birth in columns `first`.. are the stamp's.
+bool HoldsFor(const SqliteStatement& statement, int first, const FileStamp& stamp)
+{
+    return statement.integer(first) == AsColumn(stamp.size) &&
+           statement.integer(first + 1) == stamp.lastWriteNs &&
+           statement.integer(first + 2) == stamp.birthNs;
+}
+
+// The stamps' indices in key order, in which lookups walk the tree's pages once.
+std::vector<std::size_t> KeyOrder(const std::vector<FileStamp>& stamps)
+{
+    std::vector<std::size_t> order(stamps.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return std::tie(stamps[a].device, stamps[a].number) <
+               std::tie(stamps[b].device, stamps[b].number);
+    });
+    return order;
 }
 
 // The hash as 16 bytes, low half first.
@@ -128,9 +163,10 @@ bool ScanCache::setUp(std::string& problem)
     if (db_.execute("BEGIN IMMEDIATE") != SQLITE_OK)
         return fail();
     const std::int64_t format = db_.queryInteger("PRAGMA user_version", -1);
+    const bool kept = format == kFormat || format == kFormatWithoutSketches || format == 0;
     if (format < 0 ||
-        (format != kFormat && format != 0 &&
-         db_.execute("DROP TABLE IF EXISTS files; DROP TABLE IF EXISTS meta") != SQLITE_OK) ||
+        (!kept && db_.execute("DROP TABLE IF EXISTS files; DROP TABLE IF EXISTS meta; "
+                              "DROP TABLE IF EXISTS sketches") != SQLITE_OK) ||
         db_.execute(kSchema) != SQLITE_OK ||
         db_.execute(("PRAGMA user_version = " + std::to_string(kFormat)).c_str()) != SQLITE_OK) {
         const bool failed = fail();
@@ -140,10 +176,13 @@ bool ScanCache::setUp(std::string& problem)
     if (db_.execute("COMMIT") != SQLITE_OK)
         return fail();
     for (auto [statement, sql] :
-         {std::pair{&select_, "SELECT size, mtime, used, first_hash, whole_hash, born FROM files "
+         {std::pair{&select_, "SELECT size, mtime, born, used, first_hash, whole_hash FROM files "
                               "WHERE device = ?1 AND inode = ?2"},
           std::pair{&upsert_, kUpsert},
-          std::pair{&touch_, "UPDATE files SET used = ?3 WHERE device = ?1 AND inode = ?2"}}) {
+          std::pair{&touch_, "UPDATE files SET used = ?3 WHERE device = ?1 AND inode = ?2"},
+          std::pair{&selectSketch_, "SELECT size, mtime, born, sketch FROM sketches "
+                                    "WHERE device = ?1 AND inode = ?2"},
+          std::pair{&upsertSketch_, kUpsertSketch}}) {
         *statement = db_.prepare(sql);
         if (!statement->valid())
             return fail();
@@ -157,7 +196,7 @@ void ScanCache::pruneOncePerDay()
     const std::int64_t today = Today();
     if (db_.queryInteger("SELECT value FROM meta WHERE key = 'pruned'", 0) >= today)
         return;
-    dropUnused(kPruneAfterDays, kMaxEntries);
+    dropUnused(kPruneAfterDays, kMaxEntries, kMaxSketchBytes);
     db_.execute(
         ("INSERT OR REPLACE INTO meta VALUES('pruned', " + std::to_string(today) + ")").c_str());
 }
@@ -176,6 +215,8 @@ void ScanCache::stop(const std::string& what)
         select_ = {};
         upsert_ = {};
         touch_ = {};
+        selectSketch_ = {};
+        upsertSketch_ = {};
         db_.close();
         SetAside(path_);
     }
@@ -187,13 +228,7 @@ std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
     const std::lock_guard lock(mutex_);
     if (!usable())
         return found;
-    // In key order the lookups walk the tree's pages once.
-    std::vector<std::size_t> order(stamps.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return std::tie(stamps[a].device, stamps[a].number) <
-               std::tie(stamps[b].device, stamps[b].number);
-    });
+    const std::vector<std::size_t> order = KeyOrder(stamps);
     const std::int64_t today = Today();
     std::vector<std::size_t> toTouch;
     if (db_.execute("BEGIN") != SQLITE_OK) {
@@ -206,18 +241,17 @@ std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
             continue;
         BindKey(select_, stamp);
         const int code = select_.step();
-        if (code == SQLITE_ROW && select_.integer(0) == AsColumn(stamp.size) &&
-            select_.integer(1) == stamp.lastWriteNs && select_.integer(5) == stamp.birthNs) {
+        if (code == SQLITE_ROW && HoldsFor(select_, 0, stamp)) {
             CachedFile& file = found[i];
-            file.firstKnown = !select_.isNull(3);
-            file.firstChunk = static_cast<std::uint64_t>(select_.integer(3));
-            const std::string_view whole = select_.blob(4);
+            file.firstKnown = !select_.isNull(4);
+            file.firstChunk = static_cast<std::uint64_t>(select_.integer(4));
+            const std::string_view whole = select_.blob(5);
             if (whole.size() == 16) {
                 file.wholeKnown = true;
                 std::memcpy(&file.whole.low, whole.data(), 8);
                 std::memcpy(&file.whole.high, whole.data() + 8, 8);
             }
-            if (select_.integer(2) < today - kTouchAfterDays)
+            if (select_.integer(3) < today - kTouchAfterDays)
                 toTouch.push_back(i);
         }
         select_.reset();
@@ -239,6 +273,33 @@ std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
     if (db_.execute("COMMIT") != SQLITE_OK)
         db_.execute("ROLLBACK");
     return found;
+}
+
+void ScanCache::lookupSketches(const std::vector<FileStamp>& stamps,
+                               const std::function<void(std::size_t, std::string_view)>& found)
+{
+    const std::lock_guard lock(mutex_);
+    if (!usable() || stamps.empty())
+        return;
+    if (db_.execute("BEGIN") != SQLITE_OK) {
+        stop("cannot read");
+        return;
+    }
+    for (const std::size_t i : KeyOrder(stamps)) {
+        if (!stamps[i].known())
+            continue;
+        BindKey(selectSketch_, stamps[i]);
+        const int code = selectSketch_.step();
+        if (code == SQLITE_ROW && HoldsFor(selectSketch_, 0, stamps[i]))
+            found(i, selectSketch_.blob(3));
+        selectSketch_.reset();
+        if (code != SQLITE_ROW && code != SQLITE_DONE) {
+            db_.execute("ROLLBACK");
+            stop("cannot read");
+            return;
+        }
+    }
+    db_.execute("COMMIT");
 }
 
 void ScanCache::write(const std::vector<CacheWrite>& writes)
@@ -267,8 +328,17 @@ void ScanCache::write(const std::vector<CacheWrite>& writes)
             BindHash(upsert_, 7, write.values.whole);
         else
             upsert_.bindNull(7);
-        const int code = upsert_.step();
+        int code = upsert_.step();
         upsert_.reset();
+        if (code == SQLITE_DONE && !write.sketch.empty()) {
+            BindKey(upsertSketch_, write.stamp);
+            upsertSketch_.bind(3, AsColumn(write.stamp.size));
+            upsertSketch_.bind(4, write.stamp.lastWriteNs);
+            upsertSketch_.bind(5, write.stamp.birthNs);
+            upsertSketch_.bind(6, write.sketch.data(), static_cast<int>(write.sketch.size()));
+            code = upsertSketch_.step();
+            upsertSketch_.reset();
+        }
         if (code != SQLITE_DONE) {
             db_.execute("ROLLBACK");
             stop("cannot write");
@@ -302,7 +372,8 @@ bool ScanCache::clear()
     const std::lock_guard lock(mutex_);
     if (!usable())
         return false;
-    if (db_.execute("DELETE FROM files") != SQLITE_OK || db_.execute("VACUUM") != SQLITE_OK ||
+    if (db_.execute("DELETE FROM files; DELETE FROM sketches") != SQLITE_OK ||
+        db_.execute("VACUUM") != SQLITE_OK ||
         db_.execute("PRAGMA wal_checkpoint(TRUNCATE)") != SQLITE_OK) {
         stop("cannot empty");
         return false;
@@ -310,13 +381,14 @@ bool ScanCache::clear()
     return true;
 }
 
-std::uint64_t ScanCache::prune(int days, std::uint64_t maxEntries)
+std::uint64_t ScanCache::prune(int days, std::uint64_t maxEntries, std::uint64_t maxSketchBytes)
 {
     const std::lock_guard lock(mutex_);
-    return dropUnused(days, maxEntries);
+    return dropUnused(days, maxEntries, maxSketchBytes);
 }
 
-std::uint64_t ScanCache::dropUnused(int days, std::uint64_t maxEntries)
+std::uint64_t ScanCache::dropUnused(int days, std::uint64_t maxEntries,
+                                    std::uint64_t maxSketchBytes)
 {
     if (!db_.isOpen())
         return 0;
@@ -327,8 +399,18 @@ std::uint64_t ScanCache::dropUnused(int days, std::uint64_t maxEntries)
         "DELETE FROM files WHERE (device, inode) IN (SELECT device, inode "
         "FROM files ORDER BY used LIMIT max(0, (SELECT count(*) FROM files) - " +
         std::to_string(maxEntries) + "))";
-    if (db_.execute(oldest.c_str()) != SQLITE_OK || db_.execute(overCap.c_str()) != SQLITE_OK)
-        return 0;
+    // A sketch goes with its file's entry; beyond their cap, the sketches of the files
+    // used longest ago go first.
+    const std::string orphans = "DELETE FROM sketches WHERE NOT EXISTS (SELECT 1 FROM files f "
+                                "WHERE f.device = sketches.device AND f.inode = sketches.inode)";
+    const std::string sketchesOverCap =
+        "DELETE FROM sketches WHERE rowid IN (SELECT id FROM (SELECT s.rowid AS id, "
+        "sum(length(s.sketch)) OVER (ORDER BY f.used DESC, s.rowid) AS total FROM sketches s "
+        "JOIN files f ON f.device = s.device AND f.inode = s.inode) WHERE total > " +
+        std::to_string(maxSketchBytes) + ")";
+    for (const std::string& step : {oldest, overCap, orphans, sketchesOverCap})
+        if (db_.execute(step.c_str()) != SQLITE_OK)
+            return 0;
     return static_cast<std::uint64_t>(before - db_.queryInteger("SELECT count(*) FROM files", 0));
 }
 

@@ -9,12 +9,15 @@
 // a database is kept as a damaged copy and the cache made anew. Two programs may use
 // one cache at once (write-ahead log, a busy timeout). Entries unused for
 // kPruneAfterDays days are dropped once a day, and so are the least recently used
-// ones beyond kMaxEntries.
+// ones beyond kMaxEntries, and the sketches of the least recently used files beyond
+// kMaxSketchBytes.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cache/ContentHash.h"
@@ -24,6 +27,7 @@ namespace quorvex::cache {
 
 inline constexpr int kPruneAfterDays = 180;
 inline constexpr std::uint64_t kMaxEntries = 20'000'000;
+inline constexpr std::uint64_t kMaxSketchBytes = 1ull << 30;
 
 // What the cache holds for one file.
 struct CachedFile
@@ -34,11 +38,14 @@ struct CachedFile
     ContentHash whole; // the hash of the whole contents
 };
 
-// One entry to write: a hash that is not known is left as the entry has it.
+// One entry to write: a hash that is not known is left as the entry has it. A
+// sketch (the similarity search's two bits per word of the whole contents), where
+// given, replaces the one held.
 struct CacheWrite
 {
     FileStamp stamp;
     CachedFile values;
+    std::string sketch;
 };
 
 struct CacheStats
@@ -62,6 +69,10 @@ public:
     // entry was made for another size or time, gets an empty one. Entries found are
     // marked used today (at most once a week each).
     std::vector<CachedFile> lookup(const std::vector<FileStamp>& stamps);
+    // Calls `found` with the index and bytes of each of `stamps` whose sketch is held
+    // for its size, time and birth; the bytes live until `found` returns.
+    void lookupSketches(const std::vector<FileStamp>& stamps,
+                        const std::function<void(std::size_t, std::string_view)>& found);
     // Writes the entries in one transaction. An entry whose size or time differs from
     // the one held replaces it whole.
     void write(const std::vector<CacheWrite>& writes);
@@ -72,14 +83,16 @@ public:
     // Empties the cache and gives its space back. False when that failed (problem()).
     bool clear();
     // Drops the entries unused for `days` days and, beyond `maxEntries`, the least
-    // recently used; returns how many went.
-    std::uint64_t prune(int days, std::uint64_t maxEntries);
+    // recently used, and the sketches of the least recently used files beyond
+    // `maxSketchBytes`; returns how many entries went.
+    std::uint64_t prune(int days, std::uint64_t maxEntries,
+                        std::uint64_t maxSketchBytes = kMaxSketchBytes);
 
 private:
     ScanCache() = default;
     bool setUp(std::string& problem);
     void pruneOncePerDay();
-    std::uint64_t dropUnused(int days, std::uint64_t maxEntries);
+    std::uint64_t dropUnused(int days, std::uint64_t maxEntries, std::uint64_t maxSketchBytes);
     void stop(const std::string& what); // records a problem and leaves the cache aside
     bool usable() const { return problem_.empty(); }
 
@@ -89,6 +102,8 @@ private:
     SqliteStatement select_;
     SqliteStatement upsert_;
     SqliteStatement touch_;
+    SqliteStatement selectSketch_;
+    SqliteStatement upsertSketch_;
     std::string problem_;
     int setUpFailure_ = SQLITE_OK; // the result code that stopped setUp
 };

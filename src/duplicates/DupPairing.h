@@ -22,6 +22,9 @@ struct SimilarityOptions
     // Bytes for the matching pairs still open and the workers' tables; beyond it,
     // the files still open are paired from disk.
     std::uint64_t pairBudget = 64ull << 20;
+    // What the scan cache knows is not read again, and what is read goes into it;
+    // the groups are the same.
+    const ContentCache* cache = nullptr;
 };
 
 struct SimilarityOutcome

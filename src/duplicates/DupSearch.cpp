@@ -149,19 +149,20 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
     RunObserver& observer = params.observer;
     observer.setOverallPosition(0);
     const int threshold = ClampedThreshold(params);
-    const bool caching = params.cache != nullptr && threshold == 100;
+    const bool caching = params.cache != nullptr;
     std::vector<cache::FileStamp> stamps;
     for (const std::string& folder : folders)
         CollectFiles(folder, params, list, caching ? &stamps : nullptr);
     observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
+    cache::CacheRun run(caching ? params.cache : nullptr);
+    const ContentCache cache{run, stamps};
     if (threshold == 100) {
-        cache::CacheRun run(caching ? params.cache : nullptr);
-        const ContentCache cache{run, stamps};
         PairIdenticalFiles(list, observer, params.threads, caching ? &cache : nullptr);
     } else {
         const std::uint64_t pairBudget = params.memoryBudget / 8;
         PairSimilarFiles(list,
-                         {threshold, params.threads, params.memoryBudget - pairBudget, pairBudget},
+                         {threshold, params.threads, params.memoryBudget - pairBudget, pairBudget,
+                          caching ? &cache : nullptr},
                          observer);
     }
     observer.setOverallPosition(0);

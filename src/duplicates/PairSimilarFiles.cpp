@@ -13,6 +13,10 @@
 // memory, and a file whose contents did not fit is read from disk again only for
 // the pairs its sketch lets through.
 //
+// With the scan cache, a file whose sketch the cache holds is not read for it, and
+// is read at all only when the sketches let a pair of its batch through; two files
+// whose whole contents the cache knows to be equal score 100 unread.
+//
 // Everything held beyond the list is counted (MemoryAccount): the contents and the
 // sketches stay within their budget, the held pairs and the workers' tables within
 // theirs. Should the held pairs outgrow it (an order of names and sizes that keeps
@@ -38,6 +42,7 @@
 #include "duplicates/ImageRing.h"
 #include "duplicates/MemoryAccount.h"
 #include "duplicates/PairResolution.h"
+#include "duplicates/SweepCache.h"
 #include "platform/FailureReason.h"
 
 namespace quorvex {
@@ -116,8 +121,8 @@ class SimilaritySweep
 public:
     SimilaritySweep(DupList& list, const SimilarityOptions& options, RunObserver& observer)
         : list_(list), threshold_(options.threshold), pairBudget_(options.pairBudget),
-          contentBudget_(options.contentBudget), observer_(observer), pool_(options.threads),
-          scratch_(pool_.size()), workerObserver_(halt_)
+          contentBudget_(options.contentBudget), cache_(options.cache), observer_(observer),
+          pool_(options.threads), scratch_(pool_.size()), workerObserver_(halt_)
     {
     }
     ~SimilaritySweep();
@@ -130,6 +135,7 @@ private:
     void holdWindow(std::size_t first, std::size_t end);
     bool placeImage(std::size_t k);
     void placeSketch(std::size_t k);
+    bool needsContents(std::size_t k, std::size_t end) const;
     void load(std::size_t k, Scratch& scratch);
     void release(std::size_t k);
     void dropSketch(std::size_t k);
@@ -152,6 +158,7 @@ private:
     const std::uint64_t pairBudget_;
     const std::uint64_t contentBudget_;
     std::uint64_t imageBudget_ = 0; // the part of the contents budget that holds images
+    const ContentCache* cache_;
     RunObserver& observer_;
     WorkerPool pool_;
     std::vector<std::unique_ptr<Scratch>> scratch_; // one slot per worker
@@ -184,6 +191,7 @@ private:
     std::size_t released_ = 0;   // every image below this index in order_ is released
     std::size_t oldestHeld_ = 0; // no image below this index in order_ is in memory
     std::unique_ptr<PairResolution> resolution_;
+    std::unique_ptr<SweepCache> known_; // what the scan cache knows of order_
 
     std::atomic<std::uint64_t> pairsJudged_{0};
     std::uint64_t pairsInAll_ = 0;
@@ -263,6 +271,7 @@ void SimilaritySweep::buildOrder()
         sketchesInAll += SketchPlaceCost(file.size);
     const std::uint64_t sketchBudget = std::min(contentBudget_ / 8, sketchesInAll);
     imageBudget_ = contentBudget_ - sketchBudget;
+    known_ = std::make_unique<SweepCache>(cache_, order_);
     residence_.assign(n, Residence::NotLoaded);
     ring_ = std::make_unique<ImageRing>(std::min(imageBudget_, costUpTo_[n]), account_);
     sketchRing_ = std::make_unique<ImageRing>(sketchBudget, account_);
@@ -300,16 +309,34 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
     while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > imageBudget_)
         release(keepFrom++);
 
-    std::vector<std::size_t> toLoad;
-    for (std::size_t k = keepFrom; k < end; ++k)
-        if (residence_[k] == Residence::NotLoaded && placeImage(k))
-            toLoad.push_back(k);
     // Sketches are placed in size order, so that they let go in the order they came.
-    for (; sketched_ < end; ++sketched_) {
+    const std::size_t firstSketched = sketched_;
+    for (; sketched_ < end; ++sketched_)
         placeSketch(sketched_);
-        if (sketchRoom_[sketched_] != nullptr && residence_[sketched_] == Residence::OnDisk)
-            toLoad.push_back(sketched_);
+    known_->takeSketches(firstSketched, end, sketchRoom_, sketches_);
+    // A file whose sketch the cache gave is read only when a pair of this batch needs it.
+    std::vector<char> unread(end - firstSketched, 0);
+    pool_.run(
+        end - firstSketched,
+        [&](std::size_t item, unsigned) {
+            const std::size_t k = firstSketched + item;
+            unread[item] = known_->sketchTaken(k) && !needsContents(k, end);
+        },
+        [this] { whileWaiting(); });
+
+    std::vector<std::size_t> toLoad;
+    for (std::size_t k = keepFrom; k < end; ++k) {
+        if (residence_[k] != Residence::NotLoaded)
+            continue;
+        if (k >= firstSketched && unread[k - firstSketched])
+            residence_[k] = Residence::OnDisk;
+        else if (placeImage(k))
+            toLoad.push_back(k);
     }
+    for (std::size_t k = firstSketched; k < end; ++k)
+        if (sketchRoom_[k] != nullptr && residence_[k] == Residence::OnDisk &&
+            !known_->sketchTaken(k))
+            toLoad.push_back(k);
     pool_.run(
         toLoad.size(),
         [&](std::size_t item, unsigned worker) { load(toLoad[item], scratchFor(worker)); },
@@ -360,6 +387,16 @@ void SimilaritySweep::placeSketch(std::size_t k)
     sketchTicket_[k] = place.ticket;
 }
 
+// Whether file k, whose sketch is known, has a pair among the files up to `end` that
+// neither the sketches rule out nor the cache knows to be of the same contents.
+bool SimilaritySweep::needsContents(std::size_t k, std::size_t end) const
+{
+    for (std::size_t x = lowIndex_[k]; x < end && x <= highIndex_[k]; ++x)
+        if (x != k && !known_->sameContents(x, k) && sketchesMayMatch(x, k))
+            return true;
+    return false;
+}
+
 // Reads file k's image into its place in the ring and copies its sketch out, or,
 // with no place in the ring, reads its sketch alone.
 void SimilaritySweep::load(std::size_t k, Scratch& scratch)
@@ -372,6 +409,8 @@ void SimilaritySweep::load(std::size_t k, Scratch& scratch)
         if (LoadContentSketch(path, order_[k].size, buffersOf(scratch), sketchRoom_[k],
                               sketches_[k]) != ImageLoad::Loaded)
             sketches_[k] = ContentSketch{};
+        else
+            known_->keepSketch(k, sketches_[k]);
         return;
     }
     ContentImage& image = images_[k];
@@ -382,6 +421,8 @@ void SimilaritySweep::load(std::size_t k, Scratch& scratch)
         break;
     case ImageLoad::Loaded:
         residence_[k] = Residence::InMemory;
+        if (!known_->sketchTaken(k))
+            known_->keepImage(k, image);
         if (sketchRoom_[k] != nullptr) {
             std::memcpy(sketchRoom_[k], image.fields, (image.wordCount() + 31) / 32 * 8);
             sketches_[k] = {image.length, image.readable, sketchRoom_[k]};
@@ -531,6 +572,8 @@ int SimilaritySweep::judge(std::size_t a, std::size_t b, Scratch& scratch)
 {
     if (residence_[a] == Residence::Unreadable || residence_[b] == Residence::Unreadable)
         return -1;
+    if (known_->sameContents(a, b))
+        return 100;
     if (residence_[a] == Residence::InMemory && residence_[b] == Residence::InMemory)
         return MatchAtThreshold(images_[a], images_[b], threshold_).value_or(-1);
     ContentBuffers& buffers = buffersOf(scratch);

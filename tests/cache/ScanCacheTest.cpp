@@ -12,6 +12,7 @@
 
 #include "cache/CacheRun.h"
 #include "cache/ScanCache.h"
+#include "cache/SqliteConnection.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;
@@ -34,6 +35,19 @@ CachedFile Whole(std::uint64_t low)
     return file;
 }
 
+CacheWrite Write(const FileStamp& stamp, const CachedFile& values, std::string sketch = {})
+{
+    return {stamp, values, std::move(sketch)};
+}
+
+// The sketches `cache` holds for `stamps`, "" where it holds none.
+std::vector<std::string> SketchesOf(ScanCache& cache, const std::vector<FileStamp>& stamps)
+{
+    std::vector<std::string> found(stamps.size());
+    cache.lookupSketches(stamps, [&](std::size_t i, std::string_view bytes) { found[i] = bytes; });
+    return found;
+}
+
 std::unique_ptr<ScanCache> OpenAt(const std::string& path)
 {
     std::string problem;
@@ -51,8 +65,8 @@ TEST(ScanCacheTest, EntriesCountOnlyForTheSizeAndTimeTheyWereMadeFor)
     CachedFile first;
     first.firstKnown = true;
     first.firstChunk = 42;
-    cache->write({{Stamp(1), first}, {Stamp(2), Whole(5)}});
-    cache->write({{Stamp(1), Whole(9)}}); // adds to the entry of the same file
+    cache->write({Write(Stamp(1), first), Write(Stamp(2), Whole(5))});
+    cache->write({Write(Stamp(1), Whole(9))}); // adds to the entry of the same file
 
     // Another size, time or birth (a new file that took a removed one's number).
     const auto found =
@@ -70,7 +84,7 @@ TEST(ScanCacheTest, EntriesCountOnlyForTheSizeAndTimeTheyWereMadeFor)
     CachedFile rewritten;
     rewritten.firstKnown = true;
     rewritten.firstChunk = 43;
-    cache->write({{Stamp(1, 10, kLongAgoNs + 5), rewritten}});
+    cache->write({Write(Stamp(1, 10, kLongAgoNs + 5), rewritten)});
     const auto after = cache->lookup({Stamp(1, 10, kLongAgoNs + 5), Stamp(1)});
     EXPECT_TRUE(after[0].firstKnown);
     EXPECT_FALSE(after[0].wholeKnown);
@@ -89,7 +103,7 @@ TEST(ScanCacheTest, ADamagedFileIsKeptAsideAndTheCacheMadeAnew)
     test::TempTree t;
     const std::string path = t.file("cache.sqlite", std::string(8192, 'x'));
     auto cache = OpenAt(path);
-    cache->write({{Stamp(1), Whole(1)}});
+    cache->write({Write(Stamp(1), Whole(1))});
     EXPECT_TRUE(cache->lookup({Stamp(1)})[0].wholeKnown);
     EXPECT_TRUE(std::filesystem::exists(path + ".damaged-1"));
     EXPECT_TRUE(cache->problem().empty());
@@ -144,10 +158,49 @@ TEST(ScanCacheTest, RecentFilesAreNotKeptAndPruningAndClearingDropEntries)
     }
     EXPECT_EQ(cache->stats().entries, 1u);
     EXPECT_EQ(cache->prune(kPruneAfterDays, kMaxEntries), 0u);
-    cache->write({{Stamp(3), Whole(3)}, {Stamp(4), Whole(4)}});
+    cache->write({Write(Stamp(3), Whole(3)), Write(Stamp(4), Whole(4))});
     EXPECT_EQ(cache->prune(kPruneAfterDays, 2), 1u); // beyond the cap
     EXPECT_EQ(cache->prune(-1, kMaxEntries), 2u);    // all used before tomorrow
-    cache->write({{Stamp(5), Whole(5)}});
+    cache->write({Write(Stamp(5), Whole(5))});
     EXPECT_TRUE(cache->clear());
     EXPECT_EQ(cache->stats().entries, 0u);
+}
+
+TEST(ScanCacheTest, SketchesCountOnlyForTheirStampAndGoWithTheirEntriesBeyondTheirCap)
+{
+    test::TempTree t;
+    const std::string path = t.path("cache.sqlite");
+    {
+        auto cache = OpenAt(path);
+        cache->write({Write(Stamp(1), Whole(1))});
+    }
+    // A cache of the layout before sketches keeps its entries and gains them.
+    {
+        SqliteConnection db;
+        ASSERT_EQ(db.open(path), SQLITE_OK);
+        ASSERT_EQ(db.execute("DROP TABLE sketches; PRAGMA user_version = 2"), SQLITE_OK);
+    }
+    auto cache = OpenAt(path);
+    EXPECT_TRUE(cache->lookup({Stamp(1)})[0].wholeKnown);
+
+    cache->write({Write(Stamp(1), {}, "one"), Write(Stamp(2), Whole(2), "two")});
+    EXPECT_EQ(SketchesOf(*cache, {Stamp(2), Stamp(1), Stamp(1, 11), Stamp(3)}),
+              (std::vector<std::string>{"two", "one", "", ""}));
+    EXPECT_TRUE(cache->lookup({Stamp(1)})[0].wholeKnown); // a sketch keeps the hashes
+
+    // The file changed: its old sketch never answers for the new contents.
+    cache->write({Write(Stamp(1, 12), Whole(7))});
+    EXPECT_EQ(SketchesOf(*cache, {Stamp(1, 12), Stamp(1)})[0], "");
+
+    // Beyond the cap, the sketch of the file used longest ago goes first.
+    SqliteConnection db;
+    ASSERT_EQ(db.open(path), SQLITE_OK);
+    ASSERT_EQ(db.execute("UPDATE files SET used = used - 1 WHERE inode = 2"), SQLITE_OK);
+    cache->write({Write(Stamp(3), Whole(3), "three")});
+    EXPECT_EQ(cache->prune(kPruneAfterDays, kMaxEntries, 8), 0u);
+    EXPECT_EQ(SketchesOf(*cache, {Stamp(2), Stamp(3), Stamp(1)}),
+              (std::vector<std::string>{"", "three", "one"}));
+    EXPECT_TRUE(cache->lookup({Stamp(2)})[0].wholeKnown);
+    EXPECT_TRUE(cache->clear());
+    EXPECT_EQ(SketchesOf(*cache, {Stamp(3)})[0], "");
 }
