@@ -135,7 +135,11 @@ private:
     void holdWindow(std::size_t first, std::size_t end);
     bool placeImage(std::size_t k);
     void placeSketch(std::size_t k);
-    bool needsContents(std::size_t k, std::size_t end) const;
+    void settleFromSketches(std::size_t first, std::size_t end);
+    bool isSettled(std::size_t k) const
+    {
+        return k >= batchFirst_ && k - batchFirst_ < settled_.size() && settled_[k - batchFirst_];
+    }
     void load(std::size_t k, Scratch& scratch);
     void release(std::size_t k);
     void dropSketch(std::size_t k);
@@ -143,6 +147,7 @@ private:
     void judgeRun(std::size_t first, std::size_t end, unsigned worker);
     void collectCandidates(std::size_t first, std::size_t end, Scratch& scratch);
     bool sketchesMayMatch(std::size_t x, std::size_t k) const;
+    bool pairMayMatch(std::size_t x, std::size_t k) const;
     void judgeAgainstWindow(std::size_t k, const std::vector<std::uint32_t>& candidates,
                             Scratch& scratch);
     int judge(std::size_t a, std::size_t b, Scratch& scratch);
@@ -192,6 +197,10 @@ private:
     std::size_t oldestHeld_ = 0; // no image below this index in order_ is in memory
     std::unique_ptr<PairResolution> resolution_;
     std::unique_ptr<SweepCache> known_; // what the scan cache knows of order_
+    // Of the files of the batch from batchFirst_, those whose sketch the cache gave and
+    // that have no pair in the batch but of the same contents: they are not read.
+    std::size_t batchFirst_ = 0;
+    std::vector<char> settled_;
 
     std::atomic<std::uint64_t> pairsJudged_{0};
     std::uint64_t pairsInAll_ = 0;
@@ -314,21 +323,13 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
     for (; sketched_ < end; ++sketched_)
         placeSketch(sketched_);
     known_->takeSketches(firstSketched, end, sketchRoom_, sketches_);
-    // A file whose sketch the cache gave is read only when a pair of this batch needs it.
-    std::vector<char> unread(end - firstSketched, 0);
-    pool_.run(
-        end - firstSketched,
-        [&](std::size_t item, unsigned) {
-            const std::size_t k = firstSketched + item;
-            unread[item] = known_->sketchTaken(k) && !needsContents(k, end);
-        },
-        [this] { whileWaiting(); });
+    settleFromSketches(first, end);
 
     std::vector<std::size_t> toLoad;
     for (std::size_t k = keepFrom; k < end; ++k) {
         if (residence_[k] != Residence::NotLoaded)
             continue;
-        if (k >= firstSketched && unread[k - firstSketched])
+        if (isSettled(k))
             residence_[k] = Residence::OnDisk;
         else if (placeImage(k))
             toLoad.push_back(k);
@@ -387,14 +388,47 @@ void SimilaritySweep::placeSketch(std::size_t k)
     sketchTicket_[k] = place.ticket;
 }
 
-// Whether file k, whose sketch is known, has a pair among the files up to `end` that
-// neither the sketches rule out nor the cache knows to be of the same contents.
-bool SimilaritySweep::needsContents(std::size_t k, std::size_t end) const
+// Finds the files of the batch [first, end) that need not be read: those whose sketch
+// came from the cache and whose pairs in the batch the sketches rule out, or the cache
+// knows to be of the same contents. Every such pair is looked at here, so the judging
+// need not look at it again.
+void SimilaritySweep::settleFromSketches(std::size_t first, std::size_t end)
 {
-    for (std::size_t x = lowIndex_[k]; x < end && x <= highIndex_[k]; ++x)
-        if (x != k && !known_->sameContents(x, k) && sketchesMayMatch(x, k))
-            return true;
-    return false;
+    batchFirst_ = first;
+    settled_.clear();
+    std::vector<std::atomic<bool>> needed(end - first);
+    bool anyTaken = false;
+    for (std::size_t k = first; k < end; ++k) {
+        needed[k - first] = !known_->sketchTaken(k);
+        anyTaken = anyTaken || known_->sketchTaken(k);
+    }
+    if (!anyTaken)
+        return;
+    // A file of an earlier batch was read, or judged from disk, already.
+    const auto isNeeded = [&](std::size_t x) {
+        return x < first || needed[x - first].load(std::memory_order_relaxed);
+    };
+    pool_.run(
+        end - first,
+        [&](std::size_t item, unsigned) {
+            const std::size_t k = first + item;
+            for (std::size_t x = lowIndex_[k]; x < k; ++x) {
+                if (halted())
+                    return;
+                if ((isNeeded(k) && isNeeded(x)) || known_->sameContents(x, k) ||
+                    !sketchesMayMatch(x, k))
+                    continue;
+                needed[item].store(true, std::memory_order_relaxed);
+                if (x >= first)
+                    needed[x - first].store(true, std::memory_order_relaxed);
+            }
+        },
+        [this] { whileWaiting(); });
+    if (halted())
+        return; // a pass cut short proves nothing
+    settled_.resize(end - first);
+    for (std::size_t item = 0; item < settled_.size(); ++item)
+        settled_[item] = !needed[item];
 }
 
 // Reads file k's image into its place in the ring and copies its sketch out, or,
@@ -504,7 +538,7 @@ void SimilaritySweep::collectCandidates(std::size_t first, std::size_t end, Scra
         if (resolution_->isClaimed(x))
             continue;
         for (std::size_t k = std::max(first, x + 1); k < end && lowIndex_[k] <= x; ++k)
-            if ((classOf_[x] < 0 || classOf_[x] != classOf_[k]) && sketchesMayMatch(x, k))
+            if ((classOf_[x] < 0 || classOf_[x] != classOf_[k]) && pairMayMatch(x, k))
                 scratch.candidates[k - first].push_back(static_cast<std::uint32_t>(x));
     }
 }
@@ -519,6 +553,15 @@ bool SimilaritySweep::sketchesMayMatch(std::size_t x, std::size_t k) const
         return true;
     return order_[x].position < order_[k].position ? SketchesMayReach(sx, sk, threshold_)
                                                    : SketchesMayReach(sk, sx, threshold_);
+}
+
+// Whether the pair of file x and the later file k of the batch must be judged: a pair
+// with a settled file only when the cache knows them to be of the same contents.
+bool SimilaritySweep::pairMayMatch(std::size_t x, std::size_t k) const
+{
+    if (isSettled(k) || isSettled(x))
+        return known_->sameContents(x, k);
+    return sketchesMayMatch(x, k);
 }
 
 // Judges file k against the candidates of its window, each pair with the earlier
