@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The scan cache: quorvex-cli dups at 100 % with its cache cold (first run, which
-# fills it), warm, and without it, beside jdupes and rmlint, with the page cache
+# fills it), warm, and without it, beside jdupes and rmlint, and at 90 % the same
+# three runs (the cache then also holds each file's sketch), with the page cache
 # dropped before each run where the machine allows it; then the runs the cache is
 # for: after half the tree moved within the volume, and after a first run killed
 # halfway. Each row gives the time, the blocks read (the block input of
@@ -63,6 +64,15 @@ for corpus in $CORPORA; do
     echo "  first run / --no-cache run:        $(ratio "$first_secs" "$nocache_secs") (target <= 1.1)"
     echo "  warm run / find:                   $(ratio "$warm_secs" "$find_secs") (target <= 1.3)"
     echo "  warm run blocks / find blocks:     $(ratio "$warm_blocks" "$find_blocks")"
+
+    # The similarity search: files whose cached sketches rule out every pair are not read.
+    run "--threshold 90 --no-cache" "$cli" dups --hidden --threshold 90 --no-cache "$dir"
+    rm -f "$QUORVEX_CACHE"*
+    run "--threshold 90, cache cold (fills)" "$cli" dups --hidden --threshold 90 "$dir"; simfirst_secs=$secs
+    run "--threshold 90, cache warm" "$cli" dups --hidden --threshold 90 "$dir"
+    echo "  90 %: warm run / first run:        $(ratio "$secs" "$simfirst_secs") (target <= 0.5)"
+    read -r n bytes <<<"$("$cli" cache stats | cut -f2,3)"
+    echo "  cache with sketches: $bytes bytes, $(ratio "$bytes" "$files") bytes per file of the tree"
 
     # Half the top-level folders move to a new folder of the same volume.
     mkdir "$dir/moved"
