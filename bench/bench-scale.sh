@@ -2,7 +2,9 @@
 # A million files (the million corpus of make-corpora.py): the exact duplicate
 # search beside jdupes, the empty-item search beside find -empty and the folder
 # comparison beside rsync -rn, each timed in one hyperfine session (page cache
-# warm) with its peak memory from /usr/bin/time, and given as ratios to its peer.
+# warm) with its peak memory from /usr/bin/time, and given as ratios to its peer;
+# and the exact search with the scan cache: its first run against a --no-cache run,
+# its warm run beside a metadata walk (find -printf) and the cache's bytes per file.
 #
 #   make bench-scale
 #   QUORVEX_CLI=build/quorvex-cli RUNS=3 JOBS="dups empty" bench/bench-scale.sh
@@ -13,7 +15,7 @@ cli=$(realpath "${QUORVEX_CLI:-build/quorvex-cli}")
 BENCH=${BENCH:-/tmp/quorvex-bench}
 export BENCH
 RUNS=${RUNS:-3}
-JOBS=${JOBS:-"dups empty compare"}
+JOBS=${JOBS:-"dups empty compare cache"}
 out=${OUT:-$BENCH/results-scale}
 mkdir -p "$out"
 
@@ -73,6 +75,17 @@ for job in $JOBS; do
     compare)
         measure million-compare quorvex-cli "$cli compare $A $B" \
             rsync "rsync -rn --itemize-changes --delete $A/ $B/"
+        ;;
+    cache)
+        export QUORVEX_CACHE=$scratch/cache.sqlite
+        once() { /usr/bin/time -f %e -o "$scratch/secs" "$@" > /dev/null 2>&1 || true; tail -1 "$scratch/secs"; }
+        nocache=$(once "$cli" dups --hidden --no-cache "$A")
+        first=$(once "$cli" dups --hidden "$A")
+        python3 -c 'import sys; f, n = map(float, sys.argv[1:]); print(f"cache: first run {f:.2f} s, --no-cache run {n:.2f} s: {f / n:.2f}x (target <= 1.1)")' "$first" "$nocache"
+        measure million-cache quorvex-cli "$cli dups --hidden $A" find "find $A -printf %s:%T@\n"
+        read -r entries bytes <<<"$("$cli" cache stats | cut -f2,3)"
+        files=$(find "$A" -type f | wc -l)
+        echo "cache: $entries entries, $bytes bytes: $((bytes / files)) bytes per file of the tree (target <= 120)"
         ;;
     *)
         echo "bench-scale: unknown job $job" >&2
