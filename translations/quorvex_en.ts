@@ -158,6 +158,16 @@
         <translation>Delete permanently</translation>
     </message>
     <message>
+        <source>次のフォルダに書き込めないため、何も変更しませんでした。
+[ %1 ]
+
+%2</source>
+        <translation>Nothing was changed: Quorvex cannot write to this folder.
+[ %1 ]
+
+%2</translation>
+    </message>
+    <message>
         <source>「%1」はごみ箱に移動できません。
 完全に削除しますか？</source>
         <translation>&quot;%1&quot; cannot be moved to the trash.

@@ -5,6 +5,7 @@
 #include "desktop/PageServices.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "desktop/RunScope.h"
+#include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/desktop/ShownText.h"
@@ -116,6 +117,16 @@ PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserv
         return result;
     Dialogs& dialogs = services.dialogs;
     QWidget* owner = &services.window;
+    const std::string journalFolder = quorvex::ActionJournalFolder(services.userDataDir);
+    if (!quorvex::JournalWritable(plan, journalFolder)) {
+        // Said once, before anything is asked, rather than as the failure of every item.
+        dialogs.showMessage(
+            owner, ActionPlanRun::tr("次のフォルダに書き込めないため、何も変更しませんでした。\n"
+                                     "[ %1 ]\n\n%2")
+                       .arg(ShownText(journalFolder),
+                            QString::fromStdString(quorvex::platform::LastFailureText())));
+        return result;
+    }
     const QString question =
         confirmationText(plan) + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note);
     if (!dialogs.askYesNo(owner, titleOf(plan.items.front().kind), question))
@@ -124,8 +135,7 @@ PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserv
     {
         const RunScope run(progress, services.window);
         const quorvex::PlanRunSettings settings{
-            progress, quorvex::ActionJournalFolder(services.userDataDir),
-            [&](const quorvex::PlannedAction& item) {
+            progress, journalFolder, [&](const quorvex::PlannedAction& item) {
                 return dialogs.askYesNo(
                     owner, ActionPlanRun::tr("完全に削除"),
                     ActionPlanRun::tr("「%1」はごみ箱に移動できません。\n完全に削除しますか？")

@@ -137,6 +137,24 @@ TEST_F(ActionPlanRunTest, AnItemThatCannotBeTrashedIsDeletedForGoodOnlyAfterAski
     EXPECT_TRUE(exists(outside)); // the link went, not what it led to
 }
 
+TEST_F(ActionPlanRunTest, AJournalFolderThatCannotBeMadeIsSaidOnceAndNothingIsAsked)
+{
+    tree.file("data/actions", "a file where the journal folder belongs");
+    const std::string a = file("a.txt", "same"), b = file("b.txt", "same");
+    PlannedAction link = trashItem(b, 4);
+    link.kind = ActionKind::HardLink;
+    link.kept = a;
+    link.keptListed = link.listed;
+    quorvex::ActionPlan plan;
+    plan.items = {link};
+
+    EXPECT_FALSE(run(plan).confirmed);
+    EXPECT_EQ(dialogs.count(Kind::YesNo), 0);
+    ASSERT_EQ(dialogs.count(Kind::Message), 1);
+    EXPECT_TRUE(dialogs.texts(Kind::Message)[0].contains(QStringLiteral("actions")));
+    EXPECT_EQ(std::filesystem::hard_link_count(b), 1u);
+}
+
 TEST_F(ActionPlanRunTest, OnlyAFolderLeftEmptyBringsTheOfferOfTheEmptyItemSearch)
 {
     const std::string a = file("s/one/a.txt", "a");
