@@ -309,7 +309,7 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     </message>
     <message>
         <source>参照</source>
-        <translation>Browse</translation>
+        <translation>Browse for a folder or file</translation>
     </message>
     <message>
         <source>パス B</source>
