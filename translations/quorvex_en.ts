@@ -189,6 +189,11 @@ Search this folder for empty folders and files?</translation>
         <translation>Confirm Deletion</translation>
     </message>
     <message>
+        <source>削除確認</source>
+        <comment>removing entries from the program&apos;s trash for good</comment>
+        <translation>Remove from Trash</translation>
+    </message>
+    <message>
         <source>[ %1 ]
 
 このフォルダを削除しても宜しいですか？</source>
