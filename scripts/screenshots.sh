@@ -20,7 +20,7 @@ fi
 # The middle of each page's tab, in tab order, for the captions of the language.
 case $language in
     ja) locale=ja_JP.UTF-8 tabs=(50 177 325 422 523 608) ;;
-    en) locale=en_US.UTF-8 tabs=(50 192 374 496 561 657) ;;
+    en) locale=en_US.UTF-8 tabs=(52 197 378 505 577 665) ;;
     *) echo "screenshots: LANGUAGE is ja or en" >&2; exit 64 ;;
 esac
 

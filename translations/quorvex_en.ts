@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>見つかりません。</source>
-        <translation>Not found.</translation>
+        <translation>It no longer exists.</translation>
     </message>
     <message>
         <source>フォルダではなくなっています。</source>
@@ -21,55 +21,55 @@
     </message>
     <message>
         <source>検索の後に変更されています。</source>
-        <translation>It was changed after the search.</translation>
+        <translation>It has changed since the search.</translation>
     </message>
     <message>
         <source>残すファイル [ %1 ] が見つかりません。</source>
-        <translation>The file to keep [ %1 ] is not found.</translation>
+        <translation>The file to keep [ %1 ] no longer exists.</translation>
     </message>
     <message>
         <source>残すファイル [ %1 ] が検索の後に変更されています。</source>
-        <translation>The file to keep [ %1 ] was changed after the search.</translation>
+        <translation>The file to keep [ %1 ] has changed since the search.</translation>
     </message>
     <message>
         <source>残すファイル [ %1 ] と内容が一致しなくなっています。</source>
-        <translation>Its contents no longer match the file to keep [ %1 ].</translation>
+        <translation>Its contents no longer match those of the file to keep [ %1 ].</translation>
     </message>
     <message>
         <source>残すファイル [ %1 ] と同じファイルです。</source>
-        <translation>It is the same file as the file to keep [ %1 ].</translation>
+        <translation>It is already the same file as the file to keep [ %1 ].</translation>
     </message>
     <message>
         <source>内容を比較するために読めません%1。</source>
-        <translation>It cannot be read to compare its contents%1.</translation>
+        <translation>Couldn&apos;t read it to compare the contents%1.</translation>
     </message>
     <message>
         <source>残すファイル [ %1 ] と別のファイルシステムにあります。</source>
-        <translation>It is on another file system than the file to keep [ %1 ].</translation>
+        <translation>It is on a different file system from the file to keep [ %1 ].</translation>
     </message>
     <message>
         <source>ここにはリンクを作れません%1。</source>
-        <translation>No link can be made here%1.</translation>
+        <translation>Couldn&apos;t create a link here%1.</translation>
     </message>
     <message>
         <source>このファイルシステムはリフリンク（複製）に対応していません%1。</source>
-        <translation>This file system cannot clone files (reflink)%1.</translation>
+        <translation>This file system doesn&apos;t support reflinks (clones)%1.</translation>
     </message>
     <message>
         <source>移動先 [ %1 ] に同じ名前の項目があります。</source>
-        <translation>An item of the same name is at the destination [ %1 ].</translation>
+        <translation>An item with the same name already exists at the destination [ %1 ].</translation>
     </message>
     <message>
         <source>ごみ箱に移動できません。</source>
-        <translation>It cannot be moved to the trash.</translation>
+        <translation>Couldn&apos;t move it to the trash.</translation>
     </message>
     <message>
         <source>削除できません%1。</source>
-        <translation>It cannot be deleted%1.</translation>
+        <translation>Couldn&apos;t delete it%1.</translation>
     </message>
     <message>
         <source>できませんでした%1。</source>
-        <translation>It could not be done%1.</translation>
+        <translation>The system reported an error%1.</translation>
     </message>
 </context>
 <context>
@@ -83,10 +83,10 @@
 
 %2が空きます。</source>
         <translation>
-            <numerusform>Replace %n file with %1?
+            <numerusform>Replace %n file with a %1?
 
 %2 will be freed.</numerusform>
-            <numerusform>Replace %n files with %1?
+            <numerusform>Replace %n files with a %1 each?
 
 %2 will be freed.</numerusform>
         </translation>
@@ -112,50 +112,50 @@
     <message numerus="yes">
         <source>%n 個のファイル（%1）をフォルダへ移動しますか？</source>
         <translation>
-            <numerusform>Move %n file (%1) to the folder?</numerusform>
-            <numerusform>Move %n files (%1) to the folder?</numerusform>
+            <numerusform>Move %n file (%1) to the chosen folder?</numerusform>
+            <numerusform>Move %n files (%1) to the chosen folder?</numerusform>
         </translation>
     </message>
     <message>
         <source>ハードリンク</source>
-        <translation>hard links</translation>
+        <translation>hard link</translation>
     </message>
     <message>
         <source>シンボリックリンク</source>
-        <translation>symbolic links</translation>
+        <translation>symbolic link</translation>
     </message>
     <message>
         <source>リフリンク（複製）</source>
-        <translation>reflinks (clones)</translation>
+        <translation>reflink (clone)</translation>
     </message>
     <message>
         <source>ごみ箱に移動</source>
-        <translation>Move to trash</translation>
+        <translation>Move to Trash</translation>
     </message>
     <message>
         <source>フォルダへ移動</source>
-        <translation>Move to folder</translation>
+        <translation>Move to Folder</translation>
     </message>
     <message>
         <source>置き換え</source>
-        <translation>Replace</translation>
+        <translation>Replace with Links</translation>
     </message>
     <message numerus="yes">
         <source>次の %n 個の項目はそのままです。
 
 </source>
         <translation>
-            <numerusform>The following item was left as it is.
+            <numerusform>This item was left unchanged:
 
 </numerusform>
-            <numerusform>The following %n items were left as they are.
+            <numerusform>These %n items were left unchanged:
 
 </numerusform>
         </translation>
     </message>
     <message>
         <source>完全に削除</source>
-        <translation>Delete permanently</translation>
+        <translation>Delete Permanently</translation>
     </message>
     <message>
         <source>次のフォルダに書き込めないため、何も変更しませんでした。
@@ -170,19 +170,19 @@
     <message>
         <source>「%1」はごみ箱に移動できません。
 完全に削除しますか？</source>
-        <translation>&quot;%1&quot; cannot be moved to the trash.
+        <translation>&quot;%1&quot; can&apos;t be moved to the trash.
 Delete it permanently?</translation>
     </message>
     <message>
         <source>空のフォルダ</source>
-        <translation>Empty folders</translation>
+        <translation>Empty Folders</translation>
     </message>
     <message>
         <source>ファイルがなくなって空になったフォルダがあります。
 [ %1 ]
 
 このフォルダの中で、空のフォルダとファイルを探しますか？</source>
-        <translation>Some folders were left empty by the files that left them.
+        <translation>Some folders are now empty because their files were moved.
 [ %1 ]
 
 Search this folder for empty folders and files?</translation>
@@ -192,11 +192,16 @@ Search this folder for empty folders and files?</translation>
     <name>BatchWords</name>
     <message>
         <source>ごみ箱からの取り出し確認</source>
-        <translation>Confirm restoring from the trash</translation>
+        <translation>Restore from Trash</translation>
     </message>
     <message>
         <source>削除確認</source>
-        <translation>Confirm deletion</translation>
+        <translation>Confirm Deletion</translation>
+    </message>
+    <message>
+        <source>削除確認</source>
+        <comment>removing entries from the program&apos;s trash for good</comment>
+        <translation>Remove from Trash</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -204,7 +209,7 @@ Search this folder for empty folders and files?</translation>
 このフォルダを削除しても宜しいですか？</source>
         <translation>[ %1 ]
 
-Do you want to delete this folder?</translation>
+Delete this empty folder?</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -212,7 +217,7 @@ Do you want to delete this folder?</translation>
 このファイルを削除しても宜しいですか？</source>
         <translation>[ %1 ]
 
-Do you want to delete this file?</translation>
+Delete this empty file?</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -220,7 +225,7 @@ Do you want to delete this file?</translation>
 このフォルダをごみ箱から元の場所に戻しても宜しいですか？</source>
         <translation>[ %1 ]
 
-Do you want to restore this folder from the trash to its place?</translation>
+Restore this folder to its original location?</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -228,7 +233,7 @@ Do you want to restore this folder from the trash to its place?</translation>
 このファイルをごみ箱から元の場所に戻しても宜しいですか？</source>
         <translation>[ %1 ]
 
-Do you want to restore this file from the trash to its place?</translation>
+Restore this file to its original location?</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -236,7 +241,7 @@ Do you want to restore this file from the trash to its place?</translation>
 このフォルダをごみ箱から削除しても宜しいですか？</source>
         <translation>[ %1 ]
 
-Do you want to remove this folder from the trash?</translation>
+Remove this folder from the trash? It can&apos;t be restored afterwards.</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -244,21 +249,21 @@ Do you want to remove this folder from the trash?</translation>
 このファイルをごみ箱から削除しても宜しいですか？</source>
         <translation>[ %1 ]
 
-Do you want to remove this file from the trash?</translation>
+Remove this file from the trash? It can&apos;t be restored afterwards.</translation>
     </message>
     <message>
         <source>%1
 削除に失敗しました。</source>
         <translation>%1
-The deletion failed.</translation>
+Couldn&apos;t delete this item.</translation>
     </message>
     <message>
         <source>フォルダを元に戻すのに失敗しました。</source>
-        <translation>The folder could not be restored.</translation>
+        <translation>Couldn&apos;t restore the folder.</translation>
     </message>
     <message>
         <source>ファイルを元に戻すのに失敗しました。</source>
-        <translation>The file could not be restored.</translation>
+        <translation>Couldn&apos;t restore the file.</translation>
     </message>
     <message>
         <source>[ %1 ]
@@ -266,7 +271,7 @@ The deletion failed.</translation>
 ごみ箱の記録が壊れています。&apos;%2&apos; は有効な整数値ではありません。</source>
         <translation>[ %1 ]
 
-The trash record is damaged. &apos;%2&apos; is not a valid whole number.</translation>
+This trash entry is damaged: its attributes &apos;%2&apos; are not a valid number.</translation>
     </message>
 </context>
 <context>
@@ -277,7 +282,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>キャッシュを空にする</source>
-        <translation>Empty the cache</translation>
+        <translation>Empty Cache</translation>
     </message>
     <message>
         <source>使用量: %1</source>
@@ -285,11 +290,11 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>キャッシュの設定を保存できませんでした。</source>
-        <translation>The cache setting could not be saved.</translation>
+        <translation>Couldn&apos;t save the cache setting.</translation>
     </message>
     <message>
         <source>キャッシュを空にできませんでした。</source>
-        <translation>The cache could not be emptied.</translation>
+        <translation>Couldn&apos;t empty the cache.</translation>
     </message>
 </context>
 <context>
@@ -298,7 +303,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
         <source>次のファイルを保存できませんでした。以前の内容はそのまま残っています。
 
 </source>
-        <translation>These files could not be saved. Their former contents are left as they were.
+        <translation>Couldn&apos;t save these files. Their previous contents were kept.
 
 </translation>
     </message>
@@ -319,7 +324,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>参照</source>
-        <translation>Browse</translation>
+        <translation>Browse for a folder or file</translation>
     </message>
     <message>
         <source>パス B</source>
@@ -331,7 +336,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>比較の開始|ファイルの比較を開始します。</source>
-        <translation>Start the comparison|Starts comparing the files.</translation>
+        <translation>Start the comparison|Compare path A with path B.</translation>
     </message>
     <message>
         <source>内容を比較する</source>
@@ -343,7 +348,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>一致比率のグラフ表示</source>
-        <translation>Show the match as a bar</translation>
+        <translation>Show the match percentage as a bar</translation>
     </message>
     <message>
         <source>AとBの入換</source>
@@ -351,11 +356,11 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>AとBの入換|AとBの比較先を入れ換える</source>
-        <translation>Swap A and B|Swaps the paths of A and B</translation>
+        <translation>Swap A and B|Exchange path A and path B.</translation>
     </message>
     <message>
         <source>比較結果</source>
-        <translation>Comparison result</translation>
+        <translation>Comparison results</translation>
     </message>
     <message>
         <source>比較結果.tsv</source>
@@ -363,14 +368,14 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>リストの並びを戻す</source>
-        <translation>Restore the list order</translation>
+        <translation>Reset Sort Order</translation>
     </message>
 </context>
 <context>
     <name>ComparisonListModel</name>
     <message>
         <source>なし</source>
-        <translation>none</translation>
+        <translation>(missing)</translation>
     </message>
     <message>
         <source>名前 A</source>
@@ -394,27 +399,39 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>内容(%)</source>
-        <translation>Contents (%)</translation>
+        <translation>Match (%)</translation>
     </message>
     <message>
         <source>大-小</source>
-        <translation>L-S</translation>
+        <translation>Larger</translation>
     </message>
     <message>
         <source>小-大</source>
-        <translation>S-L</translation>
+        <translation>Smaller</translation>
     </message>
     <message>
         <source>新-旧</source>
-        <translation>N-O</translation>
+        <translation>Newer</translation>
     </message>
     <message>
         <source>旧-新</source>
-        <translation>O-N</translation>
+        <translation>Older</translation>
     </message>
     <message>
         <source> 同</source>
-        <translation> Same</translation>
+        <translation>Same</translation>
+    </message>
+    <message>
+        <source>A のサイズを B と比べた結果（%1：A が大きい、%2：A が小さい、%3：同じ）</source>
+        <translation>How the size of A compares with B: %1, %2 or %3</translation>
+    </message>
+    <message>
+        <source>A の更新日時を B と比べた結果（%1：A が新しい、%2：A が古い、%3：同じ）</source>
+        <translation>How the modification time of A compares with B: %1, %2 or %3</translation>
+    </message>
+    <message>
+        <source>A と B の属性（%1：同じ、違うときは A-B）。A アーカイブ、D フォルダ、H 隠し、R 読み取り専用、N 標準、S システム、T 一時</source>
+        <translation>Attributes of A and B: %1 when they are equal, else A&apos;s-B&apos;s. A archive, D folder, H hidden, R read-only, N normal, S system, T temporary</translation>
     </message>
 </context>
 <context>
@@ -437,7 +454,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>設定／開始</source>
-        <translation>Choose / Start</translation>
+        <translation>Search Folder…</translation>
     </message>
     <message>
         <source>元に戻す</source>
@@ -445,15 +462,15 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>ごみ箱から削除</source>
-        <translation>Remove from trash</translation>
+        <translation>Remove from Trash</translation>
     </message>
     <message>
         <source>全て選択</source>
-        <translation>Select all</translation>
+        <translation>Select All</translation>
     </message>
     <message>
         <source>ごみ箱を開く</source>
-        <translation>Open trash</translation>
+        <translation>Open Trash</translation>
     </message>
     <message>
         <source>指定した値以上、一致するファイルだけを検索</source>
@@ -464,7 +481,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <name>DiskCheckMarker</name>
     <message>
         <source> [なくなりました]</source>
-        <translation> [vanished]</translation>
+        <translation> [not found]</translation>
     </message>
     <message>
         <source> [変更されています]</source>
@@ -479,7 +496,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>内容(%)</source>
-        <translation>Contents (%)</translation>
+        <translation>Match (%)</translation>
     </message>
     <message>
         <source>サイズ</source>
@@ -515,8 +532,8 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <message numerus="yes">
         <source>%n 個のグループでは、同じ内容のファイルがすべてごみ箱に移動します。</source>
         <translation>
-            <numerusform>In %n group, every file of the same contents goes to the trash.</numerusform>
-            <numerusform>In %n groups, every file of the same contents goes to the trash.</numerusform>
+            <numerusform>In %n group, all files will go to the trash and none will be kept.</numerusform>
+            <numerusform>In %n groups, all files will go to the trash and none will be kept.</numerusform>
         </translation>
     </message>
     <message>
@@ -525,7 +542,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>検索の開始|ファイルの検索を開始します。</source>
-        <translation>Start the search|Starts searching for the files.</translation>
+        <translation>Start the search|Search the folder for identical or duplicate files.</translation>
     </message>
     <message>
         <source>敷居値</source>
@@ -537,11 +554,11 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>履歴 ファイル</source>
-        <translation>History of files</translation>
+        <translation>File history</translation>
     </message>
     <message>
         <source>ファイル|探すファイルをフルパス名で入力(同一ファイルの検索時のみ入力)</source>
-        <translation>File|Enter the full path of the file to search for (only for an identical-file search)</translation>
+        <translation>File|Full path of a file to find identical files to (leave empty to find duplicates)</translation>
     </message>
     <message>
         <source>検索するファイル|右クリックでクリア</source>
@@ -553,19 +570,19 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>履歴 フォルダ</source>
-        <translation>History of folders</translation>
+        <translation>Folder history</translation>
     </message>
     <message>
         <source>フォルダ|探す場所を入力</source>
-        <translation>Folder|Enter where to search</translation>
+        <translation>Folder|Full path of the folder to search</translation>
     </message>
     <message>
         <source>調べるフォルダ|指定したフォルダ内を検索</source>
-        <translation>Folder to search|Searches inside the chosen folder</translation>
+        <translation>Folder to search|Search this folder and its subfolders</translation>
     </message>
     <message>
         <source>検索結果</source>
-        <translation>Search result</translation>
+        <translation>Search results</translation>
     </message>
     <message>
         <source>検索結果.tsv</source>
@@ -573,35 +590,35 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>基準以外を選択</source>
-        <translation>Select all but the reference</translation>
+        <translation>Select All Except Reference</translation>
     </message>
     <message>
         <source>各グループで新しいものを残して選択</source>
-        <translation>Select all but the newest of each group</translation>
+        <translation>Select All Except Newest in Each Group</translation>
     </message>
     <message>
         <source>古いものを残して選択</source>
-        <translation>Select all but the oldest</translation>
+        <translation>Select All Except Oldest</translation>
     </message>
     <message>
         <source>このフォルダ内の重複を選択</source>
-        <translation>Select the duplicates in this folder</translation>
+        <translation>Select Duplicates in This Folder</translation>
     </message>
     <message>
         <source>ハードリンクに置き換え</source>
-        <translation>Replace with hard links</translation>
+        <translation>Replace with Hard Links</translation>
     </message>
     <message>
         <source>シンボリックリンクに置き換え</source>
-        <translation>Replace with symbolic links</translation>
+        <translation>Replace with Symbolic Links</translation>
     </message>
     <message>
         <source>リフリンク（複製）に置き換え</source>
-        <translation>Replace with reflinks (clones)</translation>
+        <translation>Replace with Reflinks (Clones)</translation>
     </message>
     <message>
         <source>フォルダへ移動…</source>
-        <translation>Move to folder…</translation>
+        <translation>Move to Folder…</translation>
     </message>
     <message>
         <source>全てのファイル|*.*</source>
@@ -609,11 +626,11 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>移動先のフォルダを選択して下さい</source>
-        <translation>Choose the folder to move the files to</translation>
+        <translation>Choose Destination Folder</translation>
     </message>
     <message>
         <source>選んだファイルは、どれもグループに残すファイルです。</source>
-        <translation>Every chosen file is the file its group keeps.</translation>
+        <translation>Nothing to do: every selected file is the one its group keeps.</translation>
     </message>
     <message>
         <source>移動先: [ %1 ]</source>
@@ -621,13 +638,13 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>選んだうち %1 個は、グループに残すファイルなのでそのままにします。</source>
-        <translation>%1 of the chosen files stay, as the files their groups keep.</translation>
+        <translation>%1 of the selected files will stay, because their groups keep them.</translation>
     </message>
     <message numerus="yes">
         <source>選んだうち %n 個は、そのファイルかグループに残すファイルがリストのとおりでないので、そのままにします。</source>
         <translation>
-            <numerusform>%n of the chosen files stays: it, or the file its group keeps, is no longer as listed.</numerusform>
-            <numerusform>%n of the chosen files stay: they, or the files their groups keep, are no longer as listed.</numerusform>
+            <numerusform>%n of the selected files will stay, because it or the file its group keeps has changed since the list was saved.</numerusform>
+            <numerusform>%n of the selected files will stay, because they or the files their groups keep have changed since the list was saved.</numerusform>
         </translation>
     </message>
 </context>
@@ -635,7 +652,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <name>DupWords</name>
     <message>
         <source>一致するファイルはありませんでした。</source>
-        <translation>No matching file was found.</translation>
+        <translation>No matching files were found.</translation>
     </message>
     <message>
         <source>重複するファイルはありませんでした。</source>
@@ -654,7 +671,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>種類</source>
-        <translation>Kind</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>属性</source>
@@ -665,11 +682,11 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <name>EmptyItemsPage</name>
     <message>
         <source>設定と開始|調べるフォルダの設定と検索の開始</source>
-        <translation>Choose and start|Choose the folder to search and start the search</translation>
+        <translation>Choose a folder and search it|Choose a folder, then search it for empty folders and empty files.</translation>
     </message>
     <message>
         <source>ファイルの削除|選択しているリストのファイルをディスクから削除します。</source>
-        <translation>Delete files|Deletes the selected items of the list from the disk.</translation>
+        <translation>Delete the selected items|Delete the selected items from the disk. The Trash page can restore them.</translation>
     </message>
     <message>
         <source>個数</source>
@@ -685,15 +702,15 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>選択しているリストのファイルをディスクから削除します。</source>
-        <translation>Deletes the selected items of the list from the disk.</translation>
+        <translation>Delete the selected items from the disk. The Trash page can restore them.</translation>
     </message>
     <message>
         <source>調べるフォルダを選択して下さい</source>
-        <translation>Choose the folder to search</translation>
+        <translation>Choose a Folder to Search</translation>
     </message>
     <message>
         <source>設定／開始</source>
-        <translation>Choose / Start</translation>
+        <translation>Search Folder…</translation>
     </message>
     <message>
         <source>中止</source>
@@ -711,15 +728,15 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <name>HelpBrowser</name>
     <message>
         <source>ヘルプ文書が見つかりません</source>
-        <translation>The help document is missing</translation>
+        <translation>Couldn&apos;t find the help document</translation>
     </message>
     <message>
         <source>次のファイルがありませんでした。</source>
-        <translation>This file was not found:</translation>
+        <translation>This file is missing:</translation>
     </message>
     <message>
         <source>プログラムを入れ直すと、ヘルプ文書も元に戻ります。</source>
-        <translation>Installing the program again restores the help document.</translation>
+        <translation>Reinstalling Quorvex restores the help document.</translation>
     </message>
 </context>
 <context>
@@ -746,19 +763,19 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>変更内容を保存する</source>
-        <translation>Apply the changes</translation>
+        <translation>Apply the changes to the path histories</translation>
     </message>
     <message>
         <source>上</source>
-        <translation>Up</translation>
+        <translation>Move up</translation>
     </message>
     <message>
         <source>下</source>
-        <translation>Down</translation>
+        <translation>Move down</translation>
     </message>
     <message>
         <source>削除</source>
-        <translation>Delete</translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>ソート</source>
@@ -769,7 +786,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <name>ItemPropertiesDialog</name>
     <message>
         <source>%1 のプロパティ</source>
-        <translation>Properties of %1</translation>
+        <translation>%1 Properties</translation>
     </message>
     <message>
         <source>名前</source>
@@ -777,7 +794,7 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>種類</source>
-        <translation>Kind</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>場所</source>
@@ -836,22 +853,22 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     </message>
     <message>
         <source>表示言語の変更は、次回の起動から適用されます。</source>
-        <translation>A change of the language applies from the next start.</translation>
+        <translation>A new language takes effect the next time Quorvex starts.</translation>
     </message>
     <message>
         <source>表示言語の設定を保存できませんでした。</source>
-        <translation>The language setting could not be saved.</translation>
+        <translation>Couldn&apos;t save the language setting.</translation>
     </message>
 </context>
 <context>
     <name>ListItemActions</name>
     <message>
         <source>フォルダを開く</source>
-        <translation>Open folder</translation>
+        <translation>Open Containing Folder</translation>
     </message>
     <message>
         <source>全て選択(&amp;A)</source>
-        <translation>Select &amp;all</translation>
+        <translation>Select &amp;All</translation>
     </message>
     <message>
         <source>コピー(&amp;C)</source>
@@ -862,23 +879,28 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
         <translation>&amp;Delete</translation>
     </message>
     <message>
+        <source>削除(&amp;D)</source>
+        <comment>moves the selected items to the desktop trash</comment>
+        <translation>Move to &amp;Trash</translation>
+    </message>
+    <message>
         <source>プロパティ</source>
         <translation>Properties</translation>
     </message>
     <message>
         <source>リストを保存…</source>
-        <translation>Save list…</translation>
+        <translation>Save List…</translation>
     </message>
     <message>
         <source>リストを開く…</source>
-        <translation>Open list…</translation>
+        <translation>Open List…</translation>
     </message>
 </context>
 <context>
     <name>ListSaving</name>
     <message>
         <source>リストを保存</source>
-        <translation>Save list</translation>
+        <translation>Save List</translation>
     </message>
     <message>
         <source>タブ区切りテキスト (*.tsv)|*.tsv|CSV (*.csv)|*.csv|全てのファイル|*.*</source>
@@ -890,11 +912,11 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
 リストを保存できませんでした。</source>
         <translation>[ %1 ]
 
-The list could not be saved.</translation>
+Couldn&apos;t save the list.</translation>
     </message>
     <message>
         <source>リストを開く</source>
-        <translation>Open list</translation>
+        <translation>Open List</translation>
     </message>
     <message>
         <source>保存したリスト|*.tsv;*.json|全てのファイル|*.*</source>
@@ -907,14 +929,14 @@ The list could not be saved.</translation>
 %2</source>
         <translation>[ %1 ]
 
-The list could not be opened.
+Couldn&apos;t open the list.
 %2</translation>
     </message>
     <message numerus="yes">
         <source>%n 個の項目は、保存したときからなくなったか変わっています。印の付いた項目には何もしません。</source>
         <translation>
-            <numerusform>%n item has vanished or changed since the list was saved. Nothing is done to marked items.</numerusform>
-            <numerusform>%n items have vanished or changed since the list was saved. Nothing is done to marked items.</numerusform>
+            <numerusform>%n item is missing or has changed since the list was saved. Marked items are left alone.</numerusform>
+            <numerusform>%n items are missing or have changed since the list was saved. Marked items are left alone.</numerusform>
         </translation>
     </message>
 </context>
@@ -926,7 +948,7 @@ The list could not be opened.
     </message>
     <message>
         <source>比較対象ファイルを決める（チェックなら、マスクで指定した拡張子のファイを除く）</source>
-        <translation>Chooses the files that take part (when ticked, the files with the masks&apos; extensions are left out)</translation>
+        <translation>When ticked, files with the masks&apos; extensions are left out; otherwise only they take part</translation>
     </message>
     <message>
         <source>マスク</source>
@@ -934,39 +956,39 @@ The list could not be opened.
     </message>
     <message>
         <source>マスクを使用する。 </source>
-        <translation>Use masks. </translation>
+        <translation>Use masks </translation>
     </message>
     <message>
         <source>Caskwell で登録したファイルマスクを使用するか決める</source>
-        <translation>Whether to use the file masks registered with Caskwell</translation>
+        <translation>Filter files by the masks registered with Caskwell</translation>
     </message>
 </context>
 <context>
     <name>OpenWithDialog</name>
     <message>
         <source>プログラムから開く</source>
-        <translation>Open with</translation>
+        <translation>Open With</translation>
     </message>
     <message>
         <source>このファイルを開くプログラムを選んでください。
 </source>
-        <translation>Choose the program to open this file with.
+        <translation>Choose an application to open this file:
 </translation>
     </message>
     <message>
         <source>推奨されるプログラム</source>
-        <translation>Recommended programs</translation>
+        <translation>Recommended Applications</translation>
     </message>
     <message>
         <source>その他のプログラム</source>
-        <translation>Other programs</translation>
+        <translation>Other Applications</translation>
     </message>
 </context>
 <context>
     <name>OptionsPage</name>
     <message>
         <source>パレット</source>
-        <translation>Palette</translation>
+        <translation>Choose a colour</translation>
     </message>
     <message>
         <source>初期化</source>
@@ -978,7 +1000,7 @@ The list could not be opened.
     </message>
     <message>
         <source>処理対象に以下のファイルも含める場合はチェック</source>
-        <translation>Tick to include these files as well</translation>
+        <translation>Also include these files:</translation>
     </message>
     <message>
         <source>システム属性のファイル</source>
@@ -990,23 +1012,23 @@ The list could not be opened.
     </message>
     <message>
         <source>ファイルの比較でのリストの背景色</source>
-        <translation>List backgrounds of Compare files</translation>
+        <translation>Row colours on the Compare Files page</translation>
     </message>
     <message>
         <source>100%一致したリストの背景色</source>
-        <translation>Background of rows that match 100%</translation>
+        <translation>Rows that match 100%</translation>
     </message>
     <message>
         <source>一方のファイルが存在しない時のリストの背景色</source>
-        <translation>Background of rows with one side missing</translation>
+        <translation>Rows found on one side only</translation>
     </message>
     <message>
         <source>ファイルの重複でのリストの背景色</source>
-        <translation>List background of duplicate files</translation>
+        <translation>Group colour on the Duplicate and Identical Files page</translation>
     </message>
     <message>
         <source>右クリックで背景色を初期化</source>
-        <translation>Right-click to reset the background</translation>
+        <translation>Duplicate groups (right-click to reset)</translation>
     </message>
     <message>
         <source>システム属性</source>
@@ -1025,23 +1047,27 @@ The list could not be opened.
     <name>PageIndex</name>
     <message>
         <source>ファイルの比較</source>
-        <translation>Compare files</translation>
+        <translation>Compare Files</translation>
     </message>
     <message>
         <source>重複と同一ファイルの検索</source>
-        <translation>Duplicate and identical files</translation>
+        <translation>Duplicate and Identical Files</translation>
     </message>
     <message>
         <source>空のフォルダとファイル</source>
-        <translation>Empty folders and files</translation>
+        <translation>Empty Folders and Files</translation>
     </message>
     <message>
         <source>ごみ箱</source>
         <translation>Trash</translation>
     </message>
     <message>
+        <source>Option</source>
+        <translation>Options</translation>
+    </message>
+    <message>
         <source>検索履歴の編集</source>
-        <translation>Edit search history</translation>
+        <translation>Search History</translation>
     </message>
 </context>
 <context>
@@ -1063,7 +1089,7 @@ The list could not be opened.
 ファイルパスが不明です。</source>
         <translation>File [ %1 ]
 
-The path is not known.</translation>
+There is no file at this path.</translation>
     </message>
     <message>
         <source>フォルダ [ %1 ]
@@ -1071,7 +1097,7 @@ The path is not known.</translation>
 ファイルパスが不明です。</source>
         <translation>Folder [ %1 ]
 
-The path is not known.</translation>
+There is no folder at this path.</translation>
     </message>
     <message>
         <source>A [ %1 ]
@@ -1079,7 +1105,7 @@ The path is not known.</translation>
 ファイルパスが不明です。</source>
         <translation>A [ %1 ]
 
-The path is not known.</translation>
+There is no file or folder at this path.</translation>
     </message>
     <message>
         <source>B [ %1 ]
@@ -1087,11 +1113,11 @@ The path is not known.</translation>
 ファイルパスが不明です。</source>
         <translation>B [ %1 ]
 
-The path is not known.</translation>
+There is no file or folder at this path.</translation>
     </message>
     <message>
         <source>フォルダとファイルの比較は行えません！</source>
-        <translation>A folder cannot be compared with a file!</translation>
+        <translation>A folder can&apos;t be compared with a file. Choose two folders or two files.</translation>
     </message>
     <message>
         <source>フォルダ [ %1 ]
@@ -1099,18 +1125,18 @@ The path is not known.</translation>
 検索するほかのフォルダと重なっています。</source>
         <translation>Folder [ %1 ]
 
-It overlaps another folder of the search.</translation>
+This folder overlaps another folder of the search: one lies inside the other.</translation>
     </message>
     <message>
         <source>リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。</source>
-        <translation>Links and clones (reflinks) can only be used for files that match at 100%.</translation>
+        <translation>Links and reflinks (clones) can only replace files that match 100%. Search again with the threshold at 100%.</translation>
     </message>
 </context>
 <context>
     <name>RunIndicatorObserver</name>
     <message>
         <source>所要時間 %1</source>
-        <translation>Took %1</translation>
+        <translation>Finished in %1</translation>
     </message>
     <message>
         <source>経過 %1</source>
@@ -1125,7 +1151,7 @@ It overlaps another folder of the search.</translation>
     <name>ScanCacheService</name>
     <message>
         <source>キャッシュを使えないため、キャッシュなしで検索しました。</source>
-        <translation>The scan cache could not be used, so the search ran without it.</translation>
+        <translation>Couldn&apos;t use the scan cache, so the search ran without it.</translation>
     </message>
 </context>
 <context>
@@ -1136,14 +1162,14 @@ It overlaps another folder of the search.</translation>
 ファイルが大きすぎるか読めないため、一部だけを読み込みました。上書きする前に、元のファイルを「%2.damaged-番号」として残します。</source>
         <translation>[ %1 ]
 
-The file is too large or could not be read, so only part of it was read. Before it is overwritten, the original is kept as &quot;%2.damaged-NUMBER&quot;.</translation>
+Couldn&apos;t read all of this file: it is too large or partly unreadable. The original will be kept as &quot;%2.damaged-NUMBER&quot; before it is overwritten.</translation>
     </message>
 </context>
 <context>
     <name>TFolderFileDlg</name>
     <message>
         <source>フォルダとファイルの参照</source>
-        <translation>Browse for a folder or file</translation>
+        <translation>Browse for a Folder or File</translation>
     </message>
     <message>
         <source>フォルダ</source>
@@ -1159,7 +1185,7 @@ The file is too large or could not be read, so only part of it was read. Before 
     </message>
     <message>
         <source>比較するフォルダを選択して下さい</source>
-        <translation>Choose the folder to compare</translation>
+        <translation>Choose a Folder to Compare</translation>
     </message>
     <message>
         <source>全てのファイル|*.*</source>
@@ -1189,7 +1215,7 @@ The file is too large or could not be read, so only part of it was read. Before 
     </message>
     <message>
         <source>最初に戻る</source>
-        <translation>Back to the start</translation>
+        <translation>Back to the beginning</translation>
     </message>
 </context>
 <context>
@@ -1204,14 +1230,14 @@ The file is too large or could not be read, so only part of it was read. Before 
     </message>
     <message>
         <source>全て</source>
-        <translation>All</translation>
+        <translation>Apply to all</translation>
     </message>
 </context>
 <context>
     <name>TYesAllNoCancelDlg</name>
     <message>
         <source>ダイアログ</source>
-        <translation>Dialog</translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1226,26 +1252,26 @@ The file is too large or could not be read, so only part of it was read. Before 
     </message>
     <message>
         <source>元の場所</source>
-        <translation>Original place</translation>
+        <translation>Original Location</translation>
     </message>
 </context>
 <context>
     <name>TrashPage</name>
     <message>
         <source>ごみ箱を開く</source>
-        <translation>Open trash</translation>
+        <translation>Open Trash</translation>
     </message>
     <message>
         <source>ごみ箱を閉じる</source>
-        <translation>Close trash</translation>
+        <translation>Close Trash</translation>
     </message>
     <message>
         <source>選択しているファイルパス名を元の場所に戻します。</source>
-        <translation>Makes the selected items again at their original places.</translation>
+        <translation>Recreate the selected items at their original locations, as empty folders and empty files.</translation>
     </message>
     <message>
         <source>選択しているファイルパス名をごみ箱からも削除します。(これを行うと元には戻せなくなります。)</source>
-        <translation>Removes the selected items from the trash as well. (They can no longer be restored.)</translation>
+        <translation>Remove the selected items from the trash. They can&apos;t be restored afterwards.</translation>
     </message>
     <message>
         <source>個数</source>

@@ -38,7 +38,7 @@ namespace {
 
 void TellCacheUnused(const std::string& problem)
 {
-    std::fprintf(stderr, "quorvex-cli: the scan cache is not used: %s\n", problem.c_str());
+    std::fprintf(stderr, "quorvex-cli: not using the scan cache: %s\n", problem.c_str());
 }
 
 } // namespace
@@ -89,7 +89,7 @@ int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size
 {
     if (writer.write(options.format))
         return unreadCount == 0 ? kExitOk : kExitIncomplete;
-    std::fputs("quorvex-cli: the result could not be written\n", stderr);
+    std::fputs("quorvex-cli: cannot write the result\n", stderr);
     return kExitFailure;
 }
 

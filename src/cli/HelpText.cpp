@@ -17,9 +17,9 @@ struct CommandHelp
 constexpr CommandHelp kCommands[] = {
     {"compare", "compare [--content] [--no-cache] A B",
      "Compares A with B: two folders, walked recursively and paired by relative path,\n"
-     "or two files. Every entry becomes one row; rows come in path order.\n",
-     "  --content          also compare the contents and give the share of equal bytes\n"
-     "  --no-cache         neither use nor fill the scan cache\n",
+     "or two files. Each entry becomes one row; rows come in path order.\n",
+     "  --content          also compare contents and give the percentage that matches\n"
+     "  --no-cache         don't read from or write to the scan cache\n",
      "  1 Name     A's name, or \"なし\" when only B has the entry\n"
      "  2 cell0    B's name, or \"なし\" when only A has it\n"
      "  3 cell1    size: \"大-小\" A is larger, \"小-大\" A is smaller, \" 同\" equal;\n"
@@ -34,42 +34,47 @@ constexpr CommandHelp kCommands[] = {
      "  8 cell6    the content percentage in digits, or empty\n"
      "Then \"#columns\" with the captions of A and B, and \"#header\" with the caption of\n"
      "the content column: \"内容(%)\", or the average percentage after --content.\n",
-     "A or B is neither an existing file nor an existing folder, or one is a file and\n"
-     "the other a folder"},
+     "A or B is neither an existing file nor an\n"
+     "      existing folder, or one is a file and the other a folder"},
     {"dups",
      "dups [--threshold N] [--threads N] [--no-cache] [--act ACTION [--keep RULE] [--dry-run]]\n"
      "                             FOLDER...",
      "Finds groups of duplicate files in the FOLDERs and their subfolders: files whose\n"
-     "contents match the group's reference file to at least N percent. Groups span\n"
-     "the folders. Only files that belong to a group are listed, group by group.\n"
-     "With --act, one file of each group stays and the others are acted on.\n",
-     "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
+     "contents match the group's reference file to at least N percent. Groups can\n"
+     "span folders. Only files that belong to a group are listed, group by group.\n"
+     "With --act, one file of each group is kept and ACTION applies to the others.\n",
+     "  --threshold N      the minimum percentage of matching content, 10 to 100\n"
+     "                     (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"
      "                     (default: one per core; at most four per core)\n"
-     "  --no-cache         neither use nor fill the scan cache\n"
-     "  --act ACTION       what happens to the files that do not stay:\n"
-     "                       trash     they go to the desktop trash\n"
-     "                       hardlink  each becomes a hard link to the kept file\n"
-     "                       symlink   each becomes a symbolic link to it (absolute)\n"
-     "                       reflink   each becomes a clone of it that shares its\n"
-     "                                 blocks (fails where the file system cannot\n"
-     "                                 clone; never a full copy instead)\n"
-     "                       move=DIR  they move into DIR with their paths below the\n"
-     "                                 searched folders; nothing there is replaced\n"
-     "                                 (a file there of equal size, time and bytes,\n"
-     "                                 as a stopped move leaves it, ends the move)\n"
-     "                     Symbolic links, files in a trash folder (the user's, a\n"
-     "                     volume's) and files below the move=DIR are left out:\n"
-     "                     never kept, never acted on.\n"
+     "  --no-cache         don't read from or write to the scan cache\n"
+     "  --act ACTION       what to do with the files that are not kept:\n"
+     "                       trash     move them to the desktop trash\n"
+     "                       hardlink  replace each with a hard link to the kept file\n"
+     "                       symlink   replace each with a symbolic link to it\n"
+     "                                 (by its absolute path)\n"
+     "                       reflink   replace each with a clone that shares the kept\n"
+     "                                 file's blocks (fails where the file system\n"
+     "                                 can't clone; never falls back to a full copy)\n"
+     "                       move=DIR  move them into DIR, keeping their paths\n"
+     "                                 relative to the searched folders; nothing in\n"
+     "                                 DIR is overwritten (an identical file already\n"
+     "                                 there, as an interrupted move leaves it,\n"
+     "                                 completes that move)\n"
+     "                     Symbolic links, files in a trash folder (the user's or a\n"
+     "                     volume's) and files inside DIR of move=DIR are skipped:\n"
+     "                     never kept and never acted on.\n"
      "                     Links and clones need --threshold 100. Each file is checked\n"
-     "                     again first: size and time as listed, and for a link or a\n"
-     "                     clone all its bytes equal to the kept file's.\n"
-     "  --keep RULE        which file of each group stays (default first):\n"
+     "                     again just before: its size and time must be as listed, and\n"
+     "                     for a link or a clone all its bytes must equal the kept\n"
+     "                     file's.\n"
+     "  --keep RULE        which file of each group is kept (default first):\n"
      "                       first      the group's reference file (\"基準\")\n"
-     "                       newest     the newest (of equal times, the first listed)\n"
+     "                       newest     the newest (on a tie, the first listed)\n"
      "                       oldest     the oldest\n"
-     "                       under=DIR  the files in DIR, a searched folder or one in\n"
-     "                                  it; groups without a file there stay whole\n"
+     "                       under=DIR  the files in DIR (a searched folder or one\n"
+     "                                  inside it); groups with no file there are\n"
+     "                                  left alone\n"
      "  --dry-run          print what --act would do and change nothing\n",
      "  1 name     file name\n"
      "  2 content  \"基準\" for the reference file that heads a group, else the match\n"
@@ -79,26 +84,28 @@ constexpr CommandHelp kCommands[] = {
      "  5 folder   the folder holding the file, ending in \"/\"\n"
      "  6 group    the group's label\n"
      "  7 band     \"0\" or \"1\", alternating from group to group\n"
-     "With --act the rows are the plan (--dry-run) or what was done, one a file:\n"
+     "With --act the rows are the plan (--dry-run) or what was done, one per file:\n"
      "  1 action   trash, move, hardlink, symlink or reflink\n"
      "  2 path     the file acted on\n"
-     "  3 kept     the file of its group that stays\n"
-     "  4 bytes    what it frees on its disk: its size when its last link goes,\n"
-     "             else 0; the trash and a move within one file system free nothing\n"
+     "  3 kept     the file of its group that is kept\n"
+     "  4 bytes    the space it frees on its disk: its size when its last link goes,\n"
+     "             else 0 (the trash and a move within one file system free nothing)\n"
      "  5 to       where a moved file goes, else empty\n"
-     "Then \"#freed\" with the bytes of all rows: what the free space of the disks\n"
-     "gains, as the dry run and the run both say.\n",
-     "a FOLDER is not an existing folder or lies within another; with --act, a\n"
-     "      link or clone below --threshold 100, a move=DIR that is a file, or an\n"
-     "      under=DIR that is not a folder inside a FOLDER"},
+     "Then \"#freed\" with the total of the bytes column: the space the disks gain,\n"
+     "the same in the dry run and the real run.\n",
+     "a FOLDER is not an existing folder or lies\n"
+     "      within another; with --act, a link or clone below --threshold 100,\n"
+     "      a move=DIR that is a file, or an under=DIR that is not a folder\n"
+     "      inside a FOLDER"},
     {"identical", "identical [--threshold N] [--threads N] [--no-cache] FILE FOLDER",
      "Lists the files in FOLDER and its subfolders whose contents match FILE to at\n"
      "least N percent, in the order of the walk. FILE itself is listed when it lies\n"
      "inside FOLDER.\n",
-     "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
+     "  --threshold N      the minimum percentage of matching content, 10 to 100\n"
+     "                     (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"
      "                     (default: one per core; at most four per core)\n"
-     "  --no-cache         neither use nor fill the scan cache\n",
+     "  --no-cache         don't read from or write to the scan cache\n",
      "  1 name     file name\n"
      "  2 content  the match with FILE, such as \"87%\"\n"
      "  3 size     size in bytes\n"
@@ -106,8 +113,9 @@ constexpr CommandHelp kCommands[] = {
      "  5 folder   the folder holding the file, ending in \"/\"\n"
      "  6 group    empty\n"
      "  7 band     empty\n",
-     "FILE is empty, not an existing file or cannot be read (named on standard\n"
-     "      error), or FOLDER is not an existing folder"},
+     "FILE is empty, not an existing file or can't\n"
+     "      be read (named on standard error), or FOLDER is not an existing\n"
+     "      folder"},
     {"empty", "empty FOLDER",
      "Finds the empty folders and zero-size files in FOLDER and its subfolders,\n"
      "sorted by name.\n",
@@ -116,12 +124,12 @@ constexpr CommandHelp kCommands[] = {
      "  2 AttributeText  attribute letters (A archive, D folder, H hidden, R read-only,\n"
      "                   N normal, S system, T temporary)\n"
      "  3 Path           the full path\n"
-     "Then \"#count\" with the number of finds, such as \"12 個\".\n",
+     "Then \"#count\" with the number of items found, such as \"12 個\".\n",
      "FOLDER is not an existing folder"},
     {"cache", "cache stats|clear|prune",
      "Shows, empties or prunes the scan cache: what the searches read from files,\n"
-     "kept by each file's identity on its volume (device and file number) with its\n"
-     "size and modification time, so that a later search reads only files that\n"
+     "stored by each file's identity on its volume (device and file number) with its\n"
+     "size and modification time, so that a later search reads only files that have\n"
      "changed. It lies in $QUORVEX_CACHE, else $XDG_CACHE_HOME/quorvex/cache.sqlite\n"
      "(~/.cache/quorvex/cache.sqlite). prune drops the entries not used for 180\n"
      "days, and the least recently used beyond 20 million; every search does so\n"
@@ -138,22 +146,23 @@ constexpr const char* kCommonOptions =
     "Common options (before or after the command):\n"
     "  --hidden           include hidden files\n"
     "  --system           include system files (FIFOs, sockets, devices)\n"
-    "  --masks FILE       take only files whose extension matches a mask in FILE\n"
-    "                     (one mask a line, such as *.txt; at most 1 MiB)\n"
+    "  --masks FILE       include only files whose extension matches a mask in FILE\n"
+    "                     (one mask per line, such as *.txt; at most 1 MiB)\n"
     "  --exclude          with --masks: leave out the files the masks match instead\n"
     "  --format tsv|json  output form (default tsv)\n"
     "  --progress         a progress bar on standard error when it is a terminal\n"
-    "  --load FILE        search nothing: print the list saved in FILE (TSV or JSON)\n"
-    "                     as a run prints it, each row checked against the disk; a\n"
-    "                     file vanished or changed since is named on standard error\n"
-    "                     and never acted on; compare takes A and B again, the\n"
-    "                     other commands no path; no search options go with it\n"
-    "  -h, --help         this help; after a command, the command's help\n"
+    "  --load FILE        don't search: print the list saved in FILE (TSV or JSON)\n"
+    "                     as a run would, checking each row against the disk; a file\n"
+    "                     that has vanished or changed since is named on standard\n"
+    "                     error and never acted on; compare takes A and B again, the\n"
+    "                     other commands take no path; search options are not allowed\n"
+    "  -h, --help         show this help; after a command, that command's help\n"
     "  --version          print the version\n"
-    "  --                 the words after it are paths, even when they begin with -\n";
+    "  --                 treat the arguments after it as paths, even if they begin\n"
+    "                     with -\n";
 
 constexpr const char* kOutputForms =
-    "TSV has one line a row, its fields joined by tabs; tab, line feed, carriage\n"
+    "TSV has one line per row, its fields joined by tabs; tab, line feed, carriage\n"
     "return and backslash in a field are written as \\t, \\n, \\r and \\\\. JSON is one\n"
     "object {\"rows\": [...]} whose rows carry the same fields by name, with the lines\n"
     "after the rows as fields.\n";
@@ -183,13 +192,15 @@ std::string usageLines(const CommandHelp* only)
 std::string exitCodes(const char* refused)
 {
     return std::string("Exit status:\n"
-                       "  0   done, also when nothing was found (a notice on standard error)\n"
+                       "  0   success, also when nothing was found (a notice goes to standard\n"
+                       "      error)\n"
                        "  1   any other failure, such as a mask file that cannot be read\n"
                        "      or is too large\n"
                        "  2   the input was refused: ") +
            refused +
            ";\n"
-           "      or a --load FILE holds no such list (quorvex-cli: FILE: WHAT)"
+           "      or the FILE of --load holds no list of this command (quorvex-cli:\n"
+           "      FILE: WHAT)"
            "\n"
            "  3   done, but some folders or files could not be read: each is named on\n"
            "      standard error (quorvex-cli: cannot read PATH: REASON); also when --act\n"
@@ -205,7 +216,7 @@ std::string commandHelp(const CommandHelp& help)
     if (*help.options)
         text += std::string("Options:\n") + help.options + "\n";
     text += std::string(kCommonOptions) + "\n";
-    text += std::string("Output, one row a find:\n") + help.output + "\n" + kOutputForms + "\n";
+    text += std::string("Output columns:\n") + help.output + "\n" + kOutputForms + "\n";
     text += exitCodes(help.refused);
     return text;
 }
@@ -214,8 +225,8 @@ std::string toolHelp()
 {
     return usageLines(nullptr) +
            "\n"
-           "Runs the searches of the Quorvex desktop program and prints their result lists\n"
-           "as the program holds them after a run.\n"
+           "Runs the searches of the Quorvex desktop program and prints their results as\n"
+           "the program lists them after a run.\n"
            "\n"
            "Commands:\n"
            "  compare    compare two folders or two files\n"
@@ -227,7 +238,7 @@ std::string toolHelp()
            kCommonOptions + "\n" + kOutputForms + "\n" +
            exitCodes("a path is not what the command needs") +
            "\n"
-           "'quorvex-cli COMMAND --help' gives a command's options and output columns.\n";
+           "Run 'quorvex-cli COMMAND --help' for a command's options and output columns.\n";
 }
 
 } // namespace
@@ -236,7 +247,7 @@ std::string UsageText(const std::string& command)
 {
     const CommandHelp* help = findCommand(command);
     return usageLines(help) + "Try 'quorvex-cli " + (help ? command + " " : std::string()) +
-           "--help' for more.\n";
+           "--help' for more information.\n";
 }
 
 std::string HelpText(const std::string& command)

@@ -7,8 +7,16 @@ using quorvex::BatchProblem;
 
 QString BatchWords::title(const quorvex::BatchItem& item)
 {
-    return item.action == BatchAction::RestoreFromTrash ? tr("ごみ箱からの取り出し確認")
-                                                        : tr("削除確認");
+    switch (item.action) {
+    case BatchAction::RestoreFromTrash:
+        return tr("ごみ箱からの取り出し確認");
+    case BatchAction::PurgeFromTrash:
+        // One Japanese title for both deletions; English tells them apart.
+        return tr("削除確認", "removing entries from the program's trash for good");
+    case BatchAction::DeleteEmptyItem:
+        break;
+    }
+    return tr("削除確認");
 }
 
 QString BatchWords::question(const quorvex::BatchItem& item)

@@ -86,6 +86,11 @@ void ListItemActions::SaveListToFile()
         SaveResultList(services_.dialogs, &services_.owner, suggestedName_, table_);
 }
 
+void ListItemActions::setDeleteMovesToTrash()
+{
+    Delete->setText(tr("削除(&D)", "moves the selected items to the desktop trash"));
+}
+
 void ListItemActions::setListOpener(std::function<OpenedList(std::string_view text)> open)
 {
     open_ = std::move(open);

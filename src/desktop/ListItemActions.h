@@ -84,6 +84,10 @@ public:
     QAction* SaveList;
     QAction* OpenList;
 
+    // For a list whose delete moves the items to the desktop trash: the item's
+    // caption says so where the language tells the two apart (Japanese does not).
+    void setDeleteMovesToTrash();
+
     // What "リストを保存…" writes: the list's table in its current order, made when
     // the user has chosen the file; `suggestedName` is offered in the save dialog.
     void setListTable(QString suggestedName, std::function<quorvex::ResultWriter()> table);

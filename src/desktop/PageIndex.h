@@ -43,7 +43,7 @@ inline constexpr std::array<PageDescription, 6> kPageDescriptions{{
     {"TabSheet2", QT_TRANSLATE_NOOP("PageIndex", "空のフォルダとファイル"), "KaraFile",
      imagelist1::EmptyItemsPage},
     {"TabSheet3", QT_TRANSLATE_NOOP("PageIndex", "ごみ箱"), "Gomi", imagelist1::WasteBin},
-    {"TabSheet4", "Option", "Option", kNoTabPicture},
+    {"TabSheet4", QT_TRANSLATE_NOOP("PageIndex", "Option"), "Option", kNoTabPicture},
     {"TabSheet6", QT_TRANSLATE_NOOP("PageIndex", "検索履歴の編集"), "Rireki", kNoTabPicture},
 }};
 

@@ -1,9 +1,12 @@
 // In both languages every caption of every page fits its place: the text of each
 // shown button, check box, label and switch button, and each list's column headers,
-// measured with the widget's own font.
+// measured with the widget's own font; so do the comparison list's relation words,
+// which its headers' tool tips explain.
 
 #include "FilledWindow.h"
 #include "app/InterfaceTranslations.h"
+#include "compare/ui/ComparisonListModel.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -14,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +117,36 @@ TEST_P(LayoutFitTest, EveryCaptionFitsOnEveryPage)
         form->PageControl1->setCurrentIndex(page);
         QApplication::processEvents();
         EXPECT_EQ(clipped(), QStringList()) << form->PageControl1->tabText(page).toStdString();
+    }
+}
+
+TEST_P(LayoutFitTest, RelationWordsFitTheirColumnsAndTheHeadersExplainThem)
+{
+    const InterfaceTranslations translations(GetParam(), QUORVEX_BINARY_DIR "/");
+    fill();
+    showPage(Page::Compare);
+    auto* list = form->findChild<QTreeView*>(QStringLiteral("ListView2"));
+    const auto* model = qobject_cast<const ComparisonListModel*>(list->model());
+    ASSERT_NE(model, nullptr);
+    const quorvex::ComparisonWords& words = model->words();
+    const struct
+    {
+        int column;
+        std::vector<std::string> cells;
+    } columns[] = {{2, {words.larger, words.smaller, words.same}},
+                   {3, {words.newer, words.older, words.same}},
+                   {4, {words.same + "  A/H/R", "A/H/R-A/R"}}};
+    constexpr int margins = 12; // the cell's offsets either side of its text
+    for (const auto& [column, cells] : columns) {
+        const QString hint = model->headerData(column, Qt::Horizontal, Qt::ToolTipRole).toString();
+        for (const std::string& cell : cells) {
+            const QString text = ShownText(cell);
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(text) + margins,
+                      list->columnWidth(column))
+                << text.toStdString();
+            if (!text.contains(u'/'))
+                EXPECT_TRUE(hint.contains(text.trimmed())) << column << ": " << hint.toStdString();
+        }
     }
 }
 

@@ -152,8 +152,9 @@ TEST(Translations, TheProgramStartsInTheLanguageOfTheLocale)
     quorvex::PlannedAction item;
     quorvex::ActionOutcome outcome;
     outcome.failure = quorvex::ActionFailure::Missing;
-    EXPECT_EQ(ActionFailureWords::text(item, outcome),
-              expected == "en" ? QStringLiteral("Not found.") : QStringLiteral("見つかりません。"));
+    EXPECT_EQ(ActionFailureWords::text(item, outcome), expected == "en"
+                                                           ? QStringLiteral("It no longer exists.")
+                                                           : QStringLiteral("見つかりません。"));
     // Qt's own dialogs follow: their buttons in Japanese from Qt's catalogue, else English.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),
               expected == "en" ? QStringLiteral("&Yes") : QStringLiteral("はい(&Y)"));

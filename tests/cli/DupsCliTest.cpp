@@ -221,7 +221,7 @@ TEST_F(DupsCli, TheScanCacheFillsEmptiesAndNeverFailsASearch)
     EXPECT_EQ(without.exitCode, 0);
     EXPECT_EQ(without.out, expected);
     EXPECT_EQ(without.err,
-              "quorvex-cli: the scan cache is not used: " + t.path("t/a.txt") + ": not a folder\n");
+              "quorvex-cli: not using the scan cache: " + t.path("t/a.txt") + ": not a folder\n");
 }
 
 TEST_F(DupsCli, ASavedListPrintsAsSavedAndOnlyItsRowsStillAsListedAreActedOn)

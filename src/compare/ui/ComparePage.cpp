@@ -141,9 +141,15 @@ void ComparePage::buildList()
             header->resizeSection(column, layout.width);
         header->setColumnWidthLimits(column, layout.minWidth, layout.maxWidth);
     }
-    // The narrow columns show their captions whole beside a sort marker.
-    for (int column = 2; column < ComparisonListModel::ColumnCount; ++column)
-        ListView2->widenColumnToFit(column, QString());
+    // The narrow columns show their captions whole beside a sort marker, and the
+    // relation columns every word of theirs (the attributes' with a few letters).
+    const quorvex::ComparisonWords& words = model_->words();
+    for (const std::string* word : {&words.larger, &words.smaller, &words.same})
+        ListView2->widenColumnToFit(2, ShownText(*word));
+    for (const std::string* word : {&words.newer, &words.older, &words.same})
+        ListView2->widenColumnToFit(3, ShownText(*word));
+    ListView2->widenColumnToFit(4, ShownText(words.same + "  A/H/R"));
+    ListView2->widenColumnToFit(5, QString());
 
     buildPopupMenu();
     connect(ListView2, &TMyListView::columnClick, this, &ComparePage::ListView2ColumnClick);
@@ -165,15 +171,15 @@ void ComparePage::buildPopupMenu()
                             },
                             {"PopupMenu3", "N3", "N6", "A1", "Copy1", "Delete1", "N2", "Property2",
                              "SaveList1", "OpenList1"});
-    Actions->setListTable(tr("比較結果.tsv"), [this] {
-        return quorvex::ComparisonTable(engine_, model_->words());
-        Actions->setListOpener([this](std::string_view text) { return openList(text); });
-    });
+    Actions->setListTable(tr("比較結果.tsv"),
+                          [this] { return quorvex::ComparisonTable(engine_, model_->words()); });
+    Actions->setListOpener([this](std::string_view text) { return openList(text); });
     PopupMenu3 = Actions->Menu;
     N3 = Actions->OpenFolder;
     A1 = Actions->SelectAll;
     Copy1 = Actions->Copy;
     Delete1 = Actions->Delete;
+    Actions->setDeleteMovesToTrash();
     Property2 = Actions->Properties;
     connect(Delete1, &QAction::triggered, this, &ComparePage::Delete1Click);
 

@@ -17,6 +17,15 @@ ComparisonListModel::ComparisonListModel(quorvex::ComparisonEngine& engine, cons
              TextBytes(tr("旧-新")), TextBytes(tr(" 同")),   TextBytes(tr("なし")),
              TextBytes(captions_[5])}
 {
+    // The relation cells are short words; the headers say what they compare.
+    const auto word = [](const std::string& text) { return ShownText(text).trimmed(); };
+    headerHints_[2] = tr("A のサイズを B と比べた結果（%1：A が大きい、%2：A が小さい、%3：同じ）")
+                          .arg(word(words_.larger), word(words_.smaller), word(words_.same));
+    headerHints_[3] = tr("A の更新日時を B と比べた結果（%1：A が新しい、%2：A が古い、%3：同じ）")
+                          .arg(word(words_.newer), word(words_.older), word(words_.same));
+    headerHints_[4] = tr("A と B の属性（%1：同じ、違うときは A-B）。A アーカイブ、D フォルダ、"
+                         "H 隠し、R 読み取り専用、N 標準、S システム、T 一時")
+                          .arg(word(words_.same));
 }
 
 int ComparisonListModel::rowCount(const QModelIndex& parent) const
@@ -88,10 +97,12 @@ QString ComparisonListModel::shownText(const ComparisonRow& row, int column) con
 
 QVariant ComparisonListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= ColumnCount)
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    return captions_[static_cast<std::size_t>(section)];
+    const auto column = static_cast<std::size_t>(section);
+    if (role == Qt::ToolTipRole && !headerHints_[column].isEmpty())
+        return headerHints_[column];
+    return role == Qt::DisplayRole ? QVariant(captions_[column]) : QVariant();
 }
 
 void ComparisonListModel::setCaption(int column, const QString& caption)

@@ -32,6 +32,7 @@ public:
     // Display: the Name (column 0) or cell column - 1 (column 5: cell 4); background:
     // the row's shade colour (none for the normal background).
     QVariant data(const QModelIndex& index, int role) const override;
+    // Display: the caption; tool tip: for the relation columns, what their words mean.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     void setCaption(int column, const QString& caption);
 
@@ -73,4 +74,5 @@ private:
     bool compareContents_ = false;
     std::array<QString, ColumnCount> captions_;
     quorvex::ComparisonWords words_;
+    std::array<QString, ColumnCount> headerHints_;
 };

@@ -189,6 +189,7 @@ void DupSearchPage::buildPopupMenu()
     A2 = Actions->SelectAll;
     Copy2 = Actions->Copy;
     DeleteMenu1 = Actions->Delete;
+    Actions->setDeleteMovesToTrash();
     MenuItem3 = Actions->Properties;
     connect(DeleteMenu1, &QAction::triggered, this, &DupSearchPage::DeleteMenu1Click);
     buildSelectionHelpers();

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QToolButton>
 
 #include <algorithm>
@@ -96,6 +98,23 @@ QPushButton* makePushButton(QWidget* parent, const char* name, const QString& ca
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(caption);
     return button;
+}
+
+// The push buttons' common width: kPushWidth, or what the longest caption needs, as
+// far as the button column has room.
+int pushWidth(std::initializer_list<const QPushButton*> buttons)
+{
+    int width = kPushWidth;
+    for (const QPushButton* button : buttons) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = QRect(0, 0, kPushWidth, kButtonHeight);
+        const int padding =
+            kPushWidth -
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        width = std::max(width, button->fontMetrics().horizontalAdvance(button->text()) + padding);
+    }
+    return std::min(width, kColumnWidth - kPushLeft);
 }
 
 } // namespace
@@ -228,15 +247,16 @@ void HistoryPage::placeListBoxes()
     Splitter1->setSizes({upper, listHeight - kSplitterWidth - upper});
 
     const int column = width() - kColumnWidth;
-    Button1->setGeometry(column + kPushLeft, kListTop + 8, kPushWidth, kButtonHeight);
-    Button3->setGeometry(column + kPushLeft, Button1->y() + Button1->height() + 2, kPushWidth,
+    const int push = pushWidth({Button1, Button3});
+    Button1->setGeometry(column + kPushLeft, kListTop + 8, push, kButtonHeight);
+    Button3->setGeometry(column + kPushLeft, Button1->y() + Button1->height() + 2, push,
                          kButtonHeight);
     SpeedButton12->setGeometry(column + kArrowLeft, Button1->y(), kArrowSize, kArrowSize);
     SpeedButton13->setGeometry(column + kArrowLeft,
                                SpeedButton12->y() + SpeedButton12->height() + 3, kArrowSize,
                                kArrowSize);
     for (QWidget* button : {static_cast<QWidget*>(Button2), static_cast<QWidget*>(Button4)})
-        button->resize(kPushWidth, kButtonHeight);
+        button->resize(push, kButtonHeight);
     for (QWidget* button : {SpeedButton14, SpeedButton15})
         button->resize(kArrowSize, kArrowSize);
     Splitter1Moved();

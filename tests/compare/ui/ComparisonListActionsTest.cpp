@@ -99,6 +99,8 @@ TEST_F(ComparisonListActionsTest, MenuOffersTheRowActionsOnlyForAnExistingClicke
         order << action->objectName();
     EXPECT_EQ(order, (QStringList{"N3", "N6", "A1", "Copy1", "Delete1", "N2", "N9", "Property2",
                                   "SaveList1Separator", "SaveList1", "OpenList1"}));
+    // A saved comparison can be opened in place of the rows.
+    EXPECT_TRUE(page->PopupMenu3->actions().last()->isVisible());
 
     page->PopupMenu3Popup(); // no row selected
     EXPECT_TRUE(rowActionsShown().isEmpty());
