@@ -162,7 +162,7 @@
 [ %1 ]
 
 %2</source>
-        <translation>Nothing was changed: Quorvex cannot write to this folder.
+        <translation>Couldn&apos;t write to this folder, so nothing was changed.
 [ %1 ]
 
 %2</translation>

@@ -93,9 +93,7 @@ std::string RunningTimeWords(RunEstimate& estimate)
 
 const ComparisonWords& ComparisonCellWords()
 {
-    static const ComparisonWords words{"大-小", "小-大", "新-旧",  "旧-新",
-                                       " 同",   "なし",  "内容(%)"};
-    return words;
+    return SourceComparisonWords();
 }
 
 std::string ItemCountWords(std::size_t count)

@@ -203,11 +203,8 @@ DiskCheck checkOnDisk(const ComparisonList& list, ComparisonRow& row, bool fileM
     return DiskCheck::AsListed;
 }
 
-} // namespace
-
-std::string ReadComparisonTable(std::string_view text, std::string_view pathA,
-                                std::string_view pathB, const ComparisonWords& words,
-                                ComparisonEngine& engine)
+std::string ReadWithWords(std::string_view text, std::string_view pathA, std::string_view pathB,
+                          const ComparisonWords& words, ComparisonEngine& engine)
 {
     SavedTable table;
     ComparisonList list;
@@ -247,6 +244,20 @@ std::string ReadComparisonTable(std::string_view text, std::string_view pathA,
     engine.adoptOpenedList(std::move(list), rootA, rootB, columns[0], columns[1],
                            header == words.contentHeader ? -1 : static_cast<int>(average));
     return {};
+}
+
+} // namespace
+
+std::string ReadComparisonTable(std::string_view text, std::string_view pathA,
+                                std::string_view pathB, const ComparisonWords& words,
+                                ComparisonEngine& engine)
+{
+    std::string error = ReadWithWords(text, pathA, pathB, words, engine);
+    // A list the command-line tool saved, or the program in its own language.
+    if (!error.empty() && words.larger != SourceComparisonWords().larger &&
+        ReadWithWords(text, pathA, pathB, SourceComparisonWords(), engine).empty())
+        error.clear();
+    return error;
 }
 
 } // namespace quorvex

@@ -17,4 +17,12 @@ struct ComparisonWords
     std::string contentHeader; // the content column before a content comparison: "内容(%)"
 };
 
+// The words in the program's own language, which the command-line tool always writes.
+inline const ComparisonWords& SourceComparisonWords()
+{
+    static const ComparisonWords words{"大-小", "小-大", "新-旧",  "旧-新",
+                                       " 同",   "なし",  "内容(%)"};
+    return words;
+}
+
 } // namespace quorvex

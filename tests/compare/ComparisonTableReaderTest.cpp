@@ -85,6 +85,17 @@ TEST_F(ComparisonTableReaderTest, AReopenedComparisonSavesTheSameBytesAndItsRows
     EXPECT_EQ(checks(), (std::vector<std::string>{"grows 0"}));
 }
 
+TEST_F(ComparisonTableReaderTest, AListInTheProgramsOwnWordsOpensInAnotherLanguage)
+{
+    const std::string text = saved("A", "B", false, OutputFormat::Tsv);
+    const ComparisonWords english{"Larger", "Smaller",   "Newer",    "Older",
+                                  "Same",   "(missing)", "Match (%)"};
+    EXPECT_EQ(ReadComparisonTable(text, t.path("A"), t.path("B"), english, opened), "");
+    EXPECT_EQ(ComparisonTable(opened, english).render(OutputFormat::Tsv).find("大-小"),
+              std::string::npos);
+    EXPECT_EQ(ComparisonTable(opened, kWords).render(OutputFormat::Tsv), text);
+}
+
 TEST_F(ComparisonTableReaderTest, EntriesThatVanishedAppearedOrChangedAreMarked)
 {
     const std::string text = saved("A", "B", false, OutputFormat::Tsv);
