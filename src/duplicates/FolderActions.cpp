@@ -67,8 +67,14 @@ std::vector<FolderChoice> ChooseFolders(const FolderGroups& groups, KeepRule rul
 DupList FilesOfChosenFolders(const FolderGroups& groups, const std::vector<FolderChoice>& choices)
 {
     const std::vector<FolderRow>& rows = groups.rows();
+    // A folder that goes is nobody's kept folder: its files would go too.
+    std::unordered_set<std::uint32_t> going;
+    for (const FolderChoice& choice : choices)
+        going.insert(rows[choice.acted].node);
     std::vector<std::pair<std::size_t, std::size_t>> pairs; // acted file, kept file
     for (const FolderChoice& choice : choices) {
+        if (going.contains(rows[choice.kept].node))
+            continue;
         const auto some = groups.counterparts(rows[choice.acted], rows[choice.kept]);
         pairs.insert(pairs.end(), some.begin(), some.end());
     }

@@ -31,8 +31,9 @@ std::vector<FolderChoice> ChooseFolders(const FolderGroups& groups, KeepRule rul
                                         std::string_view keepFolder, bool linksOnly);
 
 // The files of the acted folders as a duplicate list: one group per kept file, that
-// file its "基準" row and the acted files equal to it its other rows. Files without an
-// equal file in their kept folder, and files that stay for another, are not in it.
+// file its "基準" row and the acted files equal to it its other rows. A choice whose
+// kept folder goes in another choice is left out; files without an equal file in
+// their kept folder, and files that stay for another, are not in the list.
 DupList FilesOfChosenFolders(const FolderGroups& groups, const std::vector<FolderChoice>& choices);
 
 } // namespace quorvex
