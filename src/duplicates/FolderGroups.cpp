@@ -30,14 +30,6 @@ std::string FolderAbove(const std::string& folder)
     return std::string(trimmed.substr(0, cut + 1));
 }
 
-// What one content of a folder weighs: the folder, its bytes of that content.
-struct ContentShare
-{
-    std::uint32_t content;
-    std::uint32_t node;
-    std::uint64_t bytes;
-};
-
 // Keeps the search's observer informed and remembers what could not be read: a
 // folder below which something is missing is nobody's copy.
 class UnreadNoting : public RunObserver
@@ -185,39 +177,60 @@ void FolderGroups::relate(const FolderOptions& options, RunObserver& observer)
         return nodes_[n].takesPart ? n : nodes_[n].above;
     };
 
-    // Each shared content with the bytes each folder holds of it.
-    std::vector<ContentShare> shares;
+    // Each shared content and each folder that holds it: first one key (content,
+    // folder) per file and folder above it, then one per content and folder with the
+    // number of its files there. Equal contents are of equal size.
+    std::vector<std::uint64_t> keys;
+    std::vector<std::uint64_t> contentSize(sharedContents_, 0);
     for (std::uint32_t n = 0; n < nodes_.size(); ++n)
         for (const std::uint32_t file : nodes_[n].ownFiles) {
-            const bool sharedContent = content_[file] < sharedContents_;
+            const std::uint32_t content = content_[file];
+            const bool sharedContent = content < sharedContents_;
+            if (sharedContent)
+                contentSize[content] = files_[file].size;
             for (std::uint32_t f = firstTaking(n); f != kNone; f = nodes_[f].above) {
                 if (sharedContent)
-                    shares.push_back({content_[file], f, files_[file].size});
+                    keys.push_back(std::uint64_t{content} << 32 | f);
                 else
                     ++nodes_[f].distinct;
             }
         }
-    std::ranges::sort(shares, [](const ContentShare& a, const ContentShare& b) {
-        return a.content != b.content ? a.content < b.content : a.node < b.node;
-    });
-    std::vector<ContentShare> byContent;
-    for (const ContentShare& share : shares) {
-        if (!byContent.empty() && byContent.back().content == share.content &&
-            byContent.back().node == share.node) {
-            byContent.back().bytes += share.bytes;
+    std::ranges::sort(keys);
+    const auto contentOf = [&](std::size_t at) {
+        return static_cast<std::uint32_t>(keys[at] >> 32);
+    };
+    const auto nodeOf = [&](std::size_t at) { return static_cast<std::uint32_t>(keys[at]); };
+    std::vector<std::uint32_t> counts;
+    std::size_t distinctKeys = keys.empty() ? 0 : 1;
+    for (std::size_t at = 1; at < keys.size(); ++at)
+        distinctKeys += keys[at] != keys[at - 1] ? 1 : 0;
+    counts.reserve(distinctKeys);
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < keys.size(); ++at) {
+        if (kept > 0 && keys[kept - 1] == keys[at]) {
+            ++counts.back();
             continue;
         }
-        byContent.push_back(share);
-        ++nodes_[share.node].distinct;
+        keys[kept++] = keys[at];
+        counts.push_back(1);
     }
-    shares.clear();
-    shares.shrink_to_fit();
+    keys.resize(kept);
+    keys.shrink_to_fit();
     std::vector<std::size_t> contentStart(sharedContents_ + 1, 0);
-    for (const ContentShare& share : byContent)
-        ++contentStart[share.content + 1];
+    std::vector<std::uint32_t> nodeStart(nodes_.size() + 1, 0);
+    for (std::size_t at = 0; at < kept; ++at) {
+        ++contentStart[contentOf(at) + 1];
+        ++nodeStart[nodeOf(at) + 1];
+        ++nodes_[nodeOf(at)].distinct;
+    }
     std::partial_sum(contentStart.begin(), contentStart.end(), contentStart.begin());
-    std::vector<ContentShare> byNode = byContent;
-    std::ranges::stable_sort(byNode, {}, &ContentShare::node);
+    std::partial_sum(nodeStart.begin(), nodeStart.end(), nodeStart.begin());
+    std::vector<std::uint32_t> byNode(kept); // positions in keys, folder by folder
+    {
+        std::vector<std::uint32_t> next(nodeStart.begin(), nodeStart.end() - 1);
+        for (std::size_t at = 0; at < kept; ++at)
+            byNode[next[nodeOf(at)]++] = static_cast<std::uint32_t>(at);
+    }
 
     // Folder by folder, how much it shares with each later folder outside it.
     struct Shared
@@ -227,28 +240,22 @@ void FolderGroups::relate(const FolderOptions& options, RunObserver& observer)
     };
     std::vector<Shared> with(nodes_.size());
     std::vector<std::uint32_t> touched;
-    for (std::size_t at = 0; at < byNode.size();) {
-        const std::uint32_t a = byNode[at].node;
-        std::size_t end = at;
-        while (end < byNode.size() && byNode[end].node == a)
-            ++end;
-        if (nodes_[a].incomplete) {
-            at = end;
+    for (std::uint32_t a = 0; a < nodes_.size(); ++a) {
+        if (nodes_[a].incomplete || nodeStart[a] == nodeStart[a + 1])
             continue;
-        }
-        for (; at < end; ++at) {
-            const ContentShare& mine = byNode[at];
-            for (std::size_t k = contentStart[mine.content]; k < contentStart[mine.content + 1];
-                 ++k) {
-                const ContentShare& theirs = byContent[k];
-                const std::uint32_t b = theirs.node;
+        for (std::uint32_t i = nodeStart[a]; i < nodeStart[a + 1]; ++i) {
+            const std::uint32_t mine = byNode[i];
+            const std::uint32_t content = contentOf(mine);
+            const std::uint64_t bytesHere = counts[mine] * contentSize[content];
+            for (std::size_t k = contentStart[content]; k < contentStart[content + 1]; ++k) {
+                const std::uint32_t b = nodeOf(k);
                 if (b <= a || nodes_[b].incomplete || nodesNested(a, b))
                     continue;
                 if (with[b].contents == 0)
                     touched.push_back(b);
                 ++with[b].contents;
-                with[b].bytesHere += mine.bytes;
-                with[b].bytesThere += theirs.bytes;
+                with[b].bytesHere += bytesHere;
+                with[b].bytesThere += counts[k] * contentSize[content];
             }
         }
         for (const std::uint32_t b : touched) {
