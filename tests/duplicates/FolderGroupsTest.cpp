@@ -16,6 +16,7 @@
 
 #include "duplicates/FolderActions.h"
 #include "duplicates/FolderGroups.h"
+#include "platform/FileSystem.h"
 #include "support/RecordingObserver.h"
 #include "support/TempTree.h"
 
@@ -119,6 +120,21 @@ TEST(FolderGroups, LinksToTheOtherFolderNeverMakeACopy)
     t.symlink("r/whole/data", t.path("r/data"));
     t.file("r/whole/own", "own");
     EXPECT_EQ(Rows(Search(t).rows(), t), Lines{});
+}
+
+TEST(FolderGroups, AFolderWithAPartThatCannotBeListedIsNobodysCopy)
+{
+    test::TempTree t;
+    t.file("r/full/x", "one");
+    t.file("r/full/y", "two");
+    t.file("r/partial/x", "one");
+    t.file("r/partial/locked/z", "only here");
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        return point == platform::FaultPoint::List && path == t.path("r/partial/locked/");
+    });
+    const FolderGroups groups = Search(t);
+    platform::SetFaultHook(nullptr);
+    EXPECT_EQ(Rows(groups.rows(), t), Lines{}) << "partial holds more than the walk saw";
 }
 
 TEST(FolderGroups, ActingNeverEmptiesTheKeptFolder)
