@@ -647,6 +647,10 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
             <numerusform>%n of the selected files will stay, because they or the files their groups keep have changed since the list was saved.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>フォルダ単位</source>
+        <translation>By folder</translation>
+    </message>
 </context>
 <context>
     <name>DupWords</name>
@@ -722,6 +726,76 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
             <numerusform>%n item</numerusform>
             <numerusform>%n items</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>FolderListModel</name>
+    <message>
+        <source>基準</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>同一</source>
+        <translation>Equal</translation>
+    </message>
+    <message>
+        <source>同一(構成も同じ)</source>
+        <translation>Equal (same layout)</translation>
+    </message>
+    <message>
+        <source>含まれる</source>
+        <translation>Contained</translation>
+    </message>
+    <message>
+        <source>類似 %1%</source>
+        <translation>Similar %1%</translation>
+    </message>
+    <message>
+        <source>フォルダ</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>サイズ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>ファイル数</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>関係</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>重複</source>
+        <translation>Group</translation>
+    </message>
+</context>
+<context>
+    <name>FolderResults</name>
+    <message>
+        <source>フォルダの検索結果</source>
+        <translation>Folder results</translation>
+    </message>
+    <message>
+        <source>フォルダを開く(&amp;F)</source>
+        <translation>Open &amp;folder</translation>
+    </message>
+    <message>
+        <source>リストを保存…</source>
+        <translation>Save list…</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルをごみ箱へ</source>
+        <translation>Trash the folders' files</translation>
+    </message>
+    <message>
+        <source>重複するフォルダはありませんでした。</source>
+        <translation>No duplicate folders were found.</translation>
+    </message>
+    <message>
+        <source>選んだフォルダには、ごみ箱へ移せるファイルがありません。</source>
+        <translation>The chosen folders hold no file that can go to the trash.</translation>
     </message>
 </context>
 <context>

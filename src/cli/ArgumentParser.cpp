@@ -20,6 +20,7 @@ struct CommandShape
 constexpr CommandShape kCommands[] = {
     {"compare", 2, false, true, false, false, true},
     {"dups", 1, true, false, true, true, true},
+    {"dupdirs", 1, true, false, true, true, true},
     {"identical", 2, false, false, true, false, true},
     {"empty", 1, false, false, false, false, false},
     {"cache", 1, false, false, false, false, false},
@@ -166,6 +167,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             keepGiven = true;
         } else if (arg == "--no-cache") {
             options.noCache = true;
+        } else if (arg == "--layout") {
+            options.layout = true;
         } else if (arg == "--dry-run") {
             options.dryRun = true;
         } else if (arg == "--threads") {
@@ -194,6 +197,10 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return UsageError{std::move(message), shape->name};
     };
     options.operands.assign(words.begin() + 1, words.end());
+    if (options.layout && shape->name != std::string_view("dupdirs"))
+        return misuse("--layout goes with dupdirs");
+    if (options.load && shape->name == std::string_view("dupdirs"))
+        return misuse("--load goes with compare, dups, identical and empty");
     if (options.load && shape->name == std::string_view("cache"))
         return misuse("--load goes with compare, dups, identical and empty");
     // A list opened from a file takes no searched paths; a comparison's A and B name
@@ -225,8 +232,7 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     if (options.exclude && !options.masks)
         return misuse("--exclude goes with --masks");
     const bool searchOptions = options.hidden || options.system || options.masks ||
-                               options.content || thresholdGiven || threadsGiven ||
-                               options.noCache;
+                               options.content || thresholdGiven || threadsGiven || options.noCache;
     if (options.load && searchOptions)
         return misuse("--load opens a list: the options of a search do not go with it");
     return options;

@@ -15,7 +15,7 @@ using quorvex::OutputFormat; // --format: tsv or json
 
 struct CliOptions
 {
-    std::string command;              // compare, dups, identical, empty, cache
+    std::string command;              // compare, dups, dupdirs, identical, empty, cache
     bool help = false;                // -h, --help
     bool version = false;             // --version
     bool hidden = false;              // --hidden
@@ -31,6 +31,7 @@ struct CliOptions
     int threshold = 100;  // dups / identical --threshold N
     unsigned threads = 0; // dups / identical --threads N (0: every core)
     bool noCache = false; // --no-cache: neither read nor fill the scan cache
+    bool layout = false;  // dupdirs --layout: equal folders need equal names and layout
     // dups --act trash|hardlink|symlink|reflink|move=DIR: what happens to the files
     // that do not stay; without it nothing on disk changes.
     std::optional<ActionKind> act;

@@ -7,6 +7,7 @@ namespace quorvex::cli {
 
 int RunCompareCommand(const CliOptions& options);
 int RunDupsCommand(const CliOptions& options); // dups and identical
+int RunDupDirsCommand(const CliOptions& options);
 int RunEmptyCommand(const CliOptions& options);
 int RunCacheCommand(const CliOptions& options);
 

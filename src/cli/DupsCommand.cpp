@@ -12,6 +12,7 @@
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
+#include "cli/PlanSupport.h"
 #include "cli/TerminalProgress.h"
 #include "duplicates/DupActions.h"
 #include "duplicates/DupSearch.h"
@@ -34,42 +35,6 @@ int Refuse(const std::string& text)
     return kExitRefused;
 }
 
-// --keep under=DIR in the spelling of the list's folders: the searched folder that
-// holds DIR, followed by DIR's path below it. Empty when no searched folder holds it.
-std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std::string>& folders)
-{
-    const std::string wanted =
-        platform::WithTrailingSeparator(platform::CanonicalPath(options.keepFolder));
-    for (const std::string& folder : folders) {
-        const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(folder));
-        if (wanted.starts_with(root)) // the list's folders end in one separator
-            return platform::WithOneTrailingSeparator(folder) + wanted.substr(root.size());
-    }
-    return {};
-}
-
-// What the actions refuse for a result found at `threshold` in `folders`; empty
-// when nothing.
-std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
-                                 const std::vector<std::string>& folders, std::string& keepFolder)
-{
-    if (const InputRefusal refusal = ActionRefusal(*options.act, threshold))
-        return RefusalWords(refusal);
-    if (*options.act == ActionKind::Move) {
-        const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
-        if (there && !there->isDirectory())
-            return "フォルダ [ " + options.moveFolder + " ]\n\nフォルダではありません。";
-    }
-    if (options.keep == KeepRule::UnderFolder) {
-        if (!platform::IsExistingFolder(options.keepFolder))
-            return RefusalWords({RefusalReason::UnknownFolder, options.keepFolder});
-        keepFolder = KeepFolderAsListed(options, folders);
-        if (keepFolder.empty())
-            return "フォルダ [ " + options.keepFolder + " ]\n\n検索するフォルダの中にありません。";
-    }
-    return {};
-}
-
 // dups|identical --load FILE: the saved list into `list`, each row checked against
 // the disk; without --act each row not as listed is named on standard error and
 // counted in `unreadCount`. kExitOk, or the status to end with.
@@ -84,28 +49,6 @@ int LoadList(const CliOptions& options, DupList& list, std::size_t& unreadCount)
         for (const TDupRecord& record : list.records())
             unreadCount += ReportNotAsListed(list.RecordPath(record), record.check) ? 1 : 0;
     return kExitOk;
-}
-
-// Carries the plan out; each item not done is named on standard error. Returns how many.
-std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
-                    const std::string& journalFolder, std::vector<ActionOutcome>& outcomes)
-{
-    {
-        TerminalProgress progress(options.progress);
-        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
-    }
-    std::size_t failures = 0;
-    for (std::size_t i = 0; i < plan.items.size(); ++i) {
-        if (!outcomes[i].failed())
-            continue;
-        ++failures;
-        const PlannedAction& item = plan.items[i];
-        // One line a failure: the path as TSV writes it, so that no name breaks it.
-        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
-                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
-                     ActionFailureWords(item, outcomes[i]).c_str());
-    }
-    return failures;
 }
 
 } // namespace
@@ -179,28 +122,7 @@ int RunDupsCommand(const CliOptions& options)
         const DupPlan planned =
             PlanForRows(list, run.scope, RowsToActOn(list, options.keep, keepFolder), *options.act,
                         options.moveFolder);
-        if (planned.refusal)
-            return Refuse(RefusalWords(planned.refusal));
-        for (std::size_t row : planned.notAsListed)
-            std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
-                         std::string(ActionWord(*options.act)).c_str(),
-                         list.RecordPath(list[row]).c_str(), kNotAsListedWords.data());
-        unreadCount += planned.notAsListed.size();
-        // Sized before anything changes, so that the run says what its dry run said.
-        const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
-        if (options.dryRun) {
-            status = WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
-        } else if (!JournalWritable(planned.plan, journalFolder)) {
-            // Said once, rather than as the failure of every file.
-            std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
-                         TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
-            return kExitFailure;
-        } else {
-            std::vector<ActionOutcome> outcomes;
-            const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
-            status = WriteResult(PlanTable(planned.plan, freed, outcomes), options,
-                                 unreadCount + failures);
-        }
+        status = CarryOutPlan(list, planned, options, journalFolder, unreadCount);
     }
     if (status != kExitFailure && run.nothingFound)
         std::fprintf(stderr, "%s\n", NothingFoundWords(identical).c_str());

@@ -35,6 +35,8 @@ int main(int argc, char** argv)
         return RunCompareCommand(options);
     if (options.command == "empty")
         return RunEmptyCommand(options);
+    if (options.command == "dupdirs")
+        return RunDupDirsCommand(options);
     if (options.command == "cache")
         return RunCacheCommand(options);
     return RunDupsCommand(options);

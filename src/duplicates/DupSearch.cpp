@@ -127,8 +127,8 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
         });
 }
 
-SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
-                               const DupSearchParams& params, DupList& list)
+SearchOutcome CollectAndPairFiles(const std::vector<std::string>& folders,
+                                  const DupSearchParams& params, DupList& list, bool withoutLinks)
 {
     std::vector<std::vector<platform::FileIdentity>> chains;
     for (const std::string& folder : folders) {
@@ -152,7 +152,7 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
     const bool caching = params.cache != nullptr;
     std::vector<cache::FileStamp> stamps;
     for (const std::string& folder : folders)
-        CollectFiles(folder, params, list, caching ? &stamps : nullptr);
+        CollectFiles(folder, params, list, caching ? &stamps : nullptr, withoutLinks);
     observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
     cache::CacheRun run(caching ? params.cache : nullptr);
     const ContentCache cache{run, stamps};
@@ -166,21 +166,31 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
                          observer);
     }
     observer.setOverallPosition(0);
-
-    list.removeUngrouped();
-    SortDupListByCell(list, 65536 + kCellGroup);
-    AssignBands(list);
     return {true, {}};
 }
 
+SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
+                               const DupSearchParams& params, DupList& list)
+{
+    const SearchOutcome outcome = CollectAndPairFiles(folders, params, list);
+    if (!outcome.ran)
+        return outcome;
+    list.removeUngrouped();
+    SortDupListByCell(list, 65536 + kCellGroup);
+    AssignBands(list);
+    return outcome;
+}
+
 void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list,
-                  std::vector<cache::FileStamp>* stamps)
+                  std::vector<cache::FileStamp>* stamps, bool withoutLinks)
 {
     RunObserver& observer = params.observer;
     WalkSearchTree(
         folder, params.filters, observer, params.threads,
         [&](const std::string& name) { list.enterFolder(name); },
         [&](const std::string&, const platform::DirEntry& entry) {
+            if (withoutLinks && (entry.attributes & platform::kAttrReparsePoint) != 0)
+                return;
             list.add(entry);
             if (stamps != nullptr)
                 stamps->push_back(cache::StampOf(entry));

@@ -67,10 +67,17 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
 SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
                                const DupSearchParams& params, DupList& list);
 
+// What SearchDuplicates does before it drops the files without a partner: refuses
+// the folders as it does, collects their files (symbolic links left out when
+// `withoutLinks`) and labels the groups; every collected row stays, in walk order.
+SearchOutcome CollectAndPairFiles(const std::vector<std::string>& folders,
+                                  const DupSearchParams& params, DupList& list,
+                                  bool withoutLinks = false);
+
 // Appends a record for every file below `folder` that takes part, in walk order,
 // and where `stamps` is given, the file's stamp for the scan cache.
 void CollectFiles(std::string_view folder, const DupSearchParams& params, DupList& list,
-                  std::vector<cache::FileStamp>* stamps = nullptr);
+                  std::vector<cache::FileStamp>* stamps = nullptr, bool withoutLinks = false);
 
 // One press of the start button, as far as the engine goes: empties the list, runs
 // the identical-file search when fileText is non-empty, else the duplicate search,

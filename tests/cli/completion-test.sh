@@ -29,11 +29,12 @@ trap 'rm -rf "$PWD"' EXIT
 mkdir folder1 folder2
 touch file1 list.tsv
 
-expect 'cache compare dups empty identical' quorvex-cli ''
+expect 'cache compare dupdirs dups empty identical' quorvex-cli ''
 expect 'clear' quorvex-cli cache c
 expect '' quorvex-cli cache stats ''
 expect '--no-cache' quorvex-cli identical --no
-expect 'dups' quorvex-cli --hidden d
+expect 'dupdirs dups' quorvex-cli --hidden d
+expect '--layout' quorvex-cli dupdirs --la
 expect '--threads --threshold' quorvex-cli dups --th
 expect '--content' quorvex-cli compare A --con
 expect '' quorvex-cli empty --con

@@ -27,9 +27,11 @@
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
 #include "duplicates/ui/DupWords.h"
+#include "duplicates/ui/FolderResults.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
 #include <QItemSelectionModel>
@@ -70,6 +72,14 @@ DupSearchPage::DupSearchPage(QWidget& sheet, const PageServices& services)
     buildPopupMenu();
     layout->addWidget(Panel14);
     layout->addWidget(ListView4, 1);
+    Folders = new FolderResults(*this, services_, progress_);
+    layout->addWidget(Folders->ListView5, 1);
+    Folders->ListView5->hide();
+    connect(FolderUnitCheck, &QCheckBox::toggled, this, [this](bool byFolder) {
+        ListView4->setVisible(!byFolder);
+        Folders->ListView5->setVisible(byFolder);
+        FileInput->Edit->setEnabled(!byFolder);
+    });
 
     services.registrations.setProgressPanelHost(Page::Duplicates, *Panel14);
     services.paths.drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
@@ -101,6 +111,9 @@ void DupSearchPage::buildTopBar()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(204, 7, 100, 18);
     connect(NewTrackBar1, &QSlider::valueChanged, this, &DupSearchPage::NewTrackBar1Change);
+    FolderUnitCheck = new QCheckBox(tr("フォルダ単位"), Panel14);
+    FolderUnitCheck->setObjectName(QStringLiteral("FolderUnitCheck"));
+    FolderUnitCheck->setGeometry(310, 7, 120, 18);
 
     FileInput = new PathInput(*Panel14, services_,
                               {.edit = QStringLiteral("Edit3"),
@@ -335,6 +348,12 @@ void DupSearchPage::SwitchButton8Click()
 {
     if (services_.isBusy())
         return;
+    if (FolderUnitCheck->isChecked()) {
+        const QString folderCaption = FolderInput->text();
+        if (Folders->search(FolderInput->path(), NewTrackBar1->value()))
+            FolderInput->AddToHistory(folderCaption);
+        return;
+    }
     const std::string fileText = FileInput->path();
     const std::string folderText = FolderInput->path();
     const QString fileCaption = FileInput->text();

@@ -18,9 +18,11 @@
 
 class DupListModel;
 class DupListView;
+class FolderResults;
 class ListItemActions;
 class PathInput;
 class QAction;
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -38,6 +40,10 @@ public:
     TSwitchButton* SwitchButton8;
     TNewTrackBar* NewTrackBar1;
     QLabel* Label2;
+    // "フォルダ単位": the start button searches for duplicate folders, listed in
+    // Folders->ListView5 in place of ListView4.
+    QCheckBox* FolderUnitCheck;
+    FolderResults* Folders;
     PathInput* FileInput;   // Edit3, ComboBox3, SpeedButton3
     PathInput* FolderInput; // Edit4, ComboBox4, SpeedButton4
     DupListView* ListView4;

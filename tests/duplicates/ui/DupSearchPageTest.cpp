@@ -12,6 +12,8 @@
 #include "desktop/ProgressPanel.h"
 #include "duplicates/ui/DupListModel.h"
 #include "duplicates/ui/DupListView.h"
+#include "duplicates/ui/FolderListModel.h"
+#include "duplicates/ui/FolderResults.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
@@ -33,6 +35,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -622,4 +625,53 @@ TEST_F(DupSearchPageTest, AnOpenedListLooksAsSavedMarksWhatChangedAndActsOnTheRe
         QStringLiteral("[ ") + QString::fromStdString(other) +
             QStringLiteral(" ]\n\nリストを開けませんでした。\nline 1: 2 fields instead of 7"));
     EXPECT_EQ(model().rowCount(), 4);
+}
+
+TEST_F(DupSearchPageTest, ByFolderListsFoldersAndTrashesOnlyTheFilesOfAChosenCopy)
+{
+    tree.file("s/photos/a.jpg", "picture a");
+    tree.file("s/photos/b.jpg", "picture b");
+    tree.file("s/copy/a.jpg", "picture a");
+    tree.file("s/copy/b.jpg", "picture b");
+    tree.file("s/part/a.jpg", "picture a");
+    page->FolderUnitCheck->setChecked(true);
+    EXPECT_TRUE(page->ListView4->isHidden());
+    EXPECT_FALSE(page->Folders->ListView5->isHidden());
+    search("", tree.path("s"));
+
+    const FolderListModel& folders = page->Folders->model();
+    const auto folderColumn = [&](int c) { return quorvex::test::ColumnTexts(folders, c); };
+    const QString copy = QString::fromStdString(tree.path("s/copy/"));
+    const QString part = QString::fromStdString(tree.path("s/part/"));
+    const QString photos = QString::fromStdString(tree.path("s/photos/"));
+    EXPECT_EQ(folderColumn(FolderListModel::FolderColumn),
+              (QStringList{copy, photos, copy, part, photos, part}));
+    EXPECT_EQ(folderColumn(FolderListModel::RelationColumn),
+              (QStringList{"基準", "同一(構成も同じ)", "基準", "含まれる", "基準", "含まれる"}));
+    EXPECT_EQ(folderColumn(FolderListModel::FilesColumn),
+              (QStringList{"2", "2", "2", "1", "2", "1"}));
+    EXPECT_EQ(folderColumn(FolderListModel::GroupColumn),
+              (QStringList{"1", "1", "2", "2", "3", "3"}));
+    page->Folders->ListView5->sortByColumn(FolderListModel::FilesColumn, Qt::AscendingOrder);
+    EXPECT_EQ(folderColumn(FolderListModel::FolderColumn),
+              (QStringList{part, part, copy, photos, copy, photos}));
+    page->Folders->ListView5->sortByColumn(FolderListModel::GroupColumn, Qt::AscendingOrder);
+
+    // Every row but the first chosen: the reference rows stay, so "copy" keeps its files
+    // and "photos" and "part" lose theirs; "part" goes for "copy", not for "photos",
+    // which goes itself.
+    page->Folders->ListView5->selectAll();
+    page->Folders->ListView5->selectionModel()->select(
+        folders.index(0, 0), QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    dialogs.scriptYesNo(true);  // the plan
+    dialogs.scriptYesNo(false); // no empty-folder search
+    page->Folders->TrashFolderFiles->trigger();
+    EXPECT_FALSE(exists(tree.path("s/photos/a.jpg")));
+    EXPECT_FALSE(exists(tree.path("s/photos/b.jpg")));
+    EXPECT_TRUE(exists(tree.path("s/copy/a.jpg")));
+    EXPECT_TRUE(exists(tree.path("s/copy/b.jpg")));
+    EXPECT_FALSE(exists(tree.path("s/part/a.jpg")));
+    EXPECT_EQ(folders.rowCount(), 0) << "the list shows the disk";
+    EXPECT_EQ(dialogs.texts(Kind::Message).back(),
+              QStringLiteral("重複するフォルダはありませんでした。"));
 }

@@ -1,0 +1,105 @@
+#include "cli/PlanSupport.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "actions/ActionRun.h"
+#include "actions/PlanTable.h"
+#include "cli/CliWords.h"
+#include "cli/CommandSupport.h"
+#include "cli/TerminalProgress.h"
+#include "platform/FailureReason.h"
+#include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+
+namespace quorvex::cli {
+
+namespace {
+
+// --keep under=DIR in the spelling of the list's folders: the searched folder that
+// holds DIR, followed by DIR's path below it. Empty when no searched folder holds it.
+std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std::string>& folders)
+{
+    const std::string wanted =
+        platform::WithTrailingSeparator(platform::CanonicalPath(options.keepFolder));
+    for (const std::string& folder : folders) {
+        const std::string root = platform::WithTrailingSeparator(platform::CanonicalPath(folder));
+        if (wanted.starts_with(root)) // the list's folders end in one separator
+            return platform::WithOneTrailingSeparator(folder) + wanted.substr(root.size());
+    }
+    return {};
+}
+
+// Carries the plan out; each item not done is named on standard error. Returns how many.
+std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
+                    const std::string& journalFolder, std::vector<ActionOutcome>& outcomes)
+{
+    {
+        TerminalProgress progress(options.progress);
+        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
+    }
+    std::size_t failures = 0;
+    for (std::size_t i = 0; i < plan.items.size(); ++i) {
+        if (!outcomes[i].failed())
+            continue;
+        ++failures;
+        const PlannedAction& item = plan.items[i];
+        // One line a failure: the path as TSV writes it, so that no name breaks it.
+        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
+                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
+                     ActionFailureWords(item, outcomes[i]).c_str());
+    }
+    return failures;
+}
+
+} // namespace
+
+std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
+                                 const std::vector<std::string>& folders, std::string& keepFolder)
+{
+    if (const InputRefusal refusal = ActionRefusal(*options.act, threshold))
+        return RefusalWords(refusal);
+    if (*options.act == ActionKind::Move) {
+        const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
+        if (there && !there->isDirectory())
+            return "フォルダ [ " + options.moveFolder + " ]\n\nフォルダではありません。";
+    }
+    if (options.keep == KeepRule::UnderFolder) {
+        if (!platform::IsExistingFolder(options.keepFolder))
+            return RefusalWords({RefusalReason::UnknownFolder, options.keepFolder});
+        keepFolder = KeepFolderAsListed(options, folders);
+        if (keepFolder.empty())
+            return "フォルダ [ " + options.keepFolder + " ]\n\n検索するフォルダの中にありません。";
+    }
+    return {};
+}
+
+int CarryOutPlan(const DupList& list, const DupPlan& planned, const CliOptions& options,
+                 const std::string& journalFolder, std::size_t unreadCount)
+{
+    if (planned.refusal) {
+        std::fprintf(stderr, "%s\n", RefusalWords(planned.refusal).c_str());
+        return kExitRefused;
+    }
+    for (std::size_t row : planned.notAsListed)
+        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
+                     std::string(ActionWord(*options.act)).c_str(),
+                     list.RecordPath(list[row]).c_str(), kNotAsListedWords.data());
+    unreadCount += planned.notAsListed.size();
+    // Sized before anything changes, so that the run says what its dry run said.
+    const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
+    if (options.dryRun)
+        return WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
+    if (!JournalWritable(planned.plan, journalFolder)) {
+        // Said once, rather than as the failure of every file.
+        std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
+                     TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
+        return kExitFailure;
+    }
+    std::vector<ActionOutcome> outcomes;
+    const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
+    return WriteResult(PlanTable(planned.plan, freed, outcomes), options, unreadCount + failures);
+}
+
+} // namespace quorvex::cli
