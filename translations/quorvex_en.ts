@@ -787,7 +787,7 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     </message>
     <message>
         <source>フォルダのファイルをごみ箱へ</source>
-        <translation>Trash the folders' files</translation>
+        <translation>Move Folders' Files to Trash</translation>
     </message>
     <message>
         <source>重複するフォルダはありませんでした。</source>

@@ -95,6 +95,36 @@ std::vector<GroupChoice> ChooseInGroups(const DupList& list, const std::vector<s
     return choices;
 }
 
+// Judges whether folders hold copies put aside: a desktop trash folder, or one below a
+// move's destination (where each run would otherwise move the same files one level
+// deeper). Folders are few beside files: each is judged once.
+class AsideFolders
+{
+public:
+    explicit AsideFolders(std::string_view moveFolder)
+        : destination_(moveFolder.empty()
+                           ? std::string()
+                           : platform::WithTrailingSeparator(platform::CanonicalPath(moveFolder)))
+    {
+    }
+
+    bool holds(const std::string& folder)
+    {
+        const auto [at, added] = judged_.try_emplace(folder, false);
+        if (added) {
+            const std::string canonical =
+                platform::WithTrailingSeparator(platform::CanonicalPath(folder));
+            at->second = platform::LiesInDesktopTrash(canonical) ||
+                         (!destination_.empty() && canonical.starts_with(destination_));
+        }
+        return at->second;
+    }
+
+private:
+    std::string destination_;
+    std::unordered_map<std::string, bool> judged_;
+};
+
 } // namespace
 
 std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::string_view folder)
@@ -114,27 +144,13 @@ std::vector<std::size_t> RowsToActOn(const DupList& list, KeepRule rule, std::st
 
 void LeaveOutOfAction(DupList& list, std::string_view moveFolder)
 {
-    const std::string aside =
-        moveFolder.empty() ? std::string()
-                           : platform::WithTrailingSeparator(platform::CanonicalPath(moveFolder));
-    // Folders are few beside files: each is judged once.
-    std::unordered_map<std::string, bool> asideFolders;
-    const auto isAside = [&](const std::string& folder) {
-        const auto [at, added] = asideFolders.try_emplace(folder, false);
-        if (added) {
-            const std::string canonical =
-                platform::WithTrailingSeparator(platform::CanonicalPath(folder));
-            at->second = platform::LiesInDesktopTrash(canonical) ||
-                         (!aside.empty() && canonical.starts_with(aside));
-        }
-        return at->second;
-    };
+    AsideFolders aside(moveFolder);
     std::vector<std::size_t> gone;
     std::unordered_map<std::uint32_t, std::size_t> left;
     for (std::size_t row = 0; row < list.size(); ++row) {
         const std::optional<platform::FileIdentity> entry =
             platform::IdentifyEntry(list.RecordPath(list[row]));
-        if ((entry && entry->link) || isAside(list.folder(list[row])))
+        if ((entry && entry->link) || aside.holds(list.folder(list[row])))
             gone.push_back(row);
         else
             ++left[list[row].group];
@@ -216,11 +232,14 @@ DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& ro
     for (std::size_t row : rows)
         if (row < list.size())
             chosen[row] = true;
-    // The groups that keep a file on the disk that is not chosen.
+    // The groups that keep a file on the disk that is not chosen; a copy in the desktop
+    // trash is one the user threw away already.
+    AsideFolders inTrash({});
     std::unordered_map<std::uint32_t, bool> keepsACopy;
     for (std::size_t row = 0; row < list.size(); ++row) {
         bool& keeps = keepsACopy[list[row].group];
-        keeps = keeps || (!chosen[row] && platform::LookupEntry(list.RecordPath(list[row])));
+        keeps = keeps || (!chosen[row] && platform::LookupEntry(list.RecordPath(list[row])) &&
+                          !inTrash.holds(list.folder(list[row])));
     }
     std::unordered_map<std::uint32_t, bool> counted;
     for (std::size_t row = 0; row < list.size(); ++row) {

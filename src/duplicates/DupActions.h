@@ -60,7 +60,8 @@ struct DupPlan
 };
 
 // The plan of the list's delete: every chosen row to the trash, as chosen, for the
-// trash keeps what it takes restorable (but rows not as listed, in notAsListed). A group whose every file still on the disk is
+// trash keeps what it takes restorable (but rows not as listed, in notAsListed). A
+// group whose every file still on the disk, and not in a desktop trash folder, is
 // chosen loses the last copy of its contents: such groups are counted, so that the
 // question can say so, and their items are never deleted for good.
 DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& rows);

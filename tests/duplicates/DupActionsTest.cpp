@@ -106,6 +106,35 @@ TEST(DupActions, KeepRulesChooseTheRowsThatDoNotStay)
     EXPECT_EQ(RowsToActOn(list, KeepRule::UnderFolder, "/d/keep/"), (Rows{3}));
 }
 
+#ifndef _WIN32
+TEST(DupActions, ACopyInTheDesktopTrashIsNoCopyThatStays)
+{
+    test::TempTree t;
+    const char* was = std::getenv("XDG_DATA_HOME");
+    const std::string saved = was != nullptr ? was : "";
+    ::setenv("XDG_DATA_HOME", t.dir("share").c_str(), 1);
+    const std::string trash = t.dir("share/Trash/files") + "/";
+    const std::string live = t.dir("d") + "/";
+    t.file("share/Trash/files/a", "1234");
+    t.file("d/a", "1234");
+    t.file("d/b", "1234");
+    const DupList list = MakeList({{"a", R, 1, 4, trash.c_str()},
+                                   {"a", 100, 1, 4, live.c_str()},
+                                   {"b", 100, 1, 4, live.c_str()}});
+
+    DupPlan planned = TrashPlanForRows(list, {1, 2});
+    ASSERT_EQ(planned.plan.items.size(), 2u);
+    EXPECT_TRUE(planned.plan.items[0].lastCopy);
+    EXPECT_EQ(planned.lastCopyGroups, 1u);
+    planned = TrashPlanForRows(list, {1}); // b stays, outside the trash
+    EXPECT_FALSE(planned.plan.items[0].lastCopy);
+    if (was != nullptr)
+        ::setenv("XDG_DATA_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+}
+#endif
+
 TEST(DupActions, AfterARunTheListShowsWhatIsOnTheDisk)
 {
     test::TempTree t;
