@@ -86,28 +86,6 @@ int LoadList(const CliOptions& options, DupList& list, std::size_t& unreadCount)
     return kExitOk;
 }
 
-// Carries the plan out; each item not done is named on standard error. Returns how many.
-std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
-                    const std::string& journalFolder, std::vector<ActionOutcome>& outcomes)
-{
-    {
-        TerminalProgress progress(options.progress);
-        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
-    }
-    std::size_t failures = 0;
-    for (std::size_t i = 0; i < plan.items.size(); ++i) {
-        if (!outcomes[i].failed())
-            continue;
-        ++failures;
-        const PlannedAction& item = plan.items[i];
-        // One line a failure: the path as TSV writes it, so that no name breaks it.
-        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
-                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
-                     ActionFailureWords(item, outcomes[i]).c_str());
-    }
-    return failures;
-}
-
 } // namespace
 
 int RunDupsCommand(const CliOptions& options)
@@ -190,14 +168,12 @@ int RunDupsCommand(const CliOptions& options)
         const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
         if (options.dryRun) {
             status = WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
-        } else if (!JournalWritable(planned.plan, journalFolder)) {
-            // Said once, rather than as the failure of every file.
-            std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
-                         TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
+        } else if (!JournalReady(planned.plan, journalFolder)) {
             return kExitFailure;
         } else {
             std::vector<ActionOutcome> outcomes;
-            const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
+            const std::size_t failures =
+                RunPlanNamingFailures(planned.plan, options, journalFolder, outcomes);
             status = WriteResult(PlanTable(planned.plan, freed, outcomes), options,
                                  unreadCount + failures);
         }
