@@ -208,7 +208,7 @@ Search this folder for empty folders and files?</translation>
         <source>うち %n 個は、上書きされるファイルをごみ箱に移動します。</source>
         <translation>
             <numerusform>For %n of them, the file overwritten goes to the trash.</numerusform>
-            <numerusform>For %n of them, the file overwritten goes to the trash.</numerusform>
+            <numerusform>For %n of them, the files overwritten go to the trash.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
