@@ -71,6 +71,26 @@
         <source>できませんでした%1。</source>
         <translation>The system reported an error%1.</translation>
     </message>
+    <message>
+        <source>比較の後に変更されています。</source>
+        <translation>It changed after the comparison.</translation>
+    </message>
+    <message>
+        <source>コピー先 [ %1 ] に同じ名前の項目があります。</source>
+        <translation>The destination [ %1 ] already holds an item of that name.</translation>
+    </message>
+    <message>
+        <source>コピー先 [ %1 ] が比較の後に変更されています。</source>
+        <translation>The destination [ %1 ] changed after the comparison.</translation>
+    </message>
+    <message>
+        <source>コピーが元のファイルと一致しません。</source>
+        <translation>The copy does not match the original file.</translation>
+    </message>
+    <message>
+        <source>上書きされるファイル [ %1 ] をごみ箱に残せません。</source>
+        <translation>The file to be overwritten [ %1 ] cannot be kept in the trash.</translation>
+    </message>
 </context>
 <context>
     <name>ActionPlanRun</name>
@@ -186,6 +206,31 @@ Delete it permanently?</translation>
 [ %1 ]
 
 Search this folder for empty folders and files?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個のファイル（%1）をコピーしますか？</source>
+        <translation>
+            <numerusform>Copy %n file (%1)?</numerusform>
+            <numerusform>Copy %n files (%1)?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>うち %n 個は、上書きされるファイルをごみ箱に移動します。</source>
+        <translation>
+            <numerusform>For %n of them, the file overwritten goes to the trash.</numerusform>
+            <numerusform>For %n of them, the files overwritten go to the trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個のフォルダを作ります。</source>
+        <translation>
+            <numerusform>%n folder will be made.</numerusform>
+            <numerusform>%n folders will be made.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -370,6 +415,18 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
         <source>リストの並びを戻す</source>
         <translation>Reset Sort Order</translation>
     </message>
+    <message>
+        <source>A→B にコピー</source>
+        <translation>Copy A→B</translation>
+    </message>
+    <message>
+        <source>B→A にコピー</source>
+        <translation>Copy B→A</translation>
+    </message>
+    <message>
+        <source>新しい方で上書き</source>
+        <translation>Overwrite with the newer</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonListModel</name>
@@ -475,6 +532,45 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     <message>
         <source>指定した値以上、一致するファイルだけを検索</source>
         <translation>Find only files that match at least this much</translation>
+    </message>
+</context>
+<context>
+    <name>CopyRowsAction</name>
+    <message>
+        <source>比較の後に変更されています。</source>
+        <translation>It changed after the comparison.</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません。</source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message>
+        <source>読めません。</source>
+        <translation>It cannot be read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>ほか %n 個</source>
+        <translation>
+            <numerusform>and %n more</numerusform>
+            <numerusform>and %n more</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>次の %n 個の項目はコピーしません。
+
+</source>
+        <translation>
+            <numerusform>The following %n item is not copied.
+
+</numerusform>
+            <numerusform>The following %n items are not copied.
+
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>コピーする項目はありません。</source>
+        <translation>There is nothing to copy.</translation>
     </message>
 </context>
 <context>

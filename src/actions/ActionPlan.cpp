@@ -22,6 +22,10 @@ std::string_view ActionWord(ActionKind kind)
         return "symlink";
     case ActionKind::Reflink:
         return "reflink";
+    case ActionKind::Copy:
+        return "copy";
+    case ActionKind::Replace:
+        return "replace";
     }
     return {};
 }
@@ -30,6 +34,11 @@ bool ReplacesContents(ActionKind kind)
 {
     return kind == ActionKind::HardLink || kind == ActionKind::SymbolicLink ||
            kind == ActionKind::Reflink;
+}
+
+bool IsCopy(ActionKind kind)
+{
+    return kind == ActionKind::Copy || kind == ActionKind::Replace;
 }
 
 namespace {
@@ -56,7 +65,7 @@ std::vector<std::uint64_t> BytesFreedByItems(const ActionPlan& plan)
     std::map<std::pair<std::uint64_t, std::uint64_t>, std::uint64_t> linksTaken;
     for (std::size_t i = 0; i < plan.items.size(); ++i) {
         const PlannedAction& item = plan.items[i];
-        if (!item.listed || item.kind == ActionKind::Trash)
+        if (!item.listed || item.kind == ActionKind::Trash || IsCopy(item.kind))
             continue;
         const std::optional<platform::FileIdentity> entry = platform::IdentifyEntry(item.path);
         if (!entry) {

@@ -1,7 +1,7 @@
 #pragma once
 // A plan of what to do with files that a result list shows: each item names a file
-// (or, to go to the trash, a folder), what happens to it and, for a file of a
-// duplicate group, the group's file that stays. A plan is built whole before anything
+// (or, to go to the trash or to be copied, a folder), what happens to it and, for a
+// file of a duplicate group, the group's file that stays. A plan is built whole before anything
 // happens, so that every front end can show it (a dry run), size it (the bytes it
 // frees) and carry it out (ActionRun.h) alike.
 
@@ -19,16 +19,21 @@ enum class ActionKind : std::uint8_t
     Move,         // to another folder, keeping the path below the searched folder
     HardLink,     // replaced by a hard link to the kept file
     SymbolicLink, // replaced by a symbolic link to the kept file (absolute target)
-    Reflink       // replaced by a clone of the kept file (copy on write)
+    Reflink,      // replaced by a clone of the kept file (copy on write)
+    Copy,         // copied to a destination where nothing is (a folder: made there)
+    Replace       // copied over the destination's file, which goes to the trash
 };
 
-// "trash", "move", "hardlink", "symlink", "reflink".
+// "trash", "move", "hardlink", "symlink", "reflink", "copy", "replace".
 std::string_view ActionWord(ActionKind kind);
 // Links and clones give the file the kept file's contents: they are only for files
 // found equal to it byte for byte.
 bool ReplacesContents(ActionKind kind);
+// Copy and Replace: the item writes a new file at its destination.
+bool IsCopy(ActionKind kind);
 
-// A file as the list showed it; it must still be so when it is acted on.
+// A file as the list showed it; it must still be so when it is acted on. The source
+// and destination of a copy are described as entries: a link as the link.
 struct ListedFile
 {
     std::uint64_t size = 0;
@@ -43,9 +48,10 @@ struct PlannedAction
     std::optional<ListedFile> listed; // how the list showed the file, when it did
     std::string kept;                 // the file that stays, absolute; empty when none
     std::optional<ListedFile> keptListed;
-    std::string destination; // Move: the new path
-    std::size_t row = 0;     // the list row the item stands for
-    bool lastCopy = false;   // Trash: no copy of its contents stays; never deleted for good
+    std::string destination;                  // Move: the new path; Copy, Replace: the copy's path
+    std::optional<ListedFile> replacedListed; // Replace: the destination's file as listed
+    std::size_t row = 0;                      // the list row the item stands for
+    bool lastCopy = false; // Trash: no copy of its contents stays; never deleted for good
 };
 
 struct ActionPlan

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "actions/CopyItems.h"
 #include "actions/ItemChecks.h"
+#include "actions/ReplaceOutcomes.h"
 #include "actions/TrashItems.h"
 #include "platform/FailureReason.h"
 #include "platform/FileReplace.h"
@@ -12,40 +14,6 @@
 namespace quorvex {
 
 namespace {
-
-using platform::ReplaceResult;
-
-ActionOutcome Failed(ActionFailure failure, std::string detail = {})
-{
-    ActionOutcome outcome;
-    outcome.failure = failure;
-    outcome.detail = std::move(detail);
-    return outcome;
-}
-
-ActionOutcome FromReplaceResult(ReplaceResult result)
-{
-    switch (result) {
-    case ReplaceResult::Done: {
-        ActionOutcome outcome;
-        outcome.done = true;
-        return outcome;
-    }
-    case ReplaceResult::Changed:
-        return Failed(ActionFailure::Changed);
-    case ReplaceResult::CrossDevice:
-        return Failed(ActionFailure::CrossDevice);
-    case ReplaceResult::Refused:
-        return Failed(ActionFailure::LinksRefused, platform::LastFailureText());
-    case ReplaceResult::NoClone:
-        return Failed(ActionFailure::NoClone, platform::LastFailureText());
-    case ReplaceResult::TargetExists:
-        return Failed(ActionFailure::TargetExists);
-    case ReplaceResult::Failed:
-        break;
-    }
-    return Failed(ActionFailure::System, platform::LastFailureText());
-}
 
 platform::ReplaceKind ReplaceKindOf(ActionKind kind)
 {
@@ -64,18 +32,21 @@ class PlanRun
 {
 public:
     explicit PlanRun(const PlanRunSettings& settings)
-        : settings_(settings), journal_(settings.journalFolder)
+        : settings_(settings), journal_(settings.journalFolder),
+          copies_(journal_, comparison_, settings.observer)
     {
     }
+
+    // What the run leaves until its end: the times of the folders it made.
+    void finish() { copies_.finish(); }
 
     // The item's outcome; nullopt when a cancel stopped it before anything changed.
     std::optional<ActionOutcome> run(const PlannedAction& item)
     {
-        if (item.kind == ActionKind::Trash && trash_.wentBefore(item.path)) {
-            ActionOutcome outcome;
-            outcome.done = true;
-            return outcome;
-        }
+        if (item.kind == ActionKind::Trash && trash_.wentBefore(item.path))
+            return Done();
+        if (IsCopy(item.kind))
+            return copies_.copy(item);
         CheckedItem checked;
         std::string detail;
         if (const ActionFailure failure = CheckItem(item, checked, detail);
@@ -162,6 +133,7 @@ private:
     platform::TempJournal journal_;
     TrashSession trash_;
     WholeFileComparison comparison_;
+    CopySession copies_;
     // The file systems found unable to clone, with the system's reason.
     std::map<std::uint64_t, std::string> noClone_;
 };
@@ -186,7 +158,7 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
     RunObserver& observer = settings.observer;
     std::uint64_t compared = 0;
     for (const PlannedAction& item : plan.items)
-        if (ReplacesContents(item.kind) && item.listed)
+        if ((ReplacesContents(item.kind) || IsCopy(item.kind)) && item.listed)
             compared += item.listed->size;
     observer.setOverallMax(plan.items.size());
     observer.setOverallPosition(0);
@@ -204,6 +176,7 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
         outcomes[i] = std::move(*outcome);
         observer.stepOverall(1);
     }
+    run.finish();
     return outcomes;
 }
 

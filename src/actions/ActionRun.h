@@ -1,8 +1,9 @@
 #pragma once
 // Carrying out a plan. Every item is checked again at the moment it is acted on: the
-// file is still where and as the list showed it (size and time), the kept file too,
-// and for a link or clone its bytes still equal the kept file's (read in full). An
-// item that fails says why and the others go on; a cancel stops before the next item.
+// file is still where and as the list showed it (size and time), the kept file (or
+// the file a copy replaces) too, for a link or clone its bytes still equal the kept
+// file's and a copy's bytes its source's (read in full). An item that fails says why
+// and the others go on; a cancel stops before the next item.
 
 #include <functional>
 #include <string>
@@ -27,7 +28,9 @@ enum class ActionFailure : std::uint8_t
     CrossDevice,    // a hard link or clone across file systems
     LinksRefused,   // the system refuses the link here
     NoClone,        // the file system cannot clone
-    TargetExists,   // the destination of a move is taken (by other bytes)
+    TargetExists,   // the destination of a move or copy is taken (by other bytes)
+    TargetChanged,  // the file a copy replaces is gone or no longer as listed
+    CopyDiffers,    // the written copy does not read back as its source's bytes
     NotTrashable,   // it cannot go to the trash (and was not to be deleted for good)
     NotRemovable,   // the root, or a deletion for good that failed
     Declined,       // the user would not have it deleted for good
@@ -38,8 +41,10 @@ struct ActionOutcome
 {
     bool done = false;
     ActionFailure failure = ActionFailure::None;
-    std::string detail;         // the system's reason, where it gave one
-    std::string placedAt;       // Move: the new path; Trash: its place in the trash
+    std::string detail; // the system's reason, where it gave one
+    // Move: the new path; Trash: its place in the trash; Replace: the replaced file's
+    // place in the trash.
+    std::string placedAt;
     bool alreadyLinked = false; // already the link asked for: nothing changed
     bool failed() const { return failure != ActionFailure::None; }
 };

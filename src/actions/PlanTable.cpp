@@ -21,7 +21,9 @@ ResultWriter TableOf(const ActionPlan& plan, const std::vector<std::uint64_t>& f
         table.addRow({std::string(ActionWord(item.kind)), item.path, item.kept,
                       std::to_string(bytes), item.destination});
     }
-    table.addExtra("#freed", {std::to_string(total)});
+    // A plan of copies sums what it writes, others what they free.
+    const bool copies = !plan.items.empty() && IsCopy(plan.items.front().kind);
+    table.addExtra(copies ? "#copied" : "#freed", {std::to_string(total)});
     return table;
 }
 

@@ -13,12 +13,12 @@ struct CommandShape
     bool moreOperands; // takes `operands` or more
     bool takesContent;
     bool takesThreshold;
-    bool takesActions;  // --act, --keep, --dry-run
+    bool takesActions;  // --act, --keep, --dry-run (compare: --act, --only-missing, --dry-run)
     bool readsContents; // --no-cache
 };
 
 constexpr CommandShape kCommands[] = {
-    {"compare", 2, false, true, false, false, true},
+    {"compare", 2, false, true, false, true, true},
     {"dups", 1, true, false, true, true, true},
     {"dupdirs", 1, true, false, true, true, true},
     {"identical", 2, false, false, true, false, true},
@@ -83,6 +83,22 @@ bool parseAct(const std::string& text, CliOptions& options)
     return true;
 }
 
+// compare --act: the copies between the sides.
+bool parseCopy(const std::string& text, CliOptions& options)
+{
+    constexpr std::pair<std::string_view, CopyChoice> kChoices[] = {
+        {"copy-a-to-b", CopyChoice::AToB},
+        {"copy-b-to-a", CopyChoice::BToA},
+        {"update-b", CopyChoice::UpdateB},
+        {"update-both", CopyChoice::UpdateBoth}};
+    for (const auto& [word, choice] : kChoices)
+        if (text == word) {
+            options.copy = choice;
+            return true;
+        }
+    return false;
+}
+
 bool parseKeep(const std::string& text, CliOptions& options)
 {
     if (text == "first")
@@ -107,7 +123,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     bool thresholdGiven = false;
     bool threadsGiven = false;
     bool keepGiven = false;
-    std::vector<std::string> words; // command and operands
+    std::optional<std::string> actText; // read once the command is known
+    std::vector<std::string> words;     // command and operands
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         auto needValue = [&](const char* what) -> const std::string* {
@@ -158,8 +175,11 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             thresholdGiven = true;
         } else if (arg == "--act") {
             const std::string* value = needValue("--act");
-            if (!value || !parseAct(*value, options))
-                return UsageError{"--act takes trash, hardlink, symlink, reflink or move=DIR"};
+            if (!value)
+                return UsageError{"--act needs an action"};
+            actText = *value;
+        } else if (arg == "--only-missing") {
+            options.onlyMissing = true;
         } else if (arg == "--keep") {
             const std::string* value = needValue("--keep");
             if (!value || !parseKeep(*value, options))
@@ -201,6 +221,12 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return misuse("--layout goes with dupdirs");
     if (options.load && shape->name == std::string_view("dupdirs"))
         return misuse("--load goes with compare, dups, identical and empty");
+    if (actText && !shape->takesActions)
+        return misuse("--act goes with dups, dupdirs and compare");
+    if (actText && options.command == "compare" && !parseCopy(*actText, options))
+        return misuse("compare --act takes copy-a-to-b, copy-b-to-a, update-b or update-both");
+    if (actText && options.command != "compare" && !parseAct(*actText, options))
+        return misuse("--act takes trash, hardlink, symlink, reflink or move=DIR");
     if (options.load && shape->name == std::string_view("cache"))
         return misuse("--load goes with compare, dups, identical and empty");
     // A list opened from a file takes no searched paths; a comparison's A and B name
@@ -213,11 +239,16 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
                       (moreOperands ? "at least " : "") + std::to_string(operands) +
                       (operands == 1 ? " path, not " : " paths, not ") +
                       std::to_string(options.operands.size()));
-    const bool actionOptions = options.act || keepGiven || options.dryRun;
+    const bool actionOptions = keepGiven || options.dryRun || options.onlyMissing;
     if (actionOptions && !shape->takesActions)
         return misuse("--act, --keep and --dry-run go with dups");
-    if ((keepGiven || options.dryRun) && !options.act)
-        return misuse("--keep and --dry-run go with --act");
+    if (keepGiven && options.command == "compare")
+        return misuse("--keep goes with dups");
+    if (options.onlyMissing && options.command != "compare")
+        return misuse("--only-missing goes with compare");
+    if ((keepGiven || options.dryRun || options.onlyMissing) && !actText)
+        return misuse(options.command == "compare" ? "--only-missing and --dry-run go with --act"
+                                                   : "--keep and --dry-run go with --act");
     if (options.content && !shape->takesContent)
         return misuse("--content goes with compare");
     if (thresholdGiven && !shape->takesThreshold)

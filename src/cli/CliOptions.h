@@ -7,6 +7,7 @@
 
 #include "actions/ActionPlan.h"
 #include "common/ResultWriter.h"
+#include "compare/CompareActions.h"
 #include "duplicates/DupActions.h"
 
 namespace quorvex::cli {
@@ -38,8 +39,12 @@ struct CliOptions
     std::string moveFolder;              // the DIR of move=DIR
     KeepRule keep = KeepRule::Reference; // dups --keep first|newest|oldest|under=DIR
     std::string keepFolder;              // the DIR of under=DIR
-    bool dryRun = false;                 // dups --dry-run: print the plan, change nothing
-    std::vector<std::string> operands;   // paths, in order
+    // compare --act copy-a-to-b|copy-b-to-a|update-b|update-both: the copies between
+    // the two sides; without it nothing on disk changes.
+    std::optional<CopyChoice> copy;
+    bool onlyMissing = false;          // compare --only-missing: only what the other side lacks
+    bool dryRun = false;               // --dry-run with --act: print the plan, change nothing
+    std::vector<std::string> operands; // paths, in order
 };
 
 // Exit codes.

@@ -22,7 +22,7 @@ std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& o
     case ActionFailure::NotAFile:
         return item.folder ? "フォルダではなくなっています。" : "通常のファイルではありません。";
     case ActionFailure::Changed:
-        return "検索の後に変更されています。";
+        return IsCopy(item.kind) ? "比較の後に変更されています。" : "検索の後に変更されています。";
     case ActionFailure::KeptMissing:
         return kept + "が見つかりません。";
     case ActionFailure::KeptChanged:
@@ -40,13 +40,33 @@ std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& o
     case ActionFailure::NoClone:
         return withDetail("このファイルシステムはリフリンク（複製）に対応していません");
     case ActionFailure::TargetExists:
-        return "移動先 [ " + TsvField(item.destination) + " ] に同じ名前の項目があります。";
+        return (IsCopy(item.kind) ? "コピー先 [ " : "移動先 [ ") + TsvField(item.destination) +
+               " ] に同じ名前の項目があります。";
+    case ActionFailure::TargetChanged:
+        return "コピー先 [ " + TsvField(item.destination) + " ] が比較の後に変更されています。";
+    case ActionFailure::CopyDiffers:
+        return "コピーが元のファイルと一致しません。";
     case ActionFailure::NotTrashable:
-        return "ごみ箱に移動できません。";
+        return IsCopy(item.kind) ? "上書きされるファイル [ " + TsvField(item.destination) +
+                                       " ] をごみ箱に残せません。"
+                                 : "ごみ箱に移動できません。";
     case ActionFailure::NotRemovable:
         return withDetail("削除できません");
     case ActionFailure::System:
         return withDetail("できませんでした");
+    }
+    return {};
+}
+
+std::string_view LeftOutWords(LeftOutReason reason)
+{
+    switch (reason) {
+    case LeftOutReason::Changed:
+        return "比較の後に変更されています。";
+    case LeftOutReason::NotAFile:
+        return "通常のファイルではありません。";
+    case LeftOutReason::Unreadable:
+        return "読めません。";
     }
     return {};
 }

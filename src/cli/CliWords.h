@@ -8,6 +8,7 @@
 #include "actions/ActionRun.h"
 #include "common/InputRefusal.h"
 #include "common/RunEstimate.h"
+#include "compare/CompareActions.h"
 #include "compare/ComparisonWords.h"
 
 namespace quorvex::cli {
@@ -15,6 +16,9 @@ namespace quorvex::cli {
 // Why an item of a plan was not done: one sentence, with the system's reason where
 // there is one.
 std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& outcome);
+
+// Why an entry of a chosen comparison row is not copied.
+std::string_view LeftOutWords(LeftOutReason reason);
 
 // The warning for a refused input, such as "フォルダ [ PATH ]\n\nファイルパスが不明です。";
 // empty for no refusal.

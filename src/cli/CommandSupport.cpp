@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "cache/CacheLocation.h"
+#include "cli/CliWords.h"
+#include "cli/TerminalProgress.h"
 #include "platform/FailureReason.h"
 #include "platform/TextFile.h"
 
@@ -83,6 +85,37 @@ bool ReportNotAsListed(const std::string& path, DiskCheck check)
     std::fprintf(stderr, "quorvex-cli: %s: %s since the list was saved\n", path.c_str(),
                  check == DiskCheck::Vanished ? "vanished" : "changed");
     return true;
+}
+
+bool JournalReady(const ActionPlan& plan, const std::string& journalFolder)
+{
+    if (JournalWritable(plan, journalFolder))
+        return true;
+    std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n", TsvField(journalFolder).c_str(),
+                 platform::LastFailureText().c_str());
+    return false;
+}
+
+std::size_t RunPlanNamingFailures(const ActionPlan& plan, const CliOptions& options,
+                                  const std::string& journalFolder,
+                                  std::vector<ActionOutcome>& outcomes)
+{
+    {
+        TerminalProgress progress(options.progress);
+        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
+    }
+    std::size_t failures = 0;
+    for (std::size_t i = 0; i < plan.items.size(); ++i) {
+        if (!outcomes[i].failed())
+            continue;
+        ++failures;
+        const PlannedAction& item = plan.items[i];
+        // One line a failure: the path as TSV writes it, so that no name breaks it.
+        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
+                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
+                     ActionFailureWords(item, outcomes[i]).c_str());
+    }
+    return failures;
 }
 
 int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount)

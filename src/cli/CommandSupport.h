@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "actions/ActionRun.h"
 #include "cache/ScanCache.h"
 #include "cli/CliOptions.h"
 #include "common/DiskCheck.h"
@@ -36,6 +37,16 @@ int RefuseLoadedList(const CliOptions& options, const std::string& error);
 // Names a row of an opened list that is not as listed on standard error
 // ("quorvex-cli: PATH: vanished since the list was saved"); true when it named one.
 bool ReportNotAsListed(const std::string& path, DiskCheck check);
+
+// Whether a run of `plan` can note its temporary files in `journalFolder`; when not,
+// says so once on standard error (rather than as the failure of every file).
+bool JournalReady(const ActionPlan& plan, const std::string& journalFolder);
+
+// Carries the plan out (--act), with --progress; each item not done is named on
+// standard error ("quorvex-cli: cannot ACTION PATH: REASON"). Returns how many.
+std::size_t RunPlanNamingFailures(const ActionPlan& plan, const CliOptions& options,
+                                  const std::string& journalFolder,
+                                  std::vector<ActionOutcome>& outcomes);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

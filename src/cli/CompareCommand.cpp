@@ -1,7 +1,10 @@
 // quorvex-cli compare: the folder comparison, printed as the list holds it after a run;
-// compare --load FILE A B: a saved list of it.
+// compare --load FILE A B: a saved list of it. With --act, the copies between the two
+// sides the rows call for, printed (--dry-run) or carried out.
 #include <cstdio>
+#include <numeric>
 
+#include "actions/PlanTable.h"
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -9,13 +12,41 @@
 #include "compare/ComparisonEngine.h"
 #include "compare/ComparisonTable.h"
 #include "compare/ComparisonTableReader.h"
+#include "platform/AppPaths.h"
+#include "platform/TempJournal.h"
 
 namespace quorvex::cli {
 
 namespace {
 
+// compare --act: the plan of copies for every row, printed or carried out; each entry
+// left out and each copy not done is named on standard error.
+int ActOnComparison(const CliOptions& options, const ComparisonEngine& engine,
+                    const std::string& journalFolder, std::size_t unreadCount)
+{
+    const ComparisonList& list = engine.rows();
+    std::vector<std::size_t> rows(list.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    const CopyPlan planned = PlanCopies(list, ScopeOfComparison(engine, options.content), rows,
+                                        *options.copy, options.onlyMissing);
+    for (const LeftOut& left : planned.leftOut)
+        std::fprintf(stderr, "quorvex-cli: cannot copy %s: %s\n", TsvField(left.path).c_str(),
+                     LeftOutWords(left.reason).data());
+    unreadCount += planned.leftOut.size();
+    const std::vector<std::uint64_t> bytes = CopiedBytes(planned.plan);
+    if (options.dryRun)
+        return WriteResult(PlanTable(planned.plan, bytes), options, unreadCount);
+    if (!JournalReady(planned.plan, journalFolder))
+        return kExitFailure;
+    std::vector<ActionOutcome> outcomes;
+    const std::size_t failures =
+        RunPlanNamingFailures(planned.plan, options, journalFolder, outcomes);
+    return WriteResult(PlanTable(planned.plan, bytes, outcomes), options, unreadCount + failures);
+}
+
 // compare --load FILE A B: the saved list, each row checked against the disk.
-int WriteLoadedComparison(const CliOptions& options, ComparisonEngine& engine)
+int WriteLoadedComparison(const CliOptions& options, ComparisonEngine& engine,
+                          const std::string& journalFolder)
 {
     const std::optional<std::string> text = ReadLoadedList(options);
     if (!text)
@@ -34,6 +65,8 @@ int WriteLoadedComparison(const CliOptions& options, ComparisonEngine& engine)
             rows.entryPath(row, sideB ? engine.RootB() : engine.RootA(), rows.sideName(row, sideB));
         notAsListed += ReportNotAsListed(path, row.check()) ? 1 : 0;
     }
+    if (options.copy)
+        return ActOnComparison(options, engine, journalFolder, notAsListed);
     return WriteResult(ComparisonTable(engine, words), options, notAsListed);
 }
 
@@ -45,10 +78,17 @@ int RunCompareCommand(const CliOptions& options)
     if (!filters)
         return kExitFailure;
 
+    // What a killed run left goes before the comparison, which would list it.
+    const bool acting = options.copy && !options.dryRun;
+    const std::string journalFolder =
+        acting ? ActionJournalFolder(platform::UserDataDir()) : std::string();
+    if (acting)
+        platform::RemoveLeftoversOfRuns(journalFolder);
+
     TerminalProgress progress(options.progress);
     ComparisonEngine engine(*filters, progress);
     if (options.load)
-        return WriteLoadedComparison(options, engine);
+        return WriteLoadedComparison(options, engine, journalFolder);
     const std::unique_ptr<cache::ScanCache> cache =
         options.content ? OpenCacheForSearch(options) : nullptr;
     engine.setCache(cache.get());
@@ -60,6 +100,8 @@ int RunCompareCommand(const CliOptions& options)
         return kExitRefused;
     }
 
+    if (options.copy)
+        return ActOnComparison(options, engine, journalFolder, progress.unreadCount());
     return WriteResult(ComparisonTable(engine, ComparisonCellWords()), options,
                        progress.unreadCount());
 }

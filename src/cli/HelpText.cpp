@@ -15,11 +15,29 @@ struct CommandHelp
 };
 
 constexpr CommandHelp kCommands[] = {
-    {"compare", "compare [--content] [--no-cache] A B",
+    {"compare", "compare [--content] [--no-cache] [--act COPY [--only-missing] [--dry-run]] A B",
      "Compares A with B: two folders, walked recursively and paired by relative path,\n"
-     "or two files. Each entry becomes one row; rows come in path order.\n",
+     "or two files. Each entry becomes one row; rows come in path order.\n"
+     "With --act, entries are copied from one side to the other as the rows show.\n",
      "  --content          also compare contents and give the percentage that matches\n"
-     "  --no-cache         don't read from or write to the scan cache\n",
+     "  --no-cache         don't read from or write to the scan cache\n"
+     "  --act COPY         copy between the sides, as the rows' cells say:\n"
+     "                       copy-a-to-b  A's entries to B, over B's files that differ\n"
+     "                       copy-b-to-a  B's entries to A, over A's files that differ\n"
+     "                       update-b     to B what it lacks, and A's newer files\n"
+     "                                    over B's older ones\n"
+     "                       update-both  each side gets what it lacks and the newer\n"
+     "                                    file of each pair\n"
+     "                     A folder the other side lacks is copied whole; symbolic\n"
+     "                     links are copied as links, never followed. Each file\n"
+     "                     replaced goes to the desktop trash first. Each copy is\n"
+     "                     written under a temporary name, read back and compared\n"
+     "                     byte for byte, given its source's times and permissions,\n"
+     "                     synced, and renamed into place only while the file there\n"
+     "                     is still the one compared. An entry changed since the\n"
+     "                     comparison began is left out and named.\n"
+     "  --only-missing     with --act: only what the other side lacks, nothing replaced\n"
+     "  --dry-run          print what --act would do and change nothing\n",
      "  1 Name     A's name, or \"なし\" when only B has the entry\n"
      "  2 cell0    B's name, or \"なし\" when only A has it\n"
      "  3 cell1    size: \"大-小\" A is larger, \"小-大\" A is smaller, \" 同\" equal;\n"
@@ -33,7 +51,15 @@ constexpr CommandHelp kCommands[] = {
      "  7 cell5    a file's folder relative to A and B (\"sub/\"), a folder's own path\n"
      "  8 cell6    the content percentage in digits, or empty\n"
      "Then \"#columns\" with the captions of A and B, and \"#header\" with the caption of\n"
-     "the content column: \"内容(%)\", or the average percentage after --content.\n",
+     "the content column: \"内容(%)\", or the average percentage after --content.\n"
+     "With --act the rows are the plan (--dry-run) or what was done, one an entry:\n"
+     "  1 action   copy (nothing was there; a folder is made) or replace (the file\n"
+     "             there goes to the trash)\n"
+     "  2 path     the entry copied\n"
+     "  3 kept     empty\n"
+     "  4 bytes    what is written\n"
+     "  5 to       where the copy goes\n"
+     "Then \"#copied\" with the bytes of all rows.\n",
      "A or B is neither an existing file nor an\n"
      "      existing folder, or one is a file and the other a folder"},
     {"dups",

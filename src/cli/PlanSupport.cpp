@@ -7,8 +7,6 @@
 #include "actions/PlanTable.h"
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
-#include "cli/TerminalProgress.h"
-#include "platform/FailureReason.h"
 #include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
@@ -29,28 +27,6 @@ std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std:
             return platform::WithOneTrailingSeparator(folder) + wanted.substr(root.size());
     }
     return {};
-}
-
-// Carries the plan out; each item not done is named on standard error. Returns how many.
-std::size_t RunPlan(const ActionPlan& plan, const CliOptions& options,
-                    const std::string& journalFolder, std::vector<ActionOutcome>& outcomes)
-{
-    {
-        TerminalProgress progress(options.progress);
-        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
-    }
-    std::size_t failures = 0;
-    for (std::size_t i = 0; i < plan.items.size(); ++i) {
-        if (!outcomes[i].failed())
-            continue;
-        ++failures;
-        const PlannedAction& item = plan.items[i];
-        // One line a failure: the path as TSV writes it, so that no name breaks it.
-        std::fprintf(stderr, "quorvex-cli: cannot %s %s: %s\n",
-                     std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
-                     ActionFailureWords(item, outcomes[i]).c_str());
-    }
-    return failures;
 }
 
 } // namespace
@@ -91,14 +67,11 @@ int CarryOutPlan(const DupList& list, const DupPlan& planned, const CliOptions& 
     const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
     if (options.dryRun)
         return WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
-    if (!JournalWritable(planned.plan, journalFolder)) {
-        // Said once, rather than as the failure of every file.
-        std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
-                     TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
+    if (!JournalReady(planned.plan, journalFolder))
         return kExitFailure;
-    }
     std::vector<ActionOutcome> outcomes;
-    const std::size_t failures = RunPlan(planned.plan, options, journalFolder, outcomes);
+    const std::size_t failures =
+        RunPlanNamingFailures(planned.plan, options, journalFolder, outcomes);
     return WriteResult(PlanTable(planned.plan, freed, outcomes), options, unreadCount + failures);
 }
 

@@ -350,6 +350,8 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
 
     captionA_ = AbbreviatePathCaption(pathA);
     captionB_ = AbbreviatePathCaption(pathB);
+    comparedAt_ = platform::CurrentFileTime();
+    comparedFiles_ = fileA;
     percentSum_ = 0;
     rowCount_ = 0;
     if (fileA) {
@@ -392,6 +394,8 @@ void ComparisonEngine::adoptOpenedList(ComparisonList rows, std::string rootA, s
                                        int averagePercent)
 {
     rows_ = std::move(rows);
+    comparedAt_ = platform::CurrentFileTime();
+    comparedFiles_ = false;
     rootA_ = std::move(rootA);
     rootB_ = std::move(rootB);
     captionA_ = std::move(captionA);

@@ -76,6 +76,11 @@ public:
     const ComparisonList& rows() const { return rows_; }
     const std::string& RootA() const { return rootA_; }
     const std::string& RootB() const { return rootB_; }
+    // When the rows were taken from the disk: the start of the last run, or the opening
+    // of a saved list. What changed on the disk since is not as the rows show it.
+    platform::FileTime ComparedAt() const { return comparedAt_; }
+    // The last run compared two single files (its times are days).
+    bool ComparedFiles() const { return comparedFiles_; }
     std::int64_t PercentSum() const { return percentSum_; }
     std::int64_t RowCount() const { return rowCount_; }
     // Captions of columns 0, 1 and 5 after the run.
@@ -106,6 +111,8 @@ private:
     bool compareContents_ = false;
     ComparisonList rows_;
     std::string rootA_, rootB_;
+    platform::FileTime comparedAt_;
+    bool comparedFiles_ = false;
     std::int64_t percentSum_ = 0;
     std::int64_t rowCount_ = 0;
     std::string captionA_, captionB_;

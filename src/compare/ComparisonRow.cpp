@@ -69,6 +69,16 @@ void ComparisonRow::markSideGone(bool sideB)
     hasRelations_ = false;
 }
 
+void ComparisonRow::setSides(bool hasA, bool hasB)
+{
+    hasA_ = hasA;
+    hasB_ = hasB;
+    if (!hasA || !hasB) {
+        size_ = time_ = Relation::None;
+        hasRelations_ = false;
+    }
+}
+
 std::string ComparisonRow::factCell(int index, const ComparisonWords& words) const
 {
     switch (index) {

@@ -70,6 +70,9 @@ public:
     // The entry of side A (or B) was deleted: that side's name becomes missing and the
     // relation cells 1 to 3 become empty.
     void markSideGone(bool sideB);
+    // The sides as the disk has them now; a side gone takes the relations with it, as
+    // markSideGone says. Relations of two sides come with setRelations.
+    void setSides(bool hasA, bool hasB);
 
     // How a row opened from a saved list stands against the disk.
     DiskCheck check() const { return check_; }

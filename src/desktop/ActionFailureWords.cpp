@@ -20,7 +20,8 @@ QString ActionFailureWords::text(const quorvex::PlannedAction& item,
         return item.folder ? tr("フォルダではなくなっています。")
                            : tr("通常のファイルではありません。");
     case ActionFailure::Changed:
-        return tr("検索の後に変更されています。");
+        return quorvex::IsCopy(item.kind) ? tr("比較の後に変更されています。")
+                                          : tr("検索の後に変更されています。");
     case ActionFailure::KeptMissing:
         return tr("残すファイル [ %1 ] が見つかりません。").arg(kept);
     case ActionFailure::KeptChanged:
@@ -38,9 +39,18 @@ QString ActionFailureWords::text(const quorvex::PlannedAction& item,
     case ActionFailure::NoClone:
         return tr("このファイルシステムはリフリンク（複製）に対応していません%1。").arg(detail);
     case ActionFailure::TargetExists:
-        return tr("移動先 [ %1 ] に同じ名前の項目があります。").arg(ShownText(item.destination));
+        return (quorvex::IsCopy(item.kind) ? tr("コピー先 [ %1 ] に同じ名前の項目があります。")
+                                           : tr("移動先 [ %1 ] に同じ名前の項目があります。"))
+            .arg(ShownText(item.destination));
+    case ActionFailure::TargetChanged:
+        return tr("コピー先 [ %1 ] が比較の後に変更されています。")
+            .arg(ShownText(item.destination));
+    case ActionFailure::CopyDiffers:
+        return tr("コピーが元のファイルと一致しません。");
     case ActionFailure::NotTrashable:
-        return tr("ごみ箱に移動できません。");
+        return quorvex::IsCopy(item.kind) ? tr("上書きされるファイル [ %1 ] をごみ箱に残せません。")
+                                                .arg(ShownText(item.destination))
+                                          : tr("ごみ箱に移動できません。");
     case ActionFailure::NotRemovable:
         return tr("削除できません%1。").arg(detail);
     case ActionFailure::System:

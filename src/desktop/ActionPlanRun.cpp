@@ -42,6 +42,27 @@ QString nameOf(const std::string& path)
     return ShownText(std::string(entry.substr(quorvex::platform::FindLastSeparator(entry) + 1)));
 }
 
+// The question before copies: the files copied with their bytes, those that
+// replace a file (which goes to the trash), and the folders made.
+QString copyConfirmationText(const quorvex::ActionPlan& plan)
+{
+    std::size_t files = 0, replacing = 0, folders = 0;
+    for (const quorvex::PlannedAction& item : plan.items) {
+        folders += item.folder ? 1 : 0;
+        files += item.folder ? 0 : 1;
+        replacing += item.kind == ActionKind::Replace ? 1 : 0;
+    }
+    QString text = ActionPlanRun::tr("%n 個のファイル（%1）をコピーしますか？", nullptr, int(files))
+                       .arg(byteCount(plan.bytesListed()));
+    if (replacing > 0)
+        text +=
+            u'\n' + ActionPlanRun::tr("うち %n 個は、上書きされるファイルをごみ箱に移動します。",
+                                      nullptr, int(replacing));
+    if (folders > 0)
+        text += u'\n' + ActionPlanRun::tr("%n 個のフォルダを作ります。", nullptr, int(folders));
+    return text;
+}
+
 QString confirmationText(const quorvex::ActionPlan& plan)
 {
     const std::size_t count = plan.items.size();
@@ -69,6 +90,9 @@ QString confirmationText(const quorvex::ActionPlan& plan)
         return replacement(ActionPlanRun::tr("シンボリックリンク"));
     case ActionKind::Reflink:
         return replacement(ActionPlanRun::tr("リフリンク（複製）"));
+    case ActionKind::Copy:
+    case ActionKind::Replace:
+        return copyConfirmationText(plan);
     }
     return {};
 }
@@ -80,6 +104,9 @@ QString titleOf(ActionKind kind)
         return ActionPlanRun::tr("ごみ箱に移動");
     case ActionKind::Move:
         return ActionPlanRun::tr("フォルダへ移動");
+    case ActionKind::Copy:
+    case ActionKind::Replace:
+        return ActionPlanRun::tr("コピー");
     default:
         return ActionPlanRun::tr("置き換え");
     }

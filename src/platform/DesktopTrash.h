@@ -18,6 +18,16 @@ namespace quorvex::platform {
 // the entry is left where it was.
 std::optional<std::string> MoveToDesktopTrash(std::string_view path);
 
+// Gives the file or link at `path` a second name in the trash, as MoveToDesktopTrash
+// would place it, while it stays where it is: a file about to be replaced is
+// restorable from the trash from before the instant it leaves its place. Returns its
+// place in the trash, or nullopt where the trash takes no second name (another file
+// system, a file system without hard links; the Recycle Bin).
+std::optional<std::string> LinkIntoDesktopTrash(std::string_view path);
+// Removes an entry that LinkIntoDesktopTrash placed, and its record, when the file it
+// named was not replaced after all.
+void TakeOutOfDesktopTrash(std::string_view placedAt);
+
 // Whether `path` (absolute, without links) is a trash folder or lies in one: the
 // user's trash, or the trash of a volume (".Trash-<uid>", ".Trash/<uid>" at its top;
 // on Windows "$Recycle.Bin"). Its files are copies the user threw away.

@@ -39,4 +39,12 @@ std::int32_t DayNumberOfDosDateTime(std::uint32_t packed)
                            static_cast<int>(packed >> 16 & 0x1F));
 }
 
+FileTime CurrentFileTime()
+{
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(since);
+    return {seconds.count(),
+            static_cast<std::int32_t>(std::chrono::nanoseconds(since - seconds).count())};
+}
+
 } // namespace quorvex::platform

@@ -27,4 +27,12 @@ std::uint32_t PackDosDateTime(const CalendarTime& time);
 // Whole days since 1899-12-30 of a calendar date (negative before it).
 std::int32_t DayNumberOfDate(int year, int month, int day);
 
+// The present moment as a file time.
+FileTime CurrentFileTime();
+// Whether `a` lies after `b`.
+inline bool IsLater(FileTime a, FileTime b)
+{
+    return a.seconds != b.seconds ? a.seconds > b.seconds : a.nanoseconds > b.nanoseconds;
+}
+
 } // namespace quorvex::platform

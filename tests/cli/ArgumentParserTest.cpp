@@ -42,6 +42,13 @@ TEST(ArgumentParser, AcceptsEachCommandWithItsOptions)
     EXPECT_EQ(std::get<CliOptions>(parse({"dups", "--act", "symlink", "d"})).act,
               quorvex::ActionKind::SymbolicLink);
 
+    auto copying =
+        parse({"compare", "a", "b", "--act", "update-both", "--only-missing", "--dry-run"});
+    ASSERT_TRUE(std::holds_alternative<CliOptions>(copying));
+    EXPECT_EQ(std::get<CliOptions>(copying).copy, quorvex::CopyChoice::UpdateBoth);
+    EXPECT_FALSE(std::get<CliOptions>(copying).act);
+    EXPECT_TRUE(std::get<CliOptions>(copying).onlyMissing);
+
     // A list opened from a file: compare still names A and B, the others no path.
     auto loaded = parse({"--load", "l.tsv", "dups", "--act", "trash"});
     ASSERT_TRUE(std::holds_alternative<CliOptions>(loaded));
@@ -63,6 +70,11 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"dups"},
              {"identical", "f", "d", "e"},
              {"dups", "--act", "copy", "d"},
+             {"dups", "--act", "update-b", "d"},
+             {"compare", "--act", "trash", "a", "b"},
+             {"compare", "--only-missing", "a", "b"},
+             {"dups", "--act", "trash", "--only-missing", "d"},
+             {"compare", "--act", "copy-a-to-b", "--keep", "first", "a", "b"},
              {"dups", "--act", "move=", "d"},
              {"dups", "--keep", "first", "d"},
              {"dups", "--act", "trash", "--keep", "latest", "d"},

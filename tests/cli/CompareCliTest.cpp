@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "support/RunCommand.h"
 #include "support/TempTree.h"
 
@@ -110,3 +114,53 @@ TEST_F(CompareCli, RefusalsExitWithTwo)
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.out, "フォルダとファイルの比較は行えません！\n");
 }
+
+#ifndef _WIN32 // copies are built on POSIX only so far
+TEST_F(CompareCli, UpdateBothPrintsItsPlanThenLeavesNoDifferingFile)
+{
+    const std::string a = quoted(t.path("A")), b = quoted(t.path("B"));
+    const std::string trash = "env XDG_DATA_HOME=" + quoted(t.path("share")) + " ";
+    auto dry = runCli("compare --act update-both --dry-run " + a + " " + b);
+    EXPECT_EQ(dry.exitCode, 0);
+    // data.bin is newer in B; guide.md differs by content alone (same size and
+    // time): no side is newer, so it stays as it is.
+    // A folder B alone has comes whole, before the files of the other rows.
+    EXPECT_EQ(dry.out, "copy\t" + t.path("B/new") + "\t\t0\t" + t.path("A/new") + "\n" + "copy\t" +
+                           t.path("B/new/n.txt") + "\t\t3\t" + t.path("A/new/n.txt") + "\n" +
+                           "replace\t" + t.path("B/data.bin") + "\t\t10\t" + t.path("A/data.bin") +
+                           "\n" + "copy\t" + t.path("A/docs/old.md") + "\t\t3\t" +
+                           t.path("B/docs/old.md") + "\n#copied\t16\n");
+    EXPECT_NE(::access(t.path("A").c_str(), F_OK), -1);
+    EXPECT_EQ(::access(t.path("A/new").c_str(), F_OK), -1);
+
+    const quorvex::test::CommandRun run =
+        quorvex::test::RunCommand(trash + quorvex::test::ShellQuoted(QUORVEX_CLI_PATH) +
+                                  " compare --act update-both " + a + " " + b + " 2>&1");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    const auto after = runCli("compare --content " + a + " " + b);
+    EXPECT_EQ(after.out.find("なし"), std::string::npos) << after.out;
+    EXPECT_NE(after.out.find("data.bin\tdata.bin\t 同\t 同\t 同  A\t100%"), std::string::npos)
+        << after.out;
+}
+
+TEST_F(CompareCli, AnEntryThatCannotBeCopiedIsNamedAndExitsWithThree)
+{
+    // A FIFO is never opened, so never copied; the other copies go on.
+    t.fifo("B/pipe");
+    const auto result = runCli("--system compare --act copy-b-to-a --only-missing " +
+                               quoted(t.path("A")) + " " + quoted(t.path("B")));
+    EXPECT_EQ(result.exitCode, 3) << result.out;
+    EXPECT_NE(result.out.find("quorvex-cli: cannot copy " + t.path("B/pipe") +
+                              ": 通常のファイルではありません。\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("copy\t" + t.path("B/new/n.txt")), std::string::npos) << result.out;
+    EXPECT_EQ(
+        runCli("compare --act mirror " + quoted(t.path("A")) + " " + quoted(t.path("B"))).exitCode,
+        64);
+    EXPECT_EQ(runCli("compare --keep newest --act update-b " + quoted(t.path("A")) + " " +
+                     quoted(t.path("B")))
+                  .exitCode,
+              64);
+}
+#endif

@@ -5,6 +5,7 @@
 #include "compare/ComparisonTableReader.h"
 #include "compare/ui/ComparisonListModel.h"
 #include "compare/ui/ComparisonListView.h"
+#include "compare/ui/CopyRowsAction.h"
 #include "controls/ControlStyles.h"
 #include "controls/TSwitchButton.h"
 #include "desktop/ActionPlanRun.h"
@@ -183,6 +184,23 @@ void ComparePage::buildPopupMenu()
     Property2 = Actions->Properties;
     connect(Delete1, &QAction::triggered, this, &ComparePage::Delete1Click);
 
+    const auto copyItem = [this](const char* name, const QString& caption,
+                                 quorvex::CopyChoice choice) {
+        QAction* item = new QAction(caption, PopupMenu3);
+        item->setObjectName(QString::fromLatin1(name));
+        connect(item, &QAction::triggered, this, [this, choice] { CopyRowsClick(choice); });
+        return item;
+    };
+    CopyToB1 = copyItem("CopyToB1", tr("A→B にコピー"), quorvex::CopyChoice::AToB);
+    CopyToA1 = copyItem("CopyToA1", tr("B→A にコピー"), quorvex::CopyChoice::BToA);
+    Update1 = copyItem("Update1", tr("新しい方で上書き"), quorvex::CopyChoice::UpdateBoth);
+    const QList<QAction*> items = PopupMenu3->actions();
+    QAction* afterDelete = items.value(items.indexOf(Delete1) + 1);
+    QAction* separator = new QAction(PopupMenu3);
+    separator->setSeparator(true);
+    separator->setObjectName(QStringLiteral("N10"));
+    PopupMenu3->insertActions(afterDelete, {separator, CopyToB1, CopyToA1, Update1});
+
     N9 = new QAction(ImageList1Icon(imagelist1::ListOrder), tr("リストの並びを戻す"), PopupMenu3);
     N9->setObjectName(QStringLiteral("N9"));
     PopupMenu3->insertAction(Property2, N9);
@@ -337,6 +355,9 @@ void ComparePage::PopupMenu3Popup()
         idle && row && quorvex::RowHasSide(engine_.rows(), *row, ListView2->ClickedSide());
     for (QAction* action : {N3, Copy1, Delete1})
         action->setVisible(usable);
+    // Copies take the selected rows whichever side was clicked.
+    for (QAction* action : {CopyToB1, CopyToA1, Update1})
+        action->setVisible(idle && row);
     Property2->setEnabled(usable);
     N9->setEnabled(model_->rowCount() > 0);
     A1->setEnabled(N9->isEnabled());
@@ -380,4 +401,17 @@ void ComparePage::Delete1Click()
     if (!progress_.windowClosing())
         OfferEmptyFolderSearch(services_, plan, result.outcomes,
                                side == 1 ? model_->RootB() : model_->RootA());
+}
+
+void ComparePage::CopyRowsClick(quorvex::CopyChoice choice)
+{
+    if (services_.isBusy())
+        return;
+    std::vector<std::size_t> rows;
+    for (int row : SelectedRowNumbers(*ListView2))
+        // A row of an opened list that is not as listed stays as it is.
+        if (model_->row(row)->check() == quorvex::DiskCheck::AsListed)
+            rows.push_back(static_cast<std::size_t>(row));
+    if (CopyComparisonRows(services_, progress_, engine_, rows, choice, CheckBox3->isChecked()))
+        model_->rowsChanged();
 }

@@ -1,12 +1,14 @@
 #pragma once
 // Page 0 "ファイルの比較": paths A and B with their histories and browse buttons, the
 // swap, "開始" with "内容を比較する" and "グラフ", and the result list ListView2 with
-// its popup menu PopupMenu3 (the shared row actions and the restore order).
+// its popup menu PopupMenu3 (the shared row actions, copying rows from side to side
+// and the restore order).
 // A run happens inside the click of "開始" (or Return in a path field): the shared
 // progress panel Panel5 covers the top bar meanwhile, the window keeps processing
 // events, and the down state of CancelBtn stops the walk; the rows are shown once the
 // run has finished.
 
+#include "compare/CompareActions.h"
 #include "compare/ComparisonEngine.h"
 #include "desktop/ColumnSort.h"
 #include "desktop/ListSaving.h"
@@ -46,6 +48,9 @@ public:
     QAction* A1;
     QAction* Copy1;
     QAction* Delete1;
+    QAction* CopyToB1; // "A→B にコピー"
+    QAction* CopyToA1; // "B→A にコピー"
+    QAction* Update1;  // "新しい方で上書き": each side gets the newer of each pair
     QAction* N9;
     QAction* Property2;
 
@@ -64,6 +69,9 @@ public:
     // Sends the clicked side's items of the selected rows to the trash; the rows
     // whose items left the disk (and those that had none) show that side as gone.
     void Delete1Click();
+    // Copies the selected rows' entries as `choice` says, then shows the rows as the
+    // disk has them.
+    void CopyRowsClick(quorvex::CopyChoice choice);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/FailureReason.h"
+#include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 #include "platform/posix/WriteAll.h"
 
@@ -26,7 +27,8 @@ bool CopyBytes(const std::string& from, const std::string& to, mode_t mode)
     std::vector<char> buffer(1 << 16);
     std::int64_t got;
     while ((got = source.read(buffer.data(), buffer.size())) > 0)
-        if (!WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)))) {
+        if (IsFaultInjected(FaultPoint::Write, to) ||
+            !WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)))) {
             RememberFailure(errno);
             got = -1;
             break;

@@ -228,7 +228,23 @@ bool writeInfoExclusive(const std::string& infoPath, const std::string& record)
     return false;
 }
 
-Placement placeIn(const TrashFolder& trash, const std::string& path, std::string& placedAt)
+// How an entry goes into the trash: renamed there, or given a second name there while
+// it stays where it is (a file about to be replaced).
+enum class Entering
+{
+    Move,
+    Link
+};
+
+bool enter(Entering how, const std::string& path, const std::string& target)
+{
+    if (how == Entering::Move)
+        return MoveEntry(path, target);
+    return ::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, target.c_str(), 0) == 0;
+}
+
+Placement placeIn(const TrashFolder& trash, const std::string& path, Entering how,
+                  std::string& placedAt)
 {
     const std::string recorded = path.substr(trash.relativeTo.size());
     const std::string record = "[Trash Info]\nPath=" + percentEncoded(recorded) +
@@ -248,7 +264,7 @@ Placement placeIn(const TrashFolder& trash, const std::string& path, std::string
             ::unlink(infoPath.c_str());
             continue;
         }
-        if (MoveEntry(path, target)) {
+        if (enter(how, path, target)) {
             placedAt = target;
             return Placement::Moved;
         }
@@ -287,7 +303,9 @@ bool LiesInDesktopTrash(std::string_view path)
     return false;
 }
 
-std::optional<std::string> MoveToDesktopTrash(std::string_view given)
+namespace {
+
+std::optional<std::string> PutInDesktopTrash(std::string_view given, Entering how)
 {
     const std::string path(WithoutTrailingSeparators(given));
     const std::optional<Volume> volume =
@@ -299,15 +317,39 @@ std::optional<std::string> MoveToDesktopTrash(std::string_view given)
     const std::optional<TrashFolder> home = userTrash();
     if (!home)
         return std::nullopt;
-    Placement placement = placeIn(*home, path, placedAt);
+    Placement placement = placeIn(*home, path, how, placedAt);
     if (placement == Placement::OtherFileSystem) {
         const std::optional<std::string> top = mountTop(path, *volume);
         const std::optional<TrashFolder> trash = top ? topTrash(*top) : std::nullopt;
-        placement = trash ? placeIn(*trash, path, placedAt) : Placement::Failed;
+        placement = trash ? placeIn(*trash, path, how, placedAt) : Placement::Failed;
     }
     if (placement != Placement::Moved)
         return std::nullopt;
     return placedAt;
+}
+
+} // namespace
+
+std::optional<std::string> MoveToDesktopTrash(std::string_view path)
+{
+    return PutInDesktopTrash(path, Entering::Move);
+}
+
+std::optional<std::string> LinkIntoDesktopTrash(std::string_view path)
+{
+    return PutInDesktopTrash(path, Entering::Link);
+}
+
+void TakeOutOfDesktopTrash(std::string_view placedAt)
+{
+    const std::string entry(placedAt);
+    const std::size_t slash = entry.rfind("/files/");
+    if (slash == std::string::npos)
+        return;
+    const std::string info =
+        entry.substr(0, slash) + "/info/" + entry.substr(slash + 7) + ".trashinfo";
+    ::unlink(entry.c_str());
+    ::unlink(info.c_str());
 }
 
 } // namespace quorvex::platform

@@ -10,10 +10,12 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
 
+#include "platform/DesktopTrash.h"
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
@@ -223,6 +225,61 @@ ReplaceResult CopyIntoPlace(const std::string& path, const FileIdentity& expecte
     return ReplaceResult::Done;
 }
 
+constexpr const char* kDosAttribName = "user.DOSATTRIB";
+
+// The DOS attribute text of `from` onto `to` (neither a link), where the file system
+// keeps it.
+void CopyDosAttrib(const std::string& from, const std::string& to)
+{
+    char text[64];
+    const ssize_t length = ::getxattr(from.c_str(), kDosAttribName, text, sizeof text);
+    if (length > 0)
+        (void)::setxattr(to.c_str(), kDosAttribName, text, static_cast<std::size_t>(length), 0);
+}
+
+// Owner, permissions (not of a link), attributes and modification time of the entry
+// `of` (at `from`) onto the new entry `name`.
+bool TakeOverEntryAttributes(const std::string& from, const FileIdentity& of,
+                             const std::string& name)
+{
+    (void)::lchown(name.c_str(), of.owner, of.group);
+    if (!of.link) {
+        CopyDosAttrib(from, name);
+        if (::chmod(name.c_str(), of.permissions) != 0)
+            return false;
+    }
+    const timespec times[2] = {{0, UTIME_NOW}, {of.lastWrite.seconds, of.lastWrite.nanoseconds}};
+    return ::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+// A symbolic link at `name` with the target text of the link `from`.
+bool CopyLink(const std::string& from, std::uint64_t size, const std::string& name)
+{
+    // One byte more than the link's size shows a link that changed meanwhile.
+    std::string target(static_cast<std::size_t>(size) + 1, '\0');
+    const ssize_t length = ::readlink(from.c_str(), target.data(), target.size());
+    if (length < 0 || static_cast<std::size_t>(length) == target.size()) {
+        errno = length < 0 ? errno : EAGAIN;
+        return false;
+    }
+    target.resize(static_cast<std::size_t>(length));
+    return ::symlink(target.c_str(), name.c_str()) == 0;
+}
+
+// The copy of `from` (a regular file or a link, `of`) made at `name`, with its
+// attributes; nothing is left at `name` when it fails.
+Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name)
+{
+    if (of.link ? !CopyLink(from, of.size, name) : !posix::CopyBytes(from, name, 0600))
+        return AttemptOf(false);
+    if (TakeOverEntryAttributes(from, of, name))
+        return Attempt::Made;
+    const int error = errno; // the copy goes again: it is no taken name
+    ::unlink(name.c_str());
+    errno = error;
+    return Attempt::Failed;
+}
+
 } // namespace
 
 ReplaceResult ReplaceByKeptFile(std::string_view pathText, const FileIdentity& expected,
@@ -274,6 +331,71 @@ ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected
     if (error != EXDEV) // a destination that is there is said as such, whatever the failure
         return Failure(::access(destination.c_str(), F_OK) == 0 ? EEXIST : error);
     return CopyIntoPlace(path, expected, destination, journal);
+}
+
+ReplaceResult CopyEntryInto(std::string_view sourceText, const FileIdentity& sourceExpected,
+                            std::string_view destinationText,
+                            const std::optional<FileIdentity>& replaced, TempJournal& journal,
+                            const std::function<bool(const std::string& copy)>& sound,
+                            std::string& trashedAt)
+{
+    const std::string source(sourceText), destination(destinationText);
+    if (!StillExpected(source, sourceExpected) ||
+        (replaced && !StillExpected(destination, *replaced)))
+        return Changed();
+    if (!replaced && LookupEntry(destination))
+        return Failure(EEXIST);
+    TempEntry temp(journal);
+    if (!temp.make(destination,
+                   [&](const std::string& name) { return MakeCopy(source, sourceExpected, name); }))
+        return Failure(errno);
+    if (!sourceExpected.link && !sound(temp.path()))
+        return ReplaceResult::CopyUnsound;
+    if (!StillExpected(source, sourceExpected))
+        return Changed();
+    if (!replaced) {
+        if (!MoveEntry(temp.path(), destination))
+            return Failure(errno);
+        temp.renamed();
+        SyncFolderOf(destination);
+        return ReplaceResult::Done;
+    }
+    const std::optional<std::string> kept = LinkIntoDesktopTrash(destination);
+    if (!kept) {
+        RememberFailure("it cannot be kept in the trash");
+        return ReplaceResult::NotTrashable;
+    }
+    // The trash holds the file compared, and the path still does (the second name
+    // has set its change time).
+    const std::optional<FileIdentity> inTrash = IdentifyEntry(*kept);
+    const std::optional<FileIdentity> there = IdentifyEntry(destination);
+    if (!inTrash || !there || !inTrash->sameFile(*replaced) || !there->unchanged(*replaced)) {
+        TakeOutOfDesktopTrash(*kept);
+        return Changed();
+    }
+    const ReplaceResult result = SwapIntoPlace(temp, destination, *there);
+    if (result != ReplaceResult::Done) {
+        TakeOutOfDesktopTrash(*kept);
+        return result;
+    }
+    trashedAt = *kept;
+    return result;
+}
+
+bool CopyFolderAttributes(std::string_view sourceText, std::string_view destinationText)
+{
+    const std::string source(WithoutTrailingSeparators(sourceText)),
+        destination(WithoutTrailingSeparators(destinationText));
+    const std::optional<FileIdentity> folder = IdentifyEntry(source);
+    if (!folder || !folder->folder) {
+        RememberFailure(folder ? ENOTDIR : ENOENT);
+        return false;
+    }
+    if (!TakeOverEntryAttributes(source, *folder, destination)) {
+        RememberFailure(errno);
+        return false;
+    }
+    return true;
 }
 
 } // namespace quorvex::platform

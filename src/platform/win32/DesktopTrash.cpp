@@ -39,6 +39,14 @@ std::optional<std::string> MoveToDesktopTrash(std::string_view path)
     return std::string();    // the Recycle Bin's own place, which the shell does not tell
 }
 
+// The Recycle Bin only takes entries away from their place.
+std::optional<std::string> LinkIntoDesktopTrash(std::string_view)
+{
+    return std::nullopt;
+}
+
+void TakeOutOfDesktopTrash(std::string_view) {}
+
 bool LiesInDesktopTrash(std::string_view path)
 {
     // The Recycle Bin of a drive: "$Recycle.Bin" below its root, in any letter case.
