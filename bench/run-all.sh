@@ -16,7 +16,7 @@ for tool in "${needed[@]}"; do
     fi
 done
 status=0
-for name in compare compare-list dups cache link empty similar; do
+for name in compare compare-list dups cache link empty similar pictures; do
     script=$here/bench-$name.sh
     [ -f "$script" ] || continue
     echo "== $(basename "$script")"

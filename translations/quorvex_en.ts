@@ -620,6 +620,14 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
             <numerusform>%n of the chosen files stay: they, or the files their groups keep, are no longer as listed.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>画像として比較</source>
+        <translation>Compare as pictures</translation>
+    </message>
+    <message>
+        <source>画像として比較|大きさや形式、向きが違っても同じ絵の画像を重複として探します。</source>
+        <translation>Compare as pictures|Finds pictures that show the same image as duplicates, even at another size, in another format or turned.</translation>
+    </message>
 </context>
 <context>
     <name>DupWords</name>
@@ -812,6 +820,14 @@ The trash record is damaged. &apos;%2&apos; is not a valid whole number.</transl
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>画像サイズ</source>
+        <translation>Picture size</translation>
+    </message>
+    <message>
+        <source>%1 × %2 ピクセル</source>
+        <translation>%1 × %2 pixels</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1110,10 @@ It overlaps another folder of the search.</translation>
     <message>
         <source>リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。</source>
         <translation>Links and clones (reflinks) can only be used for files that match at 100%.</translation>
+    </message>
+    <message>
+        <source>リンクとリフリンク（複製）は、画像として比較した結果には使えません。</source>
+        <translation>Links and clones (reflinks) cannot be used for pictures compared by what they show.</translation>
     </message>
 </context>
 <context>

@@ -14,8 +14,10 @@ namespace quorvex::cache {
 
 namespace {
 
-// The layout of the database; a file of another layout is emptied and made anew.
-constexpr int kFormat = 2;
+// The layout of the database; a file of another layout is emptied and made anew, but
+// for the layout before the pictures' fingerprints, which gains their column.
+constexpr int kFormat = 3;
+constexpr int kFormatBeforePictures = 2;
 constexpr std::int64_t kTouchAfterDays = 7;
 constexpr int kBusyMilliseconds = 10'000;
 
@@ -29,6 +31,7 @@ CREATE TABLE IF NOT EXISTS files(
     used INTEGER NOT NULL,
     first_hash INTEGER,
     whole_hash BLOB,
+    picture INTEGER,
     PRIMARY KEY(device, inode)) WITHOUT ROWID;
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT ROWID;
 )";
@@ -36,13 +39,15 @@ CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT ROW
 // A stale entry (other size, time or birth) is replaced whole; a fresh one keeps the
 // hashes that the write does not bring.
 constexpr const char* kUpsert = R"(
-INSERT INTO files(device, inode, size, mtime, born, used, first_hash, whole_hash)
-VALUES(?1, ?2, ?3, ?4, ?8, ?5, ?6, ?7)
+INSERT INTO files(device, inode, size, mtime, born, used, first_hash, whole_hash, picture)
+VALUES(?1, ?2, ?3, ?4, ?8, ?5, ?6, ?7, ?9)
 ON CONFLICT(device, inode) DO UPDATE SET
     first_hash = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
                       THEN coalesce(excluded.first_hash, first_hash) ELSE excluded.first_hash END,
     whole_hash = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
                       THEN coalesce(excluded.whole_hash, whole_hash) ELSE excluded.whole_hash END,
+    picture = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
+                   THEN coalesce(excluded.picture, picture) ELSE excluded.picture END,
     size = excluded.size, mtime = excluded.mtime, born = excluded.born, used = excluded.used
 )";
 
@@ -129,7 +134,9 @@ bool ScanCache::setUp(std::string& problem)
         return fail();
     const std::int64_t format = db_.queryInteger("PRAGMA user_version", -1);
     if (format < 0 ||
-        (format != kFormat && format != 0 &&
+        (format == kFormatBeforePictures &&
+         db_.execute("ALTER TABLE files ADD COLUMN picture INTEGER") != SQLITE_OK) ||
+        (format != kFormat && format != kFormatBeforePictures && format != 0 &&
          db_.execute("DROP TABLE IF EXISTS files; DROP TABLE IF EXISTS meta") != SQLITE_OK) ||
         db_.execute(kSchema) != SQLITE_OK ||
         db_.execute(("PRAGMA user_version = " + std::to_string(kFormat)).c_str()) != SQLITE_OK) {
@@ -140,8 +147,9 @@ bool ScanCache::setUp(std::string& problem)
     if (db_.execute("COMMIT") != SQLITE_OK)
         return fail();
     for (auto [statement, sql] :
-         {std::pair{&select_, "SELECT size, mtime, used, first_hash, whole_hash, born FROM files "
-                              "WHERE device = ?1 AND inode = ?2"},
+         {std::pair{&select_,
+                    "SELECT size, mtime, used, first_hash, whole_hash, born, picture FROM files "
+                    "WHERE device = ?1 AND inode = ?2"},
           std::pair{&upsert_, kUpsert},
           std::pair{&touch_, "UPDATE files SET used = ?3 WHERE device = ?1 AND inode = ?2"}}) {
         *statement = db_.prepare(sql);
@@ -217,6 +225,8 @@ std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
                 std::memcpy(&file.whole.low, whole.data(), 8);
                 std::memcpy(&file.whole.high, whole.data() + 8, 8);
             }
+            file.pictureKnown = !select_.isNull(6);
+            file.picture = static_cast<std::uint64_t>(select_.integer(6));
             if (select_.integer(2) < today - kTouchAfterDays)
                 toTouch.push_back(i);
         }
@@ -267,6 +277,10 @@ void ScanCache::write(const std::vector<CacheWrite>& writes)
             BindHash(upsert_, 7, write.values.whole);
         else
             upsert_.bindNull(7);
+        if (write.values.pictureKnown)
+            upsert_.bind(9, AsColumn(write.values.picture));
+        else
+            upsert_.bindNull(9);
         const int code = upsert_.step();
         upsert_.reset();
         if (code != SQLITE_DONE) {

@@ -12,6 +12,7 @@
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
+#include "cli/PictureSupport.h"
 #include "cli/TerminalProgress.h"
 #include "duplicates/DupActions.h"
 #include "duplicates/DupSearch.h"
@@ -48,12 +49,12 @@ std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std:
     return {};
 }
 
-// What the actions refuse for a result found at `threshold` in `folders`; empty
-// when nothing.
-std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
-                                 const std::vector<std::string>& folders, std::string& keepFolder)
+// What the actions refuse for a result found as `scope` says; empty when nothing.
+std::string ActionOptionsRefusal(const CliOptions& options, const DupSearchScope& scope,
+                                 std::string& keepFolder)
 {
-    if (const InputRefusal refusal = ActionRefusal(*options.act, threshold))
+    const std::vector<std::string>& folders = scope.folders;
+    if (const InputRefusal refusal = ActionRefusal(*options.act, scope))
         return RefusalWords(refusal);
     if (*options.act == ActionKind::Move) {
         const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);
@@ -122,8 +123,8 @@ int RunDupsCommand(const CliOptions& options)
         options.operands.begin() + (identical && !options.load ? 1 : 0), options.operands.end());
     std::string keepFolder;
     if (options.act && !options.load) {
-        if (std::string refusal =
-                ActionOptionsRefusal(options, options.threshold, folders, keepFolder);
+        if (std::string refusal = ActionOptionsRefusal(
+                options, {folders, {}, options.threshold, options.pictures}, keepFolder);
             !refusal.empty())
             return Refuse(refusal);
     }
@@ -147,18 +148,25 @@ int RunDupsCommand(const CliOptions& options)
             return status;
         run.scope = ReopenedScope(list);
         if (options.act) {
-            if (std::string refusal = ActionOptionsRefusal(options, run.scope.threshold,
-                                                           run.scope.folders, keepFolder);
+            if (std::string refusal = ActionOptionsRefusal(options, run.scope, keepFolder);
                 !refusal.empty())
                 return Refuse(refusal);
         }
     } else {
+        const std::unique_ptr<PictureReader> pictures =
+            options.pictures ? MakePictureReader() : nullptr;
+        if (options.pictures && !pictures) {
+            std::fprintf(stderr, "quorvex-cli: this build reads no pictures\n");
+            return kExitFailure;
+        }
         const std::unique_ptr<cache::ScanCache> cache = OpenCacheForSearch(options);
         {
             TerminalProgress progress(options.progress);
             DupSearchParams params{*filters, options.threshold, progress};
             params.threads = options.threads;
             params.cache = cache.get();
+            params.pictures = pictures.get();
+            params.pictureTurns = options.rotations;
             run = StartDupSearch(fileText, folders, params, list);
             unreadCount = progress.unreadCount();
         }

@@ -37,12 +37,21 @@ constexpr CommandHelp kCommands[] = {
      "A or B is neither an existing file nor an existing folder, or one is a file and\n"
      "the other a folder"},
     {"dups",
-     "dups [--threshold N] [--threads N] [--no-cache] [--act ACTION [--keep RULE] [--dry-run]]\n"
-     "                             FOLDER...",
+     "dups [--threshold N] [--pictures [--no-rotations]] [--threads N] [--no-cache]\n"
+     "                             [--act ACTION [--keep RULE] [--dry-run]] FOLDER...",
      "Finds groups of duplicate files in the FOLDERs and their subfolders: files whose\n"
      "contents match the group's reference file to at least N percent. Groups span\n"
      "the folders. Only files that belong to a group are listed, group by group.\n"
      "With --act, one file of each group stays and the others are acted on.\n",
+     "  --pictures         compare pictures (JPEG, PNG, GIF, BMP; WebP and TIFF where\n"
+     "                     the image plugins are installed) by what they show, so that\n"
+     "                     copies resized, saved again, converted, lightly cropped,\n"
+     "                     turned or mirrored group together; other files take no\n"
+     "                     part, and a file named as a picture that cannot be decoded\n"
+     "                     is named as unreadable. The match is the share of 63\n"
+     "                     fingerprint bits that agree beyond chance: 100% all of\n"
+     "                     them, 0% half, as for unrelated pictures (default 75)\n"
+     "  --no-rotations     with --pictures: turned or mirrored copies do not match\n"
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"
      "                     (default: one per core; at most four per core)\n"
@@ -61,9 +70,10 @@ constexpr CommandHelp kCommands[] = {
      "                     Symbolic links, files in a trash folder (the user's, a\n"
      "                     volume's) and files below the move=DIR are left out:\n"
      "                     never kept, never acted on.\n"
-     "                     Links and clones need --threshold 100. Each file is checked\n"
-     "                     again first: size and time as listed, and for a link or a\n"
-     "                     clone all its bytes equal to the kept file's.\n"
+     "                     Links and clones need --threshold 100 and no --pictures.\n"
+     "                     Each file is checked again first: size and time as\n"
+     "                     listed, and for a link or a clone all its bytes equal to\n"
+     "                     the kept file's.\n"
      "  --keep RULE        which file of each group stays (default first):\n"
      "                       first      the group's reference file (\"基準\")\n"
      "                       newest     the newest (of equal times, the first listed)\n"
@@ -89,8 +99,8 @@ constexpr CommandHelp kCommands[] = {
      "Then \"#freed\" with the bytes of all rows: what the free space of the disks\n"
      "gains, as the dry run and the run both say.\n",
      "a FOLDER is not an existing folder or lies within another; with --act, a\n"
-     "      link or clone below --threshold 100, a move=DIR that is a file, or an\n"
-     "      under=DIR that is not a folder inside a FOLDER"},
+     "      link or clone below --threshold 100 or with --pictures, a move=DIR that\n"
+     "      is a file, or an under=DIR that is not a folder inside a FOLDER"},
     {"identical", "identical [--threshold N] [--threads N] [--no-cache] FILE FOLDER",
      "Lists the files in FOLDER and its subfolders whose contents match FILE to at\n"
      "least N percent, in the order of the walk. FILE itself is listed when it lies\n"

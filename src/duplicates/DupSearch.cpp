@@ -8,6 +8,7 @@
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSort.h"
 #include "duplicates/HashedTarget.h"
+#include "duplicates/PicturePairing.h"
 #include "duplicates/SearchWalk.h"
 #include "platform/FailureReason.h"
 #include "platform/FileIdentity.h"
@@ -149,12 +150,17 @@ SearchOutcome SearchDuplicates(const std::vector<std::string>& folders,
     RunObserver& observer = params.observer;
     observer.setOverallPosition(0);
     const int threshold = ClampedThreshold(params);
-    const bool caching = params.cache != nullptr && threshold == 100;
+    const bool caching = params.cache != nullptr && (threshold == 100 || params.pictures);
     std::vector<cache::FileStamp> stamps;
     for (const std::string& folder : folders)
         CollectFiles(folder, params, list, caching ? &stamps : nullptr);
     observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
-    if (threshold == 100) {
+    if (params.pictures != nullptr) {
+        cache::CacheRun run(caching ? params.cache : nullptr);
+        const ContentCache cache{run, stamps};
+        PairPictureFiles(list, *params.pictures, {threshold, params.pictureTurns, params.threads},
+                         observer, caching ? &cache : nullptr);
+    } else if (threshold == 100) {
         cache::CacheRun run(caching ? params.cache : nullptr);
         const ContentCache cache{run, stamps};
         PairIdenticalFiles(list, observer, params.threads, caching ? &cache : nullptr);
@@ -201,7 +207,8 @@ DupSearchRun StartDupSearch(std::string_view fileText, const std::vector<std::st
     DupSearchRun run;
     const bool identical = !fileText.empty();
     run.DupMode = !identical;
-    run.scope = {folders, std::string(fileText), ClampedThreshold(params)};
+    run.scope = {folders, std::string(fileText), ClampedThreshold(params),
+                 !identical && params.pictures != nullptr};
     const SearchOutcome outcome =
         identical ? SearchIdentical(fileText, folders.empty() ? std::string() : folders.front(),
                                     params, list)

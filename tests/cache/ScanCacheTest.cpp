@@ -12,6 +12,7 @@
 
 #include "cache/CacheRun.h"
 #include "cache/ScanCache.h"
+#include "cache/SqliteConnection.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;
@@ -82,6 +83,42 @@ TEST(ScanCacheTest, EntriesCountOnlyForTheSizeAndTimeTheyWereMadeFor)
     EXPECT_EQ(status.st_mode & 0777, 0700u);
     ASSERT_EQ(::stat(t.path("c/cache.sqlite").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
+}
+
+TEST(ScanCacheTest, ACacheOfTheLayoutBeforePicturesKeepsItsEntriesAndGainsFingerprints)
+{
+    test::TempTree t;
+    const std::string path = t.path("cache.sqlite");
+    {
+        // The layout as the program wrote it before it kept pictures' fingerprints.
+        SqliteConnection old;
+        ASSERT_EQ(old.open(path), SQLITE_OK);
+        ASSERT_EQ(old.execute("CREATE TABLE files(device INTEGER NOT NULL, inode INTEGER NOT "
+                              "NULL, size INTEGER NOT NULL, mtime INTEGER NOT NULL, born INTEGER "
+                              "NOT NULL, used INTEGER NOT NULL, first_hash INTEGER, whole_hash "
+                              "BLOB, PRIMARY KEY(device, inode)) WITHOUT ROWID;"
+                              "CREATE TABLE meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT "
+                              "ROWID; PRAGMA user_version = 2;"),
+                  SQLITE_OK);
+        const std::string insert = "INSERT INTO files VALUES(7, 1, 10, " +
+                                   std::to_string(kLongAgoNs) + ", 0, " + std::to_string(Today()) +
+                                   ", 42, NULL)";
+        ASSERT_EQ(old.execute(insert.c_str()), SQLITE_OK);
+    }
+    auto cache = OpenAt(path);
+    CachedFile picture;
+    picture.pictureKnown = true;
+    picture.picture = 0x8000'0000'0000'0002;
+    cache->write({{Stamp(1), picture}, {Stamp(2), picture}});
+    const auto found = cache->lookup({Stamp(1), Stamp(2), Stamp(3)});
+    EXPECT_TRUE(found[0].firstKnown);
+    EXPECT_EQ(found[0].firstChunk, 42u);
+    EXPECT_TRUE(found[0].pictureKnown && found[1].pictureKnown);
+    EXPECT_EQ(found[0].picture, picture.picture);
+    EXPECT_FALSE(found[2].pictureKnown);
+    EXPECT_TRUE(cache->problem().empty());
+    cache.reset();
+    EXPECT_TRUE(OpenAt(path)->lookup({Stamp(1)})[0].pictureKnown); // and opens again as is
 }
 
 TEST(ScanCacheTest, ADamagedFileIsKeptAsideAndTheCacheMadeAnew)

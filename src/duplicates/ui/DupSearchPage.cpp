@@ -30,6 +30,7 @@
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
 #include <QItemSelectionModel>
@@ -101,6 +102,11 @@ void DupSearchPage::buildTopBar()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setGeometry(204, 7, 100, 18);
     connect(NewTrackBar1, &QSlider::valueChanged, this, &DupSearchPage::NewTrackBar1Change);
+    PictureCheck = new QCheckBox(tr("画像として比較"), Panel14);
+    PictureCheck->setObjectName(QStringLiteral("PictureCheck"));
+    PictureCheck->setGeometry(310, 5, 160, 22);
+    SetHint(*PictureCheck, tr("画像として比較|大きさや形式、向きが違っても同じ絵の画像を"
+                              "重複として探します。"));
 
     FileInput = new PathInput(*Panel14, services_,
                               {.edit = QStringLiteral("Edit3"),
@@ -255,7 +261,7 @@ void DupSearchPage::PopupMenu1Popup()
     MoveMenu1->setEnabled(rowItemsUsable);
     // Links and clones only for files found equal byte for byte.
     const bool replaceable =
-        rowItemsUsable && !quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_.threshold);
+        rowItemsUsable && !quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_);
     for (QAction* action : {HardLinkMenu1, SymbolicLinkMenu1, ReflinkMenu1})
         action->setEnabled(replaceable);
     const bool helpersUsable = idle && model_->DupMode() && model_->rowCount() > 0;
@@ -352,6 +358,8 @@ void DupSearchPage::SwitchButton8Click()
 
         quorvex::DupSearchParams params{services_.filters, NewTrackBar1->value(), progress_};
         params.cache = services_.scanCache.forSearch();
+        if (PictureCheck->isChecked())
+            params.pictures = &pictureReader_;
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
         scope_ = run.scope;
         model_->setDupMode(run.DupMode);

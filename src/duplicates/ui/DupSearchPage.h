@@ -13,6 +13,7 @@
 #include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
 #include "duplicates/DupSort.h"
+#include "duplicates/ui/PictureFileReader.h"
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class DupListView;
 class ListItemActions;
 class PathInput;
 class QAction;
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -38,6 +40,9 @@ public:
     TSwitchButton* SwitchButton8;
     TNewTrackBar* NewTrackBar1;
     QLabel* Label2;
+    // "画像として比較": the duplicate search groups pictures by what they show instead
+    // of files by their bytes.
+    QCheckBox* PictureCheck;
     PathInput* FileInput;   // Edit3, ComboBox3, SpeedButton3
     PathInput* FolderInput; // Edit4, ComboBox4, SpeedButton4
     DupListView* ListView4;
@@ -106,4 +111,5 @@ private:
     QString lastMoveFolder_;
     DupListModel* model_;
     RunIndicatorObserver progress_; // of every run of the page, on the progress panel
+    PictureFileReader pictureReader_;
 };
