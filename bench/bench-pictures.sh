@@ -17,7 +17,7 @@ generator=$build/bench-picture-corpus
 BENCH=${BENCH:-/tmp/quorvex-bench}
 COUNT=${COUNT:-1000}
 LARGE=${LARGE:-40}
-corpus=$BENCH/pictures-$COUNT-$LARGE
+corpus=$BENCH/pictures-$COUNT-$LARGE-grain
 out=${OUT:-$BENCH/results-pictures}
 mkdir -p "$out"
 command -v /usr/bin/time >/dev/null || { apt-get update -qq && apt-get install -y -qq time >/dev/null; }

@@ -50,7 +50,7 @@ constexpr CommandHelp kCommands[] = {
      "                     part, and a file named as a picture that cannot be decoded\n"
      "                     is named as unreadable. The match is the share of 63\n"
      "                     fingerprint bits that agree beyond chance: 100% all of\n"
-     "                     them, 0% half, as for unrelated pictures (default 75)\n"
+     "                     them, 0% half, as for unrelated pictures (default 74)\n"
      "  --no-rotations     with --pictures: turned or mirrored copies do not match\n"
      "  --threshold N      the least share of equal content, 10 to 100 (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"

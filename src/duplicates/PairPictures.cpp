@@ -4,14 +4,56 @@
 
 #include "common/WorkerPool.h"
 #include "duplicates/CachedHashes.h"
+#include "duplicates/PictureIndex.h"
 #include "duplicates/PicturePairing.h"
-#include "duplicates/PictureTree.h"
+#include "platform/FailureReason.h"
+#include "platform/FileSystem.h"
+#include "platform/ReadFully.h"
 
 namespace quorvex {
 
 namespace {
 
 constexpr int kPumpEvery = 256; // references between two pumps of the pairing
+// A worker keeps its buffer for the next file up to this size.
+constexpr std::size_t kKeptBuffer = 64u << 20;
+
+// The fingerprint of the picture in the file at `path`, listed with `listedSize` bytes;
+// empty, with `reason`, when the file cannot be read or decoded, or is no longer of
+// that size (what the cache keeps must be of the file as listed). `bytes` is the
+// worker's buffer.
+std::optional<PictureHash> ReadPrint(const std::string& path, std::uint64_t listedSize,
+                                     const PictureReader& reader, std::vector<unsigned char>& bytes,
+                                     std::string& reason)
+{
+    platform::InputFile file;
+    if (!file.open(path)) {
+        reason = platform::LastFailureText();
+        return std::nullopt;
+    }
+    if (file.size() != listedSize) {
+        reason = "its size changed during the search";
+        return std::nullopt;
+    }
+    if (file.size() > kLargestPictureFile) {
+        reason = "too large to decode as a picture";
+        return std::nullopt;
+    }
+    bytes.resize(file.size());
+    const std::int64_t got = platform::ReadFullyAt(file, bytes.data(), bytes.size(), 0);
+    if (got < 0) {
+        reason = platform::LastFailureText();
+        return std::nullopt;
+    }
+    GreyPicture grey;
+    const bool decoded =
+        reader.decodeGrey(bytes.data(), static_cast<std::size_t>(got), grey, reason);
+    if (bytes.capacity() > kKeptBuffer)
+        bytes = {};
+    if (!decoded)
+        return std::nullopt;
+    return FingerprintOf(grey);
+}
 
 // The fingerprints of the candidates at `positions`: those the cache knows, the others
 // decoded on the workers. What cannot be decoded is left empty, with its reason.
@@ -43,22 +85,20 @@ ReadPrints(const DupList& list, const std::vector<std::size_t>& positions,
     observer.setOverallPosition(done);
     reasons.assign(toRead.size(), {});
     WorkerPool pool(options.threads);
+    std::vector<std::vector<unsigned char>> buffers(pool.size());
     pool.run(
         toRead.size(),
-        [&](std::size_t item, unsigned) {
+        [&](std::size_t item, unsigned worker) {
             if (stopping.load(std::memory_order_relaxed))
                 return;
             const std::size_t position = toRead[item];
-            GreyPicture grey;
-            if (reader.readGrey(list.RecordPath(list[position]), grey, reasons[item])) {
-                const PictureHash print = FingerprintOf(grey);
-                prints[position] = print;
-                if (cache != nullptr) {
-                    cache::CachedFile kept;
-                    kept.pictureKnown = true;
-                    kept.picture = print;
-                    cache->run.store(cache->stamps[position], kept);
-                }
+            prints[position] = ReadPrint(list.RecordPath(list[position]), list[position].size,
+                                         reader, buffers[worker], reasons[item]);
+            if (prints[position] && cache != nullptr) {
+                cache::CachedFile kept;
+                kept.pictureKnown = true;
+                kept.picture = *prints[position];
+                cache->run.store(cache->stamps[position], kept);
             }
             done.fetch_add(1, std::memory_order_relaxed);
         },
@@ -82,13 +122,15 @@ ReadPrints(const DupList& list, const std::vector<std::size_t>& positions,
 void PairPictures(DupList& list, const std::vector<std::optional<PictureHash>>& prints,
                   const PictureOptions& options, RunObserver& observer)
 {
-    PictureTree tree(list.size());
+    std::vector<std::pair<PictureHash, std::uint32_t>> pictures;
     for (std::size_t position = 0; position < list.size(); ++position)
         if (prints[position] && list[position].group == 0)
-            tree.insert(*prints[position], static_cast<std::uint32_t>(position));
+            pictures.emplace_back(*prints[position], static_cast<std::uint32_t>(position));
+    PictureIndex index(pictures, list.size());
+    pictures = {};
     const int radius = MaxPictureDistance(std::clamp(options.threshold, 10, 100));
     const int orientations = options.turns ? kOrientations : 1;
-    std::vector<PictureTree::Near> found;
+    std::vector<PictureIndex::Near> found;
     std::vector<int> nearest(list.size(), kPictureHashBits + 1); // of the current reference
     int sincePump = 0;
     for (std::size_t position = 0; position < list.size(); ++position) {
@@ -100,24 +142,24 @@ void PairPictures(DupList& list, const std::vector<std::optional<PictureHash>>& 
             if (observer.cancelRequested())
                 return;
         }
-        tree.remove(static_cast<std::uint32_t>(position));
-        // Every picture still in the tree comes later in the list and is unclaimed.
+        index.remove(static_cast<std::uint32_t>(position));
+        // Every picture still in the index comes later in the list and is unclaimed.
         found.clear();
         for (int orientation = 0; orientation < orientations; ++orientation)
-            tree.within(Oriented(*prints[position], orientation), radius, found);
+            index.within(Oriented(*prints[position], orientation), radius, found);
         if (found.empty())
             continue;
         const auto group = static_cast<std::uint32_t>(position + 1);
-        for (const PictureTree::Near& near : found)
+        for (const PictureIndex::Near& near : found)
             nearest[near.item] = std::min(nearest[near.item], near.distance);
-        for (const PictureTree::Near& near : found) {
+        for (const PictureIndex::Near& near : found) {
             TDupRecord& member = list[near.item];
             if (member.group == group)
                 continue; // found in another orientation too
             member.group = group;
             member.content = static_cast<std::int8_t>(PicturePercent(nearest[near.item]));
             nearest[near.item] = kPictureHashBits + 1;
-            tree.remove(near.item);
+            index.remove(near.item);
         }
         list[position].group = group;
         list[position].content = kContentReference;

@@ -7,10 +7,6 @@
 
 #include <algorithm>
 
-#include "platform/FailureReason.h"
-#include "platform/FileSystem.h"
-#include "platform/ReadFully.h"
-
 namespace {
 
 // The formats the search takes (by the names Qt's readers give them), and the
@@ -41,25 +37,6 @@ std::string Lower(std::string_view text)
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower;
-}
-
-// The whole file, read through the platform layer (names of any bytes, and the
-// reasons it gives for a failure).
-bool ReadWhole(const std::string& path, QByteArray& bytes, std::string& reason)
-{
-    quorvex::platform::InputFile file;
-    if (!file.open(path)) {
-        reason = quorvex::platform::LastFailureText();
-        return false;
-    }
-    bytes.resize(static_cast<qsizetype>(file.size()));
-    const std::int64_t got = quorvex::platform::ReadFullyAt(file, bytes.data(), bytes.size(), 0);
-    if (got < 0) {
-        reason = quorvex::platform::LastFailureText();
-        return false;
-    }
-    bytes.resize(static_cast<qsizetype>(got));
-    return true;
 }
 
 // A transparent picture shows over white, as viewers show it.
@@ -93,13 +70,12 @@ bool PictureFileReader::readsName(std::string_view name) const
     return std::find(suffixes_.begin(), suffixes_.end(), suffix) != suffixes_.end();
 }
 
-bool PictureFileReader::readGrey(const std::string& path, quorvex::GreyPicture& picture,
-                                 std::string& reason) const
+bool PictureFileReader::decodeGrey(const unsigned char* bytes, std::size_t size,
+                                   quorvex::GreyPicture& picture, std::string& reason) const
 {
-    QByteArray bytes;
-    if (!ReadWhole(path, bytes, reason))
-        return false;
-    QBuffer buffer(&bytes);
+    QByteArray held =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size));
+    QBuffer buffer(&held);
     buffer.open(QIODevice::ReadOnly);
     // The format by the contents: a picture saved under another suffix still reads.
     QImageReader reader(&buffer);

@@ -15,8 +15,8 @@ public:
     PictureFileReader();
 
     bool readsName(std::string_view name) const override;
-    bool readGrey(const std::string& path, quorvex::GreyPicture& picture,
-                  std::string& reason) const override;
+    bool decodeGrey(const unsigned char* bytes, std::size_t size, quorvex::GreyPicture& picture,
+                    std::string& reason) const override;
 
 private:
     std::vector<std::string> suffixes_; // lower case, each with its dot

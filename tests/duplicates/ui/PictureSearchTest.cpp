@@ -28,10 +28,11 @@ class CountingReader : public PictureReader
 {
 public:
     bool readsName(std::string_view name) const override { return reader.readsName(name); }
-    bool readGrey(const std::string& path, GreyPicture& picture, std::string& reason) const override
+    bool decodeGrey(const unsigned char* bytes, std::size_t size, GreyPicture& picture,
+                    std::string& reason) const override
     {
         ++decoded;
-        return reader.readGrey(path, picture, reason);
+        return reader.decodeGrey(bytes, size, picture, reason);
     }
     PictureFileReader reader;
     mutable std::atomic<int> decoded{0};
