@@ -1,6 +1,6 @@
 // The picture measure and pairing without decoding: fingerprints follow a picture's
 // turns and mirrors exactly, the distance maps onto the percentage scale, and the
-// tree's pairing gives the groups that judging every pair in list order gives.
+// indexed pairing gives the groups that judging every pair in list order gives.
 
 #include <gtest/gtest.h>
 
@@ -108,7 +108,7 @@ void PairLiterally(DupList& list, const std::vector<std::optional<PictureHash>>&
     }
 }
 
-TEST(PicturePairingTest, TreePairingGivesThePairwiseGroups)
+TEST(PicturePairingTest, IndexedPairingGivesThePairwiseGroups)
 {
     std::mt19937_64 random(42);
     for (int round = 0; round < 20; ++round) {
