@@ -10,6 +10,8 @@ set(QUORVEX_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorvex)
 set(QUORVEX_HELP_PATH ${CMAKE_INSTALL_FULL_DATADIR}/quorvex/Help/Quorvex.htm)
 
 install(TARGETS quorvex quorvex-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The picture decoder quorvex-cli loads for dups --pictures.
+install(TARGETS quorvex-pictures LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/quorvex)
 
 install(FILES assets/${QUORVEX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES assets/icons/quorvex.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps

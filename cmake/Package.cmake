@@ -22,10 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORVEX_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt's Japanese texts, the fonts the program's font names map to, and the icon theme
-# it names.
+# Qt's Japanese texts, the fonts the program's font names map to, the icon theme it
+# names, and the image plugins by which the picture search also reads WebP and TIFF.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, adwaita-icon-theme")
+    "qt6-translations-l10n, fonts-ipafont-gothic | fonts-noto-cjk, adwaita-icon-theme, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -747,6 +747,14 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
         <source>フォルダ単位</source>
         <translation>By folder</translation>
     </message>
+    <message>
+        <source>画像として比較</source>
+        <translation>Compare as pictures</translation>
+    </message>
+    <message>
+        <source>画像として比較|大きさや形式、向きが違っても同じ絵の画像を重複として探します。</source>
+        <translation>Compare as pictures|Finds pictures that show the same image as duplicates, even at another size, in another format or turned.</translation>
+    </message>
 </context>
 <context>
     <name>DupWords</name>
@@ -1009,6 +1017,14 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>画像サイズ</source>
+        <translation>Picture size</translation>
+    </message>
+    <message>
+        <source>%1 × %2 ピクセル</source>
+        <translation>%1 × %2 pixels</translation>
     </message>
 </context>
 <context>
@@ -1300,6 +1316,10 @@ This folder overlaps another folder of the search: one lies inside the other.</t
     <message>
         <source>リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。</source>
         <translation>Links and reflinks (clones) can only replace files that match 100%. Search again with the threshold at 100%.</translation>
+    </message>
+    <message>
+        <source>リンクとリフリンク（複製）は、画像として比較した結果には使えません。</source>
+        <translation>Links and clones (reflinks) cannot be used for pictures compared by what they show.</translation>
     </message>
 </context>
 <context>

@@ -15,9 +15,10 @@ namespace quorvex::cache {
 namespace {
 
 // The layout of the database; a file of another layout is emptied and made anew,
-// except one of the previous layout, which lacked only the sketches.
+// except one of the previous layout, which gains the pictures' fingerprints and the
+// sketches.
 constexpr int kFormat = 3;
-constexpr int kFormatWithoutSketches = 2;
+constexpr int kFormatBefore = 2;
 constexpr std::int64_t kTouchAfterDays = 7;
 constexpr int kBusyMilliseconds = 10'000;
 
@@ -31,6 +32,7 @@ CREATE TABLE IF NOT EXISTS files(
     used INTEGER NOT NULL,
     first_hash INTEGER,
     whole_hash BLOB,
+    picture INTEGER,
     PRIMARY KEY(device, inode)) WITHOUT ROWID;
 CREATE TABLE IF NOT EXISTS meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT ROWID;
 CREATE TABLE IF NOT EXISTS sketches(
@@ -51,13 +53,15 @@ VALUES(?1, ?2, ?3, ?4, ?5, ?6)
 // A stale entry (other size, time or birth) is replaced whole; a fresh one keeps the
 // hashes that the write does not bring.
 constexpr const char* kUpsert = R"(
-INSERT INTO files(device, inode, size, mtime, born, used, first_hash, whole_hash)
-VALUES(?1, ?2, ?3, ?4, ?8, ?5, ?6, ?7)
+INSERT INTO files(device, inode, size, mtime, born, used, first_hash, whole_hash, picture)
+VALUES(?1, ?2, ?3, ?4, ?8, ?5, ?6, ?7, ?9)
 ON CONFLICT(device, inode) DO UPDATE SET
     first_hash = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
                       THEN coalesce(excluded.first_hash, first_hash) ELSE excluded.first_hash END,
     whole_hash = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
                       THEN coalesce(excluded.whole_hash, whole_hash) ELSE excluded.whole_hash END,
+    picture = CASE WHEN size = excluded.size AND mtime = excluded.mtime AND born = excluded.born
+                   THEN coalesce(excluded.picture, picture) ELSE excluded.picture END,
     size = excluded.size, mtime = excluded.mtime, born = excluded.born, used = excluded.used
 )";
 
@@ -163,8 +167,10 @@ bool ScanCache::setUp(std::string& problem)
     if (db_.execute("BEGIN IMMEDIATE") != SQLITE_OK)
         return fail();
     const std::int64_t format = db_.queryInteger("PRAGMA user_version", -1);
-    const bool kept = format == kFormat || format == kFormatWithoutSketches || format == 0;
+    const bool kept = format == kFormat || format == kFormatBefore || format == 0;
     if (format < 0 ||
+        (format == kFormatBefore &&
+         db_.execute("ALTER TABLE files ADD COLUMN picture INTEGER") != SQLITE_OK) ||
         (!kept && db_.execute("DROP TABLE IF EXISTS files; DROP TABLE IF EXISTS meta; "
                               "DROP TABLE IF EXISTS sketches") != SQLITE_OK) ||
         db_.execute(kSchema) != SQLITE_OK ||
@@ -176,8 +182,8 @@ bool ScanCache::setUp(std::string& problem)
     if (db_.execute("COMMIT") != SQLITE_OK)
         return fail();
     for (auto [statement, sql] :
-         {std::pair{&select_, "SELECT size, mtime, born, used, first_hash, whole_hash FROM files "
-                              "WHERE device = ?1 AND inode = ?2"},
+         {std::pair{&select_, "SELECT size, mtime, born, used, first_hash, whole_hash, picture "
+                              "FROM files WHERE device = ?1 AND inode = ?2"},
           std::pair{&upsert_, kUpsert},
           std::pair{&touch_, "UPDATE files SET used = ?3 WHERE device = ?1 AND inode = ?2"},
           std::pair{&selectSketch_, "SELECT size, mtime, born, sketch FROM sketches "
@@ -251,6 +257,8 @@ std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
                 std::memcpy(&file.whole.low, whole.data(), 8);
                 std::memcpy(&file.whole.high, whole.data() + 8, 8);
             }
+            file.pictureKnown = !select_.isNull(6);
+            file.picture = static_cast<std::uint64_t>(select_.integer(6));
             if (select_.integer(3) < today - kTouchAfterDays)
                 toTouch.push_back(i);
         }
@@ -328,6 +336,10 @@ void ScanCache::write(const std::vector<CacheWrite>& writes)
             BindHash(upsert_, 7, write.values.whole);
         else
             upsert_.bindNull(7);
+        if (write.values.pictureKnown)
+            upsert_.bind(9, AsColumn(write.values.picture));
+        else
+            upsert_.bindNull(9);
         int code = upsert_.step();
         upsert_.reset();
         if (code == SQLITE_DONE && !write.sketch.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 // The scan cache: for each file the engines read, what they computed from its
-// contents (the hash of its first chunk, the hash of all of it), kept in an SQLite
+// contents (the hash of its first chunk, the hash of all of it, the fingerprint of
+// the picture it holds), kept in an SQLite
 // database keyed by the file's identity on its volume. An entry counts only while the
 // file's size and modification time (to the nanosecond) are those it was read with.
 //
@@ -36,6 +37,8 @@ struct CachedFile
     std::uint64_t firstChunk = 0; // the hash of the first chunk the exact search reads
     bool wholeKnown = false;
     ContentHash whole; // the hash of the whole contents
+    bool pictureKnown = false;
+    std::uint64_t picture = 0; // the fingerprint of the picture (PictureFingerprint.h)
 };
 
 // One entry to write: a hash that is not known is left as the entry has it. A

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "duplicates/PicturePairing.h"
+
 namespace quorvex::cli {
 
 namespace {
@@ -173,6 +175,10 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             if (!value || !parseThreshold(*value, options.threshold))
                 return UsageError{"--threshold takes a whole number from 10 to 100"};
             thresholdGiven = true;
+        } else if (arg == "--pictures") {
+            options.pictures = true;
+        } else if (arg == "--no-rotations") {
+            options.rotations = false;
         } else if (arg == "--act") {
             const std::string* value = needValue("--act");
             if (!value)
@@ -255,6 +261,12 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         return misuse("--threshold goes with dups and identical");
     if (threadsGiven && !shape->takesThreshold)
         return misuse("--threads goes with dups and identical");
+    if (options.pictures && options.command != "dups")
+        return misuse("--pictures goes with dups");
+    if (!options.rotations && !options.pictures)
+        return misuse("--no-rotations goes with --pictures");
+    if (options.pictures && !thresholdGiven)
+        options.threshold = kDefaultPictureThreshold;
     if (options.noCache && !shape->readsContents)
         return misuse("--no-cache goes with compare, dups and identical");
     if (options.command == "cache" && options.operands.front() != "stats" &&
@@ -263,7 +275,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     if (options.exclude && !options.masks)
         return misuse("--exclude goes with --masks");
     const bool searchOptions = options.hidden || options.system || options.masks ||
-                               options.content || thresholdGiven || threadsGiven || options.noCache;
+                               options.content || thresholdGiven || threadsGiven ||
+                               options.noCache || options.pictures;
     if (options.load && searchOptions)
         return misuse("--load opens a list: the options of a search do not go with it");
     return options;

@@ -28,11 +28,13 @@ struct CliOptions
     // --load FILE: the list saved in FILE (TSV or JSON) instead of a search, each row
     // checked against the disk; compare still takes A and B, the others no path.
     std::optional<std::string> load;
-    bool content = false; // compare --content
-    int threshold = 100;  // dups / identical --threshold N
-    unsigned threads = 0; // dups / identical --threads N (0: every core)
-    bool noCache = false; // --no-cache: neither read nor fill the scan cache
-    bool layout = false;  // dupdirs --layout: equal folders need equal names and layout
+    bool content = false;  // compare --content
+    int threshold = 100;   // dups / identical --threshold N
+    bool pictures = false; // dups --pictures: pictures compared by what they show
+    bool rotations = true; // not dups --pictures --no-rotations
+    unsigned threads = 0;  // dups / identical --threads N (0: every core)
+    bool noCache = false;  // --no-cache: neither read nor fill the scan cache
+    bool layout = false;   // dupdirs --layout: equal folders need equal names and layout
     // dups --act trash|hardlink|symlink|reflink|move=DIR: what happens to the files
     // that do not stay; without it nothing on disk changes.
     std::optional<ActionKind> act;

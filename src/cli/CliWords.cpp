@@ -93,6 +93,8 @@ std::string RefusalWords(const InputRefusal& refusal)
         return "フォルダ [ " + refusal.path + " ]\n\n検索するほかのフォルダと重なっています。";
     case RefusalReason::LinksNeedFullMatch:
         return "リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。";
+    case RefusalReason::LinksNeedSameBytes:
+        return "リンクとリフリンク（複製）は、画像として比較した結果には使えません。";
     }
     return {};
 }

@@ -29,7 +29,7 @@ int RunDupDirsCommand(const CliOptions& options)
     std::string keepFolder;
     if (options.act) {
         // The files acted on were found equal byte for byte, whatever the threshold.
-        if (std::string refusal = ActionOptionsRefusal(options, 100, folders, keepFolder);
+        if (std::string refusal = ActionOptionsRefusal(options, {folders, {}, 100}, keepFolder);
             !refusal.empty()) {
             std::fprintf(stderr, "%s\n", refusal.c_str());
             return kExitRefused;

@@ -12,6 +12,7 @@
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
+#include "cli/PictureSupport.h"
 #include "cli/PlanSupport.h"
 #include "cli/TerminalProgress.h"
 #include "duplicates/DupActions.h"
@@ -65,8 +66,8 @@ int RunDupsCommand(const CliOptions& options)
         options.operands.begin() + (identical && !options.load ? 1 : 0), options.operands.end());
     std::string keepFolder;
     if (options.act && !options.load) {
-        if (std::string refusal =
-                ActionOptionsRefusal(options, options.threshold, folders, keepFolder);
+        if (std::string refusal = ActionOptionsRefusal(
+                options, {folders, {}, options.threshold, options.pictures}, keepFolder);
             !refusal.empty())
             return Refuse(refusal);
     }
@@ -90,18 +91,25 @@ int RunDupsCommand(const CliOptions& options)
             return status;
         run.scope = ReopenedScope(list);
         if (options.act) {
-            if (std::string refusal = ActionOptionsRefusal(options, run.scope.threshold,
-                                                           run.scope.folders, keepFolder);
+            if (std::string refusal = ActionOptionsRefusal(options, run.scope, keepFolder);
                 !refusal.empty())
                 return Refuse(refusal);
         }
     } else {
+        const std::unique_ptr<PictureReader> pictures =
+            options.pictures ? MakePictureReader() : nullptr;
+        if (options.pictures && !pictures) {
+            std::fprintf(stderr, "quorvex-cli: this build reads no pictures\n");
+            return kExitFailure;
+        }
         const std::unique_ptr<cache::ScanCache> cache = OpenCacheForSearch(options);
         {
             TerminalProgress progress(options.progress);
             DupSearchParams params{*filters, options.threshold, progress};
             params.threads = options.threads;
             params.cache = cache.get();
+            params.pictures = pictures.get();
+            params.pictureTurns = options.rotations;
             run = StartDupSearch(fileText, folders, params, list);
             unreadCount = progress.unreadCount();
         }

@@ -63,12 +63,21 @@ constexpr CommandHelp kCommands[] = {
      "A or B is neither an existing file nor an\n"
      "      existing folder, or one is a file and the other a folder"},
     {"dups",
-     "dups [--threshold N] [--threads N] [--no-cache] [--act ACTION [--keep RULE] [--dry-run]]\n"
-     "                             FOLDER...",
+     "dups [--threshold N] [--pictures [--no-rotations]] [--threads N] [--no-cache]\n"
+     "                             [--act ACTION [--keep RULE] [--dry-run]] FOLDER...",
      "Finds groups of duplicate files in the FOLDERs and their subfolders: files whose\n"
      "contents match the group's reference file to at least N percent. Groups can\n"
      "span folders. Only files that belong to a group are listed, group by group.\n"
      "With --act, one file of each group is kept and ACTION applies to the others.\n",
+     "  --pictures         compare pictures (JPEG, PNG, GIF, BMP; WebP and TIFF where\n"
+     "                     the image plugins are installed) by what they show, so that\n"
+     "                     copies resized, saved again, converted, lightly cropped,\n"
+     "                     turned or mirrored group together; other files take no\n"
+     "                     part, and a file named as a picture that cannot be decoded\n"
+     "                     is named as unreadable. The match is the share of 63\n"
+     "                     fingerprint bits that agree beyond chance: 100% all of\n"
+     "                     them, 0% half, as for unrelated pictures (default 74)\n"
+     "  --no-rotations     with --pictures: turned or mirrored copies do not match\n"
      "  --threshold N      the minimum percentage of matching content, 10 to 100\n"
      "                     (default 100)\n"
      "  --threads N        use at most N worker threads for the search\n"
@@ -90,10 +99,10 @@ constexpr CommandHelp kCommands[] = {
      "                     Symbolic links, files in a trash folder (the user's or a\n"
      "                     volume's) and files inside DIR of move=DIR are skipped:\n"
      "                     never kept and never acted on.\n"
-     "                     Links and clones need --threshold 100. Each file is checked\n"
-     "                     again just before: its size and time must be as listed, and\n"
-     "                     for a link or a clone all its bytes must equal the kept\n"
-     "                     file's.\n"
+     "                     Links and clones need --threshold 100 and no --pictures.\n"
+     "                     Each file is checked again just before: its size and time\n"
+     "                     must be as listed, and for a link or a clone all its bytes\n"
+     "                     must equal the kept file's.\n"
      "  --keep RULE        which file of each group is kept (default first):\n"
      "                       first      the group's reference file (\"基準\")\n"
      "                       newest     the newest (on a tie, the first listed)\n"
@@ -120,9 +129,9 @@ constexpr CommandHelp kCommands[] = {
      "Then \"#freed\" with the total of the bytes column: the space the disks gain,\n"
      "the same in the dry run and the real run.\n",
      "a FOLDER is not an existing folder or lies\n"
-     "      within another; with --act, a link or clone below --threshold 100,\n"
-     "      a move=DIR that is a file, or an under=DIR that is not a folder\n"
-     "      inside a FOLDER"},
+     "      within another; with --act, a link or clone below --threshold 100\n"
+     "      or with --pictures, a move=DIR that is a file, or an under=DIR that\n"
+     "      is not a folder inside a FOLDER"},
     {"dupdirs",
      "dupdirs [--threshold N] [--layout] [--threads N] [--no-cache]\n"
      "                             [--act ACTION [--keep RULE] [--dry-run]] FOLDER...",

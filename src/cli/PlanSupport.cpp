@@ -31,10 +31,11 @@ std::string KeepFolderAsListed(const CliOptions& options, const std::vector<std:
 
 } // namespace
 
-std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
-                                 const std::vector<std::string>& folders, std::string& keepFolder)
+std::string ActionOptionsRefusal(const CliOptions& options, const DupSearchScope& scope,
+                                 std::string& keepFolder)
 {
-    if (const InputRefusal refusal = ActionRefusal(*options.act, threshold))
+    const std::vector<std::string>& folders = scope.folders;
+    if (const InputRefusal refusal = ActionRefusal(*options.act, scope))
         return RefusalWords(refusal);
     if (*options.act == ActionKind::Move) {
         const std::optional<platform::DirEntry> there = platform::LookupEntry(options.moveFolder);

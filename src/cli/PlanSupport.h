@@ -11,11 +11,10 @@
 
 namespace quorvex::cli {
 
-// What the actions refuse for a result found at `threshold` in `folders`; empty
-// when nothing. `keepFolder` receives --keep under=DIR in the spelling of the list's
-// folders.
-std::string ActionOptionsRefusal(const CliOptions& options, int threshold,
-                                 const std::vector<std::string>& folders, std::string& keepFolder);
+// What the actions refuse for a result found as `scope` says; empty when nothing.
+// `keepFolder` receives --keep under=DIR in the spelling of the list's folders.
+std::string ActionOptionsRefusal(const CliOptions& options, const DupSearchScope& scope,
+                                 std::string& keepFolder);
 
 // Prints the plan (--dry-run) or carries it out, each item not done named on
 // standard error, and writes the plan's table; `list` is the list it was made for.

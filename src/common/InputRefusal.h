@@ -17,6 +17,7 @@ enum class RefusalReason : std::uint8_t
     FolderAgainstFile,  // a folder compared with a file
     NestedFolders,      // a searched folder lies within another one (path: the inner one)
     LinksNeedFullMatch, // links and clones replace only files that match at 100 %
+    LinksNeedSameBytes, // nor pictures found alike by what they show
 };
 
 struct InputRefusal

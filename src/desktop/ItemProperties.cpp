@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -38,6 +39,18 @@ QString permissionText(QFile::Permissions permissions)
     for (int i = 0; i < 9; ++i)
         text += (permissions & bits[i]) ? QLatin1Char(letters[i]) : QLatin1Char('-');
     return text;
+}
+
+// The size in pixels of the picture at `path`, as shown (turned as its EXIF data
+// says); invalid when it is no picture the image readers know.
+QSize pictureSize(const QString& path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90)
+               ? size.transposed()
+               : size;
 }
 
 // A value as read-only text: selectable and copyable, reachable with the Tab key,
@@ -94,6 +107,9 @@ ItemPropertiesDialog::ItemPropertiesDialog(QWidget* owner, SysImageList& images,
     if (!entry.isDirectory())
         addRow(tr("サイズ"),
                tr("%1 バイト").arg(QLocale::c().toString(static_cast<qulonglong>(entry.size))));
+    if (const QSize pixels = entry.isDirectory() ? QSize() : pictureSize(ShownText(path));
+        pixels.isValid())
+        addRow(tr("画像サイズ"), tr("%1 × %2 ピクセル").arg(pixels.width()).arg(pixels.height()));
     // Names that are not valid text have no QFileInfo; their write time still shows.
     const QFileInfo details(ShownText(path));
     const bool detailed = details.exists() || details.isSymLink();

@@ -21,7 +21,7 @@ public:
     ItemPropertiesDialog(QWidget* owner, SysImageList& images, const std::string& path,
                          const quorvex::platform::DirEntry& entry);
 
-    // The shown text of a row ("名前", "種類", "場所", "サイズ", "更新日時",
+    // The shown text of a row ("名前", "種類", "場所", "サイズ", "画像サイズ", "更新日時",
     // "アクセス日時", "属性の変更日時", "属性", "アクセス権", "所有者", "リンク先"); empty
     // when the row is absent.
     QString valueOf(const QString& label) const;

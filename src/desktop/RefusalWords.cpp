@@ -24,6 +24,8 @@ QString RefusalWords::text(const quorvex::InputRefusal& refusal)
         return tr("フォルダ [ %1 ]\n\n検索するほかのフォルダと重なっています。").arg(path);
     case RefusalReason::LinksNeedFullMatch:
         return tr("リンクとリフリンク（複製）は、100% で一致したファイルにだけ使えます。");
+    case RefusalReason::LinksNeedSameBytes:
+        return tr("リンクとリフリンク（複製）は、画像として比較した結果には使えません。");
     }
     return {};
 }

@@ -169,12 +169,19 @@ InputRefusal ActionRefusal(ActionKind kind, int threshold)
     return {};
 }
 
+InputRefusal ActionRefusal(ActionKind kind, const DupSearchScope& scope)
+{
+    if (ReplacesContents(kind) && scope.pictures)
+        return {RefusalReason::LinksNeedSameBytes, {}};
+    return ActionRefusal(kind, scope.threshold);
+}
+
 DupPlan PlanForRows(const DupList& list, const DupSearchScope& scope,
                     const std::vector<std::size_t>& rows, ActionKind kind,
                     std::string_view moveFolder)
 {
     DupPlan result;
-    result.refusal = ActionRefusal(kind, scope.threshold);
+    result.refusal = ActionRefusal(kind, scope);
     if (result.refusal)
         return result;
     const std::string base = CommonFolder(scope.folders);

@@ -21,6 +21,7 @@ struct DupSearchScope
     std::vector<std::string> folders; // the searched folders, as given
     std::string target;               // the file searched for (identical-file search)
     int threshold = 100;
+    bool pictures = false; // groups of pictures that look alike, not of equal bytes
 };
 
 enum class KeepRule
@@ -47,6 +48,9 @@ void LeaveOutOfAction(DupList& list, std::string_view moveFolder);
 // Why `kind` cannot act on a result found at `threshold` percent (links and clones
 // need files found equal byte for byte); no refusal when it can.
 InputRefusal ActionRefusal(ActionKind kind, int threshold);
+// The same for a result found as `scope` says; pictures that look alike are not
+// files of equal bytes.
+InputRefusal ActionRefusal(ActionKind kind, const DupSearchScope& scope);
 
 struct DupPlan
 {
@@ -69,7 +73,8 @@ DupPlan TrashPlanForRows(const DupList& list, const std::vector<std::size_t>& ro
 // The plan for the chosen `rows` (row order). Each group keeps its "基準" row when that
 // is not chosen, else its first row that is not; a group whose rows are all chosen
 // keeps its "基準" row (or its first row) anyway. An identical-file result keeps the
-// file searched for. Links and clones are refused for results found below 100 %. A
+// file searched for. Links and clones are refused for results found below 100 % or
+// by what pictures show. A
 // move takes each file to `moveFolder` with its path below the searched folders.
 // Rows not as listed are never acted on, nor are the rows of a group whose kept row
 // is not as listed.

@@ -8,6 +8,7 @@
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSort.h"
 #include "duplicates/HashedTarget.h"
+#include "duplicates/PicturePairing.h"
 #include "duplicates/SearchWalk.h"
 #include "platform/FailureReason.h"
 #include "platform/FileIdentity.h"
@@ -156,7 +157,10 @@ SearchOutcome CollectAndPairFiles(const std::vector<std::string>& folders,
     observer.setOverallMax(list.size() > 0 ? list.size() - 1 : 0);
     cache::CacheRun run(caching ? params.cache : nullptr);
     const ContentCache cache{run, stamps};
-    if (threshold == 100) {
+    if (params.pictures != nullptr) {
+        PairPictureFiles(list, *params.pictures, {threshold, params.pictureTurns, params.threads},
+                         observer, caching ? &cache : nullptr);
+    } else if (threshold == 100) {
         PairIdenticalFiles(list, observer, params.threads, caching ? &cache : nullptr);
     } else {
         const std::uint64_t pairBudget = params.memoryBudget / 8;
@@ -212,7 +216,8 @@ DupSearchRun StartDupSearch(std::string_view fileText, const std::vector<std::st
     DupSearchRun run;
     const bool identical = !fileText.empty();
     run.DupMode = !identical;
-    run.scope = {folders, std::string(fileText), ClampedThreshold(params)};
+    run.scope = {folders, std::string(fileText), ClampedThreshold(params),
+                 !identical && params.pictures != nullptr};
     const SearchOutcome outcome =
         identical ? SearchIdentical(fileText, folders.empty() ? std::string() : folders.front(),
                                     params, list)

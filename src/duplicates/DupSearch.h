@@ -18,6 +18,8 @@
 
 namespace quorvex {
 
+class PictureReader;
+
 // What a search works with. The filters are read at every test; the threshold
 // (10..100, clamped) is both the size filter and the content bar.
 struct DupSearchParams
@@ -31,6 +33,10 @@ struct DupSearchParams
     std::uint64_t memoryBudget = 512ull << 20;
     // What the files' contents were found to be in earlier runs; null: read them all.
     cache::ScanCache* cache = nullptr;
+    // The duplicate search compares pictures by what they show, through this reader
+    // (PicturePairing.h), instead of files by their bytes; null: by their bytes.
+    const PictureReader* pictures = nullptr;
+    bool pictureTurns = true; // pictures turned or mirrored match too
 };
 
 // 100 when a = b (also when both are 0), else floor(min * 100 / max).

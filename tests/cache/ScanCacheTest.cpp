@@ -98,6 +98,43 @@ TEST(ScanCacheTest, EntriesCountOnlyForTheSizeAndTimeTheyWereMadeFor)
     EXPECT_EQ(status.st_mode & 0777, 0600u);
 }
 
+TEST(ScanCacheTest, ACacheOfTheLayoutBeforeKeepsItsEntriesAndGainsFingerprintsAndSketches)
+{
+    test::TempTree t;
+    const std::string path = t.path("cache.sqlite");
+    {
+        // The layout as the program wrote it before it kept pictures' fingerprints.
+        SqliteConnection old;
+        ASSERT_EQ(old.open(path), SQLITE_OK);
+        ASSERT_EQ(old.execute("CREATE TABLE files(device INTEGER NOT NULL, inode INTEGER NOT "
+                              "NULL, size INTEGER NOT NULL, mtime INTEGER NOT NULL, born INTEGER "
+                              "NOT NULL, used INTEGER NOT NULL, first_hash INTEGER, whole_hash "
+                              "BLOB, PRIMARY KEY(device, inode)) WITHOUT ROWID;"
+                              "CREATE TABLE meta(key TEXT PRIMARY KEY, value INTEGER) WITHOUT "
+                              "ROWID; PRAGMA user_version = 2;"),
+                  SQLITE_OK);
+        const std::string insert = "INSERT INTO files VALUES(7, 1, 10, " +
+                                   std::to_string(kLongAgoNs) + ", 0, " + std::to_string(Today()) +
+                                   ", 42, NULL)";
+        ASSERT_EQ(old.execute(insert.c_str()), SQLITE_OK);
+    }
+    auto cache = OpenAt(path);
+    CachedFile picture;
+    picture.pictureKnown = true;
+    picture.picture = 0x8000'0000'0000'0002;
+    cache->write({Write(Stamp(1), picture, "sketch"), Write(Stamp(2), picture)});
+    EXPECT_EQ(SketchesOf(*cache, {Stamp(1)})[0], "sketch");
+    const auto found = cache->lookup({Stamp(1), Stamp(2), Stamp(3)});
+    EXPECT_TRUE(found[0].firstKnown);
+    EXPECT_EQ(found[0].firstChunk, 42u);
+    EXPECT_TRUE(found[0].pictureKnown && found[1].pictureKnown);
+    EXPECT_EQ(found[0].picture, picture.picture);
+    EXPECT_FALSE(found[2].pictureKnown);
+    EXPECT_TRUE(cache->problem().empty());
+    cache.reset();
+    EXPECT_TRUE(OpenAt(path)->lookup({Stamp(1)})[0].pictureKnown); // and opens again as is
+}
+
 TEST(ScanCacheTest, ADamagedFileIsKeptAsideAndTheCacheMadeAnew)
 {
     test::TempTree t;
@@ -170,19 +207,8 @@ TEST(ScanCacheTest, SketchesCountOnlyForTheirStampAndGoWithTheirEntriesBeyondThe
 {
     test::TempTree t;
     const std::string path = t.path("cache.sqlite");
-    {
-        auto cache = OpenAt(path);
-        cache->write({Write(Stamp(1), Whole(1))});
-    }
-    // A cache of the layout before sketches keeps its entries and gains them.
-    {
-        SqliteConnection db;
-        ASSERT_EQ(db.open(path), SQLITE_OK);
-        ASSERT_EQ(db.execute("DROP TABLE sketches; PRAGMA user_version = 2"), SQLITE_OK);
-    }
     auto cache = OpenAt(path);
-    EXPECT_TRUE(cache->lookup({Stamp(1)})[0].wholeKnown);
-
+    cache->write({Write(Stamp(1), Whole(1))});
     cache->write({Write(Stamp(1), {}, "one"), Write(Stamp(2), Whole(2), "two")});
     EXPECT_EQ(SketchesOf(*cache, {Stamp(2), Stamp(1), Stamp(1, 11), Stamp(3)}),
               (std::vector<std::string>{"two", "one", "", ""}));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/ArgumentParser.h"
+#include "duplicates/PicturePairing.h"
 
 using namespace quorvex::cli;
 
@@ -48,6 +49,16 @@ TEST(ArgumentParser, AcceptsEachCommandWithItsOptions)
     EXPECT_EQ(std::get<CliOptions>(copying).copy, quorvex::CopyChoice::UpdateBoth);
     EXPECT_FALSE(std::get<CliOptions>(copying).act);
     EXPECT_TRUE(std::get<CliOptions>(copying).onlyMissing);
+    // A picture search starts at its own threshold unless one is given.
+    const auto pictures =
+        std::get<CliOptions>(parse({"dups", "--pictures", "--no-rotations", "d"}));
+    EXPECT_TRUE(pictures.pictures);
+    EXPECT_FALSE(pictures.rotations);
+    EXPECT_EQ(pictures.threshold, quorvex::kDefaultPictureThreshold);
+    EXPECT_EQ(
+        std::get<CliOptions>(parse({"dups", "--threshold", "90", "--pictures", "d"})).threshold,
+        90);
+    EXPECT_EQ(std::get<CliOptions>(parse({"dups", "d"})).threshold, 100);
 
     // A list opened from a file: compare still names A and B, the others no path.
     auto loaded = parse({"--load", "l.tsv", "dups", "--act", "trash"});
@@ -102,6 +113,9 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"cache", "wipe"},
              {"empty", "--no-cache", "d"},
              {"dups", "--no-cache", "--load", "l"},
+             {"identical", "--pictures", "f", "d"},
+             {"dups", "--no-rotations", "d"},
+             {"dups", "--pictures", "--load", "l"},
          })
         EXPECT_TRUE(std::holds_alternative<UsageError>(parse(args)))
             << ::testing::PrintToString(args);

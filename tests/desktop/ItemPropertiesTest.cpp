@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QImage>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -83,6 +84,19 @@ TEST(ItemPropertiesDialog, ShowsWhatTheFileSystemSaysAboutAFile)
     EXPECT_TRUE(dialog.valueOf(QStringLiteral("アクセス権")).startsWith(QStringLiteral("r-")));
     EXPECT_FALSE(dialog.valueOf(QStringLiteral("所有者")).isEmpty());
     EXPECT_TRUE(dialog.valueOf(QStringLiteral("リンク先")).isEmpty());
+}
+
+TEST(ItemPropertiesDialog, APictureShowsItsSizeInPixels)
+{
+    TempTree tree;
+    SysImageList images;
+    const std::string picture = tree.path("wide.png");
+    QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(picture));
+    EXPECT_EQ(propertiesOf(images, picture)->valueOf(QStringLiteral("画像サイズ")),
+              QStringLiteral("40 × 30 ピクセル"));
+    // A file named like a picture that is none has no such row.
+    const std::string fake = tree.file("fake.png", "not a picture");
+    EXPECT_TRUE(propertiesOf(images, fake)->valueOf(QStringLiteral("画像サイズ")).isEmpty());
 }
 
 TEST(ItemPropertiesDialog, FolderHasNoSize)

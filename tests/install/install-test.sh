@@ -31,6 +31,9 @@ for file in bin/quorvex bin/quorvex-cli share/quorvex/Help/Quorvex.htm \
     share/doc/quorvex/copyright share/doc/quorvex/changelog.gz; do
     [ -s "$prefix/$file" ] || fail "not installed: $file"
 done
+compgen -G "$prefix/lib/*/quorvex/quorvex-pictures.so" >/dev/null ||
+    compgen -G "$prefix/lib/quorvex/quorvex-pictures.so" >/dev/null ||
+    fail "not installed: the picture module quorvex-pictures.so"
 for size in 16 24 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
     file "$icon" | grep -q "PNG image data, $size x $size," || fail "icon ${size}x$size: $(file "$icon")"

@@ -114,6 +114,20 @@ void DupSearchPage::buildTopBar()
     FolderUnitCheck = new QCheckBox(tr("フォルダ単位"), Panel14);
     FolderUnitCheck->setObjectName(QStringLiteral("FolderUnitCheck"));
     FolderUnitCheck->setGeometry(310, 7, 120, 18);
+    PictureCheck = new QCheckBox(tr("画像として比較"), Panel14);
+    PictureCheck->setObjectName(QStringLiteral("PictureCheck"));
+    PictureCheck->setGeometry(430, 5, 160, 22);
+    SetHint(*PictureCheck, tr("画像として比較|大きさや形式、向きが違っても同じ絵の画像を"
+                              "重複として探します。"));
+    // Folders are compared by their files' bytes: one choice or the other.
+    connect(FolderUnitCheck, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            PictureCheck->setChecked(false);
+    });
+    connect(PictureCheck, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            FolderUnitCheck->setChecked(false);
+    });
 
     FileInput = new PathInput(*Panel14, services_,
                               {.edit = QStringLiteral("Edit3"),
@@ -269,7 +283,7 @@ void DupSearchPage::PopupMenu1Popup()
     MoveMenu1->setEnabled(rowItemsUsable);
     // Links and clones only for files found equal byte for byte.
     const bool replaceable =
-        rowItemsUsable && !quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_.threshold);
+        rowItemsUsable && !quorvex::ActionRefusal(quorvex::ActionKind::HardLink, scope_);
     for (QAction* action : {HardLinkMenu1, SymbolicLinkMenu1, ReflinkMenu1})
         action->setEnabled(replaceable);
     const bool helpersUsable = idle && model_->DupMode() && model_->rowCount() > 0;
@@ -372,6 +386,8 @@ void DupSearchPage::SwitchButton8Click()
 
         quorvex::DupSearchParams params{services_.filters, NewTrackBar1->value(), progress_};
         params.cache = services_.scanCache.forSearch();
+        if (PictureCheck->isChecked())
+            params.pictures = &pictureReader_;
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
         scope_ = run.scope;
         model_->setDupMode(run.DupMode);

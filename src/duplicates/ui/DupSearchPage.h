@@ -13,6 +13,7 @@
 #include "duplicates/DupActions.h"
 #include "duplicates/DupRecord.h"
 #include "duplicates/DupSort.h"
+#include "duplicates/ui/PictureFileReader.h"
 
 #include <QWidget>
 
@@ -44,6 +45,9 @@ public:
     // Folders->ListView5 in place of ListView4.
     QCheckBox* FolderUnitCheck;
     FolderResults* Folders;
+    // "画像として比較": the duplicate search groups pictures by what they show instead
+    // of files by their bytes.
+    QCheckBox* PictureCheck;
     PathInput* FileInput;   // Edit3, ComboBox3, SpeedButton3
     PathInput* FolderInput; // Edit4, ComboBox4, SpeedButton4
     DupListView* ListView4;
@@ -112,4 +116,5 @@ private:
     QString lastMoveFolder_;
     DupListModel* model_;
     RunIndicatorObserver progress_; // of every run of the page, on the progress panel
+    PictureFileReader pictureReader_;
 };

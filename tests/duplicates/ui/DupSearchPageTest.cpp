@@ -18,6 +18,7 @@
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "support/DrawnPictures.h"
 #include "support/ListRows.h"
 #include "support/PageHost.h"
 #include "support/ProgressPanelCheck.h"
@@ -469,6 +470,30 @@ TEST_F(DupSearchPageTest, LinksAreOfferedOnlyForFilesFoundEqualByteForByte)
     // The items sit right after "削除(&D)".
     const QList<QAction*> items = page->PopupMenu1->actions();
     EXPECT_EQ(items.indexOf(page->HardLinkMenu1), items.indexOf(page->DeleteMenu1) + 1);
+}
+
+TEST_F(DupSearchPageTest, ComparedAsPicturesAMirroredCopyGroupsAndLinksAreNotOffered)
+{
+    const QImage scene = quorvex::test::DrawnScene(11);
+    tree.dir("s/sub");
+    ASSERT_TRUE(scene.save(QString::fromStdString(tree.path("s/a.jpg")), "JPEG", 90));
+    ASSERT_TRUE(scene.mirrored(true, false).save(QString::fromStdString(tree.path("s/sub/b.png"))));
+    ASSERT_TRUE(quorvex::test::DrawnScene(12).save(QString::fromStdString(tree.path("s/c.png"))));
+    page->NewTrackBar1->setValue(100);
+    search("", tree.path("s"));
+    EXPECT_EQ(dialogs.texts(Kind::Message),
+              QStringList{QStringLiteral("重複するファイルはありませんでした。")});
+
+    page->PictureCheck->setChecked(true);
+    page->NewTrackBar1->setValue(75);
+    search("", tree.path("s"));
+    EXPECT_EQ(column(0), (QStringList{"a.jpg", "b.png"}));
+    EXPECT_EQ(column(1).front(), QStringLiteral("基準"));
+    selectRows({1});
+    page->PopupMenu1Popup();
+    for (QAction* action : {page->HardLinkMenu1, page->SymbolicLinkMenu1, page->ReflinkMenu1})
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+    EXPECT_TRUE(page->DeleteMenu1->isEnabled());
 }
 
 TEST_F(DupSearchPageTest, AMovedRowShowsItsNewPlaceAndTheEmptiedFolderIsSearchedOnRequest)
