@@ -15,9 +15,9 @@ namespace quorvex::cache {
 namespace {
 
 // The layout of the database; a file of another layout is emptied and made anew,
-// except one of the previous layout, which gains the pictures' fingerprints and the
-// sketches.
-constexpr int kFormat = 3;
+// except one of layout 2, which lacked only the pictures' fingerprints and the
+// sketches and gains them.
+constexpr int kFormat = 4;
 constexpr int kFormatBefore = 2;
 constexpr std::int64_t kTouchAfterDays = 7;
 constexpr int kBusyMilliseconds = 10'000;
