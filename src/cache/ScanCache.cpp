@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <optional>
 #include <tuple>
 
 #include "cache/CacheLocation.h"
@@ -20,6 +21,11 @@ namespace {
 constexpr int kFormat = 4;
 constexpr int kFormatBefore = 2;
 constexpr std::int64_t kTouchAfterDays = 7;
+// Lookups of many stamps read the entries between their numbers in ranges of up to
+// kRangeStamps stamps, while those hold at most kRangeRowsPerStamp entries a stamp.
+constexpr std::size_t kRangeStamps = 1024;
+constexpr std::size_t kRangeLeast = 8;
+constexpr std::int64_t kRangeRowsPerStamp = 4;
 constexpr int kBusyMilliseconds = 10'000;
 
 constexpr const char* kSchema = R"(
@@ -184,6 +190,10 @@ bool ScanCache::setUp(std::string& problem)
     for (auto [statement, sql] :
          {std::pair{&select_, "SELECT size, mtime, born, used, first_hash, whole_hash, picture "
                               "FROM files WHERE device = ?1 AND inode = ?2"},
+          std::pair{&selectRange_,
+                    "SELECT inode, size, mtime, born, used, first_hash, whole_hash, picture "
+                    "FROM files WHERE device = ?1 AND inode BETWEEN ?2 AND ?3 ORDER BY inode "
+                    "LIMIT ?4"},
           std::pair{&upsert_, kUpsert},
           std::pair{&touch_, "UPDATE files SET used = ?3 WHERE device = ?1 AND inode = ?2"},
           std::pair{&selectSketch_, "SELECT size, mtime, born, sketch FROM sketches "
@@ -219,6 +229,7 @@ void ScanCache::stop(const std::string& what)
         problem_ = path_ + ": " + what + ": " + db_.lastError();
     if (IsDamage(db_.lastCode())) {
         select_ = {};
+        selectRange_ = {};
         upsert_ = {};
         touch_ = {};
         selectSketch_ = {};
@@ -234,40 +245,94 @@ std::vector<CachedFile> ScanCache::lookup(const std::vector<FileStamp>& stamps)
     const std::lock_guard lock(mutex_);
     if (!usable())
         return found;
-    const std::vector<std::size_t> order = KeyOrder(stamps);
+    std::vector<std::size_t> order = KeyOrder(stamps);
+    std::erase_if(order, [&](std::size_t i) { return !stamps[i].known(); });
     const std::int64_t today = Today();
     std::vector<std::size_t> toTouch;
+    // The entry in `row` from column `first` on (size, time, birth, used, hashes,
+    // picture), where it was made for stamp i's size, time and birth.
+    const auto take = [&](std::size_t i, const SqliteStatement& row, int first) {
+        if (!HoldsFor(row, first, stamps[i]))
+            return;
+        CachedFile& file = found[i];
+        file.firstKnown = !row.isNull(first + 4);
+        file.firstChunk = static_cast<std::uint64_t>(row.integer(first + 4));
+        const std::string_view whole = row.blob(first + 5);
+        if (whole.size() == 16) {
+            file.wholeKnown = true;
+            std::memcpy(&file.whole.low, whole.data(), 8);
+            std::memcpy(&file.whole.high, whole.data() + 8, 8);
+        }
+        file.pictureKnown = !row.isNull(first + 6);
+        file.picture = static_cast<std::uint64_t>(row.integer(first + 6));
+        if (row.integer(first + 3) < today - kTouchAfterDays)
+            toTouch.push_back(i);
+    };
+    const auto failed = [](int code) { return code != SQLITE_ROW && code != SQLITE_DONE; };
+    // One stamp at a time: a lookup by key.
+    const auto lookUpEach = [&](std::size_t from, std::size_t end) {
+        for (std::size_t k = from; k < end; ++k) {
+            BindKey(select_, stamps[order[k]]);
+            const int code = select_.step();
+            if (code == SQLITE_ROW)
+                take(order[k], select_, 0);
+            select_.reset();
+            if (failed(code))
+                return false;
+        }
+        return true;
+    };
+    // Stamps [from, end) of one device at once: the entries between their numbers, read
+    // in key order beside them. Where those entries are many more than the stamps
+    // (other folders' files between them), lookups by key read less: nullopt then.
+    const auto lookUpRange = [&](std::size_t from, std::size_t end) -> std::optional<bool> {
+        const std::int64_t most = static_cast<std::int64_t>(end - from) * kRangeRowsPerStamp;
+        BindKey(selectRange_, stamps[order[from]]);
+        selectRange_.bind(3, AsColumn(stamps[order[end - 1]].number));
+        selectRange_.bind(4, most + 1);
+        std::int64_t rows = 0;
+        int code;
+        std::size_t k = from;
+        while ((code = selectRange_.step()) == SQLITE_ROW && ++rows <= most) {
+            const auto number = static_cast<std::uint64_t>(selectRange_.integer(0));
+            while (k < end && stamps[order[k]].number < number)
+                ++k;
+            for (std::size_t same = k; same < end && stamps[order[same]].number == number; ++same)
+                take(order[same], selectRange_, 1);
+        }
+        selectRange_.reset();
+        if (failed(code))
+            return false;
+        if (rows > most)
+            return std::nullopt;
+        return true;
+    };
     if (db_.execute("BEGIN") != SQLITE_OK) {
         stop("cannot read");
         return found;
     }
-    for (const std::size_t i : order) {
-        const FileStamp& stamp = stamps[i];
-        if (!stamp.known())
-            continue;
-        BindKey(select_, stamp);
-        const int code = select_.step();
-        if (code == SQLITE_ROW && HoldsFor(select_, 0, stamp)) {
-            CachedFile& file = found[i];
-            file.firstKnown = !select_.isNull(4);
-            file.firstChunk = static_cast<std::uint64_t>(select_.integer(4));
-            const std::string_view whole = select_.blob(5);
-            if (whole.size() == 16) {
-                file.wholeKnown = true;
-                std::memcpy(&file.whole.low, whole.data(), 8);
-                std::memcpy(&file.whole.high, whole.data() + 8, 8);
-            }
-            file.pictureKnown = !select_.isNull(6);
-            file.picture = static_cast<std::uint64_t>(select_.integer(6));
-            if (select_.integer(3) < today - kTouchAfterDays)
-                toTouch.push_back(i);
+    for (std::size_t from = 0; from < order.size();) {
+        // A range spans numbers that keep their order as the database's signed ones.
+        const FileStamp& first = stamps[order[from]];
+        std::size_t end = from;
+        while (end < order.size() && end - from < kRangeStamps &&
+               stamps[order[end]].device == first.device &&
+               stamps[order[end]].number <= static_cast<std::uint64_t>(INT64_MAX))
+            ++end;
+        bool read;
+        if (end - from < kRangeLeast) {
+            end = std::max(end, from + 1);
+            read = lookUpEach(from, end);
+        } else {
+            const std::optional<bool> ranged = lookUpRange(from, end);
+            read = ranged ? *ranged : lookUpEach(from, end);
         }
-        select_.reset();
-        if (code != SQLITE_ROW && code != SQLITE_DONE) {
+        if (!read) {
             db_.execute("ROLLBACK");
             stop("cannot read");
             return std::vector<CachedFile>(stamps.size());
         }
+        from = end;
     }
     db_.execute("COMMIT");
     if (toTouch.empty() || db_.execute("BEGIN IMMEDIATE") != SQLITE_OK)

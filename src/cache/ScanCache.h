@@ -103,6 +103,7 @@ private:
     std::string path_;
     SqliteConnection db_;
     SqliteStatement select_;
+    SqliteStatement selectRange_;
     SqliteStatement upsert_;
     SqliteStatement touch_;
     SqliteStatement selectSketch_;

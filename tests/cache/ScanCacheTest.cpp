@@ -135,6 +135,33 @@ TEST(ScanCacheTest, ACacheOfTheLayoutBeforeKeepsItsEntriesAndGainsFingerprintsAn
     EXPECT_TRUE(OpenAt(path)->lookup({Stamp(1)})[0].pictureKnown); // and opens again as is
 }
 
+// Many stamps are looked up by ranges of numbers, sparse ones (other entries between
+// them) one by one: the same entries either way, stale ones never.
+TEST(ScanCacheTest, LookupsOfManyStampsFindWhatLookupsOfOneFind)
+{
+    test::TempTree t;
+    auto cache = OpenAt(t.path("cache.sqlite"));
+    std::vector<CacheWrite> writes;
+    for (std::uint64_t n = 1; n <= 300; ++n)
+        writes.push_back(Write(Stamp(n), Whole(n)));
+    cache->write(writes);
+    for (const std::uint64_t step : {1u, 3u, 37u}) {
+        std::vector<FileStamp> stamps;
+        for (std::uint64_t n = 1; n <= 320; n += step)
+            stamps.push_back(n % 5 == 0 ? Stamp(n, 11) : Stamp(n)); // every fifth is stale
+        stamps.push_back(Stamp(1));                                 // a second name of one file
+        const auto found = cache->lookup(stamps);
+        for (std::size_t i = 0; i < stamps.size(); ++i) {
+            const std::uint64_t n = stamps[i].number;
+            const bool known = n <= 300 && stamps[i].size == 10;
+            ASSERT_EQ(found[i].wholeKnown, known) << step << " " << n;
+            if (known) {
+                EXPECT_EQ(found[i].whole, Whole(n).whole);
+            }
+        }
+    }
+}
+
 TEST(ScanCacheTest, ADamagedFileIsKeptAsideAndTheCacheMadeAnew)
 {
     test::TempTree t;
