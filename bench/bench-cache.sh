@@ -65,15 +65,6 @@ for corpus in $CORPORA; do
     echo "  warm run / find:                   $(ratio "$warm_secs" "$find_secs") (target <= 1.3)"
     echo "  warm run blocks / find blocks:     $(ratio "$warm_blocks" "$find_blocks")"
 
-    # The similarity search: files whose cached sketches rule out every pair are not read.
-    run "--threshold 90 --no-cache" "$cli" dups --hidden --threshold 90 --no-cache "$dir"
-    rm -f "$QUORVEX_CACHE"*
-    run "--threshold 90, cache cold (fills)" "$cli" dups --hidden --threshold 90 "$dir"; simfirst_secs=$secs
-    run "--threshold 90, cache warm" "$cli" dups --hidden --threshold 90 "$dir"
-    echo "  90 %: warm run / first run:        $(ratio "$secs" "$simfirst_secs") (target <= 0.5)"
-    read -r n bytes <<<"$("$cli" cache stats | cut -f2,3)"
-    echo "  cache with sketches: $bytes bytes, $(ratio "$bytes" "$files") bytes per file of the tree"
-
     # Half the top-level folders move to a new folder of the same volume.
     mkdir "$dir/moved"
     find "$dir" -mindepth 1 -maxdepth 1 -type d ! -name moved | sort | awk 'NR % 2' |
@@ -99,4 +90,13 @@ for corpus in $CORPORA; do
     echo "  (killed + rerun) / whole, blocks:  $(ratio "$((killed_blocks + rerun_blocks))" "$whole_blocks") (target <= 1.2)"
     read -r n bytes <<<"$("$cli" cache stats | cut -f2,3)"
     echo "  cache: $n entries, $bytes bytes, $(ratio "$bytes" "$files") bytes per file of the tree"
+
+    # The similarity search: files whose cached sketches rule out every pair are not read.
+    run "--threshold 90 --no-cache" "$cli" dups --hidden --threshold 90 --no-cache "$dir"
+    rm -f "$QUORVEX_CACHE"*
+    run "--threshold 90, cache cold (fills)" "$cli" dups --hidden --threshold 90 "$dir"; simfirst_secs=$secs
+    run "--threshold 90, cache warm" "$cli" dups --hidden --threshold 90 "$dir"
+    echo "  90 %: warm run / first run:        $(ratio "$secs" "$simfirst_secs") (target <= 0.5)"
+    read -r n bytes <<<"$("$cli" cache stats | cut -f2,3)"
+    echo "  cache with sketches: $bytes bytes, $(ratio "$bytes" "$files") bytes per file of the tree"
 done
