@@ -113,11 +113,6 @@ std::string RunningTimeWords(RunEstimate& estimate)
     return text;
 }
 
-const ComparisonWords& ComparisonCellWords()
-{
-    return SourceComparisonWords();
-}
-
 std::string ItemCountWords(std::size_t count)
 {
     return std::to_string(count) + " 個";

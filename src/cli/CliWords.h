@@ -9,7 +9,6 @@
 #include "common/InputRefusal.h"
 #include "common/RunEstimate.h"
 #include "compare/CompareActions.h"
-#include "compare/ComparisonWords.h"
 
 namespace quorvex::cli {
 
@@ -29,9 +28,6 @@ std::string NothingFoundWords(bool identicalSearch);
 
 // "経過 0:12  残り 約 1:05" while running ("経過 0:12" before an estimate).
 std::string RunningTimeWords(RunEstimate& estimate);
-
-// The comparison list's relation cells, missing name and content header.
-const ComparisonWords& ComparisonCellWords();
 
 // The content cell of a duplicate group's reference row.
 inline constexpr std::string_view kReferenceWord = "基準";

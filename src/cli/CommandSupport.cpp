@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "actions/ActionRun.h"
+#include "actions/PlanTable.h"
 #include "cache/CacheLocation.h"
 #include "cli/CliWords.h"
 #include "cli/TerminalProgress.h"
@@ -87,19 +89,19 @@ bool ReportNotAsListed(const std::string& path, DiskCheck check)
     return true;
 }
 
-bool JournalReady(const ActionPlan& plan, const std::string& journalFolder)
+int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& bytes,
+                   const CliOptions& options, const std::string& journalFolder,
+                   std::size_t unreadCount)
 {
-    if (JournalWritable(plan, journalFolder))
-        return true;
-    std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n", TsvField(journalFolder).c_str(),
-                 platform::LastFailureText().c_str());
-    return false;
-}
-
-std::size_t RunPlanNamingFailures(const ActionPlan& plan, const CliOptions& options,
-                                  const std::string& journalFolder,
-                                  std::vector<ActionOutcome>& outcomes)
-{
+    if (options.dryRun)
+        return WriteResult(PlanTable(plan, bytes), options, unreadCount);
+    if (!JournalWritable(plan, journalFolder)) {
+        // Said once, rather than as the failure of every file.
+        std::fprintf(stderr, "quorvex-cli: cannot write in %s: %s\n",
+                     TsvField(journalFolder).c_str(), platform::LastFailureText().c_str());
+        return kExitFailure;
+    }
+    std::vector<ActionOutcome> outcomes;
     {
         TerminalProgress progress(options.progress);
         outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
@@ -115,7 +117,7 @@ std::size_t RunPlanNamingFailures(const ActionPlan& plan, const CliOptions& opti
                      std::string(ActionWord(item.kind)).c_str(), TsvField(item.path).c_str(),
                      ActionFailureWords(item, outcomes[i]).c_str());
     }
-    return failures;
+    return WriteResult(PlanTable(plan, bytes, outcomes), options, unreadCount + failures);
 }
 
 int WriteResult(const ResultWriter& writer, const CliOptions& options, std::size_t unreadCount)

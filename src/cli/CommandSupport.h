@@ -38,15 +38,15 @@ int RefuseLoadedList(const CliOptions& options, const std::string& error);
 // ("quorvex-cli: PATH: vanished since the list was saved"); true when it named one.
 bool ReportNotAsListed(const std::string& path, DiskCheck check);
 
-// Whether a run of `plan` can note its temporary files in `journalFolder`; when not,
-// says so once on standard error (rather than as the failure of every file).
-bool JournalReady(const ActionPlan& plan, const std::string& journalFolder);
-
-// Carries the plan out (--act), with --progress; each item not done is named on
-// standard error ("quorvex-cli: cannot ACTION PATH: REASON"). Returns how many.
-std::size_t RunPlanNamingFailures(const ActionPlan& plan, const CliOptions& options,
-                                  const std::string& journalFolder,
-                                  std::vector<ActionOutcome>& outcomes);
+// Prints the plan's table (--dry-run) or carries the plan out with --progress and
+// writes its table with each item's outcome. `bytes` is each item's bytes column,
+// sized before anything changed, so that the run says what its dry run said. A
+// journal folder that cannot be written is said once (kExitFailure); each item not
+// done is named on standard error ("quorvex-cli: cannot ACTION PATH: REASON") and
+// counts with `unreadCount` towards kExitIncomplete.
+int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& bytes,
+                   const CliOptions& options, const std::string& journalFolder,
+                   std::size_t unreadCount);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <numeric>
 
-#include "actions/PlanTable.h"
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -12,6 +11,7 @@
 #include "compare/ComparisonEngine.h"
 #include "compare/ComparisonTable.h"
 #include "compare/ComparisonTableReader.h"
+#include "compare/ComparisonWords.h"
 #include "platform/AppPaths.h"
 #include "platform/TempJournal.h"
 
@@ -33,15 +33,8 @@ int ActOnComparison(const CliOptions& options, const ComparisonEngine& engine,
         std::fprintf(stderr, "quorvex-cli: cannot copy %s: %s\n", TsvField(left.path).c_str(),
                      LeftOutWords(left.reason).data());
     unreadCount += planned.leftOut.size();
-    const std::vector<std::uint64_t> bytes = CopiedBytes(planned.plan);
-    if (options.dryRun)
-        return WriteResult(PlanTable(planned.plan, bytes), options, unreadCount);
-    if (!JournalReady(planned.plan, journalFolder))
-        return kExitFailure;
-    std::vector<ActionOutcome> outcomes;
-    const std::size_t failures =
-        RunPlanNamingFailures(planned.plan, options, journalFolder, outcomes);
-    return WriteResult(PlanTable(planned.plan, bytes, outcomes), options, unreadCount + failures);
+    return PrintOrRunPlan(planned.plan, CopiedBytes(planned.plan), options, journalFolder,
+                          unreadCount);
 }
 
 // compare --load FILE A B: the saved list, each row checked against the disk.
@@ -53,7 +46,7 @@ int WriteLoadedComparison(const CliOptions& options, ComparisonEngine& engine,
         return kExitFailure;
     const std::string& pathA = options.operands.at(0);
     const std::string& pathB = options.operands.at(1);
-    const ComparisonWords& words = ComparisonCellWords();
+    const ComparisonWords& words = SourceComparisonWords();
     if (std::string error = ReadComparisonTable(*text, pathA, pathB, words, engine); !error.empty())
         return RefuseLoadedList(options, error);
     const ComparisonList& rows = engine.rows();
@@ -102,7 +95,7 @@ int RunCompareCommand(const CliOptions& options)
 
     if (options.copy)
         return ActOnComparison(options, engine, journalFolder, progress.unreadCount());
-    return WriteResult(ComparisonTable(engine, ComparisonCellWords()), options,
+    return WriteResult(ComparisonTable(engine, SourceComparisonWords()), options,
                        progress.unreadCount());
 }
 

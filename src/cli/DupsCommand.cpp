@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "actions/ActionRun.h"
-#include "actions/PlanTable.h"
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
@@ -20,8 +19,6 @@
 #include "duplicates/DupTable.h"
 #include "duplicates/DupTableReader.h"
 #include "platform/AppPaths.h"
-#include "platform/FailureReason.h"
-#include "platform/FileIdentity.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/TempJournal.h"

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <optional>
 
-#include "actions/ActionRun.h"
-#include "actions/PlanTable.h"
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "platform/FileIdentity.h"
@@ -64,16 +62,8 @@ int CarryOutPlan(const DupList& list, const DupPlan& planned, const CliOptions& 
                      std::string(ActionWord(*options.act)).c_str(),
                      list.RecordPath(list[row]).c_str(), kNotAsListedWords.data());
     unreadCount += planned.notAsListed.size();
-    // Sized before anything changes, so that the run says what its dry run said.
-    const std::vector<std::uint64_t> freed = BytesFreedByItems(planned.plan);
-    if (options.dryRun)
-        return WriteResult(PlanTable(planned.plan, freed), options, unreadCount);
-    if (!JournalReady(planned.plan, journalFolder))
-        return kExitFailure;
-    std::vector<ActionOutcome> outcomes;
-    const std::size_t failures =
-        RunPlanNamingFailures(planned.plan, options, journalFolder, outcomes);
-    return WriteResult(PlanTable(planned.plan, freed, outcomes), options, unreadCount + failures);
+    return PrintOrRunPlan(planned.plan, BytesFreedByItems(planned.plan), options, journalFolder,
+                          unreadCount);
 }
 
 } // namespace quorvex::cli

@@ -151,6 +151,11 @@ std::uint64_t ContentImageCost(std::uint64_t limit)
     return (PrintsOffset(limit) + WordsRoom(limit) + 63) / 64 * 64;
 }
 
+std::size_t ContentSketchBytes(std::uint64_t readable)
+{
+    return static_cast<std::size_t>(8 * FieldsRoom((readable + 3) / 4));
+}
+
 std::uint64_t ContentSketchCost(std::uint64_t limit)
 {
     return 8 * FieldsRoom(WordsRoom(limit));

@@ -55,6 +55,10 @@ enum class ImageLoad
 ImageLoad LoadContentImage(std::string_view path, std::uint64_t limit, std::byte* room,
                            ContentImage& image);
 
+// The bytes of the fields of the sketch of `readable` bytes of contents (whole
+// elements: ContentSketch::fields).
+std::size_t ContentSketchBytes(std::uint64_t readable);
+
 // The memory, a multiple of 8 bytes, that the sketch of a file of at most `limit`
 // bytes takes.
 std::uint64_t ContentSketchCost(std::uint64_t limit);

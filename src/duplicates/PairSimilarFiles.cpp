@@ -188,7 +188,6 @@ private:
     std::vector<std::uint64_t*> sketchRoom_; // of each file whose sketch has a place
     std::vector<std::uint64_t> sketchTicket_;
     std::vector<ContentSketch> sketches_; // fields null where a file has none
-    std::size_t sketched_ = 0;            // every file below this index had its place asked
     std::vector<int> classOf_;            // content class of a file once read into memory, else -1
     std::vector<int> selfPercent_;        // of each class against itself, -1 below the threshold
     std::vector<std::size_t> classSize_;  // files of each class
@@ -318,11 +317,11 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
     while (keepFrom < end && costUpTo_[end] - costUpTo_[keepFrom] > imageBudget_)
         release(keepFrom++);
 
-    // Sketches are placed in size order, so that they let go in the order they came.
-    const std::size_t firstSketched = sketched_;
-    for (; sketched_ < end; ++sketched_)
-        placeSketch(sketched_);
-    known_->takeSketches(firstSketched, end, sketchRoom_, sketches_);
+    // The batch's sketches, placed in size order so that they let go in the order they
+    // came (the batches follow each other).
+    for (std::size_t k = first; k < end; ++k)
+        placeSketch(k);
+    known_->takeSketches(first, end, sketchRoom_, sketches_);
     settleFromSketches(first, end);
 
     std::vector<std::size_t> toLoad;
@@ -334,7 +333,7 @@ void SimilaritySweep::holdWindow(std::size_t first, std::size_t end)
         else if (placeImage(k))
             toLoad.push_back(k);
     }
-    for (std::size_t k = firstSketched; k < end; ++k)
+    for (std::size_t k = first; k < end; ++k)
         if (sketchRoom_[k] != nullptr && residence_[k] == Residence::OnDisk &&
             !known_->sketchTaken(k))
             toLoad.push_back(k);
@@ -458,7 +457,7 @@ void SimilaritySweep::load(std::size_t k, Scratch& scratch)
         if (!known_->sketchTaken(k))
             known_->keepImage(k, image);
         if (sketchRoom_[k] != nullptr) {
-            std::memcpy(sketchRoom_[k], image.fields, (image.wordCount() + 31) / 32 * 8);
+            std::memcpy(sketchRoom_[k], image.fields, ContentSketchBytes(image.readable));
             sketches_[k] = {image.length, image.readable, sketchRoom_[k]};
         }
         break;

@@ -5,16 +5,6 @@
 
 namespace quorvex {
 
-namespace {
-
-// The bytes of the sketch of a file of `readable` bytes: two bits per word.
-std::size_t SketchBytes(std::uint64_t readable)
-{
-    return static_cast<std::size_t>(((readable + 3) / 4 + 31) / 32 * 8);
-}
-
-} // namespace
-
 SweepCache::SweepCache(const ContentCache* cache, const std::vector<SweepFile>& order)
     : cache_(cache), order_(order)
 {
@@ -49,7 +39,7 @@ void SweepCache::takeSketches(std::size_t from, std::size_t end,
         }
     cache_->run.lookupSketches(stamps, [&](std::size_t i, std::string_view bytes) {
         const std::size_t k = files[i];
-        if (bytes.size() != SketchBytes(order_[k].size))
+        if (bytes.size() != ContentSketchBytes(order_[k].size))
             return;
         std::memcpy(rooms[k], bytes.data(), bytes.size());
         sketches[k] = {order_[k].size, order_[k].size, rooms[k]};
@@ -64,18 +54,18 @@ void SweepCache::keepImage(std::size_t k, const ContentImage& image)
     cache::CachedFile values;
     values.wholeKnown = true;
     values.whole = cache::HashBytes(image.words, image.readable);
-    cache_->run.store(
-        stampOf(k), values,
-        std::string(reinterpret_cast<const char*>(image.fields), SketchBytes(image.readable)));
+    cache_->run.store(stampOf(k), values,
+                      std::string(reinterpret_cast<const char*>(image.fields),
+                                  ContentSketchBytes(image.readable)));
 }
 
 void SweepCache::keepSketch(std::size_t k, const ContentSketch& sketch)
 {
     if (cache_ == nullptr || sketch.length != order_[k].size || sketch.readable != sketch.length)
         return;
-    cache_->run.store(
-        stampOf(k), {},
-        std::string(reinterpret_cast<const char*>(sketch.fields), SketchBytes(sketch.readable)));
+    cache_->run.store(stampOf(k), {},
+                      std::string(reinterpret_cast<const char*>(sketch.fields),
+                                  ContentSketchBytes(sketch.readable)));
 }
 
 } // namespace quorvex

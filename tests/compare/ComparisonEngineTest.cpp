@@ -12,8 +12,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/CliWords.h"
 #include "compare/ComparisonEngine.h"
+#include "compare/ComparisonWords.h"
 #include "compare/PathCaption.h"
 #include "support/RecordingObserver.h"
 #include "support/SystemText.h"
@@ -24,7 +24,7 @@ using namespace quorvex;
 namespace {
 
 // The rows are read in the command-line tool's words, as it prints them.
-const ComparisonWords& kWords = cli::ComparisonCellWords();
+const ComparisonWords& kWords = SourceComparisonWords();
 
 class ComparisonTest : public ::testing::Test
 {

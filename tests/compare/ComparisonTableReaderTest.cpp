@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-#include "cli/CliWords.h"
 #include "compare/ComparisonTable.h"
 #include "compare/ComparisonTableReader.h"
+#include "compare/ComparisonWords.h"
 #include "compare/PathCaption.h"
 #include "support/RecordingObserver.h"
 #include "support/TempTree.h"
@@ -16,7 +16,7 @@
 namespace quorvex {
 namespace {
 
-const ComparisonWords& kWords = cli::ComparisonCellWords();
+const ComparisonWords& kWords = SourceComparisonWords();
 const char* kTime = "2024-05-06 10:00:00";
 
 class ComparisonTableReaderTest : public ::testing::Test

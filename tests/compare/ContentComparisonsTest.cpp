@@ -84,8 +84,8 @@ TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
     other.whole = {3, 4};
     std::vector<cache::CacheWrite> writes;
     for (const std::string* path : {&a1, &b1, &a2, &b2, &a3})
-        writes.push_back({stampOf(*path), same});
-    writes.push_back({stampOf(b3), other});
+        writes.push_back({stampOf(*path), same, {}});
+    writes.push_back({stampOf(b3), other, {}});
     cache->write(writes);
     t.setTime("B/2", "2022-01-01 00:00:00"); // its entry no longer counts
     int unequal = -1;
