@@ -62,7 +62,7 @@ bool OpenToCompare(platform::InputFile& file, std::string_view path, HeldFolder&
 template <class BlocksA>
 int CompareBlocks(BlocksA& blocksA, std::string_view pathA, platform::InputFile& fileB,
                   std::string_view pathB, std::uint64_t lenA, int threshold,
-                  ContentBuffers& buffers, RunObserver& observer)
+                  ContentBuffers& buffers, RunObserver& observer, ContentBlockSink* sink)
 {
     const std::uint64_t lenB = fileB.size();
     WordTally tally(MismatchAllowance(std::min(lenA, lenB), threshold));
@@ -80,6 +80,8 @@ int CompareBlocks(BlocksA& blocksA, std::string_view pathA, platform::InputFile&
             break;
         const auto bytesA = static_cast<std::size_t>(nA);
         const auto bytesB = static_cast<std::size_t>(nB);
+        if (sink != nullptr)
+            sink->blocks(blocksA.words(), bytesA, buffers.b(), bytesB);
         tally.compareBlock(blocksA.words(), buffers.b(), SpanOfBlock(bytesA, bytesB));
         observer.setFilePosition(++block);
         observer.pumpMessages();
@@ -105,15 +107,15 @@ int ContentPercentage(std::uint64_t matching, std::uint64_t lenA, std::uint64_t 
 }
 
 void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,
-                     ContentBuffers& buffers, RunObserver& observer)
+                     ContentBuffers& buffers, RunObserver& observer, ContentBlockSink* sink)
 {
     platform::InputFile fileB, fileA;
     const bool openA = OpenToCompare(fileA, pathA, buffers.folderA(), observer);
     if (!OpenToCompare(fileB, pathB, buffers.folderB(), observer) || !openA)
         return;
     FileBlocks blocksA(fileA, buffers);
-    percent =
-        CompareBlocks(blocksA, pathA, fileB, pathB, fileA.size(), threshold, buffers, observer);
+    percent = CompareBlocks(blocksA, pathA, fileB, pathB, fileA.size(), threshold, buffers,
+                            observer, sink);
 }
 
 void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, int threshold,
@@ -123,7 +125,8 @@ void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, in
     if (!OpenToCompare(fileB, pathB, buffers.folderB(), observer))
         return;
     ImageBlocks blocksA(imageA);
-    percent = CompareBlocks(blocksA, {}, fileB, pathB, imageA.length, threshold, buffers, observer);
+    percent = CompareBlocks(blocksA, {}, fileB, pathB, imageA.length, threshold, buffers, observer,
+                            nullptr);
 }
 
 } // namespace quorvex

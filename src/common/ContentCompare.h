@@ -37,6 +37,17 @@ private:
     HeldFolder folderA_;
 };
 
+// Sees the blocks of a comparison as they are read, A's and B's side by side (the
+// whole-file hashes of equally long files can be made from them on the way).
+class ContentBlockSink
+{
+public:
+    virtual void blocks(const void* a, std::size_t bytesA, const void* b, std::size_t bytesB) = 0;
+
+protected:
+    ~ContentBlockSink() = default;
+};
+
 // Compares file A with file B and writes the match percentage (0..100) to `percent`.
 // When either file cannot be opened (missing, a folder, a FIFO, socket or device)
 // `percent` keeps the caller's value (callers set -1 first). A file that cannot be
@@ -44,9 +55,11 @@ private:
 // told to the observer (cannotRead) with the reason.
 // `threshold` (0..100) lets the comparison stop early once it cannot be reached.
 // Reports the block progress through setFileMax / setFilePosition, pumps messages
-// after every block and checks cancelRequested() before every block.
+// after every block and checks cancelRequested() before every block. `sink`, where
+// given, sees every block read.
 void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,
-                     ContentBuffers& buffers, RunObserver& observer);
+                     ContentBuffers& buffers, RunObserver& observer,
+                     ContentBlockSink* sink = nullptr);
 
 // CompareContents with file A held in memory (read once for many comparisons):
 // the same percentage, progress, pumping and cancel checks.

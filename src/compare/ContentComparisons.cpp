@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "cache/ScanCache.h"
 #include "common/ContentCompare.h"
 #include "platform/FileSystem.h"
 
@@ -37,10 +36,45 @@ private:
     Comparison& comparison_;
 };
 
+// Hashes both files of a comparison from the blocks it reads, and counts them: the
+// hashes are whole only when every byte of each file went through.
+class ContentComparisons::WholeHashes : public ContentBlockSink
+{
+public:
+    void blocks(const void* a, std::size_t bytesA, const void* b, std::size_t bytesB) override
+    {
+        hasherA_.add(a, bytesA);
+        hasherB_.add(b, bytesB);
+        readA_ += bytesA;
+        readB_ += bytesB;
+    }
+    // Compares `comparison` through this sink and, where both files were read whole
+    // without a failure, gives it their hashes.
+    void compare(Comparison& comparison, ContentBuffers& buffers, RunObserver& observer)
+    {
+        hasherA_.reset();
+        hasherB_.reset();
+        readA_ = readB_ = 0;
+        CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent, buffers,
+                        observer, this);
+        comparison.hashed = comparison.unread.empty() && !observer.cancelRequested() &&
+                            comparison.stampA.known() && comparison.stampB.known() &&
+                            readA_ == comparison.stampA.size && readB_ == comparison.stampB.size;
+        if (comparison.hashed) {
+            comparison.hashA = hasherA_.result();
+            comparison.hashB = hasherB_.result();
+        }
+    }
+
+private:
+    cache::ContentHasher hasherA_, hasherB_;
+    std::uint64_t readA_ = 0, readB_ = 0;
+};
+
 ContentComparisons::ContentComparisons(RunObserver& observer, unsigned threads,
                                        cache::ScanCache* cache)
     : observer_(observer), cache_(cache), pool_(threads), buffers_(pool_.size()),
-      work_(observer, &RunObserver::addWorkDone)
+      hashes_(cache_.active() ? pool_.size() : 0), work_(observer, &RunObserver::addWorkDone)
 {
 }
 
@@ -49,7 +83,11 @@ ContentComparisons::~ContentComparisons() = default;
 void ContentComparisons::add(std::size_t row, std::string pathA, std::string pathB,
                              std::uint64_t bytes)
 {
-    queued_.push_back({row, std::move(pathA), std::move(pathB), bytes, -1, {}});
+    Comparison& comparison = queued_.emplace_back();
+    comparison.row = row;
+    comparison.pathA = std::move(pathA);
+    comparison.pathB = std::move(pathB);
+    comparison.bytes = bytes;
     queuedBytes_ += bytes;
 }
 
@@ -58,28 +96,47 @@ bool ContentComparisons::full() const
     return queued_.size() >= kBatchFiles || queuedBytes_ >= kBatchBytes;
 }
 
-std::vector<bool> ContentComparisons::knownEqual() const
+std::vector<bool> ContentComparisons::lookUpCache()
 {
     std::vector<bool> equal(queued_.size());
-    if (cache_ == nullptr)
+    if (!cache_.active())
         return equal;
     // A look at each file (no read) gives the stamps the cache knows files by.
+    const auto stampOf = [](const std::string& path) {
+        const std::optional<platform::DirEntry> entry = platform::LookupEntry(path);
+        return entry ? cache::StampOf(*entry) : cache::FileStamp{};
+    };
     std::vector<cache::FileStamp> stamps;
-    for (const Comparison& comparison : queued_)
-        for (const std::string* path : {&comparison.pathA, &comparison.pathB}) {
-            const std::optional<platform::DirEntry> entry = platform::LookupEntry(*path);
-            stamps.push_back(entry ? cache::StampOf(*entry) : cache::FileStamp{});
-        }
-    const std::vector<cache::CachedFile> known = cache_->lookup(stamps);
+    for (Comparison& comparison : queued_) {
+        comparison.stampA = stampOf(comparison.pathA);
+        comparison.stampB = stampOf(comparison.pathB);
+        stamps.push_back(comparison.stampA);
+        stamps.push_back(comparison.stampB);
+    }
+    const std::vector<cache::CachedFile> known = cache_.lookup(stamps);
     for (std::size_t i = 0; i < queued_.size(); ++i)
         equal[i] = known[2 * i].wholeKnown && known[2 * i + 1].wholeKnown &&
                    known[2 * i].whole == known[2 * i + 1].whole;
     return equal;
 }
 
+void ContentComparisons::storeHashes()
+{
+    for (const Comparison& comparison : queued_)
+        if (comparison.hashed)
+            for (const auto& [stamp, hash] : {std::pair{comparison.stampA, comparison.hashA},
+                                              std::pair{comparison.stampB, comparison.hashB}}) {
+                cache::CachedFile values;
+                values.wholeKnown = true;
+                values.whole = hash;
+                cache_.store(stamp, values);
+            }
+    cache_.flush();
+}
+
 void ContentComparisons::finish(const std::function<void(std::size_t row, int percent)>& apply)
 {
-    const std::vector<bool> equal = knownEqual();
+    const std::vector<bool> equal = lookUpCache();
     work_.run(pool_, queued_.size(), [&](std::size_t item, unsigned worker) {
         Comparison& comparison = queued_[item];
         if (equal[item]) {
@@ -90,10 +147,15 @@ void ContentComparisons::finish(const std::function<void(std::size_t row, int pe
         if (!buffers_[worker]) // made by the worker that uses them
             buffers_[worker] = std::make_unique<ContentBuffers>();
         WorkerObserver observer(work_.cancelFlag(), comparison);
-        CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent,
-                        *buffers_[worker], observer);
+        if (cache_.active())
+            hashes_[worker].compare(comparison, *buffers_[worker], observer);
+        else
+            CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent,
+                            *buffers_[worker], observer);
         work_.finished(comparison.bytes);
     });
+    if (cache_.active())
+        storeHashes();
     for (Comparison& comparison : queued_) {
         for (const auto& [path, reason] : comparison.unread)
             observer_.cannotRead(path, reason);

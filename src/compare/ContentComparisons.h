@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "cache/CacheRun.h"
+#include "cache/ContentHash.h"
 #include "common/ObservedWork.h"
 #include "common/RunObserver.h"
 #include "common/WorkerPool.h"
@@ -17,15 +19,13 @@
 namespace quorvex {
 
 class ContentBuffers;
-namespace cache {
-class ScanCache;
-}
 
 class ContentComparisons
 {
 public:
     // `threads` as WorkerPool takes it (0: one per core). With `cache`, a pair whose
-    // whole-file hashes it holds, equal, is 100 % without reading either file.
+    // whole-file hashes it holds, equal, is 100 % without reading either file, and the
+    // files of equal size read whole leave their hashes in it.
     ContentComparisons(RunObserver& observer, unsigned threads = 0,
                        cache::ScanCache* cache = nullptr);
     ~ContentComparisons();
@@ -42,20 +42,28 @@ public:
 private:
     struct Comparison
     {
-        std::size_t row;
+        std::size_t row = 0;
         std::string pathA, pathB;
-        std::uint64_t bytes;
+        std::uint64_t bytes = 0;
         int percent = -1;
         std::vector<std::pair<std::string, std::string>> unread; // path, reason
+        cache::FileStamp stampA, stampB; // as the files were before they were read
+        bool hashed = false;             // both read whole into hashA and hashB
+        cache::ContentHash hashA, hashB;
     };
     class WorkerObserver;
-    // Gives the pairs the cache knows equal their 100 %; true for each such pair.
-    std::vector<bool> knownEqual() const;
+    class WholeHashes;
+    // Takes the stamps of the queued files and gives the pairs the cache knows equal
+    // their 100 %; true for each such pair.
+    std::vector<bool> lookUpCache();
+    // Keeps the hashes of the pairs read whole.
+    void storeHashes();
 
     RunObserver& observer_;
-    cache::ScanCache* cache_;
+    cache::CacheRun cache_;
     WorkerPool pool_;
     std::vector<std::unique_ptr<ContentBuffers>> buffers_; // one pair per worker
+    std::vector<WholeHashes> hashes_;                      // one per worker, with a cache
     std::vector<Comparison> queued_;
     std::uint64_t queuedBytes_ = 0;
     ObservedWork work_; // counts the bytes of A compared

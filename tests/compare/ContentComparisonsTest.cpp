@@ -64,7 +64,9 @@ TEST(ContentComparisons, ResultsAndMessagesInQueueOrderWhateverTheWorkers)
 }
 
 // Pairs the scan cache knows equal are 100 % without a read; a pair one of whose files
-// changed since (another time), or that the cache knows unequal, is compared.
+// changed since (another time), or that the cache knows unequal, is compared, and the
+// files read whole leave their true hashes for the next run; a file read in part
+// leaves none.
 TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
 {
     test::TempTree t, place;
@@ -72,6 +74,10 @@ TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
     const std::string a1 = t.file("A/1", "same bytes", old), b1 = t.file("B/1", "same bytes", old);
     const std::string a2 = t.file("A/2", "same bytes", old), b2 = t.file("B/2", "same bytes", old);
     const std::string a3 = t.file("A/3", "same bytes", old), b3 = t.file("B/3", "sane bytes", old);
+    // B ends within the first block, so A is read only in part.
+    const std::string a4 = t.patternFile("A/4", 200'000, 4), b4 = t.patternFile("B/4", 100'000, 4);
+    t.setTime("A/4", old);
+    t.setTime("B/4", old);
     std::string problem;
     const auto cache = cache::ScanCache::Open(place.path("cache.sqlite"), problem);
     ASSERT_TRUE(cache) << problem;
@@ -107,9 +113,29 @@ TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
     comparisons.add(3, a3, b3, 10);
     std::vector<std::pair<std::size_t, int>> applied;
     comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
-    platform::SetFaultHook(nullptr);
     EXPECT_EQ(applied,
               (std::vector<std::pair<std::size_t, int>>{{1, 100}, {2, 100}, {3, unequal}}));
     EXPECT_EQ(opened, (std::vector<std::string>{a2, b2, a3, b3}));
     EXPECT_EQ(observer.workDone, 30u);
+
+    comparisons.add(4, a4, b4, 200'000);
+    comparisons.finish([](std::size_t, int) {});
+    opened.clear();
+    comparisons.add(2, a2, b2, 10);
+    comparisons.add(3, a3, b3, 10);
+    comparisons.add(4, a4, b4, 200'000);
+    applied.clear();
+    comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
+    platform::SetFaultHook(nullptr);
+    EXPECT_EQ(opened, (std::vector<std::string>{a3, b3, a4, b4}));
+    EXPECT_EQ(applied[0], (std::pair<std::size_t, int>{2, 100}));
+    const std::vector<cache::CachedFile> held =
+        cache->lookup({stampOf(a2), stampOf(b3), stampOf(a4), stampOf(b4)});
+    std::string failure;
+    EXPECT_TRUE(held[0].wholeKnown &&
+                held[0].whole == cache::HashFile(a2, 10, failure, [] { return true; }));
+    EXPECT_TRUE(held[1].wholeKnown &&
+                held[1].whole == cache::HashFile(b3, 10, failure, [] { return true; }));
+    EXPECT_FALSE(held[2].wholeKnown);
+    EXPECT_FALSE(held[3].wholeKnown);
 }
