@@ -891,7 +891,7 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     </message>
     <message>
         <source>フォルダのファイルをごみ箱へ</source>
-        <translation>Move Folders' Files to Trash</translation>
+        <translation>Move Folders&apos; Files to Trash</translation>
     </message>
     <message>
         <source>重複するフォルダはありませんでした。</source>
@@ -1254,6 +1254,13 @@ Couldn&apos;t open the list.
     <message>
         <source>検索履歴の編集</source>
         <translation>Search History</translation>
+    </message>
+</context>
+<context>
+    <name>PicturePreview</name>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
     </message>
 </context>
 <context>

@@ -28,12 +28,14 @@
 #include "duplicates/ui/DupListView.h"
 #include "duplicates/ui/DupWords.h"
 #include "duplicates/ui/FolderResults.h"
+#include "duplicates/ui/PicturePreview.h"
 #include "platform/FileSystem.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,12 +73,20 @@ DupSearchPage::DupSearchPage(QWidget& sheet, const PageServices& services)
     buildList();
     buildPopupMenu();
     layout->addWidget(Panel14);
-    layout->addWidget(ListView4, 1);
+    auto* filesRow = new QHBoxLayout;
+    filesRow->setSpacing(0);
+    filesRow->addWidget(ListView4, 1);
+    Preview = new PicturePreview(this);
+    filesRow->addWidget(Preview);
+    showPreviewPane(false);
+    layout->addLayout(filesRow, 1);
     Folders = new FolderResults(*this, services_, progress_);
     layout->addWidget(Folders->ListView5, 1);
     Folders->ListView5->hide();
     connect(FolderUnitCheck, &QCheckBox::toggled, this, [this](bool byFolder) {
         ListView4->setVisible(!byFolder);
+        if (byFolder)
+            showPreviewPane(false);
         Folders->ListView5->setVisible(byFolder);
         FileInput->Edit->setEnabled(!byFolder);
     });
@@ -390,6 +400,7 @@ void DupSearchPage::SwitchButton8Click()
             params.pictures = &pictureReader_;
         run = quorvex::StartDupSearch(fileText, folderText, params, DupList_);
         scope_ = run.scope;
+        showPreviewPane(run.ran && params.pictures != nullptr);
         model_->setDupMode(run.DupMode);
         model_->showRows();
         if (run.refusal)
@@ -415,6 +426,7 @@ OpenedList DupSearchPage::openList(std::string_view text)
     if (std::string error = quorvex::ReadDupTable(text, opened); !error.empty())
         return {std::move(error)};
     model_->ClearResultList();
+    showPreviewPane(false);
     DupList_ = std::move(opened);
     scope_ = quorvex::ReopenedScope(DupList_);
     // The rows stay in the saved order: no column carries the marker.
@@ -449,6 +461,14 @@ void DupSearchPage::ListView4SelectItem(int row)
     if (Actions->SelectingAll())
         return;
     services_.status.setText(0, ShownText(model_->RecordPath(row)));
+    if (Preview->isVisibleTo(this))
+        Preview->showFile(model_->RecordPath(row));
+}
+
+void DupSearchPage::showPreviewPane(bool shown)
+{
+    Preview->clear();
+    Preview->setVisible(shown);
 }
 
 void DupSearchPage::ListView4Resize()

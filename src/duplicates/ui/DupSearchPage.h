@@ -22,6 +22,7 @@ class DupListView;
 class FolderResults;
 class ListItemActions;
 class PathInput;
+class PicturePreview;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -51,6 +52,8 @@ public:
     PathInput* FileInput;   // Edit3, ComboBox3, SpeedButton3
     PathInput* FolderInput; // Edit4, ComboBox4, SpeedButton4
     DupListView* ListView4;
+    // Beside ListView4 while it holds the rows of a search by pictures.
+    PicturePreview* Preview;
     ListItemActions* Actions; // the row actions and PopupMenu1
     QMenu* PopupMenu1;
     QAction* N4;
@@ -107,6 +110,7 @@ private:
     void SpeedButton3Click(const PathInput& input);
     void setGroupColumnShown(bool shown);
     void ListView4SelectItem(int row);
+    void showPreviewPane(bool shown);
     void ListView4Resize();
 
     PageServices services_;

@@ -14,6 +14,7 @@
 #include "duplicates/ui/DupListView.h"
 #include "duplicates/ui/FolderListModel.h"
 #include "duplicates/ui/FolderResults.h"
+#include "duplicates/ui/PicturePreview.h"
 #include "empty/ui/EmptyItemListModel.h"
 #include "empty/ui/EmptyItemsPage.h"
 #include "platform/FileSystem.h"
@@ -483,13 +484,20 @@ TEST_F(DupSearchPageTest, ComparedAsPicturesAMirroredCopyGroupsAndLinksAreNotOff
     search("", tree.path("s"));
     EXPECT_EQ(dialogs.texts(Kind::Message),
               QStringList{QStringLiteral("重複するファイルはありませんでした。")});
+    EXPECT_FALSE(page->Preview->isVisibleTo(page));
 
     page->PictureCheck->setChecked(true);
     page->NewTrackBar1->setValue(75);
     search("", tree.path("s"));
     EXPECT_EQ(column(0), (QStringList{"a.jpg", "b.png"}));
     EXPECT_EQ(column(1).front(), QStringLiteral("基準"));
+    // The selected picture beside the list, scaled into the pane and upright.
+    ASSERT_TRUE(page->Preview->isVisibleTo(page));
     selectRows({1});
+    const QPixmap shown = page->Preview->pixmap();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_LE(shown.width(), PicturePreview::kWidth);
+    EXPECT_EQ(shown.width() > shown.height(), scene.width() > scene.height());
     page->PopupMenu1Popup();
     for (QAction* action : {page->HardLinkMenu1, page->SymbolicLinkMenu1, page->ReflinkMenu1})
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
