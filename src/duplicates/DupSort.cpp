@@ -1,6 +1,7 @@
 #include "duplicates/DupSort.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 #include "platform/DosTime.h"
@@ -37,6 +38,30 @@ int CompareWithinGroup(const TDupRecord& a, const TDupRecord& b)
     if (referenceA || referenceB)
         return int(referenceB) - int(referenceA);
     return -platform::CompareText(ContentText(a, {}).c_str(), ContentText(b, {}).c_str());
+}
+
+// The place of each content value (indexed as its byte) in the order of
+// CompareWithinGroup, so that the group sort compares numbers instead of texts.
+std::array<std::uint8_t, 256> WithinGroupRanks()
+{
+    std::array<std::int8_t, 256> values;
+    for (int i = 0; i < 256; ++i)
+        values[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(i);
+    const auto compare = [](std::int8_t a, std::int8_t b) {
+        TDupRecord ra, rb;
+        ra.content = a;
+        rb.content = b;
+        return CompareWithinGroup(ra, rb);
+    };
+    std::ranges::sort(values, [&](std::int8_t a, std::int8_t b) { return compare(a, b) < 0; });
+    std::array<std::uint8_t, 256> ranks{};
+    std::uint8_t rank = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i > 0 && compare(values[i - 1], values[i]) != 0)
+            ++rank;
+        ranks[static_cast<std::uint8_t>(values[i])] = rank;
+    }
+    return ranks;
 }
 
 // Local minutes as yyyymmddhhnn: the order of the "yyyy/mm/dd hh:nn" texts.
@@ -107,16 +132,19 @@ void SortDupListByCell(DupList& list, std::uint32_t sortKey)
                                          list.folder(records[b]).c_str());
         });
         break;
-    case kCellGroup:
+    case kCellGroup: {
+        // The group number (rows without a group, numbered 0, first), then the row's
+        // place within its group: one number per row.
+        static const std::array<std::uint8_t, 256> ranks = WithinGroupRanks();
+        std::vector<std::uint64_t> keys(records.size());
+        for (std::size_t i = 0; i < records.size(); ++i)
+            keys[i] = std::uint64_t{records[i].group} << 8 |
+                      ranks[static_cast<std::uint8_t>(records[i].content)];
         SortRows(list, ascending, [&](std::size_t a, std::size_t b) {
-            const TDupRecord &ra = records[a], &rb = records[b];
-            const int byGroup =
-                CompareNumericValues(ra.group == 0, ra.group, rb.group == 0, rb.group);
-            if (byGroup != 0)
-                return byGroup;
-            return CompareWithinGroup(ra, rb);
+            return int(keys[a] > keys[b]) - int(keys[a] < keys[b]);
         });
         break;
+    }
     default:
         break;
     }
