@@ -122,7 +122,8 @@ TEST_F(ComparisonTableReaderTest, EntriesThatVanishedAppearedOrChangedAreMarked)
 TEST_F(ComparisonTableReaderTest, AListOfOtherPathsOrWithCellsNoRowShowsIsRefused)
 {
     const std::string text = saved("A", "B", false, OutputFormat::Tsv);
-    const std::string a = AbbreviatePathCaption(t.path("A")), b = AbbreviatePathCaption(t.path("B"));
+    const std::string a = AbbreviatePathCaption(t.path("A")),
+                      b = AbbreviatePathCaption(t.path("B"));
     EXPECT_EQ(reopened(text, "B", "A"),
               "the list compares " + a + " with " + b + ", not " + b + " with " + a);
     EXPECT_EQ(opened.rows().size(), 0u);

@@ -443,9 +443,8 @@ TEST(FolderGroups, RowsAgreeWithThePlainRuleOnGeneratedTrees)
             std::vector<std::string> rows;
             for (const FolderRow& row : groups.rows())
                 rows.push_back(WithSlashes(row.path.substr(t.root().size() + 2)) + " " +
-                               RelationText(row) +
-                               " " + std::to_string(row.group) + " " + std::to_string(row.bytes) +
-                               " " + std::to_string(row.files));
+                               RelationText(row) + " " + std::to_string(row.group) + " " +
+                               std::to_string(row.bytes) + " " + std::to_string(row.files));
             ASSERT_EQ(rows, PlainRule(t.root(), threshold, layout))
                 << "seed " << seed << " threshold " << threshold << " layout " << layout;
         }

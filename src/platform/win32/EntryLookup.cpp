@@ -46,10 +46,10 @@ DirEntry Describe(std::string name, DWORD attributes, DWORD sizeHigh, DWORD size
 // unknown when it cannot be opened even for its attributes.
 FileId IdOf(std::string_view path, const FILETIME& created)
 {
-    const win32::FileHandle entry(CreateFileW(
-        win32::WidePath(path).c_str(), FILE_READ_ATTRIBUTES,
-        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    const win32::FileHandle entry(
+        CreateFileW(win32::WidePath(path).c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (!entry.isOpen() || !GetFileInformationByHandle(entry.get(), &info))
         return {};
