@@ -43,7 +43,8 @@ DirEntry Describe(std::string name, DWORD attributes, DWORD sizeHigh, DWORD size
 }
 
 // The volume and file index of the entry at `path` (not a link) and its creation time;
-// unknown when it cannot be opened even for its attributes.
+// unknown when it cannot be opened even for its attributes or its file system keeps
+// no index.
 FileId IdOf(std::string_view path, const FILETIME& created)
 {
     const win32::FileHandle entry(
@@ -51,7 +52,8 @@ FileId IdOf(std::string_view path, const FILETIME& created)
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
-    if (!entry.isOpen() || !GetFileInformationByHandle(entry.get(), &info))
+    if (!entry.isOpen() || !GetFileInformationByHandle(entry.get(), &info) ||
+        (info.nFileIndexHigh == 0 && info.nFileIndexLow == 0))
         return {};
     const FileTime born = win32::FromFiletime(created);
     return {info.dwVolumeSerialNumber,

@@ -205,11 +205,12 @@ FileTime FolderScan::lastWrite() const
 }
 
 // The volume's serial number and the file's index on it; the creation time tells a
-// new file from a removed one whose index it took. A link's target is not described.
+// new file from a removed one whose index it took. A link's target is not described,
+// nor a file on a file system that keeps no index (FAT reports 0 for all).
 FileId FolderScan::fileId() const
 {
     const FILE_ID_BOTH_DIR_INFO& found = *state_->found;
-    if (found.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+    if ((found.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || found.FileId.QuadPart == 0)
         return {};
     const FileTime born = win32::FromFiletime(AsFiletime(found.CreationTime));
     return {state_->volume, static_cast<std::uint64_t>(found.FileId.QuadPart),
