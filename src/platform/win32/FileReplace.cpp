@@ -170,7 +170,24 @@ namespace {
 
 // The copy's attributes without read-only while it is written, checked and maybe
 // removed again; read-only is given with the rest right before it takes its place.
-constexpr DWORD kWritable = ~DWORD(FILE_ATTRIBUTE_READONLY);
+DWORD Writable(DWORD attributes)
+{
+    const DWORD writable = attributes & ~DWORD(FILE_ATTRIBUTE_READONLY);
+    return writable != 0 ? writable : FILE_ATTRIBUTE_NORMAL;
+}
+
+// The attributes of `path` that a program may set on another file (not its kind,
+// compression or encryption, which the system keeps), or "normal" when none is.
+DWORD SettableAttributes(const std::string& path)
+{
+    constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD attributes = GetFileAttributesW(win32::WidePath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return attributes;
+    return (attributes & kSettable) != 0 ? attributes & kSettable : FILE_ATTRIBUTE_NORMAL;
+}
 
 // Gives the file or folder `name` the last-write time `lastWrite` and, where given,
 // makes its bytes durable first.
@@ -194,7 +211,7 @@ Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::str
     if (!CopyFileExW(win32::WidePath(from).c_str(), copy.c_str(), nullptr, nullptr, nullptr,
                      COPY_FILE_FAIL_IF_EXISTS))
         return AttemptOf(false);
-    if (SetFileAttributesW(copy.c_str(), attributes & kWritable) &&
+    if (SetFileAttributesW(copy.c_str(), Writable(attributes)) &&
         SetTimeAndFlush(name, of.lastWrite, true))
         return Attempt::Made;
     const DWORD error = GetLastError(); // the copy goes again: it is no taken name
@@ -217,7 +234,7 @@ bool PutCopyInPlace(TempEntry& temp, const std::string& destination, DWORD attri
         return true;
     }
     const DWORD error = GetLastError();
-    SetFileAttributesW(copy.c_str(), attributes & kWritable); // so that it can be removed
+    SetFileAttributesW(copy.c_str(), Writable(attributes)); // so that it can be removed
     SetLastError(error);
     return false;
 }
@@ -268,7 +285,7 @@ ReplaceResult CopyEntryInto(std::string_view sourceText, const FileIdentity& sou
         return Changed();
     if (!replaced && LookupEntry(destination))
         return Failure(ERROR_FILE_EXISTS);
-    const DWORD attributes = GetFileAttributesW(win32::WidePath(source).c_str());
+    const DWORD attributes = SettableAttributes(source);
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return Failure(GetLastError());
     TempEntry temp(journal);
@@ -306,7 +323,7 @@ bool CopyFolderAttributes(std::string_view sourceText, std::string_view destinat
     const std::string source(WithoutTrailingSeparators(sourceText)),
         destination(WithoutTrailingSeparators(destinationText));
     const std::optional<FileIdentity> folder = IdentifyEntry(source);
-    const DWORD attributes = GetFileAttributesW(win32::WidePath(source).c_str());
+    const DWORD attributes = SettableAttributes(source);
     if (!folder || !folder->folder || attributes == INVALID_FILE_ATTRIBUTES) {
         win32::RememberLastError(folder && !folder->folder ? ERROR_DIRECTORY : GetLastError());
         return false;
