@@ -3,8 +3,9 @@
 # nothing when they are all present.
 #   --fuzz     also clang and libFuzzer for `make fuzz` (the tests never need them).
 #   --windows  the packages of the Windows build instead (make test-windows): the
-#              MinGW-w64 compilers with POSIX threads, GoogleTest's sources and Wine
-#              (about 1.5 GB).
+#              MinGW-w64 compilers with POSIX threads, GoogleTest's sources, Wine
+#              (about 1.5 GB) and tclsh, with which SQLite's build makes its one-file
+#              form for the Windows core (scripts/setup-windows-libs.sh).
 #   --check    installs nothing; exits 1 when a package of the group is missing.
 set -euo pipefail
 
@@ -44,7 +45,7 @@ if $fuzz; then
     packages+=(clang libclang-rt-14-dev libfuzzer-14-dev)
 fi
 if $windows; then
-    packages=(g++-mingw-w64-x86-64-posix googletest wine wine64)
+    packages=(g++-mingw-w64-x86-64-posix googletest wine wine64 tcl)
 fi
 
 missing=()

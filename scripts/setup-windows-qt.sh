@@ -9,10 +9,11 @@
 #   KEEP_QT_BUILD=1     keeps the source and objects (beside the Qt, ".work") after
 #                       installing, so that a changed configuration rebuilds faster
 #
-# The source is fetched by apt from a deb-src line given through apt's own options,
-# with its own lists and cache beside the build: the system's sources and package
-# lists are left as they are. Needs the packages of `scripts/setup-deps.sh --windows`,
-# qt6-base-dev-tools (moc, rcc, uic for the host) and dpkg-dev (apt-get source).
+# The source is fetched by apt with its own source list, lists and cache beside the
+# build, from the archive the machine's apt sources use (scripts/fetch-debian-source.sh):
+# the system's sources and package lists are left as they are. Needs the packages of
+# `scripts/setup-deps.sh --windows`, qt6-base-dev-tools (moc, rcc, uic for the host)
+# and dpkg-dev (apt-get source).
 # Takes about two hours on a busy two-core machine and 2.5 GB of disk while it
 # builds; the Qt itself is 111 MB.
 set -euo pipefail
@@ -22,8 +23,6 @@ prefix=${QUORVEX_WINDOWS_QT:-$HOME/.cache/quorvex/qt6-mingw-static}
 jobs=${JOBS:-2}
 work="$prefix.work"
 qt_version=6.4.2
-suite=bookworm
-mirror=http://deb.debian.org/debian
 
 if [ -f "$prefix/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     echo "setup-windows-qt: the Windows Qt is already in $prefix"
@@ -38,7 +37,7 @@ case $host_version in
     exit 1
     ;;
 esac
-for tool in x86_64-w64-mingw32-g++-posix dpkg-source cmake ninja perl; do
+for tool in x86_64-w64-mingw32-g++-posix cmake ninja perl; do
     command -v "$tool" >/dev/null || {
         echo "setup-windows-qt: $tool is missing; run scripts/setup-deps.sh --windows" >&2
         exit 1
@@ -52,26 +51,7 @@ cd "$work"
 # --- the source, through apt with a private source list, lists and cache ---
 src="$work/qtbase-source"
 if [ ! -f "$src/configure" ]; then
-    mkdir -p apt/parts apt/lists/partial apt/cache/archives/partial download
-    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $suite main" >apt/sources.list
-    apt_options=(
-        -o "Dir::Etc::SourceList=$work/apt/sources.list"
-        -o "Dir::Etc::SourceParts=$work/apt/parts"
-        -o "Dir::State::Lists=$work/apt/lists"
-        -o "Dir::Cache=$work/apt/cache"
-        -o "APT::Sandbox::User=root"
-    )
-    apt-get "${apt_options[@]}" update -qq
-    rm -rf download/*
-    (cd download && apt-get "${apt_options[@]}" source -qq "qt6-base=$host_version")
-    unpacked=$(find download -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
-    [ -n "$unpacked" ] || {
-        echo "setup-windows-qt: apt-get source left no qt6-base folder" >&2
-        exit 1
-    }
-    rm -rf "$src"
-    mv "$unpacked" "$src"
-    rm -rf download
+    bash "$repo/scripts/fetch-debian-source.sh" "$work" "qt6-base=$host_version" "$src"
 fi
 
 # --- configure: static, MinGW, the modules the program and its tests use ---

@@ -5,7 +5,8 @@
 # and checks that their rows and exit statuses are those of the Linux build, byte for
 # byte (separators aside; both end lines with LF alone).
 # Needs the packages of `scripts/setup-deps.sh --windows` and a Linux quorvex-cli
-# (first argument, default build-test/quorvex-cli).
+# (first argument, default build-test/quorvex-cli). The core's C libraries for MinGW
+# are built first when they are not yet (scripts/setup-windows-libs.sh, QUORVEX_WINDOWS_LIBS).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,12 +14,17 @@ linux_cli=${1:-build-test/quorvex-cli}
 build=${WINDOWS_BUILD:-build-windows}
 jobs=${JOBS:-2}
 
+libs=${QUORVEX_WINDOWS_LIBS:-$HOME/.cache/quorvex/mingw-libs}
+
+QUORVEX_WINDOWS_LIBS="$libs" bash scripts/setup-windows-libs.sh
+
 export WINEPREFIX="$PWD/$build/wine-prefix" WINEDEBUG=-all
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 TZ=Asia/Tokyo
 
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake
+        -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
+        -DQUORVEX_WINDOWS_LIBS="$libs"
 fi
 cmake --build "$build" -j "$jobs"
 

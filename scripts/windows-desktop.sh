@@ -31,6 +31,8 @@ if [ ! -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then
     exit 1
 fi
 start=$(date +%s)
+libs=${QUORVEX_WINDOWS_LIBS:-$HOME/.cache/quorvex/mingw-libs}
+QUORVEX_WINDOWS_LIBS="$libs" bash scripts/setup-windows-libs.sh
 
 # --- 1. the programs and the widget tests ---
 # A build folder kept between clones (CI keeps one) starts afresh for another source.
@@ -41,7 +43,7 @@ fi
 if [ ! -f "$build/build.ninja" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-w64-x86_64.cmake \
-        -DQUORVEX_WINDOWS_QT="$qt" >/dev/null
+        -DQUORVEX_WINDOWS_QT="$qt" -DQUORVEX_WINDOWS_LIBS="$libs" >/dev/null
 fi
 cmake --build "$build" -j "$jobs" --target quorvex quorvex-cli quorvex_help_document desktop_tests
 echo "windows-desktop: built in $(($(date +%s) - start)) s"

@@ -21,6 +21,14 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # library are linked in, so nothing has to be copied beside it.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
+# The static C libraries of the core (SQLite, xxHash) that scripts/setup-windows-libs.sh
+# builds from Debian's sources (make test-windows runs it), found under their prefix.
+if(NOT QUORVEX_WINDOWS_LIBS)
+  set(QUORVEX_WINDOWS_LIBS $ENV{HOME}/.cache/quorvex/mingw-libs)
+endif()
+set(QUORVEX_WINDOWS_LIBS ${QUORVEX_WINDOWS_LIBS} CACHE PATH "The core's static MinGW libraries")
+list(APPEND CMAKE_FIND_ROOT_PATH ${QUORVEX_WINDOWS_LIBS})
+
 # The static Qt of `make setup-windows-qt`, when given (-DQUORVEX_WINDOWS_QT=DIR): it
 # is found under its own prefix, with moc, rcc and uic from the host's Qt of the same
 # version (Debian's qt6-base-dev-tools).

@@ -90,12 +90,14 @@ TEST(ScanCacheTest, EntriesCountOnlyForTheSizeAndTimeTheyWereMadeFor)
     EXPECT_FALSE(after[0].wholeKnown);
     EXPECT_FALSE(after[1].firstKnown);
 
+#ifndef _WIN32 // where the user's own local application data folder keeps others out
     // Only the owner may read it: it holds what lies in the user's folders.
     struct stat status;
     ASSERT_EQ(::stat(t.path("c").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0700u);
     ASSERT_EQ(::stat(t.path("c/cache.sqlite").c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0600u);
+#endif
 }
 
 TEST(ScanCacheTest, ACacheOfTheLayoutBeforeKeepsItsEntriesAndGainsFingerprintsAndSketches)

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/ResultWriter.h"
 #include "compare/ComparisonTable.h"
 #include "compare/ComparisonTableReader.h"
 #include "compare/ComparisonWords.h"
@@ -121,11 +122,12 @@ TEST_F(ComparisonTableReaderTest, EntriesThatVanishedAppearedOrChangedAreMarked)
 TEST_F(ComparisonTableReaderTest, AListOfOtherPathsOrWithCellsNoRowShowsIsRefused)
 {
     const std::string text = saved("A", "B", false, OutputFormat::Tsv);
+    const std::string a = AbbreviatePathCaption(t.path("A")),
+                      b = AbbreviatePathCaption(t.path("B"));
     EXPECT_EQ(reopened(text, "B", "A"),
-              "the list compares /...[A] with /...[B], not /...[B] with /...[A]");
+              "the list compares " + a + " with " + b + ", not " + b + " with " + a);
     EXPECT_EQ(opened.rows().size(), 0u);
-    const std::string extras = "#columns\t" + AbbreviatePathCaption(t.path("A")) + "\t" +
-                               AbbreviatePathCaption(t.path("B")) + "\n";
+    const std::string extras = "#columns\t" + TsvField(a) + "\t" + TsvField(b) + "\n";
     EXPECT_EQ(reopened("x\tx\t大\t 同\t 同\t-----\t\t\n" + extras + "#header\t内容(%)\n", "A", "B"),
               "row 1: cells that no comparison row shows");
     EXPECT_EQ(

@@ -10,6 +10,7 @@
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSearch.h"
 #include "platform/FileSystem.h"
+#include "platform/TempFileNames.h"
 #include "support/TempTree.h"
 
 using namespace quorvex;
@@ -211,11 +212,12 @@ TEST_F(DupSearchTest, MasksTestTheKeyFromTheFirstDot)
 
 TEST_F(DupSearchTest, ARewritesTemporaryFileBesideItsTargetIsLeftOut)
 {
+    const std::string lone = "lone.tmp-" + platform::NewTempSuffix();
     t.file("k.txt", "same");
-    t.file("k.txt.tmp-Ab12cd", "same"); // another run replacing k.txt
-    t.file("lone.tmp-Ab12cd", "same");  // no file of that name: the user's own
+    t.file("k.txt.tmp-" + platform::NewTempSuffix(), "same"); // another run replacing k.txt
+    t.file(lone, "same"); // no file of that name: the user's own
     search(100);
-    EXPECT_EQ(Rows(list), (Strings{"k.txt 基準 1 1", "lone.tmp-Ab12cd 100% 1 1"}));
+    EXPECT_EQ(Rows(list), (Strings{"k.txt 基準 1 1", lone + " 100% 1 1"}));
 }
 
 TEST_F(DupSearchTest, UnreadableFilesNeverMatchAndNeverStopTheSearch)

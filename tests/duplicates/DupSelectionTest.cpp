@@ -3,9 +3,6 @@
 // row after deletions, and the rule that one row of every group stays unselected.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include "DupTestSupport.h"
 #include "duplicates/DupSelection.h"
 #include "support/TempTree.h"
@@ -47,9 +44,8 @@ TEST(DupSelection, TimesWithinOneSecondAreToldApartByTheFilesOnTheDisk)
     test::TempTree t;
     const std::int64_t second = 1'700'000'000;
     const auto fileAt = [&](const char* name, long nanoseconds) {
-        const std::string path = t.file(name, "same");
-        const timespec times[2] = {{second, nanoseconds}, {second, nanoseconds}};
-        ::utimensat(AT_FDCWD, path.c_str(), times, 0);
+        t.file(name, "same");
+        t.setTimeAt(name, second, nanoseconds);
     };
     fileAt("a", 100);
     fileAt("b", 900'000'000);

@@ -48,6 +48,8 @@ public:
     void hide(std::string_view relative) const;
 
     void setTime(std::string_view relative, std::string_view mtime) const;
+    // The modification time to the nanosecond (to the system's step: 100 ns on Windows).
+    void setTimeAt(std::string_view relative, std::int64_t seconds, long nanoseconds) const;
     void setReadOnly(std::string_view relative, bool readOnly) const;
     // Linux: writes the DOS attribute extended attribute ("0x" + hex), as other
     // software does. Windows: sets the attribute word itself.

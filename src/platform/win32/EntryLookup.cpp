@@ -1,11 +1,12 @@
 // Single-entry lookup on Windows: the attribute word, 64-bit size and last-write
-// time as the system reports them.
+// time as the system reports them, and which file it is (as listings tell it).
 
 #include <windows.h>
 
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/win32/FileHandle.h"
 #include "platform/win32/FileTimes.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
@@ -41,6 +42,25 @@ DirEntry Describe(std::string name, DWORD attributes, DWORD sizeHigh, DWORD size
     return entry;
 }
 
+// The volume and file index of the entry at `path` (not a link) and its creation time;
+// unknown when it cannot be opened even for its attributes or its file system keeps
+// no index.
+FileId IdOf(std::string_view path, const FILETIME& created)
+{
+    const win32::FileHandle entry(
+        CreateFileW(win32::WidePath(path).c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!entry.isOpen() || !GetFileInformationByHandle(entry.get(), &info) ||
+        (info.nFileIndexHigh == 0 && info.nFileIndexLow == 0))
+        return {};
+    const FileTime born = win32::FromFiletime(created);
+    return {info.dwVolumeSerialNumber,
+            static_cast<std::uint64_t>(info.nFileIndexHigh) << 32 | info.nFileIndexLow,
+            born.seconds * 1'000'000'000 + born.nanoseconds};
+}
+
 } // namespace
 
 std::optional<DirEntry> LookupEntry(std::string_view path)
@@ -56,8 +76,11 @@ std::optional<DirEntry> LookupEntry(std::string_view path)
     const std::size_t slash = FindLastSeparator(fullPath);
     const std::string_view name =
         slash == std::string_view::npos ? fullPath : fullPath.substr(slash + 1);
-    return Describe(std::string(name), data->dwFileAttributes, data->nFileSizeHigh,
-                    data->nFileSizeLow, data->ftLastWriteTime);
+    DirEntry entry = Describe(std::string(name), data->dwFileAttributes, data->nFileSizeHigh,
+                              data->nFileSizeLow, data->ftLastWriteTime);
+    if (!(data->dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        entry.id = IdOf(fullPath, data->ftCreationTime);
+    return entry;
 }
 
 } // namespace quorvex::platform

@@ -115,10 +115,14 @@ bool MoveEntry(std::string_view from, std::string_view to)
 
 bool CopyToNewFile(std::string_view from, std::string_view to)
 {
-    // An entry at `to` is never replaced; a symbolic link is copied as a link, never
-    // followed.
-    if (CopyFileExW(win32::WidePath(from).c_str(), win32::WidePath(to).c_str(), nullptr, nullptr,
-                    nullptr, COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_COPY_SYMLINK))
+    // A second name for the same entry costs nothing; file systems without hard links
+    // get a copy. An entry at `to` is never replaced; a symbolic link is copied as a
+    // link, never followed.
+    const std::wstring source = win32::WidePath(from), target = win32::WidePath(to);
+    if (CreateHardLinkW(target.c_str(), source.c_str(), nullptr))
+        return true;
+    if (CopyFileExW(source.c_str(), target.c_str(), nullptr, nullptr, nullptr,
+                    COPY_FILE_FAIL_IF_EXISTS | COPY_FILE_COPY_SYMLINK))
         return true;
     win32::RememberLastError();
     return false;

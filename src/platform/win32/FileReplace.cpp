@@ -1,16 +1,20 @@
-// Replacing and moving users' files on Windows: the link is made under a temporary
-// name beside the file and moved over it (MoveFileExW replacing it) right after the
-// file was checked. Windows file systems cannot clone a file through this layer.
+// Replacing, moving and copying users' files on Windows: the link or copy is made
+// under a temporary name beside the file and moved over it (MoveFileExW replacing it)
+// right after the file was checked. Windows file systems cannot clone a file through
+// this layer.
 
 #include "platform/FileReplace.h"
 
 #include <windows.h>
 
+#include "platform/DesktopTrash.h"
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/PathText.h"
 #include "platform/ReplaceChecks.h"
 #include "platform/TempEntry.h"
+#include "platform/win32/FileHandle.h"
+#include "platform/win32/FileTimes.h"
 #include "platform/win32/LastError.h"
 #include "platform/win32/WideText.h"
 
@@ -162,20 +166,174 @@ ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected
     return ReplaceResult::Done;
 }
 
-// Copies that replace a file need a second name of it in the Recycle Bin, which it
-// does not take; copying on Windows is not built yet.
-ReplaceResult CopyEntryInto(std::string_view, const FileIdentity&, std::string_view,
-                            const std::optional<FileIdentity>&, TempJournal&,
-                            const std::function<bool(const std::string&)>&, std::string&)
+namespace {
+
+// The copy's attributes without read-only while it is written, checked and maybe
+// removed again; read-only is given with the rest right before it takes its place.
+DWORD Writable(DWORD attributes)
 {
-    win32::RememberLastError(ERROR_NOT_SUPPORTED);
-    return ReplaceResult::Failed;
+    const DWORD writable = attributes & ~DWORD(FILE_ATTRIBUTE_READONLY);
+    return writable != 0 ? writable : FILE_ATTRIBUTE_NORMAL;
 }
 
-bool CopyFolderAttributes(std::string_view, std::string_view)
+// The attributes of `path` that a program may set on another file (not its kind,
+// compression or encryption, which the system keeps), or "normal" when none is.
+DWORD SettableAttributes(const std::string& path)
 {
-    win32::RememberLastError(ERROR_NOT_SUPPORTED);
+    constexpr DWORD kSettable = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                                FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD attributes = GetFileAttributesW(win32::WidePath(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return attributes;
+    return (attributes & kSettable) != 0 ? attributes & kSettable : FILE_ATTRIBUTE_NORMAL;
+}
+
+// Gives the file or folder `name` the last-write time `lastWrite` and, where given,
+// makes its bytes durable first.
+bool SetTimeAndFlush(const std::string& name, FileTime lastWrite, bool flush)
+{
+    const win32::FileHandle file(CreateFileW(
+        win32::WidePath(name).c_str(), FILE_WRITE_ATTRIBUTES | (flush ? GENERIC_WRITE : 0),
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const FILETIME time = win32::ToFiletime(lastWrite);
+    return file.isOpen() && (!flush || FlushFileBuffers(file.get())) &&
+           SetFileTime(file.get(), nullptr, nullptr, &time);
+}
+
+// The bytes of the regular file `from` (`of`) in the new file `name`, with its time,
+// synced; nothing is left at `name` when it fails.
+Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name,
+                 DWORD attributes)
+{
+    const std::wstring copy = win32::WidePath(name);
+    if (!CopyFileExW(win32::WidePath(from).c_str(), copy.c_str(), nullptr, nullptr, nullptr,
+                     COPY_FILE_FAIL_IF_EXISTS))
+        return AttemptOf(false);
+    if (SetFileAttributesW(copy.c_str(), Writable(attributes)) &&
+        SetTimeAndFlush(name, of.lastWrite, true))
+        return Attempt::Made;
+    const DWORD error = GetLastError(); // the copy goes again: it is no taken name
+    SetFileAttributesW(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileW(copy.c_str());
+    SetLastError(error);
+    return Attempt::Failed;
+}
+
+// Moves the finished copy `temp` to `destination` (over the file there where
+// `replace`), with its final attributes.
+bool PutCopyInPlace(TempEntry& temp, const std::string& destination, DWORD attributes, bool replace)
+{
+    const std::wstring copy = win32::WidePath(temp.path());
+    if (!SetFileAttributesW(copy.c_str(), attributes))
+        return false;
+    if (MoveFileExW(copy.c_str(), win32::WidePath(destination).c_str(),
+                    MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0))) {
+        temp.renamed();
+        return true;
+    }
+    const DWORD error = GetLastError();
+    SetFileAttributesW(copy.c_str(), Writable(attributes)); // so that it can be removed
+    SetLastError(error);
     return false;
+}
+
+// Gives the file at `path`, which must still be `replaced`, a second name in the
+// Recycle Bin while it stays in place: a hard link beside it, moved there by the
+// shell. The Recycle Bin then lists it under that temporary name. False when the file
+// system makes no hard link or the drive has no Recycle Bin (nothing is left then),
+// or when the file changed (`changed` set).
+bool SecondNameInRecycleBin(const std::string& path, const FileIdentity& replaced,
+                            TempJournal& journal, bool& changed)
+{
+    TempEntry second(journal);
+    if (!second.make(path, [&](const std::string& name) {
+            return AttemptOf(CreateHardLinkW(win32::WidePath(name).c_str(),
+                                             win32::WidePath(path).c_str(), nullptr) != 0);
+        }))
+        return false;
+    const std::optional<FileIdentity> linked = IdentifyEntry(second.path());
+    const std::optional<FileIdentity> there = IdentifyEntry(path);
+    if (!linked || !there || !linked->sameFile(replaced) || !there->unchanged(replaced)) {
+        changed = true;
+        return false;
+    }
+    if (!MoveToDesktopTrash(second.path()))
+        return false;
+    second.renamed();
+    return true;
+}
+
+} // namespace
+
+// Symbolic links are not copied: making one needs a privilege or the developer mode,
+// and what it then leads to differs from the source tree's link.
+ReplaceResult CopyEntryInto(std::string_view sourceText, const FileIdentity& sourceExpected,
+                            std::string_view destinationText,
+                            const std::optional<FileIdentity>& replaced, TempJournal& journal,
+                            const std::function<bool(const std::string& copy)>& sound,
+                            std::string& trashedAt)
+{
+    const std::string source(sourceText), destination(destinationText);
+    if (sourceExpected.link) {
+        RememberFailure("symbolic links are not copied on Windows");
+        return ReplaceResult::Refused;
+    }
+    if (!StillExpected(source, sourceExpected) ||
+        (replaced && !StillExpected(destination, *replaced)))
+        return Changed();
+    if (!replaced && LookupEntry(destination))
+        return Failure(ERROR_FILE_EXISTS);
+    const DWORD attributes = SettableAttributes(source);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return Failure(GetLastError());
+    TempEntry temp(journal);
+    if (!temp.make(destination, [&](const std::string& name) {
+            return MakeCopy(source, sourceExpected, name, attributes);
+        }))
+        return Failure(GetLastError());
+    if (!sound(temp.path()))
+        return ReplaceResult::CopyUnsound;
+    if (!StillExpected(source, sourceExpected))
+        return Changed();
+    if (!replaced)
+        return PutCopyInPlace(temp, destination, attributes, false) ? ReplaceResult::Done
+                                                                    : Failure(GetLastError());
+    bool changed = false;
+    if (!SecondNameInRecycleBin(destination, *replaced, journal, changed)) {
+        if (changed)
+            return Changed();
+        RememberFailure("it cannot be kept in the Recycle Bin");
+        return ReplaceResult::NotTrashable;
+    }
+    // The Recycle Bin's entry stays a second name of the file should it change now:
+    // the shell does not tell where it put it, so it cannot be taken out again.
+    const std::optional<FileIdentity> there = IdentifyEntry(destination);
+    if (!there || !there->unchanged(*replaced))
+        return Changed();
+    if (!PutCopyInPlace(temp, destination, attributes, true))
+        return Failure(GetLastError());
+    trashedAt.clear(); // the shell does not tell the Recycle Bin's place
+    return ReplaceResult::Done;
+}
+
+bool CopyFolderAttributes(std::string_view sourceText, std::string_view destinationText)
+{
+    const std::string source(WithoutTrailingSeparators(sourceText)),
+        destination(WithoutTrailingSeparators(destinationText));
+    const std::optional<FileIdentity> folder = IdentifyEntry(source);
+    const DWORD attributes = SettableAttributes(source);
+    if (!folder || !folder->folder || attributes == INVALID_FILE_ATTRIBUTES) {
+        win32::RememberLastError(folder && !folder->folder ? ERROR_DIRECTORY : GetLastError());
+        return false;
+    }
+    if (!SetFileAttributesW(win32::WidePath(destination).c_str(), attributes) ||
+        !SetTimeAndFlush(destination, folder->lastWrite, false)) {
+        win32::RememberLastError();
+        return false;
+    }
+    return true;
 }
 
 } // namespace quorvex::platform

@@ -1,11 +1,14 @@
-// A folder's entries on Windows: FindFirstFileExW / FindNextFileW, which describe
-// every entry as they list it, so examining one costs nothing more. Reparse points
-// (links) are entries of their own kind and are never entered.
+// A folder's entries on Windows: read in batches from a handle of the folder
+// (GetFileInformationByHandleEx, FileIdBothDirectoryInfo), which describe every entry
+// as they list it, with its file index, so examining one costs nothing more and the
+// scan cache knows each file without opening it. Reparse points (links) are entries
+// of their own kind and are never entered.
 
 #include "platform/FolderScan.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/FaultHook.h"
@@ -18,29 +21,66 @@ namespace quorvex::platform {
 
 namespace {
 
-bool IsDotOrDotDot(const wchar_t* name)
+bool IsDotOrDotDot(std::wstring_view name)
 {
-    return name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0'));
+    return name == L"." || name == L"..";
 }
+
+FILETIME AsFiletime(const LARGE_INTEGER& time)
+{
+    return FILETIME{time.LowPart, static_cast<DWORD>(time.HighPart)};
+}
+
+// Entries a batch holds: enough for a few hundred names a call.
+constexpr std::size_t kBatchBytes = 64 * 1024;
 
 } // namespace
 
 struct FolderScan::State
 {
-    HANDLE find = INVALID_HANDLE_VALUE;
+    HANDLE folder = INVALID_HANDLE_VALUE;
     WIN32_FILE_ATTRIBUTE_DATA self{};
-    WIN32_FIND_DATAW found{};
-    bool pending = false; // `found` holds an entry next() has not handed out yet
+    std::uint64_t volume = 0; // the serial number of the folder's volume
+    // The batch, aligned as its records need.
+    std::unique_ptr<std::uint64_t[]> batch = std::make_unique<std::uint64_t[]>(kBatchBytes / 8);
+    const FILE_ID_BOTH_DIR_INFO* found = nullptr; // the current entry in the batch
     bool failed = false;
     std::string prefix; // the folder's path with a trailing separator
     std::string name;   // the current entry's name in UTF-8
 
     void closeFolder()
     {
-        if (find != INVALID_HANDLE_VALUE)
-            FindClose(find);
-        find = INVALID_HANDLE_VALUE;
-        pending = false;
+        if (folder != INVALID_HANDLE_VALUE)
+            CloseHandle(folder);
+        folder = INVALID_HANDLE_VALUE;
+        found = nullptr;
+    }
+
+    // Moves `found` to the next record, reading the next batch where this one ends.
+    // False at the end of the folder or when reading failed (`failed` then).
+    bool advance()
+    {
+        if (found && found->NextEntryOffset != 0) {
+            found = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(
+                reinterpret_cast<const char*>(found) + found->NextEntryOffset);
+            return true;
+        }
+        found = nullptr;
+        if (folder == INVALID_HANDLE_VALUE || failed)
+            return false;
+        if (!GetFileInformationByHandleEx(folder, FileIdBothDirectoryInfo, batch.get(),
+                                          kBatchBytes)) {
+            const DWORD error = GetLastError();
+            // A listing that breaks off is reported, never taken for its end; an empty
+            // drive root has no entry at all.
+            if (error != ERROR_NO_MORE_FILES && error != ERROR_FILE_NOT_FOUND) {
+                win32::RememberLastError(error);
+                failed = true;
+            }
+            return false;
+        }
+        found = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(batch.get());
+        return true;
     }
 };
 
@@ -69,16 +109,16 @@ bool FolderScan::open(std::string_view path)
         return false;
     }
     s.prefix = WithTrailingSeparator(path);
-    const std::wstring pattern = win32::WidePath(s.prefix + "*");
-    s.find = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &s.found, FindExSearchNameMatch,
-                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (s.find == INVALID_HANDLE_VALUE) {
-        if (GetLastError() == ERROR_FILE_NOT_FOUND)
-            return true; // an empty drive root has no entry at all
+    s.folder = CreateFileW(win32::WidePath(s.prefix).c_str(), FILE_LIST_DIRECTORY,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    BY_HANDLE_FILE_INFORMATION info;
+    if (s.folder == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(s.folder, &info)) {
         win32::RememberLastError();
+        s.closeFolder();
         return false;
     }
-    s.pending = true;
+    s.volume = info.dwVolumeSerialNumber;
     return true;
 }
 
@@ -104,29 +144,18 @@ std::optional<DirEntry> FolderScan::folderEntry() const
 bool FolderScan::next()
 {
     State& s = *state_;
-    for (;;) {
-        if (!s.pending) {
-            if (s.find == INVALID_HANDLE_VALUE || s.failed)
-                return false;
-            if (!FindNextFileW(s.find, &s.found)) {
-                // A listing that breaks off is reported, never taken for its end.
-                if (GetLastError() != ERROR_NO_MORE_FILES) {
-                    win32::RememberLastError();
-                    s.failed = true;
-                }
-                return false;
-            }
-        }
-        s.pending = false;
-        if (IsDotOrDotDot(s.found.cFileName))
+    while (s.advance()) {
+        const std::wstring_view name(s.found->FileName, s.found->FileNameLength / sizeof(wchar_t));
+        if (IsDotOrDotDot(name))
             continue;
-        s.name = win32::Narrow(s.found.cFileName);
+        s.name = win32::Narrow(name);
         if (IsFaultInjected(FaultPoint::ListNext, s.prefix + s.name)) {
             s.failed = true;
             return false;
         }
         return true;
     }
+    return false;
 }
 
 bool FolderScan::failed() const
@@ -141,7 +170,7 @@ std::string_view FolderScan::name() const
 
 EntryKind FolderScan::kind() const
 {
-    const DWORD word = state_->found.dwFileAttributes;
+    const DWORD word = state_->found->FileAttributes;
     if (word & FILE_ATTRIBUTE_REPARSE_POINT)
         return EntryKind::Link;
     return (word & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
@@ -154,12 +183,12 @@ bool FolderScan::examine()
 
 bool FolderScan::isDirectory() const
 {
-    return (state_->found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return (state_->found->FileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool FolderScan::isRegularFile() const
 {
-    return (state_->found.dwFileAttributes &
+    return (state_->found->FileAttributes &
             (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
 }
 
@@ -167,25 +196,30 @@ std::uint64_t FolderScan::size() const
 {
     if (isDirectory())
         return 0;
-    return static_cast<std::uint64_t>(state_->found.nFileSizeHigh) << 32 |
-           state_->found.nFileSizeLow;
+    return static_cast<std::uint64_t>(state_->found->EndOfFile.QuadPart);
 }
 
 FileTime FolderScan::lastWrite() const
 {
-    return win32::FromFiletime(state_->found.ftLastWriteTime);
+    return win32::FromFiletime(AsFiletime(state_->found->LastWriteTime));
 }
 
-// A listing does not carry the file index; opening every file for it would cost
-// more than the reads a cache saves on small files.
+// The volume's serial number and the file's index on it; the creation time tells a
+// new file from a removed one whose index it took. A link's target is not described,
+// nor a file on a file system that keeps no index (FAT reports 0 for all).
 FileId FolderScan::fileId() const
 {
-    return {};
+    const FILE_ID_BOTH_DIR_INFO& found = *state_->found;
+    if ((found.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) || found.FileId.QuadPart == 0)
+        return {};
+    const FileTime born = win32::FromFiletime(AsFiletime(found.CreationTime));
+    return {state_->volume, static_cast<std::uint64_t>(found.FileId.QuadPart),
+            born.seconds * 1'000'000'000 + born.nanoseconds};
 }
 
 std::uint32_t FolderScan::attributes()
 {
-    return state_->found.dwFileAttributes;
+    return state_->found->FileAttributes;
 }
 
 } // namespace quorvex::platform

@@ -71,9 +71,12 @@ void TempTree::hide(std::string_view relative) const
 
 void TempTree::setTime(std::string_view relative, std::string_view mtime) const
 {
-    timespec times[2];
-    times[0].tv_sec = times[1].tv_sec = LocalTimeToEpoch(mtime);
-    times[0].tv_nsec = times[1].tv_nsec = 0;
+    setTimeAt(relative, LocalTimeToEpoch(mtime), 0);
+}
+
+void TempTree::setTimeAt(std::string_view relative, std::int64_t seconds, long nanoseconds) const
+{
+    const timespec times[2] = {{seconds, nanoseconds}, {seconds, nanoseconds}};
     if (::utimensat(AT_FDCWD, path(relative).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
         throw std::runtime_error("utimensat failed");
 }

@@ -98,7 +98,12 @@ void TempTree::hide(std::string_view relative) const
 
 void TempTree::setTime(std::string_view relative, std::string_view mtime) const
 {
-    const std::int64_t ticks = (LocalTimeToEpoch(mtime) + kEpochDifference) * 10'000'000;
+    setTimeAt(relative, LocalTimeToEpoch(mtime), 0);
+}
+
+void TempTree::setTimeAt(std::string_view relative, std::int64_t seconds, long nanoseconds) const
+{
+    const std::int64_t ticks = (seconds + kEpochDifference) * 10'000'000 + nanoseconds / 100;
     const FILETIME time{DWORD(ticks), DWORD(ticks >> 32)};
     // Backup semantics open folders too; the link itself, not its target, is changed.
     const HANDLE entry =
