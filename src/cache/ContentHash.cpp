@@ -52,7 +52,7 @@ std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, s
     for (std::uint64_t offset = 0; offset < size;) {
         const auto length =
             static_cast<std::size_t>(std::min<std::uint64_t>(size - offset, kChunk));
-        const std::int64_t got = platform::ReadFullyAt(file, buffer.data(), length, offset);
+        const std::int64_t got = platform::ReadLeavingCache(file, buffer.data(), length, offset);
         if (got < 0) {
             failure = platform::LastFailureText();
             return std::nullopt;

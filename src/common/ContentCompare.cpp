@@ -5,6 +5,7 @@
 #include "common/WordTally.h"
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
+#include "platform/ReadFully.h"
 
 namespace quorvex {
 
@@ -17,12 +18,19 @@ public:
     FileBlocks(platform::InputFile& file, ContentBuffers& buffers) : file_(file), buffers_(buffers)
     {
     }
-    std::int64_t next() { return file_.read(buffers_.a(), kContentBlockSize); }
+    std::int64_t next()
+    {
+        const std::int64_t got =
+            platform::ReadLeavingCache(file_, buffers_.a(), kContentBlockSize, offset_);
+        offset_ += got > 0 ? static_cast<std::uint64_t>(got) : 0;
+        return got;
+    }
     const std::uint32_t* words() const { return buffers_.a(); }
 
 private:
     platform::InputFile& file_;
     ContentBuffers& buffers_;
+    std::uint64_t offset_ = 0;
 };
 
 // File A's blocks, taken from its image in memory.
@@ -70,7 +78,8 @@ int CompareBlocks(BlocksA& blocksA, std::string_view pathA, platform::InputFile&
     observer.setFileMax(lenA / kContentBlockSize);
     std::uint64_t block = 0;
     while (!observer.cancelRequested() && !tally.stopped()) {
-        const std::int64_t nB = fileB.read(buffers.b(), kContentBlockSize);
+        const std::int64_t nB = platform::ReadLeavingCache(fileB, buffers.b(), kContentBlockSize,
+                                                           block * kContentBlockSize);
         if (nB < 0)
             observer.cannotRead(std::string(pathB), platform::LastFailureText());
         const std::int64_t nA = nB < 0 ? 0 : blocksA.next();

@@ -2,6 +2,7 @@
 // Reading a whole range of an opened file, whatever the size of the system's answers.
 
 #include "platform/FileSystem.h"
+#include "platform/ReadPlacement.h"
 
 #include <cstdint>
 
@@ -23,6 +24,23 @@ inline std::int64_t ReadFullyAt(InputFile& file, void* buffer, std::size_t lengt
         done += static_cast<std::size_t>(got);
     }
     return static_cast<std::int64_t>(done);
+}
+
+// Reads as ReadFullyAt does; from a file of at least kDropBehindFrom bytes, the pages
+// the read brought into the system's cache are dropped again behind it, so a search
+// through large files does not push the user's working set out of the cache. Pages
+// that were cached before (the user's, or an earlier run's) stay.
+inline constexpr std::uint64_t kDropBehindFrom = std::uint64_t{32} << 20;
+inline std::int64_t ReadLeavingCache(InputFile& file, void* buffer, std::size_t length,
+                                     std::uint64_t offset)
+{
+    if (file.size() < kDropBehindFrom)
+        return ReadFullyAt(file, buffer, length, offset);
+    const bool cached = IsPageCached(file, offset);
+    const std::int64_t got = ReadFullyAt(file, buffer, length, offset);
+    if (!cached && got > 0)
+        AdviseReadDone(file, offset, static_cast<std::uint64_t>(got));
+    return got;
 }
 
 } // namespace quorvex::platform
