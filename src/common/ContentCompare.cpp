@@ -15,13 +15,14 @@ namespace {
 class FileBlocks
 {
 public:
-    FileBlocks(platform::InputFile& file, ContentBuffers& buffers) : file_(file), buffers_(buffers)
+    FileBlocks(platform::InputFile& file, ContentBuffers& buffers)
+        : file_(file), buffers_(buffers), dropBehind_(platform::DropsBehind(file))
     {
     }
     std::int64_t next()
     {
         const std::int64_t got =
-            platform::ReadLeavingCache(file_, buffers_.a(), kContentBlockSize, offset_);
+            platform::ReadFullyAt(file_, buffers_.a(), kContentBlockSize, offset_, dropBehind_);
         offset_ += got > 0 ? static_cast<std::uint64_t>(got) : 0;
         return got;
     }
@@ -30,6 +31,7 @@ public:
 private:
     platform::InputFile& file_;
     ContentBuffers& buffers_;
+    const bool dropBehind_;
     std::uint64_t offset_ = 0;
 };
 
@@ -76,10 +78,11 @@ int CompareBlocks(BlocksA& blocksA, std::string_view pathA, platform::InputFile&
     WordTally tally(MismatchAllowance(std::min(lenA, lenB), threshold));
     observer.setFilePosition(0);
     observer.setFileMax(lenA / kContentBlockSize);
+    const bool dropBehindB = platform::DropsBehind(fileB);
     std::uint64_t block = 0;
     while (!observer.cancelRequested() && !tally.stopped()) {
-        const std::int64_t nB = platform::ReadLeavingCache(fileB, buffers.b(), kContentBlockSize,
-                                                           block * kContentBlockSize);
+        const std::int64_t nB = platform::ReadFullyAt(fileB, buffers.b(), kContentBlockSize,
+                                                      block * kContentBlockSize, dropBehindB);
         if (nB < 0)
             observer.cannotRead(std::string(pathB), platform::LastFailureText());
         const std::int64_t nA = nB < 0 ? 0 : blocksA.next();

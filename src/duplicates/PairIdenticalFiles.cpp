@@ -67,6 +67,7 @@ struct Candidate
 {
     std::size_t record;
     platform::InputFile file;
+    bool dropBehind = false; // platform::DropsBehind, asked when it was opened
 };
 
 // Files of one class (indices into the candidates) that agree up to `offset`.
@@ -140,7 +141,7 @@ void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::si
     Subset all;
     for (std::size_t position : positions) {
         all.members.push_back(static_cast<std::uint32_t>(candidates_.size()));
-        candidates_.push_back({position, {}});
+        candidates_.push_back({position, {}, false});
     }
     splitByHash(all, static_cast<std::size_t>(std::min<std::uint64_t>(size, kFirstChunk)));
     while (!pending_.empty()) {
@@ -326,8 +327,10 @@ bool ExactGrouping::readChunk(std::uint32_t member, std::uint64_t offset, std::s
             return fail(platform::LastFailureText());
         if (file.size() != classSize_)
             return fail(kChangedSinceListed);
+        candidate.dropBehind = platform::DropsBehind(file);
     }
-    const std::int64_t got = platform::ReadLeavingCache(file, buffer, length, offset);
+    const std::int64_t got =
+        platform::ReadFullyAt(file, buffer, length, offset, candidate.dropBehind);
     if (got < 0)
         return fail(platform::LastFailureText());
     if (got < static_cast<std::int64_t>(length))

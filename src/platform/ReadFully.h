@@ -26,19 +26,22 @@ inline std::int64_t ReadFullyAt(InputFile& file, void* buffer, std::size_t lengt
     return static_cast<std::int64_t>(done);
 }
 
-// Reads as ReadFullyAt does; from a file of at least kDropBehindFrom bytes, the pages
-// the read brought into the system's cache are dropped again behind it, so a search
-// through large files does not push the user's working set out of the cache. Pages
-// that were cached before (the user's, or an earlier run's) stay.
+// Whether reads of the opened file drop behind them the pages they bring into the
+// system's cache, so that a search through large files does not push the user's
+// working set out of it: a file of at least kDropBehindFrom bytes whose middle page
+// is not cached (its start may be, from a read of its first chunk) was not in use.
 inline constexpr std::uint64_t kDropBehindFrom = std::uint64_t{32} << 20;
-inline std::int64_t ReadLeavingCache(InputFile& file, void* buffer, std::size_t length,
-                                     std::uint64_t offset)
+inline bool DropsBehind(const InputFile& file)
 {
-    if (file.size() < kDropBehindFrom)
-        return ReadFullyAt(file, buffer, length, offset);
-    const bool cached = IsPageCached(file, offset);
+    return file.size() >= kDropBehindFrom && !IsPageCached(file, file.size() / 2);
+}
+
+// ReadFullyAt, dropping what it read from the system's cache when `dropBehind`.
+inline std::int64_t ReadFullyAt(InputFile& file, void* buffer, std::size_t length,
+                                std::uint64_t offset, bool dropBehind)
+{
     const std::int64_t got = ReadFullyAt(file, buffer, length, offset);
-    if (!cached && got > 0)
+    if (dropBehind && got > 0)
         AdviseReadDone(file, offset, static_cast<std::uint64_t>(got));
     return got;
 }
