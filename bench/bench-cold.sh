@@ -28,14 +28,16 @@ for tool in /usr/bin/time jdupes rmlint diff; do
 done
 
 scratch=$(mktemp -d)
-loop_device= group= mounted=
+loop_device= group= mounted= image_file=
 cleanup() {
     [ -n "$group" ] && rmdir "$group" 2>/dev/null
     [ -n "$mounted" ] && umount "$mounted"
     [ -n "$loop_device" ] && losetup -d "$loop_device"
+    [ -n "$image_file" ] && rm -f "$image_file"
     rm -rf "$scratch"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM # through the EXIT trap, so that no loop device or mount stays
 cd "$scratch" # rmlint and the others write nothing beside the corpora
 . "$here/timing.sh"
 
@@ -88,7 +90,8 @@ make_slow_disk() {
     bytes=$(du -sb "$source" | cut -f1)
     image=$BENCH/slow-disk.img
     rm -f "$image"
-    truncate -s $((bytes * 3 / 2 + (512 << 20))) "$image"
+    image_file=$image
+    truncate -s $(((bytes * 3 / 2 >> 20) + 512))M "$image"
     mkfs.ext4 -q -F "$image"
     # Direct I/O: the loop device's reads reach the file's disk, not its page cache.
     loop_device=$(losetup -f --show --direct-io=on "$image")

@@ -22,6 +22,9 @@ struct ReadPlan
     unsigned readers = 1;             // workers that read them side by side
     // Some file lies on a device where seeks cost (a hard disk or a share).
     bool seeksCost = false;
+    // The files' data is to be read from the device (not found in the system's
+    // cache): the reads are hinted ahead.
+    bool fromDevice = true;
 };
 
 // Opens item `item` on worker `worker` (a worker may keep its folder open between
@@ -30,13 +33,16 @@ using OpenToPlan = std::function<bool(std::size_t item, unsigned worker, platfor
 
 // Plans the reading of items [0, count) on the workers of `pool` while `work` keeps
 // the caller's observer alive. A cancel leaves the items not yet asked at the end.
+// When a sample of the files finds them in the system's cache, nothing is asked:
+// the items keep their order, every worker reads, and no read is hinted.
 ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, ObservedWork& work);
 
 // Runs read(item, worker) for the plan's items in its order, on its readers: one
 // reader takes them all in turn, several take runs of them as they come free. Each
-// reader first calls hint(item, worker) for the items up to kHintsAhead after the one
-// it reads (a hint asks the system to read what `read` will need), so that the device
-// holds a few requests, in the order of the data, while the reader waits for one.
+// reader first calls hint(item, worker) for the items up to its share of kHintsAhead
+// (at least 4) after the one it reads (a hint asks the system to read what `read`
+// will need), so that the device holds a few requests, in the order of the data,
+// while the reader waits for one.
 using ReadItem = std::function<void(std::size_t item, unsigned worker)>;
 inline constexpr std::size_t kHintsAhead = 64;
 void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,

@@ -19,6 +19,7 @@
 #include "DupTestSupport.h"
 #include "LiteralPairing.h"
 #include "cache/CacheRun.h"
+#include "common/ReadPlan.h"
 #include "duplicates/CachedHashes.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSearch.h"
@@ -255,4 +256,26 @@ TEST(PairingAgreementTest, ExactPairingMatchesPairwisePairingOnALargeSizeClass)
     RandomTree tree(99);
     tree.fillLargeClass(t, 300);
     ExpectAgreement(t, tree);
+}
+
+// The order the files are read in (the disk's, or any other) changes no group, row
+// or message.
+TEST(PairingAgreementTest, ExactPairingDoesNotDependOnTheReadOrder)
+{
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 shuffle(seed);
+        SetReadOrderHook([&](std::vector<std::uint32_t>& order) {
+            if (seed % 2 == 0)
+                std::reverse(order.begin(), order.end());
+            else
+                std::shuffle(order.begin(), order.end(), shuffle);
+        });
+        test::TempTree t;
+        RandomTree tree(seed);
+        tree.fill(t, 40);
+        tree.fillLargeClass(t, 80);
+        ExpectAgreement(t, tree);
+        SetReadOrderHook(nullptr);
+    }
 }
