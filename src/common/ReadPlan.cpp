@@ -144,8 +144,8 @@ void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, cons
         const std::size_t end = std::min(count, begin + perItem);
         // Hints only where the data comes from the device; the first is read at once.
         std::size_t hinted = plan.fromDevice ? begin + 1 : end;
-        for (std::size_t k = begin; k < end && !work.cancelled(); ++k) {
-            for (; hinted < std::min(end, k + 1 + ahead); ++hinted)
+        for (std::size_t k = begin; k < end; ++k) {
+            for (; hinted < std::min(end, k + 1 + ahead) && !work.cancelled(); ++hinted)
                 hint(plan.order[hinted], worker);
             read(plan.order[k], worker);
         }

@@ -42,7 +42,8 @@ ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, 
 // reader first calls hint(item, worker) for the items up to its share of kHintsAhead
 // (at least 4) after the one it reads (a hint asks the system to read what `read`
 // will need), so that the device holds a few requests, in the order of the data,
-// while the reader waits for one.
+// while the reader waits for one. After a cancel nothing more is hinted, but every
+// item is still handed to `read`, which returns early if it should.
 using ReadItem = std::function<void(std::size_t item, unsigned worker)>;
 inline constexpr std::size_t kHintsAhead = 64;
 void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,

@@ -60,6 +60,10 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::s
     };
     RunPlanned(plan, pool, work, hint, [&](std::size_t k, unsigned worker) {
         WorkerPlace& place = places[worker];
+        if (work.cancelled()) {
+            place.hinted.clear(); // closes the files opened for hints
+            return;
+        }
         if (!place.buffer)
             place.buffer = std::make_unique<unsigned char[]>(chunk);
         const std::size_t position = toRead[k];
