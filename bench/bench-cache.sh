@@ -26,24 +26,8 @@ trap 'rm -rf "$scratch"' EXIT
 cd "$scratch"
 export QUORVEX_CACHE=$scratch/cache.sqlite
 
-cold=false
-if sync && echo 3 2>/dev/null >/proc/sys/vm/drop_caches; then
-    cold=true
-else
-    echo "bench-cache: the page cache cannot be dropped here; every run is warm"
-fi
-drop() { $cold && sync && echo 3 >/proc/sys/vm/drop_caches; true; }
-
-# run NAME COMMAND...: prints the seconds and blocks read; keeps them in $secs, $blocks.
-run() {
-    local name=$1
-    shift
-    drop
-    /usr/bin/time -f '%e %I' -o "$scratch/time" "$@" >/dev/null 2>"$scratch/err" || true
-    read -r secs blocks < <(tail -1 "$scratch/time")
-    printf '  %-34s %8.2f s %12s blocks\n' "$name" "$secs" "$blocks"
-}
-ratio() { python3 -c "import sys; a, b = map(float, sys.argv[1:]); print(f'{a / b:.2f}' if b else 'n/a')" "$1" "$2"; }
+. "$here/timing.sh"
+$cold || echo "bench-cache: the page cache cannot be dropped here; every run is warm"
 
 for corpus in $CORPORA; do
     source_dir=$(bash "$here/corpus.sh" "$corpus")

@@ -16,7 +16,7 @@ for tool in "${needed[@]}"; do
     fi
 done
 status=0
-for name in compare compare-list dups dupdirs cache link empty similar copy pictures; do
+for name in compare compare-list dups dupdirs cache cold link empty similar copy pictures; do
     script=$here/bench-$name.sh
     [ -f "$script" ] || continue
     echo "== $(basename "$script")"

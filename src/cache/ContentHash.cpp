@@ -46,13 +46,15 @@ std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, s
         failure = kChanged;
         return std::nullopt;
     }
+    const bool dropBehind = platform::DropsBehind(file);
     std::vector<unsigned char> buffer(
         static_cast<std::size_t>(std::min<std::uint64_t>(size, kChunk)));
     ContentHasher hasher;
     for (std::uint64_t offset = 0; offset < size;) {
         const auto length =
             static_cast<std::size_t>(std::min<std::uint64_t>(size - offset, kChunk));
-        const std::int64_t got = platform::ReadFullyAt(file, buffer.data(), length, offset);
+        const std::int64_t got =
+            platform::ReadFullyAt(file, buffer.data(), length, offset, dropBehind);
         if (got < 0) {
             failure = platform::LastFailureText();
             return std::nullopt;

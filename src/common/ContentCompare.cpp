@@ -5,6 +5,7 @@
 #include "common/WordTally.h"
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
+#include "platform/ReadFully.h"
 
 namespace quorvex {
 
@@ -14,15 +15,24 @@ namespace {
 class FileBlocks
 {
 public:
-    FileBlocks(platform::InputFile& file, ContentBuffers& buffers) : file_(file), buffers_(buffers)
+    FileBlocks(platform::InputFile& file, ContentBuffers& buffers)
+        : file_(file), buffers_(buffers), dropBehind_(platform::DropsBehind(file))
     {
     }
-    std::int64_t next() { return file_.read(buffers_.a(), kContentBlockSize); }
+    std::int64_t next()
+    {
+        const std::int64_t got =
+            platform::ReadFullyAt(file_, buffers_.a(), kContentBlockSize, offset_, dropBehind_);
+        offset_ += got > 0 ? static_cast<std::uint64_t>(got) : 0;
+        return got;
+    }
     const std::uint32_t* words() const { return buffers_.a(); }
 
 private:
     platform::InputFile& file_;
     ContentBuffers& buffers_;
+    const bool dropBehind_;
+    std::uint64_t offset_ = 0;
 };
 
 // File A's blocks, taken from its image in memory.
@@ -68,9 +78,11 @@ int CompareBlocks(BlocksA& blocksA, std::string_view pathA, platform::InputFile&
     WordTally tally(MismatchAllowance(std::min(lenA, lenB), threshold));
     observer.setFilePosition(0);
     observer.setFileMax(lenA / kContentBlockSize);
+    const bool dropBehindB = platform::DropsBehind(fileB);
     std::uint64_t block = 0;
     while (!observer.cancelRequested() && !tally.stopped()) {
-        const std::int64_t nB = fileB.read(buffers.b(), kContentBlockSize);
+        const std::int64_t nB = platform::ReadFullyAt(fileB, buffers.b(), kContentBlockSize,
+                                                      block * kContentBlockSize, dropBehindB);
         if (nB < 0)
             observer.cannotRead(std::string(pathB), platform::LastFailureText());
         const std::int64_t nA = nB < 0 ? 0 : blocksA.next();

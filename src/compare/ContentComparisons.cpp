@@ -1,8 +1,10 @@
 #include "compare/ContentComparisons.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "common/ContentCompare.h"
+#include "common/ReadPlan.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -13,6 +15,9 @@ namespace {
 // and small enough that the walk's listing and its results are not held up long.
 constexpr std::size_t kBatchFiles = 4096;
 constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
+// What a hint asks ahead of the comparison of a pair: the start of each file; the
+// system's own read-ahead follows a file read from its start.
+constexpr std::uint64_t kHintedBytes = std::uint64_t{1} << 20;
 
 } // namespace
 
@@ -137,7 +142,24 @@ void ContentComparisons::storeHashes()
 void ContentComparisons::finish(const std::function<void(std::size_t row, int percent)>& apply)
 {
     const std::vector<bool> equal = lookUpCache();
-    work_.run(pool_, queued_.size(), [&](std::size_t item, unsigned worker) {
+    // The pairs in the order A's data lies on the disk (B is most often a copy of A,
+    // written in the same order); the pairs the cache knows are not opened.
+    const ReadPlan plan = PlanReads(
+        queued_.size(),
+        [&](std::size_t item, unsigned, platform::InputFile& file) {
+            return !equal[item] && file.open(queued_[item].pathA);
+        },
+        pool_, work_);
+    const auto hint = [&](std::size_t item, unsigned) {
+        if (equal[item])
+            return;
+        for (const std::string* path : {&queued_[item].pathA, &queued_[item].pathB}) {
+            platform::InputFile file;
+            if (file.open(*path))
+                platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedBytes));
+        }
+    };
+    RunPlanned(plan, pool_, work_, hint, [&](std::size_t item, unsigned worker) {
         Comparison& comparison = queued_[item];
         if (equal[item]) {
             comparison.percent = 100;

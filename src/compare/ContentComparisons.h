@@ -1,7 +1,8 @@
 #pragma once
-// The content comparisons of a folder comparison, run by a worker per core: the walk
-// queues each pair of files, and a batch runs when it is full or the walk needs its
-// results. Results and the files that could not be read come back in queue order,
+// The content comparisons of a folder comparison, run by a worker per core (by one
+// reader on a hard disk or a share) in the order the files' data lies on the disk:
+// the walk queues each pair of files, and a batch runs when it is full or the walk
+// needs its results. Results and the files that could not be read come back in queue order,
 // so the rows and the messages are the same whatever the number of workers.
 
 #include <cstdint>

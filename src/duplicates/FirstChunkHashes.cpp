@@ -1,23 +1,27 @@
 #include "duplicates/FirstChunkHashes.h"
 
 #include <algorithm>
+#include <deque>
 #include <memory>
+#include <utility>
 
 #include "common/ChunkHash.h"
 #include "common/HeldFolder.h"
+#include "common/ReadPlan.h"
 #include "platform/ReadFully.h"
 
 namespace quorvex {
 
 namespace {
 
-constexpr std::size_t kFilesPerItem = 256;
-
 // What one worker keeps between files: the folder it is in and a chunk buffer.
+// What one worker keeps between files: the folder it is in, a chunk buffer, and the
+// files it opened to hint their reading, in the order it reads them.
 struct WorkerPlace
 {
     HeldFolder folder;
     std::unique_ptr<unsigned char[]> buffer;
+    std::deque<std::pair<std::size_t, platform::InputFile>> hinted;
 };
 
 } // namespace
@@ -38,26 +42,44 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::s
         }
     }
     std::vector<WorkerPlace> places(pool.size());
-    const std::size_t items = (toRead.size() + kFilesPerItem - 1) / kFilesPerItem;
-    work.run(pool, items, [&](std::size_t item, unsigned worker) {
+    const auto open = [&](std::size_t k, unsigned worker, platform::InputFile& file) {
+        const TDupRecord& record = list[toRead[k]];
+        return places[worker].folder.open(list.folder(record), list.name(record), file);
+    };
+    const ReadPlan plan = PlanReads(toRead.size(), open, pool, work);
+    if (plan.seeksCost) {
+        readRanks_.resize(list.size());
+        for (std::size_t rank = 0; rank < plan.order.size(); ++rank)
+            readRanks_[toRead[plan.order[rank]]] = static_cast<std::uint32_t>(rank);
+    }
+    const auto hint = [&](std::size_t k, unsigned worker) {
+        platform::InputFile file;
+        if (open(k, worker, file))
+            platform::AdviseWillRead(file, 0, chunk);
+        places[worker].hinted.emplace_back(k, std::move(file));
+    };
+    RunPlanned(plan, pool, work, hint, [&](std::size_t k, unsigned worker) {
         WorkerPlace& place = places[worker];
+        if (work.cancelled()) {
+            place.hinted.clear(); // closes the files opened for hints
+            return;
+        }
         if (!place.buffer)
             place.buffer = std::make_unique<unsigned char[]>(chunk);
-        const std::size_t end = std::min(toRead.size(), (item + 1) * kFilesPerItem);
-        for (std::size_t k = item * kFilesPerItem; k < end && !work.cancelled(); ++k) {
-            const std::size_t position = toRead[k];
-            const TDupRecord& record = list[position];
-            const auto length =
-                static_cast<std::size_t>(std::min<std::uint64_t>(record.size, chunk));
-            platform::InputFile file;
-            if (place.folder.open(list.folder(record), list.name(record), file) &&
-                file.size() == record.size &&
-                platform::ReadFullyAt(file, place.buffer.get(), length, 0) ==
-                    static_cast<std::int64_t>(length)) {
-                hashes_[position] = HashChunk(place.buffer.get(), length);
-                known_[position] = 1;
-                cached.keepFirstChunk(position, place.buffer.get(), length, hashes_[position]);
-            }
+        const std::size_t position = toRead[k];
+        const TDupRecord& record = list[position];
+        const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(record.size, chunk));
+        platform::InputFile file;
+        if (!place.hinted.empty() && place.hinted.front().first == k) {
+            file = std::move(place.hinted.front().second);
+            place.hinted.pop_front();
+        }
+        if ((file.isOpen() || open(k, worker, file)) && file.size() == record.size &&
+            platform::ReadFullyAt(file, place.buffer.get(), length, 0) ==
+                static_cast<std::int64_t>(length)) {
+            hashes_[position] = HashChunk(place.buffer.get(), length);
+            known_[position] = 1;
+            cached.keepFirstChunk(position, place.buffer.get(), length, hashes_[position]);
         }
     });
 }

@@ -1,10 +1,10 @@
 #pragma once
-// The hashes of the first chunks of the files an exact search must read, taken in
-// list order before the files are grouped by size. A list holds the files of one
-// folder one after another, so each worker keeps the folder it is in open and opens
-// its files by name: the system walks each folder's path once, not once for every
-// file, and the grouping then reopens only the files whose first chunk another file
-// of its size shares.
+// The hashes of the first chunks of the files an exact search must read, taken
+// before the files are grouped by size, in the order their data lies on the disk
+// (ReadPlan.h). Each worker keeps the folder it is in open and opens its files by
+// name, so files of one folder read one after another walk the folder's path once;
+// the grouping then reopens only the files whose first chunk another file of its
+// size shares.
 
 #include <cstddef>
 #include <cstdint>
@@ -30,10 +30,17 @@ public:
 
     bool known(std::size_t position) const { return known_[position] != 0; }
     std::uint64_t hash(std::size_t position) const { return hashes_[position]; }
+    // Where seeks cost, the place of the file at `position` in the order its first
+    // chunk was read (files taken from the cache come first); elsewhere 0.
+    std::uint32_t readRank(std::size_t position) const
+    {
+        return readRanks_.empty() ? 0 : readRanks_[position];
+    }
 
 private:
     std::vector<std::uint64_t> hashes_; // by list position
     std::vector<std::uint8_t> known_;
+    std::vector<std::uint32_t> readRanks_; // by list position, where seeks cost
 };
 
 } // namespace quorvex

@@ -18,6 +18,7 @@
 #include <atomic>
 #include <cstring>
 #include <memory>
+#include <ranges>
 #include <string>
 #include <utility>
 #include <vector>
@@ -66,6 +67,7 @@ struct Candidate
 {
     std::size_t record;
     platform::InputFile file;
+    bool dropBehind = false; // platform::DropsBehind, asked when it was opened
 };
 
 // Files of one class (indices into the candidates) that agree up to `offset`.
@@ -139,7 +141,7 @@ void ExactGrouping::groupSizeClass(std::uint64_t size, const std::vector<std::si
     Subset all;
     for (std::size_t position : positions) {
         all.members.push_back(static_cast<std::uint32_t>(candidates_.size()));
-        candidates_.push_back({position, {}});
+        candidates_.push_back({position, {}, false});
     }
     splitByHash(all, static_cast<std::size_t>(std::min<std::uint64_t>(size, kFirstChunk)));
     while (!pending_.empty()) {
@@ -325,8 +327,10 @@ bool ExactGrouping::readChunk(std::uint32_t member, std::uint64_t offset, std::s
             return fail(platform::LastFailureText());
         if (file.size() != classSize_)
             return fail(kChangedSinceListed);
+        candidate.dropBehind = platform::DropsBehind(file);
     }
-    const std::int64_t got = platform::ReadFullyAt(file, buffer, length, offset);
+    const std::int64_t got =
+        platform::ReadFullyAt(file, buffer, length, offset, candidate.dropBehind);
     if (got < 0)
         return fail(platform::LastFailureText());
     if (got < static_cast<std::int64_t>(length))
@@ -398,15 +402,6 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads,
                         const ContentCache* cache)
 {
     const std::vector<SizeClass> classes = SizeClassesOf(list);
-    // The most bytes first, so that no worker is left with a large class at the end.
-    std::vector<std::size_t> order(classes.size());
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return static_cast<double>(classes[a].size) * classes[a].positions.size() >
-               static_cast<double>(classes[b].size) * classes[b].positions.size();
-    });
-
     WorkerPool pool(threads);
     ObservedWork work(observer, &RunObserver::stepOverall); // counts files grouped
     std::vector<std::size_t> candidates;
@@ -415,6 +410,25 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads,
     std::sort(candidates.begin(), candidates.end());
     CachedHashes cached(list.size(), candidates, cache);
     const FirstChunkHashes firstChunks(list, candidates, kFirstChunk, pool, work, cached);
+    candidates = {};
+
+    // Where seeks cost, the classes in the order their data lies on the disk, so that
+    // the whole-file reads sweep it once more; elsewhere the most bytes first, so that
+    // no worker is left with a large class at the end.
+    std::vector<std::size_t> order(classes.size());
+    std::vector<std::uint32_t> firstRank(classes.size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        order[i] = i;
+        firstRank[i] = std::ranges::min(classes[i].positions | std::views::transform([&](auto p) {
+                                            return firstChunks.readRank(p);
+                                        }));
+    }
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (firstRank[a] != firstRank[b])
+            return firstRank[a] < firstRank[b];
+        return static_cast<double>(classes[a].size) * classes[a].positions.size() >
+               static_cast<double>(classes[b].size) * classes[b].positions.size();
+    });
     std::vector<std::unique_ptr<ExactGrouping>> groupings(pool.size());
     std::vector<Unread> unread(classes.size());
     work.run(pool, classes.size(), [&](std::size_t item, unsigned worker) {

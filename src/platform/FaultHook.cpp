@@ -35,6 +35,7 @@ int InjectedError(FaultPoint point)
     case FaultPoint::Link:
         return EMLINK;
     case FaultPoint::Clone:
+    case FaultPoint::Place:
         return EOPNOTSUPP;
     }
     return EIO;

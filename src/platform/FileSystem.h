@@ -138,6 +138,7 @@ public:
     std::int64_t readAt(void* buffer, std::size_t length, std::uint64_t offset);
 
 private:
+    friend struct InputFileAccess; // the placement queries of ReadPlacement.h
     // The part of `length` bytes from `offset` that lies within the opened size.
     std::size_t lengthWithin(std::size_t length, std::uint64_t offset) const;
     // Takes the system's descriptor of a file just opened, of `size` bytes, at `path`.
@@ -181,7 +182,8 @@ enum class FaultPoint
     Rename,   // the rename that completes an atomic rewrite or moves an entry (disk full)
     Remove,   // removing a file or an empty folder (busy)
     Link,     // making a hard or symbolic link, with the path it is made for (too many links)
-    Clone     // cloning a file's contents, with the path of the clone's file (not supported)
+    Clone,    // cloning a file's contents, with the path of the clone's file (not supported)
+    Place     // asking where an open file's data lies (not told: its number stands in)
 };
 using FaultHook = std::function<bool(FaultPoint, std::string_view path)>;
 void SetFaultHook(FaultHook hook);

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cache/ScanCache.h"
 #include "common/ContentCompare.h"
+#include "common/ReadPlan.h"
 #include "compare/ContentComparisons.h"
 #include "platform/FileSystem.h"
 #include "support/RecordingObserver.h"
@@ -15,7 +17,8 @@ using namespace quorvex;
 
 // Many workers on pairs of every size, some unreadable: each row gets the
 // percentage one comparison on the calling thread gives, and rows and messages come
-// back in the order the pairs were queued.
+// back in the order the pairs were queued, also when the pairs are read in another
+// order than the disk's.
 TEST(ContentComparisons, ResultsAndMessagesInQueueOrderWhateverTheWorkers)
 {
     test::TempTree t;
@@ -44,18 +47,30 @@ TEST(ContentComparisons, ResultsAndMessagesInQueueOrderWhateverTheWorkers)
     }
     ASSERT_EQ(serial.unread.size(), 6u);
 
+    for (const bool reversed : {false, true}) {
+        SCOPED_TRACE(reversed ? "read in reverse" : "read in the disk's order");
+        if (reversed)
+            SetReadOrderHook([](std::vector<std::uint32_t>& order) {
+                std::reverse(order.begin(), order.end());
+            });
+        test::RecordingObserver observer;
+        ContentComparisons comparisons(observer, 8);
+        std::uint64_t bytes = 0;
+        for (std::size_t i = 0; i < pairs.size(); ++i) {
+            comparisons.add(1000 - 10 * i, pairs[i].a, pairs[i].b, pairs[i].bytes);
+            bytes += pairs[i].bytes;
+        }
+        std::vector<std::pair<std::size_t, int>> applied;
+        comparisons.finish(
+            [&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
+        SetReadOrderHook(nullptr);
+        EXPECT_EQ(applied, expected);
+        EXPECT_EQ(observer.unread, serial.unread);
+        EXPECT_EQ(observer.workDone, bytes);
+    }
     test::RecordingObserver observer;
     ContentComparisons comparisons(observer, 8);
-    std::uint64_t bytes = 0;
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        comparisons.add(1000 - 10 * i, pairs[i].a, pairs[i].b, pairs[i].bytes);
-        bytes += pairs[i].bytes;
-    }
     std::vector<std::pair<std::size_t, int>> applied;
-    comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
-    EXPECT_EQ(applied, expected);
-    EXPECT_EQ(observer.unread, serial.unread);
-    EXPECT_EQ(observer.workDone, bytes);
     // A second batch starts from an empty queue.
     comparisons.add(7, pairs[0].a, pairs[0].a, pairs[0].bytes);
     applied.clear();
@@ -115,7 +130,13 @@ TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
     comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
     EXPECT_EQ(applied,
               (std::vector<std::pair<std::size_t, int>>{{1, 100}, {2, 100}, {3, unequal}}));
-    EXPECT_EQ(opened, (std::vector<std::string>{a2, b2, a3, b3}));
+    // Only the pairs the cache cannot vouch for are opened (to plan, hint and read).
+    const auto sorted = [](std::vector<std::string> files) {
+        std::sort(files.begin(), files.end());
+        files.erase(std::unique(files.begin(), files.end()), files.end());
+        return files;
+    };
+    EXPECT_EQ(sorted(opened), sorted({a2, b2, a3, b3}));
     EXPECT_EQ(observer.workDone, 30u);
 
     comparisons.add(4, a4, b4, 200'000);
@@ -127,7 +148,7 @@ TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
     applied.clear();
     comparisons.finish([&](std::size_t row, int percent) { applied.emplace_back(row, percent); });
     platform::SetFaultHook(nullptr);
-    EXPECT_EQ(opened, (std::vector<std::string>{a3, b3, a4, b4}));
+    EXPECT_EQ(sorted(opened), sorted({a3, b3, a4, b4}));
     EXPECT_EQ(applied[0], (std::pair<std::size_t, int>{2, 100}));
     const std::vector<cache::CachedFile> held =
         cache->lookup({stampOf(a2), stampOf(b3), stampOf(a4), stampOf(b4)});

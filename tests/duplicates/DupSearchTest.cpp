@@ -259,9 +259,9 @@ TEST_F(DupSearchTest, CancelWhilePairingKeepsCompletedGroups)
     t.file("b", "the first");
     t.file("c", "second");
     t.file("d", "second");
-    // Every first chunk is read once before the grouping; then one worker groups the
-    // larger size (a, b) first, and opening c again waits for the next pump, which
-    // requests the cancel.
+    // Every file is opened once to plan the reads and once for its first chunk before
+    // the grouping; then one worker groups the larger size (a, b) first, and opening c
+    // again waits for the next pump, which requests the cancel.
     threads = 1;
     std::atomic<bool> waiting = false, cancelled = false;
     observer.onPump = [&](int) {
@@ -270,7 +270,7 @@ TEST_F(DupSearchTest, CancelWhilePairingKeepsCompletedGroups)
     };
     int opensOfC = 0;
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
-        if (point == platform::FaultPoint::Open && path == t.path("c") && ++opensOfC == 2) {
+        if (point == platform::FaultPoint::Open && path == t.path("c") && ++opensOfC == 3) {
             waiting = true;
             while (!cancelled)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -19,6 +22,7 @@
 #include "DupTestSupport.h"
 #include "LiteralPairing.h"
 #include "cache/CacheRun.h"
+#include "common/ReadPlan.h"
 #include "duplicates/CachedHashes.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSearch.h"
@@ -146,7 +150,21 @@ void InjectReadFailures(const RandomTree& tree, std::atomic<std::size_t>* readab
         });
 }
 
-void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
+// Takes the tree's files out of the system's cache, so that the search reads them as
+// on a first run: planned, hinted ahead and read in the planned order.
+void DropFromCache(const test::TempTree& t)
+{
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(t.root())) {
+        if (!entry.is_regular_file())
+            continue;
+        const int fd = ::open(entry.path().c_str(), O_RDONLY);
+        ::fdatasync(fd);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+        ::close(fd);
+    }
+}
+
+void ExpectAgreement(const test::TempTree& t, const RandomTree& tree, bool firstRun = false)
 {
     InjectReadFailures(tree);
     FilterSettings filters;
@@ -157,7 +175,11 @@ void ExpectAgreement(const test::TempTree& t, const RandomTree& tree)
 
     test::LiteralPairing(literal, 100, silentObserver());
     test::RecordingObserver manyWorkers, oneWorker;
+    if (firstRun)
+        DropFromCache(t);
     PairIdenticalFiles(exact, manyWorkers, 8);
+    if (firstRun)
+        DropFromCache(t);
     PairIdenticalFiles(exactOnOneWorker, oneWorker, 1);
     platform::SetFaultHook(nullptr);
     // The unreadable files are told by size, in the same order on any number of
@@ -255,4 +277,26 @@ TEST(PairingAgreementTest, ExactPairingMatchesPairwisePairingOnALargeSizeClass)
     RandomTree tree(99);
     tree.fillLargeClass(t, 300);
     ExpectAgreement(t, tree);
+}
+
+// The order the files are read in (the disk's, or any other), from the cache or from
+// the disk, changes no group, row or message.
+TEST(PairingAgreementTest, ExactPairingDoesNotDependOnTheReadOrder)
+{
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 shuffle(seed);
+        SetReadOrderHook([&](std::vector<std::uint32_t>& order) {
+            if (seed % 2 == 0)
+                std::reverse(order.begin(), order.end());
+            else
+                std::shuffle(order.begin(), order.end(), shuffle);
+        });
+        test::TempTree t;
+        RandomTree tree(seed);
+        tree.fill(t, 40);
+        tree.fillLargeClass(t, 80);
+        ExpectAgreement(t, tree, seed > 2);
+        SetReadOrderHook(nullptr);
+    }
 }

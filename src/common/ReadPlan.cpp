@@ -1,0 +1,160 @@
+#include "common/ReadPlan.h"
+
+#include <algorithm>
+#include <mutex>
+#include <numeric>
+
+namespace quorvex {
+
+namespace {
+
+constexpr std::size_t kFilesPerItem = 256;
+
+ReadOrderHook& InstalledHook()
+{
+    static ReadOrderHook hook;
+    return hook;
+}
+
+// The devices met, each numbered and asked for its storage kind once.
+class Devices
+{
+public:
+    std::uint16_t number(std::uint64_t device, const platform::InputFile& file)
+    {
+        const std::lock_guard lock(mutex_);
+        for (std::size_t i = 0; i < devices_.size(); ++i)
+            if (devices_[i].first == device)
+                return static_cast<std::uint16_t>(i);
+        devices_.emplace_back(device, platform::StorageKindOf(file));
+        return static_cast<std::uint16_t>(devices_.size() - 1);
+    }
+    // The kind that asks the most care: a share, then a hard disk, then the rest.
+    platform::StorageKind slowest() const
+    {
+        platform::StorageKind slowest = platform::StorageKind::Unknown;
+        for (const auto& [device, kind] : devices_)
+            if (kind == platform::StorageKind::Network ||
+                (kind == platform::StorageKind::Rotational &&
+                 slowest != platform::StorageKind::Network))
+                slowest = kind;
+        return slowest;
+    }
+
+private:
+    std::mutex mutex_;
+    std::vector<std::pair<std::uint64_t, platform::StorageKind>> devices_;
+};
+
+// The sort key of a file: its device's group in the top 16 bits (by device, then
+// the files whose physical place is known before those placed by their number, and
+// the files that could not be opened last), its place below, the physical offset in
+// 512-byte units: an order of reads needs no more precision.
+constexpr std::uint64_t kPlaceBits = 48;
+constexpr std::uint64_t kLastGroup = 0xFFFF;
+std::uint64_t KeyOf(std::uint16_t device, const platform::DataPlace& place)
+{
+    const std::uint64_t group = std::min<std::uint64_t>(
+        kLastGroup - 1, std::uint64_t{device} * 2 + (place.physical ? 0 : 1));
+    const std::uint64_t where = place.physical ? place.offset >> 9 : place.offset;
+    return group << kPlaceBits | std::min(where, (std::uint64_t{1} << kPlaceBits) - 1);
+}
+
+// Whether the first page of nearly every file of an even sample is in the system's
+// cache: then the order of the reads costs nothing, and asking each file's place
+// would only add to the work.
+constexpr std::size_t kSample = 32;
+bool SampleIsCached(std::size_t count, const OpenToPlan& open)
+{
+    std::size_t asked = 0, cached = 0;
+    platform::InputFile file;
+    for (std::size_t i = 0; i < kSample && i < count; ++i) {
+        if (!open(i * count / std::min(count, kSample), 0, file))
+            continue;
+        ++asked;
+        cached += platform::IsPageCached(file, 0) ? 1 : 0;
+        file.close();
+    }
+    return asked > 0 && cached * 10 >= asked * 9;
+}
+
+} // namespace
+
+unsigned ReadersFor(platform::StorageKind kind, unsigned workers)
+{
+    const bool seeksCost =
+        kind == platform::StorageKind::Rotational || kind == platform::StorageKind::Network;
+    return seeksCost ? 1 : std::max(1u, workers);
+}
+
+ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, ObservedWork& work)
+{
+    if (SampleIsCached(count, open)) {
+        ReadPlan plan;
+        plan.order.resize(count);
+        std::iota(plan.order.begin(), plan.order.end(), 0u);
+        if (InstalledHook())
+            InstalledHook()(plan.order);
+        plan.readers = pool.size();
+        plan.fromDevice = false;
+        return plan;
+    }
+
+    // One key a file: a plan is made for every file of a search at once.
+    std::vector<std::uint64_t> keys(count, kLastGroup << kPlaceBits);
+    Devices devices;
+    const std::size_t items = (count + kFilesPerItem - 1) / kFilesPerItem;
+    work.run(pool, items, [&](std::size_t item, unsigned worker) {
+        const std::size_t end = std::min(count, (item + 1) * kFilesPerItem);
+        platform::InputFile file;
+        for (std::size_t k = item * kFilesPerItem; k < end && !work.cancelled(); ++k) {
+            if (!open(k, worker, file))
+                continue;
+            const platform::DataPlace place = platform::PlaceOfData(file);
+            keys[k] = KeyOf(devices.number(place.device, file), place);
+            file.close();
+        }
+    });
+
+    ReadPlan plan;
+    plan.order.resize(count);
+    for (std::size_t k = 0; k < count; ++k)
+        plan.order[k] = static_cast<std::uint32_t>(k);
+    std::sort(plan.order.begin(), plan.order.end(), [&](std::uint32_t a, std::uint32_t b) {
+        return keys[a] != keys[b] ? keys[a] < keys[b] : a < b;
+    });
+    if (InstalledHook())
+        InstalledHook()(plan.order);
+    const platform::StorageKind slowest = devices.slowest();
+    plan.readers = ReadersFor(slowest, pool.size());
+    plan.seeksCost =
+        slowest == platform::StorageKind::Rotational || slowest == platform::StorageKind::Network;
+    return plan;
+}
+
+void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,
+                const ReadItem& read)
+{
+    const std::size_t count = plan.order.size();
+    const std::size_t perItem = plan.readers <= 1 ? std::max<std::size_t>(count, 1) : kFilesPerItem;
+    // The readers share the hints in flight (a hint may hold its file open).
+    const std::size_t ahead = std::max<std::size_t>(4, kHintsAhead / std::max(1u, plan.readers));
+    work.run(pool, (count + perItem - 1) / perItem, [&](std::size_t item, unsigned worker) {
+        const std::size_t begin = item * perItem;
+        const std::size_t end = std::min(count, begin + perItem);
+        // Hints only where the data comes from the device; the first is read at once.
+        std::size_t hinted = plan.fromDevice ? begin + 1 : end;
+        for (std::size_t k = begin; k < end; ++k) {
+            for (; hinted < std::min(end, k + 1 + ahead) && !work.cancelled(); ++hinted)
+                hint(plan.order[hinted], worker);
+            read(plan.order[k], worker);
+        }
+    });
+}
+
+void SetReadOrderHook(ReadOrderHook hook)
+{
+    InstalledHook() = std::move(hook);
+}
+
+} // namespace quorvex

@@ -1,0 +1,60 @@
+#pragma once
+// How a search reads many files: in the order their data lies on the disk, and by
+// as many readers as the device serves well. Each file is opened once beforehand and
+// asked where its data begins (the first extent's place, else its number); on a hard
+// disk or a share the files are then read by one reader in that order, as one sweep,
+// elsewhere by every worker, still in that order.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "common/ObservedWork.h"
+#include "common/WorkerPool.h"
+#include "platform/ReadPlacement.h"
+
+namespace quorvex {
+
+struct ReadPlan
+{
+    std::vector<std::uint32_t> order; // the items, in the order to read them
+    unsigned readers = 1;             // workers that read them side by side
+    // Some file lies on a device where seeks cost (a hard disk or a share).
+    bool seeksCost = false;
+    // The files' data is to be read from the device (not found in the system's
+    // cache): the reads are hinted ahead.
+    bool fromDevice = true;
+};
+
+// Opens item `item` on worker `worker` (a worker may keep its folder open between
+// items); false when it cannot be opened: such items come last, in their order.
+using OpenToPlan = std::function<bool(std::size_t item, unsigned worker, platform::InputFile&)>;
+
+// Plans the reading of items [0, count) on the workers of `pool` while `work` keeps
+// the caller's observer alive. A cancel leaves the items not yet asked at the end.
+// When a sample of the files finds them in the system's cache, nothing is asked:
+// the items keep their order, every worker reads, and no read is hinted.
+ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, ObservedWork& work);
+
+// Runs read(item, worker) for the plan's items in its order, on its readers: one
+// reader takes them all in turn, several take runs of them as they come free. Each
+// reader first calls hint(item, worker) for the items up to its share of kHintsAhead
+// (at least 4) after the one it reads (a hint asks the system to read what `read`
+// will need), so that the device holds a few requests, in the order of the data,
+// while the reader waits for one. After a cancel nothing more is hinted, but every
+// item is still handed to `read`, which returns early if it should.
+using ReadItem = std::function<void(std::size_t item, unsigned worker)>;
+inline constexpr std::size_t kHintsAhead = 64;
+void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,
+                const ReadItem& read);
+
+// The readers for files on storage of this kind, out of `workers`.
+unsigned ReadersFor(platform::StorageKind kind, unsigned workers);
+
+// The test seam of the plans: when set, every plan's order passes through it before
+// it is used (a test reverses or shuffles it to show that no result depends on it).
+using ReadOrderHook = std::function<void(std::vector<std::uint32_t>& order)>;
+void SetReadOrderHook(ReadOrderHook hook);
+
+} // namespace quorvex

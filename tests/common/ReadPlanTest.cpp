@@ -1,0 +1,241 @@
+// The read plan: every file once, in the order of its data's place (the physical one,
+// or the file's number where the system does not tell it), the files that cannot be
+// opened last; the run of a plan reads each file once, after its hint; and large
+// reads drop behind them only what they brought into the cache.
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <mutex>
+#include <numeric>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "common/ReadPlan.h"
+#include "platform/ReadFully.h"
+#include "platform/ReadPlacement.h"
+#include "support/RecordingObserver.h"
+#include "support/TempTree.h"
+
+using namespace quorvex;
+
+namespace {
+
+// Files of many sizes written in an order unlike their names' (the planner must not
+// lean on the listing), and every seventh one that cannot be opened.
+struct PlannedFiles
+{
+    test::TempTree t;
+    std::vector<std::string> paths;
+
+    explicit PlannedFiles(unsigned count)
+    {
+        for (unsigned i = 0; i < count; ++i)
+            paths.push_back(t.path("f" + std::to_string(i)));
+        for (unsigned i = count; i-- > 0;)
+            t.patternFile("f" + std::to_string(i), 1000 + 5000 * (i % 5), i);
+    }
+    // Takes the files out of the system's cache, as on a first run; false where the
+    // file system keeps them.
+    bool uncache() const
+    {
+        for (const std::string& path : paths) {
+            const int fd = ::open(path.c_str(), O_RDONLY);
+            ::fdatasync(fd);
+            ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+            ::close(fd);
+        }
+        platform::InputFile file;
+        return file.open(paths[0]) && !platform::IsPageCached(file, 0);
+    }
+    static bool unopenable(std::size_t item) { return item % 7 == 3; }
+
+    ReadPlan plan(unsigned workers)
+    {
+        WorkerPool pool(workers);
+        test::RecordingObserver observer;
+        ObservedWork work(observer, &RunObserver::addWorkDone);
+        return PlanReads(
+            paths.size(),
+            [&](std::size_t item, unsigned, platform::InputFile& file) {
+                return !unopenable(item) && file.open(paths[item]);
+            },
+            pool, work);
+    }
+
+    std::tuple<std::uint64_t, bool, std::uint64_t> placeOf(std::size_t item) const
+    {
+        platform::InputFile file;
+        EXPECT_TRUE(file.open(paths[item]));
+        const platform::DataPlace place = platform::PlaceOfData(file);
+        return {place.device, !place.physical, place.offset};
+    }
+};
+
+void ExpectPlaceOrder(const PlannedFiles& files, const ReadPlan& plan)
+{
+    std::vector<std::uint32_t> sorted = plan.order;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<std::uint32_t> every(files.paths.size());
+    std::iota(every.begin(), every.end(), 0u);
+    ASSERT_EQ(sorted, every); // each file once
+
+    const auto firstUnopened =
+        std::find_if(plan.order.begin(), plan.order.end(),
+                     [](std::uint32_t i) { return PlannedFiles::unopenable(i); });
+    const std::vector<std::uint32_t> opened(plan.order.begin(), firstUnopened);
+    const std::vector<std::uint32_t> unopened(firstUnopened, plan.order.end());
+    EXPECT_TRUE(std::all_of(unopened.begin(), unopened.end(), &PlannedFiles::unopenable));
+    EXPECT_TRUE(std::is_sorted(unopened.begin(), unopened.end()));
+    for (std::size_t k = 1; k < opened.size(); ++k)
+        EXPECT_LE(files.placeOf(opened[k - 1]), files.placeOf(opened[k])) << k;
+}
+
+} // namespace
+
+TEST(ReadPlan, FilesComeInTheOrderOfTheirPlaceAndThoseThatCannotBeOpenedLast)
+{
+    PlannedFiles files(60);
+    if (!files.uncache())
+        GTEST_SKIP() << "the file system keeps the files in the cache";
+    const ReadPlan plan = files.plan(4);
+    EXPECT_TRUE(plan.fromDevice);
+    ExpectPlaceOrder(files, plan);
+    platform::InputFile file;
+    ASSERT_TRUE(file.open(files.paths[0]));
+    EXPECT_EQ(plan.readers, ReadersFor(platform::StorageKindOf(file), 4));
+}
+
+// Where the system tells no physical place, the files' numbers order them.
+TEST(ReadPlan, FilesWithoutAPhysicalPlaceAreOrderedByTheirNumber)
+{
+    PlannedFiles files(30);
+    if (!files.uncache())
+        GTEST_SKIP() << "the file system keeps the files in the cache";
+    platform::SetFaultHook([](platform::FaultPoint point, std::string_view) {
+        return point == platform::FaultPoint::Place;
+    });
+    ExpectPlaceOrder(files, files.plan(2));
+    EXPECT_TRUE(std::get<1>(files.placeOf(0))); // placed by its number
+    platform::SetFaultHook(nullptr);
+}
+
+// Files the system has in its cache are read as they come, by every worker, unhinted.
+TEST(ReadPlan, FilesInTheCacheKeepTheirOrder)
+{
+    PlannedFiles files(40);
+    const ReadPlan plan = files.plan(3);
+    std::vector<std::uint32_t> listed(40);
+    std::iota(listed.begin(), listed.end(), 0u);
+    EXPECT_EQ(plan.order, listed);
+    EXPECT_EQ(plan.readers, 3u);
+    EXPECT_FALSE(plan.fromDevice);
+}
+
+TEST(ReadPlan, SeeksThatCostMakeOneReader)
+{
+    EXPECT_EQ(ReadersFor(platform::StorageKind::Rotational, 8), 1u);
+    EXPECT_EQ(ReadersFor(platform::StorageKind::Network, 8), 1u);
+    EXPECT_EQ(ReadersFor(platform::StorageKind::SolidState, 8), 8u);
+    EXPECT_EQ(ReadersFor(platform::StorageKind::Unknown, 3), 3u);
+}
+
+// One reader reads every item in the plan's order; each item is hinted once, before it
+// is read and never after; several readers read every item once.
+TEST(ReadPlan, ARunReadsEachItemOnceAfterItsHint)
+{
+    for (const unsigned readers : {1u, 4u}) {
+        SCOPED_TRACE(readers);
+        ReadPlan plan;
+        plan.order.resize(1000);
+        std::iota(plan.order.rbegin(), plan.order.rend(), 0u);
+        plan.readers = readers;
+        plan.fromDevice = true;
+        WorkerPool pool(4);
+        test::RecordingObserver observer;
+        ObservedWork work(observer, &RunObserver::addWorkDone);
+        std::mutex mutex;
+        std::vector<std::uint32_t> read;
+        std::set<std::size_t> hinted, doubleHints, hintedLate;
+        RunPlanned(
+            plan, pool, work,
+            [&](std::size_t item, unsigned) {
+                const std::lock_guard lock(mutex);
+                if (!hinted.insert(item).second)
+                    doubleHints.insert(item);
+                if (std::find(read.begin(), read.end(), item) != read.end())
+                    hintedLate.insert(item);
+            },
+            [&](std::size_t item, unsigned) {
+                const std::lock_guard lock(mutex);
+                read.push_back(static_cast<std::uint32_t>(item));
+            });
+        EXPECT_TRUE(doubleHints.empty());
+        EXPECT_TRUE(hintedLate.empty());
+        EXPECT_GT(hinted.size(), 900u);
+        if (readers == 1)
+            EXPECT_EQ(read, plan.order);
+        std::sort(read.begin(), read.end());
+        std::vector<std::uint32_t> every(1000);
+        std::iota(every.begin(), every.end(), 0u);
+        EXPECT_EQ(read, every);
+    }
+}
+
+// A large file nobody had in the cache leaves none of itself there once read; one
+// that was cached stays cached.
+TEST(ReadPlan, LargeReadsDropOnlyWhatTheyBroughtIntoTheCache)
+{
+    test::TempTree t;
+    const std::string path = t.patternFile("large", platform::kDropBehindFrom + 4096, 1);
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+    const auto readWhole = [&](platform::InputFile& file, bool dropBehind) {
+        std::vector<unsigned char> buffer(1 << 20);
+        for (std::uint64_t offset = 0; offset < file.size(); offset += buffer.size())
+            ASSERT_GT(platform::ReadFullyAt(file, buffer.data(), buffer.size(), offset, dropBehind),
+                      0);
+    };
+
+    platform::InputFile file;
+    ASSERT_TRUE(file.open(path));
+    if (platform::IsPageCached(file, file.size() / 2))
+        GTEST_SKIP() << "the file system does not let pages be dropped";
+    EXPECT_TRUE(platform::DropsBehind(file));
+    readWhole(file, platform::DropsBehind(file));
+    EXPECT_FALSE(platform::IsPageCached(file, 0));
+    EXPECT_FALSE(platform::IsPageCached(file, file.size() / 2));
+
+    readWhole(file, false); // the user's own read: now it is in use
+    EXPECT_TRUE(platform::IsPageCached(file, file.size() / 2));
+    EXPECT_FALSE(platform::DropsBehind(file));
+    readWhole(file, platform::DropsBehind(file));
+    EXPECT_TRUE(platform::IsPageCached(file, file.size() / 2));
+
+    platform::InputFile small;
+    ASSERT_TRUE(small.open(t.patternFile("small", 4 << 20, 2)));
+    EXPECT_FALSE(platform::DropsBehind(small));
+}
+
+// A file system with no disk of its own beneath it (tmpfs) tells no storage kind.
+TEST(ReadPlan, AFileSystemWithoutADiskHasNoStorageKind)
+{
+    const std::string path = "/dev/shm/quorvex-read-plan-" + std::to_string(::getpid());
+    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_EXCL, 0600);
+    if (fd < 0)
+        GTEST_SKIP() << "no /dev/shm";
+    ::close(fd);
+    platform::InputFile file;
+    ASSERT_TRUE(file.open(path));
+    EXPECT_EQ(platform::StorageKindOf(file), platform::StorageKind::Unknown);
+    file.close();
+    ::unlink(path.c_str());
+}
