@@ -15,6 +15,7 @@
 #include "empty/EmptyItemTableReader.h"
 #include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
+#include "platform/InstanceLock.h"
 #include "trash/TrashStore.h"
 
 namespace quorvex::cli {
@@ -23,7 +24,7 @@ namespace {
 
 // --act trash keeps each deleted item in the program's trash list, as the desktop
 // page does, so that its trash page can make it again. Nothing is deleted unless the
-// list can be read whole and written back.
+// list can be read whole and written back, nor while the desktop program runs.
 int ActOnEmptyItems(const EmptyItemList& list, const CliOptions& options, std::size_t unreadCount)
 {
     std::vector<std::size_t> rows(list.size());
@@ -33,6 +34,16 @@ int ActOnEmptyItems(const EmptyItemList& list, const CliOptions& options, std::s
     if (options.dryRun || !TraitsOf(*options.act).usesOwnTrash)
         return PrintOrRunPlan(plan, bytes, options, {}, unreadCount);
 
+    // The desktop program holds the list while it runs and writes it back whole: the
+    // entries of this run would be lost then. Holding its lock also keeps it from
+    // starting meanwhile.
+    platform::InstanceLock lock;
+    if (!lock.tryAcquire() && lock.heldByAnother()) {
+        std::fputs("quorvex-cli: the desktop program is running and holds the trash list; "
+                   "nothing was deleted\n",
+                   stderr);
+        return kExitFailure;
+    }
     const std::string dataDir = platform::UserDataDir();
     const std::string trashFile = TrashListPath(dataDir);
     TrashList trash;

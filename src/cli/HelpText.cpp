@@ -196,6 +196,7 @@ constexpr CommandHelp kCommands[] = {
      "sorted by name. With --act, deletes them, from the last row to the first.\n",
      "  --act trash        delete each item and record it in the desktop program's own\n"
      "                     trash list, from which its trash page makes it again\n"
+     "                     (refused while the desktop program runs)\n"
      "  --act delete       delete each item and record nothing\n"
      "                     Each item is deleted only while it is still a zero-size\n"
      "                     file or an empty folder; with --load, only the rows still\n"

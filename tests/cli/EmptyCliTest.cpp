@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/InstanceLock.h"
 #include "support/RunCommand.h"
 #include "support/TempTree.h"
 
@@ -111,6 +112,22 @@ TEST(EmptyCommand, ActDeleteOnASavedListLeavesChangedRowsAndRecordsNothing)
                  std::filesystem::exists(t.path("tree/b")));
     EXPECT_TRUE(std::filesystem::exists(t.path("tree/c")));
     EXPECT_FALSE(std::filesystem::exists(t.path("data/gomi.txt")));
+}
+
+// The desktop program holds the trash list while it runs: trash deletes nothing then.
+TEST(EmptyCommand, ActTrashRefusesWhileTheDesktopProgramRuns)
+{
+    TempTree t;
+    t.file("tree/a");
+    t.dir("run");
+    quorvex::platform::InstanceLock desktop(t.path("run/Quorvex.lock"));
+    ASSERT_TRUE(desktop.tryAcquire());
+    const CliRun run = RunCli("empty --act trash " + ShellQuoted(t.path("tree")),
+                              "XDG_RUNTIME_DIR=" + ShellQuoted(t.path("run")) +
+                                  " QUORVEX_DATA_DIR=" + ShellQuoted(t.path("data/")) + " ");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("the desktop program is running"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(t.path("tree/a")));
 }
 
 } // namespace
