@@ -91,6 +91,10 @@
         <source>上書きされるファイル [ %1 ] をごみ箱に残せません。</source>
         <translation>The file to be overwritten [ %1 ] cannot be kept in the trash.</translation>
     </message>
+    <message>
+        <source>ごみ箱の記録が壊れています%1。</source>
+        <translation>The trash entry is damaged%1.</translation>
+    </message>
 </context>
 <context>
     <name>ActionPlanRun</name>
@@ -231,6 +235,35 @@ Search this folder for empty folders and files?</translation>
     <message>
         <source>コピー</source>
         <translation>Copy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個の空の項目を削除しますか？</source>
+        <translation>
+            <numerusform>Delete %n empty item?</numerusform>
+            <numerusform>Delete %n empty items?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個の項目をごみ箱から元の場所に戻しますか？</source>
+        <translation>
+            <numerusform>Restore %n item from the trash to its place?</numerusform>
+            <numerusform>Restore %n items from the trash to their places?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n 個の項目をごみ箱から削除しますか？</source>
+        <translation>
+            <numerusform>Remove %n item from the trash?</numerusform>
+            <numerusform>Remove %n items from the trash?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>削除確認</source>
+        <translation>Confirm Deletion</translation>
+    </message>
+    <message>
+        <source>ごみ箱からの取り出し確認</source>
+        <translation>Restore from Trash</translation>
     </message>
 </context>
 <context>

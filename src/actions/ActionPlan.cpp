@@ -9,36 +9,49 @@
 
 namespace quorvex {
 
-std::string_view ActionWord(ActionKind kind)
+ActionKindTraits TraitsOf(ActionKind kind)
 {
+    // word, replacesContents, copies, makesTemporaries, usesOwnTrash
     switch (kind) {
     case ActionKind::Trash:
-        return "trash";
+        return {"trash", false, false, false, false};
     case ActionKind::Move:
-        return "move";
+        return {"move", false, false, true, false};
     case ActionKind::HardLink:
-        return "hardlink";
+        return {"hardlink", true, false, true, false};
     case ActionKind::SymbolicLink:
-        return "symlink";
+        return {"symlink", true, false, true, false};
     case ActionKind::Reflink:
-        return "reflink";
+        return {"reflink", true, false, true, false};
     case ActionKind::Copy:
-        return "copy";
+        return {"copy", false, true, true, false};
     case ActionKind::Replace:
-        return "replace";
+        return {"replace", false, true, true, false};
+    case ActionKind::TrashEmpty:
+        return {"trash", false, false, false, true};
+    case ActionKind::DeleteEmpty:
+        return {"delete", false, false, false, false};
+    case ActionKind::Restore:
+        return {"restore", false, false, false, true};
+    case ActionKind::Purge:
+        return {"purge", false, false, false, true};
     }
     return {};
 }
 
+std::string_view ActionWord(ActionKind kind)
+{
+    return TraitsOf(kind).word;
+}
+
 bool ReplacesContents(ActionKind kind)
 {
-    return kind == ActionKind::HardLink || kind == ActionKind::SymbolicLink ||
-           kind == ActionKind::Reflink;
+    return TraitsOf(kind).replacesContents;
 }
 
 bool IsCopy(ActionKind kind)
 {
-    return kind == ActionKind::Copy || kind == ActionKind::Replace;
+    return TraitsOf(kind).copies;
 }
 
 namespace {

@@ -3,7 +3,8 @@
 // (or, to go to the trash or to be copied, a folder), what happens to it and, for a
 // file of a duplicate group, the group's file that stays. A plan is built whole before anything
 // happens, so that every front end can show it (a dry run), size it (the bytes it
-// frees) and carry it out (ActionRun.h) alike.
+// frees) and carry it out (ActionRun.h) alike. The empty items and the entries of the
+// program's own trash list (trash/TrashStore.h) are acted on through plans too.
 
 #include <cstdint>
 #include <optional>
@@ -21,10 +22,28 @@ enum class ActionKind : std::uint8_t
     SymbolicLink, // replaced by a symbolic link to the kept file (absolute target)
     Reflink,      // replaced by a clone of the kept file (copy on write)
     Copy,         // copied to a destination where nothing is (a folder: made there)
-    Replace       // copied over the destination's file, which goes to the trash
+    Replace,      // copied over the destination's file, which goes to the trash
+    TrashEmpty,   // an empty file or folder deleted, recorded in the program's trash list
+    DeleteEmpty,  // an empty file or folder deleted for good, recorded nowhere
+    Restore,      // the program's trash entry made again at its place; the entry goes
+    Purge         // the program's trash entry forgotten; nothing on disk changes
 };
 
-// "trash", "move", "hardlink", "symlink", "reflink", "copy", "replace".
+// What a kind needs and does, said once for every kind (ActionPlan.cpp), so that a new
+// kind is described in one place.
+struct ActionKindTraits
+{
+    std::string_view word; // its name on the command line and in a plan's table
+    bool replacesContents; // links and clones: only for files equal to the kept file
+    bool copies;           // writes a new file or folder at its destination
+    bool makesTemporaries; // notes temporary files in the run's journal
+    bool usesOwnTrash;     // reads or changes the program's own trash list
+};
+
+ActionKindTraits TraitsOf(ActionKind kind);
+
+// "trash", "move", "hardlink", "symlink", "reflink", "copy", "replace", and for the
+// program's own trash "trash", "delete", "restore", "purge".
 std::string_view ActionWord(ActionKind kind);
 // Links and clones give the file the kept file's contents: they are only for files
 // found equal to it byte for byte.
@@ -43,8 +62,9 @@ struct ListedFile
 struct PlannedAction
 {
     ActionKind kind = ActionKind::Trash;
-    std::string path;                 // absolute
-    bool folder = false;              // a folder with what it holds (trash only)
+    std::string path;    // absolute; a trash entry's path as stored
+    bool folder = false; // a folder with what it holds (trash, copies); an empty folder or
+                         // a trash entry of one
     std::optional<ListedFile> listed; // how the list showed the file, when it did
     std::string kept;                 // the file that stays, absolute; empty when none
     std::optional<ListedFile> keptListed;

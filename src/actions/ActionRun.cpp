@@ -4,6 +4,7 @@
 #include <map>
 
 #include "actions/CopyItems.h"
+#include "actions/EmptyItemActions.h"
 #include "actions/ItemChecks.h"
 #include "actions/ReplaceOutcomes.h"
 #include "actions/TrashItems.h"
@@ -14,18 +15,6 @@
 namespace quorvex {
 
 namespace {
-
-platform::ReplaceKind ReplaceKindOf(ActionKind kind)
-{
-    switch (kind) {
-    case ActionKind::SymbolicLink:
-        return platform::ReplaceKind::SymbolicLink;
-    case ActionKind::Reflink:
-        return platform::ReplaceKind::Clone;
-    default:
-        return platform::ReplaceKind::HardLink;
-    }
-}
 
 // One run: what its items share.
 class PlanRun
@@ -43,33 +32,74 @@ public:
     // The item's outcome; nullopt when a cancel stopped it before anything changed.
     std::optional<ActionOutcome> run(const PlannedAction& item)
     {
-        if (item.kind == ActionKind::Trash && trash_.wentBefore(item.path))
-            return Done();
-        if (IsCopy(item.kind))
+        switch (item.kind) {
+        case ActionKind::Trash:
+            if (trash_.wentBefore(item.path))
+                return Done();
+            return checkedThen(item, [&](const CheckedItem&) -> std::optional<ActionOutcome> {
+                return trash_.trash(item, settings_.deleteForGood);
+            });
+        case ActionKind::Move:
+            return checkedThen(item,
+                               [&](const CheckedItem& checked) { return move(item, checked); });
+        case ActionKind::HardLink:
+            return checkedThen(item, [&](const CheckedItem& checked) {
+                return replace(item, checked, platform::ReplaceKind::HardLink);
+            });
+        case ActionKind::SymbolicLink:
+            return checkedThen(item, [&](const CheckedItem& checked) {
+                return replace(item, checked, platform::ReplaceKind::SymbolicLink);
+            });
+        case ActionKind::Reflink:
+            return checkedThen(item, [&](const CheckedItem& checked) {
+                return replace(item, checked, platform::ReplaceKind::Clone);
+            });
+        case ActionKind::Copy:
+        case ActionKind::Replace:
             return copies_.copy(item);
+        case ActionKind::TrashEmpty:
+            return withOwnTrash([&](TrashList& trash) { return DeleteEmptyItem(item, &trash); });
+        case ActionKind::DeleteEmpty:
+            return DeleteEmptyItem(item, nullptr);
+        case ActionKind::Restore:
+            return withOwnTrash([&](TrashList& trash) { return RestoreEntry(item, trash); });
+        case ActionKind::Purge:
+            return withOwnTrash([&](TrashList& trash) { return PurgeEntry(item, trash); });
+        }
+        return Failed(ActionFailure::System);
+    }
+
+private:
+    // `act` once the item has passed its checks (ItemChecks.h).
+    template <typename Act>
+    std::optional<ActionOutcome> checkedThen(const PlannedAction& item, Act act)
+    {
         CheckedItem checked;
         std::string detail;
         if (const ActionFailure failure = CheckItem(item, checked, detail);
             failure != ActionFailure::None)
             return Failed(failure, std::move(detail));
-        switch (item.kind) {
-        case ActionKind::Trash:
-            return trash_.trash(item, settings_.deleteForGood);
-        case ActionKind::Move: {
-            ActionOutcome outcome = FromReplaceResult(
-                platform::MoveFileTo(item.path, checked.entry, item.destination, journal_));
-            if (outcome.failure == ActionFailure::TargetExists)
-                return finishMove(item, checked);
-            if (outcome.done)
-                outcome.placedAt = item.destination;
-            return outcome;
-        }
-        default:
-            return replace(item, checked);
-        }
+        return act(checked);
     }
 
-private:
+    template <typename Act> std::optional<ActionOutcome> withOwnTrash(Act act)
+    {
+        if (!settings_.ownTrash)
+            return Failed(ActionFailure::System);
+        return act(*settings_.ownTrash);
+    }
+
+    std::optional<ActionOutcome> move(const PlannedAction& item, const CheckedItem& checked)
+    {
+        ActionOutcome outcome = FromReplaceResult(
+            platform::MoveFileTo(item.path, checked.entry, item.destination, journal_));
+        if (outcome.failure == ActionFailure::TargetExists)
+            return finishMove(item, checked);
+        if (outcome.done)
+            outcome.placedAt = item.destination;
+        return outcome;
+    }
+
     // A destination that holds the file already, as a move stopped after its copy
     // landed leaves it: another file of equal size, time and bytes. The move is then
     // finished by removing the original, while it is still the file compared.
@@ -96,7 +126,8 @@ private:
         return outcome;
     }
 
-    std::optional<ActionOutcome> replace(const PlannedAction& item, const CheckedItem& checked)
+    std::optional<ActionOutcome> replace(const PlannedAction& item, const CheckedItem& checked,
+                                         platform::ReplaceKind replaceKind)
     {
         if (checked.alreadyLinked && item.kind != ActionKind::Reflink) {
             ActionOutcome outcome;
@@ -121,9 +152,8 @@ private:
         case Comparison::Equal:
             break;
         }
-        ActionOutcome outcome = FromReplaceResult(
-            platform::ReplaceByKeptFile(item.path, checked.entry, checked.keptPath, checked.kept,
-                                        ReplaceKindOf(item.kind), journal_));
+        ActionOutcome outcome = FromReplaceResult(platform::ReplaceByKeptFile(
+            item.path, checked.entry, checked.keptPath, checked.kept, replaceKind, journal_));
         if (outcome.failure == ActionFailure::NoClone)
             noClone_.emplace(checked.kept.device, outcome.detail);
         return outcome;
@@ -148,7 +178,7 @@ std::string ActionJournalFolder(const std::string& userDataDir)
 bool JournalWritable(const ActionPlan& plan, const std::string& journalFolder)
 {
     const bool makesTemporaries = std::ranges::any_of(
-        plan.items, [](const PlannedAction& item) { return item.kind != ActionKind::Trash; });
+        plan.items, [](const PlannedAction& item) { return TraitsOf(item.kind).makesTemporaries; });
     platform::TempJournal journal(journalFolder);
     return !makesTemporaries || journal.prepare();
 }
@@ -170,10 +200,21 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
         observer.pumpMessages();
         if (observer.cancelRequested())
             break;
-        std::optional<ActionOutcome> outcome = run.run(plan.items[i]);
-        if (!outcome)
+        const BatchDecision decision =
+            settings.askEach ? settings.askEach(plan.items[i]) : BatchDecision::Proceed;
+        if (decision == BatchDecision::Stop)
             break;
-        outcomes[i] = std::move(*outcome);
+        if (decision == BatchDecision::Proceed) {
+            std::optional<ActionOutcome> outcome = run.run(plan.items[i]);
+            if (!outcome)
+                break;
+            outcomes[i] = std::move(*outcome);
+            if (settings.told)
+                settings.told(i, outcomes[i]);
+            // The entries after a damaged one are not to be trusted either.
+            if (outcomes[i].failure == ActionFailure::DamagedEntry)
+                break;
+        }
         observer.stepOverall(1);
     }
     run.finish();

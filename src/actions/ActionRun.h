@@ -10,9 +10,12 @@
 #include <vector>
 
 #include "actions/ActionPlan.h"
+#include "common/BatchQuestion.h"
 #include "common/RunObserver.h"
 
 namespace quorvex {
+
+class TrashList;
 
 enum class ActionFailure : std::uint8_t
 {
@@ -34,6 +37,7 @@ enum class ActionFailure : std::uint8_t
     NotTrashable,   // it cannot go to the trash (and was not to be deleted for good)
     NotRemovable,   // the root, or a deletion for good that failed
     Declined,       // the user would not have it deleted for good
+    DamagedEntry,   // a trash entry's stored value (in `detail`) is no number; ends the run
     System          // another failure of the system, said in `detail`
 };
 
@@ -46,6 +50,9 @@ struct ActionOutcome
     // place in the trash.
     std::string placedAt;
     bool alreadyLinked = false; // already the link asked for: nothing changed
+    // An empty file's read-only bit could not be cleared: the system's reason (its
+    // deletion was tried all the same).
+    std::string attributeFailure;
     bool failed() const { return failure != ActionFailure::None; }
 };
 
@@ -60,6 +67,12 @@ struct PlanRunSettings
     // Asked for an item that cannot go to the trash: true deletes it for good. Unset:
     // such an item fails.
     std::function<bool(const PlannedAction& item)> deleteForGood;
+    // The program's own trash list, for the kinds that use it (TraitsOf); unset, they fail.
+    TrashList* ownTrash = nullptr;
+    // Asked before each item; unset: every item is acted on.
+    std::function<BatchDecision(const PlannedAction& item)> askEach;
+    // Told each item's outcome as soon as it is known.
+    std::function<void(std::size_t index, const ActionOutcome& outcome)> told;
 };
 
 // The journal folder of runs below the program's data folder `userDataDir`.

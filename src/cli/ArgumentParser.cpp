@@ -24,7 +24,7 @@ constexpr CommandShape kCommands[] = {
     {"dups", 1, true, false, true, true, true},
     {"dupdirs", 1, true, false, true, true, true},
     {"identical", 2, false, false, true, false, true},
-    {"empty", 1, false, false, false, false, false},
+    {"empty", 1, false, false, false, true, false},
     {"cache", 1, false, false, false, false, false},
 };
 
@@ -83,6 +83,17 @@ bool parseAct(const std::string& text, CliOptions& options)
         return false;
     options.act = ActionKind::Move;
     return true;
+}
+
+// empty --act: the empty items into the program's trash list, or deleted for good.
+bool parseEmptyAct(const std::string& text, CliOptions& options)
+{
+    for (ActionKind kind : {ActionKind::TrashEmpty, ActionKind::DeleteEmpty})
+        if (text == ActionWord(kind)) {
+            options.act = kind;
+            return true;
+        }
+    return false;
 }
 
 // compare --act: the copies between the sides.
@@ -228,10 +239,13 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     if (options.load && shape->name == std::string_view("dupdirs"))
         return misuse("--load goes with compare, dups, identical and empty");
     if (actText && !shape->takesActions)
-        return misuse("--act goes with dups, dupdirs and compare");
+        return misuse("--act goes with dups, dupdirs, compare and empty");
     if (actText && options.command == "compare" && !parseCopy(*actText, options))
         return misuse("compare --act takes copy-a-to-b, copy-b-to-a, update-b or update-both");
-    if (actText && options.command != "compare" && !parseAct(*actText, options))
+    if (actText && options.command == "empty" && !parseEmptyAct(*actText, options))
+        return misuse("empty --act takes trash or delete");
+    if (actText && options.command != "compare" && options.command != "empty" &&
+        !parseAct(*actText, options))
         return misuse("--act takes trash, hardlink, symlink, reflink or move=DIR");
     if (options.load && shape->name == std::string_view("cache"))
         return misuse("--load goes with compare, dups, identical and empty");
@@ -248,7 +262,7 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     const bool actionOptions = keepGiven || options.dryRun || options.onlyMissing;
     if (actionOptions && !shape->takesActions)
         return misuse("--act, --keep and --dry-run go with dups");
-    if (keepGiven && options.command == "compare")
+    if (keepGiven && (options.command == "compare" || options.command == "empty"))
         return misuse("--keep goes with dups");
     if (options.onlyMissing && options.command != "compare")
         return misuse("--only-missing goes with compare");

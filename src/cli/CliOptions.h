@@ -36,7 +36,8 @@ struct CliOptions
     bool noCache = false;  // --no-cache: neither read nor fill the scan cache
     bool layout = false;   // dupdirs --layout: equal folders need equal names and layout
     // dups --act trash|hardlink|symlink|reflink|move=DIR: what happens to the files
-    // that do not stay; without it nothing on disk changes.
+    // that do not stay; empty --act trash|delete (TrashEmpty, DeleteEmpty): what
+    // happens to the items found; without it nothing on disk changes.
     std::optional<ActionKind> act;
     std::string moveFolder;              // the DIR of move=DIR
     KeepRule keep = KeepRule::Reference; // dups --keep first|newest|oldest|under=DIR

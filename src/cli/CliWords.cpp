@@ -52,6 +52,8 @@ std::string ActionFailureWords(const PlannedAction& item, const ActionOutcome& o
                                  : "ごみ箱に移動できません。";
     case ActionFailure::NotRemovable:
         return withDetail("削除できません");
+    case ActionFailure::DamagedEntry:
+        return withDetail("ごみ箱の記録が壊れています");
     case ActionFailure::System:
         return withDetail("できませんでした");
     }

@@ -91,7 +91,7 @@ bool ReportNotAsListed(const std::string& path, DiskCheck check)
 
 int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& bytes,
                    const CliOptions& options, const std::string& journalFolder,
-                   std::size_t unreadCount)
+                   std::size_t unreadCount, TrashList* ownTrash)
 {
     if (options.dryRun)
         return WriteResult(PlanTable(plan, bytes), options, unreadCount);
@@ -104,7 +104,9 @@ int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& byt
     std::vector<ActionOutcome> outcomes;
     {
         TerminalProgress progress(options.progress);
-        outcomes = RunActionPlan(plan, {progress, journalFolder, {}});
+        PlanRunSettings settings{progress, journalFolder, {}};
+        settings.ownTrash = ownTrash;
+        outcomes = RunActionPlan(plan, settings);
     }
     std::size_t failures = 0;
     for (std::size_t i = 0; i < plan.items.size(); ++i) {

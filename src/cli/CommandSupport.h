@@ -43,10 +43,11 @@ bool ReportNotAsListed(const std::string& path, DiskCheck check);
 // sized before anything changed, so that the run says what its dry run said. A
 // journal folder that cannot be written is said once (kExitFailure); each item not
 // done is named on standard error ("quorvex-cli: cannot ACTION PATH: REASON") and
-// counts with `unreadCount` towards kExitIncomplete.
+// counts with `unreadCount` towards kExitIncomplete. `ownTrash` is the program's
+// trash list for the kinds that change it.
 int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& bytes,
                    const CliOptions& options, const std::string& journalFolder,
-                   std::size_t unreadCount);
+                   std::size_t unreadCount, TrashList* ownTrash = nullptr);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

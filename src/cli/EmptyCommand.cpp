@@ -1,20 +1,66 @@
 // quorvex-cli empty FOLDER: the empty-item search, sorted by name as after a search;
-// empty --load FILE: a saved list of it.
+// empty --load FILE: a saved list of it; --act trash|delete: its items deleted through
+// the plan of the desktop page's deletion.
 #include <cstdio>
+#include <numeric>
 #include <string>
 
 #include "cli/CliWords.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/TerminalProgress.h"
+#include "empty/EmptyItemDeletion.h"
 #include "empty/EmptyItemSearch.h"
 #include "empty/EmptyItemTable.h"
 #include "empty/EmptyItemTableReader.h"
+#include "platform/AppPaths.h"
 #include "platform/FileSystem.h"
+#include "platform/InstanceLock.h"
+#include "trash/TrashStore.h"
 
 namespace quorvex::cli {
 
 namespace {
+
+// --act trash keeps each deleted item in the program's trash list, as the desktop
+// page does, so that its trash page can make it again. Nothing is deleted unless the
+// list can be read whole and written back, nor while the desktop program runs.
+int ActOnEmptyItems(const EmptyItemList& list, const CliOptions& options, std::size_t unreadCount)
+{
+    std::vector<std::size_t> rows(list.size());
+    std::iota(rows.begin(), rows.end(), std::size_t{0});
+    const ActionPlan plan = PlanEmptyItemDeletion(list, rows, *options.act);
+    const std::vector<std::uint64_t> bytes = BytesFreedByItems(plan);
+    if (options.dryRun || !TraitsOf(*options.act).usesOwnTrash)
+        return PrintOrRunPlan(plan, bytes, options, {}, unreadCount);
+
+    // The desktop program holds the list while it runs and writes it back whole: the
+    // entries of this run would be lost then. Holding its lock also keeps it from
+    // starting meanwhile.
+    platform::InstanceLock lock;
+    if (!lock.tryAcquire() && lock.heldByAnother()) {
+        std::fputs("quorvex-cli: the desktop program is running and holds the trash list; "
+                   "nothing was deleted\n",
+                   stderr);
+        return kExitFailure;
+    }
+    const std::string dataDir = platform::UserDataDir();
+    const std::string trashFile = TrashListPath(dataDir);
+    TrashList trash;
+    const bool whole = LoadTrashList(trash, trashFile) != platform::StateFileRead::InPart;
+    if (!whole || !platform::CreateFolderWithParents(dataDir) || !SaveTrashList(trash, trashFile)) {
+        std::fprintf(stderr, "quorvex-cli: cannot %s the trash list %s; nothing was deleted\n",
+                     whole ? "write" : "read", TsvField(trashFile).c_str());
+        return kExitFailure;
+    }
+    const int status = PrintOrRunPlan(plan, bytes, options, {}, unreadCount, &trash);
+    if (!SaveTrashList(trash, trashFile)) {
+        std::fprintf(stderr, "quorvex-cli: cannot write the trash list %s\n",
+                     TsvField(trashFile).c_str());
+        return kExitFailure;
+    }
+    return status;
+}
 
 // empty --load FILE: the saved list, each row checked against the disk.
 int RunLoadedEmptyList(const CliOptions& options)
@@ -29,6 +75,8 @@ int RunLoadedEmptyList(const CliOptions& options)
     std::size_t notAsListed = 0;
     for (const EmptyItemRecord& record : list)
         notAsListed += ReportNotAsListed(record.Path, record.check) ? 1 : 0;
+    if (options.act)
+        return ActOnEmptyItems(list, options, notAsListed);
     return WriteResult(EmptyItemTable(list, countText), options, notAsListed);
 }
 
@@ -53,6 +101,8 @@ int RunEmptyCommand(const CliOptions& options)
     SearchEmptyItems(folder, counter, list, *settings, progress);
     SortEmptyItemsByName(list);
 
+    if (options.act)
+        return ActOnEmptyItems(list, options, progress.unreadCount());
     return WriteResult(EmptyItemTable(list, ItemCountWords(counter)), options,
                        progress.unreadCount());
 }

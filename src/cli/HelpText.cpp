@@ -191,15 +191,24 @@ constexpr CommandHelp kCommands[] = {
      "FILE is empty, not an existing file or can't\n"
      "      be read (named on standard error), or FOLDER is not an existing\n"
      "      folder"},
-    {"empty", "empty FOLDER",
+    {"empty", "empty [--act trash|delete [--dry-run]] FOLDER",
      "Finds the empty folders and zero-size files in FOLDER and its subfolders,\n"
-     "sorted by name.\n",
-     "",
+     "sorted by name. With --act, deletes them, from the last row to the first.\n",
+     "  --act trash        delete each item and record it in the desktop program's own\n"
+     "                     trash list, from which its trash page makes it again\n"
+     "                     (refused while the desktop program runs)\n"
+     "  --act delete       delete each item and record nothing\n"
+     "                     Each item is deleted only while it is still a zero-size\n"
+     "                     file or an empty folder; with --load, only the rows still\n"
+     "                     as the list shows them\n"
+     "  --dry-run          print what --act would do and change nothing\n",
      "  1 Name           file or folder name\n"
      "  2 AttributeText  attribute letters (A archive, D folder, H hidden, R read-only,\n"
      "                   N normal, S system, T temporary)\n"
      "  3 Path           the full path\n"
-     "Then \"#count\" with the number of items found, such as \"12 個\".\n",
+     "Then \"#count\" with the number of items found, such as \"12 個\".\n"
+     "With --act the rows are the plan or what was done, as dups prints them, with\n"
+     "the action trash or delete and 0 bytes.\n",
      "FOLDER is not an existing folder"},
     {"cache", "cache stats|clear|prune",
      "Shows, empties or prunes the scan cache: what the searches read from files,\n"

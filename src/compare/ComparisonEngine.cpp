@@ -161,6 +161,10 @@ private:
 
     void push(std::string relative)
     {
+        // The counting passes list every folder of both trees before the first row:
+        // the window answers between their listings as it does between rows.
+        if (mode_ == Mode::Count)
+            engine_.observer_.pumpMessages();
         Frame frame;
         frame.listing = &own_.get(root_, relative);
         if (mode_ != Mode::Count) {

@@ -53,6 +53,8 @@ QString ActionFailureWords::text(const quorvex::PlannedAction& item,
                                           : tr("ごみ箱に移動できません。");
     case ActionFailure::NotRemovable:
         return tr("削除できません%1。").arg(detail);
+    case ActionFailure::DamagedEntry:
+        return tr("ごみ箱の記録が壊れています%1。").arg(detail);
     case ActionFailure::System:
         return tr("できませんでした%1。").arg(detail);
     }

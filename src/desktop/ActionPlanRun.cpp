@@ -93,6 +93,14 @@ QString confirmationText(const quorvex::ActionPlan& plan)
     case ActionKind::Copy:
     case ActionKind::Replace:
         return copyConfirmationText(plan);
+    case ActionKind::TrashEmpty:
+    case ActionKind::DeleteEmpty:
+        return ActionPlanRun::tr("%n 個の空の項目を削除しますか？", nullptr, int(count));
+    case ActionKind::Restore:
+        return ActionPlanRun::tr("%n 個の項目をごみ箱から元の場所に戻しますか？", nullptr,
+                                 int(count));
+    case ActionKind::Purge:
+        return ActionPlanRun::tr("%n 個の項目をごみ箱から削除しますか？", nullptr, int(count));
     }
     return {};
 }
@@ -104,12 +112,21 @@ QString titleOf(ActionKind kind)
         return ActionPlanRun::tr("ごみ箱に移動");
     case ActionKind::Move:
         return ActionPlanRun::tr("フォルダへ移動");
+    case ActionKind::HardLink:
+    case ActionKind::SymbolicLink:
+    case ActionKind::Reflink:
+        return ActionPlanRun::tr("置き換え");
     case ActionKind::Copy:
     case ActionKind::Replace:
         return ActionPlanRun::tr("コピー");
-    default:
-        return ActionPlanRun::tr("置き換え");
+    case ActionKind::TrashEmpty:
+    case ActionKind::DeleteEmpty:
+    case ActionKind::Purge:
+        return ActionPlanRun::tr("削除確認");
+    case ActionKind::Restore:
+        return ActionPlanRun::tr("ごみ箱からの取り出し確認");
     }
+    return {};
 }
 
 // Every item not done (a declined deletion aside), each as its path and its reason.

@@ -300,6 +300,13 @@ void ApplyOutcomes(DupList& list, const ActionPlan& plan,
         case ActionKind::Reflink:
             record.state = RowState::Cloned;
             break;
+        case ActionKind::Copy:
+        case ActionKind::Replace:
+        case ActionKind::TrashEmpty:
+        case ActionKind::DeleteEmpty:
+        case ActionKind::Restore:
+        case ActionKind::Purge:
+            continue; // not kinds of a duplicate list's plan
         }
         // The icon (a link's overlay) and the cells follow the file as it is now.
         record.IconIndex = -1;

@@ -1,72 +1,26 @@
 #include "empty/EmptyItemDeletion.h"
 
-#include <cerrno>
-#include <cstring>
-
-#include "empty/EmptyEntryChecks.h"
+#include "actions/RowBatch.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 
 namespace quorvex {
 
-namespace {
-
-std::string LastErrorText()
+ActionPlan PlanEmptyItemDeletion(const EmptyItemList& list,
+                                 const std::vector<std::size_t>& selected, ActionKind kind)
 {
-    return std::strerror(errno);
-}
-
-// A file: read-only cleared first, as a read-only file cannot be deleted elsewhere.
-// A file that is no longer empty is left untouched; should it change between the
-// checks, its read-only bit is given back.
-bool DeleteFile(const EmptyItemTarget& target, const BatchNotice& notify)
-{
-    if (!IsEmptyRegularFile(target.path))
-        return false;
-    if (const auto error = ClearReadOnly(target.path))
-        notify({BatchProblem::SystemReason, target.path, false, *error});
-    if (DeleteFileIfEmpty(target.path))
-        return true;
-    if (target.attributes >= 0 && (target.attributes & platform::kAttrReadOnly) != 0)
-        (void)platform::SetAttributes(target.path, static_cast<std::uint32_t>(target.attributes));
-    return false;
-}
-
-} // namespace
-
-EmptyItemTarget InspectEmptyItem(const std::string& path)
-{
-    EmptyItemTarget target;
-    target.path = path;
-    if (const auto attributes = platform::GetAttributes(path))
-        target.attributes = static_cast<std::int32_t>(*attributes);
-    target.isFile = platform::IsExistingFile(path);
-    return target;
-}
-
-std::optional<std::string> ClearReadOnly(const std::string& path)
-{
-    const auto attributes = platform::GetAttributes(path);
-    if (!attributes)
-        return LastErrorText();
-    if ((*attributes & platform::kAttrReadOnly) == 0)
-        return std::nullopt;
-    if (!platform::SetAttributes(path, *attributes & ~std::uint32_t{platform::kAttrReadOnly}))
-        return LastErrorText();
-    return std::nullopt;
-}
-
-bool DeleteEmptyItem(const EmptyItemTarget& target, TrashList& trash, const BatchNotice& notify)
-{
-    const bool deleted =
-        target.isFile ? DeleteFile(target, notify) : platform::RemoveEmptyFolder(target.path);
-    if (!deleted) {
-        notify({BatchProblem::DeleteFailed, target.path, !target.isFile, {}});
-        return false;
+    ActionPlan plan;
+    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
+        const EmptyItemRecord& record = list.at(*row);
+        if (record.check != DiskCheck::AsListed)
+            continue;
+        PlannedAction& item = plan.items.emplace_back();
+        item.kind = kind;
+        item.path = platform::AbsolutePath(record.Path);
+        item.folder = !platform::IsExistingFile(item.path);
+        item.row = *row;
     }
-    trash.add(target.isFile ? target.path : platform::WithTrailingSeparator(target.path),
-              target.attributes);
-    return true;
+    return plan;
 }
 
 std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
@@ -75,19 +29,9 @@ std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
                                           const BatchNotice& notify)
 {
     std::vector<std::size_t> deleted;
-    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
-        if (list.at(*row).check != DiskCheck::AsListed)
-            continue;
-        const EmptyItemTarget target = InspectEmptyItem(list.at(*row).Path);
-        const BatchDecision decision =
-            ask({BatchAction::DeleteEmptyItem, target.path, !target.isFile});
-        if (decision == BatchDecision::Stop)
-            break;
-        if (decision == BatchDecision::Skip)
-            continue;
-        if (DeleteEmptyItem(target, trash, notify))
-            deleted.push_back(*row);
-    }
+    RunRowBatch(PlanEmptyItemDeletion(list, selected, ActionKind::TrashEmpty), trash,
+                BatchAction::DeleteEmptyItem, ask, notify,
+                [&](std::size_t row) { deleted.push_back(row); });
     return deleted;
 }
 

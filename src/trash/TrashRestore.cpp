@@ -39,47 +39,4 @@ RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path
     return {RestoreResult::Restored, {}};
 }
 
-void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                       const std::vector<std::size_t>& selected, const BatchQuestion& ask,
-                       const BatchNotice& notify, const TrashRowDone& done)
-{
-    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
-        const std::string& path = rows.at(*row);
-        const bool folder = IsFolderEntryPath(path);
-        const BatchDecision decision = ask({BatchAction::RestoreFromTrash, path, folder});
-        if (decision == BatchDecision::Stop)
-            break;
-        if (decision == BatchDecision::Skip)
-            continue;
-        const RestoreOutcome outcome = RestoreTrashEntry(trash, path);
-        if (outcome.result == RestoreResult::Failed)
-            notify({BatchProblem::RestoreFailed, path, folder, {}});
-        if (outcome.result == RestoreResult::Damaged)
-            notify({BatchProblem::DamagedEntry, path, folder, outcome.damagedValue});
-        if (outcome.result == RestoreResult::Damaged)
-            break;
-        if (outcome.result == RestoreResult::Restored) {
-            trash.RemoveTrashEntry(path);
-            done(*row);
-        }
-    }
-}
-
-void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                     const std::vector<std::size_t>& selected, const BatchQuestion& ask,
-                     const TrashRowDone& done)
-{
-    for (auto row = selected.rbegin(); row != selected.rend(); ++row) {
-        const std::string& path = rows.at(*row);
-        const BatchDecision decision =
-            ask({BatchAction::PurgeFromTrash, path, IsFolderEntryPath(path)});
-        if (decision == BatchDecision::Stop)
-            break;
-        if (decision == BatchDecision::Skip)
-            continue;
-        trash.RemoveTrashEntry(path);
-        done(*row);
-    }
-}
-
 } // namespace quorvex

@@ -1,13 +1,9 @@
 #pragma once
-// Restoring and purging trash entries: one entry at a time, and the page's batches
-// over the selected rows (from the last row to the first) with their questions.
+// Restoring a trash entry: its empty file or folder made again. The page's batches
+// over its rows are plans (actions/RowBatch.h).
 
-#include <cstddef>
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "common/BatchQuestion.h"
 #include "trash/TrashStore.h"
 
 namespace quorvex {
@@ -30,19 +26,5 @@ struct RestoreOutcome
 // created only where nothing exists, so an existing file is never truncated. The
 // entry itself is left in the list.
 RestoreOutcome RestoreTrashEntry(const TrashList& trash, const std::string& path);
-
-// Told about each row whose entry has just left the trash list, so that the page can
-// drop the row at once. Rows come from the last to the first, so a row dropped never
-// moves one still to come.
-using TrashRowDone = std::function<void(std::size_t row)>;
-
-// `rows` are the stored paths shown on the trash page, `selected` the indices of the
-// selected rows in ascending order.
-void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                       const std::vector<std::size_t>& selected, const BatchQuestion& ask,
-                       const BatchNotice& notify, const TrashRowDone& done);
-void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                     const std::vector<std::size_t>& selected, const BatchQuestion& ask,
-                     const TrashRowDone& done);
 
 } // namespace quorvex

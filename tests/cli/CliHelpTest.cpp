@@ -59,7 +59,7 @@ TEST(CliHelp, EachCommandExplainsItsOptionsColumnsAndExitCodes)
           "--content", "update-both", "cell6", "#columns", "#header", "#copied"}},
         {"dups", {"--threshold N", "--threads N", "基準", "group", "band"}},
         {"identical", {"FILE FOLDER", "--threshold N", "--threads N", "content"}},
-        {"empty", {"empty FOLDER", "AttributeText", "#count"}},
+        {"empty", {"empty [--act trash|delete [--dry-run]] FOLDER", "AttributeText", "#count"}},
     };
     for (const auto& expected : cases) {
         const auto run = Cli(std::string(expected.command) + " --help");

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "platform/InstanceLock.h"
 #include "support/RunCommand.h"
 #include "support/TempTree.h"
 
@@ -16,10 +18,11 @@ struct CliRun
     std::string out, err;
 };
 
-CliRun RunCli(const std::string& arguments)
+// `environment`: assignments for the tool's environment, such as "NAME=value ".
+CliRun RunCli(const std::string& arguments, const std::string& environment = {})
 {
-    const quorvex::test::CommandRun run =
-        quorvex::test::RunCommand(quorvex::test::ShellQuoted(QUORVEX_CLI_PATH) + " " + arguments);
+    const quorvex::test::CommandRun run = quorvex::test::RunCommand(
+        environment + quorvex::test::ShellQuoted(QUORVEX_CLI_PATH) + " " + arguments);
     return {run.exitCode, run.out, run.err};
 }
 
@@ -85,6 +88,46 @@ TEST(EmptyCommand, RefusesAPathThatIsNotAFolder)
         EXPECT_EQ(run.err, "フォルダ [ " + path + " ]\n\nファイルパスが不明です。\n");
         EXPECT_TRUE(run.out.empty());
     }
+}
+
+// delete records nothing in the trash list; a row of a saved list that changed since
+// is named and not acted on.
+TEST(EmptyCommand, ActDeleteOnASavedListLeavesChangedRowsAndRecordsNothing)
+{
+    TempTree t;
+    t.file("tree/a");
+    t.dir("tree/b");
+    t.file("tree/c");
+    const CliRun listed = RunCli("empty " + ShellQuoted(t.path("tree")));
+    t.file("saved.tsv", listed.out);
+    t.file("tree/c", "now with data");
+
+    const CliRun run = RunCli("empty --act delete --load " + ShellQuoted(t.path("saved.tsv")),
+                              "QUORVEX_DATA_DIR=" + ShellQuoted(t.path("data/")) + " ");
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err, "quorvex-cli: " + t.path("tree/c") + ": changed since the list was saved\n");
+    EXPECT_EQ(run.out, "delete\t" + t.path("tree/b") + "\t\t0\t\ndelete\t" + t.path("tree/a") +
+                           "\t\t0\t\n#freed\t0\n");
+    EXPECT_FALSE(std::filesystem::exists(t.path("tree/a")) ||
+                 std::filesystem::exists(t.path("tree/b")));
+    EXPECT_TRUE(std::filesystem::exists(t.path("tree/c")));
+    EXPECT_FALSE(std::filesystem::exists(t.path("data/gomi.txt")));
+}
+
+// The desktop program holds the trash list while it runs: trash deletes nothing then.
+TEST(EmptyCommand, ActTrashRefusesWhileTheDesktopProgramRuns)
+{
+    TempTree t;
+    t.file("tree/a");
+    t.dir("run");
+    quorvex::platform::InstanceLock desktop(t.path("run/Quorvex.lock"));
+    ASSERT_TRUE(desktop.tryAcquire());
+    const CliRun run = RunCli("empty --act trash " + ShellQuoted(t.path("tree")),
+                              "XDG_RUNTIME_DIR=" + ShellQuoted(t.path("run")) +
+                                  " QUORVEX_DATA_DIR=" + ShellQuoted(t.path("data/")) + " ");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("the desktop program is running"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::exists(t.path("tree/a")));
 }
 
 } // namespace

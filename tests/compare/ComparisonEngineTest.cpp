@@ -332,7 +332,9 @@ TEST_F(ComparisonTest, CancelDropsTheRestOfEveryFolderLevel)
             t.dir(s + folder, kTime);
     }
     t.file("B/zb.txt", "abcd", kTime);
-    observer.cancelAfterPumps = 2; // after the files 1.txt and d1/in1 are listed
+    // After the counting passes (one pump before each of the ten folders listed) and
+    // the files 1.txt and d1/in1.
+    observer.cancelAfterPumps = 12;
     run("A", "B", true);
     // Files of a folder being listed are still handled and the first subfolder of
     // each level is still walked; contents not compared before the cancel give 0.
@@ -340,6 +342,28 @@ TEST_F(ComparisonTest, CancelDropsTheRestOfEveryFolderLevel)
                               "d1|d1|| 同| 同  D||d1|", "in1|in1| 同| 同| 同  A|0%|d1/|0",
                               "in2|in2| 同| 同| 同  A|0%|d1/|0", "sub|sub|| 同| 同  D||d1/sub|",
                               "deep|deep| 同| 同| 同  A|0%|d1/sub/|0"}));
+}
+
+// Before the first row both trees are listed whole: the window is let answer before
+// every listing, the first one included, not only once the rows begin.
+TEST_F(ComparisonTest, EveryFolderIsListedAfterAPump)
+{
+    for (const char* side : {"A", "B"})
+        for (const char* folder : {"/1/2/3", "/4", "/5/6"})
+            t.dir(std::string(side) + folder);
+    std::vector<std::string> events;
+    observer.onPump = [&](int) { events.emplace_back("pump"); };
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        if (point == platform::FaultPoint::List)
+            events.emplace_back(path);
+        return false;
+    });
+    run("A", "B");
+    platform::SetFaultHook(nullptr);
+    ASSERT_EQ(std::ranges::count_if(events, [](const std::string& e) { return e != "pump"; }), 14);
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (events[i] != "pump")
+            EXPECT_TRUE(i > 0 && events[i - 1] == "pump") << events[i] << " listed without a pump";
 }
 
 #ifndef _WIN32 // made relative to open folders, a POSIX way

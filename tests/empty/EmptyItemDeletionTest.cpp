@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/EmptyItemActions.h"
 #include "empty/EmptyItemDeletion.h"
 #include "platform/FileSystem.h"
 #include "support/TempTree.h"

@@ -1,5 +1,6 @@
 #include "trash/ui/TrashPage.h"
 
+#include "actions/RowBatch.h"
 #include "controls/ControlStyles.h"
 #include "controls/TMyListView.h"
 #include "controls/TSwitchButton.h"
@@ -12,7 +13,6 @@
 #include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/TrashListStore.h"
-#include "trash/TrashRestore.h"
 #include "trash/ui/TrashListModel.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // snapshot of the trash list taken at that moment; restoring recreates the selected
 // items, purging forgets them. The page never deletes anything on disk.
 
+#include "actions/RowBatch.h"
 #include "desktop/PageServices.h"
-#include "trash/TrashRestore.h"
 
 #include <QWidget>
 

@@ -9,6 +9,7 @@
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
 #include "paths/HistoryFile.h"
+#include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "support/ListRows.h"
 #include "support/ProgressPanelCheck.h"
@@ -246,6 +247,29 @@ TEST_F(ComparePageTest, ProgressPanelCoversTheTopBarFromTheFirstRun)
     EXPECT_EQ(page->PathB->Edit->text().toStdString(), tree.path("B"));
     page->SpeedButton16->click();
     EXPECT_EQ(page->PathA->Edit->text().toStdString(), tree.path("B"));
+}
+
+// The window answers as soon as a run starts: an event waiting at the click is
+// handled, with the progress panel shown, before the first folder is listed.
+TEST_F(ComparePageTest, TheFirstPumpedEventComesBeforeAnyFolderIsListed)
+{
+    makeTrees();
+    std::vector<std::string> events;
+    QTimer::singleShot(0, page, [&] {
+        events.emplace_back(form->services().progressPanel.isVisible() ? "event, panel shown"
+                                                                       : "event");
+    });
+    quorvex::platform::SetFaultHook([&](quorvex::platform::FaultPoint point, std::string_view) {
+        if (point == quorvex::platform::FaultPoint::List)
+            events.emplace_back("listed");
+        return false;
+    });
+    run(tree.path("A"), tree.path("B"));
+    quorvex::platform::SetFaultHook(nullptr);
+
+    ASSERT_GT(events.size(), 1u);
+    EXPECT_EQ(events.front(), "event, panel shown");
+    EXPECT_EQ(model().rowCount(), 5);
 }
 
 TEST_F(ComparePageTest, SortsByContentAndSizeWithMarkers)

@@ -17,6 +17,9 @@
 #include "support/PageHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
+#ifndef _WIN32
+#include "support/RunCommand.h"
+#endif
 #include "trash/TrashStore.h"
 
 #include <QAction>
@@ -254,6 +257,44 @@ TEST_F(DeleteFlowTest, AFolderThatGainedAFileStaysWithTheFailureMessage)
     EXPECT_TRUE(host->TrashList().empty());
     EXPECT_TRUE(std::filesystem::exists(tree.path("t/b/new.txt")));
 }
+
+#ifndef _WIN32 // the built command-line tool run as a process
+// The command line deletes through the same plan: a copy of the tree ends as the
+// page leaves its own, and its trash list holds the same entries.
+TEST_F(DeleteFlowTest, TheCommandLineLeavesTheSameDiskAndTrashListAsThePage)
+{
+    tree.file("u/a.txt");
+    tree.dir("u/b");
+    tree.file("u/c.txt");
+    const std::string cli = "QUORVEX_DATA_DIR=" + quorvex::test::ShellQuoted(tree.path("cli/")) +
+                            " " + quorvex::test::ShellQuoted(QUORVEX_CLI_PATH) +
+                            " empty --act trash ";
+    const std::string folder = quorvex::test::ShellQuoted(tree.path("u"));
+
+    const quorvex::test::CommandRun dry = quorvex::test::RunCommand(cli + "--dry-run " + folder);
+    EXPECT_EQ(dry.exitCode, 0) << dry.err;
+    EXPECT_EQ(dry.out, "trash\t" + tree.path("u/c.txt") + "\t\t0\t\ntrash\t" + tree.path("u/b") +
+                           "\t\t0\t\ntrash\t" + tree.path("u/a.txt") + "\t\t0\t\n#freed\t0\n");
+    EXPECT_TRUE(std::filesystem::exists(tree.path("u/a.txt")) &&
+                std::filesystem::exists(tree.path("u/b")));
+    EXPECT_FALSE(std::filesystem::exists(quorvex::TrashListPath(tree.path("cli/"))));
+
+    select({0, 1, 2});
+    dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
+    page->DeleteEmptyItems();
+    const quorvex::test::CommandRun run = quorvex::test::RunCommand(cli + folder);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, dry.out);
+
+    EXPECT_TRUE(std::filesystem::is_empty(tree.path("t")));
+    EXPECT_TRUE(std::filesystem::is_empty(tree.path("u")));
+    std::vector<std::string> fromPage = trashOnDisk();
+    for (std::string& entry : fromPage)
+        entry.replace(entry.find(tree.path("t/")), tree.path("t/").size(), tree.path("u/"));
+    ASSERT_EQ(fromPage.size(), 3u);
+    EXPECT_EQ(quorvex::test::TrashFileEntries(quorvex::TrashListPath(tree.path("cli/"))), fromPage);
+}
+#endif
 
 TEST_F(DeleteFlowTest, NothingSelectedAsksNothing)
 {

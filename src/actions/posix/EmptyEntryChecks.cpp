@@ -1,4 +1,4 @@
-#include "empty/EmptyEntryChecks.h"
+#include "actions/EmptyEntryChecks.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

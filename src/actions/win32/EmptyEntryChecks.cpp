@@ -1,7 +1,7 @@
 // On Windows a regular file is an entry that is neither a folder nor a reparse point
 // (a link); devices never appear in a folder.
 
-#include "empty/EmptyEntryChecks.h"
+#include "actions/EmptyEntryChecks.h"
 
 #include <windows.h>
 
