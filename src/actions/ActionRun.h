@@ -70,9 +70,9 @@ struct PlanRunSettings
     // The program's own trash list, for the kinds that use it (TraitsOf); unset, they fail.
     TrashList* ownTrash = nullptr;
     // Asked before each item; unset: every item is acted on.
-    std::function<BatchDecision(const PlannedAction& item)> askEach;
+    std::function<BatchDecision(const PlannedAction& item)> askEach = {};
     // Told each item's outcome as soon as it is known.
-    std::function<void(std::size_t index, const ActionOutcome& outcome)> told;
+    std::function<void(std::size_t index, const ActionOutcome& outcome)> told = {};
 };
 
 // The journal folder of runs below the program's data folder `userDataDir`.
