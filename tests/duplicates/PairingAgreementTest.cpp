@@ -9,9 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -157,10 +154,7 @@ void DropFromCache(const test::TempTree& t)
     for (const auto& entry : std::filesystem::recursive_directory_iterator(t.root())) {
         if (!entry.is_regular_file())
             continue;
-        const int fd = ::open(entry.path().c_str(), O_RDONLY);
-        ::fdatasync(fd);
-        ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
-        ::close(fd);
+        test::DropFromPageCache(entry.path().string());
     }
 }
 

@@ -66,4 +66,8 @@ std::int64_t LocalTimeToEpoch(std::string_view text);
 // The names in a folder, sorted by bytes.
 std::vector<std::string> FolderNames(const std::string& folder);
 
+// Takes the file at `path` out of the system's page cache, as on a first run, where
+// the system lets a program do so (not on Windows).
+void DropFromPageCache(const std::string& path);
+
 } // namespace quorvex::test

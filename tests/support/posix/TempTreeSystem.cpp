@@ -101,4 +101,14 @@ void TempTree::setDosAttrib(std::string_view relative, std::uint32_t attributes)
         throw std::runtime_error("lsetxattr failed");
 }
 
+void DropFromPageCache(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    if (fd < 0)
+        return;
+    ::fdatasync(fd);
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    ::close(fd);
+}
+
 } // namespace quorvex::test

@@ -131,4 +131,6 @@ void TempTree::setDosAttrib(std::string_view relative, std::uint32_t attributes)
     SetAttributeWord(FsPath(path(relative)), attributes & ~DWORD{FILE_ATTRIBUTE_DIRECTORY});
 }
 
+void DropFromPageCache(const std::string&) {}
+
 } // namespace quorvex::test
