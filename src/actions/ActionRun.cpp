@@ -31,22 +31,36 @@ platform::ReplaceKind ReplaceKindOf(ActionKind kind)
 class PlanRun
 {
 public:
-    explicit PlanRun(const PlanRunSettings& settings)
-        : settings_(settings), journal_(settings.journalFolder),
-          copies_(journal_, comparison_, settings.observer)
+    PlanRun(const PlanRunSettings& settings, std::vector<ActionOutcome>& outcomes)
+        : settings_(settings), outcomes_(outcomes), journal_(settings.journalFolder),
+          copies_(journal_, comparison_, settings.observer, outcomes)
     {
     }
 
-    // What the run leaves until its end: the times of the folders it made.
+    // What the run leaves until its end: the last copies, the times of the folders it
+    // made.
     void finish() { copies_.finish(); }
 
+    // Acts on the item at `index` of the plan, its outcome to the run's outcomes (a
+    // copy's once its batch is placed). False when a cancel stopped it before anything
+    // changed.
+    bool run(const PlannedAction& item, std::size_t index)
+    {
+        if (IsCopy(item.kind))
+            return copies_.copy(item, index);
+        copies_.place(); // what comes after the copies finds them in place
+        std::optional<ActionOutcome> outcome = act(item);
+        if (outcome)
+            outcomes_[index] = std::move(*outcome);
+        return outcome.has_value();
+    }
+
+private:
     // The item's outcome; nullopt when a cancel stopped it before anything changed.
-    std::optional<ActionOutcome> run(const PlannedAction& item)
+    std::optional<ActionOutcome> act(const PlannedAction& item)
     {
         if (item.kind == ActionKind::Trash && trash_.wentBefore(item.path))
             return Done();
-        if (IsCopy(item.kind))
-            return copies_.copy(item);
         CheckedItem checked;
         std::string detail;
         if (const ActionFailure failure = CheckItem(item, checked, detail);
@@ -69,7 +83,6 @@ public:
         }
     }
 
-private:
     // A destination that holds the file already, as a move stopped after its copy
     // landed leaves it: another file of equal size, time and bytes. The move is then
     // finished by removing the original, while it is still the file compared.
@@ -130,6 +143,7 @@ private:
     }
 
     const PlanRunSettings& settings_;
+    std::vector<ActionOutcome>& outcomes_;
     platform::TempJournal journal_;
     TrashSession trash_;
     WholeFileComparison comparison_;
@@ -165,15 +179,11 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
     observer.setWorkTotal(compared);
 
     std::vector<ActionOutcome> outcomes(plan.items.size());
-    PlanRun run(settings);
+    PlanRun run(settings, outcomes);
     for (std::size_t i = 0; i < plan.items.size(); ++i) {
         observer.pumpMessages();
-        if (observer.cancelRequested())
+        if (observer.cancelRequested() || !run.run(plan.items[i], i))
             break;
-        std::optional<ActionOutcome> outcome = run.run(plan.items[i]);
-        if (!outcome)
-            break;
-        outcomes[i] = std::move(*outcome);
         observer.stepOverall(1);
     }
     run.finish();

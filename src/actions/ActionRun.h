@@ -43,7 +43,7 @@ struct ActionOutcome
     ActionFailure failure = ActionFailure::None;
     std::string detail; // the system's reason, where it gave one
     // Move: the new path; Trash: its place in the trash; Replace: the replaced file's
-    // place in the trash.
+    // place in the trash, or its versioned name.
     std::string placedAt;
     bool alreadyLinked = false; // already the link asked for: nothing changed
     bool failed() const { return failure != ActionFailure::None; }

@@ -186,6 +186,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             actText = *value;
         } else if (arg == "--only-missing") {
             options.onlyMissing = true;
+        } else if (arg == "--versioned") {
+            options.versioned = true;
         } else if (arg == "--keep") {
             const std::string* value = needValue("--keep");
             if (!value || !parseKeep(*value, options))
@@ -245,16 +247,18 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
                       (moreOperands ? "at least " : "") + std::to_string(operands) +
                       (operands == 1 ? " path, not " : " paths, not ") +
                       std::to_string(options.operands.size()));
-    const bool actionOptions = keepGiven || options.dryRun || options.onlyMissing;
+    const bool copyOptions = options.onlyMissing || options.versioned;
+    const bool actionOptions = keepGiven || options.dryRun || copyOptions;
     if (actionOptions && !shape->takesActions)
         return misuse("--act, --keep and --dry-run go with dups");
     if (keepGiven && options.command == "compare")
         return misuse("--keep goes with dups");
-    if (options.onlyMissing && options.command != "compare")
-        return misuse("--only-missing goes with compare");
-    if ((keepGiven || options.dryRun || options.onlyMissing) && !actText)
-        return misuse(options.command == "compare" ? "--only-missing and --dry-run go with --act"
-                                                   : "--keep and --dry-run go with --act");
+    if (copyOptions && options.command != "compare")
+        return misuse("--only-missing and --versioned go with compare");
+    if (actionOptions && !actText)
+        return misuse(options.command == "compare"
+                          ? "--only-missing, --versioned and --dry-run go with --act"
+                          : "--keep and --dry-run go with --act");
     if (options.content && !shape->takesContent)
         return misuse("--content goes with compare");
     if (thresholdGiven && !shape->takesThreshold)

@@ -162,16 +162,6 @@ ReplaceResult MoveFileTo(std::string_view pathText, const FileIdentity& expected
     return ReplaceResult::Done;
 }
 
-// Copies that replace a file need a second name of it in the Recycle Bin, which it
-// does not take; copying on Windows is not built yet.
-ReplaceResult CopyEntryInto(std::string_view, const FileIdentity&, std::string_view,
-                            const std::optional<FileIdentity>&, TempJournal&,
-                            const std::function<bool(const std::string&)>&, std::string&)
-{
-    win32::RememberLastError(ERROR_NOT_SUPPORTED);
-    return ReplaceResult::Failed;
-}
-
 bool CopyFolderAttributes(std::string_view, std::string_view)
 {
     win32::RememberLastError(ERROR_NOT_SUPPORTED);
