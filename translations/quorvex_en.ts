@@ -222,6 +222,13 @@ Search this folder for empty folders and files?</translation>
         </translation>
     </message>
     <message numerus="yes">
+        <source>うち %n 個は、上書きされるファイルを日時付きの名前で残します。</source>
+        <translation>
+            <numerusform>For %n of them, the file overwritten stays beside it under a dated name.</numerusform>
+            <numerusform>For %n of them, the files overwritten stay beside them under dated names.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n 個のフォルダを作ります。</source>
         <translation>
             <numerusform>%n folder will be made.</numerusform>
@@ -426,6 +433,10 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     <message>
         <source>新しい方で上書き</source>
         <translation>Overwrite with the newer</translation>
+    </message>
+    <message>
+        <source>上書きされるファイルを日時付きの名前で残す</source>
+        <translation>Keep overwritten files under a dated name</translation>
     </message>
 </context>
 <context>

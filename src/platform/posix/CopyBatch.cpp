@@ -1,6 +1,6 @@
-// Batched copies on POSIX. Each copy's writing starts while it is made; placing the
-// batch waits for all of them in one pass (the first wait commits the file system's
-// journal for the others too), renames them, then syncs each folder once.
+// Batched copies on POSIX. Placing a batch syncs the file systems it writes to once,
+// renames the copies into place, and syncs those file systems again for the new
+// names: a sync of each file or folder would wait for the disk's cache every time.
 
 #include "platform/CopyBatch.h"
 
@@ -44,7 +44,7 @@ bool CopyLink(const std::string& from, std::uint64_t size, const std::string& na
 Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name)
 {
     if (of.link ? !CopyLink(from, of.size, name)
-                : !posix::CopyBytes(from, name, 0600, posix::Durability::Started))
+                : !posix::CopyBytes(from, name, 0600, posix::Durability::Later))
         return posix::AttemptOf(false);
     if (posix::TakeOverEntryAttributes(from, of, name))
         return Attempt::Made;
@@ -168,15 +168,21 @@ ReplaceResult PutInPlace(TempEntry& temp, const std::string& source,
 std::vector<CopyBatch::Placed> CopyBatch::place()
 {
     std::vector<Placed> placed(staged_.size());
-    // Every copy on the disk before any takes its place.
-    for (std::size_t i = 0; i < staged_.size(); ++i) {
-        Staged& staged = *staged_[i];
-        if (staged.sourceExpected.link || posix::SyncWritten(staged.temp.path()))
-            continue;
-        placed[i].failure = LastFailureText();
-        staged_[i].reset(); // its temporary file goes
-    }
     std::set<std::string> folders;
+    for (const std::unique_ptr<Staged>& staged : staged_)
+        folders.insert(posix::FolderOf(staged->destination));
+    // Every copy on the disk before any takes its place. Where the file systems could
+    // not write everything, each copy is synced alone to tell which.
+    if (!posix::SyncFileSystemsOf(folders)) {
+        for (std::size_t i = 0; i < staged_.size(); ++i) {
+            Staged& staged = *staged_[i];
+            if (staged.sourceExpected.link || posix::SyncWritten(staged.temp.path()))
+                continue;
+            placed[i].failure = LastFailureText();
+            staged_[i].reset(); // its temporary file goes
+        }
+    }
+    folders.clear();
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         if (!staged_[i])
             continue;
@@ -190,8 +196,7 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
             placed[i].failure = LastFailureText();
         staged_[i].reset();
     }
-    for (const std::string& folder : folders)
-        posix::SyncFolder(folder);
+    (void)posix::SyncFileSystemsOf(folders); // the names in place: a failure undoes nothing
     staged_.clear();
     bytes_ = 0;
     return placed;

@@ -57,8 +57,6 @@ bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Dura
     bool ok = got == 0 && ::fchmod(fd, mode) == 0;
     if (ok && durability == Durability::Synced)
         ok = ::fsync(fd) == 0;
-    else if (ok)
-        StartWriting(fd, started, 0);
     if (!ok && got == 0)
         RememberFailure(errno);
     ok = ::close(fd) == 0 && ok;

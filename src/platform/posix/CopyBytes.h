@@ -10,7 +10,7 @@ namespace quorvex::platform::posix {
 enum class Durability
 {
     Synced, // on the disk when the copy returns
-    Started // on its way to the disk: the caller syncs it later (SyncWritten)
+    Later   // the caller syncs it (its file system, or SyncWritten)
 };
 
 // Creates `to` (it must not exist) with the permission bits `mode` and the bytes of
@@ -20,7 +20,7 @@ enum class Durability
 bool CopyBytes(const std::string& from, const std::string& to, mode_t mode,
                Durability durability = Durability::Synced);
 
-// Waits until the regular file at `path`, copied with Durability::Started, is on the
+// Waits until the regular file at `path`, copied with Durability::Later, is on the
 // disk. False, with LastFailureText(), when the system could not write it (a full
 // disk shows here at the latest).
 bool SyncWritten(const std::string& path);

@@ -52,6 +52,28 @@ void SyncFolder(const std::string& folder)
     }
 }
 
+bool SyncFileSystemsOf(const std::set<std::string>& folders)
+{
+    std::set<dev_t> synced;
+    for (const std::string& folder : folders) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        struct stat status;
+        if (fd < 0 || ::fstat(fd, &status) != 0) {
+            RememberFailure(errno);
+            if (fd >= 0)
+                ::close(fd);
+            return false;
+        }
+        const bool ok = !synced.insert(status.st_dev).second || ::syncfs(fd) == 0;
+        if (!ok)
+            RememberFailure(errno);
+        ::close(fd);
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 ReplaceResult Failure(int error)
 {
     RememberFailure(error);

@@ -1,6 +1,7 @@
 #pragma once
 // The steps that replacing, moving and copying users' files share on POSIX.
 
+#include <set>
 #include <string>
 
 #include "platform/FileReplace.h"
@@ -12,6 +13,10 @@ namespace quorvex::platform::posix {
 std::string FolderOf(const std::string& path);
 // Makes the entries of `folder` durable (a rename into it, a new name).
 void SyncFolder(const std::string& folder);
+// Makes everything written to the file systems of `folders` durable, each file system
+// at once: a sync of each file would wait for the disk's cache once per file. False,
+// with LastFailureText(), when the system could not write something.
+bool SyncFileSystemsOf(const std::set<std::string>& folders);
 
 // The result for the system's `error`, remembered as the failure's reason.
 ReplaceResult Failure(int error);
