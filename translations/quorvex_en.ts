@@ -912,6 +912,38 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
         <source>選んだフォルダには、ごみ箱へ移せるファイルがありません。</source>
         <translation>The chosen folders hold no file that can go to the trash.</translation>
     </message>
+    <message>
+        <source>選んだフォルダには、移動できるファイルがありません。</source>
+        <translation>The chosen folders hold no file that can be moved.</translation>
+    </message>
+    <message>
+        <source>選んだフォルダには、同一のフォルダのファイルとして置き換えられるファイルがありません。</source>
+        <translation>The chosen folders hold no file of an equal folder that could be replaced.</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルを移動…</source>
+        <translation>Move Folders&apos; Files…</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルをハードリンクに置き換え</source>
+        <translation>Replace Folders&apos; Files with Hard Links</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルをリフリンク（複製）に置き換え</source>
+        <translation>Replace Folders&apos; Files with Reflinks (Clones)</translation>
+    </message>
+    <message>
+        <source>プロパティ</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>移動先のフォルダを選択して下さい</source>
+        <translation>Choose Destination Folder</translation>
+    </message>
+    <message>
+        <source>移動先: [ %1 ]</source>
+        <translation>Destination: [ %1 ]</translation>
+    </message>
 </context>
 <context>
     <name>HelpBrowser</name>

@@ -85,6 +85,8 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"compare", "--act", "trash", "a", "b"},
              {"compare", "--only-missing", "a", "b"},
              {"dups", "--act", "trash", "--only-missing", "d"},
+             {"compare", "--versioned", "a", "b"},
+             {"dups", "--act", "trash", "--versioned", "d"},
              {"compare", "--act", "copy-a-to-b", "--keep", "first", "a", "b"},
              {"dups", "--act", "move=", "d"},
              {"dups", "--keep", "first", "d"},
