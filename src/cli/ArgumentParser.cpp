@@ -227,8 +227,9 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     options.operands.assign(words.begin() + 1, words.end());
     if (options.layout && shape->name != std::string_view("dupdirs"))
         return misuse("--layout goes with dupdirs");
-    if (options.load && shape->name == std::string_view("dupdirs"))
-        return misuse("--load goes with compare, dups, identical and empty");
+    // A saved folder list holds no files to act on.
+    if (options.load && actText && shape->name == std::string_view("dupdirs"))
+        return misuse("dupdirs --load takes no --act");
     if (actText && !shape->takesActions)
         return misuse("--act goes with dups, dupdirs and compare");
     if (actText && options.command == "compare" && !parseCopy(*actText, options))
@@ -236,7 +237,7 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     if (actText && options.command != "compare" && !parseAct(*actText, options))
         return misuse("--act takes trash, hardlink, symlink, reflink or move=DIR");
     if (options.load && shape->name == std::string_view("cache"))
-        return misuse("--load goes with compare, dups, identical and empty");
+        return misuse("--load goes with compare, dups, dupdirs, identical and empty");
     // A list opened from a file takes no searched paths; a comparison's A and B name
     // the roots its rows are checked under.
     const std::size_t operands = options.load && !shape->takesContent ? 0 : shape->operands;

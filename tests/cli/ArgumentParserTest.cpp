@@ -107,6 +107,7 @@ TEST(ArgumentParser, RefusesWrongUsage)
              {"dups", "--load"},
              {"dups", "--load", "l", "d"},
              {"empty", "--load", "l", "d"},
+             {"dupdirs", "--load", "l", "--act", "trash"},
              {"compare", "--load", "l", "a"},
              {"dups", "--load", "l", "--threshold", "90"},
              {"--hidden", "empty", "--load", "l"},
