@@ -732,10 +732,6 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
         <translation>All files|*.*</translation>
     </message>
     <message>
-        <source>移動先のフォルダを選択して下さい</source>
-        <translation>Choose Destination Folder</translation>
-    </message>
-    <message>
         <source>選んだファイルは、どれもグループに残すファイルです。</source>
         <translation>Nothing to do: every selected file is the one its group keeps.</translation>
     </message>
@@ -935,10 +931,6 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     <message>
         <source>プロパティ</source>
         <translation>Properties</translation>
-    </message>
-    <message>
-        <source>移動先のフォルダを選択して下さい</source>
-        <translation>Choose Destination Folder</translation>
     </message>
     <message>
         <source>移動先: [ %1 ]</source>
@@ -1190,6 +1182,13 @@ Couldn&apos;t open the list.
     <message>
         <source>Caskwell で登録したファイルマスクを使用するか決める</source>
         <translation>Filter files by the masks registered with Caskwell</translation>
+    </message>
+</context>
+<context>
+    <name>MoveFolderChoice</name>
+    <message>
+        <source>移動先のフォルダを選択して下さい</source>
+        <translation>Choose Destination Folder</translation>
     </message>
 </context>
 <context>

@@ -146,12 +146,10 @@ void FolderResults::moveChosenFolders()
 {
     if (services_.isBusy())
         return;
-    const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
-                                           tr("移動先のフォルダを選択して下さい"), lastMoveFolder_);
-    if (folder.isEmpty())
-        return;
-    lastMoveFolder_ = folder;
-    actOnChosenFolders(quorvex::ActionKind::Move, TextBytes(folder));
+    const std::string folder =
+        ChooseMoveFolder(services_.dialogs, &services_.window, lastMoveFolder_);
+    if (!folder.empty())
+        actOnChosenFolders(quorvex::ActionKind::Move, folder);
 }
 
 void FolderResults::actOnChosenFolders(quorvex::ActionKind kind, const std::string& moveFolder)
