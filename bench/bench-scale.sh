@@ -4,7 +4,9 @@
 # comparison beside rsync -rn, each timed in one hyperfine session (page cache
 # warm) with its peak memory from /usr/bin/time, and given as ratios to its peer;
 # and the exact search with the scan cache: its first run against a --no-cache run,
-# its warm run beside a metadata walk (find -printf) and the cache's bytes per file.
+# its warm run beside a metadata walk (find -printf) and the cache's bytes per file;
+# and the folder search beside the exact file search it builds on (peak memory:
+# target at most 1.0 x).
 #
 #   make bench-scale
 #   QUORVEX_CLI=build/quorvex-cli RUNS=3 JOBS="dups empty" bench/bench-scale.sh
@@ -15,7 +17,7 @@ cli=$(realpath "${QUORVEX_CLI:-build/quorvex-cli}")
 BENCH=${BENCH:-/tmp/quorvex-bench}
 export BENCH
 RUNS=${RUNS:-3}
-JOBS=${JOBS:-"dups empty compare cache"}
+JOBS=${JOBS:-"dups empty compare cache dupdirs"}
 out=${OUT:-$BENCH/results-scale}
 mkdir -p "$out"
 
@@ -87,6 +89,10 @@ for job in $JOBS; do
         read -r entries bytes <<<"$("$cli" cache stats | cut -f2,3)"
         files=$(find "$A" -type f | wc -l)
         echo "cache: $entries entries, $bytes bytes: $((bytes / files)) bytes per file of the tree (target <= 120)"
+        ;;
+    dupdirs)
+        measure million-dupdirs dupdirs "$cli dupdirs --hidden --no-cache $A" \
+            dups "$cli dups --hidden --no-cache $A"
         ;;
     *)
         echo "bench-scale: unknown job $job" >&2

@@ -226,6 +226,13 @@ Search this folder for empty folders and files?</translation>
         </translation>
     </message>
     <message numerus="yes">
+        <source>うち %n 個は、上書きされるファイルを日時付きの名前で残します。</source>
+        <translation>
+            <numerusform>For %n of them, the file overwritten stays beside it under a dated name.</numerusform>
+            <numerusform>For %n of them, the files overwritten stay beside them under dated names.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>%n 個のフォルダを作ります。</source>
         <translation>
             <numerusform>%n folder will be made.</numerusform>
@@ -459,6 +466,10 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     <message>
         <source>新しい方で上書き</source>
         <translation>Overwrite with the newer</translation>
+    </message>
+    <message>
+        <source>上書きされるファイルを日時付きの名前で残す</source>
+        <translation>Keep overwritten files under a dated name</translation>
     </message>
 </context>
 <context>
@@ -754,10 +765,6 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
         <translation>All files|*.*</translation>
     </message>
     <message>
-        <source>移動先のフォルダを選択して下さい</source>
-        <translation>Choose Destination Folder</translation>
-    </message>
-    <message>
         <source>選んだファイルは、どれもグループに残すファイルです。</source>
         <translation>Nothing to do: every selected file is the one its group keeps.</translation>
     </message>
@@ -933,6 +940,34 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     <message>
         <source>選んだフォルダには、ごみ箱へ移せるファイルがありません。</source>
         <translation>The chosen folders hold no file that can go to the trash.</translation>
+    </message>
+    <message>
+        <source>選んだフォルダには、移動できるファイルがありません。</source>
+        <translation>The chosen folders hold no file that can be moved.</translation>
+    </message>
+    <message>
+        <source>選んだフォルダには、同一のフォルダのファイルとして置き換えられるファイルがありません。</source>
+        <translation>The chosen folders hold no file of an equal folder that could be replaced.</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルを移動…</source>
+        <translation>Move Folders&apos; Files…</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルをハードリンクに置き換え</source>
+        <translation>Replace Folders&apos; Files with Hard Links</translation>
+    </message>
+    <message>
+        <source>フォルダのファイルをリフリンク（複製）に置き換え</source>
+        <translation>Replace Folders&apos; Files with Reflinks (Clones)</translation>
+    </message>
+    <message>
+        <source>プロパティ</source>
+        <translation>Properties</translation>
+    </message>
+    <message>
+        <source>移動先: [ %1 ]</source>
+        <translation>Destination: [ %1 ]</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1215,13 @@ Couldn&apos;t open the list.
     <message>
         <source>Caskwell で登録したファイルマスクを使用するか決める</source>
         <translation>Filter files by the masks registered with Caskwell</translation>
+    </message>
+</context>
+<context>
+    <name>MoveFolderChoice</name>
+    <message>
+        <source>移動先のフォルダを選択して下さい</source>
+        <translation>Choose Destination Folder</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,8 @@ enum class ActionKind : std::uint8_t
     SymbolicLink, // replaced by a symbolic link to the kept file (absolute target)
     Reflink,      // replaced by a clone of the kept file (copy on write)
     Copy,         // copied to a destination where nothing is (a folder: made there)
-    Replace,      // copied over the destination's file, which goes to the trash
+    Replace,      // copied over the destination's file, which goes to the trash or is kept
+                  // beside it under a versioned name
     TrashEmpty,   // an empty file or folder deleted, recorded in the program's trash list
     DeleteEmpty,  // an empty file or folder deleted for good, recorded nowhere
     Restore,      // the program's trash entry made again at its place; the entry goes
@@ -70,8 +71,9 @@ struct PlannedAction
     std::optional<ListedFile> keptListed;
     std::string destination;                  // Move: the new path; Copy, Replace: the copy's path
     std::optional<ListedFile> replacedListed; // Replace: the destination's file as listed
-    std::size_t row = 0;                      // the list row the item stands for
-    bool lastCopy = false; // Trash: no copy of its contents stays; never deleted for good
+    std::string versionedAs; // Replace: the replaced file's new name beside it; empty: the trash
+    std::size_t row = 0;     // the list row the item stands for
+    bool lastCopy = false;   // Trash: no copy of its contents stays; never deleted for good
 };
 
 struct ActionPlan

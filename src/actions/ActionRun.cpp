@@ -20,17 +20,34 @@ namespace {
 class PlanRun
 {
 public:
-    explicit PlanRun(const PlanRunSettings& settings)
-        : settings_(settings), journal_(settings.journalFolder),
-          copies_(journal_, comparison_, settings.observer)
+    PlanRun(const PlanRunSettings& settings, std::vector<ActionOutcome>& outcomes)
+        : settings_(settings), outcomes_(outcomes), journal_(settings.journalFolder),
+          copies_(journal_, comparison_, settings.observer, outcomes)
     {
     }
 
-    // What the run leaves until its end: the times of the folders it made.
+    // What the run leaves until its end: the last copies, the times of the folders it
+    // made.
     void finish() { copies_.finish(); }
 
-    // The item's outcome; nullopt when a cancel stopped it before anything changed.
-    std::optional<ActionOutcome> run(const PlannedAction& item)
+    // Acts on the item at `index` of the plan, its outcome to the run's outcomes (a
+    // copy's once its batch is placed). False when a cancel stopped it before anything
+    // changed.
+    bool run(const PlannedAction& item, std::size_t index)
+    {
+        if (IsCopy(item.kind))
+            return copies_.copy(item, index);
+        copies_.place(); // what comes after the copies finds them in place
+        std::optional<ActionOutcome> outcome = act(item);
+        if (outcome)
+            outcomes_[index] = std::move(*outcome);
+        return outcome.has_value();
+    }
+
+private:
+    // The outcome of an item that is not a copy; nullopt when a cancel stopped it
+    // before anything changed.
+    std::optional<ActionOutcome> act(const PlannedAction& item)
     {
         switch (item.kind) {
         case ActionKind::Trash:
@@ -56,7 +73,7 @@ public:
             });
         case ActionKind::Copy:
         case ActionKind::Replace:
-            return copies_.copy(item);
+            break; // placed by the copy session, a batch at a time (run)
         case ActionKind::TrashEmpty:
             return withOwnTrash([&](TrashList& trash) { return DeleteEmptyItem(item, &trash); });
         case ActionKind::DeleteEmpty:
@@ -69,7 +86,6 @@ public:
         return Failed(ActionFailure::System);
     }
 
-private:
     // `act` once the item has passed its checks (ItemChecks.h).
     template <typename Act>
     std::optional<ActionOutcome> checkedThen(const PlannedAction& item, Act act)
@@ -160,6 +176,7 @@ private:
     }
 
     const PlanRunSettings& settings_;
+    std::vector<ActionOutcome>& outcomes_;
     platform::TempJournal journal_;
     TrashSession trash_;
     WholeFileComparison comparison_;
@@ -195,7 +212,8 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
     observer.setWorkTotal(compared);
 
     std::vector<ActionOutcome> outcomes(plan.items.size());
-    PlanRun run(settings);
+    std::vector<std::size_t> copiesRun; // told once their batches are placed
+    PlanRun run(settings, outcomes);
     for (std::size_t i = 0; i < plan.items.size(); ++i) {
         observer.pumpMessages();
         if (observer.cancelRequested())
@@ -205,11 +223,11 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
         if (decision == BatchDecision::Stop)
             break;
         if (decision == BatchDecision::Proceed) {
-            std::optional<ActionOutcome> outcome = run.run(plan.items[i]);
-            if (!outcome)
+            if (!run.run(plan.items[i], i))
                 break;
-            outcomes[i] = std::move(*outcome);
-            if (settings.told)
+            if (IsCopy(plan.items[i].kind))
+                copiesRun.push_back(i);
+            else if (settings.told)
                 settings.told(i, outcomes[i]);
             // The entries after a damaged one are not to be trusted either.
             if (outcomes[i].failure == ActionFailure::DamagedEntry)
@@ -218,6 +236,9 @@ std::vector<ActionOutcome> RunActionPlan(const ActionPlan& plan, const PlanRunSe
         observer.stepOverall(1);
     }
     run.finish();
+    if (settings.told)
+        for (const std::size_t i : copiesRun)
+            settings.told(i, outcomes[i]);
     return outcomes;
 }
 

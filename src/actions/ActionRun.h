@@ -47,7 +47,7 @@ struct ActionOutcome
     ActionFailure failure = ActionFailure::None;
     std::string detail; // the system's reason, where it gave one
     // Move: the new path; Trash: its place in the trash; Replace: the replaced file's
-    // place in the trash.
+    // place in the trash, or its versioned name.
     std::string placedAt;
     bool alreadyLinked = false; // already the link asked for: nothing changed
     // An empty file's read-only bit could not be cleared: the system's reason (its
@@ -71,7 +71,7 @@ struct PlanRunSettings
     TrashList* ownTrash = nullptr;
     // Asked before each item; unset: every item is acted on.
     std::function<BatchDecision(const PlannedAction& item)> askEach = {};
-    // Told each item's outcome as soon as it is known.
+    // Told each item's outcome as soon as it is known (a copy's once its batch is placed).
     std::function<void(std::size_t index, const ActionOutcome& outcome)> told = {};
 };
 

@@ -2,7 +2,6 @@
 
 #include "actions/ReplaceOutcomes.h"
 #include "platform/FailureReason.h"
-#include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 
 namespace quorvex {
@@ -10,6 +9,12 @@ namespace quorvex {
 namespace {
 
 using platform::FileIdentity;
+
+// A batch is placed at this many copies or bytes: enough small files that the waits
+// for the disk are shared, few enough large bytes that the page cache need not hold
+// much of them unwritten.
+constexpr std::size_t kBatchFiles = 2000;
+constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
 
 bool AsListed(const FileIdentity& entry, const ListedFile& listed)
 {
@@ -24,23 +29,33 @@ bool CopiesAsFile(const FileIdentity& entry)
 
 } // namespace
 
-std::optional<ActionOutcome> CopySession::copy(const PlannedAction& item)
+bool CopySession::copy(const PlannedAction& item, std::size_t index)
 {
+    ActionOutcome& outcome = outcomes_[index];
     const std::optional<FileIdentity> source = platform::IdentifyEntry(item.path);
-    if (!source)
-        return Failed(ActionFailure::Missing);
-    if (item.folder)
-        return makeFolder(item, *source);
-    if (!CopiesAsFile(*source))
-        return Failed(ActionFailure::NotAFile);
-    if (item.listed && !AsListed(*source, *item.listed))
-        return Failed(ActionFailure::Changed);
-
+    if (!source) {
+        outcome = Failed(ActionFailure::Missing);
+        return true;
+    }
+    if (item.folder) {
+        outcome = makeFolder(item, *source);
+        return true;
+    }
+    if (!CopiesAsFile(*source)) {
+        outcome = Failed(ActionFailure::NotAFile);
+        return true;
+    }
+    if (item.listed && !AsListed(*source, *item.listed)) {
+        outcome = Failed(ActionFailure::Changed);
+        return true;
+    }
     std::optional<FileIdentity> replaced;
     if (item.replacedListed) {
         replaced = platform::IdentifyEntry(item.destination);
-        if (!replaced || !CopiesAsFile(*replaced) || !AsListed(*replaced, *item.replacedListed))
-            return Failed(ActionFailure::TargetChanged);
+        if (!replaced || !CopiesAsFile(*replaced) || !AsListed(*replaced, *item.replacedListed)) {
+            outcome = Failed(ActionFailure::TargetChanged);
+            return true;
+        }
     }
     Comparison verdict = Comparison::Equal;
     std::string detail;
@@ -48,23 +63,34 @@ std::optional<ActionOutcome> CopySession::copy(const PlannedAction& item)
         verdict = comparison_.compare(item.path, copy, observer_, detail);
         return verdict == Comparison::Equal;
     };
-    std::string trashedAt;
-    const platform::ReplaceResult result = platform::CopyEntryInto(
-        item.path, *source, item.destination, replaced, journal_, sound, trashedAt);
+    const platform::ReplaceResult result =
+        batch_.stage(item.path, *source, item.destination, replaced, item.versionedAs, sound);
     observer_.addWorkDone(source->size);
-    if (result == platform::ReplaceResult::CopyUnsound) {
-        switch (verdict) {
-        case Comparison::Cancelled:
-            return std::nullopt;
-        case Comparison::Unreadable:
-            return Failed(ActionFailure::Unreadable, std::move(detail));
-        default:
-            break;
-        }
+    if (result == platform::ReplaceResult::Done) {
+        staged_.push_back(index);
+        if (batch_.count() >= kBatchFiles || batch_.bytes() >= kBatchBytes)
+            place();
+        return true;
     }
-    ActionOutcome outcome = FromReplaceResult(result);
-    outcome.placedAt = std::move(trashedAt);
-    return outcome;
+    if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Cancelled)
+        return false;
+    outcome = result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Unreadable
+                  ? Failed(ActionFailure::Unreadable, std::move(detail))
+                  : FromReplaceResult(result);
+    return true;
+}
+
+void CopySession::place()
+{
+    const std::vector<platform::CopyBatch::Placed> placed = batch_.place();
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        ActionOutcome outcome = FromReplaceResult(placed[i].result);
+        if (!outcome.detail.empty()) // the reason of this copy, not of the batch's last
+            outcome.detail = placed[i].failure;
+        outcome.placedAt = placed[i].keptAt;
+        outcomes_[staged_[i]] = std::move(outcome);
+    }
+    staged_.clear();
 }
 
 ActionOutcome CopySession::makeFolder(const PlannedAction& item, const FileIdentity& source)
@@ -81,6 +107,7 @@ ActionOutcome CopySession::makeFolder(const PlannedAction& item, const FileIdent
 
 void CopySession::finish()
 {
+    place();
     // A folder's failure here leaves it with the run's time: its contents are whole.
     for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)
         (void)platform::CopyFolderAttributes(folder->first, folder->second);

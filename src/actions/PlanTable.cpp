@@ -18,8 +18,10 @@ ResultWriter TableOf(const ActionPlan& plan, const std::vector<std::uint64_t>& f
             continue;
         const std::uint64_t bytes = i < freed.size() ? freed[i] : 0;
         total += bytes;
-        table.addRow({std::string(ActionWord(item.kind)), item.path, item.kept,
-                      std::to_string(bytes), item.destination});
+        // A copy's replaced file that stays beside it is what it keeps.
+        const std::string& kept = item.kept.empty() ? item.versionedAs : item.kept;
+        table.addRow({std::string(ActionWord(item.kind)), item.path, kept, std::to_string(bytes),
+                      item.destination});
     }
     // A plan of copies sums what it writes, others what they free.
     const bool copies = !plan.items.empty() && IsCopy(plan.items.front().kind);

@@ -197,6 +197,8 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
             actText = *value;
         } else if (arg == "--only-missing") {
             options.onlyMissing = true;
+        } else if (arg == "--versioned") {
+            options.versioned = true;
         } else if (arg == "--keep") {
             const std::string* value = needValue("--keep");
             if (!value || !parseKeep(*value, options))
@@ -236,8 +238,9 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
     options.operands.assign(words.begin() + 1, words.end());
     if (options.layout && shape->name != std::string_view("dupdirs"))
         return misuse("--layout goes with dupdirs");
-    if (options.load && shape->name == std::string_view("dupdirs"))
-        return misuse("--load goes with compare, dups, identical and empty");
+    // A saved folder list holds no files to act on.
+    if (options.load && actText && shape->name == std::string_view("dupdirs"))
+        return misuse("dupdirs --load takes no --act");
     if (actText && !shape->takesActions)
         return misuse("--act goes with dups, dupdirs, compare and empty");
     if (actText && options.command == "compare" && !parseCopy(*actText, options))
@@ -248,7 +251,7 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
         !parseAct(*actText, options))
         return misuse("--act takes trash, hardlink, symlink, reflink or move=DIR");
     if (options.load && shape->name == std::string_view("cache"))
-        return misuse("--load goes with compare, dups, identical and empty");
+        return misuse("--load goes with compare, dups, dupdirs, identical and empty");
     // A list opened from a file takes no searched paths; a comparison's A and B name
     // the roots its rows are checked under.
     const std::size_t operands = options.load && !shape->takesContent ? 0 : shape->operands;
@@ -259,16 +262,18 @@ std::variant<CliOptions, UsageError> ParseArguments(const std::vector<std::strin
                       (moreOperands ? "at least " : "") + std::to_string(operands) +
                       (operands == 1 ? " path, not " : " paths, not ") +
                       std::to_string(options.operands.size()));
-    const bool actionOptions = keepGiven || options.dryRun || options.onlyMissing;
+    const bool copyOptions = options.onlyMissing || options.versioned;
+    const bool actionOptions = keepGiven || options.dryRun || copyOptions;
     if (actionOptions && !shape->takesActions)
         return misuse("--act, --keep and --dry-run go with dups");
     if (keepGiven && (options.command == "compare" || options.command == "empty"))
         return misuse("--keep goes with dups");
-    if (options.onlyMissing && options.command != "compare")
-        return misuse("--only-missing goes with compare");
-    if ((keepGiven || options.dryRun || options.onlyMissing) && !actText)
-        return misuse(options.command == "compare" ? "--only-missing and --dry-run go with --act"
-                                                   : "--keep and --dry-run go with --act");
+    if (copyOptions && options.command != "compare")
+        return misuse("--only-missing and --versioned go with compare");
+    if (actionOptions && !actText)
+        return misuse(options.command == "compare"
+                          ? "--only-missing, --versioned and --dry-run go with --act"
+                          : "--keep and --dry-run go with --act");
     if (options.content && !shape->takesContent)
         return misuse("--content goes with compare");
     if (thresholdGiven && !shape->takesThreshold)

@@ -45,8 +45,10 @@ struct CliOptions
     // compare --act copy-a-to-b|copy-b-to-a|update-b|update-both: the copies between
     // the two sides; without it nothing on disk changes.
     std::optional<CopyChoice> copy;
-    bool onlyMissing = false;          // compare --only-missing: only what the other side lacks
-    bool dryRun = false;               // --dry-run with --act: print the plan, change nothing
+    bool onlyMissing = false; // compare --only-missing: only what the other side lacks
+    bool versioned =
+        false;           // compare --versioned: replaced files stay beside, under versioned names
+    bool dryRun = false; // --dry-run with --act: print the plan, change nothing
     std::vector<std::string> operands; // paths, in order
 };
 

@@ -27,8 +27,9 @@ int ActOnComparison(const CliOptions& options, const ComparisonEngine& engine,
     const ComparisonList& list = engine.rows();
     std::vector<std::size_t> rows(list.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
-    const CopyPlan planned = PlanCopies(list, ScopeOfComparison(engine, options.content), rows,
-                                        *options.copy, options.onlyMissing);
+    const CopyPlan planned = PlanCopies(
+        list, ScopeOfComparison(engine, options.content), rows, *options.copy, options.onlyMissing,
+        options.versioned ? ReplacedKeeping::Versioned : ReplacedKeeping::Trash);
     for (const LeftOut& left : planned.leftOut)
         std::fprintf(stderr, "quorvex-cli: cannot copy %s: %s\n", TsvField(left.path).c_str(),
                      LeftOutWords(left.reason).data());

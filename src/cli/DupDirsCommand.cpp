@@ -1,6 +1,7 @@
 // quorvex-cli dupdirs FOLDER...: folders equal to, contained in or similar to other
 // folders, one row per folder; with --act, the plan for the files of the folders that
-// do not stay, printed (--dry-run) or carried out.
+// do not stay, printed (--dry-run) or carried out. dupdirs --load FILE: a saved list
+// of it.
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -15,13 +16,36 @@
 #include "duplicates/FolderActions.h"
 #include "duplicates/FolderGroups.h"
 #include "duplicates/FolderTable.h"
+#include "duplicates/FolderTableReader.h"
 #include "platform/AppPaths.h"
 #include "platform/TempJournal.h"
 
 namespace quorvex::cli {
 
+namespace {
+
+// dupdirs --load FILE: the saved list, each folder that is gone named.
+int RunLoadedFolderList(const CliOptions& options)
+{
+    const std::optional<std::string> text = ReadLoadedList(options);
+    if (!text)
+        return kExitFailure;
+    std::vector<FolderRow> rows;
+    std::vector<DiskCheck> checks;
+    if (std::string error = ReadFolderTable(*text, rows, checks); !error.empty())
+        return RefuseLoadedList(options, error);
+    std::size_t notAsListed = 0;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        notAsListed += ReportNotAsListed(rows[i].path, checks[i]) ? 1 : 0;
+    return WriteResult(FolderTable(rows), options, notAsListed);
+}
+
+} // namespace
+
 int RunDupDirsCommand(const CliOptions& options)
 {
+    if (options.load)
+        return RunLoadedFolderList(options);
     const std::optional<FilterSettings> filters = FiltersFromOptions(options);
     if (!filters)
         return kExitFailure;

@@ -15,7 +15,8 @@ struct CommandHelp
 };
 
 constexpr CommandHelp kCommands[] = {
-    {"compare", "compare [--content] [--no-cache] [--act COPY [--only-missing] [--dry-run]] A B",
+    {"compare",
+     "compare [--content] [--no-cache] [--act COPY [--only-missing] [--versioned] [--dry-run]] A B",
      "Compares A with B: two folders, walked recursively and paired by relative path,\n"
      "or two files. Each entry becomes one row; rows come in path order.\n"
      "With --act, entries are copied from one side to the other as the rows show.\n",
@@ -37,6 +38,9 @@ constexpr CommandHelp kCommands[] = {
      "                     is still the one compared. An entry changed since the\n"
      "                     comparison began is left out and named.\n"
      "  --only-missing     with --act: only what the other side lacks, nothing replaced\n"
+     "  --versioned        with --act: each file replaced stays beside its copy,\n"
+     "                     renamed \"NAME (yyyy-mm-dd hhmmss).EXT\" after its own time,\n"
+     "                     instead of going to the trash\n"
      "  --dry-run          print what --act would do and change nothing\n",
      "  1 Name     A's name, or \"なし\" when only B has the entry\n"
      "  2 cell0    B's name, or \"なし\" when only A has it\n"
@@ -56,7 +60,7 @@ constexpr CommandHelp kCommands[] = {
      "  1 action   copy (nothing was there; a folder is made) or replace (the file\n"
      "             there goes to the trash)\n"
      "  2 path     the entry copied\n"
-     "  3 kept     empty\n"
+     "  3 kept     where a replaced file stays with --versioned, else empty\n"
      "  4 bytes    what is written\n"
      "  5 to       where the copy goes\n"
      "Then \"#copied\" with the bytes of all rows.\n",

@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "actions/VersionedName.h"
 #include "compare/ComparisonEngine.h"
 #include "platform/DosTime.h"
 #include "platform/FileIdentity.h"
@@ -74,7 +75,10 @@ ListedFile ListingOf(const FileIdentity& entry)
 class CopyPlanner
 {
 public:
-    CopyPlanner(const ComparisonScope& scope, CopyPlan& out) : scope_(scope), out_(out) {}
+    CopyPlanner(const ComparisonScope& scope, ReplacedKeeping keeping, CopyPlan& out)
+        : scope_(scope), keeping_(keeping), out_(out)
+    {
+    }
 
     // A folder the other side lacks, with everything in it.
     void copyFolderWhole(const std::string& source, const std::string& destination, std::size_t row)
@@ -176,10 +180,25 @@ private:
         item.path = source;
         item.destination = destination;
         item.listed = ListingOf(entry);
-        if (replaced)
+        if (replaced) {
             item.replacedListed = ListingOf(*replaced);
+            if (keeping_ == ReplacedKeeping::Versioned)
+                item.versionedAs = versionedName(destination, *replaced);
+        }
         item.row = row;
         out_.plan.items.push_back(std::move(item));
+    }
+
+    // A name beside `destination` for the file it holds that neither the disk nor an
+    // earlier item of the plan has.
+    std::string versionedName(const std::string& destination, const FileIdentity& replaced)
+    {
+        std::string name =
+            VersionedPath(destination, replaced.lastWrite.seconds, [&](const std::string& name) {
+                return versionedNames_.contains(name) || platform::LookupEntry(name);
+            });
+        versionedNames_.insert(name);
+        return name;
     }
 
     void addFolder(const std::string& source, const std::string& destination, std::size_t row)
@@ -216,8 +235,10 @@ private:
     }
 
     const ComparisonScope& scope_;
+    const ReplacedKeeping keeping_;
     CopyPlan& out_;
     std::set<std::string> madeFolders_;
+    std::set<std::string> versionedNames_;
 };
 
 } // namespace
@@ -229,10 +250,11 @@ ComparisonScope ScopeOfComparison(const ComparisonEngine& engine, bool contents)
 }
 
 CopyPlan PlanCopies(const ComparisonList& list, const ComparisonScope& scope,
-                    const std::vector<std::size_t>& rows, CopyChoice choice, bool onlyMissing)
+                    const std::vector<std::size_t>& rows, CopyChoice choice, bool onlyMissing,
+                    ReplacedKeeping keeping)
 {
     CopyPlan out;
-    CopyPlanner planner(scope, out);
+    CopyPlanner planner(scope, keeping, out);
     // Folders copied whole first, the highest of them only: rows below them add nothing.
     std::vector<std::size_t> wholeRows, fileRows;
     std::vector<std::string> wholeFolders;

@@ -25,6 +25,13 @@ enum class CopyChoice : std::uint8_t
     UpdateBoth // both ways: each side gets what it lacks and the newer of each pair
 };
 
+// Where a file that a copy replaces stays restorable.
+enum class ReplacedKeeping : std::uint8_t
+{
+    Trash,    // the desktop trash
+    Versioned // beside the copy, under its name with its time (VersionedPath)
+};
+
 // What the rows were compared from.
 struct ComparisonScope
 {
@@ -65,8 +72,10 @@ struct CopyPlan
 // other side lacks are made, and rows below a folder copied whole add nothing. Rows
 // alike in size, time, attributes and (where compared) content are never copied, nor
 // folders that both sides have. `onlyMissing` keeps to entries the other side lacks.
+// Each replaced file stays as `keeping` says.
 CopyPlan PlanCopies(const ComparisonList& list, const ComparisonScope& scope,
-                    const std::vector<std::size_t>& rows, CopyChoice choice, bool onlyMissing);
+                    const std::vector<std::size_t>& rows, CopyChoice choice, bool onlyMissing,
+                    ReplacedKeeping keeping = ReplacedKeeping::Trash);
 
 // The bytes each item writes: its listed size (0 for a folder).
 std::vector<std::uint64_t> CopiedBytes(const ActionPlan& plan);

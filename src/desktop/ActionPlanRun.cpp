@@ -43,14 +43,17 @@ QString nameOf(const std::string& path)
 }
 
 // The question before copies: the files copied with their bytes, those that
-// replace a file (which goes to the trash), and the folders made.
+// replace a file (which goes to the trash or stays beside under a versioned name),
+// and the folders made.
 QString copyConfirmationText(const quorvex::ActionPlan& plan)
 {
-    std::size_t files = 0, replacing = 0, folders = 0;
+    std::size_t files = 0, replacing = 0, versioned = 0, folders = 0;
     for (const quorvex::PlannedAction& item : plan.items) {
         folders += item.folder ? 1 : 0;
         files += item.folder ? 0 : 1;
-        replacing += item.kind == ActionKind::Replace ? 1 : 0;
+        const bool replaces = item.kind == ActionKind::Replace;
+        versioned += replaces && !item.versionedAs.empty() ? 1 : 0;
+        replacing += replaces && item.versionedAs.empty() ? 1 : 0;
     }
     QString text = ActionPlanRun::tr("%n 個のファイル（%1）をコピーしますか？", nullptr, int(files))
                        .arg(byteCount(plan.bytesListed()));
@@ -58,6 +61,10 @@ QString copyConfirmationText(const quorvex::ActionPlan& plan)
         text +=
             u'\n' + ActionPlanRun::tr("うち %n 個は、上書きされるファイルをごみ箱に移動します。",
                                       nullptr, int(replacing));
+    if (versioned > 0)
+        text += u'\n' +
+                ActionPlanRun::tr("うち %n 個は、上書きされるファイルを日時付きの名前で残します。",
+                                  nullptr, int(versioned));
     if (folders > 0)
         text += u'\n' + ActionPlanRun::tr("%n 個のフォルダを作ります。", nullptr, int(folders));
     return text;

@@ -4,8 +4,14 @@
 
 #include <QString>
 
+#include <string>
+
 class Dialogs;
 class QWidget;
 
 QString BrowseForFolder(Dialogs& dialogs, QWidget* owner, const QString& title,
                         const QString& initialFolder);
+
+// The folder that listed files are moved to, asked at `lastFolder`, which then keeps
+// the answer; empty when cancelled.
+std::string ChooseMoveFolder(Dialogs& dialogs, QWidget* owner, QString& lastFolder);

@@ -114,26 +114,25 @@ void FolderGroups::buildTree(const std::vector<std::string>& roots)
 
     // Equal contents share a number: the groups of the exact pairing with two files
     // or more that count, then one number for each other file.
+    // A group's label is its reference's walk position, so a table by label is no
+    // larger than the list: first the files of each group, then the shared content's
+    // number plus one (0: none).
     const std::vector<TDupRecord>& records = files_.records();
-    std::unordered_map<std::uint32_t, std::uint32_t> groupSize;
+    std::vector<std::uint32_t> sharedNumber(records.size() + 1, 0);
     for (const TDupRecord& record : records)
         if (record.size > 0 && record.group != 0)
-            ++groupSize[record.group];
-    std::unordered_map<std::uint32_t, std::uint32_t> shared;
-    for (const auto& [group, count] : groupSize)
-        if (count > 1)
-            shared.emplace(group, 0);
+            ++sharedNumber[record.group];
     std::uint32_t next = 0;
-    for (auto& [group, number] : shared)
-        number = next++;
+    for (std::uint32_t& number : sharedNumber)
+        number = number > 1 ? ++next : 0;
     content_.assign(records.size(), kNotCounted);
     std::uint32_t lastFolder = kNone, lastNode = kNone;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const TDupRecord& record = records[i];
         if (record.size == 0)
             continue;
-        const auto at = shared.find(record.group);
-        content_[i] = at != shared.end() ? at->second : next + static_cast<std::uint32_t>(i);
+        const std::uint32_t shared = sharedNumber[record.group];
+        content_[i] = shared != 0 ? shared - 1 : next + static_cast<std::uint32_t>(i);
         if (record.folderIndex != lastFolder) {
             lastFolder = record.folderIndex;
             lastNode = nodeOf(files_.folder(record));
@@ -145,6 +144,8 @@ void FolderGroups::buildTree(const std::vector<std::string>& roots)
         }
     }
     sharedContents_ = next;
+    for (Node& node : nodes_) // grown file by file: what they hold for good, no more
+        node.ownFiles.shrink_to_fit();
 }
 
 void FolderGroups::markUnread(const std::vector<std::string>& unread)
@@ -180,7 +181,17 @@ void FolderGroups::relate(const FolderOptions& options, RunObserver& observer)
     // Each shared content and each folder that holds it: first one key (content,
     // folder) per file and folder above it, then one per content and folder with the
     // number of its files there. Equal contents are of equal size.
+    // The keys are the search's largest table: made at their exact size, never grown.
+    std::size_t keyCount = 0;
+    for (std::uint32_t n = 0; n < nodes_.size(); ++n) {
+        std::size_t levels = 0;
+        for (std::uint32_t f = firstTaking(n); f != kNone; f = nodes_[f].above)
+            ++levels;
+        for (const std::uint32_t file : nodes_[n].ownFiles)
+            keyCount += content_[file] < sharedContents_ ? levels : 0;
+    }
     std::vector<std::uint64_t> keys;
+    keys.reserve(keyCount);
     std::vector<std::uint64_t> contentSize(sharedContents_, 0);
     for (std::uint32_t n = 0; n < nodes_.size(); ++n)
         for (const std::uint32_t file : nodes_[n].ownFiles) {
@@ -215,7 +226,6 @@ void FolderGroups::relate(const FolderOptions& options, RunObserver& observer)
         counts.push_back(1);
     }
     keys.resize(kept);
-    keys.shrink_to_fit();
     std::vector<std::size_t> contentStart(sharedContents_ + 1, 0);
     std::vector<std::uint32_t> nodeStart(nodes_.size() + 1, 0);
     for (std::size_t at = 0; at < kept; ++at) {

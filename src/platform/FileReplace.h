@@ -6,7 +6,6 @@
 // made) and renamed there in one step. Both act only while the path still names the
 // expected file, unchanged; a file that changed in the meantime is left or put back.
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,22 +51,6 @@ ReplaceResult ReplaceByKeptFile(std::string_view path, const FileIdentity& expec
 // still at `path` and nothing was left at the destination.
 ReplaceResult MoveFileTo(std::string_view path, const FileIdentity& expected,
                          std::string_view destination, TempJournal& journal);
-
-// Copies the regular file or symbolic link at `source`, which must still be
-// `sourceExpected`, to `destination`: written under a temporary name there with the
-// source's permissions, times and attributes (a link as a link with its own target
-// text, never followed), synced, judged by `sound` (a file's copy, by its path), and
-// only then put in place while the source is still untouched. Where `replaced` is
-// given the destination must still hold that file, unchanged: it first gets a second
-// name in the desktop trash (`trashedAt`), so that no instant leaves the path without
-// the old file or the whole new one and the old one stays restorable. Without
-// `replaced` nothing may be at the destination. On any result but Done the
-// destination still holds what it held and no temporary file or trash entry is left.
-ReplaceResult CopyEntryInto(std::string_view source, const FileIdentity& sourceExpected,
-                            std::string_view destination,
-                            const std::optional<FileIdentity>& replaced, TempJournal& journal,
-                            const std::function<bool(const std::string& copy)>& sound,
-                            std::string& trashedAt);
 
 // Gives the folder `destination` the permissions, times and attributes of the folder
 // `source`, once what it holds was written (which sets its time). False, with

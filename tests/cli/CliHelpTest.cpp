@@ -55,7 +55,8 @@ TEST(CliHelp, EachCommandExplainsItsOptionsColumnsAndExitCodes)
     };
     const Expected cases[] = {
         {"compare",
-         {"compare [--content] [--no-cache] [--act COPY [--only-missing] [--dry-run]] A B",
+         {"compare [--content] [--no-cache] [--act COPY [--only-missing] [--versioned] "
+          "[--dry-run]] A B",
           "--content", "update-both", "cell6", "#columns", "#header", "#copied"}},
         {"dups", {"--threshold N", "--threads N", "基準", "group", "band"}},
         {"identical", {"FILE FOLDER", "--threshold N", "--threads N", "content"}},

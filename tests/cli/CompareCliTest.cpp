@@ -132,6 +132,11 @@ TEST_F(CompareCli, UpdateBothPrintsItsPlanThenLeavesNoDifferingFile)
                            t.path("B/docs/old.md") + "\n#copied\t16\n");
     EXPECT_NE(::access(t.path("A").c_str(), F_OK), -1);
     EXPECT_EQ(::access(t.path("A/new").c_str(), F_OK), -1);
+    // Kept beside it instead: the replaced file's dated name is what the row keeps.
+    const auto versioned = runCli("compare --act update-both --versioned --dry-run " + a + " " + b);
+    EXPECT_NE(versioned.out.find("replace\t" + t.path("B/data.bin") + "\t" + t.path("A/data (")),
+              std::string::npos)
+        << versioned.out;
 
     const quorvex::test::CommandRun run =
         quorvex::test::RunCommand(trash + quorvex::test::ShellQuoted(QUORVEX_CLI_PATH) +

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include <sys/stat.h>
@@ -50,6 +51,28 @@ TEST_F(DupDirsCli, EqualAndContainedFoldersAreOneRowEach)
                            "\t18\t2\t基準\t2\n" + t.path("t/part/") + "\t9\t1\t含まれる\t2\n" +
                            t.path("t/photos/") + "\t18\t2\t基準\t3\n" + t.path("t/part/") +
                            "\t9\t1\t含まれる\t3\n");
+}
+
+TEST_F(DupDirsCli, ASavedListLoadsAsItWasAndNamesAFolderThatIsGone)
+{
+    for (const char* format : {"tsv", "json"}) {
+        const CommandRun run = dupdirs(std::string("--no-cache --format ") + format);
+        const std::string saved = t.file(std::string("saved.") + format, run.out);
+        const CommandRun loaded = RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " --format " + format +
+                                             " dupdirs --load " + ShellQuoted(saved));
+        EXPECT_EQ(loaded.exitCode, 0) << loaded.err;
+        EXPECT_EQ(loaded.out, run.out) << format;
+    }
+    std::filesystem::remove_all(t.path("t/part"));
+    const CommandRun loaded =
+        RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dupdirs --load " + t.path("saved.tsv"));
+    EXPECT_EQ(loaded.exitCode, 3);
+    EXPECT_NE(loaded.err.find(t.path("t/part/")), std::string::npos) << loaded.err;
+    const std::string damaged = t.file("damaged.tsv", t.path("t/copy/") + "\t18\t2\t似ている\t1\n");
+    const CommandRun refused =
+        RunCommand(ShellQuoted(QUORVEX_CLI_PATH) + " dupdirs --load " + ShellQuoted(damaged));
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("is no relation"), std::string::npos) << refused.err;
 }
 
 TEST_F(DupDirsCli, HardLinksJoinEqualFoldersAndLeaveContainedOnesAlone)

@@ -52,6 +52,7 @@ expect 'hardlink' quorvex-cli dups --act h
 expect 'update-b update-both' quorvex-cli compare --act up
 expect '--only-missing' quorvex-cli compare A B --act copy-a-to-b --on
 expect 'delete' quorvex-cli empty --act d
+expect '--versioned' quorvex-cli compare A B --act copy-a-to-b --versione
 expect 'move=folder1/ move=folder2/' quorvex-cli dups --act move=f
 expect 'under=' quorvex-cli dups --keep u
 expect 'folder1 folder2' quorvex-cli dups --act trash --keep newest f

@@ -64,11 +64,12 @@ protected:
         ASSERT_TRUE(engine.StartComparison(t.path("A"), t.path("B"), contents).carriedOut);
         scope = ScopeOfComparison(engine, contents);
     }
-    CopyPlan plan(CopyChoice choice, bool onlyMissing = false)
+    CopyPlan plan(CopyChoice choice, bool onlyMissing = false,
+                  ReplacedKeeping keeping = ReplacedKeeping::Trash)
     {
         std::vector<std::size_t> rows(engine.rows().size());
         std::iota(rows.begin(), rows.end(), std::size_t{0});
-        return PlanCopies(engine.rows(), scope, rows, choice, onlyMissing);
+        return PlanCopies(engine.rows(), scope, rows, choice, onlyMissing, keeping);
     }
     std::vector<ActionOutcome> run(const ActionPlan& plan)
     {
@@ -174,6 +175,55 @@ TEST_F(CompareActionsTest, NewerFileReplacesOlderWhichStaysRestorableInTheTrash)
     const std::string info = Read(t.path("share/Trash/info/f.txt.trashinfo"));
     EXPECT_NE(info.find("Path=" + t.path("B/f.txt") + "\n"), std::string::npos) << info;
     EXPECT_FALSE(temporaryLeft(t.path("B")));
+}
+
+TEST_F(CompareActionsTest, VersionedReplacedFilesStayBesideUnderTheirTimeNeverOverAnotherFile)
+{
+    t.file("A/report.txt", "new report", kNew);
+    t.file("B/report.txt", "old report", kOld);
+    const std::string taken = "B/report (2024-01-02 030406).txt";
+    t.file(taken, "an earlier version", kOld);
+    t.file("A/sub/.profile", "new profile", kNew);
+    t.file("B/sub/.profile", "old profile", kOld);
+    filters.includeHidden = true;
+    compare();
+    const CopyPlan planned = plan(CopyChoice::UpdateB, false, ReplacedKeeping::Versioned);
+    ASSERT_EQ(planned.plan.items.size(), 2u);
+    const std::vector<ActionOutcome> outcomes = run(planned.plan);
+    for (const ActionOutcome& outcome : outcomes)
+        EXPECT_TRUE(outcome.done) << outcome.detail;
+
+    EXPECT_EQ(Read(t.path("B/report.txt")), "new report");
+    EXPECT_EQ(outcomes[0].placedAt, t.path("B/report (2024-01-02 030406 2).txt"));
+    EXPECT_EQ(Read(outcomes[0].placedAt), "old report");
+    EXPECT_EQ(TimeOf(outcomes[0].placedAt), test::LocalTimeToEpoch(kOld));
+    EXPECT_EQ(Read(t.path(taken)), "an earlier version");
+    // A name that begins with its only dot keeps it whole.
+    EXPECT_EQ(Read(t.path("B/sub/.profile (2024-01-02 030406)")), "old profile");
+    EXPECT_FALSE(trashHoldsAnything());
+    EXPECT_FALSE(temporaryLeft(t.path("B")));
+}
+
+TEST_F(CompareActionsTest, CopyRefusedWhenPutInPlaceFailsAloneWhileTheOthersOfItsBatchLand)
+{
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
+        t.file(std::string("A/") + name, std::string("bytes of ") + name, kOld);
+    compare();
+    const CopyPlan planned = plan(CopyChoice::AToB);
+    ASSERT_EQ(planned.plan.items.size(), 4u);
+    platform::SetFaultHook([](FaultPoint point, std::string_view path) {
+        return point == FaultPoint::Rename && path.find("/B/b.txt.tmp-") != std::string::npos;
+    });
+    const std::vector<ActionOutcome> outcomes = run(planned.plan);
+    platform::SetFaultHook(nullptr);
+    EXPECT_TRUE(outcomes[0].done);
+    EXPECT_EQ(outcomes[1].failure, ActionFailure::System);
+    EXPECT_NE(outcomes[1].detail.find("space"), std::string::npos) << outcomes[1].detail;
+    EXPECT_TRUE(outcomes[2].done);
+    EXPECT_TRUE(outcomes[3].done);
+    EXPECT_EQ(test::FolderNames(t.path("B")),
+              (std::vector<std::string>{"a.txt", "c.txt", "d.txt"}));
+    EXPECT_EQ(Read(t.path("B/d.txt")), "bytes of d.txt");
 }
 
 TEST_F(CompareActionsTest, UpdateBothLeavesBothTreesEqualAndTouchesNothingEqual)

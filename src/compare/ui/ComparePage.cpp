@@ -194,12 +194,15 @@ void ComparePage::buildPopupMenu()
     CopyToB1 = copyItem("CopyToB1", tr("A→B にコピー"), quorvex::CopyChoice::AToB);
     CopyToA1 = copyItem("CopyToA1", tr("B→A にコピー"), quorvex::CopyChoice::BToA);
     Update1 = copyItem("Update1", tr("新しい方で上書き"), quorvex::CopyChoice::UpdateBoth);
+    KeepVersions1 = new QAction(tr("上書きされるファイルを日時付きの名前で残す"), PopupMenu3);
+    KeepVersions1->setObjectName(QStringLiteral("KeepVersions1"));
+    KeepVersions1->setCheckable(true);
     const QList<QAction*> items = PopupMenu3->actions();
     QAction* afterDelete = items.value(items.indexOf(Delete1) + 1);
     QAction* separator = new QAction(PopupMenu3);
     separator->setSeparator(true);
     separator->setObjectName(QStringLiteral("N10"));
-    PopupMenu3->insertActions(afterDelete, {separator, CopyToB1, CopyToA1, Update1});
+    PopupMenu3->insertActions(afterDelete, {separator, CopyToB1, CopyToA1, Update1, KeepVersions1});
 
     N9 = new QAction(ImageList1Icon(imagelist1::ListOrder), tr("リストの並びを戻す"), PopupMenu3);
     N9->setObjectName(QStringLiteral("N9"));
@@ -356,7 +359,7 @@ void ComparePage::PopupMenu3Popup()
     for (QAction* action : {N3, Copy1, Delete1})
         action->setVisible(usable);
     // Copies take the selected rows whichever side was clicked.
-    for (QAction* action : {CopyToB1, CopyToA1, Update1})
+    for (QAction* action : {CopyToB1, CopyToA1, Update1, KeepVersions1})
         action->setVisible(idle && row);
     Property2->setEnabled(usable);
     N9->setEnabled(model_->rowCount() > 0);
@@ -412,6 +415,9 @@ void ComparePage::CopyRowsClick(quorvex::CopyChoice choice)
         // A row of an opened list that is not as listed stays as it is.
         if (model_->row(row)->check() == quorvex::DiskCheck::AsListed)
             rows.push_back(static_cast<std::size_t>(row));
-    if (CopyComparisonRows(services_, progress_, engine_, rows, choice, CheckBox3->isChecked()))
+    const auto keeping = KeepVersions1->isChecked() ? quorvex::ReplacedKeeping::Versioned
+                                                    : quorvex::ReplacedKeeping::Trash;
+    if (CopyComparisonRows(services_, progress_, engine_, rows, {choice, keeping},
+                           CheckBox3->isChecked()))
         model_->rowsChanged();
 }

@@ -51,6 +51,9 @@ public:
     QAction* CopyToB1; // "A→B にコピー"
     QAction* CopyToA1; // "B→A にコピー"
     QAction* Update1;  // "新しい方で上書き": each side gets the newer of each pair
+    // Checked: a file that a copy replaces stays beside it under a name with its time,
+    // not in the trash.
+    QAction* KeepVersions1;
     QAction* N9;
     QAction* Property2;
 

@@ -52,11 +52,11 @@ QString leftOutText(const std::vector<quorvex::LeftOut>& leftOut)
 
 bool CopyComparisonRows(const PageServices& services, RunIndicatorObserver& progress,
                         quorvex::ComparisonEngine& engine, const std::vector<std::size_t>& rows,
-                        quorvex::CopyChoice choice, bool contents)
+                        RowCopying copying, bool contents)
 {
     const quorvex::ComparisonScope scope = quorvex::ScopeOfComparison(engine, contents);
     const quorvex::CopyPlan planned =
-        quorvex::PlanCopies(engine.rows(), scope, rows, choice, false);
+        quorvex::PlanCopies(engine.rows(), scope, rows, copying.choice, false, copying.keeping);
     const QString leftOut = leftOutText(planned.leftOut);
     if (planned.plan.items.empty()) {
         services.dialogs.showMessage(

@@ -16,8 +16,14 @@ namespace quorvex {
 class ComparisonEngine;
 }
 
+struct RowCopying
+{
+    quorvex::CopyChoice choice;
+    quorvex::ReplacedKeeping keeping; // where each replaced file stays
+};
+
 // True when the copies ran, and the rows of `engine` may show new sides and relations.
 // `contents`: whether the rows' contents were compared.
 bool CopyComparisonRows(const PageServices& services, RunIndicatorObserver& progress,
                         quorvex::ComparisonEngine& engine, const std::vector<std::size_t>& rows,
-                        quorvex::CopyChoice choice, bool contents);
+                        RowCopying copying, bool contents);

@@ -486,12 +486,10 @@ void DupSearchPage::MoveMenu1Click()
 {
     if (services_.isBusy())
         return;
-    const QString folder = BrowseForFolder(services_.dialogs, &services_.window,
-                                           tr("移動先のフォルダを選択して下さい"), lastMoveFolder_);
-    if (folder.isEmpty())
-        return;
-    lastMoveFolder_ = folder;
-    ActOnSelection(quorvex::ActionKind::Move, TextBytes(folder));
+    const std::string folder =
+        ChooseMoveFolder(services_.dialogs, &services_.window, lastMoveFolder_);
+    if (!folder.empty())
+        ActOnSelection(quorvex::ActionKind::Move, folder);
 }
 
 void DupSearchPage::ActOnSelection(quorvex::ActionKind kind, const std::string& moveFolder)

@@ -1,7 +1,9 @@
 #include "duplicates/ui/FolderResults.h"
 
 #include "desktop/ActionPlanRun.h"
+#include "desktop/BrowseForFolder.h"
 #include "desktop/Dialogs.h"
+#include "desktop/ItemProperties.h"
 #include "desktop/ListSaving.h"
 #include "desktop/RefusalWords.h"
 #include "desktop/RunIndicatorObserver.h"
@@ -12,6 +14,7 @@
 #include "duplicates/FolderTable.h"
 #include "duplicates/ui/FolderListModel.h"
 #include "platform/desktop/ShellActions.h"
+#include "platform/desktop/ShownText.h"
 
 #include <QAction>
 #include <QHeaderView>
@@ -43,11 +46,18 @@ FolderResults::FolderResults(QWidget& page, const PageServices& services,
     SaveFolderList = FolderMenu->addAction(tr("リストを保存…"));
     FolderMenu->addSeparator();
     TrashFolderFiles = FolderMenu->addAction(tr("フォルダのファイルをごみ箱へ"));
+    MoveFolderFiles = FolderMenu->addAction(tr("フォルダのファイルを移動…"));
+    HardLinkFolderFiles = FolderMenu->addAction(tr("フォルダのファイルをハードリンクに置き換え"));
+    ReflinkFolderFiles =
+        FolderMenu->addAction(tr("フォルダのファイルをリフリンク（複製）に置き換え"));
+    FolderMenu->addSeparator();
+    FolderProperties = FolderMenu->addAction(tr("プロパティ"));
     ListView5->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView5, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         const bool chosen = !chosenRows().empty() && !services_.isBusy();
-        OpenFolderItem->setEnabled(chosen);
-        TrashFolderFiles->setEnabled(chosen);
+        for (QAction* item : {OpenFolderItem, TrashFolderFiles, MoveFolderFiles,
+                              HardLinkFolderFiles, ReflinkFolderFiles, FolderProperties})
+            item->setEnabled(chosen);
         SaveFolderList->setEnabled(!groups_.rows().empty() && !services_.isBusy());
         FolderMenu->popup(ListView5->viewport()->mapToGlobal(at));
     });
@@ -67,7 +77,32 @@ FolderResults::FolderResults(QWidget& page, const PageServices& services,
             return quorvex::FolderTable(saved_);
         });
     });
-    connect(TrashFolderFiles, &QAction::triggered, this, &FolderResults::trashChosenFolders);
+    connect(TrashFolderFiles, &QAction::triggered, this,
+            [this] { actOnChosenFolders(quorvex::ActionKind::Trash); });
+    connect(MoveFolderFiles, &QAction::triggered, this, &FolderResults::moveChosenFolders);
+    connect(HardLinkFolderFiles, &QAction::triggered, this,
+            [this] { actOnChosenFolders(quorvex::ActionKind::HardLink); });
+    connect(ReflinkFolderFiles, &QAction::triggered, this,
+            [this] { actOnChosenFolders(quorvex::ActionKind::Reflink); });
+    connect(FolderProperties, &QAction::triggered, this, [this] {
+        const std::vector<std::size_t> rows = chosenRows();
+        if (!rows.empty())
+            ShowItemProperties(&services_.window, services_.icons,
+                               groups_.rows()[rows.front()].path);
+    });
+}
+
+QString FolderResults::nothingToActOn(quorvex::ActionKind kind)
+{
+    switch (kind) {
+    case quorvex::ActionKind::Trash:
+        return tr("選んだフォルダには、ごみ箱へ移せるファイルがありません。");
+    case quorvex::ActionKind::Move:
+        return tr("選んだフォルダには、移動できるファイルがありません。");
+    default: // links and clones: only the files of equal folders
+        return tr("選んだフォルダには、同一のフォルダのファイルとして置き換えられるファイルが"
+                  "ありません。");
+    }
 }
 
 std::vector<std::size_t> FolderResults::chosenRows() const
@@ -107,27 +142,38 @@ bool FolderResults::search(const std::string& folder, int threshold)
     return true;
 }
 
-void FolderResults::trashChosenFolders()
+void FolderResults::moveChosenFolders()
+{
+    if (services_.isBusy())
+        return;
+    const std::string folder =
+        ChooseMoveFolder(services_.dialogs, &services_.window, lastMoveFolder_);
+    if (!folder.empty())
+        actOnChosenFolders(quorvex::ActionKind::Move, folder);
+}
+
+void FolderResults::actOnChosenFolders(quorvex::ActionKind kind, const std::string& moveFolder)
 {
     if (services_.isBusy())
         return;
     const std::vector<std::size_t> chosen = chosenRows();
-    std::vector<quorvex::FolderChoice> choices =
-        quorvex::ChooseFolders(groups_, quorvex::KeepRule::Reference, {}, false);
+    std::vector<quorvex::FolderChoice> choices = quorvex::ChooseFolders(
+        groups_, quorvex::KeepRule::Reference, {}, quorvex::ReplacesContents(kind));
     std::erase_if(choices, [&](const quorvex::FolderChoice& choice) {
         return !std::ranges::binary_search(chosen, choice.acted);
     });
     quorvex::DupList files = quorvex::FilesOfChosenFolders(groups_, choices);
-    quorvex::LeaveOutOfAction(files, {});
-    const quorvex::DupPlan planned =
-        quorvex::PlanForRows(files, {folders_, {}, 100}, quorvex::SelectAllButReference(files),
-                             quorvex::ActionKind::Trash);
+    quorvex::LeaveOutOfAction(files, moveFolder);
+    const quorvex::DupPlan planned = quorvex::PlanForRows(
+        files, {folders_, {}, 100}, quorvex::SelectAllButReference(files), kind, moveFolder);
     if (planned.plan.items.empty()) {
-        services_.dialogs.showMessage(
-            &services_.window, tr("選んだフォルダには、ごみ箱へ移せるファイルがありません。"));
+        services_.dialogs.showMessage(&services_.window, nothingToActOn(kind));
         return;
     }
-    const PlanRunResult result = ConfirmAndRunPlan(services_, progress_, planned.plan);
+    const QString notes = kind == quorvex::ActionKind::Move
+                              ? tr("移動先: [ %1 ]").arg(ShownText(moveFolder))
+                              : QString();
+    const PlanRunResult result = ConfirmAndRunPlan(services_, progress_, planned.plan, notes);
     if (!result.confirmed)
         return;
     OfferEmptyFolderSearch(services_, planned.plan, result.outcomes, folders_.front());

@@ -1,8 +1,9 @@
 #pragma once
 // "フォルダ単位" of the duplicate page: the folder search and its list ListView5, one
-// row per folder, with its popup menu (open the folder, save the list, send the
-// chosen folders' files to the trash). A search runs on the page's progress panel as
-// the file searches do.
+// row per folder, with its popup menu (open the folder, its properties, save the
+// list; the chosen folders' files to the trash, moved, or replaced by hard links or
+// clones of their equal files). A search runs on the page's progress panel as the
+// file searches do.
 
 #include "desktop/PageServices.h"
 #include "duplicates/FolderGroups.h"
@@ -31,6 +32,10 @@ public:
     QAction* OpenFolderItem;
     QAction* SaveFolderList;
     QAction* TrashFolderFiles;
+    QAction* MoveFolderFiles;     // "フォルダのファイルを移動…"
+    QAction* HardLinkFolderFiles; // equal folders only
+    QAction* ReflinkFolderFiles;  // equal folders only
+    QAction* FolderProperties;
 
     FolderListModel& model() const { return *model_; }
     const quorvex::FolderGroups& groups() const { return groups_; }
@@ -39,11 +44,17 @@ public:
     // warning). Says so when nothing was found.
     bool search(const std::string& folder, int threshold);
     // The files of the chosen rows' folders that have an equal file in the folder that
-    // stays in their group go to the trash, after one confirmation; the search then
-    // runs again, so that the list shows the disk.
-    void trashChosenFolders();
+    // stays in their group are acted on as `kind` says (a move into `moveFolder`),
+    // after one confirmation: links and clones only in groups of equal folders, never
+    // on a folder that stays or holds the one that stays. The search then runs again,
+    // so that the list shows the disk.
+    void actOnChosenFolders(quorvex::ActionKind kind, const std::string& moveFolder = {});
 
 private:
+    void moveChosenFolders();
+    // The message when the chosen folders hold nothing that `kind` may act on.
+    static QString nothingToActOn(quorvex::ActionKind kind);
+
     std::vector<std::size_t> chosenRows() const; // positions in groups().rows()
 
     PageServices services_;
@@ -53,4 +64,5 @@ private:
     std::vector<std::string> folders_;
     int threshold_ = 100;
     std::vector<quorvex::FolderRow> saved_; // the rows of a save, while it writes
+    QString lastMoveFolder_;
 };

@@ -14,7 +14,21 @@
 
 namespace quorvex::platform::posix {
 
-bool CopyBytes(const std::string& from, const std::string& to, mode_t mode)
+namespace {
+
+constexpr std::size_t kBlock = std::size_t{1} << 16;
+// Written bytes are sent to the disk in steps of this size while the copy goes on, so
+// that a large file's writing overlaps its copying and the final sync waits little.
+constexpr off_t kWriteBehind = off_t{8} << 20;
+
+void StartWriting(int fd, off_t from, off_t length)
+{
+    (void)::sync_file_range(fd, from, length, SYNC_FILE_RANGE_WRITE);
+}
+
+} // namespace
+
+bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Durability durability)
 {
     InputFile source;
     if (!source.open(from))
@@ -24,22 +38,45 @@ bool CopyBytes(const std::string& from, const std::string& to, mode_t mode)
         RememberFailure(errno);
         return false;
     }
-    std::vector<char> buffer(1 << 16);
+    std::vector<char> buffer(kBlock);
     std::int64_t got;
-    while ((got = source.read(buffer.data(), buffer.size())) > 0)
+    off_t written = 0, started = 0;
+    while ((got = source.read(buffer.data(), buffer.size())) > 0) {
         if (IsFaultInjected(FaultPoint::Write, to) ||
             !WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)))) {
             RememberFailure(errno);
             got = -1;
             break;
         }
-    bool ok = got == 0 && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+        written += got;
+        if (written - started >= kWriteBehind) {
+            StartWriting(fd, started, written - started);
+            started = written;
+        }
+    }
+    bool ok = got == 0 && ::fchmod(fd, mode) == 0;
+    if (ok && durability == Durability::Synced)
+        ok = ::fsync(fd) == 0;
     if (!ok && got == 0)
         RememberFailure(errno);
     ok = ::close(fd) == 0 && ok;
     if (!ok)
         ::unlink(to.c_str());
     return ok;
+}
+
+bool SyncWritten(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        RememberFailure(errno);
+        return false;
+    }
+    const bool synced = ::fsync(fd) == 0;
+    if (!synced)
+        RememberFailure(errno);
+    ::close(fd);
+    return synced;
 }
 
 } // namespace quorvex::platform::posix

@@ -7,10 +7,22 @@
 
 namespace quorvex::platform::posix {
 
+enum class Durability
+{
+    Synced, // on the disk when the copy returns
+    Later   // the caller syncs it (its file system, or SyncWritten)
+};
+
 // Creates `to` (it must not exist) with the permission bits `mode` and the bytes of
-// the regular file `from`, synced to the disk. On failure nothing is left at `to`
-// and LastFailureText() says why. Each block asks the fault seam first (FaultPoint::Write
-// with `to`), so that tests can fill the disk halfway.
-bool CopyBytes(const std::string& from, const std::string& to, mode_t mode);
+// the regular file `from`, as durable as asked. On failure nothing is left at `to`
+// and LastFailureText() says why. Each block asks the fault seam first
+// (FaultPoint::Write with `to`), so that tests can fill the disk halfway.
+bool CopyBytes(const std::string& from, const std::string& to, mode_t mode,
+               Durability durability = Durability::Synced);
+
+// Waits until the regular file at `path`, copied with Durability::Later, is on the
+// disk. False, with LastFailureText(), when the system could not write it (a full
+// disk shows here at the latest).
+bool SyncWritten(const std::string& path);
 
 } // namespace quorvex::platform::posix

@@ -13,6 +13,7 @@
 #include "platform/PathText.h"
 #include "platform/ReplaceChecks.h"
 #include "platform/TempEntry.h"
+#include "platform/win32/CopyEntry.h"
 #include "platform/win32/FileHandle.h"
 #include "platform/win32/FileTimes.h"
 #include "platform/win32/LastError.h"

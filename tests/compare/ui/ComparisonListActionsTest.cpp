@@ -98,7 +98,7 @@ TEST_F(ComparisonListActionsTest, MenuOffersTheRowActionsOnlyForAnExistingClicke
     for (QAction* action : page->PopupMenu3->actions())
         order << action->objectName();
     EXPECT_EQ(order, (QStringList{"N3", "N6", "A1", "Copy1", "Delete1", "N10", "CopyToB1",
-                                  "CopyToA1", "Update1", "N2", "N9", "Property2",
+                                  "CopyToA1", "Update1", "KeepVersions1", "N2", "N9", "Property2",
                                   "SaveList1Separator", "SaveList1", "OpenList1"}));
     // A saved comparison can be opened in place of the rows.
     EXPECT_TRUE(page->PopupMenu3->actions().last()->isVisible());
@@ -222,6 +222,22 @@ TEST_F(ComparisonListActionsTest, CopyItemsAskOnceThenShowTheCopiedRowsAsTheDisk
     page->Update1->trigger();
     EXPECT_EQ(dialogs.count(Kind::YesNo), 1);
     EXPECT_EQ(dialogs.calls().back().text, QStringLiteral("コピーする項目はありません。"));
+}
+
+TEST_F(ComparisonListActionsTest, KeptVersionsStayBesideTheCopyUnderTheirTimeNotInTheTrash)
+{
+    runOnTrees();
+    page->KeepVersions1->setChecked(true);
+    press(2, SideA); // same.txt, larger in B
+    dialogs.scriptYesNo(true);
+    page->CopyToB1->trigger();
+    EXPECT_EQ(dialogs.calls().back().text,
+              QStringLiteral("1 個のファイル（3 バイト）をコピーしますか？\n"
+                             "うち 1 個は、上書きされるファイルを日時付きの名前で残します。"));
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("B/same.txt")), "abc");
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("B/same (2024-05-06 100000).txt")),
+              "abcd");
+    EXPECT_FALSE(std::filesystem::exists(desktop.home + "/.local/share/Trash/files/same.txt"));
 }
 #endif
 

@@ -708,3 +708,26 @@ TEST_F(DupSearchPageTest, ByFolderListsFoldersAndTrashesOnlyTheFilesOfAChosenCop
     EXPECT_EQ(dialogs.texts(Kind::Message).back(),
               QStringLiteral("重複するフォルダはありませんでした。"));
 }
+
+TEST_F(DupSearchPageTest, ByFolderLinksOnlyTheFilesOfAnEqualCopyNeverAContainedOrKeptFolder)
+{
+    tree.file("s/copy/a.jpg", "picture a");
+    tree.file("s/copy/b.jpg", "picture b");
+    tree.file("s/photos/a.jpg", "picture a");
+    tree.file("s/photos/b.jpg", "picture b");
+    tree.file("s/part/a.jpg", "picture a");
+    page->FolderUnitCheck->setChecked(true);
+    search("", tree.path("s"));
+    // copy (reference) = photos; copy ⊇ part; photos ⊇ part.
+    page->Folders->ListView5->selectAll();
+    dialogs.scriptYesNo(true);
+    page->Folders->HardLinkFolderFiles->trigger();
+    const auto links = [&](const char* path) {
+        return std::filesystem::hard_link_count(tree.path(path));
+    };
+    // photos' files are now other names of copy's; part, only contained, is left.
+    EXPECT_EQ(links("s/copy/a.jpg"), 2u);
+    EXPECT_EQ(links("s/photos/b.jpg"), 2u);
+    EXPECT_EQ(links("s/part/a.jpg"), 1u);
+    EXPECT_EQ(quorvex::platform::ReadWholeFile(tree.path("s/photos/a.jpg")), "picture a");
+}

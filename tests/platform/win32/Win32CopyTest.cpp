@@ -15,6 +15,7 @@
 #include "platform/FileSystem.h"
 #include "platform/TempJournal.h"
 #include "platform/UserFolders.h"
+#include "platform/win32/CopyEntry.h"
 #include "platform/win32/WideText.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"

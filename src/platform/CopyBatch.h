@@ -1,0 +1,71 @@
+#pragma once
+// Copies of files and symbolic links put in place in batches, so that many small
+// copies share the waits that make them durable. Each copy is written under a
+// temporary name beside its destination (noted in the run's TempJournal first) with
+// its source's permissions, times and attributes (a link as a link with its own
+// target text, never followed), sent on its way to the disk and judged by the
+// caller's check. Placing the batch then waits until every copy is on the disk,
+// renames each into place while its source, and the file it replaces, are still
+// untouched, and syncs each folder that received one. So a kill or power loss at any
+// instant leaves each destination with its old file or the whole copy, never a part.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/FileReplace.h"
+
+namespace quorvex::platform {
+
+class CopyBatch
+{
+public:
+    explicit CopyBatch(TempJournal& journal);
+    // Copies staged and not placed are removed.
+    ~CopyBatch();
+    CopyBatch(const CopyBatch&) = delete;
+    CopyBatch& operator=(const CopyBatch&) = delete;
+
+    // Writes the copy of the regular file or link at `source`, which must still be
+    // `sourceExpected`, for `destination`, and judges it by `sound` (a file's copy, by
+    // its path). Where `replaced` is given the destination must still hold that file,
+    // unchanged, and it stays restorable: in the desktop trash, or where `keepAs` is
+    // given under that name (where nothing may be yet). Otherwise nothing may be at the
+    // destination. Done: staged, to be placed by place(); on any other result nothing
+    // is left of it (LastFailureText() says why).
+    ReplaceResult stage(std::string_view source, const FileIdentity& sourceExpected,
+                        std::string_view destination, const std::optional<FileIdentity>& replaced,
+                        std::string_view keepAs,
+                        const std::function<bool(const std::string& copy)>& sound);
+
+    std::size_t count() const { return staged_.size(); }
+    std::uint64_t bytes() const { return bytes_; }
+
+    struct Placed
+    {
+        ReplaceResult result = ReplaceResult::Failed;
+        // Where a replaced file stays restorable: its second name in the desktop trash
+        // or its versioned name.
+        std::string keptAt;
+        std::string failure; // the system's reason, when not Done
+    };
+    // Makes the staged copies durable and puts them in place, one outcome each in the
+    // order staged. A replaced file first gets its second name, so no instant leaves
+    // its path without the old file or the whole copy; a copy whose
+    // source or replaced file changed since it was staged is not placed (Changed). The
+    // batch is empty afterwards.
+    std::vector<Placed> place();
+
+private:
+    struct Staged;
+
+    TempJournal& journal_;
+    std::vector<std::unique_ptr<Staged>> staged_;
+    std::uint64_t bytes_ = 0;
+};
+
+} // namespace quorvex::platform

@@ -1,0 +1,27 @@
+#pragma once
+// One copy on Windows, made durable and put in place on its own.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/FileReplace.h"
+
+namespace quorvex::platform {
+
+// Copies the regular file at `source`, which must still be `sourceExpected`, to
+// `destination`: written under a temporary name there with the source's time and
+// attributes, flushed, judged by `sound` (by the copy's path), and only then put in
+// place while the source is still untouched. Where `replaced` is given the
+// destination must still hold that file, unchanged: it first gets a second name in
+// the Recycle Bin (`trashedAt`). Without `replaced` nothing may be at the destination.
+// On any result but Done the destination still holds what it held and no temporary
+// file or Recycle Bin entry is left. Symbolic links are refused.
+ReplaceResult CopyEntryInto(std::string_view source, const FileIdentity& sourceExpected,
+                            std::string_view destination,
+                            const std::optional<FileIdentity>& replaced, TempJournal& journal,
+                            const std::function<bool(const std::string& copy)>& sound,
+                            std::string& trashedAt);
+
+} // namespace quorvex::platform
