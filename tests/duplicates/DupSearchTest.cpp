@@ -259,18 +259,27 @@ TEST_F(DupSearchTest, CancelWhilePairingKeepsCompletedGroups)
     t.file("b", "the first");
     t.file("c", "second");
     t.file("d", "second");
-    // Every file is opened once to plan the reads and once for its first chunk before
-    // the grouping; then one worker groups the larger size (a, b) first, and opening c
-    // again waits for the next pump, which requests the cancel.
+    // One worker groups the larger size (a, b) before c and d, and c's last opening,
+    // for its grouping (counted in a first run, since planning the reads may open
+    // files too), waits for the next pump, which requests the cancel.
     threads = 1;
+    int opensOfC = 0;
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        opensOfC += point == platform::FaultPoint::Open && path == t.path("c");
+        return false;
+    });
+    search(100);
+    const int lastOpenOfC = opensOfC;
+    list = {};
+    opensOfC = 0;
     std::atomic<bool> waiting = false, cancelled = false;
     observer.onPump = [&](int) {
         if (waiting)
             observer.cancel = cancelled = true;
     };
-    int opensOfC = 0;
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
-        if (point == platform::FaultPoint::Open && path == t.path("c") && ++opensOfC == 3) {
+        if (point == platform::FaultPoint::Open && path == t.path("c") &&
+            ++opensOfC == lastOpenOfC) {
             waiting = true;
             while (!cancelled)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
