@@ -33,15 +33,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1
     wineserver --wait
 fi
-# One server for the whole run: a test that starts while the server of the one
-# before is shutting down loses its connection to it ("wine client error").
-wineserver -p || true # a server of this prefix that is running already serves as well
-trap 'wineserver -k' EXIT
 (cd "$build" && ctest --output-on-failure -j "$jobs" -LE long)
 
 # --- quorvex-cli.exe against the Linux build on the same tree ---
 tree=$(mktemp -d /tmp/qv-smoke-XXXXXX)
-trap 'rm -rf "$tree" "$tree.linux" "$tree.wine" "$tree.windows" "$tree.data" "$tree.moved"; wineserver -k' EXIT
+trap 'rm -rf "$tree" "$tree.linux" "$tree.wine" "$tree.windows" "$tree.data" "$tree.moved"' EXIT
 # At most one name outside ASCII a folder: the two systems order such names each by
 # its own rules (bytes in C.UTF-8, the Japanese locale's table on Windows).
 mkdir -p "$tree/A/sub/deep" "$tree/A/empty" "$tree/A/wide" "$tree/B/sub" "$tree/B/onlyb"
