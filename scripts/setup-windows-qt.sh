@@ -68,7 +68,7 @@ if [ ! -f "$build/build.ninja" ]; then
         -qt-host-path /usr \
         -nomake examples -nomake tests \
         -no-opengl -no-dbus -no-icu -no-glib -no-fontconfig \
-        -qt-zlib -qt-pcre -qt-harfbuzz -qt-libpng -qt-freetype -no-libjpeg \
+        -qt-zlib -qt-pcre -qt-harfbuzz -qt-libpng -qt-freetype -qt-libjpeg \
         -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-xml \
         -no-feature-concurrent -no-feature-tabletevent -no-feature-direct2d -no-feature-vulkan \
         -no-feature-directwrite3 \
