@@ -76,11 +76,14 @@ function(quorvex_test name)
       if(qt_type STREQUAL "STATIC_LIBRARY")
         qt_import_plugins(${name} INCLUDE_BY_TYPE platforms Qt6::QOffscreenIntegrationPlugin)
       endif()
-      set_property(GLOBAL APPEND PROPERTY QUORVEX_DESKTOP_TESTS ${name})
       list(APPEND ARG_LABELS desktop)
     endif()
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  # A Windows build with Qt runs its tests labelled desktop under Wine.
+  if(WIN32 AND "desktop" IN_LIST ARG_LABELS)
+    set_property(GLOBAL APPEND PROPERTY QUORVEX_DESKTOP_TESTS ${name})
   endif()
   # gtest_discover_tests splits a list given as ENVIRONMENT property into separate
   # properties (only the first variable would be set), so every test runs under

@@ -1,5 +1,7 @@
 #include "support/DrawnPictures.h"
 
+#include "support/GifWriter.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTransform>
@@ -72,7 +74,9 @@ const std::vector<PictureVariant>& PictureVariants()
         {"quarter", ".jpg", [](const QImage& image) { return Scaled(image, 25); }, 90},
         {"q95", ".jpg", same, 95},
         {"q60", ".jpg", same, 60},
-        {"png", ".png", same, -1},
+        {"png", ".png", same},
+        {"gif", ".gif", same},
+        {"bmp", ".bmp", same},
         {"crop", ".jpg", Cropped, 90},
         {"turned", ".jpg",
          [](const QImage& image) { return image.transformed(QTransform().rotate(90)); }, 90},
@@ -86,7 +90,11 @@ bool SaveVariant(const QImage& source, const PictureVariant& variant, const QStr
 {
     const QString path =
         stem + QLatin1Char('-') + QLatin1String(variant.kind) + QLatin1String(variant.suffix);
-    return variant.make(source).save(path, variant.quality < 0 ? "PNG" : "JPEG", variant.quality);
+    const QImage picture = variant.make(source);
+    const QString suffix = QLatin1String(variant.suffix);
+    if (suffix == QLatin1String(".gif"))
+        return WriteGif(picture, path);
+    return picture.save(path, suffix == QLatin1String(".jpg") ? "JPEG" : nullptr, variant.quality);
 }
 
 } // namespace quorvex::test

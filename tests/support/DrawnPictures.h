@@ -18,10 +18,11 @@ struct PictureVariant
     const char* kind; // "half", "quarter", "q95", "q60", "png", "crop", "turned", ...
     const char* suffix;
     std::function<QImage(const QImage&)> make;
-    int quality; // of a JPEG; -1 for a PNG
+    int quality = -1; // of a JPEG
 };
 
-// The source is saved as JPEG of quality 90; each variant as it says.
+// The source is saved as JPEG of quality 90; each variant in the format its suffix
+// names.
 const std::vector<PictureVariant>& PictureVariants();
 
 // Saves the variant of `source` at `stem` + '-' + kind + suffix; false when it failed.
