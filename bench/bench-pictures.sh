@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The duplicate search by what pictures show (quorvex-cli dups --pictures) on drawn
-# pictures: COUNT distinct pictures (default 1000), each with nine copies (scaled to
-# 50 % and 25 %, JPEG quality 95 and 60, PNG, cropped by 2 %, turned by 90 degrees,
-# mirrored, brightened), and LARGE pictures of 12 megapixels. Reports, at the default
+# pictures: COUNT distinct pictures (default 1000), each with eleven copies (scaled
+# to 50 % and 25 %, JPEG quality 95 and 60, PNG, GIF, BMP, cropped by 2 %, turned by
+# 90 degrees, mirrored, brightened), and LARGE pictures of 12 megapixels. Reports, at the default
 # threshold, the share of each kind of copy grouped with its source, the share of
 # distinct pictures wrongly grouped with another, the seconds per picture of a first
 # run (no cache) on the 12-megapixel pictures and on the whole set, and the time of a
@@ -17,7 +17,7 @@ generator=$build/bench-picture-corpus
 BENCH=${BENCH:-/tmp/quorvex-bench}
 COUNT=${COUNT:-1000}
 LARGE=${LARGE:-40}
-corpus=$BENCH/pictures-$COUNT-$LARGE-grain
+corpus=$BENCH/pictures-$COUNT-$LARGE-gif
 out=${OUT:-$BENCH/results-pictures}
 mkdir -p "$out"
 command -v /usr/bin/time >/dev/null || { apt-get update -qq && apt-get install -y -qq time >/dev/null; }

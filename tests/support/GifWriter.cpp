@@ -1,6 +1,7 @@
 #include "support/GifWriter.h"
 
 #include <QFile>
+#include <QList>
 
 #include <cstdint>
 #include <string>
@@ -18,11 +19,6 @@ void PutShort(std::string& out, int value)
 {
     out += static_cast<char>(value & 0xff);
     out += static_cast<char>((value >> 8) & 0xff);
-}
-
-int CubeLevel(int channel)
-{
-    return (channel * 5 + 127) / 255;
 }
 
 class CodeStream
@@ -63,37 +59,39 @@ private:
 
 bool WriteGif(const QImage& image, const QString& path)
 {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    // Qt reduces a picture of many colours to its 6x6x6 cube, diffusing the error.
+    const QImage indexed =
+        image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither | Qt::PreferDither);
+    const QList<QRgb> palette = indexed.colorTable();
     std::string gif = "GIF89a";
-    PutShort(gif, rgb.width());
-    PutShort(gif, rgb.height());
+    PutShort(gif, indexed.width());
+    PutShort(gif, indexed.height());
     gif += '\xf7'; // a global table of 256 colours
     gif += '\0';   // background colour
     gif += '\0';   // pixel aspect ratio
     for (int index = 0; index < 256; ++index) {
-        const bool inCube = index < 216;
-        gif += static_cast<char>(inCube ? index / 36 * 51 : 0);
-        gif += static_cast<char>(inCube ? index / 6 % 6 * 51 : 0);
-        gif += static_cast<char>(inCube ? index % 6 * 51 : 0);
+        const QRgb colour = index < palette.size() ? palette[index] : qRgb(0, 0, 0);
+        gif += static_cast<char>(qRed(colour));
+        gif += static_cast<char>(qGreen(colour));
+        gif += static_cast<char>(qBlue(colour));
     }
     gif += '\x2c';
     PutShort(gif, 0);
     PutShort(gif, 0);
-    PutShort(gif, rgb.width());
-    PutShort(gif, rgb.height());
+    PutShort(gif, indexed.width());
+    PutShort(gif, indexed.height());
     gif += '\0';
     gif += '\x08'; // LZW minimum code size
     CodeStream codes;
     int sinceClear = kLiteralsPerClear;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); ++x) {
+    for (int y = 0; y < indexed.height(); ++y) {
+        const uchar* line = indexed.constScanLine(y);
+        for (int x = 0; x < indexed.width(); ++x) {
             if (sinceClear == kLiteralsPerClear) {
                 codes.put(kClear);
                 sinceClear = 0;
             }
-            codes.put(CubeLevel(qRed(line[x])) * 36 + CubeLevel(qGreen(line[x])) * 6 +
-                      CubeLevel(qBlue(line[x])));
+            codes.put(line[x]);
             ++sinceClear;
         }
     }

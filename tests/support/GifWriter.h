@@ -1,7 +1,7 @@
 #pragma once
 // Writes a picture as a GIF for the picture search's tests: Qt reads GIF but has no
-// GIF writer. Colours are reduced to a 6x6x6 cube without dithering, as a simple
-// converter does, and the data is stored as literal LZW codes (valid, not compressed).
+// GIF writer. Colours are reduced to at most 256 with error diffusion, as common
+// converters do, and the data is stored as literal LZW codes (valid, not compressed).
 
 #include <QImage>
 #include <QString>
