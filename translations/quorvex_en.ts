@@ -618,6 +618,13 @@ This trash entry is damaged: its attributes &apos;%2&apos; are not a valid numbe
     </message>
 </context>
 <context>
+    <name>DetailRowsView</name>
+    <message>
+        <source>詳細</source>
+        <translation>Details</translation>
+    </message>
+</context>
+<context>
     <name>DiskCheckMarker</name>
     <message>
         <source> [なくなりました]</source>
@@ -1336,6 +1343,37 @@ Couldn&apos;t open the list.
     <message>
         <source>プレビュー</source>
         <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>PlanDetails</name>
+    <message>
+        <source>操作</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>パス</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>残すファイル</source>
+        <translation>Kept file</translation>
+    </message>
+    <message>
+        <source>バイト</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>行き先</source>
+        <translation>Goes to</translation>
+    </message>
+    <message>
+        <source>書き込む合計: %1 バイト</source>
+        <translation>Written in all: %1 bytes</translation>
+    </message>
+    <message>
+        <source>空く合計: %1 バイト</source>
+        <translation>Freed in all: %1 bytes</translation>
     </message>
 </context>
 <context>

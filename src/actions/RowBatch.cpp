@@ -52,22 +52,18 @@ ActionPlan PlanTrashEntries(const std::vector<std::string>& rows,
     return plan;
 }
 
-void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                       const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+void RestoreTrashItems(TrashList& trash, const ActionPlan& plan, const BatchQuestion& ask,
                        const BatchNotice& notify, const TrashRowDone& done)
 {
-    RunRowBatch(PlanTrashEntries(rows, selected, ActionKind::Restore), trash,
-                BatchAction::RestoreFromTrash, ask, notify, done);
+    RunRowBatch(plan, trash, BatchAction::RestoreFromTrash, ask, notify, done);
 }
 
-void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                     const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+void PurgeTrashItems(TrashList& trash, const ActionPlan& plan, const BatchQuestion& ask,
                      const TrashRowDone& done)
 {
     // Forgetting an entry cannot fail: nothing to tell.
     RunRowBatch(
-        PlanTrashEntries(rows, selected, ActionKind::Purge), trash, BatchAction::PurgeFromTrash,
-        ask, [](const BatchNote&) {}, done);
+        plan, trash, BatchAction::PurgeFromTrash, ask, [](const BatchNote&) {}, done);
 }
 
 } // namespace quorvex

@@ -30,11 +30,10 @@ std::vector<ActionOutcome> RunRowBatch(const ActionPlan& plan, TrashList& trash,
 ActionPlan PlanTrashEntries(const std::vector<std::string>& rows,
                             const std::vector<std::size_t>& selected, ActionKind kind);
 
-void RestoreTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                       const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+// Carry out a plan of PlanTrashEntries.
+void RestoreTrashItems(TrashList& trash, const ActionPlan& plan, const BatchQuestion& ask,
                        const BatchNotice& notify, const TrashRowDone& done);
-void PurgeTrashItems(TrashList& trash, const std::vector<std::string>& rows,
-                     const std::vector<std::size_t>& selected, const BatchQuestion& ask,
+void PurgeTrashItems(TrashList& trash, const ActionPlan& plan, const BatchQuestion& ask,
                      const TrashRowDone& done);
 
 } // namespace quorvex

@@ -89,10 +89,10 @@ bool ReportNotAsListed(const std::string& path, DiskCheck check)
     return true;
 }
 
-int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& bytes,
-                   const CliOptions& options, const std::string& journalFolder,
-                   std::size_t unreadCount, TrashList* ownTrash)
+int PrintOrRunPlan(const ActionPlan& plan, const CliOptions& options,
+                   const std::string& journalFolder, std::size_t unreadCount, TrashList* ownTrash)
 {
+    const std::vector<std::uint64_t> bytes = PlanRowBytes(plan);
     if (options.dryRun)
         return WriteResult(PlanTable(plan, bytes), options, unreadCount);
     if (!JournalWritable(plan, journalFolder)) {

@@ -39,15 +39,15 @@ int RefuseLoadedList(const CliOptions& options, const std::string& error);
 bool ReportNotAsListed(const std::string& path, DiskCheck check);
 
 // Prints the plan's table (--dry-run) or carries the plan out with --progress and
-// writes its table with each item's outcome. `bytes` is each item's bytes column,
-// sized before anything changed, so that the run says what its dry run said. A
+// writes its table with each item's outcome. Each item's bytes (PlanRowBytes) are
+// sized before anything changes, so that the run says what its dry run said. A
 // journal folder that cannot be written is said once (kExitFailure); each item not
 // done is named on standard error ("quorvex-cli: cannot ACTION PATH: REASON") and
 // counts with `unreadCount` towards kExitIncomplete. `ownTrash` is the program's
 // trash list for the kinds that change it.
-int PrintOrRunPlan(const ActionPlan& plan, const std::vector<std::uint64_t>& bytes,
-                   const CliOptions& options, const std::string& journalFolder,
-                   std::size_t unreadCount, TrashList* ownTrash = nullptr);
+int PrintOrRunPlan(const ActionPlan& plan, const CliOptions& options,
+                   const std::string& journalFolder, std::size_t unreadCount,
+                   TrashList* ownTrash = nullptr);
 
 // Writes the result in the chosen format: kExitOk, or kExitIncomplete when the run
 // could not read or do everything (`unreadCount` of its observer, with the items of a

@@ -34,8 +34,7 @@ int ActOnComparison(const CliOptions& options, const ComparisonEngine& engine,
         std::fprintf(stderr, "quorvex-cli: cannot copy %s: %s\n", TsvField(left.path).c_str(),
                      LeftOutWords(left.reason).data());
     unreadCount += planned.leftOut.size();
-    return PrintOrRunPlan(planned.plan, CopiedBytes(planned.plan), options, journalFolder,
-                          unreadCount);
+    return PrintOrRunPlan(planned.plan, options, journalFolder, unreadCount);
 }
 
 // compare --load FILE A B: the saved list, each row checked against the disk.

@@ -30,9 +30,8 @@ int ActOnEmptyItems(const EmptyItemList& list, const CliOptions& options, std::s
     std::vector<std::size_t> rows(list.size());
     std::iota(rows.begin(), rows.end(), std::size_t{0});
     const ActionPlan plan = PlanEmptyItemDeletion(list, rows, *options.act);
-    const std::vector<std::uint64_t> bytes = BytesFreedByItems(plan);
     if (options.dryRun || !TraitsOf(*options.act).usesOwnTrash)
-        return PrintOrRunPlan(plan, bytes, options, {}, unreadCount);
+        return PrintOrRunPlan(plan, options, {}, unreadCount);
 
     // The desktop program holds the list while it runs and writes it back whole: the
     // entries of this run would be lost then. Holding its lock also keeps it from
@@ -53,7 +52,7 @@ int ActOnEmptyItems(const EmptyItemList& list, const CliOptions& options, std::s
                      whole ? "write" : "read", TsvField(trashFile).c_str());
         return kExitFailure;
     }
-    const int status = PrintOrRunPlan(plan, bytes, options, {}, unreadCount, &trash);
+    const int status = PrintOrRunPlan(plan, options, {}, unreadCount, &trash);
     if (!SaveTrashList(trash, trashFile)) {
         std::fprintf(stderr, "quorvex-cli: cannot write the trash list %s\n",
                      TsvField(trashFile).c_str());

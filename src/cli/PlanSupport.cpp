@@ -62,8 +62,7 @@ int CarryOutPlan(const DupList& list, const DupPlan& planned, const CliOptions& 
                      std::string(ActionWord(*options.act)).c_str(),
                      list.RecordPath(list[row]).c_str(), kNotAsListedWords.data());
     unreadCount += planned.notAsListed.size();
-    return PrintOrRunPlan(planned.plan, BytesFreedByItems(planned.plan), options, journalFolder,
-                          unreadCount);
+    return PrintOrRunPlan(planned.plan, options, journalFolder, unreadCount);
 }
 
 } // namespace quorvex::cli

@@ -53,13 +53,20 @@ bool SameKey(const KeyedRow& a, const KeyedRow& b)
 class SortedKeys
 {
 public:
-    SortedKeys(std::size_t count, const RowText& textOf)
+    SortedKeys(std::size_t count, const RowText& textOf, const OrderingGoesOn& goOn)
     {
+        // Between steps of this many rows the caller's window answers.
+        constexpr std::size_t kRowsAStep = 4096;
+        const auto stepDone = [&](std::size_t row) {
+            return (row + 1) % kRowsAStep != 0 || !goOn || goOn();
+        };
         rows_.resize(count);
         if (platform::TextOrderIsByteOrder()) {
             for (std::size_t row = 0; row < count; ++row) {
                 const std::string_view text = textOf(row);
                 place(row, text.data(), text.size());
+                if (!stepDone(row))
+                    return;
             }
         } else {
             // The system's key, a NUL (which no key holds) and the text's bytes, so
@@ -71,20 +78,27 @@ public:
                 keys_.push_back('\0');
                 keys_.append(text);
                 offsets[row + 1] = keys_.size();
+                if (!stepDone(row))
+                    return;
             }
             for (std::size_t row = 0; row < count; ++row)
                 place(row, keys_.data() + offsets[row], offsets[row + 1] - offsets[row]);
         }
-        std::sort(rows_.begin(), rows_.end(), [](const KeyedRow& a, const KeyedRow& b) {
-            if (a.head0 != b.head0)
-                return a.head0 < b.head0;
-            if (a.head1 != b.head1)
-                return a.head1 < b.head1;
-            const int order = CompareBeyondHeads(a, b);
-            return order != 0 ? order < 0 : a.row < b.row;
-        });
+        complete_ = SortInSteps(
+            rows_,
+            [](const KeyedRow& a, const KeyedRow& b) {
+                if (a.head0 != b.head0)
+                    return a.head0 < b.head0;
+                if (a.head1 != b.head1)
+                    return a.head1 < b.head1;
+                const int order = CompareBeyondHeads(a, b);
+                return order != 0 ? order < 0 : a.row < b.row;
+            },
+            goOn);
     }
 
+    // False when the caller stopped the ordering.
+    bool complete() const { return complete_; }
     const std::vector<KeyedRow>& rows() const { return rows_; }
 
 private:
@@ -101,13 +115,17 @@ private:
 
     std::string keys_;
     std::vector<KeyedRow> rows_;
+    bool complete_ = false;
 };
 
 } // namespace
 
-std::vector<std::uint32_t> OrderRowsByText(std::size_t count, const RowText& textOf, bool ascending)
+std::vector<std::uint32_t> OrderRowsByText(std::size_t count, const RowText& textOf, bool ascending,
+                                           const OrderingGoesOn& goOn)
 {
-    const SortedKeys sorted(count, textOf);
+    const SortedKeys sorted(count, textOf, goOn);
+    if (!sorted.complete())
+        return {};
     const std::vector<KeyedRow>& rows = sorted.rows();
     std::vector<std::uint32_t> order;
     order.reserve(count);
@@ -129,9 +147,12 @@ std::vector<std::uint32_t> OrderRowsByText(std::size_t count, const RowText& tex
     return order;
 }
 
-std::vector<std::uint32_t> RankRowsByText(std::size_t count, const RowText& textOf)
+std::vector<std::uint32_t> RankRowsByText(std::size_t count, const RowText& textOf,
+                                          const OrderingGoesOn& goOn)
 {
-    const SortedKeys sorted(count, textOf);
+    const SortedKeys sorted(count, textOf, goOn);
+    if (!sorted.complete())
+        return {};
     const std::vector<KeyedRow>& rows = sorted.rows();
     std::vector<std::uint32_t> ranks(count);
     std::uint32_t rank = 0;

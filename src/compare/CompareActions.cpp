@@ -297,15 +297,6 @@ CopyPlan PlanCopies(const ComparisonList& list, const ComparisonScope& scope,
     return out;
 }
 
-std::vector<std::uint64_t> CopiedBytes(const ActionPlan& plan)
-{
-    std::vector<std::uint64_t> bytes;
-    bytes.reserve(plan.items.size());
-    for (const PlannedAction& item : plan.items)
-        bytes.push_back(item.listed ? item.listed->size : 0);
-    return bytes;
-}
-
 void RefreshCopiedRows(ComparisonList& list, const ComparisonScope& scope, const ActionPlan& plan,
                        const std::vector<ActionOutcome>& outcomes)
 {

@@ -77,9 +77,6 @@ CopyPlan PlanCopies(const ComparisonList& list, const ComparisonScope& scope,
                     const std::vector<std::size_t>& rows, CopyChoice choice, bool onlyMissing,
                     ReplacedKeeping keeping = ReplacedKeeping::Trash);
 
-// The bytes each item writes: its listed size (0 for a folder).
-std::vector<std::uint64_t> CopiedBytes(const ActionPlan& plan);
-
 // The rows after a run of a plan made for them: every row an item was done for, or
 // that lies below a folder made, takes its sides and relations from the disk; a copy
 // done shows its content equal where contents were compared.

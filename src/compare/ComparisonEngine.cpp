@@ -387,7 +387,12 @@ ComparisonOutcome ComparisonEngine::RunComparison(std::string_view pathA, std::s
     // The listings are gone: their many small blocks go back to the system before
     // the order's keys are allocated, not beside them.
     platform::ReturnFreedMemory();
-    RestoreComparisonOrder(rows_);
+    // The window answers while the rows are put in order; the order is made whole even
+    // after a stop, since a stopped run's rows are listed in it too.
+    RestoreComparisonOrder(rows_, [this] {
+        observer_.pumpMessages();
+        return true;
+    });
     averagePercent_ =
         compareContents_ && rowCount_ > 0 ? static_cast<int>(percentSum_ / rowCount_) : -1;
     return {true, {}};

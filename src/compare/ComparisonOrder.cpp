@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <limits>
 #include <string>
 #include <utility>
@@ -36,11 +37,11 @@ long long numericCellValue(std::string_view text)
 
 // The rank of each path cell of the list's table in the order of their texts: a
 // table of one or two cells per folder ranks far quicker than a million rows.
-std::vector<std::uint32_t> rankPathCells(const ComparisonList& rows)
+std::vector<std::uint32_t> rankPathCells(const ComparisonList& rows, const OrderingGoesOn& goOn)
 {
     const std::vector<std::string>& cells = rows.pathCells();
-    return RankRowsByText(cells.size(),
-                          [&cells](std::size_t cell) -> std::string_view { return cells[cell]; });
+    return RankRowsByText(
+        cells.size(), [&cells](std::size_t cell) -> std::string_view { return cells[cell]; }, goOn);
 }
 
 } // namespace
@@ -100,25 +101,30 @@ void SortComparisonRowsByCell(ComparisonList& rows, SortKey key, const Compariso
     ApplyRowOrder(rows.records(), OrderRowsByText(rows.size(), textOf, ascending));
 }
 
-void RestoreComparisonOrder(ComparisonList& rows)
+bool RestoreComparisonOrder(ComparisonList& rows, const OrderingGoesOn& goOn)
 {
-    const std::vector<std::uint32_t> pathRanks = rankPathCells(rows);
-    const std::vector<std::uint32_t> nameRanks =
-        RankRowsByText(rows.size(), [&rows](std::size_t row) -> std::string_view {
-            return rows.displayName(rows[row]);
-        });
+    const std::vector<std::uint32_t> pathRanks = rankPathCells(rows, goOn);
+    if (pathRanks.size() != rows.pathCells().size())
+        return false;
+    const std::vector<std::uint32_t> nameRanks = RankRowsByText(
+        rows.size(),
+        [&rows](std::size_t row) -> std::string_view { return rows.displayName(rows[row]); }, goOn);
+    if (nameRanks.size() != rows.size())
+        return false;
     // Path, then name, then (for rows alike in both) the order of the run.
     std::vector<std::pair<std::uint64_t, std::uint32_t>> keys;
     keys.reserve(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row)
         keys.emplace_back(std::uint64_t{pathRanks[rows[row].pathCell()]} << 32 | nameRanks[row],
                           static_cast<std::uint32_t>(row));
-    std::sort(keys.begin(), keys.end());
+    if (!SortInSteps(keys, std::less<>(), goOn))
+        return false;
     std::vector<std::uint32_t> order;
     order.reserve(keys.size());
     for (const auto& key : keys)
         order.push_back(key.second);
     ApplyRowOrder(rows.records(), order);
+    return true;
 }
 
 } // namespace quorvex

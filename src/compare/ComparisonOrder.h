@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/TextRanks.h"
 #include "compare/ComparisonList.h"
 
 namespace quorvex {
@@ -33,6 +34,8 @@ void SortComparisonRowsByName(ComparisonList& rows, SortKey key, const Compariso
 void SortComparisonRowsByCell(ComparisonList& rows, SortKey key, const ComparisonWords& words);
 // The order after a run: path cell ascending, then display name ascending, so every
 // folder row comes right before the files it holds and top-level files come first.
-void RestoreComparisonOrder(ComparisonList& rows);
+// `goOn` is asked between the steps; when it stops the ordering, the rows keep the
+// order they had and false is returned.
+bool RestoreComparisonOrder(ComparisonList& rows, const OrderingGoesOn& goOn = {});
 
 } // namespace quorvex

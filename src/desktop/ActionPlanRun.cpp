@@ -3,6 +3,7 @@
 
 #include "desktop/Dialogs.h"
 #include "desktop/PageServices.h"
+#include "desktop/PlanDetails.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "desktop/RunScope.h"
 #include "platform/FailureReason.h"
@@ -180,7 +181,8 @@ PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserv
     }
     const QString question =
         confirmationText(plan) + (note.isEmpty() ? QString() : QStringLiteral("\n\n") + note);
-    if (!dialogs.askYesNo(owner, titleOf(plan.items.front().kind), question))
+    if (!dialogs.askYesNoWithDetails(owner, titleOf(plan.items.front().kind), question,
+                                     PlanDetails(plan)))
         return result;
     result.confirmed = true;
     {

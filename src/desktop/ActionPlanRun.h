@@ -1,6 +1,7 @@
 #pragma once
 // How a page carries out a plan that its list built (src/actions): one confirmation
-// that says how many items and how many bytes, the run on the progress panel (the
+// that says how many items and how many bytes, with the plan's rows under "詳細"
+// (PlanDetails.h), the run on the progress panel (the
 // cancel button stops it between items), a question before an item that cannot go
 // to the trash is deleted for good, and one message that names every item that was
 // not done, with its reason. The page only builds the plan and shows the outcome.

@@ -8,6 +8,7 @@ BatchConfirmation::Decision BatchConfirmation::ask(const QString& title, const Q
         return Decision::Proceed;
     box_.setTitle(title);
     box_.setMsg(message);
+    box_.setDetails(details_);
     const ConfirmAnswer answer = box_.Execute();
     if (box_.CheckBoxChecked())
         allFlag_ = true;

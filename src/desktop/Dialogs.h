@@ -6,8 +6,10 @@
 // QtDialogs (the real one) and ScriptedDialogs (tests) implement it.
 
 #include <QColor>
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -22,6 +24,17 @@ enum class ConfirmAnswer
     No = 7,
 };
 
+// What a question shows under its "詳細" button: column captions, the rows' cells,
+// and a line below them (a total).
+struct DetailRows
+{
+    QStringList columns;
+    QList<QStringList> rows;
+    QString below;
+};
+// Made only when the rows are first asked for: they may cost a look at every item.
+using QuestionDetails = std::function<DetailRows()>;
+
 class Dialogs
 {
 public:
@@ -34,6 +47,9 @@ public:
     virtual void showWarning(QWidget* owner, const QString& text) = 0;
     // A yes/no question; true for yes.
     virtual bool askYesNo(QWidget* owner, const QString& title, const QString& text) = 0;
+    // The same question with a "詳細" button that shows the rows `details` makes.
+    virtual bool askYesNoWithDetails(QWidget* owner, const QString& title, const QString& text,
+                                     const QuestionDetails& details) = 0;
     // The Yes/All/No/Cancel confirmation: shows `box` (its Title, Msg, captions,
     // picture, check box), stores the check box state in box.CheckBoxChecked and
     // returns the answer.

@@ -1,5 +1,6 @@
 #include "desktop/QtDialogs.h"
 
+#include "desktop/DetailedQuestion.h"
 #include "desktop/OpenWithDialog.h"
 #include "desktop/TYesAllNoCancelBox.h"
 
@@ -35,6 +36,13 @@ bool QtDialogs::askYesNo(QWidget* owner, const QString& title, const QString& te
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtDialogs::askYesNoWithDetails(QWidget* owner, const QString& title, const QString& text,
+                                    const QuestionDetails& details)
+{
+    DetailedQuestion question(owner, title, text, details);
+    return question.exec() == QDialog::Accepted;
 }
 
 ConfirmAnswer QtDialogs::executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box)

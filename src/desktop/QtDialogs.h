@@ -13,6 +13,8 @@ public:
     void showMessage(QWidget* owner, const QString& text) override;
     void showWarning(QWidget* owner, const QString& text) override;
     bool askYesNo(QWidget* owner, const QString& title, const QString& text) override;
+    bool askYesNoWithDetails(QWidget* owner, const QString& title, const QString& text,
+                             const QuestionDetails& details) override;
     ConfirmAnswer executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
     QString chooseFolder(QWidget* owner, const QString& title,
                          const QString& initialFolder) override;

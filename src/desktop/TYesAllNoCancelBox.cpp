@@ -42,6 +42,8 @@ ConfirmAnswer TYesAllNoCancelBox::runDialog(QWidget* owner)
     dialog.CheckBox1->setChecked(false);
     dialog.OKBtn->setText(okBtnCaption_);
     dialog.NoBtn->setText(noBtnCaption_);
+    if (details_)
+        dialog.setDetails(details_);
     applyButtons();
     // The dialog ends with the answer's number as its result.
     const auto answer = static_cast<ConfirmAnswer>(dialog.exec());

@@ -41,6 +41,9 @@ public:
     void setTitle(const QString& value) { title_ = value; }
     QString Msg() const { return msg_; }
     void setMsg(const QString& value) { msg_ = value; }
+    // The rows the dialog shows under its "詳細" button; none: no such button.
+    const QuestionDetails& Details() const { return details_; }
+    void setDetails(const QuestionDetails& value) { details_ = value; }
 
     // State of the check box when the last dialog closed.
     bool CheckBoxChecked() const { return checkBoxChecked_; }
@@ -74,6 +77,7 @@ private:
     Dialogs& dialogs_;
     QString title_;
     QString msg_;
+    QuestionDetails details_;
     QString okBtnCaption_;
     QString noBtnCaption_;
     QFont font_;

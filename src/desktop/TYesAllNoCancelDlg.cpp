@@ -1,5 +1,9 @@
 #include "desktop/TYesAllNoCancelDlg.h"
 
+#include "desktop/DetailRowsView.h"
+
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QGuiApplication>
@@ -7,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSize>
 
 namespace {
 
@@ -18,12 +23,17 @@ constexpr int LabelTop = 16;
 constexpr int StripHeight = 62;
 // Room kept between the message and the strip, and right of the message.
 constexpr int MessageMargin = 32;
+// The "詳細" button in the strip's room right of Cancel, and the rows' height below it.
+constexpr int DetailsLeft = 308;
+constexpr int DetailsWidth = 57;
+constexpr int DetailsHeight = 200;
 
-QPushButton* makeButton(QWidget* parent, const char* name, int left, const QString& caption)
+QPushButton* makeButton(QWidget* parent, const char* name, int left, const QString& caption,
+                        int width = 75)
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 32, 75, 25);
+    button->setGeometry(left, 32, width, 25);
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
@@ -77,6 +87,31 @@ void TYesAllNoCancelDlg::setPicture(const QList<QImage>* images, int index)
     images_ = images;
     imageIndex_ = index;
     PaintBox1->update();
+}
+
+void TYesAllNoCancelDlg::setDetails(const QuestionDetails& details)
+{
+    DetailsBtn = makeButton(Panel1, "DetailsBtn", DetailsLeft, DetailRowsView::buttonCaption(),
+                            DetailsWidth);
+    DetailsBtn->setCheckable(true);
+    setTabOrder(CancelBtn, DetailsBtn);
+    DetailsView = new DetailRowsView(details, this);
+    DetailsView->hide();
+    connect(DetailsBtn, &QPushButton::toggled, this, &TYesAllNoCancelDlg::toggleDetails);
+}
+
+void TYesAllNoCancelDlg::toggleDetails()
+{
+    if (!DetailsBtn->isChecked()) {
+        DetailsView->hide();
+        setFixedSize(sizeWithoutDetails_);
+        return;
+    }
+    sizeWithoutDetails_ = size();
+    const int width = std::max(sizeWithoutDetails_.width(), DetailsView->minimumSizeHint().width());
+    DetailsView->setGeometry(8, sizeWithoutDetails_.height(), width - 16, DetailsHeight);
+    setFixedSize(width, sizeWithoutDetails_.height() + DetailsHeight + 8);
+    DetailsView->show();
 }
 
 void TYesAllNoCancelDlg::reject()

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QList>
 
+class DetailRowsView;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -27,6 +28,9 @@ public:
     // The picture: image `index` of `images`; nothing is drawn when the list is null
     // or the index lies outside it.
     void setPicture(const QList<QImage>* images, int index);
+    // A "詳細" button right of Cancel that shows the rows `details` makes below the
+    // strip, the window growing by their height, and hides them again.
+    void setDetails(const QuestionDetails& details);
 
     QWidget* PaintBox1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -35,6 +39,8 @@ public:
     QPushButton* OKBtn = nullptr;
     QPushButton* NoBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
+    QPushButton* DetailsBtn = nullptr; // with details only
+    DetailRowsView* DetailsView = nullptr;
 
     // Escape and closing the window answer Cancel.
     void reject() override;
@@ -48,9 +54,11 @@ private:
     // Closes the dialog with the answer's number as its result.
     void finish(ConfirmAnswer answer) { done(static_cast<int>(answer)); }
     void layOutMessage();
+    void toggleDetails();
     void paintPicture();
 
     const QList<QImage>* images_ = nullptr;
     int imageIndex_ = 0;
     QImage workBitmap_;
+    QSize sizeWithoutDetails_;
 };

@@ -23,14 +23,11 @@ ActionPlan PlanEmptyItemDeletion(const EmptyItemList& list,
     return plan;
 }
 
-std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
-                                          const std::vector<std::size_t>& selected,
-                                          TrashList& trash, const BatchQuestion& ask,
-                                          const BatchNotice& notify)
+std::vector<std::size_t> DeleteEmptyItems(const ActionPlan& plan, TrashList& trash,
+                                          const BatchQuestion& ask, const BatchNotice& notify)
 {
     std::vector<std::size_t> deleted;
-    RunRowBatch(PlanEmptyItemDeletion(list, selected, ActionKind::TrashEmpty), trash,
-                BatchAction::DeleteEmptyItem, ask, notify,
+    RunRowBatch(plan, trash, BatchAction::DeleteEmptyItem, ask, notify,
                 [&](std::size_t row) { deleted.push_back(row); });
     return deleted;
 }

@@ -22,12 +22,10 @@ namespace quorvex {
 ActionPlan PlanEmptyItemDeletion(const EmptyItemList& list,
                                  const std::vector<std::size_t>& selected, ActionKind kind);
 
-// The whole flow over the selected rows. Returns the deleted rows in descending order,
-// ready for RemoveEmptyItemRecords.
-std::vector<std::size_t> DeleteEmptyItems(const EmptyItemList& list,
-                                          const std::vector<std::size_t>& selected,
-                                          TrashList& trash, const BatchQuestion& ask,
-                                          const BatchNotice& notify);
+// The whole flow over a plan of PlanEmptyItemDeletion. Returns the deleted rows in
+// descending order, ready for RemoveEmptyItemRecords.
+std::vector<std::size_t> DeleteEmptyItems(const ActionPlan& plan, TrashList& trash,
+                                          const BatchQuestion& ask, const BatchNotice& notify);
 
 // Removes the records of the rows (descending) and trims the list's capacity.
 void RemoveEmptyItemRecords(EmptyItemList& list, const std::vector<std::size_t>& descendingRows);

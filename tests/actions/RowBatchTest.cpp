@@ -59,7 +59,8 @@ TEST(RestoreTrashItems, RestoresFromTheLastRowAndKeepsFailedRows)
     const std::vector<std::string> rows = trash.entryPaths();
     Script script;
     script.answers.assign(3, BatchDecision::Proceed);
-    RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify(), script.rowDone());
+    RestoreTrashItems(trash, PlanTrashEntries(rows, {0, 1, 2}, ActionKind::Restore), script.ask(),
+                      script.notify(), script.rowDone());
 
     // Each row is reported right after its own question, before the next one.
     EXPECT_EQ(script.done, (std::vector<std::pair<std::size_t, std::size_t>>{{2, 1}, {0, 3}}));
@@ -81,7 +82,8 @@ TEST(RestoreTrashItems, DamagedEntryEndsTheBatchAndChangesNothing)
     const std::vector<std::string> rows = trash.entryPaths();
     Script script;
     script.answers.assign(3, BatchDecision::Proceed);
-    RestoreTrashItems(trash, rows, {0, 1, 2}, script.ask(), script.notify(), script.rowDone());
+    RestoreTrashItems(trash, PlanTrashEntries(rows, {0, 1, 2}, ActionKind::Restore), script.ask(),
+                      script.notify(), script.rowDone());
 
     EXPECT_EQ(script.doneRows(), (std::vector<std::size_t>{2}));
     ASSERT_EQ(script.notices.size(), 1u);
@@ -101,7 +103,8 @@ TEST(PurgeTrashItems, RemovesTheFirstMatchingEntryAndHonoursSkipAndStop)
     Script script;
     script.answers = {BatchDecision::Proceed, BatchDecision::Proceed, BatchDecision::Skip,
                       BatchDecision::Stop};
-    PurgeTrashItems(trash, rows, {0, 1, 2, 3}, script.ask(), script.rowDone());
+    PurgeTrashItems(trash, PlanTrashEntries(rows, {0, 1, 2, 3}, ActionKind::Purge), script.ask(),
+                    script.rowDone());
 
     EXPECT_EQ(script.done, (std::vector<std::pair<std::size_t, std::size_t>>{{3, 1}, {2, 2}}));
     EXPECT_EQ(trash.entries(), (std::vector<TrashEntry>{"/other=32", "/same=34"}));

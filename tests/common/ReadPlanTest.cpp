@@ -28,6 +28,12 @@ using namespace quorvex;
 
 namespace {
 
+// Why a test of cache residency does not run here.
+constexpr const char* kFilesStayCached = "the file system keeps the files in the cache";
+#ifdef _WIN32
+constexpr const char* kNoCacheResidency = "the system tells no page's place in its cache";
+#endif
+
 // Files of many sizes written in an order unlike their names' (the planner must not
 // lean on the listing), and every seventh one that cannot be opened.
 struct PlannedFiles
@@ -100,7 +106,7 @@ TEST(ReadPlan, FilesComeInTheOrderOfTheirPlaceAndThoseThatCannotBeOpenedLast)
 {
     PlannedFiles files(60);
     if (!files.uncache())
-        GTEST_SKIP() << "the file system keeps the files in the cache";
+        GTEST_SKIP() << kFilesStayCached;
     const ReadPlan plan = files.plan(4);
     EXPECT_TRUE(plan.fromDevice);
     ExpectPlaceOrder(files, plan);
@@ -114,7 +120,7 @@ TEST(ReadPlan, FilesWithoutAPhysicalPlaceAreOrderedByTheirNumber)
 {
     PlannedFiles files(30);
     if (!files.uncache())
-        GTEST_SKIP() << "the file system keeps the files in the cache";
+        GTEST_SKIP() << kFilesStayCached;
     platform::SetFaultHook([](platform::FaultPoint point, std::string_view) {
         return point == platform::FaultPoint::Place;
     });
@@ -127,7 +133,7 @@ TEST(ReadPlan, FilesWithoutAPhysicalPlaceAreOrderedByTheirNumber)
 TEST(ReadPlan, FilesInTheCacheKeepTheirOrder)
 {
 #ifdef _WIN32
-    GTEST_SKIP() << "the system tells no page's place in its cache";
+    GTEST_SKIP() << kNoCacheResidency;
 #endif
     PlannedFiles files(40);
     const ReadPlan plan = files.plan(3);
@@ -194,7 +200,7 @@ TEST(ReadPlan, LargeReadsDropOnlyWhatTheyBroughtIntoTheCache)
 {
     test::TempTree t;
 #ifdef _WIN32
-    GTEST_SKIP() << "the system tells no page's place in its cache";
+    GTEST_SKIP() << kNoCacheResidency;
 #endif
     const std::string path = t.patternFile("large", platform::kDropBehindFrom + 4096, 1);
     test::DropFromPageCache(path);

@@ -106,5 +106,28 @@ TEST(TextRanks, OrdersAndRanksAsTheTextComparisonOfALanguage)
     });
 }
 
+// A long ordering asks the caller after each step (rows keyed, blocks sorted, blocks
+// merged), gives the order of one whole sort, and stops when told, at the last step too.
+TEST(TextRanks, ALongOrderingGoesInStepsThatTheCallerCanStop)
+{
+    Texts texts;
+    for (unsigned i = 0; i < 150'000; ++i)
+        texts.push_back(std::to_string(i * 7919 % 50'000) + (i % 3 == 0 ? "a" : "B"));
+    const RowText textOf = [&](std::size_t row) -> std::string_view { return texts[row]; };
+    int steps = 0;
+    EXPECT_EQ(OrderRowsByText(texts.size(), textOf, false,
+                              [&] {
+                                  ++steps;
+                                  return true;
+                              }),
+              ReferenceOrder(texts, false));
+    EXPECT_GT(steps, 36); // 36 steps of keying, 3 blocks sorted, 2 merges
+    int asked = 0;
+    EXPECT_TRUE(
+        OrderRowsByText(texts.size(), textOf, true, [&] { return ++asked < steps; }).empty());
+    EXPECT_EQ(asked, steps);
+    EXPECT_TRUE(RankRowsByText(texts.size(), textOf, [] { return false; }).empty());
+}
+
 } // namespace
 } // namespace quorvex

@@ -4,6 +4,8 @@
 // look for folders that became empty.
 #include "desktop/ActionPlanRun.h"
 
+#include "actions/PlanTable.h"
+
 #include "desktop/ProgressPanel.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "support/PageHost.h"
@@ -176,6 +178,42 @@ TEST_F(ActionPlanRunTest, OnlyAFolderLeftEmptyBringsTheOfferOfTheEmptyItemSearch
                     .back()
                     .contains(QStringLiteral("空のフォルダとファイルを探しますか？")));
     EXPECT_EQ(host.emptyItemSearches, std::vector<QString>{QString::fromStdString(tree.path("s"))});
+}
+
+// Under "詳細" the confirmation holds the rows that the command line prints for a dry
+// run of the same plan: what a link frees, what a copy writes and where, the total.
+TEST_F(ActionPlanRunTest, TheConfirmationShowsTheRowsOfTheDryRun)
+{
+    const std::string a = file("a.txt", "same"), b = file("b.txt", "same");
+    PlannedAction link = trashItem(b, 4);
+    link.kind = ActionKind::HardLink;
+    link.kept = a;
+    link.keptListed = link.listed;
+    PlannedAction copy = trashItem(a, 4);
+    copy.kind = ActionKind::Copy;
+    copy.destination = tree.path("copies/a.txt");
+    for (const PlannedAction& item : {link, copy}) {
+        quorvex::ActionPlan plan;
+        plan.items = {item};
+        dialogs.scriptYesNo(false);
+        EXPECT_FALSE(run(plan).confirmed);
+        const DetailRows& details = dialogs.calls().back().details;
+        EXPECT_EQ(details.columns.size(), 5);
+
+        QStringList dryRun =
+            QString::fromStdString(quorvex::PlanTable(plan, quorvex::PlanRowBytes(plan))
+                                       .render(quorvex::OutputFormat::Tsv))
+                .split(u'\n', Qt::SkipEmptyParts);
+        const QString total = dryRun.takeLast().section(u'\t', 1);
+        QStringList shown;
+        for (const QStringList& row : details.rows)
+            shown << row.join(u'\t');
+        EXPECT_EQ(shown, dryRun);
+        EXPECT_EQ(total, QStringLiteral("4"));
+        EXPECT_TRUE(details.below.contains(total)) << details.below.toStdString();
+    }
+    EXPECT_EQ(std::filesystem::hard_link_count(b), 1u);
+    EXPECT_FALSE(exists(tree.path("copies/a.txt")));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The confirmation form: its layout for short, long and many-line messages, its
 // picture, and the answers and check box state that the component reports.
+#include "desktop/DetailRowsView.h"
 #include "desktop/QtDialogs.h"
 #include "desktop/TYesAllNoCancelBox.h"
 #include "desktop/TYesAllNoCancelDlg.h"
@@ -186,4 +187,38 @@ TEST(YesAllNoCancelBox, ButtonSettersReachTheOpenDialog)
         dialog.CancelBtn->click();
     });
     EXPECT_FALSE(box.OkBtnEnabled());
+}
+
+// Without details the strip holds its three buttons only; with them a "詳細" button
+// right of Cancel shows the rows below the strip, growing the window, and hiding them
+// gives the window its size back; the answer is still the button pressed.
+TEST(YesAllNoCancelDlg, DetailsShowBelowTheStripOnlyWhenAskedFor)
+{
+    ConfiguredBox configured;
+    EXPECT_EQ(answerDialog(configured.box,
+                           [](TYesAllNoCancelDlg& dialog) {
+                               EXPECT_EQ(dialog.DetailsBtn, nullptr);
+                               dialog.NoBtn->click();
+                           }),
+              ConfirmAnswer::No);
+
+    configured.box.setDetails([] {
+        return DetailRows{{QStringLiteral("操作"), QStringLiteral("パス")},
+                          {{QStringLiteral("purge"), QStringLiteral("/tmp/a")}},
+                          {}};
+    });
+    const ConfirmAnswer answer = answerDialog(configured.box, [](TYesAllNoCancelDlg& dialog) {
+        ASSERT_NE(dialog.DetailsBtn, nullptr);
+        EXPECT_EQ(dialog.DetailsBtn->geometry(), QRect(308, 32, 57, 25));
+        const QSize before = dialog.size();
+        EXPECT_FALSE(dialog.DetailsView->isVisible());
+        dialog.DetailsBtn->click();
+        EXPECT_TRUE(dialog.DetailsView->isVisible());
+        EXPECT_GE(dialog.DetailsView->geometry().top(), dialog.Panel1->geometry().bottom());
+        EXPECT_GT(dialog.height(), before.height());
+        dialog.DetailsBtn->click();
+        EXPECT_EQ(dialog.size(), before);
+        dialog.OKBtn->click();
+    });
+    EXPECT_EQ(answer, ConfirmAnswer::Yes);
 }

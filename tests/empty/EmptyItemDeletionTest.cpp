@@ -59,7 +59,8 @@ std::vector<std::size_t> DeleteAll(const EmptyItemList& list, TrashList& trash, 
     for (std::size_t i = 0; i < all.size(); ++i)
         all[i] = i;
     d.answers.resize(list.size(), BatchDecision::Proceed);
-    return DeleteEmptyItems(list, all, trash, d.ask(), d.notify());
+    return DeleteEmptyItems(PlanEmptyItemDeletion(list, all, ActionKind::TrashEmpty), trash,
+                            d.ask(), d.notify());
 }
 
 TEST(DeleteEmptyItems, AsksFromTheLastRowAndRecordsEachDeletionInTheTrash)
@@ -93,7 +94,9 @@ TEST(DeleteEmptyItems, SkipAndStopLeaveTheRestAlone)
     ScriptedDialogs dialogs;
     dialogs.answers = {BatchDecision::Skip, BatchDecision::Proceed, BatchDecision::Stop};
     const std::vector<std::size_t> selected{0, 1, 2};
-    const auto deleted = DeleteEmptyItems(list, selected, trash, dialogs.ask(), dialogs.notify());
+    const auto deleted =
+        DeleteEmptyItems(PlanEmptyItemDeletion(list, selected, ActionKind::TrashEmpty), trash,
+                         dialogs.ask(), dialogs.notify());
     EXPECT_EQ(deleted, (std::vector<std::size_t>{1}));
     EXPECT_TRUE(Exists(t.path("a")) && Exists(t.path("c")) && !Exists(t.path("b")));
 

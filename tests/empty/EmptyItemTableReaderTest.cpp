@@ -59,7 +59,7 @@ TEST(EmptyItemTableReader, AReopenedListSavesTheSameBytesAndOnlyItemsAsListedAre
     std::vector<std::string> asked;
     TrashList trash;
     const std::vector<std::size_t> deleted = DeleteEmptyItems(
-        list, {0, 1, 2, 3, 4, 5}, trash,
+        PlanEmptyItemDeletion(list, {0, 1, 2, 3, 4, 5}, ActionKind::TrashEmpty), trash,
         [&](const BatchItem& item) {
             asked.push_back(item.path);
             return BatchDecision::Proceed;

@@ -121,13 +121,26 @@ bool ScriptedDialogs::askYesNo(QWidget*, const QString& title, const QString& te
     return yes;
 }
 
+bool ScriptedDialogs::askYesNoWithDetails(QWidget*, const QString& title, const QString& text,
+                                          const QuestionDetails& details)
+{
+    bool yes = false;
+    Call call{Kind::YesNo, title, text, QString(), QString()};
+    call.details = details();
+    take(yesNo_, call, yes);
+    return yes;
+}
+
 ConfirmAnswer ScriptedDialogs::executeYesAllNoCancel(QWidget*, TYesAllNoCancelBox& box)
 {
     if (whileAsking_)
         whileAsking_();
     // Unscripted: Cancel, the answer that changes nothing.
     BoxAnswer reply{ConfirmAnswer::Cancel, false};
-    take(boxAnswers_, {Kind::YesAllNoCancel, box.Title(), box.Msg(), QString(), QString()}, reply);
+    Call call{Kind::YesAllNoCancel, box.Title(), box.Msg(), QString(), QString()};
+    if (box.Details())
+        call.details = box.Details()();
+    take(boxAnswers_, call, reply);
     // A dialog that could not be shown leaves the check box state as it was.
     if (reply.answer != ConfirmAnswer::Failed)
         box.setCheckBoxChecked(reply.checkBoxChecked);

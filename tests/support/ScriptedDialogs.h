@@ -45,7 +45,8 @@ public:
         QString text;  // message, question, or the box's Msg
         QString initialPath;
         QString filter;
-        QStringList choices; // the program chooser's application names
+        QStringList choices = {}; // the program chooser's application names
+        DetailRows details = {};  // the rows a question shows under "詳細", made when asked
     };
 
     ScriptedDialogs() = default;
@@ -74,6 +75,9 @@ public:
     void showMessage(QWidget* owner, const QString& text) override;
     void showWarning(QWidget* owner, const QString& text) override;
     bool askYesNo(QWidget* owner, const QString& title, const QString& text) override;
+    // Recorded as a YesNo call, its details made at once.
+    bool askYesNoWithDetails(QWidget* owner, const QString& title, const QString& text,
+                             const QuestionDetails& details) override;
     ConfirmAnswer executeYesAllNoCancel(QWidget* owner, TYesAllNoCancelBox& box) override;
     QString chooseFolder(QWidget* owner, const QString& title,
                          const QString& initialFolder) override;

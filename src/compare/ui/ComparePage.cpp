@@ -339,7 +339,18 @@ void ComparePage::RestoreComparisonOrder()
 {
     if (!services_.progressPanel.isHidden())
         return;
-    quorvex::RestoreComparisonOrder(engine_.rows());
+    // A run of its own: a long list is put in order with the window answering, and
+    // Cancel leaves the order as it was.
+    bool restored = false;
+    {
+        const RunScope run(progress_, services_.window);
+        restored = quorvex::RestoreComparisonOrder(engine_.rows(), [this] {
+            progress_.pumpMessages();
+            return !progress_.cancelRequested();
+        });
+    }
+    if (!restored)
+        return;
     sort_.clearMarker(*ListView2);
     AnnounceNewRowOrder(*model_);
 }

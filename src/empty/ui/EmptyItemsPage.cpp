@@ -12,6 +12,7 @@
 #include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
 #include "desktop/PathServices.h"
+#include "desktop/PlanDetails.h"
 #include "desktop/RunScope.h"
 #include "desktop/StatusBar.h"
 #include "desktop/TrashListStore.h"
@@ -269,11 +270,13 @@ void EmptyItemsPage::DeleteEmptyItems()
         return;
     const std::vector<std::size_t> selected = ListView1->selectedRows();
     if (!selected.empty()) {
-        BatchConfirmation confirmation(services_.confirmation.box());
+        const quorvex::ActionPlan plan = quorvex::PlanEmptyItemDeletion(
+            model_->EmptyItemList(), selected, quorvex::ActionKind::TrashEmpty);
+        BatchConfirmation confirmation(services_.confirmation.box(), PlanDetails(plan));
         std::vector<std::size_t> deleted;
         services_.trash.edit([&](quorvex::TrashList& trash) {
-            deleted = quorvex::DeleteEmptyItems(model_->EmptyItemList(), selected, trash,
-                                                AskEachRow(confirmation), ShowNotice(services_));
+            deleted = quorvex::DeleteEmptyItems(plan, trash, AskEachRow(confirmation),
+                                                ShowNotice(services_));
         });
         model_->removeRecords(deleted);
         ListView1->clearSelection();

@@ -12,6 +12,7 @@
 #include "desktop/ListItemActions.h"
 #include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
+#include "desktop/PlanDetails.h"
 #include "desktop/TrashListStore.h"
 #include "trash/ui/TrashListModel.h"
 
@@ -140,11 +141,13 @@ void TrashPage::RestoreTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(services_.confirmation.box());
-    const std::vector<std::string> rows = model_->paths(); // the model loses rows meanwhile
+    // The plan holds its paths: the model loses rows meanwhile.
+    const quorvex::ActionPlan plan =
+        quorvex::PlanTrashEntries(model_->paths(), selected, quorvex::ActionKind::Restore);
+    BatchConfirmation confirmation(services_.confirmation.box(), PlanDetails(plan));
     services_.trash.edit([&](quorvex::TrashList& trash) {
-        quorvex::RestoreTrashItems(trash, rows, selected, AskEachRow(confirmation),
-                                   ShowNotice(services_), dropRow());
+        quorvex::RestoreTrashItems(trash, plan, AskEachRow(confirmation), ShowNotice(services_),
+                                   dropRow());
     });
 }
 
@@ -153,10 +156,11 @@ void TrashPage::PurgeTrashItems()
     const std::vector<std::size_t> selected = selectedRows();
     if (selected.empty())
         return;
-    BatchConfirmation confirmation(services_.confirmation.box());
-    const std::vector<std::string> rows = model_->paths(); // the model loses rows meanwhile
+    const quorvex::ActionPlan plan =
+        quorvex::PlanTrashEntries(model_->paths(), selected, quorvex::ActionKind::Purge);
+    BatchConfirmation confirmation(services_.confirmation.box(), PlanDetails(plan));
     services_.trash.edit([&](quorvex::TrashList& trash) {
-        quorvex::PurgeTrashItems(trash, rows, selected, AskEachRow(confirmation), dropRow());
+        quorvex::PurgeTrashItems(trash, plan, AskEachRow(confirmation), dropRow());
     });
 }
 

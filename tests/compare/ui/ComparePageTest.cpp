@@ -309,6 +309,38 @@ TEST_F(ComparePageTest, RestoreOrderRemovesMarkerAndResizeKeepsItOff)
     EXPECT_EQ(page->sortState().SortDirection(), -1);
 }
 
+// Restoring the order is a run of its own: the window answers meanwhile, with the
+// progress panel shown, and Cancel leaves the rows and the marker as they were.
+TEST_F(ComparePageTest, RestoringTheOrderIsARunThatCancelLeavesUndone)
+{
+    makeTrees();
+    run(tree.path("A"), tree.path("B"));
+    const QStringList restored = column(0);
+    clickHeader(0);
+    const QStringList sorted = column(0);
+    const int marker = header().columnImage(0);
+    ASSERT_NE(sorted, restored);
+    ASSERT_NE(marker, -1);
+
+    bool panelShown = false;
+    QTimer::singleShot(0, page, [&] {
+        panelShown = form->services().progressPanel.isVisible();
+        TSwitchButton& cancel = *form->services().progressPanel.CancelBtn;
+        const QPoint centre = cancel.rect().center();
+        QTest::mousePress(&cancel, Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(&cancel, Qt::LeftButton, {}, centre);
+    });
+    page->N9->trigger();
+    EXPECT_TRUE(panelShown);
+    EXPECT_EQ(column(0), sorted);
+    EXPECT_EQ(header().columnImage(0), marker);
+    EXPECT_FALSE(form->isBusy());
+
+    page->N9->trigger();
+    EXPECT_EQ(column(0), restored);
+    EXPECT_EQ(header().columnImage(0), -1);
+}
+
 TEST_F(ComparePageTest, ClickedNameCellShowsItsPathAndIconsAreAskedOncePerExtension)
 {
     tree.file("A/sub/a.txt", "1");

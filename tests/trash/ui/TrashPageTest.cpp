@@ -241,6 +241,13 @@ TEST_F(TrashPageTest, PurgeForgetsTheAnsweredEntriesAndTouchesNothingOnDisk)
     EXPECT_EQ(dialogs.calls()[1].text,
               QStringLiteral("[ ") + QString::fromStdString(b) +
                   QStringLiteral(" ]\n\nこのフォルダをごみ箱から削除しても宜しいですか？"));
+    // Each question can show the rows of the whole batch, from the last row up.
+    QStringList planned;
+    for (const QStringList& row : dialogs.calls()[1].details.rows)
+        planned << row[0] + u' ' + row[1];
+    EXPECT_EQ(planned, (QStringList{QString::fromStdString("purge " + c),
+                                    QString::fromStdString("purge " + b),
+                                    QString::fromStdString("purge " + a)}));
     EXPECT_EQ(column(1), QStringList{QString::fromStdString(b)});
     EXPECT_EQ(trashOnDisk(), std::vector<std::string>{b + "=16"});
     EXPECT_TRUE(IsExistingFile(a));
@@ -264,6 +271,7 @@ TEST_F(TrashPageTest, AnItemDeletedOnTheEmptyItemPageComesBackFromTheTrash)
     emptyPage->ListView1->selectAll();
     dialogs.scriptYesAllNoCancel(ConfirmAnswer::Yes, true);
     emptyPage->DeleteEmptyItems();
+    EXPECT_EQ(dialogs.calls().back().details.rows.size(), 3);
     ASSERT_FALSE(std::filesystem::exists(tree.path("t/sub/leaf")));
     ASSERT_FALSE(std::filesystem::exists(tree.path("t/ro.txt")));
     ASSERT_FALSE(std::filesystem::exists(odd));
