@@ -108,7 +108,8 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
                                    .confirmation = confirmationBox_,
                                    .saveFailures = saveFailures_,
                                    .scanCache = scanCache_,
-                                   .registrations = registrations_});
+                                   .registrations = registrations_,
+                                   .runs = runs_});
     BuildPages(sheets_, *services_);
     applyDefaultColors();
 

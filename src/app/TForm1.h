@@ -55,7 +55,7 @@ public:
     const PageServices& services() const { return *services_; }
     PageRegistrations& registrations() { return registrations_; }
 
-    // Busy: Panel5 or a registered indicator (Animate2) visible.
+    // Busy: a run of a page goes on.
     bool isBusy() const { return services_->isBusy(); }
     // The page in view.
     Page currentPage() const { return registrations_.currentPage(); }
@@ -126,6 +126,7 @@ private:
 
     // The services of the pages; the widgets among them are children of the window.
     PageRegistrations registrations_;
+    RunCounter runs_{*this};
     SaveFailures saveFailures_; // of the close in progress
     ConfirmationBox confirmationBox_;
     ScanCacheService scanCache_;

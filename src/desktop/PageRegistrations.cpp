@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include <algorithm>
 #include <utility>
 
 void PageRegistrations::addStore(StateStore which, std::function<void()> load,
@@ -49,12 +48,6 @@ void PageRegistrations::setProgressPanelHost(Page page, QWidget& host)
     progressHosts_[page] = &host;
     if (page == current_ && progressPanel_)
         progressPanel_->setParent(&host);
-}
-
-bool PageRegistrations::anyBusyIndicatorShown() const
-{
-    return std::any_of(busyIndicators_.begin(), busyIndicators_.end(),
-                       [](const QWidget* indicator) { return !indicator->isHidden(); });
 }
 
 void PageRegistrations::addPageChangeHandler(std::function<void(int)> handler)

@@ -1,8 +1,8 @@
 #pragma once
 // What the pages register with their host (the main window, or a test's PageHost),
 // kept apart from the window that builds them: the host calls these at its fixed
-// moments (start, close, page change, resize, drop) and asks them about busy
-// indicators and progress hosts.
+// moments (start, close, page change, resize, drop) and asks them about progress
+// hosts.
 //
 //   registrations.addStore(StateStore::TrashList, load, save);
 //   registrations.runStores(StateStore::TrashList, /*load=*/true);
@@ -64,9 +64,6 @@ public:
     void setProgressPanel(QWidget& panel) { progressPanel_ = &panel; }
     void setProgressPanelHost(Page page, QWidget& host);
 
-    void addBusyIndicator(QWidget& indicator) { busyIndicators_.push_back(&indicator); }
-    bool anyBusyIndicatorShown() const;
-
     // Handlers run after every page change with the new index (and once during
     // start-up), after Panel5 has been moved.
     void addPageChangeHandler(std::function<void(int)> handler);
@@ -109,7 +106,6 @@ private:
     std::array<QComboBox*, 4> historyComboBoxes_{};
     QWidget* progressPanel_ = nullptr;
     std::map<Page, QWidget*> progressHosts_;
-    std::vector<QWidget*> busyIndicators_;
     std::vector<std::function<void(int)>> pageChangeHandlers_;
     Page current_ = Page::Compare;
     std::vector<std::function<void(int)>> resizeHandlers_;

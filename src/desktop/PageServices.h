@@ -23,16 +23,16 @@
 // resizes and drops. Tests host a page alone on tests/support/PageHost.h.
 //
 // Busy state: every run of a page goes through a RunScope over the page's
-// RunIndicatorObserver, which shows the run's indicator: Panel5 (compare and
-// duplicate pages) or one registered with addBusyIndicator (Animate2 of the
-// empty-item page). While any of them is visible, isBusy() is true and the page
-// cannot change.
+// RunIndicatorObserver and the window's RunCounter; the scope shows the run's
+// indicator (Panel5, or a page's own such as Animate2) and counts the run. While a
+// run is counted, isBusy() is true and the page cannot change.
 //
 // A new service: a kit class owned by TForm1 (and by PageHost), one field here.
 
 #include "desktop/ListLook.h"
 #include "desktop/PageRegistrations.h"
 #include "desktop/ProgressPanel.h"
+#include "desktop/RunCounter.h"
 
 #include <string>
 
@@ -86,10 +86,9 @@ struct PageServices
     // on and off).
     ScanCacheService& scanCache;
     PageRegistrations& registrations;
+    // The runs going on in the window (RunScope counts them).
+    RunCounter& runs;
 
-    // Panel5 or a registered indicator (Animate2) visible.
-    bool isBusy() const
-    {
-        return !progressPanel.isHidden() || registrations.anyBusyIndicatorShown();
-    }
+    // A run of any page goes on.
+    bool isBusy() const { return runs.busy(); }
 };

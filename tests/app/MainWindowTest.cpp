@@ -11,6 +11,8 @@
 #include "desktop/ImageList1.h"
 #include "desktop/PathInput.h"
 #include "desktop/ProgressPanel.h"
+#include "desktop/RunIndicatorObserver.h"
+#include "desktop/RunScope.h"
 #include "desktop/StatusBar.h"
 #include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemListModel.h"
@@ -37,6 +39,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -89,14 +92,19 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     form->show();
     auto* progressHost = new QWidget(form->sheet(Page::Compare));
     form->registrations().setProgressPanelHost(Page::Compare, *progressHost);
-    auto& animation = *new QWidget(form->sheet(Page::EmptyItems));
-    form->registrations().addBusyIndicator(animation);
-    animation.hide();
+    // A page's own sign of a run, as the empty-item page's find animation.
+    struct OwnIndicator : RunIndicator
+    {
+        void showRun() override {}
+        void hideRun() override {}
+        bool stopRequested() const override { return false; }
+    } ownIndicator;
+    RunIndicatorObserver panelRun(form->services().progressPanel), ownRun(ownIndicator);
     std::vector<int> changes;
     form->registrations().addPageChangeHandler([&](int page) { changes.push_back(page); });
 
     QTabBar* tabs = form->PageControl1->tabBar();
-    form->services().progressPanel.show();
+    auto run = std::make_optional<RunScope>(panelRun, form->services().runs);
     EXPECT_TRUE(form->isBusy());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
@@ -104,12 +112,12 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     EXPECT_TRUE(changes.empty());
     EXPECT_EQ(form->services().progressPanel.parentWidget(), progressHost);
 
-    form->services().progressPanel.hide();
-    animation.show();
+    run.reset();
+    run.emplace(ownRun, form->services().runs);
     form->PageControl1->setCurrentIndex(2);
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
 
-    animation.hide();
+    run.reset();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 3);
     EXPECT_EQ(changes, std::vector<int>{3});

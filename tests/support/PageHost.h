@@ -56,7 +56,8 @@ public:
                     .confirmation = confirmation_,
                     .saveFailures = saveFailures_,
                     .scanCache = scanCache_,
-                    .registrations = registrations_}
+                    .registrations = registrations_,
+                    .runs = runs_}
     {
         // The program's data folder always exists.
         (void)quorvex::platform::CreateFolderWithParents(dataDir_);
@@ -82,6 +83,7 @@ public:
     std::vector<std::string>& TrashList() { return trashList_; }
     QString statusText(int panel) const { return status_->text(panel); }
     bool isBusy() const { return services_.isBusy(); }
+    RunCounter& runs() { return runs_; }
 
     // Loads the state stores, as a start of the program does, and shows the window.
     void start()
@@ -128,6 +130,7 @@ private:
     SysImageList images_;
     std::vector<std::string> trashList_;
     PageRegistrations registrations_;
+    RunCounter runs_{*this};
     SaveFailures saveFailures_;
     ScanCacheService scanCache_{quorvex::cache::DefaultCachePath(), true};
     ConfirmationBox confirmation_;

@@ -242,7 +242,7 @@ void ComparePage::StartComparison()
     model_->ClearResultList();
     model_->setCaption(0, QString());
     model_->setCaption(1, QString());
-    const RunScope run(progress_, services_.window);
+    const RunScope run(progress_, services_.runs);
     sort_.clearMarker(*ListView2);
 
     engine_.setCache(CheckBox3->isChecked() ? services_.scanCache.forSearch() : nullptr);
@@ -321,7 +321,7 @@ void ComparePage::CheckBox4Click()
 
 void ComparePage::ListView2ColumnClick(int column)
 {
-    if (!services_.progressPanel.isHidden())
+    if (services_.isBusy())
         return;
     const int direction = sort_.takeDirection(column);
     quorvex::ComparisonList& rows = engine_.rows();
@@ -337,7 +337,7 @@ void ComparePage::ListView2ColumnClick(int column)
 
 void ComparePage::RestoreComparisonOrder()
 {
-    if (!services_.progressPanel.isHidden())
+    if (services_.isBusy())
         return;
     quorvex::RestoreComparisonOrder(engine_.rows());
     sort_.clearMarker(*ListView2);

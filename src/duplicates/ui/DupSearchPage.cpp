@@ -386,7 +386,7 @@ void DupSearchPage::SwitchButton8Click()
     model_->ClearResultList();
     quorvex::DupSearchRun run;
     {
-        const RunScope running(progress_, services_.window);
+        const RunScope running(progress_, services_.runs);
 
         const int previous = sort_.resetForSearch();
         if (previous != quorvex::DupSortState::kGroupColumn)
