@@ -86,7 +86,12 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
     hints_ = new HintFilter(*this, *StatusBar1);
 
-    pathServices_ = new PathServices(*this, *SysImageList_, registrations_, this);
+    pathServices_ = new PathServices(
+        *SysImageList_, registrations_, UserDataDir_,
+        [this](std::string path) {
+            return StateFileCare(dialogs_, *this, saveFailures_, std::move(path));
+        },
+        this);
     trashListStore_ = new TrashListStore(
         registrations_, StateFileCare(dialogs_, *this, saveFailures_, TrashListPath_), TrashList_,
         this);
@@ -334,7 +339,7 @@ void TForm1::dropEvent(QDropEvent* event)
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
             registrations_.dropped(QDir::toNativeSeparators(url.toLocalFile()),
-                                   event->position().toPoint());
+                                   childAt(event->position().toPoint()));
             event->acceptProposedAction();
             return;
         }

@@ -76,15 +76,16 @@ void PageRegistrations::resized(int width) const
         handler(width);
 }
 
-void PageRegistrations::setDropHandler(std::function<void(const QString&, const QPoint&)> handler)
+void PageRegistrations::addDropHandler(
+    Page page, std::function<void(const QString& path, const QWidget* target)> handler)
 {
-    dropHandler_ = std::move(handler);
+    dropHandlers_[page] = std::move(handler);
 }
 
-void PageRegistrations::dropped(const QString& path, const QPoint& pos) const
+void PageRegistrations::dropped(const QString& path, const QWidget* target) const
 {
-    if (dropHandler_)
-        dropHandler_(path, pos);
+    if (const auto handler = dropHandlers_.find(current_); handler != dropHandlers_.end())
+        handler->second(path, target);
 }
 
 void PageRegistrations::searchEmptyItems(const QString& folder) const

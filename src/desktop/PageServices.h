@@ -16,11 +16,11 @@
 // services (references to what the window owns). Pages are destroyed before the rest
 // of TForm1, so a page may still use its services in its destructor.
 //
-// In its constructor a page registers with `registrations` what the main window must
-// do for it at its fixed moments: state stores (restored at start, written at close
-// in the order settings -> trash list -> histories), the history combo boxes,
-// settings kept by its controls ("height", "sikii"), and handlers for page changes,
-// resizes and drops. Tests host a page alone on tests/support/PageHost.h.
+// In its constructor a page registers with `registrations` (its side, PageRegistrar)
+// what the main window must do for it at its fixed moments: settings kept by its
+// controls ("height", "sikii"), the host of the progress panel, and handlers for page
+// changes, resizes and drops (its own drop rule). Tests host a page alone on
+// tests/support/PageHost.h.
 //
 // Busy state: every run of a page goes through a RunScope over the page's
 // RunIndicatorObserver and the window's RunCounter; the scope shows the run's
@@ -30,7 +30,7 @@
 // A new service: a kit class owned by TForm1 (and by PageHost), one field here.
 
 #include "desktop/ListLook.h"
-#include "desktop/PageRegistrations.h"
+#include "desktop/PageRegistrar.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/RunCounter.h"
 
@@ -74,7 +74,7 @@ struct PageServices
     ProgressPanel& progressPanel;
     // StatusBar1: panel 0 (hints, paths) and panel 1 (included attributes).
     StatusBar& status;
-    // The path inputs' icons and drop rule.
+    // The path inputs' icons.
     PathServices& paths;
     // The trash list that the empty-item and trash pages change.
     TrashListStore& trash;
@@ -85,7 +85,7 @@ struct PageServices
     // What the searches read from files in earlier runs (the Option page turns it
     // on and off).
     ScanCacheService& scanCache;
-    PageRegistrations& registrations;
+    PageRegistrar& registrations;
     // The runs going on in the window (RunScope counts them).
     RunCounter& runs;
 

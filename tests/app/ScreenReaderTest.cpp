@@ -46,8 +46,9 @@ TEST_F(ScreenReaderTest, ControlsCarryTheirNamesWhateverTheyShow)
     EXPECT_EQ(window->text(QAccessible::Name), "Quorvex");
 
     for (int n = 1; n <= 4; ++n) {
-        form->registrations().historyComboBox(n)->addItem(QStringLiteral("/tmp/entry"));
-        form->registrations().historyComboBox(n)->setCurrentIndex(0);
+        auto* box = form->findChild<QComboBox*>(QStringLiteral("ComboBox") + QString::number(n));
+        box->addItem(QStringLiteral("/tmp/entry"));
+        box->setCurrentIndex(0);
     }
     const struct
     {

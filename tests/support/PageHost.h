@@ -38,7 +38,12 @@ public:
           sheet_(new QWidget(this)), status_(new StatusBar(this)),
           panel5_(new ProgressPanel(this,
                                     [this](const QString& times) { status_->setText(0, times); })),
-          pathServices_(new PathServices(*this, images_, registrations_, this)),
+          pathServices_(new PathServices(
+              images_, registrations_, dataDir_,
+              [this, &dialogs](std::string path) {
+                  return StateFileCare(dialogs, *this, saveFailures_, std::move(path));
+              },
+              this)),
           trashListStore_(new TrashListStore(
               registrations_,
               StateFileCare(dialogs, *this, saveFailures_, quorvex::TrashListPath(dataDir_)),

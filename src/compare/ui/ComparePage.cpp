@@ -85,12 +85,14 @@ ComparePage::ComparePage(QWidget& sheet, const PageServices& services)
                 [this, input] { SpeedButton1Click(*input); });
         connect(input->Edit, &QLineEdit::returnPressed, this, &ComparePage::SwitchButton1Click);
     }
-    PathServices& paths = services.paths;
-    paths.drops().setComparePageEdits(*PathA->Edit, *PathB->Edit);
-    model_ = new ComparisonListModel(engine_, services.listLook, paths.icons(), this);
+    model_ = new ComparisonListModel(engine_, services.listLook, services.paths.icons(), this);
     buildList();
 
     services.registrations.setProgressPanelHost(Page::Compare, *Panel2);
+    services.registrations.addDropHandler(Page::Compare,
+                                          [this](const QString& path, const QWidget* target) {
+                                              drop_.drop(path, target, *PathA->Edit, *PathB->Edit);
+                                          });
     services.registrations.addResizeHandler([this](int width) {
         PathA->FormResize(width);
         PathB->FormResize(width);

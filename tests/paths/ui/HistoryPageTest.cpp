@@ -75,11 +75,17 @@ protected:
         return items;
     }
 
+    QComboBox& comboBox(int n) const
+    {
+        return *host->findChild<QComboBox*>(QStringLiteral("ComboBox") + QString::number(n));
+    }
+
     QStringList comboLines(int n) const
     {
         QStringList items;
-        for (int index = 0; index < host->registrations().historyComboBox(n)->count(); ++index)
-            items << host->registrations().historyComboBox(n)->itemText(index);
+        const QComboBox& box = comboBox(n);
+        for (int index = 0; index < box.count(); ++index)
+            items << box.itemText(index);
         return items;
     }
 
@@ -186,7 +192,7 @@ TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose
     const auto q = [](const std::string& path) { return QString::fromStdString(path); };
     EXPECT_EQ(comboLines(1), QStringList({q(upper[0]), q(upper[2]), q(upper[4])}));
     EXPECT_EQ(comboLines(2), QStringList({q(q1), q(q0)}));
-    EXPECT_EQ(host->registrations().historyComboBox(1)->currentIndex(), -1);
+    EXPECT_EQ(comboBox(1).currentIndex(), -1);
 
     host->finish();
     EXPECT_EQ(readHistory(1), (std::vector<std::string>{upper[0], upper[2], upper[4]}));
