@@ -20,6 +20,12 @@ class QWidget;
 // present) and WriteSettings stores current().
 enum class PageSetting
 {
+    SizeInBytes /* "kbsize" */,
+    SystemFiles /* "sys" */,
+    HiddenFiles /* "hid" */,
+    DuplicateColor /* "color" */,
+    MatchColor /* "color1" */,
+    MissingColor /* "color2" */,
     ListBox1Height /* "height" */,
     Threshold /* "sikii" */
 };

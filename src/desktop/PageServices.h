@@ -6,7 +6,8 @@
 // -------------------
 // TForm1 builds the window frame (top bar Panel3, PageControl1 with an empty tab sheet
 // per page of kPageDescriptions in PageIndex.h, StatusBar1, the progress panel Panel5),
-// the services below, and then each page through its factory row in src/app/Pages.cpp:
+// the services below through ServiceKit, and then each page through its factory row in
+// src/app/Pages.cpp:
 //
 //     {Page::Compare, &Build<ComparePage>},   // new ComparePage(sheet, services)
 //
@@ -27,7 +28,8 @@
 // indicator (Panel5, or a page's own such as Animate2) and counts the run. While a
 // run is counted, isBusy() is true and the page cannot change.
 //
-// A new service: a kit class owned by TForm1 (and by PageHost), one field here.
+// A new service: a member of ServiceKit (which TForm1 and PageHost own), one field
+// here.
 
 #include "desktop/ListLook.h"
 #include "desktop/PageRegistrar.h"
@@ -58,13 +60,15 @@ struct PageServices
     Dialogs& dialogs;
     // Per-user data folder, with a trailing "/".
     const std::string& userDataDir;
+    // The screen's bits per pixel: it chooses the default colours.
+    int colorDepth;
     // The attribute and mask rules, kept current by the Option page check boxes and
     // the mask controls of the top bar. Engines hold a reference and read it at every
     // test.
     quorvex::FilterSettings& filters;
-    // The list colours and the size display of the Option page, read whenever a list
-    // draws.
-    const ListLook& listLook;
+    // The list colours and the size display, read whenever a list draws: the Option
+    // page gives itself as their source.
+    ListLookRelay& listLook;
     // The icon store: the small image list of the result lists ListView1, ListView2
     // and ListView4 (the header image list of those lists is ImageList1()).
     SysImageList& icons;

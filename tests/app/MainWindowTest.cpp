@@ -49,15 +49,15 @@ using MainWindowTest = FormFixture;
 TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
 {
     auto form = makeForm(8);
-    EXPECT_EQ(form->Options->Panel1->colorRef(), 0x00FFFFu);
-    EXPECT_EQ(form->Options->Panel6->colorRef(), 0x00FF00u);
-    EXPECT_EQ(form->Options->Panel7->colorRef(), 0xFF00FFu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel1->colorRef(), 0x00FFFFu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel6->colorRef(), 0x00FF00u);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel7->colorRef(), 0xFF00FFu);
     EXPECT_EQ(form->services().progressPanel.ColorProgressBar1->BarColor(), QColor(0, 0, 128));
 
     form = makeForm(24);
-    EXPECT_EQ(form->Options->Panel1->colorRef(), 0x30E2FCu);
-    EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
-    EXPECT_EQ(form->Options->Panel7->colorRef(), 0xB3B3FFu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel1->colorRef(), 0x30E2FCu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel6->colorRef(), 0x73D299u);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel7->colorRef(), 0xB3B3FFu);
     EXPECT_EQ(form->services().listLook.matchColor(), QColor(0x99, 0xD2, 0x73));
     EXPECT_EQ(form->services().progressPanel.ColorProgressBar1->BarColor(), QColor(78, 95, 129));
 }
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, CheckBox1EnablesTheOtherMaskControls)
 TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
 {
     auto form = makeForm();
-    OptionsPage& options = *form->Options;
+    OptionsPage& options = *form->findChild<OptionsPage*>();
     options.HidenOkChkBox->setChecked(true);
     EXPECT_EQ(form->statusText(1), QStringLiteral("隠し属性"));
     EXPECT_TRUE(form->services().filters.includeHidden);
@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
 TEST_F(MainWindowTest, ColourPanelsResetAndChoose)
 {
     auto form = makeForm(8);
-    OptionsPage& options = *form->Options;
+    OptionsPage& options = *form->findChild<OptionsPage*>();
     QTest::mouseClick(options.Panel6, Qt::LeftButton);
     EXPECT_EQ(options.Panel6->colorRef(), 0x00FF00u);
     QTest::mouseClick(options.Panel6, Qt::RightButton);

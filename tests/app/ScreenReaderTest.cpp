@@ -96,7 +96,7 @@ TEST_F(ScreenReaderTest, TheCountsAndBothStatusPanelsAreReadAsTexts)
     form->findChild<TSwitchButton*>("GomiOpenSwBtn")->click();
     EXPECT_EQ(textOf(described("Panel11")), "0 個");
 
-    form->Options->HidenOkChkBox->setChecked(true);
+    form->findChild<OptionsPage*>()->HidenOkChkBox->setChecked(true);
     const QString path = QDir::toNativeSeparators(QDir::rootPath() + QStringLiteral("tmp/a.txt"));
     form->setStatusText(0, path);
     QAccessibleInterface& bar = described("StatusBar1");

@@ -170,6 +170,22 @@ TEST_F(HistoryPageTest, PageButtonsChooseOnePairAndLeavingDiscardsTheEdits)
     EXPECT_EQ(comboLines(1), QStringList({"/a1", "/a2"}));
 }
 
+// An entry named in other bytes than UTF-8 shows as text; applied edits of its list
+// write it back with the bytes read, so that it still names its folder.
+TEST_F(HistoryPageTest, AppliedEditsKeepTheBytesOfEntriesRead)
+{
+    const std::string latin = tree.dir("caf\xe9"), plain = tree.dir("plain");
+    writeHistory(1, {latin, plain});
+    open();
+    page->SpeedButton9->click();
+    select(*page->ListBox1, {1});
+    page->SpeedButton12->click();
+    page->SpeedButton11->click();
+
+    host->finish();
+    EXPECT_EQ(readHistory(1), (std::vector<std::string>{plain, latin}));
+}
+
 TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose)
 {
     std::vector<std::string> upper;
