@@ -9,6 +9,7 @@
 #include "desktop/Dialogs.h"
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
+#include "desktop/PageServices.h"
 #include "desktop/StatusBar.h"
 
 #include <QCheckBox>
@@ -74,10 +75,9 @@ ColorPanel* makeColorPanel(QWidget& parent, const char* name, int tag, const QSt
 
 } // namespace
 
-OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSettings& filters,
-                         StatusBar& status, int colorDepth, ScanCacheService& scanCache)
-    : QObject(&tabSheet), dialogs_(dialogs), filters_(filters), status_(status),
-      colorDepth_(colorDepth)
+OptionsPage::OptionsPage(QWidget& tabSheet, const PageServices& services)
+    : QObject(&tabSheet), dialogs_(services.dialogs), filters_(services.filters),
+      status_(services.status), colorDepth_(services.colorDepth)
 {
     QWidget& sheet = tabSheet;
     CheckBox5 = makeCheckBox(sheet, "CheckBox5", tr("サイズは、バイト単位で表示する"),
@@ -104,9 +104,9 @@ OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSet
     SpeedButton6 = makePaletteButton(sheet, "SpeedButton6", 2, QPoint(108, 234));
     SpeedButton18 = makeResetButton(sheet, "SpeedButton18", QPoint(148, 234));
 
-    new LanguageOption(sheet, QPoint(24, 278), QCoreApplication::applicationName(), dialogs);
-    new CacheOption(sheet, QPoint(24, 346), QCoreApplication::applicationName(), scanCache,
-                    dialogs);
+    new LanguageOption(sheet, QPoint(24, 278), QCoreApplication::applicationName(), dialogs_);
+    new CacheOption(sheet, QPoint(24, 346), QCoreApplication::applicationName(), services.scanCache,
+                    dialogs_);
 
     SpeedButton17Click();
     SpeedButton18Click();
@@ -121,6 +121,29 @@ OptionsPage::OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSet
                 [this, panel](Qt::MouseButton button) { Panel1MouseDown(*panel, button); });
     connect(SpeedButton17, &QToolButton::clicked, this, &OptionsPage::SpeedButton17Click);
     connect(SpeedButton18, &QToolButton::clicked, this, &OptionsPage::SpeedButton18Click);
+
+    services.listLook.setSource(*this);
+    bindSettings(services.registrations);
+}
+
+// A check box set from the settings runs its handler, as a click would. Colours are
+// kept as their COLORREF bits.
+void OptionsPage::bindSettings(PageRegistrar& registrations)
+{
+    const std::pair<PageSetting, QCheckBox*> boxes[] = {{PageSetting::SizeInBytes, CheckBox5},
+                                                        {PageSetting::SystemFiles, SystemOkChkBox},
+                                                        {PageSetting::HiddenFiles, HidenOkChkBox}};
+    for (const auto& [which, box] : boxes)
+        registrations.bindSetting(
+            which, [box] { return box->isChecked() ? 1 : 0; },
+            [box](int value) { box->setChecked(value != 0); });
+    const std::pair<PageSetting, ColorPanel*> panels[] = {{PageSetting::DuplicateColor, Panel1},
+                                                          {PageSetting::MatchColor, Panel6},
+                                                          {PageSetting::MissingColor, Panel7}};
+    for (const auto& [which, panel] : panels)
+        registrations.bindSetting(
+            which, [panel] { return static_cast<int>(panel->colorRef()); },
+            [panel](int value) { panel->setColorRef(static_cast<std::uint32_t>(value)); });
 }
 
 // Every change of either box, also while the settings are read at start: the

@@ -1,8 +1,8 @@
 #pragma once
 // Page 4 "Option": which extra attributes the searches include, the size display of
 // the duplicate list, the three list colours, the interface language and the scan
-// cache. The result
-// lists read their look from it whenever they draw.
+// cache. The result lists read their look from it whenever they draw; it binds the
+// settings its controls show ("kbsize", "sys", "hid", "color", "color1", "color2").
 
 #include "desktop/ListLook.h"
 
@@ -14,8 +14,9 @@ class QToolButton;
 class QWidget;
 class ColorPanel;
 class Dialogs;
-class ScanCacheService;
+class PageRegistrar;
 class StatusBar;
+struct PageServices;
 
 namespace quorvex {
 struct FilterSettings;
@@ -26,10 +27,10 @@ class OptionsPage : public QObject, public ListLook
     Q_OBJECT
 
 public:
-    // The check boxes keep `filters` current and name the included attributes in
-    // panel 1 of `status`; `colorDepth` chooses the colours that "初期化" restores.
-    OptionsPage(QWidget& tabSheet, Dialogs& dialogs, quorvex::FilterSettings& filters,
-                StatusBar& status, int colorDepth, ScanCacheService& scanCache);
+    // The check boxes keep the services' filters current and name the included
+    // attributes in status panel 1; the screen's colour depth chooses the colours
+    // that "初期化" restores.
+    OptionsPage(QWidget& tabSheet, const PageServices& services);
 
     QColor duplicateColor() const override;
     QColor matchColor() const override;
@@ -56,6 +57,7 @@ public:
     void SpeedButton18Click();
 
 private:
+    void bindSettings(PageRegistrar& registrations);
     void SystemOkChkBoxClick();
     void SpeedButton6Click(int tag);
     void Panel1MouseDown(ColorPanel& panel, Qt::MouseButton button);

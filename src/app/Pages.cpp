@@ -1,5 +1,6 @@
 #include "app/Pages.h"
 
+#include "app/OptionsPage.h"
 #include "compare/ui/ComparePage.h"
 #include "desktop/PageServices.h"
 #include "duplicates/ui/DupSearchPage.h"
@@ -24,11 +25,12 @@ struct PageFactoryRow
 };
 
 // One row per page built on the services, in the order they are built (the order in
-// which their registrations run: state stores, page-change and resize handlers).
+// which their registrations run: page-change and resize handlers). The Option page
+// comes first: it is the source of the look the others' lists draw with.
 constexpr PageFactoryRow kPageFactories[] = {
-    {Page::Compare, &Build<ComparePage>},       {Page::Duplicates, &Build<DupSearchPage>},
-    {Page::EmptyItems, &Build<EmptyItemsPage>}, {Page::Trash, &Build<TrashPage>},
-    {Page::Histories, &Build<HistoryPage>},
+    {Page::Options, &Build<OptionsPage>},      {Page::Compare, &Build<ComparePage>},
+    {Page::Duplicates, &Build<DupSearchPage>}, {Page::EmptyItems, &Build<EmptyItemsPage>},
+    {Page::Trash, &Build<TrashPage>},          {Page::Histories, &Build<HistoryPage>},
 };
 
 constexpr bool EachPageAtMostOnce()

@@ -12,7 +12,5 @@ struct PageServices;
 // The window's tab sheets, in tab order (kPageDescriptions).
 using PageSheetList = std::array<QWidget*, kPageDescriptions.size()>;
 
-// Builds every page of the list into its tab sheet; a page without a factory (the
-// Options page, which the window builds first because the others read its colours)
-// keeps its sheet as it is.
+// Builds every page of the list into its tab sheet.
 void BuildPages(const PageSheetList& sheets, const PageServices& services);

@@ -6,11 +6,9 @@
 #include "app/DefaultColors.h"
 #include "app/HintFilter.h"
 #include "app/MaskBar.h"
-#include "app/OptionsPage.h"
 #include "app/Pages.h"
 #include "app/SettingsStore.h"
 #include "app/TopStrip.h"
-#include "cache/CacheLocation.h"
 #include "controls/AccessibleFactory.h"
 #include "controls/ColorRef.h"
 #include "controls/ComboBoxAccessible.h"
@@ -21,10 +19,8 @@
 #include "desktop/Hint.h"
 #include "desktop/ImageList1.h"
 #include "desktop/PageIndex.h"
-#include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
 #include "desktop/StatusBar.h"
-#include "desktop/TrashListStore.h"
 #include "help/HelpDocument.h"
 #include "help/TWebDlg.h"
 #include "platform/AppPaths.h"
@@ -61,10 +57,7 @@ QString versionText()
 
 TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     : dialogs_(dialogs), ColorDepth_(colorDepth), AppTitle_(QApplication::applicationName()),
-      ExeDir_(quorvex::platform::ExeDir()), UserDataDir_(quorvex::platform::UserDataDir()),
-      TrashListPath_(UserDataDir_ + "gomi.txt"), SysImageList_(std::make_unique<SysImageList>()),
-      confirmationBox_(dialogs, *this), scanCache_(quorvex::cache::DefaultCachePath(),
-                                                   quorvex::app::ReadCacheUse(TextBytes(AppTitle_)))
+      ExeDir_(quorvex::platform::ExeDir())
 {
     // Screen readers see a frame named by the window title, and drop-downs named as
     // the program names them.
@@ -86,30 +79,17 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     StatusBar1->setPathIconProvider([this](const QString& path) { return statusPathIcon(path); });
     hints_ = new HintFilter(*this, *StatusBar1);
 
-    pathServices_ = new PathServices(*this, *SysImageList_, registrations_, this);
-    trashListStore_ = new TrashListStore(
-        registrations_, StateFileCare(dialogs_, *this, saveFailures_, TrashListPath_), TrashList_,
-        this);
-    registrations_.setPageShower(
+    kit_.emplace(ServiceKitSetup{.window = *this,
+                                 .dialogs = dialogs_,
+                                 .userDataDir = quorvex::platform::UserDataDir(),
+                                 .colorDepth = ColorDepth_,
+                                 .status = *StatusBar1,
+                                 .progressPanel = *Panel5_,
+                                 .filters = filterSettings_,
+                                 .useScanCache = quorvex::app::ReadCacheUse(TextBytes(AppTitle_))});
+    registrations().setPageShower(
         [this](Page page) { PageControl1->setCurrentIndex(PageIndex(page)); });
-
-    Options = new OptionsPage(*sheet(Page::Options), dialogs_, filterSettings_, *StatusBar1,
-                              ColorDepth_, scanCache_);
-    services_.emplace(PageServices{.window = *this,
-                                   .dialogs = dialogs_,
-                                   .userDataDir = UserDataDir_,
-                                   .filters = filterSettings_,
-                                   .listLook = *Options,
-                                   .icons = *SysImageList_,
-                                   .progressPanel = *Panel5_,
-                                   .status = *StatusBar1,
-                                   .paths = *pathServices_,
-                                   .trash = *trashListStore_,
-                                   .confirmation = confirmationBox_,
-                                   .saveFailures = saveFailures_,
-                                   .scanCache = scanCache_,
-                                   .registrations = registrations_});
-    BuildPages(sheets_, *services_);
+    BuildPages(sheets_, services());
     applyDefaultColors();
 
     PageControl1->setCurrentIndex(PageIndex(Page::Compare));
@@ -124,7 +104,7 @@ TForm1::TForm1(Dialogs& dialogs, int colorDepth)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    runStores(StateStore::Histories, true);
+    registrations().runStores(StateStore::Histories, true);
     FormCreate();
 }
 
@@ -207,7 +187,6 @@ void TForm1::buildPageControl()
 void TForm1::buildProgressPanel()
 {
     Panel5_ = new ProgressPanel(this, [this](const QString& times) { setStatusText(0, times); });
-    registrations_.setProgressPanel(*Panel5_);
     new TopStrip(*Panel5_);
 }
 
@@ -228,9 +207,9 @@ void TForm1::FormCreate()
     qApp->installEventFilter(hints_);
     Panel4->ReadMaskSets();
     ReadSettings();
-    runStores(StateStore::TrashList, true);
+    registrations().runStores(StateStore::TrashList, true);
     // What a run of actions killed before its end left beside users' files.
-    quorvex::platform::RemoveLeftoversOfRuns(quorvex::ActionJournalFolder(UserDataDir_));
+    quorvex::platform::RemoveLeftoversOfRuns(quorvex::ActionJournalFolder(services().userDataDir));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -241,14 +220,9 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormClose()
 {
-    CloseSequence(dialogs_, *this, registrations_, saveFailures_, [this] {
+    CloseSequence(dialogs_, *this, registrations(), kit_->saveFailures(), [this] {
         WriteSettings();
     }).run();
-}
-
-void TForm1::runStores(StateStore which, bool load)
-{
-    registrations_.runStores(which, load);
 }
 
 bool TForm1::PageControl1Changing() const
@@ -258,7 +232,7 @@ bool TForm1::PageControl1Changing() const
 
 void TForm1::PageControl1Change()
 {
-    registrations_.pageChanged(PageControl1->currentIndex());
+    registrations().pageChanged(PageControl1->currentIndex());
 }
 
 void TForm1::resizeEvent(QResizeEvent* event)
@@ -270,7 +244,7 @@ void TForm1::resizeEvent(QResizeEvent* event)
 void TForm1::FormResize()
 {
     StatusBar1->setPanelWidth(0, width() - StatusBar1->panelWidth(1));
-    registrations_.resized(width());
+    registrations().resized(width());
 }
 
 QString TForm1::WantedTitle(const QString& appTitle, bool windowShown, bool progressShown,
@@ -312,14 +286,15 @@ void TForm1::SpeedButton5Click()
 // its kind (a file with its extension, or a folder).
 QIcon TForm1::statusPathIcon(const QString& path)
 {
-    ShellFileInfo info = QueryFileInfo(*SysImageList_, TextBytes(path), false);
+    SysImageList& icons = services().icons;
+    ShellFileInfo info = QueryFileInfo(icons, TextBytes(path), false);
     if (!info.found) {
         const QString name = ShownText(quorvex::platform::LastComponent(TextBytes(path)));
         const qsizetype dot = name.lastIndexOf(u'.');
-        info = dot >= 0 ? QueryTypeInfo(*SysImageList_, false, name.mid(dot), false)
-                        : QueryTypeInfo(*SysImageList_, true, QString(), false);
+        info = dot >= 0 ? QueryTypeInfo(icons, false, name.mid(dot), false)
+                        : QueryTypeInfo(icons, true, QString(), false);
     }
-    return SysImageList_->icon(info.iconIndex);
+    return icons.icon(info.iconIndex);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)
@@ -332,8 +307,8 @@ void TForm1::dropEvent(QDropEvent* event)
 {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            registrations_.dropped(QDir::toNativeSeparators(url.toLocalFile()),
-                                   event->position().toPoint());
+            registrations().dropped(QDir::toNativeSeparators(url.toLocalFile()),
+                                    childAt(event->position().toPoint()));
             event->acceptProposedAction();
             return;
         }

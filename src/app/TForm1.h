@@ -6,11 +6,7 @@
 
 #include "app/Pages.h"
 #include "common/Filters.h"
-#include "desktop/ConfirmationBox.h"
-#include "desktop/PageRegistrations.h"
-#include "desktop/PageServices.h"
-#include "desktop/SaveFailures.h"
-#include "desktop/ScanCacheService.h"
+#include "desktop/ServiceKit.h"
 
 #include <QFrame>
 #include <QWidget>
@@ -24,12 +20,8 @@ class QTimer;
 class QToolButton;
 class HintFilter;
 class MaskBar;
-class OptionsPage;
-class PathServices;
 class ProgressPanel;
 class StatusBar;
-class SysImageList;
-class TrashListStore;
 class TSwitchButton;
 
 class TForm1 : public QWidget
@@ -47,18 +39,18 @@ public:
 
     static int ScreenColorDepth();
 
-    // The trash list ("path=attributes" lines) and its file, kept by trashListStore().
-    std::vector<std::string>& TrashList() { return TrashList_; }
-    const std::string& TrashListPath() const { return TrashListPath_; }
+    // The trash list ("path=attributes" lines) and its file, kept by the trash store.
+    std::vector<std::string>& TrashList() { return kit_->TrashList(); }
+    const std::string& TrashListPath() const { return kit_->TrashListPath(); }
 
     // What the pages were given, and what they registered.
-    const PageServices& services() const { return *services_; }
-    PageRegistrations& registrations() { return registrations_; }
+    const PageServices& services() const { return kit_->services(); }
+    PageRegistrations& registrations() { return kit_->registrations(); }
 
-    // Busy: Panel5 or a registered indicator (Animate2) visible.
-    bool isBusy() const { return services_->isBusy(); }
+    // Busy: a run of a page goes on.
+    bool isBusy() const { return services().isBusy(); }
     // The page in view.
-    Page currentPage() const { return registrations_.currentPage(); }
+    Page currentPage() const { return services().registrations.currentPage(); }
     // Status bar panel 0 (hints, paths) or 1 (included attributes).
     void setStatusText(int panel, const QString& text);
     QString statusText(int panel) const;
@@ -82,7 +74,6 @@ public:
     QToolButton* SpeedButton5;
     QTabWidget* PageControl1;
     StatusBar* StatusBar1;
-    OptionsPage* Options;
     QTimer* Timer1;
 
     // Settings (TForm1Settings.cpp).
@@ -109,32 +100,19 @@ private:
     void Timer1Timer();
     void SwitchButton2Click();
     void SpeedButton5Click();
-    void runStores(StateStore which, bool load);
 
     Dialogs& dialogs_;
     PageSheetList sheets_{};
     int ColorDepth_;
     QString AppTitle_;
     std::string ExeDir_;
-    std::string UserDataDir_;
-    std::string TrashListPath_;
-    std::unique_ptr<SysImageList> SysImageList_;
     quorvex::FilterSettings filterSettings_;
-    std::vector<std::string> TrashList_;
 
     ProgressPanel* Panel5_;
 
-    // The services of the pages; the widgets among them are children of the window.
-    PageRegistrations registrations_;
-    SaveFailures saveFailures_; // of the close in progress
-    ConfirmationBox confirmationBox_;
-    ScanCacheService scanCache_;
-    PathServices* pathServices_;
-    TrashListStore* trashListStore_;
-    std::optional<PageServices> services_;
+    // The services of the pages, built once the status bar and Panel5 exist.
+    std::optional<ServiceKit> kit_;
 
     HintFilter* hints_;
     int shownPage_ = 0;
-    // A page's setting, or its default while no page has bound or been given it.
-    int pageSetting(PageSetting which) const;
 };

@@ -1,17 +1,24 @@
 // Start-up reading and close-time writing of the settings: the registry values moved
-// into and out of the controls.
-#include "app/ColorPanel.h"
-#include "app/OptionsPage.h"
+// into and out of the settings the pages bound.
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 
 #include "platform/FailureReason.h"
 #include "platform/desktop/ShownText.h"
 
-#include <QCheckBox>
-
 using quorvex::app::Settings;
 using quorvex::app::StoredSettings;
+
+namespace {
+
+std::optional<std::uint32_t> AsNumber(std::optional<bool> value)
+{
+    if (!value)
+        return std::nullopt;
+    return *value ? 1u : 0u;
+}
+
+} // namespace
 
 void TForm1::ReadSettings()
 {
@@ -19,47 +26,37 @@ void TForm1::ReadSettings()
         quorvex::app::ReadOwnSettings(TextBytes(AppTitle_), ExeDir_);
     if (!stored)
         return;
-    // Check boxes run their handlers on a change, as a click would.
-    if (stored->kbsize)
-        Options->CheckBox5->setChecked(*stored->kbsize);
-    if (stored->sys)
-        Options->SystemOkChkBox->setChecked(*stored->sys);
-    if (stored->hid)
-        Options->HidenOkChkBox->setChecked(*stored->hid);
-    if (stored->color)
-        Options->Panel1->setColorRef(*stored->color);
-    if (stored->color1)
-        Options->Panel6->setColorRef(*stored->color1);
-    if (stored->color2)
-        Options->Panel7->setColorRef(*stored->color2);
-    const std::pair<PageSetting, std::optional<std::uint32_t>> pageValues[] = {
-        {PageSetting::ListBox1Height, stored->height}, {PageSetting::Threshold, stored->sikii}};
-    for (const auto& [which, value] : pageValues)
+    const std::pair<PageSetting, std::optional<std::uint32_t>> values[] = {
+        {PageSetting::SizeInBytes, AsNumber(stored->kbsize)},
+        {PageSetting::SystemFiles, AsNumber(stored->sys)},
+        {PageSetting::HiddenFiles, AsNumber(stored->hid)},
+        {PageSetting::DuplicateColor, stored->color},
+        {PageSetting::MatchColor, stored->color1},
+        {PageSetting::MissingColor, stored->color2},
+        {PageSetting::ListBox1Height, stored->height},
+        {PageSetting::Threshold, stored->sikii}};
+    for (const auto& [which, value] : values)
         if (value)
-            registrations_.setSetting(which, static_cast<int>(*value));
+            registrations().setSetting(which, static_cast<int>(*value));
 }
 
 void TForm1::WriteSettings()
 {
     Settings settings;
-    settings.kbsize = Options->CheckBox5->isChecked();
-    settings.sys = Options->SystemOkChkBox->isChecked();
-    settings.hid = Options->HidenOkChkBox->isChecked();
-    settings.color = Options->Panel1->colorRef();
-    settings.color1 = Options->Panel6->colorRef();
-    settings.color2 = Options->Panel7->colorRef();
-    settings.height = static_cast<std::uint32_t>(pageSetting(PageSetting::ListBox1Height));
-    settings.sikii = static_cast<std::uint32_t>(pageSetting(PageSetting::Threshold));
+    // A page's setting, or its default while no page has bound or been given it.
+    const auto value = [this](PageSetting which, std::uint32_t fallback) {
+        const std::optional<int> bound = registrations().setting(which);
+        return bound ? static_cast<std::uint32_t>(*bound) : fallback;
+    };
+    settings.kbsize = value(PageSetting::SizeInBytes, settings.kbsize) != 0;
+    settings.sys = value(PageSetting::SystemFiles, settings.sys) != 0;
+    settings.hid = value(PageSetting::HiddenFiles, settings.hid) != 0;
+    settings.color = value(PageSetting::DuplicateColor, settings.color);
+    settings.color1 = value(PageSetting::MatchColor, settings.color1);
+    settings.color2 = value(PageSetting::MissingColor, settings.color2);
+    settings.height = value(PageSetting::ListBox1Height, settings.height);
+    settings.sikii = value(PageSetting::Threshold, settings.sikii);
     if (!quorvex::app::WriteOwnSettings(TextBytes(AppTitle_), settings))
-        saveFailures_.add(quorvex::app::OwnSettingsFile(TextBytes(AppTitle_)),
-                          quorvex::platform::LastFailureText());
-}
-
-int TForm1::pageSetting(PageSetting which) const
-{
-    if (const std::optional<int> value = registrations_.setting(which))
-        return *value;
-    const Settings defaults;
-    return static_cast<int>(which == PageSetting::ListBox1Height ? defaults.height
-                                                                 : defaults.sikii);
+        kit_->saveFailures().add(quorvex::app::OwnSettingsFile(TextBytes(AppTitle_)),
+                                 quorvex::platform::LastFailureText());
 }

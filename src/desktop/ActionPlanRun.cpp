@@ -186,7 +186,7 @@ PlanRunResult ConfirmAndRunPlan(const PageServices& services, RunIndicatorObserv
         return result;
     result.confirmed = true;
     {
-        const RunScope run(progress, services.window);
+        const RunScope run(progress, services.runs);
         const quorvex::PlanRunSettings settings{
             progress, journalFolder, [&](const quorvex::PlannedAction& item) {
                 return dialogs.askYesNo(

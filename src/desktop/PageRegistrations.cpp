@@ -2,7 +2,6 @@
 
 #include <QWidget>
 
-#include <algorithm>
 #include <utility>
 
 void PageRegistrations::addStore(StateStore which, std::function<void()> load,
@@ -51,12 +50,6 @@ void PageRegistrations::setProgressPanelHost(Page page, QWidget& host)
         progressPanel_->setParent(&host);
 }
 
-bool PageRegistrations::anyBusyIndicatorShown() const
-{
-    return std::any_of(busyIndicators_.begin(), busyIndicators_.end(),
-                       [](const QWidget* indicator) { return !indicator->isHidden(); });
-}
-
 void PageRegistrations::addPageChangeHandler(std::function<void(int)> handler)
 {
     pageChangeHandlers_.push_back(std::move(handler));
@@ -83,15 +76,16 @@ void PageRegistrations::resized(int width) const
         handler(width);
 }
 
-void PageRegistrations::setDropHandler(std::function<void(const QString&, const QPoint&)> handler)
+void PageRegistrations::addDropHandler(
+    Page page, std::function<void(const QString& path, const QWidget* target)> handler)
 {
-    dropHandler_ = std::move(handler);
+    dropHandlers_[page] = std::move(handler);
 }
 
-void PageRegistrations::dropped(const QString& path, const QPoint& pos) const
+void PageRegistrations::dropped(const QString& path, const QWidget* target) const
 {
-    if (dropHandler_)
-        dropHandler_(path, pos);
+    if (const auto handler = dropHandlers_.find(current_); handler != dropHandlers_.end())
+        handler->second(path, target);
 }
 
 void PageRegistrations::searchEmptyItems(const QString& folder) const

@@ -1,23 +1,19 @@
 #pragma once
-// What the pages register with their host (the main window, or a test's PageHost),
-// kept apart from the window that builds them: the host calls these at its fixed
-// moments (start, close, page change, resize, drop) and asks them about busy
-// indicators and progress hosts.
+// The host's side of the registrations (the main window, or a test's PageHost): it
+// keeps what the pages registered through their side (PageRegistrar) and runs it at
+// its fixed moments (start, close, page change, resize, drop). The services the host
+// builds register their state stores here.
 //
 //   registrations.addStore(StateStore::TrashList, load, save);
 //   registrations.runStores(StateStore::TrashList, /*load=*/true);
 
-#include "desktop/PageIndex.h"
+#include "desktop/PageRegistrar.h"
 
-#include <array>
-#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
 #include <vector>
 
-class QComboBox;
-class QPoint;
 class QString;
 class QWidget;
 
@@ -30,66 +26,42 @@ enum class StateStore
     Histories
 };
 
-// Settings kept by a page's control: ReadSettings applies the stored value (when
-// present) and WriteSettings stores current().
-enum class PageSetting
-{
-    ListBox1Height /* "height" */,
-    Threshold /* "sikii" */
-};
-
-class PageRegistrations
+class PageRegistrations final : public PageRegistrar
 {
 public:
     // State stores, run in the order they were added.
     void addStore(StateStore which, std::function<void()> load, std::function<void()> save);
     void runStores(StateStore which, bool load) const;
 
-    // A setting shown by a page's control. Until a page binds it, a value set here is
-    // kept and given back.
     void bindSetting(PageSetting which, std::function<int()> current,
-                     std::function<void(int)> apply);
+                     std::function<void(int)> apply) override;
     void setSetting(PageSetting which, int value);
     std::optional<int> setting(PageSetting which) const;
 
-    // History combo boxes ComboBox1 to ComboBox4 (n = 1..4).
-    void setHistoryComboBox(int n, QComboBox& comboBox)
-    {
-        historyComboBoxes_.at(n - 1) = &comboBox;
-    }
-    QComboBox* historyComboBox(int n) const { return historyComboBoxes_.at(n - 1); }
-
-    // The shared progress panel (Panel5) moves into the host a page registered for
-    // itself whenever that page comes into view, and at once when it is in view.
+    // The panel that moves into the host each page registered.
     void setProgressPanel(QWidget& panel) { progressPanel_ = &panel; }
-    void setProgressPanelHost(Page page, QWidget& host);
+    void setProgressPanelHost(Page page, QWidget& host) override;
 
-    void addBusyIndicator(QWidget& indicator) { busyIndicators_.push_back(&indicator); }
-    bool anyBusyIndicatorShown() const;
-
-    // Handlers run after every page change with the new index (and once during
-    // start-up), after Panel5 has been moved.
-    void addPageChangeHandler(std::function<void(int)> handler);
-    // The host tells of the page now in view: Panel5 moves, the handlers run.
+    void addPageChangeHandler(std::function<void(int)> handler) override;
+    // The page now in view: Panel5 moves, the handlers run.
     void pageChanged(int page);
-    Page currentPage() const { return current_; }
-    // Handlers run on every resize of the main window with its width (FormResize).
-    void addResizeHandler(std::function<void(int)> handler);
+    Page currentPage() const override { return current_; }
+    void addResizeHandler(std::function<void(int)> handler) override;
     void resized(int width) const;
-    // Files dropped on the main window: the first local path and the drop point in
-    // window coordinates.
-    void setDropHandler(std::function<void(const QString&, const QPoint&)> handler);
-    void dropped(const QString& path, const QPoint& pos) const;
+    void addDropHandler(
+        Page page,
+        std::function<void(const QString& path, const QWidget* target)> handler) override;
+    // A path dropped on the window, onto `target` (may be null): the handler of the
+    // page in view takes it.
+    void dropped(const QString& path, const QWidget* target) const;
 
     // How the host brings a page into view (a refused change leaves the page as it is).
     void setPageShower(std::function<void(Page)> show) { showPage_ = std::move(show); }
-    // Another page's offer, taken, to look for the folders its actions emptied: the
-    // empty-item page is shown and searches `folder`. That page registers its search.
-    void setEmptyItemSearch(std::function<void(const QString&)> search)
+    void setEmptyItemSearch(std::function<void(const QString&)> search) override
     {
         emptyItemSearch_ = std::move(search);
     }
-    void searchEmptyItems(const QString& folder) const;
+    void searchEmptyItems(const QString& folder) const override;
 
 private:
     struct Store
@@ -106,14 +78,12 @@ private:
 
     std::vector<Store> stores_;
     std::map<PageSetting, BoundSetting> settings_;
-    std::array<QComboBox*, 4> historyComboBoxes_{};
     QWidget* progressPanel_ = nullptr;
     std::map<Page, QWidget*> progressHosts_;
-    std::vector<QWidget*> busyIndicators_;
     std::vector<std::function<void(int)>> pageChangeHandlers_;
     Page current_ = Page::Compare;
     std::vector<std::function<void(int)>> resizeHandlers_;
-    std::function<void(const QString&, const QPoint&)> dropHandler_;
+    std::map<Page, std::function<void(const QString&, const QWidget*)>> dropHandlers_;
     std::function<void(Page)> showPage_;
     std::function<void(const QString&)> emptyItemSearch_;
 };

@@ -6,7 +6,8 @@
 // -------------------
 // TForm1 builds the window frame (top bar Panel3, PageControl1 with an empty tab sheet
 // per page of kPageDescriptions in PageIndex.h, StatusBar1, the progress panel Panel5),
-// the services below, and then each page through its factory row in src/app/Pages.cpp:
+// the services below through ServiceKit, and then each page through its factory row in
+// src/app/Pages.cpp:
 //
 //     {Page::Compare, &Build<ComparePage>},   // new ComparePage(sheet, services)
 //
@@ -16,23 +17,24 @@
 // services (references to what the window owns). Pages are destroyed before the rest
 // of TForm1, so a page may still use its services in its destructor.
 //
-// In its constructor a page registers with `registrations` what the main window must
-// do for it at its fixed moments: state stores (restored at start, written at close
-// in the order settings -> trash list -> histories), the history combo boxes,
-// settings kept by its controls ("height", "sikii"), and handlers for page changes,
-// resizes and drops. Tests host a page alone on tests/support/PageHost.h.
+// In its constructor a page registers with `registrations` (its side, PageRegistrar)
+// what the main window must do for it at its fixed moments: settings kept by its
+// controls ("height", "sikii"), the host of the progress panel, and handlers for page
+// changes, resizes and drops (its own drop rule). Tests host a page alone on
+// tests/support/PageHost.h.
 //
 // Busy state: every run of a page goes through a RunScope over the page's
-// RunIndicatorObserver, which shows the run's indicator: Panel5 (compare and
-// duplicate pages) or one registered with addBusyIndicator (Animate2 of the
-// empty-item page). While any of them is visible, isBusy() is true and the page
-// cannot change.
+// RunIndicatorObserver and the window's RunCounter; the scope shows the run's
+// indicator (Panel5, or a page's own such as Animate2) and counts the run. While a
+// run is counted, isBusy() is true and the page cannot change.
 //
-// A new service: a kit class owned by TForm1 (and by PageHost), one field here.
+// A new service: a member of ServiceKit (which TForm1 and PageHost own), one field
+// here.
 
 #include "desktop/ListLook.h"
-#include "desktop/PageRegistrations.h"
+#include "desktop/PageRegistrar.h"
 #include "desktop/ProgressPanel.h"
+#include "desktop/RunCounter.h"
 
 #include <string>
 
@@ -58,13 +60,15 @@ struct PageServices
     Dialogs& dialogs;
     // Per-user data folder, with a trailing "/".
     const std::string& userDataDir;
+    // The screen's bits per pixel: it chooses the default colours.
+    int colorDepth;
     // The attribute and mask rules, kept current by the Option page check boxes and
     // the mask controls of the top bar. Engines hold a reference and read it at every
     // test.
     quorvex::FilterSettings& filters;
-    // The list colours and the size display of the Option page, read whenever a list
-    // draws.
-    const ListLook& listLook;
+    // The list colours and the size display, read whenever a list draws: the Option
+    // page gives itself as their source.
+    ListLookRelay& listLook;
     // The icon store: the small image list of the result lists ListView1, ListView2
     // and ListView4 (the header image list of those lists is ImageList1()).
     SysImageList& icons;
@@ -74,7 +78,7 @@ struct PageServices
     ProgressPanel& progressPanel;
     // StatusBar1: panel 0 (hints, paths) and panel 1 (included attributes).
     StatusBar& status;
-    // The path inputs' icons and drop rule.
+    // The path inputs' icons.
     PathServices& paths;
     // The trash list that the empty-item and trash pages change.
     TrashListStore& trash;
@@ -85,11 +89,10 @@ struct PageServices
     // What the searches read from files in earlier runs (the Option page turns it
     // on and off).
     ScanCacheService& scanCache;
-    PageRegistrations& registrations;
+    PageRegistrar& registrations;
+    // The runs going on in the window (RunScope counts them).
+    RunCounter& runs;
 
-    // Panel5 or a registered indicator (Animate2) visible.
-    bool isBusy() const
-    {
-        return !progressPanel.isHidden() || registrations.anyBusyIndicatorShown();
-    }
+    // A run of any page goes on.
+    bool isBusy() const { return runs.busy(); }
 };

@@ -7,44 +7,27 @@
 
 namespace {
 
-bool landsOn(const QWidget* target, const QWidget* control)
+bool landsOn(const QWidget* target, const QWidget& control)
 {
-    return target && control && (target == control || control->isAncestorOf(target));
+    return target && (target == &control || control.isAncestorOf(target));
 }
 
 } // namespace
 
-void PathDrops::setComparePageEdits(QLineEdit& edit1, QLineEdit& edit2)
+void PathPairDrop::drop(const QString& path, const QWidget* target, QLineEdit& edit1,
+                        QLineEdit& edit2)
 {
-    Edit1 = &edit1;
-    Edit2 = &edit2;
-}
-
-void PathDrops::setSearchPageEdits(QLineEdit& edit3, QLineEdit& edit4)
-{
-    Edit3 = &edit3;
-    Edit4 = &edit4;
-}
-
-void PathDrops::drop(Page page, const QString& path, const QWidget* target)
-{
-    if (page == Page::Compare) {
-        dropOnComparePage(path, target);
-    } else if (page == Page::Duplicates && Edit3 && Edit4) {
-        const bool file = quorvex::platform::IsExistingFile(TextBytes(path));
-        (file ? Edit3 : Edit4)->setText(path);
-    }
-}
-
-void PathDrops::dropOnComparePage(const QString& path, const QWidget* target)
-{
-    if (!Edit1 || !Edit2)
-        return;
     bool toB = DropAlternation_;
-    if (landsOn(target, Edit1))
+    if (landsOn(target, edit1))
         toB = false;
-    else if (landsOn(target, Edit2))
+    else if (landsOn(target, edit2))
         toB = true;
-    (toB ? Edit2 : Edit1)->setText(path);
+    (toB ? edit2 : edit1).setText(path);
     DropAlternation_ = !toB;
+}
+
+void DropFileOrFolder(const QString& path, QLineEdit& fileEdit, QLineEdit& folderEdit)
+{
+    const bool file = quorvex::platform::IsExistingFile(TextBytes(path));
+    (file ? fileEdit : folderEdit).setText(path);
 }

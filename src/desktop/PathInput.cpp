@@ -6,7 +6,6 @@
 #include "desktop/PathItemDelegate.h"
 #include "desktop/PathServices.h"
 #include "desktop/StatusBar.h"
-#include "paths/HistoryFile.h"
 #include "platform/desktop/ShownText.h"
 
 #include <QComboBox>
@@ -21,26 +20,10 @@ constexpr int kRightMargin = 20;    // from the drop-down to the window's right 
 constexpr int kDropDownButton = 20; // left free by the edit field
 constexpr int kButtonGap = 4;
 
-// A history entry's bytes as read from its file, kept with the entry: a line that is
-// no UTF-8 (a name in other bytes) would not survive the way through its text.
-constexpr int kFileBytesRole = Qt::UserRole + 1;
-
-// The bytes to write for entry `index`: those read, while the entry still shows them.
-std::string EntryBytes(const QComboBox& comboBox, int index)
-{
-    const QString text = comboBox.itemText(index);
-    const QByteArray read = comboBox.itemData(index, kFileBytesRole).toByteArray();
-    if (!read.isNull() && ShownText(read.toStdString()) == text)
-        return read.toStdString();
-    return TextBytes(text);
-}
-
 } // namespace
 
 PathInput::PathInput(QWidget& parent, const PageServices& services, const PathInputNames& names)
-    : QObject(&parent), services_(services), historyNumber_(names.historyNumber),
-      care_(services.dialogs, services.window, services.saveFailures,
-            quorvex::HistoryFilePath(services.userDataDir, names.historyNumber))
+    : QObject(&parent), services_(services), historyNumber_(names.historyNumber)
 {
     setObjectName(names.edit + QStringLiteral("Input"));
     const QFont font(QStringLiteral("ＭＳ Ｐゴシック"), 9);
@@ -79,17 +62,16 @@ PathInput::PathInput(QWidget& parent, const PageServices& services, const PathIn
     Edit->installEventFilter(this);
     Edit->raise();
 
-    services.registrations.setHistoryComboBox(historyNumber_, *ComboBox);
-    services.registrations.addStore(
-        StateStore::Histories,
-        [this] {
-            care_.read(
-                [this] { return LoadHistory(*ComboBox, services_.userDataDir, historyNumber_); });
-        },
-        [this] {
-            care_.writeAtClose(
-                [this] { return SaveHistory(*ComboBox, services_.userDataDir, historyNumber_); });
-        });
+    PathHistories& histories = services.paths.histories();
+    connect(&histories, &PathHistories::replaced, this, [this](int n) {
+        if (n == historyNumber_)
+            showHistory();
+    });
+    connect(&histories, &PathHistories::appended, this, [this](int n, const QString& entry) {
+        if (n == historyNumber_)
+            ComboBox->addItem(entry);
+    });
+    showHistory();
 }
 
 void PathInput::place(int left, int top)
@@ -124,7 +106,15 @@ std::string PathInput::path() const
 
 void PathInput::AddToHistory(const QString& path)
 {
-    ::AddToHistory(*ComboBox, path);
+    services_.paths.histories().add(historyNumber_, path);
+}
+
+// None is chosen afterwards: the edit field holds the path.
+void PathInput::showHistory()
+{
+    ComboBox->clear();
+    ComboBox->addItems(services_.paths.histories().entries(historyNumber_));
+    ComboBox->setCurrentIndex(-1);
 }
 
 void PathInput::ComboBox1Change(int index)
@@ -139,40 +129,4 @@ bool PathInput::eventFilter(QObject* watched, QEvent* event)
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove))
         services_.status.setText(0, Edit->text());
     return QObject::eventFilter(watched, event);
-}
-
-void SetHistoryItems(QComboBox& comboBox, const QStringList& items)
-{
-    comboBox.clear();
-    comboBox.addItems(items);
-    comboBox.setCurrentIndex(-1);
-}
-
-quorvex::platform::StateFileRead LoadHistory(QComboBox& comboBox, const std::string& userDataDir,
-                                             int n)
-{
-    const quorvex::platform::StateFileText text = quorvex::LoadHistory(userDataDir, n);
-    QStringList items;
-    for (const std::string& line : text.lines)
-        items.append(ShownText(line));
-    SetHistoryItems(comboBox, items);
-    for (int index = 0; index < comboBox.count(); ++index)
-        comboBox.setItemData(index, QByteArray::fromStdString(text.lines[index]), kFileBytesRole);
-    return text.read;
-}
-
-void AddToHistory(QComboBox& comboBox, const QString& path)
-{
-    // The whole text, without regard to case.
-    if (comboBox.findText(path, Qt::MatchFixedString) < 0)
-        comboBox.addItem(path);
-}
-
-bool SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n)
-{
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(comboBox.count()));
-    for (int index = 0; index < comboBox.count(); ++index)
-        entries.push_back(EntryBytes(comboBox, index));
-    return quorvex::SaveHistory(entries, userDataDir, n);
 }

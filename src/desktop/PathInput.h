@@ -3,9 +3,8 @@
 // list-only history drop-down, and its browse button. The drop-down draws its entries
 // with their icons; choosing one copies it into the edit field, which holds the path
 // a run uses. Clicking into the edit field or moving the mouse over it shows its text
-// in status panel 0. The history is history file `historyNumber` (1 .. 4): the input
-// registers its drop-down with the main window, which loads it at start and prunes
-// and saves it at close.
+// in status panel 0. The drop-down shows history `historyNumber` (1 .. 4) of the
+// shared histories (PathServices::histories), following its changes.
 //
 //   PathInput* a = new PathInput(*Panel, services,
 //       {.edit = "Edit1", .comboBox = "ComboBox1", .button = "SpeedButton1",
@@ -16,7 +15,6 @@
 //   a->AddToHistory(a->path());  // after a successful run
 
 #include "desktop/PageServices.h"
-#include "desktop/StateFileCare.h"
 
 #include <QObject>
 #include <QString>
@@ -68,7 +66,7 @@ public:
     // The edit field's text as the bytes of a path.
     std::string path() const;
 
-    // Appends the path unless an entry equals it without regard to case.
+    // Appends the path to the history unless an entry equals it without regard to case.
     void AddToHistory(const QString& path);
 
 protected:
@@ -76,17 +74,8 @@ protected:
 
 private:
     void ComboBox1Change(int index);
+    void showHistory();
 
     PageServices services_;
     const int historyNumber_;
-    StateFileCare care_;
 };
-
-// The history functions on the items of a drop-down.
-// Replaces the entries; none is chosen afterwards (the edit field holds the path).
-void SetHistoryItems(QComboBox& comboBox, const QStringList& items);
-quorvex::platform::StateFileRead LoadHistory(QComboBox& comboBox, const std::string& userDataDir,
-                                             int n);
-void AddToHistory(QComboBox& comboBox, const QString& path);
-// False (LastFailureText() says why) when the file could not be written.
-bool SaveHistory(const QComboBox& comboBox, const std::string& userDataDir, int n);

@@ -1,15 +1,9 @@
 #include "desktop/PathServices.h"
 
-#include "desktop/PageRegistrations.h"
-
-#include <QWidget>
-
-PathServices::PathServices(QWidget& window, SysImageList& images, PageRegistrations& registrations,
+PathServices::PathServices(SysImageList& images, PageRegistrations& host,
+                           const std::string& userDataDir,
+                           const std::function<StateFileCare(std::string path)>& care,
                            QObject* parent)
-    : QObject(parent), icons_(images)
+    : QObject(parent), icons_(images), histories_(host, userDataDir, care, nullptr)
 {
-    registrations.setDropHandler(
-        [this, &window, &registrations](const QString& path, const QPoint& pos) {
-            drops_.drop(registrations.currentPage(), path, window.childAt(pos));
-        });
 }

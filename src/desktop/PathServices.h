@@ -1,34 +1,32 @@
 #pragma once
 // What the path inputs of pages 0 and 1 share: the icon lookups with their
-// per-extension cache, and the drop rule. The main window owns the one instance
-// (PageServices::paths), which installs the window's drop handler.
+// per-extension cache, and the four remembered-path lists. The main window owns the
+// one instance (PageServices::paths).
 //
-//   PathServices& paths = services.paths;
-//   paths.drops().setSearchPageEdits(*Edit3, *Edit4);
-//   int icon = paths.icons().GetPathIcon(path, false);
+//   int icon = services.paths.icons().GetPathIcon(path, false);
+//   services.paths.histories().add(1, path);
 
 #include "desktop/IconLookup.h"
-#include "desktop/PathDrops.h"
+#include "desktop/PathHistories.h"
 
 #include <QObject>
 
-class PageRegistrations;
 class SysImageList;
-class QWidget;
 
 class PathServices : public QObject
 {
     Q_OBJECT
 
 public:
-    // Drops on `window` go to the path inputs of the page in view.
-    PathServices(QWidget& window, SysImageList& images, PageRegistrations& registrations,
-                 QObject* parent);
+    // The histories live in `userDataDir` and load and save with the host's history
+    // stores, each file looked after by `care(path)`.
+    PathServices(SysImageList& images, PageRegistrations& host, const std::string& userDataDir,
+                 const std::function<StateFileCare(std::string path)>& care, QObject* parent);
 
     IconLookup& icons() { return icons_; }
-    PathDrops& drops() { return drops_; }
+    PathHistories& histories() { return histories_; }
 
 private:
     IconLookup icons_;
-    PathDrops drops_;
+    PathHistories histories_;
 };

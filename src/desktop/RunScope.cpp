@@ -1,28 +1,31 @@
 #include "desktop/RunScope.h"
 
+#include "desktop/RunCounter.h"
 #include "desktop/RunIndicator.h"
 #include "desktop/RunIndicatorObserver.h"
 
 #include <QEvent>
 #include <QWidget>
 
-RunScope::RunScope(RunIndicatorObserver& observer, QWidget& window)
-    : observer_(observer), window_(window)
+RunScope::RunScope(RunIndicatorObserver& observer, RunCounter& runs)
+    : observer_(observer), runs_(runs)
 {
+    ++runs_.count_;
     observer_.indicator().showRun();
-    window_.installEventFilter(this);
+    runs_.window().installEventFilter(this);
     observer_.start();
 }
 
 RunScope::~RunScope()
 {
-    window_.removeEventFilter(this);
+    runs_.window().removeEventFilter(this);
     observer_.indicator().hideRun();
+    --runs_.count_;
 }
 
 bool RunScope::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &window_ && event->type() == QEvent::Close)
+    if (watched == &runs_.window() && event->type() == QEvent::Close)
         observer_.setWindowClosing();
     return QObject::eventFilter(watched, event);
 }

@@ -11,6 +11,8 @@
 #include "desktop/ImageList1.h"
 #include "desktop/PathInput.h"
 #include "desktop/ProgressPanel.h"
+#include "desktop/RunIndicatorObserver.h"
+#include "desktop/RunScope.h"
 #include "desktop/StatusBar.h"
 #include "duplicates/ui/DupSearchPage.h"
 #include "empty/ui/EmptyItemListModel.h"
@@ -37,6 +39,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -46,15 +49,15 @@ using MainWindowTest = FormFixture;
 TEST_F(MainWindowTest, DefaultColoursFollowTheScreenDepth)
 {
     auto form = makeForm(8);
-    EXPECT_EQ(form->Options->Panel1->colorRef(), 0x00FFFFu);
-    EXPECT_EQ(form->Options->Panel6->colorRef(), 0x00FF00u);
-    EXPECT_EQ(form->Options->Panel7->colorRef(), 0xFF00FFu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel1->colorRef(), 0x00FFFFu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel6->colorRef(), 0x00FF00u);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel7->colorRef(), 0xFF00FFu);
     EXPECT_EQ(form->services().progressPanel.ColorProgressBar1->BarColor(), QColor(0, 0, 128));
 
     form = makeForm(24);
-    EXPECT_EQ(form->Options->Panel1->colorRef(), 0x30E2FCu);
-    EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
-    EXPECT_EQ(form->Options->Panel7->colorRef(), 0xB3B3FFu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel1->colorRef(), 0x30E2FCu);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel6->colorRef(), 0x73D299u);
+    EXPECT_EQ(form->findChild<OptionsPage*>()->Panel7->colorRef(), 0xB3B3FFu);
     EXPECT_EQ(form->services().listLook.matchColor(), QColor(0x99, 0xD2, 0x73));
     EXPECT_EQ(form->services().progressPanel.ColorProgressBar1->BarColor(), QColor(78, 95, 129));
 }
@@ -89,14 +92,19 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     form->show();
     auto* progressHost = new QWidget(form->sheet(Page::Compare));
     form->registrations().setProgressPanelHost(Page::Compare, *progressHost);
-    auto& animation = *new QWidget(form->sheet(Page::EmptyItems));
-    form->registrations().addBusyIndicator(animation);
-    animation.hide();
+    // A page's own sign of a run, as the empty-item page's find animation.
+    struct OwnIndicator : RunIndicator
+    {
+        void showRun() override {}
+        void hideRun() override {}
+        bool stopRequested() const override { return false; }
+    } ownIndicator;
+    RunIndicatorObserver panelRun(form->services().progressPanel), ownRun(ownIndicator);
     std::vector<int> changes;
     form->registrations().addPageChangeHandler([&](int page) { changes.push_back(page); });
 
     QTabBar* tabs = form->PageControl1->tabBar();
-    form->services().progressPanel.show();
+    auto run = std::make_optional<RunScope>(panelRun, form->services().runs);
     EXPECT_TRUE(form->isBusy());
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
@@ -104,12 +112,12 @@ TEST_F(MainWindowTest, PageChangeIsRefusedWhileBusy)
     EXPECT_TRUE(changes.empty());
     EXPECT_EQ(form->services().progressPanel.parentWidget(), progressHost);
 
-    form->services().progressPanel.hide();
-    animation.show();
+    run.reset();
+    run.emplace(ownRun, form->services().runs);
     form->PageControl1->setCurrentIndex(2);
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
 
-    animation.hide();
+    run.reset();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(3).center());
     EXPECT_EQ(PageIndex(form->currentPage()), 3);
     EXPECT_EQ(changes, std::vector<int>{3});
@@ -167,7 +175,7 @@ TEST_F(MainWindowTest, CheckBox1EnablesTheOtherMaskControls)
 TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
 {
     auto form = makeForm();
-    OptionsPage& options = *form->Options;
+    OptionsPage& options = *form->findChild<OptionsPage*>();
     options.HidenOkChkBox->setChecked(true);
     EXPECT_EQ(form->statusText(1), QStringLiteral("隠し属性"));
     EXPECT_TRUE(form->services().filters.includeHidden);
@@ -182,7 +190,7 @@ TEST_F(MainWindowTest, AttributeBoxesDriveFiltersAndStatusPanel)
 TEST_F(MainWindowTest, ColourPanelsResetAndChoose)
 {
     auto form = makeForm(8);
-    OptionsPage& options = *form->Options;
+    OptionsPage& options = *form->findChild<OptionsPage*>();
     QTest::mouseClick(options.Panel6, Qt::LeftButton);
     EXPECT_EQ(options.Panel6->colorRef(), 0x00FF00u);
     QTest::mouseClick(options.Panel6, Qt::RightButton);

@@ -46,8 +46,9 @@ TEST_F(ScreenReaderTest, ControlsCarryTheirNamesWhateverTheyShow)
     EXPECT_EQ(window->text(QAccessible::Name), "Quorvex");
 
     for (int n = 1; n <= 4; ++n) {
-        form->registrations().historyComboBox(n)->addItem(QStringLiteral("/tmp/entry"));
-        form->registrations().historyComboBox(n)->setCurrentIndex(0);
+        auto* box = form->findChild<QComboBox*>(QStringLiteral("ComboBox") + QString::number(n));
+        box->addItem(QStringLiteral("/tmp/entry"));
+        box->setCurrentIndex(0);
     }
     const struct
     {
@@ -95,7 +96,7 @@ TEST_F(ScreenReaderTest, TheCountsAndBothStatusPanelsAreReadAsTexts)
     form->findChild<TSwitchButton*>("GomiOpenSwBtn")->click();
     EXPECT_EQ(textOf(described("Panel11")), "0 個");
 
-    form->Options->HidenOkChkBox->setChecked(true);
+    form->findChild<OptionsPage*>()->HidenOkChkBox->setChecked(true);
     const QString path = QDir::toNativeSeparators(QDir::rootPath() + QStringLiteral("tmp/a.txt"));
     form->setStatusText(0, path);
     QAccessibleInterface& bar = described("StatusBar1");

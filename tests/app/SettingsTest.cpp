@@ -5,9 +5,9 @@
 #include "app/OptionsPage.h"
 #include "app/TForm1.h"
 #include "cache/ScanCache.h"
-#include "duplicates/ui/DupSearchPage.h"
-#include "desktop/PathInput.h"
 #include "controls/TSwitchButton.h"
+#include "desktop/PathInput.h"
+#include "duplicates/ui/DupSearchPage.h"
 #include "platform/TextFile.h"
 #include "support/FormFixture.h"
 #include "support/ScriptedDialogs.h"
@@ -137,14 +137,14 @@ TEST_F(SettingsTest, StoredValuesReachTheControlsAndTheirHandlers)
         // A page binds the threshold while the window is built; here after the
         // fact, so the stored value is handed on through the fallback.
         auto form = makeForm();
-        EXPECT_FALSE(form->Options->CheckBox5->isChecked());
+        EXPECT_FALSE(form->findChild<OptionsPage*>()->CheckBox5->isChecked());
         EXPECT_FALSE(form->services().listLook.sizeInBytes());
-        EXPECT_TRUE(form->Options->SystemOkChkBox->isChecked());
+        EXPECT_TRUE(form->findChild<OptionsPage*>()->SystemOkChkBox->isChecked());
         EXPECT_EQ(form->statusText(1), QStringLiteral("システム属性"));
         EXPECT_TRUE(form->services().filters.includeSystem);
-        EXPECT_EQ(form->Options->Panel1->colorRef(), 0x123456u);
-        EXPECT_EQ(form->Options->Panel6->colorRef(), 0x73D299u);
-        EXPECT_EQ(form->Options->Panel7->colorRef(), 0xABCDEFu);
+        EXPECT_EQ(form->findChild<OptionsPage*>()->Panel1->colorRef(), 0x123456u);
+        EXPECT_EQ(form->findChild<OptionsPage*>()->Panel6->colorRef(), 0x73D299u);
+        EXPECT_EQ(form->findChild<OptionsPage*>()->Panel7->colorRef(), 0xABCDEFu);
         form->registrations().bindSetting(
             PageSetting::Threshold, [&] { return threshold; },
             [&](int value) { threshold = value; });
@@ -200,7 +200,7 @@ TEST_F(SettingsTest, OutOfRangeValuesAreClampedAndWrittenBackInRange)
     writeOwnKey("\"height\"=dword:7fffffff\r\n\"color\"=dword:ff123456\r\n");
     {
         auto form = makeForm();
-        EXPECT_EQ(form->Options->Panel1->colorRef(), 0x123456u);
+        EXPECT_EQ(form->findChild<OptionsPage*>()->Panel1->colorRef(), 0x123456u);
         form->close();
     }
     const std::string file = ReadWholeFile(ownKeyFile()).value();
@@ -222,8 +222,8 @@ TEST_F(SettingsTest, DamagedOrEmptyFilesNeverStopTheStartAndAreOnlyReplacedWhole
     const std::string damaged = ReadWholeFile(ownKeyFile()).value();
     {
         auto form = makeForm();
-        EXPECT_TRUE(form->Options->HidenOkChkBox->isChecked());
-        EXPECT_FALSE(form->Options->SystemOkChkBox->isChecked());
+        EXPECT_TRUE(form->findChild<OptionsPage*>()->HidenOkChkBox->isChecked());
+        EXPECT_FALSE(form->findChild<OptionsPage*>()->SystemOkChkBox->isChecked());
         EXPECT_EQ(ReadWholeFile(ownKeyFile()).value(), damaged);
         EXPECT_FALSE(form->Panel4->CheckBox1->isEnabled());
         EXPECT_EQ(dialogs.calls().size(), 0u);
@@ -233,7 +233,7 @@ TEST_F(SettingsTest, DamagedOrEmptyFilesNeverStopTheStartAndAreOnlyReplacedWhole
 
     tree.file("config/Vorle/Quorvex.reg", "");
     auto form = makeForm();
-    EXPECT_TRUE(form->Options->CheckBox5->isChecked());
+    EXPECT_TRUE(form->findChild<OptionsPage*>()->CheckBox5->isChecked());
     EXPECT_EQ(dialogs.calls().size(), 0u);
 }
 

@@ -1,32 +1,27 @@
 #pragma once
 // A small host for one page under test, standing in for the main window: a plain
 // window with one tab sheet, the progress panel, a status bar and the services pages
-// use. A page test builds its page alone on it instead of the whole window.
+// use, built by the same kit as the window's. A page test builds its page alone on it
+// instead of the whole window.
 //
 //   PageHost host(dialogs, tree.path("data/"), Page::Trash);
 //   auto* page = new TrashPage(host.sheet(), host.services());
 //   host.start();             // the state stores load, as when the program starts
 //   host.finish();            // and are written, as when it closes
 
-#include "cache/CacheLocation.h"
 #include "common/Filters.h"
-#include "desktop/ConfirmationBox.h"
 #include "desktop/ListLook.h"
 #include "desktop/PageRegistrations.h"
 #include "desktop/PageServices.h"
-#include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
-#include "desktop/SaveFailures.h"
-#include "desktop/ScanCacheService.h"
+#include "desktop/ServiceKit.h"
 #include "desktop/StatusBar.h"
-#include "desktop/TrashListStore.h"
 #include "platform/FileSystem.h"
-#include "platform/desktop/SysImageList.h"
-#include "trash/TrashStore.h"
 
 #include <QResizeEvent>
 #include <QWidget>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,42 +29,30 @@ class PageHost : public QWidget
 {
 public:
     PageHost(Dialogs& dialogs, std::string dataDir, Page page)
-        : dataDir_(std::move(dataDir)), page_(page), confirmation_(dialogs, *this),
-          sheet_(new QWidget(this)), status_(new StatusBar(this)),
-          panel5_(new ProgressPanel(this,
-                                    [this](const QString& times) { status_->setText(0, times); })),
-          pathServices_(new PathServices(*this, images_, registrations_, this)),
-          trashListStore_(new TrashListStore(
-              registrations_,
-              StateFileCare(dialogs, *this, saveFailures_, quorvex::TrashListPath(dataDir_)),
-              trashList_, this)),
-          services_{.window = *this,
-                    .dialogs = dialogs,
-                    .userDataDir = dataDir_,
-                    .filters = filters_,
-                    .listLook = look_,
-                    .icons = images_,
-                    .progressPanel = *panel5_,
-                    .status = *status_,
-                    .paths = *pathServices_,
-                    .trash = *trashListStore_,
-                    .confirmation = confirmation_,
-                    .saveFailures = saveFailures_,
-                    .scanCache = scanCache_,
-                    .registrations = registrations_}
+        : page_(page), sheet_(new QWidget(this)), status_(new StatusBar(this)),
+          panel5_(
+              new ProgressPanel(this, [this](const QString& times) { status_->setText(0, times); }))
     {
+        kit_.emplace(ServiceKitSetup{.window = *this,
+                                     .dialogs = dialogs,
+                                     .userDataDir = std::move(dataDir),
+                                     .colorDepth = 32,
+                                     .status = *status_,
+                                     .progressPanel = *panel5_,
+                                     .filters = filters_,
+                                     .useScanCache = true});
+        kit_->services().listLook.setSource(look_);
         // The program's data folder always exists.
-        (void)quorvex::platform::CreateFolderWithParents(dataDir_);
+        (void)quorvex::platform::CreateFolderWithParents(kit_->services().userDataDir);
         resize(800, 600);
         sheet_->setGeometry(0, 0, 800, 580);
         status_->setGeometry(0, 580, 800, StatusBar::BarHeight);
-        registrations_.setProgressPanel(*panel5_);
-        registrations_.pageChanged(PageIndex(page_));
+        registrations().pageChanged(PageIndex(page_));
         // A page asked for comes into view at once: the host refuses no change.
-        registrations_.setPageShower(
-            [this](Page shown) { registrations_.pageChanged(PageIndex(shown)); });
+        registrations().setPageShower(
+            [this](Page shown) { registrations().pageChanged(PageIndex(shown)); });
         // Other pages' offers to search for empty items, unless a hosted page searches.
-        registrations_.setEmptyItemSearch(
+        registrations().setEmptyItemSearch(
             [this](const QString& folder) { emptyItemSearches.push_back(folder); });
     }
 
@@ -77,26 +60,27 @@ public:
     ~PageHost() override { delete sheet_; }
 
     QWidget& sheet() { return *sheet_; }
-    const PageServices& services() const { return services_; }
-    PageRegistrations& registrations() { return registrations_; }
-    std::vector<std::string>& TrashList() { return trashList_; }
+    const PageServices& services() const { return kit_->services(); }
+    PageRegistrations& registrations() { return kit_->registrations(); }
+    std::vector<std::string>& TrashList() { return kit_->TrashList(); }
     QString statusText(int panel) const { return status_->text(panel); }
-    bool isBusy() const { return services_.isBusy(); }
+    bool isBusy() const { return services().isBusy(); }
+    RunCounter& runs() { return services().runs; }
 
     // Loads the state stores, as a start of the program does, and shows the window.
     void start()
     {
-        registrations_.runStores(StateStore::TrashList, true);
-        registrations_.runStores(StateStore::Histories, true);
-        registrations_.pageChanged(PageIndex(page_));
+        registrations().runStores(StateStore::TrashList, true);
+        registrations().runStores(StateStore::Histories, true);
+        registrations().pageChanged(PageIndex(page_));
         show();
     }
 
     // Writes the state stores, in the order a close of the program does.
     void finish()
     {
-        registrations_.runStores(StateStore::TrashList, false);
-        registrations_.runStores(StateStore::Histories, false);
+        registrations().runStores(StateStore::TrashList, false);
+        registrations().runStores(StateStore::Histories, false);
     }
 
     // How the lists draw: fixed colours, and sizes in bytes until a test says otherwise.
@@ -117,24 +101,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QWidget::resizeEvent(event);
-        registrations_.resized(width());
+        registrations().resized(width());
     }
 
 private:
-    std::string dataDir_;
     Page page_;
     quorvex::FilterSettings filters_;
     Look look_;
-    SysImageList images_;
-    std::vector<std::string> trashList_;
-    PageRegistrations registrations_;
-    SaveFailures saveFailures_;
-    ScanCacheService scanCache_{quorvex::cache::DefaultCachePath(), true};
-    ConfirmationBox confirmation_;
     QWidget* sheet_;
     StatusBar* status_;
     ProgressPanel* panel5_;
-    PathServices* pathServices_;
-    TrashListStore* trashListStore_;
-    PageServices services_;
+    std::optional<ServiceKit> kit_;
 };

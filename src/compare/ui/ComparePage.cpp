@@ -85,12 +85,14 @@ ComparePage::ComparePage(QWidget& sheet, const PageServices& services)
                 [this, input] { SpeedButton1Click(*input); });
         connect(input->Edit, &QLineEdit::returnPressed, this, &ComparePage::SwitchButton1Click);
     }
-    PathServices& paths = services.paths;
-    paths.drops().setComparePageEdits(*PathA->Edit, *PathB->Edit);
-    model_ = new ComparisonListModel(engine_, services.listLook, paths.icons(), this);
+    model_ = new ComparisonListModel(engine_, services.listLook, services.paths.icons(), this);
     buildList();
 
     services.registrations.setProgressPanelHost(Page::Compare, *Panel2);
+    services.registrations.addDropHandler(Page::Compare,
+                                          [this](const QString& path, const QWidget* target) {
+                                              drop_.drop(path, target, *PathA->Edit, *PathB->Edit);
+                                          });
     services.registrations.addResizeHandler([this](int width) {
         PathA->FormResize(width);
         PathB->FormResize(width);
@@ -242,7 +244,7 @@ void ComparePage::StartComparison()
     model_->ClearResultList();
     model_->setCaption(0, QString());
     model_->setCaption(1, QString());
-    const RunScope run(progress_, services_.window);
+    const RunScope run(progress_, services_.runs);
     sort_.clearMarker(*ListView2);
 
     engine_.setCache(CheckBox3->isChecked() ? services_.scanCache.forSearch() : nullptr);
@@ -321,7 +323,7 @@ void ComparePage::CheckBox4Click()
 
 void ComparePage::ListView2ColumnClick(int column)
 {
-    if (!services_.progressPanel.isHidden())
+    if (services_.isBusy())
         return;
     const int direction = sort_.takeDirection(column);
     quorvex::ComparisonList& rows = engine_.rows();
@@ -337,7 +339,7 @@ void ComparePage::ListView2ColumnClick(int column)
 
 void ComparePage::RestoreComparisonOrder()
 {
-    if (!services_.progressPanel.isHidden())
+    if (services_.isBusy())
         return;
     // A run of its own: a long list is put in order with the window answering, and
     // Cancel leaves the order as it was.

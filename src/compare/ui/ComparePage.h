@@ -13,6 +13,7 @@
 #include "desktop/ColumnSort.h"
 #include "desktop/ListSaving.h"
 #include "desktop/PageServices.h"
+#include "desktop/PathDrops.h"
 #include "desktop/RunIndicatorObserver.h"
 
 #include <QWidget>
@@ -95,6 +96,7 @@ private:
 
     PageServices services_;
     RunIndicatorObserver progress_; // of every run of the page, on the progress panel
+    PathPairDrop drop_;             // where paths dropped on the window go
     quorvex::ComparisonEngine engine_;
     ComparisonListModel* model_;
     ColumnSort sort_;

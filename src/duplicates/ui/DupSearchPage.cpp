@@ -13,6 +13,7 @@
 #include "desktop/ListItemActions.h"
 #include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
+#include "desktop/PathDrops.h"
 #include "desktop/PathInput.h"
 #include "desktop/PathServices.h"
 #include "desktop/ProgressPanel.h"
@@ -92,7 +93,10 @@ DupSearchPage::DupSearchPage(QWidget& sheet, const PageServices& services)
     });
 
     services.registrations.setProgressPanelHost(Page::Duplicates, *Panel14);
-    services.paths.drops().setSearchPageEdits(*FileInput->Edit, *FolderInput->Edit);
+    services.registrations.addDropHandler(
+        Page::Duplicates, [this](const QString& path, const QWidget*) {
+            DropFileOrFolder(path, *FileInput->Edit, *FolderInput->Edit);
+        });
     services.registrations.bindSetting(
         PageSetting::Threshold, [this] { return NewTrackBar1->value(); },
         [this](int value) { NewTrackBar1->setValue(value); });
@@ -386,7 +390,7 @@ void DupSearchPage::SwitchButton8Click()
     model_->ClearResultList();
     quorvex::DupSearchRun run;
     {
-        const RunScope running(progress_, services_.window);
+        const RunScope running(progress_, services_.runs);
 
         const int previous = sort_.resetForSearch();
         if (previous != quorvex::DupSortState::kGroupColumn)

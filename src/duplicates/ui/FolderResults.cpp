@@ -122,7 +122,7 @@ bool FolderResults::search(const std::string& folder, int threshold)
     threshold_ = threshold;
     quorvex::SearchOutcome outcome;
     {
-        const RunScope running(progress_, services_.window);
+        const RunScope running(progress_, services_.runs);
         quorvex::FolderSearchParams params{services_.filters, {threshold, false}, progress_};
         params.cache = services_.scanCache.forSearch();
         outcome = quorvex::SearchFolderGroups(folders_, params, groups_);

@@ -60,7 +60,6 @@ EmptyItemsPage::EmptyItemsPage(QWidget& sheet, const PageServices& services)
     indicator_ =
         std::make_unique<SearchIndicator>(*Animate2, *SwitchButton5, *ListView1->viewport());
     progress_ = std::make_unique<RunIndicatorObserver>(*indicator_);
-    services.registrations.addBusyIndicator(*Animate2);
     services.registrations.setEmptyItemSearch(
         [this](const QString& folder) { SearchOfferedFolder(folder); });
 }
@@ -150,7 +149,8 @@ void EmptyItemsPage::buildPopupMenu()
 
 void EmptyItemsPage::PopupMenu2Popup()
 {
-    Actions->enableItems(FirstSelectedRow(*ListView1) >= 0 && !searching(), !searching());
+    Actions->enableItems(FirstSelectedRow(*ListView1) >= 0 && !services_.isBusy(),
+                         !services_.isBusy());
 }
 
 void EmptyItemsPage::resizeEvent(QResizeEvent* event)
@@ -158,11 +158,6 @@ void EmptyItemsPage::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     Panel9->setGeometry(0, 0, width(), kTopBarHeight);
     ListView1->setGeometry(0, kTopBarHeight, width(), std::max(0, height() - kTopBarHeight));
-}
-
-bool EmptyItemsPage::searching() const
-{
-    return !Animate2->isHidden();
 }
 
 void EmptyItemsPage::setSwitchButton5Caption(const QString& caption)
@@ -173,7 +168,7 @@ void EmptyItemsPage::setSwitchButton5Caption(const QString& caption)
 
 void EmptyItemsPage::SwitchButton5Click()
 {
-    if (SwitchButton5->Down() && !searching()) {
+    if (SwitchButton5->Down() && !services_.isBusy()) {
         const QString folder =
             BrowseForFolder(services_.dialogs, &services_.window,
                             tr("調べるフォルダを選択して下さい"), LastEmptySearchFolder_);
@@ -186,7 +181,7 @@ void EmptyItemsPage::SwitchButton5Click()
 
 void EmptyItemsPage::SearchOfferedFolder(const QString& folder)
 {
-    if (searching())
+    if (services_.isBusy())
         return;
     const std::string path = TextBytes(folder);
     if (quorvex::platform::IsExistingFolder(path))
@@ -207,7 +202,7 @@ void EmptyItemsPage::SearchFolder(const QString& folder, const std::string& path
     setSwitchButton5Caption(tr(kStopCaption));
     SwitchButton6->setEnabled(false);
     LastEmptySearchFolder_ = folder;
-    const RunScope run(*progress_, services_.window);
+    const RunScope run(*progress_, services_.runs);
     model_->ClearResultList();
 
     std::size_t counter = 0;
@@ -242,7 +237,7 @@ OpenedList EmptyItemsPage::openList(std::string_view text)
 
 void EmptyItemsPage::ListView1ColumnClick(int column)
 {
-    if (searching() || column < 0 || column >= EmptyItemListModel::ColumnCount)
+    if (services_.isBusy() || column < 0 || column >= EmptyItemListModel::ColumnCount)
         return;
     const int direction = sort_.takeDirection(column);
     SortEmptyItems(model_->EmptyItemList(), column, direction == 1);
@@ -266,7 +261,7 @@ void EmptyItemsPage::ListView1SelectItem(int row)
 
 void EmptyItemsPage::DeleteEmptyItems()
 {
-    if (searching())
+    if (services_.isBusy())
         return;
     const std::vector<std::size_t> selected = ListView1->selectedRows();
     if (!selected.empty()) {

@@ -75,7 +75,6 @@ private:
     void buildPopupMenu();
     void SearchFolder(const QString& folder, const std::string& path);
     void endSearchButton();
-    bool searching() const;
     void setSwitchButton5Caption(const QString& caption);
     void showCount();
     void ListView1Resize();

@@ -1,8 +1,7 @@
 #pragma once
 // Animate2, the find animation of the empty-item page: a 16 x 16 picture of a
 // magnifier sweeping over a document, played by a timer while the search runs and
-// hidden while idle. Its visibility is the page's busy state. Stopped, it rests on
-// its stop frame.
+// hidden while idle. Stopped, it rests on its stop frame.
 
 #include <QTimer>
 #include <QWidget>

@@ -4,13 +4,11 @@
 #include "desktop/ImageList1.h"
 #include "desktop/PageServices.h"
 #include "desktop/PageSheet.h"
-#include "desktop/PathInput.h"
 #include "desktop/PathItemDelegate.h"
 #include "desktop/PathServices.h"
 #include "paths/ui/HistoryEdits.h"
 #include "platform/desktop/ShownText.h"
 
-#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
@@ -55,15 +53,6 @@ void writeEntries(QListWidget& list, const HistoryEntries& entries)
         item->setText(entries[row].text);
         item->setSelected(entries[row].selected);
     }
-}
-
-QStringList lines(const QComboBox* comboBox)
-{
-    QStringList items;
-    if (comboBox)
-        for (int index = 0; index < comboBox->count(); ++index)
-            items.append(comboBox->itemText(index));
-    return items;
 }
 
 QStringList lines(const QListWidget& list)
@@ -307,8 +296,8 @@ void HistoryPage::SpeedButton9Click(QToolButton* sender)
         ListBox2->clear();
     } else {
         const int first = sender == SpeedButton9 ? 1 : 3;
-        setLines(*ListBox1, lines(services_.registrations.historyComboBox(first)));
-        setLines(*ListBox2, lines(services_.registrations.historyComboBox(first + 1)));
+        setLines(*ListBox1, services_.paths.histories().entries(first));
+        setLines(*ListBox2, services_.paths.histories().entries(first + 1));
     }
     SpeedButton11->setEnabled(false);
     updateDeleteButton(*ListBox1);
@@ -322,8 +311,7 @@ void HistoryPage::SpeedButton11Click()
         const std::pair<int, const QListWidget*> targets[] = {{first, ListBox1},
                                                               {first + 1, ListBox2}};
         for (const auto& [n, list] : targets)
-            if (QComboBox* comboBox = services_.registrations.historyComboBox(n))
-                SetHistoryItems(*comboBox, lines(*list));
+            services_.paths.histories().setEntries(n, lines(*list));
     }
     SpeedButton11->setEnabled(false);
 }

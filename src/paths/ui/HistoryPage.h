@@ -1,10 +1,10 @@
 #pragma once
 // Page 5 "検索履歴の編集": editing of the path histories of pages 0 and 1. One of two
-// page buttons chooses the pair of histories (ComboBox1/ComboBox2 or
-// ComboBox3/ComboBox4), whose entries are copied into ListBox1 and ListBox2; the
-// entries are moved, deleted and sorted there and reach the drop-downs only through
-// "適用". Leaving the page, or choosing the other pair, discards unapplied edits.
-// The height of ListBox1 (the splitter position) is the setting "height".
+// page buttons chooses the pair of histories (1 and 2 of ComboBox1/ComboBox2, or 3
+// and 4 of ComboBox3/ComboBox4), whose entries are copied into ListBox1 and ListBox2;
+// the entries are moved, deleted and sorted there and reach the histories (and the
+// drop-downs that show them) only through "適用". Leaving the page, or choosing the other pair,
+// discards unapplied edits. The height of ListBox1 (the splitter position) is the setting "height".
 
 #include "desktop/PageServices.h"
 

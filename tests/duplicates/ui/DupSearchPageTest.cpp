@@ -116,7 +116,8 @@ protected:
     QStringList historyItems(int n)
     {
         QStringList items;
-        const QComboBox& box = *host->registrations().historyComboBox(n);
+        const QComboBox& box =
+            *host->findChild<QComboBox*>(QStringLiteral("ComboBox") + QString::number(n));
         for (int i = 0; i < box.count(); ++i)
             items << box.itemText(i);
         return items;

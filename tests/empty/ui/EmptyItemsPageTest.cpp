@@ -185,7 +185,7 @@ TEST_F(EmptyItemsPageTest, ARunThatThrowsLeavesNoFindAnimationNorWaitCursor)
     bool busyDuringRun = false;
     EXPECT_THROW(
         {
-            const RunScope run(progress, *host);
+            const RunScope run(progress, host->runs());
             busyDuringRun = host->isBusy();
             throw std::runtime_error("the walk failed");
         },

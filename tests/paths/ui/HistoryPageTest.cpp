@@ -75,11 +75,17 @@ protected:
         return items;
     }
 
+    QComboBox& comboBox(int n) const
+    {
+        return *host->findChild<QComboBox*>(QStringLiteral("ComboBox") + QString::number(n));
+    }
+
     QStringList comboLines(int n) const
     {
         QStringList items;
-        for (int index = 0; index < host->registrations().historyComboBox(n)->count(); ++index)
-            items << host->registrations().historyComboBox(n)->itemText(index);
+        const QComboBox& box = comboBox(n);
+        for (int index = 0; index < box.count(); ++index)
+            items << box.itemText(index);
         return items;
     }
 
@@ -164,6 +170,22 @@ TEST_F(HistoryPageTest, PageButtonsChooseOnePairAndLeavingDiscardsTheEdits)
     EXPECT_EQ(comboLines(1), QStringList({"/a1", "/a2"}));
 }
 
+// An entry named in other bytes than UTF-8 shows as text; applied edits of its list
+// write it back with the bytes read, so that it still names its folder.
+TEST_F(HistoryPageTest, AppliedEditsKeepTheBytesOfEntriesRead)
+{
+    const std::string latin = tree.dir("caf\xe9"), plain = tree.dir("plain");
+    writeHistory(1, {latin, plain});
+    open();
+    page->SpeedButton9->click();
+    select(*page->ListBox1, {1});
+    page->SpeedButton12->click();
+    page->SpeedButton11->click();
+
+    host->finish();
+    EXPECT_EQ(readHistory(1), (std::vector<std::string>{plain, latin}));
+}
+
 TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose)
 {
     std::vector<std::string> upper;
@@ -186,7 +208,7 @@ TEST_F(HistoryPageTest, EditsReachTheDropDownsOnlyThroughApplyAndTheFilesAtClose
     const auto q = [](const std::string& path) { return QString::fromStdString(path); };
     EXPECT_EQ(comboLines(1), QStringList({q(upper[0]), q(upper[2]), q(upper[4])}));
     EXPECT_EQ(comboLines(2), QStringList({q(q1), q(q0)}));
-    EXPECT_EQ(host->registrations().historyComboBox(1)->currentIndex(), -1);
+    EXPECT_EQ(comboBox(1).currentIndex(), -1);
 
     host->finish();
     EXPECT_EQ(readHistory(1), (std::vector<std::string>{upper[0], upper[2], upper[4]}));

@@ -2,8 +2,10 @@
 // from the A button, swapping, history entries and the status text of an edit field.
 #include "compare/ui/ComparePageFixture.h"
 #include "compare/ui/ComparisonListView.h"
+#include "desktop/PageRegistrations.h"
 #include "desktop/PathDrops.h"
 #include "desktop/PathInput.h"
+#include "desktop/PathServices.h"
 #include "desktop/TFolderFileDlg.h"
 #include "platform/TextFile.h"
 
@@ -24,45 +26,56 @@ TEST(PathDrops, ComparePageAlternatesOutsideTheFields)
 {
     QWidget window;
     QLineEdit edit1(&window), edit2(&window);
-    PathDrops drops;
-    drops.setComparePageEdits(edit1, edit2);
+    PathPairDrop drops;
+    const auto drop = [&](const QString& path, const QWidget* target) {
+        drops.drop(path, target, edit1, edit2);
+    };
 
-    drops.drop(Page::Compare, "/one", &window);
-    drops.drop(Page::Compare, "/two", nullptr);
-    drops.drop(Page::Compare, "/three", &window);
+    drop("/one", &window);
+    drop("/two", nullptr);
+    drop("/three", &window);
     EXPECT_EQ(edit1.text(), "/three");
     EXPECT_EQ(edit2.text(), "/two");
 
     // A drop onto B, then one outside: B, then A.
-    drops.drop(Page::Compare, "/onto-b", &edit2);
+    drop("/onto-b", &edit2);
     EXPECT_FALSE(drops.DropAlternation());
-    drops.drop(Page::Compare, "/outside", &window);
+    drop("/outside", &window);
     EXPECT_EQ(edit2.text(), "/onto-b");
     EXPECT_EQ(edit1.text(), "/outside");
     EXPECT_TRUE(drops.DropAlternation());
-    drops.drop(Page::Compare, "/onto-a", &edit1);
+    drop("/onto-a", &edit1);
     EXPECT_EQ(edit1.text(), "/onto-a");
     EXPECT_TRUE(drops.DropAlternation());
 }
 
+// Each page's rule takes the drops while its page is in view; other pages ignore them.
 TEST(PathDrops, SearchPageTakesFilesAndFoldersWhereverTheyLand)
 {
     quorvex::test::TempTree tree;
     QLineEdit edit1, edit2, edit3, edit4;
-    PathDrops drops;
-    drops.setComparePageEdits(edit1, edit2);
-    drops.setSearchPageEdits(edit3, edit4);
+    PathPairDrop pairDrop;
+    PageRegistrations registrations;
+    registrations.addDropHandler(Page::Compare, [&](const QString& path, const QWidget* target) {
+        pairDrop.drop(path, target, edit1, edit2);
+    });
+    registrations.addDropHandler(Page::Duplicates, [&](const QString& path, const QWidget*) {
+        DropFileOrFolder(path, edit3, edit4);
+    });
     const QString file = QString::fromStdString(tree.file("f.txt", "x"));
     const QString folder = QString::fromStdString(tree.dir("d"));
 
-    drops.drop(Page::Duplicates, file, &edit4);
-    drops.drop(Page::Duplicates, folder, &edit3);
+    registrations.pageChanged(PageIndex(Page::Duplicates));
+    registrations.dropped(file, &edit4);
+    registrations.dropped(folder, &edit3);
     EXPECT_EQ(edit3.text(), file);
     EXPECT_EQ(edit4.text(), folder);
-    drops.drop(Page::EmptyItems, file, nullptr);
-    drops.drop(Page::Histories, file, nullptr);
+    registrations.pageChanged(PageIndex(Page::EmptyItems));
+    registrations.dropped(file, nullptr);
+    registrations.pageChanged(PageIndex(Page::Histories));
+    registrations.dropped(file, nullptr);
     EXPECT_EQ(edit1.text(), "");
-    EXPECT_FALSE(drops.DropAlternation());
+    EXPECT_FALSE(pairDrop.DropAlternation());
 }
 
 class PathInputsTest : public ComparePageFixture
@@ -151,7 +164,7 @@ TEST_F(PathInputsTest, HistoryEntriesFillTheFieldAndClicksShowItsText)
     QComboBox& history = *page->PathB->ComboBox;
     ASSERT_EQ(history.count(), 3);
     EXPECT_EQ(history.itemText(2), "/three");
-    EXPECT_EQ(form->registrations().historyComboBox(2), &history);
+    EXPECT_EQ(form->services().paths.histories().entries(2).last(), "/three");
 
     emit history.activated(1);
     EXPECT_EQ(page->PathB->Edit->text(), "/two");
