@@ -345,7 +345,7 @@ void ComparePage::RestoreComparisonOrder()
     // Cancel leaves the order as it was.
     bool restored = false;
     {
-        const RunScope run(progress_, services_.window);
+        const RunScope run(progress_, services_.runs);
         restored = quorvex::RestoreComparisonOrder(engine_.rows(), [this] {
             progress_.pumpMessages();
             return !progress_.cancelRequested();
