@@ -14,7 +14,12 @@ namespace quorvex {
 
 namespace {
 
-// What one worker keeps between files: the folder it is in and a chunk buffer.
+// The first pass hints up to this much of each file: a small file comes in whole in
+// one request, where its first chunk and then, should it agree with another file's,
+// its rest would cost two. On a device that serves few requests a second their count
+// is the time taken, and the bytes added are few.
+constexpr std::uint64_t kHintedUpTo = 128 * 1024;
+
 // What one worker keeps between files: the folder it is in, a chunk buffer, and the
 // files it opened to hint their reading, in the order it reads them.
 struct WorkerPlace
@@ -55,7 +60,9 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::s
     const auto hint = [&](std::size_t k, unsigned worker) {
         platform::InputFile file;
         if (open(k, worker, file))
-            platform::AdviseWillRead(file, 0, chunk);
+            platform::AdviseWillRead(
+                file, 0,
+                std::max<std::uint64_t>(chunk, std::min(list[toRead[k]].size, kHintedUpTo)));
         places[worker].hinted.emplace_back(k, std::move(file));
     };
     RunPlanned(plan, pool, work, hint, [&](std::size_t k, unsigned worker) {
