@@ -101,6 +101,21 @@ std::vector<ReadPlan::Stretch> StretchesOf(const std::vector<std::uint32_t>& ord
     return stretches;
 }
 
+// Reads the items at places [begin, end) of the plan's order in turn, each after
+// hinting those up to `ahead` places after it (only where the data comes from the
+// device; the first is read at once).
+template <typename Cancelled, typename Hint, typename Read>
+void Sweep(const ReadPlan& plan, std::size_t begin, std::size_t end, std::size_t ahead,
+           const Cancelled& cancelled, const Hint& hint, const Read& read)
+{
+    std::size_t hinted = plan.fromDevice ? begin + 1 : end;
+    for (std::size_t k = begin; k < end; ++k) {
+        for (; hinted < std::min(end, k + 1 + ahead) && !cancelled(); ++hinted)
+            hint(plan.order[hinted]);
+        read(plan.order[k]);
+    }
+}
+
 } // namespace
 
 unsigned ReadersFor(platform::StorageKind kind, unsigned workers)
@@ -176,14 +191,17 @@ void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, cons
     }
     work.run(pool, runs.size(), [&](std::size_t item, unsigned worker) {
         const auto [begin, end, ahead] = runs[item];
-        // Hints only where the data comes from the device; the first is read at once.
-        std::size_t hinted = plan.fromDevice ? begin + 1 : end;
-        for (std::size_t k = begin; k < end; ++k) {
-            for (; hinted < std::min(end, k + 1 + ahead) && !work.cancelled(); ++hinted)
-                hint(plan.order[hinted], worker);
-            read(plan.order[k], worker);
-        }
+        Sweep(
+            plan, begin, end, ahead, [&] { return work.cancelled(); },
+            [&](std::size_t k) { hint(k, worker); }, [&](std::size_t k) { read(k, worker); });
     });
+}
+
+void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled,
+                    const std::function<void(std::size_t item)>& hint,
+                    const std::function<void(std::size_t item)>& read)
+{
+    Sweep(plan, 0, plan.order.size(), kHintsAhead, cancelled, hint, read);
 }
 
 void SetReadOrderHook(ReadOrderHook hook)

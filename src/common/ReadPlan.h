@@ -59,6 +59,18 @@ inline constexpr std::size_t kHintsAhead = 64;
 void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,
                 const ReadItem& read);
 
+// Runs read(item) for the plan's items in its order on the calling thread, which
+// keeps its own observer alive: for a search that compares one file at a time. Each
+// is read after hint(item) for the kHintsAhead items after it; after `cancelled`
+// nothing more is hinted, but every item is still handed to `read`.
+void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled,
+                    const std::function<void(std::size_t item)>& hint,
+                    const std::function<void(std::size_t item)>& read);
+
+// What a hint asks of a file read from its start, beyond a first chunk: its start;
+// the system's own read-ahead follows a file read from its start.
+inline constexpr std::uint64_t kHintedStart = std::uint64_t{1} << 20;
+
 // The readers for files on storage of this kind, out of `workers`.
 unsigned ReadersFor(platform::StorageKind kind, unsigned workers);
 

@@ -31,21 +31,21 @@ struct WorkerPlace
 
 } // namespace
 
-FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
+FirstChunkHashes::FirstChunkHashes(const DupList& list, std::vector<std::size_t> positions,
                                    std::size_t chunk, WorkerPool& pool, ObservedWork& work,
                                    CachedHashes& cached)
     : hashes_(list.size()), known_(list.size())
 {
-    std::vector<std::size_t> toRead;
-    for (const std::size_t position : positions) {
+    // The positions not found in the cache, kept in the place of those given.
+    std::vector<std::size_t> toRead = std::move(positions);
+    std::erase_if(toRead, [&](std::size_t position) {
         const cache::CachedFile* file = cached.find(position);
-        if (file != nullptr && file->firstKnown) {
-            hashes_[position] = file->firstChunk;
-            known_[position] = 1;
-        } else {
-            toRead.push_back(position);
-        }
-    }
+        if (file == nullptr || !file->firstKnown)
+            return false;
+        hashes_[position] = file->firstChunk;
+        known_[position] = 1;
+        return true;
+    });
     std::vector<WorkerPlace> places(pool.size());
     const auto open = [&](std::size_t k, unsigned worker, platform::InputFile& file) {
         const TDupRecord& record = list[toRead[k]];

@@ -25,8 +25,8 @@ public:
     // whose size is no longer its record's, gets no hash: the grouping reads it again
     // and tells why it cannot. A hash that `cached` holds is taken from there; one
     // read is handed to it.
-    FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
-                     std::size_t chunk, WorkerPool& pool, ObservedWork& work, CachedHashes& cached);
+    FirstChunkHashes(const DupList& list, std::vector<std::size_t> positions, std::size_t chunk,
+                     WorkerPool& pool, ObservedWork& work, CachedHashes& cached);
 
     bool known(std::size_t position) const { return known_[position] != 0; }
     std::uint64_t hash(std::size_t position) const { return hashes_[position]; }

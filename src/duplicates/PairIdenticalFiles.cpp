@@ -409,8 +409,8 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads,
         candidates.insert(candidates.end(), sizeClass.positions.begin(), sizeClass.positions.end());
     std::sort(candidates.begin(), candidates.end());
     CachedHashes cached(list.size(), candidates, cache);
-    const FirstChunkHashes firstChunks(list, candidates, kFirstChunk, pool, work, cached);
-    candidates = {};
+    const FirstChunkHashes firstChunks(list, std::move(candidates), kFirstChunk, pool, work,
+                                       cached);
 
     // Where seeks cost, the classes in the order their data lies on the disk, so that
     // the whole-file reads sweep it once more; elsewhere the most bytes first, so that
