@@ -7,10 +7,14 @@
 # device over a file whose reads are throttled to $RIOPS requests and $RBPS bytes a
 # second (cgroup v2 io.max, or the v1 blkio throttle where the io controller is not
 # on the v2 hierarchy; skipped with one line where neither is there or not as root).
-# Every row is the median of $RUNS runs, the tools taking turns.
+# Every row is the median of $RUNS runs, the tools taking turns. On the slow disk a
+# run's time is about the count of read requests it asks over $RIOPS (every folder,
+# inode table block and file costs at least one), so at 200 a whole corpus takes
+# minutes a run: SLOW_SUBDIR names a folder of the corpus to copy and search alone.
 #
 #   QUORVEX_CLI=build/quorvex-cli bench/bench-cold.sh
 #   RUNS=1 SLOW_CORPUS=dups RIOPS=200 RBPS=157286400 bench/bench-cold.sh
+#   JOBS=slow SLOW_SUBDIR=python3 bench/bench-cold.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 cli=$(realpath "${QUORVEX_CLI:?set QUORVEX_CLI}")
@@ -20,6 +24,7 @@ RUNS=${RUNS:-3}
 RIOPS=${RIOPS:-200}
 RBPS=${RBPS:-$((150 * 1024 * 1024))}
 SLOW_CORPUS=${SLOW_CORPUS:-dups}
+SLOW_SUBDIR=${SLOW_SUBDIR:-}
 JOBS=${JOBS:-"cold warm slow"}
 for tool in /usr/bin/time jdupes rmlint diff; do
     command -v "$tool" >/dev/null && continue
@@ -87,6 +92,7 @@ make_slow_disk() {
         return 1
     fi
     source=$(bash "$here/corpus.sh" "$SLOW_CORPUS")
+    [ -z "$SLOW_SUBDIR" ] || source=$source/$SLOW_SUBDIR
     bytes=$(du -sb "$source" | cut -f1)
     image=$BENCH/slow-disk.img
     rm -f "$image"
@@ -132,7 +138,7 @@ for job in $JOBS; do
         warm=true dups_rows "$dir"
         ;;
     slow)
-        echo "== DUPS on a loop device throttled to $RIOPS read requests and $RBPS bytes a second (target: quorvex-cli <= 0.6 x jdupes)"
+        echo "== DUPS${SLOW_SUBDIR:+/$SLOW_SUBDIR} on a loop device throttled to $RIOPS read requests and $RBPS bytes a second (target: quorvex-cli <= 0.6 x jdupes)"
         make_slow_disk || continue
         # Each command runs in the throttled group; the page cache is dropped before it.
         printf '#!/bin/sh\necho $$ >"%s/cgroup.procs" && exec "$@"\n' "$group" >"$scratch/in-group"

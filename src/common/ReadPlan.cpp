@@ -16,6 +16,11 @@ ReadOrderHook& InstalledHook()
     return hook;
 }
 
+bool SeeksCost(platform::StorageKind kind)
+{
+    return kind == platform::StorageKind::Rotational || kind == platform::StorageKind::Network;
+}
+
 // The devices met, each numbered and asked for its storage kind once.
 class Devices
 {
@@ -29,16 +34,12 @@ public:
         devices_.emplace_back(device, platform::StorageKindOf(file));
         return static_cast<std::uint16_t>(devices_.size() - 1);
     }
-    // The kind that asks the most care: a share, then a hard disk, then the rest.
-    platform::StorageKind slowest() const
+    // Asked once every file is numbered.
+    platform::StorageKind kind(std::uint16_t number) const { return devices_[number].second; }
+    bool anyWhereSeeksCost() const
     {
-        platform::StorageKind slowest = platform::StorageKind::Unknown;
-        for (const auto& [device, kind] : devices_)
-            if (kind == platform::StorageKind::Network ||
-                (kind == platform::StorageKind::Rotational &&
-                 slowest != platform::StorageKind::Network))
-                slowest = kind;
-        return slowest;
+        return std::ranges::any_of(devices_,
+                                   [](const auto& device) { return SeeksCost(device.second); });
     }
 
 private:
@@ -52,10 +53,11 @@ private:
 // 512-byte units: an order of reads needs no more precision.
 constexpr std::uint64_t kPlaceBits = 48;
 constexpr std::uint64_t kLastGroup = 0xFFFF;
+constexpr std::uint64_t kDevicesKnown = (kLastGroup - 2) / 2; // the groups below the last
 std::uint64_t KeyOf(std::uint16_t device, const platform::DataPlace& place)
 {
-    const std::uint64_t group = std::min<std::uint64_t>(
-        kLastGroup - 1, std::uint64_t{device} * 2 + (place.physical ? 0 : 1));
+    const std::uint64_t group =
+        std::min<std::uint64_t>(device, kDevicesKnown) * 2 + (place.physical ? 0 : 1);
     const std::uint64_t where = place.physical ? place.offset >> 9 : place.offset;
     return group << kPlaceBits | std::min(where, (std::uint64_t{1} << kPlaceBits) - 1);
 }
@@ -78,13 +80,47 @@ bool SampleIsCached(std::size_t count, const OpenToPlan& open)
     return asked > 0 && cached * 10 >= asked * 9;
 }
 
+// The stretches of the sorted `keys` order that one device holds, each with its
+// readers; the files that could not be opened read by every worker.
+std::vector<ReadPlan::Stretch> StretchesOf(const std::vector<std::uint32_t>& order,
+                                           const std::vector<std::uint64_t>& keys,
+                                           const Devices& devices, unsigned workers)
+{
+    std::vector<ReadPlan::Stretch> stretches;
+    for (std::size_t begin = 0; begin < order.size();) {
+        const std::uint64_t device = (keys[order[begin]] >> kPlaceBits) / 2;
+        std::size_t end = begin + 1;
+        while (end < order.size() && (keys[order[end]] >> kPlaceBits) / 2 == device)
+            ++end;
+        const bool opened = device <= kDevicesKnown;
+        stretches.push_back(
+            {end, opened ? ReadersFor(devices.kind(static_cast<std::uint16_t>(device)), workers)
+                         : std::max(1u, workers)});
+        begin = end;
+    }
+    return stretches;
+}
+
+// Reads the items at places [begin, end) of the plan's order in turn, each after
+// hinting those up to `ahead` places after it (only where the data comes from the
+// device; the first is read at once).
+template <typename Cancelled, typename Hint, typename Read>
+void Sweep(const ReadPlan& plan, std::size_t begin, std::size_t end, std::size_t ahead,
+           const Cancelled& cancelled, const Hint& hint, const Read& read)
+{
+    std::size_t hinted = plan.fromDevice ? begin + 1 : end;
+    for (std::size_t k = begin; k < end; ++k) {
+        for (; hinted < std::min(end, k + 1 + ahead) && !cancelled(); ++hinted)
+            hint(plan.order[hinted]);
+        read(plan.order[k]);
+    }
+}
+
 } // namespace
 
 unsigned ReadersFor(platform::StorageKind kind, unsigned workers)
 {
-    const bool seeksCost =
-        kind == platform::StorageKind::Rotational || kind == platform::StorageKind::Network;
-    return seeksCost ? 1 : std::max(1u, workers);
+    return SeeksCost(kind) ? 1 : std::max(1u, workers);
 }
 
 ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, ObservedWork& work)
@@ -95,7 +131,7 @@ ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, 
         std::iota(plan.order.begin(), plan.order.end(), 0u);
         if (InstalledHook())
             InstalledHook()(plan.order);
-        plan.readers = pool.size();
+        plan.stretches = {{count, std::max(1u, pool.size())}};
         plan.fromDevice = false;
         return plan;
     }
@@ -123,33 +159,49 @@ ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, 
     std::sort(plan.order.begin(), plan.order.end(), [&](std::uint32_t a, std::uint32_t b) {
         return keys[a] != keys[b] ? keys[a] < keys[b] : a < b;
     });
+    plan.stretches = StretchesOf(plan.order, keys, devices, pool.size());
+    plan.seeksCost = devices.anyWhereSeeksCost();
     if (InstalledHook())
         InstalledHook()(plan.order);
-    const platform::StorageKind slowest = devices.slowest();
-    plan.readers = ReadersFor(slowest, pool.size());
-    plan.seeksCost =
-        slowest == platform::StorageKind::Rotational || slowest == platform::StorageKind::Network;
     return plan;
 }
 
 void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,
                 const ReadItem& read)
 {
-    const std::size_t count = plan.order.size();
-    const std::size_t perItem = plan.readers <= 1 ? std::max<std::size_t>(count, 1) : kFilesPerItem;
-    // The readers share the hints in flight (a hint may hold its file open).
-    const std::size_t ahead = std::max<std::size_t>(4, kHintsAhead / std::max(1u, plan.readers));
-    work.run(pool, (count + perItem - 1) / perItem, [&](std::size_t item, unsigned worker) {
-        const std::size_t begin = item * perItem;
-        const std::size_t end = std::min(count, begin + perItem);
-        // Hints only where the data comes from the device; the first is read at once.
-        std::size_t hinted = plan.fromDevice ? begin + 1 : end;
-        for (std::size_t k = begin; k < end; ++k) {
-            for (; hinted < std::min(end, k + 1 + ahead) && !work.cancelled(); ++hinted)
-                hint(plan.order[hinted], worker);
-            read(plan.order[k], worker);
+    // The runs of items a reader takes at once: a stretch read by one reader is one
+    // run, and those come first, so that each such device is read from the start.
+    struct Run
+    {
+        std::size_t begin, end;
+        std::size_t ahead; // the readers of a stretch share its hints in flight
+    };
+    std::vector<Run> runs;
+    for (const bool sweeps : {true, false}) {
+        std::size_t begin = 0;
+        for (const ReadPlan::Stretch& stretch : plan.stretches) {
+            if ((stretch.readers <= 1) == sweeps) {
+                const std::size_t step = sweeps ? stretch.end - begin : kFilesPerItem;
+                const std::size_t ahead = std::max<std::size_t>(4, kHintsAhead / stretch.readers);
+                for (std::size_t k = begin; k < stretch.end; k += step)
+                    runs.push_back({k, std::min(stretch.end, k + step), ahead});
+            }
+            begin = stretch.end;
         }
+    }
+    work.run(pool, runs.size(), [&](std::size_t item, unsigned worker) {
+        const auto [begin, end, ahead] = runs[item];
+        Sweep(
+            plan, begin, end, ahead, [&] { return work.cancelled(); },
+            [&](std::size_t k) { hint(k, worker); }, [&](std::size_t k) { read(k, worker); });
     });
+}
+
+void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled,
+                    const std::function<void(std::size_t item)>& hint,
+                    const std::function<void(std::size_t item)>& read)
+{
+    Sweep(plan, 0, plan.order.size(), kHintsAhead, cancelled, hint, read);
 }
 
 void SetReadOrderHook(ReadOrderHook hook)

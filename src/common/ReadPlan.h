@@ -1,9 +1,10 @@
 #pragma once
 // How a search reads many files: in the order their data lies on the disk, and by
-// as many readers as the device serves well. Each file is opened once beforehand and
-// asked where its data begins (the first extent's place, else its number); on a hard
-// disk or a share the files are then read by one reader in that order, as one sweep,
-// elsewhere by every worker, still in that order.
+// as many readers as each device serves well. Each file is opened once beforehand and
+// asked where its data begins (the first extent's place, else its number); the files
+// of one device come together, and those on a hard disk or a share are then read by
+// one reader in that order, as one sweep, those elsewhere by several workers, still in
+// that order, while the other devices are read side by side.
 
 #include <cstddef>
 #include <cstdint>
@@ -19,7 +20,14 @@ namespace quorvex {
 struct ReadPlan
 {
     std::vector<std::uint32_t> order; // the items, in the order to read them
-    unsigned readers = 1;             // workers that read them side by side
+    // The stretches of `order` that one device holds, one after another, each with
+    // the workers that read it side by side.
+    struct Stretch
+    {
+        std::size_t end; // one past the stretch's last place in `order`
+        unsigned readers;
+    };
+    std::vector<Stretch> stretches;
     // Some file lies on a device where seeks cost (a hard disk or a share).
     bool seeksCost = false;
     // The files' data is to be read from the device (not found in the system's
@@ -34,13 +42,15 @@ using OpenToPlan = std::function<bool(std::size_t item, unsigned worker, platfor
 // Plans the reading of items [0, count) on the workers of `pool` while `work` keeps
 // the caller's observer alive. A cancel leaves the items not yet asked at the end.
 // When a sample of the files finds them in the system's cache, nothing is asked:
-// the items keep their order, every worker reads, and no read is hinted.
+// the items keep their order, every worker reads, and no read is hinted. The files
+// that cannot be opened make a stretch of their own, read by every worker.
 ReadPlan PlanReads(std::size_t count, const OpenToPlan& open, WorkerPool& pool, ObservedWork& work);
 
-// Runs read(item, worker) for the plan's items in its order, on its readers: one
-// reader takes them all in turn, several take runs of them as they come free. Each
-// reader first calls hint(item, worker) for the items up to its share of kHintsAhead
-// (at least 4) after the one it reads (a hint asks the system to read what `read`
+// Runs read(item, worker) for the plan's items in its order, each stretch on its
+// readers, the stretches side by side: one reader takes all of its stretch in turn
+// (those stretches start first), several take runs of it as they come free. Each
+// reader first calls hint(item, worker) for the items of its run up to its share of
+// kHintsAhead (at least 4) after the one it reads (a hint asks the system to read what `read`
 // will need), so that the device holds a few requests, in the order of the data,
 // while the reader waits for one. After a cancel nothing more is hinted, but every
 // item is still handed to `read`, which returns early if it should.
@@ -48,6 +58,18 @@ using ReadItem = std::function<void(std::size_t item, unsigned worker)>;
 inline constexpr std::size_t kHintsAhead = 64;
 void RunPlanned(const ReadPlan& plan, WorkerPool& pool, ObservedWork& work, const ReadItem& hint,
                 const ReadItem& read);
+
+// Runs read(item) for the plan's items in its order on the calling thread, which
+// keeps its own observer alive: for a search that compares one file at a time. Each
+// is read after hint(item) for the kHintsAhead items after it; after `cancelled`
+// nothing more is hinted, but every item is still handed to `read`.
+void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled,
+                    const std::function<void(std::size_t item)>& hint,
+                    const std::function<void(std::size_t item)>& read);
+
+// What a hint asks of a file read from its start, beyond a first chunk: its start;
+// the system's own read-ahead follows a file read from its start.
+inline constexpr std::uint64_t kHintedStart = std::uint64_t{1} << 20;
 
 // The readers for files on storage of this kind, out of `workers`.
 unsigned ReadersFor(platform::StorageKind kind, unsigned workers);

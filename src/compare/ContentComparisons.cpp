@@ -15,9 +15,6 @@ namespace {
 // and small enough that the walk's listing and its results are not held up long.
 constexpr std::size_t kBatchFiles = 4096;
 constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
-// What a hint asks ahead of the comparison of a pair: the start of each file; the
-// system's own read-ahead follows a file read from its start.
-constexpr std::uint64_t kHintedBytes = std::uint64_t{1} << 20;
 
 } // namespace
 
@@ -156,7 +153,7 @@ void ContentComparisons::finish(const std::function<void(std::size_t row, int pe
         for (const std::string* path : {&queued_[item].pathA, &queued_[item].pathB}) {
             platform::InputFile file;
             if (file.open(*path))
-                platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedBytes));
+                platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedStart));
         }
     };
     RunPlanned(plan, pool_, work_, hint, [&](std::size_t item, unsigned worker) {

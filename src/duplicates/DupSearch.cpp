@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "common/MaskCount.h"
+#include "common/ReadPlan.h"
 #include "duplicates/CachedHashes.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSort.h"
@@ -57,6 +60,11 @@ int SizeRatio(std::uint64_t a, std::uint64_t b)
     return static_cast<int>((static_cast<unsigned __int128>(low) * 100) / high);
 }
 
+// The files the identical-file search plans the reading of at once: enough that a
+// sweep in the order of their data saves seeks, few enough that their entries take
+// little memory and the first matches come soon.
+constexpr std::size_t kIdenticalBatch = 1024;
+
 SearchOutcome SearchIdentical(std::string_view filePath, std::string_view folderPath,
                               const DupSearchParams& params, DupList& list)
 {
@@ -106,26 +114,69 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
 {
     const int threshold = ClampedThreshold(params);
     RunObserver& observer = params.observer;
-    std::string path;
-    WalkSearchTree(
-        folder, params.filters, observer, params.threads,
-        [&](const std::string& name) { list.enterFolder(name); },
-        [&](const std::string& folderPath, const platform::DirEntry& entry) {
-            if (SizeRatio(targetSize, entry.size) >= threshold) {
-                int percent = -1;
-                path = folderPath + entry.name;
+    // The files to compare are taken in batches, each compared in the order their data
+    // lies on the disk; the matches then join the list in the walk's order.
+    struct Queued
+    {
+        std::string folder; // as the walk gives it, ending in '/'
+        platform::DirEntry entry;
+        int percent = -1;
+    };
+    std::vector<Queued> queued;
+    std::string lastFolder; // the list's folder of its last match
+    WorkerPool pool(params.threads);
+    ObservedWork work(observer, &RunObserver::stepOverall);
+    const auto compareQueued = [&] {
+        const auto pathOf = [&](std::size_t k) { return queued[k].folder + queued[k].entry.name; };
+        const ReadPlan plan = PlanReads(
+            queued.size(),
+            [&](std::size_t k, unsigned, platform::InputFile& file) {
+                return file.open(pathOf(k));
+            },
+            pool, work);
+        const auto hint = [&](std::size_t k) {
+            platform::InputFile file;
+            if (file.open(pathOf(k)))
+                platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedStart));
+        };
+        RunPlannedHere(
+            plan, [&] { return observer.cancelRequested(); }, hint,
+            [&](std::size_t k) {
+                const std::string path = pathOf(k);
+                int& percent = queued[k].percent;
                 if (hashed != nullptr)
-                    percent = hashed->match(path, entry);
+                    percent = hashed->match(path, queued[k].entry);
                 else if (targetImage != nullptr)
                     CompareImageWithFile(*targetImage, path, threshold, percent, buffers, observer);
                 else
                     CompareContents(target, path, threshold, percent, buffers, observer);
-                if (percent >= threshold)
-                    list.add(entry).content = static_cast<std::int16_t>(percent);
+                observer.stepOverall(1);
+                observer.pumpMessages();
+            });
+        for (const Queued& file : queued) {
+            if (file.percent < threshold)
+                continue;
+            if (file.folder != lastFolder) {
+                list.enterFolder(file.folder);
+                lastFolder = file.folder;
             }
-            observer.stepOverall(1);
+            list.add(file.entry).content = static_cast<std::int16_t>(file.percent);
+        }
+        queued.clear();
+    };
+    WalkSearchTree(
+        folder, params.filters, observer, params.threads, [](const std::string&) {},
+        [&](const std::string& folderPath, const platform::DirEntry& entry) {
+            if (SizeRatio(targetSize, entry.size) >= threshold) {
+                queued.push_back({folderPath, entry});
+                if (queued.size() == kIdenticalBatch)
+                    compareQueued();
+            } else {
+                observer.stepOverall(1);
+            }
             observer.pumpMessages();
         });
+    compareQueued();
 }
 
 SearchOutcome CollectAndPairFiles(const std::vector<std::string>& folders,

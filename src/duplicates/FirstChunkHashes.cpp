@@ -14,7 +14,12 @@ namespace quorvex {
 
 namespace {
 
-// What one worker keeps between files: the folder it is in and a chunk buffer.
+// The first pass hints up to this much of each file: a small file comes in whole in
+// one request, where its first chunk and then, should it agree with another file's,
+// its rest would cost two. On a device that serves few requests a second their count
+// is the time taken, and the bytes added are few.
+constexpr std::uint64_t kHintedUpTo = 128 * 1024;
+
 // What one worker keeps between files: the folder it is in, a chunk buffer, and the
 // files it opened to hint their reading, in the order it reads them.
 struct WorkerPlace
@@ -26,21 +31,21 @@ struct WorkerPlace
 
 } // namespace
 
-FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
+FirstChunkHashes::FirstChunkHashes(const DupList& list, std::vector<std::size_t> positions,
                                    std::size_t chunk, WorkerPool& pool, ObservedWork& work,
                                    CachedHashes& cached)
     : hashes_(list.size()), known_(list.size())
 {
-    std::vector<std::size_t> toRead;
-    for (const std::size_t position : positions) {
+    // The positions not found in the cache, kept in the place of those given.
+    std::vector<std::size_t> toRead = std::move(positions);
+    std::erase_if(toRead, [&](std::size_t position) {
         const cache::CachedFile* file = cached.find(position);
-        if (file != nullptr && file->firstKnown) {
-            hashes_[position] = file->firstChunk;
-            known_[position] = 1;
-        } else {
-            toRead.push_back(position);
-        }
-    }
+        if (file == nullptr || !file->firstKnown)
+            return false;
+        hashes_[position] = file->firstChunk;
+        known_[position] = 1;
+        return true;
+    });
     std::vector<WorkerPlace> places(pool.size());
     const auto open = [&](std::size_t k, unsigned worker, platform::InputFile& file) {
         const TDupRecord& record = list[toRead[k]];
@@ -55,7 +60,9 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, const std::vector<std::s
     const auto hint = [&](std::size_t k, unsigned worker) {
         platform::InputFile file;
         if (open(k, worker, file))
-            platform::AdviseWillRead(file, 0, chunk);
+            platform::AdviseWillRead(
+                file, 0,
+                std::max<std::uint64_t>(chunk, std::min(list[toRead[k]].size, kHintedUpTo)));
         places[worker].hinted.emplace_back(k, std::move(file));
     };
     RunPlanned(plan, pool, work, hint, [&](std::size_t k, unsigned worker) {

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "common/ObservedWork.h"
@@ -25,17 +26,15 @@ public:
     // whose size is no longer its record's, gets no hash: the grouping reads it again
     // and tells why it cannot. A hash that `cached` holds is taken from there; one
     // read is handed to it.
-    FirstChunkHashes(const DupList& list, const std::vector<std::size_t>& positions,
-                     std::size_t chunk, WorkerPool& pool, ObservedWork& work, CachedHashes& cached);
+    FirstChunkHashes(const DupList& list, std::vector<std::size_t> positions, std::size_t chunk,
+                     WorkerPool& pool, ObservedWork& work, CachedHashes& cached);
 
     bool known(std::size_t position) const { return known_[position] != 0; }
     std::uint64_t hash(std::size_t position) const { return hashes_[position]; }
-    // Where seeks cost, the place of the file at `position` in the order its first
-    // chunk was read (files taken from the cache come first); elsewhere 0.
-    std::uint32_t readRank(std::size_t position) const
-    {
-        return readRanks_.empty() ? 0 : readRanks_[position];
-    }
+    // Where seeks cost, the place of each file (by list position) in the order its
+    // first chunk was read (files taken from the cache come first); elsewhere empty.
+    // Taken once, so that it is not held while the files are grouped.
+    std::vector<std::uint32_t> takeReadRanks() { return std::move(readRanks_); }
 
 private:
     std::vector<std::uint64_t> hashes_; // by list position

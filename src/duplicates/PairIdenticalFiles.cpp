@@ -409,19 +409,23 @@ void PairIdenticalFiles(DupList& list, RunObserver& observer, unsigned threads,
         candidates.insert(candidates.end(), sizeClass.positions.begin(), sizeClass.positions.end());
     std::sort(candidates.begin(), candidates.end());
     CachedHashes cached(list.size(), candidates, cache);
-    const FirstChunkHashes firstChunks(list, candidates, kFirstChunk, pool, work, cached);
-    candidates = {};
+    FirstChunkHashes firstChunks(list, std::move(candidates), kFirstChunk, pool, work, cached);
 
     // Where seeks cost, the classes in the order their data lies on the disk, so that
     // the whole-file reads sweep it once more; elsewhere the most bytes first, so that
     // no worker is left with a large class at the end.
     std::vector<std::size_t> order(classes.size());
     std::vector<std::uint32_t> firstRank(classes.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-        firstRank[i] = std::ranges::min(classes[i].positions | std::views::transform([&](auto p) {
-                                            return firstChunks.readRank(p);
-                                        }));
+    {
+        const std::vector<std::uint32_t> readRanks = firstChunks.takeReadRanks();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            order[i] = i;
+            if (!readRanks.empty())
+                firstRank[i] = std::ranges::min(classes[i].positions |
+                                                std::views::transform([&](std::size_t position) {
+                                                    return readRanks[position];
+                                                }));
+        }
     }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         if (firstRank[a] != firstRank[b])

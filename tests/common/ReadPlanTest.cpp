@@ -7,6 +7,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -112,7 +113,11 @@ TEST(ReadPlan, FilesComeInTheOrderOfTheirPlaceAndThoseThatCannotBeOpenedLast)
     ExpectPlaceOrder(files, plan);
     platform::InputFile file;
     ASSERT_TRUE(file.open(files.paths[0]));
-    EXPECT_EQ(plan.readers, ReadersFor(platform::StorageKindOf(file), 4));
+    // One device's files, then those that cannot be opened, read by every worker.
+    ASSERT_EQ(plan.stretches.size(), 2u);
+    EXPECT_EQ(plan.stretches[0].readers, ReadersFor(platform::StorageKindOf(file), 4));
+    EXPECT_EQ(plan.stretches[1].end, plan.order.size());
+    EXPECT_EQ(plan.stretches[1].readers, 4u);
 }
 
 // Where the system tells no physical place, the files' numbers order them.
@@ -140,7 +145,8 @@ TEST(ReadPlan, FilesInTheCacheKeepTheirOrder)
     std::vector<std::uint32_t> listed(40);
     std::iota(listed.begin(), listed.end(), 0u);
     EXPECT_EQ(plan.order, listed);
-    EXPECT_EQ(plan.readers, 3u);
+    ASSERT_EQ(plan.stretches.size(), 1u);
+    EXPECT_EQ(plan.stretches[0].readers, 3u);
     EXPECT_FALSE(plan.fromDevice);
 }
 
@@ -152,22 +158,26 @@ TEST(ReadPlan, SeeksThatCostMakeOneReader)
     EXPECT_EQ(ReadersFor(platform::StorageKind::Unknown, 3), 3u);
 }
 
-// One reader reads every item in the plan's order; each item is hinted once, before it
-// is read and never after; several readers read every item once.
+// A stretch of one reader is read whole by one worker in the plan's order, beside the
+// other stretches; each item is hinted once, before it is read and never after; every
+// item is read once.
 TEST(ReadPlan, ARunReadsEachItemOnceAfterItsHint)
 {
-    for (const unsigned readers : {1u, 4u}) {
-        SCOPED_TRACE(readers);
+    using Stretches = std::vector<ReadPlan::Stretch>;
+    for (const Stretches& stretches :
+         {Stretches{{1000, 1}}, Stretches{{1000, 4}}, Stretches{{300, 4}, {700, 1}, {1000, 4}},
+          Stretches{{200, 1}, {600, 1}, {1000, 4}}}) {
+        SCOPED_TRACE(stretches.size());
         ReadPlan plan;
         plan.order.resize(1000);
         std::iota(plan.order.rbegin(), plan.order.rend(), 0u);
-        plan.readers = readers;
+        plan.stretches = stretches;
         plan.fromDevice = true;
         WorkerPool pool(4);
         test::RecordingObserver observer;
         ObservedWork work(observer, &RunObserver::addWorkDone);
         std::mutex mutex;
-        std::vector<std::uint32_t> read;
+        std::vector<std::pair<std::uint32_t, unsigned>> read; // item, worker
         std::set<std::size_t> hinted, doubleHints, hintedLate;
         RunPlanned(
             plan, pool, work,
@@ -175,22 +185,41 @@ TEST(ReadPlan, ARunReadsEachItemOnceAfterItsHint)
                 const std::lock_guard lock(mutex);
                 if (!hinted.insert(item).second)
                     doubleHints.insert(item);
-                if (std::find(read.begin(), read.end(), item) != read.end())
+                if (std::ranges::find(read, item, &std::pair<std::uint32_t, unsigned>::first) !=
+                    read.end())
                     hintedLate.insert(item);
             },
-            [&](std::size_t item, unsigned) {
+            [&](std::size_t item, unsigned worker) {
                 const std::lock_guard lock(mutex);
-                read.push_back(static_cast<std::uint32_t>(item));
+                read.emplace_back(static_cast<std::uint32_t>(item), worker);
             });
         EXPECT_TRUE(doubleHints.empty());
         EXPECT_TRUE(hintedLate.empty());
         EXPECT_GT(hinted.size(), 900u);
-        if (readers == 1)
-            EXPECT_EQ(read, plan.order);
-        std::sort(read.begin(), read.end());
+        std::size_t begin = 0;
+        for (const ReadPlan::Stretch& stretch : stretches) {
+            const std::vector<std::uint32_t> planned(plan.order.begin() + begin,
+                                                     plan.order.begin() + stretch.end);
+            std::vector<std::uint32_t> inStretch;
+            std::set<unsigned> workers;
+            for (const auto& [item, worker] : read)
+                if (std::ranges::find(planned, item) != planned.end()) {
+                    inStretch.push_back(item);
+                    workers.insert(worker);
+                }
+            if (stretch.readers == 1) {
+                EXPECT_EQ(inStretch, planned);
+                EXPECT_EQ(workers.size(), 1u);
+            }
+            begin = stretch.end;
+        }
+        std::vector<std::uint32_t> items;
+        for (const auto& [item, worker] : read)
+            items.push_back(item);
+        std::sort(items.begin(), items.end());
         std::vector<std::uint32_t> every(1000);
         std::iota(every.begin(), every.end(), 0u);
-        EXPECT_EQ(read, every);
+        EXPECT_EQ(items, every);
     }
 }
 
@@ -245,5 +274,54 @@ TEST(ReadPlan, AFileSystemWithoutADiskHasNoStorageKind)
     EXPECT_EQ(platform::StorageKindOf(file), platform::StorageKind::Unknown);
     file.close();
     ::unlink(path.c_str());
+}
+#endif
+
+#ifndef _WIN32
+// Files on two devices make a stretch each, with the readers of its own device: a
+// hard disk's files are not read by several workers because the other device is
+// fast, nor a fast device's by one because the other is a hard disk.
+TEST(ReadPlan, EachDeviceHasItsOwnReaders)
+{
+    PlannedFiles onDisk(20);
+    if (!onDisk.uncache())
+        GTEST_SKIP() << "the file system keeps the files in the cache";
+    const std::string shm = "/dev/shm/quorvex-read-plan-" + std::to_string(::getpid());
+    if (::mkdir(shm.c_str(), 0700) != 0)
+        GTEST_SKIP() << "no /dev/shm";
+    std::vector<std::string> paths = onDisk.paths;
+    for (int i = 0; i < 20; ++i) {
+        paths.push_back(shm + "/f" + std::to_string(i));
+        ::close(::open(paths.back().c_str(), O_CREAT | O_WRONLY, 0600));
+    }
+    const auto kindOf = [&](std::size_t item) {
+        platform::InputFile file;
+        return file.open(paths[item]) ? platform::StorageKindOf(file)
+                                      : platform::StorageKind::Unknown;
+    };
+    const platform::StorageKind kinds[] = {kindOf(0), kindOf(20)};
+    WorkerPool pool(4);
+    test::RecordingObserver observer;
+    ObservedWork work(observer, &RunObserver::addWorkDone);
+    const ReadPlan plan = PlanReads(
+        paths.size(),
+        [&](std::size_t item, unsigned, platform::InputFile& file) {
+            return file.open(paths[item]);
+        },
+        pool, work);
+    for (const std::string& path : std::vector(paths.begin() + 20, paths.end()))
+        ::unlink(path.c_str());
+    ::rmdir(shm.c_str());
+
+    ASSERT_EQ(plan.stretches.size(), 2u);
+    std::size_t begin = 0;
+    for (const ReadPlan::Stretch& stretch : plan.stretches) {
+        const bool onShm = plan.order[begin] >= 20;
+        EXPECT_EQ(stretch.readers, ReadersFor(kinds[onShm ? 1 : 0], 4));
+        EXPECT_EQ(stretch.end - begin, 20u);
+        for (std::size_t k = begin; k < stretch.end; ++k)
+            EXPECT_EQ(plan.order[k] >= 20, onShm) << k;
+        begin = stretch.end;
+    }
 }
 #endif

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <thread>
 
 #include "DupTestSupport.h"
+#include "common/ReadPlan.h"
 #include "duplicates/DupPairing.h"
 #include "duplicates/DupSearch.h"
 #include "platform/FileSystem.h"
@@ -157,6 +159,30 @@ TEST_F(DupSearchTest, IdenticalSearchListsMatchesInWalkOrderIncludingTheTarget)
 
     search(60, "z.txt");
     EXPECT_EQ(Rows(list), (Strings{"a.txt 66%  ", "z.txt 100%  ", "copy.txt 100%  "}));
+}
+
+// The files compared with the target are read in batches in the order the plan
+// gives (here reversed), and the matches are still listed in the walk's order,
+// across folders and batches.
+TEST_F(DupSearchTest, IdenticalSearchListsMatchesInWalkOrderWhateverTheReadOrder)
+{
+    for (int i = 0; i < 1200; ++i)
+        t.file("d" + std::to_string(i % 3) + "/f" + std::to_string(1000 + i),
+               i % 7 == 0 ? "target text!" : "target text" + std::to_string(i % 10));
+    t.file("target", "target text!");
+    search(100, "target");
+    const Strings walked = Rows(list);
+    ASSERT_EQ(walked.size(), 1200u / 7 + 2);
+
+    int plans = 0;
+    SetReadOrderHook([&](std::vector<std::uint32_t>& order) {
+        ++plans;
+        std::reverse(order.begin(), order.end());
+    });
+    search(100, "target");
+    SetReadOrderHook(nullptr);
+    EXPECT_GE(plans, 2); // more than one batch
+    EXPECT_EQ(Rows(list), walked);
 }
 
 TEST_F(DupSearchTest, RefusedInputsSearchNothingAndSayWhy)
