@@ -136,16 +136,15 @@ void FolderGroups::buildTree(const std::vector<std::string>& roots)
         if (record.folderIndex != lastFolder) {
             lastFolder = record.folderIndex;
             lastNode = nodeOf(files_.folder(record));
+            nodes_[lastNode].firstFile = static_cast<std::uint32_t>(i);
         }
-        nodes_[lastNode].ownFiles.push_back(static_cast<std::uint32_t>(i));
+        nodes_[lastNode].endFile = static_cast<std::uint32_t>(i + 1);
         for (std::uint32_t n = lastNode; n != kNone; n = nodes_[n].parent) {
             nodes_[n].bytes += record.size;
             ++nodes_[n].files;
         }
     }
     sharedContents_ = next;
-    for (Node& node : nodes_) // grown file by file: what they hold for good, no more
-        node.ownFiles.shrink_to_fit();
 }
 
 void FolderGroups::markUnread(const std::vector<std::string>& unread)
@@ -178,71 +177,122 @@ void FolderGroups::relate(const FolderOptions& options, RunObserver& observer)
         return nodes_[n].takesPart ? n : nodes_[n].above;
     };
 
-    // Each shared content and each folder that holds it: first one key (content,
-    // folder) per file and folder above it, then one per content and folder with the
-    // number of its files there. Equal contents are of equal size.
-    // The keys are the search's largest table: made at their exact size, never grown.
-    std::size_t keyCount = 0;
-    for (std::uint32_t n = 0; n < nodes_.size(); ++n) {
-        std::size_t levels = 0;
-        for (std::uint32_t f = firstTaking(n); f != kNone; f = nodes_[f].above)
-            ++levels;
-        for (const std::uint32_t file : nodes_[n].ownFiles)
-            keyCount += content_[file] < sharedContents_ ? levels : 0;
-    }
-    std::vector<std::uint64_t> keys;
-    keys.reserve(keyCount);
+    // Each shared content and the folders that hold it (each with the number of its
+    // files there), content by content: the search's largest table, made at its exact
+    // size. A folder that holds every file of a content is left out of that content's
+    // holders (every other holder lies within it or above it), and so is a folder that
+    // takes no part; each holder still counts the content among its distinct ones.
+    // Byte counts matter to similar folders only.
+    const bool similar = options.threshold < 100;
+    std::vector<std::uint32_t> holdersStart, holderNode, holderCount;
     std::vector<std::uint64_t> contentSize(sharedContents_, 0);
-    for (std::uint32_t n = 0; n < nodes_.size(); ++n)
-        for (const std::uint32_t file : nodes_[n].ownFiles) {
-            const std::uint32_t content = content_[file];
-            const bool sharedContent = content < sharedContents_;
-            if (sharedContent)
-                contentSize[content] = files_[file].size;
-            for (std::uint32_t f = firstTaking(n); f != kNone; f = nodes_[f].above) {
-                if (sharedContent)
-                    keys.push_back(std::uint64_t{content} << 32 | f);
+    // Whether every content below the folder lies outside it too (else it is nobody's
+    // subset).
+    std::vector<bool> containable(nodes_.size(), true);
+    {
+        // First the folder of each file of a shared content.
+        std::vector<std::uint32_t> placesStart(sharedContents_ + 1, 0);
+        for (std::uint32_t n = 0; n < nodes_.size(); ++n) {
+            std::uint32_t unique = 0;
+            forEachOwnFile(n, [&](std::uint32_t file) {
+                if (content_[file] < sharedContents_)
+                    ++placesStart[content_[file] + 1];
                 else
-                    ++nodes_[f].distinct;
+                    ++unique;
+            });
+            for (std::uint32_t f = firstTaking(n); f != kNone && unique > 0; f = nodes_[f].above) {
+                nodes_[f].distinct += unique;
+                containable[f] = false;
             }
         }
-    std::ranges::sort(keys);
-    const auto contentOf = [&](std::size_t at) {
-        return static_cast<std::uint32_t>(keys[at] >> 32);
-    };
-    const auto nodeOf = [&](std::size_t at) { return static_cast<std::uint32_t>(keys[at]); };
-    std::vector<std::uint32_t> counts;
-    std::size_t distinctKeys = keys.empty() ? 0 : 1;
-    for (std::size_t at = 1; at < keys.size(); ++at)
-        distinctKeys += keys[at] != keys[at - 1] ? 1 : 0;
-    counts.reserve(distinctKeys);
-    std::size_t kept = 0;
-    for (std::size_t at = 0; at < keys.size(); ++at) {
-        if (kept > 0 && keys[kept - 1] == keys[at]) {
-            ++counts.back();
-            continue;
+        std::partial_sum(placesStart.begin(), placesStart.end(), placesStart.begin());
+        std::vector<std::uint32_t> places(placesStart.back());
+        {
+            std::vector<std::uint32_t> next(placesStart.begin(), placesStart.end() - 1);
+            for (std::uint32_t n = 0; n < nodes_.size(); ++n)
+                forEachOwnFile(n, [&](std::uint32_t file) {
+                    const std::uint32_t content = content_[file];
+                    if (content < sharedContents_) {
+                        places[next[content]++] = n;
+                        contentSize[content] = files_[file].size;
+                    }
+                });
         }
-        keys[kept++] = keys[at];
-        counts.push_back(1);
-    }
-    keys.resize(kept);
-    std::vector<std::size_t> contentStart(sharedContents_ + 1, 0);
-    std::vector<std::uint32_t> nodeStart(nodes_.size() + 1, 0);
-    for (std::size_t at = 0; at < kept; ++at) {
-        ++contentStart[contentOf(at) + 1];
-        ++nodeStart[nodeOf(at) + 1];
-        ++nodes_[nodeOf(at)].distinct;
-    }
-    std::partial_sum(contentStart.begin(), contentStart.end(), contentStart.begin());
-    std::partial_sum(nodeStart.begin(), nodeStart.end(), nodeStart.begin());
-    std::vector<std::uint32_t> byNode(kept); // positions in keys, folder by folder
-    {
-        std::vector<std::uint32_t> next(nodeStart.begin(), nodeStart.end() - 1);
-        for (std::size_t at = 0; at < kept; ++at)
-            byNode[next[nodeOf(at)]++] = static_cast<std::uint32_t>(at);
+        // Then the folders above each content's files with the number of them there,
+        // once to count the holders and once to write them.
+        std::vector<std::uint32_t> above;
+        const auto forEachFolderAbove = [&](std::uint32_t content, auto visit) {
+            above.clear();
+            for (std::uint32_t p = placesStart[content]; p < placesStart[content + 1]; ++p)
+                for (std::uint32_t f = firstTaking(places[p]); f != kNone; f = nodes_[f].above)
+                    above.push_back(f);
+            std::ranges::sort(above);
+            for (std::size_t at = 0; at < above.size();) {
+                std::size_t end = at + 1;
+                while (end < above.size() && above[end] == above[at])
+                    ++end;
+                visit(above[at], static_cast<std::uint32_t>(end - at));
+                at = end;
+            }
+        };
+        const auto holds = [&](std::uint32_t content, std::uint32_t node, std::uint32_t count) {
+            return count < placesStart[content + 1] - placesStart[content] &&
+                   !nodes_[node].incomplete;
+        };
+        holdersStart.assign(sharedContents_ + 1, 0);
+        for (std::uint32_t content = 0; content < sharedContents_; ++content) {
+            std::uint32_t held = 0;
+            forEachFolderAbove(content, [&](std::uint32_t node, std::uint32_t count) {
+                ++nodes_[node].distinct;
+                if (holds(content, node, count))
+                    ++held;
+                else
+                    containable[node] = false;
+            });
+            holdersStart[content + 1] = holdersStart[content] + held;
+        }
+        holderNode.resize(holdersStart.back());
+        if (similar)
+            holderCount.resize(holdersStart.back());
+        for (std::uint32_t content = 0; content < sharedContents_; ++content) {
+            std::uint32_t at = holdersStart[content];
+            forEachFolderAbove(content, [&](std::uint32_t node, std::uint32_t count) {
+                if (!holds(content, node, count))
+                    return;
+                holderNode[at] = node;
+                if (similar)
+                    holderCount[at] = count;
+                ++at;
+            });
+        }
     }
 
-    // Folder by folder, how much it shares with each later folder outside it.
+    // The folders that may be contained in another, or similar to it, each with its
+    // contents: below 100 %, every folder; at 100 %, the containable ones. Each pair
+    // is told from its first such folder.
+    const auto source = [&](std::uint32_t n) {
+        return !nodes_[n].incomplete && (similar || containable[n]);
+    };
+    std::vector<std::uint32_t> sourceStart(nodes_.size() + 1, 0), sourceContents;
+    for (const std::uint32_t n : holderNode)
+        sourceStart[n + 1] += source(n) ? 1 : 0;
+    std::partial_sum(sourceStart.begin(), sourceStart.end(), sourceStart.begin());
+    sourceContents.resize(sourceStart.back());
+    {
+        std::vector<std::uint32_t> next(sourceStart.begin(), sourceStart.end() - 1);
+        for (std::uint32_t content = 0; content < sharedContents_; ++content)
+            for (std::uint32_t k = holdersStart[content]; k < holdersStart[content + 1]; ++k)
+                if (source(holderNode[k]))
+                    sourceContents[next[holderNode[k]]++] = content;
+    }
+    // The number of `node`'s files of `content` (holders are in folder order).
+    const auto filesThere = [&](std::uint32_t content, std::uint32_t node) {
+        const auto first = holderNode.begin() + holdersStart[content];
+        const auto last = holderNode.begin() + holdersStart[content + 1];
+        return holderCount[std::lower_bound(first, last, node) - holderNode.begin()];
+    };
+
+    // Folder by folder, how much it shares with each folder outside it.
     struct Shared
     {
         std::uint32_t contents = 0;
@@ -251,36 +301,41 @@ void FolderGroups::relate(const FolderOptions& options, RunObserver& observer)
     std::vector<Shared> with(nodes_.size());
     std::vector<std::uint32_t> touched;
     for (std::uint32_t a = 0; a < nodes_.size(); ++a) {
-        if (nodes_[a].incomplete || nodeStart[a] == nodeStart[a + 1])
+        if (sourceStart[a] == sourceStart[a + 1])
             continue;
-        for (std::uint32_t i = nodeStart[a]; i < nodeStart[a + 1]; ++i) {
-            const std::uint32_t mine = byNode[i];
-            const std::uint32_t content = contentOf(mine);
-            const std::uint64_t bytesHere = counts[mine] * contentSize[content];
-            for (std::size_t k = contentStart[content]; k < contentStart[content + 1]; ++k) {
-                const std::uint32_t b = nodeOf(k);
-                if (b <= a || nodes_[b].incomplete || nodesNested(a, b))
+        for (std::uint32_t i = sourceStart[a]; i < sourceStart[a + 1]; ++i) {
+            const std::uint32_t content = sourceContents[i];
+            const std::uint64_t bytesHere =
+                similar ? std::uint64_t{filesThere(content, a)} * contentSize[content] : 0;
+            for (std::uint32_t k = holdersStart[content]; k < holdersStart[content + 1]; ++k) {
+                const std::uint32_t b = holderNode[k];
+                if (b == a || (b < a && source(b)) || nodesNested(a, b))
                     continue;
                 if (with[b].contents == 0)
                     touched.push_back(b);
                 ++with[b].contents;
-                with[b].bytesHere += bytesHere;
-                with[b].bytesThere += counts[k] * contentSize[content];
+                if (similar) {
+                    with[b].bytesHere += bytesHere;
+                    with[b].bytesThere += std::uint64_t{holderCount[k]} * contentSize[content];
+                }
             }
         }
         for (const std::uint32_t b : touched) {
             const Shared& s = with[b];
+            const bool aInB = s.contents == nodes_[a].distinct;
+            const bool bInA = s.contents == nodes_[b].distinct;
             PairRelation relation;
-            relation.firstInSecond = s.contents == nodes_[a].distinct;
-            relation.secondInFirst = s.contents == nodes_[b].distinct;
-            const unsigned __int128 matched =
-                static_cast<unsigned __int128>(s.bytesHere) + s.bytesThere;
-            relation.percent = static_cast<int>(
-                matched * 100 /
-                (static_cast<unsigned __int128>(nodes_[a].bytes) + nodes_[b].bytes));
-            bool keep = relation.firstInSecond || relation.secondInFirst ||
-                        (options.threshold < 100 && relation.percent >= options.threshold);
-            if (relation.firstInSecond && relation.secondInFirst) {
+            relation.firstInSecond = a < b ? aInB : bInA;
+            relation.secondInFirst = a < b ? bInA : aInB;
+            if (similar) {
+                const unsigned __int128 matched =
+                    static_cast<unsigned __int128>(s.bytesHere) + s.bytesThere;
+                relation.percent = static_cast<int>(
+                    matched * 100 /
+                    (static_cast<unsigned __int128>(nodes_[a].bytes) + nodes_[b].bytes));
+            }
+            bool keep = aInB || bInA || (similar && relation.percent >= options.threshold);
+            if (aInB && bInA) {
                 relation.layout = sameLayout(a, b);
                 keep = relation.layout || !options.layout;
             }
@@ -346,12 +401,18 @@ template <typename Visit> void FolderGroups::forEachFileBelow(std::uint32_t node
 {
     std::vector<std::uint32_t> pending{node};
     while (!pending.empty()) {
-        const Node& here = nodes_[pending.back()];
+        const std::uint32_t here = pending.back();
         pending.pop_back();
-        for (const std::uint32_t file : here.ownFiles)
-            visit(file);
-        pending.insert(pending.end(), here.children.rbegin(), here.children.rend());
+        forEachOwnFile(here, visit);
+        pending.insert(pending.end(), nodes_[here].children.rbegin(), nodes_[here].children.rend());
     }
+}
+
+template <typename Visit> void FolderGroups::forEachOwnFile(std::uint32_t node, Visit visit) const
+{
+    for (std::uint32_t file = nodes_[node].firstFile; file < nodes_[node].endFile; ++file)
+        if (content_[file] != kNotCounted)
+            visit(file);
 }
 
 std::vector<std::pair<std::string, std::uint32_t>> FolderGroups::layoutOf(std::uint32_t node) const

@@ -96,7 +96,9 @@ private:
         bool takesPart = false;
         bool incomplete = false; // something below could not be read
         std::vector<std::uint32_t> children;
-        std::vector<std::uint32_t> ownFiles; // positions in files_
+        // Its own files: positions [firstFile, endFile) in files_, those of size 0
+        // among them (the walk lists a folder's files together).
+        std::uint32_t firstFile = 0, endFile = 0;
     };
     struct PairRelation
     {
@@ -118,6 +120,7 @@ private:
     // (relative path, content) of every file below the node, sorted.
     std::vector<std::pair<std::string, std::uint32_t>> layoutOf(std::uint32_t node) const;
     template <typename Visit> void forEachFileBelow(std::uint32_t node, Visit visit) const;
+    template <typename Visit> void forEachOwnFile(std::uint32_t node, Visit visit) const;
 
     DupList files_;
     std::vector<std::uint32_t> content_; // by file: equal contents share a number
