@@ -13,7 +13,7 @@ using platform::FileIdentity;
 // A batch is placed at this many copies or bytes: enough small files that the waits
 // for the disk are shared, few enough large bytes that the page cache need not hold
 // much of them unwritten.
-constexpr std::size_t kBatchFiles = 2000;
+constexpr std::size_t kBatchFiles = 10000;
 constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
 
 bool AsListed(const FileIdentity& entry, const ListedFile& listed)
@@ -108,6 +108,7 @@ ActionOutcome CopySession::makeFolder(const PlannedAction& item, const FileIdent
 void CopySession::finish()
 {
     place();
+    batch_.settle();
     // A folder's failure here leaves it with the run's time: its contents are whole.
     for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)
         (void)platform::CopyFolderAttributes(folder->first, folder->second);

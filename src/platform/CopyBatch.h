@@ -4,15 +4,17 @@
 // temporary name beside its destination (noted in the run's TempJournal first) with
 // its source's permissions, times and attributes (a link as a link with its own
 // target text, never followed), sent on its way to the disk and judged by the
-// caller's check. Placing the batch then waits until every copy is on the disk,
+// caller's check. Placing the batch then waits until every copy is on the disk and
 // renames each into place while its source, and the file it replaces, are still
-// untouched, and syncs each folder that received one. So a kill or power loss at any
-// instant leaves each destination with its old file or the whole copy, never a part.
+// untouched; the new names reach the disk with the next batch's wait, or when the
+// batch is settled or destroyed. So a kill or power loss at any instant leaves each
+// destination with its old file or the whole copy, never a part.
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,7 +27,7 @@ class CopyBatch
 {
 public:
     explicit CopyBatch(TempJournal& journal);
-    // Copies staged and not placed are removed.
+    // Copies staged and not placed are removed; names placed are made durable.
     ~CopyBatch();
     CopyBatch(const CopyBatch&) = delete;
     CopyBatch& operator=(const CopyBatch&) = delete;
@@ -57,8 +59,11 @@ public:
     // order staged. A replaced file first gets its second name, so no instant leaves
     // its path without the old file or the whole copy; a copy whose
     // source or replaced file changed since it was staged is not placed (Changed). The
-    // batch is empty afterwards.
+    // batch is empty afterwards; the names placed are durable after the next place()
+    // or settle().
     std::vector<Placed> place();
+    // Waits until the names placed so far are on the disk.
+    void settle();
 
 private:
     struct Staged;
@@ -66,6 +71,8 @@ private:
     TempJournal& journal_;
     std::vector<std::unique_ptr<Staged>> staged_;
     std::uint64_t bytes_ = 0;
+    // The folders that received names not yet known to be on the disk (POSIX).
+    std::set<std::string> foldersToSync_;
 };
 
 } // namespace quorvex::platform

@@ -1,6 +1,7 @@
-// Batched copies on POSIX. Placing a batch syncs the file systems it writes to once,
-// renames the copies into place, and syncs those file systems again for the new
-// names: a sync of each file or folder would wait for the disk's cache every time.
+// Batched copies on POSIX. Placing a batch syncs the file systems it writes to once
+// and renames the copies into place; the new names reach the disk with the next
+// batch's sync, or the last one when the batch is settled: a sync of each file or
+// folder would wait for the disk's cache every time.
 
 #include "platform/CopyBatch.h"
 
@@ -43,8 +44,9 @@ bool CopyLink(const std::string& from, std::uint64_t size, const std::string& na
 // attributes, on its way to the disk; nothing is left at `name` when it fails.
 Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name)
 {
-    if (of.link ? !CopyLink(from, of.size, name)
-                : !posix::CopyBytes(from, name, 0600, posix::Durability::Later))
+    if (!of.link)
+        return posix::AttemptOf(posix::CopyFileWithAttributes(from, of, name));
+    if (!CopyLink(from, of.size, name))
         return posix::AttemptOf(false);
     if (posix::TakeOverEntryAttributes(from, of, name))
         return Attempt::Made;
@@ -74,7 +76,11 @@ struct CopyBatch::Staged
 
 CopyBatch::CopyBatch(TempJournal& journal) : journal_(journal) {}
 
-CopyBatch::~CopyBatch() = default;
+CopyBatch::~CopyBatch()
+{
+    staged_.clear(); // their temporary files go first
+    settle();
+}
 
 ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& sourceExpected,
                                std::string_view destinationText,
@@ -168,11 +174,13 @@ ReplaceResult PutInPlace(TempEntry& temp, const std::string& source,
 std::vector<CopyBatch::Placed> CopyBatch::place()
 {
     std::vector<Placed> placed(staged_.size());
-    std::set<std::string> folders;
+    // Every copy on the disk before any takes its place, with the names placed before.
+    // Where the file systems could not write everything, each copy is synced alone to
+    // tell which.
+    std::set<std::string> folders = std::move(foldersToSync_);
+    foldersToSync_.clear();
     for (const std::unique_ptr<Staged>& staged : staged_)
         folders.insert(posix::FolderOf(staged->destination));
-    // Every copy on the disk before any takes its place. Where the file systems could
-    // not write everything, each copy is synced alone to tell which.
     if (!posix::SyncFileSystemsOf(folders)) {
         for (std::size_t i = 0; i < staged_.size(); ++i) {
             Staged& staged = *staged_[i];
@@ -182,7 +190,6 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
             staged_[i].reset(); // its temporary file goes
         }
     }
-    folders.clear();
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         if (!staged_[i])
             continue;
@@ -191,15 +198,21 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
             PutInPlace(staged.temp, staged.source, staged.sourceExpected, staged.destination,
                        staged.replaced, staged.keepAs, placed[i].keptAt);
         if (placed[i].result == ReplaceResult::Done)
-            folders.insert(posix::FolderOf(staged.destination));
+            foldersToSync_.insert(posix::FolderOf(staged.destination));
         else
             placed[i].failure = LastFailureText();
         staged_[i].reset();
     }
-    (void)posix::SyncFileSystemsOf(folders); // the names in place: a failure undoes nothing
     staged_.clear();
     bytes_ = 0;
     return placed;
+}
+
+void CopyBatch::settle()
+{
+    // The names are in place whatever the sync says: a failure undoes nothing.
+    (void)posix::SyncFileSystemsOf(foldersToSync_);
+    foldersToSync_.clear();
 }
 
 } // namespace quorvex::platform

@@ -4,12 +4,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <vector>
 
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/ReplaceSteps.h"
 #include "platform/posix/WriteAll.h"
 
 namespace quorvex::platform::posix {
@@ -26,9 +29,10 @@ void StartWriting(int fd, off_t from, off_t length)
     (void)::sync_file_range(fd, from, length, SYNC_FILE_RANGE_WRITE);
 }
 
-} // namespace
-
-bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Durability durability)
+// Creates `to` with the bytes of `from`, then lets `finish` give the open copy its
+// attributes; nothing is left at `to` when either fails.
+bool CopyThen(const std::string& from, const std::string& to,
+              const std::function<bool(int)>& finish)
 {
     InputFile source;
     if (!source.open(from))
@@ -38,7 +42,8 @@ bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Dura
         RememberFailure(errno);
         return false;
     }
-    std::vector<char> buffer(kBlock);
+    // A small file's buffer holds just the file: no large block to clear for each.
+    std::vector<char> buffer(std::clamp<std::uint64_t>(source.size(), 1, kBlock));
     std::int64_t got;
     off_t written = 0, started = 0;
     while ((got = source.read(buffer.data(), buffer.size())) > 0) {
@@ -54,15 +59,27 @@ bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Dura
             started = written;
         }
     }
-    bool ok = got == 0 && ::fchmod(fd, mode) == 0;
-    if (ok && durability == Durability::Synced)
-        ok = ::fsync(fd) == 0;
+    bool ok = got == 0 && finish(fd);
     if (!ok && got == 0)
         RememberFailure(errno);
     ok = ::close(fd) == 0 && ok;
     if (!ok)
         ::unlink(to.c_str());
     return ok;
+}
+
+} // namespace
+
+bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Durability durability)
+{
+    return CopyThen(from, to, [&](int fd) {
+        return ::fchmod(fd, mode) == 0 && (durability == Durability::Later || ::fsync(fd) == 0);
+    });
+}
+
+bool CopyFileWithAttributes(const std::string& from, const FileIdentity& of, const std::string& to)
+{
+    return CopyThen(from, to, [&](int fd) { return posix::TakeOverFileAttributes(from, of, fd); });
 }
 
 bool SyncWritten(const std::string& path)

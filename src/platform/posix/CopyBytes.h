@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/FileIdentity.h"
+
 namespace quorvex::platform::posix {
 
 enum class Durability
@@ -19,6 +21,9 @@ enum class Durability
 // (FaultPoint::Write with `to`), so that tests can fill the disk halfway.
 bool CopyBytes(const std::string& from, const std::string& to, mode_t mode,
                Durability durability = Durability::Synced);
+// The same, the copy given the owner, permissions, attributes and time of `of`, the
+// regular file at `from` (TakeOverFileAttributes), and left for the caller to sync.
+bool CopyFileWithAttributes(const std::string& from, const FileIdentity& of, const std::string& to);
 
 // Waits until the regular file at `path`, copied with Durability::Later, is on the
 // disk. False, with LastFailureText(), when the system could not write it (a full

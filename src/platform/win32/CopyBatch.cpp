@@ -20,6 +20,8 @@ CopyBatch::CopyBatch(TempJournal& journal) : journal_(journal) {}
 
 CopyBatch::~CopyBatch() = default;
 
+void CopyBatch::settle() {} // each copy was flushed in place when it was staged
+
 ReplaceResult CopyBatch::stage(std::string_view source, const FileIdentity& sourceExpected,
                                std::string_view destination,
                                const std::optional<FileIdentity>& replaced, std::string_view keepAs,
