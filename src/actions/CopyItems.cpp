@@ -57,10 +57,10 @@ bool CopySession::copy(const PlannedAction& item, std::size_t index)
             return true;
         }
     }
-    Comparison verdict = Comparison::Equal;
+    Comparison verdict = Comparison::Unreadable; // until the two could be compared
     std::string detail;
-    const auto sound = [&](const std::string& copy) {
-        verdict = comparison_.compare(item.path, copy, observer_, detail);
+    const auto sound = [&](platform::InputFile& source, platform::InputFile& copy) {
+        verdict = comparison_.compare(source, copy, observer_, detail);
         return verdict == Comparison::Equal;
     };
     const platform::ReplaceResult result =
@@ -74,9 +74,11 @@ bool CopySession::copy(const PlannedAction& item, std::size_t index)
     }
     if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Cancelled)
         return false;
-    outcome = result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Unreadable
-                  ? Failed(ActionFailure::Unreadable, std::move(detail))
-                  : FromReplaceResult(result);
+    if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Unreadable)
+        outcome = Failed(ActionFailure::Unreadable,
+                         detail.empty() ? platform::LastFailureText() : std::move(detail));
+    else
+        outcome = FromReplaceResult(result);
     return true;
 }
 

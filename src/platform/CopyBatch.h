@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/FileReplace.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex::platform {
 
@@ -33,16 +34,16 @@ public:
     CopyBatch& operator=(const CopyBatch&) = delete;
 
     // Writes the copy of the regular file or link at `source`, which must still be
-    // `sourceExpected`, for `destination`, and judges it by `sound` (a file's copy, by
-    // its path). Where `replaced` is given the destination must still hold that file,
-    // unchanged, and it stays restorable: in the desktop trash, or where `keepAs` is
-    // given under that name (where nothing may be yet). Otherwise nothing may be at the
-    // destination. Done: staged, to be placed by place(); on any other result nothing
-    // is left of it (LastFailureText() says why).
+    // `sourceExpected`, for `destination`, and judges it by `sound` (a file's copy, given
+    // the source and the copy open for reading from their starts). Where `replaced` is given the
+    // destination must still hold that file, unchanged, and it stays restorable: in the desktop
+    // trash, or where `keepAs` is given under that name (where nothing may be yet). Otherwise
+    // nothing may be at the destination. Done: staged, to be placed by place(); on any other result
+    // nothing is left of it (LastFailureText() says why).
     ReplaceResult stage(std::string_view source, const FileIdentity& sourceExpected,
                         std::string_view destination, const std::optional<FileIdentity>& replaced,
                         std::string_view keepAs,
-                        const std::function<bool(const std::string& copy)>& sound);
+                        const std::function<bool(InputFile& source, InputFile& copy)>& sound);
 
     std::size_t count() const { return staged_.size(); }
     std::uint64_t bytes() const { return bytes_; }

@@ -41,11 +41,13 @@ bool CopyLink(const std::string& from, std::uint64_t size, const std::string& na
 }
 
 // The copy of `from` (a regular file or a link, `of`) made at `name`, with its
-// attributes, on its way to the disk; nothing is left at `name` when it fails.
-Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name)
+// attributes, on its way to the disk; nothing is left at `name` when it fails. A
+// file's source and copy are left open in `source` and `copy`.
+Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name,
+                 InputFile& source, InputFile& copy)
 {
     if (!of.link)
-        return posix::AttemptOf(posix::CopyFileWithAttributes(from, of, name));
+        return posix::AttemptOf(posix::CopyFileWithAttributes(from, of, name, source, copy));
     if (!CopyLink(from, of.size, name))
         return posix::AttemptOf(false);
     if (posix::TakeOverEntryAttributes(from, of, name))
@@ -85,7 +87,7 @@ CopyBatch::~CopyBatch()
 ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& sourceExpected,
                                std::string_view destinationText,
                                const std::optional<FileIdentity>& replaced, std::string_view keepAs,
-                               const std::function<bool(const std::string& copy)>& sound)
+                               const std::function<bool(InputFile&, InputFile&)>& sound)
 {
     auto staged = std::make_unique<Staged>(journal_, sourceText, sourceExpected, destinationText,
                                            replaced, keepAs);
@@ -95,11 +97,12 @@ ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& 
         return Changed();
     if (!replaced && LookupEntry(destination))
         return Failure(EEXIST);
+    InputFile sourceFile, copyFile;
     if (!staged->temp.make(destination, [&](const std::string& name) {
-            return MakeCopy(source, sourceExpected, name);
+            return MakeCopy(source, sourceExpected, name, sourceFile, copyFile);
         }))
         return Failure(errno);
-    if (!sourceExpected.link && !sound(staged->temp.path()))
+    if (!sourceExpected.link && !sound(sourceFile, copyFile))
         return ReplaceResult::CopyUnsound;
     bytes_ += sourceExpected.size;
     staged_.push_back(std::move(staged));

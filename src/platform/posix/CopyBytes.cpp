@@ -12,6 +12,7 @@
 #include "platform/FailureReason.h"
 #include "platform/FaultHook.h"
 #include "platform/FileSystem.h"
+#include "platform/posix/InputFileAccess.h"
 #include "platform/posix/ReplaceSteps.h"
 #include "platform/posix/WriteAll.h"
 
@@ -29,23 +30,22 @@ void StartWriting(int fd, off_t from, off_t length)
     (void)::sync_file_range(fd, from, length, SYNC_FILE_RANGE_WRITE);
 }
 
-// Creates `to` with the bytes of `from`, then lets `finish` give the open copy its
-// attributes; nothing is left at `to` when either fails.
-bool CopyThen(const std::string& from, const std::string& to,
-              const std::function<bool(int)>& finish)
+// Creates `to` with the bytes of `source` (`written` of them), then lets `finish` give
+// the open copy its attributes. The copy's descriptor, open for reading and writing,
+// or -1 with nothing left at `to` when either fails.
+int CopyThen(InputFile& source, const std::string& to, const std::function<bool(int)>& finish,
+             off_t& written)
 {
-    InputFile source;
-    if (!source.open(from))
-        return false;
-    const int fd = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const int fd = ::open(to.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) {
         RememberFailure(errno);
-        return false;
+        return -1;
     }
     // A small file's buffer holds just the file: no large block to clear for each.
     std::vector<char> buffer(std::clamp<std::uint64_t>(source.size(), 1, kBlock));
     std::int64_t got;
-    off_t written = 0, started = 0;
+    off_t started = 0;
+    written = 0;
     while ((got = source.read(buffer.data(), buffer.size())) > 0) {
         if (IsFaultInjected(FaultPoint::Write, to) ||
             !WriteAll(fd, std::string_view(buffer.data(), static_cast<std::size_t>(got)))) {
@@ -59,27 +59,44 @@ bool CopyThen(const std::string& from, const std::string& to,
             started = written;
         }
     }
-    bool ok = got == 0 && finish(fd);
-    if (!ok && got == 0)
+    if (got == 0 && finish(fd))
+        return fd;
+    if (got == 0)
         RememberFailure(errno);
-    ok = ::close(fd) == 0 && ok;
-    if (!ok)
-        ::unlink(to.c_str());
-    return ok;
+    ::close(fd);
+    ::unlink(to.c_str());
+    return -1;
 }
 
 } // namespace
 
 bool CopyBytes(const std::string& from, const std::string& to, mode_t mode, Durability durability)
 {
-    return CopyThen(from, to, [&](int fd) {
+    const auto finish = [&](int fd) {
         return ::fchmod(fd, mode) == 0 && (durability == Durability::Later || ::fsync(fd) == 0);
-    });
+    };
+    InputFile source;
+    off_t written;
+    const int fd = source.open(from) ? CopyThen(source, to, finish, written) : -1;
+    if (fd < 0)
+        return false;
+    if (::close(fd) == 0)
+        return true;
+    RememberFailure(errno);
+    ::unlink(to.c_str());
+    return false;
 }
 
-bool CopyFileWithAttributes(const std::string& from, const FileIdentity& of, const std::string& to)
+bool CopyFileWithAttributes(const std::string& from, const FileIdentity& of, const std::string& to,
+                            InputFile& source, InputFile& copy)
 {
-    return CopyThen(from, to, [&](int fd) { return posix::TakeOverFileAttributes(from, of, fd); });
+    const auto finish = [&](int fd) { return TakeOverFileAttributes(from, of, fd); };
+    off_t written;
+    const int fd = source.open(from) ? CopyThen(source, to, finish, written) : -1;
+    if (fd < 0)
+        return false;
+    InputFileAccess::adopt(copy, fd, static_cast<std::uint64_t>(written), to);
+    return true;
 }
 
 bool SyncWritten(const std::string& path)

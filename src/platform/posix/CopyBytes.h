@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex::platform::posix {
 
@@ -23,7 +24,10 @@ bool CopyBytes(const std::string& from, const std::string& to, mode_t mode,
                Durability durability = Durability::Synced);
 // The same, the copy given the owner, permissions, attributes and time of `of`, the
 // regular file at `from` (TakeOverFileAttributes), and left for the caller to sync.
-bool CopyFileWithAttributes(const std::string& from, const FileIdentity& of, const std::string& to);
+// Done, `source` and `copy` are left open on the two, to read them again without
+// looking them up anew.
+bool CopyFileWithAttributes(const std::string& from, const FileIdentity& of, const std::string& to,
+                            InputFile& source, InputFile& copy);
 
 // Waits until the regular file at `path`, copied with Durability::Later, is on the
 // disk. False, with LastFailureText(), when the system could not write it (a full
