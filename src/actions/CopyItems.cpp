@@ -13,7 +13,7 @@ using platform::FileIdentity;
 // A batch is placed at this many copies or bytes: enough small files that the waits
 // for the disk are shared, few enough large bytes that the page cache need not hold
 // much of them unwritten.
-constexpr std::size_t kBatchFiles = 2000;
+constexpr std::size_t kBatchFiles = 10000;
 constexpr std::uint64_t kBatchBytes = std::uint64_t{256} << 20;
 
 bool AsListed(const FileIdentity& entry, const ListedFile& listed)
@@ -57,10 +57,10 @@ bool CopySession::copy(const PlannedAction& item, std::size_t index)
             return true;
         }
     }
-    Comparison verdict = Comparison::Equal;
+    Comparison verdict = Comparison::Unreadable; // until the two could be compared
     std::string detail;
-    const auto sound = [&](const std::string& copy) {
-        verdict = comparison_.compare(item.path, copy, observer_, detail);
+    const auto sound = [&](platform::InputFile& source, platform::InputFile& copy) {
+        verdict = comparison_.compare(source, copy, observer_, detail);
         return verdict == Comparison::Equal;
     };
     const platform::ReplaceResult result =
@@ -74,9 +74,11 @@ bool CopySession::copy(const PlannedAction& item, std::size_t index)
     }
     if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Cancelled)
         return false;
-    outcome = result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Unreadable
-                  ? Failed(ActionFailure::Unreadable, std::move(detail))
-                  : FromReplaceResult(result);
+    if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Unreadable)
+        outcome = Failed(ActionFailure::Unreadable,
+                         detail.empty() ? platform::LastFailureText() : std::move(detail));
+    else
+        outcome = FromReplaceResult(result);
     return true;
 }
 
@@ -108,6 +110,7 @@ ActionOutcome CopySession::makeFolder(const PlannedAction& item, const FileIdent
 void CopySession::finish()
 {
     place();
+    batch_.settle();
     // A folder's failure here leaves it with the run's time: its contents are whole.
     for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)
         (void)platform::CopyFolderAttributes(folder->first, folder->second);

@@ -80,6 +80,12 @@ Comparison WholeFileComparison::compare(const std::string& pathA, const std::str
         detail = platform::LastFailureText();
         return Comparison::Unreadable;
     }
+    return compare(a, b, observer, detail);
+}
+
+Comparison WholeFileComparison::compare(platform::InputFile& a, platform::InputFile& b,
+                                        RunObserver& observer, std::string& detail)
+{
     if (a.size() != b.size())
         return Comparison::Different;
     a_.resize(kBlockSize);

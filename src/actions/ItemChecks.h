@@ -7,6 +7,7 @@
 
 #include "actions/ActionRun.h"
 #include "platform/FileIdentity.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex {
 
@@ -40,6 +41,9 @@ class WholeFileComparison
 {
 public:
     Comparison compare(const std::string& a, const std::string& b, RunObserver& observer,
+                       std::string& detail);
+    // The same for files open already, each read from its start.
+    Comparison compare(platform::InputFile& a, platform::InputFile& b, RunObserver& observer,
                        std::string& detail);
 
 private:

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/DosTime.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -15,7 +16,7 @@ constexpr int kNumbers = 1000;
 std::string VersionedPath(const std::string& path, std::int64_t lastWrite,
                           const std::function<bool(const std::string&)>& taken)
 {
-    const std::size_t nameStart = path.rfind('/') + 1; // npos + 1: the whole path
+    const std::size_t nameStart = platform::FindLastSeparator(path) + 1; // npos + 1: the whole path
     std::size_t dot = path.rfind('.');
     if (dot == std::string::npos || dot <= nameStart)
         dot = path.size();

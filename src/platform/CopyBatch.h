@@ -4,20 +4,23 @@
 // temporary name beside its destination (noted in the run's TempJournal first) with
 // its source's permissions, times and attributes (a link as a link with its own
 // target text, never followed), sent on its way to the disk and judged by the
-// caller's check. Placing the batch then waits until every copy is on the disk,
+// caller's check. Placing the batch then waits until every copy is on the disk and
 // renames each into place while its source, and the file it replaces, are still
-// untouched, and syncs each folder that received one. So a kill or power loss at any
-// instant leaves each destination with its old file or the whole copy, never a part.
+// untouched; the new names reach the disk with the next batch's wait, or when the
+// batch is settled or destroyed. So a kill or power loss at any instant leaves each
+// destination with its old file or the whole copy, never a part.
 
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/FileReplace.h"
+#include "platform/FileSystem.h"
 
 namespace quorvex::platform {
 
@@ -25,22 +28,22 @@ class CopyBatch
 {
 public:
     explicit CopyBatch(TempJournal& journal);
-    // Copies staged and not placed are removed.
+    // Copies staged and not placed are removed; names placed are made durable.
     ~CopyBatch();
     CopyBatch(const CopyBatch&) = delete;
     CopyBatch& operator=(const CopyBatch&) = delete;
 
     // Writes the copy of the regular file or link at `source`, which must still be
-    // `sourceExpected`, for `destination`, and judges it by `sound` (a file's copy, by
-    // its path). Where `replaced` is given the destination must still hold that file,
-    // unchanged, and it stays restorable: in the desktop trash, or where `keepAs` is
-    // given under that name (where nothing may be yet). Otherwise nothing may be at the
-    // destination. Done: staged, to be placed by place(); on any other result nothing
-    // is left of it (LastFailureText() says why).
+    // `sourceExpected`, for `destination`, and judges it by `sound` (a file's copy, given
+    // the source and the copy open for reading from their starts). Where `replaced` is given the
+    // destination must still hold that file, unchanged, and it stays restorable: in the desktop
+    // trash, or where `keepAs` is given under that name (where nothing may be yet). Otherwise
+    // nothing may be at the destination. Done: staged, to be placed by place(); on any other result
+    // nothing is left of it (LastFailureText() says why).
     ReplaceResult stage(std::string_view source, const FileIdentity& sourceExpected,
                         std::string_view destination, const std::optional<FileIdentity>& replaced,
                         std::string_view keepAs,
-                        const std::function<bool(const std::string& copy)>& sound);
+                        const std::function<bool(InputFile& source, InputFile& copy)>& sound);
 
     std::size_t count() const { return staged_.size(); }
     std::uint64_t bytes() const { return bytes_; }
@@ -57,8 +60,11 @@ public:
     // order staged. A replaced file first gets its second name, so no instant leaves
     // its path without the old file or the whole copy; a copy whose
     // source or replaced file changed since it was staged is not placed (Changed). The
-    // batch is empty afterwards.
+    // batch is empty afterwards; the names placed are durable after the next place()
+    // or settle().
     std::vector<Placed> place();
+    // Waits until the names placed so far are on the disk.
+    void settle();
 
 private:
     struct Staged;
@@ -66,6 +72,8 @@ private:
     TempJournal& journal_;
     std::vector<std::unique_ptr<Staged>> staged_;
     std::uint64_t bytes_ = 0;
+    // The folders that received names not yet known to be on the disk (POSIX).
+    std::set<std::string> foldersToSync_;
 };
 
 } // namespace quorvex::platform

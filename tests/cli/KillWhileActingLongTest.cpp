@@ -7,15 +7,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <map>
 #include <random>
-#include <thread>
 
 #include "platform/TextFile.h"
-#include "support/ChildProgram.h"
+#include "support/KillRounds.h"
 #include "support/TempTree.h"
 
 namespace quorvex::test {
@@ -25,7 +22,6 @@ namespace fs = std::filesystem;
 
 constexpr int kGroups = 8;
 constexpr int kCopies = 3;
-constexpr int kKills = 25;
 
 struct Copy
 {
@@ -113,39 +109,22 @@ protected:
 
 TEST_P(KillWhileActingTest, EveryPathHoldsTheOldFileOrItsReplacementAndTheNextRunFinishes)
 {
-    // How long a whole run takes here: the kills fall anywhere within it.
-    makeTree();
-    const auto started = std::chrono::steady_clock::now();
-    ChildProgram whole(command(), environment());
-    ASSERT_EQ(whole.wait().exitCode, 0);
-    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
-                          std::chrono::steady_clock::now() - started)
-                          .count();
-
-    std::mt19937 random(std::random_device{}());
-    int leftTemporaries = 0;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const std::vector<Copy> copies = makeTree();
-        ChildProgram child(command(), environment());
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % (span + 1)));
-        child.signal(SIGKILL);
-        child.wait();
-        expectNothingLost(copies);
-        leftTemporaries += temporaryFiles();
-
-        // The next run removes the leftovers and finishes; a move finds the copies
-        // that had arrived already and does not replace them.
-        ChildProgram next(command(), environment());
-        const int exitCode = next.wait().exitCode;
+    std::vector<Copy> copies;
+    KillRounds rounds{command(), environment()};
+    rounds.prepare = [&] { copies = makeTree(); };
+    rounds.afterKill = [&] { expectNothingLost(copies); };
+    // The next run removes the leftovers and finishes; a move finds the copies that
+    // had arrived already and does not replace them.
+    rounds.afterNextRun = [&](int exitCode) {
         EXPECT_TRUE(exitCode == 0 || (exitCode == 3 && std::string(GetParam()) == "move"))
             << exitCode;
         expectNothingLost(copies);
-        EXPECT_EQ(temporaryFiles(), 0);
         if (std::string(GetParam()) == "hardlink")
             for (const Copy& copy : copies)
                 EXPECT_TRUE(fs::equivalent(copy.path, copy.kept)) << copy.path;
-    }
-    std::cout << leftTemporaries << " temporary files were left by " << kKills << " kills\n";
+    };
+    rounds.temporaryFiles = [&] { return temporaryFiles(); };
+    RunKillRounds(rounds);
 }
 
 INSTANTIATE_TEST_SUITE_P(Actions, KillWhileActingTest,

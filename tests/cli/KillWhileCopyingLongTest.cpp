@@ -4,14 +4,11 @@
 // the temporary files the killed one left and finishes the copies.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <random>
-#include <thread>
 
 #include "platform/TextFile.h"
-#include "support/ChildProgram.h"
+#include "support/KillRounds.h"
 #include "support/TempTree.h"
 
 namespace quorvex::test {
@@ -20,7 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kFiles = 12;
-constexpr int kKills = 25;
 
 struct Pair
 {
@@ -97,34 +93,18 @@ protected:
 
 TEST_F(KillWhileCopyingTest, EveryPathHoldsItsOldFileOrTheWholeCopyAndTheNextRunFinishes)
 {
-    // How long a whole run takes here: the kills fall anywhere within it.
-    makeTrees();
-    const auto started = std::chrono::steady_clock::now();
-    ChildProgram whole(command(), environment());
-    ASSERT_EQ(whole.wait().exitCode, 0);
-    const auto span = std::chrono::duration_cast<std::chrono::microseconds>(
-                          std::chrono::steady_clock::now() - started)
-                          .count();
-
-    std::mt19937 random(std::random_device{}());
-    int leftTemporaries = 0;
-    for (int kill = 0; kill < kKills; ++kill) {
-        const std::vector<Pair> pairs = makeTrees();
-        ChildProgram child(command(), environment());
-        std::this_thread::sleep_for(std::chrono::microseconds(random() % (span + 1)));
-        child.signal(SIGKILL);
-        child.wait();
+    std::vector<Pair> pairs;
+    KillRounds rounds{command(), environment()};
+    rounds.prepare = [&] { pairs = makeTrees(); };
+    rounds.afterKill = [&] { expectNothingPartial(pairs); };
+    rounds.afterNextRun = [&](int exitCode) {
+        EXPECT_EQ(exitCode, 0);
         expectNothingPartial(pairs);
-        leftTemporaries += temporaryFiles();
-
-        ChildProgram next(command(), environment());
-        EXPECT_EQ(next.wait().exitCode, 0);
-        expectNothingPartial(pairs);
-        EXPECT_EQ(temporaryFiles(), 0);
         for (const Pair& pair : pairs)
             EXPECT_EQ(platform::ReadWholeFile(pair.destination), pair.bytes) << pair.destination;
-    }
-    std::cout << leftTemporaries << " temporary files were left by " << kKills << " kills\n";
+    };
+    rounds.temporaryFiles = [&] { return temporaryFiles(); };
+    RunKillRounds(rounds);
 }
 
 } // namespace

@@ -357,6 +357,25 @@ TEST_F(CompareActionsTest, DiskFullHalfwayLeavesNoPartialFileAndTheOldOneInPlace
     EXPECT_FALSE(trashHoldsAnything());
 }
 
+TEST_F(CompareActionsTest, ACopyThatCannotBeReadBackForItsCheckIsNamedAndLeavesNothing)
+{
+    t.file("A/f.txt", "new", kNew);
+    t.file("B/f.txt", "old", kOld);
+    compare();
+    const CopyPlan planned = plan(CopyChoice::UpdateB);
+    ASSERT_EQ(planned.plan.items.size(), 1u);
+    platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
+        return point == FaultPoint::Read && path.find(".tmp-") != std::string_view::npos;
+    });
+    const std::vector<ActionOutcome> outcomes = run(planned.plan);
+    platform::SetFaultHook(nullptr);
+    EXPECT_EQ(outcomes[0].failure, ActionFailure::Unreadable);
+    EXPECT_NE(outcomes[0].detail, "");
+    EXPECT_EQ(Read(t.path("B/f.txt")), "old");
+    EXPECT_FALSE(temporaryLeft(t.path("B")));
+    EXPECT_FALSE(trashHoldsAnything());
+}
+
 TEST_F(CompareActionsTest, SymbolicLinksAreCopiedAsLinksNeverFollowed)
 {
     t.file("outside/secret.txt", "not in the tree", kOld);

@@ -1,6 +1,7 @@
-// Batched copies on POSIX. Placing a batch syncs the file systems it writes to once,
-// renames the copies into place, and syncs those file systems again for the new
-// names: a sync of each file or folder would wait for the disk's cache every time.
+// Batched copies on POSIX. Placing a batch syncs the file systems it writes to once
+// and renames the copies into place; the new names reach the disk with the next
+// batch's sync, or the last one when the batch is settled: a sync of each file or
+// folder would wait for the disk's cache every time.
 
 #include "platform/CopyBatch.h"
 
@@ -40,11 +41,14 @@ bool CopyLink(const std::string& from, std::uint64_t size, const std::string& na
 }
 
 // The copy of `from` (a regular file or a link, `of`) made at `name`, with its
-// attributes, on its way to the disk; nothing is left at `name` when it fails.
-Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name)
+// attributes, on its way to the disk; nothing is left at `name` when it fails. A
+// file's source and copy are left open in `source` and `copy`.
+Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::string& name,
+                 InputFile& source, InputFile& copy)
 {
-    if (of.link ? !CopyLink(from, of.size, name)
-                : !posix::CopyBytes(from, name, 0600, posix::Durability::Later))
+    if (!of.link)
+        return posix::AttemptOf(posix::CopyFileWithAttributes(from, of, name, source, copy));
+    if (!CopyLink(from, of.size, name))
         return posix::AttemptOf(false);
     if (posix::TakeOverEntryAttributes(from, of, name))
         return Attempt::Made;
@@ -74,12 +78,16 @@ struct CopyBatch::Staged
 
 CopyBatch::CopyBatch(TempJournal& journal) : journal_(journal) {}
 
-CopyBatch::~CopyBatch() = default;
+CopyBatch::~CopyBatch()
+{
+    staged_.clear(); // their temporary files go first
+    settle();
+}
 
 ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& sourceExpected,
                                std::string_view destinationText,
                                const std::optional<FileIdentity>& replaced, std::string_view keepAs,
-                               const std::function<bool(const std::string& copy)>& sound)
+                               const std::function<bool(InputFile&, InputFile&)>& sound)
 {
     auto staged = std::make_unique<Staged>(journal_, sourceText, sourceExpected, destinationText,
                                            replaced, keepAs);
@@ -89,11 +97,12 @@ ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& 
         return Changed();
     if (!replaced && LookupEntry(destination))
         return Failure(EEXIST);
+    InputFile sourceFile, copyFile;
     if (!staged->temp.make(destination, [&](const std::string& name) {
-            return MakeCopy(source, sourceExpected, name);
+            return MakeCopy(source, sourceExpected, name, sourceFile, copyFile);
         }))
         return Failure(errno);
-    if (!sourceExpected.link && !sound(staged->temp.path()))
+    if (!sourceExpected.link && !sound(sourceFile, copyFile))
         return ReplaceResult::CopyUnsound;
     bytes_ += sourceExpected.size;
     staged_.push_back(std::move(staged));
@@ -168,11 +177,13 @@ ReplaceResult PutInPlace(TempEntry& temp, const std::string& source,
 std::vector<CopyBatch::Placed> CopyBatch::place()
 {
     std::vector<Placed> placed(staged_.size());
-    std::set<std::string> folders;
+    // Every copy on the disk before any takes its place, with the names placed before.
+    // Where the file systems could not write everything, each copy is synced alone to
+    // tell which.
+    std::set<std::string> folders = std::move(foldersToSync_);
+    foldersToSync_.clear();
     for (const std::unique_ptr<Staged>& staged : staged_)
         folders.insert(posix::FolderOf(staged->destination));
-    // Every copy on the disk before any takes its place. Where the file systems could
-    // not write everything, each copy is synced alone to tell which.
     if (!posix::SyncFileSystemsOf(folders)) {
         for (std::size_t i = 0; i < staged_.size(); ++i) {
             Staged& staged = *staged_[i];
@@ -182,7 +193,6 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
             staged_[i].reset(); // its temporary file goes
         }
     }
-    folders.clear();
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         if (!staged_[i])
             continue;
@@ -191,15 +201,21 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
             PutInPlace(staged.temp, staged.source, staged.sourceExpected, staged.destination,
                        staged.replaced, staged.keepAs, placed[i].keptAt);
         if (placed[i].result == ReplaceResult::Done)
-            folders.insert(posix::FolderOf(staged.destination));
+            foldersToSync_.insert(posix::FolderOf(staged.destination));
         else
             placed[i].failure = LastFailureText();
         staged_[i].reset();
     }
-    (void)posix::SyncFileSystemsOf(folders); // the names in place: a failure undoes nothing
     staged_.clear();
     bytes_ = 0;
     return placed;
+}
+
+void CopyBatch::settle()
+{
+    // The names are in place whatever the sync says: a failure undoes nothing.
+    (void)posix::SyncFileSystemsOf(foldersToSync_);
+    foldersToSync_.clear();
 }
 
 } // namespace quorvex::platform

@@ -146,7 +146,10 @@ std::int64_t InputFile::read(void* buffer, std::size_t length)
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    const std::int64_t got = ReadOnce(fd_, buffer, lengthWithin(length, position_), nullptr);
+    const std::size_t within = lengthWithin(length, position_);
+    if (within == 0) // the end of what was opened: no need to ask the system
+        return 0;
+    const std::int64_t got = ReadOnce(fd_, buffer, within, nullptr);
     if (got > 0)
         position_ += static_cast<std::uint64_t>(got);
     return got;
@@ -156,7 +159,8 @@ std::int64_t InputFile::readAt(void* buffer, std::size_t length, std::uint64_t o
 {
     if (fd_ < 0 || IsFaultInjected(FaultPoint::Read, faultPath_))
         return -1;
-    return ReadOnce(fd_, buffer, lengthWithin(length, offset), &offset);
+    const std::size_t within = lengthWithin(length, offset);
+    return within == 0 ? 0 : ReadOnce(fd_, buffer, within, &offset);
 }
 
 } // namespace quorvex::platform

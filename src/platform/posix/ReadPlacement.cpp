@@ -17,14 +17,9 @@
 #include <string>
 
 #include "platform/FaultHook.h"
+#include "platform/posix/InputFileAccess.h"
 
 namespace quorvex::platform {
-
-struct InputFileAccess
-{
-    static int fd(const InputFile& file) { return file.fd_; }
-    static const std::string& faultPath(const InputFile& file) { return file.faultPath_; }
-};
 
 namespace {
 

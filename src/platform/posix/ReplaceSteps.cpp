@@ -25,14 +25,19 @@ namespace {
 constexpr const char* kChangedMeanwhile = "changed while it was being replaced";
 constexpr const char* kDosAttribName = "user.DOSATTRIB";
 
-// The DOS attribute text of `from` onto `to` (neither a link), where the file system
+// The DOS attribute text of `from` (not a link) onto `put`, where the file system
 // keeps it.
-void CopyDosAttrib(const std::string& from, const std::string& to)
+template <typename Put> void CopyDosAttrib(const std::string& from, const Put& put)
 {
     char text[64];
     const ssize_t length = ::getxattr(from.c_str(), kDosAttribName, text, sizeof text);
     if (length > 0)
-        (void)::setxattr(to.c_str(), kDosAttribName, text, static_cast<std::size_t>(length), 0);
+        put(kDosAttribName, text, static_cast<std::size_t>(length));
+}
+
+timespec LastWriteOf(const FileIdentity& of)
+{
+    return {of.lastWrite.seconds, of.lastWrite.nanoseconds};
 }
 
 } // namespace
@@ -134,12 +139,24 @@ bool TakeOverEntryAttributes(const std::string& from, const FileIdentity& of,
 {
     (void)::lchown(name.c_str(), of.owner, of.group);
     if (!of.link) {
-        CopyDosAttrib(from, name);
+        CopyDosAttrib(from, [&](const char* key, const char* text, std::size_t length) {
+            (void)::setxattr(name.c_str(), key, text, length, 0);
+        });
         if (::chmod(name.c_str(), of.permissions) != 0)
             return false;
     }
-    const timespec times[2] = {{0, UTIME_NOW}, {of.lastWrite.seconds, of.lastWrite.nanoseconds}};
+    const timespec times[2] = {{0, UTIME_NOW}, LastWriteOf(of)};
     return ::utimensat(AT_FDCWD, name.c_str(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool TakeOverFileAttributes(const std::string& from, const FileIdentity& of, int fd)
+{
+    (void)::fchown(fd, of.owner, of.group);
+    CopyDosAttrib(from, [&](const char* key, const char* text, std::size_t length) {
+        (void)::fsetxattr(fd, key, text, length, 0);
+    });
+    const timespec times[2] = {{0, UTIME_NOW}, LastWriteOf(of)};
+    return ::fchmod(fd, of.permissions) == 0 && ::futimens(fd, times) == 0;
 }
 
 } // namespace quorvex::platform::posix

@@ -35,5 +35,8 @@ ReplaceResult SwapIntoPlace(TempEntry& temp, const std::string& path, const File
 // `of` (at `from`) onto the new entry `name`.
 bool TakeOverEntryAttributes(const std::string& from, const FileIdentity& of,
                              const std::string& name);
+// The same for the regular file `of` onto its copy open as `fd`, without looking the
+// copy's name up again for each.
+bool TakeOverFileAttributes(const std::string& from, const FileIdentity& of, int fd);
 
 } // namespace quorvex::platform::posix

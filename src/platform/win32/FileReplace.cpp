@@ -266,17 +266,40 @@ bool SecondNameInRecycleBin(const std::string& path, const FileIdentity& replace
     return true;
 }
 
+// Gives the file at `path`, which must still be `replaced`, the second name `keepAs`
+// beside it: a hard link, so that it never leaves its path. False when it cannot have
+// it (the reason remembered, naming `keepAs`), or when the file changed (`changed`
+// set); the second name is gone again then.
+bool SecondNameAt(const std::string& path, const FileIdentity& replaced, const std::string& keepAs,
+                  bool& changed)
+{
+    if (!CreateHardLinkW(win32::WidePath(keepAs).c_str(), win32::WidePath(path).c_str(), nullptr)) {
+        win32::RememberLastError();
+        RememberFailure(keepAs + ": " + LastFailureText());
+        return false;
+    }
+    const std::optional<FileIdentity> linked = IdentifyEntry(keepAs);
+    const std::optional<FileIdentity> there = IdentifyEntry(path);
+    if (!linked || !there || !linked->sameFile(replaced) || !there->unchanged(replaced)) {
+        DeleteFileW(win32::WidePath(keepAs).c_str());
+        changed = true;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 // Symbolic links are not copied: making one needs a privilege or the developer mode,
 // and what it then leads to differs from the source tree's link.
 ReplaceResult CopyEntryInto(std::string_view sourceText, const FileIdentity& sourceExpected,
                             std::string_view destinationText,
-                            const std::optional<FileIdentity>& replaced, TempJournal& journal,
+                            const std::optional<FileIdentity>& replaced,
+                            std::string_view keepAsText, TempJournal& journal,
                             const std::function<bool(const std::string& copy)>& sound,
-                            std::string& trashedAt)
+                            std::string& keptAt)
 {
-    const std::string source(sourceText), destination(destinationText);
+    const std::string source(sourceText), destination(destinationText), keepAs(keepAsText);
     if (sourceExpected.link) {
         RememberFailure("symbolic links are not copied on Windows");
         return ReplaceResult::Refused;
@@ -302,6 +325,17 @@ ReplaceResult CopyEntryInto(std::string_view sourceText, const FileIdentity& sou
         return PutCopyInPlace(temp, destination, attributes, false) ? ReplaceResult::Done
                                                                     : Failure(GetLastError());
     bool changed = false;
+    if (!keepAs.empty()) {
+        if (!SecondNameAt(destination, *replaced, keepAs, changed))
+            return changed ? Changed() : ReplaceResult::Failed;
+        if (!PutCopyInPlace(temp, destination, attributes, true)) {
+            const DWORD error = GetLastError();
+            DeleteFileW(win32::WidePath(keepAs).c_str());
+            return Failure(error);
+        }
+        keptAt = keepAs;
+        return ReplaceResult::Done;
+    }
     if (!SecondNameInRecycleBin(destination, *replaced, journal, changed)) {
         if (changed)
             return Changed();
@@ -315,7 +349,7 @@ ReplaceResult CopyEntryInto(std::string_view sourceText, const FileIdentity& sou
         return Changed();
     if (!PutCopyInPlace(temp, destination, attributes, true))
         return Failure(GetLastError());
-    trashedAt.clear(); // the shell does not tell the Recycle Bin's place
+    keptAt.clear(); // the shell does not tell the Recycle Bin's place
     return ReplaceResult::Done;
 }
 

@@ -1,7 +1,8 @@
 // Copying a file over to the other folder on Windows (run under Wine by make
 // test-windows): the copy takes the source's bytes, time and attributes, a file it
-// replaces keeps a second name in the Recycle Bin, and a copy that is refused or
-// fails its check leaves the destination as it was and no temporary name.
+// replaces keeps a second name in the Recycle Bin or under a versioned name beside
+// it, and a copy that is refused or fails its check leaves the destination as it was
+// and no temporary name.
 
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/FailureReason.h"
 #include "platform/FileReplace.h"
 #include "platform/FileSystem.h"
 #include "platform/TempJournal.h"
@@ -39,12 +41,12 @@ std::string Bytes(const std::string& path)
 struct Win32Copy : ::testing::Test
 {
     ReplaceResult copy(const std::string& source, const std::string& destination,
-                       std::optional<FileIdentity> replaced = std::nullopt, bool sound = true)
+                       std::optional<FileIdentity> replaced = std::nullopt, bool sound = true,
+                       const std::string& keepAs = {})
     {
-        std::string trashedAt;
         return CopyEntryInto(
-            source, *IdentifyEntry(source), destination, replaced, journal,
-            [&](const std::string&) { return sound; }, trashedAt);
+            source, *IdentifyEntry(source), destination, replaced, keepAs, journal,
+            [&](const std::string&) { return sound; }, keptAt);
     }
     bool noTemporaryName(const std::string& folder) const
     {
@@ -58,6 +60,7 @@ struct Win32Copy : ::testing::Test
 
     test::TempTree t;
     TempJournal journal{t.path("journal/")};
+    std::string keptAt;
 };
 
 TEST_F(Win32Copy, ANewCopyHasTheSourcesBytesTimeAndAttributes)
@@ -98,6 +101,30 @@ TEST_F(Win32Copy, AReplacedFileIsRestorableFromTheRecycleBin)
         kept = kept || (entry.path().filename().wstring().starts_with(L"doc.txt.tmp-") &&
                         Bytes(entry.path()) == "old bytes");
     EXPECT_TRUE(kept);
+}
+
+TEST_F(Win32Copy, AReplacedFileKeptUnderAVersionedNameBesideIt)
+{
+    const std::string source = t.file("A/doc.txt", "new bytes", "2024-05-06 10:00:00");
+    const std::string old = t.file("B/doc.txt", "old bytes", "2023-01-01 00:00:00");
+    const std::string keepAs = t.path("B/doc (2023-01-01 000000).txt");
+    const auto oldTime = LookupEntry(old)->lastWrite;
+    ASSERT_EQ(copy(source, old, IdentifyEntry(old), true, keepAs), ReplaceResult::Done);
+    EXPECT_EQ(Bytes(old), "new bytes");
+    EXPECT_EQ(Bytes(keepAs), "old bytes");
+    EXPECT_EQ(keptAt, keepAs);
+    EXPECT_EQ(LookupEntry(keepAs)->lastWrite, oldTime);
+    EXPECT_TRUE(noTemporaryName(t.path("B/")));
+
+    // A name already taken is never written over: the copy fails naming it, and the
+    // destination keeps its file.
+    const std::optional<FileIdentity> listed = IdentifyEntry(old);
+    EXPECT_EQ(copy(t.file("A/doc.txt", "newer bytes"), old, listed, true, keepAs),
+              ReplaceResult::Failed);
+    EXPECT_NE(LastFailureText().find("doc (2023-01-01 000000).txt"), std::string::npos);
+    EXPECT_EQ(Bytes(old), "new bytes");
+    EXPECT_EQ(Bytes(keepAs), "old bytes");
+    EXPECT_TRUE(noTemporaryName(t.path("B/")));
 }
 
 TEST_F(Win32Copy, ACopyRefusedOrUnsoundLeavesTheDestinationAndNoTemporaryName)
