@@ -25,6 +25,7 @@
 #include "platform/TextFile.h"
 #include "platform/UserFolders.h"
 #include "support/RecordingObserver.h"
+#include "support/SameFile.h"
 #include "support/SystemText.h"
 #include "support/TempTree.h"
 
@@ -67,11 +68,6 @@ protected:
             found.push_back(outcome.failure);
         return found;
     }
-    bool sameFile(const std::string& a, const std::string& b)
-    {
-        const auto first = platform::IdentifyEntry(a), second = platform::IdentifyEntry(b);
-        return first && second && first->sameFile(*second);
-    }
     // No temporary name of a replacement is left anywhere in the tree.
     bool noTemporaryLeft(const std::string& folder = {})
     {
@@ -109,7 +105,7 @@ TEST_F(ActionRunTest, HardLinksPutEveryCopyOnTheKeptFileWithItsBytes)
     EXPECT_EQ(BytesFreedByItems(plan), (std::vector<std::uint64_t>{10, 10, 0, 10}));
     std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_TRUE(outcomes[0].done && outcomes[1].done);
-    EXPECT_TRUE(sameFile(b, kept) && sameFile(c, kept));
+    EXPECT_TRUE(test::SameFile(b, kept) && test::SameFile(c, kept));
     EXPECT_EQ(platform::ReadWholeFile(b), "same bytes");
     EXPECT_TRUE(noTemporaryLeft());
     EXPECT_EQ(test::FolderNames(t.path("data")), std::vector<std::string>{}); // no journal left
@@ -153,7 +149,7 @@ TEST_F(ActionRunTest, AFileOrKeptFileThatChangedSinceTheListingStaysAndSaysWhy)
     EXPECT_TRUE(outcomes[5].done);
     EXPECT_EQ(platform::ReadWholeFile(grown), "0123456789+");
     EXPECT_EQ(platform::ReadWholeFile(rewritten), "0123456780");
-    EXPECT_FALSE(sameFile(rewritten, kept));
+    EXPECT_FALSE(test::SameFile(rewritten, kept));
     EXPECT_EQ(platform::ReadWholeFile(ofOther), "abcdefghij");
 }
 
@@ -182,7 +178,7 @@ TEST_F(ActionRunTest, ALinkOrRenameOrMoveTheSystemRefusesLeavesTheFileAndNoTempo
                                           ActionFailure::System, ActionFailure::None}));
     EXPECT_TRUE(outcomes[3].done);
     for (const std::string& path : {linkRefused, renameRefused, moveRefused}) {
-        EXPECT_FALSE(sameFile(path, kept)) << path;
+        EXPECT_FALSE(test::SameFile(path, kept)) << path;
         EXPECT_EQ(platform::ReadWholeFile(path), "contents") << path;
     }
     EXPECT_FALSE(platform::LookupEntry(t.path("moved/move-refused")));
@@ -246,7 +242,7 @@ TEST_F(ActionRunTest, ACancelStopsBeforeTheNextItem)
     const std::vector<ActionOutcome> outcomes = run(plan);
     EXPECT_TRUE(outcomes[0].done);
     EXPECT_FALSE(outcomes[1].done || outcomes[1].failed() || outcomes[2].done);
-    EXPECT_FALSE(sameFile(plan.items[1].path, kept));
+    EXPECT_FALSE(test::SameFile(plan.items[1].path, kept));
 }
 
 TEST_F(ActionRunTest, TheNextStartRemovesWhatAKilledRunLeftAndNothingElse)
@@ -332,7 +328,7 @@ TEST_F(ActionRunTest, AWriterThatPutsTheTimeBackAfterTheComparisonKeepsItsBytes)
                                           ActionFailure::Changed}));
     for (const std::string& path : {linked, symlinked, kept})
         EXPECT_EQ(platform::ReadWholeFile(path), "version 2") << path;
-    EXPECT_FALSE(sameFile(linked, kept));
+    EXPECT_FALSE(test::SameFile(linked, kept));
     EXPECT_TRUE(noTemporaryLeft());
 }
 
@@ -360,7 +356,7 @@ TEST_F(ActionRunTest, TheKeptFilesBytesAreNeverActedOnUnderAnotherPathOrName)
                                           ActionFailure::None}));
     EXPECT_TRUE(outcomes[6].alreadyLinked); // a hard link changes nothing there
     EXPECT_EQ(platform::ReadWholeFile(kept), "bytes");
-    EXPECT_TRUE(sameFile(secondName, kept));
+    EXPECT_TRUE(test::SameFile(secondName, kept));
     EXPECT_FALSE(platform::LookupEntry(t.path("moved/b")));
 }
 

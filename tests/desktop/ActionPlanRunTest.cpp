@@ -9,6 +9,7 @@
 #include "desktop/ProgressPanel.h"
 #include "desktop/RunIndicatorObserver.h"
 #include "support/PageHost.h"
+#include "support/SameFile.h"
 #include "support/ScopedDesktop.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempTree.h"
@@ -154,7 +155,7 @@ TEST_F(ActionPlanRunTest, AJournalFolderThatCannotBeMadeIsSaidOnceAndNothingIsAs
     EXPECT_EQ(dialogs.count(Kind::YesNo), 0);
     ASSERT_EQ(dialogs.count(Kind::Message), 1);
     EXPECT_TRUE(dialogs.texts(Kind::Message)[0].contains(QStringLiteral("actions")));
-    EXPECT_EQ(std::filesystem::hard_link_count(b), 1u);
+    EXPECT_FALSE(quorvex::test::SameFile(a, b));
 }
 
 TEST_F(ActionPlanRunTest, OnlyAFolderLeftEmptyBringsTheOfferOfTheEmptyItemSearch)
@@ -200,9 +201,12 @@ TEST_F(ActionPlanRunTest, TheConfirmationShowsTheRowsOfTheDryRun)
         const DetailRows& details = dialogs.calls().back().details;
         EXPECT_EQ(details.columns.size(), 5);
 
+        // The printed table doubles a backslash (of a Windows path); the dialog shows
+        // names as they are.
         QStringList dryRun =
             QString::fromStdString(quorvex::PlanTable(plan, quorvex::PlanRowBytes(plan))
                                        .render(quorvex::OutputFormat::Tsv))
+                .replace(QStringLiteral("\\\\"), QStringLiteral("\\"))
                 .split(u'\n', Qt::SkipEmptyParts);
         const QString total = dryRun.takeLast().section(u'\t', 1);
         QStringList shown;
@@ -212,7 +216,7 @@ TEST_F(ActionPlanRunTest, TheConfirmationShowsTheRowsOfTheDryRun)
         EXPECT_EQ(total, QStringLiteral("4"));
         EXPECT_TRUE(details.below.contains(total)) << details.below.toStdString();
     }
-    EXPECT_EQ(std::filesystem::hard_link_count(b), 1u);
+    EXPECT_FALSE(quorvex::test::SameFile(a, b));
     EXPECT_FALSE(exists(tree.path("copies/a.txt")));
 }
 

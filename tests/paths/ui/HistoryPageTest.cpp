@@ -174,6 +174,9 @@ TEST_F(HistoryPageTest, PageButtonsChooseOnePairAndLeavingDiscardsTheEdits)
 // write it back with the bytes read, so that it still names its folder.
 TEST_F(HistoryPageTest, AppliedEditsKeepTheBytesOfEntriesRead)
 {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names are UTF-16: every name read is valid text";
+#endif
     const std::string latin = tree.dir("caf\xe9"), plain = tree.dir("plain");
     writeHistory(1, {latin, plain});
     open();
