@@ -104,13 +104,14 @@ other_window() {
     [ -n "$found" ] || { echo "windows-desktop: no $1 showed" >&2; exit 1; }
     echo "$found"
 }
-# Saves the list under the pointer's row (x y) with its popup's last item,
-# "リストを保存…", into the file `name` and checks it against the Linux rows.
+# Saves the list under the pointer's row (x y) with its popup's item before last,
+# "リストを保存…" (the last is "リストを開く…"), into the file `name` and checks it
+# against the Linux rows.
 save_and_check() {
     local x=$1 y=$2 name=$3
     shift 3
     click "$x" "$y" 3
-    xdotool key Up Return
+    xdotool key Up Up Return
     other_window "save dialog" >/dev/null
     xdotool key End shift+Home # the dialog offers the list's own name
     type_text "$(windows_path "$work/lists/$name")"
