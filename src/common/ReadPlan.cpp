@@ -204,6 +204,13 @@ void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled
     Sweep(plan, 0, plan.order.size(), kHintsAhead, cancelled, hint, read);
 }
 
+void HintStartOf(const std::string& path)
+{
+    platform::InputFile file;
+    if (file.open(path))
+        platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedStart));
+}
+
 void SetReadOrderHook(ReadOrderHook hook)
 {
     InstalledHook() = std::move(hook);

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "common/ObservedWork.h"
@@ -70,6 +71,9 @@ void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled
 // What a hint asks of a file read from its start, beyond a first chunk: its start;
 // the system's own read-ahead follows a file read from its start.
 inline constexpr std::uint64_t kHintedStart = std::uint64_t{1} << 20;
+// Asks the system to read the start (kHintedStart) of the file at `path`; nothing
+// when it cannot be opened.
+void HintStartOf(const std::string& path);
 
 // The readers for files on storage of this kind, out of `workers`.
 unsigned ReadersFor(platform::StorageKind kind, unsigned workers);

@@ -150,11 +150,8 @@ void ContentComparisons::finish(const std::function<void(std::size_t row, int pe
     const auto hint = [&](std::size_t item, unsigned) {
         if (equal[item])
             return;
-        for (const std::string* path : {&queued_[item].pathA, &queued_[item].pathB}) {
-            platform::InputFile file;
-            if (file.open(*path))
-                platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedStart));
-        }
+        HintStartOf(queued_[item].pathA);
+        HintStartOf(queued_[item].pathB);
     };
     RunPlanned(plan, pool_, work_, hint, [&](std::size_t item, unsigned worker) {
         Comparison& comparison = queued_[item];

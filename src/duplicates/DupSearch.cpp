@@ -134,13 +134,9 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
                 return file.open(pathOf(k));
             },
             pool, work);
-        const auto hint = [&](std::size_t k) {
-            platform::InputFile file;
-            if (file.open(pathOf(k)))
-                platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedStart));
-        };
         RunPlannedHere(
-            plan, [&] { return observer.cancelRequested(); }, hint,
+            plan, [&] { return observer.cancelRequested(); },
+            [&](std::size_t k) { HintStartOf(pathOf(k)); },
             [&](std::size_t k) {
                 const std::string path = pathOf(k);
                 int& percent = queued[k].percent;

@@ -92,6 +92,18 @@ protected:
         tree.file("s/unique.txt", "nothing alike", "2024-01-03 00:00:00");
     }
 
+    // Folders for the search by folder: "photos" and "copy" equal, "part" holding one
+    // of their files; the page is switched to folders.
+    void makeFolderCopies()
+    {
+        tree.file("s/photos/a.jpg", "picture a");
+        tree.file("s/photos/b.jpg", "picture b");
+        tree.file("s/copy/a.jpg", "picture a");
+        tree.file("s/copy/b.jpg", "picture b");
+        tree.file("s/part/a.jpg", "picture a");
+        page->FolderUnitCheck->setChecked(true);
+    }
+
     void search(const std::string& file, const std::string& folder)
     {
         page->FileInput->Edit->setText(QString::fromStdString(file));
@@ -664,12 +676,7 @@ TEST_F(DupSearchPageTest, AnOpenedListLooksAsSavedMarksWhatChangedAndActsOnTheRe
 
 TEST_F(DupSearchPageTest, ByFolderListsFoldersAndTrashesOnlyTheFilesOfAChosenCopy)
 {
-    tree.file("s/photos/a.jpg", "picture a");
-    tree.file("s/photos/b.jpg", "picture b");
-    tree.file("s/copy/a.jpg", "picture a");
-    tree.file("s/copy/b.jpg", "picture b");
-    tree.file("s/part/a.jpg", "picture a");
-    page->FolderUnitCheck->setChecked(true);
+    makeFolderCopies();
     EXPECT_TRUE(page->ListView4->isHidden());
     EXPECT_FALSE(page->Folders->ListView5->isHidden());
     search("", tree.path("s"));
@@ -713,12 +720,7 @@ TEST_F(DupSearchPageTest, ByFolderListsFoldersAndTrashesOnlyTheFilesOfAChosenCop
 
 TEST_F(DupSearchPageTest, ByFolderLinksOnlyTheFilesOfAnEqualCopyNeverAContainedOrKeptFolder)
 {
-    tree.file("s/copy/a.jpg", "picture a");
-    tree.file("s/copy/b.jpg", "picture b");
-    tree.file("s/photos/a.jpg", "picture a");
-    tree.file("s/photos/b.jpg", "picture b");
-    tree.file("s/part/a.jpg", "picture a");
-    page->FolderUnitCheck->setChecked(true);
+    makeFolderCopies();
     search("", tree.path("s"));
     // copy (reference) = photos; copy ⊇ part; photos ⊇ part.
     page->Folders->ListView5->selectAll();
