@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The first run of a search, when nothing is in the page cache: the exact duplicate
 # search over DUPS (quorvex-cli dups --no-cache) beside jdupes and rmlint, and
-# compare --content of the CMP pair beside diff -rq, with the page cache dropped
+# compare --content --no-cache of the CMP pair beside diff -rq, with the page cache dropped
 # before each run (skipped with one line where the machine does not allow it); the
 # same search with the cache warm; then DUPS copied onto an emulated slow disk, a loop
 # device over a file whose reads are throttled to $RIOPS requests and $RBPS bytes a
@@ -129,7 +129,7 @@ for job in $JOBS; do
         echo "== DUPS, page cache dropped before each run (target: quorvex-cli <= 0.6 x jdupes)"
         dups_rows "$dir"
         echo "== CMP compare --content, page cache dropped before each run (target <= 0.8 x diff -rq)"
-        rows quorvex-cli "$cli compare --content $cmp/A $cmp/B" "diff -rq" "diff -rq $cmp/A $cmp/B"
+        rows quorvex-cli "$cli compare --content --no-cache $cmp/A $cmp/B" "diff -rq" "diff -rq $cmp/A $cmp/B"
         ;;
     warm)
         dir=$(bash "$here/corpus.sh" dups)
