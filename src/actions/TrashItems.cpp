@@ -12,13 +12,6 @@ namespace quorvex {
 
 namespace {
 
-// True when `path` is `folder` itself or lies somewhere below it.
-bool LiesWithin(std::string_view path, std::string_view folder)
-{
-    return path.starts_with(folder) &&
-           (path.size() == folder.size() || platform::IsSeparatorAt(path, folder.size()));
-}
-
 bool IsLinkOrFile(const std::string& path)
 {
     const std::optional<platform::DirEntry> entry = platform::LookupEntry(path);
@@ -59,9 +52,7 @@ bool DeleteForGood(const std::string& path)
 
 bool TrashSession::wentBefore(const std::string& path) const
 {
-    const std::string_view entry = platform::WithoutTrailingSeparators(path);
-    return std::ranges::any_of(
-        removed_, [&](const std::string& folder) { return LiesWithin(entry, folder); });
+    return platform::LiesWithinAny(platform::WithoutTrailingSeparators(path), removed_);
 }
 
 ActionOutcome TrashSession::trash(const PlannedAction& item, const ForGoodQuestion& deleteForGood)
@@ -87,7 +78,7 @@ ActionOutcome TrashSession::trash(const PlannedAction& item, const ForGoodQuesti
         return outcome;
     }
     outcome.done = true;
-    removed_.push_back(path);
+    removed_.insert(path);
     return outcome;
 }
 

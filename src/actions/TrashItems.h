@@ -4,6 +4,7 @@
 // its contents; an item inside a folder that went before it went with that folder.
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
     ActionOutcome trash(const PlannedAction& item, const ForGoodQuestion& deleteForGood);
 
 private:
-    std::vector<std::string> removed_;
+    std::set<std::string, std::less<>> removed_;
 };
 
 // Deletes a file, a link (not what it leads to) or a folder with everything in it,

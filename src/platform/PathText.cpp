@@ -12,6 +12,14 @@ std::string WithTrailingSeparator(std::string_view path)
     return result;
 }
 
+bool LiesWithinAny(std::string_view path, const std::set<std::string, std::less<>>& folders)
+{
+    for (std::size_t end = path.size(); end > 0; --end)
+        if ((end == path.size() || IsSeparatorAt(path, end)) && folders.contains(path.substr(0, end)))
+            return true;
+    return false;
+}
+
 std::string_view WithoutTrailingSeparators(std::string_view path)
 {
     while (path.size() > RootLength(path) && IsSeparatorAt(path, path.size() - 1))

@@ -4,6 +4,8 @@
 // a drive ("C:\") or a share ("\\server\share\") on Windows.
 
 #include <cstddef>
+#include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -32,6 +34,9 @@ std::size_t FindLastSeparator(std::string_view path);
 // The name an item goes by: the last component of the path, trailing separators
 // aside ("b" of "/a/b/"); a root, or a path without a separator, is its own name.
 std::string_view LastComponent(std::string_view path);
+// Whether `path` is one of `folders` (named without trailing separators) or lies
+// below one: a look-up per folder above the path, however many folders there are.
+bool LiesWithinAny(std::string_view path, const std::set<std::string, std::less<>>& folders);
 // The folder that holds an item, without a trailing separator except for a root,
 // which keeps its own ("C:\" of "C:\x", "/" of "/x"); a root holds itself, and a
 // path without a separator is returned as it is.

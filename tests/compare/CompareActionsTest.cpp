@@ -126,16 +126,20 @@ TEST_F(CompareActionsTest, MissingFolderTreeIsCopiedWholeWithTimesPermissionsAnd
     t.setDosAttrib("A/docs/sub/x.txt", 0x22); // archive + hidden
     t.dir("A/docs/sub", "2023-03-03 03:03:04");
     t.dir("A/docs", "2022-02-02 02:02:02");
+    t.file("A/more/y.txt", "y bytes", kOld);
     compare();
 
     const CopyPlan planned = plan(CopyChoice::AToB);
     EXPECT_TRUE(planned.leftOut.empty());
-    // The folder row copies the whole tree; the rows below it add nothing.
+    // A folder row copies its whole tree; the rows below it add nothing. Every folder
+    // of every row is made before the first file.
     EXPECT_EQ(items(planned.plan), (std::vector<std::string>{
                                        "copy A/docs -> B/docs",
-                                       "copy A/docs/r.txt -> B/docs/r.txt",
                                        "copy A/docs/sub -> B/docs/sub",
+                                       "copy A/more -> B/more",
+                                       "copy A/docs/r.txt -> B/docs/r.txt",
                                        "copy A/docs/sub/x.txt -> B/docs/sub/x.txt",
+                                       "copy A/more/y.txt -> B/more/y.txt",
                                    }));
     for (const ActionOutcome& outcome : run(planned.plan))
         EXPECT_TRUE(outcome.done) << outcome.detail;
@@ -260,8 +264,9 @@ TEST_F(CompareActionsTest, UpdateBothLeavesBothTreesEqualAndTouchesNothingEqual)
         const ComparisonRow& row = engine.rows()[i];
         EXPECT_TRUE(row.hasA() && row.hasB()) << i;
         EXPECT_EQ(row.timeRelation(), Relation::Equal) << i;
-        if (engine.rows().isFileRow(row))
+        if (engine.rows().isFileRow(row)) {
             EXPECT_EQ(row.percent(), 100) << i;
+        }
     }
     EXPECT_EQ(Read(t.path("A/newer-in-b.txt")), "B wins");
     EXPECT_TRUE(plan(CopyChoice::UpdateBoth).plan.items.empty());
