@@ -37,7 +37,8 @@ public:
     {
         if (IsCopy(item.kind))
             return copies_.copy(item, index);
-        copies_.place(); // what comes after the copies finds them in place
+        if (!copies_.place()) // what comes after the copies finds them in place
+            return false;
         std::optional<ActionOutcome> outcome = act(item);
         if (outcome)
             outcomes_[index] = std::move(*outcome);

@@ -1,8 +1,12 @@
 #include "actions/CopyItems.h"
 
+#include <algorithm>
+#include <atomic>
+
 #include "actions/ReplaceOutcomes.h"
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 
 namespace quorvex {
 
@@ -26,6 +30,22 @@ bool CopiesAsFile(const FileIdentity& entry)
 {
     return entry.regular || entry.link;
 }
+
+// The workers that write a batch's copies: a few per machine. More would mostly wait
+// on the same folders' locks and the same disk.
+constexpr unsigned kMostCopyWorkers = 4;
+
+// What a worker's copy check sees of the run: only the cancel request; progress is
+// the calling thread's to show.
+class CancelOnly : public RunObserver
+{
+public:
+    explicit CancelOnly(const std::atomic<bool>& cancel) : cancel_(cancel) {}
+    bool cancelRequested() const override { return cancel_.load(std::memory_order_relaxed); }
+
+private:
+    const std::atomic<bool>& cancel_;
+};
 
 } // namespace
 
@@ -57,23 +77,30 @@ bool CopySession::copy(const PlannedAction& item, std::size_t index)
             return true;
         }
     }
+    waiting_.push_back({&item, index, *source, replaced});
+    waitingBytes_ += source->size;
+    if (waiting_.size() >= kBatchFiles || waitingBytes_ >= kBatchBytes)
+        return place();
+    return true;
+}
+
+bool CopySession::write(const Waiting& copy, WholeFileComparison& comparison, RunObserver& observer)
+{
+    const PlannedAction& item = *copy.item;
     Comparison verdict = Comparison::Unreadable; // until the two could be compared
     std::string detail;
-    const auto sound = [&](platform::InputFile& source, platform::InputFile& copy) {
-        verdict = comparison_.compare(source, copy, observer_, detail);
+    const auto sound = [&](platform::InputFile& source, platform::InputFile& made) {
+        verdict = comparison.compare(source, made, observer, detail);
         return verdict == Comparison::Equal;
     };
     const platform::ReplaceResult result =
-        batch_.stage(item.path, *source, item.destination, replaced, item.versionedAs, sound);
-    observer_.addWorkDone(source->size);
-    if (result == platform::ReplaceResult::Done) {
-        staged_.push_back(index);
-        if (batch_.count() >= kBatchFiles || batch_.bytes() >= kBatchBytes)
-            place();
-        return true;
-    }
+        batch_.stage(copy.index, item.path, copy.source, item.destination, copy.replaced,
+                     item.versionedAs, sound);
+    if (result == platform::ReplaceResult::Done)
+        return true; // its outcome comes when it is placed
     if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Cancelled)
         return false;
+    ActionOutcome& outcome = outcomes_[copy.index];
     if (result == platform::ReplaceResult::CopyUnsound && verdict == Comparison::Unreadable)
         outcome = Failed(ActionFailure::Unreadable,
                          detail.empty() ? platform::LastFailureText() : std::move(detail));
@@ -82,17 +109,78 @@ bool CopySession::copy(const PlannedAction& item, std::size_t index)
     return true;
 }
 
-void CopySession::place()
+bool CopySession::writeWaiting()
 {
-    const std::vector<platform::CopyBatch::Placed> placed = batch_.place();
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        ActionOutcome outcome = FromReplaceResult(placed[i].result);
-        if (!outcome.detail.empty()) // the reason of this copy, not of the batch's last
-            outcome.detail = placed[i].failure;
-        outcome.placedAt = placed[i].keptAt;
-        outcomes_[staged_[i]] = std::move(outcome);
+    if (waiting_.size() > 1 && platform::CopyBatch::kConcurrentStages > 1)
+        return writeOnWorkers();
+    for (const Waiting& copy : waiting_) {
+        observer_.pumpMessages();
+        if (observer_.cancelRequested() || !write(copy, comparison_, observer_))
+            return false;
+        observer_.addWorkDone(copy.source.size);
     }
-    staged_.clear();
+    return true;
+}
+
+bool CopySession::writeOnWorkers()
+{
+    if (!workers_) {
+        workers_ = std::make_unique<WorkerPool>(
+            std::min({ProcessorCores(), kMostCopyWorkers, platform::CopyBatch::kConcurrentStages}));
+        workerComparisons_.resize(workers_->size());
+    }
+    std::atomic<bool> cancel = observer_.cancelRequested();
+    std::atomic<std::uint64_t> written = 0;
+    std::uint64_t told = 0;
+    CancelOnly workerObserver(cancel);
+    const auto tellProgress = [&] {
+        const std::uint64_t now = written.load(std::memory_order_relaxed);
+        observer_.addWorkDone(now - told);
+        told = now;
+    };
+    // A worker takes the copies into one folder together: two threads creating files
+    // in one folder contend for its lock and for the same free inodes.
+    std::vector<std::size_t> folderStarts;
+    for (std::size_t i = 0; i < waiting_.size(); ++i)
+        if (i == 0 || platform::ParentFolder(waiting_[i].item->destination) !=
+                          platform::ParentFolder(waiting_[i - 1].item->destination))
+            folderStarts.push_back(i);
+    folderStarts.push_back(waiting_.size());
+    workers_->run(
+        folderStarts.size() - 1,
+        [&](std::size_t folder, unsigned worker) {
+            for (std::size_t i = folderStarts[folder]; i < folderStarts[folder + 1]; ++i) {
+                if (cancel.load(std::memory_order_relaxed))
+                    return;
+                if (!write(waiting_[i], workerComparisons_[worker], workerObserver))
+                    cancel = true;
+                else
+                    written += waiting_[i].source.size;
+            }
+        },
+        [&] {
+            observer_.pumpMessages();
+            if (observer_.cancelRequested())
+                cancel = true;
+            tellProgress();
+        });
+    tellProgress();
+    return !cancel;
+}
+
+bool CopySession::place()
+{
+    const bool whole = writeWaiting();
+    waiting_.clear();
+    waitingBytes_ = 0;
+    for (platform::CopyBatch::Placed& placed : batch_.place()) {
+        ActionOutcome outcome = FromReplaceResult(placed.result);
+        if (!outcome.detail.empty()) // the reason of this copy, not of the batch's last
+            outcome.detail = std::move(placed.failure);
+        outcome.placedAt = std::move(placed.keptAt);
+        outcomes_[placed.tag] = std::move(outcome);
+    }
+    return whole;
 }
 
 ActionOutcome CopySession::makeFolder(const PlannedAction& item, const FileIdentity& source)
@@ -109,7 +197,7 @@ ActionOutcome CopySession::makeFolder(const PlannedAction& item, const FileIdent
 
 void CopySession::finish()
 {
-    place();
+    (void)place(); // after a cancel, what was written still takes its place
     batch_.settle();
     // A folder's failure here leaves it with the run's time: its contents are whole.
     for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder)

@@ -69,6 +69,7 @@ bool TempJournal::note(std::string_view tempPath)
 {
     std::string record(tempPath);
     record.push_back('\0');
+    const std::lock_guard lock(mutex_);
     if (!open() || !append(record))
         return false;
     ++unsettled_;
@@ -77,6 +78,7 @@ bool TempJournal::note(std::string_view tempPath)
 
 void TempJournal::settle()
 {
+    const std::lock_guard lock(mutex_);
     if (unsettled_ > 0)
         --unsettled_;
 }

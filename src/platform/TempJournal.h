@@ -10,6 +10,7 @@
 //   if (journal.note(temp)) { make temp; ...; rename or remove it; journal.settle(); }
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -29,8 +30,9 @@ public:
     // Makes the journal now (the first note would), so that a run can tell before it
     // acts that it cannot be written; false then, with LastFailureText().
     bool prepare() { return open(); }
-    // Records `tempPath` before it is made. False when the journal cannot be written
-    // (LastFailureText() says why): the temporary file must not be made then.
+    // Records `tempPath` before it is made (several threads may note and settle at once). False
+    // when the journal cannot be written (LastFailureText() says why): the temporary file must not
+    // be made then.
     bool note(std::string_view tempPath);
     // A noted file is gone again: renamed into place or removed.
     void settle();
@@ -45,6 +47,7 @@ private:
     std::string folder_;
     std::string path_;
     std::intptr_t handle_ = -1; // the system's descriptor or handle of the open journal
+    std::mutex mutex_;          // over the journal file and the count
     std::uint64_t unsettled_ = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -210,24 +211,30 @@ TEST_F(CompareActionsTest, VersionedReplacedFilesStayBesideUnderTheirTimeNeverOv
 
 TEST_F(CompareActionsTest, CopyRefusedWhenPutInPlaceFailsAloneWhileTheOthersOfItsBatchLand)
 {
-    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt"})
-        t.file(std::string("A/") + name, std::string("bytes of ") + name, kOld);
+    // Four folders of four files: the batch is written on several threads.
+    for (const char* folder : {"1", "2", "3", "4"})
+        for (const char* name : {"a", "b", "c", "d"})
+            t.file(std::string("A/") + folder + "/" + name, std::string("bytes of ") + name, kOld);
     compare();
     const CopyPlan planned = plan(CopyChoice::AToB);
-    ASSERT_EQ(planned.plan.items.size(), 4u);
+    ASSERT_EQ(planned.plan.items.size(), 20u);
     platform::SetFaultHook([](FaultPoint point, std::string_view path) {
-        return point == FaultPoint::Rename && path.find("/B/b.txt.tmp-") != std::string::npos;
+        return point == FaultPoint::Rename && path.find("/B/3/b.tmp-") != std::string::npos;
     });
     const std::vector<ActionOutcome> outcomes = run(planned.plan);
     platform::SetFaultHook(nullptr);
-    EXPECT_TRUE(outcomes[0].done);
-    EXPECT_EQ(outcomes[1].failure, ActionFailure::System);
-    EXPECT_NE(outcomes[1].detail.find("space"), std::string::npos) << outcomes[1].detail;
-    EXPECT_TRUE(outcomes[2].done);
-    EXPECT_TRUE(outcomes[3].done);
-    EXPECT_EQ(test::FolderNames(t.path("B")),
-              (std::vector<std::string>{"a.txt", "c.txt", "d.txt"}));
-    EXPECT_EQ(Read(t.path("B/d.txt")), "bytes of d.txt");
+    // Each outcome is told at its own item.
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const std::string destination = below(planned.plan.items[i].destination);
+        if (destination != "B/3/b") {
+            EXPECT_TRUE(outcomes[i].done) << destination;
+            continue;
+        }
+        EXPECT_EQ(outcomes[i].failure, ActionFailure::System);
+        EXPECT_NE(outcomes[i].detail.find("space"), std::string::npos) << outcomes[i].detail;
+    }
+    EXPECT_EQ(test::FolderNames(t.path("B/3")), (std::vector<std::string>{"a", "c", "d"}));
+    EXPECT_EQ(Read(t.path("B/4/d")), "bytes of d");
 }
 
 TEST_F(CompareActionsTest, UpdateBothLeavesBothTreesEqualAndTouchesNothingEqual)
@@ -347,7 +354,7 @@ TEST_F(CompareActionsTest, DiskFullHalfwayLeavesNoPartialFileAndTheOldOneInPlace
     compare();
     const CopyPlan planned = plan(CopyChoice::UpdateB);
     ASSERT_EQ(planned.plan.items.size(), 2u);
-    int writes = 0;
+    std::atomic<int> writes = 0; // the copies are written on several threads
     platform::SetFaultHook([&](FaultPoint point, std::string_view) {
         return point == FaultPoint::Write && ++writes % 3 == 0;
     });

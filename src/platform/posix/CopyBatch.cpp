@@ -8,7 +8,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <limits>
 #include <set>
 
 #include "platform/DesktopTrash.h"
@@ -60,16 +62,21 @@ Attempt MakeCopy(const std::string& from, const FileIdentity& of, const std::str
 
 } // namespace
 
+// Staging only writes the copy beside its destination: the threads share nothing but
+// the journal and the list of staged copies, so the batch sets no limit of its own.
+const unsigned CopyBatch::kConcurrentStages = std::numeric_limits<unsigned>::max();
+
 struct CopyBatch::Staged
 {
-    Staged(TempJournal& journal, std::string_view source, const FileIdentity& sourceExpected,
-           std::string_view destination, const std::optional<FileIdentity>& replaced,
-           std::string_view keepAs)
-        : source(source), destination(destination), keepAs(keepAs), sourceExpected(sourceExpected),
-          replaced(replaced), temp(journal)
+    Staged(std::size_t tag, TempJournal& journal, std::string_view source,
+           const FileIdentity& sourceExpected, std::string_view destination,
+           const std::optional<FileIdentity>& replaced, std::string_view keepAs)
+        : tag(tag), source(source), destination(destination), keepAs(keepAs),
+          sourceExpected(sourceExpected), replaced(replaced), temp(journal)
     {
     }
 
+    std::size_t tag;
     std::string source, destination, keepAs;
     FileIdentity sourceExpected;
     std::optional<FileIdentity> replaced;
@@ -84,13 +91,13 @@ CopyBatch::~CopyBatch()
     settle();
 }
 
-ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& sourceExpected,
-                               std::string_view destinationText,
+ReplaceResult CopyBatch::stage(std::size_t tag, std::string_view sourceText,
+                               const FileIdentity& sourceExpected, std::string_view destinationText,
                                const std::optional<FileIdentity>& replaced, std::string_view keepAs,
                                const std::function<bool(InputFile&, InputFile&)>& sound)
 {
-    auto staged = std::make_unique<Staged>(journal_, sourceText, sourceExpected, destinationText,
-                                           replaced, keepAs);
+    auto staged = std::make_unique<Staged>(tag, journal_, sourceText, sourceExpected,
+                                           destinationText, replaced, keepAs);
     const std::string &source = staged->source, &destination = staged->destination;
     if (!StillExpected(source, sourceExpected) ||
         (replaced && !StillExpected(destination, *replaced)))
@@ -104,7 +111,7 @@ ReplaceResult CopyBatch::stage(std::string_view sourceText, const FileIdentity& 
         return Failure(errno);
     if (!sourceExpected.link && !sound(sourceFile, copyFile))
         return ReplaceResult::CopyUnsound;
-    bytes_ += sourceExpected.size;
+    const std::lock_guard lock(stagedMutex_);
     staged_.push_back(std::move(staged));
     return ReplaceResult::Done;
 }
@@ -176,7 +183,12 @@ ReplaceResult PutInPlace(TempEntry& temp, const std::string& source,
 
 std::vector<CopyBatch::Placed> CopyBatch::place()
 {
+    // In the order of their tags, however the threads that staged them took turns.
+    std::ranges::sort(staged_, {},
+                      [](const std::unique_ptr<Staged>& staged) { return staged->tag; });
     std::vector<Placed> placed(staged_.size());
+    for (std::size_t i = 0; i < staged_.size(); ++i)
+        placed[i].tag = staged_[i]->tag;
     // Every copy on the disk before any takes its place, with the names placed before.
     // Where the file systems could not write everything, each copy is synced alone to
     // tell which.
@@ -207,7 +219,6 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
         staged_[i].reset();
     }
     staged_.clear();
-    bytes_ = 0;
     return placed;
 }
 

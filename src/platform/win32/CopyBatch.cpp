@@ -7,8 +7,13 @@
 
 namespace quorvex::platform {
 
+// Staging also puts the copy in place, and a replaced file into the Recycle Bin, whose
+// shell calls belong to the calling thread.
+const unsigned CopyBatch::kConcurrentStages = 1;
+
 struct CopyBatch::Staged
 {
+    std::size_t tag;
     std::string keptAt;
 };
 
@@ -18,8 +23,8 @@ CopyBatch::~CopyBatch() = default;
 
 void CopyBatch::settle() {} // each copy was flushed in place when it was staged
 
-ReplaceResult CopyBatch::stage(std::string_view source, const FileIdentity& sourceExpected,
-                               std::string_view destination,
+ReplaceResult CopyBatch::stage(std::size_t tag, std::string_view source,
+                               const FileIdentity& sourceExpected, std::string_view destination,
                                const std::optional<FileIdentity>& replaced, std::string_view keepAs,
                                const std::function<bool(InputFile&, InputFile&)>& sound)
 {
@@ -28,10 +33,10 @@ ReplaceResult CopyBatch::stage(std::string_view source, const FileIdentity& sour
         return sourceFile.open(source) && copyFile.open(copyPath) && sound(sourceFile, copyFile);
     };
     auto staged = std::make_unique<Staged>();
+    staged->tag = tag;
     const ReplaceResult result = CopyEntryInto(source, sourceExpected, destination, replaced,
                                                keepAs, journal_, soundAt, staged->keptAt);
     if (result == ReplaceResult::Done) {
-        bytes_ += sourceExpected.size;
         staged_.push_back(std::move(staged));
     }
     return result;
@@ -41,9 +46,8 @@ std::vector<CopyBatch::Placed> CopyBatch::place()
 {
     std::vector<Placed> placed;
     for (const std::unique_ptr<Staged>& staged : staged_)
-        placed.push_back({ReplaceResult::Done, staged->keptAt, {}});
+        placed.push_back({staged->tag, ReplaceResult::Done, staged->keptAt, {}});
     staged_.clear();
-    bytes_ = 0;
     return placed;
 }
 
