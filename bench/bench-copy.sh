@@ -4,7 +4,7 @@
 # and a few large files (4 of 256 MiB). Every timed run starts on an empty
 # destination on the same file system; times from one hyperfine session (page cache
 # warm). quorvex-cli reads every copy back to compare it byte for byte and syncs
-# each file; so that the report can say what these cost, two more commands are
+# the copies in batches; so that the report can say what these cost, two more commands are
 # timed: rsync -a followed by sync (the syncs' share) and a byte comparison of the
 # two trees (cmp of each pair, the check's share, measured apart).
 #
