@@ -14,6 +14,7 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -73,10 +74,13 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    TerminationRequests termination;
+    // Taken from the moment the window exists: a signal before then ends the program
+    // as the system would, with nothing of this run to write yet.
+    std::optional<TerminationRequests> termination;
     return RunMainWindow(dialogs, [&dialogs, &termination] {
         auto form = std::make_unique<TForm1>(dialogs, TForm1::ScreenColorDepth());
-        QObject::connect(&termination, &TerminationRequests::requested, form.get(),
+        termination.emplace();
+        QObject::connect(&*termination, &TerminationRequests::requested, form.get(),
                          [window = form.get()] { CloseOnTermination(*window); });
         return std::unique_ptr<QWidget>(std::move(form));
     });
