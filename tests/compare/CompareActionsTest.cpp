@@ -237,6 +237,27 @@ TEST_F(CompareActionsTest, CopyRefusedWhenPutInPlaceFailsAloneWhileTheOthersOfIt
     EXPECT_EQ(Read(t.path("B/4/d")), "bytes of d");
 }
 
+TEST_F(CompareActionsTest, ACancelWritesNoCopyThatWaitsForItsBatchAndLeavesNoTemporaryName)
+{
+    for (const char* folder : {"1", "2", "3"})
+        for (const char* name : {"a", "b", "c", "d"})
+            t.file(std::string("A/") + folder + "/" + name, "bytes", kOld);
+    compare();
+    const CopyPlan planned = plan(CopyChoice::AToB);
+    ASSERT_EQ(planned.plan.items.size(), 15u);
+    // The cancel comes once the three folders are made and two copies wait.
+    observer.steps = 0;
+    observer.onPump = [&](int) { observer.cancel = observer.steps >= 5; };
+    const std::vector<ActionOutcome> outcomes = run(planned.plan);
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const bool folder = planned.plan.items[i].folder;
+        EXPECT_EQ(outcomes[i].done, folder) << i;
+        EXPECT_FALSE(outcomes[i].failed()) << i;
+    }
+    for (const char* folder : {"B/1", "B/2", "B/3"})
+        EXPECT_TRUE(test::FolderNames(t.path(folder)).empty()) << folder;
+}
+
 TEST_F(CompareActionsTest, UpdateBothLeavesBothTreesEqualAndTouchesNothingEqual)
 {
     t.file("A/newer-in-a.txt", "A wins", kNew);
