@@ -54,6 +54,7 @@ void ListingsAhead::pop(Listing& out)
     } else {
         changed_.wait(lock, [&] { return slot->stage == Stage::Listed; });
         --ahead_;
+        entriesAhead_ -= slot->listing.entries.size();
         lock.unlock();
         changed_.notify_all(); // room ahead for a helper
     }
@@ -66,7 +67,8 @@ void ListingsAhead::List(Listing& listing)
     listing.failure = listing.listed ? std::string() : platform::LastFailureText();
 }
 
-// Lists the topmost folder no one has begun, among the kListedAhead nearest the top.
+// Lists the topmost folder no one has begun below the top one, among the kListedAhead
+// nearest the top.
 void ListingsAhead::help()
 {
     std::unique_lock lock(mutex_);
@@ -75,10 +77,10 @@ void ListingsAhead::help()
         changed_.wait(lock, [&] {
             if (stopping_)
                 return true;
-            if (ahead_ >= kListedAhead)
+            if (ahead_ >= kListedAhead || entriesAhead_ >= kEntriesAhead)
                 return false;
             const std::size_t window = std::min(stack_.size(), kListedAhead);
-            for (std::size_t k = 0; k < window; ++k) {
+            for (std::size_t k = 1; k < window; ++k) {
                 const std::shared_ptr<Slot>& slot = stack_[stack_.size() - 1 - k];
                 if (slot->stage == Stage::Waiting) {
                     next = slot;
@@ -95,6 +97,7 @@ void ListingsAhead::help()
         List(next->listing);
         lock.lock();
         next->stage = Stage::Listed;
+        entriesAhead_ += next->listing.entries.size();
         changed_.notify_all();
     }
 }

@@ -3,8 +3,10 @@
 // by helper threads: while the walk looks at one folder's entries, the helpers list
 // the folders it will take next (those nearest the top of the stack). The walk takes
 // the folders in exactly the order it pushed them, so what it sees does not depend on
-// the helpers; a folder no helper has begun is listed by the walk itself. At most
-// kListedAhead listings wait ahead of the walk, which bounds the memory they hold.
+// the helpers; a folder no helper has begun is listed by the walk itself. Helpers
+// leave the folder on top to the walk, which takes it next: a helper listing it would
+// only make the walk wait. At most kListedAhead listings, holding about
+// kEntriesAhead entries, wait ahead of the walk, which bounds the memory they hold.
 
 #include <condition_variable>
 #include <cstddef>
@@ -30,7 +32,8 @@ public:
         std::vector<platform::DirEntry> entries;
     };
 
-    static constexpr std::size_t kListedAhead = 64;
+    static constexpr std::size_t kListedAhead = 256;
+    static constexpr std::size_t kEntriesAhead = 16384;
 
     explicit ListingsAhead(unsigned helpers);
     ~ListingsAhead();
@@ -61,7 +64,8 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<std::shared_ptr<Slot>> stack_;
-    std::size_t ahead_ = 0; // folders begun by a helper and not yet taken
+    std::size_t ahead_ = 0;        // folders begun by a helper and not yet taken
+    std::size_t entriesAhead_ = 0; // the entries of those listed
     bool stopping_ = false;
     std::vector<std::thread> helpers_;
 };
