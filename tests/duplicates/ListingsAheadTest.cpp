@@ -1,5 +1,6 @@
 // Folders listed ahead by helpers reach the walk in the order it pushed them, each
 // with its own listing or the reason it has none.
+#include <atomic>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -66,6 +67,37 @@ TEST(ListingsAhead, HelpersChangeNeitherOrderNorListings)
     });
     EXPECT_EQ(Walk(t.root(), 3), alone);
     platform::SetFaultHook(nullptr);
+}
+
+TEST(ListingsAhead, HelpersHoldNoMoreThanTheirShareOfEntriesAheadOfTheWalk)
+{
+    test::TempTree t;
+    constexpr int kFolders = 300, kFilesEach = 100; // more entries than may wait ahead
+    for (int i = 0; i < kFolders; ++i)
+        for (int k = 0; k < kFilesEach; ++k)
+            t.file("f" + std::to_string(i) + "/" + std::to_string(k), "");
+    const std::thread::id walker = std::this_thread::get_id();
+    std::atomic<int> listedByHelpers = 0;
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view) {
+        if (point == platform::FaultPoint::List && std::this_thread::get_id() != walker)
+            ++listedByHelpers;
+        return false;
+    });
+    {
+        ListingsAhead pending(1);
+        for (int i = kFolders - 1; i >= 0; --i)
+            pending.push(t.path("f" + std::to_string(i) + "/"));
+        // The walk stands still: the helper lists ahead until its share is full.
+        int seen = -1;
+        while (seen != listedByHelpers) {
+            seen = listedByHelpers;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    platform::SetFaultHook(nullptr);
+    const int entriesEach = kFilesEach + 2; // with "." and ".."
+    EXPECT_GT(listedByHelpers, 0);
+    EXPECT_LE(listedByHelpers, static_cast<int>(ListingsAhead::kEntriesAhead) / entriesEach + 1);
 }
 
 } // namespace
