@@ -26,8 +26,9 @@ public:
     std::string configFile() const { return tree_.path("config/Vorle/Quorvex.reg"); }
     std::string dataFile(const std::string& name) const { return tree_.path("data/" + name); }
 
-    // Starts the program and waits until it has come up far enough to take a
-    // termination signal as a close (false when it did not within 60 seconds).
+    // Starts the program and waits until it has come up far enough to take every
+    // termination signal as a close (false when it did not within 60 seconds). The
+    // handlers are installed one after another, so each is waited for.
     bool start()
     {
         child_ = std::make_unique<ChildProgram>(
@@ -37,7 +38,7 @@ public:
                                      "QUORVEX_CONFIG_HOME=" + tree_.path("config"),
                                      "QUORVEX_DATA_DIR=" + tree_.path("data/")});
         for (int waited = 0; waited < 6000; ++waited) {
-            if (child_->catches(SIGTERM))
+            if (child_->catches(SIGTERM) && child_->catches(SIGHUP) && child_->catches(SIGINT))
                 return true;
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
