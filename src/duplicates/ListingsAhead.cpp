@@ -58,6 +58,8 @@ void ListingsAhead::pop(Listing& out)
         lock.unlock();
         changed_.notify_all(); // room ahead for a helper
     }
+    topToHelpers_.store(slot->listing.entries.size() >= kBusyWalkEntries,
+                        std::memory_order_relaxed);
     std::swap(out, slot->listing);
 }
 
@@ -67,8 +69,8 @@ void ListingsAhead::List(Listing& listing)
     listing.failure = listing.listed ? std::string() : platform::LastFailureText();
 }
 
-// Lists the topmost folder no one has begun below the top one, among the kListedAhead
-// nearest the top.
+// Lists the topmost folder no one has begun among the kListedAhead nearest the top,
+// below the top one unless the walk has a large folder's entries to go through.
 void ListingsAhead::help()
 {
     std::unique_lock lock(mutex_);
@@ -80,7 +82,8 @@ void ListingsAhead::help()
             if (ahead_ >= kListedAhead || entriesAhead_ >= kEntriesAhead)
                 return false;
             const std::size_t window = std::min(stack_.size(), kListedAhead);
-            for (std::size_t k = 1; k < window; ++k) {
+            const bool top = topToHelpers_.load(std::memory_order_relaxed);
+            for (std::size_t k = top ? 0 : 1; k < window; ++k) {
                 const std::shared_ptr<Slot>& slot = stack_[stack_.size() - 1 - k];
                 if (slot->stage == Stage::Waiting) {
                     next = slot;

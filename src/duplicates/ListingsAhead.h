@@ -4,10 +4,13 @@
 // the folders it will take next (those nearest the top of the stack). The walk takes
 // the folders in exactly the order it pushed them, so what it sees does not depend on
 // the helpers; a folder no helper has begun is listed by the walk itself. Helpers
-// leave the folder on top to the walk, which takes it next: a helper listing it would
-// only make the walk wait. At most kListedAhead listings, holding about
-// kEntriesAhead entries, wait ahead of the walk, which bounds the memory they hold.
+// leave the folder on top, which the walk takes next, to the walk: after a small
+// folder the walk would only wait for a helper listing it. While the walk goes
+// through a large folder's entries, a helper lists the top folder meanwhile. At most
+// kListedAhead listings, holding about kEntriesAhead entries, wait ahead of the
+// walk, which bounds the memory they hold.
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <memory>
@@ -34,6 +37,8 @@ public:
 
     static constexpr std::size_t kListedAhead = 256;
     static constexpr std::size_t kEntriesAhead = 16384;
+    // The entries of a folder that keep the walk busy while a helper lists the next.
+    static constexpr std::size_t kBusyWalkEntries = 64;
 
     explicit ListingsAhead(unsigned helpers);
     ~ListingsAhead();
@@ -67,6 +72,7 @@ private:
     std::size_t ahead_ = 0;        // folders begun by a helper and not yet taken
     std::size_t entriesAhead_ = 0; // the entries of those listed
     bool stopping_ = false;
+    std::atomic<bool> topToHelpers_ = false; // the walk's folder has kBusyWalkEntries
     std::vector<std::thread> helpers_;
 };
 
