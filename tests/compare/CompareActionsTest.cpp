@@ -72,6 +72,14 @@ protected:
         std::iota(rows.begin(), rows.end(), std::size_t{0});
         return PlanCopies(engine.rows(), scope, rows, choice, onlyMissing, keeping);
     }
+    // A/f.txt ("new") newer than B/f.txt ("old"), compared, and the plan that updates B.
+    CopyPlan planOneUpdate()
+    {
+        t.file("A/f.txt", "new", kNew);
+        t.file("B/f.txt", "old", kOld);
+        compare();
+        return plan(CopyChoice::UpdateB);
+    }
     std::vector<ActionOutcome> run(const ActionPlan& plan)
     {
         return RunActionPlan(plan, {observer, t.path("data/"), {}});
@@ -356,10 +364,7 @@ TEST_F(CompareActionsTest, EntriesChangedSinceTheComparisonAreLeftOutAndNamed)
 
 TEST_F(CompareActionsTest, ReplacedFileChangedAfterThePlanIsKeptAndNotTrashed)
 {
-    t.file("A/f.txt", "new", kNew);
-    t.file("B/f.txt", "old", kOld);
-    compare();
-    const CopyPlan planned = plan(CopyChoice::UpdateB);
+    const CopyPlan planned = planOneUpdate();
     ASSERT_EQ(planned.plan.items.size(), 1u);
     t.file("B/f.txt", "edited", kOld);
     EXPECT_EQ(run(planned.plan)[0].failure, ActionFailure::TargetChanged);
@@ -392,10 +397,7 @@ TEST_F(CompareActionsTest, DiskFullHalfwayLeavesNoPartialFileAndTheOldOneInPlace
 
 TEST_F(CompareActionsTest, ACopyThatCannotBeReadBackForItsCheckIsNamedAndLeavesNothing)
 {
-    t.file("A/f.txt", "new", kNew);
-    t.file("B/f.txt", "old", kOld);
-    compare();
-    const CopyPlan planned = plan(CopyChoice::UpdateB);
+    const CopyPlan planned = planOneUpdate();
     ASSERT_EQ(planned.plan.items.size(), 1u);
     platform::SetFaultHook([&](FaultPoint point, std::string_view path) {
         return point == FaultPoint::Read && path.find(".tmp-") != std::string_view::npos;
