@@ -33,12 +33,12 @@ ContentHash HashBytes(const void* bytes, std::size_t size)
 }
 
 std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, std::string& failure,
-                                    const std::function<bool()>& keepGoing)
+                                    const std::function<bool()>& keepGoing,
+                                    platform::InputFile file)
 {
     constexpr std::size_t kChunk = 1024 * 1024;
     constexpr const char* kChanged = "its size changed during the search";
-    platform::InputFile file;
-    if (!file.open(path)) {
+    if (!file.isOpen() && !file.open(path)) {
         failure = platform::LastFailureText();
         return std::nullopt;
     }

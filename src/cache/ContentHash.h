@@ -48,12 +48,13 @@ struct ContentHash
 };
 
 ContentHash HashBytes(const void* bytes, std::size_t size);
-// Reads the whole file at `path`, which must still be `size` bytes long, and hashes
-// it, asking `keepGoing` after every megabyte (a caller pumps its messages there).
-// Nullopt when it cannot be read or its size changed (`failure` says why), or when
-// `keepGoing` said stop (`failure` empty).
+// Reads the whole file at `path` (`file`, where handed over open), which must still be
+// `size` bytes long, and hashes it, asking `keepGoing` after every megabyte (a caller
+// pumps its messages there). Nullopt when it cannot be read or its size changed
+// (`failure` says why), or when `keepGoing` said stop (`failure` empty).
 std::optional<ContentHash> HashFile(std::string_view path, std::uint64_t size, std::string& failure,
-                                    const std::function<bool()>& keepGoing);
+                                    const std::function<bool()>& keepGoing,
+                                    platform::InputFile file = {});
 
 // Hashes contents handed over piece by piece.
 class ContentHasher

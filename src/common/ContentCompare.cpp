@@ -55,12 +55,12 @@ private:
     std::uint64_t read_ = 0;
 };
 
-// Opens a file of the comparison through its side's held folder, telling the
-// observer when it cannot.
+// Opens a file of the comparison through its side's held folder, unless the caller
+// opened it already, telling the observer when it cannot.
 bool OpenToCompare(platform::InputFile& file, std::string_view path, HeldFolder& folder,
                    RunObserver& observer)
 {
-    if (folder.open(path, file))
+    if (file.isOpen() || folder.open(path, file))
         return true;
     observer.cannotRead(std::string(path), platform::LastFailureText());
     return false;
@@ -121,7 +121,13 @@ int ContentPercentage(std::uint64_t matching, std::uint64_t lenA, std::uint64_t 
 void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,
                      ContentBuffers& buffers, RunObserver& observer, ContentBlockSink* sink)
 {
-    platform::InputFile fileB, fileA;
+    CompareContents(pathA, {}, pathB, {}, threshold, percent, buffers, observer, sink);
+}
+
+void CompareContents(std::string_view pathA, platform::InputFile fileA, std::string_view pathB,
+                     platform::InputFile fileB, int threshold, int& percent,
+                     ContentBuffers& buffers, RunObserver& observer, ContentBlockSink* sink)
+{
     const bool openA = OpenToCompare(fileA, pathA, buffers.folderA(), observer);
     if (!OpenToCompare(fileB, pathB, buffers.folderB(), observer) || !openA)
         return;
@@ -131,9 +137,9 @@ void CompareContents(std::string_view pathA, std::string_view pathB, int thresho
 }
 
 void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, int threshold,
-                          int& percent, ContentBuffers& buffers, RunObserver& observer)
+                          int& percent, ContentBuffers& buffers, RunObserver& observer,
+                          platform::InputFile fileB)
 {
-    platform::InputFile fileB;
     if (!OpenToCompare(fileB, pathB, buffers.folderB(), observer))
         return;
     ImageBlocks blocksA(imageA);

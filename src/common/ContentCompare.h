@@ -60,11 +60,19 @@ protected:
 void CompareContents(std::string_view pathA, std::string_view pathB, int threshold, int& percent,
                      ContentBuffers& buffers, RunObserver& observer,
                      ContentBlockSink* sink = nullptr);
+// The same with files the caller may have opened already (to hint their reading): a
+// file handed over open is read as it is, one handed over closed is opened by its path.
+void CompareContents(std::string_view pathA, platform::InputFile fileA, std::string_view pathB,
+                     platform::InputFile fileB, int threshold, int& percent,
+                     ContentBuffers& buffers, RunObserver& observer,
+                     ContentBlockSink* sink = nullptr);
 
 // CompareContents with file A held in memory (read once for many comparisons):
-// the same percentage, progress, pumping and cancel checks.
+// the same percentage, progress, pumping and cancel checks. `fileB`, where given
+// open, is read as it is.
 void CompareImageWithFile(const ContentImage& imageA, std::string_view pathB, int threshold,
-                          int& percent, ContentBuffers& buffers, RunObserver& observer);
+                          int& percent, ContentBuffers& buffers, RunObserver& observer,
+                          platform::InputFile fileB = {});
 
 // The percentage of `matching` bytes for files of these lengths (two empty files
 // give 100, one empty file 0); exact integer arithmetic, truncated.

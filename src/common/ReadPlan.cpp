@@ -204,11 +204,24 @@ void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled
     Sweep(plan, 0, plan.order.size(), kHintsAhead, cancelled, hint, read);
 }
 
-void HintStartOf(const std::string& path)
+void HintStartOf(const std::string& path, platform::InputFile& file)
 {
-    platform::InputFile file;
     if (file.open(path))
         platform::AdviseWillRead(file, 0, std::min(file.size(), kHintedStart));
+}
+
+void HintedFiles::keep(std::size_t item, platform::InputFile file)
+{
+    files_.emplace_back(item, std::move(file));
+}
+
+platform::InputFile HintedFiles::take(std::size_t item)
+{
+    if (files_.empty() || files_.front().first != item)
+        return {};
+    platform::InputFile file = std::move(files_.front().second);
+    files_.pop_front();
+    return file;
 }
 
 void SetReadOrderHook(ReadOrderHook hook)

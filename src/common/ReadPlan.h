@@ -8,8 +8,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/ObservedWork.h"
@@ -71,9 +73,24 @@ void RunPlannedHere(const ReadPlan& plan, const std::function<bool()>& cancelled
 // What a hint asks of a file read from its start, beyond a first chunk: its start;
 // the system's own read-ahead follows a file read from its start.
 inline constexpr std::uint64_t kHintedStart = std::uint64_t{1} << 20;
-// Asks the system to read the start (kHintedStart) of the file at `path`; nothing
-// when it cannot be opened.
-void HintStartOf(const std::string& path);
+// Opens the file at `path` into `file` and asks the system to read its start
+// (kHintedStart); `file` stays closed when it cannot be opened.
+void HintStartOf(const std::string& path, platform::InputFile& file);
+
+// The files one reader opened to hint their reading, kept open until it reads them,
+// so that no file is opened twice: a reader hints its items in the order it reads
+// them, so the file it takes is the one kept longest.
+class HintedFiles
+{
+public:
+    void keep(std::size_t item, platform::InputFile file);
+    // The file kept for `item`, or a closed one when the next kept is another's.
+    platform::InputFile take(std::size_t item);
+    void clear() { files_.clear(); }
+
+private:
+    std::deque<std::pair<std::size_t, platform::InputFile>> files_;
+};
 
 // The readers for files on storage of this kind, out of `workers`.
 unsigned ReadersFor(platform::StorageKind kind, unsigned workers);

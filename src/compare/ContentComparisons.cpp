@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "common/ContentCompare.h"
 #include "common/ReadPlan.h"
@@ -50,15 +51,16 @@ public:
         readA_ += bytesA;
         readB_ += bytesB;
     }
-    // Compares `comparison` through this sink and, where both files were read whole
-    // without a failure, gives it their hashes.
-    void compare(Comparison& comparison, ContentBuffers& buffers, RunObserver& observer)
+    // Compares `comparison` (its files as CompareContents takes them) through this
+    // sink and, where both files were read whole without a failure, gives it their hashes.
+    void compare(Comparison& comparison, platform::InputFile fileA, platform::InputFile fileB,
+                 ContentBuffers& buffers, RunObserver& observer)
     {
         hasherA_.reset();
         hasherB_.reset();
         readA_ = readB_ = 0;
-        CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent, buffers,
-                        observer, this);
+        CompareContents(comparison.pathA, std::move(fileA), comparison.pathB, std::move(fileB), 0,
+                        comparison.percent, buffers, observer, this);
         comparison.hashed = comparison.unread.empty() && !observer.cancelRequested() &&
                             comparison.stampA.known() && comparison.stampB.known() &&
                             readA_ == comparison.stampA.size && readB_ == comparison.stampB.size;
@@ -147,11 +149,16 @@ void ContentComparisons::finish(const std::function<void(std::size_t row, int pe
             return !equal[item] && file.open(queued_[item].pathA);
         },
         pool_, work_);
-    const auto hint = [&](std::size_t item, unsigned) {
+    // The files opened for hints, kept open for the reads: each worker's A and B.
+    std::vector<HintedFiles> hintedA(pool_.size()), hintedB(pool_.size());
+    const auto hint = [&](std::size_t item, unsigned worker) {
         if (equal[item])
             return;
-        HintStartOf(queued_[item].pathA);
-        HintStartOf(queued_[item].pathB);
+        platform::InputFile fileA, fileB;
+        HintStartOf(queued_[item].pathA, fileA);
+        HintStartOf(queued_[item].pathB, fileB);
+        hintedA[worker].keep(item, std::move(fileA));
+        hintedB[worker].keep(item, std::move(fileB));
     };
     RunPlanned(plan, pool_, work_, hint, [&](std::size_t item, unsigned worker) {
         Comparison& comparison = queued_[item];
@@ -163,11 +170,14 @@ void ContentComparisons::finish(const std::function<void(std::size_t row, int pe
         if (!buffers_[worker]) // made by the worker that uses them
             buffers_[worker] = std::make_unique<ContentBuffers>();
         WorkerObserver observer(work_.cancelFlag(), comparison);
+        platform::InputFile fileA = hintedA[worker].take(item);
+        platform::InputFile fileB = hintedB[worker].take(item);
         if (cache_.active())
-            hashes_[worker].compare(comparison, *buffers_[worker], observer);
+            hashes_[worker].compare(comparison, std::move(fileA), std::move(fileB),
+                                    *buffers_[worker], observer);
         else
-            CompareContents(comparison.pathA, comparison.pathB, 0, comparison.percent,
-                            *buffers_[worker], observer);
+            CompareContents(comparison.pathA, std::move(fileA), comparison.pathB,
+                            std::move(fileB), 0, comparison.percent, *buffers_[worker], observer);
         work_.finished(comparison.bytes);
     });
     if (cache_.active())

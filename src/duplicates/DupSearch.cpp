@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/MaskCount.h"
@@ -128,24 +129,43 @@ void WalkIdentical(std::string_view target, std::string_view folder, std::uint64
     ObservedWork work(observer, &RunObserver::stepOverall);
     const auto compareQueued = [&] {
         const auto pathOf = [&](std::size_t k) { return queued[k].folder + queued[k].entry.name; };
+        // The files whose hash the cache holds are neither opened nor read.
+        std::vector<int> cached(queued.size(), -1);
+        if (hashed != nullptr) {
+            std::vector<cache::FileStamp> stamps;
+            for (const Queued& file : queued)
+                stamps.push_back(cache::StampOf(file.entry));
+            cached = hashed->cachedMatches(stamps);
+        }
         const ReadPlan plan = PlanReads(
             queued.size(),
             [&](std::size_t k, unsigned, platform::InputFile& file) {
-                return file.open(pathOf(k));
+                return cached[k] < 0 && file.open(pathOf(k));
             },
             pool, work);
+        HintedFiles hinted;
         RunPlannedHere(
             plan, [&] { return observer.cancelRequested(); },
-            [&](std::size_t k) { HintStartOf(pathOf(k)); },
+            [&](std::size_t k) {
+                platform::InputFile file;
+                if (cached[k] < 0)
+                    HintStartOf(pathOf(k), file);
+                hinted.keep(k, std::move(file));
+            },
             [&](std::size_t k) {
                 const std::string path = pathOf(k);
                 int& percent = queued[k].percent;
-                if (hashed != nullptr)
-                    percent = hashed->match(path, queued[k].entry);
+                platform::InputFile file = hinted.take(k);
+                if (cached[k] >= 0)
+                    percent = cached[k];
+                else if (hashed != nullptr)
+                    percent = hashed->readMatch(path, queued[k].entry, std::move(file));
                 else if (targetImage != nullptr)
-                    CompareImageWithFile(*targetImage, path, threshold, percent, buffers, observer);
+                    CompareImageWithFile(*targetImage, path, threshold, percent, buffers, observer,
+                                         std::move(file));
                 else
-                    CompareContents(target, path, threshold, percent, buffers, observer);
+                    CompareContents(target, {}, path, std::move(file), threshold, percent,
+                                    buffers, observer);
                 observer.stepOverall(1);
                 observer.pumpMessages();
             });

@@ -1,7 +1,6 @@
 #include "duplicates/FirstChunkHashes.h"
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <utility>
 
@@ -26,7 +25,7 @@ struct WorkerPlace
 {
     HeldFolder folder;
     std::unique_ptr<unsigned char[]> buffer;
-    std::deque<std::pair<std::size_t, platform::InputFile>> hinted;
+    HintedFiles hinted;
 };
 
 } // namespace
@@ -63,7 +62,7 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, std::vector<std::size_t>
             platform::AdviseWillRead(
                 file, 0,
                 std::max<std::uint64_t>(chunk, std::min(list[toRead[k]].size, kHintedUpTo)));
-        places[worker].hinted.emplace_back(k, std::move(file));
+        places[worker].hinted.keep(k, std::move(file));
     };
     RunPlanned(plan, pool, work, hint, [&](std::size_t k, unsigned worker) {
         WorkerPlace& place = places[worker];
@@ -76,11 +75,7 @@ FirstChunkHashes::FirstChunkHashes(const DupList& list, std::vector<std::size_t>
         const std::size_t position = toRead[k];
         const TDupRecord& record = list[position];
         const auto length = static_cast<std::size_t>(std::min<std::uint64_t>(record.size, chunk));
-        platform::InputFile file;
-        if (!place.hinted.empty() && place.hinted.front().first == k) {
-            file = std::move(place.hinted.front().second);
-            place.hinted.pop_front();
-        }
+        platform::InputFile file = place.hinted.take(k);
         if ((file.isOpen() || open(k, worker, file)) && file.size() == record.size &&
             platform::ReadFullyAt(file, place.buffer.get(), length, 0) ==
                 static_cast<std::int64_t>(length)) {

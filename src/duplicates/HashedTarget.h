@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cache/CacheRun.h"
 #include "common/RunObserver.h"
@@ -22,13 +23,18 @@ public:
                  RunObserver& observer);
 
     bool known() const { return hash_.has_value(); }
-    // 100 when the file's contents equal the target's, else 0; -1 when it cannot be
-    // read (told to the observer) or the run was cancelled.
-    int match(const std::string& path, const platform::DirEntry& entry);
+    // For each file of these stamps: 100 or 0 where the cache holds its hash, so that
+    // it needs no read; -1 where it is to be read (readMatch).
+    std::vector<int> cachedMatches(const std::vector<cache::FileStamp>& stamps);
+    // Reads the file whole and keeps its hash: 100 when its contents equal the
+    // target's, else 0; -1 when it cannot be read (told to the observer) or the run was
+    // cancelled. `file`, where handed over open, is read as it is.
+    int readMatch(const std::string& path, const platform::DirEntry& entry,
+                  platform::InputFile file = {});
 
 private:
-    std::optional<cache::ContentHash> hashOf(std::string_view path, const platform::DirEntry& entry,
-                                             std::string& failure);
+    std::optional<cache::ContentHash> read(std::string_view path, const platform::DirEntry& entry,
+                                           platform::InputFile file, std::string& failure);
 
     cache::CacheRun& run_;
     RunObserver& observer_;

@@ -232,7 +232,8 @@ bool ExactGrouping::hashWholeFile(std::uint32_t member, cache::ContentHash& hash
     const std::string path = list_.RecordPath(list_[candidates_[member].record]);
     std::string failure;
     const std::optional<cache::ContentHash> hashed =
-        cache::HashFile(path, classSize_, failure, [this] { return pump(); });
+        cache::HashFile(path, classSize_, failure, [this] { return pump(); },
+                        std::move(candidates_[member].file));
     if (!hashed) {
         if (!failure.empty()) // else cancelled
             unread_->emplace_back(path, failure);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "common/ReadPlan.h"
 #include "compare/ContentComparisons.h"
 #include "platform/FileSystem.h"
+#include "platform/ReadPlacement.h"
 #include "support/RecordingObserver.h"
 #include "support/TempTree.h"
 
@@ -159,4 +161,47 @@ TEST(ContentComparisons, PairsTheCacheKnowsEqualAreNotRead)
                 held[1].whole == cache::HashFile(b3, 10, failure, [] { return true; }));
     EXPECT_FALSE(held[2].wholeKnown);
     EXPECT_FALSE(held[3].wholeKnown);
+}
+
+// On a first run, when the files come from the device, each file is opened once after
+// the plan: the file opened to hint its reading is the one read.
+TEST(ContentComparisons, FilesHintedFromTheDeviceAreReadWithoutOpeningThemAgain)
+{
+    test::TempTree t;
+    std::vector<std::string> files;
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = std::to_string(i);
+        files.push_back(t.patternFile("A/" + name, 20'000, i));
+        files.push_back(t.patternFile("B/" + name, 20'000, i % 2));
+    }
+    for (const std::string& file : files)
+        test::DropFromPageCache(file);
+    platform::InputFile probe;
+    ASSERT_TRUE(probe.open(files[0]));
+    if (platform::IsPageCached(probe, 0))
+        GTEST_SKIP() << "the file system keeps the files in the cache";
+    probe.close();
+
+    bool planned = false;
+    SetReadOrderHook([&](std::vector<std::uint32_t>&) { planned = true; });
+    std::map<std::string, int> opensAfterPlan;
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        if (point == platform::FaultPoint::Open && planned)
+            ++opensAfterPlan[std::string(path)];
+        return false;
+    });
+    test::RecordingObserver observer;
+    ContentComparisons comparisons(observer, 2);
+    for (std::size_t i = 0; i < files.size(); i += 2)
+        comparisons.add(i, files[i], files[i + 1], 20'000);
+    std::vector<int> percents;
+    comparisons.finish([&](std::size_t, int percent) { percents.push_back(percent); });
+    platform::SetFaultHook(nullptr);
+    SetReadOrderHook(nullptr);
+    ASSERT_EQ(percents.size(), 8u);
+    EXPECT_EQ(percents[1], 100);
+    EXPECT_LT(percents[2], 100);
+    ASSERT_EQ(opensAfterPlan.size(), files.size());
+    for (const auto& [path, opens] : opensAfterPlan)
+        EXPECT_EQ(opens, 1) << path;
 }

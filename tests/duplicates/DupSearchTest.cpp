@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -183,6 +184,40 @@ TEST_F(DupSearchTest, IdenticalSearchListsMatchesInWalkOrderWhateverTheReadOrder
     SetReadOrderHook(nullptr);
     EXPECT_GE(plans, 2); // more than one batch
     EXPECT_EQ(Rows(list), walked);
+}
+
+// With the scan cache, the identical search reads each other file once and keeps its
+// hash: the next search lists the same matches without opening any of those files.
+TEST_F(DupSearchTest, IdenticalSearchOpensNoFileWhoseHashTheCacheHolds)
+{
+    const char* old = "2021-01-01 00:00:00";
+    t.file("target", "target text!", old);
+    for (int i = 0; i < 40; ++i)
+        t.file("d/f" + std::to_string(i),
+               i % 4 == 0 ? "target text!" : "target text" + std::to_string(i % 10), old);
+    test::TempTree place;
+    std::string problem;
+    const auto cache = cache::ScanCache::Open(place.path("cache.sqlite"), problem);
+    ASSERT_TRUE(cache) << problem;
+    const auto searchCached = [&] {
+        DupSearchParams params{filters, 100, observer};
+        params.cache = cache.get();
+        StartDupSearch(t.path("target"), t.root(), params, list);
+        return Rows(list);
+    };
+    const Strings first = searchCached();
+    ASSERT_EQ(first.size(), 11u);
+
+    std::set<std::string> opened;
+    platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        if (point == platform::FaultPoint::Open)
+            opened.emplace(path);
+        return false;
+    });
+    EXPECT_EQ(searchCached(), first);
+    platform::SetFaultHook(nullptr);
+    opened.erase(t.path("target"));
+    EXPECT_EQ(opened, std::set<std::string>{});
 }
 
 TEST_F(DupSearchTest, RefusedInputsSearchNothingAndSayWhy)
