@@ -169,8 +169,11 @@ void ExactGrouping::refine(Subset subset)
         }
         if (cancelled_)
             return;
+        // Files whose first chunks hashed alike are compared on the bytes of the first
+        // chunk and of those after it together, in one read each.
+        const bool firstUnhashed = subset.offset == 0 && !subset.hashed;
         const std::size_t length = static_cast<std::size_t>(std::min<std::uint64_t>(
-            classSize_ - subset.offset, subset.offset == 0 ? kFirstChunk : kLaterChunk));
+            classSize_ - subset.offset, firstUnhashed ? kFirstChunk : kLaterChunk));
         if (!subset.hashed && subset.members.size() * length > kBufferBudget) {
             splitByHash(subset, length);
             return;
