@@ -144,8 +144,9 @@ TEST_P(LayoutFitTest, RelationWordsFitTheirColumnsAndTheHeadersExplainThem)
             EXPECT_LE(list->fontMetrics().horizontalAdvance(text) + margins,
                       list->columnWidth(column))
                 << text.toStdString();
-            if (!text.contains(u'/'))
+            if (!text.contains(u'/')) {
                 EXPECT_TRUE(hint.contains(text.trimmed())) << column << ": " << hint.toStdString();
+            }
         }
     }
 }

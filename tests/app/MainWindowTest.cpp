@@ -78,10 +78,11 @@ TEST_F(MainWindowTest, WindowFrameAndPages)
         const QImage shown = form->PageControl1->tabIcon(i).pixmap(16, 16).toImage();
         const int picture = i == 2 ? 3 : i == 3 ? 4 : -1;
         EXPECT_EQ(shown.isNull(), picture < 0) << i;
-        if (picture >= 0)
+        if (picture >= 0) {
             EXPECT_TRUE(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
                         ImageList1()[picture])
                 << i;
+        }
     }
     EXPECT_EQ(PageIndex(form->currentPage()), 0);
 }

@@ -117,7 +117,8 @@ TEST_F(ResultListsTest, EveryPopupMenuOpensFromTheKeyboardAtTheCurrentRow)
             [&] { QTest::keyClick(list, Qt::Key_Menu); },
             [&] { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); },
             [&] {
-                QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1));
+                QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                                          list->mapToGlobal(QPoint(1, 1)));
                 QApplication::sendEvent(list, &request);
             }};
         for (const auto& ask : asks) {

@@ -69,10 +69,11 @@ TEST(SimilarMemory, EqualAndNearEqualFilesStayWithinTheBudgetInAnyOrder)
                 // Kept open, the pairs always outgrow the budget; decided as the sweep
                 // goes, they stay within it on one thread, while several workers may
                 // hold a batch's pairs a moment longer, as their turns fall.
-                if (!identical && blocker)
+                if (!identical && blocker) {
                     EXPECT_TRUE(outcome.pairedFromDisk) << threads;
-                else if (identical || threads == 1)
+                } else if (identical || threads == 1) {
                     EXPECT_FALSE(outcome.pairedFromDisk) << threads;
+                }
                 const std::uint64_t buffers = threads * (2 * ContentBuffers::kWords * 4);
                 EXPECT_LE(outcome.peakBytesHeld, kBudget + (outcome.pairedFromDisk ? buffers : 0))
                     << threads;
