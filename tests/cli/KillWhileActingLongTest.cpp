@@ -89,8 +89,9 @@ protected:
                 continue;
             }
             EXPECT_EQ(platform::ReadWholeFile(copy.path), copy.bytes) << copy.path;
-            if (fs::is_symlink(copy.path))
+            if (fs::is_symlink(copy.path)) {
                 EXPECT_EQ(fs::read_symlink(copy.path), fs::canonical(copy.kept)) << copy.path;
+            }
         }
     }
     int temporaryFiles() const
@@ -110,7 +111,9 @@ protected:
 TEST_P(KillWhileActingTest, EveryPathHoldsTheOldFileOrItsReplacementAndTheNextRunFinishes)
 {
     std::vector<Copy> copies;
-    KillRounds rounds{command(), environment()};
+    KillRounds rounds;
+    rounds.command = command();
+    rounds.environment = environment();
     rounds.prepare = [&] { copies = makeTree(); };
     rounds.afterKill = [&] { expectNothingLost(copies); };
     // The next run removes the leftovers and finishes; a move finds the copies that
@@ -119,9 +122,10 @@ TEST_P(KillWhileActingTest, EveryPathHoldsTheOldFileOrItsReplacementAndTheNextRu
         EXPECT_TRUE(exitCode == 0 || (exitCode == 3 && std::string(GetParam()) == "move"))
             << exitCode;
         expectNothingLost(copies);
-        if (std::string(GetParam()) == "hardlink")
+        if (std::string(GetParam()) == "hardlink") {
             for (const Copy& copy : copies)
                 EXPECT_TRUE(fs::equivalent(copy.path, copy.kept)) << copy.path;
+        }
     };
     rounds.temporaryFiles = [&] { return temporaryFiles(); };
     RunKillRounds(rounds);

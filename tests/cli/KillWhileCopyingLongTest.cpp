@@ -94,7 +94,9 @@ protected:
 TEST_F(KillWhileCopyingTest, EveryPathHoldsItsOldFileOrTheWholeCopyAndTheNextRunFinishes)
 {
     std::vector<Pair> pairs;
-    KillRounds rounds{command(), environment()};
+    KillRounds rounds;
+    rounds.command = command();
+    rounds.environment = environment();
     rounds.prepare = [&] { pairs = makeTrees(); };
     rounds.afterKill = [&] { expectNothingPartial(pairs); };
     rounds.afterNextRun = [&](int exitCode) {

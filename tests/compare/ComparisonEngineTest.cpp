@@ -362,8 +362,9 @@ TEST_F(ComparisonTest, EveryFolderIsListedAfterAPump)
     platform::SetFaultHook(nullptr);
     ASSERT_EQ(std::ranges::count_if(events, [](const std::string& e) { return e != "pump"; }), 14);
     for (std::size_t i = 0; i < events.size(); ++i)
-        if (events[i] != "pump")
+        if (events[i] != "pump") {
             EXPECT_TRUE(i > 0 && events[i - 1] == "pump") << events[i] << " listed without a pump";
+        }
 }
 
 #ifndef _WIN32 // made relative to open folders, a POSIX way

@@ -4,7 +4,9 @@
 // run made are checked by the test. The instants fall anywhere within the time a
 // whole run takes, measured first.
 //
-//   KillRounds rounds{command, environment};
+//   KillRounds rounds;
+//   rounds.command = command;
+//   rounds.environment = environment;
 //   rounds.prepare = [&] { expected = makeTree(); };
 //   rounds.afterKill = [&] { expectNothingLost(expected); };
 //   rounds.afterNextRun = [&](int exitCode) { EXPECT_EQ(exitCode, 0); ... };
