@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -185,7 +186,9 @@ TEST(ContentComparisons, FilesHintedFromTheDeviceAreReadWithoutOpeningThemAgain)
     bool planned = false;
     SetReadOrderHook([&](std::vector<std::uint32_t>&) { planned = true; });
     std::map<std::string, int> opensAfterPlan;
+    std::mutex counting; // the workers open files side by side
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        const std::lock_guard lock(counting);
         if (point == platform::FaultPoint::Open && planned)
             ++opensAfterPlan[std::string(path)];
         return false;

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <mutex>
 #include <set>
 #include <string>
 #include <thread>
@@ -209,7 +210,9 @@ TEST_F(DupSearchTest, IdenticalSearchOpensNoFileWhoseHashTheCacheHolds)
     ASSERT_EQ(first.size(), 11u);
 
     std::set<std::string> opened;
+    std::mutex noting; // a plan opens files on several workers
     platform::SetFaultHook([&](platform::FaultPoint point, std::string_view path) {
+        const std::lock_guard lock(noting);
         if (point == platform::FaultPoint::Open)
             opened.emplace(path);
         return false;
