@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "actions/ReplaceOutcomes.h"
+#include "common/ObservedWork.h"
 #include "platform/FailureReason.h"
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
@@ -129,15 +130,8 @@ bool CopySession::writeOnWorkers()
             std::min({ProcessorCores(), kMostCopyWorkers, platform::CopyBatch::kConcurrentStages}));
         workerComparisons_.resize(workers_->size());
     }
-    std::atomic<bool> cancel = observer_.cancelRequested();
-    std::atomic<std::uint64_t> written = 0;
-    std::uint64_t told = 0;
-    CancelOnly workerObserver(cancel);
-    const auto tellProgress = [&] {
-        const std::uint64_t now = written.load(std::memory_order_relaxed);
-        observer_.addWorkDone(now - told);
-        told = now;
-    };
+    ObservedWork work(observer_, &RunObserver::addWorkDone);
+    CancelOnly workerObserver(work.cancelFlag());
     // A worker takes the copies into one folder together: two threads creating files
     // in one folder contend for its lock and for the same free inodes.
     std::vector<std::size_t> folderStarts;
@@ -146,26 +140,13 @@ bool CopySession::writeOnWorkers()
                           platform::ParentFolder(waiting_[i - 1].item->destination))
             folderStarts.push_back(i);
     folderStarts.push_back(waiting_.size());
-    workers_->run(
-        folderStarts.size() - 1,
-        [&](std::size_t folder, unsigned worker) {
-            for (std::size_t i = folderStarts[folder]; i < folderStarts[folder + 1]; ++i) {
-                if (cancel.load(std::memory_order_relaxed))
-                    return;
-                if (!write(waiting_[i], workerComparisons_[worker], workerObserver))
-                    cancel = true;
-                else
-                    written += waiting_[i].source.size;
-            }
-        },
-        [&] {
-            observer_.pumpMessages();
-            if (observer_.cancelRequested())
-                cancel = true;
-            tellProgress();
-        });
-    tellProgress();
-    return !cancel;
+    work.run(*workers_, folderStarts.size() - 1, [&](std::size_t folder, unsigned worker) {
+        for (std::size_t i = folderStarts[folder];
+             i < folderStarts[folder + 1] && !work.cancelled(); ++i)
+            if (write(waiting_[i], workerComparisons_[worker], workerObserver))
+                work.finished(waiting_[i].source.size);
+    });
+    return !work.cancelled();
 }
 
 bool CopySession::place()
