@@ -36,9 +36,8 @@ ReplaceResult CopyBatch::stage(std::size_t tag, std::string_view source,
     staged->tag = tag;
     const ReplaceResult result = CopyEntryInto(source, sourceExpected, destination, replaced,
                                                keepAs, journal_, soundAt, staged->keptAt);
-    if (result == ReplaceResult::Done) {
+    if (result == ReplaceResult::Done)
         staged_.push_back(std::move(staged));
-    }
     return result;
 }
 
